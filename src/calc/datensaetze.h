@@ -1,0 +1,114 @@
+#pragma once
+// The records that carry one calculation's inputs and results.
+// Amounts are int64 in the smallest unit of the tax year's currency.
+
+#include <array>
+#include <cstdint>
+
+namespace lst {
+
+// Pay period and gross wage.
+struct TLohnZeitraum {
+  std::uint8_t LZZ = 2;   // 1 year, 2 month, 3 week, 4 day
+  std::int64_t RE4 = 0;   // taxable gross wage of the pay period
+};
+
+// Wage-tax inputs.
+struct TLStEingabe {
+  bool ALTER1 = false;           // age relief
+  bool Bekenntnislos = false;    // no church membership (R is its negation)
+  std::uint8_t TabArt = 0;       // 0 general, 1 special table (no statutory pension insurance)
+  std::uint8_t STKL = 1;         // tax class 1..6
+  bool af = false;               // factor method (class IV)
+  double f = 1.0;                // factor, 0..1
+  float ZKF = 0.0f;              // child allowances
+  std::int64_t Freibetrag = 0;   // tax-free allowance of the pay period
+  std::int64_t Hinzurechnung = 0;
+  std::int64_t VBEZ = 0;
+  std::int64_t VBEZM = 0;
+  std::int64_t VBEZS = 0;
+  std::uint8_t ZMVB = 0;
+  std::int32_t AJAHR = 0;
+  std::int32_t VJAHR = 0;
+  std::int64_t VKAPA = 0;
+  std::int64_t VMT = 0;
+  std::int64_t SONSTB = 0;
+  std::int64_t VBS = 0;
+  std::int64_t STERBE = 0;
+  double KiStSatz = 0.0;         // church-tax rate as a fraction
+  double PauschSatzLSt = 0.0;    // flat rate replacing the employee's wage tax
+  double PauschSatzAG = 0.0;     // employer's flat-rate wage tax
+};
+
+// Indices of the contribution kinds in TSVEingabe::Saetze.
+enum TSVArt { svKV = 0, svPV, svRV, svAV, svRVAuf, svKV2, svPV2, svAnzahl };
+
+// A pair of rates: employee share, employer share.  Negative: not levied.
+struct TSatzPaar {
+  double AN = 0.0;
+  double AG = 0.0;
+};
+
+// Social-insurance inputs.
+struct TSVEingabe {
+  std::uint8_t Region = 1;        // 0 "Ost", 1 "West"
+  bool Aufstockung = false;
+  bool Gleitzone = false;
+  bool RVVerzicht = false;
+  std::array<TSatzPaar, svAnzahl> Saetze{};
+  std::uint8_t PKV = 0;           // 0 statutory, 1 private without, 2 with employer subsidy
+  std::int64_t PKPV = 0;          // monthly private health and care contribution
+  bool PVS = false;               // Saxony
+};
+
+// Tax result: twelve amounts in two interleaved columns
+// (column 0 the employee's tax, column 1 the employer's flat-rate tax).
+struct TLStErgebnis {
+  std::int64_t LSt = 0;
+  std::int64_t LStPausch = 0;
+  std::int64_t Soli = 0;
+  std::int64_t SoliPausch = 0;
+  std::int64_t BK = 0;
+  std::int64_t BKPausch = 0;
+  std::int64_t KiSt = 0;
+  std::int64_t KiStPausch = 0;
+  std::int64_t SteuerSumme = 0;
+  std::int64_t SteuerSummePausch = 0;
+  std::int64_t BruttoNachSteuer = 0;
+  std::int64_t BruttoPlusPausch = 0;
+
+  std::int64_t& operator[](int i) { return (&LSt)[i]; }
+  std::int64_t operator[](int i) const { return (&LSt)[i]; }
+};
+static_assert(sizeof(TLStErgebnis) == 12 * sizeof(std::int64_t));
+
+// Social-insurance result: (employee, employer) per kind in the order of
+// TSVEingabe::Saetze, then the two sums (without the top-up).
+struct TSVErgebnis {
+  std::array<std::int64_t, 16> Betrag{};
+
+  std::int64_t AN(int art) const { return Betrag[2 * art]; }
+  std::int64_t AG(int art) const { return Betrag[2 * art + 1]; }
+  std::int64_t& AN(int art) { return Betrag[2 * art]; }
+  std::int64_t& AG(int art) { return Betrag[2 * art + 1]; }
+  std::int64_t SVSummeAN() const { return Betrag[14]; }
+  std::int64_t SVSummeAG() const { return Betrag[15]; }
+  std::int64_t& SVSummeAN() { return Betrag[14]; }
+  std::int64_t& SVSummeAG() { return Betrag[15]; }
+};
+
+struct TGesamtErgebnis {
+  TLStErgebnis LSt;
+  TSVErgebnis SV;
+  std::int64_t Netto = 0;
+  std::int64_t AGGesamt = 0;
+  std::int64_t Auszahlung = 0;
+  std::int64_t AGGesamtPlus = 0;
+};
+
+struct TZusatzBetraege {
+  std::int64_t Kindergeld = 0;
+  std::int64_t AGZusatz = 0;
+};
+
+}  // namespace lst

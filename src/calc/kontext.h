@@ -1,0 +1,60 @@
+#pragma once
+// The state that a calculation shares across the core: the selected tax year,
+// the display currency, the basic allowance of 2013, the table-mode flag, the
+// inputs and outputs of the wage-tax programs and the programs themselves.
+// The application owns one instance and passes it to every window; tests and
+// the command line make their own.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "calc/geld.h"
+#include "lohnsteuer/globale_lst_var.h"
+
+namespace lst {
+
+class TLohnsteuerProgramm;
+
+constexpr int kErstesJahr = 1995;
+constexpr int kLetztesJahr = 2013;
+
+struct TRechenKontext {
+  TRechenKontext();
+  ~TRechenKontext();
+  TRechenKontext(const TRechenKontext&) = delete;
+  TRechenKontext& operator=(const TRechenKontext&) = delete;
+
+  std::int16_t LStJahr = 2013;
+  bool EuroAnzeige = true;
+  double DMFaktor = 1.95583;
+  bool ArbeitnehmerSicht = true;
+  // Basic allowance of the 2013 tariff: 8004 (first 2013 flowchart) or 8130.
+  std::int64_t GFB = 8004;
+  bool Tabellenmodus = false;
+  // Solidarity-surcharge percentage loaded with the year's settings; the
+  // programs of the early years use it instead of the fixed table.
+  double SoliGeladen = 5.5;
+  // Currency symbol of the last AusCent: "EUR" or "DM".
+  std::string Waehrung = "EUR";
+
+  // Inputs and outputs of the wage-tax programs.
+  TLStVariablen LStVar;
+
+  // The wage-tax program of a year, created on first use; nullptr for a year
+  // without a program.
+  TLohnsteuerProgramm* Programm(int jahr);
+
+  double SoliSatz() const { return lst::SoliSatz(LStJahr); }
+
+ private:
+  std::array<std::unique_ptr<TLohnsteuerProgramm>, kLetztesJahr - kErstesJahr + 1> programme_;
+};
+
+// Displayed amount to stored cents of LStJahr's currency.
+std::int64_t InCent(const TRechenKontext& k, double betrag);
+// Stored cents to the displayed amount; sets k.Waehrung.
+double AusCent(TRechenKontext& k, std::int64_t cent);
+
+}  // namespace lst

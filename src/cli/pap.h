@@ -1,0 +1,54 @@
+#pragma once
+// Conformance mode: runs a year's wage-tax program directly on the flowchart's
+// own inputs, one CSV row per case.
+
+#include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/kontext.h"
+
+namespace lst::pap {
+
+// Names of the input columns, in the order of the header.
+extern const std::array<const char*, 34> kEingaben;
+// Names of the output columns.
+extern const std::array<const char*, 9> kAusgaben;
+
+struct TPapFall {
+  int Jahr = 2013;
+  std::int64_t GFB = 8130;
+  TLStVariablen Var;  // inputs set, outputs 0
+};
+
+// Splits a CSV line at commas (no quoting in this format).
+std::vector<std::string_view> Felder(std::string_view zeile);
+
+// Maps the columns of a header to the inputs.  Extra columns are allowed and
+// ignored by Lesen.
+class TPapLeser {
+ public:
+  // false with a German message when an input column is missing.
+  bool Kopf(std::string_view zeile, std::string& fehler);
+  // false with a German message when the row cannot be read.
+  bool Lesen(std::string_view zeile, TPapFall& fall, std::string& fehler) const;
+  // Index of a named column, or -1.
+  int Spalte(std::string_view name) const;
+
+ private:
+  std::vector<std::string> namen_;
+  std::array<int, 34> index_{};
+  int gfb_ = -1;
+};
+
+// Runs the program of the case's year; returns the nine outputs.
+// Throws TLStFehler for a year without a program.
+std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall);
+
+// The whole mode: CSV in, CSV out, messages to fehler; returns the exit status.
+int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler);
+
+}  // namespace lst::pap

@@ -1,0 +1,57 @@
+#pragma once
+// The common face of the wage-tax programs of all years.
+
+#include <cstdint>
+#include <memory>
+
+#include "calc/kontext.h"
+#include "lohnsteuer/globale_lst_var.h"
+
+namespace lst {
+
+// Arguments of a table routine (one bracket of a wage-tax table).  The
+// programs up to 2009 read only the table type, LZZ, STKL, ZKF and the wage.
+struct TTabellenArgumente {
+  bool AllgemeineTabelle = true;  // general table (false: special table)
+  std::uint8_t Region = 1;        // 0 "Ost", 1 "West"
+  std::uint8_t LZZ = 1;
+  std::uint8_t PKV = 0;
+  std::uint8_t PVS = 0;
+  double ZKF = 0.0;
+  std::uint8_t STKL = 1;
+  std::int64_t Lohn = 0;          // yearly wage in cents
+  // out: bounds of the bracket in cents of the pay period
+  std::int64_t StufeBis = 0;
+  std::int64_t StufeVon = 0;
+};
+
+class TLohnsteuerProgramm {
+ public:
+  explicit TLohnsteuerProgramm(TRechenKontext& k) : k_(k), v_(k.LStVar) {}
+  virtual ~TLohnsteuerProgramm() = default;
+
+  // The main routine: reads the inputs of k.LStVar, writes its outputs.
+  virtual void Lohnsteuer() = 0;
+
+  // Income-tax routine (from 2002): tariff tax in whole currency units for a
+  // taxable income; leaves SOLZLZZ and BK for the pay period LZZ.
+  virtual bool HatEinkommensteuer() const { return false; }
+  virtual std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
+    (void)stkl; (void)kztab; (void)zve;
+    return 0;
+  }
+
+  // Table routine (from 2004): tax of one bracket in k.LStVar; returns the
+  // yearly wage in cents at which the next bracket starts.
+  virtual bool HatTabelle() const { return false; }
+  virtual std::int64_t Tabelle(TTabellenArgumente& a) { (void)a; return 0; }
+
+ protected:
+  TRechenKontext& k_;
+  TLStVariablen& v_;
+};
+
+// The program of a tax year, or nullptr.
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k);
+
+}  // namespace lst
