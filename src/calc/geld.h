@@ -16,17 +16,89 @@ namespace lst {
 // shortest decimal text of x with at most 15 significant digits).
 double Dezimal15(double x);
 
+namespace detail {
+
+// Where x lies with respect to its nearest integer n after rounding to 15
+// significant digits.  Decided by comparing numbers: a value whose distance
+// to n is clearly above half a step of the 15-digit grid keeps its fraction,
+// one clearly below becomes n; only a narrow band between them (and numbers
+// of 10^15 and more) needs the exact decimal text.
+enum class Lage { Ganz, Bruch, Unklar };
+
+inline Lage LageZurGanzzahl(double x, double n) {
+  const double ax = x < 0 ? -x : x;
+  if (!(ax < 1e15)) return Lage::Unklar;  // also NaN and infinity
+  const double d = x > n ? x - n : n - x;
+  if (d == 0.0) return Lage::Ganz;
+  // Half a grid step lies between 5e-16 * ax and 5e-15 * ax.
+  if (d > ax * 1e-14) return Lage::Bruch;
+  if (d < ax * 5e-16) return Lage::Ganz;
+  return Lage::Unklar;
+}
+
+// Nearest integer of |x| < 1e15 (ties either way), without a library call.
+inline double NaechsteGanzzahl(double x) {
+  return static_cast<double>(static_cast<std::int64_t>(x + (x >= 0 ? 0.5 : -0.5)));
+}
+
+std::int64_t AbschneidenGenau(double x);
+std::int64_t AufrundenGenau(double x);
+
+}  // namespace detail
+
 // Truncation toward zero after the decimal round trip.
-std::int64_t Abschneiden(double x);
+inline std::int64_t Abschneiden(double x) {
+  const double ax = x < 0 ? -x : x;
+  if (ax < 1e15) {
+    const double n = detail::NaechsteGanzzahl(x);
+    switch (detail::LageZurGanzzahl(x, n)) {
+      case detail::Lage::Ganz: return static_cast<std::int64_t>(n);
+      case detail::Lage::Bruch: return static_cast<std::int64_t>(x);
+      case detail::Lage::Unklar: break;
+    }
+  }
+  return detail::AbschneidenGenau(x);
+}
+
 // Half away from zero: Abschneiden(x + 0.5) for x >= 0, Abschneiden(x - 0.5) below.
-std::int64_t Runden(double x);
+inline std::int64_t Runden(double x) { return x >= 0 ? Abschneiden(x + 0.5) : Abschneiden(x - 0.5); }
+
 // Away from zero: the next integer when the decimal text has a fraction.
-std::int64_t Aufrunden(double x);
+inline std::int64_t Aufrunden(double x) {
+  const double ax = x < 0 ? -x : x;
+  if (ax < 1e15) {
+    const double n = detail::NaechsteGanzzahl(x);
+    switch (detail::LageZurGanzzahl(x, n)) {
+      case detail::Lage::Ganz: return static_cast<std::int64_t>(n);
+      case detail::Lage::Bruch: {
+        const auto t = static_cast<std::int64_t>(x);
+        return x > 0 ? t + 1 : t - 1;
+      }
+      case detail::Lage::Unklar: break;
+    }
+  }
+  return detail::AufrundenGenau(x);
+}
+
+namespace detail {
+double ZehnHochLangsam(int n);
+inline constexpr double kZehnerPotenz[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1000000.0};
+inline double ZehnHoch(int n) { return n >= 0 && n <= 6 ? kZehnerPotenz[n] : ZehnHochLangsam(n); }
+}  // namespace detail
 
 // The helpers above applied to x * 10^n, divided by 10^n (n decimals kept).
-double AbschneidenStellen(int n, double x);
-double AufrundenStellen(int n, double x);
-double RundenStellen(int n, double x);
+inline double AbschneidenStellen(int n, double x) {
+  const double p = detail::ZehnHoch(n);
+  return static_cast<double>(Abschneiden(x * p)) / p;
+}
+inline double AufrundenStellen(int n, double x) {
+  const double p = detail::ZehnHoch(n);
+  return static_cast<double>(Aufrunden(x * p)) / p;
+}
+inline double RundenStellen(int n, double x) {
+  const double p = detail::ZehnHoch(n);
+  return static_cast<double>(Runden(x * p)) / p;
+}
 
 // Solidarity-surcharge rate in percent of a tax year (7.5 for 1995 to 1997,
 // 5.5 from 1998).

@@ -44,6 +44,7 @@ void TLStGeneration2010::Lohnsteuer() {
 // Yearly amounts, each cut to the cent.
 void TLStGeneration2010::MRE4JL() {
   auto jahr = [&](std::int64_t c) -> double {
+    if (c == 0) return 0.0;
     switch (v_.LZZ) {
       case 1: return AbschneidenStellen(2, c / 100.0);
       case 2: return AbschneidenStellen(2, (c * 12) / 100.0);
