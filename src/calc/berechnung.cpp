@@ -1,11 +1,12 @@
 #include "calc/berechnung.h"
+
 #include "calc/fehler.h"
 #include "calc/kontext.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
 
-void KeineLohnsteuer(int jahr) {
+[[noreturn]] void KeineLohnsteuer(int jahr) {
   throw TLStFehler("Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.");
 }
 
@@ -13,6 +14,170 @@ void LohnsteuerBerechnen(TRechenKontext& k) {
   TLohnsteuerProgramm* programm = k.Programm(k.LStJahr);
   if (programm == nullptr) KeineLohnsteuer(k.LStJahr);
   programm->Lohnsteuer();
+}
+
+namespace {
+
+void SetzeJahr(TRechenKontext& k, int jahr) {
+  k.LStJahr = static_cast<std::int16_t>(jahr < -32768 || jahr > 32767 ? 0 : jahr);
+}
+
+// Copies the input records into the inputs of the wage-tax programs.
+void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
+                         const TSVEingabe& sv) {
+  TLStVariablen& v = k.LStVar;
+  v.LZZ = lz.LZZ;
+  v.RE4 = lz.RE4;
+  v.ALTER1 = e.ALTER1 ? 1 : 0;
+  v.R = e.Bekenntnislos ? 0 : 1;
+  v.STKL = e.STKL;
+  if (e.af && e.STKL == 4) {
+    v.af = 1;
+    v.f = e.f;
+  } else {
+    v.af = 0;
+  }
+  v.ZKF = e.ZKF;
+  if (k.LStJahr >= 2010) {
+    v.KRV = e.TabArt != 0 ? 2 : (sv.Region == 0 ? 1 : 0);
+  } else {
+    v.KRV = e.TabArt;
+  }
+  v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
+  v.PKPV = sv.PKPV;
+  v.PKV = sv.PKV;
+  v.PVS = sv.PVS ? 1 : 0;
+  if (k.LStJahr > 2007) {
+    v.LZZFREIB = e.Freibetrag;
+    v.LZZHINZU = e.Hinzurechnung;
+  } else {
+    v.WFUNDF = e.Freibetrag;
+    v.HINZUR = e.Hinzurechnung;
+  }
+  v.VBEZ = e.VBEZ;
+  v.VBEZM = e.VBEZM;
+  v.VBEZS = e.VBEZS;
+  v.ZMVB = e.ZMVB;
+  v.AJAHR = e.AJAHR;
+  v.VJAHR = e.VJAHR;
+  v.VKAPA = e.VKAPA;
+  v.VMT = e.VMT;
+  v.SONSTB = e.SONSTB;
+  v.VBS = e.VBS;
+  v.STERBE = e.STERBE;
+}
+
+}  // namespace
+
+std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
+                             const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv) {
+  erg = TLStErgebnis{};
+  SetzeJahr(k, jahr);
+  EingabenUebernehmen(k, lz, e, sv);
+  for (int spalte = 0; spalte < 2; ++spalte) {
+    const double p = spalte == 0 ? e.PauschSatzLSt : e.PauschSatzAG;
+    if (p > 0) {
+      erg[0 + spalte] = Runden(p * lz.RE4);
+    } else if (spalte == 0) {
+      LohnsteuerBerechnen(k);
+      erg.LSt = k.LStVar.LSTLZZ;
+      erg.Soli = k.LStVar.SOLZLZZ;
+      erg.BK = k.LStVar.BK;
+      erg.KiSt = Abschneiden(erg.BK * e.KiStSatz);
+    }
+    erg[8 + spalte] = erg[0 + spalte] + erg[6 + spalte] + erg[2 + spalte];
+  }
+  erg.BruttoNachSteuer = lz.RE4 - erg.SteuerSumme;
+  erg.BruttoPlusPausch = lz.RE4 + erg.SteuerSummePausch;
+  return erg.BruttoPlusPausch;
+}
+
+std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
+                              const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
+                              std::int64_t& stufeVon) {
+  erg = TLStErgebnis{};
+  const int jahr = k.LStJahr;
+  TLohnsteuerProgramm* programm = k.Programm(jahr);
+  if (programm == nullptr) return 0;
+
+  const bool vorher = k.Tabellenmodus;
+  k.Tabellenmodus = true;
+  std::int64_t naechster = 0;
+  if (programm->HatTabelle()) {
+    if (jahr >= 2010) k.LStVar.af = 0;
+    TTabellenArgumente a;
+    a.AllgemeineTabelle = e.TabArt == 0;
+    a.Region = sv.Region;
+    a.LZZ = lz.LZZ;
+    a.PKV = sv.PKV;
+    a.PVS = sv.PVS ? 1 : 0;
+    a.ZKF = e.ZKF;
+    a.STKL = e.STKL;
+    a.Lohn = lz.RE4;
+    naechster = programm->Tabelle(a);
+    stufeBis = a.StufeBis;
+    stufeVon = a.StufeVon;
+  } else {
+    // The early years have no table routine: a row is a main-routine run
+    // on the bracket of the wage.
+    try {
+      SteuerBerechnen(k, jahr, lz, e, erg, sv);
+    } catch (...) {
+      k.Tabellenmodus = vorher;
+      throw;
+    }
+    stufeVon = k.LStVar.TabStufeVon;
+    stufeBis = k.LStVar.TabStufeBis;
+    naechster = stufeBis + 1;
+  }
+  erg.LSt = k.LStVar.LSTLZZ;
+  erg.BK = k.LStVar.BK;
+  erg.KiSt = Abschneiden(k.LStVar.BK * e.KiStSatz);
+  erg.Soli = k.LStVar.SOLZLZZ;
+  k.Tabellenmodus = vorher;
+  return naechster;
+}
+
+std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
+                                      TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
+  erg = TLStErgebnis{};
+  std::int64_t steuer = 0;
+  TLohnsteuerProgramm* programm = k.LStJahr >= 2002 ? k.Programm(k.LStJahr) : nullptr;
+  if (programm != nullptr && programm->HatEinkommensteuer()) {
+    steuer = programm->Einkommensteuer(stkl, kztab, einkommen);
+    erg.LSt = steuer * 100;
+    erg.BK = k.LStVar.BK;
+    erg.KiSt = Abschneiden(erg.BK * kiStSatz);
+    erg.Soli = k.LStVar.SOLZLZZ;
+  }
+  erg.SteuerSumme = erg.LSt + erg.KiSt + erg.Soli;
+  erg.BruttoNachSteuer = einkommen * 100 - erg.SteuerSumme;
+  return steuer;
+}
+
+namespace {
+
+struct TKindergeldSaetze {
+  std::int64_t T1, T2, T3, T4;  // monthly, by the child's position
+};
+
+TKindergeldSaetze KindergeldSaetze(int jahr) {
+  if (jahr >= 2010 && jahr <= 2013) return {18400, 18400, 19000, 21500};
+  if (jahr == 2009) return {16400, 16400, 17000, 19500};
+  if (jahr >= 2004 && jahr <= 2008) return {15400, 15400, 15400, 17900};
+  return {0, 0, 0, 0};
+}
+
+}  // namespace
+
+std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double n) {
+  if (n == 0) return 0;
+  const TKindergeldSaetze t = KindergeldSaetze(k.LStJahr);
+  std::int64_t betrag = Runden(n * t.T1);
+  if (n > 1) betrag += Runden((n - 1) * (t.T2 - t.T1));
+  if (n > 2) betrag += Runden((n - 2) * (t.T3 - t.T2));
+  if (n > 3) betrag += Runden((n - 3) * (t.T4 - t.T3));
+  return Runden(betrag / 30.0 * tage);
 }
 
 }  // namespace lst

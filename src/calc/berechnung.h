@@ -1,5 +1,8 @@
 #pragma once
-// The calculation entry points.
+// The calculation entry points: the one door between the windows and the
+// wage-tax programs of the nineteen tax years.
+
+#include <cstdint>
 
 #include "calc/datensaetze.h"
 #include "calc/fehler.h"
@@ -10,5 +13,39 @@ namespace lst {
 // Runs the wage-tax program of k.LStJahr on the inputs in k.LStVar.
 // Throws TLStFehler for a year without a program.
 void LohnsteuerBerechnen(TRechenKontext& k);
+
+// The tax part of a single calculation; returns BruttoPlusPausch.
+std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
+                             const TLStEingabe& lst, TLStErgebnis& erg, const TSVEingabe& sv);
+
+// The whole single calculation; returns AGGesamtPlus.
+std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
+                             const TLStEingabe& lst, TGesamtErgebnis& erg,
+                             const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
+                             const TSVEingabe& sv);
+
+// One row of the wage-tax table of k.LStJahr for the wage lz.RE4 (yearly
+// cents for the table routines from 2004); returns the yearly wage at which
+// the next row starts (0 for a year without a table).
+std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& lst,
+                              const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
+                              std::int64_t& stufeVon);
+
+// Income tax of k.LStJahr for a taxable income in whole Euro; surcharge and
+// church-tax base for the pay period k.LStVar.LZZ.  kiStSatz is the church-tax
+// rate of the current wage-tax input.  Returns the tax in whole Euro.
+std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
+                                      TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz);
+
+// Child benefit of k.LStJahr for a pay period of the given days, in cents.
+std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double kinder);
+
+// Net-to-gross search: the gross wage (written into lz.RE4) whose Netto
+// (employee view) or AGGesamt (employer view) equals the wish; erg receives
+// the result of the last gross evaluated.  Returns the gross found.
+std::int64_t WunschBrutto(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst,
+                          TGesamtErgebnis& erg, std::int64_t wunsch, bool arbeitnehmerSicht,
+                          const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
+                          const TSVEingabe& sv);
 
 }  // namespace lst
