@@ -1,0 +1,116 @@
+#pragma once
+// Settings files in the INI format of the Windows profile functions.
+//
+//   ; a comment
+//   [Section]
+//   Key=Value
+//
+// Section and key names are compared without regard to ASCII case; blanks
+// around names and values are not part of them.  Every access opens the file,
+// reads or writes and closes it again; nothing is kept in memory between two
+// calls, so several objects (and several windows) may work on one file.
+//
+// Reading never fails: a missing file, section or key, and a value that does
+// not convert, give the caller's default.  Lines the reader does not
+// understand (garbage, keys before the first section, later duplicates of a
+// key or a section) are ignored for reading and kept as they are on writing.
+//
+// Writing replaces the file as a whole: the new text goes into a temporary
+// file beside it, which is flushed and then renamed over the old file, so a
+// failed write leaves the old file untouched.  A write changes only the lines
+// of its own keys; every other line keeps its bytes and its place.  A new key
+// is added at the end of its section, a new section at the end of the file.
+// Writes report failure by returning false.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lst {
+
+// The names of the program's settings files.  The application keeps one
+// instance in its shared context; a name may be a bare file name (placed into
+// the per-user configuration folder) or a path.
+struct TDateiNamen {
+  // The calculator window's own entries and the placement of the windows.
+  std::string Einstellungen = "DrumselLStTab.ini";
+  // Contribution rates, percentages and ceilings of the calculation core.
+  // Kept apart from Einstellungen, though both name the same file.
+  std::string Saetze = "DrumselLStTab.ini";
+  // Page layout and font that the print engine reads at program start.
+  std::string Druck = "Kolvanta.ini";
+};
+
+// The per-user configuration folder: $XDG_CONFIG_HOME when it is set to an
+// absolute path, otherwise $HOME/.config (the home folder from the user
+// database when HOME is not set); on Windows the application-data folder
+// (%APPDATA%).  Empty when no folder can be determined.
+std::filesystem::path KonfigurationsOrdner();
+
+// Where a settings file of the given name lives.  Blanks and control
+// characters around the name are removed.  An empty name gives an empty path.
+// A name whose second character is ':' (a drive) or whose first character is
+// '/' or '\' is used unchanged; any other name is taken relative to
+// KonfigurationsOrdner() (an empty path when that folder is unknown).
+std::filesystem::path IniPfad(std::string_view name);
+
+class TNewIniFile {
+ public:
+  // Locates the file by IniPfad(name).  Nothing is read yet.
+  explicit TNewIniFile(std::string_view name);
+  // The file at that path, taken as it stands.
+  static TNewIniFile AusPfad(std::filesystem::path pfad);
+
+  const std::filesystem::path& FileName() const { return pfad_; }
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view vorgabe) const;
+  // Decimal integer with an optional sign; anything else gives vorgabe.
+  std::int64_t ReadInteger(std::string_view section, std::string_view key,
+                           std::int64_t vorgabe) const;
+  // An integer other than 0 is true, 0 is false; anything else gives vorgabe.
+  bool ReadBool(std::string_view section, std::string_view key, bool vorgabe) const;
+  // Decimal number with ',' or '.' as separator, optionally with an exponent;
+  // text that is not a finite number gives vorgabe.
+  double ReadFloat(std::string_view section, std::string_view key, double vorgabe) const;
+
+  bool ValueExists(std::string_view section, std::string_view key) const;
+  bool SectionExists(std::string_view section) const;
+
+  // A value must not contain line breaks or NUL characters; a key must not be
+  // empty, contain '=', or begin with '[' or ';'; a section name must not be
+  // empty or contain ']'.  Such a write is refused (false) and the file stays
+  // as it is.  Blanks around a value are lost, as they are not read back.
+  bool WriteString(std::string_view section, std::string_view key, std::string_view wert);
+  bool WriteInteger(std::string_view section, std::string_view key, std::int64_t wert);
+  // Written as "1" or "0".
+  bool WriteBool(std::string_view section, std::string_view key, bool wert);
+  // The shortest decimal text that reads back as the same double, with a
+  // decimal comma ("0,079", "1e-05").  NaN and infinity are refused.
+  bool WriteFloat(std::string_view section, std::string_view key, double wert);
+
+  // Several keys of one section in one rewrite of the file, in the given
+  // order; all or nothing.
+  bool WriteStrings(std::string_view section,
+                    const std::vector<std::pair<std::string, std::string>>& werte);
+
+  // Removes every section of that name with all its lines.  True also when
+  // there was no such section; false for a name a write would refuse.
+  bool EraseSection(std::string_view section);
+  // Removes the key (every line of it) from the first section of that name.
+  bool DeleteKey(std::string_view section, std::string_view key);
+
+  // Text forms used by WriteFloat and ReadFloat.
+  static std::string FloatAlsText(double wert);
+  static bool TextAlsFloat(std::string_view text, double& wert);
+  static bool TextAlsInteger(std::string_view text, std::int64_t& wert);
+
+ private:
+  TNewIniFile() = default;
+  std::filesystem::path pfad_;
+};
+
+}  // namespace lst
