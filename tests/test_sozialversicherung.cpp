@@ -1,15 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+
 #include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
+#include "common/ini_datei.h"
 
 using namespace lst;
 
 namespace {
 
 constexpr std::uint8_t kJahr = 1, kMonat = 2, kWoche = 3, kTag = 4;
+constexpr double kNicht = -0.01;  // not levied: -1 percent
 
-// Inputs with the default rates of an employment type of a year.
 TSVEingabe Eingabe(int jahr, TBeschaeftigung typ, std::uint8_t region = rgWest) {
   TSVEingabe sv;
   sv.Region = region;
@@ -25,301 +33,141 @@ TSVErgebnis Berechne(int jahr, std::uint8_t lzz, std::int64_t re4, const TSVEing
   return e;
 }
 
-void ErwartePaar(const TSatzPaar& p, double an, double ag) {
-  EXPECT_DOUBLE_EQ(p.AN, an);
-  EXPECT_DOUBLE_EQ(p.AG, ag);
+// Rates compared exactly: a rate read back must compute as the one written.
+void ErwarteGleich(const TSVSatzTabelle& a, const TSVSatzTabelle& b) {
+  for (int typ = 0; typ < beAnzahl; ++typ)
+    for (int art = 0; art < svAnzahl; ++art) {
+      EXPECT_EQ(a[typ][art].AN, b[typ][art].AN) << typ << "/" << art;
+      EXPECT_EQ(a[typ][art].AG, b[typ][art].AG) << typ << "/" << art;
+    }
 }
 
 }  // namespace
 
 // ---- per-year tables ----------------------------------------------------------
 
-TEST(SVTabellen, Grenzen2013) {
-  const TBBGTabelle t = BBGStandard(2013);
-  for (int r : {rgOst, rgWest}) {
-    EXPECT_EQ(t[bbgKV][r], 393750);
-    EXPECT_EQ(t[bbgPV][r], 393750);
-    EXPECT_EQ(t[bbgGF][r], 32500);
-  }
-  EXPECT_EQ(t[bbgRV][rgOst], 490000);
-  EXPECT_EQ(t[bbgAV][rgOst], 490000);
-  EXPECT_EQ(t[bbgRV][rgWest], 580000);
-  EXPECT_EQ(t[bbgAV][rgWest], 580000);
-}
-
-TEST(SVTabellen, GrenzenAnDenJahreswechseln) {
-  // Pfennigs up to 2001, cents from 2002.
-  EXPECT_EQ(BBGStandard(1995)[bbgKV][rgOst], 480000);
-  EXPECT_EQ(BBGStandard(1995)[bbgGF][rgWest], 58000);
-  EXPECT_EQ(BBGStandard(2000)[bbgGF][rgOst], 63000);
-  EXPECT_EQ(BBGStandard(2001)[bbgPV][rgOst], 652500);
-  EXPECT_EQ(BBGStandard(2001)[bbgAV][rgWest], 870000);
-  EXPECT_EQ(BBGStandard(2002)[bbgRV][rgOst], 337500);
-  EXPECT_EQ(BBGStandard(2002)[bbgRV][rgWest], 450000);
-  EXPECT_EQ(BBGStandard(2004)[bbgGF][rgWest], 40000);
-  EXPECT_EQ(BBGStandard(2011)[bbgKV][rgWest], 371250);
-  EXPECT_EQ(BBGStandard(2012)[bbgGF][rgOst], 32500);
-}
-
-TEST(SVTabellen, Saetze2013WieImEinstellungsdialog) {
+TEST(SVTabellen, Saetze2013) {
+  // Percent, (AN, AG) per kind KV PV RV AV RVAuf KV2 PV2.
+  const double prozent[beAnzahl][svAnzahl][2] = {
+      {{7.3, 7.3}, {1.025, 1.025}, {9.45, 9.45}, {1.5, 1.5}, {-1, -1}, {0.9, -1}, {0.25, -1}},
+      {{0, 13}, {0, 0}, {0, 15}, {0, 0}, {3.9, 0}, {-1, -1}, {-1, -1}},
+      {{0, 5}, {0, 0}, {0, 5}, {0, 0}, {13.9, 0}, {-1, -1}, {-1, -1}}};
   const TSVSatzTabelle t = SVSaetzeStandard(2013);
-  const auto& nv = t[beNV];
-  ErwartePaar(nv[svKV], 0.073, 0.073);
-  ErwartePaar(nv[svPV], 0.01025, 0.01025);
-  ErwartePaar(nv[svRV], 0.0945, 0.0945);
-  ErwartePaar(nv[svAV], 0.015, 0.015);
-  ErwartePaar(nv[svRVAuf], -1, -1);
-  ErwartePaar(nv[svKV2], 0.009, -1);
-  ErwartePaar(nv[svPV2], 0.0025, -1);
-  const auto& gf = t[beGF];
-  ErwartePaar(gf[svKV], 0, 0.13);
-  ErwartePaar(gf[svPV], 0, 0);
-  ErwartePaar(gf[svRV], 0, 0.15);
-  ErwartePaar(gf[svAV], 0, 0);
-  ErwartePaar(gf[svRVAuf], 0.039, 0);
-  ErwartePaar(gf[svKV2], -1, -1);
-  ErwartePaar(gf[svPV2], -1, -1);
-  const auto& hh = t[beHH];
-  ErwartePaar(hh[svKV], 0, 0.05);
-  ErwartePaar(hh[svPV], 0, 0);
-  ErwartePaar(hh[svRV], 0, 0.05);
-  ErwartePaar(hh[svAV], 0, 0);
-  ErwartePaar(hh[svRVAuf], 0.139, 0);
-  ErwartePaar(hh[svKV2], -1, -1);
-  ErwartePaar(hh[svPV2], -1, -1);
+  for (int typ = 0; typ < beAnzahl; ++typ)
+    for (int art = 0; art < svAnzahl; ++art) {
+      EXPECT_DOUBLE_EQ(t[typ][art].AN, prozent[typ][art][0] / 100) << typ << "/" << art;
+      EXPECT_DOUBLE_EQ(t[typ][art].AG, prozent[typ][art][1] / 100) << typ << "/" << art;
+    }
 }
 
-TEST(SVTabellen, SaetzeAnDenJahreswechseln) {
-  // Before 2000 marginal employment has no top-up at all.
-  ErwartePaar(SVSaetzeStandard(1999)[beGF][svRVAuf], -1, -1);
-  ErwartePaar(SVSaetzeStandard(1999)[beGF][svKV], 0, 0);
-  ErwartePaar(SVSaetzeStandard(2000)[beGF][svRVAuf], 0.075, 0);
-  ErwartePaar(SVSaetzeStandard(2000)[beGF][svRV], 0, 0.12);
-  // Private households get their own rates from 2004.
-  ErwartePaar(SVSaetzeStandard(2003)[beHH][svRVAuf], -1, -1);
-  ErwartePaar(SVSaetzeStandard(2003)[beHH][svKV], 0, 0);
-  ErwartePaar(SVSaetzeStandard(2004)[beHH][svRVAuf], 0.145, 0);
-  ErwartePaar(SVSaetzeStandard(2004)[beHH][svRV], 0, 0.05);
-  // The employee surcharges start in 2005.
-  ErwartePaar(SVSaetzeStandard(2004)[beNV][svKV2], -1, -1);
-  ErwartePaar(SVSaetzeStandard(2004)[beNV][svPV2], -1, -1);
-  ErwartePaar(SVSaetzeStandard(2005)[beNV][svKV2], 0.009, -1);
-  ErwartePaar(SVSaetzeStandard(2005)[beNV][svPV2], 0.0025, -1);
-  ErwartePaar(SVSaetzeStandard(1995)[beNV][svKV], 0.0625, 0.0625);
-  ErwartePaar(SVSaetzeStandard(2010)[beNV][svKV], 0.07, 0.07);
-  ErwartePaar(SVSaetzeStandard(2010)[beGF][svKV], 0, 0.14);
-  ErwartePaar(SVSaetzeStandard(2012)[beHH][svRVAuf], 0.146, 0);
-}
-
-TEST(SVTabellen, GleitzoneUndAufstockungJeJahr) {
-  EXPECT_EQ(GleitzoneFaktor(2002), -1.0);
-  EXPECT_EQ(GleitzoneFaktor(2003), 0.5967);
+TEST(SVTabellen, WechselZwischenDenJahren) {
+  EXPECT_EQ(BBGStandard(2001)[bbgPV][rgOst], 652500);  // pfennigs
+  EXPECT_EQ(BBGStandard(2002)[bbgRV][rgWest], 450000);  // cents
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(1999)[beGF][svRVAuf].AG, kNicht);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2000)[beGF][svRVAuf].AG, 0);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2004)[beHH][svRVAuf].AN, 0.145);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2004)[beNV][svKV2].AN, kNicht);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2005)[beNV][svPV2].AN, 0.0025);
   EXPECT_EQ(GleitzoneFaktor(2006), 0.5967);
-  EXPECT_EQ(GleitzoneFaktor(2007), 0.7673);
-  EXPECT_EQ(GleitzoneFaktor(2013), 0.7605);
-  EXPECT_EQ(GleitzoneUntergrenze(2012), 40000);
-  EXPECT_EQ(GleitzoneObergrenze(2012), 80000);
-  EXPECT_EQ(GleitzoneUntergrenze(2013), 45000);
-  EXPECT_EQ(GleitzoneObergrenze(2013), 85000);
-  EXPECT_EQ(AufstockungMindestBasis(1999), -1);
-  EXPECT_EQ(AufstockungMindestBasis(2000), 30000);
-  EXPECT_EQ(AufstockungMindestBasis(2001), 30000);
-  EXPECT_EQ(AufstockungMindestBasis(2002), 15500);
-  EXPECT_EQ(AufstockungMindestBasis(2013), 15500);
 }
 
 TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
+  TRechenKontext k;
+  EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
   for (int jahr : {1994, 2014}) {
-    for (const auto& zeile : BBGStandard(jahr)) EXPECT_EQ(zeile[0] + zeile[1], 0);
+    EXPECT_EQ(BBGStandard(jahr), TBBGTabelle{});
     for (const auto& zeile : SVSaetzeStandard(jahr))
-      for (const auto& p : zeile) ErwartePaar(p, -1, -1);
+      for (const auto& p : zeile) EXPECT_TRUE(p.AN < 0 && p.AG < 0);
     EXPECT_EQ(GleitzoneFaktor(jahr), -1.0);
     EXPECT_EQ(AufstockungMindestBasis(jahr), -1);
   }
 }
 
-TEST(SVTabellen, KontextBeginntMit2013) {
-  TRechenKontext k;
-  EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
-  ErwartePaar(k.SVSatzTabelle[beGF][svRVAuf], 0.039, 0);
-  EXPECT_DOUBLE_EQ(k.PauschSatz, 0.02);
-}
-
-// ---- ceilings per pay period --------------------------------------------------
-
-TEST(BBGFuerZeitraum, RechnetMonatsgrenzenUm) {
+TEST(SVTabellen, GrenzenJeZeitraum) {
   const TBBGTabelle t = BBGStandard(2013);
-  const TBBGZeitraum jahr = BBGFuerZeitraum(t, kJahr, rgWest);
-  EXPECT_EQ(jahr[bbgKV], 4725000);
-  EXPECT_EQ(jahr[bbgRV], 6960000);
-  EXPECT_EQ(jahr[bbgGF], 390000);
-  const TBBGZeitraum monat = BBGFuerZeitraum(t, kMonat, rgOst);
-  EXPECT_EQ(monat[bbgRV], 490000);
-  EXPECT_EQ(monat[bbgAV], 490000);
-  // A week rounds the day first: 580000 / 30 = 19333.33 -> 19333 * 7,
-  // not 580000 * 7 / 30 = 135333.
-  const TBBGZeitraum woche = BBGFuerZeitraum(t, kWoche, rgWest);
-  EXPECT_EQ(woche[bbgRV], 135331);
-  EXPECT_EQ(woche[bbgKV], 91875);
-  EXPECT_EQ(woche[bbgGF], 7581);
-  const TBBGZeitraum tag = BBGFuerZeitraum(t, kTag, rgWest);
-  EXPECT_EQ(tag[bbgRV], 19333);
-  EXPECT_EQ(tag[bbgGF], 1083);
-  EXPECT_EQ(tag[bbgPV], 13125);
-}
-
-TEST(BBGFuerZeitraum, UnbekannteRegionZaehltAlsWest) {
-  const TBBGTabelle t = BBGStandard(2013);
-  EXPECT_EQ(BBGFuerZeitraum(t, kMonat, 7)[bbgRV], 580000);
+  EXPECT_EQ(BBGFuerZeitraum(t, kJahr, rgWest)[bbgKV], 4725000);
+  EXPECT_EQ(BBGFuerZeitraum(t, kMonat, rgOst)[bbgRV], 490000);
+  // The week rounds the day first: 19333 * 7, not 580000 * 7 / 30 = 135333.
+  EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgRV], 135331);
+  EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgGF], 7581);
+  EXPECT_EQ(BBGFuerZeitraum(t, kTag, rgWest)[bbgRV], 19333);
+  EXPECT_EQ(BBGFuerZeitraum(t, kMonat, 7)[bbgRV], 580000);  // unknown region: West
 }
 
 // ---- sliding zone ---------------------------------------------------------------
 
-TEST(Gleitzone, Bemessung2013) {
-  const TGleitzoneBemessung mitte = GleitzoneBemessung(2013, 60000);
-  EXPECT_EQ(mitte.Klasse, 0);
-  EXPECT_EQ(mitte.Bemessung, 53264);
-  const TGleitzoneBemessung unten = GleitzoneBemessung(2013, 45000);
-  EXPECT_EQ(unten.Klasse, -1);
-  EXPECT_EQ(unten.Bemessung, 34223);  // 34222.5 rounded up
-  EXPECT_EQ(GleitzoneBemessung(2013, 45001).Klasse, 0);
-  EXPECT_EQ(GleitzoneBemessung(2013, 45001).Bemessung, 34224);
-  // The upper bound maps onto itself; above it the wage is the base.
-  EXPECT_EQ(GleitzoneBemessung(2013, 85000).Klasse, 0);
-  EXPECT_EQ(GleitzoneBemessung(2013, 85000).Bemessung, 85000);
-  EXPECT_EQ(GleitzoneBemessung(2013, 85001).Klasse, 1);
-  EXPECT_EQ(GleitzoneBemessung(2013, 85001).Bemessung, 85001);
+TEST(Gleitzone, Bemessung) {
+  auto erwarte = [](int jahr, std::int64_t lohn, int klasse, std::int64_t basis) {
+    const TGleitzoneBemessung g = GleitzoneBemessung(jahr, lohn);
+    EXPECT_EQ(g.Klasse, klasse) << jahr << " " << lohn;
+    EXPECT_EQ(g.Bemessung, basis) << jahr << " " << lohn;
+  };
+  erwarte(2013, 60000, 0, 53264);
+  erwarte(2013, 45000, -1, 34223);  // 34222.5
+  erwarte(2013, 45001, 0, 34224);
+  erwarte(2013, 85000, 0, 85000);
+  erwarte(2013, 85001, 1, 85001);
+  erwarte(2012, 60000, 0, 54982);  // 0.7491 * 40000 + 1.2509 * 20000
+  erwarte(2012, 80000, 0, 80000);
+  erwarte(2012, 82000, 1, 82000);
+  // No factor, no sliding zone: never a negative base.
+  erwarte(2002, 10000, 1, 10000);
+  erwarte(2002, 60000, 1, 60000);
 }
 
-TEST(Gleitzone, BemessungVor2013) {
-  // 0.7491 * 40000 + (2 - 0.7491) * 20000
-  EXPECT_EQ(GleitzoneBemessung(2012, 60000).Bemessung, 54982);
-  EXPECT_EQ(GleitzoneBemessung(2012, 40000).Klasse, -1);
-  EXPECT_EQ(GleitzoneBemessung(2012, 80000).Klasse, 0);
-  EXPECT_EQ(GleitzoneBemessung(2012, 80000).Bemessung, 80000);
-  EXPECT_EQ(GleitzoneBemessung(2012, 80001).Klasse, 1);
-  // 2013's bounds do not apply before 2013.
-  EXPECT_EQ(GleitzoneBemessung(2012, 82000).Klasse, 1);
-}
-
-TEST(Gleitzone, JahrOhneFaktorHatKeineGleitzone) {
-  for (std::int64_t lohn : {10000, 40000, 60000}) {
-    const TGleitzoneBemessung g = GleitzoneBemessung(2002, lohn);
-    EXPECT_EQ(g.Klasse, 1);
-    EXPECT_EQ(g.Bemessung, lohn);
-  }
-}
-
-TEST(Gleitzone, AnteilFaelle) {
-  std::int64_t beitrag = -5;
-  // Above the zone: the plain employee share.
-  EXPECT_FALSE(GleitzoneAnteil(2013, beitrag, 0.073, 0.073, 90000));
-  EXPECT_EQ(beitrag, 6570);
-  // Inside: twice the share of the reduced base minus the employer's share.
-  EXPECT_TRUE(GleitzoneAnteil(2013, beitrag, 0.073, 0.073, 60000));
-  EXPECT_EQ(beitrag, 3396);
-  // No employer share: only the share of the reduced base.
-  EXPECT_TRUE(GleitzoneAnteil(2013, beitrag, -1, 0.009, 60000));
-  EXPECT_EQ(beitrag, 479);
-  // A negative result becomes 0.
-  beitrag = -5;
-  EXPECT_FALSE(GleitzoneAnteil(2013, beitrag, 0.13, 0, 30000));
-  EXPECT_EQ(beitrag, 0);
-  // An employee rate that is not levied.
-  beitrag = -5;
-  EXPECT_TRUE(GleitzoneAnteil(2013, beitrag, 0.073, -1, 60000));
-  EXPECT_EQ(beitrag, 0);
+TEST(Gleitzone, AnteilNieNegativ) {
+  std::int64_t b = -5;
+  EXPECT_FALSE(GleitzoneAnteil(2013, b, 0.13, 0, 30000));
+  EXPECT_EQ(b, 0);
+  b = -5;
+  EXPECT_TRUE(GleitzoneAnteil(2013, b, 0.073, kNicht, 60000));
+  EXPECT_EQ(b, 0);
 }
 
 // ---- contributions ----------------------------------------------------------------
 
-TEST(SVBerechnen, Monat2013WestUeberDenGrenzen) {
+TEST(SVBerechnen, UeberDenGrenzen) {
   const TSVErgebnis e = Berechne(2013, kMonat, 500000, Eingabe(2013, beNV));
   EXPECT_EQ(e.AN(svKV), 28744);  // 393750 * 0.073 = 28743.75
   EXPECT_EQ(e.AG(svKV), 28744);
-  EXPECT_EQ(e.AN(svPV), 4036);
   EXPECT_EQ(e.AN(svRV), 47250);
   EXPECT_EQ(e.AG(svRV), 47250);
-  EXPECT_EQ(e.AN(svAV), 7500);
-  EXPECT_EQ(e.AN(svKV2), 3544);
-  EXPECT_EQ(e.AG(svKV2), 0);
-  EXPECT_EQ(e.AN(svPV2), 984);
-  EXPECT_EQ(e.AG(svPV2), 0);
-  EXPECT_EQ(e.AN(svRVAuf), 0);
+  EXPECT_EQ(e.AG(svKV2) + e.AG(svPV2) + e.AN(svRVAuf), 0);
   EXPECT_EQ(e.SVSummeAN(), 28744 + 4036 + 47250 + 7500 + 3544 + 984);
   EXPECT_EQ(e.SVSummeAG(), 28744 + 4036 + 47250 + 7500);
+  EXPECT_EQ(Berechne(2013, kMonat, 500000, Eingabe(2013, beNV, rgOst)).AN(svRV), 46305);
+  EXPECT_EQ(Berechne(2013, kJahr, 6000000, Eingabe(2013, beNV)).AN(svKV), 344925);
 }
 
-TEST(SVBerechnen, OstHatEigeneRentengrenze) {
-  const TSVErgebnis e = Berechne(2013, kMonat, 500000, Eingabe(2013, beNV, rgOst));
-  EXPECT_EQ(e.AN(svRV), 46305);
-  EXPECT_EQ(e.AG(svAV), 7350);
-  EXPECT_EQ(e.AN(svKV), 28744);
-}
-
-TEST(SVBerechnen, JahreszeitraumUndGrenzenAusDemKontext) {
-  const TSVErgebnis jahr = Berechne(2013, kJahr, 6000000, Eingabe(2013, beNV));
-  EXPECT_EQ(jahr.AN(svKV), 344925);  // 4725000 * 0.073
-  EXPECT_EQ(jahr.AN(svRV), 567000);  // below 6960000
-
-  // The ceilings are those of the context, not the year's defaults.
+TEST(SVBerechnen, GrenzenKommenAusDemKontext) {
   TRechenKontext k;
   k.LStJahr = 2001;
   k.BBGTabelle[bbgKV][rgWest] = 300000;
   TSVErgebnis e;
+  e.Betrag.fill(77);
   SVBerechnen(k, 2013, TLohnZeitraum{kMonat, 500000}, Eingabe(2013, beNV), e);
   EXPECT_EQ(k.LStJahr, 2013);
   EXPECT_EQ(e.AN(svKV), 21900);
-  EXPECT_EQ(e.AN(svRV), 47250);
+  EXPECT_EQ(e.AG(svKV2), 0);  // cleared
 }
 
-TEST(SVBerechnen, ErgebnisWirdGeleert) {
-  TRechenKontext k;
-  TSVErgebnis e;
-  e.Betrag.fill(77);
-  SVBerechnen(k, 2013, TLohnZeitraum{kMonat, 0}, Eingabe(2013, beNV), e);
-  for (std::int64_t b : e.Betrag) EXPECT_EQ(b, 0);
-}
-
-TEST(SVBerechnen, Gleitzone2013) {
+TEST(SVBerechnen, Gleitzone) {
   TSVEingabe sv = Eingabe(2013, beNV);
   sv.Gleitzone = true;
   const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
   EXPECT_EQ(e.AG(svKV), 4380);
   EXPECT_EQ(e.AN(svKV), 3396);
-  EXPECT_EQ(e.AG(svPV), 615);
-  EXPECT_EQ(e.AN(svPV), 477);
-  EXPECT_EQ(e.AG(svRV), 5670);
   EXPECT_EQ(e.AN(svRV), 4396);
-  EXPECT_EQ(e.AN(svAV), 698);
   EXPECT_EQ(e.AN(svKV2), 479);
-  EXPECT_EQ(e.AN(svPV2), 133);
   EXPECT_EQ(e.SVSummeAN(), 3396 + 477 + 4396 + 698 + 479 + 133);
   EXPECT_EQ(e.SVSummeAG(), 4380 + 615 + 5670 + 900);
-
-  // Waiving the reduction in pension insurance only.
+  EXPECT_EQ(Berechne(2013, kMonat, 45000, sv).AN(svKV), 2 * 2498 - 3285);
   sv.RVVerzicht = true;
-  const TSVErgebnis v = Berechne(2013, kMonat, 60000, sv);
-  EXPECT_EQ(v.AN(svRV), 5670);
-  EXPECT_EQ(v.AN(svKV), 3396);
-}
+  EXPECT_EQ(Berechne(2013, kMonat, 60000, sv).AN(svRV), 5670);
 
-TEST(SVBerechnen, GleitzoneAnDerUntergrenze) {
-  TSVEingabe sv = Eingabe(2013, beNV);
-  sv.Gleitzone = true;
-  const TSVErgebnis e = Berechne(2013, kMonat, 45000, sv);
-  // base 34223; 2 * Runden(34223 * 0.073) - Runden(45000 * 0.073)
-  EXPECT_EQ(e.AG(svKV), 3285);
-  EXPECT_EQ(e.AN(svKV), 2 * 2498 - 3285);
-}
-
-TEST(SVBerechnen, GleitzoneVor2013) {
-  TSVEingabe sv = Eingabe(2003, beNV);
-  sv.Gleitzone = true;
-  const TSVErgebnis e = Berechne(2003, kMonat, 60000, sv);
-  // base 0.5967 * 40000 + 1.4033 * 20000 = 51934
-  EXPECT_EQ(e.AG(svKV), 4110);
-  EXPECT_EQ(e.AN(svKV), 2 * 3557 - 4110);
+  TSVEingabe alt = Eingabe(2003, beNV);
+  alt.Gleitzone = true;
+  EXPECT_EQ(Berechne(2003, kMonat, 60000, alt).AN(svKV), 2 * 3557 - 4110);  // base 51934
 }
 
 TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
@@ -327,103 +175,197 @@ TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
   sv.Gleitzone = true;
   for (std::int64_t lohn : {30000, 50000}) {
     const TSVErgebnis e = Berechne(2002, kMonat, lohn, sv);
-    const TSVErgebnis normal = Berechne(2002, kMonat, lohn, Eingabe(2002, beNV));
-    EXPECT_EQ(e.Betrag, normal.Betrag);
+    EXPECT_EQ(e.Betrag, Berechne(2002, kMonat, lohn, Eingabe(2002, beNV)).Betrag);
     EXPECT_GT(e.AN(svKV), 0);
   }
 }
 
-TEST(SVBerechnen, PrivatVersichertOhneKVundPV) {
+TEST(SVBerechnen, PrivatVersichert) {
   for (std::uint8_t pkv : {1, 2}) {
     TSVEingabe sv = Eingabe(2013, beNV);
     sv.PKV = pkv;
     const TSVErgebnis e = Berechne(2013, kMonat, 500000, sv);
-    for (int art : {svKV, svPV, svKV2, svPV2}) {
-      EXPECT_EQ(e.AN(art), 0);
-      EXPECT_EQ(e.AG(art), 0);
-    }
-    EXPECT_EQ(e.AN(svRV), 47250);
-    EXPECT_EQ(e.AG(svAV), 7500);
+    for (int art : {svKV, svPV, svKV2, svPV2}) EXPECT_EQ(e.AN(art) + e.AG(art), 0);
     EXPECT_EQ(e.SVSummeAN(), 47250 + 7500);
     EXPECT_EQ(e.SVSummeAG(), 47250 + 7500);
   }
 }
 
-TEST(SVBerechnen, MinijobOhneAufstockung) {
-  const TSVErgebnis e = Berechne(2013, kMonat, 20000, Eingabe(2013, beGF));
-  EXPECT_EQ(e.AG(svKV), 2600);
-  EXPECT_EQ(e.AG(svRV), 3000);
-  EXPECT_EQ(e.AN(svRV), 0);
-  // The top-up entry is shown but not part of the employee's sum.
-  EXPECT_EQ(e.AN(svRVAuf), 780);
-  EXPECT_EQ(e.AG(svRVAuf), 0);
-  EXPECT_EQ(e.SVSummeAN(), 0);
-  EXPECT_EQ(e.SVSummeAG(), 5600);
-}
-
-TEST(SVBerechnen, MinijobMitAufstockung) {
+TEST(SVBerechnen, MinijobUndAufstockung) {
   TSVEingabe sv = Eingabe(2013, beGF);
-  sv.Aufstockung = true;
-  const TSVErgebnis e = Berechne(2013, kMonat, 20000, sv);
-  // 20000 * (0.15 + 0.039) - 3000
-  EXPECT_EQ(e.AN(svRV), 780);
-  EXPECT_EQ(e.AN(svRVAuf), 780);
-  EXPECT_EQ(e.SVSummeAN(), 780);
-  EXPECT_EQ(e.SVSummeAG(), 5600);
+  const TSVErgebnis ohne = Berechne(2013, kMonat, 20000, sv);
+  EXPECT_EQ(ohne.AN(svRVAuf), 780);  // shown, but not summed
+  EXPECT_EQ(ohne.SVSummeAN(), 0);
+  EXPECT_EQ(ohne.SVSummeAG(), 2600 + 3000);
+  EXPECT_EQ(Berechne(2013, kMonat, 40000, sv).AN(svRVAuf), 1268);  // GF ceiling 32500
 
-  // Below the minimum base the top-up is measured on 15500:
-  // Runden(15500 * 0.189) = Runden(2929.5) = 2930, minus 1500.
-  const TSVErgebnis klein = Berechne(2013, kMonat, 10000, sv);
-  EXPECT_EQ(klein.AG(svRV), 1500);
-  EXPECT_EQ(klein.AN(svRV), 1430);
-  EXPECT_EQ(klein.SVSummeAN(), 1430);
+  sv.Aufstockung = true;
+  const TSVErgebnis mit = Berechne(2013, kMonat, 20000, sv);
+  EXPECT_EQ(mit.AN(svRV), 3780 - 3000);
+  EXPECT_EQ(mit.SVSummeAN(), 780);
+  // Minimum base: Runden(15500 * 0.189) = Runden(2929.5) = 2930.
+  EXPECT_EQ(Berechne(2013, kMonat, 10000, sv).AN(svRV), 2930 - 1500);
+  TSVEingabe hh = Eingabe(2013, beHH);
+  hh.Aufstockung = true;
+  EXPECT_EQ(Berechne(2013, kMonat, 10000, hh).AN(svRV), 2930 - 500);
+  // The minimum base of the year: 30000 pfennigs in 2000, none in 1999.
+  TSVEingabe dm = Eingabe(2000, beGF);
+  dm.Aufstockung = true;
+  EXPECT_EQ(Berechne(2000, kMonat, 20000, dm).AN(svRV), 5850 - 2400);
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 0);
 }
 
-TEST(SVBerechnen, HaushaltMitAufstockung) {
-  TSVEingabe sv = Eingabe(2013, beHH);
-  sv.Aufstockung = true;
-  const TSVErgebnis e = Berechne(2013, kMonat, 10000, sv);
-  EXPECT_EQ(e.AG(svKV), 500);
-  EXPECT_EQ(e.AG(svRV), 500);
-  EXPECT_EQ(e.AN(svRV), 2930 - 500);
-}
-
-TEST(SVBerechnen, AufstockungsanteilBisZurMinijobGrenze) {
-  TSVEingabe sv = Eingabe(2013, beGF);
-  const TSVErgebnis e = Berechne(2013, kMonat, 40000, sv);
-  EXPECT_EQ(e.AN(svRVAuf), 1268);  // 32500 * 0.039 = 1267.5
-  EXPECT_EQ(e.AG(svRV), 6000);     // pension on the whole wage
-  sv.Aufstockung = true;
-  EXPECT_EQ(Berechne(2013, kMonat, 40000, sv).AN(svRV), 7560 - 6000);
-}
-
-TEST(SVBerechnen, AufstockungNachMindestbasisDesJahres) {
-  // 2000: minimum base 30000 pfennigs, employer 12 %, top-up 7.5 %.
-  TSVEingabe sv = Eingabe(2000, beGF);
-  sv.Aufstockung = true;
-  EXPECT_EQ(Berechne(2000, kMonat, 20000, sv).AN(svRV), 5850 - 2400);
-  // 1999 has no top-up, whatever the rates say.
-  TSVEingabe alt = Eingabe(2013, beGF);
-  alt.Aufstockung = true;
-  EXPECT_EQ(Berechne(1999, kMonat, 20000, alt).AN(svRV), 0);
-}
-
-TEST(SVBerechnen, AufstockungOhneArbeitgeberRenteWirdNichtNegativ) {
-  TSVEingabe sv = Eingabe(2013, beGF);
-  sv.Aufstockung = true;
-  sv.Saetze[svRV].AG = -1;
-  const TSVErgebnis e = Berechne(2013, kMonat, 20000, sv);
-  EXPECT_EQ(e.AG(svRV), 0);
-  EXPECT_EQ(e.AN(svRV), 780);  // the top-up rate alone
-}
-
-TEST(SVBerechnen, NegativerSatzWirdNichtErhoben) {
+TEST(SVBerechnen, NichtErhobeneSaetze) {
   TSVEingabe sv = Eingabe(2013, beNV);
-  sv.Saetze[svAV] = {-1, 0.015};
+  sv.Saetze[svAV] = {kNicht, 0.015};
   sv.Saetze[svKV] = {0.073, -0.5};
   const TSVErgebnis e = Berechne(2013, kMonat, 300000, sv);
   EXPECT_EQ(e.AN(svAV), 0);
   EXPECT_EQ(e.AG(svAV), 4500);
   EXPECT_EQ(e.AN(svKV), 21900);
   EXPECT_EQ(e.AG(svKV), 0);
+  // A top-up without employer pension rate cannot turn negative.
+  TSVEingabe gf = Eingabe(2013, beGF);
+  gf.Aufstockung = true;
+  gf.Saetze[svRV].AG = kNicht;
+  EXPECT_EQ(Berechne(2013, kMonat, 20000, gf).AN(svRV), 780);
+}
+
+// ---- settings ------------------------------------------------------------------
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SVEinstellungen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ordner_ = fs::temp_directory_path() / ("sv_test_" + std::to_string(std::random_device{}()));
+    fs::create_directories(ordner_);
+    datei_ = ordner_ / "saetze.ini";
+  }
+  void TearDown() override { fs::remove_all(ordner_); }
+
+  void Schreiben(const std::string& text) const { std::ofstream(datei_, std::ios::binary) << text; }
+  std::string Text() const {
+    std::ostringstream s;
+    s << std::ifstream(datei_, std::ios::binary).rdbuf();
+    return s.str();
+  }
+  bool Enthaelt(const std::string& teil) const { return Text().find(teil) != std::string::npos; }
+  TNewIniFile Ini() const { return TNewIniFile::AusPfad(datei_); }
+
+  fs::path ordner_, datei_;
+  TSVSatzTabelle saetze_{};
+  double pausch_ = 0, soli_ = 0;
+};
+
+}  // namespace
+
+TEST_F(SVEinstellungen, OhneDateiGeltenDieVorgaben) {
+  EXPECT_EQ(BBGLaden(Ini(), 1998), BBGStandard(1998));
+  SVSaetzeLaden(Ini(), 1996, saetze_, pausch_, soli_);
+  ErwarteGleich(saetze_, SVSaetzeStandard(1996));
+  EXPECT_DOUBLE_EQ(pausch_, 0.02);
+  EXPECT_DOUBLE_EQ(soli_, 7.5);
+  EXPECT_FALSE(fs::exists(datei_));
+}
+
+TEST_F(SVEinstellungen, GrenzenHinUndZurueck) {
+  const std::string anfang = "; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\nKVWest=1\n";
+  Schreiben(anfang + "[BMG2012]\nKVWest=2\n");
+  TNewIniFile ini = Ini();
+  TBBGTabelle t = BBGStandard(2013);
+  t[bbgKV][rgWest] = t[bbgPV][rgWest] = 400000;
+  t[bbgGF][rgOst] = 0;  // an emptied field of the ceilings dialog
+  ASSERT_TRUE(BBGSpeichern(ini, 2013, t));
+  EXPECT_EQ(BBGLaden(ini, 2013), t);
+  EXPECT_TRUE(Enthaelt("KVWest=400000\n"));
+  EXPECT_TRUE(Enthaelt("GFOst=0\n"));
+  EXPECT_EQ(Text().rfind("; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\n", 0), 0u);
+  EXPECT_EQ(BBGLaden(ini, 2012)[bbgKV][rgWest], 2);
+  EXPECT_EQ(BBGLaden(ini, 2012)[bbgRV][rgWest], 560000);
+}
+
+TEST_F(SVEinstellungen, BeschaedigteGrenzenGebenDieVorgabe) {
+  Schreiben("[BMG2013]\nKVOst=abc\nPVOst=\nRVWest=-5\nAVWest=4000,50\nGFWest=30000\n");
+  const TBBGTabelle t = BBGLaden(Ini(), 2013);
+  EXPECT_EQ(t[bbgKV][rgOst], 393750);
+  EXPECT_EQ(t[bbgPV][rgOst], 393750);
+  EXPECT_EQ(t[bbgRV][rgWest], 580000);
+  EXPECT_EQ(t[bbgAV][rgWest], 580000);
+  EXPECT_EQ(t[bbgGF][rgWest], 30000);
+}
+
+TEST_F(SVEinstellungen, SaetzeHinUndZurueck) {
+  Schreiben("[LSt2013]\nSoli=7\nPauschSt=3\n[SV2013]\nFremd=1\n");
+  TNewIniFile ini = Ini();
+  TSVSatzTabelle t = SVSaetzeStandard(2013);
+  t[beNV][svKV] = {7.45 / 100, 7.45 / 100};
+  t[beGF][svRVAuf].AN = 4.0 / 100;
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2013, t, 2.5 / 100));
+  SVSaetzeLaden(ini, 2013, saetze_, pausch_, soli_);
+  ErwarteGleich(saetze_, t);
+  EXPECT_EQ(pausch_, 2.5 / 100);
+  EXPECT_DOUBLE_EQ(soli_, 7);
+  for (const char* zeile : {"NVKVAN=7,45\n", "NVRVAufAG=-1\n", "NVPV2AN=0,25\n", "HHRVAufAN=13,9\n",
+                            "PauschSt=2,5\n", "Soli=7\n", "Fremd=1\n"})
+    EXPECT_TRUE(Enthaelt(zeile)) << zeile;
+
+  // Without a flat rate the stored one stays.
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2013, t, -1));
+  EXPECT_TRUE(Enthaelt("PauschSt=2,5\n"));
+}
+
+TEST_F(SVEinstellungen, VorgabenAllerJahreUeberstehenDieDatei) {
+  TNewIniFile ini = Ini();
+  for (int jahr = 1995; jahr <= 2013; ++jahr) {
+    ASSERT_TRUE(SVSaetzeSpeichern(ini, jahr, SVSaetzeStandard(jahr), 0.02));
+    SVSaetzeLaden(ini, jahr, saetze_, pausch_, soli_);
+    ErwarteGleich(saetze_, SVSaetzeStandard(jahr));
+  }
+  EXPECT_FALSE(Enthaelt("00000"));  // no 7,300000000000001 in the file
+}
+
+TEST_F(SVEinstellungen, BeschaedigteSaetzeGebenDieVorgabe) {
+  Schreiben("[SV2013]\nNVKVAN=sieben\nNVKVAG=8\nnvpvan=2\nGFKVAG=1,2,3\n"
+            "[LSt2013]\nPauschSt=zwei\nSoli=\n");
+  SVSaetzeLaden(Ini(), 2013, saetze_, pausch_, soli_);
+  EXPECT_DOUBLE_EQ(saetze_[beNV][svKV].AN, 0.073);
+  EXPECT_DOUBLE_EQ(saetze_[beNV][svKV].AG, 0.08);
+  EXPECT_DOUBLE_EQ(saetze_[beNV][svPV].AN, 0.02);
+  EXPECT_DOUBLE_EQ(saetze_[beGF][svKV].AG, 0.13);
+  EXPECT_DOUBLE_EQ(pausch_, 0.02);
+  EXPECT_DOUBLE_EQ(soli_, 5.5);
+}
+
+TEST_F(SVEinstellungen, SchreibfehlerWerdenGemeldet) {
+  Schreiben("[BMG2013]\nKVOst=1\n");
+  const std::string vorher = Text();
+  // A plain file stands where the folder would have to be.
+  TNewIniFile unmoeglich = TNewIniFile::AusPfad(datei_ / "x.ini");
+  EXPECT_FALSE(BBGSpeichern(unmoeglich, 2013, BBGStandard(2013)));
+  EXPECT_FALSE(SVSaetzeSpeichern(unmoeglich, 2013, SVSaetzeStandard(2013), 0.02));
+  // Values that would not read back are refused, the file stays.
+  TNewIniFile ini = Ini();
+  TBBGTabelle grenzen = BBGStandard(2013);
+  grenzen[bbgAV][rgOst] = -1;
+  EXPECT_FALSE(BBGSpeichern(ini, 2013, grenzen));
+  TSVSatzTabelle saetze = SVSaetzeStandard(2013);
+  saetze[beHH][svAV].AG = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, saetze, 0.02));
+  EXPECT_EQ(Text(), vorher);
+}
+
+TEST_F(SVEinstellungen, KontextLaedtDasEingestellteJahr) {
+  Schreiben("[BMG2012]\nRVWest=570000\n[SV2012]\nNVAVAN=1,6\n[LSt2012]\nSoli=5\nPauschSt=2,2\n");
+  TRechenKontext k;
+  k.LStJahr = 2012;
+  SVEinstellungenLaden(k, Ini());
+  EXPECT_EQ(k.BBGTabelle[bbgRV][rgWest], 570000);
+  EXPECT_EQ(k.BBGTabelle[bbgKV][rgWest], 382500);
+  EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
+  EXPECT_EQ(k.SVSatzTabelle[beGF][svRVAuf].AN, 4.6 / 100);
+  EXPECT_DOUBLE_EQ(k.SoliGeladen, 5);
+  EXPECT_DOUBLE_EQ(k.PauschSatz, 0.022);
 }

@@ -1,9 +1,15 @@
 #include "calc/sozialversicherung.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/geld.h"
 #include "calc/kontext.h"
+#include "common/ini_datei.h"
 
 namespace lst {
 
@@ -56,10 +62,10 @@ const TSVJahr* JahrDaten(int jahr) {
   return &kJahre[jahr - kTabellenAnfang];
 }
 
-// A percentage of the tables as a fraction; -1 (not levied) stays -1.  The
-// division is the one the rate edits and the settings use, so a default rate
-// and the same rate read back from the settings are the same double.
-double Anteil(double prozent) { return prozent < 0 ? -1.0 : prozent / 100; }
+// A percentage of the tables as a fraction; -1 % (not levied) becomes -0.01.
+// The division is the one the rate edits and the settings use, so a default
+// rate and the same rate read back from the settings are the same double.
+double Anteil(double prozent) { return prozent / 100; }
 
 TSatzPaar Paar(double an, double ag) { return {Anteil(an), Anteil(ag)}; }
 
@@ -81,7 +87,7 @@ TBBGTabelle BBGStandard(int jahr) {
 
 TSVSatzTabelle SVSaetzeStandard(int jahr) {
   TSVSatzTabelle t;
-  for (auto& zeile : t) zeile.fill(TSatzPaar{-1.0, -1.0});
+  for (auto& zeile : t) zeile.fill(Paar(-1, -1));
   const TSVJahr* d = JahrDaten(jahr);
   if (!d) return t;
 
@@ -243,6 +249,104 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
     ergebnis.SVSummeAN() += ergebnis.AN(art);
     ergebnis.SVSummeAG() += ergebnis.AG(art);
   }
+}
+
+// ---- settings ------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kBBGName[bbgAnzahl] = {"KV", "PV", "RV", "AV", "GF"};
+constexpr const char* kRegionName[2] = {"Ost", "West"};
+constexpr const char* kTypName[beAnzahl] = {"NV", "GF", "HH"};
+constexpr const char* kArtName[svAnzahl] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+
+std::string Abschnitt(const char* name, int jahr) {
+  char puffer[32];
+  std::snprintf(puffer, sizeof puffer, "%s%04d", name, jahr);
+  return puffer;
+}
+
+std::string BBGSchluessel(int art, int region) {
+  return std::string(kBBGName[art]) + kRegionName[region];
+}
+
+std::string SatzSchluessel(int typ, int art, bool an) {
+  return std::string(kTypName[typ]) + kArtName[art] + (an ? "AN" : "AG");
+}
+
+// A fraction as the percentage stored in the file, free of the representation
+// error of the multiplication: 0.073 is stored as 7.3, not 7.300000000000001.
+std::string ProzentText(double anteil) { return TNewIniFile::FloatAlsText(Dezimal15(anteil * 100)); }
+
+}  // namespace
+
+TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr) {
+  const std::string abschnitt = Abschnitt("BMG", jahr);
+  TBBGTabelle t = BBGStandard(jahr);
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int r : {rgOst, rgWest}) {
+      const std::int64_t wert = ini.ReadInteger(abschnitt, BBGSchluessel(art, r), t[art][r]);
+      if (wert >= 0) t[art][r] = wert;
+    }
+  }
+  return t;
+}
+
+bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle) {
+  std::vector<std::pair<std::string, std::string>> werte;
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int r : {rgOst, rgWest}) {
+      if (tabelle[art][r] < 0) return false;
+      werte.emplace_back(BBGSchluessel(art, r), std::to_string(tabelle[art][r]));
+    }
+  }
+  return ini.WriteStrings(Abschnitt("BMG", jahr), werte);
+}
+
+void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent) {
+  const std::string abschnitt = Abschnitt("SV", jahr);
+  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      // A missing key keeps the default fraction as it is; a stored value
+      // goes through the same division as the defaults.
+      auto lesen = [&](bool an, double vorgabe) {
+        double prozent = 0;
+        const std::string text = ini.ReadString(abschnitt, SatzSchluessel(typ, art, an), "");
+        if (!TNewIniFile::TextAlsFloat(text, prozent)) return vorgabe;
+        return prozent / 100;
+      };
+      saetze[typ][art].AN = lesen(true, standard[typ][art].AN);
+      saetze[typ][art].AG = lesen(false, standard[typ][art].AG);
+    }
+  }
+  const std::string lst = Abschnitt("LSt", jahr);
+  soliProzent = ini.ReadFloat(lst, "Soli", SoliSatz(jahr));
+  pauschSatz = ini.ReadFloat(lst, "PauschSt", PauschStProzentStandard(jahr)) / 100;
+}
+
+bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
+                       double pauschSatz) {
+  std::vector<std::pair<std::string, std::string>> werte;
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      const TSatzPaar& p = saetze[typ][art];
+      if (!std::isfinite(p.AN) || !std::isfinite(p.AG)) return false;
+      werte.emplace_back(SatzSchluessel(typ, art, true), ProzentText(p.AN));
+      werte.emplace_back(SatzSchluessel(typ, art, false), ProzentText(p.AG));
+    }
+  }
+  if (!ini.WriteStrings(Abschnitt("SV", jahr), werte)) return false;
+  if (pauschSatz >= 0 && std::isfinite(pauschSatz)) {
+    return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
+  }
+  return true;
+}
+
+void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
+  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen);
+  k.BBGTabelle = BBGLaden(ini, k.LStJahr);
 }
 
 }  // namespace lst

@@ -7,7 +7,7 @@
 // minimum base of the top-up, sliding-zone factor and bounds.
 //
 // Years outside 1995 to 2013 have no parameters: their ceilings are 0, every
-// default rate is -1 (not levied), there is neither sliding zone nor top-up.
+// default rate is -1 % (not levied), there is neither sliding zone nor top-up.
 
 #include <array>
 #include <cstdint>
@@ -17,6 +17,7 @@
 namespace lst {
 
 struct TRechenKontext;
+class TNewIniFile;
 
 // The five contribution ceilings, in this order.  GF is the limit of marginal
 // employment; the pension top-up uses it as its ceiling.
@@ -35,7 +36,8 @@ using TBBGTabelle = std::array<std::array<std::int64_t, 2>, bbgAnzahl>;
 
 // Contribution rates as fractions: [employment type][contribution kind],
 // each a pair (employee, employer) in the layout of TSVEingabe::Saetze.
-// A negative rate means that the contribution is not levied.
+// A negative rate means that the contribution is not levied; the default
+// tables write it as -1 percent, -0.01 here.
 using TSVSatzTabelle = std::array<std::array<TSatzPaar, svAnzahl>, beAnzahl>;
 
 // The five ceilings of one region converted to a pay period.
@@ -45,7 +47,7 @@ using TBBGZeitraum = std::array<std::int64_t, bbgAnzahl>;
 
 // Default ceilings of a year.
 TBBGTabelle BBGStandard(int jahr);
-// Default rates of a year (fractions; -1 where not levied).
+// Default rates of a year (fractions; -0.01 where not levied).
 TSVSatzTabelle SVSaetzeStandard(int jahr);
 // Minimum base of the pension top-up in cents; -1 for a year without top-up.
 std::int64_t AufstockungMindestBasis(int jahr);
@@ -91,5 +93,37 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
 // against the ceilings k.BBGTabelle; the rates come from sv.Saetze.
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis);
+
+// ---- settings ------------------------------------------------------------------
+//
+// Ceilings live in the section "BMG" + four-digit year (e.g. "BMG2013") under
+// the keys ceiling + region ("KVOst", "KVWest", ... "GFWest"), in cents per
+// month.  Rates live in the section "SV" + year under the keys type + kind +
+// share ("NVKVAN", "GFRVAG", "HHRVAufAN", ...), in percent.  The section
+// "LSt" + year holds the solidarity-surcharge percentage "Soli" and the
+// employer's flat-rate percentage "PauschSt".  Missing keys and values that
+// do not convert give the year's defaults.
+
+// The ceilings of a year.  A negative stored ceiling counts as damaged and
+// gives the default.
+TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr);
+// Writes the ten ceilings of a year in one go.  False when the file could
+// not be written or a ceiling is negative; the file is then unchanged.
+bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle);
+
+// The rates of a year (fractions), the flat-rate tax (fraction) and the
+// solidarity-surcharge percentage (as stored).
+void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent);
+// Writes the 42 rates of a year in percent in one go, then "PauschSt" when
+// pauschSatz is >= 0.  "Soli" is never written.  False when a rate is not a
+// finite number (nothing is written) or a write failed (when only the second
+// failed, the rates are stored and "PauschSt" keeps its old value).
+bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
+                       double pauschSatz);
+
+// Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
+// into the context.
+void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini);
 
 }  // namespace lst
