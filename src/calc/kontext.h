@@ -1,7 +1,8 @@
 #pragma once
 // The state that a calculation shares across the core: the selected tax year,
 // the display currency, the basic allowance of 2013, the table-mode flag, the
-// inputs and outputs of the wage-tax programs and the programs themselves.
+// contribution ceilings and rates of the year, the inputs and outputs of the
+// wage-tax programs and the programs themselves.
 // The application owns one instance and passes it to every window; tests and
 // the command line make their own.
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "calc/geld.h"
+#include "calc/sozialversicherung.h"
 #include "lohnsteuer/globale_lst_var.h"
 
 namespace lst {
@@ -36,6 +38,13 @@ struct TRechenKontext {
   // Solidarity-surcharge percentage loaded with the year's settings; the
   // programs of the early years use it instead of the fixed table.
   double SoliGeladen = 5.5;
+  // Employer's flat-rate wage tax loaded with the year's rates, as a fraction.
+  double PauschSatz = PauschStProzentStandard(2013) / 100;
+  // Contribution ceilings and rates of the selected year.  SVBerechnen
+  // measures against BBGTabelle; the window copies the row of the employment
+  // type in force from SVSatzTabelle into TSVEingabe::Saetze.
+  TBBGTabelle BBGTabelle = BBGStandard(2013);
+  TSVSatzTabelle SVSatzTabelle = SVSaetzeStandard(2013);
   // Currency symbol of the last AusCent: "EUR" or "DM".
   std::string Waehrung = "EUR";
 

@@ -1,0 +1,352 @@
+#include "calc/sozialversicherung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/geld.h"
+#include "calc/kontext.h"
+#include "common/ini_datei.h"
+
+namespace lst {
+
+namespace {
+
+// Parameters of one year.  Amounts in cents (pfennigs up to 2001) per month,
+// rates in percent; -1 marks a contribution that is not levied.
+struct TSVJahr {
+  int Jahr;
+  // Ceilings; KV and PV are equal, as are RV and AV.
+  std::int64_t KVOst, KVWest, RVOst, RVWest, GFOst, GFWest;
+  // Normal employment: employee and employer pay the same rate.
+  double KV, PV, RV, AV;
+  // Employee-only surcharges of normal employment.
+  double KV2AN, PV2AN;
+  // Marginal employment: flat employer rates and the employee's top-up rate.
+  double GFKVAG, GFRVAG, GFRVAufAN;
+  // Marginal employment in a private household.
+  double HHKVAG, HHRVAG, HHRVAufAN;
+};
+
+constexpr TSVJahr kJahre[] = {
+    {1995, 480000, 585000, 640000, 780000, 47000, 58000, 6.25, 0.5, 9.3, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
+    {1996, 510000, 600000, 680000, 800000, 50000, 59000, 6.6, 0.5, 9.6, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
+    {1997, 532500, 615000, 710000, 820000, 52000, 61000, 6.85, 0.85, 10.15, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
+    {1998, 525000, 630000, 700000, 840000, 52000, 62000, 6.85, 0.85, 10.15, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
+    {1999, 540000, 637500, 720000, 850000, 53000, 63000, 6.85, 0.85, 10.15, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
+    {2000, 532500, 645000, 710000, 860000, 63000, 63000, 6.85, 0.85, 9.65, 3.25, -1, -1, 10, 12, 7.5, 0, 0, -1},
+    {2001, 652500, 652500, 730000, 870000, 63000, 63000, 6.6, 0.85, 9.55, 3.25, -1, -1, 10, 12, 7.1, 0, 0, -1},
+    {2002, 337500, 337500, 337500, 450000, 32500, 32500, 6.6, 0.85, 9.55, 3.25, -1, -1, 10, 12, 7.1, 0, 0, -1},
+    {2003, 345000, 345000, 425000, 510000, 32500, 32500, 6.85, 0.85, 9.75, 3.25, -1, -1, 10, 12, 7.5, 0, 0, -1},
+    {2004, 348750, 348750, 435000, 515000, 40000, 40000, 7.45, 0.85, 9.75, 3.25, -1, -1, 11, 12, 7.5, 5, 5, 14.5},
+    {2005, 352500, 352500, 440000, 520000, 40000, 40000, 7.45, 0.85, 9.75, 3.25, 0.9, 0.25, 11, 12, 7.5, 5, 5, 14.5},
+    {2006, 356250, 356250, 440000, 525000, 40000, 40000, 6.8, 0.85, 9.75, 3.25, 0.9, 0.25, 11, 12, 7.5, 5, 5, 14.5},
+    {2007, 356250, 356250, 455000, 525000, 40000, 40000, 6.8, 0.85, 9.95, 2.1, 0.9, 0.25, 13, 15, 4.9, 5, 5, 14.9},
+    {2008, 360000, 360000, 450000, 530000, 40000, 40000, 7.25, 0.85, 9.95, 1.65, 0.9, 0.25, 13, 15, 4.9, 5, 5, 14.9},
+    {2009, 367500, 367500, 455000, 540000, 40000, 40000, 7.3, 0.975, 9.95, 1.4, 0.9, 0.25, 13, 15, 4.9, 5, 5, 14.9},
+    {2010, 375000, 375000, 465000, 550000, 40000, 40000, 7.0, 0.975, 9.95, 1.4, 0.9, 0.25, 14, 15, 4.9, 5, 5, 14.9},
+    {2011, 371250, 371250, 480000, 550000, 40000, 40000, 7.3, 0.975, 9.95, 1.5, 0.9, 0.25, 13, 15, 4.9, 5, 5, 14.9},
+    {2012, 382500, 382500, 480000, 560000, 32500, 32500, 7.3, 0.975, 9.8, 1.5, 0.9, 0.25, 13, 15, 4.6, 5, 5, 14.6},
+    {2013, 393750, 393750, 490000, 580000, 32500, 32500, 7.3, 1.025, 9.45, 1.5, 0.9, 0.25, 13, 15, 3.9, 5, 5, 13.9},
+};
+
+constexpr int kTabellenAnfang = 1995;
+constexpr int kTabellenEnde = kTabellenAnfang + static_cast<int>(std::size(kJahre)) - 1;
+static_assert(kTabellenEnde == 2013);
+
+const TSVJahr* JahrDaten(int jahr) {
+  if (jahr < kTabellenAnfang || jahr > kTabellenEnde) return nullptr;
+  return &kJahre[jahr - kTabellenAnfang];
+}
+
+// A percentage of the tables as a fraction; -1 % (not levied) becomes -0.01.
+// The division is the one the rate edits and the settings use, so a default
+// rate and the same rate read back from the settings are the same double.
+double Anteil(double prozent) { return prozent / 100; }
+
+TSatzPaar Paar(double an, double ag) { return {Anteil(an), Anteil(ag)}; }
+
+}  // namespace
+
+// ---- per-year defaults ------------------------------------------------------
+
+TBBGTabelle BBGStandard(int jahr) {
+  TBBGTabelle t{};
+  const TSVJahr* d = JahrDaten(jahr);
+  if (!d) return t;
+  t[bbgKV] = {d->KVOst, d->KVWest};
+  t[bbgPV] = {d->KVOst, d->KVWest};
+  t[bbgRV] = {d->RVOst, d->RVWest};
+  t[bbgAV] = {d->RVOst, d->RVWest};
+  t[bbgGF] = {d->GFOst, d->GFWest};
+  return t;
+}
+
+TSVSatzTabelle SVSaetzeStandard(int jahr) {
+  TSVSatzTabelle t;
+  for (auto& zeile : t) zeile.fill(Paar(-1, -1));
+  const TSVJahr* d = JahrDaten(jahr);
+  if (!d) return t;
+
+  auto& nv = t[beNV];
+  nv[svKV] = Paar(d->KV, d->KV);
+  nv[svPV] = Paar(d->PV, d->PV);
+  nv[svRV] = Paar(d->RV, d->RV);
+  nv[svAV] = Paar(d->AV, d->AV);
+  nv[svRVAuf] = Paar(-1, -1);
+  nv[svKV2] = Paar(d->KV2AN, -1);
+  nv[svPV2] = Paar(d->PV2AN, -1);
+
+  // Marginal employment: the employer pays flat KV and RV rates, the employee
+  // nothing but the optional pension top-up, whose employer share is 0.
+  auto geringfuegig = [](double kvAG, double rvAG, double aufAN) {
+    std::array<TSatzPaar, svAnzahl> z;
+    z.fill(Paar(0, 0));
+    z[svKV].AG = Anteil(kvAG);
+    z[svRV].AG = Anteil(rvAG);
+    z[svRVAuf] = aufAN < 0 ? Paar(-1, -1) : Paar(aufAN, 0);
+    z[svKV2] = Paar(-1, -1);
+    z[svPV2] = Paar(-1, -1);
+    return z;
+  };
+  t[beGF] = geringfuegig(d->GFKVAG, d->GFRVAG, d->GFRVAufAN);
+  t[beHH] = geringfuegig(d->HHKVAG, d->HHRVAG, d->HHRVAufAN);
+  return t;
+}
+
+std::int64_t AufstockungMindestBasis(int jahr) {
+  if (jahr >= 2002 && jahr <= kTabellenEnde) return 15500;
+  if (jahr >= 2000 && jahr <= 2001) return 30000;
+  return -1;
+}
+
+double GleitzoneFaktor(int jahr) {
+  switch (jahr) {
+    case 2003:
+    case 2004:
+    case 2005:
+    case 2006: return 0.5967;
+    case 2007: return 0.7673;
+    case 2008: return 0.7732;
+    case 2009: return 0.7472;
+    case 2010: return 0.7585;
+    case 2011: return 0.7435;
+    case 2012: return 0.7491;
+    case 2013: return 0.7605;
+    default: return -1.0;
+  }
+}
+
+std::int64_t GleitzoneUntergrenze(int jahr) { return jahr >= 2013 ? 45000 : 40000; }
+std::int64_t GleitzoneObergrenze(int jahr) { return jahr >= 2013 ? 85000 : 80000; }
+
+double PauschStProzentStandard(int /*jahr*/) { return 2.0; }
+
+// ---- calculation ------------------------------------------------------------
+
+TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::uint8_t region) {
+  const int r = region == rgOst ? rgOst : rgWest;
+  TBBGZeitraum z{};
+  for (int i = 0; i < bbgAnzahl; ++i) {
+    const std::int64_t m = tabelle[i][r];
+    const double md = static_cast<double>(m);
+    switch (lzz) {
+      case 1: z[i] = Runden(md * 12); break;
+      case 3: z[i] = Runden(static_cast<double>(Runden(md / 30)) * 7); break;
+      case 4: z[i] = Runden(md / 30); break;
+      default: z[i] = m; break;
+    }
+  }
+  return z;
+}
+
+TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt) {
+  const double f = GleitzoneFaktor(jahr);
+  const std::int64_t t = GleitzoneUntergrenze(jahr);
+  const std::int64_t u = GleitzoneObergrenze(jahr);
+  const double ae = static_cast<double>(entgelt);
+
+  // Without a factor the year has no sliding zone: the reduction formula
+  // would turn every low wage into a negative base and so the employee's
+  // share into 0.  Such a wage is measured as any wage above the zone.
+  if (f < 0 || entgelt > u) return {1, entgelt};
+  if (entgelt <= t) return {-1, Runden(ae * f)};
+
+  const double td = static_cast<double>(t);
+  const double ud = static_cast<double>(u);
+  if (jahr < 2013) return {0, Runden(f * td + (2 - f) * (ae - td))};
+  return {0, Runden(f * td + (ud / (ud - td) - td / (ud - td) * f) * (ae - td))};
+}
+
+bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satzAN,
+                     std::int64_t basis) {
+  const TGleitzoneBemessung g = GleitzoneBemessung(jahr, basis);
+  if (g.Klasse == 1) {
+    beitrag = satzAN >= 0 ? Runden(static_cast<double>(basis) * satzAN) : 0;
+    return false;
+  }
+  beitrag = 0;
+  if (satzAN < 0) return true;
+  const std::int64_t ag = satzAG >= 0 ? Runden(satzAG * static_cast<double>(basis)) : 0;
+  const std::int64_t anteil = Runden(satzAN * static_cast<double>(g.Bemessung));
+  const std::int64_t an = ag > 0 ? 2 * anteil - ag : anteil;
+  if (an < 0) return false;
+  beitrag = an;
+  return true;
+}
+
+void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
+                 const TSVEingabe& sv, TSVErgebnis& ergebnis) {
+  ergebnis = TSVErgebnis{};
+  k.LStJahr = static_cast<std::int16_t>(jahr);
+
+  const TBBGZeitraum grenze = BBGFuerZeitraum(k.BBGTabelle, zeitraum.LZZ, sv.Region);
+  TBBGZeitraum basis{};
+  for (int i = 0; i < bbgAnzahl; ++i) basis[i] = std::min(grenze[i], zeitraum.RE4);
+
+  for (int art = 0; art < svAnzahl; ++art) {
+    const TSatzPaar& satz = sv.Saetze[art];
+    const std::int64_t b = basis[BBGFuerArt(static_cast<TSVArt>(art))];
+    const double bd = static_cast<double>(b);
+
+    if (satz.AN >= 0) {
+      if (sv.Gleitzone && !(art == svRV && sv.RVVerzicht)) {
+        GleitzoneAnteil(jahr, ergebnis.AN(art), satz.AG, satz.AN, b);
+      } else {
+        ergebnis.AN(art) = Runden(bd * satz.AN);
+      }
+    }
+    if (satz.AG >= 0) ergebnis.AG(art) = Runden(bd * satz.AG);
+  }
+
+  // Pension top-up of marginal employment: the employee makes up the
+  // employer's flat rate to the full pension rate, on at least the minimum
+  // base.  An employer rate that is not levied counts as 0 here, so that the
+  // employee's share cannot turn negative.
+  const std::int64_t mindestBasis = AufstockungMindestBasis(jahr);
+  const double rvAG = sv.Saetze[svRV].AG;
+  const double aufAN = sv.Saetze[svRVAuf].AN;
+  if (sv.Aufstockung && mindestBasis >= 0 && aufAN >= 0) {
+    const std::int64_t b = std::max(basis[bbgRV], mindestBasis);
+    ergebnis.AN(svRV) =
+        Runden(static_cast<double>(b) * (std::max(rvAG, 0.0) + aufAN)) - ergebnis.AG(svRV);
+  }
+
+  // Private health insurance: no statutory health or care contributions; the
+  // private contribution only enters the wage tax.
+  if (sv.PKV != 0) {
+    for (int art : {svKV, svPV, svKV2, svPV2}) {
+      ergebnis.AN(art) = 0;
+      ergebnis.AG(art) = 0;
+    }
+  }
+
+  // The top-up entries are shown but are no part of the sums.
+  for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {
+    ergebnis.SVSummeAN() += ergebnis.AN(art);
+    ergebnis.SVSummeAG() += ergebnis.AG(art);
+  }
+}
+
+// ---- settings ------------------------------------------------------------------
+
+namespace {
+
+constexpr const char* kBBGName[bbgAnzahl] = {"KV", "PV", "RV", "AV", "GF"};
+constexpr const char* kRegionName[2] = {"Ost", "West"};
+constexpr const char* kTypName[beAnzahl] = {"NV", "GF", "HH"};
+constexpr const char* kArtName[svAnzahl] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+
+std::string Abschnitt(const char* name, int jahr) {
+  char puffer[32];
+  std::snprintf(puffer, sizeof puffer, "%s%04d", name, jahr);
+  return puffer;
+}
+
+std::string BBGSchluessel(int art, int region) {
+  return std::string(kBBGName[art]) + kRegionName[region];
+}
+
+std::string SatzSchluessel(int typ, int art, bool an) {
+  return std::string(kTypName[typ]) + kArtName[art] + (an ? "AN" : "AG");
+}
+
+// A fraction as the percentage stored in the file, free of the representation
+// error of the multiplication: 0.073 is stored as 7.3, not 7.300000000000001.
+std::string ProzentText(double anteil) { return TNewIniFile::FloatAlsText(Dezimal15(anteil * 100)); }
+
+}  // namespace
+
+TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr) {
+  const std::string abschnitt = Abschnitt("BMG", jahr);
+  TBBGTabelle t = BBGStandard(jahr);
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int r : {rgOst, rgWest}) {
+      const std::int64_t wert = ini.ReadInteger(abschnitt, BBGSchluessel(art, r), t[art][r]);
+      if (wert >= 0) t[art][r] = wert;
+    }
+  }
+  return t;
+}
+
+bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle) {
+  std::vector<std::pair<std::string, std::string>> werte;
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int r : {rgOst, rgWest}) {
+      if (tabelle[art][r] < 0) return false;
+      werte.emplace_back(BBGSchluessel(art, r), std::to_string(tabelle[art][r]));
+    }
+  }
+  return ini.WriteStrings(Abschnitt("BMG", jahr), werte);
+}
+
+void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent) {
+  const std::string abschnitt = Abschnitt("SV", jahr);
+  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      // A missing key keeps the default fraction as it is; a stored value
+      // goes through the same division as the defaults.
+      auto lesen = [&](bool an, double vorgabe) {
+        double prozent = 0;
+        const std::string text = ini.ReadString(abschnitt, SatzSchluessel(typ, art, an), "");
+        if (!TNewIniFile::TextAlsFloat(text, prozent)) return vorgabe;
+        return prozent / 100;
+      };
+      saetze[typ][art].AN = lesen(true, standard[typ][art].AN);
+      saetze[typ][art].AG = lesen(false, standard[typ][art].AG);
+    }
+  }
+  const std::string lst = Abschnitt("LSt", jahr);
+  soliProzent = ini.ReadFloat(lst, "Soli", SoliSatz(jahr));
+  pauschSatz = ini.ReadFloat(lst, "PauschSt", PauschStProzentStandard(jahr)) / 100;
+}
+
+bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
+                       double pauschSatz) {
+  std::vector<std::pair<std::string, std::string>> werte;
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      const TSatzPaar& p = saetze[typ][art];
+      if (!std::isfinite(p.AN) || !std::isfinite(p.AG)) return false;
+      werte.emplace_back(SatzSchluessel(typ, art, true), ProzentText(p.AN));
+      werte.emplace_back(SatzSchluessel(typ, art, false), ProzentText(p.AG));
+    }
+  }
+  if (!ini.WriteStrings(Abschnitt("SV", jahr), werte)) return false;
+  if (pauschSatz >= 0 && std::isfinite(pauschSatz)) {
+    return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
+  }
+  return true;
+}
+
+void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
+  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen);
+  k.BBGTabelle = BBGLaden(ini, k.LStJahr);
+}
+
+}  // namespace lst

@@ -1,0 +1,371 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "calc/kontext.h"
+#include "calc/sozialversicherung.h"
+#include "common/ini_datei.h"
+
+using namespace lst;
+
+namespace {
+
+constexpr std::uint8_t kJahr = 1, kMonat = 2, kWoche = 3, kTag = 4;
+constexpr double kNicht = -0.01;  // not levied: -1 percent
+
+TSVEingabe Eingabe(int jahr, TBeschaeftigung typ, std::uint8_t region = rgWest) {
+  TSVEingabe sv;
+  sv.Region = region;
+  sv.Saetze = SVSaetzeStandard(jahr)[typ];
+  return sv;
+}
+
+TSVErgebnis Berechne(int jahr, std::uint8_t lzz, std::int64_t re4, const TSVEingabe& sv) {
+  TRechenKontext k;
+  k.BBGTabelle = BBGStandard(jahr);
+  TSVErgebnis e;
+  SVBerechnen(k, jahr, TLohnZeitraum{lzz, re4}, sv, e);
+  return e;
+}
+
+// Rates compared exactly: a rate read back must compute as the one written.
+void ErwarteGleich(const TSVSatzTabelle& a, const TSVSatzTabelle& b) {
+  for (int typ = 0; typ < beAnzahl; ++typ)
+    for (int art = 0; art < svAnzahl; ++art) {
+      EXPECT_EQ(a[typ][art].AN, b[typ][art].AN) << typ << "/" << art;
+      EXPECT_EQ(a[typ][art].AG, b[typ][art].AG) << typ << "/" << art;
+    }
+}
+
+}  // namespace
+
+// ---- per-year tables ----------------------------------------------------------
+
+TEST(SVTabellen, Saetze2013) {
+  // Percent, (AN, AG) per kind KV PV RV AV RVAuf KV2 PV2.
+  const double prozent[beAnzahl][svAnzahl][2] = {
+      {{7.3, 7.3}, {1.025, 1.025}, {9.45, 9.45}, {1.5, 1.5}, {-1, -1}, {0.9, -1}, {0.25, -1}},
+      {{0, 13}, {0, 0}, {0, 15}, {0, 0}, {3.9, 0}, {-1, -1}, {-1, -1}},
+      {{0, 5}, {0, 0}, {0, 5}, {0, 0}, {13.9, 0}, {-1, -1}, {-1, -1}}};
+  const TSVSatzTabelle t = SVSaetzeStandard(2013);
+  for (int typ = 0; typ < beAnzahl; ++typ)
+    for (int art = 0; art < svAnzahl; ++art) {
+      EXPECT_DOUBLE_EQ(t[typ][art].AN, prozent[typ][art][0] / 100) << typ << "/" << art;
+      EXPECT_DOUBLE_EQ(t[typ][art].AG, prozent[typ][art][1] / 100) << typ << "/" << art;
+    }
+}
+
+TEST(SVTabellen, WechselZwischenDenJahren) {
+  EXPECT_EQ(BBGStandard(2001)[bbgPV][rgOst], 652500);  // pfennigs
+  EXPECT_EQ(BBGStandard(2002)[bbgRV][rgWest], 450000);  // cents
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(1999)[beGF][svRVAuf].AG, kNicht);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2000)[beGF][svRVAuf].AG, 0);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2004)[beHH][svRVAuf].AN, 0.145);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2004)[beNV][svKV2].AN, kNicht);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2005)[beNV][svPV2].AN, 0.0025);
+  EXPECT_EQ(GleitzoneFaktor(2006), 0.5967);
+}
+
+TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
+  TRechenKontext k;
+  EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
+  for (int jahr : {1994, 2014}) {
+    EXPECT_EQ(BBGStandard(jahr), TBBGTabelle{});
+    for (const auto& zeile : SVSaetzeStandard(jahr))
+      for (const auto& p : zeile) EXPECT_TRUE(p.AN < 0 && p.AG < 0);
+    EXPECT_EQ(GleitzoneFaktor(jahr), -1.0);
+    EXPECT_EQ(AufstockungMindestBasis(jahr), -1);
+  }
+}
+
+TEST(SVTabellen, GrenzenJeZeitraum) {
+  const TBBGTabelle t = BBGStandard(2013);
+  EXPECT_EQ(BBGFuerZeitraum(t, kJahr, rgWest)[bbgKV], 4725000);
+  EXPECT_EQ(BBGFuerZeitraum(t, kMonat, rgOst)[bbgRV], 490000);
+  // The week rounds the day first: 19333 * 7, not 580000 * 7 / 30 = 135333.
+  EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgRV], 135331);
+  EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgGF], 7581);
+  EXPECT_EQ(BBGFuerZeitraum(t, kTag, rgWest)[bbgRV], 19333);
+  EXPECT_EQ(BBGFuerZeitraum(t, kMonat, 7)[bbgRV], 580000);  // unknown region: West
+}
+
+// ---- sliding zone ---------------------------------------------------------------
+
+TEST(Gleitzone, Bemessung) {
+  auto erwarte = [](int jahr, std::int64_t lohn, int klasse, std::int64_t basis) {
+    const TGleitzoneBemessung g = GleitzoneBemessung(jahr, lohn);
+    EXPECT_EQ(g.Klasse, klasse) << jahr << " " << lohn;
+    EXPECT_EQ(g.Bemessung, basis) << jahr << " " << lohn;
+  };
+  erwarte(2013, 60000, 0, 53264);
+  erwarte(2013, 45000, -1, 34223);  // 34222.5
+  erwarte(2013, 45001, 0, 34224);
+  erwarte(2013, 85000, 0, 85000);
+  erwarte(2013, 85001, 1, 85001);
+  erwarte(2012, 60000, 0, 54982);  // 0.7491 * 40000 + 1.2509 * 20000
+  erwarte(2012, 80000, 0, 80000);
+  erwarte(2012, 82000, 1, 82000);
+  // No factor, no sliding zone: never a negative base.
+  erwarte(2002, 10000, 1, 10000);
+  erwarte(2002, 60000, 1, 60000);
+}
+
+TEST(Gleitzone, AnteilNieNegativ) {
+  std::int64_t b = -5;
+  EXPECT_FALSE(GleitzoneAnteil(2013, b, 0.13, 0, 30000));
+  EXPECT_EQ(b, 0);
+  b = -5;
+  EXPECT_TRUE(GleitzoneAnteil(2013, b, 0.073, kNicht, 60000));
+  EXPECT_EQ(b, 0);
+}
+
+// ---- contributions ----------------------------------------------------------------
+
+TEST(SVBerechnen, UeberDenGrenzen) {
+  const TSVErgebnis e = Berechne(2013, kMonat, 500000, Eingabe(2013, beNV));
+  EXPECT_EQ(e.AN(svKV), 28744);  // 393750 * 0.073 = 28743.75
+  EXPECT_EQ(e.AG(svKV), 28744);
+  EXPECT_EQ(e.AN(svRV), 47250);
+  EXPECT_EQ(e.AG(svRV), 47250);
+  EXPECT_EQ(e.AG(svKV2) + e.AG(svPV2) + e.AN(svRVAuf), 0);
+  EXPECT_EQ(e.SVSummeAN(), 28744 + 4036 + 47250 + 7500 + 3544 + 984);
+  EXPECT_EQ(e.SVSummeAG(), 28744 + 4036 + 47250 + 7500);
+  EXPECT_EQ(Berechne(2013, kMonat, 500000, Eingabe(2013, beNV, rgOst)).AN(svRV), 46305);
+  EXPECT_EQ(Berechne(2013, kJahr, 6000000, Eingabe(2013, beNV)).AN(svKV), 344925);
+}
+
+TEST(SVBerechnen, GrenzenKommenAusDemKontext) {
+  TRechenKontext k;
+  k.LStJahr = 2001;
+  k.BBGTabelle[bbgKV][rgWest] = 300000;
+  TSVErgebnis e;
+  e.Betrag.fill(77);
+  SVBerechnen(k, 2013, TLohnZeitraum{kMonat, 500000}, Eingabe(2013, beNV), e);
+  EXPECT_EQ(k.LStJahr, 2013);
+  EXPECT_EQ(e.AN(svKV), 21900);
+  EXPECT_EQ(e.AG(svKV2), 0);  // cleared
+}
+
+TEST(SVBerechnen, Gleitzone) {
+  TSVEingabe sv = Eingabe(2013, beNV);
+  sv.Gleitzone = true;
+  const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
+  EXPECT_EQ(e.AG(svKV), 4380);
+  EXPECT_EQ(e.AN(svKV), 3396);
+  EXPECT_EQ(e.AN(svRV), 4396);
+  EXPECT_EQ(e.AN(svKV2), 479);
+  EXPECT_EQ(e.SVSummeAN(), 3396 + 477 + 4396 + 698 + 479 + 133);
+  EXPECT_EQ(e.SVSummeAG(), 4380 + 615 + 5670 + 900);
+  EXPECT_EQ(Berechne(2013, kMonat, 45000, sv).AN(svKV), 2 * 2498 - 3285);
+  sv.RVVerzicht = true;
+  EXPECT_EQ(Berechne(2013, kMonat, 60000, sv).AN(svRV), 5670);
+
+  TSVEingabe alt = Eingabe(2003, beNV);
+  alt.Gleitzone = true;
+  EXPECT_EQ(Berechne(2003, kMonat, 60000, alt).AN(svKV), 2 * 3557 - 4110);  // base 51934
+}
+
+TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
+  TSVEingabe sv = Eingabe(2002, beNV);
+  sv.Gleitzone = true;
+  for (std::int64_t lohn : {30000, 50000}) {
+    const TSVErgebnis e = Berechne(2002, kMonat, lohn, sv);
+    EXPECT_EQ(e.Betrag, Berechne(2002, kMonat, lohn, Eingabe(2002, beNV)).Betrag);
+    EXPECT_GT(e.AN(svKV), 0);
+  }
+}
+
+TEST(SVBerechnen, PrivatVersichert) {
+  for (std::uint8_t pkv : {1, 2}) {
+    TSVEingabe sv = Eingabe(2013, beNV);
+    sv.PKV = pkv;
+    const TSVErgebnis e = Berechne(2013, kMonat, 500000, sv);
+    for (int art : {svKV, svPV, svKV2, svPV2}) EXPECT_EQ(e.AN(art) + e.AG(art), 0);
+    EXPECT_EQ(e.SVSummeAN(), 47250 + 7500);
+    EXPECT_EQ(e.SVSummeAG(), 47250 + 7500);
+  }
+}
+
+TEST(SVBerechnen, MinijobUndAufstockung) {
+  TSVEingabe sv = Eingabe(2013, beGF);
+  const TSVErgebnis ohne = Berechne(2013, kMonat, 20000, sv);
+  EXPECT_EQ(ohne.AN(svRVAuf), 780);  // shown, but not summed
+  EXPECT_EQ(ohne.SVSummeAN(), 0);
+  EXPECT_EQ(ohne.SVSummeAG(), 2600 + 3000);
+  EXPECT_EQ(Berechne(2013, kMonat, 40000, sv).AN(svRVAuf), 1268);  // GF ceiling 32500
+
+  sv.Aufstockung = true;
+  const TSVErgebnis mit = Berechne(2013, kMonat, 20000, sv);
+  EXPECT_EQ(mit.AN(svRV), 3780 - 3000);
+  EXPECT_EQ(mit.SVSummeAN(), 780);
+  // Minimum base: Runden(15500 * 0.189) = Runden(2929.5) = 2930.
+  EXPECT_EQ(Berechne(2013, kMonat, 10000, sv).AN(svRV), 2930 - 1500);
+  TSVEingabe hh = Eingabe(2013, beHH);
+  hh.Aufstockung = true;
+  EXPECT_EQ(Berechne(2013, kMonat, 10000, hh).AN(svRV), 2930 - 500);
+  // The minimum base of the year: 30000 pfennigs in 2000, none in 1999.
+  TSVEingabe dm = Eingabe(2000, beGF);
+  dm.Aufstockung = true;
+  EXPECT_EQ(Berechne(2000, kMonat, 20000, dm).AN(svRV), 5850 - 2400);
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 0);
+}
+
+TEST(SVBerechnen, NichtErhobeneSaetze) {
+  TSVEingabe sv = Eingabe(2013, beNV);
+  sv.Saetze[svAV] = {kNicht, 0.015};
+  sv.Saetze[svKV] = {0.073, -0.5};
+  const TSVErgebnis e = Berechne(2013, kMonat, 300000, sv);
+  EXPECT_EQ(e.AN(svAV), 0);
+  EXPECT_EQ(e.AG(svAV), 4500);
+  EXPECT_EQ(e.AN(svKV), 21900);
+  EXPECT_EQ(e.AG(svKV), 0);
+  // A top-up without employer pension rate cannot turn negative.
+  TSVEingabe gf = Eingabe(2013, beGF);
+  gf.Aufstockung = true;
+  gf.Saetze[svRV].AG = kNicht;
+  EXPECT_EQ(Berechne(2013, kMonat, 20000, gf).AN(svRV), 780);
+}
+
+// ---- settings ------------------------------------------------------------------
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SVEinstellungen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ordner_ = fs::temp_directory_path() / ("sv_test_" + std::to_string(std::random_device{}()));
+    fs::create_directories(ordner_);
+    datei_ = ordner_ / "saetze.ini";
+  }
+  void TearDown() override { fs::remove_all(ordner_); }
+
+  void Schreiben(const std::string& text) const { std::ofstream(datei_, std::ios::binary) << text; }
+  std::string Text() const {
+    std::ostringstream s;
+    s << std::ifstream(datei_, std::ios::binary).rdbuf();
+    return s.str();
+  }
+  bool Enthaelt(const std::string& teil) const { return Text().find(teil) != std::string::npos; }
+  TNewIniFile Ini() const { return TNewIniFile::AusPfad(datei_); }
+
+  fs::path ordner_, datei_;
+  TSVSatzTabelle saetze_{};
+  double pausch_ = 0, soli_ = 0;
+};
+
+}  // namespace
+
+TEST_F(SVEinstellungen, OhneDateiGeltenDieVorgaben) {
+  EXPECT_EQ(BBGLaden(Ini(), 1998), BBGStandard(1998));
+  SVSaetzeLaden(Ini(), 1996, saetze_, pausch_, soli_);
+  ErwarteGleich(saetze_, SVSaetzeStandard(1996));
+  EXPECT_DOUBLE_EQ(pausch_, 0.02);
+  EXPECT_DOUBLE_EQ(soli_, 7.5);
+  EXPECT_FALSE(fs::exists(datei_));
+}
+
+TEST_F(SVEinstellungen, GrenzenHinUndZurueck) {
+  const std::string anfang = "; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\nKVWest=1\n";
+  Schreiben(anfang + "[BMG2012]\nKVWest=2\n");
+  TNewIniFile ini = Ini();
+  TBBGTabelle t = BBGStandard(2013);
+  t[bbgKV][rgWest] = t[bbgPV][rgWest] = 400000;
+  t[bbgGF][rgOst] = 0;  // an emptied field of the ceilings dialog
+  ASSERT_TRUE(BBGSpeichern(ini, 2013, t));
+  EXPECT_EQ(BBGLaden(ini, 2013), t);
+  EXPECT_TRUE(Enthaelt("KVWest=400000\n"));
+  EXPECT_TRUE(Enthaelt("GFOst=0\n"));
+  EXPECT_EQ(Text().rfind("; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\n", 0), 0u);
+  EXPECT_EQ(BBGLaden(ini, 2012)[bbgKV][rgWest], 2);
+  EXPECT_EQ(BBGLaden(ini, 2012)[bbgRV][rgWest], 560000);
+}
+
+TEST_F(SVEinstellungen, BeschaedigteGrenzenGebenDieVorgabe) {
+  Schreiben("[BMG2013]\nKVOst=abc\nPVOst=\nRVWest=-5\nAVWest=4000,50\nGFWest=30000\n");
+  const TBBGTabelle t = BBGLaden(Ini(), 2013);
+  EXPECT_EQ(t[bbgKV][rgOst], 393750);
+  EXPECT_EQ(t[bbgPV][rgOst], 393750);
+  EXPECT_EQ(t[bbgRV][rgWest], 580000);
+  EXPECT_EQ(t[bbgAV][rgWest], 580000);
+  EXPECT_EQ(t[bbgGF][rgWest], 30000);
+}
+
+TEST_F(SVEinstellungen, SaetzeHinUndZurueck) {
+  Schreiben("[LSt2013]\nSoli=7\nPauschSt=3\n[SV2013]\nFremd=1\n");
+  TNewIniFile ini = Ini();
+  TSVSatzTabelle t = SVSaetzeStandard(2013);
+  t[beNV][svKV] = {7.45 / 100, 7.45 / 100};
+  t[beGF][svRVAuf].AN = 4.0 / 100;
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2013, t, 2.5 / 100));
+  SVSaetzeLaden(ini, 2013, saetze_, pausch_, soli_);
+  ErwarteGleich(saetze_, t);
+  EXPECT_EQ(pausch_, 2.5 / 100);
+  EXPECT_DOUBLE_EQ(soli_, 7);
+  for (const char* zeile : {"NVKVAN=7,45\n", "NVRVAufAG=-1\n", "NVPV2AN=0,25\n", "HHRVAufAN=13,9\n",
+                            "PauschSt=2,5\n", "Soli=7\n", "Fremd=1\n"})
+    EXPECT_TRUE(Enthaelt(zeile)) << zeile;
+
+  // Without a flat rate the stored one stays.
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2013, t, -1));
+  EXPECT_TRUE(Enthaelt("PauschSt=2,5\n"));
+}
+
+TEST_F(SVEinstellungen, VorgabenAllerJahreUeberstehenDieDatei) {
+  TNewIniFile ini = Ini();
+  for (int jahr = 1995; jahr <= 2013; ++jahr) {
+    ASSERT_TRUE(SVSaetzeSpeichern(ini, jahr, SVSaetzeStandard(jahr), 0.02));
+    SVSaetzeLaden(ini, jahr, saetze_, pausch_, soli_);
+    ErwarteGleich(saetze_, SVSaetzeStandard(jahr));
+  }
+  EXPECT_FALSE(Enthaelt("00000"));  // no 7,300000000000001 in the file
+}
+
+TEST_F(SVEinstellungen, BeschaedigteSaetzeGebenDieVorgabe) {
+  Schreiben("[SV2013]\nNVKVAN=sieben\nNVKVAG=8\nnvpvan=2\nGFKVAG=1,2,3\n"
+            "[LSt2013]\nPauschSt=zwei\nSoli=\n");
+  SVSaetzeLaden(Ini(), 2013, saetze_, pausch_, soli_);
+  EXPECT_DOUBLE_EQ(saetze_[beNV][svKV].AN, 0.073);
+  EXPECT_DOUBLE_EQ(saetze_[beNV][svKV].AG, 0.08);
+  EXPECT_DOUBLE_EQ(saetze_[beNV][svPV].AN, 0.02);
+  EXPECT_DOUBLE_EQ(saetze_[beGF][svKV].AG, 0.13);
+  EXPECT_DOUBLE_EQ(pausch_, 0.02);
+  EXPECT_DOUBLE_EQ(soli_, 5.5);
+}
+
+TEST_F(SVEinstellungen, SchreibfehlerWerdenGemeldet) {
+  Schreiben("[BMG2013]\nKVOst=1\n");
+  const std::string vorher = Text();
+  // A plain file stands where the folder would have to be.
+  TNewIniFile unmoeglich = TNewIniFile::AusPfad(datei_ / "x.ini");
+  EXPECT_FALSE(BBGSpeichern(unmoeglich, 2013, BBGStandard(2013)));
+  EXPECT_FALSE(SVSaetzeSpeichern(unmoeglich, 2013, SVSaetzeStandard(2013), 0.02));
+  // Values that would not read back are refused, the file stays.
+  TNewIniFile ini = Ini();
+  TBBGTabelle grenzen = BBGStandard(2013);
+  grenzen[bbgAV][rgOst] = -1;
+  EXPECT_FALSE(BBGSpeichern(ini, 2013, grenzen));
+  TSVSatzTabelle saetze = SVSaetzeStandard(2013);
+  saetze[beHH][svAV].AG = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, saetze, 0.02));
+  EXPECT_EQ(Text(), vorher);
+}
+
+TEST_F(SVEinstellungen, KontextLaedtDasEingestellteJahr) {
+  Schreiben("[BMG2012]\nRVWest=570000\n[SV2012]\nNVAVAN=1,6\n[LSt2012]\nSoli=5\nPauschSt=2,2\n");
+  TRechenKontext k;
+  k.LStJahr = 2012;
+  SVEinstellungenLaden(k, Ini());
+  EXPECT_EQ(k.BBGTabelle[bbgRV][rgWest], 570000);
+  EXPECT_EQ(k.BBGTabelle[bbgKV][rgWest], 382500);
+  EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
+  EXPECT_EQ(k.SVSatzTabelle[beGF][svRVAuf].AN, 4.6 / 100);
+  EXPECT_DOUBLE_EQ(k.SoliGeladen, 5);
+  EXPECT_DOUBLE_EQ(k.PauschSatz, 0.022);
+}
