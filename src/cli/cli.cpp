@@ -1,26 +1,151 @@
 #include "cli/cli.h"
 
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "calc/berechnung.h"
+#include "cli/ausgabe.h"
+#include "cli/batch.h"
+#include "cli/eingabe.h"
 #include "cli/pap.h"
+#include "common/zahlen.h"
 
 namespace lst::cli {
 
 namespace {
 
 void Hilfe(std::FILE* ziel) {
-  std::fputs(
+  std::string text =
       "Aufruf: lohnsteuer-cli BEFEHL [OPTIONEN]\n"
       "\n"
       "Befehle:\n"
-      "  pap          Lohnsteuer-Programmablaufplan direkt rechnen: CSV mit den\n"
-      "               Eingangsgrößen auf der Standardeingabe, jede Zeile mit den\n"
-      "               Ausgangsgrößen auf der Standardausgabe\n"
-      "  --help       diese Hilfe\n",
-      ziel);
+      "  berechnen            eine Lohnabrechnung rechnen (Steuern, Sozialversicherung,\n"
+      "                       Nettolohn, Lohnkosten)\n"
+      "  wunschnetto BETRAG   den Bruttolohn zu einem Wunsch-Nettolohn suchen (mit\n"
+      "                       --arbeitgeber: zu geplanten Lohnkosten)\n"
+      "  batch                eine Abrechnung je CSV-Zeile der Standardeingabe; Spalten\n"
+      "                       wie die Optionen benannt (Kopfzeile), Trenner ; oder ,\n"
+      "  pap                  Lohnsteuer-Programmablaufplan direkt rechnen (CSV mit den\n"
+      "                       Eingangsgrößen des Ablaufplans, Beträge in Cent)\n"
+      "\n"
+      "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
+      "\n"
+      "Optionen (berechnen, wunschnetto; bei batch Vorgaben für alle Zeilen):\n";
+  for (const TOption& o : Optionen()) {
+    std::string links = std::string("  --") + o.Name + (o.MitWert ? " WERT" : "");
+    if (links.size() < 32) links.append(32 - links.size(), ' ');
+    text += links + o.Hilfe + "\n";
+  }
+  text += "  --json                      Ergebnis als JSON-Objekt, Beträge in Cent\n"
+          "  --help                      diese Hilfe\n";
+  std::fputs(text.c_str(), ziel);
+}
+
+const TOption* FindeOption(std::string_view name) {
+  for (const TOption& o : Optionen()) {
+    if (name == o.Name) return &o;
+  }
+  return nullptr;
+}
+
+struct TAufruf {
+  TEingabe Eingabe;
+  bool Json = false;
+  std::vector<std::string> Argumente;
+};
+
+// Reads the options after the command; returns an empty string or a message.
+std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
+  for (int i = 2; i < argc; ++i) {
+    std::string_view arg = argv[i];
+    if (arg.size() < 3 || arg.substr(0, 2) != "--") {
+      a.Argumente.emplace_back(arg);
+      continue;
+    }
+    std::string_view name = arg.substr(2);
+    std::string_view wert;
+    bool mitGleich = false;
+    if (const auto gleich = name.find('='); gleich != std::string_view::npos) {
+      wert = name.substr(gleich + 1);
+      name = name.substr(0, gleich);
+      mitGleich = true;
+    }
+    if (name == "json") {
+      a.Json = true;
+      continue;
+    }
+    const TOption* o = FindeOption(name);
+    if (o == nullptr) return "Unbekannte Option --" + std::string(name.substr(0, 60));
+    if (o->MitWert && !mitGleich) {
+      if (i + 1 >= argc) return "--" + std::string(name) + ": der Wert fehlt";
+      wert = argv[++i];
+    } else if (!o->MitWert && !mitGleich) {
+      wert = "1";
+    }
+    std::string fehler = OptionSetzen(a.Eingabe, name, wert);
+    if (!fehler.empty()) return fehler;
+  }
+  return {};
+}
+
+int Fehler(const std::string& meldung) {
+  std::fprintf(stderr, "lohnsteuer-cli: %s\n", meldung.c_str());
+  return 2;
+}
+
+int Berechnen(const TAufruf& a) {
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0] + "\"");
+  TRechenKontext k;
+  TRechnung r;
+  std::string fehler = Vorbereiten(k, a.Eingabe, r);
+  if (!fehler.empty()) return Fehler(fehler);
+  TGesamtErgebnis erg;
+  try {
+    GesamtBerechnen(k, a.Eingabe.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+  } catch (const TLStFehler& e) {
+    return Fehler(e.what());
+  }
+  if (a.Json) {
+    std::printf("%s\n", AlsJson(r.LZ.RE4, erg).c_str());
+  } else {
+    std::fputs(AlsText(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz.Kindergeld,
+                       r.LSt.PauschSatzAG > 0).c_str(), stdout);
+  }
+  return 0;
+}
+
+int Wunschnetto(const TAufruf& a) {
+  if (a.Argumente.size() != 1) {
+    return Fehler("wunschnetto erwartet genau einen Betrag, z. B. lohnsteuer-cli wunschnetto 2000");
+  }
+  const auto wunsch = BetragLesen(a.Argumente[0]);
+  if (!wunsch) return Fehler("\"" + a.Argumente[0].substr(0, 60) + "\" ist kein Betrag");
+  if (*wunsch <= 0 || *wunsch > 1e9) return Fehler("Der Wunschbetrag muss größer als 0 sein");
+  TRechenKontext k;
+  TRechnung r;
+  std::string fehler = Vorbereiten(k, a.Eingabe, r);
+  if (!fehler.empty()) return Fehler(fehler);
+  const bool arbeitnehmer = !a.Eingabe.Arbeitgeber;
+  k.ArbeitnehmerSicht = arbeitnehmer;
+  TGesamtErgebnis erg;
+  try {
+    WunschBrutto(k, a.Eingabe.Jahr, r.LZ, r.LSt, erg, InCent(k, *wunsch), arbeitnehmer, r.Zusatz,
+                 r.SonstigeAbzuege, r.SV);
+  } catch (const TLStFehler& e) {
+    return Fehler(e.what());
+  }
+  if (a.Json) {
+    std::printf("%s\n", AlsJson(r.LZ.RE4, erg).c_str());
+  } else {
+    const double brutto = AusCent(k, r.LZ.RE4);
+    std::printf("Gefundener Bruttolohn: %s %s\n\n", BetragAlsText(brutto).c_str(), k.Waehrung.c_str());
+    std::fputs(AlsText(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz.Kindergeld,
+                       r.LSt.PauschSatzAG > 0).c_str(), stdout);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -35,12 +160,27 @@ int Hauptprogramm(int argc, char** argv) {
     Hilfe(stdout);
     return 0;
   }
+  std::ios::sync_with_stdio(false);
   if (befehl == "pap") {
-    std::ios::sync_with_stdio(false);
+    if (argc > 2) return Fehler("pap nimmt keine Optionen");
     return pap::Strom(std::cin, std::cout, std::cerr);
   }
-  std::fprintf(stderr, "Unbekannter Befehl \"%s\". Hilfe mit: lohnsteuer-cli --help\n", argv[1]);
-  return 2;
+  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch") {
+    return Fehler("Unbekannter Befehl \"" + befehl.substr(0, 60) + "\". Hilfe mit: lohnsteuer-cli --help");
+  }
+  TAufruf a;
+  for (int i = 2; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help") {
+      Hilfe(stdout);
+      return 0;
+    }
+  }
+  std::string fehler = OptionenLesen(argc, argv, a);
+  if (!fehler.empty()) return Fehler(fehler);
+  if (befehl == "berechnen") return Berechnen(a);
+  if (befehl == "wunschnetto") return Wunschnetto(a);
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  return Batch(a.Eingabe, std::cin, std::cout, std::cerr);
 }
 
 }  // namespace lst::cli

@@ -1,0 +1,186 @@
+#include "cli/batch.h"
+
+#include <istream>
+#include <ostream>
+
+#include "calc/berechnung.h"
+#include "cli/ausgabe.h"
+
+namespace lst::cli {
+
+bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder) {
+  felder.clear();
+  std::string feld;
+  bool inAnfuehrung = false;
+  bool warAngefuehrt = false;
+  for (std::size_t i = 0; i < zeile.size(); ++i) {
+    const char c = zeile[i];
+    if (inAnfuehrung) {
+      if (c == '"') {
+        if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
+          feld += '"';
+          ++i;
+        } else {
+          inAnfuehrung = false;
+        }
+      } else {
+        feld += c;
+      }
+    } else if (c == '"' && !warAngefuehrt && feld.find_first_not_of(" \t") == std::string::npos) {
+      feld.clear();
+      inAnfuehrung = true;
+      warAngefuehrt = true;
+    } else if (c == trenner) {
+      felder.push_back(std::move(feld));
+      feld.clear();
+      warAngefuehrt = false;
+    } else if (c != '\r' || i + 1 != zeile.size()) {
+      feld += c;
+    }
+  }
+  felder.push_back(std::move(feld));
+  return !inAnfuehrung;
+}
+
+namespace {
+
+void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
+  if (feld.find_first_of(std::string{trenner, '"', '\n', '\r'}) == std::string_view::npos) {
+    ziel.append(feld);
+    return;
+  }
+  ziel += '"';
+  for (char c : feld) {
+    if (c == '"') ziel += '"';
+    ziel += c;
+  }
+  ziel += '"';
+}
+
+// Cents of the display currency as "1234,56" (or "1234.56" when the comma
+// separates the columns).
+void BetragSchreiben(std::string& ziel, std::int64_t cent, char dezimal) {
+  if (cent < 0) {
+    ziel += '-';
+    cent = -cent;
+  }
+  ziel += std::to_string(cent / 100);
+  ziel += dezimal;
+  ziel += static_cast<char>('0' + cent % 100 / 10);
+  ziel += static_cast<char>('0' + cent % 10);
+}
+
+}  // namespace
+
+int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::ostream& fehler) {
+  std::string zeile;
+  long nummer = 0;
+  // Header.
+  std::vector<std::string> kopf;
+  char trenner = ';';
+  while (std::getline(ein, zeile)) {
+    ++nummer;
+    if (zeile.size() >= 3 && zeile.compare(0, 3, "\xEF\xBB\xBF") == 0) zeile.erase(0, 3);
+    if (zeile.find_first_not_of(" \t\r") != std::string::npos) break;
+  }
+  if (ein.fail() && zeile.empty()) {
+    fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
+    return 2;
+  }
+  trenner = zeile.find(';') != std::string::npos ? ';' : ',';
+  const char dezimal = trenner == ';' ? ',' : '.';
+  if (!CsvFelder(zeile, trenner, kopf)) {
+    fehler << "lohnsteuer-cli: Zeile " << nummer << ": Anführungszeichen nicht geschlossen\n";
+    return 2;
+  }
+  std::vector<const TOption*> spalten;
+  for (std::string& name : kopf) {
+    std::string n = name;
+    while (!n.empty() && (n.back() == ' ' || n.back() == '\r')) n.pop_back();
+    while (!n.empty() && n.front() == ' ') n.erase(0, 1);
+    if (n.rfind("--", 0) == 0) n.erase(0, 2);
+    const TOption* gefunden = nullptr;
+    for (const TOption& o : Optionen()) {
+      if (n == o.Name) gefunden = &o;
+    }
+    if (gefunden == nullptr || n == "arbeitgeber") {
+      fehler << "lohnsteuer-cli: Kopfzeile: unbekannte Spalte \"" << n.substr(0, 60) << "\"\n";
+      return 2;
+    }
+    spalten.push_back(gefunden);
+  }
+
+  std::string puffer;
+  const auto ergebnisNamen = ErgebnisFelder(0, TGesamtErgebnis{});
+  for (std::size_t i = 0; i < kopf.size(); ++i) {
+    if (i > 0) puffer += trenner;
+    FeldSchreiben(puffer, kopf[i], trenner);
+  }
+  for (const auto& [name, wert] : ergebnisNamen) {
+    (puffer += trenner) += name;
+  }
+  (puffer += trenner) += "fehler";
+  aus << puffer << '\n';
+
+  TRechenKontext k;
+  TEinstellungsSpeicher speicher;
+  std::vector<std::string> felder;
+  bool fehlgeschlagen = false;
+  while (std::getline(ein, zeile)) {
+    ++nummer;
+    if (zeile.find_first_not_of(" \t\r") == std::string::npos) continue;
+    std::string meldung;
+    if (!CsvFelder(zeile, trenner, felder)) {
+      meldung = "Anführungszeichen nicht geschlossen";
+    } else if (felder.size() > kopf.size()) {
+      meldung = "mehr Spalten als in der Kopfzeile";
+    }
+    TEingabe e = vorgabe;
+    for (std::size_t i = 0; meldung.empty() && i < felder.size(); ++i) {
+      const TOption& o = *spalten[i];
+      if (o.MitWert) {
+        if (felder[i].find_first_not_of(" \t") == std::string::npos) continue;
+        meldung = OptionSetzen(e, o.Name, felder[i]);
+      } else {
+        const auto an = SchalterLesen(felder[i]);
+        if (!an) {
+          meldung = std::string(o.Name) + ": \"" + felder[i].substr(0, 60) + "\" ist weder ja noch nein";
+        } else if (*an) {
+          meldung = OptionSetzen(e, o.Name, "1");
+        }
+      }
+    }
+    TRechnung r;
+    TGesamtErgebnis erg;
+    if (meldung.empty()) meldung = Vorbereiten(k, e, r, &speicher);
+    if (meldung.empty()) {
+      try {
+        GesamtBerechnen(k, e.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+      } catch (const TLStFehler& f) {
+        meldung = f.what();
+      }
+    }
+    puffer.clear();
+    for (std::size_t i = 0; i < kopf.size(); ++i) {
+      if (i > 0) puffer += trenner;
+      if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
+    }
+    if (meldung.empty()) {
+      for (const auto& [name, wert] : ErgebnisFelder(r.LZ.RE4, erg)) {
+        puffer += trenner;
+        BetragSchreiben(puffer, Runden(AusCent(k, wert) * 100), dezimal);
+      }
+      puffer += trenner;
+    } else {
+      puffer.append(ergebnisNamen.size(), trenner);
+      puffer += trenner;
+      FeldSchreiben(puffer, "Zeile " + std::to_string(nummer) + ": " + meldung, trenner);
+      fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
+      fehlgeschlagen = true;
+    }
+    aus << puffer << '\n';
+  }
+  return fehlgeschlagen ? 1 : 0;
+}
+
+}  // namespace lst::cli

@@ -1,0 +1,24 @@
+#pragma once
+// Many employees at once: one calculation per CSV row.
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/eingabe.h"
+
+namespace lst::cli {
+
+// Splits one CSV line at the separator; fields may be quoted with "..."
+// (a doubled quote inside stands for one).  False for an unclosed quote.
+bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder);
+
+// Reads CSV from ein: a header row naming options (with or without "--"),
+// then one employee per row.  Writes the input columns followed by every
+// result amount and a column "fehler".  vorgabe holds the options given on
+// the command line, which every row starts from.  Returns 0, 1 when a row
+// failed, 2 when the input as a whole cannot be read.
+int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::ostream& fehler);
+
+}  // namespace lst::cli

@@ -1,0 +1,352 @@
+#include "cli/eingabe.h"
+
+#include <cmath>
+
+#include "calc/berechnung.h"
+#include "calc/sozialversicherung.h"
+#include "common/ini_datei.h"
+#include "common/zahlen.h"
+
+namespace lst::cli {
+
+namespace {
+
+// Largest amount accepted: a billion in the display currency.
+constexpr double kGroessterBetrag = 1e9;
+
+std::string Kleinbuchstaben(std::string_view s) {
+  std::string t(s);
+  for (char& c : t) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return t;
+}
+
+std::string Zitat(std::string_view s) {
+  std::string t(s.substr(0, 60));
+  if (s.size() > 60) t += "…";
+  return "\"" + t + "\"";
+}
+
+std::string Betrag(std::string_view name, std::string_view wert, double& ziel) {
+  const auto b = BetragLesen(wert);
+  if (!b) return "--" + std::string(name) + ": " + Zitat(wert) + " ist kein Betrag";
+  if (*b < 0) return "--" + std::string(name) + ": der Betrag darf nicht negativ sein";
+  if (*b > kGroessterBetrag) return "--" + std::string(name) + ": der Betrag ist zu groß";
+  ziel = *b;
+  return {};
+}
+
+std::string Ganzzahl(std::string_view name, std::string_view wert, int von, int bis, int& ziel) {
+  const auto z = GanzzahlLesen(wert);
+  if (!z || *z < von || *z > bis) {
+    return "--" + std::string(name) + ": " + Zitat(wert) + " ist keine ganze Zahl von " +
+           std::to_string(von) + " bis " + std::to_string(bis);
+  }
+  ziel = static_cast<int>(*z);
+  return {};
+}
+
+std::string Zahl(std::string_view name, std::string_view wert, double von, double bis, double& ziel) {
+  const auto z = ZahlLesen(wert);
+  if (!z || *z < von || *z > bis) {
+    return "--" + std::string(name) + ": " + Zitat(wert) + " ist keine Zahl von " +
+           BetragAlsText(von) + " bis " + BetragAlsText(bis);
+  }
+  ziel = *z;
+  return {};
+}
+
+}  // namespace
+
+const std::vector<TOption>& Optionen() {
+  static const std::vector<TOption> optionen = {
+      {"jahr", true, "Steuerjahr 1995 bis 2013 (Vorgabe 2013)"},
+      {"zeitraum", true, "Lohnzahlungszeitraum: jahr, monat (Vorgabe), woche, tag"},
+      {"brutto", true, "steuerpflichtiger Bruttolohn des Zeitraums"},
+      {"steuerklasse", true, "Steuerklasse 1 bis 6 (Vorgabe 1)"},
+      {"kinderfreibetraege", true, "Zahl der Kinderfreibeträge, in Schritten von 0,5"},
+      {"kirchensteuer", true, "Kirchensteuersatz in Prozent (Vorgabe 8)"},
+      {"bekenntnislos", false, "keine Kirchensteuer"},
+      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), 0 bis 1"},
+      {"freibetrag", true, "Freibetrag des Zeitraums"},
+      {"hinzurechnung", true, "Hinzurechnungsbetrag des Zeitraums"},
+      {"versorgungsbezug", true, "im Bruttolohn enthaltene Versorgungsbezüge"},
+      {"versorgungsbezug-monat", true, "Versorgungsbezug für den ersten vollen Monat"},
+      {"versorgungsbezug-sonder", true, "voraussichtliche Sonderzahlungen zum Versorgungsbezug im Jahr"},
+      {"versorgungsmonate", true, "Monate mit Versorgungsbezügen (nur Zeitraum jahr, Vorgabe 12)"},
+      {"versorgungsbeginn", true, "Jahr des Versorgungsbeginns"},
+      {"sterbegeld", true, "Sterbegeld (nur Zeitraum jahr)"},
+      {"altersentlastung", true, "Altersentlastungsbetrag; Wert: Kalenderjahr nach dem 64. Geburtstag"},
+      {"besondere-tabelle", false, "besondere Lohnsteuertabelle (nicht rentenversichert, privat KV+PV)"},
+      {"region", true, "Sozialversicherung ost oder west (Vorgabe west)"},
+      {"sachsen", false, "Beschäftigung in Sachsen (nur Region ost)"},
+      {"minijob", false, "geringfügige Beschäftigung (GF / MiniJob)"},
+      {"haushalt", false, "Minijob im Privathaushalt"},
+      {"aufstockung", false, "Aufstockung der Rentenversicherung (nur Minijob)"},
+      {"pauschsteuer", true, "Pauschalsteuer des Arbeitgebers in Prozent (nur Minijob)"},
+      {"gleitzone", false, "Gleitzone anwenden"},
+      {"keine-rv-reduzierung", false, "Verzicht auf die Gleitzone in der Rentenversicherung"},
+      {"privat", true, "privat kranken- und pflegeversichert; Wert: Monatsbeitrag KV+PV"},
+      {"ag-zuschuss", false, "private Versicherung mit Arbeitgeberzuschuss"},
+      {"ohne-kv-zuschlag", false, "ohne Zusatzbeitrag zur Krankenversicherung"},
+      {"ohne-pv-zuschlag", false, "ohne Beitragszuschlag zur Pflegeversicherung für Kinderlose"},
+      {"sonstige-abzuege", true, "sonstige Abzüge vom Nettolohn"},
+      {"kindergeld", true, "Kindergeld des Zeitraums (Vorgabe: aus den Kinderfreibeträgen)"},
+      {"grundfreibetrag", true, "Grundfreibetrag 2013: 8004 oder 8130 (Vorgabe 8130)"},
+      {"dm", false, "Beträge in DM eingeben und anzeigen"},
+      {"einstellungen", false, "Sätze und Bemessungsgrenzen aus der Einstellungsdatei"},
+      {"einstellungsdatei", true, "andere Einstellungsdatei (statt DrumselLStTab.ini)"},
+      {"arbeitgeber", false, "wunschnetto: der Betrag sind die Lohnkosten des Arbeitgebers"},
+  };
+  return optionen;
+}
+
+std::optional<bool> SchalterLesen(std::string_view wert) {
+  const std::string w = Kleinbuchstaben(wert);
+  std::string_view t = w;
+  while (!t.empty() && (t.front() == ' ' || t.front() == '"')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '"' || t.back() == '\r')) t.remove_suffix(1);
+  if (t.empty() || t == "0" || t == "nein" || t == "false" || t == "n") return false;
+  if (t == "1" || t == "ja" || t == "true" || t == "x" || t == "j") return true;
+  return std::nullopt;
+}
+
+std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view wert) {
+  int zahl = 0;
+  std::string f;
+  if (name == "jahr") {
+    f = Ganzzahl(name, wert, 1, 9999, zahl);
+    if (f.empty()) e.Jahr = zahl;
+    return f;
+  }
+  if (name == "zeitraum") {
+    const std::string w = Kleinbuchstaben(wert);
+    if (w == "jahr") e.LZZ = 1;
+    else if (w == "monat") e.LZZ = 2;
+    else if (w == "woche") e.LZZ = 3;
+    else if (w == "tag") e.LZZ = 4;
+    else return "--zeitraum: " + Zitat(wert) + " ist keiner von jahr, monat, woche, tag";
+    return {};
+  }
+  if (name == "brutto") return Betrag(name, wert, e.Brutto);
+  if (name == "steuerklasse") {
+    f = Ganzzahl(name, wert, 1, 6, zahl);
+    if (f.empty()) e.STKL = static_cast<std::uint8_t>(zahl);
+    return f;
+  }
+  if (name == "kinderfreibetraege") {
+    f = Zahl(name, wert, 0, 99, e.ZKF);
+    if (f.empty() && std::fmod(e.ZKF * 2, 1.0) != 0) {
+      return "--kinderfreibetraege: die Zahl geht in Schritten von 0,5";
+    }
+    return f;
+  }
+  if (name == "kirchensteuer") return Zahl(name, wert, 0, 100, e.KiStProzent);
+  if (name == "faktor") {
+    double faktor = 0;
+    f = Zahl(name, wert, 0, 1, faktor);
+    if (f.empty()) e.Faktor = faktor;
+    return f;
+  }
+  if (name == "freibetrag") return Betrag(name, wert, e.Freibetrag);
+  if (name == "hinzurechnung") return Betrag(name, wert, e.Hinzurechnung);
+  if (name == "versorgungsbezug") return Betrag(name, wert, e.Versorgungsbezug);
+  if (name == "versorgungsbezug-monat") return Betrag(name, wert, e.VersorgungMonat);
+  if (name == "versorgungsbezug-sonder") return Betrag(name, wert, e.VersorgungSonder);
+  if (name == "versorgungsmonate") return Ganzzahl(name, wert, 0, 12, e.VersorgungMonate);
+  if (name == "versorgungsbeginn") return Ganzzahl(name, wert, 1900, 2100, e.Versorgungsbeginn);
+  if (name == "sterbegeld") return Betrag(name, wert, e.Sterbegeld);
+  if (name == "altersentlastung") {
+    f = Ganzzahl(name, wert, 1900, 2100, zahl);
+    if (f.empty()) e.Altersentlastung = zahl;
+    return f;
+  }
+  if (name == "region") {
+    const std::string w = Kleinbuchstaben(wert);
+    if (w == "ost") e.Region = 0;
+    else if (w == "west") e.Region = 1;
+    else return "--region: " + Zitat(wert) + " ist weder ost noch west";
+    return {};
+  }
+  if (name == "pauschsteuer") {
+    double p = 0;
+    f = Zahl(name, wert, 0, 100, p);
+    if (f.empty()) e.PauschProzent = p;
+    return f;
+  }
+  if (name == "privat") {
+    double b = 0;
+    f = Betrag(name, wert, b);
+    if (f.empty()) e.PrivatBeitrag = b;
+    return f;
+  }
+  if (name == "sonstige-abzuege") return Betrag(name, wert, e.SonstigeAbzuege);
+  if (name == "kindergeld") {
+    double b = 0;
+    f = Betrag(name, wert, b);
+    if (f.empty()) e.Kindergeld = b;
+    return f;
+  }
+  if (name == "grundfreibetrag") {
+    f = Ganzzahl(name, wert, 0, 99999, zahl);
+    if (f.empty() && zahl != 8004 && zahl != 8130) return "--grundfreibetrag: nur 8004 oder 8130";
+    if (f.empty()) e.Grundfreibetrag = zahl;
+    return f;
+  }
+  if (name == "einstellungsdatei") {
+    if (wert.empty()) return "--einstellungsdatei: der Dateiname fehlt";
+    e.Einstellungsdatei = std::string(wert);
+    e.Einstellungen = true;
+    return {};
+  }
+  // Flags.
+  bool* schalter = nullptr;
+  if (name == "bekenntnislos") schalter = &e.Bekenntnislos;
+  else if (name == "besondere-tabelle") schalter = &e.BesondereTabelle;
+  else if (name == "sachsen") schalter = &e.Sachsen;
+  else if (name == "minijob") schalter = &e.Minijob;
+  else if (name == "haushalt") schalter = &e.Haushalt;
+  else if (name == "aufstockung") schalter = &e.Aufstockung;
+  else if (name == "gleitzone") schalter = &e.Gleitzone;
+  else if (name == "keine-rv-reduzierung") schalter = &e.KeineRVReduzierung;
+  else if (name == "ag-zuschuss") schalter = &e.AGZuschuss;
+  else if (name == "ohne-kv-zuschlag") schalter = &e.OhneKVZuschlag;
+  else if (name == "ohne-pv-zuschlag") schalter = &e.OhnePVZuschlag;
+  else if (name == "dm") schalter = &e.DM;
+  else if (name == "einstellungen") schalter = &e.Einstellungen;
+  else if (name == "arbeitgeber") schalter = &e.Arbeitgeber;
+  if (schalter == nullptr) return "Unbekannte Option --" + std::string(name.substr(0, 60));
+  const auto an = SchalterLesen(wert);
+  if (!an) return "--" + std::string(name) + ": " + Zitat(wert) + " ist weder ja noch nein";
+  *schalter = *an;
+  return {};
+}
+
+std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
+                        TEinstellungsSpeicher* speicher) {
+  if (e.Jahr < kErstesJahr || e.Jahr > kLetztesJahr) {
+    return "Keine Lohnsteuer für " + std::to_string(e.Jahr) + " vorhanden.";
+  }
+  if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
+  const bool marginal = e.Minijob || e.Haushalt;
+  if (e.Aufstockung && !marginal) return "--aufstockung gilt nur mit --minijob oder --haushalt";
+  if (e.PauschProzent && !marginal) return "--pauschsteuer gilt nur mit --minijob oder --haushalt";
+  if (e.Sachsen && e.Region != 0) return "--sachsen gilt nur mit --region ost";
+  if (e.Faktor && e.STKL != 4) return "--faktor gilt nur in Steuerklasse 4";
+  if (e.Faktor && e.Freibetrag != 0) return "--faktor und --freibetrag schließen einander aus";
+  if (e.ZKF > 0 && e.STKL > 4) return "Kinderfreibeträge gibt es nur in den Steuerklassen 1 bis 4";
+  if (e.Kindergeld && e.STKL > 4) return "Kindergeld wird nur in den Steuerklassen 1 bis 4 erfasst";
+  if (e.AGZuschuss && !e.PrivatBeitrag && !e.BesondereTabelle) {
+    return "--ag-zuschuss gilt nur mit --privat oder --besondere-tabelle";
+  }
+  if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
+  if (e.LZZ != 1 && e.Sterbegeld != 0) return "--sterbegeld gilt nur mit --zeitraum jahr";
+  if (e.Grundfreibetrag && e.Jahr != 2013) return "--grundfreibetrag gilt nur für 2013";
+
+  k.LStJahr = static_cast<std::int16_t>(e.Jahr);
+  k.EuroAnzeige = !e.DM;
+  k.BBGTabelle = BBGStandard(e.Jahr);
+  k.SVSatzTabelle = SVSaetzeStandard(e.Jahr);
+  k.PauschSatz = PauschStProzentStandard(e.Jahr) / 100;
+  k.SoliGeladen = SoliSatz(e.Jahr);
+  bool gfb8130 = true;
+  if (e.Einstellungen) {
+    const std::string datei =
+        e.Einstellungsdatei.empty() ? TDateiNamen{}.Saetze : e.Einstellungsdatei;
+    const TGeladeneEinstellungen* gefunden = nullptr;
+    if (speicher != nullptr) {
+      for (const auto& g : speicher->Eintraege) {
+        if (g.Jahr == e.Jahr && g.Datei == datei) gefunden = &g;
+      }
+    }
+    TGeladeneEinstellungen neu;
+    if (gefunden == nullptr) {
+      const TNewIniFile ini = e.Einstellungsdatei.empty() ? TNewIniFile(datei) : TNewIniFile::AusPfad(datei);
+      SVEinstellungenLaden(k, ini);
+      neu = {datei, e.Jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
+             ini.ReadBool("LoSt2013", "GrdFreiB8130", true)};
+      gefunden = &neu;
+      if (speicher != nullptr) speicher->Eintraege.push_back(neu);
+    }
+    k.BBGTabelle = gefunden->BBG;
+    k.SVSatzTabelle = gefunden->Saetze;
+    k.PauschSatz = gefunden->PauschSatz;
+    k.SoliGeladen = gefunden->Soli;
+    gfb8130 = gefunden->Gfb8130;
+  }
+  if (e.Grundfreibetrag) gfb8130 = *e.Grundfreibetrag == 8130;
+  k.GFB = gfb8130 ? 8130 : 8004;
+
+  r = TRechnung{};
+  r.LZ.LZZ = e.LZZ;
+  r.LZ.RE4 = InCent(k, e.Brutto);
+
+  TLStEingabe& l = r.LSt;
+  l.ALTER1 = e.Altersentlastung.has_value();
+  l.AJAHR = e.Altersentlastung.value_or(0);
+  l.Bekenntnislos = e.Bekenntnislos;
+  l.TabArt = e.BesondereTabelle ? 1 : 0;
+  l.STKL = e.STKL;
+  l.af = e.Faktor.has_value();
+  l.f = e.Faktor.value_or(1.0);
+  l.ZKF = static_cast<float>(e.ZKF);
+  l.Freibetrag = InCent(k, e.Freibetrag);
+  l.Hinzurechnung = InCent(k, e.Hinzurechnung);
+  l.VBEZ = InCent(k, e.Versorgungsbezug);
+  l.VBEZM = InCent(k, e.VersorgungMonat);
+  l.VBEZS = InCent(k, e.VersorgungSonder);
+  l.ZMVB = static_cast<std::uint8_t>(e.VersorgungMonate);
+  l.VJAHR = e.Versorgungsbeginn;
+  l.STERBE = InCent(k, e.Sterbegeld);
+  l.KiStSatz = e.KiStProzent / 100;
+  l.PauschSatzAG = e.PauschProzent ? *e.PauschProzent / 100 : 0;
+
+  // Rates of the employment type in force.
+  const int typ = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
+  auto& zeile = k.SVSatzTabelle[typ];
+  if (e.BesondereTabelle) {
+    // The special table has no pension or unemployment insurance.
+    for (int art : {svRV, svAV}) {
+      if (zeile[art].AN >= 0) zeile[art].AN = 0;
+      if (zeile[art].AG >= 0) zeile[art].AG = 0;
+    }
+  }
+  if (e.Aufstockung && e.Minijob && zeile[svRVAuf].AN < 0) {
+    return "Für " + std::to_string(e.Jahr) + " gibt es keine Aufstockung beim Minijob";
+  }
+  const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+  TSVEingabe& sv = r.SV;
+  sv.Region = e.Region;
+  sv.Aufstockung = e.Aufstockung;
+  sv.Gleitzone = e.Gleitzone;
+  sv.RVVerzicht = e.KeineRVReduzierung;
+  sv.Saetze = zeile;
+  const bool kv2Aktiv = zeile[svKV2].AN >= 0 && !privat;
+  const bool pv2Aktiv = zeile[svPV2].AN >= 0 && !privat && !(e.ZKF > 0);
+  const bool pv2Gesetzt = e.STKL != 2 && !e.OhnePVZuschlag;
+  if (!(kv2Aktiv && !e.OhneKVZuschlag)) sv.Saetze[svKV2].AN = 0;
+  if (!(pv2Aktiv && pv2Gesetzt)) sv.Saetze[svPV2].AN = 0;
+  if (e.Sachsen && !privat && zeile[svPV].AN >= 0) {
+    // In Saxony the employee bears one half percent more of the care
+    // insurance and the employer as much less.
+    const double pv = zeile[svPV].AN;
+    sv.Saetze[svPV] = {pv + 0.005, pv - 0.005};
+  }
+  if (privat) {
+    sv.PKV = e.AGZuschuss ? 2 : 1;
+    sv.PKPV = Runden(e.PrivatBeitrag.value_or(0) * 100);
+  }
+  sv.PVS = e.Region == 0 && e.Sachsen;
+
+  if (e.Kindergeld) {
+    r.Zusatz.Kindergeld = InCent(k, *e.Kindergeld);
+  } else if (e.ZKF > 0 && e.STKL <= 4) {
+    static constexpr int kTage[] = {360, 30, 7, 1};
+    r.Zusatz.Kindergeld = KindergeldBerechnen(k, kTage[e.LZZ - 1], e.ZKF);
+  }
+  r.SonstigeAbzuege = InCent(k, e.SonstigeAbzuege);
+  return {};
+}
+
+}  // namespace lst::cli

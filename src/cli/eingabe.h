@@ -1,0 +1,106 @@
+#pragma once
+// The inputs of one calculation as the command line takes them: every input
+// of the calculator window, by long option (berechnen, wunschnetto) or by
+// column (batch).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/datensaetze.h"
+#include "calc/kontext.h"
+#include "calc/sozialversicherung.h"
+
+namespace lst::cli {
+
+// What the user asked for, before it is turned into the calculation records.
+struct TEingabe {
+  int Jahr = 2013;
+  std::uint8_t LZZ = 2;
+  double Brutto = 0;                 // in the display currency
+  std::uint8_t STKL = 1;
+  double ZKF = 0;
+  double KiStProzent = 8;
+  bool Bekenntnislos = false;
+  std::optional<double> Faktor;
+  double Freibetrag = 0;
+  double Hinzurechnung = 0;
+  double Versorgungsbezug = 0;       // VBEZ
+  double VersorgungMonat = 0;        // VBEZM
+  double VersorgungSonder = 0;       // VBEZS
+  int VersorgungMonate = 12;         // ZMVB (yearly pay period only)
+  int Versorgungsbeginn = 0;         // VJAHR
+  double Sterbegeld = 0;             // STERBE (yearly pay period only)
+  std::optional<int> Altersentlastung;  // AJAHR
+  bool BesondereTabelle = false;
+  std::uint8_t Region = 1;           // 0 Ost, 1 West
+  bool Sachsen = false;
+  bool Minijob = false;
+  bool Haushalt = false;
+  bool Aufstockung = false;
+  std::optional<double> PauschProzent;
+  bool Gleitzone = false;
+  bool KeineRVReduzierung = false;
+  std::optional<double> PrivatBeitrag;  // monthly, typed amount
+  bool AGZuschuss = false;
+  bool OhneKVZuschlag = false;
+  bool OhnePVZuschlag = false;
+  double SonstigeAbzuege = 0;
+  std::optional<double> Kindergeld;
+  std::optional<int> Grundfreibetrag;
+  bool DM = false;                   // amounts typed and shown in DM
+  bool Einstellungen = false;        // rates and ceilings from the settings file
+  std::string Einstellungsdatei;     // another settings file
+  bool Arbeitgeber = false;          // wunschnetto: planned employer cost
+};
+
+// One long option or batch column.
+struct TOption {
+  const char* Name;
+  bool MitWert;
+  const char* Hilfe;
+};
+const std::vector<TOption>& Optionen();
+
+// Sets one option from its value (empty for a flag given on the command
+// line); returns an empty string or a German message.
+std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view wert);
+
+// Reads a flag cell of a batch row: "1", "ja", "x", "true" set; "", "0",
+// "nein", "false" leave it unset.
+std::optional<bool> SchalterLesen(std::string_view wert);
+
+// The records of the calculation, filled the way the window fills them.
+struct TRechnung {
+  TLohnZeitraum LZ;
+  TLStEingabe LSt;
+  TSVEingabe SV;
+  TZusatzBetraege Zusatz;
+  std::int64_t SonstigeAbzuege = 0;
+};
+
+// Rates, ceilings and basic allowance read from a settings file, kept so
+// that a batch reads each year's settings once.
+struct TGeladeneEinstellungen {
+  std::string Datei;
+  int Jahr = 0;
+  TBBGTabelle BBG{};
+  TSVSatzTabelle Saetze{};
+  double PauschSatz = 0;
+  double Soli = 0;
+  bool Gfb8130 = true;
+};
+struct TEinstellungsSpeicher {
+  std::vector<TGeladeneEinstellungen> Eintraege;
+};
+
+// Prepares the context (year, currency, basic allowance, ceilings and rates
+// of the year from the defaults or the settings file) and the records.
+// Returns an empty string or a German message for inputs that do not fit
+// together.
+std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
+                        TEinstellungsSpeicher* speicher = nullptr);
+
+}  // namespace lst::cli
