@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/batch.h"
+#include "cli/eingabe.h"
+#include "cli/pap.h"
+#include "common/zahlen.h"
+
+using namespace lst;
+
+namespace {
+
+struct Lauf {
+  int Status = -1;
+  std::string Ausgabe;
+};
+
+// Runs the command-line program with arguments and optional standard input.
+Lauf Starte(const std::string& argumente, const std::string& eingabe = "") {
+  const std::string datei = ::testing::TempDir() + "cli_eingabe.txt";
+  std::ofstream(datei) << eingabe;
+  const std::string befehl =
+      std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " < " + datei + " 2>&1";
+  Lauf lauf;
+  FILE* rohr = popen(befehl.c_str(), "r");
+  if (rohr == nullptr) return lauf;
+  char puffer[4096];
+  std::size_t n = 0;
+  while ((n = fread(puffer, 1, sizeof puffer, rohr)) > 0) lauf.Ausgabe.append(puffer, n);
+  const int status = pclose(rohr);
+  lauf.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return lauf;
+}
+
+std::string JsonWert(const std::string& json, const std::string& name) {
+  const auto pos = json.find("\"" + name + "\": ");
+  if (pos == std::string::npos) return "?";
+  const auto start = pos + name.size() + 4;
+  return json.substr(start, json.find_first_of(",}", start) - start);
+}
+
+}  // namespace
+
+TEST(Zahlen, BetraegeWieGetippt) {
+  EXPECT_EQ(BetragLesen("3000"), 3000.0);
+  EXPECT_EQ(BetragLesen("3000,50"), 3000.5);
+  EXPECT_EQ(BetragLesen("3.000,50"), 3000.5);
+  EXPECT_EQ(BetragLesen("3000.50"), 3000.5);
+  EXPECT_EQ(BetragLesen("1.234.567"), 1234567.0);
+  EXPECT_EQ(BetragLesen(" 12,5 € "), 12.5);
+  EXPECT_EQ(BetragLesen("-7"), -7.0);
+  EXPECT_EQ(BetragLesen(",5"), 0.5);
+  for (const char* falsch : {"", "abc", "3,000,00", "1.23.456", "12a", "3.00.0,1", "--1", "1e5", "nan"}) {
+    EXPECT_FALSE(BetragLesen(falsch).has_value()) << falsch;
+  }
+  EXPECT_FALSE(BetragLesen(std::string(100000, '9')).has_value());
+  EXPECT_EQ(CentAlsText(123456789), "1.234.567,89");
+  EXPECT_EQ(CentAlsText(-5), "-0,05");
+  EXPECT_EQ(CentAlsText(INT64_MIN), "-92.233.720.368.547.758,08");
+}
+
+TEST(Cli, BerechnenAlsJson) {
+  const Lauf l = Starte("berechnen --brutto 3.000,00 --steuerklasse 1 --json --ohne-pv-zuschlag");
+  ASSERT_EQ(l.Status, 0) << l.Ausgabe;
+  EXPECT_EQ(JsonWert(l.Ausgabe, "RE4"), "300000");
+  EXPECT_EQ(JsonWert(l.Ausgabe, "LSt"), "46625");
+  EXPECT_EQ(JsonWert(l.Ausgabe, "Soli"), "2564");
+  EXPECT_EQ(JsonWert(l.Ausgabe, "KiSt"), "3730");  // 8 % of 466.25, cut
+  EXPECT_EQ(JsonWert(l.Ausgabe, "KV_AN"), "21900");
+  EXPECT_EQ(JsonWert(l.Ausgabe, "PV2_AN"), "0");
+  for (const char* schreibweise : {"3000", "3000,00", "3000.00"}) {
+    const Lauf m = Starte(std::string("berechnen --json --ohne-pv-zuschlag --brutto=") + schreibweise);
+    EXPECT_EQ(JsonWert(m.Ausgabe, "LSt"), "46625") << schreibweise;
+  }
+  const Lauf alt = Starte("berechnen --brutto 3000 --json --grundfreibetrag 8004 --ohne-pv-zuschlag");
+  EXPECT_EQ(JsonWert(alt.Ausgabe, "LSt"), "46825");
+}
+
+TEST(Cli, TextZeigtDieErgebniszeilen) {
+  const Lauf l = Starte("berechnen --brutto 3000 --bekenntnislos");
+  ASSERT_EQ(l.Status, 0);
+  for (const char* zeile : {"Bruttolohn", "Lohnsteuer", "Solidaritätsz.", "Soz.vers. gesamt",
+                            "Netto Lohn", "Lohnkosten", "3.000,00 EUR"}) {
+    EXPECT_NE(l.Ausgabe.find(zeile), std::string::npos) << zeile;
+  }
+}
+
+TEST(Cli, FalscheEingabenGebenMeldungUndStatus2) {
+  for (const char* argumente :
+       {"berechnen --brutto abc", "berechnen --steuerklasse 7", "berechnen --zeitraum quartal",
+        "berechnen --unbekannt", "berechnen --brutto", "berechnen --jahr 1994",
+        "berechnen --faktor 0,9 --steuerklasse 3", "berechnen --pauschsteuer 2",
+        "berechnen --sachsen", "wunschnetto", "wunschnetto 0", "unsinn",
+        "berechnen --kinderfreibetraege 1,3"}) {
+    const Lauf l = Starte(argumente);
+    EXPECT_EQ(l.Status, 2) << argumente;
+    EXPECT_NE(l.Ausgabe.find("lohnsteuer-cli"), std::string::npos) << argumente;
+  }
+  EXPECT_EQ(Starte("--help").Status, 0);
+}
+
+TEST(Cli, WunschnettoFindetBrutto) {
+  const Lauf l = Starte("wunschnetto 2000 --json");
+  ASSERT_EQ(l.Status, 0) << l.Ausgabe;
+  const std::int64_t netto = std::stoll(JsonWert(l.Ausgabe, "Netto"));
+  EXPECT_NEAR(netto, 200000, 2);
+}
+
+TEST(Batch, ZeilenMitFehlernUndTrennern) {
+  std::istringstream ein(
+      "brutto;steuerklasse;zeitraum;bekenntnislos;kinderfreibetraege\n"
+      "3000;1;;ja;\n"
+      "\"3.000,50\";3;monat;0;2\n"
+      "abc;1;;;\n"
+      "2000;9;;;\n"
+      "1000;1;;vielleicht;\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(cli::Batch(cli::TEingabe{}, ein, aus, fehler), 1);
+  std::istringstream zeilen(aus.str());
+  std::string kopf, z1, z2, z3, z4, z5;
+  std::getline(zeilen, kopf);
+  std::getline(zeilen, z1);
+  std::getline(zeilen, z2);
+  std::getline(zeilen, z3);
+  std::getline(zeilen, z4);
+  std::getline(zeilen, z5);
+  EXPECT_EQ(kopf.rfind("brutto;steuerklasse;zeitraum;bekenntnislos;kinderfreibetraege;RE4;LSt;", 0), 0u);
+  EXPECT_NE(kopf.find(";fehler"), std::string::npos);
+  EXPECT_EQ(z1.rfind("3000;1;;ja;;3000,00;", 0), 0u) << z1;
+  EXPECT_EQ(z1.back(), ';');  // no error
+  EXPECT_EQ(z2.rfind("3.000,50;3;monat;0;2;3000,50;", 0), 0u) << z2;
+  EXPECT_NE(z3.find("Zeile 4"), std::string::npos);
+  EXPECT_NE(z3.find("kein Betrag"), std::string::npos);
+  EXPECT_NE(z4.find("Zeile 5"), std::string::npos);
+  EXPECT_NE(z5.find("weder ja noch nein"), std::string::npos);
+  EXPECT_NE(fehler.str().find("Zeile 4"), std::string::npos);
+}
+
+TEST(Batch, KommaGetrenntUndUnbekannteSpalte) {
+  std::istringstream ein("--brutto,steuerklasse\n3000.50,1\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(cli::Batch(cli::TEingabe{}, ein, aus, fehler), 0);
+  EXPECT_NE(aus.str().find("\n3000.50,1,3000.50,"), std::string::npos) << aus.str();
+
+  std::istringstream falsch("brutto;gehalt\n1;2\n");
+  EXPECT_EQ(cli::Batch(cli::TEingabe{}, falsch, aus, fehler), 2);
+  EXPECT_NE(fehler.str().find("unbekannte Spalte \"gehalt\""), std::string::npos);
+}
+
+TEST(Pap, FehlerhafteZeilenWerdenGemeldet) {
+  std::string kopf;
+  for (const char* n : pap::kEingaben) kopf += std::string(kopf.empty() ? "" : ",") + n;
+  const std::string gut = "2013,2,300000,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0";
+  std::string jahr1994 = gut;
+  jahr1994.replace(0, 4, "1994");
+  std::istringstream ein(kopf + ",GFB\n" + gut + ",8004\n" + "2013,2,x\n" + jahr1994 + "\n" + gut + ",8130\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(pap::Strom(ein, aus, fehler), 2);
+  const std::string a = aus.str();
+  EXPECT_NE(a.find(gut + ",8004,46825,2575,46825,0,0,0,0,0,0\n"), std::string::npos) << a;
+  EXPECT_NE(a.find(gut + ",8130,46625,2564,46625,0,0,0,0,0,0\n"), std::string::npos);
+  EXPECT_NE(fehler.str().find("Zeile 3"), std::string::npos);
+  EXPECT_NE(fehler.str().find("Zeile 4: Keine Lohnsteuer für 1994 vorhanden."), std::string::npos);
+}
