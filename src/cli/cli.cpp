@@ -122,8 +122,12 @@ int Wunschnetto(const TAufruf& a) {
     return Fehler("wunschnetto erwartet genau einen Betrag, z. B. lohnsteuer-cli wunschnetto 2000");
   }
   const auto wunsch = BetragLesen(a.Argumente[0]);
-  if (!wunsch) return Fehler("\"" + a.Argumente[0].substr(0, 60) + "\" ist kein Betrag");
-  if (*wunsch <= 0 || *wunsch > 1e9) return Fehler("Der Wunschbetrag muss größer als 0 sein");
+  if (!wunsch) {
+    std::string meldung = a.Argumente[0].substr(0, 60);
+    meldung.insert(meldung.begin(), '"');
+    return Fehler(meldung + "\" ist kein Betrag");
+  }
+  if (*wunsch <= 0 || *wunsch > 1e9) return Fehler("Der Wunschbetrag muss größer als 0 und höchstens 1.000.000.000 sein");
   TRechenKontext k;
   TRechnung r;
   std::string fehler = Vorbereiten(k, a.Eingabe, r);

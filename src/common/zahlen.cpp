@@ -152,7 +152,8 @@ std::string CentAlsText(std::int64_t cent) {
   text += ',';
   text += static_cast<char>('0' + rest / 10);
   text += static_cast<char>('0' + rest % 10);
-  return negativ ? "-" + text : text;
+  if (negativ) text.insert(text.begin(), '-');
+  return text;
 }
 
 std::string BetragAlsText(double betrag) {
