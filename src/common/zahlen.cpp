@@ -123,7 +123,7 @@ std::optional<double> ZahlLesen(std::string_view text) {
   for (char& c : s) {
     if (c == ',') c = '.';
   }
-  if (!s.empty() && s.front() == '.') s.insert(0, "0");
+  if (!s.empty() && s.front() == '.') s.insert(s.begin(), '0');
   auto wert = Lesen(s);
   if (!wert) return std::nullopt;
   return negativ ? -*wert : *wert;
