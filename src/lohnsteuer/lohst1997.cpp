@@ -1,0 +1,23 @@
+// Wage tax 1997: the tariff of 1996, higher child allowances.
+
+#include "lohnsteuer/lohst1995_2004.h"
+
+namespace lst {
+
+namespace {
+
+constexpr TParameter1995 Parameter1997() {
+  TParameter1995 p = ParameterDMJahre(1997, UPTAB96);
+  p.W1STKL5 = 0;
+  p.W2STKL5 = 62856;
+  p.SatzOben = 0.53;
+  p.MindestSatz = 0.259;
+  p.SOLZFREI = 1332;
+  return p;
+}
+
+}  // namespace
+
+constinit const TParameter1995 kParameter1997 = Parameter1997();
+
+}  // namespace lst
