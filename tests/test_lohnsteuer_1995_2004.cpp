@@ -11,20 +11,10 @@ using namespace lst;
 
 namespace {
 
-struct TFall {
+// The inputs of one run (R set) and its year.
+struct TFall : TLStVariablen {
+  TFall() { R = 1; }
   int Jahr = 2002;
-  std::uint8_t LZZ = 2;
-  std::int64_t RE4 = 0;
-  std::uint8_t STKL = 1;
-  double ZKF = 0;
-  std::uint8_t R = 1;
-  std::uint8_t KRV = 0;
-  std::int64_t VBEZ = 0;
-  std::int64_t WFUNDF = 0;
-  std::int64_t HINZUR = 0;
-  std::int64_t SONSTB = 0;
-  std::int64_t VMT = 0;
-  std::int64_t JRE4 = 0;
 };
 
 // Runs the year's main routine through the dispatcher and returns the
@@ -32,22 +22,9 @@ struct TFall {
 const TLStVariablen& Rechne(TRechenKontext& k, const TFall& f) {
   k.LStJahr = static_cast<std::int16_t>(f.Jahr);
   k.SoliGeladen = SoliSatz(f.Jahr);
-  k.LStVar = TLStVariablen{};
-  TLStVariablen& v = k.LStVar;
-  v.LZZ = f.LZZ;
-  v.RE4 = f.RE4;
-  v.STKL = f.STKL;
-  v.ZKF = f.ZKF;
-  v.R = f.R;
-  v.KRV = f.KRV;
-  v.VBEZ = f.VBEZ;
-  v.WFUNDF = f.WFUNDF;
-  v.HINZUR = f.HINZUR;
-  v.SONSTB = f.SONSTB;
-  v.VMT = f.VMT;
-  v.JRE4 = f.JRE4;
+  k.LStVar = f;
   LohnsteuerBerechnen(k);
-  return v;
+  return k.LStVar;
 }
 
 TLStGeneration1995& Programm(TRechenKontext& k, int jahr) {
