@@ -254,18 +254,18 @@ void TLStGeneration1995::UPMLST() {
 // Tax classes V and VI.
 void TLStGeneration1995::MST5_6() {
   ZZX = X;
-  if (ZZX > p_.W2STKL5) {
-    ZX = static_cast<double>(p_.W2STKL5);
+  if (ZZX > p_.Klasse5.W2STKL5) {
+    ZX = static_cast<double>(p_.Klasse5.W2STKL5);
     UP5_6();
-    ST = Abschneiden(ST + (ZZX - p_.W2STKL5) * p_.SatzOben);
+    ST = Abschneiden(ST + (ZZX - p_.Klasse5.W2STKL5) * p_.Klasse5.SatzOben);
   } else {
     ZX = ZZX;
     UP5_6();
-    if (p_.W1STKL5 > 0 && ZZX > p_.W1STKL5) {
+    if (p_.Klasse5.W1STKL5 > 0 && ZZX > p_.Klasse5.W1STKL5) {
       VERGL = ST;
-      ZX = static_cast<double>(p_.W1STKL5);
+      ZX = static_cast<double>(p_.Klasse5.W1STKL5);
       UP5_6();
-      HOCH = Abschneiden(ST + (ZZX - p_.W1STKL5) * p_.SatzOben);
+      HOCH = Abschneiden(ST + (ZZX - p_.Klasse5.W1STKL5) * p_.Klasse5.SatzOben);
       ST = HOCH < VERGL ? HOCH : VERGL;
     }
   }
@@ -277,7 +277,7 @@ void TLStGeneration1995::UP5_6() {
   X = ZX * 0.75;
   ST2 = p_.UPTAB(X);
   DIFF = (ST1 - ST2) * 2;
-  MIST = Abschneiden(ZX * p_.MindestSatz);
+  MIST = Abschneiden(ZX * p_.Klasse5.MindestSatz);
   ST = MIST > DIFF ? MIST : DIFF;
 }
 

@@ -56,10 +56,13 @@ struct TParameter1995 {
   int XStufe;
   int XZuschlag;
 
-  // MST5_6: W1STKL5 0 means the year has no lower threshold.
-  std::int64_t W1STKL5, W2STKL5;
-  double SatzOben;              // rate above W2STKL5 (and above W1STKL5)
-  double MindestSatz;           // minimum rate in UP5_6
+  // MST5_6: W1STKL5 0 means the year has no lower threshold; SatzOben is
+  // the rate above W2STKL5 (and above W1STKL5), MindestSatz the minimum rate
+  // of UP5_6.
+  struct {
+    std::int64_t W1STKL5, W2STKL5;
+    double SatzOben, MindestSatz;
+  } Klasse5;
 
   // MSOLZ: free amount per tariff unit; the surcharge rate is the one loaded
   // with the year's settings (up to 2002) or the fixed rate of the year.

@@ -28,10 +28,7 @@ constexpr TParameter1995 Parameter1995() {
   p.KFB4 = 2052;
   p.VSPOSatz = 0.18;
   p.VSPKURZ = 2000;
-  p.W1STKL5 = 0;
-  p.W2STKL5 = 60048;
-  p.SatzOben = 0.53;
-  p.MindestSatz = 0.19;
+  p.Klasse5 = {0, 60048, 0.53, 0.19};
   p.SOLZFREI = 1332;
   return p;
 }

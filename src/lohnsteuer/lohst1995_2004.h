@@ -46,10 +46,7 @@ constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double
   p.ZVEMin = 0;
   p.XStufe = 54;
   p.XZuschlag = 0;
-  p.W1STKL5 = 17118;
-  p.W2STKL5 = 57348;
-  p.SatzOben = 0.51;
-  p.MindestSatz = 0.229;
+  p.Klasse5 = {17118, 57348, 0.51, 0.229};
   p.SOLZFREI = 1836;
   p.SoliAusEinstellungen = true;
   p.SonstbZeitraumBis = 0;
@@ -80,10 +77,7 @@ constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(doub
   p.ZVEMin = 36;
   p.XStufe = 36;
   p.XZuschlag = 18;
-  p.W1STKL5 = 8946;
-  p.W2STKL5 = 27306;
-  p.SatzOben = 0.485;
-  p.MindestSatz = 0.199;
+  p.Klasse5 = {8946, 27306, 0.485, 0.199};
   p.SOLZFREI = 972;
   p.SoliAusEinstellungen = true;
   p.SonstbZeitraumBis = 15000;

@@ -8,10 +8,7 @@ namespace {
 
 constexpr TParameter1995 Parameter1997() {
   TParameter1995 p = ParameterDMJahre(1997, UPTAB96);
-  p.W1STKL5 = 0;
-  p.W2STKL5 = 62856;
-  p.SatzOben = 0.53;
-  p.MindestSatz = 0.259;
+  p.Klasse5 = {0, 62856, 0.53, 0.259};
   p.SOLZFREI = 1332;
   return p;
 }

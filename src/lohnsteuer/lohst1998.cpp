@@ -11,10 +11,7 @@ constexpr TTarifZweiZonen kTarif98 = {12336, 58644, 12312, 91.19, 2590,
 
 constexpr TParameter1995 Parameter1998() {
   TParameter1995 p = ParameterDMJahre(1998, UPTAB98);
-  p.W1STKL5 = 0;
-  p.W2STKL5 = 63342;
-  p.SatzOben = 0.53;
-  p.MindestSatz = 0.259;
+  p.Klasse5 = {0, 63342, 0.53, 0.259};
   return p;
 }
 

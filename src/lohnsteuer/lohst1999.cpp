@@ -22,10 +22,7 @@ namespace {
 
 constexpr TParameter1995 Parameter1999() {
   TParameter1995 p = ParameterDMJahre(1999, UPTAB99);
-  p.W1STKL5 = 0;
-  p.W2STKL5 = 64476;
-  p.SatzOben = 0.53;
-  p.MindestSatz = 0.239;
+  p.Klasse5 = {0, 64476, 0.53, 0.239};
   return p;
 }
 

@@ -30,10 +30,7 @@ constexpr TParameter1995 Parameter2004() {
   p.ZVEMin = 1;
   p.XStufe = 1;
   p.XZuschlag = 0;
-  p.W1STKL5 = 9228;
-  p.W2STKL5 = 26072;
-  p.SatzOben = 0.45;
-  p.MindestSatz = 0.16;
+  p.Klasse5 = {9228, 26072, 0.45, 0.16};
   p.SoliAusEinstellungen = false;
   p.SonstbZeitraumBis = 0;
   return p;
