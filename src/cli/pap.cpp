@@ -189,7 +189,15 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
 std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
   k.LStJahr = static_cast<std::int16_t>(fall.Jahr < 0 || fall.Jahr > 9999 ? 0 : fall.Jahr);
   k.GFB = fall.GFB;
+  // The conformance rows carry no settings: the surcharge rate is the year's.
+  k.SoliGeladen = SoliSatz(fall.Jahr);
   k.LStVar = fall.Var;
+  // Up to 2007 the flowcharts call the pay-period allowance and addition
+  // WFUNDF and HINZUR.
+  if (fall.Jahr < 2008) {
+    k.LStVar.WFUNDF = fall.Var.LZZFREIB;
+    k.LStVar.HINZUR = fall.Var.LZZHINZU;
+  }
   if (fall.Jahr < kErstesJahr || fall.Jahr > kLetztesJahr) KeineLohnsteuer(fall.Jahr);
   LohnsteuerBerechnen(k);
   const TLStVariablen& v = k.LStVar;

@@ -1,12 +1,24 @@
 // The wage-tax program of each tax year.
 
+#include "lohnsteuer/lohst1995_2004.h"
 #include "lohnsteuer/lohst2013.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k) {
+  auto alt = [&](const TParameter1995& p) { return std::make_unique<TLStGeneration1995>(k, p); };
   switch (jahr) {
+    case 1995: return std::make_unique<TLohnsteuer1995>(k);
+    case 1996: return alt(kParameter1996);
+    case 1997: return alt(kParameter1997);
+    case 1998: return alt(kParameter1998);
+    case 1999: return alt(kParameter1999);
+    case 2000: return alt(kParameter2000);
+    case 2001: return alt(kParameter2001);
+    case 2002: return alt(kParameter2002);
+    case 2003: return alt(kParameter2003);
+    case 2004: return alt(kParameter2004);
     case 2013: return std::make_unique<TLohnsteuer2013>(k);
     default: return nullptr;
   }

@@ -1,0 +1,115 @@
+#pragma once
+// The wage-tax programs 1995 to 2004 (main routines Lohnsteuer1995 ...
+// Lohnsteuer2004, income-tax routines Einkommensteuer2002 ... 2004, table
+// routine Tabelle2004) and their tariffs.  Amounts are pfennigs up to 2001 and
+// cents of Euro from 2002.
+
+#include <cstdint>
+
+#include "lohnsteuer/generation1995.h"
+
+namespace lst {
+
+// Income-tax tariffs for one tariff unit X in whole DM (to 2001) or Euro.
+std::int64_t UPTAB95(double X);
+std::int64_t UPTAB96(double X);  // 1996 and 1997
+std::int64_t UPTAB98(double X);
+std::int64_t UPTAB99(double X);
+std::int64_t UPTAB00(double X);
+std::int64_t UPTAB01(double X);
+std::int64_t UPTAB02(double X);  // 2002 and 2003
+std::int64_t UPTAB04(double X);
+
+// Parameters shared by a group of years; a year changes what differs.
+
+// The DM years 1996 to 2001 (as 2000).
+constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double)) {
+  TParameter1995 p{};
+  p.Jahr = jahr;
+  p.Gruppe = TGruppe1995::DMJahre;
+  p.UPTAB = uptab;
+  p.FVBMax = 6000;
+  p.ALTEMax = 3720;
+  p.ANP = 2000;
+  p.SAP = 108;
+  p.SAP3 = 216;
+  p.HFB = 5616;
+  p.KFB = 6912;
+  p.KFB4 = 3456;
+  p.ZTABFB6 = 2;
+  p.VSPOSatz = 0.20;
+  p.VSPVOR = 6000;
+  p.VSPMAX1 = 2610;
+  p.VSPMAX2 = 1305;
+  p.VSPKURZ = 2214;
+  p.LohnStufe = 54;
+  p.ZVEMin = 0;
+  p.XStufe = 54;
+  p.XZuschlag = 0;
+  p.Klasse5 = {17118, 57348, 0.51, 0.229};
+  p.SOLZFREI = 1836;
+  p.SoliAusEinstellungen = true;
+  p.SonstbZeitraumBis = 0;
+  return p;
+}
+
+// The Euro years 2002 to 2004 (as 2002).
+constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(double)) {
+  TParameter1995 p{};
+  p.Jahr = jahr;
+  p.Gruppe = TGruppe1995::EuroStufen;
+  p.UPTAB = uptab;
+  p.FVBMax = 3072;
+  p.ALTEMax = 1908;
+  p.ANP = 1044;
+  p.SAP = 36;
+  p.SAP3 = 72;
+  p.HFB = 2340;
+  p.KFB = 5808;
+  p.KFB4 = 2904;
+  p.ZTABFB6 = 0;
+  p.VSPOSatz = 0.20;
+  p.VSPVOR = 3068;
+  p.VSPMAX1 = 1334;
+  p.VSPMAX2 = 667;
+  p.VSPKURZ = 1134;
+  p.LohnStufe = 36;
+  p.ZVEMin = 36;
+  p.XStufe = 36;
+  p.XZuschlag = 18;
+  p.Klasse5 = {8946, 27306, 0.485, 0.199};
+  p.SOLZFREI = 972;
+  p.SoliAusEinstellungen = true;
+  p.SonstbZeitraumBis = 15000;
+  return p;
+}
+
+// 1995: child allowances reduce the wage tax itself, the church-tax base is
+// the wage tax less a child amount, and low earned incomes are relieved.
+class TLohnsteuer1995 : public TLStGeneration1995 {
+ public:
+  explicit TLohnsteuer1995(TRechenKontext& k);
+
+  // The relief for low earned incomes of a yearly tax ST (tariff tax times
+  // KZTAB): 2.5 times the tax per tariff unit above 1135 DM, never more than
+  // ST and never below 0.
+  static std::int64_t Entlastungsbetrag(std::int64_t st, int kztab);
+
+ protected:
+  void NachLSTJAHR() override;
+  void Kirchensteuerbasis() override;
+};
+
+// The parameters of the years 1996 to 2004; their programs are
+// TLStGeneration1995 with these.
+extern const TParameter1995 kParameter1996;
+extern const TParameter1995 kParameter1997;
+extern const TParameter1995 kParameter1998;
+extern const TParameter1995 kParameter1999;
+extern const TParameter1995 kParameter2000;
+extern const TParameter1995 kParameter2001;
+extern const TParameter1995 kParameter2002;
+extern const TParameter1995 kParameter2003;
+extern const TParameter1995 kParameter2004;
+
+}  // namespace lst

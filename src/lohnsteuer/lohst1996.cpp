@@ -1,0 +1,27 @@
+// Wage tax 1996.
+
+#include "lohnsteuer/lohst1995_2004.h"
+
+namespace lst {
+
+namespace {
+
+constexpr TTarifZweiZonen kTarif96 = {12096, 55674, 12042, 86.63, 2590,
+                                      120042, 55674, 151.91, 3346, 12949, 0.53, 22842};
+
+constexpr TParameter1995 Parameter1996() {
+  TParameter1995 p = ParameterDMJahre(1996, UPTAB96);
+  p.KFB = 6264;
+  p.KFB4 = 3132;
+  p.Klasse5 = {0, 62856, 0.53, 0.259};
+  p.SOLZFREI = 1332;
+  return p;
+}
+
+}  // namespace
+
+std::int64_t UPTAB96(double X) { return TarifZweiZonen(kTarif96, X); }
+
+constinit const TParameter1995 kParameter1996 = Parameter1996();
+
+}  // namespace lst

@@ -1,0 +1,20 @@
+// Wage tax 1997: the tariff of 1996, higher child allowances.
+
+#include "lohnsteuer/lohst1995_2004.h"
+
+namespace lst {
+
+namespace {
+
+constexpr TParameter1995 Parameter1997() {
+  TParameter1995 p = ParameterDMJahre(1997, UPTAB96);
+  p.Klasse5 = {0, 62856, 0.53, 0.259};
+  p.SOLZFREI = 1332;
+  return p;
+}
+
+}  // namespace
+
+constinit const TParameter1995 kParameter1997 = Parameter1997();
+
+}  // namespace lst
