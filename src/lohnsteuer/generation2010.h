@@ -70,4 +70,16 @@ class TLStGeneration2010 : public TLStJahresablauf {
   std::int64_t VHB = 0;
 };
 
+// A year of the generation with one parameter set.
+class TLStJahr2010 : public TLStGeneration2010 {
+ public:
+  TLStJahr2010(TRechenKontext& k, const TParameter2010& p) : TLStGeneration2010(k), fest_(p) {}
+
+ protected:
+  const TParameter2010& Parameter() const override { return fest_; }
+
+ private:
+  const TParameter2010& fest_;
+};
+
 }  // namespace lst

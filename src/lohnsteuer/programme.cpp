@@ -1,5 +1,6 @@
 // The wage-tax program of each tax year.
 
+#include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/lohst2013.h"
 #include "lohnsteuer/programm.h"
 
@@ -7,6 +8,9 @@ namespace lst {
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k) {
   switch (jahr) {
+    case 2010: return ErzeugeLohnsteuer2010(k);
+    case 2011: return ErzeugeLohnsteuer2011(k);
+    case 2012: return ErzeugeLohnsteuer2012(k);
     case 2013: return std::make_unique<TLohnsteuer2013>(k);
     default: return nullptr;
   }
