@@ -8,3 +8,9 @@ TEST(Konformitaet2010Bis2012, Programmablaufplan2012) { EXPECT_GT(PruefeReferenz
 TEST(Konformitaet2010Bis2012, AmtlichePrueftabellen) {
   EXPECT_GT(PruefeReferenzdatei("bmf_pruef.csv", 2010, 2012), 800);
 }
+
+TEST(Konformitaet2008Und2009, Programmablaufplan2008) { EXPECT_GT(PruefeReferenzdatei("pap2008.csv"), 850); }
+TEST(Konformitaet2008Und2009, Programmablaufplan2009) { EXPECT_GT(PruefeReferenzdatei("pap2009.csv"), 850); }
+TEST(Konformitaet2008Und2009, AmtlichePrueftabellen) {
+  EXPECT_GT(PruefeReferenzdatei("bmf_pruef.csv", 2008, 2009), 500);
+}

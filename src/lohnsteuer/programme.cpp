@@ -8,6 +8,8 @@ namespace lst {
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k) {
   switch (jahr) {
+    case 2008: return ErzeugeLohnsteuer2008(k);
+    case 2009: return ErzeugeLohnsteuer2009(k);
     case 2010: return ErzeugeLohnsteuer2010(k);
     case 2011: return ErzeugeLohnsteuer2011(k);
     case 2012: return ErzeugeLohnsteuer2012(k);
