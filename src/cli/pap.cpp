@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/berechnung.h"
+#include "lohnsteuer/programm.h"
 
 namespace lst::pap {
 
@@ -190,6 +191,12 @@ std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
   k.LStJahr = static_cast<std::int16_t>(fall.Jahr < 0 || fall.Jahr > 9999 ? 0 : fall.Jahr);
   k.GFB = fall.GFB;
   k.LStVar = fall.Var;
+  if (fall.Jahr <= kLetztesJahrMitWFUNDF) {
+    // The flowcharts up to 2007 call the pay-period allowance and addition
+    // WFUNDF and HINZUR.
+    k.LStVar.WFUNDF = fall.Var.LZZFREIB;
+    k.LStVar.HINZUR = fall.Var.LZZHINZU;
+  }
   if (fall.Jahr < kErstesJahr || fall.Jahr > kLetztesJahr) KeineLohnsteuer(fall.Jahr);
   LohnsteuerBerechnen(k);
   const TLStVariablen& v = k.LStVar;

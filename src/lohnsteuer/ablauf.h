@@ -50,6 +50,32 @@ struct TParameterGrund {
   bool FVBZNurBeiVersorgung;
 };
 
+// The constants of 2005 (tariff without a 45 % zone, classes V and VI, the
+// lump sums and child allowances); the years up to 2009 start from them.
+constexpr void Werte2005(TParameterGrund& p) {
+  p.Tarif = {7664, 12740, 883.74, 1500, 12739, 228.74, 2397, 989, 52152, 7914, kOhneGrenze, 0};
+  p.W1STKL5 = 9144;
+  p.W2STKL5 = 25812;
+  p.W3STKL5 = kOhneGrenze;
+  p.MindestsatzSTKL5 = 0.15;
+  p.ANP = 920;
+  p.SAP = 36;
+  p.SAP3 = 72;
+  p.SAP5 = 0;
+  p.KFB = 5808;
+  p.KFB4 = 2904;
+  p.VersorgungsteilAufrunden = false;
+  p.ArbeitnehmerteilAufrunden = false;
+  p.FVBZNurBeiVersorgung = false;
+}
+
+// From 2007: the 45 % zone above 250000 and classes V and VI above 200000.
+constexpr void Reichensteuer2007(TParameterGrund& p) {
+  p.Tarif.Zone4Ab = 250001;
+  p.Tarif.C4 = 15414;
+  p.W3STKL5 = 200000;
+}
+
 class TLStAblauf : public TLohnsteuerProgramm {
  public:
   using TLohnsteuerProgramm::TLohnsteuerProgramm;

@@ -17,12 +17,8 @@ void TLStGeneration2008::TabellenArgumente(const TTabellenArgumente& a) {
 }
 
 void TLStGeneration2008::UPEVP() {
-  if (v_.STKL < 5) {
-    if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
-    VSP = vorsorge_.UPEVP(ZRE4VP, nullptr, v_.KRV, KZTAB, p_.Vorsorge);
-  } else {
-    VSP = 0;
-  }
+  if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
+  VSP = vorsorge_.VSPKlasse(v_.STKL, ZRE4VP, nullptr, v_.KRV, KZTAB, p_.Vorsorge);
 }
 
 }  // namespace lst

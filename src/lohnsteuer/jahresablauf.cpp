@@ -5,11 +5,7 @@
 
 namespace lst {
 
-using versorgung::TAB1;
-using versorgung::TAB2;
-using versorgung::TAB3;
-using versorgung::TAB4;
-using versorgung::TAB5;
+using namespace versorgung;
 
 void TLStJahresablauf::Zuruecksetzen() {
   TLStAblauf::Zuruecksetzen();
@@ -198,19 +194,7 @@ void TLStJahresablauf::MRE4SONST() {
 
 // Remuneration for several years.
 void TLStJahresablauf::MVMT() {
-  if (v_.VKAPA < 0) v_.VKAPA = 0;
-  if (v_.VMT + v_.VKAPA <= 0) {
-    v_.STV = 0;
-    v_.SOLZV = 0;
-    v_.BKV = 0;
-    return;
-  }
-  if (LSTSO == 0) {
-    MOSONST();
-    LST1 = LSTOSO;
-  } else {
-    LST1 = LSTSO;
-  }
+  if (!MVMTLST1()) return;
   VBEZBSO = v_.STERBE + v_.VKAPA;
   ZRE4J = (v_.JRE4 + v_.SONSTB + v_.VMT + v_.VKAPA) / 100.0;
   ZVBEZJ = (v_.JVBEZ + v_.VBS + v_.VKAPA) / 100.0;
@@ -224,6 +208,27 @@ void TLStJahresablauf::MVMT() {
   MLSTJAHR();
   LST2 = ST * 100;
   v_.STV = LST2 - LST1;
+  MVMTSchluss();
+}
+
+bool TLStJahresablauf::MVMTLST1() {
+  if (v_.VKAPA < 0) v_.VKAPA = 0;
+  if (v_.VMT + v_.VKAPA <= 0) {
+    v_.STV = 0;
+    v_.SOLZV = 0;
+    v_.BKV = 0;
+    return false;
+  }
+  if (LSTSO == 0) {
+    MOSONST();
+    LST1 = LSTOSO;
+  } else {
+    LST1 = LSTSO;
+  }
+  return true;
+}
+
+void TLStJahresablauf::MVMTSchluss() {
   LST3 = LST3 - LST1;
   if (LST3 < v_.STV) v_.STV = LST3;
   if (v_.STV < 0) v_.STV = 0;

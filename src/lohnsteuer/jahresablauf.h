@@ -50,6 +50,12 @@ class TLStJahresablauf : public TLStAblauf {
   void MOSONST();
   void MRE4SONST();
   virtual void MVMT();
+  // The start of MVMT: false (with the outputs 0) when there is no
+  // multi-year pay; otherwise LST1, the tax without it.
+  bool MVMTLST1();
+  // The end of MVMT from STV = LST2 - LST1: at most LST3 - LST1, not
+  // negative, the factor, surcharge and church-tax base.
+  void MVMTSchluss();
 
   const TParameterJahresablauf* j_ = nullptr;
 

@@ -15,23 +15,9 @@ namespace {
 
 constexpr TParameter2008 Parameter2008() {
   TParameter2008 p{};
-  p.Tarif = {7664, 12740, 883.74, 1500, 12739, 228.74, 2397, 989, 52152, 7914, 250001, 15414};
-  p.W1STKL5 = 9144;
-  p.W2STKL5 = 25812;
-  p.W3STKL5 = 200000;
-  p.MindestsatzSTKL5 = 0.15;
-  p.ANP = 920;
-  p.SAP = 36;
-  p.SAP3 = 72;
-  p.SAP5 = 0;
-  p.KFB = 5808;
-  p.KFB4 = 2904;
-  p.VersorgungsteilAufrunden = false;
-  p.ArbeitnehmerteilAufrunden = false;
-  p.FVBZNurBeiVersorgung = false;
+  Werte2005(p);
+  Reichensteuer2007(p);
   p.AlteRegelnBis2009 = true;
-  p.MitVKV = false;
-  p.MitEntschaedigung = false;
   p.Vorsorge = {63600, 0.32, 0.0995, false};
   return p;
 }
@@ -60,9 +46,7 @@ void TLohnsteuer2008::Zuruecksetzen() {
 }
 
 void TLohnsteuer2008::MRE4SO() {
-  using versorgung::TAB1;
-  using versorgung::TAB2;
-  using versorgung::TAB3;
+  using namespace versorgung;
   VBEZBSO = v_.STERBE + v_.VKAPA;
   FVBSO = AufrundenStellen(2, FVB + VBEZBSO * TAB1[J] / 100);
   if (FVBSO > TAB2[J]) FVBSO = static_cast<double>(TAB2[J]);
@@ -86,19 +70,7 @@ void TLohnsteuer2008::MLSTJAHR() {
 
 // Remuneration for several years.
 void TLohnsteuer2008::MVMT() {
-  if (v_.VKAPA < 0) v_.VKAPA = 0;
-  if (v_.VMT + v_.VKAPA <= 0) {
-    v_.STV = 0;
-    v_.SOLZV = 0;
-    v_.BKV = 0;
-    return;
-  }
-  if (LSTSO == 0) {
-    MOSONST();
-    LST1 = LSTOSO;
-  } else {
-    LST1 = LSTSO;
-  }
+  if (!MVMTLST1()) return;
   ZRE4OSO = ZRE4;
   ZTABFBOSO = ZTABFB;
   FVBZOSO = FVBZ;
@@ -118,11 +90,7 @@ void TLohnsteuer2008::MVMT() {
     MLSTJAHR();
     v_.STV = (ST * 100 - LST1) * 5;
   }
-  LST3 = LST3 - LST1;
-  if (LST3 < v_.STV) v_.STV = LST3;
-  if (v_.STV < 0) v_.STV = 0;
-  v_.SOLZV = Abschneiden(SoliProzent() * v_.STV / 100);
-  v_.BKV = v_.R ? v_.STV : 0;
+  MVMTSchluss();
 }
 
 }  // namespace

@@ -11,23 +11,16 @@ namespace {
 
 constexpr TParameter2008 Parameter2009() {
   TParameter2008 p{};
+  Werte2005(p);
   p.Tarif = {7834, 13140, 939.68, 1400, 13139, 228.74, 2397, 1007, 52552, 8064, 250401, 15576};
   p.W1STKL5 = 9225;
   p.W2STKL5 = 26276;
   p.W3STKL5 = 200320;
   p.MindestsatzSTKL5 = 0.14;
-  p.ANP = 920;
-  p.SAP = 36;
-  p.SAP3 = 72;
-  p.SAP5 = 0;
   p.KFB = 6024;
   p.KFB4 = 3012;
-  p.VersorgungsteilAufrunden = false;
   p.ArbeitnehmerteilAufrunden = true;
-  p.FVBZNurBeiVersorgung = false;
   p.AlteRegelnBis2009 = true;
-  p.MitVKV = false;
-  p.MitEntschaedigung = false;
   p.Vorsorge = {64800, 0.36, 0.0995, false};
   return p;
 }

@@ -8,6 +8,9 @@ namespace lst {
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k) {
   switch (jahr) {
+    case 2005: return ErzeugeLohnsteuer2005(k);
+    case 2006: return ErzeugeLohnsteuer2006(k);
+    case 2007: return ErzeugeLohnsteuer2007(k);
     case 2008: return ErzeugeLohnsteuer2008(k);
     case 2009: return ErzeugeLohnsteuer2009(k);
     case 2010: return ErzeugeLohnsteuer2010(k);

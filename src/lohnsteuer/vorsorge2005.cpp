@@ -14,8 +14,19 @@ double TVorsorgepauschale2005::Euro(double betrag) const {
   return static_cast<double>(aufrunden_ ? Aufrunden(betrag) : Abschneiden(betrag));
 }
 
-double TVorsorgepauschale2005::UPEVP(double& ZRE4VP, const double* vorBasis, std::uint8_t KRV,
-                                     int KZTAB, const TVorsorgeParameter2005& p) {
+double TVorsorgepauschale2005::VSPKlasse(std::uint8_t STKL, double& ZRE4VP, const double* vorBasis,
+                                         std::uint8_t KRV, int KZTAB,
+                                         const TVorsorgeParameter2005& p) {
+  if (STKL >= 5) {
+    VSP = 0;
+  } else {
+    UPEVP(ZRE4VP, vorBasis, KRV, KZTAB, p);
+  }
+  return VSP;
+}
+
+void TVorsorgepauschale2005::UPEVP(double& ZRE4VP, const double* vorBasis, std::uint8_t KRV,
+                                   int KZTAB, const TVorsorgeParameter2005& p) {
   aufrunden_ = p.EuroAufrunden;
   if (KRV == 1) {
     VSP1 = 0;
@@ -28,14 +39,13 @@ double TVorsorgepauschale2005::UPEVP(double& ZRE4VP, const double* vorBasis, std
   VHB = 1500 * KZTAB;
   if (VSP2 > VHB) VSP2 = static_cast<double>(VHB);
   VSPN = static_cast<double>(Aufrunden(VSP1 + VSP2));
-  MVSP(ZRE4VP, vorBasis ? *vorBasis : ZRE4VP, KRV, KZTAB);
+  MVSP(vorBasis ? *vorBasis : ZRE4VP, KRV, KZTAB);
   if (VSPN > VSP) VSP = VSPN;
-  return VSP;
 }
 
 // Old-law amount.
-void TVorsorgepauschale2005::MVSP(double ZRE4VP, double basis, std::uint8_t KRV, int KZTAB) {
-  VSPO = ZRE4VP * 0.2;
+void TVorsorgepauschale2005::MVSP(double basis, std::uint8_t KRV, int KZTAB) {
+  VSPO = basis * 0.2;
   VSPVOR = 3068.0 * KZTAB;
   VSPMAX1 = 1334.0 * KZTAB;
   VSPMAX2 = 667.0 * KZTAB;

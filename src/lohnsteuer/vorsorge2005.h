@@ -21,18 +21,21 @@ class TVorsorgepauschale2005 {
  public:
   void Zuruecksetzen();
 
-  // UPEVP for ZRE4VP (capped in place at the pension ceiling when KRV = 0).
-  // VSPVOR is reduced by 16 % of vorBasis when given, else of ZRE4VP.
-  // Returns VSP.
-  double UPEVP(double& ZRE4VP, const double* vorBasis, std::uint8_t KRV, int KZTAB,
-               const TVorsorgeParameter2005& p);
+  // VSP of the tax class: UPEVP for classes I to IV, 0 for V and VI.
+  // UPEVP caps ZRE4VP in place at the pension ceiling when KRV = 0.  The
+  // old-law amount (VSPO and the reduction of VSPVOR) is taken from vorBasis
+  // when given, else from ZRE4VP.
+  double VSPKlasse(std::uint8_t STKL, double& ZRE4VP, const double* vorBasis, std::uint8_t KRV,
+                   int KZTAB, const TVorsorgeParameter2005& p);
 
   double VSP1 = 0, VSP2 = 0, VSPN = 0, VSPO = 0, VSPVOR = 0, VSPMAX1 = 0, VSPMAX2 = 0;
   double VSPKURZ = 0, VSPREST = 0, VSP = 0;
   std::int64_t VHB = 0;
 
  private:
-  void MVSP(double ZRE4VP, double basis, std::uint8_t KRV, int KZTAB);
+  void UPEVP(double& ZRE4VP, const double* vorBasis, std::uint8_t KRV, int KZTAB,
+             const TVorsorgeParameter2005& p);
+  void MVSP(double basis, std::uint8_t KRV, int KZTAB);
   void UMVSP(double basis);
   double Euro(double betrag) const;
 
