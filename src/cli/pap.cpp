@@ -176,6 +176,11 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
     fehler = Setze(fall, static_cast<int>(i), felder[index_[i]]);
     if (!fehler.empty()) return false;
   }
+  if (fall.Jahr >= kErstesJahr && fall.Var.KRV > HoechsterKRV(fall.Jahr)) {
+    fehler = "KRV " + std::to_string(fall.Var.KRV) + " gibt es für " + std::to_string(fall.Jahr) +
+             " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)";
+    return false;
+  }
   if (gfb_ >= 0 && gfb_ < static_cast<int>(felder.size()) && !felder[gfb_].empty()) {
     std::int64_t gfb = 0;
     if (!GanzeZahl(felder[gfb_], gfb) || (gfb != 8004 && gfb != 8130)) {
