@@ -86,8 +86,7 @@ void TLStAblauf::MZTABFBLohn() {
     return aufrunden ? Aufrunden(betrag) : Abschneiden(betrag);
   };
   ANP = 0;
-  const bool versorgung = g_->FVBZNurBeiVersorgung ? ZVBEZ > 0 : ZVBEZ >= 0;
-  if (versorgung && ZVBEZ < FVBZ) FVBZ = Abschneiden(ZVBEZ);
+  if (ZVBEZ >= 0 && ZVBEZ < FVBZ) FVBZ = Abschneiden(ZVBEZ);
   if (v_.STKL < 6) {
     if (ZVBEZ > 0) {
       if (ZVBEZ - FVBZ < 102) {
@@ -96,7 +95,7 @@ void TLStAblauf::MZTABFBLohn() {
         ANP = 102;
       }
     }
-  } else if (!g_->FVBZNurBeiVersorgung) {
+  } else if (!g_->KlasseVIMitFVBZ) {
     FVBZ = 0;
     FVBZSO = 0;
   }

@@ -44,10 +44,9 @@ struct TParameterGrund {
   // rounded up to whole Euro (otherwise cut).
   bool VersorgungsteilAufrunden;
   bool ArbeitnehmerteilAufrunden;
-  // 2006 and 2007: FVBZ is capped by ZVBEZ only when ZVBEZ > 0, and class VI
-  // keeps its FVBZ; from 2008 the cap applies from ZVBEZ >= 0 and class VI
-  // loses FVBZ and FVBZSO.
-  bool FVBZNurBeiVersorgung;
+  // 2006 and 2007: class VI keeps its FVBZ (from 2008 class VI loses FVBZ
+  // and FVBZSO).
+  bool KlasseVIMitFVBZ;
 };
 
 // The constants of 2005 (tariff without a 45 % zone, classes V and VI, the
@@ -66,7 +65,7 @@ constexpr void Werte2005(TParameterGrund& p) {
   p.KFB4 = 2904;
   p.VersorgungsteilAufrunden = false;
   p.ArbeitnehmerteilAufrunden = false;
-  p.FVBZNurBeiVersorgung = false;
+  p.KlasseVIMitFVBZ = false;
 }
 
 // From 2007: the 45 % zone above 250000 and classes V and VI above 200000.

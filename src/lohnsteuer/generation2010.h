@@ -34,7 +34,7 @@ constexpr TParameter2010 Grundwerte2010() {
   p.KFB4 = 3504;
   p.VersorgungsteilAufrunden = true;
   p.ArbeitnehmerteilAufrunden = true;
-  p.FVBZNurBeiVersorgung = false;
+  p.KlasseVIMitFVBZ = false;
   p.AlteRegelnBis2009 = false;
   p.PVSATZAN = 0.00975;
   p.PVSATZAG = 0.00975;

@@ -11,7 +11,7 @@ namespace {
 constexpr TParameter2005 Parameter2006() {
   TParameter2005 p{};
   Werte2005(p);
-  p.FVBZNurBeiVersorgung = true;
+  p.KlasseVIMitFVBZ = true;
   p.Vorsorge = {63000, 0.24, 0.0975, true};
   p.MitVersorgungstabellen = true;
   p.JederLaufMitMZTABFB = true;

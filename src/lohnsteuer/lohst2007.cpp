@@ -13,7 +13,7 @@ constexpr TParameter2005 Parameter2007() {
   TParameter2005 p{};
   Werte2005(p);
   Reichensteuer2007(p);
-  p.FVBZNurBeiVersorgung = true;
+  p.KlasseVIMitFVBZ = true;
   p.Vorsorge = {63000, 0.28, 0.0995, false};
   p.MitVersorgungstabellen = true;
   p.JederLaufMitMZTABFB = true;

@@ -35,7 +35,7 @@ void TVorsorgepauschale2005::UPEVP(double& ZRE4VP, const double* vorBasis, std::
     VSP1 = AbschneidenStellen(2, ZRE4VP * p.TBSVORV);
     VSP1 = AbschneidenStellen(2, VSP1 * p.RVSatzAN);
   }
-  VSP2 = AbschneidenStellen(2, ZRE4VP * 0.11);
+  VSP2 = ZRE4VP * 0.11;
   VHB = 1500 * KZTAB;
   if (VSP2 > VHB) VSP2 = static_cast<double>(VHB);
   VSPN = static_cast<double>(Aufrunden(VSP1 + VSP2));
