@@ -58,16 +58,18 @@ void TLStGeneration2005::MRE4() {
       HFVB = TAB2[J] * 100;
       FVBZ = TAB3[J];
     }
-    FVB = static_cast<double>(Aufrunden(VBEZB * TAB1[J]));
+    // Rounded up to the hundredth of a cent; the pay period's share below
+    // to whole cents (the year keeps the hundredths).
+    FVB = AufrundenStellen(2, VBEZB * TAB1[J]);
     if (FVB > HFVB) FVB = static_cast<double>(HFVB);
     JW = FVB;
     UPANTEIL2();
-    FVB = static_cast<double>(ANTEIL2);
+    FVB = ANTEIL2;
   }
   if (v_.ALTER1 == 1) {
     K = tabellen ? versorgung::Zeile(v_.AJAHR) : 1;
     BMG = v_.RE4 - v_.VBEZ;
-    ALTE = static_cast<double>(Aufrunden(BMG * TAB4[K]));
+    ALTE = AufrundenStellen(2, BMG * TAB4[K]);
     JW = TAB5[K] * 100.0;
     UPANTEIL2();
     if (ALTE > ANTEIL2) ALTE = static_cast<double>(ANTEIL2);
@@ -78,8 +80,8 @@ void TLStGeneration2005::MRE4() {
 
 // The pay period's wage less the allowances, in cents.
 void TLStGeneration2005::BetraegeLZZ(std::int64_t freibetrag, std::int64_t hinzurechnung) {
-  RE4LZZ = Abschneiden(v_.RE4 - FVB - ALTE - freibetrag + hinzurechnung);
-  RE4LZZV = Abschneiden(v_.RE4 - FVB - ALTE);
+  RE4LZZ = v_.RE4 - FVB - ALTE - freibetrag + hinzurechnung;
+  RE4LZZV = v_.RE4 - FVB - ALTE;
 }
 
 // Pay-period cents to yearly Euro, cut to the cent.
@@ -92,8 +94,8 @@ void TLStGeneration2005::MRE4JL() {
       default: return AbschneidenStellen(2, (c + 0.56) * 3.6);
     }
   };
-  ZRE4 = jahr(static_cast<double>(RE4LZZ));
-  ZRE4VP = jahr(static_cast<double>(RE4LZZV));
+  ZRE4 = jahr(RE4LZZ);
+  ZRE4VP = jahr(RE4LZZV);
   ZVBEZ = jahr(v_.VBEZ - FVB);
   if (RE4LZZ < 0) ZRE4 = 0;
   if (RE4LZZV < 0) ZRE4VP = 0;
@@ -199,10 +201,10 @@ void TLStGeneration2005::MVMT() {
 
 void TLStGeneration2005::UPANTEIL2() {
   switch (v_.LZZ) {
-    case 1: ANTEIL2 = Abschneiden(JW); break;
-    case 2: ANTEIL2 = Aufrunden(JW / 12); break;
-    case 3: ANTEIL2 = Aufrunden(JW * 7 / 360); break;
-    default: ANTEIL2 = Aufrunden(JW / 360); break;
+    case 1: ANTEIL2 = JW; break;
+    case 2: ANTEIL2 = static_cast<double>(Aufrunden(JW / 12)); break;
+    case 3: ANTEIL2 = static_cast<double>(Aufrunden(JW * 7 / 360)); break;
+    default: ANTEIL2 = static_cast<double>(Aufrunden(JW / 360)); break;
   }
 }
 
