@@ -241,6 +241,30 @@ TEST(Tabelle2005Bis2012, ZeileWieEinzelberechnung) {
   }
 }
 
+// A table row does not depend on what the main routine computed before,
+// not even after a run with multi-year pay.
+TEST(Tabelle2005Bis2012, UnabhaengigVomLetztenLauf) {
+  for (int jahr = 2005; jahr <= 2012; ++jahr) {
+    auto zeile = [jahr](TRechenKontext& k) {
+      lst::TTabellenArgumente a;
+      a.STKL = 1;
+      a.Lohn = 1200000;
+      k.LStJahr = static_cast<std::int16_t>(jahr);
+      k.Tabellenmodus = true;
+      k.Programm(jahr)->Tabelle(a);
+      k.Tabellenmodus = false;
+      return k.LStVar.LSTLZZ;
+    };
+    TRechenKontext frisch;
+    TRechenKontext k;
+    TLStVariablen v = Lohn(1, 9000000, 1);
+    v.JRE4 = 9000000;
+    v.VMT = 5000000;
+    Rechnen(k, jahr, v);
+    EXPECT_EQ(zeile(k), zeile(frisch)) << jahr;
+  }
+}
+
 // The special table of 2005 to 2009 is that of employees outside the
 // statutory pension insurance (KRV 1).
 TEST(Tabelle2005Bis2012, BesondereTabelleBis2009) {

@@ -108,7 +108,9 @@ void TLStGeneration2005::MRE4JL() {
 
 void TLStGeneration2005::MLSTJAHR() {
   if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
-  VSP = vorsorge_.VSPKlasse(v_.STKL, ZRE4VP, KENNZ == 1 ? &ZRE4VP1 : nullptr, v_.KRV, KZTAB,
+  // KENNZ is left from the last main routine; a table row has no multi-year pay.
+  const bool mitVMT = KENNZ == 1 && !k_.Tabellenmodus;
+  VSP = vorsorge_.VSPKlasse(v_.STKL, ZRE4VP, mitVMT ? &ZRE4VP1 : nullptr, v_.KRV, KZTAB,
                             p_.Vorsorge);
   ZVE = static_cast<double>(Abschneiden((k_.Tabellenmodus ? TabZRE4 : ZRE4) - ZTABFB - VSP));
   UPMLST();
