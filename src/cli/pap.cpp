@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/berechnung.h"
+#include "lohnsteuer/programm.h"
 
 namespace lst::pap {
 
@@ -175,6 +176,11 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
     fehler = Setze(fall, static_cast<int>(i), felder[index_[i]]);
     if (!fehler.empty()) return false;
   }
+  if (fall.Jahr >= kErstesJahr && fall.Var.KRV > HoechsterKRV(fall.Jahr)) {
+    fehler = "KRV " + std::to_string(fall.Var.KRV) + " gibt es für " + std::to_string(fall.Jahr) +
+             " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)";
+    return false;
+  }
   if (gfb_ >= 0 && gfb_ < static_cast<int>(felder.size()) && !felder[gfb_].empty()) {
     std::int64_t gfb = 0;
     if (!GanzeZahl(felder[gfb_], gfb) || (gfb != 8004 && gfb != 8130)) {
@@ -192,9 +198,9 @@ std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
   // The conformance rows carry no settings: the surcharge rate is the year's.
   k.SoliGeladen = SoliSatz(fall.Jahr);
   k.LStVar = fall.Var;
-  // Up to 2007 the flowcharts call the pay-period allowance and addition
-  // WFUNDF and HINZUR.
-  if (fall.Jahr < 2008) {
+  if (fall.Jahr <= kLetztesJahrMitWFUNDF) {
+    // The flowcharts up to 2007 call the pay-period allowance and addition
+    // WFUNDF and HINZUR.
     k.LStVar.WFUNDF = fall.Var.LZZFREIB;
     k.LStVar.HINZUR = fall.Var.LZZHINZU;
   }

@@ -13,13 +13,8 @@ namespace {
 
 // Parameters shared by both 2013 flowcharts.
 constexpr TParameter2010 Basis2013() {
-  TParameter2010 p{};
+  TParameter2010 p = Grundwerte2010();
   p.ANP = 1000;
-  p.KFB = 7008;
-  p.KFB4 = 3504;
-  p.W1STKL5 = 9429;
-  p.W2STKL5 = 26441;
-  p.W3STKL5 = 200584;
   p.BBGRVWest = 69600;
   p.BBGRVOst = 58800;
   p.TBSVORV = 0.52;
@@ -36,12 +31,6 @@ constexpr TParameter2010 Basis2013() {
   return p;
 }
 
-constexpr TParameter2010 Parameter2013Gfb8004() {
-  TParameter2010 p = Basis2013();
-  p.Tarif = {8004, 13470, 912.17, 1400, 13469, 228.74, 2397, 1038, 52882, 8172, 250731, 15694};
-  return p;
-}
-
 constexpr TParameter2010 Parameter2013Gfb8130() {
   TParameter2010 p = Basis2013();
   p.Tarif = {8130, 13470, 933.70, 1400, 13469, 228.74, 2397, 1014, 52882, 8196, 250731, 15718};
@@ -49,7 +38,7 @@ constexpr TParameter2010 Parameter2013Gfb8130() {
   return p;
 }
 
-constexpr TParameter2010 kGfb8004 = Parameter2013Gfb8004();
+constexpr TParameter2010 kGfb8004 = Basis2013();
 constexpr TParameter2010 kGfb8130 = Parameter2013Gfb8130();
 
 }  // namespace

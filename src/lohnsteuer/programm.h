@@ -51,6 +51,15 @@ class TLohnsteuerProgramm {
   TLStVariablen& v_;
 };
 
+// The last year whose flowchart reads the pay-period allowance and addition
+// as WFUNDF and HINZUR (from 2008: LZZFREIB and LZZHINZU).
+constexpr int kLetztesJahrMitWFUNDF = 2007;
+
+// The largest KRV of a year's flowchart: up to 2009 0 (insured in the
+// statutory pension insurance) and 1 (not insured); from 2010 also 2
+// (1 = insured, East ceiling; 2 = not insured).
+constexpr int HoechsterKRV(int jahr) { return jahr < 2010 ? 1 : 2; }
+
 // The program of a tax year, or nullptr.
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k);
 

@@ -1,0 +1,269 @@
+#include "lohnsteuer/ablauf.h"
+
+#include "calc/geld.h"
+
+namespace lst {
+
+void TLStAblauf::Zuruecksetzen() {
+  ZRE4 = ZRE4VP = ZVBEZ = FVB = ALTE = ZTABFB = VSP = ZVE = 0;
+  X = Y = RW = SOLZJ = SOLZMIN = JW = 0;
+  ZX = ZZX = HOCH = VERGL = TabZRE4 = 0;
+  ANP = EFA = SAP = KFB = FVBZ = FVBZSO = 0;
+  ST = ST1 = ST2 = DIFF = MIST = LSTJAHR = JBMG = 0;
+  SOLZFREI = ANTEIL1 = 0;
+  KZTAB = 1;
+}
+
+void TLStAblauf::MBERECH() {
+  MZTABFB();
+  MLSTJAHR();
+  LSTJAHR = k_.Tabellenmodus ? ST : Abschneiden(ST * Faktor());
+  JW = LSTJAHR * 100.0;
+  UPANTEIL();
+  v_.LSTLZZ = ANTEIL1;
+  UPVKVLZZ();
+  if (v_.ZKF > 0) {
+    ZTABFB = ZTABFB + KFB;
+    VorKinderlauf();
+    MLSTJAHR();
+    JBMG = Abschneiden(ST * Faktor());
+  } else {
+    JBMG = LSTJAHR;
+  }
+  MSOLZ();
+}
+
+// Tabular allowances.
+void TLStAblauf::MZTABFB() {
+  if (k_.Tabellenmodus) {
+    // A table row does not depend on the wage's composition: the year's
+    // employee lump sum for classes I to V, none for class VI.  The flowcharts
+    // of 2005 to 2009 have no table mode; for them, too, a class V row gets
+    // the lump sum, because outside table mode class V receives the lump sum
+    // of its wage, and a row shall show what a single calculation of class V
+    // gives for the bracket's wage.
+    ANP = v_.STKL < 6 ? g_->ANP : 0;
+  } else {
+    MZTABFBLohn();
+  }
+  EFA = 0;
+  KZTAB = 1;
+  switch (v_.STKL) {
+    case 1:
+      SAP = g_->SAP;
+      KFB = Abschneiden(v_.ZKF * g_->KFB);
+      break;
+    case 2:
+      EFA = 1308;
+      SAP = g_->SAP;
+      KFB = Abschneiden(v_.ZKF * g_->KFB);
+      break;
+    case 3:
+      KZTAB = 2;
+      SAP = g_->SAP3;
+      KFB = Abschneiden(v_.ZKF * g_->KFB);
+      break;
+    case 4:
+      SAP = g_->SAP;
+      KFB = Abschneiden(v_.ZKF * g_->KFB4);
+      break;
+    case 5:
+      SAP = g_->SAP5;
+      KFB = 0;
+      break;
+    default:
+      SAP = 0;
+      KFB = 0;
+      break;
+  }
+  ZTABFB = static_cast<double>(EFA + ANP + SAP);
+  if (!k_.Tabellenmodus) ZTABFB += FVBZ;
+}
+
+// ANP from the yearly pension payments and wage (2006 to 2013).
+void TLStAblauf::MZTABFBLohn() {
+  auto ganzeEuro = [](bool aufrunden, double betrag) {
+    return aufrunden ? Aufrunden(betrag) : Abschneiden(betrag);
+  };
+  ANP = 0;
+  if (ZVBEZ >= 0 && ZVBEZ < FVBZ) FVBZ = Abschneiden(ZVBEZ);
+  if (v_.STKL < 6) {
+    if (ZVBEZ > 0) {
+      if (ZVBEZ - FVBZ < 102) {
+        ANP = ganzeEuro(g_->VersorgungsteilAufrunden, ZVBEZ - FVBZ);
+      } else {
+        ANP = 102;
+      }
+    }
+  } else if (!g_->KlasseVIMitFVBZ) {
+    FVBZ = 0;
+    FVBZSO = 0;
+  }
+  if (v_.STKL < 6 && ZRE4 > ZVBEZ) {
+    if (ZRE4 - ZVBEZ < g_->ANP) {
+      ANP = ganzeEuro(g_->ArbeitnehmerteilAufrunden, ANP + ZRE4 - ZVBEZ);
+    } else {
+      ANP = ANP + g_->ANP;
+    }
+  }
+}
+
+void TLStAblauf::UPMLST() {
+  if (ZVE < 1) {
+    ZVE = 0;
+    X = 0;
+  } else {
+    X = static_cast<double>(Abschneiden(ZVE / KZTAB));
+  }
+  if (v_.STKL < 5) {
+    UPTAB();
+  } else {
+    MST5_6();
+  }
+}
+
+// Income-tax tariff.
+void TLStAblauf::UPTAB() {
+  const TTarif& t = g_->Tarif;
+  if (X < t.GFB + 1) {
+    ST = 0;
+  } else if (X < t.Zone2Ab) {
+    Y = (X - t.GFB) / 10000;
+    RW = Y * t.A1;
+    RW = RW + t.B1;
+    ST = Abschneiden(RW * Y);
+  } else if (X < t.Zone3Ab) {
+    Y = (X - t.Zone2Basis) / 10000;
+    RW = Y * t.A2;
+    RW = RW + t.B2;
+    RW = RW * Y;
+    ST = Abschneiden(RW + t.C2);
+  } else if (X < t.Zone4Ab) {
+    ST = Abschneiden(X * 0.42 - t.C3);
+  } else {
+    ST = Abschneiden(X * 0.45 - t.C4);
+  }
+  ST = ST * KZTAB;
+}
+
+// Tax classes V and VI.
+void TLStAblauf::MST5_6() {
+  const TParameterGrund& g = *g_;
+  ZZX = X;
+  if (ZZX > g.W2STKL5) {
+    ZX = static_cast<double>(g.W2STKL5);
+    UP5_6();
+    if (ZZX > g.W3STKL5) {
+      ST = Abschneiden(ST + (g.W3STKL5 - g.W2STKL5) * 0.42);
+      ST = Abschneiden(ST + (ZZX - g.W3STKL5) * 0.45);
+    } else {
+      ST = Abschneiden(ST + (ZZX - g.W2STKL5) * 0.42);
+    }
+  } else {
+    ZX = ZZX;
+    UP5_6();
+    if (ZZX > g.W1STKL5) {
+      VERGL = static_cast<double>(ST);
+      ZX = static_cast<double>(g.W1STKL5);
+      UP5_6();
+      HOCH = static_cast<double>(Abschneiden(ST + (ZZX - g.W1STKL5) * 0.42));
+      ST = HOCH < VERGL ? static_cast<std::int64_t>(HOCH) : static_cast<std::int64_t>(VERGL);
+    }
+  }
+}
+
+void TLStAblauf::UP5_6() {
+  X = ZX * 1.25;
+  UPTAB();
+  ST1 = ST;
+  X = ZX * 0.75;
+  UPTAB();
+  ST2 = ST;
+  DIFF = (ST1 - ST2) * 2;
+  MIST = Abschneiden(ZX * g_->MindestsatzSTKL5);
+  ST = MIST > DIFF ? MIST : DIFF;
+}
+
+void TLStAblauf::MSOLZ() {
+  SOLZFREI = 972 * KZTAB;
+  if (JBMG > SOLZFREI) {
+    SOLZJ = AbschneidenStellen(2, SoliProzent() * JBMG / 100);
+    SOLZMIN = (JBMG - SOLZFREI) * 20 / 100.0;
+    if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
+    JW = SOLZJ * 100;
+    UPANTEIL();
+    v_.SOLZLZZ = ANTEIL1;
+  } else {
+    v_.SOLZLZZ = 0;
+  }
+  if (v_.R) {
+    JW = JBMG * 100.0;
+    UPANTEIL();
+    v_.BK = ANTEIL1;
+  } else {
+    v_.BK = 0;
+  }
+}
+
+// Yearly cents JW to the pay period.
+void TLStAblauf::UPANTEIL() {
+  switch (v_.LZZ) {
+    case 1: ANTEIL1 = Abschneiden(JW); break;
+    case 2: ANTEIL1 = Abschneiden(JW / 12); break;
+    case 3: ANTEIL1 = Abschneiden(JW * 7 / 360); break;
+    default: ANTEIL1 = Abschneiden(JW / 360); break;
+  }
+}
+
+// Bounds of the wage bracket, from yearly cents to the pay period.
+void TLStAblauf::StufeFuerZeitraum(std::int64_t jahresCent) {
+  switch (v_.LZZ) {
+    case 1:
+      v_.TabStufeVon = jahresCent;
+      v_.TabStufeBis = jahresCent + 3599;
+      break;
+    case 2:
+      v_.TabStufeVon = Abschneiden(jahresCent / 12.0);
+      v_.TabStufeBis = v_.TabStufeVon + 299;
+      break;
+    case 3:
+      v_.TabStufeVon = Abschneiden(jahresCent * 7 / 360.0);
+      v_.TabStufeBis = v_.TabStufeVon + 69;
+      break;
+    default:
+      v_.TabStufeVon = Abschneiden(jahresCent / 360.0);
+      v_.TabStufeBis = v_.TabStufeVon + 9;
+      break;
+  }
+}
+
+std::int64_t TLStAblauf::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
+  ParameterWaehlen();
+  ZVE = static_cast<double>(zve);
+  v_.STKL = stkl;
+  KZTAB = kztab;
+  UPMLST();
+  JBMG = ST;
+  MSOLZ();
+  return ST;
+}
+
+// One bracket of 36 Euro per year; the tax is that of the bracket's top.
+std::int64_t TLStAblauf::Tabelle(TTabellenArgumente& a) {
+  ParameterWaehlen();
+  TabellenArgumente(a);
+  v_.LZZ = a.LZZ;
+  const double c = a.Lohn / 100.0;
+  const double u = 36.0 * static_cast<double>(Abschneiden(c / 36 + 1.0 / 72));
+  ZRE4 = u;
+  v_.STKL = a.STKL;
+  v_.ZKF = a.ZKF;
+  TabZRE4 = u + 35.99;
+  StufeFuerZeitraum(Runden(u * 100));
+  MBERECH();
+  a.StufeBis = v_.TabStufeBis;
+  a.StufeVon = v_.TabStufeVon;
+  return c != u + 36 ? Runden(100 * (u + 36)) : Runden(100 * (c + 36));
+}
+
+}  // namespace lst

@@ -1,0 +1,241 @@
+#include "lohnsteuer/jahresablauf.h"
+
+#include "calc/geld.h"
+#include "lohnsteuer/versorgung_tabellen.h"
+
+namespace lst {
+
+using namespace versorgung;
+
+void TLStJahresablauf::Zuruecksetzen() {
+  TLStAblauf::Zuruecksetzen();
+  ZRE4J = ZVBEZJ = JLFREIB = JLHINZU = BMG = FVBSO = 0;
+  HFVBZ = HFVBZSO = STOVMT = 0;
+  HFVB = VKV = 0;
+  VBEZB = VBEZBSO = LSTOSO = LSTSO = LST1 = LST2 = LST3 = 0;
+  KENNVMT = 0;
+  J = K = 1;
+}
+
+void TLStJahresablauf::Lohnsteuer() {
+  ParameterWaehlen();
+  Zuruecksetzen();
+  k_.Tabellenmodus = false;
+  MRE4JL();
+  VBEZBSO = 0;
+  KENNVMT = 0;
+  MRE4();
+  MRE4ABZ();
+  MBERECH();
+  MSONST();
+  MVMT();
+}
+
+// Yearly amounts, each cut to the cent.
+void TLStJahresablauf::MRE4JL() {
+  auto jahr = [&](std::int64_t c) -> double {
+    if (c == 0) return 0.0;
+    switch (v_.LZZ) {
+      case 1: return AbschneidenStellen(2, c / 100.0);
+      case 2: return AbschneidenStellen(2, (c * 12) / 100.0);
+      case 3: return AbschneidenStellen(2, (c * 360) / 7.0 / 100.0);
+      default: return AbschneidenStellen(2, (c * 360) / 100.0);
+    }
+  };
+  ZRE4J = jahr(v_.RE4);
+  ZVBEZJ = jahr(v_.VBEZ);
+  JLFREIB = jahr(v_.LZZFREIB);
+  JLHINZU = jahr(v_.LZZHINZU);
+  if (v_.af == 0) v_.f = 1.0;
+  StufeFuerZeitraum(Abschneiden(ZRE4J * 100));
+}
+
+// Pension allowance.
+void TLStJahresablauf::MRE4() {
+  if (ZVBEZJ == 0) {
+    FVBZ = 0;
+    FVB = 0;
+    FVBZSO = 0;
+    FVBSO = 0;
+  } else {
+    J = versorgung::Zeile(v_.VJAHR);
+    if (v_.LZZ == 1) {
+      VBEZB = v_.VBEZM * v_.ZMVB + v_.VBEZS;
+      HFVB = Abschneiden(TAB2[J] / 12.0 * v_.ZMVB);
+      FVBZ = Aufrunden(TAB3[J] / 12.0 * v_.ZMVB);
+    } else {
+      VBEZB = v_.VBEZM * 12 + v_.VBEZS;
+      HFVB = TAB2[J];
+      FVBZ = TAB3[J];
+    }
+    FVB = AufrundenStellen(2, VBEZB * TAB1[J] / 100);
+    if (FVB > HFVB) FVB = static_cast<double>(HFVB);
+    MRE4SO();
+    HFVBZ = VBEZB / 100.0 - FVB;
+    if (FVBZ > HFVBZ) FVBZ = Aufrunden(HFVBZ);
+  }
+  MRE4ALTE();
+}
+
+void TLStJahresablauf::MRE4SO() {
+  FVBSO = AufrundenStellen(2, FVB + VBEZBSO * TAB1[J] / 100);
+  if (FVBSO > TAB2[J]) FVBSO = static_cast<double>(TAB2[J]);
+  HFVBZSO = (VBEZB + VBEZBSO) / 100.0 - FVBSO;
+  FVBZSO = Aufrunden(FVBZ + VBEZBSO / 100.0);
+  if (FVBZSO > HFVBZSO) FVBZSO = Aufrunden(HFVBZSO);
+  if (FVBZSO > TAB3[J]) FVBZSO = TAB3[J];
+}
+
+// Age relief.
+void TLStJahresablauf::MRE4ALTE() {
+  if (v_.ALTER1 == 0) {
+    ALTE = 0;
+    return;
+  }
+  K = versorgung::Zeile(v_.AJAHR);
+  BMG = ZRE4J - ZVBEZJ;
+  ALTE = j_->AlteRegelnBis2009 ? AufrundenStellen(2, BMG * TAB4[K])
+                               : static_cast<double>(Aufrunden(BMG * TAB4[K]));
+  if (ALTE > TAB5[K]) ALTE = static_cast<double>(TAB5[K]);
+}
+
+void TLStJahresablauf::MRE4ABZ() {
+  ZRE4 = ZRE4J - FVB - ALTE - JLFREIB + JLHINZU;
+  if (ZRE4 < 0) ZRE4 = 0;
+  if (j_->AlteRegelnBis2009) {
+    ZRE4VP = ZRE4J - FVB - ALTE;
+    if (ZRE4VP < 0) ZRE4VP = 0;
+  } else {
+    ZRE4VP = ZRE4J;
+    if (KENNVMT == 2) ZRE4VP = ZRE4VP - v_.ENTSCH / 100.0;
+  }
+  ZVBEZ = ZVBEZJ - FVB;
+  if (ZVBEZ < 0) ZVBEZ = 0;
+}
+
+void TLStJahresablauf::MLSTJAHR() {
+  UPEVP();
+  if (k_.Tabellenmodus) {
+    ZVE = TabZRE4 - ZTABFB - VSP;
+    UPMLST();
+  } else if (KENNVMT != 1) {
+    ZVE = ZRE4 - ZTABFB - VSP;
+    UPMLST();
+  } else {
+    ZVE = ZRE4 - ZTABFB - VSP - v_.VMT / 100.0 - v_.VKAPA / 100.0;
+    if (ZVE < 0) {
+      ZVE = (ZVE + v_.VMT / 100.0 + v_.VKAPA / 100.0) / 5;
+      UPMLST();
+      ST = ST * 5;
+    } else {
+      UPMLST();
+      STOVMT = static_cast<double>(ST);
+      ZVE = ZVE + (v_.VMT + v_.VKAPA) / 500.0;
+      UPMLST();
+      ST = Abschneiden((ST - STOVMT) * 5 + STOVMT);
+    }
+  }
+}
+
+// Other (one-off) payments.
+void TLStJahresablauf::MSONST() {
+  v_.LZZ = 1;
+  if (v_.ZMVB == 0) v_.ZMVB = 12;
+  if (v_.SONSTB == 0) {
+    v_.VKVSONST = 0;
+    LSTSO = 0;
+    v_.STS = 0;
+    v_.SOLZS = 0;
+    v_.BKS = 0;
+    return;
+  }
+  MOSONST();
+  if (j_->MitVKV) {
+    UPVKV();
+    v_.VKVSONST = VKV;
+  }
+  ZRE4J = (v_.JRE4 + v_.SONSTB) / 100.0;
+  ZVBEZJ = (v_.JVBEZ + v_.VBS) / 100.0;
+  VBEZBSO = v_.STERBE;
+  MRE4SONST();
+  MLSTJAHR();
+  if (j_->MitVKV) {
+    UPVKV();
+    v_.VKVSONST = VKV - v_.VKVSONST;
+  }
+  LSTSO = ST * 100;
+  // The factor applies to the tax on other payments in whole Euro.
+  v_.STS = Abschneiden((LSTSO - LSTOSO) * Faktor() / 100) * 100;
+  if (v_.STS < 0) v_.STS = 0;
+  v_.SOLZS = Abschneiden(SoliProzent() * v_.STS / 100);
+  v_.BKS = v_.R ? v_.STS : 0;
+}
+
+void TLStJahresablauf::MOSONST() {
+  ZRE4J = v_.JRE4 / 100.0;
+  ZVBEZJ = v_.JVBEZ / 100.0;
+  JLFREIB = v_.JFREIB / 100.0;
+  JLHINZU = v_.JHINZU / 100.0;
+  MRE4();
+  MRE4ABZ();
+  if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0;
+  MZTABFB();
+  MLSTJAHR();
+  LSTOSO = ST * 100;
+}
+
+void TLStJahresablauf::MRE4SONST() {
+  MRE4();
+  FVB = FVBSO;
+  MRE4ABZ();
+  if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0 - v_.SONSTENT / 100.0;
+  FVBZ = FVBZSO;
+  MZTABFB();
+}
+
+// Remuneration for several years.
+void TLStJahresablauf::MVMT() {
+  if (!MVMTLST1()) return;
+  VBEZBSO = v_.STERBE + v_.VKAPA;
+  ZRE4J = (v_.JRE4 + v_.SONSTB + v_.VMT + v_.VKAPA) / 100.0;
+  ZVBEZJ = (v_.JVBEZ + v_.VBS + v_.VKAPA) / 100.0;
+  KENNVMT = 2;
+  MRE4SONST();
+  MLSTJAHR();
+  LST3 = ST * 100;
+  MRE4ABZ();
+  if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0 - v_.SONSTENT / 100.0;
+  KENNVMT = 1;
+  MLSTJAHR();
+  LST2 = ST * 100;
+  v_.STV = LST2 - LST1;
+  MVMTSchluss();
+}
+
+bool TLStJahresablauf::MVMTLST1() {
+  if (v_.VKAPA < 0) v_.VKAPA = 0;
+  if (v_.VMT + v_.VKAPA <= 0) {
+    v_.STV = 0;
+    v_.SOLZV = 0;
+    v_.BKV = 0;
+    return false;
+  }
+  if (LSTSO == 0) {
+    MOSONST();
+    LST1 = LSTOSO;
+  } else {
+    LST1 = LSTSO;
+  }
+  return true;
+}
+
+void TLStJahresablauf::MVMTSchluss() {
+  LST3 = LST3 - LST1;
+  if (LST3 < v_.STV) v_.STV = LST3;
+  if (v_.STV < 0) v_.STV = 0;
+  v_.STV = Abschneiden(v_.STV * Faktor() / 100) * 100;
+  v_.SOLZV = Abschneiden(SoliProzent() * v_.STV / 100);
+  v_.BKV = v_.R ? v_.STV : 0;
+}
+
+}  // namespace lst

@@ -1,0 +1,19 @@
+#pragma once
+// The wage-tax programs of 2005 to 2012, one module a year.
+
+#include <memory>
+
+#include "lohnsteuer/programm.h"
+
+namespace lst {
+
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2005(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2006(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2007(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2008(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2009(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2010(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2011(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2012(TRechenKontext& k);
+
+}  // namespace lst

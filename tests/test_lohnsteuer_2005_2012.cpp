@@ -1,0 +1,319 @@
+// The programs 2005 to 2012 beyond the reference rows: 2005 (which has
+// none), the choices for the table routine, the inputs up to 2007 and the
+// refusal of KRV 2 before 2010.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "calc/berechnung.h"
+#include "cli/pap.h"
+#include "lohnsteuer/programm.h"
+
+namespace {
+
+using lst::TLStVariablen;
+using lst::TRechenKontext;
+
+// Runs the main routine of a year on the inputs v; returns the outputs.
+TLStVariablen Rechnen(TRechenKontext& k, int jahr, const TLStVariablen& v) {
+  k.LStJahr = static_cast<std::int16_t>(jahr);
+  k.LStVar = v;
+  lst::LohnsteuerBerechnen(k);
+  return k.LStVar;
+}
+
+TLStVariablen Lohn(std::uint8_t lzz, std::int64_t re4, std::uint8_t stkl) {
+  TLStVariablen v;
+  v.LZZ = lzz;
+  v.RE4 = re4;
+  v.STKL = stkl;
+  return v;
+}
+
+std::int64_t ESt(TRechenKontext& k, int jahr, std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
+  k.LStJahr = static_cast<std::int16_t>(jahr);
+  return k.Programm(jahr)->Einkommensteuer(stkl, kztab, zve);
+}
+
+// --- the tariff and classes V and VI ----------------------------------------
+
+TEST(Tarif2005Bis2009, GrenzeDer42ProzentZone) {
+  TRechenKontext k;
+  EXPECT_EQ(ESt(k, 2005, 1, 1, 52152), 13989);
+  EXPECT_EQ(ESt(k, 2005, 3, 2, 2 * 52152), 27978);
+  EXPECT_EQ(ESt(k, 2005, 1, 1, 52151), 13989);  // last value of the second zone
+  EXPECT_EQ(ESt(k, 2005, 1, 1, 7664), 0);
+  EXPECT_EQ(ESt(k, 2005, 1, 1, 7665), 0);        // (883.74 * 0.0001 + 1500) * 0.0001
+  EXPECT_EQ(ESt(k, 2005, 1, 1, 7672), 1);
+}
+
+// Above W2STKL5 = 25812 class V pays 42 % on the excess at every income in
+// 2005 and 2006; from 2007 45 % above W3STKL5 = 200000, each part cut.
+TEST(Tarif2005Bis2009, KlasseVUeberW2STKL5) {
+  TRechenKontext k;
+  // UP5_6 at 25812: 2 * (ST(32265) - ST(19359)) = 2 * (6541 - 2676) = 7730.
+  EXPECT_EQ(ESt(k, 2005, 5, 1, 25812), 7730);
+  EXPECT_EQ(ESt(k, 2005, 5, 1, 300000), 7730 + 115158);  // 274188 * 0.42 = 115158.96
+  EXPECT_EQ(ESt(k, 2006, 6, 1, 300000), 7730 + 115158);
+  EXPECT_EQ(ESt(k, 2007, 5, 1, 300000), 7730 + 73158 + 45000);
+  EXPECT_EQ(ESt(k, 2007, 5, 1, 200000), 7730 + 73158);   // 174188 * 0.42, cut
+  // Just above W1STKL5 the smaller of the two ways counts.
+  EXPECT_LE(ESt(k, 2005, 5, 1, 9145), ESt(k, 2005, 5, 1, 9144) + 1);
+}
+
+// --- 2005, computed by hand ------------------------------------------------
+
+// Monthly 3000 Euro, class I, insured: ZRE4 = ZRE4VP = 36000.08 (the shift
+// +0.67), ANP 920, SAP 36; VSP1 = 7200.01 * 0.0975 = 702.00, VSP2 capped at
+// 1500, VSPN = 2202 beats the old-law 1334 + 667 = 2001; ZVE = 32842,
+// ST = 6732; Soli 370.26 a year.
+TEST(Lohnsteuer2005, MonatslohnKlasseI) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(2, 300000, 1);
+  v.R = 1;
+  const TLStVariablen e = Rechnen(k, 2005, v);
+  EXPECT_EQ(e.LSTLZZ, 56100);
+  EXPECT_EQ(e.SOLZLZZ, 3085);
+  EXPECT_EQ(e.BK, 56100);
+  // 2006 takes 24 % of the pension contribution: VSPN = 2343, ZVE = 32701,
+  // ST = 6685.
+  EXPECT_EQ(Rechnen(k, 2006, v).LSTLZZ, 55708);
+}
+
+// A yearly pension of 24000 Euro (not insured): FVB 40 % capped at 3000, FVBZ
+// 900, ANP 102 for the pension alone, VSPN 1500 beats VSPKURZ 1134;
+// ZVE = 21000 - 1038 - 1500 = 18462, ST = 2435.
+TEST(Lohnsteuer2005, Versorgungsbezug) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(1, 2400000, 1);
+  v.KRV = 1;
+  v.VBEZ = 2400000;
+  v.VBEZM = 200000;
+  v.ZMVB = 12;
+  const TLStVariablen e = Rechnen(k, 2005, v);
+  EXPECT_EQ(e.LSTLZZ, 243500);
+  EXPECT_EQ(e.SOLZLZZ, 13392);
+  EXPECT_EQ(e.BK, 0);
+  // Row 1 of the tables (pension since 2005) gives the same in 2006.
+  v.VJAHR = 2005;
+  EXPECT_EQ(Rechnen(k, 2006, v).LSTLZZ, 243500);
+}
+
+// 2005 has no table rows by year: a pension that began in 2006 keeps 40 %
+// and the age relief keeps 40 % up to 1900 (2006 uses the rows).
+TEST(Lohnsteuer2005, FesteVersorgungswerte) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(1, 3000000, 1);
+  v.ALTER1 = 1;
+  v.AJAHR = 2007;
+  const std::int64_t ohneZeile = Rechnen(k, 2005, v).LSTLZZ;
+  v.AJAHR = 2005;
+  EXPECT_EQ(Rechnen(k, 2005, v).LSTLZZ, ohneZeile);
+  v.AJAHR = 2007;
+  EXPECT_GT(Rechnen(k, 2006, v).LSTLZZ, Rechnen(k, 2005, v).LSTLZZ);
+}
+
+// Other payments: the difference of two yearly runs, in whole Euro.  With
+// pension payments the second run may give less tax (here through the
+// pension supplement of the other payment's pension part); the difference
+// stays negative in 2005 and 2006 and becomes 0 from 2007.
+TEST(Lohnsteuer2005, SonstigerBezug) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(2, 300000, 1);
+  v.JRE4 = 3600000;
+  v.SONSTB = 500000;
+  const TLStVariablen e = Rechnen(k, 2005, v);
+  EXPECT_GT(e.STS, 0);
+  EXPECT_EQ(e.STS % 100, 0);
+  EXPECT_EQ(e.SOLZS, lst::Abschneiden(e.STS * 5.5 / 100));
+
+  TLStVariablen w = Lohn(2, 332282, 1);
+  w.ALTER1 = 1;
+  w.AJAHR = 2000;
+  w.VBEZ = w.VBEZM = 332282;
+  w.VBEZS = 102410;
+  w.ZMVB = 12;
+  w.VJAHR = 2003;
+  w.SONSTB = 51992;
+  w.JRE4 = w.JVBEZ = 3829299;
+  EXPECT_EQ(Rechnen(k, 2006, w).STS, -200);
+  EXPECT_EQ(Rechnen(k, 2006, w).SOLZS, -11);
+  EXPECT_EQ(Rechnen(k, 2007, w).STS, 0);
+}
+
+// The surcharge percentage comes from the year's settings in 2005 and 2006.
+TEST(Lohnsteuer2005, SoliAusDenEinstellungen) {
+  TRechenKontext k;
+  k.SoliGeladen = 0;
+  const TLStVariablen v = Lohn(1, 3600000, 1);
+  EXPECT_EQ(Rechnen(k, 2005, v).SOLZLZZ, 0);
+  EXPECT_EQ(Rechnen(k, 2006, v).SOLZLZZ, 0);
+  EXPECT_GT(Rechnen(k, 2007, v).SOLZLZZ, 0);
+}
+
+// --- other years by hand ---------------------------------------------------
+
+// 2008, class I, not insured, 10000 Euro: the old-law amount VSPKURZ 1134
+// beats VSPN = 1100; ZVE = 10000 - 956 - 1134 = 7910, ST = 37.
+TEST(Lohnsteuer2008, NichtRentenversichert) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(1, 1000000, 1);
+  v.KRV = 1;
+  EXPECT_EQ(Rechnen(k, 2008, v).LSTLZZ, 3700);
+}
+
+// 2012, yearly 30000 Euro, class III: ANP 1000, SAP 36 (not 72); VSP1 =
+// 14400 * 0.098 = 1411.20, the 12 % part capped at 3000, VSPN = 4412 beats
+// 2662.50 + 1411.20; ZVE = 24552, splitting: 2 * ST(12276) = 2 * 764.
+// With one child allowance 7008: ZVE = 17544, JBMG = 2 * 112.
+TEST(Lohnsteuer2012, KlasseIII) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(1, 3000000, 3);
+  v.R = 1;
+  EXPECT_EQ(Rechnen(k, 2012, v).LSTLZZ, 152800);
+  v.ZKF = 1;
+  const TLStVariablen e = Rechnen(k, 2012, v);
+  EXPECT_EQ(e.LSTLZZ, 152800);
+  EXPECT_EQ(e.BK, 22400);
+  EXPECT_EQ(e.SOLZLZZ, 0);
+}
+
+// --- inputs up to 2007 -------------------------------------------------------
+
+// The programs up to 2007 read the pay-period allowance and addition as
+// WFUNDF and HINZUR, from 2008 as LZZFREIB and LZZHINZU.
+TEST(Eingaben2005Bis2007, FreibetragUndHinzurechnung) {
+  TRechenKontext k;
+  const TLStVariablen ohne = Lohn(2, 300000, 1);
+  for (int jahr = 2005; jahr <= 2008; ++jahr) {
+    const std::int64_t lst = Rechnen(k, jahr, ohne).LSTLZZ;
+    TLStVariablen alt = ohne;
+    alt.WFUNDF = 50000;
+    TLStVariablen neu = ohne;
+    neu.LZZFREIB = 50000;
+    if (jahr <= lst::kLetztesJahrMitWFUNDF) {
+      EXPECT_LT(Rechnen(k, jahr, alt).LSTLZZ, lst) << jahr;
+      EXPECT_EQ(Rechnen(k, jahr, neu).LSTLZZ, lst) << jahr;
+      alt.WFUNDF = 0;
+      alt.HINZUR = 50000;
+      EXPECT_GT(Rechnen(k, jahr, alt).LSTLZZ, lst) << jahr;
+    } else {
+      EXPECT_EQ(Rechnen(k, jahr, alt).LSTLZZ, lst) << jahr;
+      EXPECT_LT(Rechnen(k, jahr, neu).LSTLZZ, lst) << jahr;
+    }
+  }
+}
+
+// --- the table routine -------------------------------------------------------
+
+// A table row shows what a single yearly calculation gives for the
+// bracket's top (u + 35.99): in every class (class V of 2005 to 2009 with the
+// employee lump sum, as outside table mode), and the child allowances change
+// only the surcharge and the church-tax base.
+TEST(Tabelle2005Bis2012, ZeileWieEinzelberechnung) {
+  TRechenKontext k;
+  for (int jahr = 2005; jahr <= 2012; ++jahr) {
+    lst::TLohnsteuerProgramm* p = k.Programm(jahr);
+    ASSERT_TRUE(p != nullptr && p->HatTabelle()) << jahr;
+    for (std::uint8_t stkl = 1; stkl <= 6; ++stkl) {
+      for (std::int64_t lohn : {1800000, 4000000, 9000000, 30000000}) {
+        for (double zkf : {0.0, 2.0}) {
+          if (zkf > 0 && stkl > 4) continue;
+          lst::TTabellenArgumente a;
+          a.LZZ = 1;
+          a.STKL = stkl;
+          a.ZKF = zkf;
+          a.Lohn = lohn;
+          k.LStJahr = static_cast<std::int16_t>(jahr);
+          k.Tabellenmodus = true;
+          p->Tabelle(a);
+          k.Tabellenmodus = false;
+          const TLStVariablen t = k.LStVar;
+          TLStVariablen v = Lohn(1, a.StufeVon + 3599, stkl);
+          v.ZKF = zkf;
+          const TLStVariablen e = Rechnen(k, jahr, v);
+          EXPECT_EQ(t.LSTLZZ, e.LSTLZZ) << jahr << " Klasse " << int(stkl) << " " << lohn << " ZKF " << zkf;
+          EXPECT_EQ(t.SOLZLZZ, e.SOLZLZZ) << jahr << " Klasse " << int(stkl) << " " << lohn;
+        }
+      }
+    }
+  }
+}
+
+// A table row does not depend on what the main routine computed before,
+// not even after a run with multi-year pay.
+TEST(Tabelle2005Bis2012, UnabhaengigVomLetztenLauf) {
+  for (int jahr = 2005; jahr <= 2012; ++jahr) {
+    auto zeile = [jahr](TRechenKontext& k) {
+      lst::TTabellenArgumente a;
+      a.STKL = 1;
+      a.Lohn = 1200000;
+      k.LStJahr = static_cast<std::int16_t>(jahr);
+      k.Tabellenmodus = true;
+      k.Programm(jahr)->Tabelle(a);
+      k.Tabellenmodus = false;
+      return k.LStVar.LSTLZZ;
+    };
+    TRechenKontext frisch;
+    TRechenKontext k;
+    TLStVariablen v = Lohn(1, 9000000, 1);
+    v.JRE4 = 9000000;
+    v.VMT = 5000000;
+    Rechnen(k, jahr, v);
+    EXPECT_EQ(zeile(k), zeile(frisch)) << jahr;
+  }
+}
+
+// The special table of 2005 to 2009 is that of employees outside the
+// statutory pension insurance (KRV 1).
+TEST(Tabelle2005Bis2012, BesondereTabelleBis2009) {
+  TRechenKontext k;
+  for (int jahr = 2005; jahr <= 2009; ++jahr) {
+    lst::TTabellenArgumente a;
+    a.AllgemeineTabelle = false;
+    a.Lohn = 4000000;
+    k.LStJahr = static_cast<std::int16_t>(jahr);
+    k.Tabellenmodus = true;
+    const std::int64_t naechste = k.Programm(jahr)->Tabelle(a);
+    k.Tabellenmodus = false;
+    EXPECT_EQ(naechste, 4003200) << jahr;  // next bracket: 40032 Euro
+    EXPECT_EQ(k.LStVar.KRV, 1) << jahr;
+    const std::int64_t besondere = k.LStVar.LSTLZZ;
+    TLStVariablen v = Lohn(1, a.StufeVon + 3599, 1);
+    v.KRV = 1;
+    EXPECT_EQ(Rechnen(k, jahr, v).LSTLZZ, besondere) << jahr;
+  }
+}
+
+// --- KRV 2 before 2010 -----------------------------------------------------
+
+std::string Zeile(int jahr, int krv) {
+  std::ostringstream z;
+  z << jahr << ",1,3000000,1,0,0," << krv;
+  for (int i = 7; i < 34; ++i) z << (i == 21 ? ",1" : ",0");
+  return z.str();
+}
+
+std::string Kopf() {
+  std::string kopf;
+  for (const char* n : lst::pap::kEingaben) (kopf += kopf.empty() ? "" : ",") += n;
+  return kopf;
+}
+
+TEST(KRVBis2009, PapVerweigertKRV2) {
+  for (int jahr : {2005, 2008, 2009}) {
+    std::istringstream ein(Kopf() + "\n" + Zeile(jahr, 2) + "\n" + Zeile(jahr, 1) + "\n");
+    std::ostringstream aus, fehler;
+    EXPECT_EQ(lst::pap::Strom(ein, aus, fehler), 2) << jahr;
+    EXPECT_NE(fehler.str().find("Zeile 2: KRV 2 gibt es für " + std::to_string(jahr) + " nicht"),
+              std::string::npos)
+        << fehler.str();
+    EXPECT_EQ(fehler.str().find("Zeile 3"), std::string::npos) << fehler.str();
+  }
+  std::istringstream ein(Kopf() + "\n" + Zeile(2010, 2) + "\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(lst::pap::Strom(ein, aus, fehler), 0) << fehler.str();
+}
+
+}  // namespace
