@@ -51,11 +51,10 @@ inline std::int64_t Abschneiden(double x) {
   const double ax = x < 0 ? -x : x;
   if (ax < 1e15) {
     const double n = detail::NaechsteGanzzahl(x);
-    switch (detail::LageZurGanzzahl(x, n)) {
-      case detail::Lage::Ganz: return static_cast<std::int64_t>(n);
-      case detail::Lage::Bruch: return static_cast<std::int64_t>(x);
-      case detail::Lage::Unklar: break;
-    }
+    const double d = x > n ? x - n : n - x;
+    // Half a step of the 15-digit grid lies between 5e-16 * ax and 5e-15 * ax.
+    if (d > ax * 1e-14) return static_cast<std::int64_t>(x);
+    if (d <= ax * 5e-16) return static_cast<std::int64_t>(n);
   }
   return detail::AbschneidenGenau(x);
 }
@@ -68,14 +67,12 @@ inline std::int64_t Aufrunden(double x) {
   const double ax = x < 0 ? -x : x;
   if (ax < 1e15) {
     const double n = detail::NaechsteGanzzahl(x);
-    switch (detail::LageZurGanzzahl(x, n)) {
-      case detail::Lage::Ganz: return static_cast<std::int64_t>(n);
-      case detail::Lage::Bruch: {
-        const auto t = static_cast<std::int64_t>(x);
-        return x > 0 ? t + 1 : t - 1;
-      }
-      case detail::Lage::Unklar: break;
+    const double d = x > n ? x - n : n - x;
+    if (d > ax * 1e-14) {
+      const auto t = static_cast<std::int64_t>(x);
+      return x > 0 ? t + 1 : t - 1;
     }
+    if (d <= ax * 5e-16) return static_cast<std::int64_t>(n);
   }
   return detail::AufrundenGenau(x);
 }
