@@ -4,9 +4,18 @@
 
 namespace lst {
 
+namespace {
+
+// Step s of a value v: the lower end of the step of width s that holds v.
+std::int64_t Stufe(double v, int s) {
+  return Abschneiden(static_cast<double>(Abschneiden(v / s)) * s);
+}
+
+}  // namespace
+
 void TLStAblauf::Zuruecksetzen() {
   ZRE4 = ZRE4VP = ZVBEZ = FVB = ALTE = ZTABFB = VSP = ZVE = 0;
-  X = Y = RW = SOLZJ = SOLZMIN = JW = 0;
+  X = SOLZJ = SOLZMIN = JW = ANTEIL2 = 0;
   ZX = ZZX = HOCH = VERGL = TabZRE4 = 0;
   ANP = EFA = SAP = KFB = FVBZ = FVBZSO = 0;
   ST = ST1 = ST2 = DIFF = MIST = LSTJAHR = JBMG = 0;
@@ -18,11 +27,12 @@ void TLStAblauf::MBERECH() {
   MZTABFB();
   MLSTJAHR();
   LSTJAHR = k_.Tabellenmodus ? ST : Abschneiden(ST * Faktor());
+  NachLSTJAHR();
   JW = LSTJAHR * 100.0;
   UPANTEIL();
   v_.LSTLZZ = ANTEIL1;
   UPVKVLZZ();
-  if (v_.ZKF > 0) {
+  if (v_.ZKF > 0 && !g_->KFBImZTABFB) {
     ZTABFB = ZTABFB + KFB;
     VorKinderlauf();
     MLSTJAHR();
@@ -54,7 +64,7 @@ void TLStAblauf::MZTABFB() {
       KFB = Abschneiden(v_.ZKF * g_->KFB);
       break;
     case 2:
-      EFA = 1308;
+      EFA = g_->EFA;
       SAP = g_->SAP;
       KFB = Abschneiden(v_.ZKF * g_->KFB);
       break;
@@ -109,12 +119,8 @@ void TLStAblauf::MZTABFBLohn() {
 }
 
 void TLStAblauf::UPMLST() {
-  if (ZVE < 1) {
-    ZVE = 0;
-    X = 0;
-  } else {
-    X = static_cast<double>(Abschneiden(ZVE / KZTAB));
-  }
+  if (ZVE < static_cast<double>(g_->ZVEMin)) ZVE = 0;
+  X = Tarifeinheit(ZVE, KZTAB);
   if (v_.STKL < 5) {
     UPTAB();
   } else {
@@ -122,28 +128,33 @@ void TLStAblauf::UPMLST() {
   }
 }
 
+double TLStAblauf::Tarifeinheit(double zve, int kztab) const {
+  const TParameterGrund& g = *g_;
+  if (zve < static_cast<double>(g.ZVEMin)) return 0;
+  if (g.XStufe == 1) return static_cast<double>(Abschneiden(zve / kztab) + g.XZuschlag);
+  return static_cast<double>(Stufe(zve / kztab, g.XStufe) + g.XZuschlag);
+}
+
 // Income-tax tariff.
-void TLStAblauf::UPTAB() {
-  const TTarif& t = g_->Tarif;
-  if (X < t.GFB + 1) {
-    ST = 0;
-  } else if (X < t.Zone2Ab) {
-    Y = (X - t.GFB) / 10000;
-    RW = Y * t.A1;
+void TLStAblauf::UPTAB() { ST = Tarif(X) * KZTAB; }
+
+std::int64_t TarifJeEinheit(const TTarif& t, double X) {
+  if (X < t.GFB + 1) return 0;
+  if (X < t.Zone2Ab) {
+    const double Y = (X - t.GFB) / 10000;
+    double RW = Y * t.A1;
     RW = RW + t.B1;
-    ST = Abschneiden(RW * Y);
-  } else if (X < t.Zone3Ab) {
-    Y = (X - t.Zone2Basis) / 10000;
-    RW = Y * t.A2;
+    return Abschneiden(RW * Y);
+  }
+  if (X < t.Zone3Ab) {
+    const double Y = (X - t.Zone2Basis) / 10000;
+    double RW = Y * t.A2;
     RW = RW + t.B2;
     RW = RW * Y;
-    ST = Abschneiden(RW + t.C2);
-  } else if (X < t.Zone4Ab) {
-    ST = Abschneiden(X * 0.42 - t.C3);
-  } else {
-    ST = Abschneiden(X * 0.45 - t.C4);
+    return Abschneiden(RW + t.C2);
   }
-  ST = ST * KZTAB;
+  if (X < t.Zone4Ab) return Abschneiden(X * 0.42 - t.C3);
+  return Abschneiden(X * 0.45 - t.C4);
 }
 
 // Tax classes V and VI.
@@ -157,7 +168,7 @@ void TLStAblauf::MST5_6() {
       ST = Abschneiden(ST + (g.W3STKL5 - g.W2STKL5) * 0.42);
       ST = Abschneiden(ST + (ZZX - g.W3STKL5) * 0.45);
     } else {
-      ST = Abschneiden(ST + (ZZX - g.W2STKL5) * 0.42);
+      ST = Abschneiden(ST + (ZZX - g.W2STKL5) * g.SatzSTKL5);
     }
   } else {
     ZX = ZZX;
@@ -166,28 +177,28 @@ void TLStAblauf::MST5_6() {
       VERGL = static_cast<double>(ST);
       ZX = static_cast<double>(g.W1STKL5);
       UP5_6();
-      HOCH = static_cast<double>(Abschneiden(ST + (ZZX - g.W1STKL5) * 0.42));
+      HOCH = static_cast<double>(Abschneiden(ST + (ZZX - g.W1STKL5) * g.SatzSTKL5));
       ST = HOCH < VERGL ? static_cast<std::int64_t>(HOCH) : static_cast<std::int64_t>(VERGL);
     }
   }
 }
 
 void TLStAblauf::UP5_6() {
+  const int kztab = g_->UP5_6MitKZTAB ? KZTAB : 1;
   X = ZX * 1.25;
-  UPTAB();
-  ST1 = ST;
+  ST1 = Tarif(X) * kztab;
   X = ZX * 0.75;
-  UPTAB();
-  ST2 = ST;
+  ST2 = Tarif(X) * kztab;
   DIFF = (ST1 - ST2) * 2;
   MIST = Abschneiden(ZX * g_->MindestsatzSTKL5);
   ST = MIST > DIFF ? MIST : DIFF;
 }
 
 void TLStAblauf::MSOLZ() {
-  SOLZFREI = 972 * KZTAB;
+  SOLZFREI = g_->SOLZFREI * KZTAB;
   if (JBMG > SOLZFREI) {
-    SOLZJ = AbschneidenStellen(2, SoliProzent() * JBMG / 100);
+    SOLZJ = SoliProzent() * JBMG / 100;
+    if (g_->SOLZJAufCent) SOLZJ = AbschneidenStellen(2, SOLZJ);
     SOLZMIN = (JBMG - SOLZFREI) * 20 / 100.0;
     if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
     JW = SOLZJ * 100;
@@ -196,6 +207,10 @@ void TLStAblauf::MSOLZ() {
   } else {
     v_.SOLZLZZ = 0;
   }
+  Kirchensteuerbasis();
+}
+
+void TLStAblauf::Kirchensteuerbasis() {
   if (v_.R) {
     JW = JBMG * 100.0;
     UPANTEIL();
@@ -215,24 +230,34 @@ void TLStAblauf::UPANTEIL() {
   }
 }
 
-// Bounds of the wage bracket, from yearly cents to the pay period.
-void TLStAblauf::StufeFuerZeitraum(std::int64_t jahresCent) {
+void TLStAblauf::UPANTEIL2() {
+  switch (v_.LZZ) {
+    case 1: ANTEIL2 = JW; break;
+    case 2: ANTEIL2 = static_cast<double>(Aufrunden(JW / 12)); break;
+    case 3: ANTEIL2 = static_cast<double>(Aufrunden(JW * 7 / 360)); break;
+    default: ANTEIL2 = static_cast<double>(Aufrunden(JW / 360)); break;
+  }
+}
+
+// The widths are 36 Euro and 54 DM: whole cents in every pay period.
+void TLStAblauf::StufeFuerZeitraum(std::int64_t jahresCent, int breite) {
+  const std::int64_t b = breite * std::int64_t{100};
   switch (v_.LZZ) {
     case 1:
       v_.TabStufeVon = jahresCent;
-      v_.TabStufeBis = jahresCent + 3599;
+      v_.TabStufeBis = jahresCent + b - 1;
       break;
     case 2:
       v_.TabStufeVon = Abschneiden(jahresCent / 12.0);
-      v_.TabStufeBis = v_.TabStufeVon + 299;
+      v_.TabStufeBis = v_.TabStufeVon + b / 12 - 1;
       break;
     case 3:
       v_.TabStufeVon = Abschneiden(jahresCent * 7 / 360.0);
-      v_.TabStufeBis = v_.TabStufeVon + 69;
+      v_.TabStufeBis = v_.TabStufeVon + b * 7 / 360 - 1;
       break;
     default:
       v_.TabStufeVon = Abschneiden(jahresCent / 360.0);
-      v_.TabStufeBis = v_.TabStufeVon + 9;
+      v_.TabStufeBis = v_.TabStufeVon + b / 360 - 1;
       break;
   }
 }

@@ -1,10 +1,12 @@
 #pragma once
-// What the wage-tax flowcharts of 2005 to 2013 have in common: the tariff
-// (UPTAB), tax classes V and VI (MST5_6, UP5_6), the tabular allowances
-// (MZTABFB), the conversion of the yearly tax (MBERECH, UPANTEIL), the
-// solidarity surcharge and the church-tax base (MSOLZ), the income-tax
+// What the wage-tax flowcharts of 1995 to 2013 have in common: the tariff
+// (UPTAB), tax classes V and VI (MST5_6, UP5_6), the taxable income per
+// tariff unit (UPMLST), the tabular allowances (MZTABFB), the yearly tax and
+// its conversion (MBERECH, UPANTEIL, UPANTEIL2), the solidarity surcharge and
+// the church-tax base (MSOLZ), the bounds of the wage bracket, the income-tax
 // routine and the table routine.  The generations derive from it and bring
-// the steps in which they differ.
+// the steps in which they differ; the parameters say in which details a year
+// departs from the steps of 2005 to 2013.
 
 #include <cstdint>
 #include <limits>
@@ -29,17 +31,40 @@ struct TTarif {
 // A tariff or class-V/VI threshold that a year does not have.
 inline constexpr std::int64_t kOhneGrenze = std::numeric_limits<std::int64_t>::max();
 
-// Parameters that every year from 2005 brings.
+// The tax of the tariff t for one tariff unit X, cut to whole units.
+std::int64_t TarifJeEinheit(const TTarif& t, double X);
+
+// Parameters that every year brings.  The members with a value here hold
+// what the years from 2005 have in common; the years up to 2004 set them.
 struct TParameterGrund {
   TTarif Tarif;
+  // The tariffs up to 2003 have a shape of their own (decimals cut inside
+  // the zones): the tax of one tariff unit X; nullptr: Tarif.
+  std::int64_t (*Tarifformel)(double X) = nullptr;
+  // UPMLST: a taxable income below ZVEMin is taxed as 0; above, the income
+  // per tariff unit is placed on steps of XStufe (the wage steps of the
+  // tables up to 2003) and raised by XZuschlag.
+  std::int64_t ZVEMin = 1;
+  int XStufe = 1;
+  int XZuschlag = 0;
   // Tax classes V and VI: thresholds and the minimum rate of UP5_6.
   std::int64_t W1STKL5, W2STKL5;
   std::int64_t W3STKL5;           // kOhneGrenze: no 45 % step (2005, 2006)
   double MindestsatzSTKL5;
+  // The rate above W2STKL5 (and above W1STKL5); above W3STKL5 it is 45 %.
+  double SatzSTKL5 = 0.42;
+  // UP5_6 from 2005 runs UPTAB, which multiplies by KZTAB; up to 2004 it
+  // takes the tariff of one tariff unit.  (KZTAB is 1 in classes V and VI;
+  // only the income-tax routine can pair them with 2.)
+  bool UP5_6MitKZTAB = true;
   // MZTABFB.
   std::int64_t ANP;               // employee lump sum (the pension part is 102)
   std::int64_t SAP, SAP3, SAP5;   // special-expenses lump sum, classes I, II, IV / III / V
   std::int64_t KFB, KFB4;         // child allowance per allowance, classes I to III / IV
+  std::int64_t EFA = 1308;        // allowance of class II (up to 2003 HFB)
+  // 1995: the child allowances are part of ZTABFB and so reduce the wage tax
+  // itself; MBERECH has no second run with them.
+  bool KFBImZTABFB = false;
   // The pension part of ANP below 102 and the employee part below ANP are
   // rounded up to whole Euro (otherwise cut).
   bool VersorgungsteilAufrunden;
@@ -47,6 +72,10 @@ struct TParameterGrund {
   // 2006 and 2007: class VI keeps its FVBZ (from 2008 class VI loses FVBZ
   // and FVBZSO).
   bool KlasseVIMitFVBZ;
+  // MSOLZ: the free amount per tariff unit, and SOLZJ cut to the cent (from
+  // 2002; the DM years keep its decimals).
+  std::int64_t SOLZFREI = 972;
+  bool SOLZJAufCent = true;
 };
 
 // The constants of 2005 (tariff without a 45 % zone, classes V and VI, the
@@ -94,8 +123,14 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual void TabellenArgumente(const TTabellenArgumente& a) = 0;
 
   virtual void MLSTJAHR() = 0;
+  // Tabular allowances; the DM years have their own.
+  virtual void MZTABFB();
   // ANP and FVBZ outside table mode (the wage-dependent part of MZTABFB).
   virtual void MZTABFBLohn();
+  // After the yearly tax LSTJAHR is known, before its conversion (1995).
+  virtual void NachLSTJAHR() {}
+  // The church-tax base BK, after the surcharge (1995 has its own).
+  virtual void Kirchensteuerbasis();
   // Before the run with child allowances (from 2010: MRE4ABZ).
   virtual void VorKinderlauf() {}
   // From 2012: the deductible private contributions of the pay period.
@@ -106,20 +141,30 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual double SoliProzent() const { return k_.SoliSatz(); }
 
   void MBERECH();
-  void MZTABFB();
   void UPMLST();
+  // X of a taxable income: per tariff unit, placed on the year's steps.
+  double Tarifeinheit(double zve, int kztab) const;
   void UPTAB();
+  // The year's tariff for one tariff unit X.
+  std::int64_t Tarif(double x) const {
+    return g_->Tarifformel ? g_->Tarifformel(x) : TarifJeEinheit(g_->Tarif, x);
+  }
   void MST5_6();
   void UP5_6();
   void MSOLZ();
+  // JW (yearly cents) to the pay period: ANTEIL1 cut; ANTEIL2 rounded up to
+  // whole cents (the year: JW itself).
   void UPANTEIL();
-  void StufeFuerZeitraum(std::int64_t jahresCent);
+  void UPANTEIL2();
+  // Bounds of the wage bracket of breite (whole units a year) that starts at
+  // a yearly wage in cents, in cents of the pay period.
+  void StufeFuerZeitraum(std::int64_t jahresCent, int breite = 36);
 
   const TParameterGrund* g_ = nullptr;
 
   // Working amounts in Euro with decimals.
   double ZRE4 = 0, ZRE4VP = 0, ZVBEZ = 0, FVB = 0, ALTE = 0, ZTABFB = 0, VSP = 0, ZVE = 0;
-  double X = 0, Y = 0, RW = 0, SOLZJ = 0, SOLZMIN = 0, JW = 0;
+  double X = 0, SOLZJ = 0, SOLZMIN = 0, JW = 0, ANTEIL2 = 0;
   double ZX = 0, ZZX = 0, HOCH = 0, VERGL = 0, TabZRE4 = 0;
   // Working amounts in whole Euro (ANTEIL1 in cents).
   std::int64_t ANP = 0, EFA = 0, SAP = 0, KFB = 0, FVBZ = 0, FVBZSO = 0;

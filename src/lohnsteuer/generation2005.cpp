@@ -10,7 +10,7 @@ using namespace versorgung;
 void TLStGeneration2005::Zuruecksetzen() {
   TLStAblauf::Zuruecksetzen();
   vorsorge_.Zuruecksetzen();
-  VBEZB = HFVB = BMG = RE4LZZ = RE4LZZV = ANTEIL2 = 0;
+  VBEZB = HFVB = BMG = RE4LZZ = RE4LZZV = 0;
   LST1 = LST2 = LST3 = 0;
   ZRE4VP1 = 0;
   KENNZ = 0;
@@ -199,15 +199,6 @@ void TLStGeneration2005::MVMT() {
   if (LST3 < v_.STV) v_.STV = LST3;
   v_.SOLZV = Abschneiden(v_.STV * SoliProzent() / 100);
   v_.BKV = v_.R ? v_.STV : 0;
-}
-
-void TLStGeneration2005::UPANTEIL2() {
-  switch (v_.LZZ) {
-    case 1: ANTEIL2 = JW; break;
-    case 2: ANTEIL2 = static_cast<double>(Aufrunden(JW / 12)); break;
-    case 3: ANTEIL2 = static_cast<double>(Aufrunden(JW * 7 / 360)); break;
-    default: ANTEIL2 = static_cast<double>(Aufrunden(JW / 360)); break;
-  }
 }
 
 }  // namespace lst

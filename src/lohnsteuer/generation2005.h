@@ -59,16 +59,13 @@ class TLStGeneration2005 : public TLStAblauf {
   std::int64_t Lauf(bool mitMRE4, bool mitMZTABFB);
   // The same up to MLSTJAHR.
   void LaufVorbereiten(bool mitMRE4, bool mitMZTABFB);
-  // ANTEIL2: JW converted to the pay period, rounded up to whole cents
-  // (the year: JW itself).
-  void UPANTEIL2();
 
   const TParameter2005& p_;
   TVorsorgepauschale2005 vorsorge_;
 
-  // Cents of the pay period (RE4LZZ, RE4LZZV and ANTEIL2 with hundredths).
+  // Cents of the pay period (RE4LZZ and RE4LZZV with hundredths).
   std::int64_t VBEZB = 0, HFVB = 0, BMG = 0, LST1 = 0, LST2 = 0, LST3 = 0;
-  double RE4LZZ = 0, RE4LZZV = 0, ANTEIL2 = 0;
+  double RE4LZZ = 0, RE4LZZV = 0;
   // MVMT: the ZRE4VP of the run with the full multi-year pay, from which
   // the one-fifth run takes the reduction of VSPVOR (KENNZ = 1).
   double ZRE4VP1 = 0;
