@@ -26,7 +26,8 @@ void TLStAblauf::Zuruecksetzen() {
 void TLStAblauf::MBERECH() {
   MZTABFB();
   MLSTJAHR();
-  LSTJAHR = k_.Tabellenmodus ? ST : Abschneiden(ST * Faktor());
+  const bool faktor = g_->MitFaktorschritt && !k_.Tabellenmodus;
+  LSTJAHR = faktor ? Abschneiden(ST * Faktor()) : ST;
   NachLSTJAHR();
   JW = LSTJAHR * 100.0;
   UPANTEIL();
@@ -36,7 +37,7 @@ void TLStAblauf::MBERECH() {
     ZTABFB = ZTABFB + KFB;
     VorKinderlauf();
     MLSTJAHR();
-    JBMG = Abschneiden(ST * Faktor());
+    JBMG = g_->MitFaktorschritt ? Abschneiden(ST * Faktor()) : ST;
   } else {
     JBMG = LSTJAHR;
   }

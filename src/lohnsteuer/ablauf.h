@@ -65,6 +65,10 @@ struct TParameterGrund {
   // 1995: the child allowances are part of ZTABFB and so reduce the wage tax
   // itself; MBERECH has no second run with them.
   bool KFBImZTABFB = false;
+  // MBERECH: LSTJAHR and JBMG are Abschneiden(ST * factor) from 2005 (the
+  // factor is 1 before 2010), ST itself up to 2004.  The two part only for
+  // a tax of 10^15 and more, which the cut keeps to 15 digits.
+  bool MitFaktorschritt = true;
   // The pension part of ANP below 102 and the employee part below ANP are
   // rounded up to whole Euro (otherwise cut).
   bool VersorgungsteilAufrunden;

@@ -31,18 +31,15 @@ std::int64_t TarifZweiZonen(const TTarifZweiZonen& t, double X) {
 }
 
 TLStGeneration1995::TLStGeneration1995(TRechenKontext& k, const TParameter1995& p)
-    : TLohnsteuerProgramm(k), p_(p) {}
+    : TLStAblauf(k), p_(p) {
+  ParameterWaehlen();
+}
 
 void TLStGeneration1995::Zuruecksetzen() {
-  FVB = ALTE = ZRE4LZZ = ZRE4VPLZZ = 0;
-  ANTEIL1 = ANTEIL2 = 0;
+  TLStAblauf::Zuruecksetzen();
+  ZRE4LZZ = ZRE4VPLZZ = 0;
   LST1 = LST2 = LST3 = 0;
-  ZRE4 = ZRE4VP = TabZRE4 = ZTABFB = ZVE = X = Y = RW = 0;
-  VSP = VSPO = VSPVOR = VSPMAX1 = VSPMAX2 = VSPKURZ = VSPREST = 0;
-  SOLZJ = SOLZMIN = JW = ZX = ZZX = 0;
-  ANP = SAP = HFB = KFB = ST = ST1 = ST2 = DIFF = MIST = 0;
-  HOCH = VERGL = LSTJAHR = JBMG = SOLZFREI = 0;
-  KZTAB = 1;
+  VSPO = VSPVOR = VSPMAX1 = VSPMAX2 = VSPKURZ = VSPREST = 0;
   VSPVORAusVMT = false;
   ZRE4VPVMT = 0;
   // Outputs that only some of these years have, so that none is left over
@@ -52,17 +49,23 @@ void TLStGeneration1995::Zuruecksetzen() {
   v_.STV = v_.SOLZV = v_.BKV = 0;
 }
 
-double TLStGeneration1995::SoliSatz() const {
-  return p_.SoliAusEinstellungen ? k_.SoliGeladen : lst::SoliSatz(p_.Jahr);
+void TLStGeneration1995::TabellenArgumente(const TTabellenArgumente& a) {
+  v_.KRV = a.AllgemeineTabelle ? 0 : 1;
+}
+
+double TLStGeneration1995::SoliProzent() const {
+  return p_.SoliAusEinstellungen ? k_.SoliGeladen : SoliSatz(p_.Jahr);
 }
 
 void TLStGeneration1995::Lohnsteuer() {
+  ParameterWaehlen();
   Zuruecksetzen();
   if (p_.Gruppe == TGruppe1995::Jahr2004) k_.Tabellenmodus = false;
   MRE4();
   MRE4JL();
-  Lohnstufe(Abschneiden(ZRE4 * 100));
-  Berechnung();
+  // The bracket of the (stepped) yearly wage; 2004 has brackets of 36 Euro.
+  StufeFuerZeitraum(Abschneiden(ZRE4 * 100), p_.LohnStufe > 0 ? p_.LohnStufe : 36);
+  MBERECH();
   if (p_.Gruppe >= TGruppe1995::EuroStufen) {
     MSONST();
     MVMT();
@@ -73,22 +76,22 @@ void TLStGeneration1995::Lohnsteuer() {
 // reduced wage of the pay period.
 void TLStGeneration1995::MRE4() {
   if (v_.VBEZ > 0) {
-    FVB = Aufrunden(v_.VBEZ * 0.4);
+    FVB = static_cast<double>(Aufrunden(v_.VBEZ * 0.4));
     JW = p_.FVBMax * 100.0;
-    UPANTEIL();
+    UPANTEIL2();
     if (FVB > ANTEIL2) FVB = ANTEIL2;
   } else {
     FVB = 0;
   }
   if (v_.ALTER1) {
-    ALTE = Aufrunden((v_.RE4 - v_.VBEZ) * 0.4);
+    ALTE = static_cast<double>(Aufrunden((v_.RE4 - v_.VBEZ) * 0.4));
     JW = p_.ALTEMax * 100.0;
-    UPANTEIL();
+    UPANTEIL2();
     if (ALTE > ANTEIL2) ALTE = ANTEIL2;
   } else {
     ALTE = 0;
   }
-  ZRE4VPLZZ = v_.RE4 - FVB - ALTE;
+  ZRE4VPLZZ = v_.RE4 - static_cast<std::int64_t>(FVB) - static_cast<std::int64_t>(ALTE);
   ZRE4LZZ = ZRE4VPLZZ - v_.WFUNDF;
   if (p_.Jahr >= 2001) ZRE4LZZ += v_.HINZUR;
 }
@@ -124,60 +127,29 @@ void TLStGeneration1995::MRE4JL() {
   }
 }
 
-// Bounds of the wage bracket that starts at a yearly wage (cents), in cents of
-// the pay period (the table rows of the years with steps are main-routine
-// runs; 2004 has brackets of 36 Euro).
-void TLStGeneration1995::Lohnstufe(std::int64_t jahresCent) {
-  const int breite = p_.LohnStufe > 0 ? p_.LohnStufe : 36;
-  JW = static_cast<double>(jahresCent);
-  UPANTEIL();
-  v_.TabStufeVon = ANTEIL1;
-  JW = breite * 100.0;
-  UPANTEIL();
-  v_.TabStufeBis = v_.TabStufeVon + ANTEIL1 - 1;
-}
-
-// Yearly tax, its pay-period share, surcharge and church-tax base.
-void TLStGeneration1995::Berechnung() {
-  MZTABFB();
-  MLSTJAHR();
-  LSTJAHR = ST;
-  NachLSTJAHR();
-  JW = LSTJAHR * 100.0;
-  UPANTEIL();
-  v_.LSTLZZ = ANTEIL1;
-  // From 1996 the child allowances count for the surcharge and the church-tax
-  // base only; in 1995 they are part of ZTABFB and so of LSTJAHR.
-  if (p_.Gruppe != TGruppe1995::Jahr1995 && v_.ZKF > 0) {
-    ZTABFB = ZTABFB + KFB;
-    MLSTJAHR();
-    JBMG = ST;
-  } else {
-    JBMG = LSTJAHR;
-  }
-  MSOLZ();
-}
-
-// Tabular allowances.
-void TLStGeneration1995::MZTABFB() {
+// Tabular allowances of the DM years.  They differ from the shared step in
+// the rounding of KFB (Runden, from 2002 cut), the tabular allowance of class
+// VI (ZTABFB6 instead of 0) and, in 1995, KFB within ZTABFB.
+void TLStDMJahre::MZTABFB() {
   KZTAB = v_.STKL == 3 ? 2 : 1;
-  ANP = SAP = HFB = KFB = 0;
+  ANP = SAP = EFA = KFB = 0;
   if (v_.STKL <= 4) {
     ANP = p_.ANP;
     SAP = v_.STKL == 3 ? p_.SAP3 : p_.SAP;
-    if (v_.STKL == 2) HFB = p_.HFB;
-    const double kfb = v_.ZKF * (v_.STKL == 4 ? p_.KFB4 : p_.KFB);
-    KFB = p_.Jahr <= 2001 ? Runden(kfb) : Abschneiden(kfb);
+    if (v_.STKL == 2) EFA = p_.EFA;
+    KFB = Runden(v_.ZKF * (v_.STKL == 4 ? p_.KFB4 : p_.KFB));
   } else if (v_.STKL == 5) {
     ANP = p_.ANP;
   }
   if (v_.STKL == 6) {
     ZTABFB = static_cast<double>(p_.ZTABFB6);
   } else {
-    ZTABFB = static_cast<double>(ANP + SAP + HFB);
-    if (p_.Gruppe == TGruppe1995::Jahr1995) ZTABFB += KFB;
+    ZTABFB = static_cast<double>(ANP + SAP + EFA);
+    if (p_.KFBImZTABFB) ZTABFB += KFB;
   }
 }
+
+void TLStGeneration1995::MZTABFBLohn() { ANP = v_.STKL < 6 ? p_.ANP : 0; }
 
 void TLStGeneration1995::MLSTJAHR() {
   MVSP();
@@ -235,93 +207,6 @@ void TLStGeneration1995::UMVSP() {
   }
 }
 
-// Taxable income per tariff unit, placed on the year's steps.
-double TLStGeneration1995::Tarifeinheit(double zve, int kztab) const {
-  if (zve < static_cast<double>(p_.ZVEMin)) return 0;
-  return static_cast<double>(Stufe(zve / kztab, p_.XStufe) + p_.XZuschlag);
-}
-
-void TLStGeneration1995::UPMLST() {
-  if (ZVE < static_cast<double>(p_.ZVEMin)) ZVE = 0;
-  X = Tarifeinheit(ZVE, KZTAB);
-  if (v_.STKL < 5) {
-    ST = p_.UPTAB(X) * KZTAB;
-  } else {
-    MST5_6();
-  }
-}
-
-// Tax classes V and VI.
-void TLStGeneration1995::MST5_6() {
-  ZZX = X;
-  if (ZZX > p_.Klasse5.W2STKL5) {
-    ZX = static_cast<double>(p_.Klasse5.W2STKL5);
-    UP5_6();
-    ST = Abschneiden(ST + (ZZX - p_.Klasse5.W2STKL5) * p_.Klasse5.SatzOben);
-  } else {
-    ZX = ZZX;
-    UP5_6();
-    if (p_.Klasse5.W1STKL5 > 0 && ZZX > p_.Klasse5.W1STKL5) {
-      VERGL = ST;
-      ZX = static_cast<double>(p_.Klasse5.W1STKL5);
-      UP5_6();
-      HOCH = Abschneiden(ST + (ZZX - p_.Klasse5.W1STKL5) * p_.Klasse5.SatzOben);
-      ST = HOCH < VERGL ? HOCH : VERGL;
-    }
-  }
-}
-
-void TLStGeneration1995::UP5_6() {
-  X = ZX * 1.25;
-  ST1 = p_.UPTAB(X);
-  X = ZX * 0.75;
-  ST2 = p_.UPTAB(X);
-  DIFF = (ST1 - ST2) * 2;
-  MIST = Abschneiden(ZX * p_.Klasse5.MindestSatz);
-  ST = MIST > DIFF ? MIST : DIFF;
-}
-
-void TLStGeneration1995::MSOLZ() {
-  SOLZFREI = p_.SOLZFREI * KZTAB;
-  if (JBMG > SOLZFREI) {
-    SOLZJ = JBMG * SoliSatz() / 100;
-    if (p_.Jahr >= 2002) SOLZJ = AbschneidenStellen(2, SOLZJ);
-    SOLZMIN = (JBMG - SOLZFREI) * 20 / 100.0;
-    if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
-    JW = SOLZJ * 100;
-    UPANTEIL();
-    v_.SOLZLZZ = ANTEIL1;
-  } else {
-    v_.SOLZLZZ = 0;
-  }
-  Kirchensteuerbasis();
-}
-
-void TLStGeneration1995::Kirchensteuerbasis() {
-  if (v_.R) {
-    JW = JBMG * 100.0;
-    UPANTEIL();
-    v_.BK = ANTEIL1;
-  } else {
-    v_.BK = 0;
-  }
-}
-
-// Yearly cents JW to the pay period: ANTEIL1 cut, ANTEIL2 rounded up.
-void TLStGeneration1995::UPANTEIL() {
-  double anteil = JW;
-  switch (v_.LZZ) {
-    case 1:
-      ANTEIL1 = ANTEIL2 = Abschneiden(JW);
-      return;
-    case 2: anteil = JW / 12; break;
-    case 3: anteil = JW * 7 / 360; break;
-    default: anteil = JW / 360; break;
-  }
-  ANTEIL1 = Abschneiden(anteil);
-  ANTEIL2 = Aufrunden(anteil);
-}
-
 void TLStGeneration1995::Lauf(bool mitMZTABFB) {
   MRE4();
   MRE4JL();
@@ -355,7 +240,7 @@ void TLStGeneration1995::MSONST() {
     LST2 = ST * 100;
     v_.STS = LST2 - LST1;
   }
-  v_.SOLZS = Abschneiden(v_.STS * SoliSatz() / 100);
+  v_.SOLZS = Abschneiden(v_.STS * SoliProzent() / 100);
   v_.BKS = v_.R ? v_.STS : 0;
 }
 
@@ -385,46 +270,23 @@ void TLStGeneration1995::MVMT() {
   VSPVORAusVMT = false;
   v_.STV = (LST2 - LST1) * 5;
   if (LST3 - LST1 < v_.STV) v_.STV = LST3 - LST1;
-  v_.SOLZV = Abschneiden(v_.STV * SoliSatz() / 100);
+  v_.SOLZV = Abschneiden(v_.STV * SoliProzent() / 100);
   v_.BKV = v_.R ? v_.STV : 0;
 }
 
-std::int64_t TLStGeneration1995::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab,
-                                                 std::int64_t zve) {
-  v_.STKL = stkl;
-  KZTAB = kztab;
-  ZVE = static_cast<double>(zve);
-  UPMLST();
-  JBMG = ST;
-  MSOLZ();
-  return ST;
-}
-
 std::int64_t TLStGeneration1995::Tarifsteuer(std::uint8_t kztab, std::int64_t zve) {
+  ParameterWaehlen();
   X = Tarifeinheit(static_cast<double>(zve), kztab);
-  return p_.UPTAB(X) * kztab;
+  return Tarif(X) * kztab;
 }
 
-// One bracket of the wage-tax table (2004): brackets of 36 Euro a year, taxed
-// at their upper end.
 std::int64_t TLStGeneration1995::Tabelle(TTabellenArgumente& a) {
   const bool vorher = k_.Tabellenmodus;
   k_.Tabellenmodus = true;
   Zuruecksetzen();
-  v_.KRV = a.AllgemeineTabelle ? 0 : 1;
-  v_.LZZ = a.LZZ;
-  v_.STKL = a.STKL;
-  v_.ZKF = a.ZKF;
-  const double c = a.Lohn / 100.0;
-  const double u = 36.0 * static_cast<double>(Abschneiden(c / 36 + 1.0 / 72));
-  ZRE4 = u;
-  TabZRE4 = u + 35.99;
-  Lohnstufe(Runden(u * 100));
-  Berechnung();
+  const std::int64_t naechster = TLStAblauf::Tabelle(a);
   k_.Tabellenmodus = vorher;
-  a.StufeBis = v_.TabStufeBis;
-  a.StufeVon = v_.TabStufeVon;
-  return c != u + 36 ? Runden(100 * (u + 36)) : Runden(100 * (c + 36));
+  return naechster;
 }
 
 }  // namespace lst

@@ -9,15 +9,22 @@
 // of the official tables (54 DM, from 2002 36 Euro); 2004 computes without
 // steps.  The provision allowance is the old-law one only.
 //
+// The steps these years share with the later ones (the yearly tax MBERECH,
+// the tariff call UPMLST, classes V and VI, the surcharge MSOLZ, UPANTEIL,
+// the table and income-tax routines, MZTABFB from 2002) come from
+// TLStAblauf with the year's parameters; this generation brings the steps of
+// its own: MRE4, MRE4JL, MLSTJAHR with MVSP and UMVSP, MSONST and MVMT.
+//
 // The years fall into four groups, which the parameters name: 1995 (child
 // allowances reduce the wage tax itself), the DM years 1996 to 2001, the Euro
 // step years 2002 and 2003 (with other payments and multi-year pay) and 2004
 // (no steps, a table routine).  A year brings its parameters and its tariff;
-// 1995 also overrides the steps in which it differs.
+// the DM years have their own MZTABFB, and 1995 also overrides the steps in
+// which it differs.
 
 #include <cstdint>
 
-#include "lohnsteuer/programm.h"
+#include "lohnsteuer/ablauf.h"
 
 namespace lst {
 
@@ -28,51 +35,44 @@ enum class TGruppe1995 {
   Jahr2004,    // 2004
 };
 
-struct TParameter1995 {
+struct TParameter1995 : TParameterGrund {
   int Jahr;
   TGruppe1995 Gruppe;
-  // The year's income-tax tariff for one tariff unit X (whole DM or Euro).
-  std::int64_t (*UPTAB)(double X);
 
   // MRE4: yearly maxima of the pension allowance and the age relief (both 40 %).
   std::int64_t FVBMax, ALTEMax;
 
-  // MZTABFB
-  std::int64_t ANP;             // employee lump sum, classes I to V
-  std::int64_t SAP, SAP3;       // special-expenses lump sum, classes I, II, IV / III
-  std::int64_t HFB;             // class II allowance (HFB, from 2004 EFA)
-  std::int64_t KFB, KFB4;       // child allowance per allowance, classes I to III / IV
-  std::int64_t ZTABFB6;         // tabular allowance of class VI
+  // MZTABFB of the DM years: the tabular allowance of class VI.
+  std::int64_t ZTABFB6;
 
   // MVSP, UMVSP (amounts per tariff unit)
   double VSPOSatz;
   std::int64_t VSPVOR, VSPMAX1, VSPMAX2, VSPKURZ;
 
-  // Wage steps: width of the step of the yearly wage and of the provision
-  // allowance (0: no steps); taxable incomes below ZVEMin are taxed as 0, the
-  // others are placed on steps of XStufe and raised by XZuschlag.
+  // Width of the wage steps of the yearly wage and of the provision
+  // allowance (0: no steps).
   int LohnStufe;
-  std::int64_t ZVEMin;
-  int XStufe;
-  int XZuschlag;
 
-  // MST5_6: W1STKL5 0 means the year has no lower threshold; SatzOben is
-  // the rate above W2STKL5 (and above W1STKL5), MindestSatz the minimum rate
-  // of UP5_6.
-  struct {
-    std::int64_t W1STKL5, W2STKL5;
-    double SatzOben, MindestSatz;
-  } Klasse5;
-
-  // MSOLZ: free amount per tariff unit; the surcharge rate is the one loaded
-  // with the year's settings (up to 2002) or the fixed rate of the year.
-  std::int64_t SOLZFREI;
+  // MSOLZ, MSONST, MVMT: the surcharge rate loaded with the year's settings,
+  // or the fixed rate of the year.
   bool SoliAusEinstellungen;
 
   // MSONST of 2002 and 2003: other payments up to this amount (cents) are
   // taxed with the wage of the pay period; 0: always the yearly method.
   std::int64_t SonstbZeitraumBis;
 };
+
+// Classes V and VI of a year up to 2004: the lower threshold W1STKL5
+// (kOhneGrenze: none), W2STKL5, the rate above them and the minimum rate of
+// UP5_6.  There is no W3STKL5.
+constexpr void Klasse5(TParameterGrund& p, std::int64_t w1, std::int64_t w2, double satz,
+                       double mindestsatz) {
+  p.W1STKL5 = w1;
+  p.W2STKL5 = w2;
+  p.W3STKL5 = kOhneGrenze;
+  p.SatzSTKL5 = satz;
+  p.MindestsatzSTKL5 = mindestsatz;
+}
 
 // The tariff shape of the years 1996 to 2003 (1999 has a further zone):
 // no tax while X < Frei; up to Zone1Bis Y = (X - Basis1) / 10000 and the tax
@@ -93,14 +93,15 @@ double ErsteZone(double X, double basis, double a, double b);
 double WeitereZone(double X, double basis, double a, double b, double c);
 std::int64_t TarifZweiZonen(const TTarifZweiZonen& t, double X);
 
-class TLStGeneration1995 : public TLohnsteuerProgramm {
+class TLStGeneration1995 : public TLStAblauf {
  public:
   TLStGeneration1995(TRechenKontext& k, const TParameter1995& p);
 
   void Lohnsteuer() override;
   bool HatEinkommensteuer() const override { return p_.Gruppe >= TGruppe1995::EuroStufen; }
-  std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
   bool HatTabelle() const override { return p_.Gruppe == TGruppe1995::Jahr2004; }
+  // 2004: the table routine sets table mode itself and starts from zeroed
+  // working amounts; otherwise as from 2005.
   std::int64_t Tabelle(TTabellenArgumente& a) override;
 
   // The tariff tax of a yearly taxable income in whole currency units, as
@@ -112,51 +113,46 @@ class TLStGeneration1995 : public TLohnsteuerProgramm {
   const TParameter1995& Parameter() const { return p_; }
 
  protected:
-  // Steps a year may override.
-  // After the yearly tax is known (LSTJAHR set, before its conversion).
-  virtual void NachLSTJAHR() {}
-  // The church-tax base BK, after the surcharge.
-  virtual void Kirchensteuerbasis();
+  void ParameterWaehlen() override { g_ = &p_; }
+  void Zuruecksetzen() override;
+  // KRV 1 for the special table (not insured in the statutory pension insurance).
+  void TabellenArgumente(const TTabellenArgumente& a) override;
+  void MLSTJAHR() override;
+  // Up to 2004 the employee lump sum does not depend on the wage: ANP for
+  // classes I to V.
+  void MZTABFBLohn() override;
+  double SoliProzent() const override;
 
-  void Zuruecksetzen();
   void MRE4();
   void MRE4JL();
-  void Lohnstufe(std::int64_t jahresCent);
-  void Berechnung();
-  void MZTABFB();
-  void MLSTJAHR();
   void MVSP();
   void UMVSP();
-  void UPMLST();
-  double Tarifeinheit(double zve, int kztab) const;
-  void MST5_6();
-  void UP5_6();
-  void MSOLZ();
-  void UPANTEIL();
   void MSONST();
   void MVMT();
   // One run of the chain MRE4, MRE4JL, (MZTABFB,) MLSTJAHR on the inputs.
   void Lauf(bool mitMZTABFB);
-  double SoliSatz() const;
 
   const TParameter1995& p_;
 
-  // Cents (pfennigs) of the pay period.
-  std::int64_t FVB = 0, ALTE = 0, ZRE4LZZ = 0, ZRE4VPLZZ = 0;
-  std::int64_t ANTEIL1 = 0, ANTEIL2 = 0;
+  // Cents (pfennigs) of the pay period; FVB and ALTE of TLStAblauf are
+  // pay-period cents here as well.
+  std::int64_t ZRE4LZZ = 0, ZRE4VPLZZ = 0;
   std::int64_t LST1 = 0, LST2 = 0, LST3 = 0;
-  // Working amounts in currency units with decimals.
-  double ZRE4 = 0, ZRE4VP = 0, TabZRE4 = 0, ZTABFB = 0, ZVE = 0, X = 0, Y = 0, RW = 0;
-  double VSP = 0, VSPO = 0, VSPVOR = 0, VSPMAX1 = 0, VSPMAX2 = 0, VSPKURZ = 0, VSPREST = 0;
-  double SOLZJ = 0, SOLZMIN = 0, JW = 0, ZX = 0, ZZX = 0;
-  // Whole currency units.
-  std::int64_t ANP = 0, SAP = 0, HFB = 0, KFB = 0, ST = 0, ST1 = 0, ST2 = 0, DIFF = 0, MIST = 0;
-  std::int64_t HOCH = 0, VERGL = 0, LSTJAHR = 0, JBMG = 0, SOLZFREI = 0;
-  int KZTAB = 1;
+  // Working amounts of the provision allowance in currency units.
+  double VSPO = 0, VSPVOR = 0, VSPMAX1 = 0, VSPMAX2 = 0, VSPKURZ = 0, VSPREST = 0;
   // MVMT of 2004: the runs with multi-year pay reduce VSPVOR by the ZRE4VP
   // of the run with the full multi-year pay.
   bool VSPVORAusVMT = false;
   double ZRE4VPVMT = 0;
+};
+
+// The DM years 1995 to 2001 with their MZTABFB.
+class TLStDMJahre : public TLStGeneration1995 {
+ public:
+  using TLStGeneration1995::TLStGeneration1995;
+
+ protected:
+  void MZTABFB() override;
 };
 
 }  // namespace lst

@@ -24,11 +24,12 @@ namespace {
 constexpr TParameter1995 Parameter1995() {
   TParameter1995 p = ParameterDMJahre(1995, UPTAB95);
   p.Gruppe = TGruppe1995::Jahr1995;
+  p.KFBImZTABFB = true;
   p.KFB = 4104;
   p.KFB4 = 2052;
   p.VSPOSatz = 0.18;
   p.VSPKURZ = 2000;
-  p.Klasse5 = {0, 60048, 0.53, 0.19};
+  Klasse5(p, kOhneGrenze, 60048, 0.53, 0.19);
   p.SOLZFREI = 1332;
   return p;
 }
@@ -37,7 +38,7 @@ constexpr TParameter1995 kParameter1995 = Parameter1995();
 
 }  // namespace
 
-TLohnsteuer1995::TLohnsteuer1995(TRechenKontext& k) : TLStGeneration1995(k, kParameter1995) {}
+TLohnsteuer1995::TLohnsteuer1995(TRechenKontext& k) : TLStDMJahre(k, kParameter1995) {}
 
 std::int64_t TLohnsteuer1995::Entlastungsbetrag(std::int64_t st, int kztab) {
   const std::int64_t jeEinheit = Runden(static_cast<double>(st) / kztab);

@@ -18,26 +18,42 @@ std::int64_t UPTAB99(double X);
 std::int64_t UPTAB00(double X);
 std::int64_t UPTAB01(double X);
 std::int64_t UPTAB02(double X);  // 2002 and 2003
-std::int64_t UPTAB04(double X);
+std::int64_t UPTAB04(double X);  // the shape of the tariffs from 2005
 
 // Parameters shared by a group of years; a year changes what differs.
 
-// The DM years 1996 to 2001 (as 2000).
-constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double)) {
+// What all years up to 2004 have: no special-expenses lump sum in class V,
+// the tariff of one tariff unit in UP5_6, LSTJAHR = ST, VSPO 20 % of ZRE4VP.
+constexpr TParameter1995 ParameterBis2004(int jahr, TGruppe1995 gruppe,
+                                          std::int64_t (*uptab)(double)) {
   TParameter1995 p{};
   p.Jahr = jahr;
-  p.Gruppe = TGruppe1995::DMJahre;
-  p.UPTAB = uptab;
+  p.Gruppe = gruppe;
+  p.Tarifformel = uptab;
+  p.SAP5 = 0;
+  p.UP5_6MitKZTAB = false;
+  p.MitFaktorschritt = false;
+  p.VersorgungsteilAufrunden = false;
+  p.ArbeitnehmerteilAufrunden = false;
+  p.KlasseVIMitFVBZ = false;
+  p.VSPOSatz = 0.20;
+  p.SoliAusEinstellungen = true;
+  p.SonstbZeitraumBis = 0;
+  return p;
+}
+
+// The DM years 1996 to 2001 (as 2000).
+constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double)) {
+  TParameter1995 p = ParameterBis2004(jahr, TGruppe1995::DMJahre, uptab);
   p.FVBMax = 6000;
   p.ALTEMax = 3720;
   p.ANP = 2000;
   p.SAP = 108;
   p.SAP3 = 216;
-  p.HFB = 5616;
+  p.EFA = 5616;
   p.KFB = 6912;
   p.KFB4 = 3456;
   p.ZTABFB6 = 2;
-  p.VSPOSatz = 0.20;
   p.VSPVOR = 6000;
   p.VSPMAX1 = 2610;
   p.VSPMAX2 = 1305;
@@ -46,29 +62,24 @@ constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double
   p.ZVEMin = 0;
   p.XStufe = 54;
   p.XZuschlag = 0;
-  p.Klasse5 = {17118, 57348, 0.51, 0.229};
+  Klasse5(p, 17118, 57348, 0.51, 0.229);
   p.SOLZFREI = 1836;
-  p.SoliAusEinstellungen = true;
-  p.SonstbZeitraumBis = 0;
+  p.SOLZJAufCent = false;
   return p;
 }
 
 // The Euro years 2002 to 2004 (as 2002).
 constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(double)) {
-  TParameter1995 p{};
-  p.Jahr = jahr;
-  p.Gruppe = TGruppe1995::EuroStufen;
-  p.UPTAB = uptab;
+  TParameter1995 p = ParameterBis2004(jahr, TGruppe1995::EuroStufen, uptab);
   p.FVBMax = 3072;
   p.ALTEMax = 1908;
   p.ANP = 1044;
   p.SAP = 36;
   p.SAP3 = 72;
-  p.HFB = 2340;
+  p.EFA = 2340;
   p.KFB = 5808;
   p.KFB4 = 2904;
   p.ZTABFB6 = 0;
-  p.VSPOSatz = 0.20;
   p.VSPVOR = 3068;
   p.VSPMAX1 = 1334;
   p.VSPMAX2 = 667;
@@ -77,16 +88,15 @@ constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(doub
   p.ZVEMin = 36;
   p.XStufe = 36;
   p.XZuschlag = 18;
-  p.Klasse5 = {8946, 27306, 0.485, 0.199};
+  Klasse5(p, 8946, 27306, 0.485, 0.199);
   p.SOLZFREI = 972;
-  p.SoliAusEinstellungen = true;
   p.SonstbZeitraumBis = 15000;
   return p;
 }
 
 // 1995: child allowances reduce the wage tax itself, the church-tax base is
 // the wage tax less a child amount, and low earned incomes are relieved.
-class TLohnsteuer1995 : public TLStGeneration1995 {
+class TLohnsteuer1995 : public TLStDMJahre {
  public:
   explicit TLohnsteuer1995(TRechenKontext& k);
 
@@ -101,7 +111,7 @@ class TLohnsteuer1995 : public TLStGeneration1995 {
 };
 
 // The parameters of the years 1996 to 2004; their programs are
-// TLStGeneration1995 with these.
+// TLStDMJahre (to 2001) and TLStGeneration1995 with these.
 extern const TParameter1995 kParameter1996;
 extern const TParameter1995 kParameter1997;
 extern const TParameter1995 kParameter1998;

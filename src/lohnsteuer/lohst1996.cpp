@@ -13,7 +13,7 @@ constexpr TParameter1995 Parameter1996() {
   TParameter1995 p = ParameterDMJahre(1996, UPTAB96);
   p.KFB = 6264;
   p.KFB4 = 3132;
-  p.Klasse5 = {0, 62856, 0.53, 0.259};
+  Klasse5(p, kOhneGrenze, 62856, 0.53, 0.259);
   p.SOLZFREI = 1332;
   return p;
 }

@@ -8,7 +8,7 @@ namespace {
 
 constexpr TParameter1995 Parameter1997() {
   TParameter1995 p = ParameterDMJahre(1997, UPTAB96);
-  p.Klasse5 = {0, 62856, 0.53, 0.259};
+  Klasse5(p, kOhneGrenze, 62856, 0.53, 0.259);
   p.SOLZFREI = 1332;
   return p;
 }

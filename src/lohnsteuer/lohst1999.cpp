@@ -22,7 +22,7 @@ namespace {
 
 constexpr TParameter1995 Parameter1999() {
   TParameter1995 p = ParameterDMJahre(1999, UPTAB99);
-  p.Klasse5 = {0, 64476, 0.53, 0.239};
+  Klasse5(p, kOhneGrenze, 64476, 0.53, 0.239);
   return p;
 }
 

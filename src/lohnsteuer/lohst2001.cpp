@@ -14,7 +14,7 @@ constexpr TParameter1995 Parameter2001() {
   TParameter1995 p = ParameterDMJahre(2001, UPTAB01);
   p.ZVEMin = 54;
   p.XZuschlag = 27;
-  p.Klasse5 = {17442, 53784, 0.485, 0.199};
+  Klasse5(p, 17442, 53784, 0.485, 0.199);
   return p;
 }
 

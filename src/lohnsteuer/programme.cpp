@@ -8,15 +8,16 @@
 namespace lst {
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k) {
+  auto dm = [&](const TParameter1995& p) { return std::make_unique<TLStDMJahre>(k, p); };
   auto alt = [&](const TParameter1995& p) { return std::make_unique<TLStGeneration1995>(k, p); };
   switch (jahr) {
     case 1995: return std::make_unique<TLohnsteuer1995>(k);
-    case 1996: return alt(kParameter1996);
-    case 1997: return alt(kParameter1997);
-    case 1998: return alt(kParameter1998);
-    case 1999: return alt(kParameter1999);
-    case 2000: return alt(kParameter2000);
-    case 2001: return alt(kParameter2001);
+    case 1996: return dm(kParameter1996);
+    case 1997: return dm(kParameter1997);
+    case 1998: return dm(kParameter1998);
+    case 1999: return dm(kParameter1999);
+    case 2000: return dm(kParameter2000);
+    case 2001: return dm(kParameter2001);
     case 2002: return alt(kParameter2002);
     case 2003: return alt(kParameter2003);
     case 2004: return alt(kParameter2004);
