@@ -39,7 +39,7 @@ void TLStGeneration1995::Zuruecksetzen() {
   TLStAblauf::Zuruecksetzen();
   ZRE4LZZ = ZRE4VPLZZ = 0;
   LST1 = LST2 = LST3 = 0;
-  VSPO = VSPVOR = VSPMAX1 = VSPMAX2 = VSPKURZ = VSPREST = 0;
+  vorsorge_.Zuruecksetzen();
   VSPVORAusVMT = false;
   ZRE4VPVMT = 0;
   // Outputs that only some of these years have, so that none is left over
@@ -162,7 +162,8 @@ void TLStGeneration1995::MLSTJAHR() {
   UPMLST();
 }
 
-// Provision allowance (old law), classes I to IV.
+// Provision allowance (old law only), classes I to IV, placed on the wage
+// step (2004: cut to whole Euro).
 void TLStGeneration1995::MVSP() {
   if (v_.STKL >= 5) {
     VSP = 0;
@@ -171,39 +172,15 @@ void TLStGeneration1995::MVSP() {
   // A table row takes its provision allowance from the upper end of the
   // bracket, as the wage steps of the earlier years do.
   if (k_.Tabellenmodus && p_.Gruppe == TGruppe1995::Jahr2004) ZRE4VP = TabZRE4;
-  VSPO = ZRE4VP * p_.VSPOSatz;
-  VSPVOR = static_cast<double>(p_.VSPVOR * KZTAB);
-  VSPMAX1 = static_cast<double>(p_.VSPMAX1 * KZTAB);
-  VSPMAX2 = static_cast<double>(p_.VSPMAX2 * KZTAB);
-  VSPKURZ = static_cast<double>(p_.VSPKURZ * KZTAB);
-  if (v_.KRV == 1) {
-    VSP = VSPKURZ >= VSPO ? VSPO : VSPKURZ;
-  } else {
-    UMVSP();
-  }
+  // In the runs of MVMT of 2004 with multi-year pay VSPVOR is reduced by the
+  // wage of the run with the full payment; VSPO keeps the run's own wage
+  // (2005 takes that wage for both).
+  const double vorBasis = VSPVORAusVMT ? ZRE4VPVMT : ZRE4VP;
+  VSP = vorsorge_.MVSP(ZRE4VP, vorBasis, v_.KRV, KZTAB, p_.Vorsorge);
   if (p_.LohnStufe == 0) {
     VSP = static_cast<double>(Abschneiden(VSP));
   } else {
     VSP = static_cast<double>(Stufe(VSP, p_.LohnStufe));
-  }
-}
-
-void TLStGeneration1995::UMVSP() {
-  const double basis = VSPVORAusVMT ? ZRE4VPVMT : ZRE4VP;
-  VSPVOR = VSPVOR - basis * 0.16;
-  if (VSPVOR < 0) VSPVOR = 0;
-  if (VSPO > VSPVOR) {
-    VSP = VSPVOR;
-    VSPREST = VSPO - VSPVOR;
-    if (VSPMAX1 >= VSPREST) {
-      VSP = VSP + VSPREST;
-    } else {
-      VSP = VSP + VSPMAX1;
-      VSPREST = RundenStellen(2, (VSPREST - VSPMAX1) / 2);
-      VSP = VSP + (VSPMAX2 >= VSPREST ? VSPREST : VSPMAX2);
-    }
-  } else {
-    VSP = VSPO;
   }
 }
 

@@ -25,6 +25,7 @@
 #include <cstdint>
 
 #include "lohnsteuer/ablauf.h"
+#include "lohnsteuer/vorsorge_alt.h"
 
 namespace lst {
 
@@ -45,9 +46,8 @@ struct TParameter1995 : TParameterGrund {
   // MZTABFB of the DM years: the tabular allowance of class VI.
   std::int64_t ZTABFB6;
 
-  // MVSP, UMVSP (amounts per tariff unit)
-  double VSPOSatz;
-  std::int64_t VSPVOR, VSPMAX1, VSPMAX2, VSPKURZ;
+  // MVSP, UMVSP
+  TVorsorgeAltParameter Vorsorge;
 
   // Width of the wage steps of the yearly wage and of the provision
   // allowance (0: no steps).
@@ -125,8 +125,8 @@ class TLStGeneration1995 : public TLStAblauf {
 
   void MRE4();
   void MRE4JL();
+  // The provision allowance of classes I to IV on the wage step.
   void MVSP();
-  void UMVSP();
   void MSONST();
   void MVMT();
   // One run of the chain MRE4, MRE4JL, (MZTABFB,) MLSTJAHR on the inputs.
@@ -138,8 +138,7 @@ class TLStGeneration1995 : public TLStAblauf {
   // pay-period cents here as well.
   std::int64_t ZRE4LZZ = 0, ZRE4VPLZZ = 0;
   std::int64_t LST1 = 0, LST2 = 0, LST3 = 0;
-  // Working amounts of the provision allowance in currency units.
-  double VSPO = 0, VSPVOR = 0, VSPMAX1 = 0, VSPMAX2 = 0, VSPKURZ = 0, VSPREST = 0;
+  TVorsorgeAlt vorsorge_;
   // MVMT of 2004: the runs with multi-year pay reduce VSPVOR by the ZRE4VP
   // of the run with the full multi-year pay.
   bool VSPVORAusVMT = false;

@@ -27,8 +27,8 @@ constexpr TParameter1995 Parameter1995() {
   p.KFBImZTABFB = true;
   p.KFB = 4104;
   p.KFB4 = 2052;
-  p.VSPOSatz = 0.18;
-  p.VSPKURZ = 2000;
+  p.Vorsorge.VSPOSatz = 0.18;
+  p.Vorsorge.VSPKURZ = 2000;
   Klasse5(p, kOhneGrenze, 60048, 0.53, 0.19);
   p.SOLZFREI = 1332;
   return p;

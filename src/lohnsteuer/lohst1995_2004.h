@@ -23,7 +23,7 @@ std::int64_t UPTAB04(double X);  // the shape of the tariffs from 2005
 // Parameters shared by a group of years; a year changes what differs.
 
 // What all years up to 2004 have: no special-expenses lump sum in class V,
-// the tariff of one tariff unit in UP5_6, LSTJAHR = ST, VSPO 20 % of ZRE4VP.
+// the tariff of one tariff unit in UP5_6, LSTJAHR = ST.
 constexpr TParameter1995 ParameterBis2004(int jahr, TGruppe1995 gruppe,
                                           std::int64_t (*uptab)(double)) {
   TParameter1995 p{};
@@ -36,7 +36,6 @@ constexpr TParameter1995 ParameterBis2004(int jahr, TGruppe1995 gruppe,
   p.VersorgungsteilAufrunden = false;
   p.ArbeitnehmerteilAufrunden = false;
   p.KlasseVIMitFVBZ = false;
-  p.VSPOSatz = 0.20;
   p.SoliAusEinstellungen = true;
   p.SonstbZeitraumBis = 0;
   return p;
@@ -54,10 +53,9 @@ constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double
   p.KFB = 6912;
   p.KFB4 = 3456;
   p.ZTABFB6 = 2;
-  p.VSPVOR = 6000;
-  p.VSPMAX1 = 2610;
-  p.VSPMAX2 = 1305;
-  p.VSPKURZ = 2214;
+  // VSPO 20 %, VSPVOR, VSPMAX1, VSPMAX2, VSPKURZ; the halved rest of UMVSP
+  // rounded half away from zero.
+  p.Vorsorge = {0.20, 6000, 2610, 1305, 2214, false};
   p.LohnStufe = 54;
   p.ZVEMin = 0;
   p.XStufe = 54;
@@ -80,10 +78,9 @@ constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(doub
   p.KFB = 5808;
   p.KFB4 = 2904;
   p.ZTABFB6 = 0;
-  p.VSPVOR = 3068;
-  p.VSPMAX1 = 1334;
-  p.VSPMAX2 = 667;
-  p.VSPKURZ = 1134;
+  // The old-law amounts of 2005 to 2009; the halved rest of UMVSP rounded
+  // half away from zero (from 2005 up).
+  p.Vorsorge = {0.20, 3068, 1334, 667, 1134, false};
   p.LohnStufe = 36;
   p.ZVEMin = 36;
   p.XStufe = 36;

@@ -5,13 +5,9 @@
 namespace lst {
 
 void TVorsorgepauschale2005::Zuruecksetzen() {
-  VSP1 = VSP2 = VSPN = VSPO = VSPVOR = VSPMAX1 = VSPMAX2 = 0;
-  VSPKURZ = VSPREST = VSP = 0;
+  VSP1 = VSP2 = VSPN = VSP = 0;
   VHB = 0;
-}
-
-double TVorsorgepauschale2005::Euro(double betrag) const {
-  return static_cast<double>(aufrunden_ ? Aufrunden(betrag) : Abschneiden(betrag));
+  Alt.Zuruecksetzen();
 }
 
 double TVorsorgepauschale2005::VSPKlasse(std::uint8_t STKL, double& ZRE4VP, const double* vorBasis,
@@ -27,7 +23,6 @@ double TVorsorgepauschale2005::VSPKlasse(std::uint8_t STKL, double& ZRE4VP, cons
 
 void TVorsorgepauschale2005::UPEVP(double& ZRE4VP, const double* vorBasis, std::uint8_t KRV,
                                    int KZTAB, const TVorsorgeParameter2005& p) {
-  aufrunden_ = p.EuroAufrunden;
   if (KRV == 1) {
     VSP1 = 0;
   } else {
@@ -39,44 +34,10 @@ void TVorsorgepauschale2005::UPEVP(double& ZRE4VP, const double* vorBasis, std::
   VHB = 1500 * KZTAB;
   if (VSP2 > VHB) VSP2 = static_cast<double>(VHB);
   VSPN = static_cast<double>(Aufrunden(VSP1 + VSP2));
-  MVSP(vorBasis ? *vorBasis : ZRE4VP, KRV, KZTAB);
+  const double basis = vorBasis ? *vorBasis : ZRE4VP;
+  const double alt = Alt.MVSP(basis, basis, KRV, KZTAB, kVorsorgeAlt2005);
+  VSP = static_cast<double>(p.EuroAufrunden ? Aufrunden(alt) : Abschneiden(alt));
   if (VSPN > VSP) VSP = VSPN;
-}
-
-// Old-law amount.
-void TVorsorgepauschale2005::MVSP(double basis, std::uint8_t KRV, int KZTAB) {
-  VSPO = basis * 0.2;
-  VSPVOR = 3068.0 * KZTAB;
-  VSPMAX1 = 1334.0 * KZTAB;
-  VSPMAX2 = 667.0 * KZTAB;
-  VSPKURZ = 1134.0 * KZTAB;
-  if (KRV == 1) {
-    VSP = VSPKURZ < VSPO ? VSPKURZ : Euro(VSPO);
-  } else {
-    UMVSP(basis);
-  }
-}
-
-void TVorsorgepauschale2005::UMVSP(double basis) {
-  VSPVOR = VSPVOR - basis * 0.16;
-  if (VSPVOR < 0) VSPVOR = 0;
-  if (VSPO > VSPVOR) {
-    VSP = VSPVOR;
-    VSPREST = VSPO - VSPVOR;
-    if (VSPREST > VSPMAX1) {
-      VSP = VSP + VSPMAX1;
-      VSPREST = AufrundenStellen(2, (VSPREST - VSPMAX1) * 0.5);
-      if (VSPREST > VSPMAX2) {
-        VSP = Euro(VSP + VSPMAX2);
-      } else {
-        VSP = Euro(VSP + VSPREST);
-      }
-    } else {
-      VSP = Euro(VSP + VSPREST);
-    }
-  } else {
-    VSP = Euro(VSPO);
-  }
 }
 
 }  // namespace lst

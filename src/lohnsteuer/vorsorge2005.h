@@ -1,11 +1,12 @@
 #pragma once
-// The provision allowance of 2005 to 2009 (UPEVP, MVSP, UMVSP): the larger
-// of the new-law amount (VSPN: a share of the pension contribution and 11 %
-// of the wage for the other insurances) and the old-law amount (VSPO, the
-// prior deduction VSPVOR and the maxima VSPMAX1, VSPMAX2, VSPKURZ).  Shared
-// by the 2005 and the 2008 generation.
+// The provision allowance of 2005 to 2009 (UPEVP): the larger of the new-law
+// amount (VSPN: a share of the pension contribution and 11 % of the wage for
+// the other insurances) and the old-law amount of MVSP and UMVSP in whole
+// Euro.  Shared by the 2005 and the 2008 generation.
 
 #include <cstdint>
+
+#include "lohnsteuer/vorsorge_alt.h"
 
 namespace lst {
 
@@ -28,18 +29,13 @@ class TVorsorgepauschale2005 {
   double VSPKlasse(std::uint8_t STKL, double& ZRE4VP, const double* vorBasis, std::uint8_t KRV,
                    int KZTAB, const TVorsorgeParameter2005& p);
 
-  double VSP1 = 0, VSP2 = 0, VSPN = 0, VSPO = 0, VSPVOR = 0, VSPMAX1 = 0, VSPMAX2 = 0;
-  double VSPKURZ = 0, VSPREST = 0, VSP = 0;
+  double VSP1 = 0, VSP2 = 0, VSPN = 0, VSP = 0;
   std::int64_t VHB = 0;
+  TVorsorgeAlt Alt;
 
  private:
   void UPEVP(double& ZRE4VP, const double* vorBasis, std::uint8_t KRV, int KZTAB,
              const TVorsorgeParameter2005& p);
-  void MVSP(double basis, std::uint8_t KRV, int KZTAB);
-  void UMVSP(double basis);
-  double Euro(double betrag) const;
-
-  bool aufrunden_ = false;
 };
 
 }  // namespace lst
