@@ -240,6 +240,15 @@ void TLStAblauf::UPANTEIL2() {
   }
 }
 
+double TLStAblauf::Jahresbetrag(double c, bool jahrAbschneiden) const {
+  switch (v_.LZZ) {
+    case 1: return jahrAbschneiden ? AbschneidenStellen(2, c / 100) : c / 100;
+    case 2: return AbschneidenStellen(2, (c + 0.67) * 0.12);
+    case 3: return AbschneidenStellen(2, (c + 0.89) * 3.6 / 7);
+    default: return AbschneidenStellen(2, (c + 0.56) * 3.6);
+  }
+}
+
 // The widths are 36 Euro and 54 DM: whole cents in every pay period.
 void TLStAblauf::StufeFuerZeitraum(std::int64_t jahresCent, int breite) {
   const std::int64_t b = breite * std::int64_t{100};

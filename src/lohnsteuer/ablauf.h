@@ -163,6 +163,12 @@ class TLStAblauf : public TLohnsteuerProgramm {
   // Bounds of the wage bracket of breite (whole units a year) that starts at
   // a yearly wage in cents, in cents of the pay period.
   void StufeFuerZeitraum(std::int64_t jahresCent, int breite = 36);
+  // MRE4JL of the flowcharts up to 2007: a pay-period amount c in cents as a
+  // yearly amount in whole units, with the shifts of the pay periods: month
+  // (c + 0.67) * 0.12, week (c + 0.89) * 3.6 / 7, day (c + 0.56) * 3.6, each
+  // cut to the cent.  The year is c / 100, from 2005 cut to the cent as
+  // well (c there carries hundredths of a cent).
+  double Jahresbetrag(double c, bool jahrAbschneiden) const;
 
   const TParameterGrund* g_ = nullptr;
 

@@ -96,16 +96,12 @@ void TLStGeneration1995::MRE4() {
   if (p_.Jahr >= 2001) ZRE4LZZ += v_.HINZUR;
 }
 
-// The pay-period amounts as yearly amounts, placed on the wage steps.
+// The pay-period amounts as yearly amounts, placed on the wage steps.  The
+// conversion is that of 2005 to 2007; the yearly amount of whole cents is
+// not cut.  From 2005 ZRE4VP does not fall below 0 and the bracket is that
+// of RE4, not of the reduced wage.
 void TLStGeneration1995::MRE4JL() {
-  auto jahr = [&](std::int64_t c) -> double {
-    switch (v_.LZZ) {
-      case 1: return c / 100.0;
-      case 2: return AbschneidenStellen(2, (c + 0.67) * 0.12);
-      case 3: return AbschneidenStellen(2, (c + 0.89) * 3.6 / 7);
-      default: return AbschneidenStellen(2, (c + 0.56) * 3.6);
-    }
-  };
+  auto jahr = [&](std::int64_t c) { return Jahresbetrag(static_cast<double>(c), false); };
   const double zre4 = jahr(ZRE4LZZ);
   const int s = p_.LohnStufe;
   if (s == 0) {

@@ -86,14 +86,7 @@ void TLStGeneration2005::BetraegeLZZ(std::int64_t freibetrag, std::int64_t hinzu
 
 // Pay-period cents to yearly Euro, cut to the cent.
 void TLStGeneration2005::MRE4JL() {
-  auto jahr = [&](double c) -> double {
-    switch (v_.LZZ) {
-      case 1: return AbschneidenStellen(2, c / 100);
-      case 2: return AbschneidenStellen(2, (c + 0.67) * 0.12);
-      case 3: return AbschneidenStellen(2, (c + 0.89) * 3.6 / 7);
-      default: return AbschneidenStellen(2, (c + 0.56) * 3.6);
-    }
-  };
+  auto jahr = [&](double c) { return Jahresbetrag(c, true); };
   ZRE4 = jahr(RE4LZZ);
   ZRE4VP = jahr(RE4LZZV);
   ZVBEZ = jahr(v_.VBEZ - FVB);
