@@ -28,7 +28,7 @@ void TLStAblauf::MBERECH() {
   MLSTJAHR();
   const bool faktor = g_->MitFaktorschritt && !k_.Tabellenmodus;
   LSTJAHR = faktor ? Abschneiden(ST * Faktor()) : ST;
-  NachLSTJAHR();
+  if (g_->MitNachLSTJAHR) [[unlikely]] NachLSTJAHR();
   JW = LSTJAHR * 100.0;
   UPANTEIL();
   v_.LSTLZZ = ANTEIL1;
@@ -139,24 +139,6 @@ double TLStAblauf::Tarifeinheit(double zve, int kztab) const {
 // Income-tax tariff.
 void TLStAblauf::UPTAB() { ST = Tarif(X) * KZTAB; }
 
-std::int64_t TarifJeEinheit(const TTarif& t, double X) {
-  if (X < t.GFB + 1) return 0;
-  if (X < t.Zone2Ab) {
-    const double Y = (X - t.GFB) / 10000;
-    double RW = Y * t.A1;
-    RW = RW + t.B1;
-    return Abschneiden(RW * Y);
-  }
-  if (X < t.Zone3Ab) {
-    const double Y = (X - t.Zone2Basis) / 10000;
-    double RW = Y * t.A2;
-    RW = RW + t.B2;
-    RW = RW * Y;
-    return Abschneiden(RW + t.C2);
-  }
-  if (X < t.Zone4Ab) return Abschneiden(X * 0.42 - t.C3);
-  return Abschneiden(X * 0.45 - t.C4);
-}
 
 // Tax classes V and VI.
 void TLStAblauf::MST5_6() {
@@ -208,26 +190,14 @@ void TLStAblauf::MSOLZ() {
   } else {
     v_.SOLZLZZ = 0;
   }
-  Kirchensteuerbasis();
-}
-
-void TLStAblauf::Kirchensteuerbasis() {
-  if (v_.R) {
+  if (g_->EigeneKirchensteuerbasis) [[unlikely]] {
+    Kirchensteuerbasis();
+  } else if (v_.R) {
     JW = JBMG * 100.0;
     UPANTEIL();
     v_.BK = ANTEIL1;
   } else {
     v_.BK = 0;
-  }
-}
-
-// Yearly cents JW to the pay period.
-void TLStAblauf::UPANTEIL() {
-  switch (v_.LZZ) {
-    case 1: ANTEIL1 = Abschneiden(JW); break;
-    case 2: ANTEIL1 = Abschneiden(JW / 12); break;
-    case 3: ANTEIL1 = Abschneiden(JW * 7 / 360); break;
-    default: ANTEIL1 = Abschneiden(JW / 360); break;
   }
 }
 
@@ -240,37 +210,7 @@ void TLStAblauf::UPANTEIL2() {
   }
 }
 
-double TLStAblauf::Jahresbetrag(double c, bool jahrAbschneiden) const {
-  switch (v_.LZZ) {
-    case 1: return jahrAbschneiden ? AbschneidenStellen(2, c / 100) : c / 100;
-    case 2: return AbschneidenStellen(2, (c + 0.67) * 0.12);
-    case 3: return AbschneidenStellen(2, (c + 0.89) * 3.6 / 7);
-    default: return AbschneidenStellen(2, (c + 0.56) * 3.6);
-  }
-}
 
-// The widths are 36 Euro and 54 DM: whole cents in every pay period.
-void TLStAblauf::StufeFuerZeitraum(std::int64_t jahresCent, int breite) {
-  const std::int64_t b = breite * std::int64_t{100};
-  switch (v_.LZZ) {
-    case 1:
-      v_.TabStufeVon = jahresCent;
-      v_.TabStufeBis = jahresCent + b - 1;
-      break;
-    case 2:
-      v_.TabStufeVon = Abschneiden(jahresCent / 12.0);
-      v_.TabStufeBis = v_.TabStufeVon + b / 12 - 1;
-      break;
-    case 3:
-      v_.TabStufeVon = Abschneiden(jahresCent * 7 / 360.0);
-      v_.TabStufeBis = v_.TabStufeVon + b * 7 / 360 - 1;
-      break;
-    default:
-      v_.TabStufeVon = Abschneiden(jahresCent / 360.0);
-      v_.TabStufeBis = v_.TabStufeVon + b / 360 - 1;
-      break;
-  }
-}
 
 std::int64_t TLStAblauf::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
   ParameterWaehlen();

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/geld.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
@@ -32,7 +33,24 @@ struct TTarif {
 inline constexpr std::int64_t kOhneGrenze = std::numeric_limits<std::int64_t>::max();
 
 // The tax of the tariff t for one tariff unit X, cut to whole units.
-std::int64_t TarifJeEinheit(const TTarif& t, double X);
+inline std::int64_t TarifJeEinheit(const TTarif& t, double X) {
+  if (X < t.GFB + 1) return 0;
+  if (X < t.Zone2Ab) {
+    const double Y = (X - t.GFB) / 10000;
+    double RW = Y * t.A1;
+    RW = RW + t.B1;
+    return Abschneiden(RW * Y);
+  }
+  if (X < t.Zone3Ab) {
+    const double Y = (X - t.Zone2Basis) / 10000;
+    double RW = Y * t.A2;
+    RW = RW + t.B2;
+    RW = RW * Y;
+    return Abschneiden(RW + t.C2);
+  }
+  if (X < t.Zone4Ab) return Abschneiden(X * 0.42 - t.C3);
+  return Abschneiden(X * 0.45 - t.C4);
+}
 
 // Parameters that every year brings.  The members with a value here hold
 // what the years from 2005 have in common; the years up to 2004 set them.
@@ -65,6 +83,11 @@ struct TParameterGrund {
   // 1995: the child allowances are part of ZTABFB and so reduce the wage tax
   // itself; MBERECH has no second run with them.
   bool KFBImZTABFB = false;
+  // 1995: MBERECH has a step after the yearly tax LSTJAHR is known, before
+  // its conversion (NachLSTJAHR); MSOLZ takes the church-tax base BK of its
+  // own (Kirchensteuerbasis) instead of JBMG.
+  bool MitNachLSTJAHR = false;
+  bool EigeneKirchensteuerbasis = false;
   // MBERECH: LSTJAHR and JBMG are Abschneiden(ST * factor) from 2005 (the
   // factor is 1 before 2010), ST itself up to 2004.  The two part only for
   // a tax of 10^15 and more, which the cut keeps to 15 digits.
@@ -131,10 +154,10 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual void MZTABFB();
   // ANP and FVBZ outside table mode (the wage-dependent part of MZTABFB).
   virtual void MZTABFBLohn();
-  // After the yearly tax LSTJAHR is known, before its conversion (1995).
+  // The step of a year with MitNachLSTJAHR.
   virtual void NachLSTJAHR() {}
-  // The church-tax base BK, after the surcharge (1995 has its own).
-  virtual void Kirchensteuerbasis();
+  // The church-tax base BK of a year with EigeneKirchensteuerbasis.
+  virtual void Kirchensteuerbasis() {}
   // Before the run with child allowances (from 2010: MRE4ABZ).
   virtual void VorKinderlauf() {}
   // From 2012: the deductible private contributions of the pay period.
@@ -151,24 +174,60 @@ class TLStAblauf : public TLohnsteuerProgramm {
   void UPTAB();
   // The year's tariff for one tariff unit X.
   std::int64_t Tarif(double x) const {
-    return g_->Tarifformel ? g_->Tarifformel(x) : TarifJeEinheit(g_->Tarif, x);
+    if (g_->Tarifformel) [[unlikely]] return g_->Tarifformel(x);
+    return TarifJeEinheit(g_->Tarif, x);
   }
   void MST5_6();
   void UP5_6();
   void MSOLZ();
   // JW (yearly cents) to the pay period: ANTEIL1 cut; ANTEIL2 rounded up to
   // whole cents (the year: JW itself).
-  void UPANTEIL();
+  void UPANTEIL() {
+    switch (v_.LZZ) {
+      case 1: ANTEIL1 = Abschneiden(JW); break;
+      case 2: ANTEIL1 = Abschneiden(JW / 12); break;
+      case 3: ANTEIL1 = Abschneiden(JW * 7 / 360); break;
+      default: ANTEIL1 = Abschneiden(JW / 360); break;
+    }
+  }
   void UPANTEIL2();
-  // Bounds of the wage bracket of breite (whole units a year) that starts at
-  // a yearly wage in cents, in cents of the pay period.
-  void StufeFuerZeitraum(std::int64_t jahresCent, int breite = 36);
+  // Bounds of the wage bracket of breite (whole units a year, 36 Euro or
+  // 54 DM: whole cents in every pay period) that starts at a yearly wage in
+  // cents, in cents of the pay period.
+  void StufeFuerZeitraum(std::int64_t jahresCent, int breite = 36) {
+    const std::int64_t b = breite * std::int64_t{100};
+    switch (v_.LZZ) {
+      case 1:
+        v_.TabStufeVon = jahresCent;
+        v_.TabStufeBis = jahresCent + b - 1;
+        break;
+      case 2:
+        v_.TabStufeVon = Abschneiden(jahresCent / 12.0);
+        v_.TabStufeBis = v_.TabStufeVon + b / 12 - 1;
+        break;
+      case 3:
+        v_.TabStufeVon = Abschneiden(jahresCent * 7 / 360.0);
+        v_.TabStufeBis = v_.TabStufeVon + b * 7 / 360 - 1;
+        break;
+      default:
+        v_.TabStufeVon = Abschneiden(jahresCent / 360.0);
+        v_.TabStufeBis = v_.TabStufeVon + b / 360 - 1;
+        break;
+    }
+  }
   // MRE4JL of the flowcharts up to 2007: a pay-period amount c in cents as a
   // yearly amount in whole units, with the shifts of the pay periods: month
   // (c + 0.67) * 0.12, week (c + 0.89) * 3.6 / 7, day (c + 0.56) * 3.6, each
   // cut to the cent.  The year is c / 100, from 2005 cut to the cent as
   // well (c there carries hundredths of a cent).
-  double Jahresbetrag(double c, bool jahrAbschneiden) const;
+  double Jahresbetrag(double c, bool jahrAbschneiden) const {
+    switch (v_.LZZ) {
+      case 1: return jahrAbschneiden ? AbschneidenStellen(2, c / 100) : c / 100;
+      case 2: return AbschneidenStellen(2, (c + 0.67) * 0.12);
+      case 3: return AbschneidenStellen(2, (c + 0.89) * 3.6 / 7);
+      default: return AbschneidenStellen(2, (c + 0.56) * 3.6);
+    }
+  }
 
   const TParameterGrund* g_ = nullptr;
 

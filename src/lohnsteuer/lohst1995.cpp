@@ -25,6 +25,8 @@ constexpr TParameter1995 Parameter1995() {
   TParameter1995 p = ParameterDMJahre(1995, UPTAB95);
   p.Gruppe = TGruppe1995::Jahr1995;
   p.KFBImZTABFB = true;
+  p.MitNachLSTJAHR = true;
+  p.EigeneKirchensteuerbasis = true;
   p.KFB = 4104;
   p.KFB4 = 2052;
   p.Vorsorge.VSPOSatz = 0.18;

@@ -77,7 +77,6 @@ constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(doub
   p.EFA = 2340;
   p.KFB = 5808;
   p.KFB4 = 2904;
-  p.ZTABFB6 = 0;
   // The old-law amounts of 2005 to 2009; the halved rest of UMVSP rounded
   // half away from zero (from 2005 up).
   p.Vorsorge = {0.20, 3068, 1334, 667, 1134, false};
