@@ -283,6 +283,27 @@ TEST(Lohnsteuer1995bis2004, Mehrjaehrig2004VorwegabzugDesVollenLaufs) {
   EXPECT_EQ(v.BKV, 315500);
 }
 
+// The old-law provision allowance shared by 1995 to 2009.  VSPO comes from
+// its own base, the reduction of VSPVOR from another (2004's multi-year
+// runs); the halved rest above VSPMAX1 is rounded half away from zero up to
+// 2004 and up from 2005; KRV 1 caps VSPO at VSPKURZ.
+TEST(Lohnsteuer1995bis2004, AltrechtlicheVorsorgepauschale) {
+  const TVorsorgeAltParameter bis2004 = {0.20, 3068, 1334, 667, 1134, false};
+  TVorsorgeAlt v;
+  // VSPO 6000, VSPVOR 3068 - 4800 < 0: 1334 + min(2333, 667).
+  EXPECT_DOUBLE_EQ(v.MVSP(30000, 30000, 0, 1, bis2004), 2001);
+  // VSPVOR 3068 - 1600 = 1468 from the other base: 1468 + 1334 + 667.
+  EXPECT_DOUBLE_EQ(v.MVSP(30000, 10000, 0, 1, bis2004), 3469);
+  // Splitting: VSPVOR 6136 - 4800 = 1336, then 2668 and (4664 - 2668) / 2.
+  EXPECT_DOUBLE_EQ(v.MVSP(30000, 30000, 0, 2, bis2004), 5002);
+  // VSPO 2334.005: the halved rest 500.0025 gives 500.00 or 500.01.
+  EXPECT_DOUBLE_EQ(v.MVSP(11670.025, 20000, 0, 1, bis2004), 1834.00);
+  EXPECT_DOUBLE_EQ(v.MVSP(11670.025, 20000, 0, 1, kVorsorgeAlt2005), 1834.01);
+  // Not insured: VSPO up to VSPKURZ (per tariff unit).
+  EXPECT_DOUBLE_EQ(v.MVSP(20000, 20000, 1, 1, bis2004), 1134);
+  EXPECT_DOUBLE_EQ(v.MVSP(10000, 10000, 1, 2, bis2004), 2000);
+}
+
 // Class V above W2STKL5 = 26072: the tax at 26072 plus 45 % of the excess.
 TEST(Lohnsteuer1995bis2004, Steuerklasse5Ab2004UeberW2) {
   TRechenKontext k;
