@@ -16,14 +16,14 @@
 
 namespace lst {
 
-// Income-tax tariff of one year (whole Euro per tariff unit).
+// Income-tax tariff of one year from 2004 (whole Euro per tariff unit).
 struct TTarif {
   std::int64_t GFB;          // no tax up to and including GFB
   std::int64_t Zone2Ab;      // first progression zone below this
   double A1, B1;             // (A1 * Y + B1) * Y, Y = (X - GFB) / 10000
   std::int64_t Zone2Basis;   // Y = (X - Zone2Basis) / 10000 in the second zone
   double A2, B2, C2;         // (A2 * Y + B2) * Y + C2
-  std::int64_t Zone3Ab;      // 42 % zone from here
+  std::int64_t Zone3Ab;      // 42 % zone from here (2004: none, Zone4Ab)
   double C3;                 // 0.42 * X - C3
   std::int64_t Zone4Ab;      // 45 % zone from here (kOhneGrenze: none)
   double C4;                 // 0.45 * X - C4

@@ -73,7 +73,9 @@ void TLStGeneration1995::Lohnsteuer() {
 }
 
 // Pension allowance and age relief on the pay period (cents), and the
-// reduced wage of the pay period.
+// reduced wage of the pay period.  From 2005 both start from yearly rows and
+// are rounded up to the hundredth of a cent; here 40 % of the pay period's
+// amounts, rounded up to whole cents.
 void TLStGeneration1995::MRE4() {
   if (v_.VBEZ > 0) {
     FVB = static_cast<double>(Aufrunden(v_.VBEZ * 0.4));
@@ -187,7 +189,10 @@ void TLStGeneration1995::Lauf(bool mitMZTABFB) {
   MLSTJAHR();
 }
 
-// Other (one-off) payments, 2002 to 2004.
+// Other (one-off) payments, 2002 to 2004.  Unlike 2005 a payment of 0 or
+// less changes nothing, small payments of 2002 and 2003 go with the pay
+// period, the runs overwrite the inputs WFUNDF and HINZUR, and both runs
+// repeat MZTABFB.
 void TLStGeneration1995::MSONST() {
   if (v_.SONSTB <= 0) return;
   if (v_.SONSTB <= p_.SonstbZeitraumBis) {
@@ -217,7 +222,10 @@ void TLStGeneration1995::MSONST() {
   v_.BKS = v_.R ? v_.STS : 0;
 }
 
-// Remuneration for several years (one-fifth rule), 2002 to 2004.
+// Remuneration for several years (one-fifth rule), 2002 to 2004.  Unlike
+// the years from 2005 the one-fifth run repeats MRE4 on the one-fifth wage
+// (2005 forms the allowances from the ordinary wage), and the inputs WFUNDF
+// and HINZUR are overwritten.
 void TLStGeneration1995::MVMT() {
   if (v_.VMT <= 0) return;
   // 2004 takes the tabular allowances of the first run for the later ones.
