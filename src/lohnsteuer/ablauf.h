@@ -146,8 +146,11 @@ class TLStAblauf : public TLohnsteuerProgramm {
   // Sets the working amounts to 0 (each generation adds its own).
   virtual void Zuruecksetzen();
   // The table routine's arguments that the year reads besides LZZ, STKL, ZKF
-  // and the wage (KRV, and from 2010 PKV and PVS).
-  virtual void TabellenArgumente(const TTabellenArgumente& a) = 0;
+  // and the wage: up to 2009 KRV 1 for the special table (not insured in the
+  // statutory pension insurance); from 2010 also the region, PKV and PVS.
+  virtual void TabellenArgumente(const TTabellenArgumente& a) {
+    v_.KRV = a.AllgemeineTabelle ? 0 : 1;
+  }
 
   virtual void MLSTJAHR() = 0;
   // Tabular allowances; the DM years have their own.

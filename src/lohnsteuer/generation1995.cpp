@@ -49,10 +49,6 @@ void TLStGeneration1995::Zuruecksetzen() {
   v_.STV = v_.SOLZV = v_.BKV = 0;
 }
 
-void TLStGeneration1995::TabellenArgumente(const TTabellenArgumente& a) {
-  v_.KRV = a.AllgemeineTabelle ? 0 : 1;
-}
-
 double TLStGeneration1995::SoliProzent() const {
   return p_.SoliAusEinstellungen ? k_.SoliGeladen : SoliSatz(p_.Jahr);
 }

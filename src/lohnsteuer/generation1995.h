@@ -115,8 +115,6 @@ class TLStGeneration1995 : public TLStAblauf {
  protected:
   void ParameterWaehlen() override { g_ = &p_; }
   void Zuruecksetzen() override;
-  // KRV 1 for the special table (not insured in the statutory pension insurance).
-  void TabellenArgumente(const TTabellenArgumente& a) override;
   void MLSTJAHR() override;
   // Up to 2004 the employee lump sum does not depend on the wage: ANP for
   // classes I to V.

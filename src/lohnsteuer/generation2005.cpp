@@ -17,10 +17,6 @@ void TLStGeneration2005::Zuruecksetzen() {
   J = K = 1;
 }
 
-void TLStGeneration2005::TabellenArgumente(const TTabellenArgumente& a) {
-  v_.KRV = a.AllgemeineTabelle ? 0 : 1;
-}
-
 double TLStGeneration2005::SoliProzent() const {
   return p_.SoliAusEinstellungen ? k_.SoliGeladen : k_.SoliSatz();
 }

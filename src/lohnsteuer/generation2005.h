@@ -43,8 +43,6 @@ class TLStGeneration2005 : public TLStAblauf {
  protected:
   void ParameterWaehlen() override { g_ = &p_; }
   void Zuruecksetzen() override;
-  // KRV 1 for the special table (not insured in the statutory pension insurance).
-  void TabellenArgumente(const TTabellenArgumente& a) override;
   void MLSTJAHR() override;
   double SoliProzent() const override;
 

@@ -12,10 +12,6 @@ void TLStGeneration2008::Zuruecksetzen() {
   vorsorge_.Zuruecksetzen();
 }
 
-void TLStGeneration2008::TabellenArgumente(const TTabellenArgumente& a) {
-  v_.KRV = a.AllgemeineTabelle ? 0 : 1;
-}
-
 void TLStGeneration2008::UPEVP() {
   if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
   VSP = vorsorge_.VSPKlasse(v_.STKL, ZRE4VP, nullptr, v_.KRV, KZTAB, p_.Vorsorge);

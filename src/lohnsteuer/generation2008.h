@@ -19,8 +19,6 @@ class TLStGeneration2008 : public TLStJahresablauf {
  protected:
   void ParameterWaehlen() override;
   void Zuruecksetzen() override;
-  // KRV 1 for the special table (not insured in the statutory pension insurance).
-  void TabellenArgumente(const TTabellenArgumente& a) override;
   // Classes I to IV; classes V and VI have no provision allowance.
   void UPEVP() override;
 
