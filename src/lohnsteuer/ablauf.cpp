@@ -4,15 +4,6 @@
 
 namespace lst {
 
-namespace {
-
-// Step s of a value v: the lower end of the step of width s that holds v.
-std::int64_t Stufe(double v, int s) {
-  return Abschneiden(static_cast<double>(Abschneiden(v / s)) * s);
-}
-
-}  // namespace
-
 void TLStAblauf::Zuruecksetzen() {
   ZRE4 = ZRE4VP = ZVBEZ = FVB = ALTE = ZTABFB = VSP = ZVE = 0;
   X = SOLZJ = SOLZMIN = JW = ANTEIL2 = 0;

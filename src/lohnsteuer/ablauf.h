@@ -32,6 +32,12 @@ struct TTarif {
 // A tariff or class-V/VI threshold that a year does not have.
 inline constexpr std::int64_t kOhneGrenze = std::numeric_limits<std::int64_t>::max();
 
+// Step s of a value v: the lower end of the step of width s that holds v
+// (the wage steps of the tables up to 2003).
+inline std::int64_t Stufe(double v, int s) {
+  return Abschneiden(static_cast<double>(Abschneiden(v / s)) * s);
+}
+
 // The tax of the tariff t for one tariff unit X, cut to whole units.
 inline std::int64_t TarifJeEinheit(const TTarif& t, double X) {
   if (X < t.GFB + 1) return 0;

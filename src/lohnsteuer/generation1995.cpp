@@ -4,15 +4,6 @@
 
 namespace lst {
 
-namespace {
-
-// Step s of a value v: the lower end of the step of width s that holds v.
-std::int64_t Stufe(double v, int s) {
-  return Abschneiden(static_cast<double>(Abschneiden(v / s)) * s);
-}
-
-}  // namespace
-
 double ErsteZone(double X, double basis, double a, double b) {
   const double Y = (X - basis) / 10000;
   return (AbschneidenStellen(3, Y * a) + b) * Y;
