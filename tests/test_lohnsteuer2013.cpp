@@ -195,3 +195,30 @@ TEST(Einkommensteuer2013, GrundUndSplittingtarif) {
   EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 30000, 0.09), 0);
   EXPECT_EQ(erg.LSt, 0);
 }
+
+// A table row ignores the factor that the last single calculation left in
+// the inputs, for the tax and for the surcharge of a row with children.
+TEST(Tabelle2013, OhneFaktorDerLetztenRechnung) {
+  auto zeile = [](bool vorherFaktor) {
+    TRechenKontext k;
+    TLohnZeitraum lz;
+    lz.LZZ = 1;
+    lz.RE4 = 6000000;
+    TLStEingabe e;
+    e.STKL = 4;
+    e.ZKF = 1;
+    e.af = vorherFaktor;
+    e.f = 0.7;
+    TSVEingabe sv;
+    TLStErgebnis erg;
+    SteuerBerechnen(k, 2013, lz, e, erg, sv);
+    std::int64_t bis = 0, von = 0;
+    TabelleBerechnen(k, lz, e, sv, erg, bis, von);
+    return erg;
+  };
+  const TLStErgebnis mit = zeile(true), ohne = zeile(false);
+  EXPECT_EQ(mit.LSt, ohne.LSt);
+  EXPECT_EQ(mit.Soli, ohne.Soli);
+  EXPECT_EQ(mit.BK, ohne.BK);
+  EXPECT_GT(ohne.Soli, 0);
+}

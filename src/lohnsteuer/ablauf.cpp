@@ -28,7 +28,8 @@ void TLStAblauf::MBERECH() {
     ZTABFB = ZTABFB + KFB;
     VorKinderlauf();
     MLSTJAHR();
-    JBMG = g_->MitFaktorschritt ? Abschneiden(ST * Faktor()) : ST;
+    // A table row carries no factor: neither on the tax nor on the surcharge base.
+    JBMG = faktor ? Abschneiden(ST * Faktor()) : ST;
   } else {
     JBMG = LSTJAHR;
   }
