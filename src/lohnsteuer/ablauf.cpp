@@ -38,6 +38,10 @@ void TLStAblauf::MBERECH() {
 
 // Tabular allowances.
 void TLStAblauf::MZTABFB() {
+  if (g_->MitEigenemMZTABFB) [[unlikely]] {
+    MZTABFBDesJahres();
+    return;
+  }
   if (k_.Tabellenmodus) {
     // A table row does not depend on the wage's composition: the year's
     // employee lump sum for classes I to V, none for class VI.  The flowcharts

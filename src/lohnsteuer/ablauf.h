@@ -86,6 +86,8 @@ struct TParameterGrund {
   std::int64_t SAP, SAP3, SAP5;   // special-expenses lump sum, classes I, II, IV / III / V
   std::int64_t KFB, KFB4;         // child allowance per allowance, classes I to III / IV
   std::int64_t EFA = 1308;        // allowance of class II (up to 2003 HFB)
+  // The DM years have an MZTABFB of their own (MZTABFBDesJahres).
+  bool MitEigenemMZTABFB = false;
   // 1995: the child allowances are part of ZTABFB and so reduce the wage tax
   // itself; MBERECH has no second run with them.
   bool KFBImZTABFB = false;
@@ -159,8 +161,10 @@ class TLStAblauf : public TLohnsteuerProgramm {
   }
 
   virtual void MLSTJAHR() = 0;
-  // Tabular allowances; the DM years have their own.
-  virtual void MZTABFB();
+  // Tabular allowances.
+  void MZTABFB();
+  // MZTABFB of a year with MitEigenemMZTABFB.
+  virtual void MZTABFBDesJahres() {}
   // ANP and FVBZ outside table mode (the wage-dependent part of MZTABFB).
   virtual void MZTABFBLohn();
   // The step of a year with MitNachLSTJAHR.

@@ -115,7 +115,7 @@ void TLStGeneration1995::MRE4JL() {
 // Tabular allowances of the DM years.  They differ from the shared step in
 // the rounding of KFB (Runden, from 2002 cut), the tabular allowance of class
 // VI (ZTABFB6 instead of 0) and, in 1995, KFB within ZTABFB.
-void TLStDMJahre::MZTABFB() {
+void TLStDMJahre::MZTABFBDesJahres() {
   KZTAB = v_.STKL == 3 ? 2 : 1;
   ANP = SAP = EFA = KFB = 0;
   if (v_.STKL <= 4) {

@@ -149,7 +149,7 @@ class TLStDMJahre : public TLStGeneration1995 {
   using TLStGeneration1995::TLStGeneration1995;
 
  protected:
-  void MZTABFB() override;
+  void MZTABFBDesJahres() override;
 };
 
 }  // namespace lst
