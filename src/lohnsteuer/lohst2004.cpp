@@ -1,5 +1,10 @@
-// Wage tax 2004: no wage steps, a tariff without cuts inside the zones, the
-// single-parent relief EFA in class II and a table routine.
+// Wage tax 2004: no wage steps, a tariff of the shape of the later years,
+// the single-parent relief EFA in class II and a table routine.  Like 2005 it
+// converts the pay period with the same shifts, has the old-law amounts of
+// the provision allowance (the halved rest rounded half away from zero, the
+// result cut), classes V and VI with a lower threshold (45 % above, no
+// W3STKL5) and the table routine of 2005; the pension allowance and the age
+// relief, other payments and multi-year pay follow the years before.
 
 #include "lohnsteuer/lohst1995_2004.h"
 
