@@ -22,15 +22,16 @@ constexpr TParameter1995 Parameter2004() {
   TParameter1995 p = ParameterEuroJahre(2004, nullptr);
   p.Gruppe = TGruppe1995::Jahr2004;
   p.Tarif = kTarif04;
-  p.ANP = 920;
+  p.ANP = 920;  // MZTABFB
   p.EFA = 1308;
+  // No wage steps (MRE4JL, MVSP, UPMLST).
   p.LohnStufe = 0;
   p.ZVEMin = 1;
   p.XStufe = 1;
   p.XZuschlag = 0;
-  Klasse5(p, 9228, 26072, 0.45, 0.16);
-  p.SoliAusEinstellungen = false;
-  p.SonstbZeitraumBis = 0;
+  Klasse5(p, 9228, 26072, 0.45, 0.16);  // MST5_6, UP5_6
+  p.SoliAusEinstellungen = false;  // MSOLZ, MSONST, MVMT: the rate of the year
+  p.SonstbZeitraumBis = 0;         // MSONST: always the yearly method
   return p;
 }
 
