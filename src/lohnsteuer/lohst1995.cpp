@@ -24,15 +24,17 @@ namespace {
 constexpr TParameter1995 Parameter1995() {
   TParameter1995 p = ParameterDMJahre(1995, UPTAB95);
   p.Gruppe = TGruppe1995::Jahr1995;
+  // MZTABFB and MBERECH: KFB within ZTABFB, no run with child allowances.
   p.KFBImZTABFB = true;
+  // MBERECH: the relief after LSTJAHR; MSOLZ: the church-tax base below.
   p.MitNachLSTJAHR = true;
   p.EigeneKirchensteuerbasis = true;
-  p.KFB = 4104;
+  p.KFB = 4104;  // MZTABFB
   p.KFB4 = 2052;
-  p.Vorsorge.VSPOSatz = 0.18;
+  p.Vorsorge.VSPOSatz = 0.18;  // MVSP
   p.Vorsorge.VSPKURZ = 2000;
-  Klasse5(p, kOhneGrenze, 60048, 0.53, 0.19);
-  p.SOLZFREI = 1332;
+  Klasse5(p, kOhneGrenze, 60048, 0.53, 0.19);  // MST5_6, UP5_6
+  p.SOLZFREI = 1332;  // MSOLZ
   return p;
 }
 

@@ -52,6 +52,7 @@ constexpr TParameter1995 ParameterDMJahre(int jahr, std::int64_t (*uptab)(double
   p.EFA = 5616;
   p.KFB = 6912;
   p.KFB4 = 3456;
+  // MZTABFB of their own: KFB rounded, 2 DM for class VI.
   p.MitEigenemMZTABFB = true;
   p.ZTABFB6 = 2;
   // VSPO 20 %, VSPVOR, VSPMAX1, VSPMAX2, VSPKURZ; the halved rest of UMVSP

@@ -11,10 +11,10 @@ constexpr TTarifZweiZonen kTarif96 = {12096, 55674, 12042, 86.63, 2590,
 
 constexpr TParameter1995 Parameter1996() {
   TParameter1995 p = ParameterDMJahre(1996, UPTAB96);
-  p.KFB = 6264;
+  p.KFB = 6264;  // MZTABFB
   p.KFB4 = 3132;
-  Klasse5(p, kOhneGrenze, 62856, 0.53, 0.259);
-  p.SOLZFREI = 1332;
+  Klasse5(p, kOhneGrenze, 62856, 0.53, 0.259);  // MST5_6, UP5_6
+  p.SOLZFREI = 1332;  // MSOLZ
   return p;
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 constexpr TParameter1995 Parameter1997() {
   TParameter1995 p = ParameterDMJahre(1997, UPTAB96);
-  Klasse5(p, kOhneGrenze, 62856, 0.53, 0.259);
-  p.SOLZFREI = 1332;
+  Klasse5(p, kOhneGrenze, 62856, 0.53, 0.259);  // MST5_6, UP5_6
+  p.SOLZFREI = 1332;  // MSOLZ
   return p;
 }
 

@@ -11,7 +11,7 @@ constexpr TTarifZweiZonen kTarif98 = {12336, 58644, 12312, 91.19, 2590,
 
 constexpr TParameter1995 Parameter1998() {
   TParameter1995 p = ParameterDMJahre(1998, UPTAB98);
-  Klasse5(p, kOhneGrenze, 63342, 0.53, 0.259);
+  Klasse5(p, kOhneGrenze, 63342, 0.53, 0.259);  // MST5_6, UP5_6
   return p;
 }
 

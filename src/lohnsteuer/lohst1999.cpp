@@ -22,7 +22,7 @@ namespace {
 
 constexpr TParameter1995 Parameter1999() {
   TParameter1995 p = ParameterDMJahre(1999, UPTAB99);
-  Klasse5(p, kOhneGrenze, 64476, 0.53, 0.239);
+  Klasse5(p, kOhneGrenze, 64476, 0.53, 0.239);  // MST5_6, UP5_6
   return p;
 }
 

@@ -12,9 +12,10 @@ constexpr TTarifZweiZonen kTarif01 = {14094, 18090, 14040, 387.89, 1990,
 
 constexpr TParameter1995 Parameter2001() {
   TParameter1995 p = ParameterDMJahre(2001, UPTAB01);
+  // UPMLST: X in the middle of its 54-DM step, from a taxable income of 54.
   p.ZVEMin = 54;
   p.XZuschlag = 27;
-  Klasse5(p, 17442, 53784, 0.485, 0.199);
+  Klasse5(p, 17442, 53784, 0.485, 0.199);  // MST5_6, UP5_6
   return p;
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 constexpr TParameter1995 Parameter2003() {
   TParameter1995 p = ParameterEuroJahre(2003, UPTAB02);
-  p.SoliAusEinstellungen = false;
+  p.SoliAusEinstellungen = false;  // MSOLZ, MSONST, MVMT: the rate of the year
   return p;
 }
 

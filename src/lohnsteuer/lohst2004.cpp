@@ -1,5 +1,10 @@
-// Wage tax 2004: no wage steps, a tariff without cuts inside the zones, the
-// single-parent relief EFA in class II and a table routine.
+// Wage tax 2004: no wage steps, a tariff of the shape of the later years,
+// the single-parent relief EFA in class II and a table routine.  Like 2005 it
+// converts the pay period with the same shifts, has the old-law amounts of
+// the provision allowance (the halved rest rounded half away from zero, the
+// result cut), classes V and VI with a lower threshold (45 % above, no
+// W3STKL5) and the table routine of 2005; the pension allowance and the age
+// relief, other payments and multi-year pay follow the years before.
 
 #include "lohnsteuer/lohst1995_2004.h"
 
@@ -17,15 +22,16 @@ constexpr TParameter1995 Parameter2004() {
   TParameter1995 p = ParameterEuroJahre(2004, nullptr);
   p.Gruppe = TGruppe1995::Jahr2004;
   p.Tarif = kTarif04;
-  p.ANP = 920;
+  p.ANP = 920;  // MZTABFB
   p.EFA = 1308;
+  // No wage steps (MRE4JL, MVSP, UPMLST).
   p.LohnStufe = 0;
   p.ZVEMin = 1;
   p.XStufe = 1;
   p.XZuschlag = 0;
-  Klasse5(p, 9228, 26072, 0.45, 0.16);
-  p.SoliAusEinstellungen = false;
-  p.SonstbZeitraumBis = 0;
+  Klasse5(p, 9228, 26072, 0.45, 0.16);  // MST5_6, UP5_6
+  p.SoliAusEinstellungen = false;  // MSOLZ, MSONST, MVMT: the rate of the year
+  p.SonstbZeitraumBis = 0;         // MSONST: always the yearly method
   return p;
 }
 
