@@ -44,7 +44,7 @@ double Dezimal15(double x) {
   if (x == 0.0 || !std::isfinite(x)) return x;
   if (std::fabs(x) < 1e15) {
     const double n = detail::NaechsteGanzzahl(x);
-    if (detail::LageZurGanzzahl(x, n) == detail::Lage::Ganz) return n;
+    if (detail::WirdGanzzahl(std::fabs(x - n), std::fabs(x))) return n;
   }
   return RundeUeberText(x);
 }

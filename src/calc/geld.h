@@ -18,23 +18,12 @@ double Dezimal15(double x);
 
 namespace detail {
 
-// Where x lies with respect to its nearest integer n after rounding to 15
-// significant digits.  Decided by comparing numbers: a value whose distance
-// to n is clearly above half a step of the 15-digit grid keeps its fraction,
-// one clearly below becomes n; only a narrow band between them (and numbers
-// of 10^15 and more) needs the exact decimal text.
-enum class Lage { Ganz, Bruch, Unklar };
-
-inline Lage LageZurGanzzahl(double x, double n) {
-  const double ax = x < 0 ? -x : x;
-  if (!(ax < 1e15)) return Lage::Unklar;  // also NaN and infinity
-  const double d = x > n ? x - n : n - x;
-  if (d == 0.0) return Lage::Ganz;
-  // Half a grid step lies between 5e-16 * ax and 5e-15 * ax.
-  if (d > ax * 1e-14) return Lage::Bruch;
-  if (d < ax * 5e-16) return Lage::Ganz;
-  return Lage::Unklar;
-}
+// The 15-digit grid around x (|x| < 1e15) has half a step between
+// 5e-16 * |x| and 5e-15 * |x|.  A distance d to the nearest integer n above
+// the upper bound keeps the fraction; one at or below the lower bound makes
+// x become n; only the band between needs the exact decimal text.
+inline bool BleibtBruch(double d, double ax) { return d > ax * 1e-14; }
+inline bool WirdGanzzahl(double d, double ax) { return d <= ax * 5e-16; }
 
 // Nearest integer of |x| < 1e15 (ties either way), without a library call.
 inline double NaechsteGanzzahl(double x) {
@@ -52,9 +41,8 @@ inline std::int64_t Abschneiden(double x) {
   if (ax < 1e15) {
     const double n = detail::NaechsteGanzzahl(x);
     const double d = x > n ? x - n : n - x;
-    // Half a step of the 15-digit grid lies between 5e-16 * ax and 5e-15 * ax.
-    if (d > ax * 1e-14) return static_cast<std::int64_t>(x);
-    if (d <= ax * 5e-16) return static_cast<std::int64_t>(n);
+    if (detail::BleibtBruch(d, ax)) return static_cast<std::int64_t>(x);
+    if (detail::WirdGanzzahl(d, ax)) return static_cast<std::int64_t>(n);
   }
   return detail::AbschneidenGenau(x);
 }
@@ -68,11 +56,11 @@ inline std::int64_t Aufrunden(double x) {
   if (ax < 1e15) {
     const double n = detail::NaechsteGanzzahl(x);
     const double d = x > n ? x - n : n - x;
-    if (d > ax * 1e-14) {
+    if (detail::BleibtBruch(d, ax)) {
       const auto t = static_cast<std::int64_t>(x);
       return x > 0 ? t + 1 : t - 1;
     }
-    if (d <= ax * 5e-16) return static_cast<std::int64_t>(n);
+    if (detail::WirdGanzzahl(d, ax)) return static_cast<std::int64_t>(n);
   }
   return detail::AufrundenGenau(x);
 }
