@@ -44,6 +44,12 @@ struct TLStVariablen {
   std::int64_t ENTSCH = 0;
   std::int64_t JRE4ENT = 0;
   std::int64_t SONSTENT = 0;
+  // inputs of the flowcharts from 2015 on (0 where a version lacks them)
+  double KVZ = 0.0;               // additional health contribution rate in percent
+  std::int64_t MBV = 0;           // tax-free equity participation (from 2022)
+  std::uint8_t PVA = 0;           // care-insurance child discounts (from 2024)
+  std::uint8_t ALV = 0;           // 1 = not in the unemployment insurance (2026)
+  std::int64_t PKPVAGZ = 0;       // employer subsidy to private insurance (2026)
 
   // --- outputs ---
   std::int64_t LSTLZZ = 0;
@@ -57,6 +63,14 @@ struct TLStVariablen {
   std::int64_t SOLZV = 0;
   std::int64_t BKV = 0;
   std::int64_t VKVSONST = 0;
+  // allowances used and taxable income above the basic allowance, for limiting
+  // the tax on pensions under double-taxation agreements (from 2016)
+  std::int64_t VFRB = 0;
+  std::int64_t VFRBS1 = 0;
+  std::int64_t VFRBS2 = 0;
+  std::int64_t WVFRB = 0;
+  std::int64_t WVFRBO = 0;
+  std::int64_t WVFRBM = 0;
 
   // Bounds of the wage bracket of the current wage, in cents of the pay period.
   std::int64_t TabStufeVon = 0;
