@@ -147,6 +147,15 @@ double PauschStProzentStandard(int /*jahr*/) { return 2.0; }
 
 // ---- calculation ------------------------------------------------------------
 
+TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, std::uint8_t lzz) {
+  if (GleitzoneFaktor(jahr) < 0) return {};
+  TBBGTabelle monat{};
+  monat[0] = {GleitzoneUntergrenze(jahr), GleitzoneUntergrenze(jahr)};
+  monat[1] = {GleitzoneObergrenze(jahr), GleitzoneObergrenze(jahr)};
+  const TBBGZeitraum z = BBGFuerZeitraum(monat, lzz, rgWest);
+  return {true, z[0], z[1]};
+}
+
 TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::uint8_t region) {
   const int r = region == rgOst ? rgOst : rgWest;
   TBBGZeitraum z{};

@@ -72,6 +72,17 @@ constexpr TBBGArt BBGFuerArt(TSVArt art) {
 // day Runden(m / 30), each rounded to cents.  An unknown LZZ counts as month.
 TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::uint8_t region);
 
+// Bounds of the sliding zone of a year converted to the pay period LZZ as the
+// ceilings are (BBGFuerZeitraum).  A wage w lies in the zone when
+// Untergrenze < w <= Obergrenze.  Vorhanden is false for a year without
+// sliding zone (both bounds then 0).
+struct TGleitzoneGrenzen {
+  bool Vorhanden = false;
+  std::int64_t Untergrenze = 0;
+  std::int64_t Obergrenze = 0;
+};
+TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, std::uint8_t lzz);
+
 // Class and reduced base of a wage in the sliding zone of a year.
 struct TGleitzoneBemessung {
   int Klasse = 1;               // -1 at or below the lower bound, 0 inside, 1 above
