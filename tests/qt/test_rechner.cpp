@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +17,7 @@
 #include "common/qt/edit_cs.h"
 #include "fenster_hilfen.h"
 #include "ui/anwendung.h"
+#include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/rechner.h"
 
 using lst::TEditCS;
@@ -369,6 +371,46 @@ class TestRechner : public QObject {
     boxen_->Texte.clear();
     QCOMPARE(Wert("ErgNettoLohn"), vorher);
     anw_->Kontext().LStJahr = 2013;
+  }
+
+  // Pictures of the window for a look by eye; only when LOHNSTEUER_BILDER
+  // names a folder.
+  void bilder() {
+    const QString ziel = qEnvironmentVariable("LOHNSTEUER_BILDER");
+    if (ziel.isEmpty()) QSKIP("LOHNSTEUER_BILDER not set");
+    auto speichern = [&](QWidget* w, const char* name) {
+      QApplication::processEvents();
+      QVERIFY(w->grab().save(ziel + "/" + QString::fromLatin1(name) + ".png"));
+    };
+    r_->resize(1000, 740);
+    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(r_->E_ZKF, QStringLiteral("1,5"));
+    Eintippen(r_->EZusBetrag, QStringLiteral("25"));
+    speichern(r_, "arbeitnehmer");
+    r_->Arbeitgeberanteil1->trigger();
+    speichern(r_, "arbeitgeber");
+    r_->Arbeitnehmeranteil1->trigger();
+    r_->CBGF->click();
+    r_->CBPauschSt->click();
+    speichern(r_, "minijob_rot");
+    Eintippen(r_->ELohn, QStringLiteral("400"));
+    r_->Arbeitgeberanteil1->trigger();
+    speichern(r_, "minijob_arbeitgeber");
+    r_->Arbeitnehmeranteil1->trigger();
+    r_->CBGF->click();
+    Eintippen(r_->ELohn, QStringLiteral("4321"));
+    r_->cbPriv->click();
+    Eintippen(r_->EPVWert, QStringLiteral("350"));
+    r_->findChild<QRadioButton*>(QStringLiteral("RGprivTyp_ja"))->click();
+    r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"))->click();
+    speichern(r_, "privat_ost");
+    anw_->BMG().show();
+    speichern(&anw_->BMG(), "bmg");
+    anw_->BMG().hide();
+    auto* info = r_->findChild<QDialog*>(QStringLiteral("AboutBox"));
+    info->show();
+    speichern(info, "info");
+    info->hide();
   }
 
   // One core, two faces: the window computes what the command line computes.

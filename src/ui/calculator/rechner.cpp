@@ -399,7 +399,7 @@ QWidget* TFRechner::SVPanelBauen() {
   EPauschSt->setText(QStringLiteral("2"));
   EPauschSt->setEnabled(false);
   EPauschSt->setAccessibleName(QStringLiteral("Pauschalsteuer [%]"));
-  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBGF, CBprivHH}) rechts->addWidget(c);
+  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBGF, CBprivHH}) rechts->addWidget(c, 0, Qt::AlignLeft);
   auto* pausch = new QHBoxLayout;
   pausch->addWidget(CBPauschSt);
   pausch->addWidget(EPauschSt);
@@ -646,8 +646,9 @@ void TFRechner::Warnen(QWidget* w, bool rot) {
   w->setProperty("warnung", rot);
   QPalette p = w->palette();
   if (rot) {
+    // Buttons paint their background with the button role.
     p.setColor(QPalette::Window, QColor(255, 0, 0));
-    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Button, QColor(255, 0, 0));
   } else {
     p = QApplication::palette(w);
   }
