@@ -273,6 +273,13 @@ class TestRechner : public QObject {
     QCOMPARE(D().SVEingabe.Saetze[lst::svPV].AN, 0.01525);
     QVERIFY(D().SVEingabe.PVS);
     QCOMPARE(D().Ergebnis.SV.AN(lst::svPV), 3050);
+    // Marginal employment has no care contribution to split.
+    r_->CBGF->click();
+    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("0"));
+    QCOMPARE(r_->EPVAGProz->text(), QStringLiteral("0"));
+    QCOMPARE(D().Ergebnis.SV.AG(lst::svPV), 0);
+    r_->CBGF->click();
+    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,525"));
     r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_West"))->click();
     QVERIFY(!r_->cbSachsen->isEnabled());
     QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,025"));

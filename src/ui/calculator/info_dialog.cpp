@@ -56,7 +56,7 @@ TFInfo::TFInfo(const QString& produkt, QWidget* eltern) : QDialog(eltern) {
   spalte->addWidget(verweis);
   spalte->addSpacing(8);
   spalte->addWidget(knoepfe);
-  setMinimumWidth(420);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 60);
 }
 
 }  // namespace lst

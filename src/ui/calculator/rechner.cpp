@@ -690,9 +690,10 @@ void TFRechner::SaetzeInEdits() {
     else
       e->clear();
   }
-  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled()) {
+  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() && zeile[svPV].AN > 0) {
     // In Saxony the employee bears half a point more of the care insurance and
-    // the employer as much less.
+    // the employer as much less (not where no care contribution is levied, as
+    // in marginal employment).
     const double pv = zeile[svPV].AN;
     EPVANProz->SetFraction(pv + 0.005);
     EPVAGProz->SetFraction(pv - 0.005);
