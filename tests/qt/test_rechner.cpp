@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -105,6 +106,23 @@ class TestRechner : public QObject {
     QCOMPARE(Wert("ErgLohnSt"), GeldText(D().Ergebnis.LSt.LSt));
     QCOMPARE(Wert("ErgKV"), GeldText(D().Ergebnis.SV.AN(lst::svKV)));
     QCOMPARE(Wert("ErgZusatz"), GeldText(0));
+    // Pasted or set text is not filtered; whatever it is, it reads as 0.
+    for (const QString& t : {QStringLiteral("1e999"), QStringLiteral("nan"), QStringLiteral("--5"),
+                             QStringLiteral("1,2,3"), QStringLiteral("-3000")}) {
+      r_->ELohn->setText(t);
+      QCOMPARE(D().LohnZeitraum.RE4, 0);
+      r_->cbKirchenSt->setEditText(t);
+      QCOMPARE(D().LStEingabe.KiStSatz, 0.0);
+    }
+    QApplication::clipboard()->setText(QStringLiteral("12a"));
+    r_->ELohn->clear();
+    r_->ELohn->setFocus();
+    QTest::keyClick(r_->ELohn, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("12a"));
+    QCOMPARE(D().LohnZeitraum.RE4, 0);
+    Eintippen(r_->ELohn, QStringLiteral("3000,5"));
+    r_->cbKirchenSt->setEditText(QStringLiteral("8"));
+
     // The caption of "Sonstiges" follows the text field at once.
     Eintippen(r_->EZusText, QStringLiteral("Miete"));
     QCOMPARE(r_->ErgText->text(), QStringLiteral("Miete"));
