@@ -32,7 +32,7 @@ TFInfo::TFInfo(const QString& produkt, QWidget* eltern) : QDialog(eltern) {
                           this);
   text->setObjectName(QStringLiteral("Comments"));
   text->setWordWrap(true);
-  auto* herausgeber = new QLabel(QStringLiteral("Herausgeber: das Lohnsteuer-Projekt"), this);
+  auto* herausgeber = new QLabel(QStringLiteral("Herausgeber: ") + Herausgeber(), this);
   herausgeber->setObjectName(QStringLiteral("Copyright"));
   auto* verweis = new QLabel(
       QStringLiteral("Programmablaufpläne: <a href=\"https://www.bundesfinanzministerium.de\">"

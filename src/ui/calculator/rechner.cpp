@@ -87,6 +87,7 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
   rollen->setWidget(zentrum);
   rollen->setWidgetResizable(true);
   rollen->setFrameShape(QFrame::NoFrame);
+  rollen->setFocusPolicy(Qt::NoFocus);
   setCentralWidget(rollen);
   MenueBauen();
 
