@@ -17,6 +17,15 @@ namespace {
 
 // Parameters of one year.  Amounts in cents (pfennigs up to 2001) per month,
 // rates in percent; -1 marks a contribution that is not levied.
+//
+// Sources of the figures that are easy to get wrong:
+// - 2002 pension and unemployment ceiling East 3.750 EUR a month (West
+//   4.500 EUR): Sozialversicherungs-Rechengroessenverordnung 2002.
+// - Limit of marginal employment (GF): 325 EUR in 2002 and up to March 2003,
+//   400 EUR from April 2003 (so also in 2012), 450 EUR from 1 January 2013:
+//   section 8 SGB IV in the version of the year.
+// - Employee top-up rate of marginal employment 2000: the full pension rate
+//   19,3 % less the employer's flat 12 % = 7,3 %.
 struct TSVJahr {
   int Jahr;
   // Ceilings; KV and PV are equal, as are RV and AV.
@@ -37,9 +46,9 @@ constexpr TSVJahr kJahre[] = {
     {1997, 532500, 615000, 710000, 820000, 52000, 61000, 6.85, 0.85, 10.15, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
     {1998, 525000, 630000, 700000, 840000, 52000, 62000, 6.85, 0.85, 10.15, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
     {1999, 540000, 637500, 720000, 850000, 53000, 63000, 6.85, 0.85, 10.15, 3.25, -1, -1, 0, 0, -1, 0, 0, -1},
-    {2000, 532500, 645000, 710000, 860000, 63000, 63000, 6.85, 0.85, 9.65, 3.25, -1, -1, 10, 12, 7.5, 0, 0, -1},
+    {2000, 532500, 645000, 710000, 860000, 63000, 63000, 6.85, 0.85, 9.65, 3.25, -1, -1, 10, 12, 7.3, 0, 0, -1},
     {2001, 652500, 652500, 730000, 870000, 63000, 63000, 6.6, 0.85, 9.55, 3.25, -1, -1, 10, 12, 7.1, 0, 0, -1},
-    {2002, 337500, 337500, 337500, 450000, 32500, 32500, 6.6, 0.85, 9.55, 3.25, -1, -1, 10, 12, 7.1, 0, 0, -1},
+    {2002, 337500, 337500, 375000, 450000, 32500, 32500, 6.6, 0.85, 9.55, 3.25, -1, -1, 10, 12, 7.1, 0, 0, -1},
     {2003, 345000, 345000, 425000, 510000, 32500, 32500, 6.85, 0.85, 9.75, 3.25, -1, -1, 10, 12, 7.5, 0, 0, -1},
     {2004, 348750, 348750, 435000, 515000, 40000, 40000, 7.45, 0.85, 9.75, 3.25, -1, -1, 11, 12, 7.5, 5, 5, 14.5},
     {2005, 352500, 352500, 440000, 520000, 40000, 40000, 7.45, 0.85, 9.75, 3.25, 0.9, 0.25, 11, 12, 7.5, 5, 5, 14.5},
@@ -49,8 +58,8 @@ constexpr TSVJahr kJahre[] = {
     {2009, 367500, 367500, 455000, 540000, 40000, 40000, 7.3, 0.975, 9.95, 1.4, 0.9, 0.25, 13, 15, 4.9, 5, 5, 14.9},
     {2010, 375000, 375000, 465000, 550000, 40000, 40000, 7.0, 0.975, 9.95, 1.4, 0.9, 0.25, 14, 15, 4.9, 5, 5, 14.9},
     {2011, 371250, 371250, 480000, 550000, 40000, 40000, 7.3, 0.975, 9.95, 1.5, 0.9, 0.25, 13, 15, 4.9, 5, 5, 14.9},
-    {2012, 382500, 382500, 480000, 560000, 32500, 32500, 7.3, 0.975, 9.8, 1.5, 0.9, 0.25, 13, 15, 4.6, 5, 5, 14.6},
-    {2013, 393750, 393750, 490000, 580000, 32500, 32500, 7.3, 1.025, 9.45, 1.5, 0.9, 0.25, 13, 15, 3.9, 5, 5, 13.9},
+    {2012, 382500, 382500, 480000, 560000, 40000, 40000, 7.3, 0.975, 9.8, 1.5, 0.9, 0.25, 13, 15, 4.6, 5, 5, 14.6},
+    {2013, 393750, 393750, 490000, 580000, 45000, 45000, 7.3, 1.025, 9.45, 1.5, 0.9, 0.25, 13, 15, 3.9, 5, 5, 13.9},
 };
 
 constexpr int kTabellenAnfang = 1995;
@@ -117,17 +126,24 @@ TSVSatzTabelle SVSaetzeStandard(int jahr) {
   return t;
 }
 
+// Section 163 (8) SGB VI: the top-up is paid on at least 155 EUR a month
+// (300 DM in 2000 and 2001), from 1 January 2013 on at least 175 EUR.
 std::int64_t AufstockungMindestBasis(int jahr) {
-  if (jahr >= 2002 && jahr <= kTabellenEnde) return 15500;
+  if (jahr == 2013) return 17500;
+  if (jahr >= 2002 && jahr <= 2012) return 15500;
   if (jahr >= 2000 && jahr <= 2001) return 30000;
   return -1;
 }
 
+// Section 163 (10) SGB VI: F is the flat rate of 25 % divided by the average
+// total contribution rate of the year, as published for each year: 2003
+// 0,5995 (41,7 %), 2004 and 2005 0,5952 (42,0 %), 2006 0,5967 (January to
+// June; the factor of July to December, 0,7160, does not fit a yearly table).
 double GleitzoneFaktor(int jahr) {
   switch (jahr) {
-    case 2003:
+    case 2003: return 0.5995;
     case 2004:
-    case 2005:
+    case 2005: return 0.5952;
     case 2006: return 0.5967;
     case 2007: return 0.7673;
     case 2008: return 0.7732;
@@ -147,101 +163,160 @@ double PauschStProzentStandard(int /*jahr*/) { return 2.0; }
 
 // ---- calculation ------------------------------------------------------------
 
+namespace {
+
+// No contribution leaves this bound, whatever rates and bases come in, so
+// that the sums and the net wage cannot overflow.
+constexpr std::int64_t kBeitragGrenze = 1'000'000'000'000'000;  // 10^15 cents
+
+std::int64_t Begrenzt(std::int64_t x) { return std::clamp(x, -kBeitragGrenze, kBeitragGrenze); }
+
+// Runden(basis * satz), bounded.
+std::int64_t Beitrag(std::int64_t basis, double satz) {
+  return Begrenzt(Runden(static_cast<double>(basis) * satz));
+}
+
+// A monthly amount converted to the pay period LZZ.
+std::int64_t MonatFuerZeitraum(std::int64_t m, std::uint8_t lzz) {
+  const double md = static_cast<double>(m);
+  switch (lzz) {
+    case 1: return Runden(md * 12);
+    case 3: return Runden(static_cast<double>(Runden(md / 30)) * 7);
+    case 4: return Runden(md / 30);
+    default: return m;
+  }
+}
+
+// The employee's share in the sliding zone: twice the share of the rate
+// `halb` on the reduced base g.Bemessung less the employer's share of the
+// actual (capped) base; when the employer pays nothing, the rate `voll` on
+// the reduced base.  For a kind whose employee and employer rates are equal,
+// halb = voll = the employee's rate, and the result is the whole contribution
+// on the reduced base less the employer's share.  May be negative.
+std::int64_t ZonenAnteil(const TGleitzoneBemessung& g, double satzAG, double halb, double voll,
+                         std::int64_t basis) {
+  const std::int64_t ag = satzAG >= 0 ? Beitrag(basis, satzAG) : 0;
+  if (ag <= 0) return Beitrag(g.Bemessung, voll);
+  return Begrenzt(2 * Beitrag(g.Bemessung, halb) - ag);
+}
+
+}  // namespace
+
 TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, std::uint8_t lzz) {
   if (GleitzoneFaktor(jahr) < 0) return {};
-  TBBGTabelle monat{};
-  monat[0] = {GleitzoneUntergrenze(jahr), GleitzoneUntergrenze(jahr)};
-  monat[1] = {GleitzoneObergrenze(jahr), GleitzoneObergrenze(jahr)};
-  const TBBGZeitraum z = BBGFuerZeitraum(monat, lzz, rgWest);
-  return {true, z[0], z[1]};
+  return {true, MonatFuerZeitraum(GleitzoneUntergrenze(jahr), lzz),
+          MonatFuerZeitraum(GleitzoneObergrenze(jahr), lzz)};
 }
 
 TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::uint8_t region) {
   const int r = region == rgOst ? rgOst : rgWest;
   TBBGZeitraum z{};
-  for (int i = 0; i < bbgAnzahl; ++i) {
-    const std::int64_t m = tabelle[i][r];
-    const double md = static_cast<double>(m);
-    switch (lzz) {
-      case 1: z[i] = Runden(md * 12); break;
-      case 3: z[i] = Runden(static_cast<double>(Runden(md / 30)) * 7); break;
-      case 4: z[i] = Runden(md / 30); break;
-      default: z[i] = m; break;
-    }
-  }
+  for (int i = 0; i < bbgAnzahl; ++i) z[i] = MonatFuerZeitraum(tabelle[i][r], lzz);
   return z;
 }
 
-TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt) {
-  const double f = GleitzoneFaktor(jahr);
-  const std::int64_t t = GleitzoneUntergrenze(jahr);
-  const std::int64_t u = GleitzoneObergrenze(jahr);
-  const double ae = static_cast<double>(entgelt);
-
+TGleitzoneBemessung GleitzoneBemessung(int jahr, std::uint8_t lzz, std::int64_t entgelt) {
   // Without a factor the year has no sliding zone: the reduction formula
   // would turn every low wage into a negative base and so the employee's
   // share into 0.  Such a wage is measured as any wage above the zone.
-  if (f < 0 || entgelt > u) return {1, entgelt};
-  if (entgelt <= t) return {-1, Runden(ae * f)};
+  const TGleitzoneGrenzen grenzen = GleitzoneGrenzenFuerZeitraum(jahr, lzz);
+  if (!grenzen.Vorhanden || entgelt > grenzen.Obergrenze) return {1, entgelt};
 
-  const double td = static_cast<double>(t);
-  const double ud = static_cast<double>(u);
+  // The formula is linear in the bounds and the wage, so the bounds of the
+  // pay period give the reduced base of that period directly.
+  const double f = GleitzoneFaktor(jahr);
+  const double ae = static_cast<double>(entgelt);
+  if (entgelt <= grenzen.Untergrenze) return {-1, Runden(ae * f)};
+  const double td = static_cast<double>(grenzen.Untergrenze);
+  const double ud = static_cast<double>(grenzen.Obergrenze);
   if (jahr < 2013) return {0, Runden(f * td + (2 - f) * (ae - td))};
   return {0, Runden(f * td + (ud / (ud - td) - td / (ud - td) * f) * (ae - td))};
 }
 
-bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satzAN,
-                     std::int64_t basis) {
-  const TGleitzoneBemessung g = GleitzoneBemessung(jahr, basis);
+TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt) {
+  return GleitzoneBemessung(jahr, 2, entgelt);
+}
+
+bool GleitzoneAnteil(int jahr, std::uint8_t lzz, std::int64_t& beitrag, double satzAG,
+                     double satzAN, std::int64_t basis) {
+  const TGleitzoneBemessung g = GleitzoneBemessung(jahr, lzz, basis);
   if (g.Klasse == 1) {
-    beitrag = satzAN >= 0 ? Runden(static_cast<double>(basis) * satzAN) : 0;
+    beitrag = satzAN >= 0 ? Beitrag(basis, satzAN) : 0;
     return false;
   }
   beitrag = 0;
   if (satzAN < 0) return true;
-  const std::int64_t ag = satzAG >= 0 ? Runden(satzAG * static_cast<double>(basis)) : 0;
-  const std::int64_t anteil = Runden(satzAN * static_cast<double>(g.Bemessung));
-  const std::int64_t an = ag > 0 ? 2 * anteil - ag : anteil;
+  const std::int64_t an = ZonenAnteil(g, satzAG, satzAN, satzAN, basis);
   if (an < 0) return false;
   beitrag = an;
   return true;
+}
+
+bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satzAN,
+                     std::int64_t basis) {
+  return GleitzoneAnteil(jahr, 2, beitrag, satzAG, satzAN, basis);
 }
 
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis) {
   ergebnis = TSVErgebnis{};
   k.LStJahr = static_cast<std::int16_t>(jahr);
+  const std::uint8_t lzz = zeitraum.LZZ;
 
-  const TBBGZeitraum grenze = BBGFuerZeitraum(k.BBGTabelle, zeitraum.LZZ, sv.Region);
+  const TBBGZeitraum grenze = BBGFuerZeitraum(k.BBGTabelle, lzz, sv.Region);
   TBBGZeitraum basis{};
   for (int i = 0; i < bbgAnzahl; ++i) basis[i] = std::min(grenze[i], zeitraum.RE4);
 
   for (int art = 0; art < svAnzahl; ++art) {
     const TSatzPaar& satz = sv.Saetze[art];
     const std::int64_t b = basis[BBGFuerArt(static_cast<TSVArt>(art))];
-    const double bd = static_cast<double>(b);
 
     if (satz.AN >= 0) {
       if (sv.Gleitzone && !(art == svRV && sv.RVVerzicht)) {
-        GleitzoneAnteil(jahr, ergebnis.AN(art), satz.AG, satz.AN, b);
+        GleitzoneAnteil(jahr, lzz, ergebnis.AN(art), satz.AG, satz.AN, b);
       } else {
-        ergebnis.AN(art) = Runden(bd * satz.AN);
+        ergebnis.AN(art) = Beitrag(b, satz.AN);
       }
     }
-    if (satz.AG >= 0) ergebnis.AG(art) = Runden(bd * satz.AG);
+    if (satz.AG >= 0) ergebnis.AG(art) = Beitrag(b, satz.AG);
+  }
+
+  // The employee-only surcharges of health and care insurance are paid
+  // together with the employee's share and rounded once with it: the
+  // surcharge entry is the combined share less the share without the
+  // surcharge, so that the share line keeps its meaning and the sum is the
+  // amount of the pay slip.
+  for (const auto& [zuschlag, grund] : {std::pair{svKV2, svKV}, std::pair{svPV2, svPV}}) {
+    const double s = sv.Saetze[zuschlag].AN;
+    if (!(s > 0)) continue;
+    const TSatzPaar& satz = sv.Saetze[grund];
+    const double an = std::max(satz.AN, 0.0);
+    const std::int64_t b = basis[BBGFuerArt(grund)];
+    std::int64_t gesamt = Beitrag(b, an + s);
+    if (sv.Gleitzone) {
+      // In the zone: 2 x Runden(reduced base x (AG + AN + surcharge) / 2)
+      // less the employer's share, with the employee's rate standing for
+      // the employer's as in the share line.
+      const TGleitzoneBemessung g = GleitzoneBemessung(jahr, lzz, b);
+      if (g.Klasse != 1) gesamt = std::max<std::int64_t>(ZonenAnteil(g, satz.AG, (an + an + s) / 2, an + s, b), 0);
+    }
+    ergebnis.AN(zuschlag) = std::max<std::int64_t>(gesamt - ergebnis.AN(grund), 0);
   }
 
   // Pension top-up of marginal employment: the employee makes up the
   // employer's flat rate to the full pension rate, on at least the minimum
-  // base.  An employer rate that is not levied counts as 0 here, so that the
-  // employee's share cannot turn negative.
+  // base of the pay period.  An employer rate that is not levied counts as 0
+  // here, so that the employee's share cannot turn negative.  The top-up
+  // entry shows what the employee pays for it, and nothing without top-up.
   const std::int64_t mindestBasis = AufstockungMindestBasis(jahr);
   const double rvAG = sv.Saetze[svRV].AG;
   const double aufAN = sv.Saetze[svRVAuf].AN;
+  ergebnis.AN(svRVAuf) = 0;
+  ergebnis.AG(svRVAuf) = 0;
   if (sv.Aufstockung && mindestBasis >= 0 && aufAN >= 0) {
-    const std::int64_t b = std::max(basis[bbgRV], mindestBasis);
-    ergebnis.AN(svRV) =
-        Runden(static_cast<double>(b) * (std::max(rvAG, 0.0) + aufAN)) - ergebnis.AG(svRV);
+    const std::int64_t b = std::max(basis[bbgRV], MonatFuerZeitraum(mindestBasis, lzz));
+    ergebnis.AN(svRV) = Begrenzt(Beitrag(b, std::max(rvAG, 0.0) + aufAN) - ergebnis.AG(svRV));
+    ergebnis.AN(svRVAuf) = ergebnis.AN(svRV);
   }
 
   // Private health insurance: no statutory health or care contributions; the

@@ -49,7 +49,8 @@ using TBBGZeitraum = std::array<std::int64_t, bbgAnzahl>;
 TBBGTabelle BBGStandard(int jahr);
 // Default rates of a year (fractions; -0.01 where not levied).
 TSVSatzTabelle SVSaetzeStandard(int jahr);
-// Minimum base of the pension top-up in cents; -1 for a year without top-up.
+// Minimum base of the pension top-up in cents per month; -1 for a year
+// without top-up.  Converted to the pay period like the ceilings.
 std::int64_t AufstockungMindestBasis(int jahr);
 // Sliding-zone factor F; -1 for a year without sliding zone.
 double GleitzoneFaktor(int jahr);
@@ -88,20 +89,31 @@ struct TGleitzoneBemessung {
   int Klasse = 1;               // -1 at or below the lower bound, 0 inside, 1 above
   std::int64_t Bemessung = 0;   // reduced base in cents
 };
-// The bounds are monthly amounts; the wage is taken as it is passed.
-// A year without sliding zone (factor -1) puts every wage into class 1 with
-// the unreduced base: its formula would give a negative base.
+// The wage is one of the pay period LZZ and is measured against the bounds of
+// that period (GleitzoneGrenzenFuerZeitraum); the reduced base is one of the
+// same period.  A year without sliding zone (factor -1) puts every wage into
+// class 1 with the unreduced base: its formula would give a negative base.
+TGleitzoneBemessung GleitzoneBemessung(int jahr, std::uint8_t lzz, std::int64_t entgelt);
+// The same for a monthly wage.
 TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt);
 
 // The employee's share of one contribution kind in the sliding zone, from the
-// kind's rates and its (capped) base.  Returns true when the reduced share
-// applies, false when the base lies above the zone or the reduced share would
-// be negative (it is then 0).
+// kind's rates and its (capped) base of the pay period LZZ.  Returns true when
+// the reduced share applies, false when the base lies above the zone or the
+// reduced share would be negative (it is then 0).
+bool GleitzoneAnteil(int jahr, std::uint8_t lzz, std::int64_t& beitrag, double satzAG,
+                     double satzAN, std::int64_t basis);
+// The same for a monthly base.
 bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satzAN,
                      std::int64_t basis);
 
 // All contributions of one pay period.  Sets k.LStJahr to jahr and measures
 // against the ceilings k.BBGTabelle; the rates come from sv.Saetze.
+// The employee-only surcharges KV2 and PV2 are rounded together with the
+// employee's KV or PV share; their entries are the combined share less the
+// share without surcharge.  The top-up entries (RVAuf) are 0 without
+// Aufstockung; with it the RVAuf employee entry repeats the employee's
+// pension share, which is then the whole top-up.  No entry leaves +-10^15.
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis);
 
