@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -82,4 +83,30 @@ TEST(CliSV, GleitzoneImJahr) {
   EXPECT_NEAR(Wert(jahr, "SVSummeAN"), 12 * Wert(monat, "SVSummeAN"), 48);
   EXPECT_LT(Wert(jahr, "SVSummeAN"), Wert(ohne, "SVSummeAN"));
   EXPECT_EQ(Wert(jahr, "SVSummeAG"), Wert(ohne, "SVSummeAG"));
+}
+
+TEST(CliSV, BeschaedigteEinstellungenWerdenGenanntUndErsetzt) {
+  namespace fs = std::filesystem;
+  const fs::path datei = fs::path(::testing::TempDir()) / ("cli_sv_" + std::to_string(std::random_device{}()) + ".ini");
+  std::ofstream(datei) << "[SV2013]\nNVPVAN=1e300\nNVKVAN=7,3\n[LSt2013]\nSoli=-5,5\n[BMG2013]\nKVWest=0\n";
+  const std::string optionen = " --einstellungsdatei " + datei.string() + " --json";
+  const Lauf l = Starte("berechnen --brutto 3000" + optionen);
+  const Lauf vorgabe = Starte("berechnen --brutto 3000 --json");
+  fs::remove(datei);
+  ASSERT_EQ(l.Status, 0) << l.Ausgabe << l.Fehler;
+  // The calculation goes on with the defaults: the same figures as without file.
+  EXPECT_EQ(l.Ausgabe, vorgabe.Ausgabe);
+  EXPECT_GT(Wert(l, "Netto"), 0);
+  // One German line per ignored key, naming file, section and key.
+  std::istringstream zeilen(l.Fehler);
+  std::vector<std::string> gelesen;
+  for (std::string z; std::getline(zeilen, z);) gelesen.push_back(z);
+  ASSERT_EQ(gelesen.size(), 3u) << l.Fehler;
+  for (const char* teil : {"[SV2013] NVPVAN=1e300", "[LSt2013] Soli=-5,5", "[BMG2013] KVWest=0"}) {
+    bool da = false;
+    for (const std::string& z : gelesen)
+      da |= z.find(teil) != std::string::npos && z.find(datei.string()) != std::string::npos &&
+            z.find("wird nicht verwendet") != std::string::npos;
+    EXPECT_TRUE(da) << teil << "\n" << l.Fehler;
+  }
 }

@@ -365,18 +365,28 @@ TEST_F(SVEinstellungen, OhneDateiGeltenDieVorgaben) {
 
 TEST_F(SVEinstellungen, GrenzenHinUndZurueck) {
   const std::string anfang = "; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\nKVWest=1\n";
-  Schreiben(anfang + "[BMG2012]\nKVWest=2\n");
+  Schreiben(anfang + "[BMG2012]\nKVWest=200000\n");
   TNewIniFile ini = Ini();
   TBBGTabelle t = BBGStandard(2013);
   t[bbgKV][rgWest] = t[bbgPV][rgWest] = 400000;
-  t[bbgGF][rgOst] = 0;  // an emptied field of the ceilings dialog
+  t[bbgGF][rgOst] = 100;  // the smallest ceiling: 1,00 a month
   ASSERT_TRUE(BBGSpeichern(ini, 2013, t));
   EXPECT_EQ(BBGLaden(ini, 2013), t);
   EXPECT_TRUE(Enthaelt("KVWest=400000\n"));
-  EXPECT_TRUE(Enthaelt("GFOst=0\n"));
+  EXPECT_TRUE(Enthaelt("GFOst=100\n"));
   EXPECT_EQ(Text().rfind("; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\n", 0), 0u);
-  EXPECT_EQ(BBGLaden(ini, 2012)[bbgKV][rgWest], 2);
+  EXPECT_EQ(BBGLaden(ini, 2012)[bbgKV][rgWest], 200000);
   EXPECT_EQ(BBGLaden(ini, 2012)[bbgRV][rgWest], 560000);
+
+  // A ceiling that would not read back (an emptied field of the ceilings
+  // dialog, 10 million and more) is refused and nothing is written.
+  const std::string vorher = Text();
+  for (std::int64_t falsch : {std::int64_t{0}, std::int64_t{99}, std::int64_t{1000000000}}) {
+    TBBGTabelle u = t;
+    u[bbgGF][rgOst] = falsch;
+    EXPECT_FALSE(BBGSpeichern(ini, 2013, u)) << falsch;
+  }
+  EXPECT_EQ(Text(), vorher);
 }
 
 TEST_F(SVEinstellungen, BeschaedigteGrenzenGebenDieVorgabe) {
@@ -460,4 +470,98 @@ TEST_F(SVEinstellungen, KontextLaedtDasEingestellteJahr) {
   EXPECT_EQ(k.SVSatzTabelle[beGF][svRVAuf].AN, 4.6 / 100);
   EXPECT_DOUBLE_EQ(k.SoliGeladen, 5);
   EXPECT_DOUBLE_EQ(k.PauschSatz, 0.022);
+}
+
+TEST_F(SVEinstellungen, WerteAusserhalbDesBereichsGebenDieVorgabeUndWerdenGemeldet) {
+  Schreiben(
+      "[SV2013]\nNVPVAN=1e300\nNVKVAN=100\nNVKVAG=100,5\nNVRVAN=-1\nNVRVAufAN=-1\nGFRVAufAN=-0,5\n"
+      "NVAVAN=zwei\nNVAVAG=\nNVPV2AN=0\n"
+      "[LSt2013]\nSoli=-5,5\nPauschSt=150\n"
+      "[BMG2013]\nKVOst=99\nKVWest=100\nRVOst=999999999\nRVWest=1000000000\nAVOst=4000,50\n");
+  TEinstellungsBericht bericht;
+  const TIniAbbild abbild = Ini().Abbild();
+  SVSaetzeLaden(abbild, 2013, saetze_, pausch_, soli_, &bericht);
+  const TBBGTabelle grenzen = BBGLaden(abbild, 2013, &bericht);
+
+  const TSVSatzTabelle standard = SVSaetzeStandard(2013);
+  EXPECT_EQ(saetze_[beNV][svPV].AN, standard[beNV][svPV].AN);
+  EXPECT_EQ(saetze_[beNV][svKV].AN, 1.0);          // 100 % is still a rate
+  EXPECT_EQ(saetze_[beNV][svKV].AG, standard[beNV][svKV].AG);
+  EXPECT_EQ(saetze_[beNV][svRV].AN, standard[beNV][svRV].AN);  // -1 only where not levied
+  EXPECT_EQ(saetze_[beNV][svRVAuf].AN, kNicht);
+  EXPECT_EQ(saetze_[beGF][svRVAuf].AN, standard[beGF][svRVAuf].AN);
+  EXPECT_EQ(saetze_[beNV][svAV].AN, standard[beNV][svAV].AN);
+  EXPECT_EQ(saetze_[beNV][svPV2].AN, 0);
+  EXPECT_DOUBLE_EQ(soli_, 5.5);
+  EXPECT_DOUBLE_EQ(pausch_, 0.02);
+  EXPECT_EQ(grenzen[bbgKV][rgOst], 393750);
+  EXPECT_EQ(grenzen[bbgKV][rgWest], 100);
+  EXPECT_EQ(grenzen[bbgRV][rgOst], 999999999);
+  EXPECT_EQ(grenzen[bbgRV][rgWest], 580000);
+  EXPECT_EQ(grenzen[bbgAV][rgOst], 490000);
+
+  // One entry per ignored key, in the order read.
+  std::vector<std::string> schluessel;
+  for (const TIgnorierterWert& w : bericht) {
+    schluessel.push_back(w.Abschnitt + "/" + w.Schluessel);
+    EXPECT_EQ(w.Datei, datei_.string());
+    EXPECT_NE(w.Meldung.find(datei_.string()), std::string::npos) << w.Meldung;
+    EXPECT_NE(w.Meldung.find("[" + w.Abschnitt + "] " + w.Schluessel + "="), std::string::npos) << w.Meldung;
+    EXPECT_NE(w.Meldung.find("Vorgabewert"), std::string::npos) << w.Meldung;
+  }
+  EXPECT_EQ(schluessel, (std::vector<std::string>{"SV2013/NVKVAG", "SV2013/NVPVAN", "SV2013/NVRVAN",
+                                                   "SV2013/NVAVAN", "SV2013/NVAVAG", "SV2013/GFRVAufAN",
+                                                   "LSt2013/Soli", "LSt2013/PauschSt", "BMG2013/KVOst",
+                                                   "BMG2013/RVWest", "BMG2013/AVOst"}));
+  EXPECT_NE(bericht[1].Meldung.find("NVPVAN=1e300 wird nicht verwendet (kein Beitragssatz von 0 bis "
+                                    "100 Prozent); es gilt der Vorgabewert 1,025 %."),
+            std::string::npos)
+      << bericht[1].Meldung;
+
+  // The loaders without report read the same values.
+  TSVSatzTabelle ohne{};
+  double p = 0, s = 0;
+  SVSaetzeLaden(Ini(), 2013, ohne, p, s);
+  ErwarteGleich(ohne, saetze_);
+  EXPECT_EQ(BBGLaden(Ini(), 2013), grenzen);
+}
+
+TEST_F(SVEinstellungen, UnsinnigeSaetzeWerdenNichtGespeichert) {
+  TNewIniFile ini = Ini();
+  TSVSatzTabelle t = SVSaetzeStandard(2013);
+  t[beNV][svKV].AN = 1.5;  // 150 %
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, t, 0.02));
+  t = SVSaetzeStandard(2013);
+  t[beNV][svKV].AG = -0.01;  // not levied, where the year levies it
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, t, 0.02));
+  EXPECT_FALSE(fs::exists(datei_));
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, SVSaetzeStandard(2013), 1.5));
+  EXPECT_FALSE(Enthaelt("PauschSt"));
+}
+
+// Whatever rates come in, no contribution and no sum leaves +-10^15 cents.
+TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
+  TSVEingabe sv = Eingabe(2013, beNV);
+  for (auto& p : sv.Saetze) p = {1e300, 1e300};
+  for (bool zone : {false, true}) {
+    sv.Gleitzone = zone;
+    const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
+    for (std::int64_t b : e.Betrag) {
+      EXPECT_LE(b, 16 * 1'000'000'000'000'000);
+      EXPECT_GE(b, -16 * 1'000'000'000'000'000);
+    }
+  }
+}
+
+TEST_F(SVEinstellungen, KontextLaedtAusEinemAbbild) {
+  Schreiben("[BMG2013]\nGFWest=40000\n[SV2013]\nNVAVAN=1,6\n");
+  const TIniAbbild abbild = Ini().Abbild();
+  // The file changes after the image was taken: the context gets the old version whole.
+  Schreiben("[BMG2013]\nGFWest=30000\n[SV2013]\nNVAVAN=1,7\n");
+  TRechenKontext k;
+  TEinstellungsBericht bericht;
+  SVEinstellungenLaden(k, abbild, &bericht);
+  EXPECT_EQ(k.BBGTabelle[bbgGF][rgWest], 40000);
+  EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
+  EXPECT_TRUE(bericht.empty());
 }

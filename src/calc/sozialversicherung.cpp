@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -364,31 +365,81 @@ std::string ProzentText(double anteil) { return TNewIniFile::FloatAlsText(Dezima
 
 }  // namespace
 
-TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr) {
+namespace {
+
+// Ranges of stored values; anything outside counts as damaged.
+constexpr std::int64_t kGrenzeMin = 100;        // 1,00 a month
+constexpr std::int64_t kGrenzeMax = 999999999;  // 9.999.999,99 a month
+constexpr double kSatzMax = 100;                // percent
+constexpr double kSoliMax = 10;                 // percent
+constexpr double kPauschMax = 100;              // percent
+
+bool GrenzeGueltig(std::int64_t cent) { return cent >= kGrenzeMin && cent <= kGrenzeMax; }
+
+// A contribution rate in percent: 0 to 100, or -1 (not levied) where the
+// year's default is not levied either.
+bool SatzGueltig(double prozent, double vorgabeAnteil) {
+  if (prozent >= 0 && prozent <= kSatzMax) return true;
+  return prozent == -1 && vorgabeAnteil < 0;
+}
+
+std::string ProzentVorgabe(double prozent) { return TNewIniFile::FloatAlsText(Dezimal15(prozent)); }
+
+// Reads a percentage; a missing key gives nothing, a damaged value is
+// reported and gives nothing too.
+std::optional<double> ProzentLesen(const TIniAbbild& ini, const std::string& abschnitt,
+                                   const std::string& schluessel, bool (*gueltig)(double, double),
+                                   double vorgabeAnteil, const char* grund,
+                                   TEinstellungsBericht* bericht) {
+  const auto text = ini.Wert(abschnitt, schluessel);
+  if (!text) return std::nullopt;
+  double prozent = 0;
+  if (TNewIniFile::TextAlsFloat(*text, prozent) && gueltig(prozent, vorgabeAnteil)) return prozent;
+  IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text, grund,
+                  ProzentVorgabe(vorgabeAnteil * 100) + " %");
+  return std::nullopt;
+}
+
+}  // namespace
+
+TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {
   const std::string abschnitt = Abschnitt("BMG", jahr);
   TBBGTabelle t = BBGStandard(jahr);
   for (int art = 0; art < bbgAnzahl; ++art) {
     for (int r : {rgOst, rgWest}) {
-      const std::int64_t wert = ini.ReadInteger(abschnitt, BBGSchluessel(art, r), t[art][r]);
-      if (wert >= 0) t[art][r] = wert;
+      const std::string schluessel = BBGSchluessel(art, r);
+      const auto text = ini.Wert(abschnitt, schluessel);
+      if (!text) continue;
+      std::int64_t wert = 0;
+      if (TNewIniFile::TextAlsInteger(*text, wert) && GrenzeGueltig(wert)) {
+        t[art][r] = wert;
+      } else {
+        const char* einheit = jahr < 2002 ? " Pfennig" : " Cent";
+        IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text,
+                        std::string("keine Bemessungsgrenze von 100 bis 999999999") + einheit +
+                            " im Monat",
+                        std::to_string(t[art][r]) + einheit);
+      }
     }
   }
   return t;
 }
 
+TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr) { return BBGLaden(ini.Abbild(), jahr); }
+
 bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle) {
   std::vector<std::pair<std::string, std::string>> werte;
   for (int art = 0; art < bbgAnzahl; ++art) {
     for (int r : {rgOst, rgWest}) {
-      if (tabelle[art][r] < 0) return false;
+      if (!GrenzeGueltig(tabelle[art][r])) return false;
       werte.emplace_back(BBGSchluessel(art, r), std::to_string(tabelle[art][r]));
     }
   }
   return ini.WriteStrings(Abschnitt("BMG", jahr), werte);
 }
 
-void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
-                   double& soliProzent) {
+void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent, TEinstellungsBericht* bericht) {
   const std::string abschnitt = Abschnitt("SV", jahr);
   const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
   for (int typ = 0; typ < beAnzahl; ++typ) {
@@ -396,41 +447,63 @@ void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, dou
       // A missing key keeps the default fraction as it is; a stored value
       // goes through the same division as the defaults.
       auto lesen = [&](bool an, double vorgabe) {
-        double prozent = 0;
-        const std::string text = ini.ReadString(abschnitt, SatzSchluessel(typ, art, an), "");
-        if (!TNewIniFile::TextAlsFloat(text, prozent)) return vorgabe;
-        return prozent / 100;
+        const auto prozent = ProzentLesen(
+            ini, abschnitt, SatzSchluessel(typ, art, an), SatzGueltig, vorgabe,
+            vorgabe < 0 ? "kein Beitragssatz von 0 bis 100 Prozent oder -1 für nicht erhoben"
+                        : "kein Beitragssatz von 0 bis 100 Prozent",
+            bericht);
+        return prozent ? *prozent / 100 : vorgabe;
       };
       saetze[typ][art].AN = lesen(true, standard[typ][art].AN);
       saetze[typ][art].AG = lesen(false, standard[typ][art].AG);
     }
   }
   const std::string lst = Abschnitt("LSt", jahr);
-  soliProzent = ini.ReadFloat(lst, "Soli", SoliSatz(jahr));
-  pauschSatz = ini.ReadFloat(lst, "PauschSt", PauschStProzentStandard(jahr)) / 100;
+  const double soliVorgabe = SoliSatz(jahr);
+  const auto soli = ProzentLesen(
+      ini, lst, "Soli", [](double p, double) { return p >= 0 && p <= kSoliMax; },
+      soliVorgabe / 100, "kein Zuschlagssatz von 0 bis 10 Prozent", bericht);
+  soliProzent = soli.value_or(soliVorgabe);
+  const double pauschVorgabe = PauschStProzentStandard(jahr);
+  const auto pausch = ProzentLesen(
+      ini, lst, "PauschSt", [](double p, double) { return p >= 0 && p <= kPauschMax; },
+      pauschVorgabe / 100, "kein Pauschsteuersatz von 0 bis 100 Prozent", bericht);
+  pauschSatz = pausch.value_or(pauschVorgabe) / 100;
+}
+
+void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent) {
+  SVSaetzeLaden(ini.Abbild(), jahr, saetze, pauschSatz, soliProzent);
 }
 
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
                        double pauschSatz) {
+  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
   std::vector<std::pair<std::string, std::string>> werte;
   for (int typ = 0; typ < beAnzahl; ++typ) {
     for (int art = 0; art < svAnzahl; ++art) {
       const TSatzPaar& p = saetze[typ][art];
-      if (!std::isfinite(p.AN) || !std::isfinite(p.AG)) return false;
+      // What would not read back as written is refused.
+      if (!SatzGueltig(Dezimal15(p.AN * 100), standard[typ][art].AN) ||
+          !SatzGueltig(Dezimal15(p.AG * 100), standard[typ][art].AG))
+        return false;
       werte.emplace_back(SatzSchluessel(typ, art, true), ProzentText(p.AN));
       werte.emplace_back(SatzSchluessel(typ, art, false), ProzentText(p.AG));
     }
   }
   if (!ini.WriteStrings(Abschnitt("SV", jahr), werte)) return false;
-  if (pauschSatz >= 0 && std::isfinite(pauschSatz)) {
-    return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
-  }
-  return true;
+  if (!(pauschSatz >= 0)) return true;
+  if (Dezimal15(pauschSatz * 100) > kPauschMax) return false;
+  return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
+}
+
+void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
+  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen, bericht);
+  k.BBGTabelle = BBGLaden(ini, k.LStJahr, bericht);
 }
 
 void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
-  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen);
-  k.BBGTabelle = BBGLaden(ini, k.LStJahr);
+  SVEinstellungenLaden(k, ini.Abbild());
 }
 
 }  // namespace lst

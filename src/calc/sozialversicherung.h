@@ -13,11 +13,11 @@
 #include <cstdint>
 
 #include "calc/datensaetze.h"
+#include "common/ini_datei.h"
 
 namespace lst {
 
 struct TRechenKontext;
-class TNewIniFile;
 
 // The five contribution ceilings, in this order.  GF is the limit of marginal
 // employment; the pension top-up uses it as its ceiling.
@@ -124,29 +124,38 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
 // month.  Rates live in the section "SV" + year under the keys type + kind +
 // share ("NVKVAN", "GFRVAG", "HHRVAufAN", ...), in percent.  The section
 // "LSt" + year holds the solidarity-surcharge percentage "Soli" and the
-// employer's flat-rate percentage "PauschSt".  Missing keys and values that
-// do not convert give the year's defaults.
+// employer's flat-rate percentage "PauschSt".  Missing keys give the year's
+// defaults; so do damaged values: text that is no number, and numbers out of
+// range (ceilings 100 to 999999999 cents; rates 0 to 100 percent, or -1 where
+// the year's default is -1 as well; "Soli" 0 to 10; "PauschSt" 0 to 100).
+// The loaders that take a report add one entry per damaged value to it.
+// The loaders that take a TNewIniFile read and parse the file once; to read
+// several things of one consistent version, take one TIniAbbild and pass it.
 
-// The ceilings of a year.  A negative stored ceiling counts as damaged and
-// gives the default.
+TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
 TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr);
 // Writes the ten ceilings of a year in one go.  False when the file could
-// not be written or a ceiling is negative; the file is then unchanged.
+// not be written or a ceiling is out of range; the file is then unchanged.
 bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle);
 
 // The rates of a year (fractions), the flat-rate tax (fraction) and the
 // solidarity-surcharge percentage (as stored).
+void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent, TEinstellungsBericht* bericht = nullptr);
 void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
                    double& soliProzent);
 // Writes the 42 rates of a year in percent in one go, then "PauschSt" when
-// pauschSatz is >= 0.  "Soli" is never written.  False when a rate is not a
-// finite number (nothing is written) or a write failed (when only the second
-// failed, the rates are stored and "PauschSt" keeps its old value).
+// pauschSatz is >= 0.  "Soli" is never written.  False when a rate would not
+// read back (not a finite number or out of range; nothing is written), when
+// pauschSatz is above 100 % (it is not written) or a write failed (when only
+// the second failed, the rates are stored and "PauschSt" keeps its old value).
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
                        double pauschSatz);
 
 // Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
 // into the context.
+void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini,
+                          TEinstellungsBericht* bericht = nullptr);
 void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini);
 
 }  // namespace lst
