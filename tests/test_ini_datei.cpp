@@ -441,3 +441,27 @@ TEST_F(IniDatei, GleichzeitigeSchreiberVerlierenNichts) {
   EXPECT_TRUE(fehlt.EraseSection("A"));
   EXPECT_FALSE(fs::exists(ordner_ / "fehlt.ini"));
 }
+
+// The image and the single reads must agree on any text, however odd.
+TEST_F(IniDatei, AbbildUndEinzelnesLesenStimmenUeberein) {
+  std::mt19937 zufall(7);
+  const std::string_view teile[] = {"[", "]", "=", ";", " ", "\t", "\r", "\n", "\n", "a", "A",
+                                    "b",  "k", "\xEF\xBB\xBF", std::string_view("\0", 1), "[a]\n",
+                                    "[ b ]\n", "k=1\n", "A = 2\n"};
+  const std::string namen[] = {"a", "A", "b", " b ", "k", "", "a]", "[a"};
+  for (int runde = 0; runde < 150; ++runde) {
+    std::string text;
+    const int laenge = static_cast<int>(zufall() % 60);
+    for (int i = 0; i < laenge; ++i) text += teile[zufall() % std::size(teile)];
+    DateiSchreiben(datei_, text);
+    const auto ini = TNewIniFile::AusPfad(datei_);
+    const TIniAbbild abbild = ini.Abbild();
+    for (const std::string& abschnitt : namen)
+      for (const std::string& schluessel : namen) {
+        ASSERT_EQ(abbild.ReadString(abschnitt, schluessel, "?"), ini.ReadString(abschnitt, schluessel, "?"))
+            << testing::PrintToString(text) << " [" << abschnitt << "] " << schluessel;
+        ASSERT_EQ(abbild.SectionExists(abschnitt), ini.SectionExists(abschnitt))
+            << testing::PrintToString(text) << " [" << abschnitt << "]";
+      }
+  }
+}
