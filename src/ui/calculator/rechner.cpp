@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -937,6 +938,8 @@ void TFRechner::showEvent(QShowEvent* ereignis) {
   ELohn->setFocus();
   rechnenAktiv_ = true;
   Rechnen();
+  if (!einstellungsWarnungen_.isEmpty())
+    QTimer::singleShot(0, this, [this] { EinstellungsWarnungenZeigen(); });
 }
 
 void TFRechner::closeEvent(QCloseEvent* ereignis) {
