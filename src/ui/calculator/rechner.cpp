@@ -116,7 +116,15 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
   RestorePlacement(this, namen_.Einstellungen, kPlatzPosition);
 }
 
-TFRechner::~TFRechner() = default;
+TFRechner::~TFRechner() {
+  // The windows that follow the calculation are children and go after this
+  // object's members: they must not report back any more.
+  for (auto it = anzeigen_.cbegin(); it != anzeigen_.cend(); ++it) {
+    it.key()->removeEventFilter(this);
+    disconnect(it.key(), nullptr, this, nullptr);
+  }
+  anzeigen_.clear();
+}
 
 // ---- building ------------------------------------------------------------------
 
