@@ -5,6 +5,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
+#include "calc/jahresregeln.h"
 #include "common/ini_datei.h"
 #include "common/zahlen.h"
 
@@ -243,7 +244,12 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   }
   if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
   if (e.LZZ != 1 && e.Sterbegeld != 0) return "--sterbegeld gilt nur mit --zeitraum jahr";
-  if (e.Grundfreibetrag && e.Jahr != 2013) return "--grundfreibetrag gilt nur für 2013";
+  const TJahresRegeln regeln = JahresRegeln(e.Jahr);
+  if (e.Grundfreibetrag && !regeln.GrundfreibetragWahl) return "--grundfreibetrag gilt nur für 2013";
+  if ((e.Gleitzone || e.KeineRVReduzierung) && !regeln.Gleitzone())
+    return "Für " + std::to_string(e.Jahr) + " gibt es keine Gleitzone (erst ab April 2003)";
+  if (e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
+    return "Für " + std::to_string(e.Jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
 
   k.LStJahr = static_cast<std::int16_t>(e.Jahr);
   k.EuroAnzeige = !e.DM;
@@ -329,17 +335,13 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   sv.Gleitzone = e.Gleitzone;
   sv.RVVerzicht = e.KeineRVReduzierung;
   sv.Saetze = zeile;
-  const bool kv2Aktiv = zeile[svKV2].AN >= 0 && !privat;
-  const bool pv2Aktiv = zeile[svPV2].AN >= 0 && !privat && !(e.ZKF > 0);
+  // The surcharges only where the year knows them, whatever a settings file says.
+  const bool kv2Aktiv = zeile[svKV2].AN >= 0 && regeln.ArtVorhanden(typ, svKV2) && !privat;
+  const bool pv2Aktiv = zeile[svPV2].AN >= 0 && regeln.ArtVorhanden(typ, svPV2) && !privat && !(e.ZKF > 0);
   const bool pv2Gesetzt = e.STKL != 2 && !e.OhnePVZuschlag;
   if (!(kv2Aktiv && !e.OhneKVZuschlag)) sv.Saetze[svKV2].AN = 0;
   if (!(pv2Aktiv && pv2Gesetzt)) sv.Saetze[svPV2].AN = 0;
-  if (e.Sachsen && !privat && zeile[svPV].AN >= 0) {
-    // In Saxony the employee bears one half percent more of the care
-    // insurance and the employer as much less.
-    const double pv = zeile[svPV].AN;
-    sv.Saetze[svPV] = {pv + 0.005, pv - 0.005};
-  }
+  if (e.Sachsen && !privat) SachsenPVSaetze(e.Jahr, sv.Saetze[svPV]);
   if (privat) {
     sv.PKV = e.AGZuschuss ? 2 : 1;
     sv.PKPV = Runden(e.PrivatBeitrag.value_or(0) * 100);
