@@ -336,7 +336,18 @@ class TestJahre : public QObject {
     MenueJahr(2004);
     QVERIFY(!r_->cbKV2->isEnabled());
     QCOMPARE(D().Ergebnis.SV.AN(lst::svKV2), 0);
+    // Without a surcharge its box shows no check mark; the choice comes back.
+    QVERIFY(!r_->cbKV2->isChecked());
+    QVERIFY(!r_->cbPV2->isChecked());
     // 2005 has both.
+    MenueJahr(2005);
+    QVERIFY(r_->cbKV2->isChecked());
+    QVERIFY(r_->cbPV2->isChecked());
+    r_->cbKV2->click();
+    MenueJahr(1998);
+    MenueJahr(2006);
+    QVERIFY(!r_->cbKV2->isChecked());
+    r_->cbKV2->click();
     MenueJahr(2005);
     QVERIFY(r_->cbKV2->isEnabled());
     QVERIFY(r_->cbPV2->isEnabled());

@@ -769,6 +769,7 @@ void TFRechner::E_ZKFChange() {
   const double zkf = E_ZKF->AsFloat();
   cbPV2->setChecked(!(zkf > 0));
   cbPV2->setEnabled(!(zkf > 0) && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
+  ZuschlaegeAnzeigen();
   KindergeldSetzen();
   Rechnen();
 }
@@ -810,6 +811,7 @@ void TFRechner::CBStKlChange() {
     edFaktor->setText(QStringLiteral("1,0"));
     edFaktor->setEnabled(false);
   }
+  ZuschlaegeAnzeigen();
   Rechnen();
 }
 

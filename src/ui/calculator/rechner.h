@@ -176,6 +176,7 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void EinstellungsWarnungenZeigen();
   // The year's rules on the boxes and menu entries (no recalculation).
   void JahresRegelnAnwenden();
+  void ZuschlaegeAnzeigen();
   // Caption, drop-down and menu of the year.
   void JahrAnzeigen();
   // Multiplies every typed amount by faktor (a change of display currency).

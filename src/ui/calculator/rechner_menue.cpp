@@ -373,6 +373,31 @@ void TFRechner::JahresRegelnAnwenden() {
   cbPV2->setToolTip(r.PVZuschlag() ? QStringLiteral("Zusatzbeitrag PV für Kinderlose")
                                    : QStringLiteral("Den Zusatzbeitrag PV für Kinderlose gibt es erst ab 2005"));
   AufstockungFreigeben();
+  ZuschlaegeAnzeigen();
+}
+
+void TFRechner::ZuschlaegeAnzeigen() {
+  // A surcharge the year does not know shows no check mark.  The user's
+  // choice of the health surcharge comes back with a year that has it; the
+  // care surcharge follows the children and the tax class.
+  const TJahresRegeln r = JahresRegeln(k_.LStJahr);
+  if (!r.KVZuschlag()) {
+    if (!cbKV2->property("ohneJahr").toBool()) {
+      cbKV2->setProperty("ohneJahr", true);
+      cbKV2->setProperty("gewaehlt", cbKV2->isChecked());
+    }
+    cbKV2->setChecked(false);
+  } else if (cbKV2->property("ohneJahr").toBool()) {
+    cbKV2->setProperty("ohneJahr", false);
+    cbKV2->setChecked(cbKV2->property("gewaehlt").toBool());
+  }
+  if (!r.PVZuschlag()) {
+    cbPV2->setProperty("ohneJahr", true);
+    cbPV2->setChecked(false);
+  } else if (cbPV2->property("ohneJahr").toBool()) {
+    cbPV2->setProperty("ohneJahr", false);
+    cbPV2->setChecked(!(E_ZKF->AsFloat() > 0) && CBStKl->currentIndex() != 1);
+  }
 }
 
 void TFRechner::JahrWechseln(int jahr) {
