@@ -1,0 +1,212 @@
+// The printout of a calculation, read back from the PDF.
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "pdf_hilfe.h"
+
+using namespace lst;
+using druck_test::Geld;
+using druck_test::TRechnungFall;
+using druck_test::Zeilen;
+
+namespace {
+
+class RechnungDrucken : public ::testing::Test {
+ protected:
+  QTemporaryDir ordner_;
+  druck::TDruckMaschine m_;
+
+  RechnungDrucken() { m_.FesteZeit = QDateTime(QDate(2013, 3, 4), QTime(9, 5)); }
+
+  QString Drucken(TRechnungFall& f, int groesse = 10) {
+    const QString pdf = ordner_.filePath(QStringLiteral("rechnung%1.pdf").arg(++n_));
+    EXPECT_TRUE(druck::RechnungAlsPdf(m_, pdf, f.A, f.K, f.D, groesse));
+    return pdf;
+  }
+  QStringList Text(TRechnungFall& f, int groesse = 10) {
+    return Zeilen(druck_test::PdfText(Drucken(f, groesse)));
+  }
+
+ private:
+  int n_ = 0;
+};
+
+// Index of the first line that starts with text, at or after von; -1 if none.
+int Finde(const QStringList& z, const QString& text, int von = 0) {
+  for (int i = von; i < z.size(); ++i) {
+    if (z[i].startsWith(text)) return i;
+  }
+  return -1;
+}
+
+// The three sections with their rows in order and the amounts of the
+// calculation; no factor row without the factor method; a month shows each
+// ceiling once.
+TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
+  cli::TEingabe e;
+  e.Brutto = 3000;
+  e.STKL = 1;
+  e.SonstigeAbzuege = 12.5;
+  TRechnungFall f(e);
+  const QStringList z = Text(f);
+  const TGesamtErgebnis& r = f.D.Ergebnis;
+
+  const int kopf = Finde(z, QStringLiteral("Lohnsteuerberechnung 2013"));
+  const int daten = Finde(z, QStringLiteral("Berechnungsdaten:"));
+  const int abrechnung = Finde(z, QStringLiteral("Abrechnung: Arb.nehmer Arb.geber"));
+  const int grenzen = Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:"));
+  ASSERT_TRUE(kopf >= 0 && kopf < daten && daten < abrechnung && abrechnung < grenzen)
+      << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(z[kopf + 1].startsWith(QStringLiteral("Lohnsteuer \u2013")));
+
+  const QStringList erwartet = {
+      QStringLiteral("Lohnzahlungszeitraum Monat (30 Tage)"),
+      QStringLiteral("Lohnsteuerklasse I"),
+      QStringLiteral("Kirchensteuer 8%"),
+      QStringLiteral("Altersentlastung (\u00a724a EStG) nein"),
+      QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG) nein"),
+      QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein"),
+      QStringLiteral("Versorgungsbez\u00fcge 0,00 \u20AC"),
+      QStringLiteral("Vers.bez. im Januar 0,00 \u20AC"),
+      QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger 0,00 \u20AC"),
+      QStringLiteral("Vers.bez. gezahlt f\u00fcr 12 Monate"),
+      QStringLiteral("Freibetrag 0,00 \u20AC"),
+      QStringLiteral("Hinzurechnungsbetrag 0,00 \u20AC"),
+      QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 \u20AC"),
+      QStringLiteral("Kinder lt. Lohnsteuerkarte 0"),
+      QStringLiteral("Sozialversicherung Region West"),
+      QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt nein"),
+      QStringLiteral("AN-Eigenanteil Aufstockung RV *) nein"),
+  };
+  // pdftotext writes ligatures ("fi") as one character.
+  QStringList gelesen = z.mid(daten + 1, erwartet.size());
+  for (QString& s : gelesen) s.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
+  EXPECT_EQ(gelesen, erwartet);
+  EXPECT_EQ(Finde(z, QStringLiteral("Faktor")), -1);
+
+  const auto zeile = [&](const QString& titel, std::int64_t an, std::int64_t ag) {
+    return titel + QLatin1Char(' ') + Geld(an) + QLatin1Char(' ') + Geld(ag);
+  };
+  const QStringList abr = z.mid(abrechnung + 1, 6);
+  EXPECT_EQ(abr, (QStringList{
+                     zeile(QStringLiteral("Bruttolohn ="), 300000, 300000),
+                     zeile(QStringLiteral("Lohnsteuer ="), r.LSt.LSt, r.LSt.LStPausch),
+                     zeile(QStringLiteral("Kirchensteuer ="), r.LSt.KiSt, r.LSt.KiStPausch),
+                     zeile(QStringLiteral("Solidarit\u00e4tsz. ="), r.LSt.Soli, r.LSt.SoliPausch),
+                     zeile(QStringLiteral("Steuern gesamt ="), r.LSt.SteuerSumme, r.LSt.SteuerSummePausch),
+                     zeile(QStringLiteral("Lohn nach Steuern ="), r.LSt.BruttoNachSteuer, r.LSt.BruttoPlusPausch),
+                 }));
+  const int kv = Finde(z, QStringLiteral("Krankenversicherungsbeitrag"));
+  ASSERT_GT(kv, abrechnung);
+  const QStringList sv = z.mid(kv, 9);
+  EXPECT_EQ(sv[0], QStringLiteral("Krankenversicherungsbeitrag 7,300% ") + Geld(r.SV.AN(svKV)) +
+                       QLatin1Char(' ') + Geld(r.SV.AG(svKV)));
+  EXPECT_TRUE(sv[1].startsWith(QStringLiteral("Zusatzbetrag zur KV 0,900% ")));
+  EXPECT_TRUE(sv[2].startsWith(QStringLiteral("Rentenversicherungsbeitrag *) 9,450% ")));
+  EXPECT_TRUE(sv[3].startsWith(QStringLiteral("Arbeitslosenversicherungsbeitrag 1,500% ")));
+  EXPECT_TRUE(sv[4].contains(QStringLiteral("versicherungsbeitrag 1,025% ")));
+  EXPECT_TRUE(sv[5].startsWith(QStringLiteral("Zusatzbetrag zur PV 0,250% ")));
+  EXPECT_EQ(sv[6], zeile(QStringLiteral("Soz.vers. gesamt ="), r.SV.SVSummeAN(), r.SV.SVSummeAG()));
+  EXPECT_EQ(sv[7], QStringLiteral("Sonstiges = 12,50 \u20AC"));
+  EXPECT_EQ(sv[8], QStringLiteral("Netto Lohn = ") + Geld(r.Netto));
+  EXPECT_EQ(z[kv + 9], QStringLiteral("Lohnkosten = ") + Geld(r.AGGesamt));
+
+  EXPECT_EQ(z.mid(grenzen + 1, 4),
+            (QStringList{QStringLiteral("Pflegevers. / Krankenvers. 3.937,50 \u20AC pro Monat"),
+                         QStringLiteral("Rentenversicherung 5.800,00 \u20AC pro Monat"),
+                         QStringLiteral("Arbeitslosenversicherung 5.800,00 \u20AC pro Monat"),
+                         QStringLiteral("Geringf\u00fcgig Besch. 325,00 \u20AC pro Monat")})
+                .replaceInStrings(QStringLiteral("fl"), QString(QChar(0xFB02))));
+  EXPECT_EQ(Finde(z, QStringLiteral("Basistarif")), -1);
+  EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
+}
+
+// Factor method, East, marginal employment with top-up, private insurance
+// (no KV and PV surcharges), a yearly pay period: every ceiling twice.
+TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
+  cli::TEingabe e;
+  e.LZZ = 1;
+  e.Brutto = 40000;
+  e.STKL = 4;
+  e.Faktor = 0.955;
+  e.Region = 0;
+  e.PrivatBeitrag = 300;
+  e.Bekenntnislos = true;
+  TRechnungFall f(e);
+  const QStringList z = Text(f);
+  const QString alles = z.join(QLatin1Char('\n'));
+  EXPECT_NE(Finde(z, QStringLiteral("Faktor Lohnsteuerabzugsverfahren 0,955")), -1) << alles.toStdString();
+  EXPECT_NE(Finde(z, QStringLiteral("Kirchensteuer bekenntnislos")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Lohnzahlungszeitraum Jahr (360 Tage)")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Sozialversicherung Region Ost")), -1);
+  EXPECT_EQ(Finde(z, QStringLiteral("Zusatzbetrag zur KV")), -1);
+  EXPECT_EQ(Finde(z, QStringLiteral("Zusatzbetrag zur PV")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Basistarif KV/PV 300,00 \u20AC")), -1);
+  // Ost 2013: KV 3.937,50, RV and AV 4.900,00, GF 325,00 a month.
+  const int grenzen = Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:"));
+  ASSERT_GE(grenzen, 0);
+  const QStringList g = z.mid(grenzen + 1, 4);
+  EXPECT_TRUE(g[0].endsWith(QStringLiteral("3.937,50 \u20AC pro Monat 47.250,00 \u20AC pro Jahr (360 Tage)"))) << g[0].toStdString();
+  EXPECT_TRUE(g[1].endsWith(QStringLiteral("4.900,00 \u20AC pro Monat 58.800,00 \u20AC pro Jahr (360 Tage)"))) << g[1].toStdString();
+  EXPECT_TRUE(g[3].endsWith(QStringLiteral("325,00 \u20AC pro Monat 3.900,00 \u20AC pro Jahr (360 Tage)"))) << g[3].toStdString();
+}
+
+// Minijob with top-up: the marginal-employment rows say so; a week converts
+// the ceilings by whole days.
+TEST_F(RechnungDrucken, MinijobUndWoche) {
+  cli::TEingabe e;
+  e.LZZ = 3;
+  e.Brutto = 90;
+  e.Minijob = true;
+  e.Aufstockung = true;
+  TRechnungFall f(e);
+  const QStringList z = Text(f);
+  EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt ja")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("AN-Eigenanteil Aufstockung RV *) 3,9%")), -1) << z.join(QLatin1Char('\n')).toStdString();
+  // 325,00 / 30 = 10,83 a day, 75,81 a week.
+  EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch. 325,00 \u20AC pro Monat 75,81 \u20AC pro Woche (7 Tage)")), -1);
+  // The employer alone pays health insurance.
+  const TSVErgebnis& sv = f.D.Ergebnis.SV;
+  EXPECT_NE(Finde(z, QStringLiteral("Krankenversicherungsbeitrag 0,000% ") + Geld(sv.AN(svKV)) +
+                         QLatin1Char(' ') + Geld(sv.AG(svKV))),
+            -1);
+  EXPECT_GT(sv.AG(svKV), 0);
+}
+
+// Amount fields that are not numbers print as 0,00; the printout goes on.
+TEST_F(RechnungDrucken, UnlesbarerBetragWirdNull) {
+  cli::TEingabe e;
+  e.Brutto = 2000;
+  TRechnungFall f(e);
+  f.A.Freibetrag = QStringLiteral("12,3,4");
+  f.A.Hinzurechnung = QStringLiteral("1.234,5");
+  f.A.Versorgungsbezuege = QStringLiteral("abc");
+  f.A.Kinder = QStringLiteral("  ");
+  const QStringList z = Text(f);
+  EXPECT_NE(Finde(z, QStringLiteral("Freibetrag 0,00 \u20AC")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Hinzurechnungsbetrag 1.234,50 \u20AC")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Versorgungsbez\u00fcge 0,00 \u20AC")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Kinder lt. Lohnsteuerkarte 0")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+  EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
+}
+
+// A large print font pushes the printout onto a second page with its own
+// head; the feet count the pages.
+TEST_F(RechnungDrucken, GrosseSchriftGibtZweiteSeite) {
+  cli::TEingabe e;
+  e.Brutto = 3000;
+  TRechnungFall f(e);
+  const QString pdf = Drucken(f, 20);
+  ASSERT_EQ(druck_test::Seiten(pdf), 2);
+  const QStringList s1 = Zeilen(druck_test::PdfText(pdf, 1));
+  const QStringList s2 = Zeilen(druck_test::PdfText(pdf, 2));
+  EXPECT_EQ(s1.first(), QStringLiteral("Lohnsteuerberechnung 2013"));
+  EXPECT_EQ(s2.first(), QStringLiteral("Lohnsteuerberechnung 2013"));
+  EXPECT_TRUE(s1.last().contains(QStringLiteral("Seite 1")));
+  EXPECT_TRUE(s2.last().contains(QStringLiteral("Seite 2")));
+  EXPECT_NE(Finde(s2, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+  EXPECT_EQ(Finde(s1, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+}
+
+}  // namespace
