@@ -11,9 +11,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "common/qt/edit_cs.h"
 
 namespace lst {
 
@@ -22,12 +23,13 @@ namespace {
 constexpr int kKleinsteSchrift = 4;
 constexpr int kGroessteSchrift = 72;
 
+// A margin: digits only, two at most.
 QLineEdit* RandFeld(QWidget* eltern, const char* name) {
-  auto* e = new QLineEdit(eltern);
+  auto* e = new TEditCS(eltern);
   e->setObjectName(QString::fromLatin1(name));
+  e->SetZugZeichen(TEditCS::Bearbeitg | TEditCS::Ziffern);
   e->setMaxLength(2);
-  e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,2}")), e));
-  e->setAlignment(Qt::AlignRight);
+  e->SetAlignment(TEditCS::taRightJustify);
   e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
   return e;
 }
