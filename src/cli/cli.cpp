@@ -196,6 +196,7 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   }
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
+  if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
   if (befehl == "berechnen") return Berechnen(a);
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (befehl == "drucken") {
@@ -204,7 +205,6 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
     if (drucken == nullptr) return Fehler("Drucken ist in diesem Programm nicht verfügbar (ohne Qt gebaut)");
     return drucken(a.Eingabe, a.Pdf);
   }
-  if (!a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
   return Batch(a.Eingabe, std::cin, std::cout, std::cerr);
 }

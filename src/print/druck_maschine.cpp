@@ -44,6 +44,10 @@ void TDruckMaschine::StartEinstellungen(const TDruckStart& s) {
   ObRand = s.ObRand;
 }
 
+void TDruckMaschine::StartDateiLesen(const TDateiNamen& namen) {
+  StartEinstellungen(DruckStartLesen(TNewIniFile(namen.Druck)));
+}
+
 void TDruckMaschine::EinstellungenAnwenden(const TDruckEinstellungen& e) {
   StartEinstellungen(e.Start);
   Schrift = QFont(QString::fromStdString(e.Optionen.FontName), e.Optionen.FontSize);

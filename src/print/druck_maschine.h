@@ -51,6 +51,9 @@ class TDruckMaschine {
   // offset, grey fill, and font name and size (which also become the base
   // size).
   void StartEinstellungen(const TDruckStart& start);
+  // Reads the start-up values from the print settings file (namen.Druck,
+  // "Kolvanta.ini") as the program does when it starts.
+  void StartDateiLesen(const TDateiNamen& namen);
 
   // The print settings as the program has them after its start: the
   // start-up values, then the font of the print options.

@@ -104,6 +104,21 @@ inline QImage PdfBild(const QString& pdf, int seite, int dpi) {
   return QImage(basis + QStringLiteral(".png"));
 }
 
+// The longest run of light grey (C0C0C0) pixels in any row: a filled text
+// box gives long runs, the edges of anti-aliased glyphs only short ones.
+inline int LaengsterGrauLauf(const QImage& bild) {
+  int laengster = 0;
+  for (int y = 0; y < bild.height(); ++y) {
+    int lauf = 0;
+    for (int x = 0; x < bild.width(); ++x) {
+      const QRgb p = bild.pixel(x, y);
+      lauf = qRed(p) == 0xC0 && qGreen(p) == 0xC0 && qBlue(p) == 0xC0 ? lauf + 1 : 0;
+      laengster = std::max(laengster, lauf);
+    }
+  }
+  return laengster;
+}
+
 // A calculation as the command line prepares it, with the window's texts.
 struct TRechnungFall {
   lst::TRechenKontext K;

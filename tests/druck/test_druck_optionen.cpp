@@ -129,6 +129,22 @@ TEST_F(DruckOptionen, AbbrechenBehaeltSchrift) {
   d.reject();
 }
 
+// "Drucker..." opens the platform's printer dialog (here without printers:
+// printing to a file) for the printer that "&Drucken" uses.
+TEST_F(DruckOptionen, DruckerDialog) {
+  TFDruckOptionen d(m_, datei_);
+  d.show();
+  QString titel;
+  druck_test::BeiModal([&titel](QWidget* w) {
+    titel = w->windowTitle();
+    w->close();
+  });
+  QTest::mouseClick(Knopf(d, "BPrint"), Qt::LeftButton);
+  EXPECT_EQ(titel, QStringLiteral("Drucker einrichten"));
+  EXPECT_TRUE(d.isVisible());
+  d.reject();
+}
+
 // A settings file with other values, and one with damaged values.
 TEST_F(DruckOptionen, LiestAbschnittDruck) {
   {

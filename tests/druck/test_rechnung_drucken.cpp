@@ -133,7 +133,8 @@ TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
   e.PrivatBeitrag = 300;
   e.Bekenntnislos = true;
   TRechnungFall f(e);
-  const QStringList z = Text(f);
+  const QString pdf = Drucken(f);
+  const QStringList z = Zeilen(druck_test::PdfText(pdf));
   const QString alles = z.join(QLatin1Char('\n'));
   EXPECT_NE(Finde(z, QStringLiteral("Faktor Lohnsteuerabzugsverfahren 0,955")), -1) << alles.toStdString();
   EXPECT_NE(Finde(z, QStringLiteral("Kirchensteuer bekenntnislos")), -1);
@@ -149,6 +150,33 @@ TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
   EXPECT_TRUE(g[0].endsWith(QStringLiteral("3.937,50 \u20AC pro Monat 47.250,00 \u20AC pro Jahr (360 Tage)"))) << g[0].toStdString();
   EXPECT_TRUE(g[1].endsWith(QStringLiteral("4.900,00 \u20AC pro Monat 58.800,00 \u20AC pro Jahr (360 Tage)"))) << g[1].toStdString();
   EXPECT_TRUE(g[3].endsWith(QStringLiteral("325,00 \u20AC pro Monat 3.900,00 \u20AC pro Jahr (360 Tage)"))) << g[3].toStdString();
+  // The monthly amounts end at 60 % of the width between the margins (17 mm
+  // and 15 mm of 210 mm); the yearly ones end together at 90 %, or further
+  // right when they would touch the monthly ones, as with this font.
+  const auto woerter = druck_test::PdfWoerter(pdf);
+  const double mm = 72 / 25.4;
+  int monate = 0;
+  double ende = 0;
+  for (const auto& w : woerter) {
+    if (w.Text != QStringLiteral("Monat") || w.Y0 < 400) continue;
+    ++monate;
+    EXPECT_NEAR(w.X1, (17 + 178 * 0.6) * mm, 1.0);
+    // The next word on the line is the yearly amount, clear of "Monat".
+    double naechstes = 1e9;
+    for (const auto& v : woerter) {
+      if (std::abs(v.Y0 - w.Y0) < 1 && v.X0 > w.X0) naechstes = std::min(naechstes, v.X0);
+    }
+    EXPECT_GT(naechstes, w.X1 + 2 * mm);
+    EXPECT_LT(naechstes, 1e9);
+  }
+  for (const auto& w : woerter) {
+    if (w.Text != QStringLiteral("Tage)") || w.Y0 < 400) continue;
+    if (ende == 0) ende = w.X1;
+    EXPECT_NEAR(w.X1, ende, 0.5);
+    EXPECT_GE(w.X1, (17 + 178 * 0.9) * mm - 1.0);
+    EXPECT_LE(w.X1, (17 + 178) * mm + 0.5);
+  }
+  EXPECT_EQ(monate, 4);
 }
 
 // Minijob with top-up: the marginal-employment rows say so; a week converts
