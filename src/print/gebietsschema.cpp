@@ -12,10 +12,9 @@ QLocale Gebietsschema() {
 }
 
 QString GeldText(double betrag, const std::string& waehrung) {
-  const QString symbol = waehrung == "EUR" ? QStringLiteral("\u20AC") : QString::fromStdString(waehrung);
   // -0,00 is no amount a payslip shows.
   if (std::fabs(betrag) < 0.005) betrag = 0;
-  return Gebietsschema().toString(betrag, 'f', 2) + QLatin1Char(' ') + symbol;
+  return Gebietsschema().toCurrencyString(betrag, QString::fromStdString(waehrung), 2);
 }
 
 double FeldZahl(const QString& text) {

@@ -10,9 +10,10 @@ namespace lst::druck {
 // The system locale when it is German, otherwise German (Germany).
 QLocale Gebietsschema();
 
-// An amount in the display currency with two decimals and thousands
-// separators, followed by the currency ("1.234,56 €"; "DM" for the years
-// before 2002).  waehrung is the symbol AusCent leaves: "EUR" or "DM".
+// An amount in the display currency in the locale's money format: two
+// decimals, thousands separators and the currency symbol AusCent leaves
+// ("1.234,56 EUR"; "DM" for the years before 2002), as the calculator
+// window shows its results.
 QString GeldText(double betrag, const std::string& waehrung);
 
 // A number as typed into an amount field, read as an amount: "3000",

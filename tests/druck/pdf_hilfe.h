@@ -142,7 +142,7 @@ struct TRechnungFall {
 
 // The amount text the printout gives for cents: "1.234,56 €".
 inline QString Geld(std::int64_t cent) {
-  return QString::fromStdString(lst::CentAlsText(cent)) + QStringLiteral(" \u20AC");
+  return QString::fromStdString(lst::CentAlsText(cent)) + QStringLiteral(" EUR");
 }
 
 }  // namespace druck_test

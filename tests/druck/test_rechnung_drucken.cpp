@@ -66,13 +66,13 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
       QStringLiteral("Altersentlastung (\u00a724a EStG) nein"),
       QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG) nein"),
       QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein"),
-      QStringLiteral("Versorgungsbez\u00fcge 0,00 \u20AC"),
-      QStringLiteral("Vers.bez. im Januar 0,00 \u20AC"),
-      QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger 0,00 \u20AC"),
+      QStringLiteral("Versorgungsbez\u00fcge 0,00 EUR"),
+      QStringLiteral("Vers.bez. im Januar 0,00 EUR"),
+      QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger 0,00 EUR"),
       QStringLiteral("Vers.bez. gezahlt f\u00fcr 12 Monate"),
-      QStringLiteral("Freibetrag 0,00 \u20AC"),
-      QStringLiteral("Hinzurechnungsbetrag 0,00 \u20AC"),
-      QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 \u20AC"),
+      QStringLiteral("Freibetrag 0,00 EUR"),
+      QStringLiteral("Hinzurechnungsbetrag 0,00 EUR"),
+      QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR"),
       QStringLiteral("Kinder lt. Lohnsteuerkarte 0"),
       QStringLiteral("Sozialversicherung Region West"),
       QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt nein"),
@@ -107,15 +107,15 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
   EXPECT_TRUE(sv[4].contains(QStringLiteral("versicherungsbeitrag 1,025% ")));
   EXPECT_TRUE(sv[5].startsWith(QStringLiteral("Zusatzbetrag zur PV 0,250% ")));
   EXPECT_EQ(sv[6], zeile(QStringLiteral("Soz.vers. gesamt ="), r.SV.SVSummeAN(), r.SV.SVSummeAG()));
-  EXPECT_EQ(sv[7], QStringLiteral("Sonstiges = 12,50 \u20AC"));
+  EXPECT_EQ(sv[7], QStringLiteral("Sonstiges = 12,50 EUR"));
   EXPECT_EQ(sv[8], QStringLiteral("Netto Lohn = ") + Geld(r.Netto));
   EXPECT_EQ(z[kv + 9], QStringLiteral("Lohnkosten = ") + Geld(r.AGGesamt));
 
   EXPECT_EQ(z.mid(grenzen + 1, 4),
-            (QStringList{QStringLiteral("Pflegevers. / Krankenvers. 3.937,50 \u20AC pro Monat"),
-                         QStringLiteral("Rentenversicherung 5.800,00 \u20AC pro Monat"),
-                         QStringLiteral("Arbeitslosenversicherung 5.800,00 \u20AC pro Monat"),
-                         QStringLiteral("Geringf\u00fcgig Besch. 325,00 \u20AC pro Monat")})
+            (QStringList{QStringLiteral("Pflegevers. / Krankenvers. 3.937,50 EUR pro Monat"),
+                         QStringLiteral("Rentenversicherung 5.800,00 EUR pro Monat"),
+                         QStringLiteral("Arbeitslosenversicherung 5.800,00 EUR pro Monat"),
+                         QStringLiteral("Geringf\u00fcgig Besch. 325,00 EUR pro Monat")})
                 .replaceInStrings(QStringLiteral("fl"), QString(QChar(0xFB02))));
   EXPECT_EQ(Finde(z, QStringLiteral("Basistarif")), -1);
   EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
@@ -142,14 +142,14 @@ TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
   EXPECT_NE(Finde(z, QStringLiteral("Sozialversicherung Region Ost")), -1);
   EXPECT_EQ(Finde(z, QStringLiteral("Zusatzbetrag zur KV")), -1);
   EXPECT_EQ(Finde(z, QStringLiteral("Zusatzbetrag zur PV")), -1);
-  EXPECT_NE(Finde(z, QStringLiteral("Basistarif KV/PV 300,00 \u20AC")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Basistarif KV/PV 300,00 EUR")), -1);
   // Ost 2013: KV 3.937,50, RV and AV 4.900,00, GF 325,00 a month.
   const int grenzen = Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:"));
   ASSERT_GE(grenzen, 0);
   const QStringList g = z.mid(grenzen + 1, 4);
-  EXPECT_TRUE(g[0].endsWith(QStringLiteral("3.937,50 \u20AC pro Monat 47.250,00 \u20AC pro Jahr (360 Tage)"))) << g[0].toStdString();
-  EXPECT_TRUE(g[1].endsWith(QStringLiteral("4.900,00 \u20AC pro Monat 58.800,00 \u20AC pro Jahr (360 Tage)"))) << g[1].toStdString();
-  EXPECT_TRUE(g[3].endsWith(QStringLiteral("325,00 \u20AC pro Monat 3.900,00 \u20AC pro Jahr (360 Tage)"))) << g[3].toStdString();
+  EXPECT_TRUE(g[0].endsWith(QStringLiteral("3.937,50 EUR pro Monat 47.250,00 EUR pro Jahr (360 Tage)"))) << g[0].toStdString();
+  EXPECT_TRUE(g[1].endsWith(QStringLiteral("4.900,00 EUR pro Monat 58.800,00 EUR pro Jahr (360 Tage)"))) << g[1].toStdString();
+  EXPECT_TRUE(g[3].endsWith(QStringLiteral("325,00 EUR pro Monat 3.900,00 EUR pro Jahr (360 Tage)"))) << g[3].toStdString();
   // The monthly amounts end at 60 % of the width between the margins (17 mm
   // and 15 mm of 210 mm); the yearly ones end together at 90 %, or further
   // right when they would touch the monthly ones, as with this font.
@@ -192,7 +192,7 @@ TEST_F(RechnungDrucken, MinijobUndWoche) {
   EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt ja")), -1);
   EXPECT_NE(Finde(z, QStringLiteral("AN-Eigenanteil Aufstockung RV *) 3,9%")), -1) << z.join(QLatin1Char('\n')).toStdString();
   // 325,00 / 30 = 10,83 a day, 75,81 a week.
-  EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch. 325,00 \u20AC pro Monat 75,81 \u20AC pro Woche (7 Tage)")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch. 325,00 EUR pro Monat 75,81 EUR pro Woche (7 Tage)")), -1);
   // The employer alone pays health insurance.
   const TSVErgebnis& sv = f.D.Ergebnis.SV;
   EXPECT_NE(Finde(z, QStringLiteral("Krankenversicherungsbeitrag 0,000% ") + Geld(sv.AN(svKV)) +
@@ -211,9 +211,9 @@ TEST_F(RechnungDrucken, UnlesbarerBetragWirdNull) {
   f.A.Versorgungsbezuege = QStringLiteral("abc");
   f.A.Kinder = QStringLiteral("  ");
   const QStringList z = Text(f);
-  EXPECT_NE(Finde(z, QStringLiteral("Freibetrag 0,00 \u20AC")), -1);
-  EXPECT_NE(Finde(z, QStringLiteral("Hinzurechnungsbetrag 1.234,50 \u20AC")), -1);
-  EXPECT_NE(Finde(z, QStringLiteral("Versorgungsbez\u00fcge 0,00 \u20AC")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Freibetrag 0,00 EUR")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Hinzurechnungsbetrag 1.234,50 EUR")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Versorgungsbez\u00fcge 0,00 EUR")), -1);
   EXPECT_NE(Finde(z, QStringLiteral("Kinder lt. Lohnsteuerkarte 0")), -1);
   EXPECT_NE(Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
   EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
