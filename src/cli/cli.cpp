@@ -1,6 +1,9 @@
 #include "cli/cli.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -12,6 +15,10 @@
 #include "cli/eingabe.h"
 #include "cli/pap.h"
 #include "common/zahlen.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
 
 namespace lst::cli {
 
@@ -166,6 +173,24 @@ int Wunschnetto(const TAufruf& a) {
   return 0;
 }
 
+// Printing needs Qt's painting; so that every other command starts without
+// loading Qt, it lives in the program "lohnsteuer-cli-druck" beside this one,
+// which takes over the call.  Returns only when that program cannot start.
+int DruckprogrammAufrufen(char** argv) {
+  namespace fs = std::filesystem;
+  std::error_code fehler;
+  fs::path selbst = fs::read_symlink("/proc/self/exe", fehler);
+  if (fehler || selbst.empty()) selbst = fs::absolute(argv[0], fehler);
+  const fs::path druck = selbst.parent_path() / "lohnsteuer-cli-druck";
+#if defined(__unix__) || defined(__APPLE__)
+  execv(druck.c_str(), argv);
+  const std::string grund = std::strerror(errno);
+#else
+  const std::string grund = "nicht verfügbar";
+#endif
+  return Fehler("Drucken braucht das Programm \"" + druck.string() + "\" (" + grund + ")");
+}
+
 }  // namespace
 
 int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
@@ -202,7 +227,7 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   if (befehl == "drucken") {
     if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
     if (a.Pdf.empty()) return Fehler("drucken erwartet --pdf DATEI");
-    if (drucken == nullptr) return Fehler("Drucken ist in diesem Programm nicht verfügbar (ohne Qt gebaut)");
+    if (drucken == nullptr) return DruckprogrammAufrufen(argv);
     return drucken(a.Eingabe, a.Pdf);
   }
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");

@@ -6,12 +6,14 @@ namespace lst::cli {
 
 struct TEingabe;
 
-// The command "drucken" (the printout as a PDF file), linked in by the
-// program when it is built with Qt; returns the exit status.
+// The command "drucken" (the printout as a PDF file), which needs Qt;
+// returns the exit status.
 using TDruckenBefehl = int (*)(const TEingabe& eingabe, const std::string& pdfDatei);
 
 // Entry point of lohnsteuer-cli; returns the process exit status.  Without
-// a print command, "drucken" reports that printing is not available.
+// a print command (lohnsteuer-cli itself links no Qt), "drucken" hands the
+// call to the program "lohnsteuer-cli-druck" in the same folder, which
+// passes its print command.
 int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken = nullptr);
 
 }  // namespace lst::cli

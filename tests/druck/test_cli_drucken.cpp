@@ -94,6 +94,15 @@ TEST_F(CliDrucken, Fehler) {
   EXPECT_FALSE(QFile::exists(ordner_.filePath(QStringLiteral("c.pdf"))));
   a = Cli({QStringLiteral("berechnen"), QStringLiteral("--pdf"), ordner_.filePath(QStringLiteral("d.pdf"))});
   EXPECT_EQ(a.Status, 2);
+
+  // lohnsteuer-cli alone, without its printing program beside it.
+  const QString allein = ordner_.filePath(QStringLiteral("lohnsteuer-cli"));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(LOHNSTEUER_CLI_PATH), allein));
+  QProcess p;
+  p.start(allein, {QStringLiteral("drucken"), QStringLiteral("--pdf"), ordner_.filePath(QStringLiteral("e.pdf"))});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  EXPECT_EQ(p.exitCode(), 2);
+  EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("lohnsteuer-cli-druck")));
 }
 
 }  // namespace
