@@ -48,6 +48,8 @@ inline QStringList Zeilen(const QString& text) {
   for (const QString& zeile : text.split(QLatin1Char('\n'))) {
     QString s = zeile.simplified();
     s.replace(QStringLiteral(" %"), QStringLiteral("%"));
+    // pdftotext writes the ligatures "fi" and "fl" as one character.
+    s.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
     if (!s.isEmpty()) z << s;
   }
   return z;
