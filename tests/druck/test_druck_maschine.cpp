@@ -131,42 +131,6 @@ TEST_F(DruckMaschine, GrauerHintergrundNurMitGrau) {
   EXPECT_LT(grauePixel(false), 5);
 }
 
-// Rules and line feeds follow the line model: a line is 1.2 of the font's
-// pixel height; positions are percent of the width between the margins.
-TEST_F(DruckMaschine, Zeilenmodell) {
-  QPdfWriter pdf(Pdf(QStringLiteral("modell.pdf")));
-  pdf.setResolution(600);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-  m_.LiRand = 20;
-  m_.ReRand = 10;
-  ASSERT_TRUE(m_.DruckBeginn(pdf, kHochformat, QStringLiteral("Probe")));
-  EXPECT_EQ(m_.ZeilenHoehe(10), 99);   // 83 pixels at 600 dpi
-  EXPECT_EQ(m_.ZeilenHoehe(12), 120);  // 100 pixels
-  EXPECT_EQ(m_.LinkerRandPixel(), 472);
-  EXPECT_EQ(m_.Spalte(0), 472);
-  EXPECT_EQ(m_.DruckBreite(), pdf.width() - 472 - 236);
-  EXPECT_EQ(m_.Spalte(100), pdf.width() - 236);
-  // The first line feed of a page prints the head first.
-  EXPECT_EQ(m_.Zeile(), 0);
-  m_.DruckVorschub(0);
-  const int nachKopf = m_.Zeile();
-  EXPECT_GT(nachKopf, m_.ObererRandPixel() + 2 * m_.ZeilenHoehe(12));
-  m_.DruckVorschub(8);
-  EXPECT_EQ(m_.Zeile(), nachKopf + m_.ZeilenHoehe(8));
-  m_.DruckLinie(true, 100, 0);
-  EXPECT_EQ(m_.Zeile(), nachKopf + m_.ZeilenHoehe(8) + m_.ZeilenHoehe(1) + m_.ZeilenHoehe(3));
-  EXPECT_TRUE(m_.DruckEnde());
-  EXPECT_FALSE(m_.ImDruck());
-}
-
-// A job on a file that cannot be written does not start.
-TEST_F(DruckMaschine, UnschreibbareDateiStartetNicht) {
-  QPdfWriter pdf(QStringLiteral("/nonexistent-folder/x.pdf"));
-  EXPECT_FALSE(m_.DruckBeginn(pdf, kAusrichtungBehalten, QStringLiteral("Probe")));
-  m_.DruckText(10, kNormal, kLinks, 0, kOhneSchatten, QStringLiteral("nichts"));
-  EXPECT_FALSE(m_.DruckEnde());
-}
-
 // "Kolvanta.ini": defaults for a missing file and for damaged values.
 TEST(DruckEinstellungen, StartwerteAusKolvanta) {
   QTemporaryDir ordner;

@@ -1,5 +1,6 @@
-// Printing from the program's calculator window: the menu items, and the
-// same printout as "lohnsteuer-cli drucken" for the same inputs.
+// Printing from the program's calculator window: the menu items, the PDF
+// file without a printer (the same printout as "lohnsteuer-cli drucken" for
+// the same inputs) and the print preview.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,12 +9,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <gtest/gtest.h>
 
+#include "fenster_hilfe.h"
 #include "pdf_hilfe.h"
 #include "print/fenster/druck_menue.h"
 #include "ui/anwendung.h"
@@ -79,7 +82,10 @@ class DruckRechner : public ::testing::Test {
   }
 };
 
-TEST_F(DruckRechner, MenuePunkte) {
+// The menu items; the preview shows the printout's page; "&Drucken" without
+// a printer: a cancelled file dialog prints nothing, a file that cannot be
+// written is reported, a name without ".pdf" gets it.
+TEST_F(DruckRechner, MenuePunkteVorschauUndPdf) {
   auto* drucken = Element<QAction>("Drucken1");
   auto* vorschau = Element<QAction>("Druckvorschau1");
   auto* drucker = Element<QAction>("Drucker1");
@@ -88,6 +94,36 @@ TEST_F(DruckRechner, MenuePunkte) {
   const auto dienste = Element<QMenu>("Dienste1")->actions();
   EXPECT_EQ(dienste.indexOf(vorschau), dienste.indexOf(drucken) + 1);
   EXPECT_EQ(vorschau->text(), QStringLiteral("Druck&vorschau..."));
+
+  int seiten = -1;
+  druck_test::BeiModal([&](QWidget* w) {
+    if (auto* v = w->findChild<QPrintPreviewWidget*>()) seiten = v->pageCount();
+    w->close();
+  });
+  vorschau->trigger();
+  EXPECT_EQ(seiten, 1);
+
+  TDruckSteuerung& s = anw_->DruckSteuerung();
+  s.DruckerVorhanden = [] { return false; };
+  int gefragt = 0;
+  s.PdfDateiFragen = [&gefragt] {
+    ++gefragt;
+    return QString();
+  };
+  drucken->trigger();
+  EXPECT_EQ(gefragt, 1);
+  EXPECT_TRUE(QDir(ordner_.path()).isEmpty());
+
+  s.PdfDateiFragen = [] { return QStringLiteral("/nonexistent-folder/x.pdf"); };
+  QString meldung;
+  druck_test::MeldungMerken(meldung);
+  drucken->trigger();
+  EXPECT_TRUE(meldung.contains(QStringLiteral("/nonexistent-folder/x.pdf"))) << meldung.toStdString();
+
+  const QString ohneEndung = ordner_.filePath(QStringLiteral("abrechnung"));
+  s.PdfDateiFragen = [ohneEndung] { return ohneEndung; };
+  drucken->trigger();
+  EXPECT_TRUE(QFile::exists(ohneEndung + QStringLiteral(".pdf")));
 }
 
 // A month in tax class III with a child and 9 % church tax.
