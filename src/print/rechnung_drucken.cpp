@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <algorithm>
+#include <vector>
 
 #include "calc/sozialversicherung.h"
 #include "print/gebietsschema.h"
@@ -77,49 +78,63 @@ class TAusdruck {
     m_.DruckText(groesse_ + 2, kFett, kLinks, 0, kOhneSchatten, text);
   }
 
+  struct TZeile {
+    QString Titel;
+    QString Wert;
+  };
+
+  // The value column of a section: its design position, or further right
+  // where a label and its value would otherwise run into each other (a wide
+  // or large font); at most the right margin.
+  double WertSpalte(const std::vector<TZeile>& zeilen, double vorgabe) const {
+    double spalte = vorgabe;
+    for (const TZeile& z : zeilen) {
+      spalte = std::max(spalte, m_.TextBreiteProzent(groesse_, kNormal, z.Titel) + kAbstand +
+                                    m_.TextBreiteProzent(groesse_, kNormal, z.Wert));
+    }
+    return std::min(spalte, 100.0);
+  }
+
   void Berechnungsdaten() {
-    spalte_ = 50;
-    Ueberschrift(QStringLiteral("Berechnungsdaten:"));
-    m_.DruckVorschub(0);
-    DruckeZeile(QStringLiteral("Lohnzahlungszeitraum"), a_.Lohnzahlungszeitraum.simplified(), false);
-    DruckeZeile(QStringLiteral("Lohnsteuerklasse"), a_.Steuerklasse, false);
+    std::vector<TZeile> z;
+    z.push_back({QStringLiteral("Lohnzahlungszeitraum"), a_.Lohnzahlungszeitraum.simplified()});
+    z.push_back({QStringLiteral("Lohnsteuerklasse"), a_.Steuerklasse});
     if (a_.Faktorverfahren) {
-      DruckeZeile(QStringLiteral("Faktor Lohnsteuerabzugsverfahren"), WieGetippt(a_.Faktor), false);
+      z.push_back({QStringLiteral("Faktor Lohnsteuerabzugsverfahren"), WieGetippt(a_.Faktor)});
     }
-    DruckeZeile(QStringLiteral("Kirchensteuer"),
-                a_.Bekenntnislos ? QStringLiteral("bekenntnislos")
-                                 : WieGetippt(a_.Kirchensteuer) + QStringLiteral(" %"),
-                false);
-    DruckeZeile(QStringLiteral("Altersentlastung (\u00a724a EStG)"), JaNein(a_.Altersentlastung),
-                false);
-    DruckeZeile(QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG)"), JaNein(a_.TabArt == 1),
-                false);
+    z.push_back({QStringLiteral("Kirchensteuer"),
+                 a_.Bekenntnislos ? QStringLiteral("bekenntnislos")
+                                  : WieGetippt(a_.Kirchensteuer) + QStringLiteral(" %")});
+    z.push_back({QStringLiteral("Altersentlastung (\u00a724a EStG)"), JaNein(a_.Altersentlastung)});
+    z.push_back({QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG)"), JaNein(a_.TabArt == 1)});
     if (k_.LStJahr >= 2008) {
-      DruckeZeile(QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG"),
-                  JaNein(a_.TabArt == 2), false);
+      z.push_back({QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG"),
+                   JaNein(a_.TabArt == 2)});
     }
-    DruckeZeile(QStringLiteral("Versorgungsbez\u00fcge"), FeldBetrag(a_.Versorgungsbezuege), false);
-    DruckeZeile(QStringLiteral("Vers.bez. im Januar"), FeldBetrag(a_.VersorgungJanuar), false);
-    DruckeZeile(QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger"),
-                FeldBetrag(a_.VersorgungSonder), false);
-    DruckeZeile(QStringLiteral("Vers.bez. gezahlt f\u00fcr"),
-                WieGetippt(a_.VersorgungMonate) + QStringLiteral(" Monate"), false);
-    DruckeZeile(QStringLiteral("Freibetrag"), FeldBetrag(a_.Freibetrag), false);
-    DruckeZeile(QStringLiteral("Hinzurechnungsbetrag"), FeldBetrag(a_.Hinzurechnung), false);
-    DruckeZeile(QStringLiteral("Abfindg./Kapitalausz./Sterbegeld"), FeldBetrag(a_.Sterbegeld),
-                false);
-    DruckeZeile(QStringLiteral("Kinder lt. Lohnsteuerkarte"), WieGetippt(a_.Kinder), false);
-    DruckeZeile(QStringLiteral("Sozialversicherung Region"),
-                a_.Region == 0 ? QStringLiteral("Ost") : QStringLiteral("West"), false);
+    z.push_back({QStringLiteral("Versorgungsbez\u00fcge"), FeldBetrag(a_.Versorgungsbezuege)});
+    z.push_back({QStringLiteral("Vers.bez. im Januar"), FeldBetrag(a_.VersorgungJanuar)});
+    z.push_back({QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger"), FeldBetrag(a_.VersorgungSonder)});
+    z.push_back({QStringLiteral("Vers.bez. gezahlt f\u00fcr"),
+                 WieGetippt(a_.VersorgungMonate) + QStringLiteral(" Monate")});
+    z.push_back({QStringLiteral("Freibetrag"), FeldBetrag(a_.Freibetrag)});
+    z.push_back({QStringLiteral("Hinzurechnungsbetrag"), FeldBetrag(a_.Hinzurechnung)});
+    z.push_back({QStringLiteral("Abfindg./Kapitalausz./Sterbegeld"), FeldBetrag(a_.Sterbegeld)});
+    z.push_back({QStringLiteral("Kinder lt. Lohnsteuerkarte"), WieGetippt(a_.Kinder)});
+    z.push_back({QStringLiteral("Sozialversicherung Region"),
+                 a_.Region == 0 ? QStringLiteral("Ost") : QStringLiteral("West")});
     if (a_.GFSichtbar) {
-      DruckeZeile(QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt"), JaNein(a_.GF), false);
+      z.push_back({QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt"), JaNein(a_.GF)});
     }
     if (a_.AufstockungSichtbar) {
-      DruckeZeile(QStringLiteral("AN-Eigenanteil Aufstockung RV *)"),
-                  a_.AufstockungAn ? WieGetippt(a_.AufstockungProzent) + QStringLiteral(" %")
-                                   : QStringLiteral("nein"),
-                  false);
+      z.push_back({QStringLiteral("AN-Eigenanteil Aufstockung RV *)"),
+                   a_.AufstockungAn ? WieGetippt(a_.AufstockungProzent) + QStringLiteral(" %")
+                                    : QStringLiteral("nein")});
     }
+
+    Ueberschrift(QStringLiteral("Berechnungsdaten:"));
+    m_.DruckVorschub(0);
+    spalte_ = WertSpalte(z, 50);
+    for (const TZeile& zeile : z) DruckeZeile(zeile.Titel, zeile.Wert, false);
     m_.DruckLinie(true, 100, 0);
     m_.DruckVorschub(0);
     m_.DruckVorschub(0);
@@ -184,42 +199,57 @@ class TAusdruck {
     Ueberschrift(QStringLiteral("Beitragsbemessungsgrenzen:"));
     m_.DruckVorschub(0);
     m_.DruckVorschub(3);
-    spalte_ = 60;
     const auto region = static_cast<std::uint8_t>(a_.Region == 0 ? rgOst : rgWest);
     const int lzzIndex = a_.LZZIndex >= 0 && a_.LZZIndex <= 3 ? a_.LZZIndex : 1;
     const TBBGZeitraum monat = BBGFuerZeitraum(k_.BBGTabelle, 2, region);
     const TBBGZeitraum zeitraum =
         BBGFuerZeitraum(k_.BBGTabelle, static_cast<std::uint8_t>(lzzIndex + 1), region);
+    // The blanks that align the item texts in the list mean nothing on paper.
+    const QString proZeitraum = QStringLiteral(" pro ") + a_.Lohnzahlungszeitraum.simplified();
     const struct {
       TBBGArt Art;
       const char16_t* Titel;
-    } zeilen[] = {{bbgKV, u"Pflegevers. / Krankenvers."},
-                  {bbgRV, u"Rentenversicherung"},
-                  {bbgAV, u"Arbeitslosenversicherung"},
-                  {bbgGF, u"Geringf\u00fcgig Besch."}};
-    // The blanks that align the item texts in the list mean nothing on paper.
-    const QString proZeitraum = QStringLiteral(" pro ") + a_.Lohnzahlungszeitraum.simplified();
-    // The amounts of the pay period end at 90 %, or further right when the
-    // widest would run into the monthly amounts (a wide font).
-    double ende = 90;
-    for (const auto& z : zeilen) {
-      const double breite =
-          m_.TextBreiteProzent(groesse_, kNormal, Geld(zeitraum[z.Art]) + proZeitraum);
-      ende = std::min(100.0, std::max(ende, spalte_ + 3 + breite));
+    } arten[] = {{bbgKV, u"Pflegevers. / Krankenvers."},
+                 {bbgRV, u"Rentenversicherung"},
+                 {bbgAV, u"Arbeitslosenversicherung"},
+                 {bbgGF, u"Geringf\u00fcgig Besch."}};
+    std::vector<TZeile> z;
+    std::vector<QString> umgerechnet;
+    for (const auto& art : arten) {
+      z.push_back({QString::fromUtf16(art.Titel), Geld(monat[art.Art]) + QStringLiteral(" pro Monat")});
+      umgerechnet.push_back(Geld(zeitraum[art.Art]) + proZeitraum);
     }
-    for (const auto& z : zeilen) {
-      if (lzzIndex != 1) {
-        m_.DruckText(groesse_, kNormal, kRechts, ende, kOhneSchatten,
-                     Geld(zeitraum[z.Art]) + proZeitraum);
+    TZeile privat{QStringLiteral("Basistarif KV/PV"), FeldBetrag(a_.PrivatBetrag)};
+    std::vector<TZeile> alle = z;
+    if (a_.Privat) alle.push_back(privat);
+    spalte_ = WertSpalte(alle, 60);
+    // The amounts of the pay period end together at 90 %, or further right
+    // when the widest would run into the monthly amounts.  When they do not
+    // fit beside them at all (a large font), each goes on a line of its own
+    // below its monthly amount.
+    double ende = 90;
+    for (const QString& text : umgerechnet) {
+      ende = std::max(ende, spalte_ + kAbstand + m_.TextBreiteProzent(groesse_, kNormal, text));
+    }
+    const bool eigeneZeile = ende > 100;
+    for (std::size_t i = 0; i < z.size(); ++i) {
+      if (lzzIndex != 1 && !eigeneZeile) {
+        m_.DruckText(groesse_, kNormal, kRechts, ende, kOhneSchatten, umgerechnet[i]);
       }
-      DruckeZeile(QString::fromUtf16(z.Titel), Geld(monat[z.Art]) + QStringLiteral(" pro Monat"),
-                  false);
+      DruckeZeile(z[i].Titel, z[i].Wert, false);
+      if (lzzIndex != 1 && eigeneZeile) {
+        m_.DruckText(groesse_, kNormal, kRechts, spalte_, kOhneSchatten, umgerechnet[i]);
+        m_.DruckVorschub(0);
+      }
     }
     if (a_.Privat) {
       m_.DruckVorschub(0);
-      DruckeZeile(QStringLiteral("Basistarif KV/PV"), FeldBetrag(a_.PrivatBetrag), false);
+      DruckeZeile(privat.Titel, privat.Wert, false);
     }
   }
+
+  // Least space between a label and its value, in percent of the width.
+  static constexpr double kAbstand = 2;
 
   TDruckMaschine& m_;
   const TDruckAngaben& a_;

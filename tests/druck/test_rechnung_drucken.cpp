@@ -227,6 +227,24 @@ TEST_F(RechnungDrucken, UnlesbarerBetragWirdNull) {
   EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
 }
 
+// A larger print font moves the value columns right instead of writing
+// values over their labels; pay-period ceilings that no longer fit beside
+// the monthly ones go below them.
+TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
+  cli::TEingabe e;
+  e.LZZ = 1;
+  e.Brutto = 36000;
+  TRechnungFall f(e);
+  const QStringList z = Text(f, 12);
+  EXPECT_NE(Finde(z, QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR")), -1);
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest);
+  const int kv = Finde(z, QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
+                              QStringLiteral(" pro Monat"));
+  ASSERT_GE(kv, 0) << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(z[kv + 1], Geld(12 * monat[bbgKV]) + QStringLiteral(" pro Jahr (360 Tage)"));
+}
+
 // A large print font pushes the printout onto a second page with its own
 // head; the feet count the pages.
 TEST_F(RechnungDrucken, GrosseSchriftGibtZweiteSeite) {
