@@ -207,6 +207,20 @@ class TLStAblauf : public TLohnsteuerProgramm {
   // JW (yearly cents) to the pay period: ANTEIL1 cut; ANTEIL2 rounded up to
   // whole cents (the year: JW itself).
   void UPANTEIL() {
+    // From 2002 JW holds whole cents: the quotient is cut in integers, as
+    // the flowchart's decimal division does.  The DM years carry decimals.
+    if (JW > -kGanzeCent && JW < kGanzeCent) [[likely]] {
+      const auto jw = static_cast<std::int64_t>(JW);
+      if (static_cast<double>(jw) == JW) [[likely]] {
+        switch (v_.LZZ) {
+          case 1: ANTEIL1 = jw; break;
+          case 2: ANTEIL1 = jw / 12; break;
+          case 3: ANTEIL1 = jw * 7 / 360; break;
+          default: ANTEIL1 = jw / 360; break;
+        }
+        return;
+      }
+    }
     switch (v_.LZZ) {
       case 1: ANTEIL1 = Abschneiden(JW); break;
       case 2: ANTEIL1 = Abschneiden(JW / 12); break;
@@ -214,6 +228,9 @@ class TLStAblauf : public TLohnsteuerProgramm {
       default: ANTEIL1 = Abschneiden(JW / 360); break;
     }
   }
+  // Whole cents up to this size are exact in a double and in integer
+  // arithmetic with the pay-period factors (at most 360).
+  static constexpr double kGanzeCent = 1e13;
   void UPANTEIL2();
   // Bounds of the wage bracket of breite (whole units a year, 36 Euro or
   // 54 DM: whole cents in every pay period) that starts at a yearly wage in

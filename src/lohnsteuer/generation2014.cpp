@@ -1,5 +1,7 @@
 #include "lohnsteuer/generation2014.h"
 
+#include <cmath>
+
 #include "calc/geld.h"
 #include "lohnsteuer/versionen.h"
 
@@ -15,7 +17,35 @@ double AnteilInEuro(std::int64_t lohnCent, std::int64_t satz) {
   return static_cast<double>(static_cast<std::int64_t>(p / kMillion)) / 100;
 }
 
+// Whole cents of an amount in Euro that holds whole cents.
+std::int64_t CentAus(double euro) { return static_cast<std::int64_t>(euro * 100 + std::copysign(0.5, euro)); }
+
+// Cents rounded away from zero to whole Euro.
+std::int64_t EuroAufgerundet(std::int64_t cent) {
+  const std::int64_t q = cent / 100;
+  if (cent % 100 == 0) return q;
+  return cent > 0 ? q + 1 : q - 1;
+}
+
+// The integer of x * faktor when that is an integer below 10^9.
+bool Ganzzahlig(double x, double faktor, std::int64_t& ganz) {
+  const double y = x * faktor;
+  if (!(y > -1e9 && y < 1e9)) return false;
+  ganz = static_cast<std::int64_t>(y + std::copysign(0.5, y));
+  return static_cast<double>(ganz) / faktor == x;
+}
+
+constexpr double kGrenzeInCent = 1e11;  // Euro
+
 }  // namespace
+
+TLStGeneration2014::TLStGeneration2014(TRechenKontext& k, const TParameter2014& p)
+    : TLStJahresablauf(k), fest_(p) {
+  std::int64_t bbgKVPV = 0;
+  inCent_ = Ganzzahlig(p.BBGRVWest, 100, bbgWestCent_) && Ganzzahlig(p.BBGRVOst, 100, bbgOstCent_) &&
+            Ganzzahlig(p.TBSVORV, 100, tbsvorvProzent_) && Ganzzahlig(p.RVSATZAN, 10000, rvsatzan_) &&
+            Ganzzahlig(p.BBGKVPV, 100, bbgKVPV);
+}
 
 void TLStGeneration2014::ParameterWaehlen() {
   p_ = &fest_;
@@ -95,6 +125,11 @@ void TLStGeneration2014::UPVKVLZZ() {
 // Pension part and lump-sum part of the provision allowance.
 void TLStGeneration2014::UPEVP() {
   if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
+  if (inCent_ && ZRE4VP > -kGrenzeInCent && ZRE4VP < kGrenzeInCent && v_.PKPV > -kGrenzeInCent &&
+      v_.PKPV < kGrenzeInCent) [[likely]] {
+    UPEVPInCent();
+    return;
+  }
   if (v_.KRV > 1) {
     VSP1 = 0;
   } else {
@@ -109,6 +144,58 @@ void TLStGeneration2014::UPEVP() {
   VSPN = static_cast<double>(Aufrunden(VSP1 + VSP2));
   MVSP();
   if (VSPN > VSP) VSP = VSPN;
+}
+
+void TLStGeneration2014::UPEVPInCent() {
+  std::int64_t vsp1 = 0;
+  if (v_.KRV > 1) {
+    VSP1 = 0;
+  } else {
+    const bool ost = v_.KRV == 1;
+    const double bbg = ost ? p_->BBGRVOst : p_->BBGRVWest;
+    const std::int64_t lohn = ZRE4VP > bbg ? (ost ? bbgOstCent_ : bbgWestCent_) : CentAus(ZRE4VP);
+    if (ZRE4VP > bbg) ZRE4VP = bbg;
+    vsp1 = lohn * tbsvorvProzent_ / 100;
+    vsp1 = vsp1 * rvsatzan_ / 10000;
+    VSP1 = static_cast<double>(vsp1) / 100;
+  }
+  std::int64_t vsp2 = CentAus(ZRE4VP) * 12 / 100;
+  VHB = v_.STKL == 3 ? 3000 : 1900;
+  vsp2 = vsp2 > VHB * 100 ? VHB * 100 : vsp2;
+  VSP2 = static_cast<double>(vsp2) / 100;
+  VSPN = static_cast<double>(EuroAufgerundet(vsp1 + vsp2));
+  MVSPInCent(vsp1);
+  if (VSPN > VSP) VSP = VSPN;
+}
+
+void TLStGeneration2014::MVSPInCent(std::int64_t vsp1Cent) {
+  const TParameter2014& p = *p_;
+  if (ZRE4VP > p.BBGKVPV) ZRE4VP = p.BBGKVPV;
+  const std::int64_t lohnCent = CentAus(ZRE4VP);
+  auto zusatz = [&](double kvz) -> std::int64_t {
+    if (p.KVZTeiler == 0) return 0;
+    return Runden(kvz * 100) * 100 / p.KVZTeiler;
+  };
+  const std::int64_t pvAN = v_.PVS == 1 ? p.PVSATZANSachsen : p.PVSATZAN;
+  std::int64_t vsp3 = 0;
+  if (k_.Tabellenmodus) {
+    vsp3 = v_.PKV == 1 ? 0
+                       : lohnCent * (p.KVSATZAN + zusatz(DurchschnittlicherZusatzbeitrag(k_.LStJahr)) + pvAN) / kMillion;
+  } else if (v_.PKV == 0) {
+    const std::int64_t satz = p.KVSATZAN + zusatz(v_.KVZ) + pvAN + (v_.PVZ == 1 ? p.PVZuschlag : 0);
+    vsp3 = lohnCent * satz / kMillion;
+  } else if (v_.STKL == 6) {
+    vsp3 = 0;
+  } else if (v_.PKV == 2) {
+    const std::int64_t satz = p.KVSATZAG + (v_.PVS == 1 ? p.PVSATZAGSachsen : p.PVSATZAG);
+    const std::int64_t rest = v_.PKPV * 12 * kMillion - lohnCent * satz;
+    vsp3 = rest / kMillion;
+    if (p.KVSATZAGKnappDarueber && lohnCent > 0 && rest > 0 && rest % kMillion == 0) vsp3 -= 1;
+  } else {
+    vsp3 = v_.PKPV * 12;
+  }
+  VSP3 = static_cast<double>(vsp3) / 100;
+  VSP = static_cast<double>(EuroAufgerundet(vsp3 + vsp1Cent));
 }
 
 // Health and care part of the provision allowance.

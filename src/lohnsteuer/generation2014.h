@@ -60,7 +60,7 @@ constexpr TParameter2014 Grundwerte2014() {
 
 class TLStGeneration2014 : public TLStJahresablauf {
  public:
-  TLStGeneration2014(TRechenKontext& k, const TParameter2014& p) : TLStJahresablauf(k), fest_(p) {}
+  TLStGeneration2014(TRechenKontext& k, const TParameter2014& p);
 
   void Lohnsteuer() override;
 
@@ -76,6 +76,10 @@ class TLStGeneration2014 : public TLStJahresablauf {
 
  private:
   void MVSP();
+  // UPEVP and MVSP in whole cents and millionths of the rates, for wages
+  // and contributions below 10^11 Euro (the others take the steps above).
+  void UPEVPInCent();
+  void MVSPInCent(std::int64_t vsp1Cent);
   // The December flowchart: MBERECH under the old and the new values, then
   // MLST1215.
   void MBERECHDezember();
@@ -85,6 +89,11 @@ class TLStGeneration2014 : public TLStJahresablauf {
 
   double VSP1 = 0, VSP2 = 0, VSP3 = 0, VSPN = 0;
   std::int64_t VHB = 0;
+
+  // MPARA's pension values as integers (ceilings in cents, TBSVORV in
+  // percent, RVSATZAN in ten-thousandths), when they are such decimals.
+  bool inCent_ = false;
+  std::int64_t bbgWestCent_ = 0, bbgOstCent_ = 0, tbsvorvProzent_ = 0, rvsatzan_ = 0;
 };
 
 }  // namespace lst

@@ -33,6 +33,28 @@ void TLStJahresablauf::Lohnsteuer() {
 
 // Yearly amounts, each cut to the cent.
 void TLStJahresablauf::MRE4JL() {
+  auto klein = [](std::int64_t c) { return c > -kGanzeCent && c < kGanzeCent; };
+  if (klein(v_.RE4) & klein(v_.VBEZ) & klein(v_.LZZFREIB) & klein(v_.LZZHINZU)) [[likely]] {
+    // Whole cents of the year, cut as the flowchart's division cuts; one
+    // decision on the pay period for all four amounts.
+    auto jahr = [&](auto cent) {
+      ZRE4J = static_cast<double>(cent(v_.RE4)) / 100;
+      ZVBEZJ = static_cast<double>(cent(v_.VBEZ)) / 100;
+      JLFREIB = static_cast<double>(cent(v_.LZZFREIB)) / 100;
+      JLHINZU = static_cast<double>(cent(v_.LZZHINZU)) / 100;
+      return cent(v_.RE4);
+    };
+    std::int64_t re4 = 0;
+    switch (v_.LZZ) {
+      case 1: re4 = jahr([](std::int64_t c) { return c; }); break;
+      case 2: re4 = jahr([](std::int64_t c) { return c * 12; }); break;
+      case 3: re4 = jahr([](std::int64_t c) { return c * 360 / 7; }); break;
+      default: re4 = jahr([](std::int64_t c) { return c * 360; }); break;
+    }
+    if (v_.af == 0) v_.f = 1.0;
+    StufeFuerZeitraum(re4);
+    return;
+  }
   auto jahr = [&](std::int64_t c) -> double {
     if (c == 0) return 0.0;
     switch (v_.LZZ) {
