@@ -53,9 +53,22 @@ bool Dezimalzahl(std::string_view s, double& wert) {
   return ec == std::errc() && p == s.data() + s.size() && wert == wert;
 }
 
+// The version of a key; a plain year without comparing every key's text.
+int VersionDesSchluessels(std::string_view t) {
+  if (t.size() == 4 && t[0] >= '0' && t[0] <= '9' && t[1] >= '0' && t[1] <= '9' && t[2] >= '0' &&
+      t[2] <= '9' && t[3] >= '0' && t[3] <= '9') {
+    const int jahr = (t[0] - '0') * 1000 + (t[1] - '0') * 100 + (t[2] - '0') * 10 + (t[3] - '0');
+    for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+      if (kLStVersionen[v].Jahr == jahr && kLStVersionen[v].Schluessel[4] == '\0') return v;
+    }
+    return -1;
+  }
+  return LStVersionNachSchluessel(t);
+}
+
 // Stores one of the inputs of the flowcharts from 2015.
 std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
-  const std::string name = kNeueEingaben[i];
+  const std::string_view name = kNeueEingaben[i];
   TLStVariablen& v = fall.Var;
   if (i == 0) {
     double d = 0;
@@ -65,12 +78,12 @@ std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
     return {};
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + name + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
   constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;
   switch (i) {
     case 1:
     case 4:
-      if (z < -kMaxBetrag || z > kMaxBetrag) return "Wert von " + name + " liegt außerhalb des zulässigen Bereichs";
+      if (z < -kMaxBetrag || z > kMaxBetrag) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
       (i == 1 ? v.MBV : v.PKPVAGZ) = z;
       return {};
     case 2:
@@ -86,10 +99,11 @@ std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
 
 // Stores one input; returns an empty string or a German message.
 std::string Setze(TPapFall& fall, int i, std::string_view text) {
-  const std::string name = kEingaben[i];
+  // Only a message builds text from the column's name.
+  const std::string_view name = kEingaben[i];
   if (i == 0) {
     // The column year names a flowchart: a year or a version key ("2015dez").
-    const int version = LStVersionNachSchluessel(Gestutzt(text));
+    const int version = VersionDesSchluessels(Gestutzt(text));
     if (version >= 0) {
       fall.Version = version;
       fall.Jahr = kLStVersionen[version].Jahr;
@@ -100,18 +114,18 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
       return "Unbekannter Programmablaufplan \"" + std::string(t.substr(0, 20)) + "\"";
     }
   }
-  if (name == "ZKF" || name == "f") {
+  if (i == 4 || i == 21) {  // ZKF, f
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von " + name + " ist keine Zahl: \"" + std::string(text) + "\"";
-    if (d < 0 || d > 1000) return "Wert von " + name + " liegt außerhalb des zulässigen Bereichs";
-    (name == "ZKF" ? fall.Var.ZKF : fall.Var.f) = d;
+    if (!Dezimalzahl(text, d)) return "Wert von " + std::string(name) + " ist keine Zahl: \"" + std::string(text) + "\"";
+    if (d < 0 || d > 1000) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+    (i == 4 ? fall.Var.ZKF : fall.Var.f) = d;
     return {};
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + name + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
   auto bereich = [&](std::int64_t von, std::int64_t bis) -> std::string {
     if (z < von || z > bis) {
-      return "Wert von " + name + " muss zwischen " + std::to_string(von) + " und " +
+      return "Wert von " + std::string(name) + " muss zwischen " + std::to_string(von) + " und " +
              std::to_string(bis) + " liegen";
     }
     return {};
@@ -119,11 +133,19 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
   // Amounts are limited to what a double holds exactly in cents.
   constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;  // 10^12 Euro
   auto betrag = [&](std::int64_t& feld) -> std::string {
+    if (z >= -kMaxBetrag && z <= kMaxBetrag) [[likely]] {
+      feld = z;
+      return {};
+    }
     std::string f = bereich(-kMaxBetrag, kMaxBetrag);
     if (f.empty()) feld = z;
     return f;
   };
   auto klein = [&](std::uint8_t& feld, int von, int bis) -> std::string {
+    if (z >= von && z <= bis) [[likely]] {
+      feld = static_cast<std::uint8_t>(z);
+      return {};
+    }
     std::string f = bereich(von, bis);
     if (f.empty()) feld = static_cast<std::uint8_t>(z);
     return f;
@@ -183,14 +205,19 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string_view> Felder(std::string_view zeile) {
-  std::vector<std::string_view> felder;
+void Felder(std::string_view zeile, std::vector<std::string_view>& felder) {
+  felder.clear();
   while (true) {
     const auto komma = zeile.find(',');
     felder.push_back(Gestutzt(zeile.substr(0, komma)));
     if (komma == std::string_view::npos) break;
     zeile.remove_prefix(komma + 1);
   }
+}
+
+std::vector<std::string_view> Felder(std::string_view zeile) {
+  std::vector<std::string_view> felder;
+  Felder(zeile, felder);
   return felder;
 }
 
@@ -218,7 +245,8 @@ int TPapLeser::Spalte(std::string_view name) const {
 }
 
 bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehler) const {
-  const auto felder = Felder(zeile);
+  Felder(zeile, felder_);
+  const auto& felder = felder_;
   fall = TPapFall{};
   for (std::size_t i = 0; i < kEingaben.size(); ++i) {
     if (index_[i] >= static_cast<int>(felder.size())) {
@@ -334,7 +362,11 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
         const std::size_t n = neuesFormat ? kAlleAusgaben : kAusgaben.size();
         for (std::size_t i = 0; i < n; ++i) {
           puffer += ',';
-          if (vorhanden[i]) puffer += std::to_string(werte[i]);
+          if (vorhanden[i]) {
+            char zahl[24];
+            const auto ende = std::to_chars(zahl, zahl + sizeof zahl, werte[i]).ptr;
+            puffer.append(zahl, ende);
+          }
         }
       } catch (const TLStFehler& e) {
         meldung = e.what();

@@ -36,6 +36,8 @@ struct TPapFall {
 
 // Splits a CSV line at commas (no quoting in this format).
 std::vector<std::string_view> Felder(std::string_view zeile);
+// The same into a vector kept across rows.
+void Felder(std::string_view zeile, std::vector<std::string_view>& felder);
 
 // Maps the columns of a header to the inputs.  Extra columns are allowed and
 // ignored by Lesen.
@@ -52,6 +54,7 @@ class TPapLeser {
   std::vector<std::string> namen_;
   std::array<int, 34> index_{};
   std::array<int, 5> neuIndex_{};
+  mutable std::vector<std::string_view> felder_;
   int gfb_ = -1;
 };
 

@@ -77,7 +77,7 @@ void TLStAblauf::MZTABFB() {
   SAP = ohne ? 0 : SAP;
   std::int64_t kfbSatz = s == 4 ? g.KFB4 : g.KFB;
   kfbSatz = s >= 5 || ohne ? 0 : kfbSatz;
-  KFB = v_.ZKF == 0 ? 0 : Abschneiden(v_.ZKF * static_cast<double>(kfbSatz));
+  KFB = Abschneiden(v_.ZKF * static_cast<double>(kfbSatz));
   ZTABFB = static_cast<double>(EFA + ANP + SAP);
   if (!k_.Tabellenmodus) ZTABFB += FVBZ;
 }
@@ -170,8 +170,30 @@ void TLStAblauf::UP5_6() {
 
 void TLStAblauf::MSOLZ() {
   SOLZFREI = g_->SOLZFREI * KZTAB;
+  const double prozent = SoliProzent();
+  if (prozent == 5.5 && g_->SOLZJAufCent && JBMG < 1'000'000'000'000) [[likely]] {
+    // In whole cents: 5.5 % of JBMG cut to the cent, at most 20 % of what
+    // exceeds the free amount; surcharge and church-tax base by selection.
+    const bool ueber = JBMG > SOLZFREI;
+    const std::int64_t solzj = JBMG * 55 / 10;
+    const std::int64_t solzmin = (JBMG - SOLZFREI) * 20;
+    const std::int64_t cent = solzmin < solzj ? solzmin : solzj;
+    SOLZJ = static_cast<double>(cent) / 100;
+    SOLZMIN = static_cast<double>(solzmin) / 100;
+    JW = static_cast<double>(cent);
+    UPANTEIL();
+    v_.SOLZLZZ = ueber ? ANTEIL1 : 0;
+    if (g_->EigeneKirchensteuerbasis) [[unlikely]] {
+      Kirchensteuerbasis();
+      return;
+    }
+    JW = JBMG * 100.0;
+    UPANTEIL();
+    v_.BK = v_.R ? ANTEIL1 : 0;
+    return;
+  }
   if (JBMG > SOLZFREI) {
-    SOLZJ = SoliProzent() * JBMG / 100;
+    SOLZJ = prozent * JBMG / 100;
     if (g_->SOLZJAufCent) SOLZJ = AbschneidenStellen(2, SOLZJ);
     SOLZMIN = (JBMG - SOLZFREI) * 20 / 100.0;
     if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;

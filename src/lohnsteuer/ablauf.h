@@ -40,22 +40,20 @@ inline std::int64_t Stufe(double v, int s) {
 
 // The tax of the tariff t for one tariff unit X, cut to whole units.
 inline std::int64_t TarifJeEinheit(const TTarif& t, double X) {
-  if (X < t.GFB + 1) return 0;
-  if (X < t.Zone2Ab) {
-    const double Y = (X - t.GFB) / 10000;
-    double RW = Y * t.A1;
-    RW = RW + t.B1;
-    return Abschneiden(RW * Y);
-  }
-  if (X < t.Zone3Ab) {
-    const double Y = (X - t.Zone2Basis) / 10000;
-    double RW = Y * t.A2;
-    RW = RW + t.B2;
-    RW = RW * Y;
-    return Abschneiden(RW + t.C2);
-  }
-  if (X < t.Zone4Ab) return Abschneiden(X * 0.42 - t.C3);
-  return Abschneiden(X * 0.45 - t.C4);
+  // Every zone's formula, then the zone by selection: the incomes mixed at
+  // random would mispredict the jumps.  Each formula takes the same steps as
+  // when it is computed alone.
+  const double Y1 = (X - t.GFB) / 10000;
+  const double R1 = (Y1 * t.A1 + t.B1) * Y1;
+  const double Y2 = (X - t.Zone2Basis) / 10000;
+  const double R2 = (Y2 * t.A2 + t.B2) * Y2 + t.C2;
+  const double R3 = X * 0.42 - t.C3;
+  const double R4 = X * 0.45 - t.C4;
+  double R = X < t.Zone4Ab ? R3 : R4;
+  R = X < t.Zone3Ab ? R2 : R;
+  R = X < t.Zone2Ab ? R1 : R;
+  R = X < t.GFB + 1 ? 0.0 : R;
+  return Abschneiden(R);
 }
 
 // Parameters that every year brings.  The members with a value here hold
@@ -212,12 +210,10 @@ class TLStAblauf : public TLohnsteuerProgramm {
     if (JW > -kGanzeCent && JW < kGanzeCent) [[likely]] {
       const auto jw = static_cast<std::int64_t>(JW);
       if (static_cast<double>(jw) == JW) [[likely]] {
-        switch (v_.LZZ) {
-          case 1: ANTEIL1 = jw; break;
-          case 2: ANTEIL1 = jw / 12; break;
-          case 3: ANTEIL1 = jw * 7 / 360; break;
-          default: ANTEIL1 = jw / 360; break;
-        }
+        // All four shares, then the pay period's by selection: the pay
+        // periods mixed at random would mispredict a jump.
+        const std::int64_t anteil[4] = {jw / 360, jw, jw / 12, jw * 7 / 360};
+        ANTEIL1 = anteil[v_.LZZ < 4 ? v_.LZZ : 0];
         return;
       }
     }
@@ -237,6 +233,16 @@ class TLStAblauf : public TLohnsteuerProgramm {
   // cents, in cents of the pay period.
   void StufeFuerZeitraum(std::int64_t jahresCent, int breite = 36) {
     const std::int64_t b = breite * std::int64_t{100};
+    if (jahresCent > -kGanzeCent && jahresCent < kGanzeCent) [[likely]] {
+      // In whole cents (the cut of the quotient is the integer division's);
+      // the pay period by selection.
+      const std::int64_t von[4] = {jahresCent / 360, jahresCent, jahresCent / 12, jahresCent * 7 / 360};
+      const std::int64_t breiteLZZ[4] = {b / 360, b, b / 12, b * 7 / 360};
+      const int l = v_.LZZ < 4 ? v_.LZZ : 0;
+      v_.TabStufeVon = von[l];
+      v_.TabStufeBis = von[l] + breiteLZZ[l] - 1;
+      return;
+    }
     switch (v_.LZZ) {
       case 1:
         v_.TabStufeVon = jahresCent;

@@ -22,9 +22,8 @@ std::int64_t CentAus(double euro) { return static_cast<std::int64_t>(euro * 100 
 
 // Cents rounded away from zero to whole Euro.
 std::int64_t EuroAufgerundet(std::int64_t cent) {
-  const std::int64_t q = cent / 100;
-  if (cent % 100 == 0) return q;
-  return cent > 0 ? q + 1 : q - 1;
+  const std::int64_t r = cent % 100;  // the sign of cent
+  return cent / 100 + (r > 0) - (r < 0);
 }
 
 // The integer of x * faktor when that is an integer below 10^9.
@@ -146,53 +145,59 @@ void TLStGeneration2014::UPEVP() {
   if (VSPN > VSP) VSP = VSPN;
 }
 
+// The branches of the flowchart become selections: pension insurance,
+// ceilings, statutory or private insurance are mixed at random.
 void TLStGeneration2014::UPEVPInCent() {
-  std::int64_t vsp1 = 0;
-  if (v_.KRV > 1) {
-    VSP1 = 0;
-  } else {
-    const bool ost = v_.KRV == 1;
-    const double bbg = ost ? p_->BBGRVOst : p_->BBGRVWest;
-    const std::int64_t lohn = ZRE4VP > bbg ? (ost ? bbgOstCent_ : bbgWestCent_) : CentAus(ZRE4VP);
-    if (ZRE4VP > bbg) ZRE4VP = bbg;
-    vsp1 = lohn * tbsvorvProzent_ / 100;
-    vsp1 = vsp1 * rvsatzan_ / 10000;
-    VSP1 = static_cast<double>(vsp1) / 100;
-  }
-  std::int64_t vsp2 = CentAus(ZRE4VP) * 12 / 100;
+  const bool rv = v_.KRV <= 1;
+  const bool ost = v_.KRV == 1;
+  const double bbg = ost ? p_->BBGRVOst : p_->BBGRVWest;
+  const bool kappen = rv & (ZRE4VP > bbg);
+  const std::int64_t lohn = kappen ? (ost ? bbgOstCent_ : bbgWestCent_) : CentAus(ZRE4VP);
+  ZRE4VP = kappen ? bbg : ZRE4VP;
+  std::int64_t vsp1 = lohn * tbsvorvProzent_ / 100;
+  vsp1 = vsp1 * rvsatzan_ / 10000;
+  vsp1 = rv ? vsp1 : 0;
+  VSP1 = static_cast<double>(vsp1) / 100;
+  std::int64_t vsp2 = lohn * 12 / 100;
   VHB = v_.STKL == 3 ? 3000 : 1900;
   vsp2 = vsp2 > VHB * 100 ? VHB * 100 : vsp2;
   VSP2 = static_cast<double>(vsp2) / 100;
   VSPN = static_cast<double>(EuroAufgerundet(vsp1 + vsp2));
   MVSPInCent(vsp1);
-  if (VSPN > VSP) VSP = VSPN;
+  VSP = VSPN > VSP ? VSPN : VSP;
 }
 
 void TLStGeneration2014::MVSPInCent(std::int64_t vsp1Cent) {
   const TParameter2014& p = *p_;
-  if (ZRE4VP > p.BBGKVPV) ZRE4VP = p.BBGKVPV;
+  const bool kappen = ZRE4VP > p.BBGKVPV;
+  ZRE4VP = kappen ? p.BBGKVPV : ZRE4VP;
   const std::int64_t lohnCent = CentAus(ZRE4VP);
-  auto zusatz = [&](double kvz) -> std::int64_t {
-    if (p.KVZTeiler == 0) return 0;
-    return Runden(kvz * 100) * 100 / p.KVZTeiler;
-  };
-  const std::int64_t pvAN = v_.PVS == 1 ? p.PVSATZANSachsen : p.PVSATZAN;
-  std::int64_t vsp3 = 0;
-  if (k_.Tabellenmodus) {
-    vsp3 = v_.PKV == 1 ? 0
-                       : lohnCent * (p.KVSATZAN + zusatz(DurchschnittlicherZusatzbeitrag(k_.LStJahr)) + pvAN) / kMillion;
-  } else if (v_.PKV == 0) {
-    const std::int64_t satz = p.KVSATZAN + zusatz(v_.KVZ) + pvAN + (v_.PVZ == 1 ? p.PVZuschlag : 0);
-    vsp3 = lohnCent * satz / kMillion;
-  } else if (v_.STKL == 6) {
-    vsp3 = 0;
-  } else if (v_.PKV == 2) {
-    const std::int64_t satz = p.KVSATZAG + (v_.PVS == 1 ? p.PVSATZAGSachsen : p.PVSATZAG);
-    const std::int64_t rest = v_.PKPV * 12 * kMillion - lohnCent * satz;
-    vsp3 = rest / kMillion;
-    if (p.KVSATZAGKnappDarueber && lohnCent > 0 && rest > 0 && rest % kMillion == 0) vsp3 -= 1;
+  // The employee's share of the additional rate in millionths.
+  const double kvz = k_.Tabellenmodus ? DurchschnittlicherZusatzbeitrag(k_.LStJahr) : v_.KVZ;
+  const std::int64_t kvzHundertstel = static_cast<std::int64_t>(kvz * 100 + 0.5);
+  const std::int64_t zusatz = p.KVZTeiler == 0 ? 0 : p.KVZTeiler == 1 ? kvzHundertstel * 100 : kvzHundertstel * 50;
+  const bool sachsen = v_.PVS == 1;
+  const std::int64_t pvAN = sachsen ? p.PVSATZANSachsen : p.PVSATZAN;
+  // Statutory: the employee's rates (the table without the surcharge of the
+  // childless).
+  const std::int64_t pvz = v_.PVZ == 1 && !k_.Tabellenmodus ? p.PVZuschlag : 0;
+  const std::int64_t gesetzlich = lohnCent * (p.KVSATZAN + zusatz + pvAN + pvz) / kMillion;
+  // Private: the contributions, with an employer subsidy less the subsidy at
+  // the statutory rates (cut toward zero).
+  const std::int64_t beitrag = v_.PKPV * 12;
+  const std::int64_t satzAG = p.KVSATZAG + (sachsen ? p.PVSATZAGSachsen : p.PVSATZAG);
+  const std::int64_t rest = beitrag * kMillion - lohnCent * satzAG;
+  std::int64_t mitZuschuss = rest / kMillion;
+  const bool knapp = p.KVSATZAGKnappDarueber & (lohnCent > 0) & (rest > 0) & (rest % kMillion == 0);
+  mitZuschuss -= knapp ? 1 : 0;
+  const std::int64_t privat = v_.PKV == 2 ? mitZuschuss : beitrag;
+  std::int64_t vsp3;
+  if (k_.Tabellenmodus) [[unlikely]] {
+    // A table row of a privately insured person without employer subsidy
+    // gets no health-and-care part (its contributions are individual).
+    vsp3 = v_.PKV == 1 ? 0 : gesetzlich;
   } else {
-    vsp3 = v_.PKPV * 12;
+    vsp3 = v_.PKV == 0 ? gesetzlich : v_.STKL == 6 ? 0 : privat;
   }
   VSP3 = static_cast<double>(vsp3) / 100;
   VSP = static_cast<double>(EuroAufgerundet(vsp3 + vsp1Cent));

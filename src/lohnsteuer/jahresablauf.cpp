@@ -35,22 +35,20 @@ void TLStJahresablauf::Lohnsteuer() {
 void TLStJahresablauf::MRE4JL() {
   auto klein = [](std::int64_t c) { return c > -kGanzeCent && c < kGanzeCent; };
   if (klein(v_.RE4) & klein(v_.VBEZ) & klein(v_.LZZFREIB) & klein(v_.LZZHINZU)) [[likely]] {
-    // Whole cents of the year, cut as the flowchart's division cuts; one
-    // decision on the pay period for all four amounts.
-    auto jahr = [&](auto cent) {
-      ZRE4J = static_cast<double>(cent(v_.RE4)) / 100;
-      ZVBEZJ = static_cast<double>(cent(v_.VBEZ)) / 100;
-      JLFREIB = static_cast<double>(cent(v_.LZZFREIB)) / 100;
-      JLHINZU = static_cast<double>(cent(v_.LZZHINZU)) / 100;
-      return cent(v_.RE4);
+    // Whole cents of the year, cut as the flowchart's division cuts; the
+    // pay period's factor by selection (a week is 360 / 7 days).
+    const int l = v_.LZZ;
+    const std::int64_t m = l == 1 ? 1 : l == 2 ? 12 : 360;
+    const bool woche = l == 3;
+    auto cent = [&](std::int64_t c) {
+      const std::int64_t x = c * m;
+      return woche ? x / 7 : x;
     };
-    std::int64_t re4 = 0;
-    switch (v_.LZZ) {
-      case 1: re4 = jahr([](std::int64_t c) { return c; }); break;
-      case 2: re4 = jahr([](std::int64_t c) { return c * 12; }); break;
-      case 3: re4 = jahr([](std::int64_t c) { return c * 360 / 7; }); break;
-      default: re4 = jahr([](std::int64_t c) { return c * 360; }); break;
-    }
+    const std::int64_t re4 = cent(v_.RE4);
+    ZRE4J = static_cast<double>(re4) / 100;
+    ZVBEZJ = static_cast<double>(cent(v_.VBEZ)) / 100;
+    JLFREIB = static_cast<double>(cent(v_.LZZFREIB)) / 100;
+    JLHINZU = static_cast<double>(cent(v_.LZZHINZU)) / 100;
     if (v_.af == 0) v_.f = 1.0;
     StufeFuerZeitraum(re4);
     return;
