@@ -46,11 +46,11 @@ inline std::int64_t Abschneiden(double x) {
     const double n = detail::NaechsteGanzzahl(x);
     const double d = std::fabs(x - n);
     const bool ganz = detail::WirdGanzzahl(d, ax);
-    if (ganz | detail::BleibtBruch(d, ax)) [[likely]] {
-      const auto t = static_cast<std::int64_t>(x);
-      const auto r = static_cast<std::int64_t>(n);
-      return ganz ? r : t;
-    }
+    const bool bruch = detail::BleibtBruch(d, ax);
+    // Selection by mask: a compiler turns a plain select into jumps here.
+    const std::int64_t maske = -static_cast<std::int64_t>(ganz);
+    const auto wert = (static_cast<std::int64_t>(n) & maske) | (static_cast<std::int64_t>(x) & ~maske);
+    if (static_cast<int>(ganz) + static_cast<int>(bruch) != 0) [[likely]] return wert;
   }
   return detail::AbschneidenGenau(x);
 }
@@ -65,12 +65,12 @@ inline std::int64_t Aufrunden(double x) {
     const double n = detail::NaechsteGanzzahl(x);
     const double d = std::fabs(x - n);
     const bool ganz = detail::WirdGanzzahl(d, ax);
-    if (ganz | detail::BleibtBruch(d, ax)) [[likely]] {
-      const auto t = static_cast<std::int64_t>(x);
-      const auto weg = t + (x > 0 ? 1 : -1);
-      const auto r = static_cast<std::int64_t>(n);
-      return ganz ? r : weg;
-    }
+    const bool bruch = detail::BleibtBruch(d, ax);
+    const std::int64_t maske = -static_cast<std::int64_t>(ganz);
+    const auto t = static_cast<std::int64_t>(x);
+    const auto weg = t + 2 * static_cast<std::int64_t>(x > 0) - 1;
+    const auto wert = (static_cast<std::int64_t>(n) & maske) | (weg & ~maske);
+    if (static_cast<int>(ganz) + static_cast<int>(bruch) != 0) [[likely]] return wert;
   }
   return detail::AufrundenGenau(x);
 }

@@ -40,10 +40,9 @@ constexpr double kGrenzeInCent = 1e11;  // Euro
 
 TLStGeneration2014::TLStGeneration2014(TRechenKontext& k, const TParameter2014& p)
     : TLStJahresablauf(k), fest_(p) {
-  std::int64_t bbgKVPV = 0;
   inCent_ = Ganzzahlig(p.BBGRVWest, 100, bbgWestCent_) && Ganzzahlig(p.BBGRVOst, 100, bbgOstCent_) &&
             Ganzzahlig(p.TBSVORV, 100, tbsvorvProzent_) && Ganzzahlig(p.RVSATZAN, 10000, rvsatzan_) &&
-            Ganzzahlig(p.BBGKVPV, 100, bbgKVPV);
+            Ganzzahlig(p.BBGKVPV, 100, bbgKVPVCent_);
 }
 
 void TLStGeneration2014::ParameterWaehlen() {
@@ -149,11 +148,9 @@ void TLStGeneration2014::UPEVP() {
 // ceilings, statutory or private insurance are mixed at random.
 void TLStGeneration2014::UPEVPInCent() {
   const bool rv = v_.KRV <= 1;
-  const bool ost = v_.KRV == 1;
-  const double bbg = ost ? p_->BBGRVOst : p_->BBGRVWest;
-  const bool kappen = rv & (ZRE4VP > bbg);
-  const std::int64_t lohn = kappen ? (ost ? bbgOstCent_ : bbgWestCent_) : CentAus(ZRE4VP);
-  ZRE4VP = kappen ? bbg : ZRE4VP;
+  const std::int64_t bbg = v_.KRV == 1 ? bbgOstCent_ : bbgWestCent_;
+  std::int64_t lohn = CentAus(ZRE4VP);
+  lohn = rv & (lohn > bbg) ? bbg : lohn;
   std::int64_t vsp1 = lohn * tbsvorvProzent_ / 100;
   vsp1 = vsp1 * rvsatzan_ / 10000;
   vsp1 = rv ? vsp1 : 0;
@@ -162,16 +159,17 @@ void TLStGeneration2014::UPEVPInCent() {
   VHB = v_.STKL == 3 ? 3000 : 1900;
   vsp2 = vsp2 > VHB * 100 ? VHB * 100 : vsp2;
   VSP2 = static_cast<double>(vsp2) / 100;
-  VSPN = static_cast<double>(EuroAufgerundet(vsp1 + vsp2));
-  MVSPInCent(vsp1);
-  VSP = VSPN > VSP ? VSPN : VSP;
+  const std::int64_t vspn = EuroAufgerundet(vsp1 + vsp2);
+  VSPN = static_cast<double>(vspn);
+  const std::int64_t vsp = MVSPInCent(vsp1, lohn);
+  VSP = static_cast<double>(vspn > vsp ? vspn : vsp);
 }
 
-void TLStGeneration2014::MVSPInCent(std::int64_t vsp1Cent) {
+std::int64_t TLStGeneration2014::MVSPInCent(std::int64_t vsp1Cent, std::int64_t lohn) {
   const TParameter2014& p = *p_;
-  const bool kappen = ZRE4VP > p.BBGKVPV;
-  ZRE4VP = kappen ? p.BBGKVPV : ZRE4VP;
-  const std::int64_t lohnCent = CentAus(ZRE4VP);
+  const std::int64_t lohnCent = lohn > bbgKVPVCent_ ? bbgKVPVCent_ : lohn;
+  // ZRE4VP capped at the ceilings, as the flowchart leaves it.
+  ZRE4VP = static_cast<double>(lohnCent) / 100;
   // The employee's share of the additional rate in millionths.
   const double kvz = k_.Tabellenmodus ? DurchschnittlicherZusatzbeitrag(k_.LStJahr) : v_.KVZ;
   const std::int64_t kvzHundertstel = static_cast<std::int64_t>(kvz * 100 + 0.5);
@@ -200,7 +198,7 @@ void TLStGeneration2014::MVSPInCent(std::int64_t vsp1Cent) {
     vsp3 = v_.PKV == 0 ? gesetzlich : v_.STKL == 6 ? 0 : privat;
   }
   VSP3 = static_cast<double>(vsp3) / 100;
-  VSP = static_cast<double>(EuroAufgerundet(vsp3 + vsp1Cent));
+  return EuroAufgerundet(vsp3 + vsp1Cent);
 }
 
 // Health and care part of the provision allowance.

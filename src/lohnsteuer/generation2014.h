@@ -79,7 +79,8 @@ class TLStGeneration2014 : public TLStJahresablauf {
   // UPEVP and MVSP in whole cents and millionths of the rates, for wages
   // and contributions below 10^11 Euro (the others take the steps above).
   void UPEVPInCent();
-  void MVSPInCent(std::int64_t vsp1Cent);
+  // Returns VSP in whole Euro; lohn: ZRE4VP in cents after the pension cap.
+  std::int64_t MVSPInCent(std::int64_t vsp1Cent, std::int64_t lohn);
   // The December flowchart: MBERECH under the old and the new values, then
   // MLST1215.
   void MBERECHDezember();
@@ -93,7 +94,7 @@ class TLStGeneration2014 : public TLStJahresablauf {
   // MPARA's pension values as integers (ceilings in cents, TBSVORV in
   // percent, RVSATZAN in ten-thousandths), when they are such decimals.
   bool inCent_ = false;
-  std::int64_t bbgWestCent_ = 0, bbgOstCent_ = 0, tbsvorvProzent_ = 0, rvsatzan_ = 0;
+  std::int64_t bbgWestCent_ = 0, bbgOstCent_ = 0, bbgKVPVCent_ = 0, tbsvorvProzent_ = 0, rvsatzan_ = 0;
 };
 
 }  // namespace lst
