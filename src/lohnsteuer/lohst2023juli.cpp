@@ -1,0 +1,27 @@
+// Wage tax from July 2023: care-insurance rate 1.70 % (Saxony 2.20 %) and a
+// surcharge of 0.60 % for the childless; yearly pay (LZZ 1) takes the year's
+// averages 1.6125 % (2.1125 %) and 0.475 %.
+
+#include "lohnsteuer/lohst2021_2026.h"
+#include "lohnsteuer/versionen2021_2026.h"
+
+namespace lst {
+
+const TParameter2021& Parameter2023juli() {
+  static const TParameter2021 p = [] {
+    TParameter2021 p = Parameter2023();
+    p.KVSATZAG = SatzMillionstel(78000);
+    p.Pflege = {SatzMillionstel(17000), SatzMillionstel(17000), SatzMillionstel(22000),
+                SatzMillionstel(12000), SatzMillionstel(6000)};
+    p.PflegeJahr = {SatzMillionstel(16125), SatzMillionstel(16125), SatzMillionstel(21125),
+                    SatzMillionstel(11125), SatzMillionstel(4750)};
+    return p;
+  }();
+  return p;
+}
+
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023juli(TRechenKontext& k) {
+  return std::make_unique<TLStGeneration2021>(k, Parameter2023juli());
+}
+
+}  // namespace lst
