@@ -18,6 +18,11 @@ const std::array<const char*, 34> kEingaben = {
 const std::array<const char*, 9> kAusgaben = {"LSTLZZ", "SOLZLZZ", "BK",  "STS", "SOLZS",
                                               "BKS",    "STV",     "SOLZV", "BKV"};
 
+const std::array<const char*, 5> kNeueEingaben = {"KVZ", "MBV", "PVA", "ALV", "PKPVAGZ"};
+
+const std::array<const char*, 8> kNeueAusgaben = {"VKVLZZ", "VKVSONST", "VFRB",  "VFRBS1",
+                                                  "VFRBS2", "WVFRB",    "WVFRBO", "WVFRBM"};
+
 namespace {
 
 std::string_view Gestutzt(std::string_view s) {
@@ -48,9 +53,53 @@ bool Dezimalzahl(std::string_view s, double& wert) {
   return ec == std::errc() && p == s.data() + s.size() && wert == wert;
 }
 
+// Stores one of the inputs of the flowcharts from 2015.
+std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
+  const std::string name = kNeueEingaben[i];
+  TLStVariablen& v = fall.Var;
+  if (i == 0) {
+    double d = 0;
+    if (!Dezimalzahl(text, d)) return "Wert von KVZ ist keine Zahl: \"" + std::string(text) + "\"";
+    if (d < 0 || d > 100) return "Wert von KVZ muss zwischen 0 und 100 liegen";
+    v.KVZ = d;
+    return {};
+  }
+  std::int64_t z = 0;
+  if (!GanzeZahl(text, z)) return "Wert von " + name + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;
+  switch (i) {
+    case 1:
+    case 4:
+      if (z < -kMaxBetrag || z > kMaxBetrag) return "Wert von " + name + " liegt außerhalb des zulässigen Bereichs";
+      (i == 1 ? v.MBV : v.PKPVAGZ) = z;
+      return {};
+    case 2:
+      if (z < 0 || z > 4) return "Wert von PVA muss zwischen 0 und 4 liegen";
+      v.PVA = static_cast<std::uint8_t>(z);
+      return {};
+    default:
+      if (z < 0 || z > 1) return "Wert von ALV muss zwischen 0 und 1 liegen";
+      v.ALV = static_cast<std::uint8_t>(z);
+      return {};
+  }
+}
+
 // Stores one input; returns an empty string or a German message.
 std::string Setze(TPapFall& fall, int i, std::string_view text) {
   const std::string name = kEingaben[i];
+  if (i == 0) {
+    // The column year names a flowchart: a year or a version key ("2015dez").
+    const int version = LStVersionNachSchluessel(Gestutzt(text));
+    if (version >= 0) {
+      fall.Version = version;
+      fall.Jahr = kLStVersionen[version].Jahr;
+      return {};
+    }
+    const std::string_view t = Gestutzt(text);
+    if (!t.empty() && (t.back() < '0' || t.back() > '9')) {
+      return "Unbekannter Programmablaufplan \"" + std::string(t.substr(0, 20)) + "\"";
+    }
+  }
   if (name == "ZKF" || name == "f") {
     double d = 0;
     if (!Dezimalzahl(text, d)) return "Wert von " + name + " ist keine Zahl: \"" + std::string(text) + "\"";
@@ -83,7 +132,10 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
   switch (i) {
     case 0: {
       std::string f = bereich(0, 9999);
-      if (f.empty()) fall.Jahr = static_cast<int>(z);
+      if (f.empty()) {
+        fall.Jahr = static_cast<int>(z);
+        fall.Version = LStVersionFuerMonat(fall.Jahr, 12);
+      }
       return f;
     }
     case 1: return klein(v.LZZ, 1, 4);
@@ -153,6 +205,7 @@ bool TPapLeser::Kopf(std::string_view zeile, std::string& fehler) {
       return false;
     }
   }
+  for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) neuIndex_[i] = Spalte(kNeueEingaben[i]);
   gfb_ = Spalte("GFB");
   return true;
 }
@@ -176,9 +229,21 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
     fehler = Setze(fall, static_cast<int>(i), felder[index_[i]]);
     if (!fehler.empty()) return false;
   }
+  for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) {
+    const int s = neuIndex_[i];
+    if (s < 0 || s >= static_cast<int>(felder.size())) continue;
+    fehler = SetzeNeu(fall, static_cast<int>(i), felder[s]);
+    if (!fehler.empty()) return false;
+  }
   if (fall.Jahr >= kErstesJahr && fall.Var.KRV > HoechsterKRV(fall.Jahr)) {
     fehler = "KRV " + std::to_string(fall.Var.KRV) + " gibt es für " + std::to_string(fall.Jahr) +
-             " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)";
+             (fall.Jahr < 2010 ? " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)"
+                               : " nicht: ab 2025 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)");
+    return false;
+  }
+  if (fall.Jahr >= 2026 && fall.Var.PKV > 1) {
+    fehler = "PKV " + std::to_string(fall.Var.PKV) + " gibt es für " + std::to_string(fall.Jahr) +
+             " nicht: PKV ist 0 (gesetzlich) oder 1 (privat), der Zuschuss steht in PKPVAGZ";
     return false;
   }
   if (gfb_ >= 0 && gfb_ < static_cast<int>(felder.size()) && !felder[gfb_].empty()) {
@@ -193,7 +258,17 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
 }
 
 std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
+  std::array<bool, kAlleAusgaben> vorhanden{};
+  const auto alle = BerechnenAlle(k, fall, vorhanden);
+  std::array<std::int64_t, 9> neun{};
+  for (std::size_t i = 0; i < neun.size(); ++i) neun[i] = alle[i];
+  return neun;
+}
+
+std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const TPapFall& fall,
+                                                      std::array<bool, kAlleAusgaben>& vorhanden) {
   k.LStJahr = static_cast<std::int16_t>(fall.Jahr < 0 || fall.Jahr > 9999 ? 0 : fall.Jahr);
+  k.LStVersion = fall.Version;
   k.GFB = fall.GFB;
   // The conformance rows carry no settings: the surcharge rate is the year's.
   k.SoliGeladen = SoliSatz(fall.Jahr);
@@ -204,10 +279,20 @@ std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
     k.LStVar.WFUNDF = fall.Var.LZZFREIB;
     k.LStVar.HINZUR = fall.Var.LZZHINZU;
   }
-  if (fall.Jahr < kErstesJahr || fall.Jahr > kLetztesJahr) KeineLohnsteuer(fall.Jahr);
+  if (fall.Jahr < kErstesJahr || fall.Jahr > kLetztesLStJahr) KeineLohnsteuer(fall.Jahr);
+  if (fall.Version >= 0 && k.ProgrammVersion(fall.Version) == nullptr) {
+    throw TLStFehler(std::string("Kein Programm für den Programmablaufplan ") +
+                     kLStVersionen[fall.Version].Schluessel + " vorhanden.");
+  }
   LohnsteuerBerechnen(k);
   const TLStVariablen& v = k.LStVar;
-  return {v.LSTLZZ, v.SOLZLZZ, v.BK, v.STS, v.SOLZS, v.BKS, v.STV, v.SOLZV, v.BKV};
+  const TLStVersion* d = fall.Version >= 0 ? &kLStVersionen[fall.Version] : nullptr;
+  vorhanden.fill(true);
+  for (int i : {6, 7, 8}) vorhanden[i] = d == nullptr || d->MitVMT;
+  for (int i : {9, 10}) vorhanden[i] = d != nullptr && d->MitVKV;
+  for (int i = 11; i < 17; ++i) vorhanden[i] = d != nullptr && d->MitDBA;
+  return {v.LSTLZZ, v.SOLZLZZ, v.BK,     v.STS,    v.SOLZS,  v.BKS,   v.STV,    v.SOLZV,  v.BKV,
+          v.VKVLZZ, v.VKVSONST, v.VFRB,  v.VFRBS1, v.VFRBS2, v.WVFRB, v.WVFRBO, v.WVFRBM};
 }
 
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
@@ -218,6 +303,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
   std::string puffer;
   long nummer = 0;
   bool kopfGelesen = false;
+  bool neuesFormat = false;
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
     ++nummer;
@@ -229,8 +315,12 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
         return 2;
       }
       kopfGelesen = true;
+      for (const char* n : kNeueEingaben) neuesFormat = neuesFormat || leser.Spalte(n) >= 0;
       puffer = zeile;
       for (const char* n : kAusgaben) (puffer += ',') += n;
+      if (neuesFormat) {
+        for (const char* n : kNeueAusgaben) (puffer += ',') += n;
+      }
       aus << puffer << '\n';
       continue;
     }
@@ -239,7 +329,13 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     bool ok = leser.Lesen(zeile, fall, meldung);
     if (ok) {
       try {
-        for (std::int64_t w : Berechnen(k, fall)) (puffer += ',') += std::to_string(w);
+        std::array<bool, kAlleAusgaben> vorhanden{};
+        const auto werte = BerechnenAlle(k, fall, vorhanden);
+        const std::size_t n = neuesFormat ? kAlleAusgaben : kAusgaben.size();
+        for (std::size_t i = 0; i < n; ++i) {
+          puffer += ',';
+          if (vorhanden[i]) puffer += std::to_string(werte[i]);
+        }
       } catch (const TLStFehler& e) {
         meldung = e.what();
         ok = false;
@@ -249,7 +345,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
       fehler << "Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
       puffer = zeile;
-      puffer.append(kAusgaben.size(), ',');
+      puffer.append(neuesFormat ? kAlleAusgaben : kAusgaben.size(), ',');
     }
     aus << puffer << '\n';
   }

@@ -25,7 +25,7 @@ const TParameter2021& Parameter2022jan() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022jan(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TRechenKontext& k) {
   return std::make_unique<TLStGeneration2021>(k, Parameter2022jan());
 }
 

@@ -26,7 +26,7 @@ const TParameter2021& Parameter2023jan() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023jan(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TRechenKontext& k) {
   return std::make_unique<TLStGeneration2021>(k, Parameter2023jan());
 }
 

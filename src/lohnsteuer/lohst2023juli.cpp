@@ -20,7 +20,7 @@ const TParameter2021& Parameter2023juli() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023juli(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TRechenKontext& k) {
   return std::make_unique<TLStGeneration2021>(k, Parameter2023juli());
 }
 

@@ -25,7 +25,7 @@ const TParameter2021& Parameter2024dez() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024dez(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TRechenKontext& k) {
   return std::make_unique<TLStGeneration2021>(k, Parameter2024dez());
 }
 

@@ -27,7 +27,7 @@ const TParameter2021& Parameter2025jan() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025jan(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TRechenKontext& k) {
   return std::make_unique<TLStGeneration2021>(k, Parameter2025jan());
 }
 

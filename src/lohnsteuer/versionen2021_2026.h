@@ -1,5 +1,8 @@
 #pragma once
-// The wage-tax programs of the flowchart versions from 2021.
+// The wage-tax programs of the flowcharts 2021 to 2026, one module a version.
+// A function returns nullptr while its version has no program yet; the
+// registry then treats the version as without program (versionen2021_2026.cpp
+// holds these placeholders until the modules replace them).
 
 #include <memory>
 
@@ -8,14 +11,14 @@
 namespace lst {
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2021(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022jan(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023jan(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023juli(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024dez(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025jan(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2026(TRechenKontext& k);
 

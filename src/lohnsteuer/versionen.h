@@ -1,0 +1,124 @@
+#pragma once
+// The wage-tax flowcharts by version.  Up to 2013 a tax year has one program
+// (2013 chooses its two flowcharts by the basic allowance of the context);
+// from 2014 a year can have several flowcharts, each in force from a pay
+// month on, and each is a program of its own, named by its key ("2015dez").
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace lst {
+
+// The last tax year with a wage-tax program (its social insurance may be
+// missing: see kLetztesJahr).
+constexpr int kLetztesLStJahr = 2026;
+
+struct TLStVersion {
+  const char* Schluessel;  // "2013", "2015dez", "2023juli" ...
+  std::int16_t Jahr;
+  // First pay month of the year for which the flowchart is in force; it
+  // stays in force up to the month before the next version of its year.
+  std::uint8_t AbMonat;
+  // Which outputs besides LSTLZZ … BKS the flowchart has: STV, SOLZV and BKV
+  // (multi-year pay), VKVLZZ and VKVSONST, the six double-taxation outputs.
+  bool MitVMT;
+  bool MitVKV;
+  bool MitDBA;
+  // Where the month from which it applies is announced.
+  const char* Quelle;
+};
+
+// Every version in the order of years and months; the position is the
+// version number of TRechenKontext::ProgrammVersion.  Versions 0 to 18 are
+// the years 1995 to 2013.
+//
+// The months from 2014 on follow the Ministry's letters that published the
+// flowcharts (Bundesministerium der Finanzen, "Programmablaufpläne für den
+// Lohnsteuerabzug", Bundessteuerblatt I):
+inline constexpr std::array<TLStVersion, 38> kLStVersionen = {{
+    {"1995", 1995, 1, true, false, false, ""},
+    {"1996", 1996, 1, true, false, false, ""},
+    {"1997", 1997, 1, true, false, false, ""},
+    {"1998", 1998, 1, true, false, false, ""},
+    {"1999", 1999, 1, true, false, false, ""},
+    {"2000", 2000, 1, true, false, false, ""},
+    {"2001", 2001, 1, true, false, false, ""},
+    {"2002", 2002, 1, true, false, false, ""},
+    {"2003", 2003, 1, true, false, false, ""},
+    {"2004", 2004, 1, true, false, false, ""},
+    {"2005", 2005, 1, true, false, false, ""},
+    {"2006", 2006, 1, true, false, false, ""},
+    {"2007", 2007, 1, true, false, false, ""},
+    {"2008", 2008, 1, true, false, false, ""},
+    {"2009", 2009, 1, true, false, false, ""},
+    {"2010", 2010, 1, true, false, false, ""},
+    {"2011", 2011, 1, true, false, false, ""},
+    {"2012", 2012, 1, true, true, false, ""},
+    {"2013", 2013, 1, true, true, false, ""},
+    {"2014", 2014, 1, true, true, false, "ganzes Jahr 2014"},
+    {"2015", 2015, 1, true, true, false,
+     "Januar bis November 2015 (Dezember: 2015dez)"},
+    {"2015dez", 2015, 12, true, true, false,
+     "Gesetz vom 16.7.2015 (BGBl. I S. 1202), geänderter Programmablaufplan für Dezember 2015: "
+     "Entlastung des ganzen Jahres mit der Dezemberabrechnung"},
+    {"2016", 2016, 1, true, true, true, "Bekanntmachung vom 16.11.2015: ganzes Jahr 2016"},
+    {"2017", 2017, 1, true, true, true, "ganzes Jahr 2017"},
+    {"2018", 2018, 1, true, true, true, "ganzes Jahr 2018"},
+    {"2019", 2019, 1, true, true, true, "ganzes Jahr 2019"},
+    {"2020", 2020, 1, true, true, true, "ganzes Jahr 2020"},
+    {"2021", 2021, 1, true, true, true, "ganzes Jahr 2021"},
+    {"2022jan", 2022, 1, true, true, true, "erster Programmablaufplan 2022: Januar bis Mai 2022 (bis zum geänderten)"},
+    {"2022", 2022, 6, true, true, true,
+     "BMF-Schreiben vom 20.5.2022 (BStBl. I S. 682): anzuwenden ab dem 1.6.2022"},
+    {"2023jan", 2023, 1, true, true, true,
+     "Bekanntmachung vom 18.11.2022 (BStBl. I S. 1531): Januar bis März 2023"},
+    {"2023", 2023, 4, true, true, true,
+     "BMF-Schreiben vom 13.2.2023: anzuwenden ab dem 1.4.2023"},
+    {"2023juli", 2023, 7, true, true, true,
+     "Bekanntmachung vom 19.6.2023: Lohnsteuerabzug ab dem 1.7.2023 (spätestens ab 1.9.2023)"},
+    // The first 2024 flowchart (November 2023, January to March) is not
+    // available; its months take the amended one, which differs from it in
+    // the care-insurance child discounts (PVA) only.
+    {"2024", 2024, 1, true, true, true,
+     "geänderter Programmablaufplan vom 23.2.2024: angewandt ab April 2024 (Januar bis März "
+     "ersatzweise, ohne Kinderabschläge PVA gleich)"},
+    {"2024dez", 2024, 12, true, true, true,
+     "BMF-Schreiben vom 18.10.2024: nur für die Abrechnung Dezember 2024 (§ 52 Abs. 32a EStG)"},
+    {"2025jan", 2025, 1, false, true, true,
+     "Bekanntmachung vom 22.11.2024: ab Januar 2025 bis zum geänderten Programmablaufplan"},
+    {"2025", 2025, 3, false, true, true,
+     "BMF-Schreiben vom 22.1.2025: spätestens ab dem 1.3.2025 (Januar und Februar zu berichtigen)"},
+    {"2026", 2026, 1, false, false, true, "BMF-Schreiben vom 12.11.2025: ganzes Jahr 2026"},
+}};
+
+constexpr int kAnzahlLStVersionen = static_cast<int>(kLStVersionen.size());
+
+// Version number of 1995 … 2013 (one program a year).
+constexpr int kVersionJahr1995 = 0;
+
+// Version number of a key ("2015dez"), or -1.  Keys are exact: "2015" is the
+// flowchart of January to November 2015.
+constexpr int LStVersionNachSchluessel(std::string_view schluessel) {
+  for (int i = 0; i < kAnzahlLStVersionen; ++i) {
+    if (schluessel == kLStVersionen[i].Schluessel) return i;
+  }
+  return -1;
+}
+
+// The version in force for a pay month (1 to 12) of a year, or -1.
+constexpr int LStVersionFuerMonat(int jahr, int monat) {
+  int gefunden = -1;
+  for (int i = 0; i < kAnzahlLStVersionen; ++i) {
+    if (kLStVersionen[i].Jahr == jahr && kLStVersionen[i].AbMonat <= monat) gefunden = i;
+  }
+  return gefunden;
+}
+
+static_assert(LStVersionFuerMonat(2013, 12) == 18 && LStVersionFuerMonat(1995, 1) == 0);
+static_assert(LStVersionFuerMonat(2015, 11) == LStVersionNachSchluessel("2015"));
+static_assert(LStVersionFuerMonat(2015, 12) == LStVersionNachSchluessel("2015dez"));
+static_assert(LStVersionFuerMonat(2023, 6) == LStVersionNachSchluessel("2023"));
+static_assert(LStVersionFuerMonat(2026, 12) == kAnzahlLStVersionen - 1);
+
+}  // namespace lst
