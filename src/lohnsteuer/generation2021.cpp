@@ -1,7 +1,5 @@
 #include "lohnsteuer/generation2021.h"
 
-#include <cmath>
-
 namespace lst {
 
 namespace {
@@ -13,13 +11,16 @@ constexpr std::int64_t Ab(std::int64_t a, std::int64_t d) { return a / d; }
 constexpr std::int64_t Auf(std::int64_t a, std::int64_t d) {
   return a >= 0 ? (a + d - 1) / d : -((-a + d - 1) / d);
 }
+// A decimal input with few places (ZKF, f, KVZ) times 10^n as an integer.
+inline std::int64_t Skaliert(double x, double faktor) {
+  const double y = x * faktor;
+  return static_cast<std::int64_t>(y >= 0 ? y + 0.5 : y - 0.5);
+}
 // Cents to whole euro (still in cents).
 constexpr std::int64_t AufEuro(std::int64_t c) { return Auf(c, 100) * 100; }
 constexpr std::int64_t AbEuro(std::int64_t c) { return c / 100 * 100; }
 // An amount in cents times a rate, cut to the cent.
-constexpr std::int64_t MalSatz(std::int64_t cent, std::int64_t satz) {
-  return static_cast<std::int64_t>(static_cast<i128>(cent) * satz / kSatzEins);
-}
+constexpr std::int64_t MalSatz(std::int64_t cent, std::int64_t satz) { return cent * satz / kSatzEins; }
 
 // Thousandths of the pension allowance and the age relief in row n: 400
 // falling by 16 to 160 (row 16), then by 8; the tables from 2025 fall by 4
@@ -105,7 +106,7 @@ void TLStGeneration2021::MPARA() {
   const TParameter2021& p = *p_;
   BBGRV = (v_.KRV == 0 ? p.BBGRVWest : p.BBGRVOst) * 100;
   // KVZ is the additional rate in percent; the employee bears half of it.
-  KVSATZAN = std::llround(v_.KVZ * 1e6) * 500'000'000 + SatzMillionstel(70000);
+  KVSATZAN = Skaliert(v_.KVZ, 100) * 50 + 70000;
   const TPflegeSaetze& pv = v_.LZZ == 1 ? p.PflegeJahr : p.Pflege;
   PVSATZAN = v_.PVS == 1 ? pv.ANSachsen : pv.AN;
   PVSATZAG = v_.PVS == 1 ? pv.AGSachsen : pv.AG;
@@ -132,8 +133,8 @@ void TLStGeneration2021::MRE4JL() {
   JLFREIB = jahr(v_.LZZFREIB);
   JLHINZU = jahr(v_.LZZHINZU);
   if (v_.af == 0) v_.f = 1.0;
-  f1000_ = std::llround(v_.f * 1000);
-  zkf1000_ = std::llround(v_.ZKF * 1000);
+  f1000_ = Skaliert(v_.f, 1000);
+  zkf1000_ = Skaliert(v_.ZKF, 1000);
   // The wage's 36-euro bracket in the pay period, for the display.
   const std::int64_t von = ZRE4J;
   switch (v_.LZZ) {
@@ -341,8 +342,11 @@ void TLStGeneration2021::MVSP() {
     } else {
       VSP3 = v_.PKPV * 12;
       if (v_.PKV == 2) {
-        const i128 r = static_cast<i128>(VSP3) * kSatzEins - static_cast<i128>(ZRE4VP) * (p.KVSATZAG + PVSATZAG);
-        VSP3 = static_cast<std::int64_t>(r / kSatzEins);
+        // Exactly, with the employer's rate in 10^-17.
+        const i128 e17 = 100'000'000'000;
+        const i128 satz = (p.KVSATZAG + PVSATZAG) * e17 + (p.KVSATZAGPlus ? 1 : 0);
+        const i128 r = (static_cast<i128>(VSP3) * kSatzEins * e17 - static_cast<i128>(ZRE4VP) * satz);
+        VSP3 = static_cast<std::int64_t>(r / (kSatzEins * e17));
       }
     }
   } else {
@@ -391,15 +395,15 @@ void TLStGeneration2021::UPTAB() {
   if (X < (t.GFB + 1) * 100) {
     ST = 0;
   } else if (X < t.Zone2Ab * 100) {
-    // Y in millionths; RW in 10^-8; RW * Y in 10^-14.
+    // Y in millionths; RW in 10^-8; RW * Y in 10^-14 (below 2^63 in every
+    // version's zones: Y < 10^7, RW < 4 * 10^11).
     const std::int64_t Y = X - t.GFB * 100;
-    const i128 RW = static_cast<i128>(Y) * t.A1 + static_cast<i128>(1400) * 100'000'000;
-    ST = static_cast<std::int64_t>(RW * Y / static_cast<i128>(100'000'000'000'000));
+    const std::int64_t RW = Y * t.A1 + std::int64_t{1400} * 100'000'000;
+    ST = RW * Y / 100'000'000'000'000;
   } else if (X < t.Zone3Ab * 100) {
     const std::int64_t Y = X - t.Zone2Basis * 100;
-    const i128 RW = static_cast<i128>(Y) * t.A2 + static_cast<i128>(2397) * 100'000'000;
-    const i128 e14 = 100'000'000'000'000;
-    ST = static_cast<std::int64_t>((RW * Y + static_cast<i128>(t.C2) * 1'000'000'000'000) / e14);
+    const std::int64_t RW = Y * t.A2 + std::int64_t{2397} * 100'000'000;
+    ST = (RW * Y + t.C2 * 1'000'000'000'000) / 100'000'000'000'000;
   } else if (X < t.Zone4Ab * 100) {
     ST = (X * 42 - t.C3 * 100) / 10000;
   } else {
@@ -669,7 +673,8 @@ std::int64_t TLStGeneration2021::Tabelle(TTabellenArgumente& a) {
   v_.ALV = 0;
   v_.PVZ = 0;
   v_.PVA = 0;
-  zkf1000_ = std::llround(a.ZKF * 1000);
+  v_.KVZ = fest_->KVZDurchschnitt / 100.0;
+  zkf1000_ = Skaliert(a.ZKF, 1000);
   f1000_ = 1000;
   MPARA();
   // The bracket nearest to the wage (whole euro), its top at 35.99 euro above.

@@ -9,10 +9,11 @@
 // The flowcharts compute in exact decimals.  This generation computes in
 // whole numbers: every amount that the flowchart holds with two decimals is
 // held here in cents, every whole-euro amount as cents that are a multiple
-// of 100, and every rate as an integer of 10^-17 (the finest rate the
-// flowcharts use is 0.07650000000000001).  Each cut (ROUND_DOWN) and each
+// of 100, and every rate in millionths.  Each cut (ROUND_DOWN) and each
 // rounding up (ROUND_UP) is an integer division, so the results are those of
-// the flowchart's decimals without any representation error.
+// the flowchart's decimals without any representation error.  (One rate of
+// the flowcharts 2021 to 2023 is finer: the employer's health rate is the
+// decimal of a floating-point sum, 0.07650000000000001; see KVSATZAGPlus.)
 //
 // A version is a parameter set (TParameter2021); the steps that differ are
 // selected by its members.  A December version names the set of January to
@@ -24,11 +25,8 @@
 
 namespace lst {
 
-// Rates are held in units of 10^-17.
-inline constexpr std::int64_t kSatzEins = 100'000'000'000'000'000;
-
-// A rate given in millionths, e.g. SatzMillionstel(15250) for 0.01525.
-constexpr std::int64_t SatzMillionstel(std::int64_t millionstel) { return millionstel * 100'000'000'000; }
+// Rates are held in millionths: 15250 is 0.01525.
+inline constexpr std::int64_t kSatzEins = 1'000'000;
 
 // Income-tax tariff of § 32a EStG of one version.  Amounts in whole euro,
 // the coefficients in hundredths.
@@ -66,14 +64,21 @@ struct TParameter2021 {
   std::int64_t BBGRVWest, BBGRVOst;
   std::int64_t TBSVORV, RVSATZAN;
   std::int64_t BBGKVPV;
-  // Employer health rate (general rate plus average additional rate).
+  // Employer health rate (general rate plus average additional rate); with
+  // KVSATZAGPlus 10^-17 above it (the flowchart adds the two rates in binary
+  // floating point before it takes the decimal: 0.0065 + 0.07 gives
+  // 0.07650000000000001).
   std::int64_t KVSATZAG;
+  bool KVSATZAGPlus;
   // Care insurance; PflegeJahr for yearly pay (LZZ 1), PVAbschlag per child
   // discount PVA (from 2024).
   TPflegeSaetze Pflege, PflegeJahr;
   std::int64_t PVAbschlag;
   // 2026: ceiling and rate of the unemployment part.
   std::int64_t BBGRVALV, AVSATZAN;
+  // The average additional health rate in hundredths of a percent, which the
+  // table routine assumes (as the official test tables do).
+  std::int64_t KVZDurchschnitt;
   // From this KRV on the employee is not in the statutory pension insurance
   // (2 up to 2024, 1 from 2025).
   std::uint8_t KRVOhneRV;
@@ -141,7 +146,7 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
   std::int64_t f1000_ = 1000;   // factor f in thousandths
   std::int64_t zkf1000_ = 0;    // ZKF in thousandths
 
-  // Rates of MPARA (10^-17).
+  // Rates of MPARA (millionths).
   std::int64_t KVSATZAN = 0, PVSATZAN = 0, PVSATZAG = 0;
   std::int64_t BBGRV = 0, SOLZFREI = 0;
 

@@ -21,14 +21,12 @@ const TParameter2021& Parameter2021() {
     p.KFB4 = 4194;
     p.BBGRVWest = 85200;
     p.BBGRVOst = 80400;
-    p.TBSVORV = SatzMillionstel(840000);
-    p.RVSATZAN = SatzMillionstel(93000);
+    p.TBSVORV = 840000;
+    p.RVSATZAN = 93000;
     p.BBGKVPV = 58050;
-    // The flowchart adds 0.0065 and 0.07 in binary floating point and then
-    // takes the decimal: 0.07650000000000001.
-    p.KVSATZAG = 7'650'000'000'000'001;
-    p.Pflege = {SatzMillionstel(15250), SatzMillionstel(15250), SatzMillionstel(20250),
-                SatzMillionstel(10250), SatzMillionstel(2500)};
+    p.KVSATZAG = 76500;
+    p.KVSATZAGPlus = true;
+    p.Pflege = {15250, 15250, 20250, 10250, 2500};
     p.PflegeJahr = p.Pflege;
     p.PVAbschlag = 0;
     p.BBGRVALV = 0;
@@ -42,6 +40,7 @@ const TParameter2021& Parameter2021() {
     p.UP56GanzeEuro = false;
     p.MitVKV = true;
     p.Vorher = nullptr;
+    p.KVZDurchschnitt = 130;
     return p;
   }();
   return p;

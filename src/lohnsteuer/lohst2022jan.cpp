@@ -16,8 +16,8 @@ const TParameter2021& Parameter2022jan() {
     p.EFA = 4008;
     p.BBGRVWest = 84600;
     p.BBGRVOst = 81000;
-    p.TBSVORV = SatzMillionstel(880000);
-    p.Pflege.Zuschlag = SatzMillionstel(3500);
+    p.TBSVORV = 880000;
+    p.Pflege.Zuschlag = 3500;
     p.PflegeJahr = p.Pflege;
     p.MitMBV = true;
     return p;

@@ -19,8 +19,8 @@ const TParameter2021& Parameter2023jan() {
     p.BBGRVOst = 85200;
     p.TBSVORV = kSatzEins;
     p.BBGKVPV = 59850;
-    // 0.008 + 0.07 in binary floating point, then the decimal.
-    p.KVSATZAG = 7'800'000'000'000'001;
+    p.KVSATZAG = 78000;  // and KVSATZAGPlus: 0.07800000000000001
+    p.KVZDurchschnitt = 160;
     return p;
   }();
   return p;

@@ -10,11 +10,10 @@ namespace lst {
 const TParameter2021& Parameter2023juli() {
   static const TParameter2021 p = [] {
     TParameter2021 p = Parameter2023();
-    p.KVSATZAG = SatzMillionstel(78000);
-    p.Pflege = {SatzMillionstel(17000), SatzMillionstel(17000), SatzMillionstel(22000),
-                SatzMillionstel(12000), SatzMillionstel(6000)};
-    p.PflegeJahr = {SatzMillionstel(16125), SatzMillionstel(16125), SatzMillionstel(21125),
-                    SatzMillionstel(11125), SatzMillionstel(4750)};
+    p.KVSATZAG = 78000;
+    p.KVSATZAGPlus = false;
+    p.Pflege = {17000, 17000, 22000, 12000, 6000};
+    p.PflegeJahr = {16125, 16125, 21125, 11125, 4750};
     return p;
   }();
   return p;

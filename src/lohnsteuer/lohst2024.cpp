@@ -18,9 +18,10 @@ const TParameter2021& Parameter2024() {
     p.BBGRVWest = 90600;
     p.BBGRVOst = 89400;
     p.BBGKVPV = 62100;
-    p.KVSATZAG = SatzMillionstel(78500);
+    p.KVSATZAG = 78500;
     p.PflegeJahr = p.Pflege;
-    p.PVAbschlag = SatzMillionstel(2500);
+    p.PVAbschlag = 2500;
+    p.KVZDurchschnitt = 170;
     return p;
   }();
   return p;

@@ -14,14 +14,14 @@ const TParameter2021& Parameter2025jan() {
     p.BBGRVOst = 96600;
     p.KRVOhneRV = 1;
     p.BBGKVPV = 66150;
-    p.KVSATZAG = SatzMillionstel(82500);
-    p.Pflege = {SatzMillionstel(18000), SatzMillionstel(18000), SatzMillionstel(23000),
-                SatzMillionstel(13000), SatzMillionstel(6000)};
+    p.KVSATZAG = 82500;
+    p.Pflege = {18000, 18000, 23000, 13000, 6000};
     p.PflegeJahr = p.Pflege;
     p.MitVMT = false;
     p.Tabellen2058 = true;
     p.HFVBAufrunden = true;
     p.Vorher = nullptr;
+    p.KVZDurchschnitt = 250;
     return p;
   }();
   return p;

@@ -18,13 +18,14 @@ const TParameter2021& Parameter2026() {
     p.KFB4 = 4878;
     p.Vorsorge = TVorsorge::Ab2026;
     p.BBGRVALV = 101400;
-    p.AVSATZAN = SatzMillionstel(13000);
+    p.AVSATZAN = 13000;
     p.BBGKVPV = 69750;
     p.Pflege.AG = p.Pflege.AGSachsen = 0;
     p.PflegeJahr = p.Pflege;
     p.KVSATZAG = 0;
     p.UP56GanzeEuro = true;
     p.MitVKV = false;
+    p.KVZDurchschnitt = 290;
     return p;
   }();
   return p;
