@@ -79,26 +79,30 @@ void TLStGeneration2021::Lohnsteuer() {
   KENNVMT = 0;
   MRE4();
   MRE4ABZ();
-  if (fest_->Vorher != nullptr) {
-    // December: the year under the values of January to November (A), then
-    // under the new values (N); the pay period takes N less 11 times the
-    // excess withheld in each earlier month.
-    const std::int64_t zre4vpm = ZRE4VP;
-    p_ = fest_->Vorher;
-    SOLZFREI = p_->SOLZFREI;
-    dezemberA_ = true;
-    MBERECH();
-    dezemberA_ = false;
-    p_ = fest_;
-    SOLZFREI = p_->SOLZFREI;
-    ZRE4VP = zre4vpm;
-    MBERECH();
-    MLST1224();
-  } else {
-    MBERECH();
-  }
+  MBERECHJahr();
   MSONST();
   if (p_->MitVMT) MVMT();
+}
+
+// MBERECH; in a December version first under the values of January to
+// November (A), then under the new values (N), and the pay period takes N
+// less 11 times the excess withheld in each earlier month.
+void TLStGeneration2021::MBERECHJahr() {
+  if (fest_->Vorher == nullptr) {
+    MBERECH();
+    return;
+  }
+  const std::int64_t zre4vpm = ZRE4VP;
+  p_ = fest_->Vorher;
+  SOLZFREI = p_->SOLZFREI;
+  dezemberA_ = true;
+  MBERECH();
+  dezemberA_ = false;
+  p_ = fest_;
+  SOLZFREI = p_->SOLZFREI;
+  ZRE4VP = zre4vpm;
+  MBERECH();
+  MLST1224();
 }
 
 // Rates of the social insurance that the provision allowance uses.
@@ -687,7 +691,7 @@ std::int64_t TLStGeneration2021::Tabelle(TTabellenArgumente& a) {
     case 3: v_.TabStufeVon = von * 7 / 360; v_.TabStufeBis = v_.TabStufeVon + 69; break;
     default: v_.TabStufeVon = von / 360; v_.TabStufeBis = v_.TabStufeVon + 9; break;
   }
-  MBERECH();
+  MBERECHJahr();
   tabelle_ = false;
   a.StufeBis = v_.TabStufeBis;
   a.StufeVon = v_.TabStufeVon;

@@ -110,6 +110,7 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
   void MRE4();
   void MRE4ALTE();
   void MRE4ABZ();
+  void MBERECHJahr();
   void MBERECH();
   void MZTABFB();
   void MLSTJAHR();
