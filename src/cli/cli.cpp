@@ -104,7 +104,16 @@ int Berechnen(const TAufruf& a) {
   if (!fehler.empty()) return Fehler(fehler);
   TGesamtErgebnis erg;
   try {
-    GesamtBerechnen(k, a.Eingabe.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    if (NurSteuer(k.LStJahr)) {
+      SteuerBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
+      if (a.Json) {
+        std::printf("%s\n", AlsJsonNurSteuer(k, r.LZ.RE4, erg.LSt).c_str());
+      } else {
+        std::fputs(AlsTextNurSteuer(k, r.LZ.RE4, erg.LSt).c_str(), stdout);
+      }
+      return 0;
+    }
+    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& e) {
     return Fehler(e.what());
   }
@@ -132,11 +141,16 @@ int Wunschnetto(const TAufruf& a) {
   TRechnung r;
   std::string fehler = Vorbereiten(k, a.Eingabe, r);
   if (!fehler.empty()) return Fehler(fehler);
+  if (NurSteuer(k.LStJahr)) {
+    return Fehler("wunschnetto braucht die Sozialversicherung, die für " + std::to_string(k.LStJahr) +
+                  " noch nicht hinterlegt ist; die Steuern allein rechnet: lohnsteuer-cli berechnen --jahr " +
+                  std::to_string(k.LStJahr) + " --brutto BETRAG");
+  }
   const bool arbeitnehmer = !a.Eingabe.Arbeitgeber;
   k.ArbeitnehmerSicht = arbeitnehmer;
   TGesamtErgebnis erg;
   try {
-    WunschBrutto(k, a.Eingabe.Jahr, r.LZ, r.LSt, erg, InCent(k, *wunsch), arbeitnehmer, r.Zusatz,
+    WunschBrutto(k, k.LStJahr, r.LZ, r.LSt, erg, InCent(k, *wunsch), arbeitnehmer, r.Zusatz,
                  r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& e) {
     return Fehler(e.what());

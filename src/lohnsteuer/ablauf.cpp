@@ -16,7 +16,13 @@ void TLStAblauf::Zuruecksetzen() {
 
 void TLStAblauf::MBERECH() {
   MZTABFB();
-  MLSTJAHR();
+  if (g_->MitDBA) [[unlikely]] {
+    v_.VFRB = DBAFreibetraege();
+    MLSTJAHR();
+    v_.WVFRB = DBAUeberGFB();
+  } else {
+    MLSTJAHR();
+  }
   const bool faktor = g_->MitFaktorschritt && !k_.Tabellenmodus;
   LSTJAHR = faktor ? Abschneiden(ST * Faktor()) : ST;
   if (g_->MitNachLSTJAHR) [[unlikely]] NachLSTJAHR();

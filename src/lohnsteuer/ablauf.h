@@ -111,6 +111,9 @@ struct TParameterGrund {
   // 2002; the DM years keep its decimals).
   std::int64_t SOLZFREI = 972;
   bool SOLZJAufCent = true;
+  // From 2016: the outputs for limiting the tax on pensions under
+  // double-taxation agreements (VFRB … WVFRBM).
+  bool MitDBA = false;
 };
 
 // The constants of 2005 (tariff without a 45 % zone, classes V and VI, the
@@ -181,6 +184,14 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual double SoliProzent() const { return k_.SoliSatz(); }
 
   void MBERECH();
+  // The double-taxation outputs: allowances used (ANP, FVB and FVBZ in
+  // cents) and the taxable income above the basic allowance (not below 0).
+  std::int64_t DBAFreibetraege() const { return Abschneiden((ANP + FVB + FVBZ) * 100); }
+  // (ZVE holds whole cents here: the difference of ZRE4, ZTABFB and VSP.)
+  std::int64_t DBAUeberGFB() const {
+    const std::int64_t w = Runden(ZVE * 100) - g_->Tarif.GFB * 100;
+    return w < 0 ? 0 : w;
+  }
   void UPMLST();
   // X of a taxable income: per tariff unit, placed on the year's steps.
   double Tarifeinheit(double zve, int kztab) const;

@@ -78,6 +78,7 @@ void TLStJahresablauf::MRE4() {
 }
 
 void TLStJahresablauf::MRE4SO() {
+  if (j_->FVBHoechstensVersorgung && FVB > ZVBEZJ) FVB = ZVBEZJ;
   FVBSO = AufrundenStellen(2, FVB + VBEZBSO * TAB1[J] / 100);
   if (FVBSO > TAB2[J]) FVBSO = static_cast<double>(TAB2[J]);
   HFVBZSO = (VBEZB + VBEZBSO) / 100.0 - FVBSO;
@@ -159,6 +160,7 @@ void TLStJahresablauf::MSONST() {
   VBEZBSO = v_.STERBE;
   MRE4SONST();
   MLSTJAHR();
+  if (g_->MitDBA) [[unlikely]] v_.WVFRBM = DBAUeberGFB();
   if (j_->MitVKV) {
     UPVKV();
     v_.VKVSONST = VKV - v_.VKVSONST;
@@ -180,7 +182,13 @@ void TLStJahresablauf::MOSONST() {
   MRE4ABZ();
   if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0;
   MZTABFB();
-  MLSTJAHR();
+  if (g_->MitDBA) [[unlikely]] {
+    v_.VFRBS1 = DBAFreibetraege();
+    MLSTJAHR();
+    v_.WVFRBO = DBAUeberGFB();
+  } else {
+    MLSTJAHR();
+  }
   LSTOSO = ST * 100;
 }
 
@@ -191,6 +199,7 @@ void TLStJahresablauf::MRE4SONST() {
   if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0 - v_.SONSTENT / 100.0;
   FVBZ = FVBZSO;
   MZTABFB();
+  if (g_->MitDBA) [[unlikely]] v_.VFRBS2 = DBAFreibetraege() - v_.VFRBS1;
 }
 
 // Remuneration for several years.

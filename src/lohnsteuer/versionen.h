@@ -115,6 +115,15 @@ constexpr int LStVersionFuerMonat(int jahr, int monat) {
   return gefunden;
 }
 
+// The average additional health contribution rate of a year in percent, as
+// announced for the year (from 2015; 0 before): the flowcharts' tables use it.
+constexpr double DurchschnittlicherZusatzbeitrag(int jahr) {
+  constexpr double kSatz[] = {0.90, 1.10, 1.10, 1.00, 0.90, 1.10, 1.30, 1.30, 1.60, 1.70, 2.50, 2.90};
+  if (jahr < 2015) return 0.0;
+  if (jahr > 2026) return kSatz[11];
+  return kSatz[jahr - 2015];
+}
+
 static_assert(LStVersionFuerMonat(2013, 12) == 18 && LStVersionFuerMonat(1995, 1) == 0);
 static_assert(LStVersionFuerMonat(2015, 11) == LStVersionNachSchluessel("2015"));
 static_assert(LStVersionFuerMonat(2015, 12) == LStVersionNachSchluessel("2015dez"));
