@@ -56,40 +56,48 @@ inline constexpr std::array<TLStVersion, 38> kLStVersionen = {{
     {"2011", 2011, 1, true, false, false, ""},
     {"2012", 2012, 1, true, true, false, ""},
     {"2013", 2013, 1, true, true, false, ""},
-    {"2014", 2014, 1, true, true, false, "ganzes Jahr 2014"},
+    {"2014", 2014, 1, true, true, false,
+     "BMF-Schreiben IV C 5 - S 2361/13/10002, BStBl. 2013 I S. 1536: Lohnzahlungszeiträume, die "
+     "nach dem 31.12.2013 und vor dem 1.1.2015 enden"},
     {"2015", 2015, 1, true, true, false,
-     "Januar bis November 2015 (Dezember: 2015dez)"},
+     "Bekanntmachung BStBl. 2014 I S. 1518: 2015; ab Dezember der Ablaufplan für Dezember 2015"},
     {"2015dez", 2015, 12, true, true, false,
-     "Gesetz vom 16.7.2015 (BGBl. I S. 1202), geänderter Programmablaufplan für Dezember 2015: "
-     "Entlastung des ganzen Jahres mit der Dezemberabrechnung"},
+     "BMF-Schreiben IV C 5 - S 2361/15/10001, BStBl. 2015 I S. 676 (Gesetz vom 16.7.2015, "
+     "BGBl. I S. 1202): Nachholung der Entlastung des ganzen Jahres ab 1.12.2015"},
     {"2016", 2016, 1, true, true, true, "Bekanntmachung vom 16.11.2015: ganzes Jahr 2016"},
-    {"2017", 2017, 1, true, true, true, "ganzes Jahr 2017"},
-    {"2018", 2018, 1, true, true, true, "ganzes Jahr 2018"},
-    {"2019", 2019, 1, true, true, true, "ganzes Jahr 2019"},
-    {"2020", 2020, 1, true, true, true, "ganzes Jahr 2020"},
-    {"2021", 2021, 1, true, true, true, "ganzes Jahr 2021"},
-    {"2022jan", 2022, 1, true, true, true, "erster Programmablaufplan 2022: Januar bis Mai 2022 (bis zum geänderten)"},
+    {"2017", 2017, 1, true, true, true, "einziger Ablaufplan des Jahres: ganzes Jahr 2017"},
+    {"2018", 2018, 1, true, true, true, "einziger Ablaufplan des Jahres: ganzes Jahr 2018"},
+    {"2019", 2019, 1, true, true, true, "einziger Ablaufplan des Jahres: ganzes Jahr 2019"},
+    {"2020", 2020, 1, true, true, true, "einziger Ablaufplan des Jahres: ganzes Jahr 2020"},
+    {"2021", 2021, 1, true, true, true, "einziger Ablaufplan des Jahres: ganzes Jahr 2021"},
+    {"2022jan", 2022, 1, true, true, true,
+     "BMF-Schreiben vom 5.11.2021 (BStBl. 2021 I S. 2051): ab Januar 2022 bis zum geänderten "
+     "Ablaufplan"},
     {"2022", 2022, 6, true, true, true,
-     "BMF-Schreiben vom 20.5.2022 (BStBl. I S. 682): anzuwenden ab dem 1.6.2022"},
+     "BMF-Schreiben vom 20.5.2022 (BStBl. 2022 I S. 682): anzuwenden ab dem 1.6.2022; Januar bis "
+     "Mai sind damit zu berichtigen"},
     {"2023jan", 2023, 1, true, true, true,
-     "Bekanntmachung vom 18.11.2022 (BStBl. I S. 1531): Januar bis März 2023"},
+     "Bekanntmachung vom 18.11.2022 (BStBl. 2022 I S. 1531): Januar bis März 2023"},
     {"2023", 2023, 4, true, true, true,
-     "BMF-Schreiben vom 13.2.2023: anzuwenden ab dem 1.4.2023"},
+     "BMF-Schreiben vom 13.2.2023: anzuwenden ab dem 1.4.2023; Januar bis März sind damit zu "
+     "berichtigen"},
     {"2023juli", 2023, 7, true, true, true,
      "Bekanntmachung vom 19.6.2023: Lohnsteuerabzug ab dem 1.7.2023 (spätestens ab 1.9.2023)"},
-    // The first 2024 flowchart (November 2023, January to March) is not
-    // available; its months take the amended one, which differs from it in
-    // the care-insurance child discounts (PVA) only.
+    // January to March 2024 were first withheld under the flowchart of
+    // 3.11.2023, which is not available; the amended one is the one to
+    // correct those months with.
     {"2024", 2024, 1, true, true, true,
-     "geänderter Programmablaufplan vom 23.2.2024: angewandt ab April 2024 (Januar bis März "
-     "ersatzweise, ohne Kinderabschläge PVA gleich)"},
+     "BMF-Schreiben vom 23.2.2024 (BStBl. 2024 I S. 295): spätestens ab dem 1.4.2024, Januar bis "
+     "März damit zu berichtigen (der erste Ablaufplan vom 3.11.2023 fehlt)"},
     {"2024dez", 2024, 12, true, true, true,
      "BMF-Schreiben vom 18.10.2024: nur für die Abrechnung Dezember 2024 (§ 52 Abs. 32a EStG)"},
     {"2025jan", 2025, 1, false, true, true,
-     "Bekanntmachung vom 22.11.2024: ab Januar 2025 bis zum geänderten Programmablaufplan"},
+     "Bekanntmachung vom 22.11.2024: ab Januar 2025 bis zum geänderten Ablaufplan"},
     {"2025", 2025, 3, false, true, true,
-     "BMF-Schreiben vom 22.1.2025: spätestens ab dem 1.3.2025 (Januar und Februar zu berichtigen)"},
-    {"2026", 2026, 1, false, false, true, "BMF-Schreiben vom 12.11.2025: ganzes Jahr 2026"},
+     "BMF-Schreiben vom 22.1.2025: spätestens ab dem 1.3.2025, Januar und Februar damit zu "
+     "berichtigen"},
+    {"2026", 2026, 1, false, false, true,
+     "BMF-Schreiben vom 12.11.2025 (IV C 5 - S 2361/00025/016/028): ganzes Jahr 2026"},
 }};
 
 constexpr int kAnzahlLStVersionen = static_cast<int>(kLStVersionen.size());
