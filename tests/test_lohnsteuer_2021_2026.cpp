@@ -152,6 +152,39 @@ TEST_P(Versionen2021, TabellenzeileWieHauptprogramm) {
   }
 }
 
+// The largest amounts the conformance mode accepts (10^15 cents a day, with
+// other payments, remuneration for several years and an age relief) still
+// give the top rate: no step overflows.
+TEST_P(Versionen2021, GrosseBetraegeOhneUeberlauf) {
+  lst::TLohnsteuerProgramm* p = Programm();
+  ASSERT_NE(p, nullptr);
+  constexpr std::int64_t kMax = 1'000'000'000'000'000;
+  for (std::uint8_t stkl = 1; stkl <= 6; ++stkl) {
+    lst::TLStVariablen& v = k_.LStVar;
+    v = lst::TLStVariablen{};
+    v.LZZ = 4;
+    v.RE4 = kMax;
+    v.STKL = stkl;
+    v.R = 1;
+    v.ALTER1 = 1;
+    v.AJAHR = 2010;
+    v.af = 1;
+    v.f = 0.999;
+    v.JRE4 = kMax;
+    v.SONSTB = kMax;
+    v.VMT = kMax;
+    v.MBV = 100000;
+    p->Lohnsteuer();
+    // About 45 % of the day's pay (factor 0.999).
+    EXPECT_GT(v.LSTLZZ, kMax / 100 * 44) << int{stkl};
+    EXPECT_LT(v.LSTLZZ, kMax / 100 * 46) << int{stkl};
+    EXPECT_GT(v.STS, kMax / 100 * 44) << int{stkl};
+    EXPECT_LT(v.STS, kMax / 100 * 46) << int{stkl};
+    EXPECT_GE(v.STV, 0);
+    EXPECT_EQ(v.BK, v.LSTLZZ);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Alle, Versionen2021, testing::ValuesIn(kDaten),
                          [](const testing::TestParamInfo<TVersionDaten>& i) {
                            return std::string("PAP") + i.param.Schluessel;

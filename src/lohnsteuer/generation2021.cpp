@@ -6,10 +6,33 @@ namespace {
 
 using i128 = __int128;
 
-// Quotient cut toward zero (ROUND_DOWN) and rounded away from zero (ROUND_UP).
-constexpr std::int64_t Ab(std::int64_t a, std::int64_t d) { return a / d; }
+// Quotient rounded away from zero (ROUND_UP); the integer division itself
+// cuts toward zero (ROUND_DOWN).
 constexpr std::int64_t Auf(std::int64_t a, std::int64_t d) {
   return a >= 0 ? (a + d - 1) / d : -((-a + d - 1) / d);
+}
+// a * m / d cut toward zero or rounded away from zero; in 128 bits only when
+// the product leaves 64 (amounts of many trillions, which only nonsense
+// inputs reach).
+inline std::int64_t MalDurchAb(std::int64_t a, std::int64_t m, std::int64_t d) {
+  std::int64_t p;
+  if (!__builtin_mul_overflow(a, m, &p)) [[likely]] return p / d;
+  return static_cast<std::int64_t>(static_cast<i128>(a) * m / d);
+}
+inline std::int64_t MalDurchAuf(std::int64_t a, std::int64_t m, std::int64_t d) {
+  std::int64_t p;
+  if (!__builtin_mul_overflow(a, m, &p)) [[likely]] return Auf(p, d);
+  const i128 q = static_cast<i128>(a) * m;
+  const i128 r = q >= 0 ? (q + d - 1) / d : -((-q + d - 1) / d);
+  return static_cast<std::int64_t>(r);
+}
+// An amount in cents times a rate, cut to the cent.
+inline std::int64_t MalSatz(std::int64_t cent, std::int64_t satz) { return MalDurchAb(cent, satz, kSatzEins); }
+// (x * satz - abzug) / d cut toward zero: the linear zones of the tariff.
+inline std::int64_t LinearAb(std::int64_t x, std::int64_t satz, std::int64_t abzug, std::int64_t d) {
+  std::int64_t p;
+  if (!__builtin_mul_overflow(x, satz, &p)) [[likely]] return (p - abzug) / d;
+  return static_cast<std::int64_t>((static_cast<i128>(x) * satz - abzug) / d);
 }
 // A decimal input with few places (ZKF, f, KVZ) times 10^n as an integer.
 inline std::int64_t Skaliert(double x, double faktor) {
@@ -19,15 +42,13 @@ inline std::int64_t Skaliert(double x, double faktor) {
 // Cents to whole euro (still in cents).
 constexpr std::int64_t AufEuro(std::int64_t c) { return Auf(c, 100) * 100; }
 constexpr std::int64_t AbEuro(std::int64_t c) { return c / 100 * 100; }
-// An amount in cents times a rate, cut to the cent.
-constexpr std::int64_t MalSatz(std::int64_t cent, std::int64_t satz) { return cent * satz / kSatzEins; }
 
 // Thousandths of the pension allowance and the age relief in row n: 400
 // falling by 16 to 160 (row 16), then by 8; the tables from 2025 fall by 4
 // from 144 (row 18) to 0 in row 54, the earlier ones by 8 to 0 in row 36.
 constexpr std::int64_t Promille(int n, bool bis2058) {
   if (n <= 16) return 400 - 16 * (n - 1);
-  if (!bis2058 || n <= 18) return n >= 36 ? 0 : 160 - 8 * (n - 16);
+  if (!bis2058 || n <= 18) return 160 - 8 * (n - 16);
   return 144 - 4 * (n - 18);
 }
 // TAB2, TAB3, TAB5 in cents: 7.5, 2.25 and 4.75 euro per thousandth.
@@ -167,10 +188,10 @@ void TLStGeneration2021::MRE4() {
       HFVB = tab2;
       FVBZ = tab3;
     }
-    FVB = Auf(VBEZB * tab1, 1000);
+    FVB = MalDurchAuf(VBEZB, tab1, 1000);
     if (FVB > HFVB) FVB = HFVB;
     if (FVB > ZVBEZJ) FVB = ZVBEZJ;
-    FVBSO = FVB + Auf(VBEZBSO * tab1, 1000);
+    FVBSO = FVB + MalDurchAuf(VBEZBSO, tab1, 1000);
     if (FVBSO > tab2) FVBSO = tab2;
     HFVBZSO = VBEZB + VBEZBSO - FVBSO;
     FVBZSO = AufEuro(FVBZ + VBEZBSO);
@@ -191,7 +212,7 @@ void TLStGeneration2021::MRE4ALTE() {
   const bool b = fest_->Tabellen2058;
   const int K = Zeile(v_.AJAHR);
   BMG = ZRE4J - ZVBEZJ;
-  ALTE = Auf(BMG * Promille(K, b), 100000) * 100;
+  ALTE = MalDurchAuf(BMG, Promille(K, b), 100000) * 100;
   if (ALTE > TAB5(K, b)) ALTE = TAB5(K, b);
 }
 
@@ -211,14 +232,14 @@ void TLStGeneration2021::MBERECH() {
   MLSTJAHR();
   v_.WVFRB = ZVE - p_->Tarif.GFB * 100;
   if (v_.WVFRB < 0) v_.WVFRB = 0;
-  LSTJAHR = tabelle_ ? ST : ST * f1000_ / 1000;
+  LSTJAHR = tabelle_ ? ST : MalDurchAb(ST, f1000_, 1000);
   UPLSTLZZ();
   if (p_->MitVKV) UPVKVLZZ();
   if (zkf1000_ > 0) {
     ZTABFB += KFB;
     MRE4ABZ();
     MLSTJAHR();
-    JBMG = tabelle_ ? ST : ST * f1000_ / 1000;
+    JBMG = tabelle_ ? ST : MalDurchAb(ST, f1000_, 1000);
   } else {
     JBMG = LSTJAHR;
   }
@@ -409,9 +430,9 @@ void TLStGeneration2021::UPTAB() {
     const std::int64_t RW = Y * t.A2 + std::int64_t{2397} * 100'000'000;
     ST = (RW * Y + t.C2 * 1'000'000'000'000) / 100'000'000'000'000;
   } else if (X < t.Zone4Ab * 100) {
-    ST = (X * 42 - t.C3 * 100) / 10000;
+    ST = LinearAb(X, 42, t.C3 * 100, 10000);
   } else {
-    ST = (X * 45 - t.C4 * 100) / 10000;
+    ST = LinearAb(X, 45, t.C4 * 100, 10000);
   }
   ST = ST * KZTAB;
 }
@@ -425,10 +446,10 @@ void TLStGeneration2021::MST5_6() {
     ZX = w2;
     UP5_6();
     if (ZZX > w3) {
-      ST = (ST * 10000 + (w3 - w2) * 42) / 10000;
-      ST = (ST * 10000 + (ZZX - w3) * 45) / 10000;
+      ST = ST + (w3 - w2) * 42 / 10000;
+      ST = ST + MalDurchAb(ZZX - w3, 45, 10000);
     } else {
-      ST = (ST * 10000 + (ZZX - w2) * 42) / 10000;
+      ST = ST + MalDurchAb(ZZX - w2, 42, 10000);
     }
   } else {
     ZX = ZZX;
@@ -437,7 +458,7 @@ void TLStGeneration2021::MST5_6() {
       const std::int64_t VERGL = ST;
       ZX = w1;
       UP5_6();
-      const std::int64_t HOCH = (ST * 10000 + (ZZX - w1) * 42) / 10000;
+      const std::int64_t HOCH = ST + MalDurchAb(ZZX - w1, 42, 10000);
       ST = HOCH < VERGL ? HOCH : VERGL;
     }
   }
@@ -533,7 +554,7 @@ void TLStGeneration2021::MSONST() {
   }
   LSTSO = ST * 100;
   // Whole euro of the difference times the factor, kept in cents.
-  v_.STS = (LSTSO - LSTOSO) * f1000_ / 100000 * 100;
+  v_.STS = MalDurchAb(LSTSO - LSTOSO, f1000_, 100000) * 100;
   if (p_->MitMBV) {
     STSMIN();
     return;
@@ -550,7 +571,8 @@ void TLStGeneration2021::STSMIN() {
     if (v_.MBV != 0) {
       v_.LSTLZZ += v_.STS;
       if (v_.LSTLZZ < 0) v_.LSTLZZ = 0;
-      v_.SOLZLZZ = (v_.SOLZLZZ * 1000 + v_.STS * 55) / 1000;
+      // SOLZLZZ + 5.5 % of STS cut toward zero, not below 0.
+      v_.SOLZLZZ -= Auf(-v_.STS * 55, 1000);
       if (v_.SOLZLZZ < 0) v_.SOLZLZZ = 0;
       v_.BK += v_.STS;
       if (v_.BK < 0) v_.BK = 0;
@@ -578,7 +600,7 @@ void TLStGeneration2021::MSOLZSTS() {
   } else {
     MST5_6();
   }
-  const std::int64_t SOLZSBMG = ST * f1000_ / 1000;
+  const std::int64_t SOLZSBMG = MalDurchAb(ST, f1000_, 1000);
   v_.SOLZS = SOLZSBMG > SOLZFREI ? v_.STS * 55 / 1000 : 0;
 }
 
@@ -613,7 +635,7 @@ void TLStGeneration2021::MVMT() {
   if (v_.STV < 0) {
     v_.STV = 0;
   } else {
-    v_.STV = v_.STV * f1000_ / 100000 * 100;
+    v_.STV = MalDurchAb(v_.STV, f1000_, 100000) * 100;
   }
   const std::int64_t SOLZVBMG = v_.STV / 100 + JBMG;
   v_.SOLZV = SOLZVBMG > SOLZFREI ? v_.STV * 55 / 1000 : 0;
