@@ -160,7 +160,8 @@ void TLStGeneration2021::MRE4JL() {
   if (v_.af == 0) v_.f = 1.0;
   f1000_ = Skaliert(v_.f, 1000);
   zkf1000_ = Skaliert(v_.ZKF, 1000);
-  // The wage's 36-euro bracket in the pay period, for the display.
+  // Bounds of the 36-euro bracket that starts at the yearly wage, in the pay
+  // period (shown with a single calculation).
   const std::int64_t von = ZRE4J;
   switch (v_.LZZ) {
     case 1: v_.TabStufeVon = von; v_.TabStufeBis = von + 3599; break;
