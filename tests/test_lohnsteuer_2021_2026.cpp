@@ -185,6 +185,34 @@ TEST_P(Versionen2021, GrosseBetraegeOhneUeberlauf) {
   }
 }
 
+// The flowcharts 2021 to 2023 (before July) take the employer's health rate
+// as the decimal of a floating-point sum (0.0065 + 0.07 = 0.07650000000000001,
+// 0.008 + 0.07 = 0.07800000000000001): a private contribution less an
+// employer share of exactly 3670.00 euro leaves 2329.99, not 2330.00.  The
+// reference rows never meet such an exact share; this case does.
+TEST(Versionen2021Einzeln, ArbeitgeberanteilMitGleitkommarest) {
+  struct TFall {
+    const char* Schluessel;
+    std::int64_t VKVLZZ;
+  };
+  const TFall faelle[] = {{"2021", 232999}, {"2022", 232999}, {"2023jan", 226999},
+                          {"2023", 226999}, {"2023juli", 223500}};
+  for (const TFall& f : faelle) {
+    lst::TRechenKontext k;
+    lst::TLohnsteuerProgramm* p = k.ProgrammVersion(lst::LStVersionNachSchluessel(f.Schluessel));
+    ASSERT_NE(p, nullptr);
+    lst::TLStVariablen& v = k.LStVar;
+    v.LZZ = 1;
+    v.RE4 = 4'000'000;  // 40000 euro a year
+    v.STKL = 1;
+    v.KRV = 2;
+    v.PKV = 2;          // private, with the employer's subsidy
+    v.PKPV = 50'000;    // 500 euro a month
+    p->Lohnsteuer();
+    EXPECT_EQ(v.VKVLZZ, f.VKVLZZ) << f.Schluessel;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Alle, Versionen2021, testing::ValuesIn(kDaten),
                          [](const testing::TestParamInfo<TVersionDaten>& i) {
                            return std::string("PAP") + i.param.Schluessel;
