@@ -1,8 +1,6 @@
 #pragma once
-// The wage-tax programs of the flowcharts 2021 to 2026, one module a version.
-// A function returns nullptr while its version has no program yet; the
-// registry then treats the version as without program (versionen2021_2026.cpp
-// holds these placeholders until the modules replace them).
+// The wage-tax programs of the flowcharts 2021 to 2026, one module a version
+// (lohst2021.cpp ... lohst2026.cpp, all of the generation in generation2021.h).
 
 #include <memory>
 
