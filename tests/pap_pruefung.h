@@ -13,9 +13,23 @@
 
 namespace lst::test {
 
-// Checks every row of the file whose year lies in [vonJahr, bisJahr].
-// Returns the number of rows checked.
+// Which rows of a file to check: those whose year lies in [VonJahr, BisJahr]
+// and, with Version >= 0, whose flowchart is that version.
+struct TZeilenAuswahl {
+  int VonJahr = 0;
+  int BisJahr = 9999;
+  int Version = -1;
+};
+
+// Checks every chosen row of the file, all outputs the file gives (an empty
+// expected cell is not checked).  Returns the number of rows checked.
+inline int PruefeReferenzdatei(const std::string& datei, TZeilenAuswahl auswahl);
+
 inline int PruefeReferenzdatei(const std::string& datei, int vonJahr = 0, int bisJahr = 9999) {
+  return PruefeReferenzdatei(datei, TZeilenAuswahl{vonJahr, bisJahr, -1});
+}
+
+inline int PruefeReferenzdatei(const std::string& datei, TZeilenAuswahl auswahl) {
   const std::string pfad = std::string(LOHNSTEUER_VECTORS_DIR) + "/" + datei;
   std::ifstream ein(pfad);
   if (!ein) {
@@ -31,9 +45,11 @@ inline int PruefeReferenzdatei(const std::string& datei, int vonJahr = 0, int bi
     ADD_FAILURE() << datei << ": " << fehler;
     return 0;
   }
-  std::array<int, 9> erwartetSpalte{};
-  for (std::size_t i = 0; i < pap::kAusgaben.size(); ++i) {
-    erwartetSpalte[i] = leser.Spalte(pap::kAusgaben[i]);
+  std::array<int, pap::kAlleAusgaben> erwartetSpalte{};
+  std::array<const char*, pap::kAlleAusgaben> namen{};
+  for (std::size_t i = 0; i < pap::kAlleAusgaben; ++i) {
+    namen[i] = i < 9 ? pap::kAusgaben[i] : pap::kNeueAusgaben[i - 9];
+    erwartetSpalte[i] = leser.Spalte(namen[i]);
   }
   TRechenKontext k;
   int geprueft = 0;
@@ -48,10 +64,12 @@ inline int PruefeReferenzdatei(const std::string& datei, int vonJahr = 0, int bi
       ADD_FAILURE() << datei << ":" << nummer << ": " << fehler;
       continue;
     }
-    if (fall.Jahr < vonJahr || fall.Jahr > bisJahr) continue;
-    std::array<std::int64_t, 9> ist{};
+    if (fall.Jahr < auswahl.VonJahr || fall.Jahr > auswahl.BisJahr) continue;
+    if (auswahl.Version >= 0 && fall.Version != auswahl.Version) continue;
+    std::array<std::int64_t, pap::kAlleAusgaben> ist{};
+    std::array<bool, pap::kAlleAusgaben> vorhanden{};
     try {
-      ist = pap::Berechnen(k, fall);
+      ist = pap::BerechnenAlle(k, fall, vorhanden);
     } catch (const TLStFehler& e) {
       ADD_FAILURE() << datei << ":" << nummer << ": " << e.what();
       continue;
@@ -62,8 +80,10 @@ inline int PruefeReferenzdatei(const std::string& datei, int vonJahr = 0, int bi
       const int s = erwartetSpalte[i];
       if (s < 0 || s >= static_cast<int>(felder.size()) || felder[s].empty()) continue;
       const std::string erwartet(felder[s]);
-      if (erwartet != std::to_string(ist[i])) {
-        diff << ' ' << pap::kAusgaben[i] << " erwartet " << erwartet << ", ist " << ist[i] << ';';
+      if (!vorhanden[i]) {
+        diff << ' ' << namen[i] << " erwartet " << erwartet << ", fehlt im Programm;";
+      } else if (erwartet != std::to_string(ist[i])) {
+        diff << ' ' << namen[i] << " erwartet " << erwartet << ", ist " << ist[i] << ';';
       }
     }
     ++geprueft;

@@ -111,7 +111,7 @@ TEST(SteuerBerechnen, JahrOhneProgramm) {
     EXPECT_STREQ(fehler.what(), "Keine Lohnsteuer für 1994 vorhanden.");
   }
   EXPECT_EQ(f.erg.LSt, 0);  // cleared
-  EXPECT_THROW(f.Steuer(2014), TLStFehler);
+  EXPECT_THROW(f.Steuer(kLetztesLStJahr + 1), TLStFehler);
 }
 
 TEST(Kindergeld, NachJahrUndZahlDerKinder) {

@@ -10,6 +10,12 @@ namespace lst {
   throw TLStFehler("Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.");
 }
 
+[[noreturn]] void KeineSozialversicherung(int jahr) {
+  throw TLStFehler("Für " + std::to_string(jahr) +
+                   " ist die Sozialversicherung noch nicht hinterlegt: berechnet werden nur "
+                   "Lohnsteuer, Solidaritätszuschlag und Kirchensteuer.");
+}
+
 void LohnsteuerBerechnen(TRechenKontext& k) {
   TLohnsteuerProgramm* programm = k.Programm(k.LStJahr);
   if (programm == nullptr) KeineLohnsteuer(k.LStJahr);
@@ -38,12 +44,23 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
     v.af = 0;
   }
   v.ZKF = e.ZKF;
-  if (k.LStJahr >= 2010) {
+  if (k.LStJahr >= 2025) {
+    v.KRV = e.TabArt != 0 ? 1 : 0;  // one ceiling; 1 = not insured
+  } else if (k.LStJahr >= 2010) {
     v.KRV = e.TabArt != 0 ? 2 : (sv.Region == 0 ? 1 : 0);
   } else {
     v.KRV = e.TabArt;
   }
-  v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
+  if (k.LStJahr > kLetztesJahr) {
+    v.PVZ = e.PVZ ? 1 : 0;
+    v.KVZ = e.KVZ;
+    v.PVA = e.PVA;
+    v.PKPVAGZ = e.PKPVAGZ;
+    v.ALV = 0;
+    v.MBV = 0;
+  } else {
+    v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
+  }
   v.PKPV = sv.PKPV;
   v.PKV = sv.PKV;
   v.PVS = sv.PVS ? 1 : 0;

@@ -38,6 +38,12 @@ struct TLStEingabe {
   double KiStSatz = 0.0;         // church-tax rate as a fraction
   double PauschSatzLSt = 0.0;    // flat rate replacing the employee's wage tax
   double PauschSatzAG = 0.0;     // employer's flat-rate wage tax
+  // Inputs of the flowcharts from 2014.  Those years have no social
+  // insurance in the calculation, so these come with the wage-tax inputs.
+  double KVZ = 0.0;              // additional health contribution rate in percent
+  bool PVZ = false;              // care surcharge of the childless
+  std::uint8_t PVA = 0;          // care-insurance discounts for further children
+  std::int64_t PKPVAGZ = 0;      // employer's monthly subsidy to private insurance (2026)
 };
 
 // Indices of the contribution kinds in TSVEingabe::Saetze.

@@ -14,4 +14,8 @@ class TLStFehler : public std::runtime_error {
 // "Keine Lohnsteuer für <jahr> vorhanden."
 [[noreturn]] void KeineLohnsteuer(int jahr);
 
+// For the years with wage tax but without social insurance (from 2014):
+// "Für <jahr> ist die Sozialversicherung noch nicht hinterlegt …".
+[[noreturn]] void KeineSozialversicherung(int jahr);
+
 }  // namespace lst

@@ -8,6 +8,7 @@
 // representation error of a floating-point product by a decimal round trip of
 // at most 15 significant digits, so that 0.29 * 100 gives 29 and not 28.
 
+#include <cmath>
 #include <cstdint>
 
 namespace lst {
@@ -27,7 +28,7 @@ inline bool WirdGanzzahl(double d, double ax) { return d <= ax * 5e-16; }
 
 // Nearest integer of |x| < 1e15 (ties either way), without a library call.
 inline double NaechsteGanzzahl(double x) {
-  return static_cast<double>(static_cast<std::int64_t>(x + (x >= 0 ? 0.5 : -0.5)));
+  return static_cast<double>(static_cast<std::int64_t>(x + std::copysign(0.5, x)));
 }
 
 std::int64_t AbschneidenGenau(double x);
@@ -35,32 +36,41 @@ std::int64_t AufrundenGenau(double x);
 
 }  // namespace detail
 
-// Truncation toward zero after the decimal round trip.
+// Truncation toward zero after the decimal round trip.  The fast path
+// decides by one branch whether the grid tests settle the value and then
+// selects without branching, so that integral and fractional values mixed
+// at random cost no mispredictions.
 inline std::int64_t Abschneiden(double x) {
-  const double ax = x < 0 ? -x : x;
-  if (ax < 1e15) {
+  const double ax = std::fabs(x);
+  if (ax < 1e15) [[likely]] {
     const double n = detail::NaechsteGanzzahl(x);
-    const double d = x > n ? x - n : n - x;
-    if (detail::BleibtBruch(d, ax)) return static_cast<std::int64_t>(x);
-    if (detail::WirdGanzzahl(d, ax)) return static_cast<std::int64_t>(n);
+    const double d = std::fabs(x - n);
+    const bool ganz = detail::WirdGanzzahl(d, ax);
+    const bool bruch = detail::BleibtBruch(d, ax);
+    // Selection by mask: a compiler turns a plain select into jumps here.
+    const std::int64_t maske = -static_cast<std::int64_t>(ganz);
+    const auto wert = (static_cast<std::int64_t>(n) & maske) | (static_cast<std::int64_t>(x) & ~maske);
+    if (static_cast<int>(ganz) + static_cast<int>(bruch) != 0) [[likely]] return wert;
   }
   return detail::AbschneidenGenau(x);
 }
 
 // Half away from zero: Abschneiden(x + 0.5) for x >= 0, Abschneiden(x - 0.5) below.
-inline std::int64_t Runden(double x) { return x >= 0 ? Abschneiden(x + 0.5) : Abschneiden(x - 0.5); }
+inline std::int64_t Runden(double x) { return Abschneiden(x + std::copysign(0.5, x)); }
 
 // Away from zero: the next integer when the decimal text has a fraction.
 inline std::int64_t Aufrunden(double x) {
-  const double ax = x < 0 ? -x : x;
-  if (ax < 1e15) {
+  const double ax = std::fabs(x);
+  if (ax < 1e15) [[likely]] {
     const double n = detail::NaechsteGanzzahl(x);
-    const double d = x > n ? x - n : n - x;
-    if (detail::BleibtBruch(d, ax)) {
-      const auto t = static_cast<std::int64_t>(x);
-      return x > 0 ? t + 1 : t - 1;
-    }
-    if (detail::WirdGanzzahl(d, ax)) return static_cast<std::int64_t>(n);
+    const double d = std::fabs(x - n);
+    const bool ganz = detail::WirdGanzzahl(d, ax);
+    const bool bruch = detail::BleibtBruch(d, ax);
+    const std::int64_t maske = -static_cast<std::int64_t>(ganz);
+    const auto t = static_cast<std::int64_t>(x);
+    const auto weg = t + 2 * static_cast<std::int64_t>(x > 0) - 1;
+    const auto wert = (static_cast<std::int64_t>(n) & maske) | (weg & ~maske);
+    if (static_cast<int>(ganz) + static_cast<int>(bruch) != 0) [[likely]] return wert;
   }
   return detail::AufrundenGenau(x);
 }

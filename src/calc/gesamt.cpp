@@ -10,6 +10,7 @@ std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
                              const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
                              const TSVEingabe& sv) {
   erg = TGesamtErgebnis{};
+  if (jahr > kLetztesJahr) KeineSozialversicherung(jahr);
   SteuerBerechnen(k, jahr, lz, lst, erg.LSt, sv);
   SVBerechnen(k, jahr, lz, sv, erg.SV);
   erg.Netto = erg.LSt.BruttoNachSteuer - erg.SV.SVSummeAN() - sonstigeAbzuege;

@@ -7,10 +7,26 @@ namespace lst {
 TRechenKontext::TRechenKontext() = default;
 TRechenKontext::~TRechenKontext() = default;
 
+int TRechenKontext::VersionFuer(int jahr) const {
+  if (LStVersion >= 0 && LStVersion < kAnzahlLStVersionen && kLStVersionen[LStVersion].Jahr == jahr) {
+    return LStVersion;
+  }
+  return LStVersionFuerMonat(jahr, LStMonat < 1 ? 1 : LStMonat > 12 ? 12 : LStMonat);
+}
+
 TLohnsteuerProgramm* TRechenKontext::Programm(int jahr) {
-  if (jahr < kErstesJahr || jahr > kLetztesJahr) return nullptr;
-  auto& p = programme_[jahr - kErstesJahr];
-  if (!p) p = ErzeugeLohnsteuerProgramm(jahr, *this);
+  if (jahr < kErstesJahr || jahr > kLetztesLStJahr) return nullptr;
+  if (jahr <= kLetztesJahr) return ProgrammVersion(jahr - kErstesJahr + kVersionJahr1995);
+  return ProgrammVersion(VersionFuer(jahr));
+}
+
+TLohnsteuerProgramm* TRechenKontext::ProgrammVersion(int version) {
+  if (version < 0 || version >= kAnzahlLStVersionen) return nullptr;
+  auto& p = programme_[version];
+  if (!p && !versucht_[version]) {
+    p = ErzeugeLohnsteuerVersion(version, *this);
+    versucht_[version] = true;
+  }
   return p.get();
 }
 

@@ -14,12 +14,15 @@
 #include "calc/geld.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/globale_lst_var.h"
+#include "lohnsteuer/versionen.h"
 
 namespace lst {
 
 class TLohnsteuerProgramm;
 
 constexpr int kErstesJahr = 1995;
+// The last year with social insurance and the whole calculation; the wage
+// tax reaches to kLetztesLStJahr (lohnsteuer/versionen.h).
 constexpr int kLetztesJahr = 2013;
 
 struct TRechenKontext {
@@ -51,14 +54,27 @@ struct TRechenKontext {
   // Inputs and outputs of the wage-tax programs.
   TLStVariablen LStVar;
 
-  // The wage-tax program of a year, created on first use; nullptr for a year
-  // without a program.
+  // Which flowchart of LStJahr runs (from 2014 a year can have several):
+  // the one in force in the pay month LStMonat (1 to 12), or LStVersion
+  // (a number of kLStVersionen) when that belongs to LStJahr.
+  std::uint8_t LStMonat = 12;
+  int LStVersion = -1;
+
+  // The version that runs for a year under LStMonat and LStVersion, or -1.
+  int VersionFuer(int jahr) const;
+
+  // The wage-tax program of a year (of its version in force, see above),
+  // created on first use; nullptr for a year without a program.
   TLohnsteuerProgramm* Programm(int jahr);
+  // The program of a version; nullptr for a version without a program.
+  TLohnsteuerProgramm* ProgrammVersion(int version);
 
   double SoliSatz() const { return lst::SoliSatz(LStJahr); }
 
  private:
-  std::array<std::unique_ptr<TLohnsteuerProgramm>, kLetztesJahr - kErstesJahr + 1> programme_;
+  std::array<std::unique_ptr<TLohnsteuerProgramm>, kAnzahlLStVersionen> programme_;
+  // A version without a program is asked for once.
+  std::array<bool, kAnzahlLStVersionen> versucht_{};
 };
 
 // Displayed amount to stored cents of LStJahr's currency.

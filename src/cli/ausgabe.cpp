@@ -4,16 +4,24 @@
 
 namespace lst::cli {
 
-std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
-                                                                 const TGesamtErgebnis& erg) {
-  static const char* const kSteuer[] = {"LSt",  "LStPausch",  "Soli",        "SoliPausch",
-                                        "BK",   "BKPausch",   "KiSt",        "KiStPausch",
-                                        "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer",
-                                        "BruttoPlusPausch"};
-  static const char* const kSV[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+namespace {
+const char* const kSteuer[] = {"LSt",  "LStPausch",  "Soli",        "SoliPausch",
+                               "BK",   "BKPausch",   "KiSt",        "KiStPausch",
+                               "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer",
+                               "BruttoPlusPausch"};
+}  // namespace
+
+std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg) {
   std::vector<std::pair<std::string, std::int64_t>> felder;
   felder.emplace_back("RE4", re4);
-  for (int i = 0; i < 12; ++i) felder.emplace_back(kSteuer[i], erg.LSt[i]);
+  for (int i = 0; i < 12; ++i) felder.emplace_back(kSteuer[i], erg[i]);
+  return felder;
+}
+
+std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
+                                                                 const TGesamtErgebnis& erg) {
+  static const char* const kSV[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+  std::vector<std::pair<std::string, std::int64_t>> felder = SteuerFelder(re4, erg.LSt);
   for (int art = 0; art < svAnzahl; ++art) {
     felder.emplace_back(std::string(kSV[art]) + "_AN", erg.SV.AN(art));
     felder.emplace_back(std::string(kSV[art]) + "_AG", erg.SV.AG(art));
@@ -36,6 +44,46 @@ std::string AlsJson(std::int64_t re4, const TGesamtErgebnis& erg) {
     json += "\"" + name + "\": " + std::to_string(wert);
   }
   return json + "}";
+}
+
+namespace {
+
+// The key of the flowchart that ran for k.LStJahr.
+std::string Programmablaufplan(const TRechenKontext& k) {
+  const int v = k.VersionFuer(k.LStJahr);
+  return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
+}
+
+}  // namespace
+
+std::string AlsJsonNurSteuer(const TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
+  std::string json = "{\"Programmablaufplan\": \"" + Programmablaufplan(k) + "\"";
+  for (const auto& [name, wert] : SteuerFelder(re4, erg)) {
+    json += ", \"" + name + "\": " + std::to_string(wert);
+  }
+  return json + "}";
+}
+
+std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
+  std::string text;
+  const auto zeile = [&](const std::string& titel, std::int64_t cent) {
+    const std::string wert = BetragAlsText(AusCent(k, cent)) + " " + k.Waehrung;
+    std::size_t breite = 0;
+    for (unsigned char c : titel) breite += (c & 0xC0) != 0x80;
+    text += titel + std::string(breite < 20 ? 20 - breite : 1, ' ');
+    text += std::string(wert.size() < 20 ? 20 - wert.size() : 1, ' ') + wert + '\n';
+  };
+  text += "Programmablaufplan  " + Programmablaufplan(k) + "\n";
+  zeile("Bruttolohn", re4);
+  zeile("Lohnsteuer", erg.LSt);
+  zeile("Kirchensteuer", erg.KiSt);
+  zeile("Solidaritätsz.", erg.Soli);
+  zeile("Steuern gesamt", erg.SteuerSumme);
+  zeile("nach Steuern", erg.BruttoNachSteuer);
+  text += "\nFür " + std::to_string(k.LStJahr) +
+          " ist die Sozialversicherung noch nicht hinterlegt: Beiträge, Nettolohn und\n"
+          "Lohnkosten werden nicht berechnet.\n";
+  return text;
 }
 
 std::string AlsText(TRechenKontext& k, std::int64_t re4, const TGesamtErgebnis& erg,

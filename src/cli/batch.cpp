@@ -153,11 +153,18 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     TRechnung r;
     TGesamtErgebnis erg;
     if (meldung.empty()) meldung = Vorbereiten(k, e, r, &speicher);
+    bool nurSteuer = false;
     if (meldung.empty()) {
       try {
-        GesamtBerechnen(k, e.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+        if (NurSteuer(k.LStJahr)) {
+          nurSteuer = true;
+          SteuerBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
+        } else {
+          GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+        }
       } catch (const TLStFehler& f) {
         meldung = f.what();
+        nurSteuer = false;
       }
     }
     puffer.clear();
@@ -165,7 +172,23 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       if (i > 0) puffer += trenner;
       if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
     }
-    if (meldung.empty()) {
+    if (nurSteuer) {
+      // The tax fields only; the social insurance and what depends on it
+      // stay empty, and the row says why.
+      const std::size_t steuer = SteuerFelder(r.LZ.RE4, erg.LSt).size();
+      std::size_t i = 0;
+      for (const auto& [name, wert] : ErgebnisFelder(r.LZ.RE4, erg)) {
+        puffer += trenner;
+        if (i++ < steuer) BetragSchreiben(puffer, Runden(AusCent(k, wert) * 100), dezimal);
+      }
+      puffer += trenner;
+      FeldSchreiben(puffer,
+                    "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " +
+                        kLStVersionen[k.VersionFuer(k.LStJahr)].Schluessel +
+                        "); Sozialversicherung für " + std::to_string(k.LStJahr) +
+                        " nicht hinterlegt",
+                    trenner);
+    } else if (meldung.empty()) {
       for (const auto& [name, wert] : ErgebnisFelder(r.LZ.RE4, erg)) {
         puffer += trenner;
         BetragSchreiben(puffer, Runden(AusCent(k, wert) * 100), dezimal);

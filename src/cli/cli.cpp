@@ -1,6 +1,9 @@
 #include "cli/cli.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -13,6 +16,10 @@
 #include "cli/eingabe.h"
 #include "cli/pap.h"
 #include "common/zahlen.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
 
 namespace lst::cli {
 
@@ -29,6 +36,9 @@ void Hilfe(std::FILE* ziel) {
       "                       --arbeitgeber: zu geplanten Lohnkosten)\n"
       "  batch                eine Abrechnung je CSV-Zeile der Standardeingabe; Spalten\n"
       "                       wie die Optionen benannt (Kopfzeile), Trenner ; oder ,\n"
+      "  drucken --pdf DATEI  den Ausdruck der Lohnabrechnung als PDF-Datei schreiben\n"
+      "                       (Optionen wie bei berechnen; Druckeinstellungen wie im\n"
+      "                       Fenster aus Kolvanta.ini und DrumselLStTab.ini)\n"
       "  pap                  Lohnsteuer-Programmablaufplan direkt rechnen (CSV mit den\n"
       "                       Eingangsgrößen des Ablaufplans, Beträge in Cent)\n"
       "  jahre                die Steuerjahre mit Währung, Ablaufplänen und den Regeln\n"
@@ -43,6 +53,7 @@ void Hilfe(std::FILE* ziel) {
     text += links + o.Hilfe + "\n";
   }
   text += "  --json                      Ergebnis als JSON-Objekt, Beträge in Cent\n"
+          "  --pdf DATEI                 drucken: die PDF-Datei, in die gedruckt wird\n"
           "  --help                      diese Hilfe\n";
   std::fputs(text.c_str(), ziel);
 }
@@ -57,6 +68,7 @@ const TOption* FindeOption(std::string_view name) {
 struct TAufruf {
   TEingabe Eingabe;
   bool Json = false;
+  std::string Pdf;
   std::vector<std::string> Argumente;
 };
 
@@ -78,6 +90,15 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
     }
     if (name == "json") {
       a.Json = true;
+      continue;
+    }
+    if (name == "pdf") {
+      if (!mitGleich) {
+        if (i + 1 >= argc) return "--pdf: der Dateiname fehlt";
+        wert = argv[++i];
+      }
+      if (wert.empty()) return "--pdf: der Dateiname fehlt";
+      a.Pdf = std::string(wert);
       continue;
     }
     const TOption* o = FindeOption(name);
@@ -107,7 +128,16 @@ int Berechnen(const TAufruf& a) {
   if (!fehler.empty()) return Fehler(fehler);
   TGesamtErgebnis erg;
   try {
-    GesamtBerechnen(k, a.Eingabe.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    if (NurSteuer(k.LStJahr)) {
+      SteuerBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
+      if (a.Json) {
+        std::printf("%s\n", AlsJsonNurSteuer(k, r.LZ.RE4, erg.LSt).c_str());
+      } else {
+        std::fputs(AlsTextNurSteuer(k, r.LZ.RE4, erg.LSt).c_str(), stdout);
+      }
+      return 0;
+    }
+    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& e) {
     return Fehler(e.what());
   }
@@ -135,11 +165,16 @@ int Wunschnetto(const TAufruf& a) {
   TRechnung r;
   std::string fehler = Vorbereiten(k, a.Eingabe, r);
   if (!fehler.empty()) return Fehler(fehler);
+  if (NurSteuer(k.LStJahr)) {
+    return Fehler("wunschnetto braucht die Sozialversicherung, die für " + std::to_string(k.LStJahr) +
+                  " noch nicht hinterlegt ist; die Steuern allein rechnet: lohnsteuer-cli berechnen --jahr " +
+                  std::to_string(k.LStJahr) + " --brutto BETRAG");
+  }
   const bool arbeitnehmer = !a.Eingabe.Arbeitgeber;
   k.ArbeitnehmerSicht = arbeitnehmer;
   TGesamtErgebnis erg;
   try {
-    WunschBrutto(k, a.Eingabe.Jahr, r.LZ, r.LSt, erg, InCent(k, *wunsch), arbeitnehmer, r.Zusatz,
+    WunschBrutto(k, k.LStJahr, r.LZ, r.LSt, erg, InCent(k, *wunsch), arbeitnehmer, r.Zusatz,
                  r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& e) {
     return Fehler(e.what());
@@ -208,9 +243,27 @@ int Jahre(bool json) {
   return 0;
 }
 
+// Printing needs Qt's painting; so that every other command starts without
+// loading Qt, it lives in the program "lohnsteuer-cli-druck" beside this one,
+// which takes over the call.  Returns only when that program cannot start.
+int DruckprogrammAufrufen(char** argv) {
+  namespace fs = std::filesystem;
+  std::error_code fehler;
+  fs::path selbst = fs::read_symlink("/proc/self/exe", fehler);
+  if (fehler || selbst.empty()) selbst = fs::absolute(argv[0], fehler);
+  const fs::path druck = selbst.parent_path() / "lohnsteuer-cli-druck";
+#if defined(__unix__) || defined(__APPLE__)
+  execv(druck.c_str(), argv);
+  const std::string grund = std::strerror(errno);
+#else
+  const std::string grund = "nicht verfügbar";
+#endif
+  return Fehler("Drucken braucht das Programm \"" + druck.string() + "\" (" + grund + ")");
+}
+
 }  // namespace
 
-int Hauptprogramm(int argc, char** argv) {
+int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   if (argc < 2) {
     Hilfe(stderr);
     return 2;
@@ -233,7 +286,8 @@ int Hauptprogramm(int argc, char** argv) {
     }
     return Jahre(json);
   }
-  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch") {
+  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" &&
+      befehl != "drucken") {
     return Fehler("Unbekannter Befehl \"" + befehl.substr(0, 60) + "\". Hilfe mit: lohnsteuer-cli --help");
   }
   TAufruf a;
@@ -245,8 +299,15 @@ int Hauptprogramm(int argc, char** argv) {
   }
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
+  if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
   if (befehl == "berechnen") return Berechnen(a);
   if (befehl == "wunschnetto") return Wunschnetto(a);
+  if (befehl == "drucken") {
+    if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+    if (a.Pdf.empty()) return Fehler("drucken erwartet --pdf DATEI");
+    if (drucken == nullptr) return DruckprogrammAufrufen(argv);
+    return drucken(a.Eingabe, a.Pdf);
+  }
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
   return Batch(a.Eingabe, std::cin, std::cout, std::cerr);
 }

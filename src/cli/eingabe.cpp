@@ -63,7 +63,12 @@ std::string Zahl(std::string_view name, std::string_view wert, double von, doubl
 
 const std::vector<TOption>& Optionen() {
   static const std::vector<TOption> optionen = {
-      {"jahr", true, "Steuerjahr 1995 bis 2013 (Vorgabe 2013)"},
+      {"jahr", true, "Steuerjahr 1995 bis 2026 (Vorgabe 2013; ab 2014 nur die Steuern)"},
+      {"monat", true, "Lohnzahlungsmonat 1 bis 12 (Vorgabe 12): wählt ab 2014 den Programmablaufplan"},
+      {"pap", true, "Programmablaufplan ausdrücklich, z. B. 2015dez, 2022jan, 2023juli"},
+      {"kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse in Prozent (ab 2015; Vorgabe: Durchschnitt)"},
+      {"pv-abschlaege", true, "Abschläge in der Pflegeversicherung für das 2. bis 5. Kind, 0 bis 4 (ab 2024)"},
+      {"ag-zuschuss-betrag", true, "Monatlicher Zuschuss des Arbeitgebers zur privaten KV+PV (2026)"},
       {"zeitraum", true, "Lohnzahlungszeitraum: jahr, monat (Vorgabe), woche, tag"},
       {"brutto", true, "steuerpflichtiger Bruttolohn des Zeitraums"},
       {"steuerklasse", true, "Steuerklasse 1 bis 6 (Vorgabe 1)"},
@@ -119,7 +124,41 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   std::string f;
   if (name == "jahr") {
     f = Ganzzahl(name, wert, 1, 9999, zahl);
-    if (f.empty()) e.Jahr = zahl;
+    if (f.empty()) {
+      e.Jahr = zahl;
+      e.JahrGesetzt = true;
+    }
+    return f;
+  }
+  if (name == "monat") return Ganzzahl(name, wert, 1, 12, e.Monat);
+  if (name == "pap") {
+    std::string w = Kleinbuchstaben(wert);
+    while (!w.empty() && w.back() == ' ') w.pop_back();
+    while (!w.empty() && w.front() == ' ') w.erase(0, 1);
+    const int v = LStVersionNachSchluessel(w);
+    if (v < 0 || kLStVersionen[v].Jahr <= kLetztesJahr) {
+      std::string bekannt;
+      for (const TLStVersion& d : kLStVersionen) {
+        if (d.Jahr <= kLetztesJahr) continue;
+        if (!bekannt.empty()) bekannt += ", ";
+        bekannt += d.Schluessel;
+      }
+      return "--pap: " + Zitat(wert) + " ist kein Programmablaufplan (bekannt: " + bekannt + ")";
+    }
+    e.Version = w;
+    return {};
+  }
+  if (name == "kv-zusatzbeitrag") {
+    double p = 0;
+    f = Zahl(name, wert, 0, 20, p);
+    if (f.empty()) e.KVZusatz = p;
+    return f;
+  }
+  if (name == "pv-abschlaege") return Ganzzahl(name, wert, 0, 4, e.PVAbschlaege);
+  if (name == "ag-zuschuss-betrag") {
+    double b = 0;
+    f = Betrag(name, wert, b);
+    if (f.empty()) e.AGZuschussBetrag = b;
     return f;
   }
   if (name == "zeitraum") {
@@ -225,10 +264,81 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   return {};
 }
 
+int JahrDerEingabe(const TEingabe& e) {
+  if (!e.Version.empty() && !e.JahrGesetzt) {
+    const int v = LStVersionNachSchluessel(e.Version);
+    if (v >= 0) return kLStVersionen[v].Jahr;
+  }
+  return e.Jahr;
+}
+
+bool NurSteuer(int jahr) { return jahr > kLetztesJahr && jahr <= kLetztesLStJahr; }
+
+namespace {
+
+// The checks and settings of the years that have only the wage tax.
+std::string NurSteuerVorbereiten(TRechenKontext& k, const TEingabe& e, int jahr) {
+  const std::string fuer = " gibt es für " + std::to_string(jahr) +
+                           " noch nicht: die Sozialversicherung dieses Jahres ist nicht hinterlegt";
+  if (e.Minijob || e.Haushalt) return "--minijob und --haushalt" + fuer;
+  if (e.Gleitzone || e.KeineRVReduzierung) return "--gleitzone" + fuer;
+  if (e.PauschProzent) return "--pauschsteuer" + fuer;
+  if (e.Einstellungen) return "--einstellungen" + fuer;
+  if (e.Kindergeld) return "--kindergeld" + fuer;
+  if (e.SonstigeAbzuege != 0) return "--sonstige-abzuege" + fuer;
+  if (e.DM) return "--dm gilt nur bis 2001";
+  if (e.Grundfreibetrag) return "--grundfreibetrag gilt nur für 2013";
+  if (e.KVZusatz && jahr < 2015) return "--kv-zusatzbeitrag gilt erst ab 2015";
+  if (e.PVAbschlaege != 0 && jahr < 2024) return "--pv-abschlaege gilt erst ab 2024";
+  if (e.PVAbschlaege != 0 && e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
+  if (e.AGZuschussBetrag && jahr != 2026) return "--ag-zuschuss-betrag gilt nur für 2026 (vorher: --ag-zuschuss)";
+  if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
+  if (jahr >= 2026 && e.AGZuschuss) {
+    return "--ag-zuschuss: für 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
+  }
+  if (jahr >= 2025 && e.Region == 0) return "--region ost: ab 2025 gibt es eine Bemessungsgrenze";
+  int version = -1;
+  if (!e.Version.empty()) {
+    version = LStVersionNachSchluessel(e.Version);
+    if (kLStVersionen[version].Jahr != jahr) {
+      return "--pap " + e.Version + " gehört zum Jahr " + std::to_string(kLStVersionen[version].Jahr) +
+             ", nicht zu " + std::to_string(jahr);
+    }
+  }
+  k.LStMonat = static_cast<std::uint8_t>(e.Monat);
+  k.LStVersion = version;
+  const int gewaehlt = k.VersionFuer(jahr);
+  if (k.ProgrammVersion(gewaehlt) == nullptr) {
+    return std::string("Für den Programmablaufplan ") + kLStVersionen[gewaehlt].Schluessel +
+           " ist noch kein Programm vorhanden.";
+  }
+  return {};
+}
+
+}  // namespace
+
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
                         TEinstellungsSpeicher* speicher) {
-  if (e.Jahr < kErstesJahr || e.Jahr > kLetztesJahr) {
-    return "Keine Lohnsteuer für " + std::to_string(e.Jahr) + " vorhanden.";
+  const int jahr = JahrDerEingabe(e);
+  if (jahr < kErstesJahr || jahr > kLetztesLStJahr) {
+    return "Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.";
+  }
+  if (!e.Version.empty()) {
+    const int v = LStVersionNachSchluessel(e.Version);
+    if (v >= 0 && kLStVersionen[v].Jahr != jahr) {
+      return "--pap " + e.Version + " gehört zum Jahr " + std::to_string(kLStVersionen[v].Jahr) +
+             ", nicht zu " + std::to_string(jahr);
+    }
+  }
+  if (NurSteuer(jahr)) {
+    std::string f = NurSteuerVorbereiten(k, e, jahr);
+    if (!f.empty()) return f;
+  } else {
+    k.LStMonat = 12;
+    k.LStVersion = -1;
+    if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
+      return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
+    }
   }
   if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
   const bool marginal = e.Minijob || e.Haushalt;
@@ -244,19 +354,20 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   }
   if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
   if (e.LZZ != 1 && e.Sterbegeld != 0) return "--sterbegeld gilt nur mit --zeitraum jahr";
-  const TJahresRegeln regeln = JahresRegeln(e.Jahr);
-  if (e.Grundfreibetrag && !regeln.GrundfreibetragWahl) return "--grundfreibetrag gilt nur für 2013";
-  if ((e.Gleitzone || e.KeineRVReduzierung) && !regeln.Gleitzone())
-    return "Für " + std::to_string(e.Jahr) + " gibt es keine Gleitzone (erst ab April 2003)";
-  if (e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
-    return "Für " + std::to_string(e.Jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
+  if (e.Grundfreibetrag && jahr != 2013) return "--grundfreibetrag gilt nur für 2013";
+  // What a year with social insurance does not know is refused.
+  const TJahresRegeln regeln = JahresRegeln(jahr);
+  if (regeln.Vorhanden && (e.Gleitzone || e.KeineRVReduzierung) && !regeln.Gleitzone())
+    return "Für " + std::to_string(jahr) + " gibt es keine Gleitzone (erst ab April 2003)";
+  if (regeln.Vorhanden && e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
+    return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
 
-  k.LStJahr = static_cast<std::int16_t>(e.Jahr);
+  k.LStJahr = static_cast<std::int16_t>(jahr);
   k.EuroAnzeige = !e.DM;
-  k.BBGTabelle = BBGStandard(e.Jahr);
-  k.SVSatzTabelle = SVSaetzeStandard(e.Jahr);
-  k.PauschSatz = PauschStProzentStandard(e.Jahr) / 100;
-  k.SoliGeladen = SoliSatz(e.Jahr);
+  k.BBGTabelle = BBGStandard(jahr);
+  k.SVSatzTabelle = SVSaetzeStandard(jahr);
+  k.PauschSatz = PauschStProzentStandard(jahr) / 100;
+  k.SoliGeladen = SoliSatz(jahr);
   bool gfb8130 = true;
   if (e.Einstellungen) {
     const std::string datei =
@@ -264,7 +375,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     const TGeladeneEinstellungen* gefunden = nullptr;
     if (speicher != nullptr) {
       for (const auto& g : speicher->Eintraege) {
-        if (g.Jahr == e.Jahr && g.Datei == datei) gefunden = &g;
+        if (g.Jahr == jahr && g.Datei == datei) gefunden = &g;
       }
     }
     TGeladeneEinstellungen neu;
@@ -277,7 +388,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
       SVEinstellungenLaden(k, abbild, &bericht);
       for (const TIgnorierterWert& w : bericht)
         std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.Meldung.c_str());
-      neu = {datei, e.Jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
+      neu = {datei, jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
              abbild.ReadBool("LoSt2013", "GrdFreiB8130", true)};
       gefunden = &neu;
       if (speicher != nullptr) speicher->Eintraege.push_back(neu);
@@ -314,6 +425,15 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   l.STERBE = InCent(k, e.Sterbegeld);
   l.KiStSatz = e.KiStProzent / 100;
   l.PauschSatzAG = e.PauschProzent ? *e.PauschProzent / 100 : 0;
+  if (NurSteuer(jahr)) {
+    const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+    l.KVZ = e.KVZusatz.value_or(DurchschnittlicherZusatzbeitrag(jahr));
+    // The surcharge of the childless as the window sets it: no children
+    // entered, not class II, not privately insured.
+    l.PVZ = !privat && !(e.ZKF > 0) && e.STKL != 2 && !e.OhnePVZuschlag;
+    l.PVA = static_cast<std::uint8_t>(e.PVAbschlaege);
+    l.PKPVAGZ = Runden(e.AGZuschussBetrag.value_or(0) * 100);
+  }
 
   // Rates of the employment type in force.
   const int typ = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
@@ -326,7 +446,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     }
   }
   if (e.Aufstockung && e.Minijob && zeile[svRVAuf].AN < 0) {
-    return "Für " + std::to_string(e.Jahr) + " gibt es keine Aufstockung beim Minijob";
+    return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob";
   }
   const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
   TSVEingabe& sv = r.SV;
@@ -341,7 +461,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   const bool pv2Gesetzt = e.STKL != 2 && !e.OhnePVZuschlag;
   if (!(kv2Aktiv && !e.OhneKVZuschlag)) sv.Saetze[svKV2].AN = 0;
   if (!(pv2Aktiv && pv2Gesetzt)) sv.Saetze[svPV2].AN = 0;
-  if (e.Sachsen && !privat) SachsenPVSaetze(e.Jahr, sv.Saetze[svPV]);
+  if (e.Sachsen && !privat) SachsenPVSaetze(jahr, sv.Saetze[svPV]);
   if (privat) {
     sv.PKV = e.AGZuschuss ? 2 : 1;
     sv.PKPV = Runden(e.PrivatBeitrag.value_or(0) * 100);

@@ -18,6 +18,12 @@ namespace lst::cli {
 // What the user asked for, before it is turned into the calculation records.
 struct TEingabe {
   int Jahr = 2013;
+  bool JahrGesetzt = false;
+  int Monat = 12;                    // pay month: chooses the flowchart from 2014
+  std::string Version;               // flowchart key, e.g. "2015dez"
+  std::optional<double> KVZusatz;    // additional health rate in percent (from 2015)
+  int PVAbschlaege = 0;              // care discounts for the 2nd to 5th child (from 2024)
+  std::optional<double> AGZuschussBetrag;  // employer's monthly subsidy (2026)
   std::uint8_t LZZ = 2;
   double Brutto = 0;                 // in the display currency
   std::uint8_t STKL = 1;
@@ -96,11 +102,19 @@ struct TEinstellungsSpeicher {
   std::vector<TGeladeneEinstellungen> Eintraege;
 };
 
-// Prepares the context (year, currency, basic allowance, ceilings and rates
-// of the year from the defaults or the settings file) and the records.
+// Prepares the context (year, flowchart version, currency, basic allowance,
+// ceilings and rates of the year from the defaults or the settings file) and
+// the records.  From 2014 only the wage tax is prepared (see NurSteuer).
 // Returns an empty string or a German message for inputs that do not fit
 // together.
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
                         TEinstellungsSpeicher* speicher = nullptr);
+
+// The year to calculate: --jahr, or the year of --pap.
+int JahrDerEingabe(const TEingabe& e);
+
+// A year with wage tax but without social insurance (2014 to 2026): only
+// wage tax, surcharge and church tax are calculated.
+bool NurSteuer(int jahr);
 
 }  // namespace lst::cli

@@ -18,6 +18,11 @@ const std::array<const char*, 34> kEingaben = {
 const std::array<const char*, 9> kAusgaben = {"LSTLZZ", "SOLZLZZ", "BK",  "STS", "SOLZS",
                                               "BKS",    "STV",     "SOLZV", "BKV"};
 
+const std::array<const char*, 5> kNeueEingaben = {"KVZ", "MBV", "PVA", "ALV", "PKPVAGZ"};
+
+const std::array<const char*, 8> kNeueAusgaben = {"VKVLZZ", "VKVSONST", "VFRB",  "VFRBS1",
+                                                  "VFRBS2", "WVFRB",    "WVFRBO", "WVFRBM"};
+
 namespace {
 
 std::string_view Gestutzt(std::string_view s) {
@@ -48,21 +53,79 @@ bool Dezimalzahl(std::string_view s, double& wert) {
   return ec == std::errc() && p == s.data() + s.size() && wert == wert;
 }
 
-// Stores one input; returns an empty string or a German message.
-std::string Setze(TPapFall& fall, int i, std::string_view text) {
-  const std::string name = kEingaben[i];
-  if (name == "ZKF" || name == "f") {
+// The version of a key; a plain year without comparing every key's text.
+int VersionDesSchluessels(std::string_view t) {
+  if (t.size() == 4 && t[0] >= '0' && t[0] <= '9' && t[1] >= '0' && t[1] <= '9' && t[2] >= '0' &&
+      t[2] <= '9' && t[3] >= '0' && t[3] <= '9') {
+    const int jahr = (t[0] - '0') * 1000 + (t[1] - '0') * 100 + (t[2] - '0') * 10 + (t[3] - '0');
+    for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+      if (kLStVersionen[v].Jahr == jahr && kLStVersionen[v].Schluessel[4] == '\0') return v;
+    }
+    return -1;
+  }
+  return LStVersionNachSchluessel(t);
+}
+
+// Stores one of the inputs of the flowcharts from 2015.
+std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
+  const std::string_view name = kNeueEingaben[i];
+  TLStVariablen& v = fall.Var;
+  if (i == 0) {
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von " + name + " ist keine Zahl: \"" + std::string(text) + "\"";
-    if (d < 0 || d > 1000) return "Wert von " + name + " liegt außerhalb des zulässigen Bereichs";
-    (name == "ZKF" ? fall.Var.ZKF : fall.Var.f) = d;
+    if (!Dezimalzahl(text, d)) return "Wert von KVZ ist keine Zahl: \"" + std::string(text) + "\"";
+    if (d < 0 || d > 100) return "Wert von KVZ muss zwischen 0 und 100 liegen";
+    v.KVZ = d;
     return {};
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + name + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;
+  switch (i) {
+    case 1:
+    case 4:
+      if (z < -kMaxBetrag || z > kMaxBetrag) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+      (i == 1 ? v.MBV : v.PKPVAGZ) = z;
+      return {};
+    case 2:
+      if (z < 0 || z > 4) return "Wert von PVA muss zwischen 0 und 4 liegen";
+      v.PVA = static_cast<std::uint8_t>(z);
+      return {};
+    default:
+      if (z < 0 || z > 1) return "Wert von ALV muss zwischen 0 und 1 liegen";
+      v.ALV = static_cast<std::uint8_t>(z);
+      return {};
+  }
+}
+
+// Stores one input; returns an empty string or a German message.
+std::string Setze(TPapFall& fall, int i, std::string_view text) {
+  // Only a message builds text from the column's name.
+  const std::string_view name = kEingaben[i];
+  if (i == 0) {
+    // The column year names a flowchart: a year or a version key ("2015dez").
+    const int version = VersionDesSchluessels(Gestutzt(text));
+    if (version >= 0) {
+      fall.Version = version;
+      fall.Jahr = kLStVersionen[version].Jahr;
+      return {};
+    }
+    const std::string_view t = Gestutzt(text);
+    if (!t.empty() && (t.back() < '0' || t.back() > '9')) {
+      return "Unbekannter Programmablaufplan \"" + std::string(t.substr(0, 20)) + "\"";
+    }
+  }
+  if (i == 4 || i == 21) {  // ZKF, f
+    double d = 0;
+    if (!Dezimalzahl(text, d)) return "Wert von " + std::string(name) + " ist keine Zahl: \"" + std::string(text) + "\"";
+    if (d < 0 || d > 1000) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+    (i == 4 ? fall.Var.ZKF : fall.Var.f) = d;
+    return {};
+  }
+  std::int64_t z = 0;
+  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
   auto bereich = [&](std::int64_t von, std::int64_t bis) -> std::string {
     if (z < von || z > bis) {
-      return "Wert von " + name + " muss zwischen " + std::to_string(von) + " und " +
+      return "Wert von " + std::string(name) + " muss zwischen " + std::to_string(von) + " und " +
              std::to_string(bis) + " liegen";
     }
     return {};
@@ -70,11 +133,19 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
   // Amounts are limited to what a double holds exactly in cents.
   constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;  // 10^12 Euro
   auto betrag = [&](std::int64_t& feld) -> std::string {
+    if (z >= -kMaxBetrag && z <= kMaxBetrag) [[likely]] {
+      feld = z;
+      return {};
+    }
     std::string f = bereich(-kMaxBetrag, kMaxBetrag);
     if (f.empty()) feld = z;
     return f;
   };
   auto klein = [&](std::uint8_t& feld, int von, int bis) -> std::string {
+    if (z >= von && z <= bis) [[likely]] {
+      feld = static_cast<std::uint8_t>(z);
+      return {};
+    }
     std::string f = bereich(von, bis);
     if (f.empty()) feld = static_cast<std::uint8_t>(z);
     return f;
@@ -83,7 +154,10 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
   switch (i) {
     case 0: {
       std::string f = bereich(0, 9999);
-      if (f.empty()) fall.Jahr = static_cast<int>(z);
+      if (f.empty()) {
+        fall.Jahr = static_cast<int>(z);
+        fall.Version = LStVersionFuerMonat(fall.Jahr, 12);
+      }
       return f;
     }
     case 1: return klein(v.LZZ, 1, 4);
@@ -131,14 +205,19 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string_view> Felder(std::string_view zeile) {
-  std::vector<std::string_view> felder;
+void Felder(std::string_view zeile, std::vector<std::string_view>& felder) {
+  felder.clear();
   while (true) {
     const auto komma = zeile.find(',');
     felder.push_back(Gestutzt(zeile.substr(0, komma)));
     if (komma == std::string_view::npos) break;
     zeile.remove_prefix(komma + 1);
   }
+}
+
+std::vector<std::string_view> Felder(std::string_view zeile) {
+  std::vector<std::string_view> felder;
+  Felder(zeile, felder);
   return felder;
 }
 
@@ -153,6 +232,7 @@ bool TPapLeser::Kopf(std::string_view zeile, std::string& fehler) {
       return false;
     }
   }
+  for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) neuIndex_[i] = Spalte(kNeueEingaben[i]);
   gfb_ = Spalte("GFB");
   return true;
 }
@@ -165,7 +245,8 @@ int TPapLeser::Spalte(std::string_view name) const {
 }
 
 bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehler) const {
-  const auto felder = Felder(zeile);
+  Felder(zeile, felder_);
+  const auto& felder = felder_;
   fall = TPapFall{};
   for (std::size_t i = 0; i < kEingaben.size(); ++i) {
     if (index_[i] >= static_cast<int>(felder.size())) {
@@ -176,9 +257,21 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
     fehler = Setze(fall, static_cast<int>(i), felder[index_[i]]);
     if (!fehler.empty()) return false;
   }
+  for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) {
+    const int s = neuIndex_[i];
+    if (s < 0 || s >= static_cast<int>(felder.size())) continue;
+    fehler = SetzeNeu(fall, static_cast<int>(i), felder[s]);
+    if (!fehler.empty()) return false;
+  }
   if (fall.Jahr >= kErstesJahr && fall.Var.KRV > HoechsterKRV(fall.Jahr)) {
     fehler = "KRV " + std::to_string(fall.Var.KRV) + " gibt es für " + std::to_string(fall.Jahr) +
-             " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)";
+             (fall.Jahr < 2010 ? " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)"
+                               : " nicht: ab 2025 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)");
+    return false;
+  }
+  if (fall.Jahr >= 2026 && fall.Var.PKV > 1) {
+    fehler = "PKV " + std::to_string(fall.Var.PKV) + " gibt es für " + std::to_string(fall.Jahr) +
+             " nicht: PKV ist 0 (gesetzlich) oder 1 (privat), der Zuschuss steht in PKPVAGZ";
     return false;
   }
   if (gfb_ >= 0 && gfb_ < static_cast<int>(felder.size()) && !felder[gfb_].empty()) {
@@ -193,7 +286,17 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
 }
 
 std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
+  std::array<bool, kAlleAusgaben> vorhanden{};
+  const auto alle = BerechnenAlle(k, fall, vorhanden);
+  std::array<std::int64_t, 9> neun{};
+  for (std::size_t i = 0; i < neun.size(); ++i) neun[i] = alle[i];
+  return neun;
+}
+
+std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const TPapFall& fall,
+                                                      std::array<bool, kAlleAusgaben>& vorhanden) {
   k.LStJahr = static_cast<std::int16_t>(fall.Jahr < 0 || fall.Jahr > 9999 ? 0 : fall.Jahr);
+  k.LStVersion = fall.Version;
   k.GFB = fall.GFB;
   // The conformance rows carry no settings: the surcharge rate is the year's.
   k.SoliGeladen = SoliSatz(fall.Jahr);
@@ -204,10 +307,20 @@ std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
     k.LStVar.WFUNDF = fall.Var.LZZFREIB;
     k.LStVar.HINZUR = fall.Var.LZZHINZU;
   }
-  if (fall.Jahr < kErstesJahr || fall.Jahr > kLetztesJahr) KeineLohnsteuer(fall.Jahr);
+  if (fall.Jahr < kErstesJahr || fall.Jahr > kLetztesLStJahr) KeineLohnsteuer(fall.Jahr);
+  if (fall.Version >= 0 && k.ProgrammVersion(fall.Version) == nullptr) {
+    throw TLStFehler(std::string("Kein Programm für den Programmablaufplan ") +
+                     kLStVersionen[fall.Version].Schluessel + " vorhanden.");
+  }
   LohnsteuerBerechnen(k);
   const TLStVariablen& v = k.LStVar;
-  return {v.LSTLZZ, v.SOLZLZZ, v.BK, v.STS, v.SOLZS, v.BKS, v.STV, v.SOLZV, v.BKV};
+  const TLStVersion* d = fall.Version >= 0 ? &kLStVersionen[fall.Version] : nullptr;
+  vorhanden.fill(true);
+  for (int i : {6, 7, 8}) vorhanden[i] = d == nullptr || d->MitVMT;
+  for (int i : {9, 10}) vorhanden[i] = d != nullptr && d->MitVKV;
+  for (int i = 11; i < 17; ++i) vorhanden[i] = d != nullptr && d->MitDBA;
+  return {v.LSTLZZ, v.SOLZLZZ, v.BK,     v.STS,    v.SOLZS,  v.BKS,   v.STV,    v.SOLZV,  v.BKV,
+          v.VKVLZZ, v.VKVSONST, v.VFRB,  v.VFRBS1, v.VFRBS2, v.WVFRB, v.WVFRBO, v.WVFRBM};
 }
 
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
@@ -218,6 +331,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
   std::string puffer;
   long nummer = 0;
   bool kopfGelesen = false;
+  bool neuesFormat = false;
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
     ++nummer;
@@ -229,8 +343,12 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
         return 2;
       }
       kopfGelesen = true;
+      for (const char* n : kNeueEingaben) neuesFormat = neuesFormat || leser.Spalte(n) >= 0;
       puffer = zeile;
       for (const char* n : kAusgaben) (puffer += ',') += n;
+      if (neuesFormat) {
+        for (const char* n : kNeueAusgaben) (puffer += ',') += n;
+      }
       aus << puffer << '\n';
       continue;
     }
@@ -239,7 +357,17 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     bool ok = leser.Lesen(zeile, fall, meldung);
     if (ok) {
       try {
-        for (std::int64_t w : Berechnen(k, fall)) (puffer += ',') += std::to_string(w);
+        std::array<bool, kAlleAusgaben> vorhanden{};
+        const auto werte = BerechnenAlle(k, fall, vorhanden);
+        const std::size_t n = neuesFormat ? kAlleAusgaben : kAusgaben.size();
+        for (std::size_t i = 0; i < n; ++i) {
+          puffer += ',';
+          if (vorhanden[i]) {
+            char zahl[24];
+            const auto ende = std::to_chars(zahl, zahl + sizeof zahl, werte[i]).ptr;
+            puffer.append(zahl, ende);
+          }
+        }
       } catch (const TLStFehler& e) {
         meldung = e.what();
         ok = false;
@@ -249,7 +377,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
       fehler << "Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
       puffer = zeile;
-      puffer.append(kAusgaben.size(), ',');
+      puffer.append(neuesFormat ? kAlleAusgaben : kAusgaben.size(), ',');
     }
     aus << puffer << '\n';
   }

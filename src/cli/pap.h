@@ -3,6 +3,7 @@
 // own inputs, one CSV row per case.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -17,15 +18,26 @@ namespace lst::pap {
 extern const std::array<const char*, 34> kEingaben;
 // Names of the output columns.
 extern const std::array<const char*, 9> kAusgaben;
+// Inputs of the flowcharts from 2015 (0 where a file or version lacks them).
+extern const std::array<const char*, 5> kNeueEingaben;
+// Outputs of the flowcharts from 2012 after the nine above; written only for
+// a file that has the new inputs, empty where the version lacks them.
+extern const std::array<const char*, 8> kNeueAusgaben;
+constexpr std::size_t kAlleAusgaben = 9 + 8;
 
 struct TPapFall {
   int Jahr = 2013;
+  // The flowchart named in the column year ("2015dez"; a number of
+  // kLStVersionen), or -1 for a year without versions.
+  int Version = -1;
   std::int64_t GFB = 8130;
   TLStVariablen Var;  // inputs set, outputs 0
 };
 
 // Splits a CSV line at commas (no quoting in this format).
 std::vector<std::string_view> Felder(std::string_view zeile);
+// The same into a vector kept across rows.
+void Felder(std::string_view zeile, std::vector<std::string_view>& felder);
 
 // Maps the columns of a header to the inputs.  Extra columns are allowed and
 // ignored by Lesen.
@@ -41,12 +53,19 @@ class TPapLeser {
  private:
   std::vector<std::string> namen_;
   std::array<int, 34> index_{};
+  std::array<int, 5> neuIndex_{};
+  mutable std::vector<std::string_view> felder_;
   int gfb_ = -1;
 };
 
 // Runs the program of the case's year; returns the nine outputs.
 // Throws TLStFehler for a year without a program.
 std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall);
+
+// All outputs of kAusgaben and kNeueAusgaben; vorhanden says which of them
+// the case's flowchart has.
+std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const TPapFall& fall,
+                                                      std::array<bool, kAlleAusgaben>& vorhanden);
 
 // The whole mode: CSV in, CSV out, messages to fehler; returns the exit status.
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler);

@@ -16,9 +16,20 @@ void TLStAblauf::Zuruecksetzen() {
 
 void TLStAblauf::MBERECH() {
   MZTABFB();
-  MLSTJAHR();
+  if (g_->MitDBA) [[unlikely]] {
+    v_.VFRB = DBAFreibetraege();
+    MLSTJAHR();
+    v_.WVFRB = DBAUeberGFB();
+  } else {
+    MLSTJAHR();
+  }
   const bool faktor = g_->MitFaktorschritt && !k_.Tabellenmodus;
-  LSTJAHR = faktor ? Abschneiden(ST * Faktor()) : ST;
+  // A factor of 1 leaves a whole-Euro tax below 10^15 as it is.
+  const double f = faktor ? Faktor() : 1.0;
+  auto mitFaktor = [f](std::int64_t st) {
+    return f == 1.0 && st < 1'000'000'000'000'000 && st > -1'000'000'000'000'000 ? st : Abschneiden(st * f);
+  };
+  LSTJAHR = faktor ? mitFaktor(ST) : ST;
   if (g_->MitNachLSTJAHR) [[unlikely]] NachLSTJAHR();
   JW = LSTJAHR * 100.0;
   UPANTEIL();
@@ -29,7 +40,7 @@ void TLStAblauf::MBERECH() {
     VorKinderlauf();
     MLSTJAHR();
     // A table row carries no factor: neither on the tax nor on the surcharge base.
-    JBMG = faktor ? Abschneiden(ST * Faktor()) : ST;
+    JBMG = faktor ? mitFaktor(ST) : ST;
   } else {
     JBMG = LSTJAHR;
   }
@@ -53,36 +64,20 @@ void TLStAblauf::MZTABFB() {
   } else {
     MZTABFBLohn();
   }
-  EFA = 0;
-  KZTAB = 1;
-  switch (v_.STKL) {
-    case 1:
-      SAP = g_->SAP;
-      KFB = Abschneiden(v_.ZKF * g_->KFB);
-      break;
-    case 2:
-      EFA = g_->EFA;
-      SAP = g_->SAP;
-      KFB = Abschneiden(v_.ZKF * g_->KFB);
-      break;
-    case 3:
-      KZTAB = 2;
-      SAP = g_->SAP3;
-      KFB = Abschneiden(v_.ZKF * g_->KFB);
-      break;
-    case 4:
-      SAP = g_->SAP;
-      KFB = Abschneiden(v_.ZKF * g_->KFB4);
-      break;
-    case 5:
-      SAP = g_->SAP5;
-      KFB = 0;
-      break;
-    default:
-      SAP = 0;
-      KFB = 0;
-      break;
-  }
+  // The class's allowances by selection rather than a jump, which the
+  // classes mixed at random would mispredict: class II the relief EFA,
+  // class III splitting, class IV half the child allowance, class VI (and
+  // any class out of range) neither lump sum nor child allowance.
+  const int s = v_.STKL;
+  const bool ohne = s < 1 || s > 5;
+  const TParameterGrund& g = *g_;
+  EFA = s == 2 ? g.EFA : 0;
+  KZTAB = s == 3 ? 2 : 1;
+  SAP = s == 3 ? g.SAP3 : s == 5 ? g.SAP5 : g.SAP;
+  SAP = ohne ? 0 : SAP;
+  std::int64_t kfbSatz = s == 4 ? g.KFB4 : g.KFB;
+  kfbSatz = s >= 5 || ohne ? 0 : kfbSatz;
+  KFB = Abschneiden(v_.ZKF * static_cast<double>(kfbSatz));
   ZTABFB = static_cast<double>(EFA + ANP + SAP);
   if (!k_.Tabellenmodus) ZTABFB += FVBZ;
 }
@@ -175,8 +170,30 @@ void TLStAblauf::UP5_6() {
 
 void TLStAblauf::MSOLZ() {
   SOLZFREI = g_->SOLZFREI * KZTAB;
+  const double prozent = SoliProzent();
+  if (prozent == 5.5 && g_->SOLZJAufCent && JBMG < 1'000'000'000'000) [[likely]] {
+    // In whole cents: 5.5 % of JBMG cut to the cent, at most 20 % of what
+    // exceeds the free amount; surcharge and church-tax base by selection.
+    const bool ueber = JBMG > SOLZFREI;
+    const std::int64_t solzj = JBMG * 55 / 10;
+    const std::int64_t solzmin = (JBMG - SOLZFREI) * 20;
+    const std::int64_t cent = solzmin < solzj ? solzmin : solzj;
+    SOLZJ = static_cast<double>(cent) / 100;
+    SOLZMIN = static_cast<double>(solzmin) / 100;
+    JW = static_cast<double>(cent);
+    UPANTEIL();
+    v_.SOLZLZZ = ueber ? ANTEIL1 : 0;
+    if (g_->EigeneKirchensteuerbasis) [[unlikely]] {
+      Kirchensteuerbasis();
+      return;
+    }
+    JW = JBMG * 100.0;
+    UPANTEIL();
+    v_.BK = v_.R ? ANTEIL1 : 0;
+    return;
+  }
   if (JBMG > SOLZFREI) {
-    SOLZJ = SoliProzent() * JBMG / 100;
+    SOLZJ = prozent * JBMG / 100;
     if (g_->SOLZJAufCent) SOLZJ = AbschneidenStellen(2, SOLZJ);
     SOLZMIN = (JBMG - SOLZFREI) * 20 / 100.0;
     if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;

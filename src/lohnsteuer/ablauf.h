@@ -40,22 +40,20 @@ inline std::int64_t Stufe(double v, int s) {
 
 // The tax of the tariff t for one tariff unit X, cut to whole units.
 inline std::int64_t TarifJeEinheit(const TTarif& t, double X) {
-  if (X < t.GFB + 1) return 0;
-  if (X < t.Zone2Ab) {
-    const double Y = (X - t.GFB) / 10000;
-    double RW = Y * t.A1;
-    RW = RW + t.B1;
-    return Abschneiden(RW * Y);
-  }
-  if (X < t.Zone3Ab) {
-    const double Y = (X - t.Zone2Basis) / 10000;
-    double RW = Y * t.A2;
-    RW = RW + t.B2;
-    RW = RW * Y;
-    return Abschneiden(RW + t.C2);
-  }
-  if (X < t.Zone4Ab) return Abschneiden(X * 0.42 - t.C3);
-  return Abschneiden(X * 0.45 - t.C4);
+  // Every zone's formula, then the zone by selection: the incomes mixed at
+  // random would mispredict the jumps.  Each formula takes the same steps as
+  // when it is computed alone.
+  const double Y1 = (X - t.GFB) / 10000;
+  const double R1 = (Y1 * t.A1 + t.B1) * Y1;
+  const double Y2 = (X - t.Zone2Basis) / 10000;
+  const double R2 = (Y2 * t.A2 + t.B2) * Y2 + t.C2;
+  const double R3 = X * 0.42 - t.C3;
+  const double R4 = X * 0.45 - t.C4;
+  double R = X < t.Zone4Ab ? R3 : R4;
+  R = X < t.Zone3Ab ? R2 : R;
+  R = X < t.Zone2Ab ? R1 : R;
+  R = X < t.GFB + 1 ? 0.0 : R;
+  return Abschneiden(R);
 }
 
 // Parameters that every year brings.  The members with a value here hold
@@ -111,6 +109,9 @@ struct TParameterGrund {
   // 2002; the DM years keep its decimals).
   std::int64_t SOLZFREI = 972;
   bool SOLZJAufCent = true;
+  // From 2016: the outputs for limiting the tax on pensions under
+  // double-taxation agreements (VFRB … WVFRBM).
+  bool MitDBA = false;
 };
 
 // The constants of 2005 (tariff without a 45 % zone, classes V and VI, the
@@ -181,6 +182,14 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual double SoliProzent() const { return k_.SoliSatz(); }
 
   void MBERECH();
+  // The double-taxation outputs: allowances used (ANP, FVB and FVBZ in
+  // cents) and the taxable income above the basic allowance (not below 0).
+  std::int64_t DBAFreibetraege() const { return Abschneiden((ANP + FVB + FVBZ) * 100); }
+  // (ZVE holds whole cents here: the difference of ZRE4, ZTABFB and VSP.)
+  std::int64_t DBAUeberGFB() const {
+    const std::int64_t w = Runden(ZVE * 100) - g_->Tarif.GFB * 100;
+    return w < 0 ? 0 : w;
+  }
   void UPMLST();
   // X of a taxable income: per tariff unit, placed on the year's steps.
   double Tarifeinheit(double zve, int kztab) const;
@@ -196,6 +205,18 @@ class TLStAblauf : public TLohnsteuerProgramm {
   // JW (yearly cents) to the pay period: ANTEIL1 cut; ANTEIL2 rounded up to
   // whole cents (the year: JW itself).
   void UPANTEIL() {
+    // From 2002 JW holds whole cents: the quotient is cut in integers, as
+    // the flowchart's decimal division does.  The DM years carry decimals.
+    if (JW > -kGanzeCent && JW < kGanzeCent) [[likely]] {
+      const auto jw = static_cast<std::int64_t>(JW);
+      if (static_cast<double>(jw) == JW) [[likely]] {
+        // All four shares, then the pay period's by selection: the pay
+        // periods mixed at random would mispredict a jump.
+        const std::int64_t anteil[4] = {jw / 360, jw, jw / 12, jw * 7 / 360};
+        ANTEIL1 = anteil[v_.LZZ < 4 ? v_.LZZ : 0];
+        return;
+      }
+    }
     switch (v_.LZZ) {
       case 1: ANTEIL1 = Abschneiden(JW); break;
       case 2: ANTEIL1 = Abschneiden(JW / 12); break;
@@ -203,12 +224,25 @@ class TLStAblauf : public TLohnsteuerProgramm {
       default: ANTEIL1 = Abschneiden(JW / 360); break;
     }
   }
+  // Whole cents up to this size are exact in a double and in integer
+  // arithmetic with the pay-period factors (at most 360).
+  static constexpr double kGanzeCent = 1e13;
   void UPANTEIL2();
   // Bounds of the wage bracket of breite (whole units a year, 36 Euro or
   // 54 DM: whole cents in every pay period) that starts at a yearly wage in
   // cents, in cents of the pay period.
   void StufeFuerZeitraum(std::int64_t jahresCent, int breite = 36) {
     const std::int64_t b = breite * std::int64_t{100};
+    if (jahresCent > -kGanzeCent && jahresCent < kGanzeCent) [[likely]] {
+      // In whole cents (the cut of the quotient is the integer division's);
+      // the pay period by selection.
+      const std::int64_t von[4] = {jahresCent / 360, jahresCent, jahresCent / 12, jahresCent * 7 / 360};
+      const std::int64_t breiteLZZ[4] = {b / 360, b, b / 12, b * 7 / 360};
+      const int l = v_.LZZ < 4 ? v_.LZZ : 0;
+      v_.TabStufeVon = von[l];
+      v_.TabStufeBis = von[l] + breiteLZZ[l] - 1;
+      return;
+    }
     switch (v_.LZZ) {
       case 1:
         v_.TabStufeVon = jahresCent;

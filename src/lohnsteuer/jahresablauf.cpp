@@ -33,6 +33,26 @@ void TLStJahresablauf::Lohnsteuer() {
 
 // Yearly amounts, each cut to the cent.
 void TLStJahresablauf::MRE4JL() {
+  auto klein = [](std::int64_t c) { return c > -kGanzeCent && c < kGanzeCent; };
+  if (klein(v_.RE4) & klein(v_.VBEZ) & klein(v_.LZZFREIB) & klein(v_.LZZHINZU)) [[likely]] {
+    // Whole cents of the year, cut as the flowchart's division cuts; the
+    // pay period's factor by selection (a week is 360 / 7 days).
+    const int l = v_.LZZ;
+    const std::int64_t m = l == 1 ? 1 : l == 2 ? 12 : 360;
+    const bool woche = l == 3;
+    auto cent = [&](std::int64_t c) {
+      const std::int64_t x = c * m;
+      return woche ? x / 7 : x;
+    };
+    const std::int64_t re4 = cent(v_.RE4);
+    ZRE4J = static_cast<double>(re4) / 100;
+    ZVBEZJ = static_cast<double>(cent(v_.VBEZ)) / 100;
+    JLFREIB = static_cast<double>(cent(v_.LZZFREIB)) / 100;
+    JLHINZU = static_cast<double>(cent(v_.LZZHINZU)) / 100;
+    if (v_.af == 0) v_.f = 1.0;
+    StufeFuerZeitraum(re4);
+    return;
+  }
   auto jahr = [&](std::int64_t c) -> double {
     if (c == 0) return 0.0;
     switch (v_.LZZ) {
@@ -78,6 +98,7 @@ void TLStJahresablauf::MRE4() {
 }
 
 void TLStJahresablauf::MRE4SO() {
+  if (j_->FVBHoechstensVersorgung && FVB > ZVBEZJ) FVB = ZVBEZJ;
   FVBSO = AufrundenStellen(2, FVB + VBEZBSO * TAB1[J] / 100);
   if (FVBSO > TAB2[J]) FVBSO = static_cast<double>(TAB2[J]);
   HFVBZSO = (VBEZB + VBEZBSO) / 100.0 - FVBSO;
@@ -159,6 +180,7 @@ void TLStJahresablauf::MSONST() {
   VBEZBSO = v_.STERBE;
   MRE4SONST();
   MLSTJAHR();
+  if (g_->MitDBA) [[unlikely]] v_.WVFRBM = DBAUeberGFB();
   if (j_->MitVKV) {
     UPVKV();
     v_.VKVSONST = VKV - v_.VKVSONST;
@@ -180,7 +202,13 @@ void TLStJahresablauf::MOSONST() {
   MRE4ABZ();
   if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0;
   MZTABFB();
-  MLSTJAHR();
+  if (g_->MitDBA) [[unlikely]] {
+    v_.VFRBS1 = DBAFreibetraege();
+    MLSTJAHR();
+    v_.WVFRBO = DBAUeberGFB();
+  } else {
+    MLSTJAHR();
+  }
   LSTOSO = ST * 100;
 }
 
@@ -191,6 +219,7 @@ void TLStJahresablauf::MRE4SONST() {
   if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0 - v_.SONSTENT / 100.0;
   FVBZ = FVBZSO;
   MZTABFB();
+  if (g_->MitDBA) [[unlikely]] v_.VFRBS2 = DBAFreibetraege() - v_.VFRBS1;
 }
 
 // Remuneration for several years.

@@ -23,6 +23,8 @@ struct TParameterJahresablauf : TParameterGrund {
   bool MitVKV;
   // The year subtracts compensations JRE4ENT and SONSTENT from ZRE4VP.
   bool MitEntschaedigung;
+  // From 2016 the pension allowance FVB is at most the yearly pension ZVBEZJ.
+  bool FVBHoechstensVersorgung = false;
 };
 
 class TLStJahresablauf : public TLStAblauf {

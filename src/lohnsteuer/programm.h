@@ -57,10 +57,13 @@ constexpr int kLetztesJahrMitWFUNDF = 2007;
 
 // The largest KRV of a year's flowchart: up to 2009 0 (insured in the
 // statutory pension insurance) and 1 (not insured); from 2010 also 2
-// (1 = insured, East ceiling; 2 = not insured).
-constexpr int HoechsterKRV(int jahr) { return jahr < 2010 ? 1 : 2; }
+// (1 = insured, East ceiling; 2 = not insured); from 2025 again 0 and 1
+// (one ceiling; 1 = not insured).
+constexpr int HoechsterKRV(int jahr) { return jahr < 2010 ? 1 : jahr < 2025 ? 2 : 1; }
 
-// The program of a tax year, or nullptr.
+// The program of a tax year up to 2013, or nullptr.
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k);
+// The program of a version (a number of kLStVersionen), or nullptr.
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TRechenKontext& k);
 
 }  // namespace lst

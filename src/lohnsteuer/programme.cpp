@@ -4,6 +4,8 @@
 #include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/lohst2013.h"
 #include "lohnsteuer/programm.h"
+#include "lohnsteuer/versionen2014_2020.h"
+#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 
@@ -32,6 +34,33 @@ std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechen
     case 2013: return std::make_unique<TLohnsteuer2013>(k);
     default: return nullptr;
   }
+}
+
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TRechenKontext& k) {
+  if (version < 0 || version >= kAnzahlLStVersionen) return nullptr;
+  const TLStVersion& v = kLStVersionen[version];
+  if (v.Jahr <= 2013) return ErzeugeLohnsteuerProgramm(v.Jahr, k);
+  using TFabrik = std::unique_ptr<TLohnsteuerProgramm> (*)(TRechenKontext&);
+  struct TEintrag {
+    const char* Schluessel;
+    TFabrik Fabrik;
+  };
+  static constexpr TEintrag kFabriken[] = {
+      {"2014", ErzeugeLohnsteuer2014},         {"2015", ErzeugeLohnsteuer2015},
+      {"2015dez", ErzeugeLohnsteuer2015Dez},   {"2016", ErzeugeLohnsteuer2016},
+      {"2017", ErzeugeLohnsteuer2017},         {"2018", ErzeugeLohnsteuer2018},
+      {"2019", ErzeugeLohnsteuer2019},         {"2020", ErzeugeLohnsteuer2020},
+      {"2021", ErzeugeLohnsteuer2021},         {"2022jan", ErzeugeLohnsteuer2022Jan},
+      {"2022", ErzeugeLohnsteuer2022},         {"2023jan", ErzeugeLohnsteuer2023Jan},
+      {"2023", ErzeugeLohnsteuer2023},         {"2023juli", ErzeugeLohnsteuer2023Juli},
+      {"2024", ErzeugeLohnsteuer2024},         {"2024dez", ErzeugeLohnsteuer2024Dez},
+      {"2025jan", ErzeugeLohnsteuer2025Jan},   {"2025", ErzeugeLohnsteuer2025},
+      {"2026", ErzeugeLohnsteuer2026},
+  };
+  for (const TEintrag& e : kFabriken) {
+    if (std::string_view(e.Schluessel) == v.Schluessel) return e.Fabrik(k);
+  }
+  return nullptr;
 }
 
 }  // namespace lst

@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "print/fenster/druck_menue.h"
+#include "print/fenster/druck_optionen.h"
 #include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/info_dialog.h"
 #include "ui/calculator/rechner.h"
@@ -22,6 +24,9 @@ void TAnwendung::Einrichten(QApplication& app) {
 }
 
 TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
+  // The print engine reads its page layout before any window exists.
+  druck_.StartDateiLesen(namen_);
+
   // The calculator window comes first: it loads the settings that the other
   // windows read.
   rechner_ = std::make_unique<TFRechner>(kontext_, daten_, namen_);
@@ -43,7 +48,12 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
   //   the tax-class comparison (TFStVgl): "Steuerklassenvgl1";
   //   the wage-conversion window (TFLohnUmr): "LohnUmrAnz1" through
   //     r->AnzeigeVerbinden, refreshed on Berechnet();
-  //   the print options (TFDruckOptionen): "Drucker1"; the printout: "Drucken1".
+
+  // The print options (TFDruckOptionen), last; with them "&Drucker...",
+  // "&Drucken" and "Druck&vorschau...".
+  druckOptionen_ = new TFDruckOptionen(druck_, namen_.Einstellungen, r);
+  druckSteuerung_ = new TDruckSteuerung(*r, druck_, *druckOptionen_, r);
+  druckSteuerung_->Anbinden();
 
   // The unit labels show the currency symbol.
   r->EinheitenSetzen();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "common/ini_datei.h"
+#include "print/druck_maschine.h"
 #include "ui/rechner_schnittstelle.h"
 
 class QApplication;
@@ -17,6 +18,8 @@ namespace lst {
 class TFRechner;
 class TFBMG;
 class TFInfo;
+class TFDruckOptionen;
+class TDruckSteuerung;
 
 class TAnwendung {
  public:
@@ -38,16 +41,23 @@ class TAnwendung {
   TFRechner& Rechner() { return *rechner_; }
   TFBMG& BMG() { return *bmg_; }
   TFInfo& Info() { return *info_; }
+  druck::TDruckMaschine& DruckMaschine() { return druck_; }
+  TFDruckOptionen& DruckOptionen() { return *druckOptionen_; }
+  TDruckSteuerung& DruckSteuerung() { return *druckSteuerung_; }
 
  private:
   TRechenKontext kontext_;
   TRechnerDaten daten_;
   TDateiNamen namen_;
+  // The print engine with its font and margins; it outlives the windows.
+  druck::TDruckMaschine druck_;
   // The windows; the dialogs and tool windows are children of the calculator
   // window (so they are no main windows of their own and go with it).
   std::unique_ptr<TFRechner> rechner_;
   TFInfo* info_ = nullptr;
   TFBMG* bmg_ = nullptr;
+  TFDruckOptionen* druckOptionen_ = nullptr;
+  TDruckSteuerung* druckSteuerung_ = nullptr;
 };
 
 }  // namespace lst

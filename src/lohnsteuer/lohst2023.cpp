@@ -1,0 +1,23 @@
+// Wage tax 2023, amended flowchart (February 2023), pay periods April to
+// June 2023: employee lump sum 1230, single-parent relief 4260.
+
+#include "lohnsteuer/lohst2021_2026.h"
+#include "lohnsteuer/versionen2021_2026.h"
+
+namespace lst {
+
+const TParameter2021& Parameter2023() {
+  static const TParameter2021 p = [] {
+    TParameter2021 p = Parameter2023jan();
+    p.ANP = 1230;
+    p.EFA = 4260;
+    return p;
+  }();
+  return p;
+}
+
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TRechenKontext& k) {
+  return std::make_unique<TLStGeneration2021>(k, Parameter2023());
+}
+
+}  // namespace lst

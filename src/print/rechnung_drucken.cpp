@@ -1,0 +1,280 @@
+#include "print/rechnung_drucken.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <algorithm>
+#include <vector>
+
+#include "calc/sozialversicherung.h"
+#include "print/gebietsschema.h"
+
+namespace lst::druck {
+
+QString ZeitraumText(int lzzIndex) {
+  switch (lzzIndex) {
+    case 0: return QStringLiteral("Jahr     (360 Tage)");
+    case 2: return QStringLiteral("Woche (7 Tage)");
+    case 3: return QStringLiteral("Tag");
+    default: return QStringLiteral("Monat  (30 Tage)");
+  }
+}
+
+namespace {
+
+QString JaNein(bool b) { return b ? QStringLiteral("ja") : QStringLiteral("nein"); }
+
+// A number field's text as typed; an empty field prints as 0.
+QString WieGetippt(const QString& text) {
+  const QString t = text.trimmed();
+  return t.isEmpty() ? QStringLiteral("0") : t;
+}
+
+class TAusdruck {
+ public:
+  TAusdruck(TDruckMaschine& m, const TDruckAngaben& a, TRechenKontext& k, const TRechnerDaten& d,
+            int groesse)
+      : m_(m), a_(a), k_(k), d_(d), groesse_(groesse) {}
+
+  void Drucken() {
+    Berechnungsdaten();
+    Abrechnung();
+    Bemessungsgrenzen();
+  }
+
+ private:
+  QString Geld(std::int64_t cent) { return GeldText(AusCent(k_, cent), k_.Waehrung); }
+  // An amount field: its typed number, without currency conversion.
+  QString FeldBetrag(const QString& text) {
+    AusCent(k_, 0);  // the currency symbol of the year
+    return GeldText(FeldZahl(text), k_.Waehrung);
+  }
+
+  void DruckeZeile(const QString& titel, const QString& wert, bool fett) {
+    const int stil = fett ? kFett : kNormal;
+    m_.DruckText(groesse_, stil, kLinks, 0, kOhneSchatten, titel);
+    m_.DruckText(groesse_, stil, kRechts, spalte_, kOhneSchatten, wert);
+    m_.DruckVorschub(0);
+  }
+  void DruckeBetrag(const QString& titel, bool fett, std::int64_t cent) {
+    DruckeZeile(titel, Geld(cent), fett);
+  }
+  void DruckeANAG(const QString& titel, bool fett, std::int64_t an, std::int64_t ag) {
+    const int stil = fett ? kFett : kNormal;
+    m_.DruckText(groesse_, stil, kLinks, 0, kOhneSchatten, titel);
+    m_.DruckText(groesse_, stil, kRechts, 70, kOhneSchatten, Geld(an));
+    m_.DruckText(groesse_, stil, kRechts, 97, kOhneSchatten, Geld(ag));
+    m_.DruckVorschub(0);
+  }
+  void DruckeSatzANAG(const QString& titel, double satzAN, std::int64_t an, std::int64_t ag) {
+    // A negative rate marks a contribution that is not levied.
+    const QString satz = satzAN < 0 ? QStringLiteral("\u2013")
+                                    : Gebietsschema().toString(satzAN * 100, 'f', 3) +
+                                          QStringLiteral(" %");
+    m_.DruckText(m_.BasisGroesse, kNormal, kRechts, 50, kOhneSchatten, satz);
+    DruckeANAG(titel, false, an, ag);
+  }
+  void Ueberschrift(const QString& text) {
+    m_.DruckText(groesse_ + 2, kFett, kLinks, 0, kOhneSchatten, text);
+  }
+
+  struct TZeile {
+    QString Titel;
+    QString Wert;
+  };
+
+  // The value column of a section: its design position, or further right
+  // where a label and its value would otherwise run into each other (a wide
+  // or large font); at most the right margin.
+  double WertSpalte(const std::vector<TZeile>& zeilen, double vorgabe) const {
+    double spalte = vorgabe;
+    for (const TZeile& z : zeilen) {
+      spalte = std::max(spalte, m_.TextBreiteProzent(groesse_, kNormal, z.Titel) + kAbstand +
+                                    m_.TextBreiteProzent(groesse_, kNormal, z.Wert));
+    }
+    return std::min(spalte, 100.0);
+  }
+
+  void Berechnungsdaten() {
+    std::vector<TZeile> z;
+    z.push_back({QStringLiteral("Lohnzahlungszeitraum"), a_.Lohnzahlungszeitraum.simplified()});
+    z.push_back({QStringLiteral("Lohnsteuerklasse"), a_.Steuerklasse});
+    if (a_.Faktorverfahren) {
+      z.push_back({QStringLiteral("Faktor Lohnsteuerabzugsverfahren"), WieGetippt(a_.Faktor)});
+    }
+    z.push_back({QStringLiteral("Kirchensteuer"),
+                 a_.Bekenntnislos ? QStringLiteral("bekenntnislos")
+                                  : WieGetippt(a_.Kirchensteuer) + QStringLiteral(" %")});
+    z.push_back({QStringLiteral("Altersentlastung (\u00a724a EStG)"), JaNein(a_.Altersentlastung)});
+    z.push_back({QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG)"), JaNein(a_.TabArt == 1)});
+    if (k_.LStJahr >= 2008) {
+      z.push_back({QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG"),
+                   JaNein(a_.TabArt == 2)});
+    }
+    z.push_back({QStringLiteral("Versorgungsbez\u00fcge"), FeldBetrag(a_.Versorgungsbezuege)});
+    z.push_back({QStringLiteral("Vers.bez. im Januar"), FeldBetrag(a_.VersorgungJanuar)});
+    z.push_back({QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger"), FeldBetrag(a_.VersorgungSonder)});
+    z.push_back({QStringLiteral("Vers.bez. gezahlt f\u00fcr"),
+                 WieGetippt(a_.VersorgungMonate) + QStringLiteral(" Monate")});
+    z.push_back({QStringLiteral("Freibetrag"), FeldBetrag(a_.Freibetrag)});
+    z.push_back({QStringLiteral("Hinzurechnungsbetrag"), FeldBetrag(a_.Hinzurechnung)});
+    z.push_back({QStringLiteral("Abfindg./Kapitalausz./Sterbegeld"), FeldBetrag(a_.Sterbegeld)});
+    z.push_back({QStringLiteral("Kinder lt. Lohnsteuerkarte"), WieGetippt(a_.Kinder)});
+    z.push_back({QStringLiteral("Sozialversicherung Region"),
+                 a_.Region == 0 ? QStringLiteral("Ost") : QStringLiteral("West")});
+    if (a_.GFSichtbar) {
+      z.push_back({QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt"), JaNein(a_.GF)});
+    }
+    if (a_.AufstockungSichtbar) {
+      z.push_back({QStringLiteral("AN-Eigenanteil Aufstockung RV *)"),
+                   a_.AufstockungAn ? WieGetippt(a_.AufstockungProzent) + QStringLiteral(" %")
+                                    : QStringLiteral("nein")});
+    }
+
+    Ueberschrift(QStringLiteral("Berechnungsdaten:"));
+    m_.DruckVorschub(0);
+    spalte_ = WertSpalte(z, 50);
+    for (const TZeile& zeile : z) DruckeZeile(zeile.Titel, zeile.Wert, false);
+    m_.DruckLinie(true, 100, 0);
+    m_.DruckVorschub(0);
+    m_.DruckVorschub(0);
+  }
+
+  void Abrechnung() {
+    const TGesamtErgebnis& e = d_.Ergebnis;
+    const TLStErgebnis& s = e.LSt;
+    Ueberschrift(QStringLiteral("Abrechnung:"));
+    m_.DruckText(groesse_ + 2, kFett | kUnterstrichen, kRechts, 70, kOhneSchatten,
+                 QStringLiteral("Arb.nehmer"));
+    m_.DruckText(groesse_ + 2, kFett | kUnterstrichen, kRechts, 97, kOhneSchatten,
+                 QStringLiteral("Arb.geber"));
+    m_.DruckVorschub(0);
+    spalte_ = 70;
+    const std::int64_t re4 = d_.LohnZeitraum.RE4;
+    DruckeANAG(a_.LTxt1, false, re4, re4);
+    DruckeANAG(a_.LLoSt, false, s.LSt, s.LStPausch);
+    DruckeANAG(a_.LTxt3, false, s.KiSt, s.KiStPausch);
+    DruckeANAG(a_.LTxt4, false, s.Soli, s.SoliPausch);
+    m_.DruckLinie(false, 70, 55);
+    DruckeANAG(a_.LTxt5, false, s.SteuerSumme, s.SteuerSummePausch);
+    m_.DruckLinie(false, 70, 0);
+    DruckeANAG(QStringLiteral("Lohn ") + a_.LTxt6, false, s.BruttoNachSteuer, s.BruttoPlusPausch);
+    m_.DruckLinie(true, 70, 0);
+    m_.DruckVorschub(4);
+
+    const auto& satz = d_.SVEingabe.Saetze;
+    const TSVErgebnis& sv = e.SV;
+    DruckeSatzANAG(QStringLiteral("Krankenversicherungsbeitrag"), satz[svKV].AN, sv.AN(svKV),
+                   sv.AG(svKV));
+    if (sv.AN(svKV2) + sv.AG(svKV2) != 0) {
+      DruckeSatzANAG(QStringLiteral("Zusatzbetrag zur KV"), satz[svKV2].AN, sv.AN(svKV2),
+                     sv.AG(svKV2));
+    }
+    DruckeSatzANAG(QStringLiteral("Rentenversicherungsbeitrag *)"), satz[svRV].AN, sv.AN(svRV),
+                   sv.AG(svRV));
+    DruckeSatzANAG(QStringLiteral("Arbeitslosenversicherungsbeitrag"), satz[svAV].AN,
+                   sv.AN(svAV), sv.AG(svAV));
+    DruckeSatzANAG(QStringLiteral("Pflegeversicherungsbeitrag"), satz[svPV].AN, sv.AN(svPV),
+                   sv.AG(svPV));
+    if (sv.AN(svPV2) + sv.AG(svPV2) != 0) {
+      DruckeSatzANAG(QStringLiteral("Zusatzbetrag zur PV"), satz[svPV2].AN, sv.AN(svPV2),
+                     sv.AG(svPV2));
+    }
+    m_.DruckLinie(false, 97, 55);
+    DruckeANAG(a_.LTxt13, false, sv.SVSummeAN(), sv.SVSummeAG());
+    m_.DruckLinie(true, 97, 0);
+    DruckeZeile(a_.ErgText + QStringLiteral(" ="), a_.ErgZusatz, false);
+    DruckeBetrag(QStringLiteral("Netto Lohn ="), true, e.Netto);
+    m_.DruckLinie(true, 100, 0);
+    m_.DruckVorschub(4);
+    spalte_ = 97;
+    DruckeBetrag(QStringLiteral("Lohnkosten ="), true, e.AGGesamt);
+    m_.DruckLinie(true, 100, 0);
+    m_.DruckVorschub(0);
+    m_.DruckVorschub(groesse_);
+    m_.DruckVorschub(groesse_);
+  }
+
+  void Bemessungsgrenzen() {
+    Ueberschrift(QStringLiteral("Beitragsbemessungsgrenzen:"));
+    m_.DruckVorschub(0);
+    m_.DruckVorschub(3);
+    const auto region = static_cast<std::uint8_t>(a_.Region == 0 ? rgOst : rgWest);
+    const int lzzIndex = a_.LZZIndex >= 0 && a_.LZZIndex <= 3 ? a_.LZZIndex : 1;
+    const TBBGZeitraum monat = BBGFuerZeitraum(k_.BBGTabelle, 2, region);
+    const TBBGZeitraum zeitraum =
+        BBGFuerZeitraum(k_.BBGTabelle, static_cast<std::uint8_t>(lzzIndex + 1), region);
+    // The blanks that align the item texts in the list mean nothing on paper.
+    const QString proZeitraum = QStringLiteral(" pro ") + a_.Lohnzahlungszeitraum.simplified();
+    const struct {
+      TBBGArt Art;
+      const char16_t* Titel;
+    } arten[] = {{bbgKV, u"Pflegevers. / Krankenvers."},
+                 {bbgRV, u"Rentenversicherung"},
+                 {bbgAV, u"Arbeitslosenversicherung"},
+                 {bbgGF, u"Geringf\u00fcgig Besch."}};
+    std::vector<TZeile> z;
+    std::vector<QString> umgerechnet;
+    for (const auto& art : arten) {
+      z.push_back({QString::fromUtf16(art.Titel), Geld(monat[art.Art]) + QStringLiteral(" pro Monat")});
+      umgerechnet.push_back(Geld(zeitraum[art.Art]) + proZeitraum);
+    }
+    TZeile privat{QStringLiteral("Basistarif KV/PV"), FeldBetrag(a_.PrivatBetrag)};
+    std::vector<TZeile> alle = z;
+    if (a_.Privat) alle.push_back(privat);
+    spalte_ = WertSpalte(alle, 60);
+    // The amounts of the pay period end together at 90 %, or further right
+    // when the widest would run into the monthly amounts.  When they do not
+    // fit beside them at all (a large font), each goes on a line of its own
+    // below its monthly amount.
+    double ende = 90;
+    for (const QString& text : umgerechnet) {
+      ende = std::max(ende, spalte_ + kAbstand + m_.TextBreiteProzent(groesse_, kNormal, text));
+    }
+    const bool eigeneZeile = ende > 100;
+    for (std::size_t i = 0; i < z.size(); ++i) {
+      if (lzzIndex != 1 && !eigeneZeile) {
+        m_.DruckText(groesse_, kNormal, kRechts, ende, kOhneSchatten, umgerechnet[i]);
+      }
+      DruckeZeile(z[i].Titel, z[i].Wert, false);
+      if (lzzIndex != 1 && eigeneZeile) {
+        m_.DruckText(groesse_, kNormal, kRechts, spalte_, kOhneSchatten, umgerechnet[i]);
+        m_.DruckVorschub(0);
+      }
+    }
+    if (a_.Privat) {
+      m_.DruckVorschub(0);
+      DruckeZeile(privat.Titel, privat.Wert, false);
+    }
+  }
+
+  // Least space between a label and its value, in percent of the width.
+  static constexpr double kAbstand = 2;
+
+  TDruckMaschine& m_;
+  const TDruckAngaben& a_;
+  TRechenKontext& k_;
+  const TRechnerDaten& d_;
+  const int groesse_;
+  double spalte_ = 50;
+};
+
+}  // namespace
+
+bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TDruckAngaben& a,
+                     TRechenKontext& k, const TRechnerDaten& d, int druckGroesse) {
+  if (!maschine.DruckBeginn(geraet, kAusrichtungBehalten, a.Titel)) return false;
+  TAusdruck(maschine, a, k, d, druckGroesse > 0 ? druckGroesse : maschine.BasisGroesse).Drucken();
+  return maschine.DruckEnde();
+}
+
+bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
+                    TRechenKontext& k, const TRechnerDaten& d, int druckGroesse) {
+  QPdfWriter pdf(datei);
+  pdf.setResolution(600);
+  pdf.setCreator(QStringLiteral("Lohnsteuer"));
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+  return RechnungDrucken(maschine, pdf, a, k, d, druckGroesse);
+}
+
+}  // namespace lst::druck

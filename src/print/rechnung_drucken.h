@@ -1,0 +1,79 @@
+#pragma once
+// The printout of one calculation: the inputs ("Berechnungsdaten:"), the
+// settlement of employee and employer ("Abrechnung:") and the contribution
+// ceilings ("Beitragsbemessungsgrenzen:").
+//
+// The printout draws from a plain description of what the calculator window
+// shows (TDruckAngaben) and from the records of its last calculation; the
+// window fills the description from its controls, the command line from its
+// options.  It computes nothing but the ceilings of the pay period.
+
+#include <QString>
+
+#include "calc/kontext.h"
+#include "print/druck_maschine.h"
+#include "ui/rechner_schnittstelle.h"
+
+class QPagedPaintDevice;
+
+namespace lst::druck {
+
+// The item texts of the pay-period list, by LZZ - 1.
+QString ZeitraumText(int lzzIndex);
+
+// Texts of the calculator window as the printout needs them.  Amount texts
+// are the fields' texts as typed; the printout reads them as numbers.
+struct TDruckAngaben {
+  QString Titel = QStringLiteral("Lohnsteuerberechnung 2013");
+
+  // "Berechnungsdaten:"
+  int LZZIndex = 1;                      // 0 year, 1 month, 2 week, 3 day
+  QString Lohnzahlungszeitraum = ZeitraumText(1);
+  QString Steuerklasse = QStringLiteral("I");
+  bool Faktorverfahren = false;
+  QString Faktor = QStringLiteral("1,0");
+  bool Bekenntnislos = false;
+  QString Kirchensteuer = QStringLiteral("8");  // percent, as typed
+  bool Altersentlastung = false;
+  int TabArt = 0;                        // 0 general, 1 special, 2 special with best-of test
+  QString Versorgungsbezuege;
+  QString VersorgungJanuar;
+  QString VersorgungSonder;
+  QString VersorgungMonate = QStringLiteral("12");
+  QString Freibetrag;
+  QString Hinzurechnung;
+  QString Sterbegeld;
+  QString Kinder;
+  int Region = 1;                        // 0 "Ost", 1 "West"
+  bool GFSichtbar = true;
+  bool GF = false;
+  bool AufstockungSichtbar = true;
+  bool AufstockungAn = false;            // enabled and ticked
+  QString AufstockungProzent = QStringLiteral("7,5");
+  bool Privat = false;
+  QString PrivatBetrag = QStringLiteral("0,00");
+
+  // "Abrechnung:": the captions of the result lines.
+  QString LTxt1 = QStringLiteral("Bruttolohn =");
+  QString LLoSt = QStringLiteral("Lohnsteuer =");
+  QString LTxt3 = QStringLiteral("Kirchensteuer =");
+  QString LTxt4 = QStringLiteral("Solidarit\u00e4tsz. =");
+  QString LTxt5 = QStringLiteral("Steuern gesamt =");
+  QString LTxt6 = QStringLiteral("nach Steuern =");
+  QString LTxt13 = QStringLiteral("Soz.vers. gesamt =");
+  QString ErgText = QStringLiteral("Sonstiges");
+  QString ErgZusatz;                     // the other deduction as the window shows it
+};
+
+// Prints the calculation as a whole job on the device.  druckGroesse is the
+// print options' font size (body text; headings 2 points more).  False when
+// the job could not start or the device reported an error at its end.
+bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TDruckAngaben& a,
+                     TRechenKontext& k, const TRechnerDaten& d, int druckGroesse);
+
+// The same printout as a PDF file: A4, 600 dots per inch, no device margins,
+// so that the same settings give the same pages on every machine.
+bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
+                    TRechenKontext& k, const TRechnerDaten& d, int druckGroesse);
+
+}  // namespace lst::druck

@@ -1,0 +1,266 @@
+// The printout of a calculation, read back from the PDF.
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "calc/geld.h"
+#include "calc/sozialversicherung.h"
+#include "pdf_hilfe.h"
+
+using namespace lst;
+using druck_test::Geld;
+using druck_test::TRechnungFall;
+using druck_test::Zeilen;
+
+namespace {
+
+class RechnungDrucken : public ::testing::Test {
+ protected:
+  QTemporaryDir ordner_;
+  druck::TDruckMaschine m_;
+
+  RechnungDrucken() { m_.FesteZeit = QDateTime(QDate(2013, 3, 4), QTime(9, 5)); }
+
+  QString Drucken(TRechnungFall& f, int groesse = 10) {
+    const QString pdf = ordner_.filePath(QStringLiteral("rechnung%1.pdf").arg(++n_));
+    EXPECT_TRUE(druck::RechnungAlsPdf(m_, pdf, f.A, f.K, f.D, groesse));
+    return pdf;
+  }
+  QStringList Text(TRechnungFall& f, int groesse = 10) {
+    return Zeilen(druck_test::PdfText(Drucken(f, groesse)));
+  }
+
+ private:
+  int n_ = 0;
+};
+
+// Index of the first line that starts with text, at or after von; -1 if none.
+int Finde(const QStringList& z, const QString& text, int von = 0) {
+  for (int i = von; i < z.size(); ++i) {
+    if (z[i].startsWith(text)) return i;
+  }
+  return -1;
+}
+
+// The three sections with their rows in order and the amounts of the
+// calculation; no factor row without the factor method; a month shows each
+// ceiling once.
+TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
+  cli::TEingabe e;
+  e.Brutto = 3000;
+  e.STKL = 1;
+  e.SonstigeAbzuege = 12.5;
+  TRechnungFall f(e);
+  const QStringList z = Text(f);
+  const TGesamtErgebnis& r = f.D.Ergebnis;
+
+  const int kopf = Finde(z, QStringLiteral("Lohnsteuerberechnung 2013"));
+  const int daten = Finde(z, QStringLiteral("Berechnungsdaten:"));
+  const int abrechnung = Finde(z, QStringLiteral("Abrechnung: Arb.nehmer Arb.geber"));
+  const int grenzen = Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:"));
+  ASSERT_TRUE(kopf >= 0 && kopf < daten && daten < abrechnung && abrechnung < grenzen)
+      << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(z[kopf + 1].startsWith(QStringLiteral("Lohnsteuer \u2013")));
+
+  const QStringList erwartet = {
+      QStringLiteral("Lohnzahlungszeitraum Monat (30 Tage)"),
+      QStringLiteral("Lohnsteuerklasse I"),
+      QStringLiteral("Kirchensteuer 8%"),
+      QStringLiteral("Altersentlastung (\u00a724a EStG) nein"),
+      QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG) nein"),
+      QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein"),
+      QStringLiteral("Versorgungsbez\u00fcge 0,00 EUR"),
+      QStringLiteral("Vers.bez. im Januar 0,00 EUR"),
+      QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger 0,00 EUR"),
+      QStringLiteral("Vers.bez. gezahlt f\u00fcr 12 Monate"),
+      QStringLiteral("Freibetrag 0,00 EUR"),
+      QStringLiteral("Hinzurechnungsbetrag 0,00 EUR"),
+      QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR"),
+      QStringLiteral("Kinder lt. Lohnsteuerkarte 0"),
+      QStringLiteral("Sozialversicherung Region West"),
+      QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt nein"),
+      QStringLiteral("AN-Eigenanteil Aufstockung RV *) nein"),
+  };
+  EXPECT_EQ(z.mid(daten + 1, erwartet.size()), erwartet);
+  EXPECT_EQ(Finde(z, QStringLiteral("Faktor")), -1);
+
+  const auto zeile = [&](const QString& titel, std::int64_t an, std::int64_t ag) {
+    return titel + QLatin1Char(' ') + Geld(an) + QLatin1Char(' ') + Geld(ag);
+  };
+  const QStringList abr = z.mid(abrechnung + 1, 6);
+  EXPECT_EQ(abr, (QStringList{
+                     zeile(QStringLiteral("Bruttolohn ="), 300000, 300000),
+                     zeile(QStringLiteral("Lohnsteuer ="), r.LSt.LSt, r.LSt.LStPausch),
+                     zeile(QStringLiteral("Kirchensteuer ="), r.LSt.KiSt, r.LSt.KiStPausch),
+                     zeile(QStringLiteral("Solidarit\u00e4tsz. ="), r.LSt.Soli, r.LSt.SoliPausch),
+                     zeile(QStringLiteral("Steuern gesamt ="), r.LSt.SteuerSumme, r.LSt.SteuerSummePausch),
+                     zeile(QStringLiteral("Lohn nach Steuern ="), r.LSt.BruttoNachSteuer, r.LSt.BruttoPlusPausch),
+                 }));
+  const int kv = Finde(z, QStringLiteral("Krankenversicherungsbeitrag"));
+  ASSERT_GT(kv, abrechnung);
+  const QStringList sv = z.mid(kv, 9);
+  EXPECT_EQ(sv[0], QStringLiteral("Krankenversicherungsbeitrag 7,300% ") + Geld(r.SV.AN(svKV)) +
+                       QLatin1Char(' ') + Geld(r.SV.AG(svKV)));
+  EXPECT_TRUE(sv[1].startsWith(QStringLiteral("Zusatzbetrag zur KV 0,900% ")));
+  EXPECT_TRUE(sv[2].startsWith(QStringLiteral("Rentenversicherungsbeitrag *) 9,450% ")));
+  EXPECT_TRUE(sv[3].startsWith(QStringLiteral("Arbeitslosenversicherungsbeitrag 1,500% ")));
+  EXPECT_TRUE(sv[4].startsWith(QStringLiteral("Pflegeversicherungsbeitrag 1,025% ")));
+  EXPECT_TRUE(sv[5].startsWith(QStringLiteral("Zusatzbetrag zur PV 0,250% ")));
+  EXPECT_EQ(sv[6], zeile(QStringLiteral("Soz.vers. gesamt ="), r.SV.SVSummeAN(), r.SV.SVSummeAG()));
+  EXPECT_EQ(sv[7], QStringLiteral("Sonstiges = 12,50 EUR"));
+  EXPECT_EQ(sv[8], QStringLiteral("Netto Lohn = ") + Geld(r.Netto));
+  EXPECT_EQ(z[kv + 9], QStringLiteral("Lohnkosten = ") + Geld(r.AGGesamt));
+
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest);
+  EXPECT_EQ(z.mid(grenzen + 1, 4),
+            (QStringList{QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
+                             QStringLiteral(" pro Monat"),
+                         QStringLiteral("Rentenversicherung ") + Geld(monat[bbgRV]) + QStringLiteral(" pro Monat"),
+                         QStringLiteral("Arbeitslosenversicherung ") + Geld(monat[bbgAV]) + QStringLiteral(" pro Monat"),
+                         QStringLiteral("Geringf\u00fcgig Besch. ") + Geld(monat[bbgGF]) + QStringLiteral(" pro Monat")}));
+  EXPECT_EQ(Finde(z, QStringLiteral("Basistarif")), -1);
+  EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
+}
+
+// Factor method, East, marginal employment with top-up, private insurance
+// (no KV and PV surcharges), a yearly pay period: every ceiling twice.
+TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
+  cli::TEingabe e;
+  e.LZZ = 1;
+  e.Brutto = 40000;
+  e.STKL = 4;
+  e.Faktor = 0.955;
+  e.Region = 0;
+  e.PrivatBeitrag = 300;
+  e.Bekenntnislos = true;
+  TRechnungFall f(e);
+  const QString pdf = Drucken(f);
+  const QStringList z = Zeilen(druck_test::PdfText(pdf));
+  const QString alles = z.join(QLatin1Char('\n'));
+  EXPECT_NE(Finde(z, QStringLiteral("Faktor Lohnsteuerabzugsverfahren 0,955")), -1) << alles.toStdString();
+  EXPECT_NE(Finde(z, QStringLiteral("Kirchensteuer bekenntnislos")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Lohnzahlungszeitraum Jahr (360 Tage)")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Sozialversicherung Region Ost")), -1);
+  EXPECT_EQ(Finde(z, QStringLiteral("Zusatzbetrag zur KV")), -1);
+  EXPECT_EQ(Finde(z, QStringLiteral("Zusatzbetrag zur PV")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Basistarif KV/PV 300,00 EUR")), -1);
+  // Each ceiling of the East a month and a year (twelve months).
+  const int grenzen = Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:"));
+  ASSERT_GE(grenzen, 0);
+  const QStringList g = z.mid(grenzen + 1, 4);
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgOst);
+  const TBBGArt arten[] = {bbgKV, bbgRV, bbgAV, bbgGF};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(g[i].endsWith(Geld(monat[arten[i]]) + QStringLiteral(" pro Monat ") +
+                              Geld(12 * monat[arten[i]]) + QStringLiteral(" pro Jahr (360 Tage)")))
+        << g[i].toStdString();
+  }
+  // The monthly amounts end at 60 % of the width between the margins (17 mm
+  // and 15 mm of 210 mm); the yearly ones end together at 90 %, or further
+  // right when they would touch the monthly ones, as with this font.
+  const auto woerter = druck_test::PdfWoerter(pdf);
+  const double mm = 72 / 25.4;
+  int monate = 0;
+  double ende = 0;
+  for (const auto& w : woerter) {
+    if (w.Text != QStringLiteral("Monat") || w.Y0 < 400) continue;
+    ++monate;
+    EXPECT_NEAR(w.X1, (17 + 178 * 0.6) * mm, 1.0);
+    // The next word on the line is the yearly amount, clear of "Monat".
+    double naechstes = 1e9;
+    for (const auto& v : woerter) {
+      if (std::abs(v.Y0 - w.Y0) < 1 && v.X0 > w.X0) naechstes = std::min(naechstes, v.X0);
+    }
+    EXPECT_GT(naechstes, w.X1 + 2 * mm);
+    EXPECT_LT(naechstes, 1e9);
+  }
+  for (const auto& w : woerter) {
+    if (w.Text != QStringLiteral("Tage)") || w.Y0 < 400) continue;
+    if (ende == 0) ende = w.X1;
+    EXPECT_NEAR(w.X1, ende, 0.5);
+    EXPECT_GE(w.X1, (17 + 178 * 0.9) * mm - 1.0);
+    EXPECT_LE(w.X1, (17 + 178) * mm + 0.5);
+  }
+  EXPECT_EQ(monate, 4);
+}
+
+// Minijob with top-up: the marginal-employment rows say so; a week converts
+// the ceilings by whole days.
+TEST_F(RechnungDrucken, MinijobUndWoche) {
+  cli::TEingabe e;
+  e.LZZ = 3;
+  e.Brutto = 90;
+  e.Minijob = true;
+  e.Aufstockung = true;
+  TRechnungFall f(e);
+  const QStringList z = Text(f);
+  EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt ja")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("AN-Eigenanteil Aufstockung RV *) 3,9%")), -1) << z.join(QLatin1Char('\n')).toStdString();
+  // A week is seven days of a thirtieth of the month, each rounded to cents.
+  const std::int64_t gf = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest)[bbgGF];
+  const std::int64_t woche = Runden(Runden(gf / 30.0) * 7.0);
+  EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch. ") + Geld(gf) + QStringLiteral(" pro Monat ") +
+                         Geld(woche) + QStringLiteral(" pro Woche (7 Tage)")),
+            -1);
+  // The employer alone pays health insurance.
+  const TSVErgebnis& sv = f.D.Ergebnis.SV;
+  EXPECT_NE(Finde(z, QStringLiteral("Krankenversicherungsbeitrag 0,000% ") + Geld(sv.AN(svKV)) +
+                         QLatin1Char(' ') + Geld(sv.AG(svKV))),
+            -1);
+  EXPECT_GT(sv.AG(svKV), 0);
+}
+
+// Amount fields that are not numbers print as 0,00; the printout goes on.
+TEST_F(RechnungDrucken, UnlesbarerBetragWirdNull) {
+  cli::TEingabe e;
+  e.Brutto = 2000;
+  TRechnungFall f(e);
+  f.A.Freibetrag = QStringLiteral("12,3,4");
+  f.A.Hinzurechnung = QStringLiteral("1.234,5");
+  f.A.Versorgungsbezuege = QStringLiteral("abc");
+  f.A.Kinder = QStringLiteral("  ");
+  const QStringList z = Text(f);
+  EXPECT_NE(Finde(z, QStringLiteral("Freibetrag 0,00 EUR")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Hinzurechnungsbetrag 1.234,50 EUR")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Versorgungsbez\u00fcge 0,00 EUR")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Kinder lt. Lohnsteuerkarte 0")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+  EXPECT_TRUE(z.last().contains(QStringLiteral("Seite 1")));
+}
+
+// A larger print font moves the value columns right instead of writing
+// values over their labels; pay-period ceilings that no longer fit beside
+// the monthly ones go below them.
+TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
+  cli::TEingabe e;
+  e.LZZ = 1;
+  e.Brutto = 36000;
+  TRechnungFall f(e);
+  const QStringList z = Text(f, 12);
+  EXPECT_NE(Finde(z, QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein")), -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR")), -1);
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest);
+  const int kv = Finde(z, QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
+                              QStringLiteral(" pro Monat"));
+  ASSERT_GE(kv, 0) << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(z[kv + 1], Geld(12 * monat[bbgKV]) + QStringLiteral(" pro Jahr (360 Tage)"));
+}
+
+// A large print font pushes the printout onto a second page with its own
+// head; the feet count the pages.
+TEST_F(RechnungDrucken, GrosseSchriftGibtZweiteSeite) {
+  cli::TEingabe e;
+  e.Brutto = 3000;
+  TRechnungFall f(e);
+  const QString pdf = Drucken(f, 20);
+  ASSERT_EQ(druck_test::Seiten(pdf), 2);
+  const QStringList s1 = Zeilen(druck_test::PdfText(pdf, 1));
+  const QStringList s2 = Zeilen(druck_test::PdfText(pdf, 2));
+  EXPECT_EQ(s1.first(), QStringLiteral("Lohnsteuerberechnung 2013"));
+  EXPECT_EQ(s2.first(), QStringLiteral("Lohnsteuerberechnung 2013"));
+  EXPECT_TRUE(s1.last().contains(QStringLiteral("Seite 1")));
+  EXPECT_TRUE(s2.last().contains(QStringLiteral("Seite 2")));
+  EXPECT_NE(Finde(s2, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+  EXPECT_EQ(Finde(s1, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+}
+
+}  // namespace

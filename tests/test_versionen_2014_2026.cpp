@@ -1,0 +1,178 @@
+// The flowchart versions from 2014 as the command line and the core reach
+// them: the pay month and --pap choose the version, the years without social
+// insurance compute the taxes only and refuse the rest, the pap mode reads
+// version keys and writes the outputs of the newer flowcharts.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "calc/berechnung.h"
+#include "cli/pap.h"
+#include "lohnsteuer/programm.h"
+
+using namespace lst;
+
+namespace {
+
+struct Lauf {
+  int Status = -1;
+  std::string Ausgabe;
+};
+
+Lauf Starte(const std::string& argumente, const std::string& eingabe = "") {
+  const std::string datei = ::testing::TempDir() + "versionen_eingabe.txt";
+  std::ofstream(datei) << eingabe;
+  const std::string befehl = std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " < " + datei + " 2>&1";
+  Lauf lauf;
+  FILE* rohr = popen(befehl.c_str(), "r");
+  if (rohr == nullptr) return lauf;
+  char puffer[4096];
+  std::size_t n = 0;
+  while ((n = fread(puffer, 1, sizeof puffer, rohr)) > 0) lauf.Ausgabe.append(puffer, n);
+  const int status = pclose(rohr);
+  lauf.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return lauf;
+}
+
+std::string JsonWert(const std::string& json, const std::string& name) {
+  const auto pos = json.find("\"" + name + "\": ");
+  if (pos == std::string::npos) return "?";
+  const auto start = pos + name.size() + 4;
+  return json.substr(start, json.find_first_of(",}", start) - start);
+}
+
+}  // namespace
+
+// December 2015 grants the raised allowances of the whole year at once: the
+// December tax of a monthly wage is far below November's, and --pap names the
+// same flowchart as the month.
+TEST(VersionenCli, MonatUndPapWaehlenDenAblaufplan) {
+  const Lauf dez = Starte("berechnen --jahr 2015 --brutto 3000 --steuerklasse 2 --kinderfreibetraege 1 --json");
+  const Lauf nov = Starte("berechnen --jahr 2015 --monat 11 --brutto 3000 --steuerklasse 2 --kinderfreibetraege 1 --json");
+  const Lauf pap = Starte("berechnen --pap 2015 --brutto 3000 --steuerklasse 2 --kinderfreibetraege 1 --json");
+  ASSERT_EQ(dez.Status, 0) << dez.Ausgabe;
+  ASSERT_EQ(nov.Status, 0) << nov.Ausgabe;
+  EXPECT_EQ(JsonWert(dez.Ausgabe, "Programmablaufplan"), "\"2015dez\"");
+  EXPECT_EQ(JsonWert(nov.Ausgabe, "Programmablaufplan"), "\"2015\"");
+  EXPECT_EQ(pap.Ausgabe, nov.Ausgabe);
+  EXPECT_LT(std::stoll(JsonWert(dez.Ausgabe, "LSt")), std::stoll(JsonWert(nov.Ausgabe, "LSt")) * 6 / 10);
+  // Church tax follows its base: 8 % by default.
+  const long long bk = std::stoll(JsonWert(nov.Ausgabe, "BK"));
+  EXPECT_EQ(std::stoll(JsonWert(nov.Ausgabe, "KiSt")), bk * 8 / 100);
+
+  const Lauf text = Starte("berechnen --jahr 2017 --brutto 2500");
+  EXPECT_EQ(text.Status, 0);
+  EXPECT_NE(text.Ausgabe.find("Programmablaufplan  2017"), std::string::npos) << text.Ausgabe;
+  EXPECT_NE(text.Ausgabe.find("Lohnsteuer"), std::string::npos);
+  EXPECT_NE(text.Ausgabe.find("Sozialversicherung noch nicht hinterlegt"), std::string::npos);
+  EXPECT_EQ(text.Ausgabe.find("Netto Lohn"), std::string::npos);
+}
+
+TEST(VersionenCli, OhneSozialversicherungKlareMeldungen) {
+  struct TFall {
+    const char* Argumente;
+    const char* Meldung;
+  };
+  const TFall faelle[] = {
+      {"wunschnetto 2000 --jahr 2016", "wunschnetto braucht die Sozialversicherung"},
+      {"berechnen --jahr 2016 --brutto 450 --minijob", "--minijob und --haushalt gibt es für 2016 noch nicht"},
+      {"berechnen --jahr 2019 --brutto 1000 --gleitzone", "--gleitzone gibt es für 2019 noch nicht"},
+      {"berechnen --jahr 2016 --pap 2015dez --brutto 1", "--pap 2015dez gehört zum Jahr 2015, nicht zu 2016"},
+      {"berechnen --pap 2099 --brutto 1", "ist kein Programmablaufplan (bekannt: 2014, 2015, 2015dez"},
+      {"berechnen --jahr 2027 --brutto 1", "Keine Lohnsteuer für 2027 vorhanden."},
+      {"berechnen --jahr 2014 --kv-zusatzbeitrag 1 --brutto 1", "--kv-zusatzbeitrag gilt erst ab 2015"},
+      {"berechnen --jahr 2013 --monat 13 --brutto 1", "--monat: \"13\" ist keine ganze Zahl von 1 bis 12"},
+  };
+  for (const TFall& f : faelle) {
+    const Lauf l = Starte(f.Argumente);
+    EXPECT_EQ(l.Status, 2) << f.Argumente;
+    EXPECT_NE(l.Ausgabe.find(f.Meldung), std::string::npos) << f.Argumente << "\n" << l.Ausgabe;
+  }
+  // Up to 2013 everything stays as it was, whatever the month.
+  EXPECT_EQ(Starte("berechnen --jahr 2013 --brutto 3000 --json --monat 3").Ausgabe,
+            Starte("berechnen --jahr 2013 --brutto 3000 --json").Ausgabe);
+}
+
+// A batch mixes the years: a row from 2014 gets its taxes and says why the
+// rest stays empty; it is no failure.
+TEST(VersionenCli, BatchMitJahrenOhneSozialversicherung) {
+  const Lauf l = Starte("batch", "jahr;brutto;monat\n2013;3000;\n2016;3000;4\n");
+  ASSERT_EQ(l.Status, 0) << l.Ausgabe;
+  std::istringstream zeilen(l.Ausgabe);
+  std::string kopf, z2013, z2016;
+  std::getline(zeilen, kopf);
+  std::getline(zeilen, z2013);
+  std::getline(zeilen, z2016);
+  EXPECT_EQ(z2013.find("nur Steuern"), std::string::npos);
+  EXPECT_NE(z2016.find("2016;3000;4;3000,00;"), std::string::npos) << z2016;
+  EXPECT_NE(z2016.find(";;;"), std::string::npos);
+  EXPECT_NE(z2016.find("nur Steuern (Programmablaufplan 2016); Sozialversicherung für 2016 nicht hinterlegt"),
+            std::string::npos);
+}
+
+TEST(VersionenPap, SchluesselUndNeueSpalten) {
+  const std::string kopf =
+      "year,LZZ,RE4,STKL,ZKF,R,KRV,ALTER1,AJAHR,VBEZ,VBEZM,VBEZS,ZMVB,VJAHR,LZZFREIB,LZZHINZU,PKV,PKPV,"
+      "PVS,PVZ,af,f,SONSTB,VBS,VMT,VKAPA,STERBE,JRE4,JVBEZ,JFREIB,JHINZU,ENTSCH,JRE4ENT,SONSTENT,GFB";
+  const std::string neu = kopf + ",KVZ,MBV,PVA,ALV,PKPVAGZ\n";
+  const std::string zeile = "2,300000,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,";
+  std::istringstream ein(neu + "2015dez," + zeile + ",0.90,0,0,0,0\n2016," + zeile + ",1.10,0,0,0,0\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(pap::Strom(ein, aus, fehler), 0) << fehler.str();
+  std::istringstream zeilen(aus.str());
+  std::string k, a, b;
+  std::getline(zeilen, k);
+  std::getline(zeilen, a);
+  std::getline(zeilen, b);
+  EXPECT_NE(k.find(",LSTLZZ,SOLZLZZ,BK,STS,SOLZS,BKS,STV,SOLZV,BKV,VKVLZZ,VKVSONST,VFRB,VFRBS1,VFRBS2,WVFRB,WVFRBO,WVFRBM"),
+            std::string::npos);
+  // 2015dez has VKVLZZ/VKVSONST but no double-taxation outputs; 2016 has all.
+  EXPECT_EQ(a.substr(a.size() - 6), ",,,,,,") << a;
+  EXPECT_NE(b.back(), ',') << b;
+
+  // A key that names no flowchart; a year without a program.
+  std::istringstream falsch(neu + "2015juni," + zeile + ",0,0,0,0,0\n2030," + zeile + ",0,0,0,0,0\n");
+  std::ostringstream aus2, fehler2;
+  EXPECT_EQ(pap::Strom(falsch, aus2, fehler2), 2);
+  EXPECT_NE(fehler2.str().find("Unbekannter Programmablaufplan \"2015juni\""), std::string::npos) << fehler2.str();
+  EXPECT_NE(fehler2.str().find("Keine Lohnsteuer für 2030 vorhanden."), std::string::npos) << fehler2.str();
+
+  // The old files keep their nine outputs.
+  std::istringstream alt(kopf + "\n2013," + zeile + "\n");
+  std::ostringstream aus3, fehler3;
+  EXPECT_EQ(pap::Strom(alt, aus3, fehler3), 0);
+  EXPECT_EQ(aus3.str().substr(0, aus3.str().find('\n')), kopf + ",LSTLZZ,SOLZLZZ,BK,STS,SOLZS,BKS,STV,SOLZV,BKV");
+}
+
+// The income-tax routine of the version in force: in December 2015 the basic
+// allowance is 8472, before it 8354.
+TEST(VersionenKern, EinkommensteuerNachMonat) {
+  TRechenKontext k;
+  k.LStJahr = 2015;
+  TLStErgebnis erg;
+  k.LStMonat = 11;
+  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8400, 0.08), 6);
+  k.LStMonat = 12;
+  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8400, 0.08), 0);
+  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8473, 0.08), 0);
+  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8500, 0.08), 3);
+  // The table routine of a version from 2014 works like that of 2013.
+  TLohnsteuerProgramm* p = k.Programm(2016);
+  ASSERT_NE(p, nullptr);
+  ASSERT_TRUE(p->HatTabelle());
+  TTabellenArgumente a;
+  a.STKL = 1;
+  a.Lohn = 3600000;
+  k.Tabellenmodus = true;
+  const std::int64_t naechste = p->Tabelle(a);
+  k.Tabellenmodus = false;
+  EXPECT_EQ(naechste, 3603600);
+  EXPECT_GT(k.LStVar.LSTLZZ, 500000);
+  EXPECT_LT(k.LStVar.LSTLZZ, 600000);
+}
