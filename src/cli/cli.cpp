@@ -11,6 +11,7 @@
 #include "cli/batch.h"
 #include "cli/eingabe.h"
 #include "cli/pap.h"
+#include "cli/werkzeuge.h"
 #include "common/zahlen.h"
 
 namespace lst::cli {
@@ -30,6 +31,14 @@ void Hilfe(std::FILE* ziel) {
       "                       wie die Optionen benannt (Kopfzeile), Trenner ; oder ,\n"
       "  pap                  Lohnsteuer-Programmablaufplan direkt rechnen (CSV mit den\n"
       "                       Eingangsgrößen des Ablaufplans, Beträge in Cent)\n"
+      "  tabelle              Lohnsteuertabelle: 499 Lohnstufen ab 1.000,00 unter --brutto\n"
+      "                       (UG, OG, LohnSt, KiSt, Soli; durch Tabulatoren getrennt)\n"
+      "  est-tabelle          Einkommensteuertabelle (Grund- und Splittingtabelle) um das\n"
+      "                       zu versteuernde Einkommen der Abrechnung\n"
+      "  einkommensteuer EINKOMMEN [--splitting]\n"
+      "                       tarifliche Einkommensteuer, Soli und KiSt eines Jahres\n"
+      "  vergleich BRUTTO_AN BRUTTO_EG\n"
+      "                       Steuerklassenvergleich 3/5, 4/4, 5/3 eines Ehepaares\n"
       "\n"
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
@@ -39,7 +48,8 @@ void Hilfe(std::FILE* ziel) {
     if (links.size() < 32) links.append(32 - links.size(), ' ');
     text += links + o.Hilfe + "\n";
   }
-  text += "  --json                      Ergebnis als JSON-Objekt, Beträge in Cent\n"
+  text += "  --json                      Ergebnis als JSON, Beträge in Cent\n"
+          "  --splitting                 einkommensteuer: Splittingtabelle\n"
           "  --help                      diese Hilfe\n";
   std::fputs(text.c_str(), ziel);
 }
@@ -54,6 +64,7 @@ const TOption* FindeOption(std::string_view name) {
 struct TAufruf {
   TEingabe Eingabe;
   bool Json = false;
+  bool Splitting = false;
   std::vector<std::string> Argumente;
 };
 
@@ -75,6 +86,10 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
     }
     if (name == "json") {
       a.Json = true;
+      continue;
+    }
+    if (name == "splitting") {
+      a.Splitting = true;
       continue;
     }
     const TOption* o = FindeOption(name);
@@ -169,7 +184,7 @@ int Hauptprogramm(int argc, char** argv) {
     if (argc > 2) return Fehler("pap nimmt keine Optionen");
     return pap::Strom(std::cin, std::cout, std::cerr);
   }
-  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch") {
+  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" && !IstWerkzeug(befehl)) {
     return Fehler("Unbekannter Befehl \"" + befehl.substr(0, 60) + "\". Hilfe mit: lohnsteuer-cli --help");
   }
   TAufruf a;
@@ -181,6 +196,10 @@ int Hauptprogramm(int argc, char** argv) {
   }
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
+  if (IstWerkzeug(befehl)) {
+    return WerkzeugAusfuehren(befehl, {a.Eingabe, a.Json, a.Splitting, a.Argumente});
+  }
+  if (a.Splitting) return Fehler("--splitting gilt nur für einkommensteuer");
   if (befehl == "berechnen") return Berechnen(a);
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
