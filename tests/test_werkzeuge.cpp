@@ -342,3 +342,44 @@ TEST(Lohnumrechnung, JahrMonatStunde) {
   EXPECT_EQ(AufJahr(1000, 4), 0);
   EXPECT_EQ(AufJahr(1000, -1), 0);
 }
+
+// The table walks long rows in growing steps; it must give the rows that a
+// walk income by income gives.
+TEST(Einkommensteuertabelle, WieEinkommenFuerEinkommen) {
+  Rechner r;
+  r.k.LStVar.LZZ = 1;
+  const auto schrittweise = [&](std::uint8_t stkl, std::int64_t start) {
+    std::vector<TEStTabellenZeile> t;
+    std::array<std::int64_t, 2> letzte{0, 0};
+    bool neu = true;
+    TLStErgebnis erg;
+    for (std::int64_t e = start;; ++e) {
+      TEStTabellenZeile z;
+      z.Von = e;
+      for (int i = 0; i < 2; ++i) {
+        z.ESt[i] = EinkommensteuerBerechnen(r.k, stkl, static_cast<std::uint8_t>(i + 1), erg, e, 0.08);
+        z.KiSt[i] = erg.KiSt;
+        z.Soli[i] = erg.Soli;
+        if (z.ESt[i] != letzte[i]) neu = true;
+        letzte[i] = z.ESt[i];
+      }
+      if (neu) {
+        if (t.size() == 499) return t;
+        t.push_back(z);
+        neu = false;
+      } else {
+        t.back().Bis = e;
+      }
+    }
+  };
+  for (std::uint8_t stkl : {1, 3, 5, 6}) {
+    for (std::int64_t start : {0, 7000, 15500, 52000, 249000}) {
+      const auto a = EinkommensteuerTabelle(r.k, stkl, 0.08, start);
+      const auto b = schrittweise(stkl, start);
+      ASSERT_EQ(a.size(), b.size());
+      for (std::size_t i = 0; i < a.size(); ++i) {
+        ASSERT_EQ(ZellenTexte(a[i]), ZellenTexte(b[i])) << int(stkl) << " " << start << " " << i;
+      }
+    }
+  }
+}

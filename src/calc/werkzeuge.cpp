@@ -161,17 +161,25 @@ std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::ui
   if (p == nullptr || !p->HatEinkommensteuer() || zeilen <= 0) return tabelle;
   tabelle.reserve(static_cast<std::size_t>(zeilen));
   TJahresZeitraum jahr(k);
+  TLStErgebnis erg;
+  const auto steuer = [&](std::int64_t e, int tarif) {
+    return EinkommensteuerBerechnen(k, stkl, static_cast<std::uint8_t>(tarif + 1), erg, e, kiStSatz);
+  };
+  // Whether both taxes at e are those of the row r.
+  const auto gleich = [&](std::int64_t e, const TEStTabellenZeile& r) {
+    return steuer(e, 0) == r.ESt[0] && steuer(e, 1) == r.ESt[1];
+  };
   std::array<std::int64_t, 2> letzte{0, 0};
   bool neueZeile = true;
-  TLStErgebnis erg;
   // The tax rises at least every few units above the basic allowance; the
   // bound only keeps a broken tariff from running forever.
   const std::int64_t ende = start + 100000000;
-  for (std::int64_t e = start; e < ende; ++e) {
+  std::int64_t e = start;
+  while (e < ende) {
     TEStTabellenZeile z;
     z.Von = e;
     for (int t = 0; t < 2; ++t) {
-      z.ESt[t] = EinkommensteuerBerechnen(k, stkl, static_cast<std::uint8_t>(t + 1), erg, e, kiStSatz);
+      z.ESt[t] = steuer(e, t);
       z.KiSt[t] = erg.KiSt;
       z.Soli[t] = erg.Soli;
       if (z.ESt[t] != letzte[t]) {
@@ -183,8 +191,34 @@ std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::ui
       if (static_cast<int>(tabelle.size()) == zeilen) break;
       tabelle.push_back(z);
       neueZeile = false;
-    } else {
-      tabelle.back().Bis = e;
+      ++e;
+      continue;
+    }
+    TEStTabellenZeile& zeile = tabelle.back();
+    zeile.Bis = e;
+    ++e;
+    // A row longer than a few incomes (the tax-free range, a plateau of one
+    // tariff): both taxes never fall as the income rises, so the row ends
+    // before the first income with another tax; find it by doubling steps
+    // and halving.
+    if (e - zeile.Von >= 16) {
+      std::int64_t gut = e - 1;   // last income known to belong to the row
+      std::int64_t schritt = 16;
+      while (gut + schritt < ende && gleich(gut + schritt, zeile)) {
+        gut += schritt;
+        schritt *= 2;
+      }
+      std::int64_t schlecht = std::min(gut + schritt, ende);
+      while (schlecht - gut > 1) {
+        const std::int64_t mitte = gut + (schlecht - gut) / 2;
+        if (gleich(mitte, zeile)) {
+          gut = mitte;
+        } else {
+          schlecht = mitte;
+        }
+      }
+      zeile.Bis = gut;
+      e = gut + 1;
     }
   }
   return tabelle;
