@@ -424,7 +424,7 @@ TLohnUmrechnung LohnUmrechnen(std::int64_t betrag, int zeitraumIndex,
   u.Monat = static_cast<double>(u.Jahr) / 12;
   if (wochenstunden && std::isfinite(*wochenstunden) && *wochenstunden > 0) {
     const double stunde = static_cast<double>(u.Jahr) / 52 / *wochenstunden;
-    if (std::isfinite(stunde)) u.Stunde = stunde;
+    if (std::isfinite(stunde) && stunde < 1e15) u.Stunde = stunde;
   }
   return u;
 }
