@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QWidget>
 
 #include "calc/werkzeuge.h"
@@ -96,7 +97,17 @@ void TWerkzeuge::Verbinden() {
   }
   if (QWidget* fenster = rechner_.Fenster()) {
     connect(fenster, SIGNAL(Berechnet()), this, SLOT(NachBerechnung()));
+    fenster->installEventFilter(this);
   }
+}
+
+bool TWerkzeuge::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (ereignis->type() == QEvent::Close && objekt == rechner_.Fenster()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+      if (w != nullptr && w->isVisible()) w->close();
+    }
+  }
+  return QObject::eventFilter(objekt, ereignis);
 }
 
 void TWerkzeuge::Steuerklassenvgl1Click() {

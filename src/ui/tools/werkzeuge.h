@@ -65,6 +65,11 @@ class TWerkzeuge : public QObject {
   // After every calculation of the calculator.
   void NachBerechnung();
 
+ protected:
+  // Closing the calculator window closes the tool windows with it, so that
+  // the program ends.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
  private:
   QAction* Aktion(const char* name) const;
 

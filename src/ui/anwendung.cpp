@@ -1,0 +1,59 @@
+#include "ui/anwendung.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
+#include "ui/calculator/bmg_dialog.h"
+#include "ui/calculator/info_dialog.h"
+#include "ui/calculator/rechner.h"
+#include "ui/tools/werkzeuge.h"
+
+namespace lst {
+
+void TAnwendung::Einrichten(QApplication& app) {
+  QApplication::setApplicationName(QStringLiteral("Lohnsteuer"));
+  if (QLocale::system().language() != QLocale::German)
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  // Qt's own buttons and dialogs in German, where the translation is installed.
+  static QTranslator uebersetzung;
+  if (uebersetzung.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(&uebersetzung);
+}
+
+TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
+  // The calculator window comes first: it loads the settings that the other
+  // windows read.
+  rechner_ = std::make_unique<TFRechner>(kontext_, daten_, namen_);
+  TFRechner* r = rechner_.get();
+
+  info_ = new TFInfo(r->Titel(), r);
+  r->SetInfoFenster(info_);
+
+  werkzeuge_ = std::make_unique<TWerkzeuge>(*r, namen_.Einstellungen);
+  werkzeuge_->PlottErzeugen();
+
+  bmg_ = new TFBMG(kontext_, namen_, r);
+  r->SetBMGDialog(bmg_);
+
+  // Then the table window, the income-tax window, the tax-class comparison
+  // and the wage-conversion window; their menu entries are enabled and the
+  // income-tax and wage-conversion windows follow every calculation.
+  werkzeuge_->TabelleErzeugen();
+  werkzeuge_->EinkStErzeugen();
+  werkzeuge_->StVglErzeugen();
+  werkzeuge_->LohnUmrErzeugen();
+  werkzeuge_->Verbinden();
+  // Then the print options (TFDruckOptionen): "Drucker1"; the printout: "Drucken1".
+
+  // The unit labels show the currency symbol.
+  r->EinheitenSetzen();
+  bmg_->EinheitenSetzen(QString::fromStdString(kontext_.Waehrung));
+}
+
+TAnwendung::~TAnwendung() = default;
+
+void TAnwendung::Zeigen() { rechner_->show(); }
+
+}  // namespace lst

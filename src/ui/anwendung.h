@@ -1,0 +1,58 @@
+#pragma once
+// The application: owns the one calculation context and the records of the
+// current calculation, creates every window once in a fixed order and hands
+// them the context.  Closing the calculator window ends the program.
+
+#include <QTranslator>
+
+#include <memory>
+
+#include "common/ini_datei.h"
+#include "ui/rechner_schnittstelle.h"
+
+class QApplication;
+
+namespace lst {
+
+class TFRechner;
+class TFBMG;
+class TFInfo;
+class TWerkzeuge;
+
+class TAnwendung {
+ public:
+  // Title, German number format (unless the system's own locale is German)
+  // and Qt's German texts; call once after QApplication exists.
+  static void Einrichten(QApplication& app);
+
+  // Creates the windows; the settings files named in namen are read now.
+  explicit TAnwendung(const TDateiNamen& namen = {});
+  ~TAnwendung();
+  TAnwendung(const TAnwendung&) = delete;
+  TAnwendung& operator=(const TAnwendung&) = delete;
+
+  // Shows the calculator window, which then calculates for the first time.
+  void Zeigen();
+
+  TRechenKontext& Kontext() { return kontext_; }
+  TRechnerDaten& Daten() { return daten_; }
+  TFRechner& Rechner() { return *rechner_; }
+  TFBMG& BMG() { return *bmg_; }
+  TFInfo& Info() { return *info_; }
+  TWerkzeuge& Werkzeuge() { return *werkzeuge_; }
+
+ private:
+  TRechenKontext kontext_;
+  TRechnerDaten daten_;
+  TDateiNamen namen_;
+  // The windows; the dialogs are children of the calculator window (so they
+  // are no main windows of their own and go with it).  The tool windows
+  // stay above it without being its children: they have controls of the
+  // calculator's names ("ELohn"), which the tools look up in the calculator.
+  std::unique_ptr<TFRechner> rechner_;
+  TFInfo* info_ = nullptr;
+  TFBMG* bmg_ = nullptr;
+  std::unique_ptr<TWerkzeuge> werkzeuge_;
+};
+
+}  // namespace lst

@@ -1,0 +1,948 @@
+#include "ui/calculator/rechner.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScreen>
+#include <QStyle>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+#include "calc/berechnung.h"
+#include "calc/sozialversicherung.h"
+#include "common/qt/edit_cs.h"
+#include "common/qt/platzierung.h"
+
+namespace lst {
+
+namespace {
+
+constexpr TEditCS::TZugZeichen kZiffern = TEditCS::Bearbeitg | TEditCS::Ziffern;
+constexpr TEditCS::TZugZeichen kDezimal = TEditCS::Bearbeitg | TEditCS::Ziffern | TEditCS::DezTrenn;
+
+// Controls that belong to a rate of the table: edit, contribution kind, share.
+struct TSatzFeld {
+  TEditCS* TFRechner::*Feld;
+  int Art;
+  bool AN;
+};
+
+// The order in which the rates are written into the edits.
+constexpr TSatzFeld kSatzFelderAnzeige[] = {
+    {&TFRechner::EKVANProz, svKV, true},   {&TFRechner::EKVAGProz, svKV, false},
+    {&TFRechner::EKV2ANProz, svKV2, true}, {&TFRechner::ERVANProz, svRV, true},
+    {&TFRechner::ERVAGProz, svRV, false},  {&TFRechner::EAVAGProz, svAV, false},
+    {&TFRechner::EAVANProz, svAV, true},   {&TFRechner::EPVAGProz, svPV, false},
+    {&TFRechner::EPVANProz, svPV, true},   {&TFRechner::ePV2ANProz, svPV2, true},
+    {&TFRechner::EAufProz, svRVAuf, true}};
+
+QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text, const QString& hinweis = {}) {
+  auto* k = new QCheckBox(text, eltern);
+  k->setObjectName(QString::fromLatin1(name));
+  if (!hinweis.isEmpty()) k->setToolTip(hinweis);
+  k->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+  return k;
+}
+
+}  // namespace
+
+TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDateiNamen& namen,
+                     QWidget* eltern)
+    : QMainWindow(eltern), k_(kontext), d_(daten), namen_(namen) {
+  // The section of the stored placement is named after the window.
+  setObjectName(QStringLiteral("FRechner"));
+  titel_ = QStringLiteral("Lohnsteuerberechnung");
+  k_.LStJahr = 2013;
+  setWindowTitle(QStringLiteral("%1 %2").arg(titel_).arg(k_.LStJahr));
+  titel_ = windowTitle();
+
+  rechnenAktiv_ = false;
+  klickSperre_ = true;
+  k_.EuroAnzeige = true;
+  k_.DMFaktor = 1.95583;
+
+  auto* zentrum = new QWidget(this);
+  auto* reihe = new QHBoxLayout(zentrum);
+  reihe->addWidget(LinkesPanelBauen(), 0);
+  reihe->addWidget(ErgebnisPanelBauen(), 1);
+  auto* rollen = new QScrollArea(this);
+  rollen->setWidget(zentrum);
+  rollen->setWidgetResizable(true);
+  rollen->setFrameShape(QFrame::NoFrame);
+  setCentralWidget(rollen);
+  MenueBauen();
+
+  CBLZZ->setCurrentIndex(1);
+  CBStKl->setCurrentIndex(0);
+  lzzAlt_ = 1;
+
+  SignaleVerbinden();
+  EinstellungenLaden();
+  CBKRVClick(false);
+
+  // Key preview: the window sees the keys of every control first.
+  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+
+  // Designed size: the whole form, at most the free area of the screen (the
+  // form scrolls on a small screen).
+  QSize groesse = zentrum->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
+  if (const QScreen* schirm = QGuiApplication::primaryScreen()) {
+    const QSize frei = schirm->availableGeometry().size() - QSize(16, 48);
+    // Room for the vertical scroll bar when the form is higher than the screen.
+    if (groesse.height() > frei.height()) groesse.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    groesse = groesse.boundedTo(frei);
+  }
+  resize(groesse);
+  RestorePlacement(this, namen_.Einstellungen, kPlatzPosition);
+}
+
+TFRechner::~TFRechner() = default;
+
+// ---- building ------------------------------------------------------------------
+
+TEditCS* TFRechner::Zahlfeld(const char* name, int laenge, bool dezimal, const QString& hinweis) {
+  auto* e = new TEditCS(this);
+  e->setObjectName(QString::fromLatin1(name));
+  e->SetZugZeichen(dezimal ? kDezimal : kZiffern);
+  e->setMaxLength(laenge);
+  e->SetAlignment(TEditCS::taRightJustify);
+  if (!hinweis.isEmpty()) e->setToolTip(hinweis);
+  const int zeichen = std::max(laenge, 4) + 2;
+  e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString(zeichen, QLatin1Char('0'))) + 12);
+  return e;
+}
+
+QLabel* TFRechner::Beschriftung(const char* name, const QString& text, QWidget* fuer) {
+  auto* l = new QLabel(text, this);
+  if (name != nullptr) l->setObjectName(QString::fromLatin1(name));
+  if (fuer != nullptr) {
+    l->setBuddy(fuer);
+    fuer->setAccessibleName(text);
+  }
+  return l;
+}
+
+QLabel* TFRechner::Einheit(const char* name, const QString& text) {
+  auto* l = new QLabel(text, this);
+  if (name != nullptr) l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+QWidget* TFRechner::LinkesPanelBauen() {
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("PEingabe"));
+  auto* spalte = new QVBoxLayout(panel);
+  spalte->setContentsMargins(0, 0, 0, 0);
+  spalte->addWidget(LohnsteuerPanelBauen());
+  spalte->addWidget(SVPanelBauen());
+  spalte->addStretch(1);
+  return panel;
+}
+
+QWidget* TFRechner::LohnsteuerPanelBauen() {
+  auto* gruppe = new QGroupBox(QStringLiteral("Lohnsteuer"), this);
+  gruppe->setObjectName(QStringLiteral("PLohnsteuer"));
+  auto* g = new QGridLayout(gruppe);
+  g->setVerticalSpacing(2);
+  int z = 0;
+
+  CBAlter = Kasten(this, "CBAlter", QStringLiteral("Altersentlastung"),
+                   QStringLiteral("AN hat das 64. Lebensjahr vollendet (§ 24a EStG)"));
+  edAJahr = Zahlfeld("edAJahr", 4, false,
+                     QStringLiteral("Auf die Vollendung des 64. Lebensjahres folgendes Kalenderjahr"));
+  edAJahr->setEnabled(false);
+  g->addWidget(CBAlter, z, 0);
+  g->addWidget(Beschriftung("LAJahr", QStringLiteral("65 im Jahre:"), edAJahr), z, 3, Qt::AlignRight);
+  g->addWidget(edAJahr, z++, 4);
+
+  CBLZZ = new QComboBox(this);
+  CBLZZ->setObjectName(QStringLiteral("CBLZZ"));
+  CBLZZ->addItems({QStringLiteral("Jahr     (360 Tage)"), QStringLiteral("Monat  (30 Tage)"),
+                   QStringLiteral("Woche (7 Tage)"), QStringLiteral("Tag")});
+  g->addWidget(Beschriftung("LLZZ", QStringLiteral("Lohnzahlungszeitraum"), CBLZZ), z, 0);
+  g->addWidget(CBLZZ, z++, 1, 1, 2);
+
+  CBStKl = new QComboBox(this);
+  CBStKl->setObjectName(QStringLiteral("CBStKl"));
+  CBStKl->addItems({QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
+                    QStringLiteral("IV"), QStringLiteral("V"), QStringLiteral("VI")});
+  cbAF = Kasten(this, "cbAF", QStringLiteral("Faktorverf."),
+                QStringLiteral("Bitte anhaken, wenn bei StKl. IV das Faktorverfahren angewendet werden soll"));
+  edFaktor = Zahlfeld("edFaktor", 5, true, QStringLiteral("Faktor [0..1] mit drei Nachkommastellen"));
+  edFaktor->setText(QStringLiteral("1,0"));
+  edFaktor->setAccessibleName(QStringLiteral("Faktor"));
+  cbAF->setEnabled(false);
+  edFaktor->setEnabled(false);
+  g->addWidget(Beschriftung("LStKl", QStringLiteral("Steuerklasse"), CBStKl), z, 0);
+  g->addWidget(CBStKl, z, 1, 1, 2);
+  g->addWidget(cbAF, z, 3, Qt::AlignRight);
+  g->addWidget(edFaktor, z++, 4);
+
+  cbKirchenSt = new QComboBox(this);
+  cbKirchenSt->setObjectName(QStringLiteral("cbKirchenSt"));
+  cbKirchenSt->setEditable(true);
+  cbKirchenSt->setInsertPolicy(QComboBox::NoInsert);
+  cbKirchenSt->addItems({QStringLiteral("8"), QStringLiteral("9")});
+  cbKirchenSt->lineEdit()->setMaxLength(10);
+  CBR = Kasten(this, "CBR", QStringLiteral("Bekenntnislos"), QStringLiteral("AN zahlt keine Kirchensteuer"));
+  g->addWidget(Beschriftung("LKiSt", QStringLiteral("Kirchensteuer"), cbKirchenSt), z, 0);
+  g->addWidget(cbKirchenSt, z, 1);
+  g->addWidget(Einheit(nullptr, QStringLiteral("[%]")), z, 2);
+  g->addWidget(CBR, z++, 3, 1, 2, Qt::AlignRight);
+
+  rbAllgTab = new QRadioButton(QStringLiteral("Allgemeine LoSt"), this);
+  rbAllgTab->setObjectName(QStringLiteral("rbAllgTab"));
+  rbBesTab = new QRadioButton(QStringLiteral("Besondere LoSt"), this);
+  rbBesTab->setObjectName(QStringLiteral("rbBesTab"));
+  rbAllgTab->setChecked(true);
+  cbTabArt = new QComboBox(this);
+  cbTabArt->setObjectName(QStringLiteral("cbTabArt"));
+  cbTabArt->addItems({QStringLiteral("Allgemeine LoSt"), QStringLiteral("Bes. LoSt")});
+  cbTabArt->setVisible(false);
+  g->addWidget(rbAllgTab, z, 0);
+  g->addWidget(rbBesTab, z++, 1, 1, 4);
+
+  struct TZeile {
+    TEditCS** Feld;
+    const char* Name;
+    int Laenge;
+    const char* Einheit;
+    QString Text;
+    QString Hinweis;
+  };
+  const TZeile betraege[] = {
+      {&ELohn, "ELohn", 10, "LDMBrutto", QStringLiteral("steuerpfl. Bruttolohn"),
+       QStringLiteral("stpfl. Arbeitslohn ohne Vers.freibetr., Altersentl.- u. Freibetrag")},
+      {&EVersBez, "EVersBez", 10, "LDMVersBez", QStringLiteral("darin enthaltene Versorgungsbezüge"),
+       QStringLiteral("im Brutto enthaltene Versorgungsbezüge (§19 Abs. 2 Satz 10 u. 11 EStG)")},
+      {&EVBezM, "EVBezM", 10, "LDMVBEZM", QStringLiteral("Versorgungsbezug im Januar"),
+       QStringLiteral("Vers.bez. im Jan. bzw. ersten vollen Monat")},
+      {&EVBezS, "EVBezS", 10, "LDMVBEZS", QStringLiteral("Sond.zahlg. für Versorgungsempfänger Kj."), {}},
+  };
+  for (const auto& zeile : betraege) {
+    *zeile.Feld = Zahlfeld(zeile.Name, zeile.Laenge, true, zeile.Hinweis);
+    g->addWidget(Beschriftung(nullptr, zeile.Text, *zeile.Feld), z, 0);
+    g->addWidget(*zeile.Feld, z, 1);
+    g->addWidget(Einheit(zeile.Einheit, QStringLiteral("[€]")), z++, 2);
+  }
+
+  EZMVB = Zahlfeld("EZMVB", 2, false, QStringLiteral("nur relevant bei Lohnzahlungszeitraum Jahr"));
+  EZMVB->setText(QStringLiteral("12"));
+  EZMVB->setEnabled(false);
+  g->addWidget(Beschriftung("LZMVB", QStringLiteral("Versorgungsbezüge gezahlt für"), EZMVB), z, 0);
+  g->addWidget(EZMVB, z, 1);
+  g->addWidget(Einheit(nullptr, QStringLiteral("Monate")), z++, 2);
+
+  edVJahr = Zahlfeld("edVJahr", 4, false,
+                     QStringLiteral("Jahr, in dem der Versorgungsbezug erstmalig gewährt wurde"));
+  g->addWidget(Beschriftung("LVJahr", QStringLiteral("erstmalig. Vers.bez. im Jahre"), edVJahr), z, 0);
+  g->addWidget(edVJahr, z++, 1);
+
+  const TZeile weitere[] = {
+      {&EFreibetrag, "EFreibetrag", 10, "LDMFreiBetr", QStringLiteral("Freibetrag"),
+       QStringLiteral("Jahresfreibetrag laut Lohnsteuerkarte")},
+      {&EHinzuR, "EHinzuR", 10, "LDMHinzuR", QStringLiteral("Hinzurechnungsbetrag"),
+       QStringLiteral("Hinzurechnungsbetrag laut Lohnsteuerkarte")},
+      {&edSterbe, "edSterbe", 10, "LDMSterbe", QStringLiteral("Abfindungen/Kap.ausz./Sterbegeld"),
+       QStringLiteral("Sterbegeld bei sonst. Bez. (nicht mehrjährig)")},
+  };
+  for (const auto& zeile : weitere) {
+    *zeile.Feld = Zahlfeld(zeile.Name, zeile.Laenge, true, zeile.Hinweis);
+    g->addWidget(Beschriftung(nullptr, zeile.Text, *zeile.Feld), z, 0);
+    g->addWidget(*zeile.Feld, z, 1);
+    g->addWidget(Einheit(zeile.Einheit, QStringLiteral("[€]")), z++, 2);
+  }
+  edSterbe->setEnabled(false);
+
+  E_ZKF = Zahlfeld("E_ZKF", 4, true, {});
+  g->addWidget(Beschriftung("LZKF", QStringLiteral("Zahl der Kinderfreibeträge"), E_ZKF), z, 0);
+  g->addWidget(E_ZKF, z++, 1);
+
+  EKindergeld = Zahlfeld("EKindergeld", 9, true, {});
+  LKindergeld = Beschriftung("LKindergeld", QStringLiteral("Kindergeld"), EKindergeld);
+  auto* ldmKiGeld = Einheit("LDMKiGeld", QStringLiteral("[€]"));
+  g->addWidget(LKindergeld, z, 0);
+  g->addWidget(EKindergeld, z, 1);
+  g->addWidget(ldmKiGeld, z++, 2);
+  LKindergeld->setVisible(false);
+  EKindergeld->setVisible(false);
+  ldmKiGeld->setVisible(false);
+
+  g->setColumnStretch(0, 1);
+  g->setColumnStretch(3, 1);
+  return gruppe;
+}
+
+QWidget* TFRechner::SVPanelBauen() {
+  auto* gruppe = new QGroupBox(this);
+  gruppe->setObjectName(QStringLiteral("PSV"));
+  auto* spalte = new QVBoxLayout(gruppe);
+  spalte->setSpacing(4);
+  auto* g = new QGridLayout;
+  g->setVerticalSpacing(2);
+
+  auto kopf = new QLabel(QStringLiteral("SV-Beiträge (Anteile):"), this);
+  kopf->setObjectName(QStringLiteral("LSVKopf"));
+  QFont fett = kopf->font();
+  fett.setBold(true);
+  kopf->setFont(fett);
+  g->addWidget(kopf, 0, 0);
+  auto* an = new QLabel(QStringLiteral("AN"), this);
+  auto* ag = new QLabel(QStringLiteral("AG"), this);
+  an->setFont(fett);
+  ag->setFont(fett);
+  g->addWidget(an, 0, 1, Qt::AlignHCenter);
+  g->addWidget(ag, 0, 3, Qt::AlignHCenter);
+
+  int z = 1;
+  auto paar = [&](QWidget* links, TEditCS*& feldAN, const char* nameAN, TEditCS** feldAG,
+                  const char* nameAG, const QString& hinweisAN = {}) {
+    feldAN = Zahlfeld(nameAN, 5, true, hinweisAN);
+    g->addWidget(links, z, 0);
+    g->addWidget(feldAN, z, 1);
+    g->addWidget(Einheit(nullptr, QStringLiteral("[%]")), z, 2);
+    const QString text = qobject_cast<QLabel*>(links) != nullptr
+                             ? qobject_cast<QLabel*>(links)->text()
+                             : qobject_cast<QCheckBox*>(links)->text();
+    feldAN->setAccessibleName(text + QStringLiteral(" AN"));
+    if (feldAG != nullptr) {
+      *feldAG = Zahlfeld(nameAG, 5, true, {});
+      (*feldAG)->setAccessibleName(text + QStringLiteral(" AG"));
+      g->addWidget(*feldAG, z, 3);
+      g->addWidget(Einheit(nullptr, QStringLiteral("[%]")), z, 4);
+    }
+    ++z;
+  };
+
+  paar(new QLabel(QStringLiteral("Krankenvers."), this), EKVANProz, "EKVANProz", &EKVAGProz, "EKVAGProz");
+  cbKV2 = Kasten(this, "cbKV2", QStringLiteral("KV Zuschlag"),
+                 QStringLiteral("Zusatzbetrag KV f. Zahnersatz u. Krankengeld"));
+  cbKV2->setChecked(true);
+  paar(cbKV2, EKV2ANProz, "EKV2ANProz", nullptr, nullptr, QStringLiteral("ab 01.07.2005"));
+  paar(new QLabel(QStringLiteral("Rentenvers."), this), ERVANProz, "ERVANProz", &ERVAGProz, "ERVAGProz");
+  CBAufst = Kasten(this, "CBAufst", QStringLiteral("Aufstockung"),
+                   QStringLiteral("Eingenanteil AN an der RV für Geringfügig Besch. / MiniJob"));
+  CBAufst->setEnabled(false);
+  paar(CBAufst, EAufProz, "EAufProz", nullptr, nullptr, QStringLiteral("nur bei MiniJob aktiv"));
+  paar(new QLabel(QStringLiteral("Arbeitslosenvers."), this), EAVANProz, "EAVANProz", &EAVAGProz, "EAVAGProz");
+  paar(new QLabel(QStringLiteral("Pflegevers."), this), EPVANProz, "EPVANProz", &EPVAGProz, "EPVAGProz");
+  cbPV2 = Kasten(this, "cbPV2", QStringLiteral("PV Zuschlag"), QStringLiteral("Zusatzbeitrag PV für Kinderlose"));
+  cbPV2->setChecked(true);
+  paar(cbPV2, ePV2ANProz, "ePV2ANProz", nullptr, nullptr);
+
+  // Form defaults; the stored rates replace them at creation.
+  EKVANProz->setText(QStringLiteral("6,6"));
+  EKVAGProz->setText(QStringLiteral("6,6"));
+  EKV2ANProz->setText(QStringLiteral("6,6"));
+  ERVANProz->setText(QStringLiteral("10,15"));
+  ERVAGProz->setText(QStringLiteral("10,15"));
+  EAufProz->setText(QStringLiteral("7,5"));
+  EAVANProz->setText(QStringLiteral("3,25"));
+  EAVAGProz->setText(QStringLiteral("3,25"));
+  EPVANProz->setText(QStringLiteral("0,85"));
+  EPVAGProz->setText(QStringLiteral("0,85"));
+  ePV2ANProz->setText(QStringLiteral("10,15"));
+
+  g->setColumnStretch(0, 1);
+
+  // Beside the rates: region, the special cases of low wages, employment types.
+  auto* rechts = new QVBoxLayout;
+  rechts->setSpacing(3);
+  RGOstWest = new QGroupBox(QStringLiteral("Sozialversicherung"), this);
+  RGOstWest->setObjectName(QStringLiteral("RGOstWest"));
+  RGOstWestGruppe = new QButtonGroup(this);
+  auto* owReihe = new QHBoxLayout(RGOstWest);
+  owReihe->setContentsMargins(6, 0, 6, 0);
+  for (int i = 0; i < 2; ++i) {
+    auto* rb = new QRadioButton(i == 0 ? QStringLiteral("Ost") : QStringLiteral("West"), RGOstWest);
+    rb->setObjectName(i == 0 ? QStringLiteral("RGOstWest_Ost") : QStringLiteral("RGOstWest_West"));
+    RGOstWestGruppe->addButton(rb, i);
+    owReihe->addWidget(rb);
+  }
+  RGOstWestGruppe->button(1)->setChecked(true);
+  cbSachsen = Kasten(this, "cbSachsen", QStringLiteral("Sachsen"),
+                     QStringLiteral("Beschäftigung in Sachsen: höherer Arbeitnehmeranteil der Pflegeversicherung"));
+  cbSachsen->setEnabled(false);
+  rechts->addWidget(RGOstWest);
+  rechts->addWidget(cbSachsen);
+
+  CBGleitZ = Kasten(this, "CBGleitZ", QStringLiteral("Gleitzone"),
+                    QStringLiteral("Gleitzone für Arbeitsentgelte im Bereich über 450€ und bis zu 850€"));
+  CBRV_Verzicht = Kasten(this, "CBRV_Verzicht", QStringLiteral("keine RV-Reduz."),
+                         QStringLiteral("ArbN verzichtet auf die Anwendung der Gleitzone in der Rentenversicherung"));
+  CBGF = Kasten(this, "CBGF", QStringLiteral("GF / MiniJob"),
+                QStringLiteral("Geringfügige Beschäftigung (Minijob) bis zur Geringfügigkeitsgrenze"));
+  CBprivHH = Kasten(this, "CBprivHH", QStringLiteral("Minijob / priv. HH."),
+                    QStringLiteral("Geringfügige Beschäftigung (Minijob) in einem Privathaushalt"));
+  CBPauschSt = Kasten(this, "CBPauschSt", QStringLiteral("Pauschalsteuer"),
+                      QStringLiteral("Pauschale Lohnsteuer, die der Arbeitgeber trägt"));
+  CBPauschSt->setEnabled(false);
+  EPauschSt = Zahlfeld("EPauschSt", 5, true, {});
+  EPauschSt->setText(QStringLiteral("2"));
+  EPauschSt->setEnabled(false);
+  EPauschSt->setAccessibleName(QStringLiteral("Pauschalsteuer [%]"));
+  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBGF, CBprivHH}) rechts->addWidget(c);
+  auto* pausch = new QHBoxLayout;
+  pausch->addWidget(CBPauschSt);
+  pausch->addWidget(EPauschSt);
+  pausch->addWidget(Einheit(nullptr, QStringLiteral("[%]")));
+  pausch->addStretch(1);
+  rechts->addLayout(pausch);
+  rechts->addStretch(1);
+
+  // Private insurance under the rates, its subsidy choice beside it.
+  cbPriv = Kasten(this, "cbPriv", QStringLiteral("privat KV+PV"),
+                  QStringLiteral("privatversichert KV+PV Beitrag (Basistarif)"));
+  EPVWert = Zahlfeld("EPVWert", 10, true,
+                     QStringLiteral("monatliche Zahlung des Arbeitnehmers zur priv. KV bzw. PV"));
+  EPVWert->setText(QStringLiteral("0,00"));
+  EPVWert->setEnabled(false);
+  EPVWert->setAccessibleName(QStringLiteral("monatlicher Beitrag privat KV+PV"));
+  RGprivTyp = new QGroupBox(this);
+  RGprivTyp->setFlat(true);
+  RGprivTyp->setObjectName(QStringLiteral("RGprivTyp"));
+  RGprivTyp->setToolTip(QStringLiteral("bitte stellen Sie hier ein, ob der Arbeitnehmer Privatversichert MIT "
+                                       "oder OHNE Arbeitgeberzuschuss ist"));
+  RGprivTypGruppe = new QButtonGroup(this);
+  auto* privReihe = new QHBoxLayout(RGprivTyp);
+  privReihe->setContentsMargins(0, 0, 0, 0);
+  privReihe->addWidget(new QLabel(QStringLiteral("mit AG-Zuschuss:"), RGprivTyp));
+  RGprivTyp->setAccessibleName(QStringLiteral("mit AG-Zuschuss"));
+  for (int i = 0; i < 2; ++i) {
+    auto* rb = new QRadioButton(i == 0 ? QStringLiteral("ja") : QStringLiteral("nein"), RGprivTyp);
+    rb->setObjectName(i == 0 ? QStringLiteral("RGprivTyp_ja") : QStringLiteral("RGprivTyp_nein"));
+    RGprivTypGruppe->addButton(rb, i);
+    privReihe->addWidget(rb);
+  }
+  RGprivTypGruppe->button(1)->setChecked(true);
+  RGprivTyp->setEnabled(false);
+  auto* privat = new QHBoxLayout;
+  privat->addWidget(cbPriv);
+  privat->addWidget(EPVWert);
+  privat->addWidget(Einheit("LEuroPV", QStringLiteral("[€]")));
+  privat->addSpacing(8);
+  privat->addWidget(RGprivTyp);
+  privat->addStretch(1);
+
+  auto* oben = new QHBoxLayout;
+  oben->addLayout(g, 0);
+  oben->addSpacing(12);
+  oben->addLayout(rechts, 1);
+  spalte->insertLayout(0, oben);
+  spalte->addLayout(privat);
+
+  // Other deductions.
+  auto* sonst = new QGridLayout;
+  auto* sonstKopf = new QLabel(QStringLiteral("Sonstige Abzüge:"), this);
+  sonstKopf->setFont(fett);
+  sonst->addWidget(sonstKopf, 1, 0);
+  EZusText = new QLineEdit(QStringLiteral("Sonstiges"), this);
+  EZusText->setObjectName(QStringLiteral("EZusText"));
+  EZusText->setMaxLength(15);
+  EZusBetrag = Zahlfeld("EZusBetrag", 10, true, {});
+  sonstKopf->setBuddy(EZusText);
+  EZusText->setAccessibleName(QStringLiteral("Sonstige Abzüge: Text"));
+  EZusBetrag->setAccessibleName(QStringLiteral("Sonstige Abzüge: Betrag"));
+  auto* lText = new QLabel(QStringLiteral("Text"), this);
+  lText->setObjectName(QStringLiteral("LZusText"));
+  lText->setBuddy(EZusText);
+  auto* lBetrag = new QLabel(QStringLiteral("Betrag"), this);
+  lBetrag->setObjectName(QStringLiteral("LZusBetrag"));
+  lBetrag->setBuddy(EZusBetrag);
+  sonst->addWidget(lText, 1, 1);
+  sonst->addWidget(EZusText, 1, 2);
+  sonst->addWidget(lBetrag, 1, 3, Qt::AlignRight);
+  sonst->addWidget(EZusBetrag, 1, 4);
+  sonst->addWidget(Einheit("LDMSonstiges", QStringLiteral("[€]")), 1, 5);
+  sonst->setColumnStretch(2, 1);
+  spalte->addLayout(sonst);
+  return gruppe;
+}
+
+void TFRechner::SignaleVerbinden() {
+  auto doIt = [this] { DoIt(); };
+  for (TEditCS* e : {ELohn, EVersBez, EVBezM, EVBezS, EZMVB, edVJahr, EFreibetrag, EHinzuR, edSterbe,
+                     EKindergeld, edAJahr, EKVANProz, EKVAGProz, EKV2ANProz, ERVANProz, ERVAGProz,
+                     EAufProz, EAVANProz, EAVAGProz, EPVANProz, EPVAGProz, ePV2ANProz, EPVWert,
+                     EPauschSt, EZusBetrag}) {
+    connect(e, &QLineEdit::textChanged, this, doIt);
+  }
+  connect(cbTabArt, &QComboBox::currentIndexChanged, this, doIt);
+  for (QCheckBox* c : {CBAufst, CBGleitZ, CBRV_Verzicht, CBPauschSt, cbKV2, cbPV2})
+    connect(c, &QCheckBox::toggled, this, doIt);
+  connect(RGprivTypGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
+    if (an) DoIt();
+  });
+
+  connect(E_ZKF, &QLineEdit::textChanged, this, [this] { E_ZKFChange(); });
+  connect(CBStKl, &QComboBox::currentIndexChanged, this, [this] { CBStKlChange(); });
+  connect(CBR, &QCheckBox::toggled, this, [this] { CBRClick(); });
+  connect(cbKirchenSt, &QComboBox::editTextChanged, this, [this] { cbKirchenStChange(); });
+  connect(cbKirchenSt->lineEdit(), &QLineEdit::editingFinished, this, [this] { KirchenStMerken(); });
+  connect(CBAlter, &QCheckBox::toggled, this, [this] { CBAlterClick(); });
+  connect(cbAF, &QCheckBox::toggled, this, [this] { cbAFClick(); });
+  connect(edFaktor, &QLineEdit::textChanged, this, [this] { edFaktorChange(); });
+  connect(CBLZZ, &QComboBox::currentIndexChanged, this, [this](int i) { OnChgMonat(i); });
+  connect(rbAllgTab, &QRadioButton::toggled, this, [this](bool an) {
+    if (an) TabArtWaehlen(0);
+  });
+  connect(rbBesTab, &QRadioButton::toggled, this, [this](bool an) {
+    if (an) TabArtWaehlen(1);
+  });
+  connect(RGOstWestGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
+    if (an) RGOstWestClick();
+  });
+  connect(cbSachsen, &QCheckBox::toggled, this, [this] { cbSachsenClick(); });
+  connect(CBGF, &QCheckBox::toggled, this, [this] { BeschaeftigungClick(CBGF); });
+  connect(CBprivHH, &QCheckBox::toggled, this, [this] { BeschaeftigungClick(CBprivHH); });
+  connect(cbPriv, &QCheckBox::toggled, this, [this] { cbPrivClick(); });
+  connect(EZusText, &QLineEdit::textChanged, this, [this] { EZusTextChange(); });
+  connect(ENettoLohn, &QLineEdit::textChanged, this, [this] { ENettoLohnChange(); });
+}
+
+// ---- the cycle -------------------------------------------------------------------
+
+void TFRechner::DoIt() {
+  if (rechnenAktiv_) Rechnen();
+}
+
+void TFRechner::Neuberechnen() { Rechnen(); }
+
+void TFRechner::Rechnen() {
+  EingabenSammeln();
+  TGesamtErgebnis erg;
+  try {
+    GesamtBerechnen(k_, k_.LStJahr, d_.LohnZeitraum, d_.LStEingabe, erg, d_.Zusatz,
+                    d_.SonstigeAbzuege, d_.SVEingabe);
+  } catch (const std::exception& e) {
+    // The results of the last good calculation stay on screen.
+    Fehler(QString::fromStdString(e.what()));
+    return;
+  }
+  d_.Ergebnis = erg;
+  ErgebnisseZeigen();
+}
+
+void TFRechner::Fehler(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Lohnsteuer"), text, QMessageBox::Ok, this);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  box.exec();
+}
+
+std::int64_t TFRechner::Betrag(const TEditCS* e) const {
+  // Amounts of the pay are never negative; pasted text with a sign reads 0.
+  const double x = e->AsFloat();
+  return x > 0 ? InCent(k_, x) : 0;
+}
+
+int TFRechner::Beschaeftigung() const {
+  if (CBGF->isChecked()) return beGF;
+  if (CBprivHH->isChecked()) return beHH;
+  return beNV;
+}
+
+void TFRechner::EingabenSammeln() {
+  TLohnZeitraum& lz = d_.LohnZeitraum;
+  TLStEingabe& l = d_.LStEingabe;
+  TSVEingabe& sv = d_.SVEingabe;
+
+  lz.LZZ = static_cast<std::uint8_t>(std::max(CBLZZ->currentIndex(), 0) + 1);
+  lz.RE4 = Betrag(ELohn);
+  if (k_.LStJahr == 2013) k_.GFB = Grundfreibetrag8004->isChecked() ? 8004 : 8130;
+
+  l.ALTER1 = CBAlter->isChecked();
+  l.Bekenntnislos = CBR->isChecked();
+  l.TabArt = static_cast<std::uint8_t>(std::max(cbTabArt->currentIndex(), 0));
+  l.STKL = static_cast<std::uint8_t>(std::max(CBStKl->currentIndex(), 0) + 1);
+  l.af = cbAF->isEnabled() && cbAF->isChecked();
+  l.f = edFaktor->AsFloat();
+  l.ZKF = static_cast<float>(E_ZKF->AsFloat());
+  if (!(l.ZKF >= 0 && l.ZKF <= 99)) l.ZKF = 0;
+  l.Freibetrag = Betrag(EFreibetrag);
+  l.Hinzurechnung = Betrag(EHinzuR);
+  l.VBEZ = Betrag(EVersBez);
+  l.VBEZM = Betrag(EVBezM);
+  l.VBEZS = Betrag(EVBezS);
+  l.ZMVB = static_cast<std::uint8_t>(std::clamp(EZMVB->AsInteger(), 0, 99));
+  const double kiSt = TEditCS::TextAlsZahl(cbKirchenSt->currentText());
+  l.KiStSatz = kiSt > 0 ? kiSt / 100 : 0;
+  l.VKAPA = 0;
+  l.VMT = 0;
+  l.SONSTB = 0;
+  l.VBS = 0;
+  l.PauschSatzLSt = 0;
+  l.AJAHR = std::clamp(edAJahr->AsInteger(), 0, 9999);
+  l.VJAHR = std::clamp(edVJahr->AsInteger(), 0, 9999);
+  l.STERBE = Betrag(edSterbe);
+
+  l.PauschSatzAG = CBPauschSt->isEnabled() && CBPauschSt->isChecked() ? EPauschSt->AsFraction() : 0;
+
+  // The enabled rate edits go into the table row of the employment type.
+  auto& zeile = k_.SVSatzTabelle[Beschaeftigung()];
+  const bool sachsen = cbSachsen->isEnabled() && cbSachsen->isChecked();
+  auto schreiben = [&](TEditCS* e, int art, bool an) {
+    if (!e->isEnabled()) return;
+    (an ? zeile[art].AN : zeile[art].AG) = e->AsFraction();
+  };
+  schreiben(EKVANProz, svKV, true);
+  schreiben(EKV2ANProz, svKV2, true);
+  schreiben(EKVAGProz, svKV, false);
+  schreiben(ERVANProz, svRV, true);
+  schreiben(ERVAGProz, svRV, false);
+  schreiben(EAVANProz, svAV, true);
+  schreiben(EAVAGProz, svAV, false);
+  if (!sachsen) {
+    schreiben(EPVANProz, svPV, true);
+    schreiben(EPVAGProz, svPV, false);
+  }
+  schreiben(ePV2ANProz, svPV2, true);
+  schreiben(EAufProz, svRVAuf, true);
+
+  sv.Region = static_cast<std::uint8_t>(std::max(RGOstWestGruppe->checkedId(), 0));
+  sv.Aufstockung = CBAufst->isEnabled() && CBAufst->isChecked();
+  sv.Gleitzone = CBGleitZ->isChecked();
+  sv.RVVerzicht = CBRV_Verzicht->isChecked();
+  sv.Saetze = zeile;
+  if (!(cbKV2->isEnabled() && cbKV2->isChecked())) sv.Saetze[svKV2].AN = 0;
+  if (!(cbPV2->isEnabled() && cbPV2->isChecked())) sv.Saetze[svPV2].AN = 0;
+  if (sachsen) sv.Saetze[svPV] = {EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
+  sv.PKPV = 0;
+  if (cbPriv->isChecked()) {
+    sv.PKPV = std::max<std::int64_t>(EPVWert->AsCents(), 0);
+    sv.PKV = RGprivTypGruppe->checkedId() == 0 ? 2 : 1;
+  } else {
+    sv.PKV = 0;
+  }
+  sv.PVS = sv.Region == rgOst && cbSachsen->isChecked();
+  d_.Zusatz.Kindergeld = Betrag(EKindergeld);
+  d_.Zusatz.AGZusatz = 0;
+
+  WarnfarbenSetzen();
+
+  d_.SonstigeAbzuege = Betrag(EZusBetrag);
+  wunschBetrag_ = Betrag(ENettoLohn);
+}
+
+void TFRechner::Warnen(QWidget* w, bool rot) {
+  if (w->property("warnung").toBool() == rot && w->autoFillBackground() == rot) return;
+  w->setProperty("warnung", rot);
+  QPalette p = w->palette();
+  if (rot) {
+    p.setColor(QPalette::Window, QColor(255, 0, 0));
+    p.setColor(QPalette::WindowText, Qt::white);
+  } else {
+    p = QApplication::palette(w);
+  }
+  w->setPalette(p);
+  w->setAutoFillBackground(rot);
+}
+
+void TFRechner::WarnfarbenSetzen() {
+  const std::int64_t re4 = d_.LohnZeitraum.RE4;
+  const bool leer = ELohn->text().isEmpty();
+  const std::int64_t grenze =
+      BBGFuerZeitraum(k_.BBGTabelle, d_.LohnZeitraum.LZZ, d_.SVEingabe.Region)[bbgGF];
+  bool rot;
+  if (CBGF->isChecked() || CBprivHH->isChecked())
+    rot = re4 > grenze && !leer;
+  else
+    rot = re4 <= grenze && !leer;
+  Warnen(CBGF, rot);
+  Warnen(CBprivHH, rot);
+
+  // The bounds of the sliding zone converted to the pay period, as the
+  // ceilings are.
+  const TGleitzoneGrenzen zone = GleitzoneGrenzenFuerZeitraum(k_.LStJahr, d_.LohnZeitraum.LZZ);
+  const bool drin = zone.Vorhanden && zone.Untergrenze < re4 && re4 <= zone.Obergrenze;
+  Warnen(CBGleitZ, CBGleitZ->isChecked() && CBGleitZ->isEnabled() && !drin);
+}
+
+// ---- rates ------------------------------------------------------------------------
+
+void TFRechner::SaetzeInEdits() {
+  rechnenAktiv_ = false;
+  const auto& zeile = k_.SVSatzTabelle[Beschaeftigung()];
+  for (const auto& f : kSatzFelderAnzeige) {
+    TEditCS* e = this->*f.Feld;
+    const double wert = f.AN ? zeile[f.Art].AN : zeile[f.Art].AG;
+    e->setEnabled(wert >= 0);
+    if (wert >= 0)
+      e->SetFraction(wert);
+    else
+      e->clear();
+  }
+  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled()) {
+    // In Saxony the employee bears half a point more of the care insurance and
+    // the employer as much less.
+    const double pv = zeile[svPV].AN;
+    EPVANProz->SetFraction(pv + 0.005);
+    EPVAGProz->SetFraction(pv - 0.005);
+  }
+  cbKV2->setEnabled(EKV2ANProz->isEnabled());
+  cbPV2->setEnabled(ePV2ANProz->isEnabled());
+  if (d_.LStEingabe.PauschSatzAG > 0)
+    EPauschSt->setText(TEditCS::ZahlAlsText(d_.LStEingabe.PauschSatzAG * 100));
+  if (cbPriv->isChecked()) cbPrivClick();
+  rechnenAktiv_ = true;
+}
+
+void TFRechner::SaetzeNeuLaden() {
+  const TNewIniFile ini(namen_.Saetze);
+  double pausch = k_.PauschSatz;
+  double soli = k_.SoliGeladen;
+  SVSaetzeLaden(ini, k_.LStJahr, k_.SVSatzTabelle, pausch, soli);
+}
+
+// ---- input rules -------------------------------------------------------------------
+
+QString TFRechner::Fixiert2(double x) const {
+  QLocale ort;
+  ort.setNumberOptions(QLocale::OmitGroupSeparator);
+  return ort.toString(x, 'f', 2);
+}
+
+void TFRechner::E_ZKFChange() {
+  const int lzz = std::clamp(CBLZZ->currentIndex(), 0, 3);
+  const double zkf = E_ZKF->AsFloat();
+  const std::int64_t kg = zkf > 0 && zkf <= 99 ? KindergeldBerechnen(k_, kTageProZeitraum[lzz], zkf) : 0;
+  cbPV2->setChecked(!(zkf > 0));
+  cbPV2->setEnabled(!(zkf > 0) && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
+  if (zkf != 0 && kg != 0)
+    EKindergeld->setText(Fixiert2(static_cast<double>(kg) / 100));
+  else
+    EKindergeld->clear();
+  Rechnen();
+}
+
+void TFRechner::CBStKlChange() {
+  const int stkl = CBStKl->currentIndex() + 1;
+  const bool kinder = stkl <= 4;
+  if (!kinder) {
+    E_ZKF->clear();
+    EKindergeld->clear();
+  }
+  E_ZKF->setEnabled(kinder);
+  EKindergeld->setEnabled(kinder);
+  if (E_ZKF->text().trimmed().isEmpty()) cbPV2->setChecked(true);
+  if (stkl == 2) cbPV2->setChecked(false);
+  cbAF->setEnabled(stkl == 4);
+  edFaktor->setEnabled(stkl == 4);
+  if (!cbAF->isEnabled()) {
+    cbAF->setChecked(false);
+    edFaktor->setText(QStringLiteral("1,0"));
+    edFaktor->setEnabled(false);
+  }
+  Rechnen();
+}
+
+void TFRechner::CBRClick() {
+  cbKirchenSt->setEnabled(!CBR->isChecked());
+  Rechnen();
+}
+
+void TFRechner::cbKirchenStChange() { DoIt(); }
+
+void TFRechner::KirchenStMerken() {
+  // A new rate joins the list once its editing has ended (Enter or leaving the
+  // field), not with every keystroke.
+  const QString text = cbKirchenSt->currentText().trimmed();
+  if (text.isEmpty() || cbKirchenSt->findText(text) >= 0) return;
+  if (TEditCS::TextAlsZahl(text) == 0) return;
+  QStringList liste;
+  for (int i = 0; i < cbKirchenSt->count(); ++i) liste << cbKirchenSt->itemText(i);
+  liste << text;
+  KirchenStListeSetzen(liste, text);
+}
+
+void TFRechner::KirchenStListeSetzen(const QStringList& roh, const QString& auswahl) {
+  QStringList liste;
+  for (const QString& s : roh)
+    if (!s.isEmpty() && !liste.contains(s)) liste << s;
+  std::sort(liste.begin(), liste.end(), [](const QString& a, const QString& b) {
+    return QString::localeAwareCompare(a, b) < 0;
+  });
+  const bool vorher = cbKirchenSt->blockSignals(true);
+  cbKirchenSt->clear();
+  cbKirchenSt->addItems(liste);
+  const int i = cbKirchenSt->findText(auswahl);
+  if (i >= 0)
+    cbKirchenSt->setCurrentIndex(i);
+  else
+    cbKirchenSt->setEditText(auswahl);
+  cbKirchenSt->blockSignals(vorher);
+}
+
+void TFRechner::CBAlterClick() {
+  edAJahr->setEnabled(CBAlter->isChecked());
+  DoIt();
+}
+
+void TFRechner::cbAFClick() {
+  if (cbAF->isChecked()) {
+    edFaktor->setEnabled(true);
+    EFreibetrag->clear();
+    EFreibetrag->setEnabled(false);
+  } else {
+    edFaktor->setEnabled(false);
+    EFreibetrag->setEnabled(true);
+  }
+  Rechnen();
+}
+
+void TFRechner::edFaktorChange() {
+  const double f = edFaktor->AsFloat();
+  if (f < 0)
+    edFaktor->setText(QStringLiteral("0"));
+  else if (f > 1)
+    edFaktor->setText(QStringLiteral("1"));
+  DoIt();
+}
+
+void TFRechner::OnChgMonat(int n) {
+  if (n < 0 || n > 3) return;
+  const int alt = std::clamp<int>(lzzAlt_, 0, 3);
+  // The rewritten fields recalculate once at the end, not each on its own.
+  const bool vorher = rechnenAktiv_;
+  rechnenAktiv_ = false;
+  for (TEditCS* e : {ELohn, EVersBez, EFreibetrag, EHinzuR, EKindergeld, EZusBetrag}) {
+    if (e->text().isEmpty()) continue;
+    const double wert = e->AsFloat() / kTageProZeitraum[alt] * kTageProZeitraum[n];
+    e->setText(Fixiert2(wert));
+  }
+  rechnenAktiv_ = vorher;
+  lzzAlt_ = static_cast<std::uint8_t>(n);
+  EZMVB->setEnabled(n == 0);
+  edSterbe->setEnabled(n == 0);
+  Rechnen();
+}
+
+void TFRechner::TabArtWaehlen(int art) {
+  cbTabArt->setCurrentIndex(art);
+  CBKRVClick(true);
+}
+
+void TFRechner::CBKRVClick(bool mitSender) {
+  if (cbTabArt->currentIndex() == 0) {
+    SaetzeNeuLaden();
+    SaetzeInEdits();
+  } else {
+    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
+  }
+  cbPriv->setChecked(cbPriv->isEnabled() && cbTabArt->currentIndex() == 1);
+  if (mitSender) Rechnen();
+}
+
+void TFRechner::RGOstWestClick() {
+  cbSachsen->setEnabled(RGOstWestGruppe->checkedId() == rgOst);
+  SaetzeInEdits();
+  Rechnen();
+}
+
+void TFRechner::cbSachsenClick() {
+  SaetzeInEdits();
+  DoIt();
+}
+
+void TFRechner::BeschaeftigungClick(QCheckBox* geklickt) {
+  if (!klickSperre_) return;
+  klickSperre_ = false;
+  QCheckBox* andere = geklickt == CBGF ? CBprivHH : CBGF;
+  andere->setChecked(false);
+  if (geklickt == CBGF)
+    CBAufst->setEnabled(CBGF->isChecked() && k_.SVSatzTabelle[Beschaeftigung()][svRVAuf].AN >= 0);
+  else
+    CBAufst->setEnabled(CBprivHH->isChecked());
+  CBPauschSt->setEnabled(geklickt->isChecked());
+  EPauschSt->setEnabled(geklickt->isChecked());
+  rechnenAktiv_ = false;
+  SaetzeInEdits();
+  rechnenAktiv_ = true;
+  Rechnen();
+  klickSperre_ = true;
+}
+
+void TFRechner::cbPrivClick() {
+  const bool c = cbPriv->isChecked();
+  for (QWidget* w : std::initializer_list<QWidget*>{EKVANProz, EKVAGProz, EKV2ANProz, cbKV2, EPVANProz,
+                                                   EPVAGProz, ePV2ANProz, cbPV2})
+    w->setEnabled(!c);
+  EPVWert->setEnabled(c);
+  RGprivTyp->setEnabled(c);
+  if (!c) {
+    SaetzeNeuLaden();
+    SaetzeInEdits();
+    if (E_ZKF->AsFloat() > 0) cbPV2->setEnabled(false);
+  }
+  DoIt();
+}
+
+void TFRechner::EZusTextChange() { ErgText->setText(EZusText->text()); }
+
+// ---- window events ---------------------------------------------------------------
+
+bool TFRechner::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (ereignis->type() == QEvent::Hide) {
+    // A window that follows the calculation was closed: its entry unchecks.
+    const auto it = anzeigen_.constFind(static_cast<QWidget*>(objekt));
+    if (it != anzeigen_.constEnd() && objekt->isWidgetType()) it.value()->setChecked(false);
+  }
+  if (ereignis->type() == QEvent::KeyPress) {
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (w != nullptr && w->window() == this) {
+      const QString t = taste->text();
+      const bool enter = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+      // In an open drop-down list Enter chooses the item.
+      const auto* liste = qobject_cast<QComboBox*>(w);
+      if (!(enter && liste != nullptr && liste->view() != nullptr && liste->view()->isVisible())) {
+        if (enter || t == QLatin1String("(")) {
+          focusNextChild();
+          return true;
+        }
+        if (t == QLatin1String("&")) {
+          focusPreviousChild();
+          return true;
+        }
+      }
+    }
+  }
+  return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+void TFRechner::showEvent(QShowEvent* ereignis) {
+  QMainWindow::showEvent(ereignis);
+  if (gezeigt_) return;
+  gezeigt_ = true;
+  ELohn->setFocus();
+  rechnenAktiv_ = true;
+  Rechnen();
+}
+
+void TFRechner::closeEvent(QCloseEvent* ereignis) {
+  if (!gespeichert_) {
+    gespeichert_ = true;
+    EinstellungenSpeichern();
+  }
+  ereignis->accept();
+  QMainWindow::closeEvent(ereignis);
+}
+
+}  // namespace lst

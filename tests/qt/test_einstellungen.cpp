@@ -1,0 +1,258 @@
+// Settings of the calculator window across program runs, the menu's
+// dialogs (ceilings, about box) and failures to write the settings file.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+#include <memory>
+
+#include "calc/sozialversicherung.h"
+#include "common/ini_datei.h"
+#include "common/qt/edit_cs.h"
+#include "fenster_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/calculator/bmg_dialog.h"
+#include "ui/calculator/rechner.h"
+
+using lst::TFRechner;
+using lst::TNewIniFile;
+
+class TestEinstellungen : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir ordner_;
+  std::unique_ptr<lst::TAnwendung> anw_;
+  TFRechner* r_ = nullptr;
+
+  QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
+  QByteArray DateiText() const {
+    QFile f(Datei());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  TNewIniFile Ini() const { return TNewIniFile::AusPfad(Datei().toStdString()); }
+
+  void Starten(const lst::TDateiNamen& namen = {}) {
+    anw_ = std::make_unique<lst::TAnwendung>(namen);
+    r_ = &anw_->Rechner();
+    anw_->Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(r_));
+  }
+  // Ends the program as the user does, through the menu.
+  void Beenden() {
+    r_->ProgrammBeenden1->trigger();
+    QVERIFY(!r_->isVisible());
+    r_ = nullptr;
+    anw_.reset();
+  }
+  QStringList KiStEintraege() const {
+    QStringList l;
+    for (int i = 0; i < r_->cbKirchenSt->count(); ++i) l << r_->cbKirchenSt->itemText(i);
+    return l;
+  }
+
+ private slots:
+  void initTestCase() {
+    TestUmgebung(ordner_);
+    // Closing the window must not end the test's own event handling.
+    QApplication::setQuitOnLastWindowClosed(false);
+  }
+  void init() { QFile::remove(Datei()); }
+  void cleanup() {
+    r_ = nullptr;
+    anw_.reset();
+  }
+
+  void ersterStart() {
+    Starten();
+    QCOMPARE(r_->cbKirchenSt->currentText(), QStringLiteral("8"));
+    QCOMPARE(KiStEintraege(), (QStringList{"8", "9"}));
+    QVERIFY(r_->Grundfreibetrag8130->isChecked());
+    QVERIFY(!r_->Grundfreibetrag8004->isChecked());
+    QCOMPARE(anw_->Kontext().GFB, 8130);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(r_->ERVAGProz->text(), QStringLiteral("9,45"));
+    QVERIFY(!r_->EAufProz->isEnabled());
+    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
+    QVERIFY(!QFile::exists(Datei()));
+  }
+
+  // Start, type, quit, start again: what the user set comes back.
+  void rundreise() {
+    Starten();
+    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(r_->EKVANProz, QStringLiteral("8"));
+    r_->Grundfreibetrag8004->trigger();
+    QCOMPARE(anw_->Kontext().GFB, 8004);
+    QLineEdit* kist = r_->cbKirchenSt->lineEdit();
+    Eintippen(kist, QStringLiteral("8,5"));
+    QTest::keyClick(kist, Qt::Key_Return);
+    r_->move(60, 50);
+    Beenden();
+
+    const TNewIniFile ini = Ini();
+    QCOMPARE(ini.ReadString("LoSt", "KiSt", ""), std::string("8,\"8,5\",9"));
+    QCOMPARE(ini.ReadBool("LoSt2013", "GrdFreiB8130", true), false);
+    QCOMPARE(ini.ReadFloat("SV2013", "NVKVAN", 0), 8.0);
+    QCOMPARE(ini.ReadFloat("LSt2013", "PauschSt", 0), 2.0);
+    QVERIFY(ini.ValueExists("FRechner", "Width"));
+    QCOMPARE(ini.ReadInteger("FRechner", "Left", -1), 60);
+
+    Starten();
+    QCOMPARE(KiStEintraege(), (QStringList{"8", "8,5", "9"}));
+    QCOMPARE(r_->cbKirchenSt->currentText(), QStringLiteral("8"));
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8"));
+    QVERIFY(r_->Grundfreibetrag8004->isChecked());
+    QCOMPARE(r_->pos(), QPoint(60, 50));
+    QCOMPARE(r_->ELohn->text(), QString());
+    Beenden();
+  }
+
+  // With "Besondere LoSt" at the end its zeros never reach the stored rates.
+  void besondereLoStAmEnde() {
+    {
+      TNewIniFile ini = Ini();
+      QVERIFY(ini.WriteFloat("SV2013", "NVRVAN", 9.5));
+      QVERIFY(ini.WriteFloat("LSt2013", "PauschSt", 3));
+    }
+    Starten();
+    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("9,5"));
+    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
+    r_->rbBesTab->click();
+    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
+    Beenden();
+    const TNewIniFile ini = Ini();
+    QCOMPARE(ini.ReadFloat("SV2013", "NVRVAN", 0), 9.5);
+    QVERIFY(!ini.ValueExists("SV2013", "NVKVAN"));
+    QCOMPARE(ini.ReadFloat("LSt2013", "PauschSt", 0), 3.0);
+    QVERIFY(ini.ValueExists("LoSt", "KiSt"));
+    QVERIFY(ini.ValueExists("LoSt2013", "GrdFreiB8130"));
+    QVERIFY(ini.ValueExists("FRechner", "Top"));
+  }
+
+  void bemessungsgrenzen() {
+    Starten();
+    lst::TFBMG& d = anw_->BMG();
+    QCOMPARE(d.objectName(), QStringLiteral("TFBMG"));
+    QCOMPARE(d.PageControl1->tabText(0), QStringLiteral("Ost"));
+    QCOMPARE(d.PageControl1->tabText(1), QStringLiteral("West"));
+    QCOMPARE(d.findChild<QLabel*>(QStringLiteral("LDM5"))->text(), QStringLiteral("EUR pro Monat"));
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
+    const std::int64_t kvVorher = anw_->Daten().Ergebnis.SV.AN(lst::svKV);
+
+    // Through the menu: the dialog is modal; OK stores and the window recalculates.
+    const auto gf = lst::BBGStandard(2013)[lst::bbgGF][lst::rgWest];
+    QString gesehen;
+    QTimer::singleShot(50, this, [&] {
+      auto* dialog = qobject_cast<lst::TFBMG*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      gesehen = dialog->windowTitle() + "|" + QString::number(dialog->PageControl1->currentIndex());
+      for (lst::TEditCS* e : {dialog->EKVWest, dialog->ERVWest, dialog->EAVWest, dialog->EGFWest})
+        gesehen += "|" + e->text();
+      Eintippen(dialog->EKVWest, QStringLiteral("4000"));
+      dialog->BOK->click();
+    });
+    r_->Bemessungsgrenzen1->trigger();
+    QCOMPARE(gesehen, QStringLiteral("Beitragsbemessungsgrenzen 2013|1|3937,50|5800,00|5800,00|") +
+                          QLocale().toString(gf / 100.0, 'f', 2));
+    QVERIFY(!d.isVisible());
+    QCOMPARE(Ini().ReadInteger("BMG2013", "KVWest", 0), 400000);
+    QCOMPARE(Ini().ReadInteger("BMG2013", "PVWest", 0), 400000);
+    QCOMPARE(Ini().ReadInteger("BMG2013", "RVOst", 0), 490000);
+    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 400000);
+    QVERIFY(anw_->Daten().Ergebnis.SV.AN(lst::svKV) > kvVorher);
+    QCOMPARE(anw_->Daten().Ergebnis.SV.AN(lst::svKV), 29200);  // 7,3 % of 4000,00
+
+    // Abbrechen discards typing and writes nothing.
+    const QByteArray vorher = DateiText();
+    d.show();
+    Eintippen(d.ERVOst, QStringLiteral("1"));
+    d.BCancel->click();
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.ERVOst->text(), QStringLiteral("4900,00"));
+    QCOMPARE(DateiText(), vorher);
+
+    // An empty, zero or too large ceiling is refused with a message naming it.
+    const std::pair<lst::TEditCS*, QString> falsch[] = {
+        {d.EAVWest, QString()}, {d.EGFOst, QStringLiteral("0")}, {d.EKVOst, QStringLiteral("10000000")},
+        {d.EKVOst, QStringLiteral("0,001")}};
+    for (const auto& [feld, text] : falsch) {
+      d.show();
+      Eintippen(feld, text);
+      TBoxFaenger boxen;
+      d.BOK->click();
+      QTRY_COMPARE(boxen.Texte.size(), 1);
+      const bool ost = feld->objectName().endsWith(QLatin1String("Ost"));
+      QVERIFY2(boxen.Texte[0].contains(ost ? QStringLiteral("„Ost“") : QStringLiteral("„West“")),
+               qPrintable(boxen.Texte[0]));
+      QVERIFY(boxen.Texte[0].contains(QStringLiteral("„") + feld->accessibleName().section(' ', 0, 0) + "“"));
+      QVERIFY(d.isVisible());
+      QCOMPARE(d.PageControl1->currentIndex(), ost ? 0 : 1);
+      QCOMPARE(DateiText(), vorher);
+      d.BCancel->click();
+    }
+    Beenden();
+  }
+
+  void info() {
+    Starten();
+    QString gesehen;
+    QTimer::singleShot(50, this, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      gesehen = dialog->windowTitle() + "|" + dialog->findChild<QLabel*>(QStringLiteral("ProductName"))->text() +
+                "|" + dialog->findChild<QLabel*>(QStringLiteral("Version"))->text();
+      dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    });
+    r_->Info1->trigger();
+    QVERIFY2(QRegularExpression(QStringLiteral("^Info\\|Lohnsteuerberechnung 2013\\|Version \\d+\\.\\d+\\.\\d+\\.\\d+$"))
+                 .match(gesehen)
+                 .hasMatch(),
+             qPrintable(gesehen));
+    Beenden();
+  }
+
+  // A settings file that cannot be written: the user is told, the program
+  // still ends, nothing is lost from the old file.
+  void schreibfehler() {
+    const QString sperre = ordner_.filePath(QStringLiteral("keinOrdner"));
+    {
+      QFile f(sperre);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("eine Datei, kein Ordner");
+    }
+    lst::TDateiNamen namen;
+    namen.Einstellungen = (sperre + QStringLiteral("/DrumselLStTab.ini")).toStdString();
+    namen.Saetze = namen.Einstellungen;
+    Starten(namen);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+
+    {
+      lst::TFBMG& d = anw_->BMG();
+      d.show();
+      Eintippen(d.EKVWest, QStringLiteral("4000"));
+      TBoxFaenger boxen;
+      d.BOK->click();
+      QTRY_COMPARE(boxen.Texte.size(), 1);
+      QVERIFY2(boxen.Texte[0].contains(sperre), qPrintable(boxen.Texte[0]));
+      QVERIFY(d.isVisible());
+      QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 393750);
+      d.BCancel->click();
+    }
+
+    TBoxFaenger boxen;
+    r_->ProgrammBeenden1->trigger();
+    QTRY_COMPARE(boxen.Texte.size(), 1);
+    QVERIFY2(boxen.Texte[0].contains(sperre + QStringLiteral("/DrumselLStTab.ini")), qPrintable(boxen.Texte[0]));
+    QVERIFY(!r_->isVisible());
+    QCOMPARE(QFile(sperre).size(), qint64(23));
+  }
+};
+
+QTEST_MAIN(TestEinstellungen)
+#include "test_einstellungen.moc"
