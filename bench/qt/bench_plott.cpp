@@ -1,9 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
+#include <QFont>
 #include <QImage>
-#include <QPainter>
 
+#include <cmath>
 #include <memory>
 
 #include "calc/berechnung.h"
@@ -41,16 +42,35 @@ void BM_GrafikNeuzeichnen(benchmark::State& state) {
   const QSize groesse(breite, breite * 9 / 16);
   lst::TPlottAnsicht a;
   a.Flaeche(groesse.width(), groesse.height());
-  QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
+  QImage bild = lst::PlottBild(groesse.width(), groesse.height());
+  const QFont schrift;
   std::vector<double> werte;
   for (auto _ : state) {
     lst::Kurve(k, d, a, werte);
-    QPainter p(&bild);
-    lst::PlottZeichnen(p, groesse, a, werte);
-    p.end();
+    lst::PlottZeichnen(bild, a, werte, schrift);
     benchmark::DoNotOptimize(bild.constBits());
   }
 }
 BENCHMARK(BM_GrafikNeuzeichnen)->Arg(3840 + 67)->Arg(1920 + 67)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The drawing alone, the curve computed once.
+void BM_GrafikNurZeichnen(benchmark::State& state) {
+  Anwendung();
+  lst::TPlottAnsicht a;
+  a.Flaeche(3840 + 67, 2160);
+  std::vector<double> werte;
+  for (int p = 0; p <= a.Breite; ++p) werte.push_back(0.6 * (p * a.XProPixel) + 50 * std::sin(p / 40.0));
+  QImage bild = lst::PlottBild(3840 + 67, 2160);
+  const QFont schrift;
+  for (auto _ : state) {
+    lst::PlottZeichnen(bild, a, werte, schrift);
+    benchmark::DoNotOptimize(bild.constBits());
+  }
+}
+BENCHMARK(BM_GrafikNurZeichnen)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -23,6 +23,8 @@
 #include "calc/werkzeuge.h"
 #include "common/ini_datei.h"
 #include "common/qt/edit_cs.h"
+#include "ui/anwendung.h"
+#include "ui/calculator/rechner.h"
 #include "ui/rechner_schnittstelle.h"
 #include "ui/tools/anzeige.h"
 #include "ui/tools/einkst.h"
@@ -137,6 +139,14 @@ void ModalPruefen(QAction* aktion, const std::function<void(QWidget*)>& pruefen)
   });
   aktion->trigger();
   QVERIFY(gelaufen);
+}
+
+// With LOHNSTEUER_BILDER set to a folder, the windows are saved there as PNG.
+void Bild(QWidget* w, const char* name) {
+  const QByteArray ordner = qgetenv("LOHNSTEUER_BILDER");
+  if (ordner.isEmpty()) return;
+  QCoreApplication::processEvents();
+  w->grab().save(QString::fromLocal8Bit(ordner) + QChar('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
 }
 
 std::string Cli(const QString& argumente) {
@@ -426,6 +436,103 @@ class TestWerkzeuge : public QObject {
     werkzeuge_.reset();
     const TNewIniFile ini("DrumselLStTab.ini");
     QCOMPARE(ini.ReadInteger("FLohnUmr", "Left", -1), 123);
+  }
+
+  // With the calculator window itself: the menu entries and shortcuts, the
+  // windows following its calculations, its results after the graph.
+  void mitDemRechner() {
+    cleanup();
+    QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    TAnwendung anw;
+    TFRechner& r = anw.Rechner();
+    anw.Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    r.activateWindow();
+    r.ELohn->setFocus();
+    QTest::keyClicks(r.ELohn, QStringLiteral("3000"));
+    TWerkzeuge& w = anw.Werkzeuge();
+    const QString netto = r.ErgNettoLohn->text();
+
+    QTest::keyClick(&r, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(w.LohnUmr()->isVisible());
+    QVERIFY(r.LohnUmrAnz1->isChecked());
+    QCOMPARE(Text(w.LohnUmr(), "ErgJahrLohn"), QStringLiteral("36.000,00 €"));
+    QCOMPARE(Text(w.LohnUmr(), "ErgStundenlohn"), QStringLiteral("17,98 €"));
+    Bild(w.LohnUmr(), "lohnumrechnung");
+    QTest::keyClick(&r, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(w.EinkSt()->isVisible());
+    QVERIFY(r.EinkommensteuerAnzeige1->isChecked());
+    Kind<QComboBox>(&r, "CBStKl")->setCurrentIndex(2);
+    QVERIFY(w.EinkSt()->findChildren<QRadioButton*>().at(1)->isChecked());
+    Bild(w.EinkSt(), "einkommensteuer");
+    Bild(&r, "rechner");
+
+    r.Steuerklassenvgl1->trigger();
+    QTest::keyClicks(Kind<TEditCS>(w.StVgl(), "EStPflAN"), QStringLiteral("3500"));
+    QTest::keyClicks(Kind<TEditCS>(w.StVgl(), "EStPflEG"), QStringLiteral("1800"));
+    QTest::keyClicks(Kind<TEditCS>(w.StVgl(), "EAnzKiEG"), QStringLiteral("1"));
+    QCOMPARE(Text(w.StVgl(), "LErgText"), QStringLiteral("Die günstigste Kombination ist 3/5"));
+    Bild(w.StVgl(), "vergleich");
+
+    // The table of the calculator's inputs is what the command line prints.
+    QString tabelle;
+    ModalPruefen(r.Tabelle1, [&](QWidget* m) {
+      auto* t = qobject_cast<TFTabelle*>(m);
+      t->Gitter()->selectRow(2);
+      Bild(t, "lohnsteuertabelle");
+      t->Gitter()->selectAll();
+      tabelle = t->AuswahlText();
+    });
+    QCOMPARE(tabelle.toStdString(), Cli(QStringLiteral("tabelle --brutto 3000 --steuerklasse 3")));
+    ModalPruefen(r.EinkStTabelle1, [&](QWidget* m) { Bild(m, "einkommensteuertabelle"); });
+
+    const QString netto3 = r.ErgNettoLohn->text();
+    QVERIFY(netto3 != netto);
+    ModalPruefen(r.Grafik1, [&](QWidget* m) {
+      auto* f = qobject_cast<TFPlott*>(m);
+      f->resize(1000, 640);
+      QTest::qWait(50);
+      QTest::mouseMove(f->Flaeche(), QPoint(400, 200));
+      Bild(f, "grafik");
+      f->ZoomClick();
+      f->ZoomClick();
+      f->ZoomClick();
+      QTest::mouseMove(f->Flaeche(), QPoint(300, 300));
+      Bild(f, "grafik_verkleinert");
+      f->Ansicht().Zuruecksetzen();
+      f->ZoomRechteck(QPoint(f->Ansicht().Spalte(2500), f->Ansicht().Zeile(2200)),
+                      QPoint(f->Ansicht().Spalte(3500), f->Ansicht().Zeile(1600)));
+      QTest::mouseMove(f->Flaeche(), QPoint(500, 300));
+      Bild(f, "grafik_vergroessert");
+      for (int i = 0; i < 40; ++i) f->ZoomIn();
+      Bild(f, "grafik_ein_cent");
+      f->resize(260, 200);
+      QTest::qWait(50);
+      Bild(f, "grafik_klein");
+    });
+    QCOMPARE(r.ErgNettoLohn->text(), netto3);
+
+    r.Arbeitgeberanteil1->trigger();
+    QCOMPARE(Text(w.LohnUmr(), "LWas"), QStringLiteral("Lohnkosten pro:"));
+    ModalPruefen(r.Grafik1, [&](QWidget* m) {
+      auto* f = qobject_cast<TFPlott*>(m);
+      f->resize(1000, 640);
+      QTest::qWait(50);
+      QTest::mouseMove(f->Flaeche(), QPoint(400, 200));
+      QVERIFY(f->Statuszeile()->text().contains(QStringLiteral("Lohnkosten=")));
+      Bild(f, "grafik_arbeitgeber");
+    });
+    Bild(w.LohnUmr(), "lohnumrechnung_arbeitgeber");
+    w.EinkSt()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.EinkSt()));
+    QTest::keyClick(w.EinkSt(), Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!w.EinkSt()->isVisible());
+    QVERIFY(!r.EinkommensteuerAnzeige1->isChecked());
+    // Closing the calculator closes the tools.
+    r.close();
+    QVERIFY(!w.LohnUmr()->isVisible());
+    QVERIFY(!w.StVgl()->isVisible());
   }
 };
 

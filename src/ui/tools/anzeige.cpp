@@ -8,9 +8,12 @@
 namespace lst {
 
 QLocale AnzeigeLocale() {
-  const QLocale system = QLocale::system();
-  if (system.language() == QLocale::German) return system;
-  return QLocale(QLocale::German, QLocale::Germany);
+  // Asked for every label of the graph: looked up once.
+  static const QLocale locale = [] {
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::German ? system : QLocale(QLocale::German, QLocale::Germany);
+  }();
+  return locale;
 }
 
 namespace {
@@ -35,8 +38,11 @@ QString ZahlText(double wert) {
   if (!std::isfinite(wert)) return QStringLiteral("-");
   // No "-0,00" for tiny negative values.
   if (std::fabs(wert) < 0.005) wert = 0;
-  QLocale l = AnzeigeLocale();
-  l.setNumberOptions(QLocale::DefaultNumberOptions);
+  static const QLocale l = [] {
+    QLocale z = AnzeigeLocale();
+    z.setNumberOptions(QLocale::DefaultNumberOptions);
+    return z;
+  }();
   return l.toString(wert, 'f', 2);
 }
 

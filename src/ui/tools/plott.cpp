@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -34,13 +35,16 @@ void TPlottFlaeche::Veraltet() {
   update();
 }
 
-void TPlottFlaeche::paintEvent(QPaintEvent*) {
-  if (!aktuell_ || bild_.size() != size() * devicePixelRatioF()) {
+void TPlottFlaeche::paintEvent(QPaintEvent* ereignis) {
+  if (!aktuell_ || bild_.deviceIndependentSize().toSize() != size()) {
     bild_ = plott_.Zeichne(size());
     aktuell_ = true;
   }
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), bild_);
+  // Only the part that needs it: the rubber band repaints a small region.
+  const QRect teil = ereignis->rect();
+  const double dpr = bild_.devicePixelRatio();
+  p.drawImage(teil, bild_, QRectF(teil.topLeft() * dpr, teil.size() * dpr));
   if (zieht_) {
     QPen band(Qt::black, 1, Qt::DashLine);
     p.setPen(band);
@@ -66,8 +70,10 @@ void TPlottFlaeche::mouseMoveEvent(QMouseEvent* ereignis) {
   const QPoint stelle = ereignis->position().toPoint();
   plott_.Status(stelle);
   if (zieht_) {
+    // Repaint where the old and the new band lie.
+    update(QRect(start_, ende_).normalized().adjusted(-2, -2, 2, 2));
     ende_ = stelle;
-    update();
+    update(QRect(start_, ende_).normalized().adjusted(-2, -2, 2, 2));
   }
 }
 
@@ -83,7 +89,7 @@ void TPlottFlaeche::mouseReleaseEvent(QMouseEvent* ereignis) {
   if (ende_ == start_) {
     plott_.ZoomIn();
   } else {
-    update();   // only the band goes
+    update(QRect(start_, ende_).normalized().adjusted(-2, -2, 2, 2));   // only the band goes
   }
 }
 
@@ -163,9 +169,7 @@ void TFPlott::showEvent(QShowEvent* ereignis) {
 }
 
 QImage TFPlott::Zeichne(const QSize& groesse) {
-  const qreal dpr = devicePixelRatioF();
-  QImage bild((QSizeF(groesse) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-  bild.setDevicePixelRatio(dpr);
+  QImage bild = PlottBild(groesse.width(), groesse.height(), devicePixelRatioF());
   if (zeichnet_) {
     bild.fill(Qt::white);
     return bild;
@@ -179,9 +183,7 @@ QImage TFPlott::Zeichne(const QSize& groesse) {
     werte_.clear();
   }
   ++laeufe_;
-  QPainter p(&bild);
-  p.setFont(font());
-  PlottZeichnen(p, groesse, ansicht_, werte_);
+  PlottZeichnen(bild, ansicht_, werte_, font());
   zeichnet_ = false;
   return bild;
 }

@@ -3,16 +3,22 @@
 
 #include <vector>
 
-class QPainter;
-class QSize;
+class QFont;
+class QImage;
 
 namespace lst {
 
 class TPlottAnsicht;
 
-// Draws into a white area of the given size: the grey dotted grid with its
-// labels and the curve (values at the columns 0, schritt, ...).
-void PlottZeichnen(QPainter& p, const QSize& flaeche, const TPlottAnsicht& a,
-                   const std::vector<double>& werte, int schritt = 1);
+// An image for the picture of a drawing area of the given size in logical
+// pixels: grey levels (white, grey grid and labels, black curve) take a
+// quarter of the memory of colour and clear four times as fast.
+QImage PlottBild(int breite, int hoehe, double pixelVerhaeltnis = 1.0);
+
+// Draws the whole picture into bild (from PlottBild): white ground, the
+// grey dotted grid, the curve (values at the columns 0, schritt, ...) and
+// the labels in the font.
+void PlottZeichnen(QImage& bild, const TPlottAnsicht& a, const std::vector<double>& werte,
+                   const QFont& schrift, int schritt = 1);
 
 }  // namespace lst

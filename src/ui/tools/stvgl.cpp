@@ -71,7 +71,7 @@ TFStVgl::TFStVgl(TRechnerSchnittstelle& rechner, QWidget* eltern)
     eingaben->addWidget(titel, i + 1, 0);
   }
   int zeile = 1;
-  for (TEditCS* TSpalte::*feld : {&TSpalte::Brutto, &TSpalte::Frei, &TSpalte::VersBez, &TSpalte::Kinder}) {
+  for (TEditCS* TSpalte::*feld : {&TSpalte::Brutto, &TSpalte::Frei, &TSpalte::VersBez}) {
     eingaben->addWidget(an_.*feld, zeile, 1);
     eingaben->addWidget(eg_.*feld, zeile, 2);
     ++zeile;

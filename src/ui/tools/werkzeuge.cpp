@@ -94,6 +94,12 @@ void TWerkzeuge::Verbinden() {
       a->setChecked(false);
     }
     connect(a, &QAction::triggered, this, e.Slot);
+    if (e.Umschalter) {
+      // Ctrl+E and Ctrl+L work also while one of the modeless tools is active.
+      for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+        if (w != nullptr) w->addAction(a);
+      }
+    }
   }
   if (QWidget* fenster = rechner_.Fenster()) {
     connect(fenster, SIGNAL(Berechnet()), this, SLOT(NachBerechnung()));
