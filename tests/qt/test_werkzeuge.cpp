@@ -332,6 +332,11 @@ class TestWerkzeuge : public QObject {
       QCOMPARE(s1->value(), 0);
       Kind<QScrollBar>(f, "ScrollBar2")->triggerAction(QAbstractSlider::SliderSingleStepSub);
       QCOMPARE(a.YMin, 2000.0);
+      // The keys do the same.
+      QTest::keyClick(f, Qt::Key_Down);
+      QCOMPARE(a.YMin, 0.0);
+      QTest::keyClick(f, Qt::Key_Minus);
+      QCOMPARE(a.YMax, 40000.0);
       // Zooming in ends at a cent per pixel.
       for (int i = 0; i < 60; ++i) f->ZoomIn();
       QVERIFY(a.XProPixel >= 0.01 - 1e-9);

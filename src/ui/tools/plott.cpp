@@ -1,5 +1,6 @@
 #include "ui/tools/plott.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -12,6 +13,8 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <functional>
 
 #include "calc/fehler.h"
 #include "ui/rechner_schnittstelle.h"
@@ -141,7 +144,26 @@ TFPlott::TFPlott(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(elte
   status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status_->setToolTip(QStringLiteral("Klick: vergrößern, Rahmen ziehen: Ausschnitt, rechte Maustaste: verkleinern,\n"
-                                     "Umschalt + rechte Maustaste: Menü (Als Bild speichern...)"));
+                                     "Tasten + und -, Pfeiltasten; Umschalt + rechte Maustaste: Menü (Als Bild speichern...)"));
+
+  // The keyboard does what the mouse does.
+  const struct {
+    QKeySequence Taste;
+    std::function<void()> Tun;
+  } tasten[] = {
+      {QKeySequence(Qt::Key_Plus), [this] { ZoomIn(); }},
+      {QKeySequence(Qt::Key_Minus), [this] { ZoomClick(); }},
+      {QKeySequence(Qt::Key_Right), [this] { ScrollBar1Change(1); }},
+      {QKeySequence(Qt::Key_Left), [this] { ScrollBar1Change(-1); }},
+      {QKeySequence(Qt::Key_Up), [this] { ScrollBar2Change(-1); }},
+      {QKeySequence(Qt::Key_Down), [this] { ScrollBar2Change(1); }},
+  };
+  for (const auto& t : tasten) {
+    auto* aktion = new QAction(this);
+    aktion->setShortcut(t.Taste);
+    connect(aktion, &QAction::triggered, this, t.Tun);
+    addAction(aktion);
+  }
 
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
