@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +18,7 @@
 #include "common/qt/edit_cs.h"
 #include "fenster_hilfen.h"
 #include "ui/anwendung.h"
+#include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/rechner.h"
 
 using lst::TEditCS;
@@ -107,6 +110,23 @@ class TestRechner : public QObject {
     QCOMPARE(Wert("ErgLohnSt"), GeldText(D().Ergebnis.LSt.LSt));
     QCOMPARE(Wert("ErgKV"), GeldText(D().Ergebnis.SV.AN(lst::svKV)));
     QCOMPARE(Wert("ErgZusatz"), GeldText(0));
+    // Pasted or set text is not filtered; whatever it is, it reads as 0.
+    for (const QString& t : {QStringLiteral("1e999"), QStringLiteral("nan"), QStringLiteral("--5"),
+                             QStringLiteral("1,2,3"), QStringLiteral("-3000")}) {
+      r_->ELohn->setText(t);
+      QCOMPARE(D().LohnZeitraum.RE4, 0);
+      r_->cbKirchenSt->setEditText(t);
+      QCOMPARE(D().LStEingabe.KiStSatz, 0.0);
+    }
+    QApplication::clipboard()->setText(QStringLiteral("12a"));
+    r_->ELohn->clear();
+    r_->ELohn->setFocus();
+    QTest::keyClick(r_->ELohn, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("12a"));
+    QCOMPARE(D().LohnZeitraum.RE4, 0);
+    Eintippen(r_->ELohn, QStringLiteral("3000,5"));
+    r_->cbKirchenSt->setEditText(QStringLiteral("8"));
+
     // The caption of "Sonstiges" follows the text field at once.
     Eintippen(r_->EZusText, QStringLiteral("Miete"));
     QCOMPARE(r_->ErgText->text(), QStringLiteral("Miete"));
@@ -275,6 +295,13 @@ class TestRechner : public QObject {
     QCOMPARE(D().SVEingabe.Saetze[lst::svPV].AN, 0.01525);
     QVERIFY(D().SVEingabe.PVS);
     QCOMPARE(D().Ergebnis.SV.AN(lst::svPV), 3050);
+    // Marginal employment has no care contribution to split.
+    r_->CBGF->click();
+    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("0"));
+    QCOMPARE(r_->EPVAGProz->text(), QStringLiteral("0"));
+    QCOMPARE(D().Ergebnis.SV.AG(lst::svPV), 0);
+    r_->CBGF->click();
+    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,525"));
     r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_West"))->click();
     QVERIFY(!r_->cbSachsen->isEnabled());
     QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,025"));
@@ -373,6 +400,46 @@ class TestRechner : public QObject {
     boxen_->Texte.clear();
     QCOMPARE(Wert("ErgNettoLohn"), vorher);
     anw_->Kontext().LStJahr = 2013;
+  }
+
+  // Pictures of the window for a look by eye; only when LOHNSTEUER_BILDER
+  // names a folder.
+  void bilder() {
+    const QString ziel = qEnvironmentVariable("LOHNSTEUER_BILDER");
+    if (ziel.isEmpty()) QSKIP("LOHNSTEUER_BILDER not set");
+    auto speichern = [&](QWidget* w, const char* name) {
+      QApplication::processEvents();
+      QVERIFY(w->grab().save(ziel + "/" + QString::fromLatin1(name) + ".png"));
+    };
+    r_->resize(1000, 740);
+    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(r_->E_ZKF, QStringLiteral("1,5"));
+    Eintippen(r_->EZusBetrag, QStringLiteral("25"));
+    speichern(r_, "arbeitnehmer");
+    r_->Arbeitgeberanteil1->trigger();
+    speichern(r_, "arbeitgeber");
+    r_->Arbeitnehmeranteil1->trigger();
+    r_->CBGF->click();
+    r_->CBPauschSt->click();
+    speichern(r_, "minijob_rot");
+    Eintippen(r_->ELohn, QStringLiteral("400"));
+    r_->Arbeitgeberanteil1->trigger();
+    speichern(r_, "minijob_arbeitgeber");
+    r_->Arbeitnehmeranteil1->trigger();
+    r_->CBGF->click();
+    Eintippen(r_->ELohn, QStringLiteral("4321"));
+    r_->cbPriv->click();
+    Eintippen(r_->EPVWert, QStringLiteral("350"));
+    r_->findChild<QRadioButton*>(QStringLiteral("RGprivTyp_ja"))->click();
+    r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"))->click();
+    speichern(r_, "privat_ost");
+    anw_->BMG().show();
+    speichern(&anw_->BMG(), "bmg");
+    anw_->BMG().hide();
+    auto* info = r_->findChild<QDialog*>(QStringLiteral("AboutBox"));
+    info->show();
+    speichern(info, "info");
+    info->hide();
   }
 
   // One core, two faces: the window computes what the command line computes.

@@ -32,7 +32,7 @@ TFInfo::TFInfo(const QString& produkt, QWidget* eltern) : QDialog(eltern) {
                           this);
   text->setObjectName(QStringLiteral("Comments"));
   text->setWordWrap(true);
-  auto* herausgeber = new QLabel(QStringLiteral("Herausgeber: das Lohnsteuer-Projekt"), this);
+  auto* herausgeber = new QLabel(QStringLiteral("Herausgeber: ") + Herausgeber(), this);
   herausgeber->setObjectName(QStringLiteral("Copyright"));
   auto* verweis = new QLabel(
       QStringLiteral("Programmablaufpläne: <a href=\"https://www.bundesfinanzministerium.de\">"
@@ -56,7 +56,7 @@ TFInfo::TFInfo(const QString& produkt, QWidget* eltern) : QDialog(eltern) {
   spalte->addWidget(verweis);
   spalte->addSpacing(8);
   spalte->addWidget(knoepfe);
-  setMinimumWidth(420);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 60);
 }
 
 }  // namespace lst

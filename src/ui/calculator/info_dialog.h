@@ -14,6 +14,8 @@ class TFInfo : public QDialog {
 
   // "Version " and the four numbers of the build.
   static QString VersionsText();
+  // The publisher, as the about box names it (also for the head of printed pages).
+  static QString Herausgeber() { return QStringLiteral("Lohnsteuer-Projekt"); }
 };
 
 }  // namespace lst

@@ -87,6 +87,7 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
   rollen->setWidget(zentrum);
   rollen->setWidgetResizable(true);
   rollen->setFrameShape(QFrame::NoFrame);
+  rollen->setFocusPolicy(Qt::NoFocus);
   setCentralWidget(rollen);
   MenueBauen();
 
@@ -399,7 +400,7 @@ QWidget* TFRechner::SVPanelBauen() {
   EPauschSt->setText(QStringLiteral("2"));
   EPauschSt->setEnabled(false);
   EPauschSt->setAccessibleName(QStringLiteral("Pauschalsteuer [%]"));
-  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBGF, CBprivHH}) rechts->addWidget(c);
+  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBGF, CBprivHH}) rechts->addWidget(c, 0, Qt::AlignLeft);
   auto* pausch = new QHBoxLayout;
   pausch->addWidget(CBPauschSt);
   pausch->addWidget(EPauschSt);
@@ -646,8 +647,9 @@ void TFRechner::Warnen(QWidget* w, bool rot) {
   w->setProperty("warnung", rot);
   QPalette p = w->palette();
   if (rot) {
+    // Buttons paint their background with the button role.
     p.setColor(QPalette::Window, QColor(255, 0, 0));
-    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Button, QColor(255, 0, 0));
   } else {
     p = QApplication::palette(w);
   }
@@ -689,9 +691,10 @@ void TFRechner::SaetzeInEdits() {
     else
       e->clear();
   }
-  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled()) {
+  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() && zeile[svPV].AN > 0) {
     // In Saxony the employee bears half a point more of the care insurance and
-    // the employer as much less.
+    // the employer as much less (not where no care contribution is levied, as
+    // in marginal employment).
     const double pv = zeile[svPV].AN;
     EPVANProz->SetFraction(pv + 0.005);
     EPVAGProz->SetFraction(pv - 0.005);
