@@ -135,7 +135,8 @@ TEST(CliWerkzeuge, FalscheAufrufe) {
   for (const char* argumente :
        {"vergleich 3000", "vergleich 3000 abc", "vergleich -1 0", "einkommensteuer",
         "einkommensteuer x", "einkommensteuer 1 2", "tabelle 5", "tabelle --splitting",
-        "berechnen --splitting", "einkommensteuer 5000 --jahr 2001", "est-tabelle --steuerklasse 9"}) {
+        "berechnen --splitting", "einkommensteuer 5000 --jahr 2001", "est-tabelle --steuerklasse 9",
+        "est-tabelle --jahr 1999"}) {
     const Lauf l = Starte(argumente);
     EXPECT_EQ(l.Status, 2) << argumente;
     EXPECT_NE(l.Ausgabe.find("lohnsteuer-cli"), std::string::npos) << argumente;

@@ -91,6 +91,7 @@ TUebernahme Uebernehmen(TRechenKontext& k) {
 
 int EStTabelle(const TWerkzeugAufruf& a) {
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
   TStand s;
   std::string fehler = Rechnen(a.Eingabe, s);
   if (!fehler.empty()) return Fehler(fehler);

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -268,6 +269,12 @@ class TestWerkzeuge : public QObject {
       QVERIFY(f.open(QIODevice::ReadOnly));
       QCOMPARE(f.readLine(), QByteArray("UG;OG;LohnSt;KiSt;Soli\r\n"));
       QVERIFY(!t->CsvSchreiben(ordner_.filePath(QStringLiteral("fehlt/tabelle.csv"))));
+      // Moved columns are copied as they are shown.
+      g->horizontalHeader()->moveSection(4, 0);
+      g->clearSelection();
+      g->selectRow(0);
+      QVERIFY(t->AuswahlText().startsWith(g->item(0, 4)->text() + QChar('\t') + g->item(0, 0)->text()));
+      g->horizontalHeader()->moveSection(0, 4);
     });
     QCOMPARE(alles.toStdString(), Cli(QStringLiteral("tabelle --brutto 1000,01 --zeitraum woche")));
     // The same inputs give the same table again.

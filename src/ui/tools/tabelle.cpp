@@ -95,11 +95,14 @@ QString TFTabelle::AuswahlText() const {
   for (const QModelIndex& i : gitter_->selectionModel()->selectedIndexes()) zeilen.insert(i.row());
   QString text;
   bool erste = true;
+  const QHeaderView* kopf = gitter_->horizontalHeader();
   for (int r : zeilen) {
     if (!erste) text += QStringLiteral("\r\n");
     erste = false;
-    for (int c = 0; c < gitter_->columnCount(); ++c) {
-      if (c > 0) text += QChar('\t');
+    // Left to right as the user sees the columns (they may have been moved).
+    for (int v = 0; v < gitter_->columnCount(); ++v) {
+      const int c = kopf->logicalIndex(v);
+      if (v > 0) text += QChar('\t');
       const QTableWidgetItem* zelle = gitter_->item(r, c);
       if (zelle != nullptr) text += zelle->text();
     }
@@ -122,15 +125,17 @@ QByteArray TFTabelle::CsvText() const {
     return text;
   };
   QString csv;
-  for (int c = 0; c < gitter_->columnCount(); ++c) {
-    if (c > 0) csv += QChar(';');
-    const QTableWidgetItem* kopf = gitter_->horizontalHeaderItem(c);
+  const QHeaderView* spalten = gitter_->horizontalHeader();
+  for (int v = 0; v < gitter_->columnCount(); ++v) {
+    if (v > 0) csv += QChar(';');
+    const QTableWidgetItem* kopf = gitter_->horizontalHeaderItem(spalten->logicalIndex(v));
     csv += feld(kopf != nullptr ? kopf->text() : QString());
   }
   csv += QStringLiteral("\r\n");
   for (int r = 0; r < gitter_->rowCount(); ++r) {
-    for (int c = 0; c < gitter_->columnCount(); ++c) {
-      if (c > 0) csv += QChar(';');
+    for (int v = 0; v < gitter_->columnCount(); ++v) {
+      const int c = spalten->logicalIndex(v);
+      if (v > 0) csv += QChar(';');
       const QTableWidgetItem* zelle = gitter_->item(r, c);
       csv += feld(zelle != nullptr ? zelle->text() : QString());
     }
