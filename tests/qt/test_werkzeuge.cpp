@@ -195,7 +195,7 @@ class TestWerkzeuge : public QObject {
     QVERIFY(!f->isModal());
     QCOMPARE(Kind<QComboBox>(f, "CLZZ")->currentText(), QStringLiteral("Monat"));
     // Both wages 0.
-    QCOMPARE(Text(f, "L44Sum"), QStringLiteral("0,00 €"));
+    QCOMPARE(Text(f, "L44Sum"), QStringLiteral("0,00 EUR"));
     QCOMPARE(Text(f, "LErgText"), QStringLiteral("Die günstigste Kombination ist 5/3"));
     // Employee only.
     QTest::keyClicks(Kind<TEditCS>(f, "EStPflAN"), QStringLiteral("3000"));
@@ -205,7 +205,7 @@ class TestWerkzeuge : public QObject {
     QCOMPARE(Text(f, "L35AN"), GeldText(k, r.AN3));
     QCOMPARE(Text(f, "L35Sum"), Text(f, "L35AN"));
     QCOMPARE(Text(f, "L53Sum"), Text(f, "L53AN"));
-    QCOMPARE(Text(f, "L53EG"), QStringLiteral("0,00 €"));
+    QCOMPARE(Text(f, "L53EG"), QStringLiteral("0,00 EUR"));
     QCOMPARE(Text(f, "LErgText"), QStringLiteral("Die günstigste Kombination ist 3/5"));
     // Spouse and the yearly pay period at once.
     QTest::keyClicks(Kind<TEditCS>(f, "EStPflEG"), QStringLiteral("2500"));
@@ -421,22 +421,22 @@ class TestWerkzeuge : public QObject {
     QVERIFY(f->isVisible());
     QVERIFY(anzeige->isChecked());
     rechner_->lohn->setText(QStringLiteral("3000"));
-    QCOMPARE(Text(f, "ErgJahrLohn"), QStringLiteral("36.000,00 €"));
-    QCOMPARE(Text(f, "ErgMonatsLohn"), QStringLiteral("3.000,00 €"));
-    QCOMPARE(Text(f, "ErgStundenlohn"), QStringLiteral("17,98 €"));
+    QCOMPARE(Text(f, "ErgJahrLohn"), QStringLiteral("36.000,00 EUR"));
+    QCOMPARE(Text(f, "ErgMonatsLohn"), QStringLiteral("3.000,00 EUR"));
+    QCOMPARE(Text(f, "ErgStundenlohn"), QStringLiteral("17,98 EUR"));
     QCOMPARE(Text(f, "LWoStd"), QStringLiteral("38,5"));
     rechner_->lzz->setCurrentIndex(2);
     rechner_->lohn->setText(QStringLiteral("700"));
-    QCOMPARE(Text(f, "ErgJahrLohn"), QStringLiteral("36.400,00 €"));
-    QCOMPARE(Text(f, "ErgMonatsLohn"), QStringLiteral("3.033,33 €"));
+    QCOMPARE(Text(f, "ErgJahrLohn"), QStringLiteral("36.400,00 EUR"));
+    QCOMPARE(Text(f, "ErgMonatsLohn"), QStringLiteral("3.033,33 EUR"));
     auto* stunden = Kind<TEditCS>(f, "EWochenStd");
     stunden->selectAll();
     QTest::keyClick(stunden, Qt::Key_Backspace);
     QCOMPARE(Text(f, "ErgStundenlohn"), QStringLiteral("Stunden falsch!"));
-    QCOMPARE(Text(f, "ErgJahrLohn"), QStringLiteral("36.400,00 €"));
+    QCOMPARE(Text(f, "ErgJahrLohn"), QStringLiteral("36.400,00 EUR"));
     QTest::keyClicks(stunden, QStringLiteral("40"));
     QCOMPARE(Text(f, "LWoStd"), QStringLiteral("40"));
-    QCOMPARE(Text(f, "ErgStundenlohn"), QStringLiteral("17,50 €"));
+    QCOMPARE(Text(f, "ErgStundenlohn"), QStringLiteral("17,50 EUR"));
     rechner_->Kontext().ArbeitnehmerSicht = false;
     rechner_->Neuberechnen();
     QCOMPARE(Text(f, "LWas"), QStringLiteral("Lohnkosten pro:"));
@@ -461,6 +461,7 @@ class TestWerkzeuge : public QObject {
     anw.Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(&r));
     r.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&r));
     r.ELohn->setFocus();
     QTest::keyClicks(r.ELohn, QStringLiteral("3000"));
     TWerkzeuge& w = anw.Werkzeuge();
@@ -469,8 +470,8 @@ class TestWerkzeuge : public QObject {
     QTest::keyClick(&r, Qt::Key_L, Qt::ControlModifier);
     QVERIFY(w.LohnUmr()->isVisible());
     QVERIFY(r.LohnUmrAnz1->isChecked());
-    QCOMPARE(Text(w.LohnUmr(), "ErgJahrLohn"), QStringLiteral("36.000,00 €"));
-    QCOMPARE(Text(w.LohnUmr(), "ErgStundenlohn"), QStringLiteral("17,98 €"));
+    QCOMPARE(Text(w.LohnUmr(), "ErgJahrLohn"), QStringLiteral("36.000,00 EUR"));
+    QCOMPARE(Text(w.LohnUmr(), "ErgStundenlohn"), QStringLiteral("17,98 EUR"));
     Bild(w.LohnUmr(), "lohnumrechnung");
     QTest::keyClick(&r, Qt::Key_E, Qt::ControlModifier);
     QVERIFY(w.EinkSt()->isVisible());

@@ -18,9 +18,8 @@ QLocale AnzeigeLocale() {
 
 namespace {
 
-QString Symbol(const TRechenKontext& k) {
-  return k.Waehrung == "EUR" ? QStringLiteral("€") : QString::fromStdString(k.Waehrung);
-}
+// The symbol of the display currency as the calculator shows it ("EUR", "DM").
+QString Symbol(const TRechenKontext& k) { return QString::fromStdString(k.Waehrung); }
 
 }  // namespace
 

@@ -16,7 +16,7 @@ namespace lst {
 // otherwise.
 QLocale AnzeigeLocale();
 
-// A stored amount as money of the display currency ("1.234,56 €").
+// A stored amount as money of the display currency ("1.234,56 EUR").
 QString GeldText(TRechenKontext& k, std::int64_t cent);
 // An amount already in the display currency.
 QString GeldText(const TRechenKontext& k, double betrag);

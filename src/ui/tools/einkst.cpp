@@ -22,7 +22,7 @@ QLabel* Ergebnisfeld(const char* name, QWidget* eltern) {
   auto* l = new QLabel(QStringLiteral("--------------"), eltern);
   l->setObjectName(QString::fromLatin1(name));
   l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("0.000.000.000,00 €")));
+  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("0.000.000.000,00 EUR")));
   return l;
 }
 
@@ -51,7 +51,8 @@ TFEinkSt::TFEinkSt(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(el
   lohn_->SetAlignment(TEditCS::taRightJustify);
   lohn_->setMaxLength(10);
   titel->setBuddy(lohn_);
-  auto* einheit = new QLabel(QStringLiteral("[€]"), this);
+  // The unit of the amount fields: the display currency, as in the calculator.
+  auto* einheit = new QLabel(QStringLiteral("[%1]").arg(QString::fromStdString(rechner.Kontext().Waehrung)), this);
   einheit->setObjectName(QStringLiteral("LDMBrutto"));
   eingabe->addWidget(titel);
   eingabe->addWidget(lohn_, 1);

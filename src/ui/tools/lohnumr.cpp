@@ -54,7 +54,7 @@ TFLohnUmr::TFLohnUmr(TRechnerSchnittstelle& rechner, std::string einstellungsDat
   const auto ergebnis = [this](const char* name) {
     QLabel* l = Benannt(name, QStringLiteral("--------------"), this);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00 €")));
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00 EUR")));
     return l;
   };
   jahr_ = ergebnis("ErgJahrLohn");

@@ -32,7 +32,7 @@ QLabel* Ergebnisfeld(const char* name, QWidget* eltern) {
   auto* l = new QLabel(QStringLiteral("0,00 €"), eltern);
   l->setObjectName(QString::fromLatin1(name));
   l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00 €")));
+  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000,00 EUR")));
   return l;
 }
 
