@@ -41,7 +41,7 @@ class TBoxFaenger {
   TBoxFaenger() {
     QObject::connect(&uhr_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        Texte << box->text();
+        Texte << (box->informativeText().isEmpty() ? box->text() : box->text() + "\n" + box->informativeText());
         box->accept();
       }
     });

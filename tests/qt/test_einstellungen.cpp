@@ -82,6 +82,24 @@ class TestEinstellungen : public QObject {
     QVERIFY(!QFile::exists(Datei()));
   }
 
+  // Damaged values give the defaults and are named once the window shows.
+  void beschaedigteWerte() {
+    {
+      TNewIniFile ini = Ini();
+      QVERIFY(ini.WriteString("SV2013", "NVKVAN", "150"));
+      QVERIFY(ini.WriteString("BMG2013", "KVWest", "-5"));
+    }
+    TBoxFaenger boxen;
+    Starten();
+    QTRY_COMPARE(boxen.Texte.size(), 1);
+    QVERIFY2(boxen.Texte[0].contains(QStringLiteral("NVKVAN")) && boxen.Texte[0].contains(QStringLiteral("KVWest")),
+             qPrintable(boxen.Texte[0]));
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 393750);
+    QTest::qWait(50);
+    QCOMPARE(boxen.Texte.size(), 1);
+  }
+
   // Start, type, quit, start again: what the user set comes back.
   void rundreise() {
     Starten();

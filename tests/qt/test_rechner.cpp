@@ -96,6 +96,22 @@ class TestRechner : public QObject {
     QVERIFY(r_->RechnenAktiv());
   }
 
+  // A window that follows the calculation, toggled by its menu entry.
+  void anzeigeUmschalten() {
+    auto* fenster = new QWidget(r_, Qt::Window);
+    r_->AnzeigeVerbinden(r_->LohnUmrAnz1, fenster);
+    QVERIFY(r_->LohnUmrAnz1->isEnabled());
+    r_->LohnUmrAnz1->trigger();
+    QVERIFY(fenster->isVisible());
+    QVERIFY(r_->LohnUmrAnz1->isChecked());
+    r_->LohnUmrAnz1->trigger();
+    QVERIFY(!fenster->isVisible());
+    QVERIFY(!r_->LohnUmrAnz1->isChecked());
+    r_->LohnUmrAnz1->trigger();
+    fenster->close();  // its own close button
+    QVERIFY(!r_->LohnUmrAnz1->isChecked());
+  }
+
   // Every keystroke recalculates; refused keys do not reach the field.
   void tippenRechnet() {
     int zyklen = 0;

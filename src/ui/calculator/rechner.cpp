@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -115,7 +116,15 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
   RestorePlacement(this, namen_.Einstellungen, kPlatzPosition);
 }
 
-TFRechner::~TFRechner() = default;
+TFRechner::~TFRechner() {
+  // The windows that follow the calculation are children and go after this
+  // object's members: they must not report back any more.
+  for (auto it = anzeigen_.cbegin(); it != anzeigen_.cend(); ++it) {
+    it.key()->removeEventFilter(this);
+    disconnect(it.key(), nullptr, this, nullptr);
+  }
+  anzeigen_.clear();
+}
 
 // ---- building ------------------------------------------------------------------
 
@@ -937,6 +946,8 @@ void TFRechner::showEvent(QShowEvent* ereignis) {
   ELohn->setFocus();
   rechnenAktiv_ = true;
   Rechnen();
+  if (!einstellungsWarnungen_.isEmpty())
+    QTimer::singleShot(0, this, [this] { EinstellungsWarnungenZeigen(); });
 }
 
 void TFRechner::closeEvent(QCloseEvent* ereignis) {

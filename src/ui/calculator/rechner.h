@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <string>
@@ -153,6 +154,7 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void BemessungsgrenzenZeigen();
   void InfoZeigen();
   void KirchenStListeSetzen(const QStringList& liste, const QString& auswahl);
+  void EinstellungsWarnungenZeigen();
 
   TRechenKontext& k_;
   TRechnerDaten& d_;
@@ -170,6 +172,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QWidget* info_ = nullptr;
   QWidget* bmg_ = nullptr;
   QHash<QWidget*, QAction*> anzeigen_;
+  // Damaged values of the settings file, named once the window is shown.
+  QStringList einstellungsWarnungen_;
 
  public:
   // The controls, named as their objectName.  Public so that the application

@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <utility>
 
 #include "calc/sozialversicherung.h"
 #include "common/ini_datei.h"
@@ -219,9 +222,24 @@ void TFRechner::EinstellungenLaden() {
   KirchenStListeSetzen(liste, QString());
   cbKirchenSt->setCurrentIndex(0);
 
-  SVEinstellungenLaden(k_, TNewIniFile(namen_.Saetze));
+  // Damaged values give the defaults; the user hears of them once the window shows.
+  TEinstellungsBericht bericht;
+  SVEinstellungenLaden(k_, TNewIniFile(namen_.Saetze).Abbild(), &bericht);
+  for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
   SaetzeInEdits();
+}
+
+void TFRechner::EinstellungsWarnungenZeigen() {
+  if (einstellungsWarnungen_.isEmpty()) return;
+  const QStringList liste = std::exchange(einstellungsWarnungen_, {});
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Lohnsteuer"),
+                  QStringLiteral("Einige Werte der Einstellungsdatei sind unbrauchbar; "
+                                 "an ihrer Stelle gelten die Vorgabewerte."),
+                  QMessageBox::Ok, this);
+  box.setInformativeText(liste.join(QLatin1Char('\n')));
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  box.exec();
 }
 
 bool TFRechner::EinstellungenSpeichern() {
