@@ -445,7 +445,10 @@ class TestWerkzeuge : public QObject {
     QVERIFY(!f->isVisible());
     QVERIFY(!anzeige->isChecked());
     f->move(123, 77);
+    // Ending with the window shown: it goes without reporting back.
+    anzeige->trigger();
     werkzeuge_.reset();
+    QVERIFY(anzeige->isChecked());
     const TNewIniFile ini("DrumselLStTab.ini");
     QCOMPARE(ini.ReadInteger("FLohnUmr", "Left", -1), 123);
   }

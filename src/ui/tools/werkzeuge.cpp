@@ -20,7 +20,17 @@ namespace lst {
 TWerkzeuge::TWerkzeuge(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QObject* eltern)
     : QObject(eltern), rechner_(rechner), datei_(std::move(einstellungsDatei)) {}
 
-TWerkzeuge::~TWerkzeuge() = default;
+TWerkzeuge::~TWerkzeuge() {
+  // The windows go first and report nothing back on their way out.
+  if (QWidget* fenster = rechner_.Fenster()) {
+    fenster->removeEventFilter(this);
+    disconnect(fenster, nullptr, this, nullptr);
+  }
+  for (QObject* w : std::initializer_list<QObject*>{plott_.get(), tabelle_.get(), einkStTabelle_.get(),
+                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+    if (w != nullptr) disconnect(w, nullptr, this, nullptr);
+  }
+}
 
 void TWerkzeuge::PlottErzeugen() {
   if (plott_) return;
