@@ -126,6 +126,14 @@ TEST(CliWerkzeuge, VergleichAlsJsonUndText) {
   const Lauf ost = Starte("vergleich 5500 0 --json --region ost");
   const Lauf west = Starte("vergleich 5500 0 --json");
   EXPECT_GT(std::stoll(JsonWert(ost.Ausgabe, "AN_4")), std::stoll(JsonWert(west.Ausgabe, "AN_4")));
+  // The spouse's column: allowance and children lower the spouse's tax.
+  const Lauf mit = Starte("vergleich 3000 2500 --json --eg-freibetrag 300 --eg-kinderfreibetraege 1");
+  const Lauf ohne = Starte("vergleich 3000 2500 --json");
+  ASSERT_EQ(mit.Status, 0) << mit.Ausgabe;
+  EXPECT_LT(std::stoll(JsonWert(mit.Ausgabe, "EG_4")), std::stoll(JsonWert(ohne.Ausgabe, "EG_4")));
+  EXPECT_EQ(JsonWert(mit.Ausgabe, "AN_4"), JsonWert(ohne.Ausgabe, "AN_4"));
+  const Lauf frei = Starte("vergleich 3000 2500 --json --versicherungsfrei");
+  EXPECT_GT(std::stoll(JsonWert(frei.Ausgabe, "AN_4")), std::stoll(JsonWert(ohne.Ausgabe, "AN_4")));
   const Lauf text = Starte("vergleich 3000 1500");
   EXPECT_NE(text.Ausgabe.find("Die günstigste Kombination ist 3/5"), std::string::npos);
   EXPECT_NE(text.Ausgabe.find("Lohnsteuer bei Steuerklassen 4/4"), std::string::npos);
@@ -136,7 +144,8 @@ TEST(CliWerkzeuge, FalscheAufrufe) {
        {"vergleich 3000", "vergleich 3000 abc", "vergleich -1 0", "einkommensteuer",
         "einkommensteuer x", "einkommensteuer 1 2", "tabelle 5", "tabelle --splitting",
         "berechnen --splitting", "einkommensteuer 5000 --jahr 2001", "est-tabelle --steuerklasse 9",
-        "est-tabelle --jahr 1999"}) {
+        "est-tabelle --jahr 1999", "vergleich 1 2 --eg-freibetrag x", "vergleich 1 2 --eg-kinderfreibetraege 0,3",
+        "berechnen --eg-freibetrag 5", "tabelle --versicherungsfrei", "vergleich 1 2 --eg-freibetrag"}) {
     const Lauf l = Starte(argumente);
     EXPECT_EQ(l.Status, 2) << argumente;
     EXPECT_NE(l.Ausgabe.find("lohnsteuer-cli"), std::string::npos) << argumente;

@@ -50,6 +50,9 @@ void Hilfe(std::FILE* ziel) {
   }
   text += "  --json                      Ergebnis als JSON, Beträge in Cent\n"
           "  --splitting                 einkommensteuer: Splittingtabelle\n"
+          "  --versicherungsfrei         vergleich: Arbeitnehmer nicht rentenversichert\n"
+          "  --eg-freibetrag WERT, --eg-versorgungsbezug WERT, --eg-kinderfreibetraege WERT,\n"
+          "  --eg-versicherungsfrei      vergleich: die Angaben des Ehegatten\n"
           "  --help                      diese Hilfe\n";
   std::fputs(text.c_str(), ziel);
 }
@@ -66,6 +69,8 @@ struct TAufruf {
   bool Json = false;
   bool Splitting = false;
   std::vector<std::string> Argumente;
+  // The spouse's column of vergleich.
+  std::vector<std::pair<std::string, std::string>> Vergleich;
 };
 
 // Reads the options after the command; returns an empty string or a message.
@@ -90,6 +95,14 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
     }
     if (name == "splitting") {
       a.Splitting = true;
+      continue;
+    }
+    if (IstVergleichsOption(name)) {
+      if (VergleichsOptionMitWert(name) && !mitGleich) {
+        if (i + 1 >= argc) return "--" + std::string(name) + ": der Wert fehlt";
+        wert = argv[++i];
+      }
+      a.Vergleich.emplace_back(std::string(name), std::string(wert));
       continue;
     }
     const TOption* o = FindeOption(name);
@@ -197,9 +210,10 @@ int Hauptprogramm(int argc, char** argv) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (IstWerkzeug(befehl)) {
-    return WerkzeugAusfuehren(befehl, {a.Eingabe, a.Json, a.Splitting, a.Argumente});
+    return WerkzeugAusfuehren(befehl, {a.Eingabe, a.Json, a.Splitting, a.Argumente, a.Vergleich});
   }
   if (a.Splitting) return Fehler("--splitting gilt nur für einkommensteuer");
+  if (!a.Vergleich.empty()) return Fehler("--" + a.Vergleich[0].first + " gilt nur für vergleich");
   if (befehl == "berechnen") return Berechnen(a);
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");

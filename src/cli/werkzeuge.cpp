@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include "calc/berechnung.h"
@@ -206,6 +207,25 @@ int Vergleich(const TWerkzeugAufruf& a) {
   // The employee's column takes the allowances of the calculation.
   v.AN = {brutto[0], r.LSt.Freibetrag, r.LSt.VBEZ, ein.ZKF, ein.BesondereTabelle};
   v.EG.Brutto = brutto[1];
+  for (const auto& [name, wert] : a.Vergleich) {
+    if (name == "versicherungsfrei" || name == "eg-versicherungsfrei") {
+      const auto an = SchalterLesen(wert.empty() ? "1" : wert);
+      if (!an) return Fehler("--" + name + ": \"" + wert.substr(0, 60) + "\" ist weder ja noch nein");
+      (name == "versicherungsfrei" ? v.AN : v.EG).Versicherungsfrei = *an;
+      continue;
+    }
+    if (name == "eg-kinderfreibetraege") {
+      const auto z = ZahlLesen(wert);
+      if (!z || *z < 0 || *z > 99 || std::fmod(*z * 2, 1.0) != 0) {
+        return Fehler("--eg-kinderfreibetraege: \"" + wert.substr(0, 60) + "\" ist keine Zahl von 0 bis 99 in Schritten von 0,5");
+      }
+      v.EG.Kinder = *z;
+      continue;
+    }
+    const auto b = BetragLesen(wert);
+    if (!b || *b < 0 || *b > 1e9) return Fehler("--" + name + ": \"" + wert.substr(0, 60) + "\" ist kein Betrag von 0 bis 1.000.000.000");
+    (name == "eg-freibetrag" ? v.EG.Freibetrag : v.EG.Versorgungsbezug) = InCent(k, *b);
+  }
   TVergleichErgebnis erg;
   try {
     erg = SteuerklassenVergleichen(k, v);
@@ -239,6 +259,15 @@ int Vergleich(const TWerkzeugAufruf& a) {
 
 }  // namespace
 
+bool IstVergleichsOption(std::string_view name) {
+  return name == "versicherungsfrei" || name == "eg-versicherungsfrei" || name == "eg-freibetrag" ||
+         name == "eg-versorgungsbezug" || name == "eg-kinderfreibetraege";
+}
+
+bool VergleichsOptionMitWert(std::string_view name) {
+  return name == "eg-freibetrag" || name == "eg-versorgungsbezug" || name == "eg-kinderfreibetraege";
+}
+
 bool IstWerkzeug(const std::string& befehl) {
   return befehl == "tabelle" || befehl == "est-tabelle" || befehl == "einkommensteuer" ||
          befehl == "vergleich";
@@ -246,6 +275,9 @@ bool IstWerkzeug(const std::string& befehl) {
 
 int WerkzeugAusfuehren(const std::string& befehl, const TWerkzeugAufruf& a) {
   if (a.Splitting && befehl != "einkommensteuer") return Fehler("--splitting gilt nur für einkommensteuer");
+  if (!a.Vergleich.empty() && befehl != "vergleich") {
+    return Fehler("--" + a.Vergleich[0].first + " gilt nur für vergleich");
+  }
   if (befehl == "tabelle") return Tabelle(a);
   if (befehl == "est-tabelle") return EStTabelle(a);
   if (befehl == "einkommensteuer") return Einkommensteuer(a);

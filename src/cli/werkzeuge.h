@@ -5,6 +5,8 @@
 // that the tools see the same state as behind the windows.
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/eingabe.h"
@@ -16,7 +18,15 @@ struct TWerkzeugAufruf {
   bool Json = false;
   bool Splitting = false;
   std::vector<std::string> Argumente;
+  // Options of the spouse's column of vergleich, by name without "--".
+  std::vector<std::pair<std::string, std::string>> Vergleich;
 };
+
+// The options of vergleich beyond those of berechnen: "versicherungsfrei",
+// "eg-freibetrag", "eg-versorgungsbezug", "eg-kinderfreibetraege",
+// "eg-versicherungsfrei".
+bool IstVergleichsOption(std::string_view name);
+bool VergleichsOptionMitWert(std::string_view name);
 
 // Whether befehl names one of the tools.
 bool IstWerkzeug(const std::string& befehl);
