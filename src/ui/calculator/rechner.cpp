@@ -117,11 +117,12 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
 }
 
 TFRechner::~TFRechner() {
-  // The windows that follow the calculation are children and go after this
-  // object's members: they must not report back any more.
-  for (auto it = anzeigen_.cbegin(); it != anzeigen_.cend(); ++it) {
-    it.key()->removeEventFilter(this);
-    disconnect(it.key(), nullptr, this, nullptr);
+  // The controls and the windows that follow the calculation are children and
+  // go after this object's members (a focused field still finishes editing):
+  // they must not report back any more.
+  for (QObject* kind : findChildren<QObject*>()) {
+    kind->removeEventFilter(this);
+    disconnect(kind, nullptr, this, nullptr);
   }
   anzeigen_.clear();
 }
