@@ -15,6 +15,7 @@
 #include "cli/batch.h"
 #include "cli/eingabe.h"
 #include "cli/pap.h"
+#include "cli/werkzeuge.h"
 #include "common/zahlen.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -41,6 +42,14 @@ void Hilfe(std::FILE* ziel) {
       "                       Fenster aus Kolvanta.ini und DrumselLStTab.ini)\n"
       "  pap                  Lohnsteuer-Programmablaufplan direkt rechnen (CSV mit den\n"
       "                       Eingangsgrößen des Ablaufplans, Beträge in Cent)\n"
+      "  tabelle              Lohnsteuertabelle: 499 Lohnstufen ab 1.000,00 unter --brutto\n"
+      "                       (UG, OG, LohnSt, KiSt, Soli; durch Tabulatoren getrennt)\n"
+      "  est-tabelle          Einkommensteuertabelle (Grund- und Splittingtabelle) um das\n"
+      "                       zu versteuernde Einkommen der Abrechnung\n"
+      "  einkommensteuer EINKOMMEN [--splitting]\n"
+      "                       tarifliche Einkommensteuer, Soli und KiSt eines Jahres\n"
+      "  vergleich BRUTTO_AN BRUTTO_EG\n"
+      "                       Steuerklassenvergleich 3/5, 4/4, 5/3 eines Ehepaares\n"
       "  jahre                die Steuerjahre mit Währung, Ablaufplänen und den Regeln\n"
       "                       der Sozialversicherung (mit --json als JSON-Liste)\n"
       "\n"
@@ -54,6 +63,10 @@ void Hilfe(std::FILE* ziel) {
   }
   text += "  --json                      Ergebnis als JSON-Objekt, Beträge in Cent\n"
           "  --pdf DATEI                 drucken: die PDF-Datei, in die gedruckt wird\n"
+          "  --splitting                 einkommensteuer: Splittingtabelle\n"
+          "  --versicherungsfrei         vergleich: Arbeitnehmer nicht rentenversichert\n"
+          "  --eg-freibetrag WERT, --eg-versorgungsbezug WERT, --eg-kinderfreibetraege WERT,\n"
+          "  --eg-versicherungsfrei      vergleich: die Angaben des Ehegatten\n"
           "  --help                      diese Hilfe\n";
   std::fputs(text.c_str(), ziel);
 }
@@ -69,7 +82,10 @@ struct TAufruf {
   TEingabe Eingabe;
   bool Json = false;
   std::string Pdf;
+  bool Splitting = false;
   std::vector<std::string> Argumente;
+  // The spouse's column of vergleich.
+  std::vector<std::pair<std::string, std::string>> Vergleich;
 };
 
 // Reads the options after the command; returns an empty string or a message.
@@ -99,6 +115,18 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
       }
       if (wert.empty()) return "--pdf: der Dateiname fehlt";
       a.Pdf = std::string(wert);
+      continue;
+    }
+    if (name == "splitting") {
+      a.Splitting = true;
+      continue;
+    }
+    if (IstVergleichsOption(name)) {
+      if (VergleichsOptionMitWert(name) && !mitGleich) {
+        if (i + 1 >= argc) return "--" + std::string(name) + ": der Wert fehlt";
+        wert = argv[++i];
+      }
+      a.Vergleich.emplace_back(std::string(name), std::string(wert));
       continue;
     }
     const TOption* o = FindeOption(name);
@@ -287,7 +315,7 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
     return Jahre(json);
   }
   if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" &&
-      befehl != "drucken") {
+      befehl != "drucken" && !IstWerkzeug(befehl)) {
     return Fehler("Unbekannter Befehl \"" + befehl.substr(0, 60) + "\". Hilfe mit: lohnsteuer-cli --help");
   }
   TAufruf a;
@@ -300,6 +328,11 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
+  if (IstWerkzeug(befehl)) {
+    return WerkzeugAusfuehren(befehl, {a.Eingabe, a.Json, a.Splitting, a.Argumente, a.Vergleich});
+  }
+  if (a.Splitting) return Fehler("--splitting gilt nur für einkommensteuer");
+  if (!a.Vergleich.empty()) return Fehler("--" + a.Vergleich[0].first + " gilt nur für vergleich");
   if (befehl == "berechnen") return Berechnen(a);
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (befehl == "drucken") {

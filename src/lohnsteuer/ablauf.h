@@ -148,6 +148,10 @@ class TLStAblauf : public TLohnsteuerProgramm {
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
   bool HatTabelle() const override { return true; }
   std::int64_t Tabelle(TTabellenArgumente& a) override;
+  // Classes V and VI leave in X the scaled amounts of UP5_6; the taxable
+  // income per tariff unit is then ZZX.
+  double LetzteTarifeinheit() const override { return v_.STKL < 5 ? X : ZZX; }
+  int LetzterKZTAB() const override { return KZTAB; }
 
  protected:
   // Points the parameter pointers at the set in force for the next run.

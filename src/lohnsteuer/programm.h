@@ -46,6 +46,12 @@ class TLohnsteuerProgramm {
   virtual bool HatTabelle() const { return false; }
   virtual std::int64_t Tabelle(TTabellenArgumente& a) { (void)a; return 0; }
 
+  // The taxable income per tariff unit of the last tariff run, in whole
+  // currency units, and its tariff (1 basic, 2 splitting); the income-tax
+  // display takes them over after a calculation.
+  virtual double LetzteTarifeinheit() const { return 0; }
+  virtual int LetzterKZTAB() const { return 1; }
+
  protected:
   TRechenKontext& k_;
   TLStVariablen& v_;

@@ -9,6 +9,7 @@
 #include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/info_dialog.h"
 #include "ui/calculator/rechner.h"
+#include "ui/tools/werkzeuge.h"
 
 namespace lst {
 
@@ -35,19 +36,20 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
   info_ = new TFInfo(r->Titel(), r);
   r->SetInfoFenster(info_);
 
-  // The gross/net graph (TFPlott) is created here; its entry "Grafik1".
+  werkzeuge_ = std::make_unique<TWerkzeuge>(*r, namen_.Einstellungen);
+  werkzeuge_->PlottErzeugen();
 
   bmg_ = new TFBMG(kontext_, namen_, r);
   r->SetBMGDialog(bmg_);
 
-  // Then, in this order, each with the calculator window as parent and its
-  // menu entry enabled and connected:
-  //   the table window (TFTabelle): "Tabelle1", "EinkStTabelle1";
-  //   the income-tax window (TFEinkSt): "EinkommensteuerAnzeige1" through
-  //     r->AnzeigeVerbinden, refreshed on r's signal Berechnet();
-  //   the tax-class comparison (TFStVgl): "Steuerklassenvgl1";
-  //   the wage-conversion window (TFLohnUmr): "LohnUmrAnz1" through
-  //     r->AnzeigeVerbinden, refreshed on Berechnet();
+  // Then the table window, the income-tax window, the tax-class comparison
+  // and the wage-conversion window; their menu entries are enabled and the
+  // income-tax and wage-conversion windows follow every calculation.
+  werkzeuge_->TabelleErzeugen();
+  werkzeuge_->EinkStErzeugen();
+  werkzeuge_->StVglErzeugen();
+  werkzeuge_->LohnUmrErzeugen();
+  werkzeuge_->Verbinden();
 
   // The print options (TFDruckOptionen), last; with them "&Drucker...",
   // "&Drucken" and "Druck&vorschau...".

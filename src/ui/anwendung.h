@@ -20,6 +20,7 @@ class TFBMG;
 class TFInfo;
 class TFDruckOptionen;
 class TDruckSteuerung;
+class TWerkzeuge;
 
 class TAnwendung {
  public:
@@ -44,6 +45,7 @@ class TAnwendung {
   druck::TDruckMaschine& DruckMaschine() { return druck_; }
   TFDruckOptionen& DruckOptionen() { return *druckOptionen_; }
   TDruckSteuerung& DruckSteuerung() { return *druckSteuerung_; }
+  TWerkzeuge& Werkzeuge() { return *werkzeuge_; }
 
  private:
   TRechenKontext kontext_;
@@ -51,13 +53,16 @@ class TAnwendung {
   TDateiNamen namen_;
   // The print engine with its font and margins; it outlives the windows.
   druck::TDruckMaschine druck_;
-  // The windows; the dialogs and tool windows are children of the calculator
-  // window (so they are no main windows of their own and go with it).
+  // The windows; the dialogs are children of the calculator window (so they
+  // are no main windows of their own and go with it).  The tool windows
+  // stay above it without being its children: they have controls of the
+  // calculator's names ("ELohn"), which the tools look up in the calculator.
   std::unique_ptr<TFRechner> rechner_;
   TFInfo* info_ = nullptr;
   TFBMG* bmg_ = nullptr;
   TFDruckOptionen* druckOptionen_ = nullptr;
   TDruckSteuerung* druckSteuerung_ = nullptr;
+  std::unique_ptr<TWerkzeuge> werkzeuge_;
 };
 
 }  // namespace lst

@@ -1,0 +1,432 @@
+#include "calc/werkzeuge.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/berechnung.h"
+#include "calc/geld.h"
+#include "common/zahlen.h"
+#include "lohnsteuer/programm.h"
+
+namespace lst {
+
+// --- Tax-class comparison ----------------------------------------------------
+
+const char* KombinationText(TKombination k) {
+  switch (k) {
+    case TKombination::K35: return "3/5";
+    case TKombination::K44: return "4/4";
+    default: return "5/3";
+  }
+}
+
+TKombination GuenstigsteKombination(std::int64_t s35, std::int64_t s44, std::int64_t s53) {
+  if (s35 < s44 && s35 < s53) return TKombination::K35;
+  if (s44 < s35 && s44 < s53) return TKombination::K44;
+  if (s53 < s35 && s53 < s44) return TKombination::K53;
+  if (s35 == s44 && s44 == s53) return TKombination::K53;
+  // Two share the smallest sum.
+  if (s44 <= s35 && s44 <= s53) return TKombination::K44;
+  return TKombination::K53;
+}
+
+namespace {
+
+void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleichPerson& p) {
+  TLStVariablen& v = k.LStVar;
+  v.ALTER1 = e.Altersentlastung ? 1 : 0;
+  v.R = e.Bekenntnislos ? 0 : 1;
+  v.LZZ = e.LZZ;
+  if (k.LStJahr >= 2010) {
+    // 0 insured with the West ceiling, 1 with the East ceiling, 2 not insured.
+    v.KRV = p.Versicherungsfrei ? 2 : (e.Region == 0 ? 1 : 0);
+  } else {
+    v.KRV = p.Versicherungsfrei ? 1 : 0;
+  }
+  v.RE4 = p.Brutto;
+  v.VBEZ = p.Versorgungsbezug;
+  if (k.LStJahr > kLetztesJahrMitWFUNDF) {
+    v.LZZFREIB = p.Freibetrag;
+  } else {
+    v.WFUNDF = p.Freibetrag;
+  }
+  v.ZKF = p.Kinder;
+}
+
+}  // namespace
+
+TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e) {
+  // The factor method of the last calculation belongs to class IV only.
+  const std::uint8_t af = k.LStVar.af;
+  const double f = k.LStVar.f;
+  TVergleichErgebnis erg;
+  struct TFall {
+    std::uint8_t STKL;
+    bool Arbeitnehmer;
+    std::int64_t* Ziel;
+  };
+  const TFall faelle[] = {{3, true, &erg.AN3},  {4, true, &erg.AN4},  {5, true, &erg.AN5},
+                          {5, false, &erg.EG5}, {4, false, &erg.EG4}, {3, false, &erg.EG3}};
+  for (const TFall& fall : faelle) {
+    k.LStVar.STKL = fall.STKL;
+    k.LStVar.af = fall.STKL == 4 ? af : 0;
+    k.LStVar.f = f;
+    PersonSetzen(k, e, fall.Arbeitnehmer ? e.AN : e.EG);
+    LohnsteuerBerechnen(k);
+    *fall.Ziel = k.LStVar.LSTLZZ;
+  }
+  k.LStVar.af = af;
+  k.LStVar.f = f;
+  erg.Guenstigste = GuenstigsteKombination(erg.Summe35(), erg.Summe44(), erg.Summe53());
+  return erg;
+}
+
+// --- Wage-tax table ------------------------------------------------------------
+
+std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz) {
+  const std::int64_t start = lohn <= 100000 ? 0 : lohn - 100000;
+  switch (lzz) {
+    case 2: return start * 12;
+    case 3: return (start * 360 + 3) / 7;   // halves away from zero; start >= 0
+    case 4: return start * 360;
+    default: return start;
+  }
+}
+
+std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitraum& lz,
+                                                 const TLStEingabe& lst, const TSVEingabe& sv,
+                                                 std::int64_t lohn, int zeilen) {
+  std::vector<TLStTabellenZeile> tabelle;
+  tabelle.reserve(static_cast<std::size_t>(std::max(zeilen, 0)));
+  std::int64_t aktuell = TabellenStartlohn(lohn, lz.LZZ);
+  TLStErgebnis erg;
+  for (int i = 0; i < zeilen; ++i) {
+    lz.RE4 = aktuell;
+    std::int64_t bis = 0;
+    std::int64_t von = 0;
+    aktuell = TabelleBerechnen(k, lz, lst, sv, erg, bis, von);
+    tabelle.push_back({von, bis, erg.LSt, erg.KiSt, erg.Soli});
+  }
+  return tabelle;
+}
+
+std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeile& z) {
+  const auto text = [&](std::int64_t cent) { return BetragAlsText(AusCent(k, cent)); };
+  return {text(z.UG), text(z.OG), text(z.LSt), text(z.KiSt), text(z.Soli)};
+}
+
+// --- Income-tax table and display ---------------------------------------------
+
+namespace {
+
+// Sets the pay period of the program's inputs to the year while it lives.
+class TJahresZeitraum {
+ public:
+  explicit TJahresZeitraum(TRechenKontext& k) : v_(k.LStVar), alt_(k.LStVar.LZZ) { v_.LZZ = 1; }
+  ~TJahresZeitraum() { v_.LZZ = alt_; }
+  TJahresZeitraum(const TJahresZeitraum&) = delete;
+  TJahresZeitraum& operator=(const TJahresZeitraum&) = delete;
+
+ private:
+  TLStVariablen& v_;
+  std::uint8_t alt_;
+};
+
+}  // namespace
+
+TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
+                                     std::int64_t einkommen, double kiStSatz) {
+  TJahresZeitraum jahr(k);
+  TEinkommensteuer e;
+  e.Steuer = EinkommensteuerBerechnen(k, stkl, kztab, e.Ergebnis, einkommen, kiStSatz);
+  return e;
+}
+
+TTarifStand LetzterTarifStand(TRechenKontext& k) {
+  TLohnsteuerProgramm* p = k.Programm(k.LStJahr);
+  if (p == nullptr) return {};
+  return {p->LetzteTarifeinheit(), p->LetzterKZTAB()};
+}
+
+std::int64_t EStTabellenStart(double x) {
+  const std::int64_t ganz = std::isfinite(x) ? Abschneiden(x) : 0;
+  return ganz <= 1000 ? 0 : ganz - 1000;
+}
+
+std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::uint8_t stkl,
+                                                      double kiStSatz, std::int64_t start,
+                                                      int zeilen) {
+  std::vector<TEStTabellenZeile> tabelle;
+  TLohnsteuerProgramm* p = k.LStJahr >= 2002 ? k.Programm(k.LStJahr) : nullptr;
+  if (p == nullptr || !p->HatEinkommensteuer() || zeilen <= 0) return tabelle;
+  tabelle.reserve(static_cast<std::size_t>(zeilen));
+  TJahresZeitraum jahr(k);
+  TLStErgebnis erg;
+  const auto steuer = [&](std::int64_t e, int tarif) {
+    return EinkommensteuerBerechnen(k, stkl, static_cast<std::uint8_t>(tarif + 1), erg, e, kiStSatz);
+  };
+  // Whether both taxes at e are those of the row r.
+  const auto gleich = [&](std::int64_t e, const TEStTabellenZeile& r) {
+    return steuer(e, 0) == r.ESt[0] && steuer(e, 1) == r.ESt[1];
+  };
+  std::array<std::int64_t, 2> letzte{0, 0};
+  bool neueZeile = true;
+  // The tax rises at least every few units above the basic allowance; the
+  // bound only keeps a broken tariff from running forever.
+  const std::int64_t ende = start + 100000000;
+  std::int64_t e = start;
+  while (e < ende) {
+    TEStTabellenZeile z;
+    z.Von = e;
+    for (int t = 0; t < 2; ++t) {
+      z.ESt[t] = steuer(e, t);
+      z.KiSt[t] = erg.KiSt;
+      z.Soli[t] = erg.Soli;
+      if (z.ESt[t] != letzte[t]) {
+        neueZeile = true;
+        letzte[t] = z.ESt[t];
+      }
+    }
+    if (neueZeile) {
+      if (static_cast<int>(tabelle.size()) == zeilen) break;
+      tabelle.push_back(z);
+      neueZeile = false;
+      ++e;
+      continue;
+    }
+    TEStTabellenZeile& zeile = tabelle.back();
+    zeile.Bis = e;
+    ++e;
+    // A row longer than a few incomes (the tax-free range, a plateau of one
+    // tariff): both taxes never fall as the income rises, so the row ends
+    // before the first income with another tax; find it by doubling steps
+    // and halving.
+    if (e - zeile.Von >= 16) {
+      std::int64_t gut = e - 1;   // last income known to belong to the row
+      std::int64_t schritt = 16;
+      while (gut + schritt < ende && gleich(gut + schritt, zeile)) {
+        gut += schritt;
+        schritt *= 2;
+      }
+      std::int64_t schlecht = std::min(gut + schritt, ende);
+      while (schlecht - gut > 1) {
+        const std::int64_t mitte = gut + (schlecht - gut) / 2;
+        if (gleich(mitte, zeile)) {
+          gut = mitte;
+        } else {
+          schlecht = mitte;
+        }
+      }
+      zeile.Bis = gut;
+      e = gut + 1;
+    }
+  }
+  return tabelle;
+}
+
+std::string GanzzahlAlsText(std::int64_t zahl) {
+  const bool negativ = zahl < 0;
+  const std::uint64_t betrag =
+      negativ ? 0 - static_cast<std::uint64_t>(zahl) : static_cast<std::uint64_t>(zahl);
+  const std::string ziffern = std::to_string(betrag);
+  std::string text = negativ ? "-" : "";
+  for (std::size_t i = 0; i < ziffern.size(); ++i) {
+    if (i > 0 && (ziffern.size() - i) % 3 == 0) text += '.';
+    text += ziffern[i];
+  }
+  return text;
+}
+
+std::array<std::string, 8> ZellenTexte(const TEStTabellenZeile& z) {
+  return {GanzzahlAlsText(z.Von),   z.Bis < 0 ? std::string() : GanzzahlAlsText(z.Bis),
+          GanzzahlAlsText(z.ESt[0]), CentAlsText(z.KiSt[0]),
+          CentAlsText(z.Soli[0]),    GanzzahlAlsText(z.ESt[1]),
+          CentAlsText(z.KiSt[1]),    CentAlsText(z.Soli[1])};
+}
+
+std::string KopierText(const std::vector<std::vector<std::string>>& zeilen) {
+  std::string text;
+  for (std::size_t r = 0; r < zeilen.size(); ++r) {
+    if (r > 0) text += "\r\n";
+    for (std::size_t c = 0; c < zeilen[r].size(); ++c) {
+      if (c > 0) text += '\t';
+      text += zeilen[r][c];
+    }
+  }
+  return text;
+}
+
+// --- Gross/net curve -------------------------------------------------------------
+
+void TPlottAnsicht::Flaeche(int breite, int hoehe) {
+  Breite = std::max(breite - 67, 1);
+  Hoehe = std::max(hoehe - 40, 1);
+  Skalen();
+}
+
+void TPlottAnsicht::Zuruecksetzen() {
+  XMin = 0;
+  XMax = 10000;
+  YMin = 0;
+  YMax = 10000;
+  Skalen();
+}
+
+void TPlottAnsicht::Skalen() {
+  XProPixel = (XMax - XMin) / Breite;
+  YProPixel = (YMax - YMin) / Hoehe;
+}
+
+std::int64_t TPlottAnsicht::Spalte(double x) const {
+  const double s = kLinks + (x - XMin) / XProPixel;
+  return Runden(std::clamp(s, -1e9, 1e9));
+}
+
+std::int64_t TPlottAnsicht::Zeile(double y) const {
+  const double z = kOben + (YMax - y) / YProPixel;
+  return Runden(std::clamp(z, -1e9, 1e9));
+}
+
+// Widens a range narrower than a cent per pixel around its middle,
+// starting at 0 at the latest.
+void TPlottAnsicht::Mindestbreite(double& min, double& max, int pixel) const {
+  const double mindest = kKleinsterSchritt * pixel;
+  if (max - min >= mindest) return;
+  const double mitte = (min + max) / 2;
+  min = std::max(mitte - mindest / 2, 0.0);
+  max = min + mindest;
+}
+
+void TPlottAnsicht::ZoomIn() {
+  const double w = (XMax - XMin) / 4;
+  const double h = (YMax - YMin) / 4;
+  double xmin = XMin + w, xmax = XMax - w, ymin = YMin + h, ymax = YMax - h;
+  Mindestbreite(xmin, xmax, Breite);
+  Mindestbreite(ymin, ymax, Hoehe);
+  // At the smallest range a click keeps the view.
+  if (xmax - xmin < XMax - XMin) {
+    XMin = xmin;
+    XMax = xmax;
+  }
+  if (ymax - ymin < YMax - YMin) {
+    YMin = ymin;
+    YMax = ymax;
+  }
+  Skalen();
+}
+
+void TPlottAnsicht::ZoomOut() {
+  const auto doppelt = [](double& min, double& max) {
+    const double h = (max - min) / 2;
+    if (max + 2 * h > kGroessterWert) return;
+    min -= h;
+    max += h;
+    if (min < 0) {
+      min = 0;
+      max += h;
+    }
+  };
+  doppelt(XMin, XMax);
+  doppelt(YMin, YMax);
+  Skalen();
+}
+
+bool TPlottAnsicht::ZoomRechteck(int x1, int y1, int x2, int y2) {
+  const int links = std::min(x1, x2), rechts = std::max(x1, x2);
+  const int oben = std::min(y1, y2), unten = std::max(y1, y2);
+  if (rechts - links <= 9 || unten - oben <= 9) return false;
+  double xmin = XWert(links), xmax = XWert(rechts);
+  double ymin = YWert(unten), ymax = YWert(oben);
+  if (xmin < 0) {
+    xmin = 0;
+    if (xmax < 0) xmax = XProPixel;
+  }
+  if (ymin < 0) {
+    ymin = 0;
+    if (ymax < 0) ymax = YProPixel;
+  }
+  Mindestbreite(xmin, xmax, Breite);
+  Mindestbreite(ymin, ymax, Hoehe);
+  XMin = xmin;
+  XMax = std::min(xmax, kGroessterWert);
+  YMin = ymin;
+  YMax = std::min(ymax, kGroessterWert);
+  Mindestbreite(XMin, XMax, Breite);
+  Mindestbreite(YMin, YMax, Hoehe);
+  Skalen();
+  return true;
+}
+
+namespace {
+
+void Schieben(double& min, double& max, bool hoch) {
+  const double s = (max - min) / 10;
+  if (hoch) {
+    if (max + s > TPlottAnsicht::kGroessterWert) return;
+    min += s;
+    max += s;
+  } else if (min > 0) {
+    min -= s;
+    max -= s;
+    if (min < 0) {
+      min = 0;
+      max = 10 * s;
+    }
+  }
+}
+
+}  // namespace
+
+void TPlottAnsicht::ScrollX(int richtung) {
+  if (richtung == 0) return;
+  Schieben(XMin, XMax, richtung > 0);
+  Skalen();
+}
+
+void TPlottAnsicht::ScrollY(int richtung) {
+  if (richtung == 0) return;
+  Schieben(YMin, YMax, richtung < 0);
+  Skalen();
+}
+
+double Kurvenwert(TRechenKontext& k, TKurvenDaten& d, double x) {
+  d.LZ.RE4 = InCent(k, x);
+  GesamtBerechnen(k, k.LStJahr, d.LZ, d.LSt, d.Ergebnis, d.Zusatz, d.SonstigeAbzuege, d.SV);
+  return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
+}
+
+void Kurve(TRechenKontext& k, TKurvenDaten& d, const TPlottAnsicht& a, std::vector<double>& werte,
+           int schritt) {
+  schritt = std::max(schritt, 1);
+  werte.clear();
+  werte.reserve(static_cast<std::size_t>(a.Breite / schritt + 1));
+  for (int p = 0; p <= a.Breite; p += schritt) {
+    werte.push_back(Kurvenwert(k, d, p * a.XProPixel + a.XMin));
+  }
+}
+
+// --- Wage conversion -------------------------------------------------------------
+
+std::int64_t AufJahr(std::int64_t betrag, int zeitraumIndex) {
+  switch (zeitraumIndex) {
+    case 0: return betrag;
+    case 1: return betrag * 12;
+    case 2: return betrag * 52;
+    case 3: return betrag * 365;
+    default: return 0;
+  }
+}
+
+TLohnUmrechnung LohnUmrechnen(std::int64_t betrag, int zeitraumIndex,
+                              std::optional<double> wochenstunden) {
+  TLohnUmrechnung u;
+  u.Jahr = AufJahr(betrag, zeitraumIndex);
+  u.Monat = static_cast<double>(u.Jahr) / 12;
+  if (wochenstunden && std::isfinite(*wochenstunden) && *wochenstunden > 0) {
+    const double stunde = static_cast<double>(u.Jahr) / 52 / *wochenstunden;
+    if (std::isfinite(stunde) && stunde < 1e15) u.Stunde = stunde;
+  }
+  return u;
+}
+
+}  // namespace lst

@@ -1,0 +1,211 @@
+#pragma once
+// The tools around the single calculation: the tax-class comparison of a
+// married couple, the wage-tax table, the income-tax table, the gross/net
+// curve with its view and the wage conversion.  The windows and the command
+// line show what these loops return; nothing here knows a window.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/datensaetze.h"
+#include "calc/kontext.h"
+
+namespace lst {
+
+// --- Tax-class comparison ----------------------------------------------------
+
+// One spouse's column; amounts in cents of the pay period.
+struct TVergleichPerson {
+  std::int64_t Brutto = 0;
+  std::int64_t Freibetrag = 0;
+  std::int64_t Versorgungsbezug = 0;
+  double Kinder = 0;                // child allowances
+  bool Versicherungsfrei = false;   // not in the statutory pension insurance
+};
+
+struct TVergleichEingabe {
+  TVergleichPerson AN;              // employee
+  TVergleichPerson EG;              // spouse
+  std::uint8_t LZZ = 2;             // shared pay period, 1 year .. 4 day
+  bool Altersentlastung = false;
+  bool Bekenntnislos = false;
+  std::uint8_t Region = 1;          // 0 "Ost", 1 "West"
+};
+
+enum class TKombination { K35, K44, K53 };
+
+// "3/5", "4/4" or "5/3": employee's class first.
+const char* KombinationText(TKombination k);
+
+struct TVergleichErgebnis {
+  // Wage tax of the pay period: employee in classes 3, 4, 5, spouse in 5, 4, 3.
+  std::int64_t AN3 = 0, AN4 = 0, AN5 = 0, EG5 = 0, EG4 = 0, EG3 = 0;
+  std::int64_t Summe35() const { return AN3 + EG5; }
+  std::int64_t Summe44() const { return AN4 + EG4; }
+  std::int64_t Summe53() const { return AN5 + EG3; }
+  TKombination Guenstigste = TKombination::K53;
+};
+
+// The combination with the smallest sum.  All three equal: 5/3.  Two equal
+// and cheapest: 4/4 when it is one of them (it needs no balancing in the
+// yearly assessment), otherwise 5/3.
+TKombination GuenstigsteKombination(std::int64_t summe35, std::int64_t summe44,
+                                    std::int64_t summe53);
+
+// Six runs of the wage-tax program of k.LStJahr, in the order employee 3, 4,
+// 5, spouse 5, 4, 3.  Writes the person's inputs into k.LStVar; every other
+// input keeps what the last calculation left there (the factor method only
+// in the class IV runs).  Afterwards k.LStVar holds the last run's inputs.
+// Throws TLStFehler for a year without a program.
+TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e);
+
+// --- Wage-tax table ------------------------------------------------------------
+
+constexpr int kTabellenZeilen = 499;
+
+// One wage bracket; amounts in cents of the pay period.
+struct TLStTabellenZeile {
+  std::int64_t UG = 0, OG = 0, LSt = 0, KiSt = 0, Soli = 0;
+};
+
+// The yearly wage the table starts at: 1000.00 below the wage of the pay
+// period (0 when the wage is at most 1000.00), turned into a yearly wage.
+std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz);
+
+// The rows of the wage-tax table from the wage lohn of the pay period lz.LZZ,
+// with the other inputs of the last calculation.  lz.RE4 keeps the last
+// row's wage afterwards.
+std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitraum& lz,
+                                                 const TLStEingabe& lst, const TSVEingabe& sv,
+                                                 std::int64_t lohn, int zeilen = kTabellenZeilen);
+
+// The texts of the five cells "UG", "OG", "LohnSt", "KiSt", "Soli".
+std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeile& z);
+
+// --- Income-tax table and display ---------------------------------------------
+
+struct TEinkommensteuer {
+  std::int64_t Steuer = 0;    // tariff tax in whole currency units
+  TLStErgebnis Ergebnis;      // LSt, Soli, BK, KiSt, SteuerSumme, BruttoNachSteuer (yearly)
+};
+
+// The yearly income tax of a taxable income in whole currency units.
+TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
+                                     std::int64_t einkommen, double kiStSatz);
+
+// The taxable income per tariff unit and the tariff of the last tariff run
+// of the program of k.LStJahr (0 and 1 for a year without a program).
+struct TTarifStand {
+  double X = 0;
+  int KZTAB = 1;
+};
+TTarifStand LetzterTarifStand(TRechenKontext& k);
+
+// One row: the incomes Von..Bis over which neither tariff changes.
+// Bis is -1 when the row covers a single income.  Index 0 basic, 1 splitting.
+struct TEStTabellenZeile {
+  std::int64_t Von = 0;
+  std::int64_t Bis = -1;
+  std::array<std::int64_t, 2> ESt{};    // whole currency units
+  std::array<std::int64_t, 2> KiSt{};   // cents
+  std::array<std::int64_t, 2> Soli{};   // cents
+};
+
+// The first income of the table: X cut, 1000 below it, 0 when X <= 1000.
+std::int64_t EStTabellenStart(double x);
+
+std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::uint8_t stkl,
+                                                      double kiStSatz, std::int64_t start,
+                                                      int zeilen = kTabellenZeilen);
+
+// The texts of the eight cells "Eink. von" .. "Soli. Splitt.".
+std::array<std::string, 8> ZellenTexte(const TEStTabellenZeile& z);
+
+// Rows of cells as the table windows copy them: cells separated by tabs,
+// rows by CR LF, nothing after the last row.
+std::string KopierText(const std::vector<std::vector<std::string>>& zeilen);
+
+// A whole number with thousands separators ("%.0n").
+std::string GanzzahlAlsText(std::int64_t zahl);
+
+// --- Gross/net curve -------------------------------------------------------------
+
+// The visible ranges of the graph and the mapping to the pixels of its
+// drawing area: the plot starts at column 45 and row 5 and is 67 pixels
+// narrower and 40 pixels lower than the area.
+class TPlottAnsicht {
+ public:
+  static constexpr int kLinks = 45;
+  static constexpr int kOben = 5;
+  // Zooming in stops at one cent per pixel; zooming out and scrolling stop
+  // at a billion.
+  static constexpr double kKleinsterSchritt = 0.01;
+  static constexpr double kGroessterWert = 1e9;
+
+  double XMin = 0, XMax = 10000, YMin = 0, YMax = 10000;
+  double XProPixel = 0, YProPixel = 0;
+  int Breite = 1, Hoehe = 1;   // plot width and height in pixels
+
+  // The size of the drawing area; recomputes the scales.
+  void Flaeche(int breite, int hoehe);
+  void Zuruecksetzen();   // 0..10000 on both axes
+  void Skalen();
+
+  double XWert(double spalte) const { return (spalte - kLinks) * XProPixel + XMin; }
+  double YWert(double zeile) const { return YMax - (zeile - kOben) * YProPixel; }
+  std::int64_t Spalte(double x) const;
+  std::int64_t Zeile(double y) const;
+
+  // Middle half of both ranges.
+  void ZoomIn();
+  // Both ranges doubled around their middle, starting at 0 at the latest.
+  void ZoomOut();
+  // Into the rectangle between two corners (pixels); false when it is not
+  // more than 9 pixels wide and high.
+  bool ZoomRechteck(int x1, int y1, int x2, int y2);
+  // A tenth of the range: +1 right, -1 left (not below 0).
+  void ScrollX(int richtung);
+  // +1 down, -1 up (the arrows of a vertical scroll bar).
+  void ScrollY(int richtung);
+
+ private:
+  void Mindestbreite(double& min, double& max, int pixel) const;
+};
+
+// The records of the calculation the curve varies.
+struct TKurvenDaten {
+  TLohnZeitraum& LZ;
+  const TLStEingabe& LSt;
+  const TSVEingabe& SV;
+  const TZusatzBetraege& Zusatz;
+  std::int64_t SonstigeAbzuege;
+  TGesamtErgebnis& Ergebnis;
+};
+
+// Net wage (employee view) or employer cost of the gross wage x in the
+// display currency; leaves x in d.LZ.RE4 and the result in d.Ergebnis.
+double Kurvenwert(TRechenKontext& k, TKurvenDaten& d, double x);
+
+// The curve values at the columns 0, schritt, 2 * schritt, ... <= a.Breite.
+void Kurve(TRechenKontext& k, TKurvenDaten& d, const TPlottAnsicht& a, std::vector<double>& werte,
+           int schritt = 1);
+
+// --- Wage conversion -------------------------------------------------------------
+
+// An amount of the pay period (index of the list: 0 year, 1 month, 2 week,
+// 3 day) as a yearly amount; 0 for any other index.
+std::int64_t AufJahr(std::int64_t betrag, int zeitraumIndex);
+
+struct TLohnUmrechnung {
+  std::int64_t Jahr = 0;            // cents
+  double Monat = 0;                 // cents
+  std::optional<double> Stunde;     // cents; none for hours that are no number or not above 0
+};
+
+TLohnUmrechnung LohnUmrechnen(std::int64_t betrag, int zeitraumIndex,
+                              std::optional<double> wochenstunden);
+
+}  // namespace lst

@@ -1,0 +1,287 @@
+#include "cli/werkzeuge.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "calc/berechnung.h"
+#include "calc/werkzeuge.h"
+#include "common/zahlen.h"
+
+namespace lst::cli {
+
+namespace {
+
+int Fehler(const std::string& meldung) {
+  std::fprintf(stderr, "lohnsteuer-cli: %s\n", meldung.c_str());
+  return 2;
+}
+
+// The rows exactly as the table window copies them; a terminal gets a
+// final line break, a pipe or file the text alone.
+void TabelleAusgeben(const std::vector<std::vector<std::string>>& zeilen) {
+  const std::string text = KopierText(zeilen);
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  if (isatty(fileno(stdout))) std::fputs("\n", stdout);
+}
+
+std::string JsonPaar(const char* name, std::int64_t wert) {
+  return std::string("\"") + name + "\": " + std::to_string(wert);
+}
+
+// The state of the calculator after a calculation with the inputs.
+struct TStand {
+  TRechenKontext Kontext;
+  TRechnung Rechnung;
+};
+
+std::string Rechnen(const TEingabe& e, TStand& s) {
+  std::string fehler = Vorbereiten(s.Kontext, e, s.Rechnung);
+  if (!fehler.empty()) return fehler;
+  TGesamtErgebnis erg;
+  const TRechnung& r = s.Rechnung;
+  try {
+    GesamtBerechnen(s.Kontext, e.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+  } catch (const TLStFehler& f) {
+    return f.what();
+  }
+  return {};
+}
+
+int Tabelle(const TWerkzeugAufruf& a) {
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  TStand s;
+  std::string fehler = Rechnen(a.Eingabe, s);
+  if (!fehler.empty()) return Fehler(fehler);
+  TRechnung& r = s.Rechnung;
+  const auto zeilen = LohnsteuerTabelle(s.Kontext, r.LZ, r.LSt, r.SV, InCent(s.Kontext, a.Eingabe.Brutto));
+  if (a.Json) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+      const TLStTabellenZeile& z = zeilen[i];
+      json += i == 0 ? "\n" : ",\n";
+      json += "{" + JsonPaar("UG", z.UG) + ", " + JsonPaar("OG", z.OG) + ", " + JsonPaar("LSt", z.LSt) +
+              ", " + JsonPaar("KiSt", z.KiSt) + ", " + JsonPaar("Soli", z.Soli) + "}";
+    }
+    std::printf("%s\n]\n", json.c_str());
+    return 0;
+  }
+  std::vector<std::vector<std::string>> texte;
+  texte.reserve(zeilen.size());
+  for (const TLStTabellenZeile& z : zeilen) {
+    const auto zellen = ZellenTexte(s.Kontext, z);
+    texte.emplace_back(zellen.begin(), zellen.end());
+  }
+  TabelleAusgeben(texte);
+  return 0;
+}
+
+// What the income-tax display takes over after a calculation: the taxable
+// income of the whole tariff and the tariff.
+struct TUebernahme {
+  std::int64_t Einkommen = 0;
+  std::uint8_t KZTAB = 1;
+};
+
+TUebernahme Uebernehmen(TRechenKontext& k) {
+  const TTarifStand t = LetzterTarifStand(k);
+  const std::uint8_t kztab = t.KZTAB == 2 ? 2 : 1;
+  return {Abschneiden(t.X) * kztab, kztab};
+}
+
+int EStTabelle(const TWerkzeugAufruf& a) {
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
+  TStand s;
+  std::string fehler = Rechnen(a.Eingabe, s);
+  if (!fehler.empty()) return Fehler(fehler);
+  TRechenKontext& k = s.Kontext;
+  const TLStEingabe& l = s.Rechnung.LSt;
+  // The display follows the calculation first, then the table starts below
+  // the income it left.
+  const TUebernahme u = Uebernehmen(k);
+  EinkommensteuerJahr(k, l.STKL, u.KZTAB, u.Einkommen, l.KiStSatz);
+  const auto zeilen =
+      EinkommensteuerTabelle(k, l.STKL, l.KiStSatz, EStTabellenStart(LetzterTarifStand(k).X));
+  if (a.Json) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+      const TEStTabellenZeile& z = zeilen[i];
+      json += i == 0 ? "\n" : ",\n";
+      json += "{" + JsonPaar("EinkVon", z.Von * 100) + ", \"EinkBis\": " +
+              (z.Bis < 0 ? std::string("null") : std::to_string(z.Bis * 100)) + ", " +
+              JsonPaar("EStGrund", z.ESt[0] * 100) + ", " + JsonPaar("KiStGrund", z.KiSt[0]) + ", " +
+              JsonPaar("SoliGrund", z.Soli[0]) + ", " + JsonPaar("EStSplitt", z.ESt[1] * 100) + ", " +
+              JsonPaar("KiStSplitt", z.KiSt[1]) + ", " + JsonPaar("SoliSplitt", z.Soli[1]) + "}";
+    }
+    std::printf("%s\n]\n", json.c_str());
+    return 0;
+  }
+  std::vector<std::vector<std::string>> texte;
+  texte.reserve(zeilen.size());
+  for (const TEStTabellenZeile& z : zeilen) {
+    const auto zellen = ZellenTexte(z);
+    texte.emplace_back(zellen.begin(), zellen.end());
+  }
+  TabelleAusgeben(texte);
+  return 0;
+}
+
+std::string Betrag(TRechenKontext& k, std::int64_t cent) {
+  const double wert = AusCent(k, cent);
+  return BetragAlsText(wert) + " " + k.Waehrung;
+}
+
+// "titel" padded to breite characters (not bytes), then the value right-aligned.
+std::string Zeile(const std::string& titel, const std::string& wert, std::size_t breite = 30) {
+  std::size_t n = 0;
+  for (unsigned char c : titel) n += (c & 0xC0) != 0x80;
+  std::string z = titel + std::string(n < breite ? breite - n : 1, ' ');
+  z += std::string(wert.size() < 18 ? 18 - wert.size() : 1, ' ') + wert + "\n";
+  return z;
+}
+
+int Einkommensteuer(const TWerkzeugAufruf& a) {
+  if (a.Argumente.size() != 1) {
+    return Fehler("einkommensteuer erwartet genau ein zu versteuerndes Einkommen, z. B. "
+                  "lohnsteuer-cli einkommensteuer 50000 --splitting");
+  }
+  const auto betrag = BetragLesen(a.Argumente[0]);
+  if (!betrag) return Fehler("\"" + a.Argumente[0].substr(0, 60) + "\" ist kein Betrag");
+  if (*betrag < 0 || *betrag > 1e9) return Fehler("Das Einkommen muss von 0 bis 1.000.000.000 reichen");
+  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
+  TStand s;
+  std::string fehler = Rechnen(a.Eingabe, s);
+  if (!fehler.empty()) return Fehler(fehler);
+  TRechenKontext& k = s.Kontext;
+  const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(k, *betrag)) / 100);
+  const std::uint8_t kztab = a.Splitting ? 2 : 1;
+  const TEinkommensteuer est =
+      EinkommensteuerJahr(k, s.Rechnung.LSt.STKL, kztab, einkommen, s.Rechnung.LSt.KiStSatz);
+  const TLStErgebnis& e = est.Ergebnis;
+  if (a.Json) {
+    std::printf("{%s, %s, %s, %s, %s, %s, %s}\n", JsonPaar("zvE", einkommen * 100).c_str(),
+                JsonPaar("KZTAB", kztab).c_str(), JsonPaar("ESt", est.Steuer * 100).c_str(),
+                JsonPaar("Soli", e.Soli).c_str(), JsonPaar("KiSt", e.KiSt).c_str(),
+                JsonPaar("SteuerSumme", e.SteuerSumme).c_str(),
+                JsonPaar("BruttoNachSteuer", e.BruttoNachSteuer).c_str());
+    return 0;
+  }
+  std::string text = "Tarifliche Einkommensteuer nach § 32a EStG, ";
+  text += a.Splitting ? "Splittingtabelle" : "Grundtabelle";
+  text += ". Alle Werte pro Jahr!\n";
+  text += Zeile("zu versteuerndes Einkommen", Betrag(k, einkommen * 100));
+  text += Zeile("Tarifliche Einkommensteuer", Betrag(k, est.Steuer * 100));
+  text += Zeile("Soli", Betrag(k, e.Soli));
+  text += Zeile("KiSt", Betrag(k, e.KiSt));
+  text += Zeile("Gesamt", Betrag(k, e.SteuerSumme));
+  text += Zeile("nach Steuern", Betrag(k, e.BruttoNachSteuer));
+  std::fputs(text.c_str(), stdout);
+  return 0;
+}
+
+int Vergleich(const TWerkzeugAufruf& a) {
+  if (a.Argumente.size() != 2) {
+    return Fehler("vergleich erwartet zwei Bruttolöhne (Arbeitnehmer, Ehegatte), z. B. "
+                  "lohnsteuer-cli vergleich 3000 1500");
+  }
+  std::int64_t brutto[2] = {0, 0};
+  TStand s;
+  std::string fehler = Rechnen(a.Eingabe, s);
+  if (!fehler.empty()) return Fehler(fehler);
+  TRechenKontext& k = s.Kontext;
+  for (int i = 0; i < 2; ++i) {
+    const auto b = BetragLesen(a.Argumente[i]);
+    if (!b) return Fehler("\"" + a.Argumente[i].substr(0, 60) + "\" ist kein Betrag");
+    if (*b < 0 || *b > 1e9) return Fehler("Ein Bruttolohn muss von 0 bis 1.000.000.000 reichen");
+    brutto[i] = InCent(k, *b);
+  }
+  const TEingabe& ein = a.Eingabe;
+  const TRechnung& r = s.Rechnung;
+  TVergleichEingabe v;
+  v.LZZ = ein.LZZ;
+  v.Altersentlastung = r.LSt.ALTER1;
+  v.Bekenntnislos = r.LSt.Bekenntnislos;
+  v.Region = ein.Region;
+  // The employee's column takes the allowances of the calculation.
+  v.AN = {brutto[0], r.LSt.Freibetrag, r.LSt.VBEZ, ein.ZKF, ein.BesondereTabelle};
+  v.EG.Brutto = brutto[1];
+  for (const auto& [name, wert] : a.Vergleich) {
+    if (name == "versicherungsfrei" || name == "eg-versicherungsfrei") {
+      const auto an = SchalterLesen(wert.empty() ? "1" : wert);
+      if (!an) return Fehler("--" + name + ": \"" + wert.substr(0, 60) + "\" ist weder ja noch nein");
+      (name == "versicherungsfrei" ? v.AN : v.EG).Versicherungsfrei = *an;
+      continue;
+    }
+    if (name == "eg-kinderfreibetraege") {
+      const auto z = ZahlLesen(wert);
+      if (!z || *z < 0 || *z > 99 || std::fmod(*z * 2, 1.0) != 0) {
+        return Fehler("--eg-kinderfreibetraege: \"" + wert.substr(0, 60) + "\" ist keine Zahl von 0 bis 99 in Schritten von 0,5");
+      }
+      v.EG.Kinder = *z;
+      continue;
+    }
+    const auto b = BetragLesen(wert);
+    if (!b || *b < 0 || *b > 1e9) return Fehler("--" + name + ": \"" + wert.substr(0, 60) + "\" ist kein Betrag von 0 bis 1.000.000.000");
+    (name == "eg-freibetrag" ? v.EG.Freibetrag : v.EG.Versorgungsbezug) = InCent(k, *b);
+  }
+  TVergleichErgebnis erg;
+  try {
+    erg = SteuerklassenVergleichen(k, v);
+  } catch (const TLStFehler& f) {
+    return Fehler(f.what());
+  }
+  const char* kombination = KombinationText(erg.Guenstigste);
+  if (a.Json) {
+    std::printf("{%s, %s, %s, %s, %s, %s, %s, %s, %s, \"Kombination\": \"%s\"}\n",
+                JsonPaar("AN_3", erg.AN3).c_str(), JsonPaar("AN_4", erg.AN4).c_str(),
+                JsonPaar("AN_5", erg.AN5).c_str(), JsonPaar("EG_5", erg.EG5).c_str(),
+                JsonPaar("EG_4", erg.EG4).c_str(), JsonPaar("EG_3", erg.EG3).c_str(),
+                JsonPaar("Summe_35", erg.Summe35()).c_str(), JsonPaar("Summe_44", erg.Summe44()).c_str(),
+                JsonPaar("Summe_53", erg.Summe53()).c_str(), kombination);
+    return 0;
+  }
+  const auto zeile = [&](const char* name, std::int64_t an, std::int64_t eg, std::int64_t summe) {
+    std::string z = std::string("Lohnsteuer bei Steuerklassen ") + name;
+    const std::string werte[] = {Betrag(k, an), Betrag(k, eg), Betrag(k, summe)};
+    for (const std::string& w : werte) z += std::string(w.size() < 18 ? 18 - w.size() : 1, ' ') + w;
+    return z + "\n";
+  };
+  std::string text = std::string(32, ' ') + "      Arbeitnehmer          Ehegatte             Summe\n";
+  text += zeile("3/5", erg.AN3, erg.EG5, erg.Summe35());
+  text += zeile("4/4", erg.AN4, erg.EG4, erg.Summe44());
+  text += zeile("5/3", erg.AN5, erg.EG3, erg.Summe53());
+  text += std::string("Die günstigste Kombination ist ") + kombination + "\n";
+  std::fputs(text.c_str(), stdout);
+  return 0;
+}
+
+}  // namespace
+
+bool IstVergleichsOption(std::string_view name) {
+  return name == "versicherungsfrei" || name == "eg-versicherungsfrei" || name == "eg-freibetrag" ||
+         name == "eg-versorgungsbezug" || name == "eg-kinderfreibetraege";
+}
+
+bool VergleichsOptionMitWert(std::string_view name) {
+  return name == "eg-freibetrag" || name == "eg-versorgungsbezug" || name == "eg-kinderfreibetraege";
+}
+
+bool IstWerkzeug(const std::string& befehl) {
+  return befehl == "tabelle" || befehl == "est-tabelle" || befehl == "einkommensteuer" ||
+         befehl == "vergleich";
+}
+
+int WerkzeugAusfuehren(const std::string& befehl, const TWerkzeugAufruf& a) {
+  if (a.Splitting && befehl != "einkommensteuer") return Fehler("--splitting gilt nur für einkommensteuer");
+  if (!a.Vergleich.empty() && befehl != "vergleich") {
+    return Fehler("--" + a.Vergleich[0].first + " gilt nur für vergleich");
+  }
+  if (befehl == "tabelle") return Tabelle(a);
+  if (befehl == "est-tabelle") return EStTabelle(a);
+  if (befehl == "einkommensteuer") return Einkommensteuer(a);
+  return Vergleich(a);
+}
+
+}  // namespace lst::cli

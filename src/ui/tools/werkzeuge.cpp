@@ -1,0 +1,242 @@
+#include "ui/tools/werkzeuge.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QWidget>
+
+#include "calc/werkzeuge.h"
+#include "common/qt/edit_cs.h"
+#include "ui/rechner_schnittstelle.h"
+#include "ui/tools/anzeige.h"
+#include "ui/tools/einkst.h"
+#include "ui/tools/lohnumr.h"
+#include "ui/tools/plott.h"
+#include "ui/tools/stvgl.h"
+#include "ui/tools/tabelle.h"
+
+namespace lst {
+
+TWerkzeuge::TWerkzeuge(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QObject* eltern)
+    : QObject(eltern), rechner_(rechner), datei_(std::move(einstellungsDatei)) {}
+
+TWerkzeuge::~TWerkzeuge() {
+  // The windows go first and report nothing back on their way out.
+  if (QWidget* fenster = rechner_.Fenster()) {
+    fenster->removeEventFilter(this);
+    disconnect(fenster, nullptr, this, nullptr);
+  }
+  for (QObject* w : std::initializer_list<QObject*>{plott_.get(), tabelle_.get(), einkStTabelle_.get(),
+                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+    if (w != nullptr) disconnect(w, nullptr, this, nullptr);
+  }
+}
+
+void TWerkzeuge::PlottErzeugen() {
+  if (plott_) return;
+  plott_ = std::make_unique<TFPlott>(rechner_);
+  UeberFenster(plott_.get(), rechner_.Fenster());
+}
+
+void TWerkzeuge::TabelleErzeugen() {
+  if (tabelle_) return;
+  tabelle_ = std::make_unique<TFTabelle>();
+  tabelle_->Spaltenbreiten({67, 66, 64, 64, 64});
+  UeberFenster(tabelle_.get(), rechner_.Fenster());
+}
+
+void TWerkzeuge::EinkStErzeugen() {
+  if (einkSt_) return;
+  einkSt_ = std::make_unique<TFEinkSt>(rechner_);
+  UeberFenster(einkSt_.get(), rechner_.Fenster());
+  connect(einkSt_.get(), &TFEinkSt::Geschlossen, this, [this] {
+    if (QAction* a = Aktion("EinkommensteuerAnzeige1")) a->setChecked(false);
+  });
+}
+
+void TWerkzeuge::StVglErzeugen() {
+  if (stVgl_) return;
+  stVgl_ = std::make_unique<TFStVgl>(rechner_);
+  UeberFenster(stVgl_.get(), rechner_.Fenster());
+}
+
+void TWerkzeuge::LohnUmrErzeugen() {
+  if (lohnUmr_) return;
+  lohnUmr_ = std::make_unique<TFLohnUmr>(rechner_, datei_);
+  UeberFenster(lohnUmr_.get(), rechner_.Fenster());
+  connect(lohnUmr_.get(), &TFLohnUmr::Geschlossen, this, [this] {
+    if (QAction* a = Aktion("LohnUmrAnz1")) a->setChecked(false);
+  });
+}
+
+void TWerkzeuge::AlleErzeugen() {
+  PlottErzeugen();
+  TabelleErzeugen();
+  EinkStErzeugen();
+  StVglErzeugen();
+  LohnUmrErzeugen();
+}
+
+QAction* TWerkzeuge::Aktion(const char* name) const {
+  QWidget* fenster = rechner_.Fenster();
+  return fenster != nullptr ? fenster->findChild<QAction*>(QString::fromLatin1(name)) : nullptr;
+}
+
+void TWerkzeuge::Verbinden() {
+  const struct {
+    const char* Name;
+    void (TWerkzeuge::*Slot)();
+    bool Umschalter;
+  } eintraege[] = {
+      {"Steuerklassenvgl1", &TWerkzeuge::Steuerklassenvgl1Click, false},
+      {"Tabelle1", &TWerkzeuge::Tabelle1Click, false},
+      {"Grafik1", &TWerkzeuge::Grafik1Click, false},
+      {"EinkStTabelle1", &TWerkzeuge::EinkStTabelle1Click, false},
+      {"EinkommensteuerAnzeige1", &TWerkzeuge::EinkommensteuerAnzeige1Click, true},
+      {"LohnUmrAnz1", &TWerkzeuge::LohnUmrAnz, true},
+  };
+  for (const auto& e : eintraege) {
+    QAction* a = Aktion(e.Name);
+    if (a == nullptr) continue;
+    a->setEnabled(true);
+    if (e.Umschalter) {
+      a->setCheckable(true);
+      a->setChecked(false);
+    }
+    connect(a, &QAction::triggered, this, e.Slot);
+    if (e.Umschalter) {
+      // Ctrl+E and Ctrl+L work also while one of the modeless tools is active.
+      for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+        if (w != nullptr) w->addAction(a);
+      }
+    }
+  }
+  if (QWidget* fenster = rechner_.Fenster()) {
+    connect(fenster, SIGNAL(Berechnet()), this, SLOT(NachBerechnung()));
+    fenster->installEventFilter(this);
+  }
+}
+
+bool TWerkzeuge::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (ereignis->type() == QEvent::Close && objekt == rechner_.Fenster()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+      if (w != nullptr && w->isVisible()) w->close();
+    }
+  }
+  return QObject::eventFilter(objekt, ereignis);
+}
+
+void TWerkzeuge::Steuerklassenvgl1Click() {
+  StVglErzeugen();
+  stVgl_->show();
+  stVgl_->raise();
+  stVgl_->activateWindow();
+  stVgl_->CalcVgl();
+}
+
+void TWerkzeuge::TabelleAufbauen() {
+  TabelleErzeugen();
+  QWidget* fenster = rechner_.Fenster();
+  const auto* lohn = fenster != nullptr ? fenster->findChild<TEditCS*>(QStringLiteral("ELohn")) : nullptr;
+  const auto* lzz = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBLZZ")) : nullptr;
+  const auto* stkl = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBStKl")) : nullptr;
+  TRechenKontext& k = rechner_.Kontext();
+  TRechnerDaten& d = rechner_.Daten();
+  const std::int64_t eingabe = lohn != nullptr ? InCent(k, lohn->AsFloat()) : d.LohnZeitraum.RE4;
+  const auto zeilen = LohnsteuerTabelle(k, d.LohnZeitraum, d.LStEingabe, d.SVEingabe, eingabe);
+  std::vector<std::vector<std::string>> texte;
+  texte.reserve(zeilen.size());
+  for (const TLStTabellenZeile& z : zeilen) {
+    const auto zellen = ZellenTexte(k, z);
+    texte.emplace_back(zellen.begin(), zellen.end());
+  }
+  const QString titel = QStringLiteral("%1 - %2 - Stkl. %3")
+                            .arg(QStringLiteral("Steuertabelle"), lzz != nullptr ? lzz->currentText() : QString(),
+                                 stkl != nullptr ? stkl->currentText() : QString());
+  tabelle_->Fuellen(titel,
+                    {QStringLiteral("UG"), QStringLiteral("OG"), QStringLiteral("LohnSt"), QStringLiteral("KiSt"),
+                     QStringLiteral("Soli")},
+                    texte);
+}
+
+void TWerkzeuge::Tabelle1Click() {
+  TabelleAufbauen();
+  tabelle_->exec();
+}
+
+void TWerkzeuge::Grafik1Click() {
+  PlottErzeugen();
+  TRechnerDaten& d = rechner_.Daten();
+  const std::int64_t re4 = d.LohnZeitraum.RE4;
+  rechner_.EingabenSammeln();
+  plott_->showMaximized();
+  plott_->exec();
+  d.LohnZeitraum.RE4 = re4;
+  rechner_.Neuberechnen();
+}
+
+void TWerkzeuge::EinkStTabelleAufbauen() {
+  if (!einkStTabelle_) {
+    einkStTabelle_ = std::make_unique<TFTabelle>();
+    einkStTabelle_->setObjectName(QStringLiteral("FEinkStTabelle"));
+    einkStTabelle_->Spaltenbreiten({64, 64, 64, 64, 64, 64, 64, 64});
+    UeberFenster(einkStTabelle_.get(), rechner_.Fenster());
+  }
+  QWidget* fenster = rechner_.Fenster();
+  const auto* stkl = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBStKl")) : nullptr;
+  TRechenKontext& k = rechner_.Kontext();
+  const std::uint8_t klasse =
+      static_cast<std::uint8_t>(stkl != nullptr ? stkl->currentIndex() + 1 : rechner_.Daten().LStEingabe.STKL);
+  const std::int64_t start = EStTabellenStart(LetzterTarifStand(k).X);
+  const auto zeilen = EinkommensteuerTabelle(k, klasse, rechner_.Daten().LStEingabe.KiStSatz, start);
+  std::vector<std::vector<std::string>> texte;
+  texte.reserve(zeilen.size());
+  for (const TEStTabellenZeile& z : zeilen) {
+    const auto zellen = ZellenTexte(z);
+    texte.emplace_back(zellen.begin(), zellen.end());
+  }
+  einkStTabelle_->Fuellen(
+      QStringLiteral("%1 - Stkl. %2").arg(QStringLiteral("EinkSt-Tabelle"), stkl != nullptr ? stkl->currentText() : QString()),
+      {QStringLiteral("Eink. von"), QStringLiteral("Eink. bis"), QStringLiteral("ESt. Grundt."),
+       QStringLiteral("KiSt. Grundt."), QStringLiteral("Soli. Grundt."), QStringLiteral("ESt. Splitt."),
+       QStringLiteral("KiSt. Splitt."), QStringLiteral("Soli. Splitt.")},
+      texte);
+}
+
+void TWerkzeuge::EinkStTabelle1Click() {
+  EinkStTabelleAufbauen();
+  einkStTabelle_->exec();
+}
+
+void TWerkzeuge::EinkommensteuerAnzeige1Click() {
+  EinkStErzeugen();
+  QAction* a = Aktion("EinkommensteuerAnzeige1");
+  if (einkSt_->isVisible()) {
+    einkSt_->close();
+    if (a != nullptr) a->setChecked(false);
+  } else {
+    if (a != nullptr) a->setChecked(true);
+    einkSt_->show();
+    einkSt_->raise();
+  }
+}
+
+void TWerkzeuge::LohnUmrAnz() {
+  LohnUmrErzeugen();
+  QAction* a = Aktion("LohnUmrAnz1");
+  if (lohnUmr_->isVisible()) {
+    lohnUmr_->close();
+    if (a != nullptr) a->setChecked(false);
+  } else {
+    if (a != nullptr) a->setChecked(true);
+    lohnUmr_->show();
+    lohnUmr_->raise();
+  }
+}
+
+void TWerkzeuge::NachBerechnung() {
+  if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Daten().LStEingabe.STKL);
+  if (lohnUmr_) lohnUmr_->Umrechnen();
+}
+
+}  // namespace lst

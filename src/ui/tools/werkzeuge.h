@@ -1,0 +1,86 @@
+#pragma once
+// The tool windows of the calculator and their menu entries: the tax-class
+// comparison, the wage-tax and income-tax tables, the gross/net graph, the
+// income-tax display and the wage conversion.  Created once at program start
+// after the calculator window; each is hidden, not destroyed, when closed.
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+
+class QAction;
+
+namespace lst {
+
+class TFEinkSt;
+class TFLohnUmr;
+class TFPlott;
+class TFStVgl;
+class TFTabelle;
+class TRechnerSchnittstelle;
+
+class TWerkzeuge : public QObject {
+  Q_OBJECT
+
+ public:
+  // The calculator window must exist; einstellungsDatei names the settings
+  // file of the window placements.
+  TWerkzeuge(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QObject* eltern = nullptr);
+  ~TWerkzeuge() override;
+
+  // Each window is created on its own so that the application keeps the
+  // order of creation: graph, (ceilings dialog,) table, income tax,
+  // comparison, wage conversion.
+  void PlottErzeugen();
+  void TabelleErzeugen();
+  void EinkStErzeugen();
+  void StVglErzeugen();
+  void LohnUmrErzeugen();
+  // All five in that order.
+  void AlleErzeugen();
+  // Enables and connects the menu entries of the calculator and follows its
+  // calculations (signal Berechnet()).
+  void Verbinden();
+
+  TFPlott* Plott() const { return plott_.get(); }
+  TFTabelle* Tabelle() const { return tabelle_.get(); }
+  TFTabelle* EinkStTabelle() const { return einkStTabelle_.get(); }
+  TFEinkSt* EinkSt() const { return einkSt_.get(); }
+  TFStVgl* StVgl() const { return stVgl_.get(); }
+  TFLohnUmr* LohnUmr() const { return lohnUmr_.get(); }
+
+ public slots:
+  void Steuerklassenvgl1Click();
+  // Builds the wage-tax table and shows it modally.
+  void Tabelle1Click();
+  void TabelleAufbauen();
+  // Shows the graph modally; afterwards the calculator computes its own
+  // inputs again.
+  void Grafik1Click();
+  void EinkStTabelle1Click();
+  void EinkStTabelleAufbauen();
+  void EinkommensteuerAnzeige1Click();
+  void LohnUmrAnz();
+  // After every calculation of the calculator.
+  void NachBerechnung();
+
+ protected:
+  // Closing the calculator window closes the tool windows with it, so that
+  // the program ends.
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  QAction* Aktion(const char* name) const;
+
+  TRechnerSchnittstelle& rechner_;
+  std::string datei_;
+  std::unique_ptr<TFPlott> plott_;
+  std::unique_ptr<TFTabelle> tabelle_;
+  std::unique_ptr<TFTabelle> einkStTabelle_;
+  std::unique_ptr<TFEinkSt> einkSt_;
+  std::unique_ptr<TFStVgl> stVgl_;
+  std::unique_ptr<TFLohnUmr> lohnUmr_;
+};
+
+}  // namespace lst
