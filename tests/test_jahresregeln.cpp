@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <string>
 
 #include "calc/jahresregeln.h"
@@ -124,4 +125,24 @@ TEST(JahresRegeln, KommandozeileFolgtDenRegeln) {
       Ausgabe("berechnen --jahr 2009 --minijob --brutto 400 --region ost --sachsen --json", status);
   EXPECT_EQ(status, 0);
   EXPECT_NE(mini.find("\"PV_AN\": 0,"), std::string::npos) << mini;
+}
+
+// The years without an income-tax routine compute the income tax through
+// the flowchart's tariff step: 1999, 50.000 DM basic tariff.
+TEST(JahresRegeln, EinkommensteuerDerDMJahre) {
+  int status = -1;
+  const std::string est = Ausgabe("einkommensteuer 50000 --jahr 1999 --dm --json", status);
+  EXPECT_EQ(status, 0) << est;
+  EXPECT_NE(est.find("\"ESt\": 1090500"), std::string::npos) << est;
+  EXPECT_NE(est.find("\"Soli\": 59977"), std::string::npos) << est;
+  EXPECT_NE(est.find("\"KiSt\": 87240"), std::string::npos) << est;
+  // 1995: the church-tax base is the tariff tax, 7,5 % surcharge.
+  const std::string fruh = Ausgabe("einkommensteuer 50000 --jahr 1995 --dm --splitting --json", status);
+  EXPECT_EQ(status, 0) << fruh;
+  EXPECT_NE(fruh.find("\"ESt\": 820800"), std::string::npos) << fruh;
+  EXPECT_NE(fruh.find("\"KiSt\": 65664"), std::string::npos) << fruh;
+  EXPECT_NE(fruh.find("\"Soli\": 61560"), std::string::npos) << fruh;
+  const std::string tabelle = Ausgabe("est-tabelle --jahr 1999 --brutto 4000 --dm", status);
+  EXPECT_EQ(status, 0) << tabelle.substr(0, 200);
+  EXPECT_GT(std::count(tabelle.begin(), tabelle.end(), '\n'), 400);
 }

@@ -35,6 +35,7 @@ TJahresRegeln JahresRegeln(int jahr) {
     r.Einkommensteuer = p->HatEinkommensteuer();
     r.Tabelle = p->HatTabelle();
   }
+  r.EinkommensteuerTarif = EinkommensteuerProgramm(k) != nullptr;
   r.GrundfreibetragWahl = jahr == 2013;
   r.HoechsterKRV = HoechsterKRV(jahr);
   if (jahr == 2013)

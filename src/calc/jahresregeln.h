@@ -24,6 +24,9 @@ struct TJahresRegeln {
   // routine (from 2002) and the table routine (from 2004) where the program
   // has them; 2013 has two flowcharts chosen by the basic allowance.
   bool Einkommensteuer = false;
+  // Whether the income-tax display and table compute the year (from 2002
+  // with the routine, before through the flowchart's tariff step).
+  bool EinkommensteuerTarif = false;
   bool Tabelle = false;
   bool GrundfreibetragWahl = false;
   // The largest KRV of the flowchart (1 up to 2009, 2 from 2010).

@@ -235,13 +235,13 @@ int Jahre(bool json) {
       char zeile[768];
       std::snprintf(zeile, sizeof zeile,
                     "%s{\"Jahr\":%d,\"Waehrung\":\"%s\",\"Einkommensteuer\":%s,\"Tabelle\":%s,"
-                    "\"GrundfreibetragWahl\":%s,\"HoechsterKRV\":%d,\"Ablaufplaene\":\"%s\","
+                    "\"EinkommensteuerTarif\":%s,\"GrundfreibetragWahl\":%s,\"HoechsterKRV\":%d,\"Ablaufplaene\":\"%s\","
                     "\"GleitzoneAbMonat\":%d,\"GleitzoneUnter\":%lld,\"GleitzoneOber\":%lld,"
                     "\"KVZuschlagAbMonat\":%d,\"PVZuschlagAbMonat\":%d,\"AufstockungGF\":%s,"
                     "\"AufstockungHH\":%s,\"Kindergeld\":%s}",
                     jahr == kLetztesJahr ? "" : ",", jahr, JahresWaehrung(jahr),
                     r.Einkommensteuer ? "true" : "false", r.Tabelle ? "true" : "false",
-                    r.GrundfreibetragWahl ? "true" : "false", r.HoechsterKRV, r.Ablaufplaene.c_str(),
+                    r.EinkommensteuerTarif ? "true" : "false", r.GrundfreibetragWahl ? "true" : "false", r.HoechsterKRV, r.Ablaufplaene.c_str(),
                     r.GleitzoneAbMonat, static_cast<long long>(r.GleitzoneUnter),
                     static_cast<long long>(r.GleitzoneOber), r.KVZuschlagAbMonat, r.PVZuschlagAbMonat,
                     r.AufstockungGF ? "true" : "false", r.AufstockungHH ? "true" : "false",
@@ -257,7 +257,8 @@ int Jahre(bool json) {
     }
     aus += std::to_string(jahr) + " (" + JahresWaehrung(jahr) + ")\n";
     aus += "  Lohnsteuer:        " + r.Ablaufplaene + "\n";
-    aus += std::string("  Einkommensteuer:   ") + janein(r.Einkommensteuer) +
+    aus += std::string("  Einkommensteuer:   ") +
+           (r.Einkommensteuer ? "ja" : r.EinkommensteuerTarif ? "über den Tarifschritt der Lohnsteuer" : "nein") +
            ", Tabellenroutine: " + janein(r.Tabelle) + ", KRV bis " + std::to_string(r.HoechsterKRV) + "\n";
     aus += "  Gleitzone:         " + gleitzone + "\n";
     aus += "  KV-Zuschlag:       " + monat(r.KVZuschlagAbMonat) +

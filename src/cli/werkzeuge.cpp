@@ -92,7 +92,6 @@ TUebernahme Uebernehmen(TRechenKontext& k) {
 
 int EStTabelle(const TWerkzeugAufruf& a) {
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
-  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
   TStand s;
   std::string fehler = Rechnen(a.Eingabe, s);
   if (!fehler.empty()) return Fehler(fehler);
@@ -150,7 +149,6 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
   const auto betrag = BetragLesen(a.Argumente[0]);
   if (!betrag) return Fehler("\"" + a.Argumente[0].substr(0, 60) + "\" ist kein Betrag");
   if (*betrag < 0 || *betrag > 1e9) return Fehler("Das Einkommen muss von 0 bis 1.000.000.000 reichen");
-  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
   TStand s;
   std::string fehler = Rechnen(a.Eingabe, s);
   if (!fehler.empty()) return Fehler(fehler);

@@ -24,6 +24,9 @@
 #include "ui/anwendung.h"
 #include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/rechner.h"
+#include "ui/tools/einkst.h"
+#include "ui/tools/stvgl.h"
+#include "ui/tools/werkzeuge.h"
 
 using lst::TEditCS;
 using lst::TFRechner;
@@ -86,6 +89,17 @@ class TestJahre : public QObject {
         QCOMPARE(a->data().toInt(), jahr);
       }
     QCOMPARE(angehakt, 1);
+  }
+
+  // The JSON object a command of lohnsteuer-cli prints.
+  QJsonObject Cli(const QStringList& argumente) {
+    QProcess cli;
+    cli.start(QStringLiteral(LOHNSTEUER_CLI_PATH), argumente);
+    if (!cli.waitForFinished(10000) || cli.exitCode() != 0) {
+      qWarning() << cli.readAllStandardError();
+      return {};
+    }
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
   }
 
   // The window's result against "lohnsteuer-cli berechnen --json".
@@ -420,6 +434,58 @@ class TestJahre : public QObject {
     QTest::mouseClick(d.BCancel, Qt::LeftButton);
     MenueJahr(2013);
     QCOMPARE(d.findChild<QLabel*>(QStringLiteral("LDM5"))->text(), QStringLiteral("EUR pro Monat"));
+  }
+
+  // The tool windows compute the chosen year in the display currency: the
+  // income-tax display (1999 through the year's tariff step), the
+  // comparison (typed amounts converted with the currency), the table.
+  void werkzeugeFolgen() {
+    lst::TWerkzeuge& w = anw_->Werkzeuge();
+    MenueJahr(1999);
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
+    r_->EinkommensteuerAnzeige1->trigger();
+    lst::TFEinkSt* est = w.EinkSt();
+    QVERIFY(est->isVisible());
+    QCOMPARE(est->findChild<QLabel*>(QStringLiteral("LDMBrutto"))->text(), QStringLiteral("[DM]"));
+    auto* einkommen = est->findChild<TEditCS*>(QStringLiteral("ELohn"));
+    Eintippen(einkommen, QStringLiteral("50000"));
+    const QJsonObject e = Cli({"einkommensteuer", "50000", "--jahr", "1999", "--dm", "--json"});
+    QVERIFY(e.value("ESt").toInteger() > 1000000);  // over 10.000 DM
+    auto wert = [](QWidget* f, const char* name) { return f->findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+    auto dm = [](std::int64_t cent) {
+      return QLocale().toString(static_cast<double>(cent) / 100, 'f', 2) + QStringLiteral(" DM");
+    };
+    QCOMPARE(wert(est, "ErgSteuern"), dm(e.value("ESt").toInteger()));
+    QCOMPARE(wert(est, "ErgSoli"), dm(e.value("Soli").toInteger()));
+    QCOMPARE(wert(est, "ErgKiSt"), dm(e.value("KiSt").toInteger()));
+    // 2005 in Euro: the display follows the switch.
+    MenueJahr(2005);
+    QCOMPARE(est->findChild<QLabel*>(QStringLiteral("LDMBrutto"))->text(), QStringLiteral("[EUR]"));
+    QVERIFY(wert(est, "ErgSteuern").endsWith(QStringLiteral("EUR")));
+    r_->EinkommensteuerAnzeige1->trigger();
+
+    MenueJahr(1999);
+    r_->Steuerklassenvgl1->trigger();
+    lst::TFStVgl* vgl = w.StVgl();
+    QVERIFY(vgl->isVisible());
+    Eintippen(vgl->findChild<TEditCS*>(QStringLiteral("EStPflAN")), QStringLiteral("7000"));
+    Eintippen(vgl->findChild<TEditCS*>(QStringLiteral("EStPflEG")), QStringLiteral("3000"));
+    const QJsonObject v = Cli({"vergleich", "7000", "3000", "--jahr", "1999", "--dm", "--json"});
+    QCOMPARE(vgl->Ergebnis().AN3, v.value("AN_3").toInteger());
+    QCOMPARE(vgl->Ergebnis().EG5, v.value("EG_5").toInteger());
+    QCOMPARE(vgl->Ergebnis().Summe44(), v.value("Summe_44").toInteger());
+    QVERIFY(wert(vgl, "L35AN").endsWith(QStringLiteral("DM")));
+    // In Euro the same money: the typed wages are converted, the taxes stay.
+    r_->BetraegeInDM1->trigger();
+    QCOMPARE(vgl->findChild<TEditCS*>(QStringLiteral("EStPflAN"))->text(), QStringLiteral("3579,04"));
+    QCOMPARE(vgl->Ergebnis().AN3, v.value("AN_3").toInteger());
+    QVERIFY(wert(vgl, "L35AN").endsWith(QStringLiteral("EUR")));
+    // 2010 knows a third KRV; the comparison computes that year.
+    MenueJahr(2010);
+    const QJsonObject v10 = Cli({"vergleich", "3579,04", "1533,88", "--jahr", "2010", "--json"});
+    QCOMPARE(vgl->Ergebnis().AN3, v10.value("AN_3").toInteger());
+    QCOMPARE(vgl->Ergebnis().Summe53(), v10.value("Summe_53").toInteger());
+    vgl->close();
   }
 
   // A damaged or unknown year in the settings starts in 2013 and is named.

@@ -108,8 +108,9 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // Emitted at the end of every display of results: the windows that follow
   // the calculation (income-tax display, wage conversion) refresh on it.
   void Berechnet();
-  // Emitted after a switch of the tax year or of the display currency,
-  // before the recalculation that follows it.
+  // Emitted after a switch of the tax year or of the display currency
+  // (also when a year switch changes the currency), before the recalculation
+  // that follows it.
   void JahrGewechselt(int jahr);
   void WaehrungGewechselt(bool euro);
 

@@ -437,6 +437,7 @@ void TFRechner::JahrWechseln(int jahr) {
   if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
 
   emit JahrGewechselt(jahr);
+  if (k_.EuroAnzeige != euroVorher) emit WaehrungGewechselt(k_.EuroAnzeige);
   rechnenAktiv_ = aktiv;
   Rechnen();
   if (!fehler.isEmpty()) SpeicherFehlerMelden(fehler);
