@@ -531,6 +531,15 @@ class TestJahre : public QObject {
     speichern(r_, QStringLiteral("jahr_2005"));
     MenueJahr(1999);
     speichern(r_, QStringLiteral("jahr_1999_dm"));
+    // The tools in 1999.
+    r_->EinkommensteuerAnzeige1->trigger();
+    speichern(anw_->Werkzeuge().EinkSt(), QStringLiteral("einkst_1999_dm"));
+    r_->EinkommensteuerAnzeige1->trigger();
+    r_->Steuerklassenvgl1->trigger();
+    Eintippen(anw_->Werkzeuge().StVgl()->findChild<TEditCS*>(QStringLiteral("EStPflAN")), QStringLiteral("7000"));
+    Eintippen(anw_->Werkzeuge().StVgl()->findChild<TEditCS*>(QStringLiteral("EStPflEG")), QStringLiteral("3000"));
+    speichern(anw_->Werkzeuge().StVgl(), QStringLiteral("vergleich_1999_dm"));
+    anw_->Werkzeuge().StVgl()->close();
     // The settings menu, opened.
     auto* einst = r_->findChild<QMenu*>(QStringLiteral("Einstellungen1"));
     einst->popup(r_->mapToGlobal(QPoint(60, 20)));
