@@ -1,5 +1,7 @@
 #include "calc/jahresregeln.h"
 
+#include <array>
+
 #include "calc/berechnung.h"
 #include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
@@ -20,10 +22,11 @@ bool TJahresRegeln::ArtVorhanden(int beschaeftigung, TSVArt art) const {
   }
 }
 
-TJahresRegeln JahresRegeln(int jahr) {
+namespace {
+
+TJahresRegeln Ermitteln(int jahr) {
   TJahresRegeln r;
   r.Jahr = jahr;
-  if (jahr < kErstesJahr || jahr > kLetztesJahr) return r;
   r.Vorhanden = true;
   r.DM = jahr < 2002;
 
@@ -58,6 +61,23 @@ TJahresRegeln JahresRegeln(int jahr) {
   r.AufstockungHH = s[beHH][svRVAuf].AN >= 0 && AufstockungMindestBasis(jahr) >= 0;
   r.Kindergeld = KindergeldBerechnen(k, 30, 1) > 0;
   return r;
+}
+
+}  // namespace
+
+TJahresRegeln JahresRegeln(int jahr) {
+  // The rules never change while the program runs: found once per year.
+  static const std::array<TJahresRegeln, kLetztesJahr - kErstesJahr + 1> tabelle = [] {
+    std::array<TJahresRegeln, kLetztesJahr - kErstesJahr + 1> t;
+    for (int j = kErstesJahr; j <= kLetztesJahr; ++j) t[j - kErstesJahr] = Ermitteln(j);
+    return t;
+  }();
+  if (jahr < kErstesJahr || jahr > kLetztesJahr) {
+    TJahresRegeln r;
+    r.Jahr = jahr;
+    return r;
+  }
+  return tabelle[jahr - kErstesJahr];
 }
 
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
