@@ -161,6 +161,9 @@ class TestJahre : public QObject {
     JahrPruefen(2013);
     MenueJahr(2007);
     JahrPruefen(2007);
+    // The about box names the window's caption.
+    QCOMPARE(r_->findChild<QDialog*>(QStringLiteral("AboutBox"))->findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
+             QStringLiteral("Lohnsteuerberechnung 2007"));
     ListeJahr(2010);
     JahrPruefen(2010);
     // Choosing the year in force again changes nothing.
@@ -288,6 +291,16 @@ class TestJahre : public QObject {
     r_->BetraegeInDM1->trigger();
     QCOMPARE(r_->ELohn->text(), QStringLiteral("5000,00"));
     QCOMPARE(D().Ergebnis.Netto, dm.Netto);
+
+    // A start in a DM year shows DM from the first moment, the ceilings too.
+    Beenden();
+    Starten();
+    JahrPruefen(1999);
+    QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[DM]"));
+    QVERIFY(r_->BetraegeInDM1->isChecked());
+    QCOMPARE(anw_->BMG().findChild<QLabel*>(QStringLiteral("LDM1"))->text(), QStringLiteral("DM pro Monat"));
+    QVERIFY(!r_->CBGleitZ->isEnabled());
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
 
     // A Euro year has no DM; the choice stays for the next DM year.
     r_->BetraegeInDM1->trigger();
