@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/berechnung.h"
+#include "cli/meldung.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst::pap {
@@ -53,13 +54,14 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
   const std::string name = kEingaben[i];
   if (name == "ZKF" || name == "f") {
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von " + name + " ist keine Zahl: \"" + std::string(text) + "\"";
-    if (d < 0 || d > 1000) return "Wert von " + name + " liegt außerhalb des zulässigen Bereichs";
+    if (!Dezimalzahl(text, d)) return "Wert von " + name + " ist keine Zahl: " + cli::Zitat(text);
+    // The factor of the factor method lies between 0 and 1.
+    if (d < 0 || d > (name == "f" ? 1 : 1000)) return "Wert von " + name + " liegt außerhalb des zulässigen Bereichs";
     (name == "ZKF" ? fall.Var.ZKF : fall.Var.f) = d;
     return {};
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + name + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  if (!GanzeZahl(text, z)) return "Wert von " + name + " ist keine ganze Zahl: " + cli::Zitat(text);
   auto bereich = [&](std::int64_t von, std::int64_t bis) -> std::string {
     if (z < von || z > bis) {
       return "Wert von " + name + " muss zwischen " + std::to_string(von) + " und " +
@@ -67,8 +69,9 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
     }
     return {};
   };
-  // Amounts are limited to what a double holds exactly in cents.
-  constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;  // 10^12 Euro
+  // Amounts are limited to ten billion (10^12 cents): far beyond any wage,
+  // and every product of the programs stays exact and in range.
+  constexpr std::int64_t kMaxBetrag = 1'000'000'000'000;
   auto betrag = [&](std::int64_t& feld) -> std::string {
     std::string f = bereich(-kMaxBetrag, kMaxBetrag);
     if (f.empty()) feld = z;
@@ -167,6 +170,11 @@ int TPapLeser::Spalte(std::string_view name) const {
 bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehler) const {
   const auto felder = Felder(zeile);
   fall = TPapFall{};
+  if (felder.size() > namen_.size()) {
+    fehler = "mehr Spalten als in der Kopfzeile (" + std::to_string(felder.size()) + " statt " +
+             std::to_string(namen_.size()) + ")";
+    return false;
+  }
   for (std::size_t i = 0; i < kEingaben.size(); ++i) {
     if (index_[i] >= static_cast<int>(felder.size())) {
       fehler = "zu wenige Spalten (" + std::to_string(felder.size()) + " statt mindestens " +
@@ -225,7 +233,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     if (Gestutzt(zeile).empty()) continue;
     if (!kopfGelesen) {
       if (!leser.Kopf(zeile, meldung)) {
-        fehler << "Zeile " << nummer << ": " << meldung << '\n';
+        fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
         return 2;
       }
       kopfGelesen = true;
@@ -246,7 +254,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
       }
     }
     if (!ok) {
-      fehler << "Zeile " << nummer << ": " << meldung << '\n';
+      fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
       puffer = zeile;
       puffer.append(kAusgaben.size(), ',');
@@ -254,10 +262,11 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     aus << puffer << '\n';
   }
   if (!kopfGelesen) {
-    fehler << "Keine Kopfzeile gefunden.\n";
+    fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
     return 2;
   }
-  return fehlgeschlagen ? 2 : 0;
+  // As in batch: 1 when a row failed, 2 when the input cannot be used.
+  return fehlgeschlagen ? 1 : 0;
 }
 
 }  // namespace lst::pap

@@ -28,7 +28,7 @@ struct TPapFall {
 std::vector<std::string_view> Felder(std::string_view zeile);
 
 // Maps the columns of a header to the inputs.  Extra columns are allowed and
-// ignored by Lesen.
+// ignored by Lesen; a row with more fields than the header is refused.
 class TPapLeser {
  public:
   // false with a German message when an input column is missing.
@@ -48,7 +48,8 @@ class TPapLeser {
 // Throws TLStFehler for a year without a program.
 std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall);
 
-// The whole mode: CSV in, CSV out, messages to fehler; returns the exit status.
+// The whole mode: CSV in, CSV out, messages to fehler; returns the exit status:
+// 0, 1 when a row failed, 2 when the header cannot be used.
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler);
 
 }  // namespace lst::pap
