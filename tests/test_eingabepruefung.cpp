@@ -175,6 +175,15 @@ TEST(Batch, ZeilenMitAndererSpaltenzahlSindFehler) {
       << fehler.str();
   EXPECT_EQ(fehler.str().find("Zeile 2"), std::string::npos);
 
+  // Warnings of a row go to the messages; the row is computed.
+  std::istringstream mini("brutto;minijob\n400;ja\n300;ja\n");
+  std::ostringstream ausMini, fehlerMini;
+  EXPECT_EQ(cli::Batch(cli::TEingabe{}, mini, ausMini, fehlerMini), 0);
+  EXPECT_NE(fehlerMini.str().find("lohnsteuer-cli: Zeile 2: Warnung: Der Bruttolohn 400,00 EUR liegt über"),
+            std::string::npos)
+      << fehlerMini.str();
+  EXPECT_EQ(fehlerMini.str().find("Zeile 3"), std::string::npos);
+
   // A separator at the end of the head row (and of the rows) is no column.
   std::istringstream mitTrenner("brutto;steuerklasse;\n3000;1;\n3000;3\n");
   std::ostringstream aus2, fehler2;
