@@ -74,7 +74,8 @@ TEST(Eingabe, WarnungenFuerMinijobUndGleitzone) {
                         Fall{"--brutto 850,01 --gleitzone", "nicht in der Gleitzone"},
                         Fall{"--brutto 450 --gleitzone", "nicht in der Gleitzone"},
                         Fall{"--brutto 150 --gleitzone --zeitraum woche", nullptr},
-                        Fall{"--brutto 600 --gleitzone --jahr 2002", "keine Gleitzone"}}) {
+                        Fall{"--brutto 600 --gleitzone --jahr 2002", "keine Gleitzone"},
+                        Fall{"--brutto 700 --minijob --dm", "Bruttolohn 700,00 DM liegt über der Geringfügigkeitsgrenze von 635,64 DM"}}) {
     const TCliLauf l = CliStarten(std::string("berechnen --json ") + f.Argumente);
     EXPECT_EQ(l.Status, 0) << f.Argumente << l.Ausgabe;
     if (f.Warnung == nullptr) {
