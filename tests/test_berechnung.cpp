@@ -125,6 +125,25 @@ TEST(Kindergeld, NachJahrUndZahlDerKinder) {
   EXPECT_EQ(KindergeldBerechnen(k, 7, 1), 4293);  // 18400 / 30 * 7 = 4293.33
   k.LStJahr = 2009;
   EXPECT_EQ(KindergeldBerechnen(k, 30, 3), 49800);
-  k.LStJahr = 2003;
+  // Section 66 EStG of the years before 2004, four children a month: the
+  // published amounts per child added up (pfennigs up to 2001).
+  const struct {
+    int jahr;
+    std::int64_t eins, vier;
+  } frueher[] = {{1996, 20000, 20000 + 20000 + 30000 + 35000},
+                 {1997, 22000, 22000 + 22000 + 30000 + 35000},
+                 {1998, 22000, 22000 + 22000 + 30000 + 35000},
+                 {1999, 25000, 25000 + 25000 + 30000 + 35000},
+                 {2000, 27000, 27000 + 27000 + 30000 + 35000},
+                 {2001, 27000, 27000 + 27000 + 30000 + 35000},
+                 {2002, 15400, 15400 * 3 + 17900},
+                 {2003, 15400, 15400 * 3 + 17900}};
+  for (const auto& f : frueher) {
+    k.LStJahr = static_cast<std::int16_t>(f.jahr);
+    EXPECT_EQ(KindergeldBerechnen(k, 30, 1), f.eins) << f.jahr;
+    EXPECT_EQ(KindergeldBerechnen(k, 30, 4), f.vier) << f.jahr;
+  }
+  // 1995: the benefit depended on the parents' income.
+  k.LStJahr = 1995;
   EXPECT_EQ(KindergeldBerechnen(k, 30, 3), 0);
 }

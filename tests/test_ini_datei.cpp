@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
@@ -10,6 +11,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "common/ini_datei.h"
 
@@ -366,4 +369,99 @@ TEST_F(IniDatei, OrtDerDatei) {
   EXPECT_EQ(namen.Einstellungen, "DrumselLStTab.ini");
   EXPECT_EQ(namen.Saetze, "DrumselLStTab.ini");
   EXPECT_EQ(namen.Druck, "Kolvanta.ini");
+}
+
+// ---- one parsed image -----------------------------------------------------------
+
+TEST_F(IniDatei, AbbildLiestWieDieDateiUndBleibtBeiSeinerFassung) {
+  // The same odd file as above: the image must read it exactly as the
+  // single reads do.
+  std::string text = "\xEF\xBB\xBF" "vorab=1\r\n[Eins]\r\nk=erster\r\nK=zweiter\r\n";
+  text += std::string("\0\xff\xfe=\x01garbage\0\r\n", 15);
+  text += "=ohne name\r\nohne gleich\r\n[Zwei\r\nz=2\r\n[eins]\r\nk=dritter\r\nletzte=x\r\n"
+          "[Drei]\r\n  Zahl = 12 \r\nleer=\r\nwahr=1\r\nkomma=1,5";
+  DateiSchreiben(datei_, text);
+  auto ini = TNewIniFile::AusPfad(datei_);
+  const TIniAbbild abbild = ini.Abbild();
+  EXPECT_EQ(abbild.FileName(), datei_);
+  for (const auto& [abschnitt, schluessel] :
+       std::vector<std::pair<std::string, std::string>>{{"Eins", "k"}, {" EINS ", "K"}, {"Eins", "vorab"},
+                                                        {"Zwei", "z"}, {"Eins", "letzte"}, {"Drei", "zahl"},
+                                                        {"Drei", "leer"}, {"Vier", "x"}, {"Drei", "komma"}}) {
+    EXPECT_EQ(abbild.ReadString(abschnitt, schluessel, "-"), ini.ReadString(abschnitt, schluessel, "-"))
+        << abschnitt << "/" << schluessel;
+    EXPECT_EQ(abbild.ValueExists(abschnitt, schluessel), ini.ValueExists(abschnitt, schluessel));
+  }
+  EXPECT_EQ(abbild.ReadInteger("Drei", "Zahl", 0), 12);
+  EXPECT_TRUE(abbild.ReadBool("Drei", "wahr", false));
+  EXPECT_EQ(abbild.ReadFloat("Drei", "komma", 0), 1.5);
+  EXPECT_EQ(abbild.ReadInteger("Drei", "leer", -3), -3);
+  EXPECT_TRUE(abbild.SectionExists("zwei"));
+  EXPECT_FALSE(abbild.SectionExists("Vier"));
+
+  // A write after the image was taken does not change what the image reads.
+  ASSERT_TRUE(ini.WriteString("Eins", "k", "neu"));
+  EXPECT_EQ(abbild.ReadString("Eins", "k", ""), "erster");
+  EXPECT_EQ(ini.Abbild().ReadString("Eins", "k", ""), "neu");
+
+  // A missing file is an empty image.
+  const TIniAbbild leer = TNewIniFile::AusPfad(ordner_ / "fehlt.ini").Abbild();
+  EXPECT_EQ(leer.ReadString("Eins", "k", "v"), "v");
+  EXPECT_EQ(TIniAbbild().ReadInteger("A", "b", 7), 7);
+}
+
+// ---- concurrent writers -----------------------------------------------------------
+
+TEST_F(IniDatei, GleichzeitigeSchreiberVerlierenNichts) {
+  constexpr int kSchreiber = 4, kJe = 40;
+  const auto abschnitt = [](int i) { return std::string(1, static_cast<char>('A' + i % 3)); };
+  const auto schluessel = [](int s, int i) {
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "k%d_%d", s, i);
+    return std::string(puffer);
+  };
+  std::vector<std::thread> faeden;
+  for (int s = 0; s < kSchreiber; ++s) {
+    faeden.emplace_back([&, s] {
+      auto ini = TNewIniFile::AusPfad(datei_);
+      for (int i = 0; i < kJe; ++i) ini.WriteInteger(abschnitt(i), schluessel(s, i), i);
+    });
+  }
+  for (auto& f : faeden) f.join();
+  const TIniAbbild abbild = TNewIniFile::AusPfad(datei_).Abbild();
+  int gefunden = 0;
+  for (int s = 0; s < kSchreiber; ++s)
+    for (int i = 0; i < kJe; ++i) gefunden += abbild.ReadInteger(abschnitt(i), schluessel(s, i), -1) == i;
+  EXPECT_EQ(gefunden, kSchreiber * kJe);
+  EXPECT_EQ(Eintraege(), 1u);  // no lock or temporary file left behind
+
+  // Removing from a file that does not exist leaves no file behind.
+  auto fehlt = TNewIniFile::AusPfad(ordner_ / "fehlt.ini");
+  EXPECT_TRUE(fehlt.DeleteKey("A", "b"));
+  EXPECT_TRUE(fehlt.EraseSection("A"));
+  EXPECT_FALSE(fs::exists(ordner_ / "fehlt.ini"));
+}
+
+// The image and the single reads must agree on any text, however odd.
+TEST_F(IniDatei, AbbildUndEinzelnesLesenStimmenUeberein) {
+  std::mt19937 zufall(7);
+  const std::string_view teile[] = {"[", "]", "=", ";", " ", "\t", "\r", "\n", "\n", "a", "A",
+                                    "b",  "k", "\xEF\xBB\xBF", std::string_view("\0", 1), "[a]\n",
+                                    "[ b ]\n", "k=1\n", "A = 2\n"};
+  const std::string namen[] = {"a", "A", "b", " b ", "k", "", "a]", "[a"};
+  for (int runde = 0; runde < 150; ++runde) {
+    std::string text;
+    const int laenge = static_cast<int>(zufall() % 60);
+    for (int i = 0; i < laenge; ++i) text += teile[zufall() % std::size(teile)];
+    DateiSchreiben(datei_, text);
+    const auto ini = TNewIniFile::AusPfad(datei_);
+    const TIniAbbild abbild = ini.Abbild();
+    for (const std::string& abschnitt : namen)
+      for (const std::string& schluessel : namen) {
+        ASSERT_EQ(abbild.ReadString(abschnitt, schluessel, "?"), ini.ReadString(abschnitt, schluessel, "?"))
+            << testing::PrintToString(text) << " [" << abschnitt << "] " << schluessel;
+        ASSERT_EQ(abbild.SectionExists(abschnitt), ini.SectionExists(abschnitt))
+            << testing::PrintToString(text) << " [" << abschnitt << "]";
+      }
+  }
 }

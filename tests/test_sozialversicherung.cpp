@@ -71,6 +71,29 @@ TEST(SVTabellen, WechselZwischenDenJahren) {
   EXPECT_EQ(GleitzoneFaktor(2006), 0.5967);
 }
 
+// Figures checked against the published values of each year.
+TEST(SVTabellen, AmtlicheWerte) {
+  // Pension and unemployment ceiling 2002: 4.500 EUR West, 3.750 EUR East.
+  EXPECT_EQ(BBGStandard(2002)[bbgRV][rgOst], 375000);
+  EXPECT_EQ(BBGStandard(2002)[bbgAV][rgOst], 375000);
+  EXPECT_EQ(BBGStandard(2002)[bbgKV][rgOst], 337500);
+  // Sliding-zone factor F = 25 % / average total rate (41,7 % and 42,0 %).
+  EXPECT_EQ(GleitzoneFaktor(2003), 0.5995);
+  EXPECT_EQ(GleitzoneFaktor(2004), 0.5952);
+  EXPECT_EQ(GleitzoneFaktor(2005), 0.5952);
+  // Minimum base of the top-up: 155 EUR up to 2012, 175 EUR from 2013.
+  EXPECT_EQ(AufstockungMindestBasis(2012), 15500);
+  EXPECT_EQ(AufstockungMindestBasis(2013), 17500);
+  // Top-up rate 2000: 19,3 % full pension rate less the employer's 12 %.
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2000)[beGF][svRVAuf].AN, 0.073);
+  // Limit of marginal employment: 400 EUR in 2012, 450 EUR from 2013.
+  for (int r : {rgOst, rgWest}) {
+    EXPECT_EQ(BBGStandard(2012)[bbgGF][r], 40000);
+    EXPECT_EQ(BBGStandard(2013)[bbgGF][r], 45000);
+    EXPECT_EQ(BBGStandard(2002)[bbgGF][r], 32500);
+  }
+}
+
 TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
   TRechenKontext k;
   EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
@@ -89,7 +112,7 @@ TEST(SVTabellen, GrenzenJeZeitraum) {
   EXPECT_EQ(BBGFuerZeitraum(t, kMonat, rgOst)[bbgRV], 490000);
   // The week rounds the day first: 19333 * 7, not 580000 * 7 / 30 = 135333.
   EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgRV], 135331);
-  EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgGF], 7581);
+  EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgGF], 10500);
   EXPECT_EQ(BBGFuerZeitraum(t, kTag, rgWest)[bbgRV], 19333);
   EXPECT_EQ(BBGFuerZeitraum(t, kMonat, 7)[bbgRV], 580000);  // unknown region: West
 }
@@ -158,8 +181,12 @@ TEST(SVBerechnen, Gleitzone) {
   EXPECT_EQ(e.AG(svKV), 4380);
   EXPECT_EQ(e.AN(svKV), 3396);
   EXPECT_EQ(e.AN(svRV), 4396);
-  EXPECT_EQ(e.AN(svKV2), 479);
-  EXPECT_EQ(e.SVSummeAN(), 3396 + 477 + 4396 + 698 + 479 + 133);
+  // Health with surcharge, published for 600 EUR in 2013: 38,76 EUR =
+  // 2 * Runden(53264 * 15,5 % / 2) - 43,80.
+  EXPECT_EQ(e.AN(svKV) + e.AN(svKV2), 3876);
+  // Care with the surcharge for the childless: 2 * Runden(53264 * 2,3 % / 2) - 6,15.
+  EXPECT_EQ(e.AN(svPV) + e.AN(svPV2), 2 * 613 - 615);
+  EXPECT_EQ(e.SVSummeAN(), 3876 + 4396 + 698 + 611);
   EXPECT_EQ(e.SVSummeAG(), 4380 + 615 + 5670 + 900);
   EXPECT_EQ(Berechne(2013, kMonat, 45000, sv).AN(svKV), 2 * 2498 - 3285);
   sv.RVVerzicht = true;
@@ -167,7 +194,58 @@ TEST(SVBerechnen, Gleitzone) {
 
   TSVEingabe alt = Eingabe(2003, beNV);
   alt.Gleitzone = true;
-  EXPECT_EQ(Berechne(2003, kMonat, 60000, alt).AN(svKV), 2 * 3557 - 4110);  // base 51934
+  // F 0,5995: base 0,5995 * 400 + 1,4005 * 200 = 519,90 EUR.
+  EXPECT_EQ(Berechne(2003, kMonat, 60000, alt).AN(svKV), 2 * 3561 - 4110);
+  EXPECT_EQ(GleitzoneBemessung(2004, 60000).Bemessung, 51904);  // F 0,5952
+}
+
+// The zone of another pay period is the monthly zone converted like the
+// ceilings: a yearly 7.200 EUR (600 EUR a month) lies inside it and pays
+// twelve monthly contributions, up to one rounding per month and share.
+TEST(SVBerechnen, GleitzoneInAnderenZeitraeumen) {
+  EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kJahr).Untergrenze, 540000);
+  EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kJahr).Obergrenze, 1020000);
+  EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kWoche).Obergrenze, 2833 * 7);
+  EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kTag).Untergrenze, 1500);
+  EXPECT_FALSE(GleitzoneGrenzenFuerZeitraum(2002, kJahr).Vorhanden);
+
+  EXPECT_EQ(GleitzoneBemessung(2013, kJahr, 720000).Klasse, 0);
+  EXPECT_EQ(GleitzoneBemessung(2013, kJahr, 540000).Klasse, -1);
+  EXPECT_EQ(GleitzoneBemessung(2013, kJahr, 1020001).Klasse, 1);
+  EXPECT_EQ(GleitzoneBemessung(2013, kMonat, 60000).Bemessung, 53264);
+
+  TSVEingabe sv = Eingabe(2013, beNV);
+  sv.Gleitzone = true;
+  const TSVErgebnis monat = Berechne(2013, kMonat, 60000, sv);
+  const TSVErgebnis jahr = Berechne(2013, kJahr, 720000, sv);
+  const TSVErgebnis ohneZone = Berechne(2013, kJahr, 720000, Eingabe(2013, beNV));
+  EXPECT_LT(jahr.SVSummeAN(), ohneZone.SVSummeAN());
+  for (int i = 0; i < 16; ++i) EXPECT_NEAR(jahr.Betrag[i], 12 * monat.Betrag[i], 12) << i;
+  EXPECT_EQ(jahr.AG(svKV), 12 * monat.AG(svKV));
+  // Health share rounded once in the year: 2 * Runden(639169 * 7,3 %) - 525,60 EUR.
+  EXPECT_EQ(jahr.AN(svKV), 2 * 46659 - 52560);
+
+  // A week of 150 EUR lies in the weekly zone (105,00 to 198,31 EUR).
+  const TSVErgebnis woche = Berechne(2013, kWoche, 15000, sv);
+  EXPECT_LT(woche.SVSummeAN(), Berechne(2013, kWoche, 15000, Eingabe(2013, beNV)).SVSummeAN());
+}
+
+// Employee-only surcharges are rounded together with the employee's share.
+TEST(SVBerechnen, ZuschlaegeGemeinsamGerundet) {
+  // 2012, West, 5.000 EUR, childless: maximum health contribution of the
+  // employee 313,65 EUR, care 46,86 EUR, care employer 37,29 EUR.
+  const TSVErgebnis e = Berechne(2012, kMonat, 500000, Eingabe(2012, beNV));
+  EXPECT_EQ(e.AN(svKV), 27923);  // share line without surcharge, as before
+  EXPECT_EQ(e.AN(svKV) + e.AN(svKV2), 31365);
+  EXPECT_EQ(e.AN(svPV) + e.AN(svPV2), 4686);
+  EXPECT_EQ(e.AG(svPV), 3729);
+  // Without surcharge the surcharge lines stay 0.
+  TSVEingabe ohne = Eingabe(2012, beNV);
+  ohne.Saetze[svKV2].AN = 0;
+  ohne.Saetze[svPV2].AN = kNicht;
+  const TSVErgebnis o = Berechne(2012, kMonat, 500000, ohne);
+  EXPECT_EQ(o.AN(svKV2) + o.AN(svPV2), 0);
+  EXPECT_EQ(o.AN(svKV), 27923);
 }
 
 TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
@@ -194,25 +272,39 @@ TEST(SVBerechnen, PrivatVersichert) {
 TEST(SVBerechnen, MinijobUndAufstockung) {
   TSVEingabe sv = Eingabe(2013, beGF);
   const TSVErgebnis ohne = Berechne(2013, kMonat, 20000, sv);
-  EXPECT_EQ(ohne.AN(svRVAuf), 780);  // shown, but not summed
+  EXPECT_EQ(ohne.AN(svRVAuf), 0);  // no top-up, no top-up amount
   EXPECT_EQ(ohne.SVSummeAN(), 0);
   EXPECT_EQ(ohne.SVSummeAG(), 2600 + 3000);
-  EXPECT_EQ(Berechne(2013, kMonat, 40000, sv).AN(svRVAuf), 1268);  // GF ceiling 32500
+  // 450 EUR, the limit of 2013: employer 58,50 EUR health, 67,50 EUR pension.
+  const TSVErgebnis grenze = Berechne(2013, kMonat, 45000, sv);
+  EXPECT_EQ(grenze.AG(svKV), 5850);
+  EXPECT_EQ(grenze.AG(svRV), 6750);
+  EXPECT_EQ(Berechne(2012, kMonat, 40000, Eingabe(2012, beGF)).AG(svRV), 6000);  // limit 400 EUR
 
   sv.Aufstockung = true;
   const TSVErgebnis mit = Berechne(2013, kMonat, 20000, sv);
   EXPECT_EQ(mit.AN(svRV), 3780 - 3000);
+  EXPECT_EQ(mit.AN(svRVAuf), 780);  // the top-up, shown but not summed twice
   EXPECT_EQ(mit.SVSummeAN(), 780);
-  // Minimum base: Runden(15500 * 0.189) = Runden(2929.5) = 2930.
-  EXPECT_EQ(Berechne(2013, kMonat, 10000, sv).AN(svRV), 2930 - 1500);
+  // 450 EUR with top-up: 18,9 % of 450 EUR less the employer's 67,50 EUR.
+  EXPECT_EQ(Berechne(2013, kMonat, 45000, sv).AN(svRV), 1755);
+  // Minimum base 175 EUR in 2013: 175 * 18,9 % - 15,00 = 18,08 EUR.
+  EXPECT_EQ(Berechne(2013, kMonat, 10000, sv).AN(svRV), 1808);
   TSVEingabe hh = Eingabe(2013, beHH);
   hh.Aufstockung = true;
-  EXPECT_EQ(Berechne(2013, kMonat, 10000, hh).AN(svRV), 2930 - 500);
-  // The minimum base of the year: 30000 pfennigs in 2000, none in 1999.
+  EXPECT_EQ(Berechne(2013, kMonat, 10000, hh).AN(svRV), 3308 - 500);
+  // 155 EUR in 2012: Runden(15500 * 0.196) = 3038, less 15 % of 100 EUR.
+  TSVEingabe vorher = Eingabe(2012, beGF);
+  vorher.Aufstockung = true;
+  EXPECT_EQ(Berechne(2012, kMonat, 10000, vorher).AN(svRV), 3038 - 1500);
+  // The minimum base of the year: 300 DM in 2000 (19,3 % in all), none in 1999.
   TSVEingabe dm = Eingabe(2000, beGF);
   dm.Aufstockung = true;
-  EXPECT_EQ(Berechne(2000, kMonat, 20000, dm).AN(svRV), 5850 - 2400);
+  EXPECT_EQ(Berechne(2000, kMonat, 20000, dm).AN(svRV), 5790 - 2400);
   EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 0);
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRVAuf), 0);
+  // The minimum base is one of a month: a year pays on at least 12 * 175 EUR.
+  EXPECT_EQ(Berechne(2013, kJahr, 120000, sv).AN(svRV), 39690 - 18000);
 }
 
 TEST(SVBerechnen, NichtErhobeneSaetze) {
@@ -273,18 +365,28 @@ TEST_F(SVEinstellungen, OhneDateiGeltenDieVorgaben) {
 
 TEST_F(SVEinstellungen, GrenzenHinUndZurueck) {
   const std::string anfang = "; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\nKVWest=1\n";
-  Schreiben(anfang + "[BMG2012]\nKVWest=2\n");
+  Schreiben(anfang + "[BMG2012]\nKVWest=200000\n");
   TNewIniFile ini = Ini();
   TBBGTabelle t = BBGStandard(2013);
   t[bbgKV][rgWest] = t[bbgPV][rgWest] = 400000;
-  t[bbgGF][rgOst] = 0;  // an emptied field of the ceilings dialog
+  t[bbgGF][rgOst] = 100;  // the smallest ceiling: 1,00 a month
   ASSERT_TRUE(BBGSpeichern(ini, 2013, t));
   EXPECT_EQ(BBGLaden(ini, 2013), t);
   EXPECT_TRUE(Enthaelt("KVWest=400000\n"));
-  EXPECT_TRUE(Enthaelt("GFOst=0\n"));
+  EXPECT_TRUE(Enthaelt("GFOst=100\n"));
   EXPECT_EQ(Text().rfind("; Notiz\n[LoSt2013]\nGrdFreiB8130=0\n[BMG2013]\nFremd=1\n", 0), 0u);
-  EXPECT_EQ(BBGLaden(ini, 2012)[bbgKV][rgWest], 2);
+  EXPECT_EQ(BBGLaden(ini, 2012)[bbgKV][rgWest], 200000);
   EXPECT_EQ(BBGLaden(ini, 2012)[bbgRV][rgWest], 560000);
+
+  // A ceiling that would not read back (an emptied field of the ceilings
+  // dialog, 10 million and more) is refused and nothing is written.
+  const std::string vorher = Text();
+  for (std::int64_t falsch : {std::int64_t{0}, std::int64_t{99}, std::int64_t{1000000000}}) {
+    TBBGTabelle u = t;
+    u[bbgGF][rgOst] = falsch;
+    EXPECT_FALSE(BBGSpeichern(ini, 2013, u)) << falsch;
+  }
+  EXPECT_EQ(Text(), vorher);
 }
 
 TEST_F(SVEinstellungen, BeschaedigteGrenzenGebenDieVorgabe) {
@@ -368,4 +470,98 @@ TEST_F(SVEinstellungen, KontextLaedtDasEingestellteJahr) {
   EXPECT_EQ(k.SVSatzTabelle[beGF][svRVAuf].AN, 4.6 / 100);
   EXPECT_DOUBLE_EQ(k.SoliGeladen, 5);
   EXPECT_DOUBLE_EQ(k.PauschSatz, 0.022);
+}
+
+TEST_F(SVEinstellungen, WerteAusserhalbDesBereichsGebenDieVorgabeUndWerdenGemeldet) {
+  Schreiben(
+      "[SV2013]\nNVPVAN=1e300\nNVKVAN=100\nNVKVAG=100,5\nNVRVAN=-1\nNVRVAufAN=-1\nGFRVAufAN=-0,5\n"
+      "NVAVAN=zwei\nNVAVAG=\nNVPV2AN=0\n"
+      "[LSt2013]\nSoli=-5,5\nPauschSt=150\n"
+      "[BMG2013]\nKVOst=99\nKVWest=100\nRVOst=999999999\nRVWest=1000000000\nAVOst=4000,50\n");
+  TEinstellungsBericht bericht;
+  const TIniAbbild abbild = Ini().Abbild();
+  SVSaetzeLaden(abbild, 2013, saetze_, pausch_, soli_, &bericht);
+  const TBBGTabelle grenzen = BBGLaden(abbild, 2013, &bericht);
+
+  const TSVSatzTabelle standard = SVSaetzeStandard(2013);
+  EXPECT_EQ(saetze_[beNV][svPV].AN, standard[beNV][svPV].AN);
+  EXPECT_EQ(saetze_[beNV][svKV].AN, 1.0);          // 100 % is still a rate
+  EXPECT_EQ(saetze_[beNV][svKV].AG, standard[beNV][svKV].AG);
+  EXPECT_EQ(saetze_[beNV][svRV].AN, standard[beNV][svRV].AN);  // -1 only where not levied
+  EXPECT_EQ(saetze_[beNV][svRVAuf].AN, kNicht);
+  EXPECT_EQ(saetze_[beGF][svRVAuf].AN, standard[beGF][svRVAuf].AN);
+  EXPECT_EQ(saetze_[beNV][svAV].AN, standard[beNV][svAV].AN);
+  EXPECT_EQ(saetze_[beNV][svPV2].AN, 0);
+  EXPECT_DOUBLE_EQ(soli_, 5.5);
+  EXPECT_DOUBLE_EQ(pausch_, 0.02);
+  EXPECT_EQ(grenzen[bbgKV][rgOst], 393750);
+  EXPECT_EQ(grenzen[bbgKV][rgWest], 100);
+  EXPECT_EQ(grenzen[bbgRV][rgOst], 999999999);
+  EXPECT_EQ(grenzen[bbgRV][rgWest], 580000);
+  EXPECT_EQ(grenzen[bbgAV][rgOst], 490000);
+
+  // One entry per ignored key, in the order read.
+  std::vector<std::string> schluessel;
+  for (const TIgnorierterWert& w : bericht) {
+    schluessel.push_back(w.Abschnitt + "/" + w.Schluessel);
+    EXPECT_EQ(w.Datei, datei_.string());
+    EXPECT_NE(w.Meldung.find(datei_.string()), std::string::npos) << w.Meldung;
+    EXPECT_NE(w.Meldung.find("[" + w.Abschnitt + "] " + w.Schluessel + "="), std::string::npos) << w.Meldung;
+    EXPECT_NE(w.Meldung.find("Vorgabewert"), std::string::npos) << w.Meldung;
+  }
+  EXPECT_EQ(schluessel, (std::vector<std::string>{"SV2013/NVKVAG", "SV2013/NVPVAN", "SV2013/NVRVAN",
+                                                   "SV2013/NVAVAN", "SV2013/NVAVAG", "SV2013/GFRVAufAN",
+                                                   "LSt2013/Soli", "LSt2013/PauschSt", "BMG2013/KVOst",
+                                                   "BMG2013/RVWest", "BMG2013/AVOst"}));
+  EXPECT_NE(bericht[1].Meldung.find("NVPVAN=1e300 wird nicht verwendet (kein Beitragssatz von 0 bis "
+                                    "100 Prozent); es gilt der Vorgabewert 1,025 %."),
+            std::string::npos)
+      << bericht[1].Meldung;
+
+  // The loaders without report read the same values.
+  TSVSatzTabelle ohne{};
+  double p = 0, s = 0;
+  SVSaetzeLaden(Ini(), 2013, ohne, p, s);
+  ErwarteGleich(ohne, saetze_);
+  EXPECT_EQ(BBGLaden(Ini(), 2013), grenzen);
+}
+
+TEST_F(SVEinstellungen, UnsinnigeSaetzeWerdenNichtGespeichert) {
+  TNewIniFile ini = Ini();
+  TSVSatzTabelle t = SVSaetzeStandard(2013);
+  t[beNV][svKV].AN = 1.5;  // 150 %
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, t, 0.02));
+  t = SVSaetzeStandard(2013);
+  t[beNV][svKV].AG = -0.01;  // not levied, where the year levies it
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, t, 0.02));
+  EXPECT_FALSE(fs::exists(datei_));
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2013, SVSaetzeStandard(2013), 1.5));
+  EXPECT_FALSE(Enthaelt("PauschSt"));
+}
+
+// Whatever rates come in, no contribution and no sum leaves +-10^15 cents.
+TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
+  TSVEingabe sv = Eingabe(2013, beNV);
+  for (auto& p : sv.Saetze) p = {1e300, 1e300};
+  for (bool zone : {false, true}) {
+    sv.Gleitzone = zone;
+    const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
+    for (std::int64_t b : e.Betrag) {
+      EXPECT_LE(b, 16 * 1'000'000'000'000'000);
+      EXPECT_GE(b, -16 * 1'000'000'000'000'000);
+    }
+  }
+}
+
+TEST_F(SVEinstellungen, KontextLaedtAusEinemAbbild) {
+  Schreiben("[BMG2013]\nGFWest=40000\n[SV2013]\nNVAVAN=1,6\n");
+  const TIniAbbild abbild = Ini().Abbild();
+  // The file changes after the image was taken: the context gets the old version whole.
+  Schreiben("[BMG2013]\nGFWest=30000\n[SV2013]\nNVAVAN=1,7\n");
+  TRechenKontext k;
+  TEinstellungsBericht bericht;
+  SVEinstellungenLaden(k, abbild, &bericht);
+  EXPECT_EQ(k.BBGTabelle[bbgGF][rgWest], 40000);
+  EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
+  EXPECT_TRUE(bericht.empty());
 }

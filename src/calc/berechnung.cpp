@@ -161,10 +161,17 @@ struct TKindergeldSaetze {
   std::int64_t T1, T2, T3, T4;  // monthly, by the child's position
 };
 
+// Section 66 EStG in the version of each year, monthly per child (pfennigs
+// up to 2001, cents from 2002).  1995 has none: that year's benefit
+// depended on the parents' income.
 TKindergeldSaetze KindergeldSaetze(int jahr) {
   if (jahr >= 2010 && jahr <= 2013) return {18400, 18400, 19000, 21500};
   if (jahr == 2009) return {16400, 16400, 17000, 19500};
-  if (jahr >= 2004 && jahr <= 2008) return {15400, 15400, 15400, 17900};
+  if (jahr >= 2002 && jahr <= 2008) return {15400, 15400, 15400, 17900};
+  if (jahr >= 2000 && jahr <= 2001) return {27000, 27000, 30000, 35000};
+  if (jahr == 1999) return {25000, 25000, 30000, 35000};
+  if (jahr >= 1997 && jahr <= 1998) return {22000, 22000, 30000, 35000};
+  if (jahr == 1996) return {20000, 20000, 30000, 35000};
   return {0, 0, 0, 0};
 }
 

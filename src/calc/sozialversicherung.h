@@ -13,11 +13,11 @@
 #include <cstdint>
 
 #include "calc/datensaetze.h"
+#include "common/ini_datei.h"
 
 namespace lst {
 
 struct TRechenKontext;
-class TNewIniFile;
 
 // The five contribution ceilings, in this order.  GF is the limit of marginal
 // employment; the pension top-up uses it as its ceiling.
@@ -49,7 +49,8 @@ using TBBGZeitraum = std::array<std::int64_t, bbgAnzahl>;
 TBBGTabelle BBGStandard(int jahr);
 // Default rates of a year (fractions; -0.01 where not levied).
 TSVSatzTabelle SVSaetzeStandard(int jahr);
-// Minimum base of the pension top-up in cents; -1 for a year without top-up.
+// Minimum base of the pension top-up in cents per month; -1 for a year
+// without top-up.  Converted to the pay period like the ceilings.
 std::int64_t AufstockungMindestBasis(int jahr);
 // Sliding-zone factor F; -1 for a year without sliding zone.
 double GleitzoneFaktor(int jahr);
@@ -88,20 +89,31 @@ struct TGleitzoneBemessung {
   int Klasse = 1;               // -1 at or below the lower bound, 0 inside, 1 above
   std::int64_t Bemessung = 0;   // reduced base in cents
 };
-// The bounds are monthly amounts; the wage is taken as it is passed.
-// A year without sliding zone (factor -1) puts every wage into class 1 with
-// the unreduced base: its formula would give a negative base.
+// The wage is one of the pay period LZZ and is measured against the bounds of
+// that period (GleitzoneGrenzenFuerZeitraum); the reduced base is one of the
+// same period.  A year without sliding zone (factor -1) puts every wage into
+// class 1 with the unreduced base: its formula would give a negative base.
+TGleitzoneBemessung GleitzoneBemessung(int jahr, std::uint8_t lzz, std::int64_t entgelt);
+// The same for a monthly wage.
 TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt);
 
 // The employee's share of one contribution kind in the sliding zone, from the
-// kind's rates and its (capped) base.  Returns true when the reduced share
-// applies, false when the base lies above the zone or the reduced share would
-// be negative (it is then 0).
+// kind's rates and its (capped) base of the pay period LZZ.  Returns true when
+// the reduced share applies, false when the base lies above the zone or the
+// reduced share would be negative (it is then 0).
+bool GleitzoneAnteil(int jahr, std::uint8_t lzz, std::int64_t& beitrag, double satzAG,
+                     double satzAN, std::int64_t basis);
+// The same for a monthly base.
 bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satzAN,
                      std::int64_t basis);
 
 // All contributions of one pay period.  Sets k.LStJahr to jahr and measures
 // against the ceilings k.BBGTabelle; the rates come from sv.Saetze.
+// The employee-only surcharges KV2 and PV2 are rounded together with the
+// employee's KV or PV share; their entries are the combined share less the
+// share without surcharge.  The top-up entries (RVAuf) are 0 without
+// Aufstockung; with it the RVAuf employee entry repeats the employee's
+// pension share, which is then the whole top-up.  No entry leaves +-10^15.
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis);
 
@@ -112,29 +124,38 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
 // month.  Rates live in the section "SV" + year under the keys type + kind +
 // share ("NVKVAN", "GFRVAG", "HHRVAufAN", ...), in percent.  The section
 // "LSt" + year holds the solidarity-surcharge percentage "Soli" and the
-// employer's flat-rate percentage "PauschSt".  Missing keys and values that
-// do not convert give the year's defaults.
+// employer's flat-rate percentage "PauschSt".  Missing keys give the year's
+// defaults; so do damaged values: text that is no number, and numbers out of
+// range (ceilings 100 to 999999999 cents; rates 0 to 100 percent, or -1 where
+// the year's default is -1 as well; "Soli" 0 to 10; "PauschSt" 0 to 100).
+// The loaders that take a report add one entry per damaged value to it.
+// The loaders that take a TNewIniFile read and parse the file once; to read
+// several things of one consistent version, take one TIniAbbild and pass it.
 
-// The ceilings of a year.  A negative stored ceiling counts as damaged and
-// gives the default.
+TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
 TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr);
 // Writes the ten ceilings of a year in one go.  False when the file could
-// not be written or a ceiling is negative; the file is then unchanged.
+// not be written or a ceiling is out of range; the file is then unchanged.
 bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle);
 
 // The rates of a year (fractions), the flat-rate tax (fraction) and the
 // solidarity-surcharge percentage (as stored).
+void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent, TEinstellungsBericht* bericht = nullptr);
 void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
                    double& soliProzent);
 // Writes the 42 rates of a year in percent in one go, then "PauschSt" when
-// pauschSatz is >= 0.  "Soli" is never written.  False when a rate is not a
-// finite number (nothing is written) or a write failed (when only the second
-// failed, the rates are stored and "PauschSt" keeps its old value).
+// pauschSatz is >= 0.  "Soli" is never written.  False when a rate would not
+// read back (not a finite number or out of range; nothing is written), when
+// pauschSatz is above 100 % (it is not written) or a write failed (when only
+// the second failed, the rates are stored and "PauschSt" keeps its old value).
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
                        double pauschSatz);
 
 // Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
 // into the context.
+void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini,
+                          TEinstellungsBericht* bericht = nullptr);
 void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini);
 
 }  // namespace lst

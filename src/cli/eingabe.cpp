@@ -1,6 +1,7 @@
 #include "cli/eingabe.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
@@ -264,9 +265,15 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     TGeladeneEinstellungen neu;
     if (gefunden == nullptr) {
       const TNewIniFile ini = e.Einstellungsdatei.empty() ? TNewIniFile(datei) : TNewIniFile::AusPfad(datei);
-      SVEinstellungenLaden(k, ini);
+      // One reading of the file for all values; damaged values are named
+      // once per file and year and replaced by the defaults.
+      const TIniAbbild abbild = ini.Abbild();
+      TEinstellungsBericht bericht;
+      SVEinstellungenLaden(k, abbild, &bericht);
+      for (const TIgnorierterWert& w : bericht)
+        std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.Meldung.c_str());
       neu = {datei, e.Jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
-             ini.ReadBool("LoSt2013", "GrdFreiB8130", true)};
+             abbild.ReadBool("LoSt2013", "GrdFreiB8130", true)};
       gefunden = &neu;
       if (speicher != nullptr) speicher->Eintraege.push_back(neu);
     }

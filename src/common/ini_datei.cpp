@@ -8,15 +8,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <system_error>
+#include <unordered_map>
 
 #ifdef _WIN32
 #include <io.h>
 #else
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -190,6 +194,8 @@ Lesestand DateiLesen(const fs::path& pfad, std::string& roh) {
   if (ec || st.type() != fs::file_type::regular) return Lesestand::Fehler;
   std::ifstream ein(pfad, std::ios::binary);
   if (!ein) return Lesestand::Fehler;
+  const std::uintmax_t groesse = fs::file_size(pfad, ec);
+  if (!ec && groesse < (std::uintmax_t{1} << 31)) roh.reserve(static_cast<std::size_t>(groesse));
   char puffer[1 << 16];
   while (ein.read(puffer, sizeof puffer) || ein.gcount() > 0)
     roh.append(puffer, static_cast<std::size_t>(ein.gcount()));
@@ -296,6 +302,38 @@ bool DateiErsetzen(const fs::path& ziel, std::string_view text) {
   return true;
 }
 
+// --- lock of a write -------------------------------------------------------
+
+// Holds an exclusive advisory lock (flock) on the folder of the file for the
+// time of one read-modify-write, so that concurrent writers follow each
+// other and none writes over an update it has not read.  The folder, not the
+// file, carries the lock: a write replaces the file, and a writer waiting on
+// the replaced file would have to start again, possibly for ever, while the
+// folder stays the same.  Where no lock can be had (a file system without
+// flock, a folder that cannot be opened) the write goes on without.
+class Schreibsperre {
+ public:
+  explicit Schreibsperre([[maybe_unused]] const fs::path& ziel) {
+#ifndef _WIN32
+    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+    fd_ = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+#endif
+  }
+  ~Schreibsperre() {
+#ifndef _WIN32
+    if (fd_ >= 0) ::close(fd_);
+#endif
+  }
+  Schreibsperre(const Schreibsperre&) = delete;
+  Schreibsperre& operator=(const Schreibsperre&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
 // --- rewriting -------------------------------------------------------------
 
 // What a write does to the lines of the file.
@@ -395,6 +433,183 @@ TNewIniFile TNewIniFile::AusPfad(fs::path pfad) {
   return ini;
 }
 
+// --- TIniAbbild ----------------------------------------------------------------
+
+namespace {
+
+struct FallHash {
+  std::size_t operator()(std::string_view s) const noexcept {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : s) {
+      h ^= static_cast<unsigned char>(Klein(c));
+      h *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(h);
+  }
+};
+
+struct FallGleich {
+  bool operator()(std::string_view a, std::string_view b) const noexcept {
+    return GleichOhneFall(a, b);
+  }
+};
+
+using Werte = std::unordered_map<std::string_view, std::string_view, FallHash, FallGleich>;
+
+// The lines of a section after its header, and the index of its keys with
+// the value of their first line, made at the first lookup in the section:
+// a large section that is never asked about costs no more than finding
+// its end.
+struct AbschnittsInhalt {
+  std::string_view text;
+  mutable std::once_flag einmal;
+  mutable Werte werte;
+
+  const Werte& Index() const {
+    std::call_once(einmal, [this] {
+      std::size_t pos = 0;
+      while (pos < text.size()) {
+        const std::size_t nl = text.find('\n', pos);
+        const std::size_t ende = nl == std::string_view::npos ? text.size() : nl;
+        const Deutung z = Deuten(text.substr(pos, ende - pos));
+        if (z.art == Art::Schluessel) werte.try_emplace(z.name, z.wert);
+        pos = ende + 1;
+      }
+    });
+    return werte;
+  }
+};
+
+}  // namespace
+
+// The text of the file and the first section of each name; the views point
+// into `roh`.
+struct TIniAbbild::TDaten {
+  fs::path pfad;
+  std::string roh;
+  std::unordered_map<std::string_view, std::unique_ptr<AbschnittsInhalt>, FallHash, FallGleich>
+      abschnitte;
+};
+
+TIniAbbild::TIniAbbild() : daten_(std::make_shared<const TDaten>()) {}
+
+const fs::path& TIniAbbild::FileName() const { return daten_->pfad; }
+
+std::optional<std::string_view> TIniAbbild::Wert(std::string_view section,
+                                                 std::string_view key) const {
+  const auto a = daten_->abschnitte.find(Trimmen(section));
+  if (a == daten_->abschnitte.end()) return std::nullopt;
+  const Werte& werte = a->second->Index();
+  const auto w = werte.find(Trimmen(key));
+  if (w == werte.end()) return std::nullopt;
+  return w->second;
+}
+
+std::string TIniAbbild::ReadString(std::string_view section, std::string_view key,
+                                   std::string_view vorgabe) const {
+  return std::string(Wert(section, key).value_or(vorgabe));
+}
+
+std::int64_t TIniAbbild::ReadInteger(std::string_view section, std::string_view key,
+                                     std::int64_t vorgabe) const {
+  std::int64_t wert = 0;
+  const auto w = Wert(section, key);
+  return w && TNewIniFile::TextAlsInteger(*w, wert) ? wert : vorgabe;
+}
+
+bool TIniAbbild::ReadBool(std::string_view section, std::string_view key, bool vorgabe) const {
+  std::int64_t wert = 0;
+  const auto w = Wert(section, key);
+  return w && TNewIniFile::TextAlsInteger(*w, wert) ? wert != 0 : vorgabe;
+}
+
+double TIniAbbild::ReadFloat(std::string_view section, std::string_view key,
+                             double vorgabe) const {
+  double wert = 0;
+  const auto w = Wert(section, key);
+  return w && TNewIniFile::TextAlsFloat(*w, wert) ? wert : vorgabe;
+}
+
+bool TIniAbbild::ValueExists(std::string_view section, std::string_view key) const {
+  return Wert(section, key).has_value();
+}
+
+bool TIniAbbild::SectionExists(std::string_view section) const {
+  return daten_->abschnitte.count(Trimmen(section)) != 0;
+}
+
+TIniAbbild TNewIniFile::Abbild() const {
+  auto d = std::make_shared<TIniAbbild::TDaten>();
+  d->pfad = pfad_;
+  if (DateiLesen(pfad_, d->roh) != Lesestand::Gelesen) d->roh.clear();
+  std::string_view rest = d->roh;
+  if (rest.substr(0, kBom.size()) == kBom) rest.remove_prefix(kBom.size());
+  // Only the section headers are parsed here; a repeated section is not
+  // read, nor are lines before the first section.
+  AbschnittsInhalt* aktuell = nullptr;
+  std::size_t anfang = 0;  // of the current section's lines
+  std::size_t pos = 0;
+  while (pos < rest.size()) {
+    const std::size_t nl = rest.find('\n', pos);
+    const std::size_t ende = nl == std::string_view::npos ? rest.size() : nl;
+    std::size_t erstes = pos;
+    while (erstes < ende && IstLeerzeichen(rest[erstes])) ++erstes;
+    if (erstes < ende && rest[erstes] == '[') {
+      if (aktuell != nullptr) aktuell->text = rest.substr(anfang, pos - anfang);
+      const Deutung z = Deuten(rest.substr(pos, ende - pos));
+      auto [it, neu] = d->abschnitte.try_emplace(z.name);
+      aktuell = nullptr;
+      if (neu) {
+        it->second = std::make_unique<AbschnittsInhalt>();
+        aktuell = it->second.get();
+      }
+      anfang = std::min(ende + 1, rest.size());
+    }
+    pos = ende + 1;
+  }
+  if (aktuell != nullptr) aktuell->text = rest.substr(anfang);
+  TIniAbbild abbild;
+  abbild.daten_ = std::move(d);
+  return abbild;
+}
+
+namespace {
+
+// At most 60 characters of a value for a message, cut at a character
+// boundary, control characters shown as '?'.
+std::string WertFuerMeldung(std::string_view wert) {
+  std::string aus;
+  std::size_t zeichen = 0;
+  for (std::size_t i = 0; i < wert.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(wert[i]);
+    const bool folgeByte = (c & 0xC0) == 0x80;
+    if (!folgeByte && ++zeichen > 60) {
+      aus += "...";
+      break;
+    }
+    aus += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
+  }
+  return aus;
+}
+
+}  // namespace
+
+void IgnoriertMelden(TEinstellungsBericht* bericht, const TIniAbbild& ini,
+                     std::string_view section, std::string_view key, std::string_view wert,
+                     std::string_view grund, std::string_view vorgabe) {
+  if (bericht == nullptr) return;
+  TIgnorierterWert e;
+  const std::u8string pfad = ini.FileName().u8string();
+  e.Datei.assign(pfad.begin(), pfad.end());
+  e.Abschnitt = std::string(Trimmen(section));
+  e.Schluessel = std::string(Trimmen(key));
+  e.Wert = std::string(wert);
+  e.Meldung = "Einstellungsdatei \"" + e.Datei + "\": [" + e.Abschnitt + "] " + e.Schluessel +
+              "=" + WertFuerMeldung(wert) + " wird nicht verwendet (" + std::string(grund) +
+              "); es gilt der Vorgabewert " + std::string(vorgabe) + ".";
+  bericht->push_back(std::move(e));
+}
+
 std::string TNewIniFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view vorgabe) const {
   Inhalt inhalt;
@@ -481,6 +696,10 @@ bool TNewIniFile::WriteStrings(std::string_view section,
 
   const fs::path ziel = LinkAufloesen(pfad_);
   if (ziel.empty()) return false;
+  // The folder is made first, so that the first write into it is locked too.
+  if (std::error_code ec; ziel.has_parent_path() && !fs::is_directory(ziel.parent_path(), ec))
+    fs::create_directories(ziel.parent_path(), ec);
+  Schreibsperre sperre(ziel);
   Inhalt inhalt;
   if (!ZumSchreiben(ziel, inhalt)) return false;
 
@@ -541,6 +760,7 @@ bool TNewIniFile::EraseSection(std::string_view section) {
   section = Trimmen(section);
   const fs::path ziel = LinkAufloesen(pfad_);
   if (ziel.empty()) return false;
+  Schreibsperre sperre(ziel);
   Inhalt inhalt;
   if (!ZumSchreiben(ziel, inhalt)) return false;
   Umbau umbau;
@@ -560,6 +780,7 @@ bool TNewIniFile::DeleteKey(std::string_view section, std::string_view key) {
   key = Trimmen(key);
   const fs::path ziel = LinkAufloesen(pfad_);
   if (ziel.empty()) return false;
+  Schreibsperre sperre(ziel);
   Inhalt inhalt;
   if (!ZumSchreiben(ziel, inhalt)) return false;
   const auto b = AbschnittSuchen(inhalt.zeilen, section);

@@ -21,9 +21,17 @@
 // of its own keys; every other line keeps its bytes and its place.  A new key
 // is added at the end of its section, a new section at the end of the file.
 // Writes report failure by returning false.
+//
+// Concurrent writers (other processes, other objects) do not lose each
+// other's updates: a write reads, changes and replaces the file while it holds
+// an exclusive advisory lock (flock) on the file's folder.  Readers need no lock, as the file
+// is only ever replaced as a whole; a reader that wants one consistent version
+// for many values takes an image (TNewIniFile::Abbild) and reads from that.
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,6 +65,54 @@ std::filesystem::path KonfigurationsOrdner();
 // KonfigurationsOrdner() (an empty path when that folder is unknown).
 std::filesystem::path IniPfad(std::string_view name);
 
+class TNewIniFile;
+
+// A settings file read and parsed once: every read of the image gives the
+// value the file held at that moment, whatever is written to the file
+// meanwhile.  Reads follow the rules of TNewIniFile.  Copies share the parsed
+// text.  An image of a missing or unreadable file is empty.
+class TIniAbbild {
+ public:
+  TIniAbbild();
+
+  const std::filesystem::path& FileName() const;
+
+  // The value text of the key (trimmed), or nothing when the key is missing.
+  std::optional<std::string_view> Wert(std::string_view section, std::string_view key) const;
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view vorgabe) const;
+  std::int64_t ReadInteger(std::string_view section, std::string_view key,
+                           std::int64_t vorgabe) const;
+  bool ReadBool(std::string_view section, std::string_view key, bool vorgabe) const;
+  double ReadFloat(std::string_view section, std::string_view key, double vorgabe) const;
+  bool ValueExists(std::string_view section, std::string_view key) const;
+  bool SectionExists(std::string_view section) const;
+
+ private:
+  friend class TNewIniFile;
+  struct TDaten;
+  std::shared_ptr<const TDaten> daten_;
+};
+
+// A stored value that was not used because it is damaged (not a number, or
+// out of its range); the caller used the default instead.  Meldung is one
+// German line naming file, section, key and value.
+struct TIgnorierterWert {
+  std::string Datei;
+  std::string Abschnitt;
+  std::string Schluessel;
+  std::string Wert;
+  std::string Meldung;
+};
+using TEinstellungsBericht = std::vector<TIgnorierterWert>;
+
+// Adds an entry for a damaged value; grund says what the value should have
+// been ("kein Beitragssatz von 0 bis 100 Prozent"), vorgabe the default used.
+void IgnoriertMelden(TEinstellungsBericht* bericht, const TIniAbbild& ini,
+                     std::string_view section, std::string_view key, std::string_view wert,
+                     std::string_view grund, std::string_view vorgabe);
+
 class TNewIniFile {
  public:
   // Locates the file by IniPfad(name).  Nothing is read yet.
@@ -79,6 +135,9 @@ class TNewIniFile {
 
   bool ValueExists(std::string_view section, std::string_view key) const;
   bool SectionExists(std::string_view section) const;
+
+  // Reads and parses the file once.
+  TIniAbbild Abbild() const;
 
   // A value must not contain line breaks or NUL characters; a key must not be
   // empty, contain '=', or begin with '[' or ';'; a section name must not be
