@@ -67,15 +67,15 @@ TEST(Eingabe, WarnungenFuerMinijobUndGleitzone) {
     const char* Argumente;
     const char* Warnung;  // nullptr: none
   };
-  for (const Fall& f : {Fall{"--brutto 325 --minijob", nullptr},
-                        Fall{"--brutto 325,01 --minijob", "Geringfügigkeitsgrenze von 325,00 EUR"},
-                        Fall{"--brutto 4000 --haushalt --zeitraum jahr", "Geringfügigkeitsgrenze von 3.900,00 EUR"},
+  for (const Fall& f : {Fall{"--brutto 450 --minijob", nullptr},
+                        Fall{"--brutto 450,01 --minijob", "Geringfügigkeitsgrenze von 450,00 EUR"},
+                        Fall{"--brutto 5500 --haushalt --zeitraum jahr", "Geringfügigkeitsgrenze von 5.400,00 EUR"},
                         Fall{"--brutto 600 --gleitzone", nullptr},
                         Fall{"--brutto 850,01 --gleitzone", "nicht in der Gleitzone"},
                         Fall{"--brutto 450 --gleitzone", "nicht in der Gleitzone"},
                         Fall{"--brutto 150 --gleitzone --zeitraum woche", nullptr},
                         Fall{"--brutto 600 --gleitzone --jahr 2002", "keine Gleitzone"},
-                        Fall{"--brutto 700 --minijob --dm", "Bruttolohn 700,00 DM liegt über der Geringfügigkeitsgrenze von 635,64 DM"}}) {
+                        Fall{"--brutto 900 --minijob --dm", "Bruttolohn 900,00 DM liegt über der Geringfügigkeitsgrenze von 880,12 DM"}}) {
     const TCliLauf l = CliStarten(std::string("berechnen --json ") + f.Argumente);
     EXPECT_EQ(l.Status, 0) << f.Argumente << l.Ausgabe;
     if (f.Warnung == nullptr) {
@@ -177,10 +177,10 @@ TEST(Batch, ZeilenMitAndererSpaltenzahlSindFehler) {
   EXPECT_EQ(fehler.str().find("Zeile 2"), std::string::npos);
 
   // Warnings of a row go to the messages; the row is computed.
-  std::istringstream mini("brutto;minijob\n400;ja\n300;ja\n");
+  std::istringstream mini("brutto;minijob\n500;ja\n300;ja\n");
   std::ostringstream ausMini, fehlerMini;
   EXPECT_EQ(cli::Batch(cli::TEingabe{}, mini, ausMini, fehlerMini), 0);
-  EXPECT_NE(fehlerMini.str().find("lohnsteuer-cli: Zeile 2: Warnung: Der Bruttolohn 400,00 EUR liegt über"),
+  EXPECT_NE(fehlerMini.str().find("lohnsteuer-cli: Zeile 2: Warnung: Der Bruttolohn 500,00 EUR liegt über"),
             std::string::npos)
       << fehlerMini.str();
   EXPECT_EQ(fehlerMini.str().find("Zeile 3"), std::string::npos);

@@ -1,5 +1,6 @@
 // The settings reader on any file: reading never fails, every number read is
-// finite, and a write that is accepted reads back, leaving the file readable.
+// finite, the parsed image reads as the single reads, and a write that is
+// accepted reads back, leaving the file readable.
 //
 // The input is the file itself; its first three lines, when present, also
 // give the section, key and value of the write (so the fuzzer can aim at
@@ -75,8 +76,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     FUZZ_PRUEFEN(lst::TNewIniFile::TextAlsFloat(lst::TNewIniFile::FloatAlsText(zahl), wieder) && wieder == zahl,
                  "FloatAlsText liest sich nicht zurück");
   }
-  (void)ini.ReadInteger(abschnitt, schluessel, 0);
-  (void)ini.ReadBool(abschnitt, schluessel, false);
+  // The parsed image of the file reads as the single reads do.
+  const lst::TIniAbbild abbild = ini.Abbild();
+  FUZZ_PRUEFEN(abbild.ReadString(abschnitt, schluessel, "\x01") == ini.ReadString(abschnitt, schluessel, "\x01"),
+               "Abbild und Einzellesen uneins (Text)");
+  FUZZ_PRUEFEN(abbild.ReadInteger(abschnitt, schluessel, -7) == ini.ReadInteger(abschnitt, schluessel, -7),
+               "Abbild und Einzellesen uneins (Ganzzahl)");
+  FUZZ_PRUEFEN(abbild.ReadBool(abschnitt, schluessel, true) == ini.ReadBool(abschnitt, schluessel, true),
+               "Abbild und Einzellesen uneins (Schalter)");
+  FUZZ_PRUEFEN(abbild.ReadFloat(abschnitt, schluessel, 0.5) == f, "Abbild und Einzellesen uneins (Zahl)");
   (void)ini.SectionExists(abschnitt);
 
   // A write either is refused and leaves the file byte for byte, or reads
