@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -16,7 +17,8 @@ struct TCliLauf {
 // The program with arguments (shell syntax) and optional standard input.
 inline TCliLauf CliStarten(const std::string& argumente, const std::string& eingabe = "",
                            bool mitFehlerkanal = true) {
-  const std::string datei = ::testing::TempDir() + "cli_lauf_eingabe.txt";
+  // One file per process: CTest runs the tests side by side.
+  const std::string datei = ::testing::TempDir() + "cli_lauf_eingabe_" + std::to_string(getpid()) + ".txt";
   std::ofstream(datei, std::ios::binary) << eingabe;
   const std::string befehl = std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " < " + datei +
                              (mitFehlerkanal ? " 2>&1" : " 2>/dev/null");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -23,7 +24,8 @@ struct Lauf {
 
 // Runs the command-line program with arguments and optional standard input.
 Lauf Starte(const std::string& argumente, const std::string& eingabe = "") {
-  const std::string datei = ::testing::TempDir() + "cli_eingabe.txt";
+  // One file per process: CTest runs the tests side by side.
+  const std::string datei = ::testing::TempDir() + "cli_eingabe_" + std::to_string(getpid()) + ".txt";
   std::ofstream(datei) << eingabe;
   const std::string befehl =
       std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " < " + datei + " 2>&1";
