@@ -42,7 +42,10 @@ bool GanzeZahl(std::string_view s, std::int64_t& wert) {
     wert = 0;
     return true;
   }
-  if (s.front() == '+') s.remove_prefix(1);
+  if (s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return false;  // one sign only
+  }
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert);
   return ec == std::errc() && p == s.data() + s.size();
 }
@@ -53,7 +56,10 @@ bool Dezimalzahl(std::string_view s, double& wert) {
     wert = 0;
     return true;
   }
-  if (s.front() == '+') s.remove_prefix(1);
+  if (s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return false;  // one sign only
+  }
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert, std::chars_format::fixed);
   return ec == std::errc() && p == s.data() + s.size() && wert == wert;
 }
