@@ -278,6 +278,30 @@ TEST(Meldung, ZitatKuerztAnZeichengrenzen) {
   EXPECT_EQ(cli::Zitat("€𝄞"), "\"€𝄞\"");
 }
 
+// The tool commands read their options as berechnen does and refuse the same.
+TEST(Eingabe, WerkzeugePruefenWieBerechnen) {
+  for (const char* befehl : {"tabelle --brutto 3000", "est-tabelle --brutto 3000", "einkommensteuer 50000 --brutto 3000",
+                             "vergleich 3000 1500"}) {
+    for (const char* falsch : {"--kirchensteuer --5", "--steuerklasse 4 --faktor 0", "--versorgungsbezug 3000,01"}) {
+      const std::string argumente = std::string(befehl) + " " + falsch;
+      const TCliLauf l = CliStarten(argumente);
+      EXPECT_EQ(l.Status, 2) << argumente << "\n" << l.Ausgabe;
+      EXPECT_EQ(l.Ausgabe.rfind("lohnsteuer-cli: ", 0), 0u) << argumente << "\n" << l.Ausgabe;
+    }
+  }
+  // vergleich: each spouse's pension payments lie within that spouse's gross.
+  const TCliLauf an = CliStarten("vergleich 3000 1500 --versorgungsbezug 2000");
+  EXPECT_EQ(an.Status, 0) << an.Ausgabe;
+  for (const char* argumente : {"vergleich 3000 1500 --eg-versorgungsbezug 1500,01",
+                                "vergleich 3000 1500 --eg-freibetrag +-5", "vergleich 3000 +-1500"}) {
+    const TCliLauf l = CliStarten(argumente);
+    EXPECT_EQ(l.Status, 2) << argumente << "\n" << l.Ausgabe;
+  }
+  EXPECT_NE(CliStarten("vergleich 3000 1500 --eg-versorgungsbezug 1600")
+                .Ausgabe.find("--eg-versorgungsbezug 1.600,00 ist größer als der Bruttolohn des Ehegatten 1.500,00"),
+            std::string::npos);
+}
+
 TEST(Hilfe, OptionstexteStehenInEinerSpalte) {
   const TCliLauf l = CliStarten("--help");
   ASSERT_EQ(l.Status, 0);
