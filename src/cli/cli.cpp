@@ -55,7 +55,8 @@ void Hilfe(std::FILE* ziel) {
       "\n"
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
-      "Optionen (berechnen, wunschnetto; bei batch Vorgaben für alle Zeilen):\n";
+      "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
+      "einkommensteuer, vergleich; bei batch Vorgaben für alle Zeilen):\n";
   // Option names in one column, their texts aligned beside them and wrapped
   // at 80 characters.
   std::vector<std::pair<std::string, std::string>> zeilen;
