@@ -49,6 +49,9 @@ TEST(VersionenCli, OhneSozialversicherungKlareMeldungen) {
   };
   const TFall faelle[] = {
       {"wunschnetto 2000 --jahr 2016", "wunschnetto braucht die Sozialversicherung"},
+      {"tabelle --jahr 2016 --brutto 3000", "tabelle braucht die Sozialversicherung, die für 2016"},
+      {"vergleich 3000 1500 --pap 2023juli", "vergleich braucht die Sozialversicherung, die für 2023"},
+      {"drucken --jahr 2020 --brutto 3000 --pdf x.pdf", "drucken braucht die Sozialversicherung, die für 2020"},
       {"berechnen --jahr 2016 --brutto 450 --minijob", "--minijob und --haushalt gibt es für 2016 noch nicht"},
       {"berechnen --jahr 2019 --brutto 1000 --gleitzone", "--gleitzone gibt es für 2019 noch nicht"},
       {"berechnen --jahr 2016 --pap 2015dez --brutto 1", "--pap 2015dez gehört zum Jahr 2015, nicht zu 2016"},
