@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -22,7 +23,8 @@ struct Lauf {
 };
 
 Lauf Starte(const std::string& argumente) {
-  const std::string fehlerDatei = ::testing::TempDir() + "cli_sv_fehler.txt";
+  // One file per process: CTest runs the tests side by side.
+  const std::string fehlerDatei = ::testing::TempDir() + "cli_sv_fehler_" + std::to_string(getpid()) + ".txt";
   const std::string befehl = std::string(LOHNSTEUER_CLI_PATH) + " " + argumente +
                              " < /dev/null 2> " + fehlerDatei;
   Lauf lauf;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
 
@@ -66,17 +69,34 @@ TEST(WunschBrutto, TrifftDenBruttolohnEinesNettos) {
   }
 }
 
-TEST(WunschBrutto, TrifftDenWunschAufDenCent) {
+// The net of the gross found is the wish, or no gross one cent beside it
+// comes nearer to the wish.
+static void PruefeNaechstes(Abrechnung& a, const TWunschErgebnis& t, std::int64_t wunsch, bool an = true) {
+  const auto wert = [&](std::int64_t g) { return an ? a.Rechne(g).Netto : a.Rechne(g).AGGesamt; };
+  EXPECT_EQ(t.Wert, wert(t.Brutto));
+  EXPECT_EQ(t.Genau, t.Wert == wunsch);
+  if (!t.Genau) {
+    EXPECT_LE(std::abs(t.Wert - wunsch), std::abs(wert(t.Brutto - 1) - wunsch)) << t.Brutto;
+    EXPECT_LE(std::abs(t.Wert - wunsch), std::abs(wert(t.Brutto + 1) - wunsch)) << t.Brutto;
+  }
+}
+
+TEST(WunschBrutto, TrifftDenWunschAufDenCentOderAmNaechsten) {
   Abrechnung a;
   const TLStEingabe vorher = a.e;
-  TLohnZeitraum lz = a.lz;
-  WunschBrutto(a.k, 2013, lz, a.e, a.erg, 200000, true, a.zusatz, 0, a.sv);
+  int genau = 0;
+  for (std::int64_t wunsch : {200000, 200001, 200002, 200003, 123457}) {
+    TLohnZeitraum lz = a.lz;
+    const TWunschErgebnis t =
+        WunschBruttoSuchen(a.k, 2013, lz, a.e, a.erg, wunsch, true, a.zusatz, 0, a.sv);
+    EXPECT_EQ(lz.RE4, t.Brutto);
+    EXPECT_EQ(a.erg.Netto, t.Wert);
+    EXPECT_GT(t.Brutto, wunsch);
+    PruefeNaechstes(a, t, wunsch);
+    genau += t.Genau;
+  }
+  EXPECT_GT(genau, 0);
   EXPECT_EQ(a.e.STKL, vorher.STKL);
-  EXPECT_GT(lz.RE4, 200000);
-  // Every gross between the found one and one cent more gives a net on
-  // either side of the wish.
-  EXPECT_LE(a.Rechne(lz.RE4).Netto, 200000);
-  EXPECT_GE(a.Rechne(lz.RE4 + 1).Netto, 200000);
 }
 
 TEST(WunschBrutto, EinCentWunschEndetAnEinerGrenze) {
@@ -90,18 +110,51 @@ TEST(WunschBrutto, EinCentWunschEndetAnEinerGrenze) {
 TEST(WunschBrutto, ArbeitgebersichtSuchtLohnkosten) {
   Abrechnung a;
   TLohnZeitraum lz = a.lz;
-  const std::int64_t g = WunschBrutto(a.k, 2013, lz, a.e, a.erg, 100000, false, a.zusatz, 0, a.sv);
-  EXPECT_GE(g, 75000);
-  EXPECT_LE(g, 300000);
-  EXPECT_LE(a.Rechne(g).AGGesamt, 100000);
-  EXPECT_GT(a.Rechne(g + 1).AGGesamt, 100000 - 1);
+  const TWunschErgebnis t =
+      WunschBruttoSuchen(a.k, 2013, lz, a.e, a.erg, 100000, false, a.zusatz, 0, a.sv);
+  EXPECT_GE(t.Brutto, 75000);
+  EXPECT_LE(t.Brutto, 100000);
+  PruefeNaechstes(a, t, 100000, false);
 }
 
-TEST(WunschBrutto, UnerreichbarerWunschEndetAmRand) {
+TEST(WunschBrutto, FenstertWeitetSichBisZumWunsch) {
   Abrechnung a;
-  // Other deductions larger than three times the wish: no gross reaches it.
+  // 1000 Euro other deductions for a wished net of 100 Euro: the answer lies
+  // far above three times the wish.  A large addition to the wage does the
+  // same.
   TLohnZeitraum lz = a.lz;
-  const std::int64_t g = WunschBrutto(a.k, 2013, lz, a.e, a.erg, 1000, true, a.zusatz, 10000000, a.sv);
-  EXPECT_GE(g, 2999);
-  EXPECT_LE(g, 3000);
+  TWunschErgebnis t = WunschBruttoSuchen(a.k, 2013, lz, a.e, a.erg, 10000, true, a.zusatz, 100000, a.sv);
+  EXPECT_GT(t.Brutto, 110000);
+  EXPECT_LE(std::abs(a.erg.Netto - 10000), 1);
+  EXPECT_EQ(a.Rechne(t.Brutto, 100000).Netto, t.Wert);
+
+  a.e.Hinzurechnung = 2000000;
+  lz = a.lz;
+  t = WunschBruttoSuchen(a.k, 2013, lz, a.e, a.erg, 50000, true, a.zusatz, 0, a.sv);
+  EXPECT_GT(t.Brutto, 150000);
+  EXPECT_LE(std::abs(t.Wert - 50000), 1);
+  PruefeNaechstes(a, t, 50000);
+}
+
+TEST(WunschBrutto, UnerreichbarerWunschWirdGemeldet) {
+  Abrechnung a;
+  TLohnZeitraum lz = a.lz;
+  // More net than a gross of a billion leaves.
+  try {
+    WunschBrutto(a.k, 2013, lz, a.e, a.erg, 90'000'000'000, true, a.zusatz, 0, a.sv);
+    ADD_FAILURE() << "no error";
+  } catch (const TLStFehler& f) {
+    EXPECT_NE(std::string(f.what()).find("Wunsch-Nettolohn von 900.000.000,00 EUR"), std::string::npos) << f.what();
+    EXPECT_NE(std::string(f.what()).find("1.000.000.000,00 EUR"), std::string::npos) << f.what();
+  }
+  // Less net than a gross of 0 leaves (negative other deductions add to it).
+  try {
+    WunschBrutto(a.k, 2013, lz, a.e, a.erg, 50000, true, a.zusatz, -100000, a.sv);
+    ADD_FAILURE() << "no error";
+  } catch (const TLStFehler& f) {
+    EXPECT_NE(std::string(f.what()).find("schon ein Bruttolohn von 0,00 EUR"), std::string::npos) << f.what();
+  }
+  // Employer view, and no wish at all.
+  EXPECT_THROW(WunschBrutto(a.k, 2013, lz, a.e, a.erg, 200'000'000'000, false, a.zusatz, 0, a.sv), TLStFehler);
+  EXPECT_THROW(WunschBrutto(a.k, 2013, lz, a.e, a.erg, 0, true, a.zusatz, 0, a.sv), TLStFehler);
 }

@@ -48,7 +48,26 @@ std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double kinde
 
 // Net-to-gross search: the gross wage (written into lz.RE4) whose Netto
 // (employee view) or AGGesamt (employer view) equals the wish; erg receives
-// the result of the last gross evaluated.  Returns the gross found.
+// the result of the gross found.  The search starts between 0.75 and 3 times
+// the wish and widens that window (down to 0, upwards by doubling up to
+// kGroessterWunschBrutto) until it holds the wish.  Where no gross meets the
+// wish to the cent, the gross whose amount lies nearest to it is taken.
+// A wish of 0 or less, or one that no gross from 0 to kGroessterWunschBrutto
+// reaches, throws TLStFehler with a German message naming the wish.
+constexpr std::int64_t kGroessterWunschBrutto = 100'000'000'000;  // a billion
+
+struct TWunschErgebnis {
+  std::int64_t Brutto = 0;
+  bool Genau = false;       // the amount equals the wish to the cent
+  std::int64_t Wert = 0;    // Netto or AGGesamt of the gross found
+};
+TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
+                                   const TLStEingabe& lst, TGesamtErgebnis& erg,
+                                   std::int64_t wunsch, bool arbeitnehmerSicht,
+                                   const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
+                                   const TSVEingabe& sv);
+
+// The same search; returns the gross found.
 std::int64_t WunschBrutto(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst,
                           TGesamtErgebnis& erg, std::int64_t wunsch, bool arbeitnehmerSicht,
                           const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,

@@ -35,14 +35,36 @@ std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re
   return felder;
 }
 
-std::string AlsJson(std::int64_t re4, const TGesamtErgebnis& erg) {
-  std::string json = "{";
-  bool erstes = true;
-  for (const auto& [name, wert] : ErgebnisFelder(re4, erg)) {
-    if (!erstes) json += ", ";
-    erstes = false;
-    json += "\"" + name + "\": " + std::to_string(wert);
+std::int64_t TAnzeige::Wert(std::string_view name) const {
+  for (const auto& [n, w] : Felder) {
+    if (n == name) return w;
   }
+  return 0;
+}
+
+TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
+                  const TEingabe* getippt) {
+  TAnzeige a;
+  const auto umrechnen = [&](std::int64_t cent) { return Runden(AusCent(k, cent) * 100); };
+  a.Felder = ErgebnisFelder(r.LZ.RE4, erg);
+  for (auto& feld : a.Felder) feld.second = umrechnen(feld.second);
+  a.SonstigeAbzuege = umrechnen(r.SonstigeAbzuege);
+  a.Kindergeld = umrechnen(r.Zusatz.Kindergeld);
+  a.Waehrung = k.Waehrung;
+  if (getippt != nullptr) {
+    // Typed amounts carry at most two decimals; converted to the year's
+    // currency and back they could come out a cent off.
+    a.Felder.front().second = Runden(getippt->Brutto * 100);
+    a.SonstigeAbzuege = Runden(getippt->SonstigeAbzuege * 100);
+    if (getippt->Kindergeld) a.Kindergeld = Runden(*getippt->Kindergeld * 100);
+  }
+  return a;
+}
+
+std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
+  std::string json = "{\"Waehrung\": \"" + a.Waehrung + "\"";
+  for (const auto& [name, wert] : a.Felder) json += ", \"" + name + "\": " + std::to_string(wert);
+  if (!zusatz.empty()) json += ", " + zusatz;
   return json + "}";
 }
 
@@ -57,7 +79,8 @@ std::string Programmablaufplan(const TRechenKontext& k) {
 }  // namespace
 
 std::string AlsJsonNurSteuer(const TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
-  std::string json = "{\"Programmablaufplan\": \"" + Programmablaufplan(k) + "\"";
+  std::string json = "{\"Waehrung\": \"" + k.Waehrung + "\", \"Programmablaufplan\": \"" +
+                     Programmablaufplan(k) + "\"";
   for (const auto& [name, wert] : SteuerFelder(re4, erg)) {
     json += ", \"" + name + "\": " + std::to_string(wert);
   }
@@ -65,6 +88,7 @@ std::string AlsJsonNurSteuer(const TRechenKontext& k, std::int64_t re4, const TL
 }
 
 std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
+  AusCent(k, 0);  // sets the currency symbol of the display
   std::string text;
   const auto zeile = [&](const std::string& titel, std::int64_t cent) {
     const std::string wert = BetragAlsText(AusCent(k, cent)) + " " + k.Waehrung;
@@ -86,12 +110,9 @@ std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErge
   return text;
 }
 
-std::string AlsText(TRechenKontext& k, std::int64_t re4, const TGesamtErgebnis& erg,
-                    std::int64_t sonstigeAbzuege, std::int64_t kindergeld, bool pauschsteuer) {
-  const auto betrag = [&](std::int64_t cent) {
-    const double wert = AusCent(k, cent);
-    return BetragAlsText(wert) + " " + k.Waehrung;
-  };
+std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
+  const auto betrag = [&](std::int64_t cent) { return CentAlsText(cent) + " " + a.Waehrung; };
+  const auto feld = [&](std::string_view name) { return betrag(a.Wert(name)); };
   std::string text;
   // Columns padded by characters, not bytes: "ä" and "€" take more than one byte.
   const auto breite = [](const std::string& s) {
@@ -107,28 +128,28 @@ std::string AlsText(TRechenKontext& k, std::int64_t re4, const TGesamtErgebnis& 
     text += '\n';
   };
   aus("", "Arbeitnehmer", "Arbeitgeber");
-  aus("Bruttolohn", betrag(re4), betrag(re4));
-  aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", betrag(erg.LSt.LSt), betrag(erg.LSt.LStPausch));
-  aus("Kirchensteuer", betrag(erg.LSt.KiSt), betrag(erg.LSt.KiStPausch));
-  aus("Solidaritätsz.", betrag(erg.LSt.Soli), betrag(erg.LSt.SoliPausch));
-  aus("Steuern gesamt", betrag(erg.LSt.SteuerSumme), betrag(erg.LSt.SteuerSummePausch));
-  aus("nach Steuern", betrag(erg.LSt.BruttoNachSteuer), betrag(erg.LSt.BruttoPlusPausch));
-  aus("KV Beitrag", betrag(erg.SV.AN(svKV)), betrag(erg.SV.AG(svKV)));
-  aus("KV Zus.Beitrag", betrag(erg.SV.AN(svKV2)), betrag(erg.SV.AG(svKV2)));
-  aus("RV Beitrag", betrag(erg.SV.AN(svRV)), betrag(erg.SV.AG(svRV)));
-  aus("ALoV Beitrag", betrag(erg.SV.AN(svAV)), betrag(erg.SV.AG(svAV)));
-  aus("PV Beitrag", betrag(erg.SV.AN(svPV)), betrag(erg.SV.AG(svPV)));
-  aus("PV Zus.Beitrag", betrag(erg.SV.AN(svPV2)), betrag(erg.SV.AG(svPV2)));
-  if (erg.SV.AN(svRVAuf) != 0 || erg.SV.AG(svRVAuf) != 0) {
-    aus("RV Aufstockung", betrag(erg.SV.AN(svRVAuf)), betrag(erg.SV.AG(svRVAuf)));
+  aus("Bruttolohn", feld("RE4"), feld("RE4"));
+  aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", feld("LSt"), feld("LStPausch"));
+  aus("Kirchensteuer", feld("KiSt"), feld("KiStPausch"));
+  aus("Solidaritätsz.", feld("Soli"), feld("SoliPausch"));
+  aus("Steuern gesamt", feld("SteuerSumme"), feld("SteuerSummePausch"));
+  aus("nach Steuern", feld("BruttoNachSteuer"), feld("BruttoPlusPausch"));
+  aus("KV Beitrag", feld("KV_AN"), feld("KV_AG"));
+  aus("KV Zus.Beitrag", feld("KV2_AN"), feld("KV2_AG"));
+  aus("RV Beitrag", feld("RV_AN"), feld("RV_AG"));
+  aus("ALoV Beitrag", feld("AV_AN"), feld("AV_AG"));
+  aus("PV Beitrag", feld("PV_AN"), feld("PV_AG"));
+  aus("PV Zus.Beitrag", feld("PV2_AN"), feld("PV2_AG"));
+  if (a.Wert("RVAuf_AN") != 0 || a.Wert("RVAuf_AG") != 0) {
+    aus("RV Aufstockung", feld("RVAuf_AN"), feld("RVAuf_AG"));
   }
-  aus("Soz.vers. gesamt", betrag(erg.SV.SVSummeAN()), betrag(erg.SV.SVSummeAG()));
-  aus("Sonstiges", betrag(sonstigeAbzuege), "");
-  aus("Netto Lohn", betrag(erg.Netto), "");
-  aus("Lohnkosten", "", betrag(erg.AGGesamt));
-  if (kindergeld != 0) {
-    aus("Kindergeld", betrag(kindergeld), "");
-    aus("Endsumme", betrag(erg.Auszahlung), "");
+  aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
+  aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
+  aus("Netto Lohn", feld("Netto"), "");
+  aus("Lohnkosten", "", feld("AGGesamt"));
+  if (a.Kindergeld != 0) {
+    aus("Kindergeld", betrag(a.Kindergeld), "");
+    aus("Endsumme", feld("Auszahlung"), "");
   }
   return text;
 }

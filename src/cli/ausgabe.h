@@ -1,12 +1,15 @@
 #pragma once
 // Results of one calculation as text, JSON or CSV cells.
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
+#include "cli/eingabe.h"
 
 namespace lst::cli {
 
@@ -16,18 +19,34 @@ namespace lst::cli {
 std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
                                                                  const TGesamtErgebnis& erg);
 
-// One JSON object of ErgebnisFelder.
-std::string AlsJson(std::int64_t re4, const TGesamtErgebnis& erg);
+// The amounts of one calculation in cents of the currency the user types
+// and reads ("EUR", or "DM" with --dm), whatever the currency of the year.
+struct TAnzeige {
+  std::string Waehrung;
+  std::vector<std::pair<std::string, std::int64_t>> Felder;  // as ErgebnisFelder
+  std::int64_t SonstigeAbzuege = 0;
+  std::int64_t Kindergeld = 0;
+  std::int64_t Wert(std::string_view name) const;
+};
+
+// Converts the result.  With getippt, the amounts the user typed (gross wage,
+// other deductions, child benefit) are shown as typed rather than converted
+// there and back; without, the gross is the one found by a search.
+TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
+                  const TEingabe* getippt);
+
+// One JSON object: "Waehrung", then every field of the display; zusatz is
+// appended as further members (without a leading comma).
+std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 
 // The result lines of the calculator window, employee and employer side by
-// side, amounts in the display currency.
-std::string AlsText(TRechenKontext& k, std::int64_t re4, const TGesamtErgebnis& erg,
-                    std::int64_t sonstigeAbzuege, std::int64_t kindergeld, bool pauschsteuer);
+// side.
+std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 
 // The years with wage tax only (from 2014): the tax lines, the flowchart
 // used and a note that the social insurance is missing.
 std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
-// The same as JSON: RE4, the tax record and "Programmablaufplan".
+// The same as JSON: "Waehrung", "Programmablaufplan", RE4 and the tax record.
 std::string AlsJsonNurSteuer(const TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
 // The fields of the tax record, by name (RE4 first).
 std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg);

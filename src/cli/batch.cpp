@@ -5,6 +5,7 @@
 
 #include "calc/berechnung.h"
 #include "cli/ausgabe.h"
+#include "cli/meldung.h"
 
 namespace lst::cli {
 
@@ -93,6 +94,10 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     fehler << "lohnsteuer-cli: Zeile " << nummer << ": Anführungszeichen nicht geschlossen\n";
     return 2;
   }
+  // A separator at the end of the head row (as some spreadsheets write it)
+  // names no column; the rows may then end with one as well.
+  const bool trennerAmEnde = kopf.size() > 1 && kopf.back().find_first_not_of(" \t\r") == std::string::npos;
+  if (trennerAmEnde) kopf.pop_back();
   std::vector<const TOption*> spalten;
   for (std::string& name : kopf) {
     std::string n = name;
@@ -104,7 +109,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       if (n == o.Name) gefunden = &o;
     }
     if (gefunden == nullptr || n == "arbeitgeber") {
-      fehler << "lohnsteuer-cli: Kopfzeile: unbekannte Spalte \"" << n.substr(0, 60) << "\"\n";
+      fehler << "lohnsteuer-cli: Kopfzeile: unbekannte Spalte " << Zitat(n) << '\n';
       return 2;
     }
     spalten.push_back(gefunden);
@@ -132,8 +137,17 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     std::string meldung;
     if (!CsvFelder(zeile, trenner, felder)) {
       meldung = "Anführungszeichen nicht geschlossen";
-    } else if (felder.size() > kopf.size()) {
-      meldung = "mehr Spalten als in der Kopfzeile";
+    } else {
+      if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
+          felder.back().find_first_not_of(" \t\r") == std::string::npos) {
+        felder.pop_back();
+      }
+      // A row of another width has lost or gained a field somewhere: its
+      // values cannot be told apart from the neighbouring columns.
+      if (felder.size() != kopf.size()) {
+        meldung = std::string(felder.size() > kopf.size() ? "mehr" : "weniger") + " Spalten als in der Kopfzeile (" +
+                  std::to_string(felder.size()) + " statt " + std::to_string(kopf.size()) + ")";
+      }
     }
     TEingabe e = vorgabe;
     for (std::size_t i = 0; meldung.empty() && i < felder.size(); ++i) {
@@ -144,7 +158,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       } else {
         const auto an = SchalterLesen(felder[i]);
         if (!an) {
-          meldung = std::string(o.Name) + ": \"" + felder[i].substr(0, 60) + "\" ist weder ja noch nein";
+          meldung = std::string(o.Name) + ": " + Zitat(felder[i]) + " ist weder ja noch nein";
         } else if (*an) {
           meldung = OptionSetzen(e, o.Name, "1");
         }
@@ -177,9 +191,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       // stay empty, and the row says why.
       const std::size_t steuer = SteuerFelder(r.LZ.RE4, erg.LSt).size();
       std::size_t i = 0;
-      for (const auto& [name, wert] : ErgebnisFelder(r.LZ.RE4, erg)) {
+      for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
         puffer += trenner;
-        if (i++ < steuer) BetragSchreiben(puffer, Runden(AusCent(k, wert) * 100), dezimal);
+        if (i++ < steuer) BetragSchreiben(puffer, wert, dezimal);
       }
       puffer += trenner;
       FeldSchreiben(puffer,
@@ -189,9 +203,12 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
                         " nicht hinterlegt",
                     trenner);
     } else if (meldung.empty()) {
-      for (const auto& [name, wert] : ErgebnisFelder(r.LZ.RE4, erg)) {
+      for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
         puffer += trenner;
-        BetragSchreiben(puffer, Runden(AusCent(k, wert) * 100), dezimal);
+        BetragSchreiben(puffer, wert, dezimal);
+      }
+      for (const std::string& w : Warnungen(k, e, r)) {
+        fehler << "lohnsteuer-cli: Zeile " << nummer << ": Warnung: " << w << '\n';
       }
       puffer += trenner;
     } else {

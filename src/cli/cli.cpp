@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
+#include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
 #include "common/zahlen.h"
@@ -42,10 +44,11 @@ void Hilfe(std::FILE* ziel) {
       "                       Fenster aus Kolvanta.ini und DrumselLStTab.ini)\n"
       "  pap                  Lohnsteuer-Programmablaufplan direkt rechnen (CSV mit den\n"
       "                       Eingangsgrößen des Ablaufplans, Beträge in Cent)\n"
-      "  tabelle              Lohnsteuertabelle: 499 Lohnstufen ab 1.000,00 unter --brutto\n"
-      "                       (UG, OG, LohnSt, KiSt, Soli; durch Tabulatoren getrennt)\n"
-      "  est-tabelle          Einkommensteuertabelle (Grund- und Splittingtabelle) um das\n"
-      "                       zu versteuernde Einkommen der Abrechnung\n"
+      "  tabelle              Lohnsteuertabelle: 499 Lohnstufen ab 1.000,00 unter\n"
+      "                       --brutto (Spalten UG, OG, LohnSt, KiSt, Soli, durch\n"
+      "                       Tabulatoren getrennt)\n"
+      "  est-tabelle          Einkommensteuertabelle (Grund- und Splittingtabelle) um\n"
+      "                       das zu versteuernde Einkommen der Abrechnung\n"
       "  einkommensteuer EINKOMMEN [--splitting]\n"
       "                       tarifliche Einkommensteuer, Soli und KiSt eines Jahres\n"
       "  vergleich BRUTTO_AN BRUTTO_EG\n"
@@ -55,19 +58,54 @@ void Hilfe(std::FILE* ziel) {
       "\n"
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
-      "Optionen (berechnen, wunschnetto; bei batch Vorgaben für alle Zeilen):\n";
+      "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
+      "einkommensteuer, vergleich; bei batch Vorgaben für alle Zeilen):\n";
+  // Option names in one column, their texts aligned beside them and wrapped
+  // at 80 characters.
+  std::vector<std::pair<std::string, std::string>> zeilen;
   for (const TOption& o : Optionen()) {
-    std::string links = std::string("  --") + o.Name + (o.MitWert ? " WERT" : "");
-    if (links.size() < 32) links.append(32 - links.size(), ' ');
-    text += links + o.Hilfe + "\n";
+    zeilen.emplace_back(std::string("--") + o.Name + (o.MitWert ? " WERT" : ""), o.Hilfe);
   }
-  text += "  --json                      Ergebnis als JSON-Objekt, Beträge in Cent\n"
-          "  --pdf DATEI                 drucken: die PDF-Datei, in die gedruckt wird\n"
-          "  --splitting                 einkommensteuer: Splittingtabelle\n"
-          "  --versicherungsfrei         vergleich: Arbeitnehmer nicht rentenversichert\n"
-          "  --eg-freibetrag WERT, --eg-versorgungsbezug WERT, --eg-kinderfreibetraege WERT,\n"
-          "  --eg-versicherungsfrei      vergleich: die Angaben des Ehegatten\n"
-          "  --help                      diese Hilfe\n";
+  zeilen.emplace_back("--json", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung");
+  zeilen.emplace_back("--pdf DATEI", "drucken: die PDF-Datei, in die gedruckt wird");
+  zeilen.emplace_back("--splitting", "einkommensteuer: Splittingtabelle");
+  zeilen.emplace_back("--versicherungsfrei", "vergleich: Arbeitnehmer nicht rentenversichert");
+  zeilen.emplace_back("--eg-freibetrag WERT", "vergleich: Freibetrag des Ehegatten");
+  zeilen.emplace_back("--eg-versorgungsbezug WERT", "vergleich: im Bruttolohn des Ehegatten enthaltene Versorgungsbezüge");
+  zeilen.emplace_back("--eg-kinderfreibetraege WERT", "vergleich: Kinderfreibeträge des Ehegatten");
+  zeilen.emplace_back("--eg-versicherungsfrei", "vergleich: Ehegatte nicht rentenversichert");
+  zeilen.emplace_back("--help", "diese Hilfe");
+  const auto breite = [](std::string_view s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+  };
+  std::size_t spalte = 0;
+  for (const auto& z : zeilen) spalte = std::max(spalte, z.first.size() + 4);
+  for (const auto& [links, hilfe] : zeilen) {
+    std::string zeile = "  " + links;
+    zeile.append(spalte - breite(zeile), ' ');
+    std::size_t frei = 80 - spalte;
+    std::string_view rest = hilfe;
+    while (!rest.empty()) {
+      std::string_view stueck = rest;
+      if (breite(rest) > frei) {
+        // Cut at the last blank that keeps the line within 80 characters.
+        std::size_t schnitt = std::string_view::npos;
+        for (std::size_t p = rest.find(' '); p != std::string_view::npos && breite(rest.substr(0, p)) <= frei;
+             p = rest.find(' ', p + 1)) {
+          schnitt = p;
+        }
+        if (schnitt != std::string_view::npos) stueck = rest.substr(0, schnitt);
+      }
+      text += zeile;
+      text.append(stueck);
+      text += '\n';
+      rest.remove_prefix(stueck.size());
+      while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+      zeile.assign(spalte, ' ');
+    }
+  }
   std::fputs(text.c_str(), ziel);
 }
 
@@ -130,7 +168,7 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
       continue;
     }
     const TOption* o = FindeOption(name);
-    if (o == nullptr) return "Unbekannte Option --" + std::string(name.substr(0, 60));
+    if (o == nullptr) return "Unbekannte Option " + Zitat(arg);
     if (o->MitWert && !mitGleich) {
       if (i + 1 >= argc) return "--" + std::string(name) + ": der Wert fehlt";
       wert = argv[++i];
@@ -143,13 +181,19 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
   return {};
 }
 
-int Fehler(const std::string& meldung) {
+// Prints the message; returns the exit status: 2 for unusable options and
+// arguments, 1 for a calculation that cannot deliver a result.
+int Fehler(const std::string& meldung, int status = 2) {
   std::fprintf(stderr, "lohnsteuer-cli: %s\n", meldung.c_str());
-  return 2;
+  return status;
+}
+
+void Warnen(TRechenKontext& k, const TEingabe& e, const TRechnung& r) {
+  for (const std::string& w : Warnungen(k, e, r)) std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.c_str());
 }
 
 int Berechnen(const TAufruf& a) {
-  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0] + "\"");
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   TRechenKontext k;
   TRechnung r;
   std::string fehler = Vorbereiten(k, a.Eingabe, r);
@@ -167,13 +211,14 @@ int Berechnen(const TAufruf& a) {
     }
     GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& e) {
-    return Fehler(e.what());
+    return Fehler(e.what(), 1);
   }
+  Warnen(k, a.Eingabe, r);
+  const TAnzeige anzeige = Anzeigen(k, r, erg, &a.Eingabe);
   if (a.Json) {
-    std::printf("%s\n", AlsJson(r.LZ.RE4, erg).c_str());
+    std::printf("%s\n", AlsJson(anzeige).c_str());
   } else {
-    std::fputs(AlsText(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz.Kindergeld,
-                       r.LSt.PauschSatzAG > 0).c_str(), stdout);
+    std::fputs(AlsText(anzeige, r.LSt.PauschSatzAG > 0).c_str(), stdout);
   }
   return 0;
 }
@@ -183,15 +228,13 @@ int Wunschnetto(const TAufruf& a) {
     return Fehler("wunschnetto erwartet genau einen Betrag, z. B. lohnsteuer-cli wunschnetto 2000");
   }
   const auto wunsch = BetragLesen(a.Argumente[0]);
-  if (!wunsch) {
-    std::string meldung = a.Argumente[0].substr(0, 60);
-    meldung.insert(meldung.begin(), '"');
-    return Fehler(meldung + "\" ist kein Betrag");
-  }
+  if (!wunsch) return Fehler(Zitat(a.Argumente[0]) + " ist kein Betrag");
   if (*wunsch <= 0 || *wunsch > 1e9) return Fehler("Der Wunschbetrag muss größer als 0 und höchstens 1.000.000.000 sein");
   TRechenKontext k;
   TRechnung r;
-  std::string fehler = Vorbereiten(k, a.Eingabe, r);
+  TEingabe eingabe = a.Eingabe;
+  eingabe.BruttoGesucht = true;
+  std::string fehler = Vorbereiten(k, eingabe, r);
   if (!fehler.empty()) return Fehler(fehler);
   if (NurSteuer(k.LStJahr)) {
     return Fehler("wunschnetto braucht die Sozialversicherung, die für " + std::to_string(k.LStJahr) +
@@ -201,19 +244,37 @@ int Wunschnetto(const TAufruf& a) {
   const bool arbeitnehmer = !a.Eingabe.Arbeitgeber;
   k.ArbeitnehmerSicht = arbeitnehmer;
   TGesamtErgebnis erg;
+  TWunschErgebnis treffer;
+  const std::int64_t wunschCent = InCent(k, *wunsch);
   try {
-    WunschBrutto(k, k.LStJahr, r.LZ, r.LSt, erg, InCent(k, *wunsch), arbeitnehmer, r.Zusatz,
-                 r.SonstigeAbzuege, r.SV);
+    treffer = WunschBruttoSuchen(k, k.LStJahr, r.LZ, r.LSt, erg, wunschCent, arbeitnehmer,
+                                 r.Zusatz, r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& e) {
-    return Fehler(e.what());
+    return Fehler(e.what(), 1);
   }
+  if (r.LSt.VBEZ > r.LZ.RE4) {
+    return Fehler("Der gefundene Bruttolohn ist kleiner als der Versorgungsbezug, der in ihm enthalten sein soll.", 1);
+  }
+  Warnen(k, a.Eingabe, r);
+  const TAnzeige anzeige = Anzeigen(k, r, erg, nullptr);
+  const std::int64_t wunschAnzeige = Runden(*wunsch * 100);
+  const std::int64_t erreicht = anzeige.Wert(arbeitnehmer ? "Netto" : "AGGesamt");
   if (a.Json) {
-    std::printf("%s\n", AlsJson(r.LZ.RE4, erg).c_str());
+    std::printf("%s\n", AlsJson(anzeige, "\"Wunsch\": " + std::to_string(wunschAnzeige) +
+                                             ", \"Genau\": " + (treffer.Genau ? "true" : "false"))
+                            .c_str());
   } else {
-    const double brutto = AusCent(k, r.LZ.RE4);
-    std::printf("Gefundener Bruttolohn: %s %s\n\n", BetragAlsText(brutto).c_str(), k.Waehrung.c_str());
-    std::fputs(AlsText(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz.Kindergeld,
-                       r.LSt.PauschSatzAG > 0).c_str(), stdout);
+    const auto betrag = [&](std::int64_t cent) { return CentAlsText(cent) + " " + anzeige.Waehrung; };
+    std::printf("Gefundener Bruttolohn: %s\n", betrag(anzeige.Wert("RE4")).c_str());
+    if (treffer.Genau) {
+      std::printf("%s auf den Cent.\n\n",
+                  arbeitnehmer ? "Der Nettolohn trifft den Wunsch" : "Die Lohnkosten treffen den Wunsch");
+    } else {
+      std::printf("Kein Bruttolohn trifft den Wunsch auf den Cent; am nächsten %s %s.\n\n",
+                  arbeitnehmer ? "kommt ihm der Nettolohn von" : "kommen ihm Lohnkosten von",
+                  betrag(erreicht).c_str());
+    }
+    std::fputs(AlsText(anzeige, r.LSt.PauschSatzAG > 0).c_str(), stdout);
   }
   return 0;
 }
@@ -317,7 +378,7 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   }
   if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" &&
       befehl != "drucken" && !IstWerkzeug(befehl)) {
-    return Fehler("Unbekannter Befehl \"" + befehl.substr(0, 60) + "\". Hilfe mit: lohnsteuer-cli --help");
+    return Fehler("Unbekannter Befehl " + Zitat(befehl) + ". Hilfe mit: lohnsteuer-cli --help");
   }
   TAufruf a;
   for (int i = 2; i < argc; ++i) {
@@ -329,6 +390,12 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
+  if ((befehl == "drucken" || IstWerkzeug(befehl)) && NurSteuer(JahrDerEingabe(a.Eingabe))) {
+    const std::string jahr = std::to_string(JahrDerEingabe(a.Eingabe));
+    return Fehler(befehl + " braucht die Sozialversicherung, die für " + jahr +
+                  " noch nicht hinterlegt ist; die Steuern allein rechnet: lohnsteuer-cli berechnen --jahr " + jahr +
+                  " --brutto BETRAG");
+  }
   if (IstWerkzeug(befehl)) {
     return WerkzeugAusfuehren(befehl, {a.Eingabe, a.Json, a.Splitting, a.Argumente, a.Vergleich});
   }
@@ -337,12 +404,12 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   if (befehl == "berechnen") return Berechnen(a);
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (befehl == "drucken") {
-    if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+    if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
     if (a.Pdf.empty()) return Fehler("drucken erwartet --pdf DATEI");
     if (drucken == nullptr) return DruckprogrammAufrufen(argv);
     return drucken(a.Eingabe, a.Pdf);
   }
-  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   return Batch(a.Eingabe, std::cin, std::cout, std::cerr);
 }
 

@@ -6,6 +6,7 @@
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
 #include "calc/jahresregeln.h"
+#include "cli/meldung.h"
 #include "common/ini_datei.h"
 #include "common/zahlen.h"
 
@@ -22,12 +23,6 @@ std::string Kleinbuchstaben(std::string_view s) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return t;
-}
-
-std::string Zitat(std::string_view s) {
-  std::string t(s.substr(0, 60));
-  if (s.size() > 60) t += "…";
-  return "\"" + t + "\"";
 }
 
 std::string Betrag(std::string_view name, std::string_view wert, double& ziel) {
@@ -75,7 +70,7 @@ const std::vector<TOption>& Optionen() {
       {"kinderfreibetraege", true, "Zahl der Kinderfreibeträge, in Schritten von 0,5"},
       {"kirchensteuer", true, "Kirchensteuersatz in Prozent (Vorgabe 8)"},
       {"bekenntnislos", false, "keine Kirchensteuer"},
-      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), 0 bis 1"},
+      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), über 0 bis 1"},
       {"freibetrag", true, "Freibetrag des Zeitraums"},
       {"hinzurechnung", true, "Hinzurechnungsbetrag des Zeitraums"},
       {"versorgungsbezug", true, "im Bruttolohn enthaltene Versorgungsbezüge"},
@@ -187,6 +182,8 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   if (name == "faktor") {
     double faktor = 0;
     f = Zahl(name, wert, 0, 1, faktor);
+    // A factor of 0 would take away the whole wage tax.
+    if (f.empty() && !(faktor > 0)) f = "--faktor: der Faktor muss größer als 0 und höchstens 1 sein";
     if (f.empty()) e.Faktor = faktor;
     return f;
   }
@@ -257,7 +254,7 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   else if (name == "dm") schalter = &e.DM;
   else if (name == "einstellungen") schalter = &e.Einstellungen;
   else if (name == "arbeitgeber") schalter = &e.Arbeitgeber;
-  if (schalter == nullptr) return "Unbekannte Option --" + std::string(name.substr(0, 60));
+  if (schalter == nullptr) return "Unbekannte Option " + Zitat("--" + std::string(name));
   const auto an = SchalterLesen(wert);
   if (!an) return "--" + std::string(name) + ": " + Zitat(wert) + " ist weder ja noch nein";
   *schalter = *an;
@@ -361,6 +358,10 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     return "Für " + std::to_string(jahr) + " gibt es keine Gleitzone (erst ab April 2003)";
   if (regeln.Vorhanden && e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
     return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
+  if (!e.BruttoGesucht && e.Versorgungsbezug > e.Brutto) {
+    return "--versorgungsbezug " + BetragAlsText(e.Versorgungsbezug) + " ist größer als der Bruttolohn " +
+           BetragAlsText(e.Brutto) + ", in dem er enthalten ist";
+  }
 
   k.LStJahr = static_cast<std::int16_t>(jahr);
   k.EuroAnzeige = !e.DM;
@@ -476,6 +477,36 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   }
   r.SonstigeAbzuege = InCent(k, e.SonstigeAbzuege);
   return {};
+}
+
+std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const TRechnung& r) {
+  std::vector<std::string> w;
+  const auto betrag = [&](std::int64_t cent) {
+    const double wert = AusCent(k, cent);
+    return BetragAlsText(wert) + " " + k.Waehrung;
+  };
+  const std::int64_t brutto = r.LZ.RE4;
+  AusCent(k, 0);  // sets the currency symbol of the display
+  // A typed gross is named as typed.
+  const std::string bruttoText = e.BruttoGesucht ? betrag(brutto) : BetragAlsText(e.Brutto) + " " + k.Waehrung;
+  if (e.Minijob || e.Haushalt) {
+    const std::int64_t grenze = BBGFuerZeitraum(k.BBGTabelle, r.LZ.LZZ, r.SV.Region)[bbgGF];
+    if (grenze > 0 && brutto > grenze) {
+      w.push_back("Der Bruttolohn " + bruttoText + " liegt über der Geringfügigkeitsgrenze von " +
+                  betrag(grenze) + " des Zeitraums; gerechnet wird wie angegeben.");
+    }
+  }
+  if (e.Gleitzone) {
+    const TGleitzoneGrenzen g = GleitzoneGrenzenFuerZeitraum(k.LStJahr, r.LZ.LZZ);
+    if (!g.Vorhanden) {
+      w.push_back("Für " + std::to_string(k.LStJahr) + " gibt es keine Gleitzone; gerechnet wird ohne sie.");
+    } else if (brutto <= g.Untergrenze || brutto > g.Obergrenze) {
+      w.push_back("Der Bruttolohn " + bruttoText + " liegt nicht in der Gleitzone (über " +
+                  betrag(g.Untergrenze) + " bis " + betrag(g.Obergrenze) +
+                  " im Zeitraum); gerechnet wird wie angegeben.");
+    }
+  }
+  return w;
 }
 
 }  // namespace lst::cli

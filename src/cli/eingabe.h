@@ -60,6 +60,7 @@ struct TEingabe {
   bool Einstellungen = false;        // rates and ceilings from the settings file
   std::string Einstellungsdatei;     // another settings file
   bool Arbeitgeber = false;          // wunschnetto: planned employer cost
+  bool BruttoGesucht = false;        // wunschnetto: the gross is searched, not typed
 };
 
 // One long option or batch column.
@@ -116,5 +117,10 @@ int JahrDerEingabe(const TEingabe& e);
 // A year with wage tax but without social insurance (2014 to 2026): only
 // wage tax, surcharge and church tax are calculated.
 bool NurSteuer(int jahr);
+
+// German warnings for inputs that are computed as asked but do not fit
+// (a marginal employment above its limit, a sliding zone outside the zone),
+// for the gross r.LZ.RE4.
+std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const TRechnung& r);
 
 }  // namespace lst::cli

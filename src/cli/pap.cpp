@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/berechnung.h"
+#include "cli/meldung.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst::pap {
@@ -25,6 +26,10 @@ const std::array<const char*, 8> kNeueAusgaben = {"VKVLZZ", "VKVSONST", "VFRB", 
 
 namespace {
 
+// Amounts are limited to ten billion (10^12 cents): far beyond any wage,
+// and every product of the programs stays exact and in range.
+constexpr std::int64_t kMaxBetrag = 1'000'000'000'000;
+
 std::string_view Gestutzt(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
@@ -37,7 +42,10 @@ bool GanzeZahl(std::string_view s, std::int64_t& wert) {
     wert = 0;
     return true;
   }
-  if (s.front() == '+') s.remove_prefix(1);
+  if (s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return false;  // one sign only
+  }
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert);
   return ec == std::errc() && p == s.data() + s.size();
 }
@@ -48,7 +56,10 @@ bool Dezimalzahl(std::string_view s, double& wert) {
     wert = 0;
     return true;
   }
-  if (s.front() == '+') s.remove_prefix(1);
+  if (s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return false;  // one sign only
+  }
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert, std::chars_format::fixed);
   return ec == std::errc() && p == s.data() + s.size() && wert == wert;
 }
@@ -72,18 +83,21 @@ std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
   TLStVariablen& v = fall.Var;
   if (i == 0) {
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von KVZ ist keine Zahl: \"" + std::string(text) + "\"";
-    if (d < 0 || d > 100) return "Wert von KVZ muss zwischen 0 und 100 liegen";
+    if (!Dezimalzahl(text, d)) return "Wert von KVZ ist keine Zahl: " + cli::Zitat(text);
+    // The additional contribution rate of a health fund, in percent.
+    if (d < 0 || d > 20) return "Wert von KVZ muss zwischen 0 und 20 liegen";
     v.KVZ = d;
     return {};
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
-  constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;
+  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: " + cli::Zitat(text);
   switch (i) {
     case 1:
     case 4:
-      if (z < -kMaxBetrag || z > kMaxBetrag) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+      if (z < -kMaxBetrag || z > kMaxBetrag) {
+        return "Wert von " + std::string(name) + " muss zwischen " + std::to_string(-kMaxBetrag) + " und " +
+               std::to_string(kMaxBetrag) + " liegen";
+      }
       (i == 1 ? v.MBV : v.PKPVAGZ) = z;
       return {};
     case 2:
@@ -111,18 +125,19 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
     }
     const std::string_view t = Gestutzt(text);
     if (!t.empty() && (t.back() < '0' || t.back() > '9')) {
-      return "Unbekannter Programmablaufplan \"" + std::string(t.substr(0, 20)) + "\"";
+      return "Unbekannter Programmablaufplan " + cli::Zitat(t);
     }
   }
   if (i == 4 || i == 21) {  // ZKF, f
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von " + std::string(name) + " ist keine Zahl: \"" + std::string(text) + "\"";
-    if (d < 0 || d > 1000) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+    if (!Dezimalzahl(text, d)) return "Wert von " + std::string(name) + " ist keine Zahl: " + cli::Zitat(text);
+    // The factor of the factor method lies between 0 and 1.
+    if (d < 0 || d > (i == 21 ? 1 : 1000)) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
     (i == 4 ? fall.Var.ZKF : fall.Var.f) = d;
     return {};
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: \"" + std::string(text) + "\"";
+  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: " + cli::Zitat(text);
   auto bereich = [&](std::int64_t von, std::int64_t bis) -> std::string {
     if (z < von || z > bis) {
       return "Wert von " + std::string(name) + " muss zwischen " + std::to_string(von) + " und " +
@@ -130,8 +145,6 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
     }
     return {};
   };
-  // Amounts are limited to what a double holds exactly in cents.
-  constexpr std::int64_t kMaxBetrag = 1'000'000'000'000'000;  // 10^12 Euro
   auto betrag = [&](std::int64_t& feld) -> std::string {
     if (z >= -kMaxBetrag && z <= kMaxBetrag) [[likely]] {
       feld = z;
@@ -248,6 +261,11 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
   Felder(zeile, felder_);
   const auto& felder = felder_;
   fall = TPapFall{};
+  if (felder.size() > namen_.size()) {
+    fehler = "mehr Spalten als in der Kopfzeile (" + std::to_string(felder.size()) + " statt " +
+             std::to_string(namen_.size()) + ")";
+    return false;
+  }
   for (std::size_t i = 0; i < kEingaben.size(); ++i) {
     if (index_[i] >= static_cast<int>(felder.size())) {
       fehler = "zu wenige Spalten (" + std::to_string(felder.size()) + " statt mindestens " +
@@ -339,7 +357,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     if (Gestutzt(zeile).empty()) continue;
     if (!kopfGelesen) {
       if (!leser.Kopf(zeile, meldung)) {
-        fehler << "Zeile " << nummer << ": " << meldung << '\n';
+        fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
         return 2;
       }
       kopfGelesen = true;
@@ -374,7 +392,7 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
       }
     }
     if (!ok) {
-      fehler << "Zeile " << nummer << ": " << meldung << '\n';
+      fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
       puffer = zeile;
       puffer.append(neuesFormat ? kAlleAusgaben : kAusgaben.size(), ',');
@@ -382,10 +400,11 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     aus << puffer << '\n';
   }
   if (!kopfGelesen) {
-    fehler << "Keine Kopfzeile gefunden.\n";
+    fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
     return 2;
   }
-  return fehlgeschlagen ? 2 : 0;
+  // As in batch: 1 when a row failed, 2 when the input cannot be used.
+  return fehlgeschlagen ? 1 : 0;
 }
 
 }  // namespace lst::pap

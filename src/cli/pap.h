@@ -40,7 +40,7 @@ std::vector<std::string_view> Felder(std::string_view zeile);
 void Felder(std::string_view zeile, std::vector<std::string_view>& felder);
 
 // Maps the columns of a header to the inputs.  Extra columns are allowed and
-// ignored by Lesen.
+// ignored by Lesen; a row with more fields than the header is refused.
 class TPapLeser {
  public:
   // false with a German message when an input column is missing.
@@ -67,7 +67,8 @@ std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall);
 std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const TPapFall& fall,
                                                       std::array<bool, kAlleAusgaben>& vorhanden);
 
-// The whole mode: CSV in, CSV out, messages to fehler; returns the exit status.
+// The whole mode: CSV in, CSV out, messages to fehler; returns the exit status:
+// 0, 1 when a row failed, 2 when the header cannot be used.
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler);
 
 }  // namespace lst::pap

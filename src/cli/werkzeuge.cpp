@@ -7,15 +7,18 @@
 
 #include "calc/berechnung.h"
 #include "calc/werkzeuge.h"
+#include "cli/meldung.h"
 #include "common/zahlen.h"
 
 namespace lst::cli {
 
 namespace {
 
-int Fehler(const std::string& meldung) {
+// Prints the message; returns the exit status: 2 for unusable options and
+// arguments, 1 for a calculation that cannot deliver a result.
+int Fehler(const std::string& meldung, int status = 2) {
   std::fprintf(stderr, "lohnsteuer-cli: %s\n", meldung.c_str());
-  return 2;
+  return status;
 }
 
 // The rows exactly as the table window copies them; a terminal gets a
@@ -36,24 +39,24 @@ struct TStand {
   TRechnung Rechnung;
 };
 
-std::string Rechnen(const TEingabe& e, TStand& s) {
+// Returns 0, or the exit status after a message.
+int Rechnen(const TEingabe& e, TStand& s) {
   std::string fehler = Vorbereiten(s.Kontext, e, s.Rechnung);
-  if (!fehler.empty()) return fehler;
+  if (!fehler.empty()) return Fehler(fehler);
   TGesamtErgebnis erg;
   const TRechnung& r = s.Rechnung;
   try {
-    GesamtBerechnen(s.Kontext, e.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    GesamtBerechnen(s.Kontext, s.Kontext.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
   } catch (const TLStFehler& f) {
-    return f.what();
+    return Fehler(f.what(), 1);
   }
-  return {};
+  return 0;
 }
 
 int Tabelle(const TWerkzeugAufruf& a) {
-  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   TStand s;
-  std::string fehler = Rechnen(a.Eingabe, s);
-  if (!fehler.empty()) return Fehler(fehler);
+  if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
   TRechnung& r = s.Rechnung;
   const auto zeilen = LohnsteuerTabelle(s.Kontext, r.LZ, r.LSt, r.SV, InCent(s.Kontext, a.Eingabe.Brutto));
   if (a.Json) {
@@ -91,10 +94,9 @@ TUebernahme Uebernehmen(TRechenKontext& k) {
 }
 
 int EStTabelle(const TWerkzeugAufruf& a) {
-  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument \"" + a.Argumente[0].substr(0, 60) + "\"");
+  if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   TStand s;
-  std::string fehler = Rechnen(a.Eingabe, s);
-  if (!fehler.empty()) return Fehler(fehler);
+  if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
   TRechenKontext& k = s.Kontext;
   const TLStEingabe& l = s.Rechnung.LSt;
   // The display follows the calculation first, then the table starts below
@@ -147,11 +149,10 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
                   "lohnsteuer-cli einkommensteuer 50000 --splitting");
   }
   const auto betrag = BetragLesen(a.Argumente[0]);
-  if (!betrag) return Fehler("\"" + a.Argumente[0].substr(0, 60) + "\" ist kein Betrag");
+  if (!betrag) return Fehler(Zitat(a.Argumente[0]) + " ist kein Betrag");
   if (*betrag < 0 || *betrag > 1e9) return Fehler("Das Einkommen muss von 0 bis 1.000.000.000 reichen");
   TStand s;
-  std::string fehler = Rechnen(a.Eingabe, s);
-  if (!fehler.empty()) return Fehler(fehler);
+  if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
   TRechenKontext& k = s.Kontext;
   const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(k, *betrag)) / 100);
   const std::uint8_t kztab = a.Splitting ? 2 : 1;
@@ -184,18 +185,21 @@ int Vergleich(const TWerkzeugAufruf& a) {
     return Fehler("vergleich erwartet zwei Bruttolöhne (Arbeitnehmer, Ehegatte), z. B. "
                   "lohnsteuer-cli vergleich 3000 1500");
   }
-  std::int64_t brutto[2] = {0, 0};
-  TStand s;
-  std::string fehler = Rechnen(a.Eingabe, s);
-  if (!fehler.empty()) return Fehler(fehler);
-  TRechenKontext& k = s.Kontext;
+  double getippt[2] = {0, 0};
   for (int i = 0; i < 2; ++i) {
     const auto b = BetragLesen(a.Argumente[i]);
-    if (!b) return Fehler("\"" + a.Argumente[i].substr(0, 60) + "\" ist kein Betrag");
+    if (!b) return Fehler(Zitat(a.Argumente[i]) + " ist kein Betrag");
     if (*b < 0 || *b > 1e9) return Fehler("Ein Bruttolohn muss von 0 bis 1.000.000.000 reichen");
-    brutto[i] = InCent(k, *b);
+    getippt[i] = *b;
   }
-  const TEingabe& ein = a.Eingabe;
+  // The employee's gross is the one of the calculation, so that its checks
+  // (pension payments within the gross) hold for the employee's column.
+  TEingabe ein = a.Eingabe;
+  ein.Brutto = getippt[0];
+  TStand s;
+  if (const int status = Rechnen(ein, s); status != 0) return status;
+  TRechenKontext& k = s.Kontext;
+  const std::int64_t brutto[2] = {InCent(k, getippt[0]), InCent(k, getippt[1])};
   const TRechnung& r = s.Rechnung;
   TVergleichEingabe v;
   v.LZZ = ein.LZZ;
@@ -208,27 +212,31 @@ int Vergleich(const TWerkzeugAufruf& a) {
   for (const auto& [name, wert] : a.Vergleich) {
     if (name == "versicherungsfrei" || name == "eg-versicherungsfrei") {
       const auto an = SchalterLesen(wert.empty() ? "1" : wert);
-      if (!an) return Fehler("--" + name + ": \"" + wert.substr(0, 60) + "\" ist weder ja noch nein");
+      if (!an) return Fehler("--" + name + ": " + Zitat(wert) + " ist weder ja noch nein");
       (name == "versicherungsfrei" ? v.AN : v.EG).Versicherungsfrei = *an;
       continue;
     }
     if (name == "eg-kinderfreibetraege") {
       const auto z = ZahlLesen(wert);
       if (!z || *z < 0 || *z > 99 || std::fmod(*z * 2, 1.0) != 0) {
-        return Fehler("--eg-kinderfreibetraege: \"" + wert.substr(0, 60) + "\" ist keine Zahl von 0 bis 99 in Schritten von 0,5");
+        return Fehler("--eg-kinderfreibetraege: " + Zitat(wert) + " ist keine Zahl von 0 bis 99 in Schritten von 0,5");
       }
       v.EG.Kinder = *z;
       continue;
     }
     const auto b = BetragLesen(wert);
-    if (!b || *b < 0 || *b > 1e9) return Fehler("--" + name + ": \"" + wert.substr(0, 60) + "\" ist kein Betrag von 0 bis 1.000.000.000");
+    if (!b || *b < 0 || *b > 1e9) return Fehler("--" + name + ": " + Zitat(wert) + " ist kein Betrag von 0 bis 1.000.000.000");
+    if (name == "eg-versorgungsbezug" && *b > getippt[1]) {
+      return Fehler("--eg-versorgungsbezug " + BetragAlsText(*b) + " ist größer als der Bruttolohn des Ehegatten " +
+                    BetragAlsText(getippt[1]) + ", in dem er enthalten ist");
+    }
     (name == "eg-freibetrag" ? v.EG.Freibetrag : v.EG.Versorgungsbezug) = InCent(k, *b);
   }
   TVergleichErgebnis erg;
   try {
     erg = SteuerklassenVergleichen(k, v);
   } catch (const TLStFehler& f) {
-    return Fehler(f.what());
+    return Fehler(f.what(), 1);
   }
   const char* kombination = KombinationText(erg.Guenstigste);
   if (a.Json) {

@@ -31,7 +31,8 @@ bool VergleichsOptionMitWert(std::string_view name);
 // Whether befehl names one of the tools.
 bool IstWerkzeug(const std::string& befehl);
 
-// Runs a tool; returns the exit status (0, or 2 after a message on stderr).
+// Runs a tool; returns the exit status: 0, or after a message on stderr 2
+// for unusable options and arguments, 1 for a calculation that failed.
 int WerkzeugAusfuehren(const std::string& befehl, const TWerkzeugAufruf& a);
 
 }  // namespace lst::cli

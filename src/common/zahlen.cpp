@@ -119,7 +119,8 @@ std::optional<double> ZahlLesen(std::string_view text) {
     negativ = s.front() == '-';
     s.erase(0, 1);
   }
-  if (s.size() > 40) return std::nullopt;
+  // One sign only: "--5" and "+-0,5" are no numbers.
+  if (s.size() > 40 || (!s.empty() && (s.front() == '-' || s.front() == '+'))) return std::nullopt;
   for (char& c : s) {
     if (c == ',') c = '.';
   }
@@ -131,10 +132,14 @@ std::optional<double> ZahlLesen(std::string_view text) {
 
 std::optional<std::int64_t> GanzzahlLesen(std::string_view text) {
   std::string_view s = Gestutzt(text);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  const bool plus = !s.empty() && s.front() == '+';
+  if (plus) s.remove_prefix(1);
+  // One sign only, followed by a digit.
+  const std::size_t ziffer = !plus && !s.empty() && s.front() == '-' ? 1 : 0;
+  if (s.size() <= ziffer || s[ziffer] < '0' || s[ziffer] > '9') return std::nullopt;
   std::int64_t wert = 0;
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert);
-  if (s.empty() || ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
+  if (ec != std::errc() || p != s.data() + s.size()) return std::nullopt;
   return wert;
 }
 

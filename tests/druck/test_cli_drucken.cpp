@@ -95,6 +95,18 @@ TEST_F(CliDrucken, Fehler) {
   a = Cli({QStringLiteral("berechnen"), QStringLiteral("--pdf"), ordner_.filePath(QStringLiteral("d.pdf"))});
   EXPECT_EQ(a.Status, 2);
 
+  // The same checks as for berechnen: two signs, factor 0, pension payments
+  // above the gross; no file is written.
+  const QString f = ordner_.filePath(QStringLiteral("f.pdf"));
+  for (const QString& falsch : {QStringLiteral("--kirchensteuer=--5"), QStringLiteral("--faktor=0"),
+                                QStringLiteral("--versorgungsbezug=3000,01")}) {
+    a = Cli({QStringLiteral("drucken"), QStringLiteral("--pdf"), f, QStringLiteral("--brutto"), QStringLiteral("3000"),
+             QStringLiteral("--steuerklasse"), QStringLiteral("4"), falsch});
+    EXPECT_EQ(a.Status, 2) << falsch.toStdString();
+    EXPECT_TRUE(a.Fehler.startsWith(QStringLiteral("lohnsteuer-cli: "))) << a.Fehler.toStdString();
+    EXPECT_FALSE(QFile::exists(f)) << falsch.toStdString();
+  }
+
   // lohnsteuer-cli alone, without its printing program beside it.
   const QString allein = ordner_.filePath(QStringLiteral("lohnsteuer-cli"));
   ASSERT_TRUE(QFile::copy(QStringLiteral(LOHNSTEUER_CLI_PATH), allein));

@@ -69,11 +69,11 @@ int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
   d.Zusatz = r.Zusatz;
   d.SonstigeAbzuege = r.SonstigeAbzuege;
   try {
-    GesamtBerechnen(k, e.Jahr, d.LohnZeitraum, d.LStEingabe, d.Ergebnis, d.Zusatz,
+    GesamtBerechnen(k, k.LStJahr, d.LohnZeitraum, d.LStEingabe, d.Ergebnis, d.Zusatz,
                     d.SonstigeAbzuege, d.SVEingabe);
   } catch (const TLStFehler& f) {
     std::fprintf(stderr, "lohnsteuer-cli: %s\n", f.what());
-    return 2;
+    return 1;
   }
 
   // Writing a PDF needs no display, and Qt's notes about the session are
