@@ -352,10 +352,9 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
   if (e.LZZ != 1 && e.Sterbegeld != 0) return "--sterbegeld gilt nur mit --zeitraum jahr";
   if (e.Grundfreibetrag && jahr != 2013) return "--grundfreibetrag gilt nur für 2013";
-  // What a year with social insurance does not know is refused.
+  // What a year with social insurance does not know is refused (a sliding
+  // zone before 2003 only warns, below).
   const TJahresRegeln regeln = JahresRegeln(jahr);
-  if (regeln.Vorhanden && (e.Gleitzone || e.KeineRVReduzierung) && !regeln.Gleitzone())
-    return "Für " + std::to_string(jahr) + " gibt es keine Gleitzone (erst ab April 2003)";
   if (regeln.Vorhanden && e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
     return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
   if (!e.BruttoGesucht && e.Versorgungsbezug > e.Brutto) {

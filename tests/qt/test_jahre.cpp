@@ -200,8 +200,7 @@ class TestJahre : public QObject {
     QCOMPARE(r_->EFreibetrag->text(), QStringLiteral("2347,00"));
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[DM]"));
     QVERIFY(Wert("ErgNettoLohn").contains(QStringLiteral("DM")));
-    WieDieKommandozeile(optionen + QStringList{"--jahr", "1999"});
-    // The same with the amounts typed in DM.
+    // The command line with the same money typed in DM.
     WieDieKommandozeile(QStringList{"--brutto", "5867,49", "--steuerklasse", "3", "--kinderfreibetraege", "1",
                                     "--region", "ost", "--sachsen", "--freibetrag", "2347", "--dm", "--jahr",
                                     "1999"});
