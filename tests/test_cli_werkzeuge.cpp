@@ -117,8 +117,7 @@ TEST(CliWerkzeuge, FalscheAufrufe) {
   for (const char* argumente :
        {"vergleich 3000", "vergleich 3000 abc", "vergleich -1 0", "einkommensteuer",
         "einkommensteuer x", "einkommensteuer 1 2", "tabelle 5", "tabelle --splitting",
-        "berechnen --splitting", "einkommensteuer 5000 --jahr 2001", "est-tabelle --steuerklasse 9",
-        "est-tabelle --jahr 1999", "vergleich 1 2 --eg-freibetrag x", "vergleich 1 2 --eg-kinderfreibetraege 0,3",
+        "berechnen --splitting", "est-tabelle --steuerklasse 9", "vergleich 1 2 --eg-freibetrag x", "vergleich 1 2 --eg-kinderfreibetraege 0,3",
         "berechnen --eg-freibetrag 5", "tabelle --versicherungsfrei", "vergleich 1 2 --eg-freibetrag"}) {
     const TCliLauf l = CliStarten(argumente);
     EXPECT_EQ(l.Status, 2) << argumente;

@@ -191,7 +191,13 @@ TEST(Einkommensteuer2013, GrundUndSplittingtarif) {
   EXPECT_EQ(erg.BK, 2 * grund * 100);
   EXPECT_EQ(erg.KiSt, Abschneiden(erg.BK * 0.09));
   EXPECT_EQ(erg.BruttoNachSteuer, 6000000 - erg.SteuerSumme);
-  k.LStJahr = 1999;  // no income-tax routine before 2002
+  // Before 2002 there is no income-tax routine: the flowchart's tariff step
+  // computes the year's tariff (1999, 30.000 DM basic tariff).
+  k.LStJahr = 1999;
+  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 30000, 0.09), 4641);
+  EXPECT_EQ(erg.LSt, 464100);
+  EXPECT_EQ(erg.BK, 464100);
+  k.LStJahr = 1990;  // no program at all
   EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 30000, 0.09), 0);
   EXPECT_EQ(erg.LSt, 0);
 }

@@ -2,6 +2,7 @@
 
 #include "calc/fehler.h"
 #include "calc/kontext.h"
+#include "lohnsteuer/ablauf.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
@@ -155,15 +156,38 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
   return naechster;
 }
 
+TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k) {
+  TLohnsteuerProgramm* programm = k.Programm(k.LStJahr);
+  if (programm == nullptr) return nullptr;
+  // The years without an income-tax routine (1995 to 2001) compute the
+  // tariff through the flowchart's own tariff step (UPMLST, MSOLZ), which
+  // every program of the shared flow has.
+  if (programm->HatEinkommensteuer() || dynamic_cast<TLStAblauf*>(programm) != nullptr) return programm;
+  return nullptr;
+}
+
 std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
                                       TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
   erg = TLStErgebnis{};
   std::int64_t steuer = 0;
-  TLohnsteuerProgramm* programm = k.LStJahr >= 2002 ? k.Programm(k.LStJahr) : nullptr;
-  if (programm != nullptr && programm->HatEinkommensteuer()) {
+  TLohnsteuerProgramm* programm = EinkommensteuerProgramm(k);
+  if (programm != nullptr) {
     steuer = programm->Einkommensteuer(stkl, kztab, einkommen);
     erg.LSt = steuer * 100;
     erg.BK = k.LStVar.BK;
+    if (!programm->HatEinkommensteuer()) {
+      // Without a routine of its own the church-tax base is the tariff tax's
+      // share of the pay period (1995 would otherwise reduce the base of
+      // the last wage-tax run by its child amounts).
+      const double jahr = static_cast<double>(steuer) * 100;
+      switch (k.LStVar.LZZ) {
+        case 2: erg.BK = Abschneiden(jahr / 12); break;
+        case 3: erg.BK = Abschneiden(jahr * 7 / 360); break;
+        case 4: erg.BK = Abschneiden(jahr / 360); break;
+        default: erg.BK = static_cast<std::int64_t>(jahr); break;
+      }
+      if (!k.LStVar.R) erg.BK = 0;
+    }
     erg.KiSt = Abschneiden(erg.BK * kiStSatz);
     erg.Soli = k.LStVar.SOLZLZZ;
   }

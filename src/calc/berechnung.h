@@ -37,6 +37,12 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
 std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
                                       TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz);
 
+// The program that computes the income tax of k.LStJahr: the year's
+// income-tax routine, or for the years without one (1995 to 2001) the
+// flowchart's tariff step; nullptr for a year without either.
+class TLohnsteuerProgramm;
+TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k);
+
 // Child benefit of k.LStJahr for a pay period of the given days, in cents.
 std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double kinder);
 

@@ -157,8 +157,7 @@ std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::ui
                                                       double kiStSatz, std::int64_t start,
                                                       int zeilen) {
   std::vector<TEStTabellenZeile> tabelle;
-  TLohnsteuerProgramm* p = k.LStJahr >= 2002 ? k.Programm(k.LStJahr) : nullptr;
-  if (p == nullptr || !p->HatEinkommensteuer() || zeilen <= 0) return tabelle;
+  if (EinkommensteuerProgramm(k) == nullptr || zeilen <= 0) return tabelle;
   tabelle.reserve(static_cast<std::size_t>(zeilen));
   TJahresZeitraum jahr(k);
   TLStErgebnis erg;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/berechnung.h"
+#include "calc/jahresregeln.h"
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
@@ -52,6 +53,8 @@ void Hilfe(std::FILE* ziel) {
       "                       tarifliche Einkommensteuer, Soli und KiSt eines Jahres\n"
       "  vergleich BRUTTO_AN BRUTTO_EG\n"
       "                       Steuerklassenvergleich 3/5, 4/4, 5/3 eines Ehepaares\n"
+      "  jahre                die Steuerjahre mit Währung, Ablaufplänen und den Regeln\n"
+      "                       der Sozialversicherung (mit --json als JSON-Liste)\n"
       "\n"
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
@@ -276,6 +279,60 @@ int Wunschnetto(const TAufruf& a) {
   return 0;
 }
 
+// "jahre": one block per year, newest first.
+int Jahre(bool json) {
+  auto janein = [](bool b) { return b ? "ja" : "nein"; };
+  auto monat = [](int m) -> std::string {
+    if (m <= 0) return "nein";
+    if (m == 1) return "ja";
+    static const char* const namen[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    return std::string("ab ") + namen[(m - 1) % 12];
+  };
+  std::string aus = json ? "[" : "";
+  for (int jahr = kLetztesJahr; jahr >= kErstesJahr; --jahr) {
+    const TJahresRegeln r = JahresRegeln(jahr);
+    if (json) {
+      char zeile[768];
+      std::snprintf(zeile, sizeof zeile,
+                    "%s{\"Jahr\":%d,\"Waehrung\":\"%s\",\"Einkommensteuer\":%s,\"Tabelle\":%s,"
+                    "\"EinkommensteuerTarif\":%s,\"GrundfreibetragWahl\":%s,\"HoechsterKRV\":%d,\"Ablaufplaene\":\"%s\","
+                    "\"GleitzoneAbMonat\":%d,\"GleitzoneUnter\":%lld,\"GleitzoneOber\":%lld,"
+                    "\"KVZuschlagAbMonat\":%d,\"PVZuschlagAbMonat\":%d,\"AufstockungGF\":%s,"
+                    "\"AufstockungHH\":%s,\"Kindergeld\":%s}",
+                    jahr == kLetztesJahr ? "" : ",", jahr, JahresWaehrung(jahr),
+                    r.Einkommensteuer ? "true" : "false", r.Tabelle ? "true" : "false",
+                    r.EinkommensteuerTarif ? "true" : "false", r.GrundfreibetragWahl ? "true" : "false", r.HoechsterKRV, r.Ablaufplaene.c_str(),
+                    r.GleitzoneAbMonat, static_cast<long long>(r.GleitzoneUnter),
+                    static_cast<long long>(r.GleitzoneOber), r.KVZuschlagAbMonat, r.PVZuschlagAbMonat,
+                    r.AufstockungGF ? "true" : "false", r.AufstockungHH ? "true" : "false",
+                    r.Kindergeld ? "true" : "false");
+      aus += zeile;
+      continue;
+    }
+    std::string gleitzone = "nein";
+    if (r.Gleitzone()) {
+      gleitzone = CentAlsText(r.GleitzoneUnter + 1) + " bis " +
+                  CentAlsText(r.GleitzoneOber) + " " + JahresWaehrung(jahr) + " im Monat";
+      if (r.GleitzoneAbMonat > 1) gleitzone += " (" + monat(r.GleitzoneAbMonat) + ")";
+    }
+    aus += std::to_string(jahr) + " (" + JahresWaehrung(jahr) + ")\n";
+    aus += "  Lohnsteuer:        " + r.Ablaufplaene + "\n";
+    aus += std::string("  Einkommensteuer:   ") +
+           (r.Einkommensteuer ? "ja" : r.EinkommensteuerTarif ? "über den Tarifschritt der Lohnsteuer" : "nein") +
+           ", Tabellenroutine: " + janein(r.Tabelle) + ", KRV bis " + std::to_string(r.HoechsterKRV) + "\n";
+    aus += "  Gleitzone:         " + gleitzone + "\n";
+    aus += "  KV-Zuschlag:       " + monat(r.KVZuschlagAbMonat) +
+           ", PV-Zuschlag Kinderlose: " + monat(r.PVZuschlagAbMonat) + "\n";
+    aus += std::string("  Aufstockung RV:    Minijob ") + janein(r.AufstockungGF) + ", Privathaushalt " +
+           janein(r.AufstockungHH) + "\n";
+    aus += std::string("  Kindergeld:        ") + janein(r.Kindergeld) + "\n";
+  }
+  if (json) aus += "]\n";
+  std::fputs(aus.c_str(), stdout);
+  return 0;
+}
+
 // Printing needs Qt's painting; so that every other command starts without
 // loading Qt, it lives in the program "lohnsteuer-cli-druck" beside this one,
 // which takes over the call.  Returns only when that program cannot start.
@@ -310,6 +367,14 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   if (befehl == "pap") {
     if (argc > 2) return Fehler("pap nimmt keine Optionen");
     return pap::Strom(std::cin, std::cout, std::cerr);
+  }
+  if (befehl == "jahre") {
+    bool json = false;
+    for (int i = 2; i < argc; ++i) {
+      if (std::string_view(argv[i]) != "--json") return Fehler("jahre nimmt nur die Option --json");
+      json = true;
+    }
+    return Jahre(json);
   }
   if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" &&
       befehl != "drucken" && !IstWerkzeug(befehl)) {

@@ -5,6 +5,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
+#include "calc/jahresregeln.h"
 #include "cli/meldung.h"
 #include "common/ini_datei.h"
 #include "common/zahlen.h"
@@ -351,6 +352,11 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
   if (e.LZZ != 1 && e.Sterbegeld != 0) return "--sterbegeld gilt nur mit --zeitraum jahr";
   if (e.Grundfreibetrag && jahr != 2013) return "--grundfreibetrag gilt nur für 2013";
+  // What a year with social insurance does not know is refused (a sliding
+  // zone before 2003 only warns, below).
+  const TJahresRegeln regeln = JahresRegeln(jahr);
+  if (regeln.Vorhanden && e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
+    return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
   if (!e.BruttoGesucht && e.Versorgungsbezug > e.Brutto) {
     return "--versorgungsbezug " + BetragAlsText(e.Versorgungsbezug) + " ist größer als der Bruttolohn " +
            BetragAlsText(e.Brutto) + ", in dem er enthalten ist";
@@ -449,17 +455,13 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   sv.Gleitzone = e.Gleitzone;
   sv.RVVerzicht = e.KeineRVReduzierung;
   sv.Saetze = zeile;
-  const bool kv2Aktiv = zeile[svKV2].AN >= 0 && !privat;
-  const bool pv2Aktiv = zeile[svPV2].AN >= 0 && !privat && !(e.ZKF > 0);
+  // The surcharges only where the year knows them, whatever a settings file says.
+  const bool kv2Aktiv = zeile[svKV2].AN >= 0 && regeln.ArtVorhanden(typ, svKV2) && !privat;
+  const bool pv2Aktiv = zeile[svPV2].AN >= 0 && regeln.ArtVorhanden(typ, svPV2) && !privat && !(e.ZKF > 0);
   const bool pv2Gesetzt = e.STKL != 2 && !e.OhnePVZuschlag;
   if (!(kv2Aktiv && !e.OhneKVZuschlag)) sv.Saetze[svKV2].AN = 0;
   if (!(pv2Aktiv && pv2Gesetzt)) sv.Saetze[svPV2].AN = 0;
-  if (e.Sachsen && !privat && zeile[svPV].AN >= 0) {
-    // In Saxony the employee bears one half percent more of the care
-    // insurance and the employer as much less.
-    const double pv = zeile[svPV].AN;
-    sv.Saetze[svPV] = {pv + 0.005, pv - 0.005};
-  }
+  if (e.Sachsen && !privat) SachsenPVSaetze(jahr, sv.Saetze[svPV]);
   if (privat) {
     sv.PKV = e.AGZuschuss ? 2 : 1;
     sv.PKPV = Runden(e.PrivatBeitrag.value_or(0) * 100);

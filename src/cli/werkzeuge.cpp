@@ -95,7 +95,6 @@ TUebernahme Uebernehmen(TRechenKontext& k) {
 
 int EStTabelle(const TWerkzeugAufruf& a) {
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
-  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
   TStand s;
   if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
   TRechenKontext& k = s.Kontext;
@@ -152,7 +151,6 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
   const auto betrag = BetragLesen(a.Argumente[0]);
   if (!betrag) return Fehler(Zitat(a.Argumente[0]) + " ist kein Betrag");
   if (*betrag < 0 || *betrag > 1e9) return Fehler("Das Einkommen muss von 0 bis 1.000.000.000 reichen");
-  if (a.Eingabe.Jahr < 2002) return Fehler("Die Einkommensteuer gibt es ab 2002");
   TStand s;
   if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
   TRechenKontext& k = s.Kontext;

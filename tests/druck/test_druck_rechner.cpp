@@ -163,4 +163,47 @@ TEST_F(DruckRechner, GleicherTextWieKommandozeileJahrOst) {
                                QStringLiteral("ost")}));
 }
 
+// The printout follows the tax year and the display currency of the window:
+// 1999 in DM, the same year in Euro, and 2005 (no best-of-test row before
+// 2008).
+TEST_F(DruckRechner, JahrUndWaehrungWieKommandozeile) {
+  Element<QAction>("Jahr1999")->trigger();
+  Tippen(Element<QLineEdit>("ELohn"), QStringLiteral("5000"));
+  Tippen(Element<QLineEdit>("EFreibetrag"), QStringLiteral("1200"));
+  Element<QComboBox>("CBStKl")->setCurrentIndex(2);
+  const QStringList optionen{QStringLiteral("--jahr"), QStringLiteral("1999"), QStringLiteral("--steuerklasse"),
+                             QStringLiteral("3")};
+  const QString dm = FensterDruck(QStringLiteral("fenster_1999_dm.pdf"));
+  EXPECT_TRUE(dm.contains(QStringLiteral("Lohnsteuerberechnung 1999"))) << dm.toStdString();
+  EXPECT_TRUE(dm.contains(QStringLiteral("5.000,00 DM"))) << dm.toStdString();
+  EXPECT_FALSE(dm.contains(QStringLiteral("EUR")));
+  EXPECT_FALSE(dm.contains(QStringLiteral("Günstprfg")));
+  EXPECT_EQ(dm, CliDruck(QStringLiteral("cli_1999_dm.pdf"),
+                         optionen + QStringList{QStringLiteral("--dm"), QStringLiteral("--brutto"),
+                                                QStringLiteral("5000"), QStringLiteral("--freibetrag"),
+                                                QStringLiteral("1200")}));
+
+  // "Beträge in DM" off: the same money in Euro.
+  Element<QAction>("BetraegeInDM1")->trigger();
+  EXPECT_EQ(Element<QLineEdit>("ELohn")->text(), QStringLiteral("2556,46"));
+  const QString euro = FensterDruck(QStringLiteral("fenster_1999_eur.pdf"));
+  EXPECT_TRUE(euro.contains(QStringLiteral("2.556,46 EUR"))) << euro.toStdString();
+  EXPECT_FALSE(euro.contains(QStringLiteral(" DM")));
+  EXPECT_EQ(euro, CliDruck(QStringLiteral("cli_1999_eur.pdf"),
+                           optionen + QStringList{QStringLiteral("--brutto"), QStringLiteral("2556,46"),
+                                                  QStringLiteral("--freibetrag"), QStringLiteral("613,55")}));
+
+  Element<QAction>("Jahr2005")->trigger();
+  const QString j2005 = FensterDruck(QStringLiteral("fenster_2005.pdf"));
+  EXPECT_TRUE(j2005.contains(QStringLiteral("Lohnsteuerberechnung 2005")));
+  EXPECT_FALSE(j2005.contains(QStringLiteral("Günstprfg")));
+  EXPECT_EQ(j2005, CliDruck(QStringLiteral("cli_2005.pdf"),
+                            QStringList{QStringLiteral("--jahr"), QStringLiteral("2005"),
+                                        QStringLiteral("--steuerklasse"), QStringLiteral("3"),
+                                        QStringLiteral("--brutto"), QStringLiteral("2556,46"),
+                                        QStringLiteral("--freibetrag"), QStringLiteral("613,55")}));
+  Element<QAction>("Jahr2013")->trigger();
+  EXPECT_TRUE(FensterDruck(QStringLiteral("fenster_2013.pdf")).contains(QStringLiteral("Günstprfg")));
+}
+
 }  // namespace

@@ -28,6 +28,7 @@
 #include <exception>
 
 #include "calc/berechnung.h"
+#include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
@@ -99,6 +100,7 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
   SignaleVerbinden();
   EinstellungenLaden();
   CBKRVClick(false);
+  JahrAnzeigen();
 
   // Key preview: the window sees the keys of every control first.
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
@@ -162,10 +164,35 @@ QWidget* TFRechner::LinkesPanelBauen() {
   panel->setObjectName(QStringLiteral("PEingabe"));
   auto* spalte = new QVBoxLayout(panel);
   spalte->setContentsMargins(0, 0, 0, 0);
+  spalte->addWidget(JahrPanelBauen());
   spalte->addWidget(LohnsteuerPanelBauen());
   spalte->addWidget(SVPanelBauen());
   spalte->addStretch(1);
   return panel;
+}
+
+QWidget* TFRechner::JahrPanelBauen() {
+  auto* box = new QWidget(this);
+  box->setObjectName(QStringLiteral("PJahr"));
+  auto* reihe = new QHBoxLayout(box);
+  reihe->setContentsMargins(6, 0, 6, 0);
+  CBJahr = new QComboBox(this);
+  CBJahr->setObjectName(QStringLiteral("CBJahr"));
+  CBJahr->setToolTip(QStringLiteral("Steuerjahr der Berechnung: Lohnsteuer, Beitragssätze und "
+                                    "Bemessungsgrenzen dieses Jahres"));
+  for (int jahr = kLetztesJahr; jahr >= kErstesJahr; --jahr)
+    CBJahr->addItem(QString::number(jahr), jahr);
+  auto* l = Beschriftung("LJahr", QStringLiteral("Steuerjahr"), CBJahr);
+  QFont fett = l->font();
+  fett.setBold(true);
+  l->setFont(fett);
+  reihe->addWidget(l);
+  reihe->addWidget(CBJahr);
+  auto* waehrung = new QLabel(this);
+  waehrung->setObjectName(QStringLiteral("LJahrWaehrung"));
+  reihe->addWidget(waehrung);
+  reihe->addStretch(1);
+  return box;
 }
 
 QWidget* TFRechner::LohnsteuerPanelBauen() {
@@ -512,6 +539,9 @@ void TFRechner::SignaleVerbinden() {
   connect(cbAF, &QCheckBox::toggled, this, [this] { cbAFClick(); });
   connect(edFaktor, &QLineEdit::textChanged, this, [this] { edFaktorChange(); });
   connect(CBLZZ, &QComboBox::currentIndexChanged, this, [this](int i) { OnChgMonat(i); });
+  connect(CBJahr, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (i >= 0) JahrWechseln(CBJahr->itemData(i).toInt());
+  });
   connect(rbAllgTab, &QRadioButton::toggled, this, [this](bool an) {
     if (an) TabArtWaehlen(0);
   });
@@ -634,7 +664,7 @@ void TFRechner::EingabenSammeln() {
   sv.Saetze = zeile;
   if (!(cbKV2->isEnabled() && cbKV2->isChecked())) sv.Saetze[svKV2].AN = 0;
   if (!(cbPV2->isEnabled() && cbPV2->isChecked())) sv.Saetze[svPV2].AN = 0;
-  if (sachsen) sv.Saetze[svPV] = {EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
+  if (sachsen && EPVANProz->isEnabled()) sv.Saetze[svPV] = {EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
   sv.PKPV = 0;
   if (cbPriv->isChecked()) {
     sv.PKPV = std::max<std::int64_t>(EPVWert->AsCents(), 0);
@@ -691,23 +721,26 @@ void TFRechner::WarnfarbenSetzen() {
 
 void TFRechner::SaetzeInEdits() {
   rechnenAktiv_ = false;
-  const auto& zeile = k_.SVSatzTabelle[Beschaeftigung()];
+  const int typ = Beschaeftigung();
+  const auto& zeile = k_.SVSatzTabelle[typ];
+  // A kind the year does not know (the surcharges before 2005) stays
+  // disabled whatever the settings file holds.
+  const TJahresRegeln regeln = JahresRegeln(k_.LStJahr);
   for (const auto& f : kSatzFelderAnzeige) {
     TEditCS* e = this->*f.Feld;
     const double wert = f.AN ? zeile[f.Art].AN : zeile[f.Art].AG;
-    e->setEnabled(wert >= 0);
-    if (wert >= 0)
+    const bool erhoben = wert >= 0 && regeln.ArtVorhanden(typ, static_cast<TSVArt>(f.Art));
+    e->setEnabled(erhoben);
+    if (erhoben)
       e->SetFraction(wert);
     else
       e->clear();
   }
-  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() && zeile[svPV].AN > 0) {
-    // In Saxony the employee bears half a point more of the care insurance and
-    // the employer as much less (not where no care contribution is levied, as
-    // in marginal employment).
-    const double pv = zeile[svPV].AN;
-    EPVANProz->SetFraction(pv + 0.005);
-    EPVAGProz->SetFraction(pv - 0.005);
+  TSatzPaar pv = zeile[svPV];
+  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() &&
+      SachsenPVSaetze(k_.LStJahr, pv)) {
+    EPVANProz->SetFraction(pv.AN);
+    EPVAGProz->SetFraction(pv.AG);
   }
   cbKV2->setEnabled(EKV2ANProz->isEnabled());
   cbPV2->setEnabled(ePV2ANProz->isEnabled());
@@ -733,16 +766,31 @@ QString TFRechner::Fixiert2(double x) const {
 }
 
 void TFRechner::E_ZKFChange() {
+  const double zkf = E_ZKF->AsFloat();
+  cbPV2->setChecked(!(zkf > 0));
+  cbPV2->setEnabled(!(zkf > 0) && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
+  ZuschlaegeAnzeigen();
+  KindergeldSetzen();
+  Rechnen();
+}
+
+void TFRechner::KindergeldSetzen() {
+  // The child benefit of the year and pay period, in the display currency.
   const int lzz = std::clamp(CBLZZ->currentIndex(), 0, 3);
   const double zkf = E_ZKF->AsFloat();
   const std::int64_t kg = zkf > 0 && zkf <= 99 ? KindergeldBerechnen(k_, kTageProZeitraum[lzz], zkf) : 0;
-  cbPV2->setChecked(!(zkf > 0));
-  cbPV2->setEnabled(!(zkf > 0) && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
   if (zkf != 0 && kg != 0)
-    EKindergeld->setText(Fixiert2(static_cast<double>(kg) / 100));
+    EKindergeld->setText(Fixiert2(AusCent(k_, kg)));
   else
     EKindergeld->clear();
-  Rechnen();
+}
+
+void TFRechner::AufstockungFreigeben() {
+  // The top-up only in marginal employment and where the year has it.
+  const int typ = Beschaeftigung();
+  const TJahresRegeln regeln = JahresRegeln(k_.LStJahr);
+  CBAufst->setEnabled(typ != beNV && regeln.ArtVorhanden(typ, svRVAuf) &&
+                      k_.SVSatzTabelle[typ][svRVAuf].AN >= 0);
 }
 
 void TFRechner::CBStKlChange() {
@@ -763,6 +811,7 @@ void TFRechner::CBStKlChange() {
     edFaktor->setText(QStringLiteral("1,0"));
     edFaktor->setEnabled(false);
   }
+  ZuschlaegeAnzeigen();
   Rechnen();
 }
 
@@ -879,10 +928,7 @@ void TFRechner::BeschaeftigungClick(QCheckBox* geklickt) {
   klickSperre_ = false;
   QCheckBox* andere = geklickt == CBGF ? CBprivHH : CBGF;
   andere->setChecked(false);
-  if (geklickt == CBGF)
-    CBAufst->setEnabled(CBGF->isChecked() && k_.SVSatzTabelle[Beschaeftigung()][svRVAuf].AN >= 0);
-  else
-    CBAufst->setEnabled(CBprivHH->isChecked());
+  AufstockungFreigeben();
   CBPauschSt->setEnabled(geklickt->isChecked());
   EPauschSt->setEnabled(geklickt->isChecked());
   rechnenAktiv_ = false;

@@ -13,6 +13,7 @@
 // settings).
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QRadioButton;
 
 namespace lst {
@@ -56,6 +58,16 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QWidget* Fenster() override { return this; }
   void EingabenSammeln() override;
   void Neuberechnen() override;
+
+  // Switches the tax year (1995 to 2013) as the menu "Steuerjahr" and the
+  // drop-down CBJahr do: the rates of the year left are stored (as at exit),
+  // the new year's rates, flat-rate tax and ceilings are loaded, the boxes
+  // follow the year's rules, amounts typed in DM or Euro keep their money,
+  // then one recalculation.  A year without calculation is ignored.
+  void JahrWechseln(int jahr);
+  // "Beträge in DM": in the DM years 1995 to 2001 amounts are typed and
+  // shown in DM (true) or in Euro (false); the typed amounts are converted.
+  void BetraegeInDM(bool dm);
 
   // "Lohnsteuerberechnung 2013": the caption, also the printout's title.
   const QString& Titel() const { return titel_; }
@@ -96,6 +108,11 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // Emitted at the end of every display of results: the windows that follow
   // the calculation (income-tax display, wage conversion) refresh on it.
   void Berechnet();
+  // Emitted after a switch of the tax year or of the display currency
+  // (also when a year switch changes the currency), before the recalculation
+  // that follows it.
+  void JahrGewechselt(int jahr);
+  void WaehrungGewechselt(bool euro);
 
  protected:
   void showEvent(QShowEvent* ereignis) override;
@@ -105,6 +122,7 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
  private:
   // ---- building (rechner.cpp) ----
   QWidget* LinkesPanelBauen();
+  QWidget* JahrPanelBauen();
   QWidget* LohnsteuerPanelBauen();
   QWidget* SVPanelBauen();
   QWidget* ErgebnisPanelBauen();   // rechner_ergebnis.cpp
@@ -142,6 +160,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void BeschaeftigungClick(QCheckBox* geklickt);
   void cbPrivClick();
   void EZusTextChange();
+  void KindergeldSetzen();
+  void AufstockungFreigeben();
 
   // ---- results (rechner_ergebnis.cpp) ----
   void ErgebnisseZeigen();
@@ -155,6 +175,20 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void InfoZeigen();
   void KirchenStListeSetzen(const QStringList& liste, const QString& auswahl);
   void EinstellungsWarnungenZeigen();
+  // The year's rules on the boxes and menu entries (no recalculation).
+  void JahresRegelnAnwenden();
+  void ZuschlaegeAnzeigen();
+  // Caption, drop-down and menu of the year.
+  void JahrAnzeigen();
+  // Multiplies every typed amount by faktor (a change of display currency).
+  void BetraegeUmrechnen(double faktor);
+  // The display currency's symbol on the unit labels here and in the
+  // ceilings dialog.
+  void WaehrungAnzeigen();
+  // Stores the rates of the current year while the general table is
+  // selected; names the file in fehler when it could not be written.
+  void SaetzeSpeichern(QStringList& fehler);
+  void SpeicherFehlerMelden(const QStringList& fehler);
 
   TRechenKontext& k_;
   TRechnerDaten& d_;
@@ -168,6 +202,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   std::int64_t wunschBetrag_ = 0;
   bool gezeigt_ = false;
   bool gespeichert_ = false;
+  // In the DM years: amounts in DM (the default) or in Euro.
+  bool dmGewuenscht_ = true;
 
   QWidget* info_ = nullptr;
   QWidget* bmg_ = nullptr;
@@ -178,6 +214,7 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
  public:
   // The controls, named as their objectName.  Public so that the application
   // and the tools need no lookups for the common ones.
+  QComboBox* CBJahr = nullptr;
   QCheckBox* CBAlter = nullptr;
   TEditCS* edAJahr = nullptr;
   QComboBox* CBLZZ = nullptr;
@@ -271,6 +308,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QAction* Arbeitnehmeranteil1 = nullptr;
   QAction* EinkommensteuerAnzeige1 = nullptr;
   QAction* LohnUmrAnz1 = nullptr;
+  QMenu* Steuerjahr1 = nullptr;
+  // One radio entry per year, newest first, named "Jahr" + year.
+  QList<QAction*> JahrEintraege;
+  QAction* BetraegeInDM1 = nullptr;
   QAction* Grundfreibetrag8004 = nullptr;
   QAction* Grundfreibetrag8130 = nullptr;
   QAction* Bemessungsgrenzen1 = nullptr;

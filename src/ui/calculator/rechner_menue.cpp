@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,7 +16,10 @@
 
 #include <utility>
 
+#include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
+#include "common/zahlen.h"
+#include "ui/calculator/bmg_dialog.h"
 #include "common/ini_datei.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
@@ -74,6 +78,24 @@ void TFRechner::MenueBauen() {
   EinkommensteuerAnzeige1->setCheckable(true);
   LohnUmrAnz1->setCheckable(true);
   Trenner(einst, "N1");
+  Steuerjahr1 = einst->addMenu(QStringLiteral("Steuer&jahr"));
+  Steuerjahr1->setObjectName(QStringLiteral("Steuerjahr1"));
+  auto* jahre = new QActionGroup(this);
+  jahre->setObjectName(QStringLiteral("Steuerjahre"));
+  for (int jahr = kLetztesJahr; jahr >= kErstesJahr; --jahr) {
+    QAction* a = Steuerjahr1->addAction(QString::number(jahr));
+    a->setObjectName(QStringLiteral("Jahr%1").arg(jahr));
+    a->setCheckable(true);
+    a->setData(jahr);
+    jahre->addAction(a);
+    JahrEintraege << a;
+    connect(a, &QAction::triggered, this, [this, jahr] { JahrWechseln(jahr); });
+  }
+  BetraegeInDM1 = Eintrag(einst, "BetraegeInDM1", QStringLiteral("Beträge in &DM"));
+  BetraegeInDM1->setCheckable(true);
+  BetraegeInDM1->setToolTip(QStringLiteral("Beträge der Jahre 1995 bis 2001 in DM statt in Euro"));
+  connect(BetraegeInDM1, &QAction::triggered, this, [this](bool an) { BetraegeInDM(an); });
+  Trenner(einst, "N5");
   Grundfreibetrag8004 = Eintrag(einst, "Grundfreibetrag8004", QStringLiteral("Grundfreibetrag 8004"));
   Grundfreibetrag8130 = Eintrag(einst, "Grundfreibetrag8130", QStringLiteral("Grundfreibetrag 8130"));
   auto* gfb = new QActionGroup(this);
@@ -205,6 +227,22 @@ QStringList TFRechner::KommaTextLesen(const QString& text) {
 
 void TFRechner::EinstellungenLaden() {
   const TNewIniFile ini(namen_.Einstellungen);
+  // The tax year of the last session; an unknown or damaged value gives 2013.
+  const std::string jahrText = ini.ReadString("LoSt", "Jahr", "2013");
+  const auto jahr = GanzzahlLesen(jahrText);
+  if (jahr && *jahr >= kErstesJahr && *jahr <= kLetztesJahr) {
+    k_.LStJahr = static_cast<std::int16_t>(*jahr);
+  } else {
+    k_.LStJahr = 2013;
+    einstellungsWarnungen_ << QStringLiteral("[LoSt] Jahr=%1: kein Steuerjahr von %2 bis %3; es gilt 2013")
+                                  .arg(QString::fromStdString(jahrText).left(40))
+                                  .arg(kErstesJahr)
+                                  .arg(kLetztesJahr);
+  }
+  dmGewuenscht_ = ini.ReadBool("LoSt", "BetraegeInDM", true);
+  k_.EuroAnzeige = !(JahresRegeln(k_.LStJahr).DM && dmGewuenscht_);
+  k_.Waehrung = k_.EuroAnzeige ? "EUR" : "DM";
+
   if (ini.ReadBool("LoSt2013", "GrdFreiB8130", true))
     Grundfreibetrag8130->setChecked(true);
   else
@@ -228,6 +266,7 @@ void TFRechner::EinstellungenLaden() {
   for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
   SaetzeInEdits();
+  JahresRegelnAnwenden();
 }
 
 void TFRechner::EinstellungsWarnungenZeigen() {
@@ -253,19 +292,29 @@ bool TFRechner::EinstellungenSpeichern() {
   QStringList fehler;
   if (!ini.WriteString("LoSt", "KiSt", kist.toStdString()) ||
       !ini.WriteBool("LoSt2013", "GrdFreiB8130", Grundfreibetrag8130->isChecked()) ||
+      !ini.WriteInteger("LoSt", "Jahr", k_.LStJahr) ||
+      !ini.WriteBool("LoSt", "BetraegeInDM", dmGewuenscht_) ||
       !SavePlacement(this, ini))
     fehler << QString::fromStdString(ini.FileName().string());
 
-  if (cbTabArt->currentIndex() == 0) {
-    // With the special table the zeros it puts into the pension and
-    // unemployment rates never reach the file.
-    TNewIniFile saetze(namen_.Saetze);
-    if (!SVSaetzeSpeichern(saetze, k_.LStJahr, k_.SVSatzTabelle, EPauschSt->AsFraction())) {
-      const QString datei = QString::fromStdString(saetze.FileName().string());
-      if (!fehler.contains(datei)) fehler << datei;
-    }
-  }
+  SaetzeSpeichern(fehler);
   if (fehler.isEmpty()) return true;
+  SpeicherFehlerMelden(fehler);
+  return false;
+}
+
+void TFRechner::SaetzeSpeichern(QStringList& fehler) {
+  if (cbTabArt->currentIndex() != 0) return;
+  // With the special table the zeros it puts into the pension and
+  // unemployment rates never reach the file.
+  TNewIniFile saetze(namen_.Saetze);
+  if (!SVSaetzeSpeichern(saetze, k_.LStJahr, k_.SVSatzTabelle, EPauschSt->AsFraction())) {
+    const QString datei = QString::fromStdString(saetze.FileName().string());
+    if (!fehler.contains(datei)) fehler << datei;
+  }
+}
+
+void TFRechner::SpeicherFehlerMelden(const QStringList& fehler) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Lohnsteuer"),
                   QStringLiteral("Die Einstellungen konnten nicht gespeichert werden in:\n%1\n\n"
                                  "Die zuletzt gespeicherten Einstellungen bleiben erhalten.")
@@ -273,7 +322,163 @@ bool TFRechner::EinstellungenSpeichern() {
                   QMessageBox::Ok, this);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   box.exec();
-  return false;
+}
+
+// ---- tax year and display currency -------------------------------------------------
+
+void TFRechner::JahrAnzeigen() {
+  const int jahr = k_.LStJahr;
+  setWindowTitle(QStringLiteral("Lohnsteuerberechnung %1").arg(jahr));
+  titel_ = windowTitle();
+  if (info_ != nullptr)
+    if (auto* name = info_->findChild<QLabel*>(QStringLiteral("ProductName"))) name->setText(titel_);
+  const bool vorher = CBJahr->blockSignals(true);
+  CBJahr->setCurrentIndex(CBJahr->findData(jahr));
+  CBJahr->blockSignals(vorher);
+  for (QAction* a : JahrEintraege) a->setChecked(a->data().toInt() == jahr);
+  if (auto* w = findChild<QLabel*>(QStringLiteral("LJahrWaehrung")))
+    w->setText(JahresRegeln(jahr).DM ? (k_.EuroAnzeige ? QStringLiteral("(DM-Jahr, Beträge in Euro)")
+                                                       : QStringLiteral("(Beträge in DM)"))
+                                     : QString());
+}
+
+void TFRechner::JahresRegelnAnwenden() {
+  const TJahresRegeln r = JahresRegeln(k_.LStJahr);
+  // The basic-allowance choice belongs to 2013 alone.
+  Grundfreibetrag8004->setEnabled(r.GrundfreibetragWahl);
+  Grundfreibetrag8130->setEnabled(r.GrundfreibetragWahl);
+  BetraegeInDM1->setEnabled(r.DM);
+  BetraegeInDM1->setChecked(!k_.EuroAnzeige);
+
+  // The sliding zone and the waiver that belongs to it.
+  if (!r.Gleitzone()) {
+    CBGleitZ->setChecked(false);
+    CBRV_Verzicht->setChecked(false);
+  }
+  CBGleitZ->setEnabled(r.Gleitzone());
+  CBRV_Verzicht->setEnabled(r.Gleitzone());
+  if (r.Gleitzone()) {
+    QLocale ort;
+    QString hinweis = QStringLiteral("Gleitzone für Arbeitsentgelte im Bereich über %1€ und bis zu %2€")
+                          .arg(ort.toString(static_cast<double>(r.GleitzoneUnter) / 100, 'f', 0),
+                               ort.toString(static_cast<double>(r.GleitzoneOber) / 100, 'f', 0));
+    if (r.GleitzoneAbMonat > 1)
+      hinweis += QStringLiteral(" (ab 01.%1.%2)").arg(r.GleitzoneAbMonat, 2, 10, QLatin1Char('0')).arg(r.Jahr);
+    CBGleitZ->setToolTip(hinweis);
+  } else {
+    CBGleitZ->setToolTip(QStringLiteral("Die Gleitzone gibt es erst ab 01.04.2003"));
+  }
+  cbKV2->setToolTip(r.KVZuschlag() ? QStringLiteral("Zusatzbetrag KV f. Zahnersatz u. Krankengeld")
+                                   : QStringLiteral("Den Zusatzbeitrag KV gibt es erst ab 01.07.2005"));
+  cbPV2->setToolTip(r.PVZuschlag() ? QStringLiteral("Zusatzbeitrag PV für Kinderlose")
+                                   : QStringLiteral("Den Zusatzbeitrag PV für Kinderlose gibt es erst ab 2005"));
+  AufstockungFreigeben();
+  ZuschlaegeAnzeigen();
+}
+
+void TFRechner::ZuschlaegeAnzeigen() {
+  // A surcharge the year does not know shows no check mark.  The user's
+  // choice of the health surcharge comes back with a year that has it; the
+  // care surcharge follows the children and the tax class.
+  const TJahresRegeln r = JahresRegeln(k_.LStJahr);
+  if (!r.KVZuschlag()) {
+    if (!cbKV2->property("ohneJahr").toBool()) {
+      cbKV2->setProperty("ohneJahr", true);
+      cbKV2->setProperty("gewaehlt", cbKV2->isChecked());
+    }
+    cbKV2->setChecked(false);
+  } else if (cbKV2->property("ohneJahr").toBool()) {
+    cbKV2->setProperty("ohneJahr", false);
+    cbKV2->setChecked(cbKV2->property("gewaehlt").toBool());
+  }
+  if (!r.PVZuschlag()) {
+    cbPV2->setProperty("ohneJahr", true);
+    cbPV2->setChecked(false);
+  } else if (cbPV2->property("ohneJahr").toBool()) {
+    cbPV2->setProperty("ohneJahr", false);
+    cbPV2->setChecked(!(E_ZKF->AsFloat() > 0) && CBStKl->currentIndex() != 1);
+  }
+}
+
+void TFRechner::JahrWechseln(int jahr) {
+  if (jahr == k_.LStJahr || !JahresRegeln(jahr).Vorhanden) {
+    JahrAnzeigen();
+    return;
+  }
+  const bool aktiv = rechnenAktiv_;
+  rechnenAktiv_ = false;
+
+  // The rates of the year left are stored as at exit.
+  EingabenSammeln();
+  QStringList fehler;
+  SaetzeSpeichern(fehler);
+
+  // Amounts typed in one currency keep their money in the other.
+  const bool euroVorher = k_.EuroAnzeige;
+  k_.LStJahr = static_cast<std::int16_t>(jahr);
+  const TJahresRegeln r = JahresRegeln(jahr);
+  k_.EuroAnzeige = !(r.DM && dmGewuenscht_);
+  if (k_.EuroAnzeige != euroVorher) BetraegeUmrechnen(euroVorher ? k_.DMFaktor : 1 / k_.DMFaktor);
+  WaehrungAnzeigen();
+
+  // The new year's rates, flat-rate tax, surcharge and ceilings.
+  TEinstellungsBericht bericht;
+  SVEinstellungenLaden(k_, TNewIniFile(namen_.Saetze).Abbild(), &bericht);
+  for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
+  SaetzeInEdits();
+  rechnenAktiv_ = false;
+  EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
+  if (cbTabArt->currentIndex() != 0)
+    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
+  JahresRegelnAnwenden();
+  if (E_ZKF->AsFloat() > 0) cbPV2->setEnabled(false);
+  KindergeldSetzen();
+  JahrAnzeigen();
+  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
+
+  emit JahrGewechselt(jahr);
+  if (k_.EuroAnzeige != euroVorher) emit WaehrungGewechselt(k_.EuroAnzeige);
+  rechnenAktiv_ = aktiv;
+  Rechnen();
+  if (!fehler.isEmpty()) SpeicherFehlerMelden(fehler);
+  if (!einstellungsWarnungen_.isEmpty() && gezeigt_)
+    QTimer::singleShot(0, this, [this] { EinstellungsWarnungenZeigen(); });
+}
+
+void TFRechner::BetraegeInDM(bool dm) {
+  dmGewuenscht_ = dm;
+  const bool euro = !(JahresRegeln(k_.LStJahr).DM && dm);
+  if (euro == k_.EuroAnzeige) {
+    BetraegeInDM1->setChecked(!k_.EuroAnzeige);
+    return;
+  }
+  const bool aktiv = rechnenAktiv_;
+  rechnenAktiv_ = false;
+  BetraegeUmrechnen(euro ? 1 / k_.DMFaktor : k_.DMFaktor);
+  k_.EuroAnzeige = euro;
+  BetraegeInDM1->setChecked(!euro);
+  WaehrungAnzeigen();
+  JahrAnzeigen();
+  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
+  emit WaehrungGewechselt(euro);
+  rechnenAktiv_ = aktiv;
+  Rechnen();
+}
+
+void TFRechner::BetraegeUmrechnen(double faktor) {
+  const bool netto = ENettoLohn->blockSignals(true);
+  for (TEditCS* e : {ELohn, EVersBez, EVBezM, EVBezS, EFreibetrag, EHinzuR, edSterbe, EKindergeld,
+                     EZusBetrag, ENettoLohn}) {
+    if (e->text().trimmed().isEmpty()) continue;
+    e->setText(Fixiert2(e->AsFloat() * faktor));
+  }
+  ENettoLohn->blockSignals(netto);
+}
+
+void TFRechner::WaehrungAnzeigen() {
+  k_.Waehrung = k_.EuroAnzeige ? "EUR" : "DM";
+  EinheitenSetzen();
+  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->EinheitenSetzen(QString::fromStdString(k_.Waehrung));
 }
 
 }  // namespace lst

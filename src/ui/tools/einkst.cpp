@@ -98,7 +98,13 @@ TFEinkSt::TFEinkSt(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(el
   connect(splitting_, &QButtonGroup::idClicked, this, &TFEinkSt::CalcEinkSt);
 }
 
+void TFEinkSt::EinheitSetzen() {
+  if (auto* einheit = findChild<QLabel*>(QStringLiteral("LDMBrutto")))
+    einheit->setText(QStringLiteral("[%1]").arg(QString::fromStdString(rechner_.Kontext().Waehrung)));
+}
+
 void TFEinkSt::SetzeAusRechner(std::uint8_t stkl) {
+  EinheitSetzen();
   stkl_ = stkl;
   TRechenKontext& k = rechner_.Kontext();
   const TTarifStand t = LetzterTarifStand(k);

@@ -24,6 +24,8 @@ class TFEinkSt : public QDialog {
   // After each calculation of the calculator with its tax class (1 to 6):
   // takes over the taxable income and the tariff and computes.
   void SetzeAusRechner(std::uint8_t stkl);
+  // The unit of the income field: the display currency of the calculator.
+  void EinheitSetzen();
 
  public slots:
   void CalcEinkSt();

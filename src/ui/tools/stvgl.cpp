@@ -162,6 +162,19 @@ TFStVgl::TFStVgl(TRechnerSchnittstelle& rechner, QWidget* eltern)
 
 void TFStVgl::FieldChng() { CalcVgl(); }
 
+void TFStVgl::BetraegeUmrechnen(double faktor) {
+  QLocale ort = AnzeigeLocale();
+  ort.setNumberOptions(QLocale::OmitGroupSeparator);
+  for (const TSpalte* s : {&an_, &eg_}) {
+    for (TEditCS* e : {s->Brutto, s->Frei, s->VersBez}) {
+      if (e->text().trimmed().isEmpty()) continue;
+      const bool vorher = e->blockSignals(true);
+      e->setText(ort.toString(e->AsFloat() * faktor, 'f', 2));
+      e->blockSignals(vorher);
+    }
+  }
+}
+
 TVergleichPerson TFStVgl::Person(const TSpalte& s) const {
   TRechenKontext& k = rechner_.Kontext();
   TVergleichPerson p;

@@ -21,6 +21,10 @@ class TFStVgl : public QDialog {
  public:
   explicit TFStVgl(TRechnerSchnittstelle& rechner, QWidget* eltern = nullptr);
 
+  // The display currency changed: the typed amounts are multiplied by
+  // faktor so that the same money stays entered (no recomputation).
+  void BetraegeUmrechnen(double faktor);
+
   // The amounts of the last recomputation.
   const TVergleichErgebnis& Ergebnis() const { return ergebnis_; }
 

@@ -113,6 +113,8 @@ void TWerkzeuge::Verbinden() {
   }
   if (QWidget* fenster = rechner_.Fenster()) {
     connect(fenster, SIGNAL(Berechnet()), this, SLOT(NachBerechnung()));
+    connect(fenster, SIGNAL(JahrGewechselt(int)), this, SLOT(NachJahrWechsel()));
+    connect(fenster, SIGNAL(WaehrungGewechselt(bool)), this, SLOT(NachWaehrungsWechsel(bool)));
     fenster->installEventFilter(this);
   }
 }
@@ -237,6 +239,18 @@ void TWerkzeuge::LohnUmrAnz() {
 void TWerkzeuge::NachBerechnung() {
   if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Daten().LStEingabe.STKL);
   if (lohnUmr_) lohnUmr_->Umrechnen();
+  if (vergleichNeu_) {
+    vergleichNeu_ = false;
+    if (stVgl_ && stVgl_->isVisible()) stVgl_->CalcVgl();
+  }
+}
+
+void TWerkzeuge::NachJahrWechsel() { vergleichNeu_ = true; }
+
+void TWerkzeuge::NachWaehrungsWechsel(bool euro) {
+  const double dm = rechner_.Kontext().DMFaktor;
+  if (stVgl_) stVgl_->BetraegeUmrechnen(euro ? 1 / dm : dm);
+  vergleichNeu_ = true;
 }
 
 }  // namespace lst

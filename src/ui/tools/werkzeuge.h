@@ -64,6 +64,10 @@ class TWerkzeuge : public QObject {
   void LohnUmrAnz();
   // After every calculation of the calculator.
   void NachBerechnung();
+  // The calculator switched the tax year or the display currency; the
+  // comparison recomputes after the calculation that follows.
+  void NachJahrWechsel();
+  void NachWaehrungsWechsel(bool euro);
 
  protected:
   // Closing the calculator window closes the tool windows with it, so that
@@ -81,6 +85,7 @@ class TWerkzeuge : public QObject {
   std::unique_ptr<TFEinkSt> einkSt_;
   std::unique_ptr<TFStVgl> stVgl_;
   std::unique_ptr<TFLohnUmr> lohnUmr_;
+  bool vergleichNeu_ = false;
 };
 
 }  // namespace lst

@@ -1,0 +1,93 @@
+#include "calc/jahresregeln.h"
+
+#include <array>
+
+#include "calc/berechnung.h"
+#include "calc/kontext.h"
+#include "calc/sozialversicherung.h"
+#include "lohnsteuer/programm.h"
+
+namespace lst {
+
+bool TJahresRegeln::ArtVorhanden(int beschaeftigung, TSVArt art) const {
+  if (!Vorhanden) return false;
+  switch (art) {
+    case svKV2: return KVZuschlag() && beschaeftigung == beNV;
+    case svPV2: return PVZuschlag() && beschaeftigung == beNV;
+    case svRVAuf:
+      if (beschaeftigung == beGF) return AufstockungGF;
+      if (beschaeftigung == beHH) return AufstockungHH;
+      return false;
+    default: return true;
+  }
+}
+
+namespace {
+
+TJahresRegeln Ermitteln(int jahr) {
+  TJahresRegeln r;
+  r.Jahr = jahr;
+  r.Vorhanden = true;
+  r.DM = jahr < 2002;
+
+  // The program answers for its routines; a context of its own keeps the
+  // caller's untouched.
+  TRechenKontext k;
+  k.LStJahr = static_cast<std::int16_t>(jahr);
+  if (TLohnsteuerProgramm* p = k.Programm(jahr)) {
+    r.Einkommensteuer = p->HatEinkommensteuer();
+    r.Tabelle = p->HatTabelle();
+  }
+  r.EinkommensteuerTarif = EinkommensteuerProgramm(k) != nullptr;
+  r.GrundfreibetragWahl = jahr == 2013;
+  r.HoechsterKRV = HoechsterKRV(jahr);
+  if (jahr == 2013)
+    r.Ablaufplaene =
+        "zwei Ablaufpläne: Grundfreibetrag 8004 (vom 19.11.2012) und 8130 (vom 20.02.2013)";
+  else if (jahr == 2011)
+    r.Ablaufplaene = "Ablaufplan für Januar bis November (Arbeitnehmer-Pauschbetrag 920)";
+  else
+    r.Ablaufplaene = "Ablaufplan des Jahres";
+
+  if (GleitzoneFaktor(jahr) >= 0) {
+    r.GleitzoneAbMonat = jahr == 2003 ? 4 : 1;
+    r.GleitzoneUnter = GleitzoneUntergrenze(jahr);
+    r.GleitzoneOber = GleitzoneObergrenze(jahr);
+  }
+  const TSVSatzTabelle s = SVSaetzeStandard(jahr);
+  if (s[beNV][svKV2].AN >= 0) r.KVZuschlagAbMonat = jahr == 2005 ? 7 : 1;
+  if (s[beNV][svPV2].AN >= 0) r.PVZuschlagAbMonat = 1;
+  r.AufstockungGF = s[beGF][svRVAuf].AN >= 0 && AufstockungMindestBasis(jahr) >= 0;
+  r.AufstockungHH = s[beHH][svRVAuf].AN >= 0 && AufstockungMindestBasis(jahr) >= 0;
+  r.Kindergeld = KindergeldBerechnen(k, 30, 1) > 0;
+  return r;
+}
+
+}  // namespace
+
+TJahresRegeln JahresRegeln(int jahr) {
+  // The rules never change while the program runs: found once per year.
+  static const std::array<TJahresRegeln, kLetztesJahr - kErstesJahr + 1> tabelle = [] {
+    std::array<TJahresRegeln, kLetztesJahr - kErstesJahr + 1> t;
+    for (int j = kErstesJahr; j <= kLetztesJahr; ++j) t[j - kErstesJahr] = Ermitteln(j);
+    return t;
+  }();
+  if (jahr < kErstesJahr || jahr > kLetztesJahr) {
+    TJahresRegeln r;
+    r.Jahr = jahr;
+    return r;
+  }
+  return tabelle[jahr - kErstesJahr];
+}
+
+bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
+  if (jahr < kErstesJahr || jahr > kLetztesJahr) return false;
+  if (!(pv.AN > 0)) return false;
+  const double an = pv.AN;
+  pv = {an + 0.005, an - 0.005};
+  return true;
+}
+
+const char* JahresWaehrung(int jahr) { return jahr < 2002 ? "DM" : "EUR"; }
+
+}  // namespace lst

@@ -1,0 +1,76 @@
+#pragma once
+// What a tax year offers: its currency, the wage-tax flowcharts that exist
+// for it, and which special cases of social insurance it knows (sliding
+// zone, the employee's surcharges, the pension top-up of marginal
+// employment, the care split of Saxony).  The calculator window enables its
+// boxes from here; the command line lists it ("lohnsteuer-cli jahre") and
+// applies the same rules.
+
+#include <cstdint>
+#include <string>
+
+#include "calc/datensaetze.h"
+
+namespace lst {
+
+struct TJahresRegeln {
+  int Jahr = 0;
+  // Whether the year is one of the core (1995 to 2013, every calculation).
+  bool Vorhanden = false;
+  // Amounts of the year are pfennigs of the Deutsche Mark (1995 to 2001).
+  bool DM = false;
+
+  // Wage-tax flowcharts: the year's main routine always; the income-tax
+  // routine (from 2002) and the table routine (from 2004) where the program
+  // has them; 2013 has two flowcharts chosen by the basic allowance.
+  bool Einkommensteuer = false;
+  // Whether the income-tax display and table compute the year (from 2002
+  // with the routine, before through the flowchart's tariff step).
+  bool EinkommensteuerTarif = false;
+  bool Tabelle = false;
+  bool GrundfreibetragWahl = false;
+  // The largest KRV of the flowchart (1 up to 2009, 2 from 2010).
+  int HoechsterKRV = 1;
+  // Which flowchart(s) the program implements, in words.
+  std::string Ablaufplaene;
+
+  // Sliding zone: from which month of the year it applies (0: none; 4 for
+  // 2003, whose zone began on 1 April) and its monthly bounds in cents.
+  int GleitzoneAbMonat = 0;
+  std::int64_t GleitzoneUnter = 0;
+  std::int64_t GleitzoneOber = 0;
+  // The employee's health surcharge (from July 2005) and the care surcharge
+  // for the childless (from 2005): from which month; 0 = not in this year.
+  int KVZuschlagAbMonat = 0;
+  int PVZuschlagAbMonat = 0;
+  // The employee's pension top-up of marginal employment (GF) and of
+  // marginal employment in a private household (HH).
+  bool AufstockungGF = false;
+  bool AufstockungHH = false;
+  // Child benefit of the window's child-benefit field (none in 1995: that
+  // year's benefit depended on the parents' income).
+  bool Kindergeld = false;
+
+  bool Gleitzone() const { return GleitzoneAbMonat > 0; }
+  bool KVZuschlag() const { return KVZuschlagAbMonat > 0; }
+  bool PVZuschlag() const { return PVZuschlagAbMonat > 0; }
+  // Whether the year levies contribution kind art at all (KV2 and PV2 only
+  // from 2005; the top-up as above; the rest always).
+  bool ArtVorhanden(int beschaeftigung, TSVArt art) const;
+};
+
+// The rules of a year; for a year outside 1995 to 2013 Vorhanden is false
+// and nothing is offered.
+TJahresRegeln JahresRegeln(int jahr);
+
+// The care rates in Saxony, where the employee bears half a point more and
+// the employer as much less (the day of prayer and repentance stayed a
+// holiday there, 1995 to 2013).  Applies only where a care contribution is
+// levied from the employee (a rate above 0: not in marginal employment);
+// returns false and leaves pv unchanged otherwise.
+bool SachsenPVSaetze(int jahr, TSatzPaar& pv);
+
+// Currency symbol of a year's amounts: "DM" up to 2001, "EUR" from 2002.
+const char* JahresWaehrung(int jahr);
+
+}  // namespace lst

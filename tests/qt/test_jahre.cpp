@@ -1,0 +1,569 @@
+// The tax years 1995 to 2013 in the calculator window, driven as a user
+// drives it: the year chosen from the menu and the drop-down, the rates of
+// each year kept apart, the DM years in DM or Euro, the year's rules on the
+// boxes, and the same results as the command line.
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <memory>
+
+#include "calc/jahresregeln.h"
+#include "common/ini_datei.h"
+#include "common/qt/edit_cs.h"
+#include "fenster_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/calculator/bmg_dialog.h"
+#include "ui/calculator/rechner.h"
+#include "ui/tools/einkst.h"
+#include "ui/tools/stvgl.h"
+#include "ui/tools/werkzeuge.h"
+
+using lst::TEditCS;
+using lst::TFRechner;
+using lst::TNewIniFile;
+
+class TestJahre : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir ordner_;
+  std::unique_ptr<lst::TAnwendung> anw_;
+  std::unique_ptr<TBoxFaenger> boxen_;
+  TFRechner* r_ = nullptr;
+
+  QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
+  TNewIniFile Ini() const { return TNewIniFile::AusPfad(Datei().toStdString()); }
+  QString Wert(const char* name) const {
+    auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
+    return l != nullptr ? l->text() : QStringLiteral("<fehlt>");
+  }
+  lst::TRechnerDaten& D() { return anw_->Daten(); }
+
+  void Starten() {
+    anw_ = std::make_unique<lst::TAnwendung>();
+    r_ = &anw_->Rechner();
+    anw_->Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(r_));
+  }
+  // Ends the program as the user does: the window closes and saves.
+  void Beenden() {
+    r_->close();
+    r_ = nullptr;
+    anw_.reset();
+  }
+
+  // The year from the menu "Einstellungen / Steuerjahr".
+  void MenueJahr(int jahr) {
+    auto* a = r_->findChild<QAction*>(QStringLiteral("Jahr%1").arg(jahr));
+    QVERIFY(a != nullptr);
+    QVERIFY(a->isEnabled());
+    a->trigger();
+  }
+  // The year from the drop-down, with the keyboard.
+  void ListeJahr(int jahr) {
+    r_->CBJahr->setFocus();
+    const int ziel = r_->CBJahr->findData(jahr);
+    QVERIFY(ziel >= 0);
+    while (r_->CBJahr->currentIndex() < ziel) QTest::keyClick(r_->CBJahr, Qt::Key_Down);
+    while (r_->CBJahr->currentIndex() > ziel) QTest::keyClick(r_->CBJahr, Qt::Key_Up);
+  }
+  // Menu, drop-down, caption and context agree on the year.
+  void JahrPruefen(int jahr) {
+    QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
+    QCOMPARE(r_->CBJahr->currentData().toInt(), jahr);
+    QCOMPARE(r_->windowTitle(), QStringLiteral("Lohnsteuerberechnung %1").arg(jahr));
+    QCOMPARE(r_->Titel(), r_->windowTitle());
+    int angehakt = 0;
+    for (QAction* a : r_->JahrEintraege)
+      if (a->isChecked()) {
+        ++angehakt;
+        QCOMPARE(a->data().toInt(), jahr);
+      }
+    QCOMPARE(angehakt, 1);
+  }
+
+  // The JSON object a command of lohnsteuer-cli prints.
+  QJsonObject Cli(const QStringList& argumente) {
+    QProcess cli;
+    cli.start(QStringLiteral(LOHNSTEUER_CLI_PATH), argumente);
+    if (!cli.waitForFinished(10000) || cli.exitCode() != 0) {
+      qWarning() << cli.readAllStandardError();
+      return {};
+    }
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+  }
+
+  // The window's result against "lohnsteuer-cli berechnen --json".
+  void WieDieKommandozeile(const QStringList& optionen) {
+    QProcess cli;
+    cli.setProgram(QStringLiteral(LOHNSTEUER_CLI_PATH));
+    cli.setArguments(QStringList{"berechnen", "--json"} + optionen);
+    cli.start();
+    QVERIFY(cli.waitForFinished(10000));
+    const QByteArray aus = cli.readAllStandardOutput();
+    QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
+    const QJsonObject j = QJsonDocument::fromJson(aus).object();
+    QVERIFY2(!j.isEmpty(), aus.constData());
+    const lst::TGesamtErgebnis& e = D().Ergebnis;
+    QCOMPARE(j.value("RE4").toInteger(), D().LohnZeitraum.RE4);
+    const char* const steuer[] = {"LSt", "LStPausch", "Soli", "SoliPausch", "BK", "BKPausch", "KiSt", "KiStPausch",
+                                  "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch"};
+    for (int i = 0; i < 12; ++i) QCOMPARE(j.value(steuer[i]).toInteger(), e.LSt[i]);
+    const char* const sv[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+    for (int i = 0; i < 7; ++i) {
+      QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AN").toInteger(), e.SV.AN(i));
+      QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AG").toInteger(), e.SV.AG(i));
+    }
+    QCOMPARE(j.value("Netto").toInteger(), e.Netto);
+    QCOMPARE(j.value("AGGesamt").toInteger(), e.AGGesamt);
+    QCOMPARE(j.value("Auszahlung").toInteger(), e.Auszahlung);
+  }
+
+ private slots:
+  void initTestCase() {
+    TestUmgebung(ordner_);
+    lst::TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+  }
+
+  void init() {
+    QFile::remove(Datei());
+    boxen_ = std::make_unique<TBoxFaenger>();
+    Starten();
+  }
+
+  void cleanup() {
+    r_ = nullptr;
+    anw_.reset();
+    const QStringList texte = boxen_->Texte;
+    boxen_.reset();
+    QVERIFY2(texte.isEmpty(), qPrintable(texte.join(QLatin1Char('\n'))));
+  }
+
+  // The menu lists every year of the core, newest first; menu and drop-down
+  // stay in step.
+  void menueUndListe() {
+    QCOMPARE(r_->Steuerjahr1->title(), QStringLiteral("Steuer&jahr"));
+    QCOMPARE(r_->JahrEintraege.size(), 19);
+    QCOMPARE(r_->JahrEintraege.first()->text(), QStringLiteral("2013"));
+    QCOMPARE(r_->JahrEintraege.last()->text(), QStringLiteral("1995"));
+    QCOMPARE(r_->CBJahr->count(), 19);
+    QCOMPARE(r_->CBJahr->itemText(0), QStringLiteral("2013"));
+    QCOMPARE(r_->findChild<QLabel*>(QStringLiteral("LJahr"))->text(), QStringLiteral("Steuerjahr"));
+    JahrPruefen(2013);
+    MenueJahr(2007);
+    JahrPruefen(2007);
+    // The about box names the window's caption.
+    QCOMPARE(r_->findChild<QDialog*>(QStringLiteral("AboutBox"))->findChild<QLabel*>(QStringLiteral("ProductName"))->text(),
+             QStringLiteral("Lohnsteuerberechnung 2007"));
+    ListeJahr(2010);
+    JahrPruefen(2010);
+    // Choosing the year in force again changes nothing.
+    const lst::TGesamtErgebnis vorher = D().Ergebnis;
+    MenueJahr(2010);
+    JahrPruefen(2010);
+    QCOMPARE(D().Ergebnis.Netto, vorher.Netto);
+    // A year outside the core is refused.
+    r_->JahrWechseln(1994);
+    JahrPruefen(2010);
+  }
+
+  // 2013 -> 2012 -> 1999 -> 2013: at each stop the result of the command
+  // line for that year with the same money entered.
+  void wechselWieKommandozeile() {
+    r_->CBStKl->setCurrentIndex(2);
+    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"))->click();
+    r_->cbSachsen->click();
+    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(r_->EFreibetrag, QStringLiteral("1200"));
+    const QStringList optionen{"--brutto", "3000", "--steuerklasse", "3", "--kinderfreibetraege", "1",
+                               "--region", "ost", "--sachsen", "--freibetrag", "1200"};
+    WieDieKommandozeile(optionen + QStringList{"--jahr", "2013"});
+    MenueJahr(2012);
+    JahrPruefen(2012);
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("3000"));
+    WieDieKommandozeile(optionen + QStringList{"--jahr", "2012"});
+
+    ListeJahr(1999);
+    JahrPruefen(1999);
+    // The same money in DM.
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("5867,49"));
+    QCOMPARE(r_->EFreibetrag->text(), QStringLiteral("2347,00"));
+    QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[DM]"));
+    QVERIFY(Wert("ErgNettoLohn").contains(QStringLiteral("DM")));
+    // The command line with the same money typed in DM.
+    WieDieKommandozeile(QStringList{"--brutto", "5867,49", "--steuerklasse", "3", "--kinderfreibetraege", "1",
+                                    "--region", "ost", "--sachsen", "--freibetrag", "2347", "--dm", "--jahr",
+                                    "1999"});
+    // Child benefit of 1999: 250 DM a month.
+    QCOMPARE(r_->EKindergeld->text(), QStringLiteral("250,00"));
+
+    MenueJahr(2013);
+    JahrPruefen(2013);
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("3000,00"));
+    QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
+    WieDieKommandozeile(optionen + QStringList{"--jahr", "2013"});
+  }
+
+  // Rates typed for 2012 belong to 2012: another year shows its own, the
+  // way back and a restart bring them again.
+  void saetzeDesJahres() {
+    MenueJahr(2012);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+    Eintippen(r_->EKVANProz, QStringLiteral("8,2"));
+    // The flat-rate tax is typed with a minijob.
+    r_->CBGF->click();
+    Eintippen(r_->EPauschSt, QStringLiteral("3"));
+    r_->CBGF->click();
+    MenueJahr(2005);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,45"));
+    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
+    {
+      // Stored at the switch, as at exit; 2005 untouched so far.
+      const TNewIniFile ini = Ini();
+      QCOMPARE(ini.ReadFloat("SV2012", "NVKVAN", 0), 8.2);
+      QCOMPARE(ini.ReadFloat("LSt2012", "PauschSt", 0), 3.0);
+      QVERIFY(!ini.ValueExists("SV2005", "NVKVAN"));
+    }
+    MenueJahr(2012);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
+    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
+    Eintippen(r_->ELohn, QStringLiteral("2500"));
+    QVERIFY(qAbs(D().SVEingabe.Saetze[lst::svKV].AN - 0.082) < 1e-12);
+
+    // With the special table nothing of the rates is stored at a switch.
+    r_->rbBesTab->click();
+    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
+    MenueJahr(2011);
+    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
+    QCOMPARE(Ini().ReadFloat("SV2012", "NVRVAN", 0), 9.8);
+    r_->rbAllgTab->click();
+    MenueJahr(2012);
+
+    Beenden();
+    QCOMPARE(Ini().ReadInteger("LoSt", "Jahr", 0), 2012);
+    Starten();
+    JahrPruefen(2012);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
+    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
+  }
+
+  // 1999 in DM, then in Euro: the same money; 2013 has no DM.
+  void dmUndEuro() {
+    ListeJahr(1999);
+    QVERIFY(r_->BetraegeInDM1->isEnabled());
+    QVERIFY(r_->BetraegeInDM1->isChecked());
+    for (const char* name : {"LDMBrutto", "LDMVersBez", "LDMFreiBetr", "LDMSonstiges"})
+      QCOMPARE(Wert(name), QStringLiteral("[DM]"));
+    QCOMPARE(Wert("LDMNetto"), QStringLiteral("DM"));
+    QVERIFY(!anw_->Kontext().EuroAnzeige);
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
+    Eintippen(r_->EZusBetrag, QStringLiteral("100"));
+    const lst::TGesamtErgebnis dm = D().Ergebnis;
+    QCOMPARE(D().LohnZeitraum.RE4, 500000);
+    QVERIFY(Wert("ErgBruttoLohn").contains(QStringLiteral("5.000,00")));
+    QVERIFY(Wert("ErgBruttoLohn").contains(QStringLiteral("DM")));
+
+    r_->BetraegeInDM1->trigger();
+    QVERIFY(!r_->BetraegeInDM1->isChecked());
+    QVERIFY(anw_->Kontext().EuroAnzeige);
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("2556,46"));
+    QCOMPARE(r_->EZusBetrag->text(), QStringLiteral("51,13"));
+    QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
+    QCOMPARE(Wert("LDMNetto"), QStringLiteral("EUR"));
+    // The same pfennigs, shown in Euro.
+    QCOMPARE(D().LohnZeitraum.RE4, 500000);
+    QCOMPARE(D().Ergebnis.Netto, dm.Netto);
+    QCOMPARE(D().Ergebnis.LSt.LSt, dm.LSt.LSt);
+    QCOMPARE(Wert("ErgBruttoLohn"), GeldText(255646));
+
+    // Back to DM: the typed amounts come back.
+    r_->BetraegeInDM1->trigger();
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("5000,00"));
+    QCOMPARE(D().Ergebnis.Netto, dm.Netto);
+
+    // A start in a DM year shows DM from the first moment, the ceilings too.
+    Beenden();
+    Starten();
+    JahrPruefen(1999);
+    QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[DM]"));
+    QVERIFY(r_->BetraegeInDM1->isChecked());
+    QCOMPARE(anw_->BMG().findChild<QLabel*>(QStringLiteral("LDM1"))->text(), QStringLiteral("DM pro Monat"));
+    QVERIFY(!r_->CBGleitZ->isEnabled());
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
+
+    // A Euro year has no DM; the choice stays for the next DM year.
+    r_->BetraegeInDM1->trigger();
+    MenueJahr(2013);
+    QVERIFY(!r_->BetraegeInDM1->isEnabled());
+    QVERIFY(!r_->BetraegeInDM1->isChecked());
+    QCOMPARE(r_->ELohn->text(), QStringLiteral("2556,46"));
+    MenueJahr(2001);
+    QVERIFY(!r_->BetraegeInDM1->isChecked());
+    QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
+    QCOMPARE(D().LohnZeitraum.RE4, lst::InCent(anw_->Kontext(), 2556.46));
+  }
+
+  // The boxes follow the year's rules.
+  void regelnDerJahre() {
+    // 2002 has no sliding zone: the box is unchecked and disabled.
+    r_->CBGleitZ->click();
+    QVERIFY(r_->CBGleitZ->isChecked());
+    MenueJahr(2002);
+    QVERIFY(!r_->CBGleitZ->isChecked());
+    QVERIFY(!r_->CBGleitZ->isEnabled());
+    QVERIFY(!r_->CBRV_Verzicht->isEnabled());
+    QVERIFY(!D().SVEingabe.Gleitzone);
+    // 2003: from April on, 400,01 to 800,00 a month, red outside.
+    MenueJahr(2003);
+    QVERIFY(r_->CBGleitZ->isEnabled());
+    QVERIFY(r_->CBGleitZ->toolTip().contains(QStringLiteral("01.04.2003")));
+    r_->CBGleitZ->click();
+    Eintippen(r_->ELohn, QStringLiteral("400"));
+    QVERIFY(Rot(r_->CBGleitZ));
+    Eintippen(r_->ELohn, QStringLiteral("400,01"));
+    QVERIFY(!Rot(r_->CBGleitZ));
+    // Weekly: the bounds of the week (93,31 and 186,69).
+    r_->CBLZZ->setCurrentIndex(2);
+    Eintippen(r_->ELohn, QStringLiteral("93,31"));
+    QVERIFY(Rot(r_->CBGleitZ));
+    Eintippen(r_->ELohn, QStringLiteral("93,32"));
+    QVERIFY(!Rot(r_->CBGleitZ));
+    Eintippen(r_->ELohn, QStringLiteral("186,69"));
+    QVERIFY(!Rot(r_->CBGleitZ));
+    Eintippen(r_->ELohn, QStringLiteral("186,70"));
+    QVERIFY(Rot(r_->CBGleitZ));
+    r_->CBLZZ->setCurrentIndex(1);
+
+    // 2004: no health surcharge and no care surcharge for the childless.
+    MenueJahr(2004);
+    QVERIFY(!r_->cbKV2->isEnabled());
+    QVERIFY(!r_->EKV2ANProz->isEnabled());
+    QVERIFY(!r_->cbPV2->isEnabled());
+    QVERIFY(!r_->ePV2ANProz->isEnabled());
+    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    QCOMPARE(D().Ergebnis.SV.AN(lst::svKV2), 0);
+    QCOMPARE(D().Ergebnis.SV.AN(lst::svPV2), 0);
+    // Even a settings file that holds a surcharge for 2004 does not bring it.
+    MenueJahr(2005);
+    {
+      TNewIniFile ini = Ini();
+      QVERIFY(ini.WriteFloat("SV2004", "NVKV2AN", 0.9));
+    }
+    MenueJahr(2004);
+    QVERIFY(!r_->cbKV2->isEnabled());
+    QCOMPARE(D().Ergebnis.SV.AN(lst::svKV2), 0);
+    // Without a surcharge its box shows no check mark; the choice comes back.
+    QVERIFY(!r_->cbKV2->isChecked());
+    QVERIFY(!r_->cbPV2->isChecked());
+    // 2005 has both.
+    MenueJahr(2005);
+    QVERIFY(r_->cbKV2->isChecked());
+    QVERIFY(r_->cbPV2->isChecked());
+    r_->cbKV2->click();
+    MenueJahr(1998);
+    MenueJahr(2006);
+    QVERIFY(!r_->cbKV2->isChecked());
+    r_->cbKV2->click();
+    MenueJahr(2005);
+    QVERIFY(r_->cbKV2->isEnabled());
+    QVERIFY(r_->cbPV2->isEnabled());
+    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("0,9"));
+    QVERIFY(D().Ergebnis.SV.AN(lst::svKV2) > 0);
+
+    // The basic-allowance choice belongs to 2013.
+    QVERIFY(!r_->Grundfreibetrag8004->isEnabled());
+    QVERIFY(!r_->Grundfreibetrag8130->isEnabled());
+    MenueJahr(2013);
+    QVERIFY(r_->Grundfreibetrag8004->isEnabled());
+
+    // The pension top-up of a minijob from 2000 on, in private households
+    // from 2004 on.
+    MenueJahr(1999);
+    r_->CBGF->click();
+    QVERIFY(!r_->CBAufst->isEnabled());
+    MenueJahr(2000);
+    QVERIFY(r_->CBAufst->isEnabled());
+    r_->CBprivHH->click();
+    QVERIFY(!r_->CBAufst->isEnabled());
+    MenueJahr(2004);
+    QVERIFY(r_->CBAufst->isEnabled());
+    r_->CBprivHH->click();
+
+    // Saxony: half a point more for the employee in every year.
+    MenueJahr(1996);
+    r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"))->click();
+    r_->cbSachsen->click();
+    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1"));
+    QCOMPARE(r_->EPVAGProz->text(), QStringLiteral("0"));
+    MenueJahr(2009);
+    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,475"));
+    QCOMPARE(r_->EPVAGProz->text(), QStringLiteral("0,475"));
+
+    // Child benefit of the year: 164 EUR in 2009, 184 EUR in 2013.
+    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    QCOMPARE(r_->EKindergeld->text(), QStringLiteral("164,00"));
+    MenueJahr(2013);
+    QCOMPARE(r_->EKindergeld->text(), QStringLiteral("184,00"));
+  }
+
+  // The ceilings dialog shows the year's ceilings, in the display currency.
+  void bemessungsgrenzen() {
+    MenueJahr(2005);
+    lst::TFBMG& d = anw_->BMG();
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Beitragsbemessungsgrenzen 2005"));
+    QCOMPARE(d.EKVWest->text(), QStringLiteral("3525,00"));
+    QCOMPARE(d.ERVWest->text(), QStringLiteral("5200,00"));
+    QCOMPARE(d.ERVOst->text(), QStringLiteral("4400,00"));
+    QCOMPARE(d.EGFWest->text(), QStringLiteral("400,00"));
+    // Confirming stores them for 2005 alone.
+    Eintippen(d.EKVWest, QStringLiteral("3600"));
+    QTest::mouseClick(d.BOK, Qt::LeftButton);
+    QCOMPARE(Ini().ReadInteger("BMG2005", "KVWest", 0), 360000);
+    QVERIFY(!Ini().ValueExists("BMG2013", "KVWest"));
+    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 360000);
+    MenueJahr(2013);
+    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 393750);
+    MenueJahr(2005);
+    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 360000);
+
+    // 1999 in DM.
+    MenueJahr(1999);
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Beitragsbemessungsgrenzen 1999"));
+    QCOMPARE(d.EKVWest->text(), QStringLiteral("6375,00"));
+    QCOMPARE(d.findChild<QLabel*>(QStringLiteral("LDM5"))->text(), QStringLiteral("DM pro Monat"));
+    QTest::mouseClick(d.BCancel, Qt::LeftButton);
+    MenueJahr(2013);
+    QCOMPARE(d.findChild<QLabel*>(QStringLiteral("LDM5"))->text(), QStringLiteral("EUR pro Monat"));
+  }
+
+  // The tool windows compute the chosen year in the display currency: the
+  // income-tax display (1999 through the year's tariff step), the
+  // comparison (typed amounts converted with the currency), the table.
+  void werkzeugeFolgen() {
+    lst::TWerkzeuge& w = anw_->Werkzeuge();
+    MenueJahr(1999);
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
+    r_->EinkommensteuerAnzeige1->trigger();
+    lst::TFEinkSt* est = w.EinkSt();
+    QVERIFY(est->isVisible());
+    QCOMPARE(est->findChild<QLabel*>(QStringLiteral("LDMBrutto"))->text(), QStringLiteral("[DM]"));
+    auto* einkommen = est->findChild<TEditCS*>(QStringLiteral("ELohn"));
+    Eintippen(einkommen, QStringLiteral("50000"));
+    const QJsonObject e = Cli({"einkommensteuer", "50000", "--jahr", "1999", "--dm", "--json"});
+    QVERIFY(e.value("ESt").toInteger() > 1000000);  // over 10.000 DM
+    auto wert = [](QWidget* f, const char* name) { return f->findChild<QLabel*>(QString::fromLatin1(name))->text(); };
+    auto dm = [](std::int64_t cent) {
+      return QLocale().toString(static_cast<double>(cent) / 100, 'f', 2) + QStringLiteral(" DM");
+    };
+    QCOMPARE(wert(est, "ErgSteuern"), dm(e.value("ESt").toInteger()));
+    QCOMPARE(wert(est, "ErgSoli"), dm(e.value("Soli").toInteger()));
+    QCOMPARE(wert(est, "ErgKiSt"), dm(e.value("KiSt").toInteger()));
+    // 2005 in Euro: the display follows the switch.
+    MenueJahr(2005);
+    QCOMPARE(est->findChild<QLabel*>(QStringLiteral("LDMBrutto"))->text(), QStringLiteral("[EUR]"));
+    QVERIFY(wert(est, "ErgSteuern").endsWith(QStringLiteral("EUR")));
+    r_->EinkommensteuerAnzeige1->trigger();
+
+    MenueJahr(1999);
+    r_->Steuerklassenvgl1->trigger();
+    lst::TFStVgl* vgl = w.StVgl();
+    QVERIFY(vgl->isVisible());
+    Eintippen(vgl->findChild<TEditCS*>(QStringLiteral("EStPflAN")), QStringLiteral("7000"));
+    Eintippen(vgl->findChild<TEditCS*>(QStringLiteral("EStPflEG")), QStringLiteral("3000"));
+    const QJsonObject v = Cli({"vergleich", "7000", "3000", "--jahr", "1999", "--dm", "--json"});
+    QCOMPARE(vgl->Ergebnis().AN3, v.value("AN_3").toInteger());
+    QCOMPARE(vgl->Ergebnis().EG5, v.value("EG_5").toInteger());
+    QCOMPARE(vgl->Ergebnis().Summe44(), v.value("Summe_44").toInteger());
+    QVERIFY(wert(vgl, "L35AN").endsWith(QStringLiteral("DM")));
+    // In Euro the same money: the typed wages are converted, the taxes stay.
+    r_->BetraegeInDM1->trigger();
+    QCOMPARE(vgl->findChild<TEditCS*>(QStringLiteral("EStPflAN"))->text(), QStringLiteral("3579,04"));
+    QCOMPARE(vgl->Ergebnis().AN3, v.value("AN_3").toInteger());
+    QVERIFY(wert(vgl, "L35AN").endsWith(QStringLiteral("EUR")));
+    // 2010 knows a third KRV; the comparison computes that year.
+    MenueJahr(2010);
+    const QJsonObject v10 = Cli({"vergleich", "3579,04", "1533,88", "--jahr", "2010", "--json"});
+    QCOMPARE(vgl->Ergebnis().AN3, v10.value("AN_3").toInteger());
+    QCOMPARE(vgl->Ergebnis().Summe53(), v10.value("Summe_53").toInteger());
+    vgl->close();
+  }
+
+  // A damaged or unknown year in the settings starts in 2013 and is named.
+  void kaputtesJahr_data() {
+    QTest::addColumn<QString>("wert");
+    QTest::newRow("text") << QStringLiteral("zwanzig");
+    QTest::newRow("zu frueh") << QStringLiteral("1994");
+    QTest::newRow("ohne SV") << QStringLiteral("2020");
+  }
+  void kaputtesJahr() {
+    QFETCH(QString, wert);
+    Beenden();
+    {
+      TNewIniFile ini = Ini();
+      QVERIFY(ini.WriteString("LoSt", "Jahr", wert.toStdString()));
+    }
+    Starten();
+    JahrPruefen(2013);
+    QTRY_COMPARE(boxen_->Texte.size(), 1);
+    QVERIFY2(boxen_->Texte[0].contains(QStringLiteral("Jahr=") + wert), qPrintable(boxen_->Texte[0]));
+    boxen_->Texte.clear();
+    // A good year comes back.
+    MenueJahr(2008);
+    Beenden();
+    Starten();
+    JahrPruefen(2008);
+  }
+
+  // Pictures for a look by eye; only when LOHNSTEUER_BILDER names a folder.
+  void bilder() {
+    const QString ziel = qEnvironmentVariable("LOHNSTEUER_BILDER");
+    if (ziel.isEmpty()) QSKIP("LOHNSTEUER_BILDER not set");
+    auto speichern = [&](QWidget* w, const QString& name) {
+      QApplication::processEvents();
+      QVERIFY(w->grab().save(ziel + "/" + name + ".png"));
+    };
+    r_->resize(1000, 760);
+    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    speichern(r_, QStringLiteral("jahr_2013"));
+    MenueJahr(2005);
+    r_->CBGleitZ->click();
+    speichern(r_, QStringLiteral("jahr_2005"));
+    MenueJahr(1999);
+    speichern(r_, QStringLiteral("jahr_1999_dm"));
+    // The tools in 1999.
+    r_->EinkommensteuerAnzeige1->trigger();
+    speichern(anw_->Werkzeuge().EinkSt(), QStringLiteral("einkst_1999_dm"));
+    r_->EinkommensteuerAnzeige1->trigger();
+    r_->Steuerklassenvgl1->trigger();
+    Eintippen(anw_->Werkzeuge().StVgl()->findChild<TEditCS*>(QStringLiteral("EStPflAN")), QStringLiteral("7000"));
+    Eintippen(anw_->Werkzeuge().StVgl()->findChild<TEditCS*>(QStringLiteral("EStPflEG")), QStringLiteral("3000"));
+    speichern(anw_->Werkzeuge().StVgl(), QStringLiteral("vergleich_1999_dm"));
+    anw_->Werkzeuge().StVgl()->close();
+    // The settings menu, opened.
+    auto* einst = r_->findChild<QMenu*>(QStringLiteral("Einstellungen1"));
+    einst->popup(r_->mapToGlobal(QPoint(60, 20)));
+    QTest::qWait(50);
+    speichern(einst, QStringLiteral("menue_einstellungen"));
+    r_->Steuerjahr1->popup(r_->mapToGlobal(QPoint(300, 60)));
+    QTest::qWait(50);
+    speichern(r_->Steuerjahr1, QStringLiteral("menue_steuerjahr"));
+    r_->Steuerjahr1->hide();
+    einst->hide();
+  }
+};
+
+QTEST_MAIN(TestJahre)
+#include "test_jahre.moc"

@@ -1,0 +1,148 @@
+// What each tax year offers, as the window and the command line share it.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <string>
+
+#include "calc/jahresregeln.h"
+#include "calc/kontext.h"
+#include "calc/sozialversicherung.h"
+
+using namespace lst;
+
+namespace {
+
+std::string Ausgabe(const std::string& argumente, int& status) {
+  const std::string befehl = std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " 2>&1";
+  std::string aus;
+  FILE* rohr = popen(befehl.c_str(), "r");
+  if (rohr == nullptr) return aus;
+  char puffer[4096];
+  std::size_t n = 0;
+  while ((n = fread(puffer, 1, sizeof puffer, rohr)) > 0) aus.append(puffer, n);
+  const int s = pclose(rohr);
+  status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+  return aus;
+}
+
+}  // namespace
+
+TEST(JahresRegeln, WasJedesJahrKennt) {
+  for (int jahr = kErstesJahr; jahr <= kLetztesJahr; ++jahr) {
+    const TJahresRegeln r = JahresRegeln(jahr);
+    SCOPED_TRACE(jahr);
+    EXPECT_TRUE(r.Vorhanden);
+    EXPECT_EQ(r.DM, jahr <= 2001);
+    EXPECT_EQ(std::string(JahresWaehrung(jahr)), jahr <= 2001 ? "DM" : "EUR");
+    EXPECT_EQ(r.Einkommensteuer, jahr >= 2002);
+    EXPECT_EQ(r.Tabelle, jahr >= 2004);
+    EXPECT_EQ(r.GrundfreibetragWahl, jahr == 2013);
+    EXPECT_EQ(r.HoechsterKRV, jahr >= 2010 ? 2 : 1);
+    EXPECT_EQ(r.Gleitzone(), jahr >= 2003);
+    EXPECT_EQ(r.KVZuschlag(), jahr >= 2005);
+    EXPECT_EQ(r.PVZuschlag(), jahr >= 2005);
+    EXPECT_EQ(r.AufstockungGF, jahr >= 2000);
+    EXPECT_EQ(r.AufstockungHH, jahr >= 2004);
+    EXPECT_EQ(r.Kindergeld, jahr >= 1996);
+    // The zone's bounds are the core's, converted per pay period as the
+    // ceilings are.
+    const TGleitzoneGrenzen woche = GleitzoneGrenzenFuerZeitraum(jahr, 3);
+    EXPECT_EQ(woche.Vorhanden, r.Gleitzone());
+    // Only the employee's surcharges and the top-up depend on the year.
+    EXPECT_TRUE(r.ArtVorhanden(beNV, svKV));
+    EXPECT_FALSE(r.ArtVorhanden(beGF, svKV2));
+    EXPECT_FALSE(r.ArtVorhanden(beNV, svRVAuf));
+    EXPECT_EQ(r.ArtVorhanden(beNV, svPV2), jahr >= 2005);
+  }
+  EXPECT_EQ(JahresRegeln(2003).GleitzoneAbMonat, 4);
+  EXPECT_EQ(JahresRegeln(2005).KVZuschlagAbMonat, 7);
+  EXPECT_EQ(JahresRegeln(2012).GleitzoneUnter, 40000);
+  EXPECT_EQ(JahresRegeln(2013).GleitzoneOber, 85000);
+  EXPECT_FALSE(JahresRegeln(1994).Vorhanden);
+  EXPECT_FALSE(JahresRegeln(2014).Vorhanden);
+  EXPECT_FALSE(JahresRegeln(2014).ArtVorhanden(beNV, svKV));
+}
+
+TEST(JahresRegeln, SachsenNurWoPflegeErhobenWird) {
+  TSatzPaar pv{0.00975, 0.00975};
+  ASSERT_TRUE(SachsenPVSaetze(2009, pv));
+  EXPECT_DOUBLE_EQ(pv.AN, 0.01475);
+  EXPECT_DOUBLE_EQ(pv.AG, 0.00475);
+  TSatzPaar anfang{0.005, 0.005};  // 1995: the employee bears it all
+  ASSERT_TRUE(SachsenPVSaetze(1995, anfang));
+  EXPECT_DOUBLE_EQ(anfang.AN, 0.01);
+  EXPECT_DOUBLE_EQ(anfang.AG, 0.0);
+  for (TSatzPaar kein : {TSatzPaar{0, 0}, TSatzPaar{-0.01, -0.01}}) {
+    const TSatzPaar vorher = kein;
+    EXPECT_FALSE(SachsenPVSaetze(2013, kein));
+    EXPECT_EQ(kein.AN, vorher.AN);
+  }
+  TSatzPaar spaet{0.01, 0.01};
+  EXPECT_FALSE(SachsenPVSaetze(2014, spaet));
+}
+
+TEST(JahresRegeln, KommandozeileListetDieJahre) {
+  int status = -1;
+  const std::string text = Ausgabe("jahre", status);
+  EXPECT_EQ(status, 0);
+  // Newest first, each year once, with its currency.
+  EXPECT_EQ(text.find("2013 (EUR)"), 0u) << text;
+  EXPECT_NE(text.find("1995 (DM)"), std::string::npos);
+  EXPECT_LT(text.find("2002 (EUR)"), text.find("2001 (DM)"));
+  EXPECT_NE(text.find("Grundfreibetrag 8004"), std::string::npos);
+  EXPECT_NE(text.find("8130"), std::string::npos);
+  EXPECT_NE(text.find("Januar bis November"), std::string::npos);
+  EXPECT_NE(text.find("450,01 bis 850,00 EUR"), std::string::npos);
+  EXPECT_NE(text.find("400,01 bis 800,00 EUR im Monat (ab April)"), std::string::npos);
+  EXPECT_EQ(text.find("2014"), std::string::npos);
+
+  const std::string json = Ausgabe("jahre --json", status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(json.rfind("[{\"Jahr\":2013,", 0), 0u) << json;
+  EXPECT_NE(json.find("{\"Jahr\":1999,\"Waehrung\":\"DM\""), std::string::npos);
+  EXPECT_NE(json.find("\"KVZuschlagAbMonat\":7"), std::string::npos);
+
+  Ausgabe("jahre --unsinn", status);
+  EXPECT_EQ(status, 2);
+}
+
+TEST(JahresRegeln, KommandozeileFolgtDenRegeln) {
+  int status = -1;
+  // No sliding zone before April 2003: computed without it, with a warning.
+  const std::string keine = Ausgabe("berechnen --jahr 2002 --brutto 600 --gleitzone", status);
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(keine.find("keine Gleitzone"), std::string::npos) << keine;
+  EXPECT_EQ((Ausgabe("berechnen --jahr 2003 --brutto 600 --gleitzone", status), status), 0);
+  // No top-up in private households before 2004.
+  Ausgabe("berechnen --jahr 2003 --haushalt --aufstockung --brutto 300", status);
+  EXPECT_EQ(status, 2);
+  // A minijob in Saxony pays no care contribution.
+  const std::string mini =
+      Ausgabe("berechnen --jahr 2009 --minijob --brutto 400 --region ost --sachsen --json", status);
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(mini.find("\"PV_AN\": 0,"), std::string::npos) << mini;
+}
+
+// The years without an income-tax routine compute the income tax through
+// the flowchart's tariff step: 1999, 50.000 DM basic tariff.
+TEST(JahresRegeln, EinkommensteuerDerDMJahre) {
+  int status = -1;
+  const std::string est = Ausgabe("einkommensteuer 50000 --jahr 1999 --dm --json", status);
+  EXPECT_EQ(status, 0) << est;
+  EXPECT_NE(est.find("\"ESt\": 1090500"), std::string::npos) << est;
+  EXPECT_NE(est.find("\"Soli\": 59977"), std::string::npos) << est;
+  EXPECT_NE(est.find("\"KiSt\": 87240"), std::string::npos) << est;
+  // 1995: the church-tax base is the tariff tax, 7,5 % surcharge.
+  const std::string fruh = Ausgabe("einkommensteuer 50000 --jahr 1995 --dm --splitting --json", status);
+  EXPECT_EQ(status, 0) << fruh;
+  EXPECT_NE(fruh.find("\"ESt\": 820800"), std::string::npos) << fruh;
+  EXPECT_NE(fruh.find("\"KiSt\": 65664"), std::string::npos) << fruh;
+  EXPECT_NE(fruh.find("\"Soli\": 61560"), std::string::npos) << fruh;
+  const std::string tabelle = Ausgabe("est-tabelle --jahr 1999 --brutto 4000 --dm", status);
+  EXPECT_EQ(status, 0) << tabelle.substr(0, 200);
+  EXPECT_GT(std::count(tabelle.begin(), tabelle.end(), '\n'), 400);
+}
