@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "calc/berechnung.h"
 #include "cli/pap.h"
@@ -49,9 +50,9 @@ TEST(VersionenCli, OhneSozialversicherungKlareMeldungen) {
   };
   const TFall faelle[] = {
       {"wunschnetto 2000 --jahr 2016", "wunschnetto braucht die Sozialversicherung"},
-      {"tabelle --jahr 2016 --brutto 3000", "tabelle braucht die Sozialversicherung, die für 2016"},
-      {"vergleich 3000 1500 --pap 2023juli", "vergleich braucht die Sozialversicherung, die für 2023"},
       {"drucken --jahr 2020 --brutto 3000 --pdf x.pdf", "drucken braucht die Sozialversicherung, die für 2020"},
+      {"drucken --pap 2024dez --brutto 3000 --pdf x.pdf", "drucken braucht die Sozialversicherung, die für 2024"},
+      {"wunschnetto 2000 --jahr 2026 --json", "wunschnetto braucht die Sozialversicherung, die für 2026"},
       {"berechnen --jahr 2016 --brutto 450 --minijob", "--minijob und --haushalt gibt es für 2016 noch nicht"},
       {"berechnen --jahr 2019 --brutto 1000 --gleitzone", "--gleitzone gibt es für 2019 noch nicht"},
       {"berechnen --jahr 2016 --pap 2015dez --brutto 1", "--pap 2015dez gehört zum Jahr 2015, nicht zu 2016"},
@@ -146,4 +147,112 @@ TEST(VersionenKern, EinkommensteuerNachMonat) {
   EXPECT_EQ(naechste, 3603600);
   EXPECT_GT(k.LStVar.LSTLZZ, 500000);
   EXPECT_LT(k.LStVar.LSTLZZ, 600000);
+}
+
+// The tools need only the wage tax and work for the years without social
+// insurance.  The income tax follows the tariff of § 32a EStG of the
+// flowchart in force; the values below are worked out from the law's
+// formula, e.g. 2020 at 50000: z = (50000 - 14532) / 10000 = 3.5468,
+// (212.02 z + 2397) z + 972.79 = 12141.95, so 12141.
+TEST(VersionenWerkzeuge, EinkommensteuerNachDemTarifDesJahres) {
+  struct TFall {
+    const char* Argumente;
+    long long ESt;   // cents
+  };
+  const TFall faelle[] = {
+      {"50000 --jahr 2020", 1214100},
+      {"10000 --jahr 2020", 8600},            // y = 0.0592: (972.87 y + 1400) y = 86.29
+      {"50000 --jahr 2024 --monat 11", 1090600},  // 11604 basic allowance
+      {"50000 --pap 2024", 1090600},
+      {"50000 --jahr 2024", 1087200},         // December: 11784 for the whole year
+      {"50000 --jahr 2026", 1054800},         // z = 3.2201: 10548.24
+      {"15000 --jahr 2026", 43500},           // y = 0.2652: 435.58
+      {"100000 --jahr 2026 --splitting", 2109600},
+      {"300000 --jahr 2026", 11552900},       // 0.45 x - 19470.38
+  };
+  for (const TFall& f : faelle) {
+    const TCliLauf l = CliStarten(std::string("einkommensteuer ") + f.Argumente + " --json");
+    ASSERT_EQ(l.Status, 0) << f.Argumente << "\n" << l.Ausgabe;
+    EXPECT_EQ(std::stoll(JsonFeld(l.Ausgabe, "ESt")), f.ESt) << f.Argumente;
+  }
+  // Surcharge 5.5 % of the tax above the exemption limit, church tax 8 %.
+  const TCliLauf hoch = CliStarten("einkommensteuer 300000 --jahr 2026 --json");
+  EXPECT_EQ(JsonFeld(hoch.Ausgabe, "Soli"), "635409");
+  EXPECT_EQ(JsonFeld(hoch.Ausgabe, "KiSt"), "924232");
+  EXPECT_EQ(JsonFeld(CliStarten("einkommensteuer 50000 --jahr 2026 --json").Ausgabe, "Soli"), "0");
+}
+
+namespace {
+
+struct TZeile {
+  long long UG = 0, OG = 0, LSt = 0, KiSt = 0, Soli = 0;
+};
+
+std::vector<TZeile> TabellenZeilen(const std::string& json) {
+  std::vector<TZeile> zeilen;
+  std::istringstream ein(json);
+  std::string z;
+  while (std::getline(ein, z)) {
+    if (z.find("\"UG\"") == std::string::npos) continue;
+    zeilen.push_back({std::stoll(JsonFeld(z, "UG")), std::stoll(JsonFeld(z, "OG")), std::stoll(JsonFeld(z, "LSt")),
+                      std::stoll(JsonFeld(z, "KiSt")), std::stoll(JsonFeld(z, "Soli"))});
+  }
+  return zeilen;
+}
+
+std::string Euro(long long cent) {
+  return std::to_string(cent / 100) + "," + (cent % 100 < 10 ? "0" : "") + std::to_string(cent % 100);
+}
+
+}  // namespace
+
+// A row of the wage-tax table carries the taxes of the main routine at the
+// top of its bracket; the rows follow each other without gaps.
+TEST(VersionenWerkzeuge, TabelleGleichHauptprogrammAmStufenende) {
+  for (const char* jahr : {"--jahr 2025", "--jahr 2018"}) {
+    const std::string optionen = std::string(jahr) + " --zeitraum jahr --ohne-pv-zuschlag --steuerklasse 3";
+    const TCliLauf t = CliStarten("tabelle --brutto 40000 --json " + optionen);
+    ASSERT_EQ(t.Status, 0) << t.Ausgabe;
+    const std::vector<TZeile> zeilen = TabellenZeilen(t.Ausgabe);
+    ASSERT_EQ(zeilen.size(), 499u);
+    for (std::size_t i = 1; i < zeilen.size(); ++i) {
+      ASSERT_EQ(zeilen[i].UG, zeilen[i - 1].OG + 1) << jahr << " row " << i;
+      ASSERT_GE(zeilen[i].LSt, zeilen[i - 1].LSt) << jahr << " row " << i;
+    }
+    EXPECT_LE(zeilen.front().UG, 3900000);
+    EXPECT_GT(zeilen.back().LSt, zeilen.front().LSt);
+    for (std::size_t i : {std::size_t{0}, std::size_t{123}, std::size_t{498}}) {
+      const TZeile& z = zeilen[i];
+      const TCliLauf b = CliStarten("berechnen --json --brutto " + Euro(z.OG) + " " + optionen);
+      ASSERT_EQ(b.Status, 0) << b.Ausgabe;
+      EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "LSt")), z.LSt) << jahr << " " << Euro(z.OG);
+      EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "Soli")), z.Soli) << jahr << " " << Euro(z.OG);
+      EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "KiSt")), z.KiSt) << jahr << " " << Euro(z.OG);
+    }
+  }
+  // A monthly table of the version chosen by the month.
+  const TCliLauf monat = CliStarten("tabelle --brutto 3000 --jahr 2025 --json");
+  ASSERT_EQ(monat.Status, 0) << monat.Ausgabe;
+  EXPECT_EQ(TabellenZeilen(monat.Ausgabe).size(), 499u);
+}
+
+// The income-tax table starts below the income the calculation left; the
+// comparison of tax classes takes the employee's inputs of the calculation.
+TEST(VersionenWerkzeuge, EStTabelleUndVergleich) {
+  const TCliLauf t = CliStarten("est-tabelle --jahr 2024 --brutto 5000 --json");
+  ASSERT_EQ(t.Status, 0) << t.Ausgabe;
+  const std::string erste = t.Ausgabe.substr(0, t.Ausgabe.find("},"));
+  const long long von = std::stoll(JsonFeld(erste, "EinkVon"));
+  EXPECT_GT(von, 4000000) << erste;   // a yearly gross of 60000 leaves about 50000
+  EXPECT_LT(von, 5500000) << erste;
+  const TCliLauf e = CliStarten("einkommensteuer " + Euro(von) + " --jahr 2024 --json");
+  EXPECT_EQ(JsonFeld(e.Ausgabe, "ESt"), JsonFeld(erste, "EStGrund"));
+
+  const TCliLauf v = CliStarten("vergleich 3000 1500 --pap 2023juli --json");
+  ASSERT_EQ(v.Status, 0) << v.Ausgabe;
+  const TCliLauf an4 = CliStarten("berechnen --pap 2023juli --brutto 3000 --steuerklasse 4 --json");
+  const TCliLauf an3 = CliStarten("berechnen --pap 2023juli --brutto 3000 --steuerklasse 3 --json");
+  EXPECT_EQ(JsonFeld(v.Ausgabe, "AN_4"), JsonFeld(an4.Ausgabe, "LSt"));
+  EXPECT_EQ(JsonFeld(v.Ausgabe, "AN_3"), JsonFeld(an3.Ausgabe, "LSt"));
+  EXPECT_LT(std::stoll(JsonFeld(v.Ausgabe, "AN_3")), std::stoll(JsonFeld(v.Ausgabe, "AN_4")));
 }

@@ -37,7 +37,10 @@ void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleic
   v.ALTER1 = e.Altersentlastung ? 1 : 0;
   v.R = e.Bekenntnislos ? 0 : 1;
   v.LZZ = e.LZZ;
-  if (k.LStJahr >= 2010) {
+  if (k.LStJahr >= 2025) {
+    // One ceiling: 0 insured, 1 not insured.
+    v.KRV = p.Versicherungsfrei ? 1 : 0;
+  } else if (k.LStJahr >= 2010) {
     // 0 insured with the West ceiling, 1 with the East ceiling, 2 not insured.
     v.KRV = p.Versicherungsfrei ? 2 : (e.Region == 0 ? 1 : 0);
   } else {

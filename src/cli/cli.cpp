@@ -390,7 +390,7 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
-  if ((befehl == "drucken" || IstWerkzeug(befehl)) && NurSteuer(JahrDerEingabe(a.Eingabe))) {
+  if (befehl == "drucken" && NurSteuer(JahrDerEingabe(a.Eingabe))) {
     const std::string jahr = std::to_string(JahrDerEingabe(a.Eingabe));
     return Fehler(befehl + " braucht die Sozialversicherung, die für " + jahr +
                   " noch nicht hinterlegt ist; die Steuern allein rechnet: lohnsteuer-cli berechnen --jahr " + jahr +

@@ -46,7 +46,13 @@ int Rechnen(const TEingabe& e, TStand& s) {
   TGesamtErgebnis erg;
   const TRechnung& r = s.Rechnung;
   try {
-    GesamtBerechnen(s.Kontext, s.Kontext.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    // The tools need the wage tax only; the years without social insurance
+    // compute just that.
+    if (NurSteuer(s.Kontext.LStJahr)) {
+      SteuerBerechnen(s.Kontext, s.Kontext.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
+    } else {
+      GesamtBerechnen(s.Kontext, s.Kontext.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    }
   } catch (const TLStFehler& f) {
     return Fehler(f.what(), 1);
   }

@@ -102,6 +102,9 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
   bool HatTabelle() const override { return true; }
   std::int64_t Tabelle(TTabellenArgumente& a) override;
+  // X and ZZX are kept in cents of whole euro.
+  double LetzteTarifeinheit() const override { return static_cast<double>((v_.STKL < 5 ? X : ZZX) / 100); }
+  int LetzterKZTAB() const override { return KZTAB; }
 
  private:
   void Zuruecksetzen();
