@@ -122,6 +122,31 @@ TEST(VersionenPap, SchluesselUndNeueSpalten) {
   EXPECT_EQ(aus3.str().substr(0, aus3.str().find('\n')), kopf + ",LSTLZZ,SOLZLZZ,BK,STS,SOLZS,BKS,STV,SOLZV,BKV");
 }
 
+// A pension whose supplement FVBZ equals what is left of it after the
+// pension allowance (ZVBEZ = FVBZ exactly) leaves no pension part of the
+// employee lump sum.  Figures worked out from the flowchart: 2019, 52,64 a
+// month since 1990 (row 1): VBEZB 631,68, FVB 40 % = 252,68 (rounded up),
+// HFVBZ = 379,00, so FVBZ 379; ZVBEZ = 631,68 - 252,68 = 379,00; the pension
+// part of ANP is 0, the wage part rounds 789,28 - 379,00 = 410,28 up to 411,
+// and VFRB = (411 + 252,68 + 379) * 100 = 104268 cents.
+TEST(VersionenPap, VersorgungsfreibetragGleichRestOhneRundungsfehler) {
+  const std::string kopf =
+      "year,LZZ,RE4,STKL,ZKF,R,KRV,ALTER1,AJAHR,VBEZ,VBEZM,VBEZS,ZMVB,VJAHR,LZZFREIB,LZZHINZU,PKV,PKPV,"
+      "PVS,PVZ,af,f,SONSTB,VBS,VMT,VKAPA,STERBE,JRE4,JVBEZ,JFREIB,JHINZU,ENTSCH,JRE4ENT,SONSTENT,GFB,"
+      "KVZ,MBV,PVA,ALV,PKPVAGZ\n";
+  std::istringstream ein(kopf +
+                         "2019,2,24495,4,0,0,2,1,2005,5264,5264,0,7,1990,8112,0,2,106467,0,0,0,1,0,0,0,0,0,0,0,0,0,"
+                         "0,0,0,,1.64,0,0,0,0\n");
+  std::ostringstream aus, fehler;
+  ASSERT_EQ(pap::Strom(ein, aus, fehler), 0) << fehler.str();
+  std::istringstream zeilen(aus.str());
+  std::string k, z;
+  std::getline(zeilen, k);
+  std::getline(zeilen, z);
+  // The outputs ... VKVLZZ, VKVSONST, VFRB, VFRBS1, VFRBS2, WVFRB, WVFRBO, WVFRBM.
+  EXPECT_NE(z.find(",104268,0,104268,0,0,0,0,0"), std::string::npos) << z;
+}
+
 // The income-tax routine of the version in force: in December 2015 the basic
 // allowance is 8472, before it 8354.
 TEST(VersionenKern, EinkommensteuerNachMonat) {
@@ -228,6 +253,21 @@ TEST(VersionenWerkzeuge, TabelleGleichHauptprogrammAmStufenende) {
       EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "LSt")), z.LSt) << jahr << " " << Euro(z.OG);
       EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "Soli")), z.Soli) << jahr << " " << Euro(z.OG);
       EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "KiSt")), z.KiSt) << jahr << " " << Euro(z.OG);
+    }
+  }
+  // The December flowcharts: a monthly row holds the December tax of its top
+  // wage, the year's tax less what January to November withheld too much.
+  for (const char* pap : {"--pap 2015dez", "--pap 2024dez"}) {
+    const std::string optionen = std::string(pap) + " --zeitraum monat --ohne-pv-zuschlag --steuerklasse 1";
+    const TCliLauf t = CliStarten("tabelle --brutto 4321,09 --json " + optionen);
+    ASSERT_EQ(t.Status, 0) << t.Ausgabe;
+    const std::vector<TZeile> zeilen = TabellenZeilen(t.Ausgabe);
+    ASSERT_EQ(zeilen.size(), 499u);
+    for (std::size_t i : {std::size_t{0}, std::size_t{400}}) {
+      const TCliLauf b = CliStarten("berechnen --json --brutto " + Euro(zeilen[i].OG) + " " + optionen);
+      ASSERT_EQ(b.Status, 0) << b.Ausgabe;
+      EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "LSt")), zeilen[i].LSt) << pap << " " << Euro(zeilen[i].OG);
+      EXPECT_EQ(std::stoll(JsonFeld(b.Ausgabe, "Soli")), zeilen[i].Soli) << pap << " " << Euro(zeilen[i].OG);
     }
   }
   // A monthly table of the version chosen by the month.

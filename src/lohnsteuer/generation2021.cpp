@@ -103,6 +103,7 @@ void TLStGeneration2021::Lohnsteuer() {
   MBERECHJahr();
   MSONST();
   if (p_->MitVMT) MVMT();
+  if (!p_->MitDBA) v_.VFRB = v_.VFRBS1 = v_.VFRBS2 = v_.WVFRB = v_.WVFRBO = v_.WVFRBM = 0;
 }
 
 // MBERECH; in a December version first under the values of January to
@@ -130,8 +131,12 @@ void TLStGeneration2021::MBERECHJahr() {
 void TLStGeneration2021::MPARA() {
   const TParameter2021& p = *p_;
   BBGRV = (v_.KRV == 0 ? p.BBGRVWest : p.BBGRVOst) * 100;
-  // KVZ is the additional rate in percent; the employee bears half of it.
-  KVSATZAN = Skaliert(v_.KVZ, 100) * 50 + 70000;
+  // KVZ is the additional rate in percent (hundredths of a percent are
+  // 100 millionths).
+  const std::int64_t kvz = Skaliert(v_.KVZ, 100);
+  KVSATZAN = p.KVSATZANBasis + (p.KVZAnteil == TKVZAnteil::Keiner  ? 0
+                                : p.KVZAnteil == TKVZAnteil::Ganz ? kvz * 100
+                                                                  : kvz * 50);
   const TPflegeSaetze& pv = v_.LZZ == 1 ? p.PflegeJahr : p.Pflege;
   PVSATZAN = v_.PVS == 1 ? pv.ANSachsen : pv.AN;
   PVSATZAG = v_.PVS == 1 ? pv.AGSachsen : pv.AG;
@@ -191,7 +196,7 @@ void TLStGeneration2021::MRE4() {
     }
     FVB = MalDurchAuf(VBEZB, tab1, 1000);
     if (FVB > HFVB) FVB = HFVB;
-    if (FVB > ZVBEZJ) FVB = ZVBEZJ;
+    if (fest_->FVBHoechstensVersorgung && FVB > ZVBEZJ) FVB = ZVBEZJ;
     FVBSO = FVB + MalDurchAuf(VBEZBSO, tab1, 1000);
     if (FVBSO > tab2) FVBSO = tab2;
     HFVBZSO = VBEZB + VBEZBSO - FVBSO;
@@ -324,7 +329,7 @@ void TLStGeneration2021::UPMLST() {
     ZVE = 0;
     X = 0;
   } else {
-    X = ZVE / (100 * KZTAB) * 100;
+    X = JeTarifeinheit(ZVE);
   }
   if (v_.STKL < 5) {
     UPTAB();
@@ -485,7 +490,7 @@ void TLStGeneration2021::MSOLZ() {
   SOLZFREI = SOLZFREI * KZTAB;
   if (JBMG > SOLZFREI) {
     SOLZJ = JBMG * 55 / 10;
-    SOLZMIN = (JBMG - SOLZFREI) * 119 / 10;
+    SOLZMIN = (JBMG - SOLZFREI) * p_->SoliGleitsatz / 10;
     if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
     JW = SOLZJ;
     if (fest_->Vorher != nullptr) (dezemberA_ ? JWSOLZA : JWSOLZN) = JW;
@@ -561,7 +566,11 @@ void TLStGeneration2021::MSONST() {
     return;
   }
   if (v_.STS < 0) v_.STS = 0;
-  MSOLZSTS();
+  if (p_->SoliFreigrenzeSonstige) {
+    MSOLZSTS();
+  } else {
+    v_.SOLZS = v_.STS * 55 / 1000;
+  }
   v_.BKS = v_.R > 0 ? v_.STS : 0;
 }
 
@@ -594,7 +603,7 @@ void TLStGeneration2021::MSOLZSTS() {
     SOLZSZVE = 0;
     X = 0;
   } else {
-    X = SOLZSZVE / (100 * KZTAB) * 100;
+    X = JeTarifeinheit(SOLZSZVE);
   }
   if (v_.STKL < 5) {
     UPTAB();
@@ -639,7 +648,7 @@ void TLStGeneration2021::MVMT() {
     v_.STV = MalDurchAb(v_.STV, f1000_, 100000) * 100;
   }
   const std::int64_t SOLZVBMG = v_.STV / 100 + JBMG;
-  v_.SOLZV = SOLZVBMG > SOLZFREI ? v_.STV * 55 / 1000 : 0;
+  v_.SOLZV = !p_->SoliFreigrenzeSonstige || SOLZVBMG > SOLZFREI ? v_.STV * 55 / 1000 : 0;
   v_.BKV = v_.R > 0 ? v_.STV : 0;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// The wage-tax flowcharts from 2021: the solidarity surcharge with its raised
-// exemption limit and its own step for other payments (MSOLZSTS), the
-// double-taxation outputs (VFRB ... WVFRBM), from 2022 the tax-free equity
-// participation (MBV, STSMIN), in December 2024 the recalculation of the whole
+// The wage-tax flowcharts from 2014: the yearly flow with its parameters
+// gathered in MPARA (from 2015 the fund's additional rate KVZ), from 2016 the
+// double-taxation outputs (VFRB ... WVFRBM), from 2021 the solidarity
+// surcharge with its raised exemption limit and its own step for other
+// payments (MSOLZSTS), from 2022 the tax-free equity participation (MBV,
+// STSMIN), in December 2015 and December 2024 the recalculation of the whole
 // year, from 2025 no remuneration for several years, in 2026 the provision
 // allowance with the unemployment part (MVSPKVPV, MVSPHB).
 //
@@ -12,7 +14,7 @@
 // of 100, and every rate in millionths.  Each cut (ROUND_DOWN) and each
 // rounding up (ROUND_UP) is an integer division, so the results are those of
 // the flowchart's decimals without any representation error.  (One rate of
-// the flowcharts 2021 to 2023 is finer: the employer's health rate is the
+// the flowcharts 2019 to 2023 is finer: the employer's health rate is the
 // decimal of a floating-point sum, 0.07650000000000001; see KVSATZAGPlus.)
 //
 // A version is a parameter set (TParameter2021); the steps that differ are
@@ -46,6 +48,11 @@ struct TPflegeSaetze {
   std::int64_t AN, AG, ANSachsen, AGSachsen, Zuschlag;
 };
 
+// Which share of the fund's additional health rate KVZ the employee's
+// health rate holds: none (2014: a fixed rate), all of it (2015 to 2018),
+// half (from 2019).
+enum class TKVZAnteil : std::uint8_t { Keiner, Ganz, Haelfte };
+
 // How the provision allowance is formed.
 enum class TVorsorge : std::uint8_t {
   BisZu2025,   // UPEVP with MVSP: pension part, lump sum 12 % or health and care
@@ -64,6 +71,10 @@ struct TParameter2021 {
   std::int64_t BBGRVWest, BBGRVOst;
   std::int64_t TBSVORV, RVSATZAN;
   std::int64_t BBGKVPV;
+  // Employee health rate without the additional rate, and the share of KVZ
+  // added to it.
+  std::int64_t KVSATZANBasis = 70000;
+  TKVZAnteil KVZAnteil = TKVZAnteil::Haelfte;
   // Employer health rate (general rate plus average additional rate); with
   // KVSATZAGPlus 10^-17 above it (the flowchart adds the two rates in binary
   // floating point before it takes the decimal: 0.0065 + 0.07 gives
@@ -89,6 +100,16 @@ struct TParameter2021 {
   // euro (2026), the deductible private contributions VKVLZZ/VKVSONST (up to
   // 2025).
   bool MitMBV, MitVMT, Tabellen2058, HFVBAufrunden, UP56GanzeEuro, MitVKV;
+  // Solidarity surcharge: the phase-in rate above the exemption limit in
+  // tenths of a percent (20 % up to 2020, 11.9 % from 2021); from 2021 the
+  // surcharge on other payments and on multi-year pay is due only when the
+  // yearly tax with them exceeds the exemption limit (MSOLZSTS).
+  std::int64_t SoliGleitsatz = 119;
+  bool SoliFreigrenzeSonstige = true;
+  // The double-taxation outputs VFRB ... WVFRBM (from 2016; 0 before), and
+  // the pension allowance at most the yearly pension (from 2016).
+  bool MitDBA = true;
+  bool FVBHoechstensVersorgung = true;
   // December version: the set of January to November (nullptr: none).
   const TParameter2021* Vorher;
 };
@@ -136,6 +157,14 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
   void MOSONST();
   void MRE4SONST();
   void MLST1224();
+
+  // An income in cents per tariff unit, cut to whole euro.  KZTAB is 1 or
+  // 2: a division by a constant is much cheaper than one by a variable.
+  std::int64_t JeTarifeinheit(std::int64_t zve) const {
+    if (KZTAB == 1) return zve / 100 * 100;
+    if (KZTAB == 2) return zve / 200 * 100;
+    return zve / (100 * KZTAB) * 100;
+  }
 
   // Pension tables: row of a year and its values.
   int Zeile(std::int32_t jahr) const;

@@ -1,11 +1,24 @@
 #pragma once
 // The wage-tax programs of the flowcharts 2014 to 2020, one module a version.
+// They run on the generation of the later flowcharts (generation2021.h): the
+// flow is the same, only the rates, the surcharge steps and the outputs
+// differ.  Each set starts from the version before it.
 
 #include <memory>
 
+#include "lohnsteuer/generation2021.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
+
+const TParameter2021& Parameter2014();
+const TParameter2021& Parameter2015();
+const TParameter2021& Parameter2015dez();
+const TParameter2021& Parameter2016();
+const TParameter2021& Parameter2017();
+const TParameter2021& Parameter2018();
+const TParameter2021& Parameter2019();
+const TParameter2021& Parameter2020();
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2014(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015(TRechenKontext& k);
