@@ -127,6 +127,11 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
   double LetzteTarifeinheit() const override { return static_cast<double>((v_.STKL < 5 ? X : ZZX) / 100); }
   int LetzterKZTAB() const override { return KZTAB; }
 
+ protected:
+  // Another parameter set for the next runs (2013 chooses its flowchart by
+  // the basic allowance of the context).
+  void SatzWaehlen(const TParameter2021& p) { p_ = fest_ = &p; }
+
  private:
   void Zuruecksetzen();
   void MPARA();

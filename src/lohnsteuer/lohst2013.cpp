@@ -4,6 +4,8 @@
 // taxed with the basic allowance 8004 and the 2012 tariff, the amended one
 // (20 February 2013) with the basic allowance 8130 and a new tariff.  The
 // basic-allowance setting of the context selects the whole parameter set.
+// The employee's health rate is the fixed 7.9 % (with the special
+// contribution of 0.9 %).
 
 #include "lohnsteuer/lohst2013.h"
 
@@ -11,40 +13,82 @@ namespace lst {
 
 namespace {
 
-// Parameters shared by both 2013 flowcharts.
-constexpr TParameter2010 Basis2013() {
-  TParameter2010 p = Grundwerte2010();
-  p.ANP = 1000;
-  p.BBGRVWest = 69600;
-  p.BBGRVOst = 58800;
-  p.TBSVORV = 0.52;
-  p.RVSatzAN = 0.0945;
-  p.BBGKVPV = 47250;
-  p.KVSATZAN = 0.079;
-  p.KVSATZAG = 0.07;
-  p.PVSATZAN = 0.01025;
-  p.PVSATZAG = 0.01025;
-  p.PVSATZANSachsen = 0.01525;
-  p.PVSATZAGSachsen = 0.00525;
-  p.MitVKV = true;
-  p.MitEntschaedigung = true;
+const TParameter2021& Parameter2013Gfb8004() {
+  static const TParameter2021 p = [] {
+    TParameter2021 p{};
+    p.Tarif = {8004, 13470, 91217, 13469, 22874, 103800, 52882, 817200, 250731, 1569400};
+    p.W1STKL5 = 9429;
+    p.W2STKL5 = 26441;
+    p.W3STKL5 = 200584;
+    p.SOLZFREI = 972;
+    p.ANP = 1000;
+    p.EFA = 1308;
+    p.KFB = 7008;
+    p.KFB4 = 3504;
+    p.BBGRVWest = 69600;
+    p.BBGRVOst = 58800;
+    p.TBSVORV = 520000;
+    p.RVSATZAN = 94500;
+    p.BBGKVPV = 47250;
+    p.KVSATZANBasis = 79000;
+    p.KVZAnteil = TKVZAnteil::Keiner;
+    p.KVSATZAG = 70000;
+    p.KVSATZAGPlus = false;
+    p.Pflege = {10250, 10250, 15250, 5250, 2500};
+    p.PflegeJahr = p.Pflege;
+    p.PVAbschlag = 0;
+    p.BBGRVALV = 0;
+    p.AVSATZAN = 0;
+    p.KVZDurchschnitt = 0;
+    p.KRVOhneRV = 2;
+    p.Vorsorge = TVorsorge::BisZu2025;
+    p.MitMBV = false;
+    p.MitVMT = true;
+    p.Tabellen2058 = false;
+    p.HFVBAufrunden = false;
+    p.UP56GanzeEuro = false;
+    p.MitVKV = true;
+    p.SoliGleitsatz = 200;
+    p.SoliFreigrenzeSonstige = false;
+    p.MitDBA = false;
+    p.FVBHoechstensVersorgung = false;
+    p.Vorher = nullptr;
+    return p;
+  }();
   return p;
 }
 
-constexpr TParameter2010 Parameter2013Gfb8130() {
-  TParameter2010 p = Basis2013();
-  p.Tarif = {8130, 13470, 933.70, 1400, 13469, 228.74, 2397, 1014, 52882, 8196, 250731, 15718};
-  p.W1STKL5 = 9550;
+const TParameter2021& Parameter2013Gfb8130() {
+  static const TParameter2021 p = [] {
+    TParameter2021 p = Parameter2013Gfb8004();
+    p.Tarif = {8130, 13470, 93370, 13469, 22874, 101400, 52882, 819600, 250731, 1571800};
+    p.W1STKL5 = 9550;
+    return p;
+  }();
   return p;
 }
-
-constexpr TParameter2010 kGfb8004 = Basis2013();
-constexpr TParameter2010 kGfb8130 = Parameter2013Gfb8130();
 
 }  // namespace
 
-const TParameter2010& TLohnsteuer2013::Parameter() const {
-  return k_.GFB == 8130 ? kGfb8130 : kGfb8004;
+TLohnsteuer2013::TLohnsteuer2013(TRechenKontext& k) : TLStGeneration2021(k, Parameter2013Gfb8004()) {}
+
+const TParameter2021& TLohnsteuer2013::Satz() const {
+  return k_.GFB == 8130 ? Parameter2013Gfb8130() : Parameter2013Gfb8004();
+}
+
+void TLohnsteuer2013::Lohnsteuer() {
+  SatzWaehlen(Satz());
+  TLStGeneration2021::Lohnsteuer();
+}
+
+std::int64_t TLohnsteuer2013::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
+  SatzWaehlen(Satz());
+  return TLStGeneration2021::Einkommensteuer(stkl, kztab, zve);
+}
+
+std::int64_t TLohnsteuer2013::Tabelle(TTabellenArgumente& a) {
+  SatzWaehlen(Satz());
+  return TLStGeneration2021::Tabelle(a);
 }
 
 }  // namespace lst

@@ -1,17 +1,23 @@
 #pragma once
 
-#include "lohnsteuer/generation2010.h"
+#include "lohnsteuer/generation2021.h"
 
 namespace lst {
 
 // Main routine Lohnsteuer2013, table routine Tabelle2013, income-tax routine
-// Einkommensteuer2013.
-class TLohnsteuer2013 : public TLStGeneration2010 {
+// Einkommensteuer2013.  The flow is that of 2014 with the values of 2013; the
+// basic-allowance setting of the context (8004 or 8130) selects the
+// flowchart before every run.
+class TLohnsteuer2013 : public TLStGeneration2021 {
  public:
-  using TLStGeneration2010::TLStGeneration2010;
+  explicit TLohnsteuer2013(TRechenKontext& k);
 
- protected:
-  const TParameter2010& Parameter() const override;
+  void Lohnsteuer() override;
+  std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
+  std::int64_t Tabelle(TTabellenArgumente& a) override;
+
+ private:
+  const TParameter2021& Satz() const;
 };
 
 }  // namespace lst
