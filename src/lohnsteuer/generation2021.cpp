@@ -34,6 +34,24 @@ inline std::int64_t LinearAb(std::int64_t x, std::int64_t satz, std::int64_t abz
   if (!__builtin_mul_overflow(x, satz, &p)) [[likely]] return (p - abzug) / d;
   return static_cast<std::int64_t>((static_cast<i128>(x) * satz - abzug) / d);
 }
+// Contributions (cents) less a wage (cents) times the employer's rate
+// (millionths), cut toward zero to the cent.  With plus the rate is 10^-17
+// above (see KVSATZAGPlus): a positive rest that is a whole number of cents
+// then lies a hair below it and is cut one cent lower.
+inline std::int64_t OhneArbeitgeberanteil(std::int64_t beitrag, std::int64_t lohn, std::int64_t satz, bool plus) {
+  std::int64_t b, l, rest;
+  if (!__builtin_mul_overflow(beitrag, kSatzEins, &b) && !__builtin_mul_overflow(lohn, satz, &l) &&
+      !__builtin_sub_overflow(b, l, &rest)) [[likely]] {
+    const bool knapp = plus & (lohn > 0) & (rest > 0) & (rest % kSatzEins == 0);
+    return rest / kSatzEins - (knapp ? 1 : 0);
+  }
+  // Exactly, with the rate in 10^-17.
+  const i128 e17 = 100'000'000'000;
+  const i128 s = static_cast<i128>(satz) * e17 + (plus ? 1 : 0);
+  const i128 r = static_cast<i128>(beitrag) * kSatzEins * e17 - static_cast<i128>(lohn) * s;
+  return static_cast<std::int64_t>(r / (kSatzEins * e17));
+}
+
 // A decimal input with few places (ZKF, f, KVZ) times 10^n as an integer.
 inline std::int64_t Skaliert(double x, double faktor) {
   const double y = x * faktor;
@@ -140,23 +158,17 @@ void TLStGeneration2021::MPARA() {
   const TPflegeSaetze& pv = v_.LZZ == 1 ? p.PflegeJahr : p.Pflege;
   PVSATZAN = v_.PVS == 1 ? pv.ANSachsen : pv.AN;
   PVSATZAG = v_.PVS == 1 ? pv.AGSachsen : pv.AG;
-  if (v_.PVZ == 1) {
-    PVSATZAN += pv.Zuschlag;
-  } else {
-    PVSATZAN -= v_.PVA * p.PVAbschlag;
-  }
+  PVSATZAN += v_.PVZ == 1 ? pv.Zuschlag : -(v_.PVA * p.PVAbschlag);
   SOLZFREI = p.SOLZFREI;
 }
 
 // Yearly amounts, cut to the cent.
 void TLStGeneration2021::MRE4JL() {
-  auto jahr = [&](std::int64_t c) -> std::int64_t {
-    switch (v_.LZZ) {
-      case 1: return c;
-      case 2: return c * 12;
-      case 3: return c * 360 / 7;
-      default: return c * 360;
-    }
+  // The pay period by selection, as in UPANTEIL.
+  const int lzz = v_.LZZ < 4 ? v_.LZZ : 0;
+  auto jahr = [lzz](std::int64_t c) -> std::int64_t {
+    const std::int64_t j[4] = {c * 360, c, c * 12, c * 360 / 7};
+    return j[lzz];
   };
   ZRE4J = jahr(v_.RE4);
   ZVBEZJ = jahr(v_.VBEZ);
@@ -167,13 +179,10 @@ void TLStGeneration2021::MRE4JL() {
   zkf1000_ = Skaliert(v_.ZKF, 1000);
   // Bounds of the 36-euro bracket that starts at the yearly wage, in the pay
   // period (shown with a single calculation).
-  const std::int64_t von = ZRE4J;
-  switch (v_.LZZ) {
-    case 1: v_.TabStufeVon = von; v_.TabStufeBis = von + 3599; break;
-    case 2: v_.TabStufeVon = von / 12; v_.TabStufeBis = v_.TabStufeVon + 299; break;
-    case 3: v_.TabStufeVon = von * 7 / 360; v_.TabStufeBis = v_.TabStufeVon + 69; break;
-    default: v_.TabStufeVon = von / 360; v_.TabStufeBis = v_.TabStufeVon + 9; break;
-  }
+  const std::int64_t von[4] = {ZRE4J / 360, ZRE4J, ZRE4J / 12, ZRE4J / 360 * 7 + ZRE4J % 360 * 7 / 360};
+  const std::int64_t breite[4] = {9, 3599, 299, 69};
+  v_.TabStufeVon = von[lzz];
+  v_.TabStufeBis = von[lzz] + breite[lzz];
 }
 
 // Pension allowance and its supplement.
@@ -267,16 +276,16 @@ void TLStGeneration2021::MZTABFB() {
     ANP = ZRE4 - ZVBEZ < p.ANP * 100 ? AufEuro(ANP + ZRE4 - ZVBEZ) : ANP + p.ANP * 100;
   }
   if (tabelle_) ANP = v_.STKL < 6 ? p.ANP * 100 : 0;
-  KZTAB = 1;
-  std::int64_t kfb = 0;
-  switch (v_.STKL) {
-    case 1: SAP = 3600; kfb = p.KFB; break;
-    case 2: EFA = p.EFA * 100; SAP = 3600; kfb = p.KFB; break;
-    case 3: KZTAB = 2; SAP = 3600; kfb = p.KFB; break;
-    case 4: SAP = 3600; kfb = p.KFB4; break;
-    case 5: SAP = 3600; break;
-    default: break;
-  }
+  // The classes by selection (random cases would mispredict a jump): class
+  // II the relief EFA, class III splitting, I to V the lump sum SAP, I to III
+  // the child allowance, IV half of it; class VI (and any other) none.
+  const std::uint8_t s = v_.STKL;
+  const bool klasse1bis5 = s >= 1 && s <= 5;
+  KZTAB = s == 3 ? 2 : 1;
+  EFA = s == 2 ? p.EFA * 100 : EFA;
+  SAP = klasse1bis5 ? 3600 : SAP;
+  std::int64_t kfb = s == 4 ? p.KFB4 : p.KFB;
+  kfb = klasse1bis5 && s != 5 ? kfb : 0;
   KFB = zkf1000_ * kfb / 1000 * 100;
   ZTABFB = EFA + ANP + SAP + FVBZ;
 }
@@ -342,25 +351,26 @@ void TLStGeneration2021::UPMLST() {
 // health-and-care part, whichever is higher.
 void TLStGeneration2021::UPEVP() {
   const TParameter2021& p = *p_;
-  if (tabelle_) ZRE4VP = ZRE4;
-  if (v_.KRV >= p.KRVOhneRV) {
-    VSP1 = 0;
-  } else {
-    if (ZRE4VP > BBGRV) ZRE4VP = BBGRV;
-    VSP1 = p.TBSVORV == kSatzEins ? ZRE4VP : MalSatz(ZRE4VP, p.TBSVORV);
-    VSP1 = MalSatz(VSP1, p.RVSATZAN);
-  }
+  // The pension part is computed in any case and kept by selection, as are
+  // the caps: cases mixed at random would mispredict the jumps.
+  const std::int64_t lohn = tabelle_ ? ZRE4 : ZRE4VP;
+  const bool rv = v_.KRV < p.KRVOhneRV;
+  const std::int64_t rvLohn = lohn > BBGRV ? BBGRV : lohn;
+  std::int64_t vsp1 = p.TBSVORV == kSatzEins ? rvLohn : MalSatz(rvLohn, p.TBSVORV);
+  vsp1 = MalSatz(vsp1, p.RVSATZAN);
+  VSP1 = rv ? vsp1 : 0;
+  ZRE4VP = rv ? rvLohn : lohn;
   VSP2 = ZRE4VP * 12 / 100;
   const std::int64_t VHB = v_.STKL == 3 ? 300000 : 190000;
-  if (VSP2 > VHB) VSP2 = VHB;
+  VSP2 = VSP2 > VHB ? VHB : VSP2;
   VSPN = AufEuro(VSP1 + VSP2);
   MVSP();
-  if (VSPN > VSP) VSP = VSPN;
+  VSP = VSPN > VSP ? VSPN : VSP;
 }
 
 void TLStGeneration2021::MVSP() {
   const TParameter2021& p = *p_;
-  if (ZRE4VP > p.BBGKVPV * 100) ZRE4VP = p.BBGKVPV * 100;
+  ZRE4VP = ZRE4VP > p.BBGKVPV * 100 ? p.BBGKVPV * 100 : ZRE4VP;
   if (tabelle_) {
     // A table row of a privately insured person carries no contributions of
     // its own (as the official special table: PKPV 0); the others pay the
@@ -373,11 +383,7 @@ void TLStGeneration2021::MVSP() {
     } else {
       VSP3 = v_.PKPV * 12;
       if (v_.PKV == 2) {
-        // Exactly, with the employer's rate in 10^-17.
-        const i128 e17 = 100'000'000'000;
-        const i128 satz = (p.KVSATZAG + PVSATZAG) * e17 + (p.KVSATZAGPlus ? 1 : 0);
-        const i128 r = (static_cast<i128>(VSP3) * kSatzEins * e17 - static_cast<i128>(ZRE4VP) * satz);
-        VSP3 = static_cast<std::int64_t>(r / (kSatzEins * e17));
+        VSP3 = OhneArbeitgeberanteil(VSP3, ZRE4VP, p.KVSATZAG + PVSATZAG, p.KVSATZAGPlus);
       }
     }
   } else {
@@ -487,35 +493,33 @@ void TLStGeneration2021::UP5_6() {
 
 // Solidarity surcharge and church-tax base.
 void TLStGeneration2021::MSOLZ() {
+  // Both parts are computed and kept by selection: whether the surcharge is
+  // due and whether church tax is due vary at random between cases.
   SOLZFREI = SOLZFREI * KZTAB;
-  if (JBMG > SOLZFREI) {
-    SOLZJ = JBMG * 55 / 10;
-    SOLZMIN = (JBMG - SOLZFREI) * p_->SoliGleitsatz / 10;
-    if (SOLZMIN < SOLZJ) SOLZJ = SOLZMIN;
-    JW = SOLZJ;
-    if (fest_->Vorher != nullptr) (dezemberA_ ? JWSOLZA : JWSOLZN) = JW;
-    UPANTEIL();
-    v_.SOLZLZZ = ANTEIL1;
-  } else {
-    v_.SOLZLZZ = 0;
-  }
-  if (v_.R > 0) {
-    JW = JBMG * 100;
-    if (fest_->Vorher != nullptr) (dezemberA_ ? JWBKA : JWBKN) = JW;
-    UPANTEIL();
-    v_.BK = ANTEIL1;
-  } else {
-    v_.BK = 0;
+  const bool soli = JBMG > SOLZFREI;
+  SOLZJ = JBMG * 55 / 10;
+  SOLZMIN = (JBMG - SOLZFREI) * p_->SoliGleitsatz / 10;
+  SOLZJ = SOLZMIN < SOLZJ ? SOLZMIN : SOLZJ;
+  JW = SOLZJ;
+  UPANTEIL();
+  v_.SOLZLZZ = soli ? ANTEIL1 : 0;
+  const std::int64_t jwSolz = soli ? JW : 0;
+  JW = JBMG * 100;
+  UPANTEIL();
+  v_.BK = v_.R > 0 ? ANTEIL1 : 0;
+  if (fest_->Vorher != nullptr) {
+    (dezemberA_ ? JWSOLZA : JWSOLZN) = jwSolz;
+    (dezemberA_ ? JWBKA : JWBKN) = v_.R > 0 ? JW : 0;
   }
 }
 
+// The share of every pay period, then the pay period's by selection (the
+// pay periods of random cases would mispredict a jump).  7/360 of JW as
+// 7 q + 7 r / 360 (JW = 360 q + r) cannot overflow.
 void TLStGeneration2021::UPANTEIL() {
-  switch (v_.LZZ) {
-    case 1: ANTEIL1 = JW; break;
-    case 2: ANTEIL1 = JW / 12; break;
-    case 3: ANTEIL1 = JW * 7 / 360; break;
-    default: ANTEIL1 = JW / 360; break;
-  }
+  const std::int64_t q = JW / 360, r = JW % 360;
+  const std::int64_t anteil[4] = {q, JW, JW / 12, q * 7 + r * 7 / 360};
+  ANTEIL1 = anteil[v_.LZZ < 4 ? v_.LZZ : 0];
 }
 
 // December: the pay period's share of N - 11 * (A - N), not below 0.
