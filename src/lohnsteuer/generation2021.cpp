@@ -103,6 +103,22 @@ void TLStGeneration2021::Zuruecksetzen() {
   KZTAB = 1;
   KENNVMT = 0;
   dezemberA_ = false;
+  vorsorge_.Gueltig = false;
+}
+
+// Whether the set of January to November forms the provision allowance as
+// the version's own set does (then a December run reuses it).
+bool TLStGeneration2021::GleicheVorsorge(const TParameter2021& a, const TParameter2021& b) {
+  auto pflegeGleich = [](const TPflegeSaetze& x, const TPflegeSaetze& y) {
+    return x.AN == y.AN && x.AG == y.AG && x.ANSachsen == y.ANSachsen && x.AGSachsen == y.AGSachsen &&
+           x.Zuschlag == y.Zuschlag;
+  };
+  return a.BBGRVWest == b.BBGRVWest && a.BBGRVOst == b.BBGRVOst && a.TBSVORV == b.TBSVORV &&
+         a.RVSATZAN == b.RVSATZAN && a.BBGKVPV == b.BBGKVPV && a.KVSATZANBasis == b.KVSATZANBasis &&
+         a.KVZAnteil == b.KVZAnteil && a.KVSATZAG == b.KVSATZAG && a.KVSATZAGPlus == b.KVSATZAGPlus &&
+         pflegeGleich(a.Pflege, b.Pflege) && pflegeGleich(a.PflegeJahr, b.PflegeJahr) &&
+         a.PVAbschlag == b.PVAbschlag && a.BBGRVALV == b.BBGRVALV && a.AVSATZAN == b.AVSATZAN &&
+         a.KRVOhneRV == b.KRVOhneRV && a.Vorsorge == b.Vorsorge;
 }
 
 void TLStGeneration2021::Lohnsteuer() {
@@ -292,10 +308,26 @@ void TLStGeneration2021::MZTABFB() {
 
 // Yearly tax.
 void TLStGeneration2021::MLSTJAHR() {
-  if (p_->Vorsorge == TVorsorge::Ab2026) {
-    UPEVP2026();
+  // The provision allowance depends within a run only on ZRE4VP (the wage
+  // in table mode) and the parameter set; the run with the child allowances,
+  // the December run under the old values and the other payments often ask
+  // again for the same.
+  const std::int64_t lohn = tabelle_ ? ZRE4 : ZRE4VP;
+  const TParameter2021* satz = p_ == fest_->Vorher && vorherGleicheVorsorge_ ? fest_ : p_;
+  if (vorsorge_.Gueltig && vorsorge_.Lohn == lohn && vorsorge_.Satz == satz) {
+    VSP = vorsorge_.VSP;
+    VSP1 = vorsorge_.VSP1;
+    VSP2 = vorsorge_.VSP2;
+    VSP3 = vorsorge_.VSP3;
+    VSPN = vorsorge_.VSPN;
+    ZRE4VP = vorsorge_.ZRE4VP;
   } else {
-    UPEVP();
+    if (p_->Vorsorge == TVorsorge::Ab2026) {
+      UPEVP2026();
+    } else {
+      UPEVP();
+    }
+    vorsorge_ = {true, lohn, satz, VSP, VSP1, VSP2, VSP3, VSPN, ZRE4VP};
   }
   if (KENNVMT != 1) {
     ZVE = ZRE4 - ZTABFB - VSP;

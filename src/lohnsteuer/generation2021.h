@@ -116,7 +116,7 @@ struct TParameter2021 {
 
 class TLStGeneration2021 : public TLohnsteuerProgramm {
  public:
-  TLStGeneration2021(TRechenKontext& k, const TParameter2021& p) : TLohnsteuerProgramm(k), p_(&p), fest_(&p) {}
+  TLStGeneration2021(TRechenKontext& k, const TParameter2021& p) : TLohnsteuerProgramm(k) { SatzWaehlen(p); }
 
   void Lohnsteuer() override;
   bool HatEinkommensteuer() const override { return true; }
@@ -130,7 +130,10 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
  protected:
   // Another parameter set for the next runs (2013 chooses its flowchart by
   // the basic allowance of the context).
-  void SatzWaehlen(const TParameter2021& p) { p_ = fest_ = &p; }
+  void SatzWaehlen(const TParameter2021& p) {
+    p_ = fest_ = &p;
+    vorherGleicheVorsorge_ = p.Vorher != nullptr && GleicheVorsorge(p, *p.Vorher);
+  }
 
  private:
   void Zuruecksetzen();
@@ -171,14 +174,26 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
     return zve / (100 * KZTAB) * 100;
   }
 
+  static bool GleicheVorsorge(const TParameter2021& a, const TParameter2021& b);
+
   // Pension tables: row of a year and its values.
   int Zeile(std::int32_t jahr) const;
 
-  const TParameter2021* p_;     // the set of the current run
-  const TParameter2021* fest_;  // the version's own set
+  const TParameter2021* p_ = nullptr;     // the set of the current run
+  const TParameter2021* fest_ = nullptr;  // the version's own set
 
   bool tabelle_ = false;        // table routine: no pensions, the year's lump sum
   bool dezemberA_ = false;      // first run of a December version (JW... A)
+  bool vorherGleicheVorsorge_ = false;
+
+  // The last provision allowance of the current run: its wage, its set and
+  // what UPEVP left.
+  struct TVorsorgeStand {
+    bool Gueltig = false;
+    std::int64_t Lohn = 0;
+    const TParameter2021* Satz = nullptr;
+    std::int64_t VSP = 0, VSP1 = 0, VSP2 = 0, VSP3 = 0, VSPN = 0, ZRE4VP = 0;
+  } vorsorge_;
 
   // Inputs that the flowchart keeps as decimals, scaled to integers.
   std::int64_t f1000_ = 1000;   // factor f in thousandths
