@@ -265,7 +265,7 @@ void TLStGeneration2021::MBERECH() {
   if (v_.WVFRB < 0) v_.WVFRB = 0;
   LSTJAHR = tabelle_ ? ST : MalDurchAb(ST, f1000_, 1000);
   UPLSTLZZ();
-  if (p_->MitVKV) UPVKVLZZ();
+  if (p_->MitVKV && !dezemberA_) UPVKVLZZ();
   if (zkf1000_ > 0) {
     ZTABFB += KFB;
     MRE4ABZ();
@@ -360,7 +360,13 @@ void TLStGeneration2021::UPVKV() { VKV = v_.PKV > 0 ? (VSP2 > VSP3 ? VSP2 : VSP3
 
 void TLStGeneration2021::UPLSTLZZ() {
   JW = LSTJAHR * 100;
-  if (fest_->Vorher != nullptr) (dezemberA_ ? JWLSTA : JWLSTN) = JW;
+  // The run under the old December values needs only the yearly amounts:
+  // the run under the new values sets every share of the pay period.
+  if (dezemberA_) {
+    JWLSTA = JW;
+    return;
+  }
+  if (fest_->Vorher != nullptr) JWLSTN = JW;
   UPANTEIL();
   v_.LSTLZZ = ANTEIL1;
 }
@@ -532,6 +538,11 @@ void TLStGeneration2021::MSOLZ() {
   SOLZJ = JBMG * 55 / 10;
   SOLZMIN = (JBMG - SOLZFREI) * p_->SoliGleitsatz / 10;
   SOLZJ = SOLZMIN < SOLZJ ? SOLZMIN : SOLZJ;
+  if (dezemberA_) {
+    JWSOLZA = soli ? SOLZJ : 0;
+    JWBKA = v_.R > 0 ? JBMG * 100 : 0;
+    return;
+  }
   JW = SOLZJ;
   UPANTEIL();
   v_.SOLZLZZ = soli ? ANTEIL1 : 0;
@@ -540,8 +551,8 @@ void TLStGeneration2021::MSOLZ() {
   UPANTEIL();
   v_.BK = v_.R > 0 ? ANTEIL1 : 0;
   if (fest_->Vorher != nullptr) {
-    (dezemberA_ ? JWSOLZA : JWSOLZN) = jwSolz;
-    (dezemberA_ ? JWBKA : JWBKN) = v_.R > 0 ? JW : 0;
+    JWSOLZN = jwSolz;
+    JWBKN = v_.R > 0 ? JW : 0;
   }
 }
 
