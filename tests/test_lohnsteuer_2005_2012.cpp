@@ -317,3 +317,36 @@ TEST(KRVBis2009, PapVerweigertKRV2) {
 }
 
 }  // namespace
+
+// A difference of cent amounts that is exactly whole Euro is not cut or
+// rounded up by the residue of its doubles.  2007, a daily wage of 99,14
+// with a pension of 97,04 (first full month 2.911,20, since 1996): ZRE4 is
+// 32.690,01 and ZVBEZ 31.934,01, so the employee part of the lump sum is
+// 102 + 756,00 = 858 (not 857).  2010, multi-year capital pay of 1.363,34
+// as a pension: ZVBEZ 818,00 equals FVBZ 818, the pension part is 0 and
+// ANP the full 920 (not 919).
+TEST(Lohnsteuer2006Bis2012, ArbeitnehmerPauschbetragAusGanzenCent) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(4, 9914, 3);
+  v.ZKF = 0.5;
+  v.R = 1;
+  v.VBEZ = 9704;
+  v.VBEZM = 291120;
+  v.ZMVB = 8;
+  v.VJAHR = 1996;
+  const TLStVariablen a = Rechnen(k, 2007, v);
+  EXPECT_EQ(a.LSTLZZ, 580);
+  EXPECT_EQ(a.BK, 394);
+
+  TLStVariablen w = Lohn(2, 1136493, 3);
+  w.LZZFREIB = 113082;
+  w.SONSTB = 2089689;
+  w.VMT = 723644;
+  w.VKAPA = 136334;
+  w.JRE4 = 9714177;
+  w.ENTSCH = 344775;
+  const TLStVariablen b = Rechnen(k, 2010, w);
+  EXPECT_EQ(b.LSTLZZ, 267566);
+  EXPECT_EQ(b.STV, 303600);
+  EXPECT_EQ(b.SOLZV, 16698);
+}

@@ -82,17 +82,25 @@ void TLStAblauf::MZTABFB() {
   if (!k_.Tabellenmodus) ZTABFB += FVBZ;
 }
 
-// ANP from the yearly pension payments and wage (2006 to 2013).
+// ANP from the yearly pension payments and wage (2006 to 2012).  ZVBEZ and
+// ZRE4 hold whole cents (differences of cent amounts); the steps run on those
+// cents, so that a difference that is exactly whole Euro is not rounded up by
+// the residue its doubles carry (ZVBEZ equal to FVBZ gave a pension part of
+// one Euro instead of 0).
 void TLStAblauf::MZTABFBLohn() {
-  auto ganzeEuro = [](bool aufrunden, double betrag) {
-    return aufrunden ? Aufrunden(betrag) : Abschneiden(betrag);
+  auto ganzeEuro = [](bool aufrunden, std::int64_t cent) {
+    const std::int64_t euro = cent / 100;  // toward zero
+    const std::int64_t rest = cent % 100;
+    return aufrunden && rest != 0 ? euro + (cent > 0 ? 1 : -1) : euro;
   };
+  auto inCent = [](double euro) { return Runden(euro * 100); };
   ANP = 0;
-  if (ZVBEZ >= 0 && ZVBEZ < FVBZ) FVBZ = Abschneiden(ZVBEZ);
+  const std::int64_t zvbez = inCent(ZVBEZ);
+  if (zvbez >= 0 && zvbez < FVBZ * 100) FVBZ = zvbez / 100;
   if (v_.STKL < 6) {
-    if (ZVBEZ > 0) {
-      if (ZVBEZ - FVBZ < 102) {
-        ANP = ganzeEuro(g_->VersorgungsteilAufrunden, ZVBEZ - FVBZ);
+    if (zvbez > 0) {
+      if (zvbez - FVBZ * 100 < 10200) {
+        ANP = ganzeEuro(g_->VersorgungsteilAufrunden, zvbez - FVBZ * 100);
       } else {
         ANP = 102;
       }
@@ -101,9 +109,10 @@ void TLStAblauf::MZTABFBLohn() {
     FVBZ = 0;
     FVBZSO = 0;
   }
-  if (v_.STKL < 6 && ZRE4 > ZVBEZ) {
-    if (ZRE4 - ZVBEZ < g_->ANP) {
-      ANP = ganzeEuro(g_->ArbeitnehmerteilAufrunden, ANP + ZRE4 - ZVBEZ);
+  const std::int64_t zre4 = inCent(ZRE4);
+  if (v_.STKL < 6 && zre4 > zvbez) {
+    if (zre4 - zvbez < g_->ANP * 100) {
+      ANP = ganzeEuro(g_->ArbeitnehmerteilAufrunden, ANP * 100 + zre4 - zvbez);
     } else {
       ANP = ANP + g_->ANP;
     }
