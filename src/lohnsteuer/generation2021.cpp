@@ -180,11 +180,13 @@ void TLStGeneration2021::MPARA() {
 
 // Yearly amounts, cut to the cent.
 void TLStGeneration2021::MRE4JL() {
-  // The pay period by selection, as in UPANTEIL.
-  const int lzz = v_.LZZ < 4 ? v_.LZZ : 0;
-  auto jahr = [lzz](std::int64_t c) -> std::int64_t {
-    const std::int64_t j[4] = {c * 360, c, c * 12, c * 360 / 7};
-    return j[lzz];
+  auto jahr = [&](std::int64_t c) -> std::int64_t {
+    switch (v_.LZZ) {
+      case 1: return c;
+      case 2: return c * 12;
+      case 3: return c * 360 / 7;
+      default: return c * 360;
+    }
   };
   ZRE4J = jahr(v_.RE4);
   ZVBEZJ = jahr(v_.VBEZ);
@@ -195,10 +197,13 @@ void TLStGeneration2021::MRE4JL() {
   zkf1000_ = Skaliert(v_.ZKF, 1000);
   // Bounds of the 36-euro bracket that starts at the yearly wage, in the pay
   // period (shown with a single calculation).
-  const std::int64_t von[4] = {ZRE4J / 360, ZRE4J, ZRE4J / 12, ZRE4J / 360 * 7 + ZRE4J % 360 * 7 / 360};
-  const std::int64_t breite[4] = {9, 3599, 299, 69};
-  v_.TabStufeVon = von[lzz];
-  v_.TabStufeBis = von[lzz] + breite[lzz];
+  const std::int64_t von = ZRE4J;
+  switch (v_.LZZ) {
+    case 1: v_.TabStufeVon = von; v_.TabStufeBis = von + 3599; break;
+    case 2: v_.TabStufeVon = von / 12; v_.TabStufeBis = v_.TabStufeVon + 299; break;
+    case 3: v_.TabStufeVon = von * 7 / 360; v_.TabStufeBis = v_.TabStufeVon + 69; break;
+    default: v_.TabStufeVon = von / 360; v_.TabStufeBis = v_.TabStufeVon + 9; break;
+  }
 }
 
 // Pension allowance and its supplement.
@@ -556,13 +561,13 @@ void TLStGeneration2021::MSOLZ() {
   }
 }
 
-// The share of every pay period, then the pay period's by selection (the
-// pay periods of random cases would mispredict a jump).  7/360 of JW as
-// 7 q + 7 r / 360 (JW = 360 q + r) cannot overflow.
 void TLStGeneration2021::UPANTEIL() {
-  const std::int64_t q = JW / 360, r = JW % 360;
-  const std::int64_t anteil[4] = {q, JW, JW / 12, q * 7 + r * 7 / 360};
-  ANTEIL1 = anteil[v_.LZZ < 4 ? v_.LZZ : 0];
+  switch (v_.LZZ) {
+    case 1: ANTEIL1 = JW; break;
+    case 2: ANTEIL1 = JW / 12; break;
+    case 3: ANTEIL1 = JW * 7 / 360; break;
+    default: ANTEIL1 = JW / 360; break;
+  }
 }
 
 // December: the pay period's share of N - 11 * (A - N), not below 0.
