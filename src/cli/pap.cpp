@@ -79,7 +79,7 @@ int VersionDesSchluessels(std::string_view t) {
 
 // Stores one of the inputs of the flowcharts from 2015.
 std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
-  const std::string_view name = kNeueEingaben[i];
+  const char* const name = kNeueEingaben[i];
   TLStVariablen& v = fall.Var;
   if (i == 0) {
     double d = 0;
@@ -114,7 +114,7 @@ std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
 // Stores one input; returns an empty string or a German message.
 std::string Setze(TPapFall& fall, int i, std::string_view text) {
   // Only a message builds text from the column's name.
-  const std::string_view name = kEingaben[i];
+  const char* const name = kEingaben[i];  // no strlen per field
   if (i == 0) {
     // The column year names a flowchart: a year or a version key ("2015dez").
     const int version = VersionDesSchluessels(Gestutzt(text));
