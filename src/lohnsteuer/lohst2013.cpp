@@ -70,10 +70,14 @@ const TParameter2021& Parameter2013Gfb8130() {
 
 }  // namespace
 
+const TParameter2021& Parameter2013(std::int64_t gfb) {
+  return gfb == 8130 ? Parameter2013Gfb8130() : Parameter2013Gfb8004();
+}
+
 TLohnsteuer2013::TLohnsteuer2013(TRechenKontext& k) : TLStGeneration2021(k, Parameter2013Gfb8004()) {}
 
 const TParameter2021& TLohnsteuer2013::Satz() const {
-  return k_.GFB == 8130 ? Parameter2013Gfb8130() : Parameter2013Gfb8004();
+  return Parameter2013(k_.GFB);
 }
 
 void TLohnsteuer2013::Lohnsteuer() {

@@ -4,6 +4,10 @@
 
 namespace lst {
 
+// The parameter set of a 2013 flowchart: basic allowance 8130 (the amended
+// flowchart) or any other value (the first one, 8004).
+const TParameter2021& Parameter2013(std::int64_t gfb);
+
 // Main routine Lohnsteuer2013, table routine Tabelle2013, income-tax routine
 // Einkommensteuer2013.  The flow is that of 2014 with the values of 2013; the
 // basic-allowance setting of the context (8004 or 8130) selects the

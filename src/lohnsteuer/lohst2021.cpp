@@ -3,43 +3,30 @@
 // remuneration for several years.
 
 #include "lohnsteuer/lohst2021_2026.h"
+#include "lohnsteuer/versionen2014_2020.h"
 #include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 
 const TParameter2021& Parameter2021() {
   static const TParameter2021 p = [] {
-    TParameter2021 p{};
+    TParameter2021 p = Parameter2020();
     p.Tarif = {9744, 14754, 99521, 14753, 20885, 95096, 57919, 913663, 274613, 1737499};
     p.W1STKL5 = 11237;
     p.W2STKL5 = 28959;
     p.W3STKL5 = 219690;
     p.SOLZFREI = 16956;
-    p.ANP = 1000;
-    p.EFA = 1908;
+    p.SoliGleitsatz = 119;
+    p.SoliFreigrenzeSonstige = true;
     p.KFB = 8388;
     p.KFB4 = 4194;
     p.BBGRVWest = 85200;
     p.BBGRVOst = 80400;
     p.TBSVORV = 840000;
-    p.RVSATZAN = 93000;
     p.BBGKVPV = 58050;
+    // 0.0065 + 0.07 summed in binary floating point by the flowchart.
     p.KVSATZAG = 76500;
     p.KVSATZAGPlus = true;
-    p.Pflege = {15250, 15250, 20250, 10250, 2500};
-    p.PflegeJahr = p.Pflege;
-    p.PVAbschlag = 0;
-    p.BBGRVALV = 0;
-    p.AVSATZAN = 0;
-    p.KRVOhneRV = 2;
-    p.Vorsorge = TVorsorge::BisZu2025;
-    p.MitMBV = false;
-    p.MitVMT = true;
-    p.Tabellen2058 = false;
-    p.HFVBAufrunden = false;
-    p.UP56GanzeEuro = false;
-    p.MitVKV = true;
-    p.Vorher = nullptr;
     p.KVZDurchschnitt = 130;
     return p;
   }();
