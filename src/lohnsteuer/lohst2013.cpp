@@ -13,9 +13,9 @@ namespace lst {
 
 namespace {
 
-const TParameter2021& Parameter2013Gfb8004() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p{};
+const TParameter2013& Parameter2013Gfb8004() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p{};
     p.Tarif = {8004, 13470, 91217, 13469, 22874, 103800, 52882, 817200, 250731, 1569400};
     p.W1STKL5 = 9429;
     p.W2STKL5 = 26441;
@@ -58,9 +58,9 @@ const TParameter2021& Parameter2013Gfb8004() {
   return p;
 }
 
-const TParameter2021& Parameter2013Gfb8130() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2013Gfb8004();
+const TParameter2013& Parameter2013Gfb8130() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2013Gfb8004();
     p.Tarif = {8130, 13470, 93370, 13469, 22874, 101400, 52882, 819600, 250731, 1571800};
     p.W1STKL5 = 9550;
     return p;
@@ -70,29 +70,29 @@ const TParameter2021& Parameter2013Gfb8130() {
 
 }  // namespace
 
-const TParameter2021& Parameter2013(std::int64_t gfb) {
+const TParameter2013& Parameter2013(std::int64_t gfb) {
   return gfb == 8130 ? Parameter2013Gfb8130() : Parameter2013Gfb8004();
 }
 
-TLohnsteuer2013::TLohnsteuer2013(TRechenKontext& k) : TLStGeneration2021(k, Parameter2013Gfb8004()) {}
+TLohnsteuer2013::TLohnsteuer2013(TRechenKontext& k) : TLStGeneration2013(k, Parameter2013Gfb8004()) {}
 
-const TParameter2021& TLohnsteuer2013::Satz() const {
+const TParameter2013& TLohnsteuer2013::Satz() const {
   return Parameter2013(k_.GFB);
 }
 
 void TLohnsteuer2013::Lohnsteuer() {
   SatzWaehlen(Satz());
-  TLStGeneration2021::Lohnsteuer();
+  TLStGeneration2013::Lohnsteuer();
 }
 
 std::int64_t TLohnsteuer2013::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
   SatzWaehlen(Satz());
-  return TLStGeneration2021::Einkommensteuer(stkl, kztab, zve);
+  return TLStGeneration2013::Einkommensteuer(stkl, kztab, zve);
 }
 
 std::int64_t TLohnsteuer2013::Tabelle(TTabellenArgumente& a) {
   SatzWaehlen(Satz());
-  return TLStGeneration2021::Tabelle(a);
+  return TLStGeneration2013::Tabelle(a);
 }
 
 }  // namespace lst

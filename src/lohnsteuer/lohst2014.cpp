@@ -8,9 +8,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2014() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2013(8130);
+const TParameter2013& Parameter2014() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2013(8130);
     p.Tarif = {8354, 13470, 97458, 13469, 22874, 97100, 52882, 823900, 250731, 1576100};
     p.W1STKL5 = 9763;
     p.BBGRVWest = 71400;
@@ -23,7 +23,7 @@ const TParameter2021& Parameter2014() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2014(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2014());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2014());
 }
 
 }  // namespace lst

@@ -10,9 +10,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2015() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2014();
+const TParameter2013& Parameter2015() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2014();
     p.BBGRVWest = 72600;
     p.BBGRVOst = 62400;
     p.TBSVORV = 600000;
@@ -28,9 +28,9 @@ const TParameter2021& Parameter2015() {
   return p;
 }
 
-const TParameter2021& Parameter2015dez() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2015();
+const TParameter2013& Parameter2015dez() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2015();
     p.Tarif = {8472, 13470, 99760, 13469, 22874, 94868, 52882, 826129, 250731, 1578319};
     p.W1STKL5 = 9873;
     p.KFB = 7152;
@@ -43,11 +43,11 @@ const TParameter2021& Parameter2015dez() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2015());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2015());
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015Dez(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2015dez());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2015dez());
 }
 
 }  // namespace lst

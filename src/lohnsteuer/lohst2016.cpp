@@ -5,9 +5,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2016() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2015();
+const TParameter2013& Parameter2016() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2015();
     p.Tarif = {8652, 13670, 99362, 13669, 22540, 95248, 53666, 839414, 254447, 1602752};
     p.W1STKL5 = 10070;
     p.W2STKL5 = 26832;
@@ -28,7 +28,7 @@ const TParameter2021& Parameter2016() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2016(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2016());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2016());
 }
 
 }  // namespace lst

@@ -4,9 +4,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2017() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2016();
+const TParameter2013& Parameter2017() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2016();
     p.Tarif = {8820, 13770, 100727, 13769, 22376, 93957, 54058, 847544, 256304, 1616453};
     p.W1STKL5 = 10240;
     p.W2STKL5 = 27029;
@@ -25,7 +25,7 @@ const TParameter2021& Parameter2017() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2017(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2017());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2017());
 }
 
 }  // namespace lst

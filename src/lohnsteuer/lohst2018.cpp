@@ -4,9 +4,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2018() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2017();
+const TParameter2013& Parameter2018() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2017();
     p.Tarif = {9000, 13997, 99780, 13996, 22013, 94849, 54950, 862175, 260533, 1643770};
     p.W1STKL5 = 10440;
     p.W2STKL5 = 27475;
@@ -25,7 +25,7 @@ const TParameter2021& Parameter2018() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2018(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2018());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2018());
 }
 
 }  // namespace lst

@@ -5,9 +5,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2019() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2018();
+const TParameter2013& Parameter2019() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2018();
     p.Tarif = {9168, 14255, 98014, 14254, 21616, 96558, 55961, 878090, 265327, 1674068};
     p.W1STKL5 = 10635;
     p.W2STKL5 = 27980;
@@ -31,7 +31,7 @@ const TParameter2021& Parameter2019() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2019(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2019());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2019());
 }
 
 }  // namespace lst

@@ -5,9 +5,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2020() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2019();
+const TParameter2013& Parameter2020() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2019();
     p.Tarif = {9408, 14533, 97287, 14532, 21202, 97279, 57052, 896374, 270501, 1707874};
     p.W1STKL5 = 10898;
     p.W2STKL5 = 28526;
@@ -26,7 +26,7 @@ const TParameter2021& Parameter2020() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2020(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2020());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2020());
 }
 
 }  // namespace lst

@@ -8,9 +8,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2021() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2020();
+const TParameter2013& Parameter2021() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2020();
     p.Tarif = {9744, 14754, 99521, 14753, 20885, 95096, 57919, 913663, 274613, 1737499};
     p.W1STKL5 = 11237;
     p.W2STKL5 = 28959;
@@ -34,7 +34,7 @@ const TParameter2021& Parameter2021() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2021(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2021());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2021());
 }
 
 }  // namespace lst

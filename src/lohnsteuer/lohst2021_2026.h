@@ -5,20 +5,20 @@
 
 #include <memory>
 
-#include "lohnsteuer/generation2021.h"
+#include "lohnsteuer/generation2013.h"
 
 namespace lst {
 
-const TParameter2021& Parameter2021();
-const TParameter2021& Parameter2022jan();
-const TParameter2021& Parameter2022();
-const TParameter2021& Parameter2023jan();
-const TParameter2021& Parameter2023();
-const TParameter2021& Parameter2023juli();
-const TParameter2021& Parameter2024();
-const TParameter2021& Parameter2024dez();
-const TParameter2021& Parameter2025jan();
-const TParameter2021& Parameter2025();
-const TParameter2021& Parameter2026();
+const TParameter2013& Parameter2021();
+const TParameter2013& Parameter2022jan();
+const TParameter2013& Parameter2022();
+const TParameter2013& Parameter2023jan();
+const TParameter2013& Parameter2023();
+const TParameter2013& Parameter2023juli();
+const TParameter2013& Parameter2024();
+const TParameter2013& Parameter2024dez();
+const TParameter2013& Parameter2025jan();
+const TParameter2013& Parameter2025();
+const TParameter2013& Parameter2026();
 
 }  // namespace lst

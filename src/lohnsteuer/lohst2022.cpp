@@ -6,9 +6,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2022() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2022jan();
+const TParameter2013& Parameter2022() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2022jan();
     p.Tarif.GFB = 10347;
     p.Tarif.A1 = 108867;
     p.Tarif.C2 = 86932;
@@ -22,7 +22,7 @@ const TParameter2021& Parameter2022() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2022());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2022());
 }
 
 }  // namespace lst

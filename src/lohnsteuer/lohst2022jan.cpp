@@ -6,9 +6,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2022jan() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2021();
+const TParameter2013& Parameter2022jan() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2021();
     p.Tarif = {9984, 14927, 100870, 14926, 20643, 93824, 58597, 926753, 277826, 1760228};
     p.W1STKL5 = 11480;
     p.W2STKL5 = 29298;
@@ -26,7 +26,7 @@ const TParameter2021& Parameter2022jan() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2022jan());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2022jan());
 }
 
 }  // namespace lst

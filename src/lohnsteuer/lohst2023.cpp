@@ -6,9 +6,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2023() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2023jan();
+const TParameter2013& Parameter2023() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2023jan();
     p.ANP = 1230;
     p.EFA = 4260;
     return p;
@@ -17,7 +17,7 @@ const TParameter2021& Parameter2023() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2023());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2023());
 }
 
 }  // namespace lst

@@ -6,9 +6,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2023jan() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2022();
+const TParameter2013& Parameter2023jan() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2022();
     p.Tarif = {10908, 16000, 97918, 15999, 19259, 96653, 62810, 997298, 277826, 1830773};
     p.W1STKL5 = 12485;
     p.W2STKL5 = 31404;
@@ -27,7 +27,7 @@ const TParameter2021& Parameter2023jan() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2023jan());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2023jan());
 }
 
 }  // namespace lst

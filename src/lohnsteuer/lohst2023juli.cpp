@@ -7,9 +7,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2023juli() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2023();
+const TParameter2013& Parameter2023juli() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2023();
     p.KVSATZAG = 78000;
     p.KVSATZAGPlus = false;
     p.Pflege = {17000, 17000, 22000, 12000, 6000};
@@ -20,7 +20,7 @@ const TParameter2021& Parameter2023juli() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2023juli());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2023juli());
 }
 
 }  // namespace lst

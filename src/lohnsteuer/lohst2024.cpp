@@ -6,9 +6,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2024() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2023juli();
+const TParameter2013& Parameter2024() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2023juli();
     p.Tarif = {11604, 17006, 92298, 17005, 18119, 102538, 66761, 1060213, 277826, 1893688};
     p.W1STKL5 = 13279;
     p.W2STKL5 = 33380;
@@ -28,7 +28,7 @@ const TParameter2021& Parameter2024() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2024());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2024());
 }
 
 }  // namespace lst

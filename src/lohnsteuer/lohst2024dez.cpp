@@ -8,9 +8,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2024dez() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2024();
+const TParameter2013& Parameter2024dez() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2024();
     p.Tarif.GFB = 11784;
     p.Tarif.A1 = 95480;
     p.Tarif.C2 = 99121;
@@ -26,7 +26,7 @@ const TParameter2021& Parameter2024dez() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2024dez());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2024dez());
 }
 
 }  // namespace lst

@@ -6,9 +6,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2025() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2025jan();
+const TParameter2013& Parameter2025() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2025jan();
     p.Tarif = {12096, 17444, 93230, 17443, 17664, 101513, 68481, 1091192, 277826, 1924667};
     p.W1STKL5 = 13785;
     p.W2STKL5 = 34240;
@@ -21,7 +21,7 @@ const TParameter2021& Parameter2025() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2025());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2025());
 }
 
 }  // namespace lst

@@ -7,9 +7,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2025jan() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2024dez();
+const TParameter2013& Parameter2025jan() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2024dez();
     p.BBGRVWest = 96600;
     p.BBGRVOst = 96600;
     p.KRVOhneRV = 1;
@@ -28,7 +28,7 @@ const TParameter2021& Parameter2025jan() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2025jan());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2025jan());
 }
 
 }  // namespace lst

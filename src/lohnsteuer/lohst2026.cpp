@@ -7,9 +7,9 @@
 
 namespace lst {
 
-const TParameter2021& Parameter2026() {
-  static const TParameter2021 p = [] {
-    TParameter2021 p = Parameter2025();
+const TParameter2013& Parameter2026() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2025();
     p.Tarif = {12348, 17800, 91451, 17799, 17310, 103487, 69879, 1113563, 277826, 1947038};
     p.W1STKL5 = 14071;
     p.W2STKL5 = 34939;
@@ -32,7 +32,7 @@ const TParameter2021& Parameter2026() {
 }
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2026(TRechenKontext& k) {
-  return std::make_unique<TLStGeneration2021>(k, Parameter2026());
+  return std::make_unique<TLStGeneration2013>(k, Parameter2026());
 }
 
 }  // namespace lst

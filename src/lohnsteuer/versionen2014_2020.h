@@ -1,24 +1,23 @@
 #pragma once
 // The wage-tax programs of the flowcharts 2014 to 2020, one module a version.
-// They run on the generation of the later flowcharts (generation2021.h): the
-// flow is the same, only the rates, the surcharge steps and the outputs
-// differ.  Each set starts from the version before it.
+// They run on the generation of 2013 to 2026 (generation2013.h): the flow is
+// the same, only the rates, the surcharge steps and the outputs differ.  Each set starts from the version before it.
 
 #include <memory>
 
-#include "lohnsteuer/generation2021.h"
+#include "lohnsteuer/generation2013.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
 
-const TParameter2021& Parameter2014();
-const TParameter2021& Parameter2015();
-const TParameter2021& Parameter2015dez();
-const TParameter2021& Parameter2016();
-const TParameter2021& Parameter2017();
-const TParameter2021& Parameter2018();
-const TParameter2021& Parameter2019();
-const TParameter2021& Parameter2020();
+const TParameter2013& Parameter2014();
+const TParameter2013& Parameter2015();
+const TParameter2013& Parameter2015dez();
+const TParameter2013& Parameter2016();
+const TParameter2013& Parameter2017();
+const TParameter2013& Parameter2018();
+const TParameter2013& Parameter2019();
+const TParameter2013& Parameter2020();
 
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2014(TRechenKontext& k);
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015(TRechenKontext& k);

@@ -1,6 +1,6 @@
 #pragma once
 // The wage-tax programs of the flowcharts 2021 to 2026, one module a version
-// (lohst2021.cpp ... lohst2026.cpp, all of the generation in generation2021.h).
+// (lohst2021.cpp ... lohst2026.cpp, all of the generation in generation2013.h).
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "lohnsteuer/generation2021.h"
+#include "lohnsteuer/generation2013.h"
 
 namespace lst {
 
@@ -80,14 +80,14 @@ static_assert(TAB5(54, true) == 0 && TAB5(19, true) == 66500);
 
 }  // namespace
 
-int TLStGeneration2021::Zeile(std::int32_t jahr) const {
+int TLStGeneration2013::Zeile(std::int32_t jahr) const {
   const int letzte = fest_->Tabellen2058 ? 54 : 36;
   if (jahr < 2006) return 1;
   if (jahr < 2004 + letzte) return jahr - 2004;
   return letzte;
 }
 
-void TLStGeneration2021::Zuruecksetzen() {
+void TLStGeneration2013::Zuruecksetzen() {
   ZRE4J = ZVBEZJ = JLFREIB = JLHINZU = 0;
   VBEZB = VBEZBSO = HFVB = FVB = FVBSO = FVBZ = FVBZSO = 0;
   HFVBZ = HFVBZSO = BMG = ALTE = 0;
@@ -108,7 +108,7 @@ void TLStGeneration2021::Zuruecksetzen() {
 
 // Whether the set of January to November forms the provision allowance as
 // the version's own set does (then a December run reuses it).
-bool TLStGeneration2021::GleicheVorsorge(const TParameter2021& a, const TParameter2021& b) {
+bool TLStGeneration2013::GleicheVorsorge(const TParameter2013& a, const TParameter2013& b) {
   auto pflegeGleich = [](const TPflegeSaetze& x, const TPflegeSaetze& y) {
     return x.AN == y.AN && x.AG == y.AG && x.ANSachsen == y.ANSachsen && x.AGSachsen == y.AGSachsen &&
            x.Zuschlag == y.Zuschlag;
@@ -121,7 +121,7 @@ bool TLStGeneration2021::GleicheVorsorge(const TParameter2021& a, const TParamet
          a.KRVOhneRV == b.KRVOhneRV && a.Vorsorge == b.Vorsorge;
 }
 
-void TLStGeneration2021::Lohnsteuer() {
+void TLStGeneration2013::Lohnsteuer() {
   p_ = fest_;
   tabelle_ = false;
   Zuruecksetzen();
@@ -143,7 +143,7 @@ void TLStGeneration2021::Lohnsteuer() {
 // MBERECH; in a December version first under the values of January to
 // November (A), then under the new values (N), and the pay period takes N
 // less 11 times the excess withheld in each earlier month.
-void TLStGeneration2021::MBERECHJahr() {
+void TLStGeneration2013::MBERECHJahr() {
   if (fest_->Vorher == nullptr) {
     MBERECH();
     return;
@@ -162,8 +162,8 @@ void TLStGeneration2021::MBERECHJahr() {
 }
 
 // Rates of the social insurance that the provision allowance uses.
-void TLStGeneration2021::MPARA() {
-  const TParameter2021& p = *p_;
+void TLStGeneration2013::MPARA() {
+  const TParameter2013& p = *p_;
   BBGRV = (v_.KRV == 0 ? p.BBGRVWest : p.BBGRVOst) * 100;
   // KVZ is the additional rate in percent (hundredths of a percent are
   // 100 millionths).
@@ -179,7 +179,7 @@ void TLStGeneration2021::MPARA() {
 }
 
 // Yearly amounts, cut to the cent.
-void TLStGeneration2021::MRE4JL() {
+void TLStGeneration2013::MRE4JL() {
   auto jahr = [&](std::int64_t c) -> std::int64_t {
     switch (v_.LZZ) {
       case 1: return c;
@@ -207,7 +207,7 @@ void TLStGeneration2021::MRE4JL() {
 }
 
 // Pension allowance and its supplement.
-void TLStGeneration2021::MRE4() {
+void TLStGeneration2013::MRE4() {
   if (ZVBEZJ == 0) {
     FVBZ = FVB = FVBZSO = FVBSO = 0;
   } else {
@@ -240,7 +240,7 @@ void TLStGeneration2021::MRE4() {
 }
 
 // Age relief.
-void TLStGeneration2021::MRE4ALTE() {
+void TLStGeneration2013::MRE4ALTE() {
   if (v_.ALTER1 == 0) {
     ALTE = 0;
     return;
@@ -252,7 +252,7 @@ void TLStGeneration2021::MRE4ALTE() {
   if (ALTE > TAB5(K, b)) ALTE = TAB5(K, b);
 }
 
-void TLStGeneration2021::MRE4ABZ() {
+void TLStGeneration2013::MRE4ABZ() {
   ZRE4 = ZRE4J - FVB - ALTE - JLFREIB + JLHINZU;
   if (ZRE4 < 0) ZRE4 = 0;
   ZRE4VP = ZRE4J;
@@ -262,7 +262,7 @@ void TLStGeneration2021::MRE4ABZ() {
 }
 
 // The pay period's tax.
-void TLStGeneration2021::MBERECH() {
+void TLStGeneration2013::MBERECH() {
   MZTABFB();
   v_.VFRB = ANP + FVB + FVBZ;
   MLSTJAHR();
@@ -283,8 +283,8 @@ void TLStGeneration2021::MBERECH() {
 }
 
 // Tabular allowances.
-void TLStGeneration2021::MZTABFB() {
-  const TParameter2021& p = *p_;
+void TLStGeneration2013::MZTABFB() {
+  const TParameter2013& p = *p_;
   ANP = 0;
   if (ZVBEZ >= 0 && ZVBEZ < FVBZ) FVBZ = AbEuro(ZVBEZ);
   if (v_.STKL < 6) {
@@ -312,13 +312,13 @@ void TLStGeneration2021::MZTABFB() {
 }
 
 // Yearly tax.
-void TLStGeneration2021::MLSTJAHR() {
+void TLStGeneration2013::MLSTJAHR() {
   // The provision allowance depends within a run only on ZRE4VP (the wage
   // in table mode) and the parameter set; the run with the child allowances,
   // the December run under the old values and the other payments often ask
   // again for the same.
   const std::int64_t lohn = tabelle_ ? ZRE4 : ZRE4VP;
-  const TParameter2021* satz = p_ == fest_->Vorher && vorherGleicheVorsorge_ ? fest_ : p_;
+  const TParameter2013* satz = p_ == fest_->Vorher && vorherGleicheVorsorge_ ? fest_ : p_;
   if (vorsorge_.Gueltig && vorsorge_.Lohn == lohn && vorsorge_.Satz == satz) {
     VSP = vorsorge_.VSP;
     VSP1 = vorsorge_.VSP1;
@@ -354,16 +354,16 @@ void TLStGeneration2021::MLSTJAHR() {
   }
 }
 
-void TLStGeneration2021::UPVKVLZZ() {
+void TLStGeneration2013::UPVKVLZZ() {
   UPVKV();
   JW = VKV;
   UPANTEIL();
   v_.VKVLZZ = ANTEIL1;
 }
 
-void TLStGeneration2021::UPVKV() { VKV = v_.PKV > 0 ? (VSP2 > VSP3 ? VSP2 : VSP3) : 0; }
+void TLStGeneration2013::UPVKV() { VKV = v_.PKV > 0 ? (VSP2 > VSP3 ? VSP2 : VSP3) : 0; }
 
-void TLStGeneration2021::UPLSTLZZ() {
+void TLStGeneration2013::UPLSTLZZ() {
   JW = LSTJAHR * 100;
   // The run under the old December values needs only the yearly amounts:
   // the run under the new values sets every share of the pay period.
@@ -376,7 +376,7 @@ void TLStGeneration2021::UPLSTLZZ() {
   v_.LSTLZZ = ANTEIL1;
 }
 
-void TLStGeneration2021::UPMLST() {
+void TLStGeneration2013::UPMLST() {
   if (ZVE < 100) {
     ZVE = 0;
     X = 0;
@@ -392,8 +392,8 @@ void TLStGeneration2021::UPMLST() {
 
 // Provision allowance up to 2025: pension part and lump sum, or pension and
 // health-and-care part, whichever is higher.
-void TLStGeneration2021::UPEVP() {
-  const TParameter2021& p = *p_;
+void TLStGeneration2013::UPEVP() {
+  const TParameter2013& p = *p_;
   // The pension part is computed in any case and kept by selection, as are
   // the caps: cases mixed at random would mispredict the jumps.
   const std::int64_t lohn = tabelle_ ? ZRE4 : ZRE4VP;
@@ -411,8 +411,8 @@ void TLStGeneration2021::UPEVP() {
   VSP = VSPN > VSP ? VSPN : VSP;
 }
 
-void TLStGeneration2021::MVSP() {
-  const TParameter2021& p = *p_;
+void TLStGeneration2013::MVSP() {
+  const TParameter2013& p = *p_;
   ZRE4VP = ZRE4VP > p.BBGKVPV * 100 ? p.BBGKVPV * 100 : ZRE4VP;
   if (tabelle_) {
     // A table row of a privately insured person carries no contributions of
@@ -437,8 +437,8 @@ void TLStGeneration2021::MVSP() {
 
 // Provision allowance from 2026: pension part, health-and-care part and,
 // within 1900 euro with it, the unemployment part.
-void TLStGeneration2021::UPEVP2026() {
-  const TParameter2021& p = *p_;
+void TLStGeneration2013::UPEVP2026() {
+  const TParameter2013& p = *p_;
   if (tabelle_) ZRE4VP = ZRE4;
   if (v_.KRV >= p.KRVOhneRV) {
     VSPR = 0;
@@ -470,8 +470,8 @@ void TLStGeneration2021::UPEVP2026() {
 }
 
 // Tariff of § 32a EStG for X (in cents; whole euro except in UP5_6).
-void TLStGeneration2021::UPTAB() {
-  const TTarif2021& t = p_->Tarif;
+void TLStGeneration2013::UPTAB() {
+  const TTarif2013& t = p_->Tarif;
   if (X < (t.GFB + 1) * 100) {
     ST = 0;
   } else if (X < t.Zone2Ab * 100) {
@@ -493,8 +493,8 @@ void TLStGeneration2021::UPTAB() {
 }
 
 // Tax classes V and VI.
-void TLStGeneration2021::MST5_6() {
-  const TParameter2021& p = *p_;
+void TLStGeneration2013::MST5_6() {
+  const TParameter2013& p = *p_;
   ZZX = X;
   const std::int64_t w1 = p.W1STKL5 * 100, w2 = p.W2STKL5 * 100, w3 = p.W3STKL5 * 100;
   if (ZZX > w2) {
@@ -519,7 +519,7 @@ void TLStGeneration2021::MST5_6() {
   }
 }
 
-void TLStGeneration2021::UP5_6() {
+void TLStGeneration2013::UP5_6() {
   // ZX in cents of whole euro: 1.25 and 0.75 times it are whole cents.
   X = ZX * 125 / 100;
   if (p_->UP56GanzeEuro) X = AbEuro(X);
@@ -535,7 +535,7 @@ void TLStGeneration2021::UP5_6() {
 }
 
 // Solidarity surcharge and church-tax base.
-void TLStGeneration2021::MSOLZ() {
+void TLStGeneration2013::MSOLZ() {
   // Both parts are computed and kept by selection: whether the surcharge is
   // due and whether church tax is due vary at random between cases.
   SOLZFREI = SOLZFREI * KZTAB;
@@ -561,7 +561,7 @@ void TLStGeneration2021::MSOLZ() {
   }
 }
 
-void TLStGeneration2021::UPANTEIL() {
+void TLStGeneration2013::UPANTEIL() {
   switch (v_.LZZ) {
     case 1: ANTEIL1 = JW; break;
     case 2: ANTEIL1 = JW / 12; break;
@@ -571,7 +571,7 @@ void TLStGeneration2021::UPANTEIL() {
 }
 
 // December: the pay period's share of N - 11 * (A - N), not below 0.
-void TLStGeneration2021::MLST1224() {
+void TLStGeneration2013::MLST1224() {
   if (v_.LZZ <= 1) return;
   auto anteil = [&](std::int64_t n, std::int64_t a) {
     JW = n - 11 * (a - n);
@@ -585,7 +585,7 @@ void TLStGeneration2021::MLST1224() {
 }
 
 // Other payments.
-void TLStGeneration2021::MSONST() {
+void TLStGeneration2013::MSONST() {
   v_.LZZ = 1;
   if (v_.ZMVB == 0) v_.ZMVB = 12;
   if (v_.SONSTB == 0 && (!p_->MitMBV || v_.MBV == 0)) {
@@ -628,7 +628,7 @@ void TLStGeneration2021::MSONST() {
 
 // A negative tax on the other payment with equity participation reduces the
 // pay period's tax, surcharge and church-tax base.
-void TLStGeneration2021::STSMIN() {
+void TLStGeneration2013::STSMIN() {
   if (v_.STS < 0) {
     if (v_.MBV != 0) {
       v_.LSTLZZ += v_.STS;
@@ -649,7 +649,7 @@ void TLStGeneration2021::STSMIN() {
 
 // Surcharge on other payments: due when the tax with the payment, less the
 // child allowances, exceeds the exemption limit.
-void TLStGeneration2021::MSOLZSTS() {
+void TLStGeneration2013::MSOLZSTS() {
   std::int64_t SOLZSZVE = zkf1000_ > 0 ? ZVE - KFB : ZVE;
   if (SOLZSZVE < 100) {
     SOLZSZVE = 0;
@@ -667,7 +667,7 @@ void TLStGeneration2021::MSOLZSTS() {
 }
 
 // Remuneration for several years.
-void TLStGeneration2021::MVMT() {
+void TLStGeneration2013::MVMT() {
   if (v_.VKAPA < 0) v_.VKAPA = 0;
   if (v_.VMT + v_.VKAPA <= 0) {
     v_.STV = v_.SOLZV = v_.BKV = 0;
@@ -705,7 +705,7 @@ void TLStGeneration2021::MVMT() {
 }
 
 // The year without the other payment.
-void TLStGeneration2021::MOSONST() {
+void TLStGeneration2013::MOSONST() {
   ZRE4J = v_.JRE4;
   ZVBEZJ = v_.JVBEZ;
   JLFREIB = v_.JFREIB;
@@ -722,7 +722,7 @@ void TLStGeneration2021::MOSONST() {
 }
 
 // The year with the other payment.
-void TLStGeneration2021::MRE4SONST() {
+void TLStGeneration2013::MRE4SONST() {
   MRE4();
   FVB = FVBSO;
   MRE4ABZ();
@@ -733,7 +733,7 @@ void TLStGeneration2021::MRE4SONST() {
 }
 
 // Income-tax routine: the tariff tax of a taxable income in whole euro.
-std::int64_t TLStGeneration2021::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
+std::int64_t TLStGeneration2013::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
   p_ = fest_;
   tabelle_ = false;
   Zuruecksetzen();
@@ -748,7 +748,7 @@ std::int64_t TLStGeneration2021::Einkommensteuer(std::uint8_t stkl, std::uint8_t
 }
 
 // One bracket of 36 euro per year; the tax is that of the bracket's top.
-std::int64_t TLStGeneration2021::Tabelle(TTabellenArgumente& a) {
+std::int64_t TLStGeneration2013::Tabelle(TTabellenArgumente& a) {
   p_ = fest_;
   Zuruecksetzen();
   tabelle_ = true;

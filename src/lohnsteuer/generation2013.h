@@ -1,12 +1,13 @@
 #pragma once
-// The wage-tax flowcharts from 2014: the yearly flow with its parameters
-// gathered in MPARA (from 2015 the fund's additional rate KVZ), from 2016 the
-// double-taxation outputs (VFRB ... WVFRBM), from 2021 the solidarity
-// surcharge with its raised exemption limit and its own step for other
-// payments (MSOLZSTS), from 2022 the tax-free equity participation (MBV,
-// STSMIN), in December 2015 and December 2024 the recalculation of the whole
-// year, from 2025 no remuneration for several years, in 2026 the provision
-// allowance with the unemployment part (MVSPKVPV, MVSPHB).
+// The wage-tax flowcharts from 2013: the yearly flow with the provision
+// allowance of pension, health and care contributions, from 2014 with its
+// parameters gathered in MPARA (from 2015 the fund's additional rate KVZ),
+// from 2016 the double-taxation outputs (VFRB ... WVFRBM), from 2021 the
+// solidarity surcharge with its raised exemption limit and its own step for
+// other payments (MSOLZSTS), from 2022 the tax-free equity participation
+// (MBV, STSMIN), in December 2015 and December 2024 the recalculation of the
+// whole year, from 2025 no remuneration for several years, in 2026 the
+// provision allowance with the unemployment part (MVSPKVPV, MVSPHB).
 //
 // The flowcharts compute in exact decimals.  This generation computes in
 // whole numbers: every amount that the flowchart holds with two decimals is
@@ -17,7 +18,7 @@
 // the flowcharts 2019 to 2023 is finer: the employer's health rate is the
 // decimal of a floating-point sum, 0.07650000000000001; see KVSATZAGPlus.)
 //
-// A version is a parameter set (TParameter2021); the steps that differ are
+// A version is a parameter set (TParameter2013); the steps that differ are
 // selected by its members.  A December version names the set of January to
 // November in Vorher and runs MBERECH once with each.
 
@@ -32,7 +33,7 @@ inline constexpr std::int64_t kSatzEins = 1'000'000;
 
 // Income-tax tariff of § 32a EStG of one version.  Amounts in whole euro,
 // the coefficients in hundredths.
-struct TTarif2021 {
+struct TTarif2013 {
   std::int64_t GFB;          // no tax up to and including GFB
   std::int64_t Zone2Ab;      // first progression zone below this
   std::int64_t A1;           // (A1 * Y + 1400) * Y, Y = (X - GFB) / 10000
@@ -59,8 +60,8 @@ enum class TVorsorge : std::uint8_t {
   Ab2026,      // UPEVP with MVSPKVPV and MVSPHB (unemployment part, ALV)
 };
 
-struct TParameter2021 {
-  TTarif2021 Tarif;
+struct TParameter2013 {
+  TTarif2013 Tarif;
   std::int64_t W1STKL5, W2STKL5, W3STKL5;
   std::int64_t SOLZFREI;
   // MZTABFB: employee lump sum, single-parent relief, child allowance per
@@ -111,12 +112,12 @@ struct TParameter2021 {
   bool MitDBA = true;
   bool FVBHoechstensVersorgung = true;
   // December version: the set of January to November (nullptr: none).
-  const TParameter2021* Vorher;
+  const TParameter2013* Vorher;
 };
 
-class TLStGeneration2021 : public TLohnsteuerProgramm {
+class TLStGeneration2013 : public TLohnsteuerProgramm {
  public:
-  TLStGeneration2021(TRechenKontext& k, const TParameter2021& p) : TLohnsteuerProgramm(k) { SatzWaehlen(p); }
+  TLStGeneration2013(TRechenKontext& k, const TParameter2013& p) : TLohnsteuerProgramm(k) { SatzWaehlen(p); }
 
   void Lohnsteuer() override;
   bool HatEinkommensteuer() const override { return true; }
@@ -130,7 +131,7 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
  protected:
   // Another parameter set for the next runs (2013 chooses its flowchart by
   // the basic allowance of the context).
-  void SatzWaehlen(const TParameter2021& p) {
+  void SatzWaehlen(const TParameter2013& p) {
     p_ = fest_ = &p;
     vorherGleicheVorsorge_ = p.Vorher != nullptr && GleicheVorsorge(p, *p.Vorher);
   }
@@ -174,13 +175,13 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
     return zve / (100 * KZTAB) * 100;
   }
 
-  static bool GleicheVorsorge(const TParameter2021& a, const TParameter2021& b);
+  static bool GleicheVorsorge(const TParameter2013& a, const TParameter2013& b);
 
   // Pension tables: row of a year and its values.
   int Zeile(std::int32_t jahr) const;
 
-  const TParameter2021* p_ = nullptr;     // the set of the current run
-  const TParameter2021* fest_ = nullptr;  // the version's own set
+  const TParameter2013* p_ = nullptr;     // the set of the current run
+  const TParameter2013* fest_ = nullptr;  // the version's own set
 
   bool tabelle_ = false;        // table routine: no pensions, the year's lump sum
   bool dezemberA_ = false;      // first run of a December version (JW... A)
@@ -191,7 +192,7 @@ class TLStGeneration2021 : public TLohnsteuerProgramm {
   struct TVorsorgeStand {
     bool Gueltig = false;
     std::int64_t Lohn = 0;
-    const TParameter2021* Satz = nullptr;
+    const TParameter2013* Satz = nullptr;
     std::int64_t VSP = 0, VSP1 = 0, VSP2 = 0, VSP3 = 0, VSPN = 0, ZRE4VP = 0;
   } vorsorge_;
 
