@@ -106,21 +106,6 @@ void TLStGeneration2013::Zuruecksetzen() {
   vorsorge_.Gueltig = false;
 }
 
-// Whether the set of January to November forms the provision allowance as
-// the version's own set does (then a December run reuses it).
-bool TLStGeneration2013::GleicheVorsorge(const TParameter2013& a, const TParameter2013& b) {
-  auto pflegeGleich = [](const TPflegeSaetze& x, const TPflegeSaetze& y) {
-    return x.AN == y.AN && x.AG == y.AG && x.ANSachsen == y.ANSachsen && x.AGSachsen == y.AGSachsen &&
-           x.Zuschlag == y.Zuschlag;
-  };
-  return a.BBGRVWest == b.BBGRVWest && a.BBGRVOst == b.BBGRVOst && a.TBSVORV == b.TBSVORV &&
-         a.RVSATZAN == b.RVSATZAN && a.BBGKVPV == b.BBGKVPV && a.KVSATZANBasis == b.KVSATZANBasis &&
-         a.KVZAnteil == b.KVZAnteil && a.KVSATZAG == b.KVSATZAG && a.KVSATZAGPlus == b.KVSATZAGPlus &&
-         pflegeGleich(a.Pflege, b.Pflege) && pflegeGleich(a.PflegeJahr, b.PflegeJahr) &&
-         a.PVAbschlag == b.PVAbschlag && a.BBGRVALV == b.BBGRVALV && a.AVSATZAN == b.AVSATZAN &&
-         a.KRVOhneRV == b.KRVOhneRV && a.Vorsorge == b.Vorsorge;
-}
-
 void TLStGeneration2013::Lohnsteuer() {
   p_ = fest_;
   tabelle_ = false;
@@ -303,8 +288,8 @@ void TLStGeneration2013::MZTABFB() {
   const std::uint8_t s = v_.STKL;
   const bool klasse1bis5 = s >= 1 && s <= 5;
   KZTAB = s == 3 ? 2 : 1;
-  EFA = s == 2 ? p.EFA * 100 : EFA;
-  SAP = klasse1bis5 ? 3600 : SAP;
+  EFA = s == 2 ? p.EFA * 100 : 0;
+  SAP = klasse1bis5 ? 3600 : 0;
   std::int64_t kfb = s == 4 ? p.KFB4 : p.KFB;
   kfb = klasse1bis5 && s != 5 ? kfb : 0;
   KFB = zkf1000_ * kfb / 1000 * 100;
@@ -314,12 +299,12 @@ void TLStGeneration2013::MZTABFB() {
 // Yearly tax.
 void TLStGeneration2013::MLSTJAHR() {
   // The provision allowance depends within a run only on ZRE4VP (the wage
-  // in table mode) and the parameter set; the run with the child allowances,
-  // the December run under the old values and the other payments often ask
-  // again for the same.
+  // in table mode): its rates are those of MPARA, which a December run keeps
+  // for both sets.  The run with the child allowances, the December run
+  // under the old values and the other payments often ask again for the
+  // same wage.
   const std::int64_t lohn = tabelle_ ? ZRE4 : ZRE4VP;
-  const TParameter2013* satz = p_ == fest_->Vorher && vorherGleicheVorsorge_ ? fest_ : p_;
-  if (vorsorge_.Gueltig && vorsorge_.Lohn == lohn && vorsorge_.Satz == satz) {
+  if (vorsorge_.Gueltig && vorsorge_.Lohn == lohn) {
     VSP = vorsorge_.VSP;
     VSP1 = vorsorge_.VSP1;
     VSP2 = vorsorge_.VSP2;
@@ -327,12 +312,12 @@ void TLStGeneration2013::MLSTJAHR() {
     VSPN = vorsorge_.VSPN;
     ZRE4VP = vorsorge_.ZRE4VP;
   } else {
-    if (p_->Vorsorge == TVorsorge::Ab2026) {
+    if (fest_->Vorsorge == TVorsorge::Ab2026) {
       UPEVP2026();
     } else {
       UPEVP();
     }
-    vorsorge_ = {true, lohn, satz, VSP, VSP1, VSP2, VSP3, VSPN, ZRE4VP};
+    vorsorge_ = {true, lohn, VSP, VSP1, VSP2, VSP3, VSPN, ZRE4VP};
   }
   if (KENNVMT != 1) {
     ZVE = ZRE4 - ZTABFB - VSP;
@@ -393,7 +378,7 @@ void TLStGeneration2013::UPMLST() {
 // Provision allowance up to 2025: pension part and lump sum, or pension and
 // health-and-care part, whichever is higher.
 void TLStGeneration2013::UPEVP() {
-  const TParameter2013& p = *p_;
+  const TParameter2013& p = *fest_;  // the rates of MPARA
   // The pension part is computed in any case and kept by selection, as are
   // the caps: cases mixed at random would mispredict the jumps.
   const std::int64_t lohn = tabelle_ ? ZRE4 : ZRE4VP;
@@ -412,7 +397,7 @@ void TLStGeneration2013::UPEVP() {
 }
 
 void TLStGeneration2013::MVSP() {
-  const TParameter2013& p = *p_;
+  const TParameter2013& p = *fest_;  // the rates of MPARA
   ZRE4VP = ZRE4VP > p.BBGKVPV * 100 ? p.BBGKVPV * 100 : ZRE4VP;
   if (tabelle_) {
     // A table row of a privately insured person carries no contributions of
@@ -438,7 +423,7 @@ void TLStGeneration2013::MVSP() {
 // Provision allowance from 2026: pension part, health-and-care part and,
 // within 1900 euro with it, the unemployment part.
 void TLStGeneration2013::UPEVP2026() {
-  const TParameter2013& p = *p_;
+  const TParameter2013& p = *fest_;  // the rates of MPARA
   if (tabelle_) ZRE4VP = ZRE4;
   if (v_.KRV >= p.KRVOhneRV) {
     VSPR = 0;
@@ -551,12 +536,11 @@ void TLStGeneration2013::MSOLZ() {
   JW = SOLZJ;
   UPANTEIL();
   v_.SOLZLZZ = soli ? ANTEIL1 : 0;
-  const std::int64_t jwSolz = soli ? JW : 0;
   JW = JBMG * 100;
   UPANTEIL();
   v_.BK = v_.R > 0 ? ANTEIL1 : 0;
   if (fest_->Vorher != nullptr) {
-    JWSOLZN = jwSolz;
+    JWSOLZN = soli ? SOLZJ : 0;
     JWBKN = v_.R > 0 ? JW : 0;
   }
 }

@@ -111,7 +111,9 @@ struct TParameter2013 {
   // the pension allowance at most the yearly pension (from 2016).
   bool MitDBA = true;
   bool FVBHoechstensVersorgung = true;
-  // December version: the set of January to November (nullptr: none).
+  // December version: the set of January to November (nullptr: none).  Its
+  // tariff and allowances apply in the run under the old values; the rates
+  // of the social insurance (MPARA) are the version's own in both runs.
   const TParameter2013* Vorher;
 };
 
@@ -131,10 +133,7 @@ class TLStGeneration2013 : public TLohnsteuerProgramm {
  protected:
   // Another parameter set for the next runs (2013 chooses its flowchart by
   // the basic allowance of the context).
-  void SatzWaehlen(const TParameter2013& p) {
-    p_ = fest_ = &p;
-    vorherGleicheVorsorge_ = p.Vorher != nullptr && GleicheVorsorge(p, *p.Vorher);
-  }
+  void SatzWaehlen(const TParameter2013& p) { p_ = fest_ = &p; }
 
  private:
   void Zuruecksetzen();
@@ -175,8 +174,6 @@ class TLStGeneration2013 : public TLohnsteuerProgramm {
     return zve / (100 * KZTAB) * 100;
   }
 
-  static bool GleicheVorsorge(const TParameter2013& a, const TParameter2013& b);
-
   // Pension tables: row of a year and its values.
   int Zeile(std::int32_t jahr) const;
 
@@ -185,14 +182,12 @@ class TLStGeneration2013 : public TLohnsteuerProgramm {
 
   bool tabelle_ = false;        // table routine: no pensions, the year's lump sum
   bool dezemberA_ = false;      // first run of a December version (JW... A)
-  bool vorherGleicheVorsorge_ = false;
 
-  // The last provision allowance of the current run: its wage, its set and
-  // what UPEVP left.
+  // The last provision allowance of the current run: its wage and what
+  // UPEVP left.
   struct TVorsorgeStand {
     bool Gueltig = false;
     std::int64_t Lohn = 0;
-    const TParameter2013* Satz = nullptr;
     std::int64_t VSP = 0, VSP1 = 0, VSP2 = 0, VSP3 = 0, VSPN = 0, ZRE4VP = 0;
   } vorsorge_;
 
