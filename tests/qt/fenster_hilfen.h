@@ -1,17 +1,22 @@
 #pragma once
 // Helpers shared by the window tests: a settings folder of their own, typing
-// as a user does, catching message boxes.
+// as a user does, catching message boxes, comparing with the command line.
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <cstdint>
+
+#include "ui/rechner_schnittstelle.h"
 
 // Points XDG_CONFIG_HOME at a temporary folder and sets the German locale,
 // as the program does on a machine that is not German.
@@ -57,4 +62,31 @@ class TBoxFaenger {
 inline bool Rot(const QWidget* w) {
   return w->property("warnung").toBool() && w->autoFillBackground() &&
          w->palette().color(QPalette::Window) == QColor(255, 0, 0);
+}
+
+// The window's result d against "lohnsteuer-cli berechnen --json" with the
+// same options: every tax, every contribution, net and total cost.
+inline void WieDieKommandozeile(const lst::TRechnerDaten& d, const QStringList& optionen) {
+  QProcess cli;
+  cli.setProgram(QStringLiteral(LOHNSTEUER_CLI_PATH));
+  cli.setArguments(QStringList{"berechnen", "--json"} + optionen);
+  cli.start();
+  QVERIFY(cli.waitForFinished(10000));
+  const QByteArray aus = cli.readAllStandardOutput();
+  QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
+  const QJsonObject j = QJsonDocument::fromJson(aus).object();
+  QVERIFY2(!j.isEmpty(), aus.constData());
+  const lst::TGesamtErgebnis& e = d.Ergebnis;
+  QCOMPARE(j.value("RE4").toInteger(), d.LohnZeitraum.RE4);
+  const char* const steuer[] = {"LSt", "LStPausch", "Soli", "SoliPausch", "BK", "BKPausch", "KiSt", "KiStPausch",
+                                "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch"};
+  for (int i = 0; i < 12; ++i) QCOMPARE(j.value(steuer[i]).toInteger(), e.LSt[i]);
+  const char* const sv[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+  for (int i = 0; i < 7; ++i) {
+    QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AN").toInteger(), e.SV.AN(i));
+    QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AG").toInteger(), e.SV.AG(i));
+  }
+  QCOMPARE(j.value("Netto").toInteger(), e.Netto);
+  QCOMPARE(j.value("AGGesamt").toInteger(), e.AGGesamt);
+  QCOMPARE(j.value("Auszahlung").toInteger(), e.Auszahlung);
 }

@@ -104,28 +104,7 @@ class TestJahre : public QObject {
 
   // The window's result against "lohnsteuer-cli berechnen --json".
   void WieDieKommandozeile(const QStringList& optionen) {
-    QProcess cli;
-    cli.setProgram(QStringLiteral(LOHNSTEUER_CLI_PATH));
-    cli.setArguments(QStringList{"berechnen", "--json"} + optionen);
-    cli.start();
-    QVERIFY(cli.waitForFinished(10000));
-    const QByteArray aus = cli.readAllStandardOutput();
-    QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
-    const QJsonObject j = QJsonDocument::fromJson(aus).object();
-    QVERIFY2(!j.isEmpty(), aus.constData());
-    const lst::TGesamtErgebnis& e = D().Ergebnis;
-    QCOMPARE(j.value("RE4").toInteger(), D().LohnZeitraum.RE4);
-    const char* const steuer[] = {"LSt", "LStPausch", "Soli", "SoliPausch", "BK", "BKPausch", "KiSt", "KiStPausch",
-                                  "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch"};
-    for (int i = 0; i < 12; ++i) QCOMPARE(j.value(steuer[i]).toInteger(), e.LSt[i]);
-    const char* const sv[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
-    for (int i = 0; i < 7; ++i) {
-      QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AN").toInteger(), e.SV.AN(i));
-      QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AG").toInteger(), e.SV.AG(i));
-    }
-    QCOMPARE(j.value("Netto").toInteger(), e.Netto);
-    QCOMPARE(j.value("AGGesamt").toInteger(), e.AGGesamt);
-    QCOMPARE(j.value("Auszahlung").toInteger(), e.Auszahlung);
+    ::WieDieKommandozeile(D(), optionen);
   }
 
  private slots:

@@ -6,10 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 
 #include <memory>
@@ -499,29 +496,9 @@ class TestRechner : public QObject {
     }
     Eintippen(r_->ELohn, optionen[optionen.indexOf(QStringLiteral("--brutto")) + 1]);
 
-    QProcess cli;
-    cli.setProgram(QStringLiteral(LOHNSTEUER_CLI_PATH));
-    cli.setArguments(QStringList{"berechnen", "--json"} + optionen);
-    cli.start();
-    QVERIFY(cli.waitForFinished(10000));
-    const QByteArray aus = cli.readAllStandardOutput();
-    QCOMPARE(cli.exitCode(), 0);
-    const QJsonObject j = QJsonDocument::fromJson(aus).object();
-    QVERIFY2(!j.isEmpty(), aus.constData());
-    const lst::TGesamtErgebnis& e = D().Ergebnis;
-    QCOMPARE(j.value("RE4").toInteger(), D().LohnZeitraum.RE4);
-    const char* const steuer[] = {"LSt", "LStPausch", "Soli", "SoliPausch", "BK", "BKPausch", "KiSt", "KiStPausch",
-                                  "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch"};
-    for (int i = 0; i < 12; ++i) QCOMPARE(j.value(steuer[i]).toInteger(), e.LSt[i]);
-    const char* const sv[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
-    for (int i = 0; i < 7; ++i) {
-      QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AN").toInteger(), e.SV.AN(i));
-      QCOMPARE(j.value(QString::fromLatin1(sv[i]) + "_AG").toInteger(), e.SV.AG(i));
-    }
-    QCOMPARE(j.value("Netto").toInteger(), e.Netto);
-    QCOMPARE(j.value("AGGesamt").toInteger(), e.AGGesamt);
-    QCOMPARE(j.value("Auszahlung").toInteger(), e.Auszahlung);
-    QCOMPARE(Wert("ErgNettoLohn"), GeldText(e.Netto));
+    ::WieDieKommandozeile(D(), optionen);
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(Wert("ErgNettoLohn"), GeldText(D().Ergebnis.Netto));
   }
 };
 
