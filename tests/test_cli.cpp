@@ -1,53 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "cli/batch.h"
 #include "cli/eingabe.h"
 #include "cli/pap.h"
+#include "cli_lauf.h"
 #include "common/zahlen.h"
 
 using namespace lst;
-
-namespace {
-
-struct Lauf {
-  int Status = -1;
-  std::string Ausgabe;
-};
-
-// Runs the command-line program with arguments and optional standard input.
-Lauf Starte(const std::string& argumente, const std::string& eingabe = "") {
-  // One file per process: CTest runs the tests side by side.
-  const std::string datei = ::testing::TempDir() + "cli_eingabe_" + std::to_string(getpid()) + ".txt";
-  std::ofstream(datei) << eingabe;
-  const std::string befehl =
-      std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " < " + datei + " 2>&1";
-  Lauf lauf;
-  FILE* rohr = popen(befehl.c_str(), "r");
-  if (rohr == nullptr) return lauf;
-  char puffer[4096];
-  std::size_t n = 0;
-  while ((n = fread(puffer, 1, sizeof puffer, rohr)) > 0) lauf.Ausgabe.append(puffer, n);
-  const int status = pclose(rohr);
-  lauf.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return lauf;
-}
-
-std::string JsonWert(const std::string& json, const std::string& name) {
-  const auto pos = json.find("\"" + name + "\": ");
-  if (pos == std::string::npos) return "?";
-  const auto start = pos + name.size() + 4;
-  return json.substr(start, json.find_first_of(",}", start) - start);
-}
-
-}  // namespace
 
 TEST(Zahlen, BetraegeWieGetippt) {
   EXPECT_EQ(BetragLesen("3000"), 3000.0);
@@ -68,24 +30,24 @@ TEST(Zahlen, BetraegeWieGetippt) {
 }
 
 TEST(Cli, BerechnenAlsJson) {
-  const Lauf l = Starte("berechnen --brutto 3.000,00 --steuerklasse 1 --json --ohne-pv-zuschlag");
+  const TCliLauf l = CliStarten("berechnen --brutto 3.000,00 --steuerklasse 1 --json --ohne-pv-zuschlag");
   ASSERT_EQ(l.Status, 0) << l.Ausgabe;
-  EXPECT_EQ(JsonWert(l.Ausgabe, "RE4"), "300000");
-  EXPECT_EQ(JsonWert(l.Ausgabe, "LSt"), "46625");
-  EXPECT_EQ(JsonWert(l.Ausgabe, "Soli"), "2564");
-  EXPECT_EQ(JsonWert(l.Ausgabe, "KiSt"), "3730");  // 8 % of 466.25, cut
-  EXPECT_EQ(JsonWert(l.Ausgabe, "KV_AN"), "21900");
-  EXPECT_EQ(JsonWert(l.Ausgabe, "PV2_AN"), "0");
+  EXPECT_EQ(JsonFeld(l.Ausgabe, "RE4"), "300000");
+  EXPECT_EQ(JsonFeld(l.Ausgabe, "LSt"), "46625");
+  EXPECT_EQ(JsonFeld(l.Ausgabe, "Soli"), "2564");
+  EXPECT_EQ(JsonFeld(l.Ausgabe, "KiSt"), "3730");  // 8 % of 466.25, cut
+  EXPECT_EQ(JsonFeld(l.Ausgabe, "KV_AN"), "21900");
+  EXPECT_EQ(JsonFeld(l.Ausgabe, "PV2_AN"), "0");
   for (const char* schreibweise : {"3000", "3000,00", "3000.00"}) {
-    const Lauf m = Starte(std::string("berechnen --json --ohne-pv-zuschlag --brutto=") + schreibweise);
-    EXPECT_EQ(JsonWert(m.Ausgabe, "LSt"), "46625") << schreibweise;
+    const TCliLauf m = CliStarten(std::string("berechnen --json --ohne-pv-zuschlag --brutto=") + schreibweise);
+    EXPECT_EQ(JsonFeld(m.Ausgabe, "LSt"), "46625") << schreibweise;
   }
-  const Lauf alt = Starte("berechnen --brutto 3000 --json --grundfreibetrag 8004 --ohne-pv-zuschlag");
-  EXPECT_EQ(JsonWert(alt.Ausgabe, "LSt"), "46825");
+  const TCliLauf alt = CliStarten("berechnen --brutto 3000 --json --grundfreibetrag 8004 --ohne-pv-zuschlag");
+  EXPECT_EQ(JsonFeld(alt.Ausgabe, "LSt"), "46825");
 }
 
 TEST(Cli, TextZeigtDieErgebniszeilen) {
-  const Lauf l = Starte("berechnen --brutto 3000 --bekenntnislos");
+  const TCliLauf l = CliStarten("berechnen --brutto 3000 --bekenntnislos");
   ASSERT_EQ(l.Status, 0);
   for (const char* zeile : {"Bruttolohn", "Lohnsteuer", "Solidaritätsz.", "Soz.vers. gesamt",
                             "Netto Lohn", "Lohnkosten", "3.000,00 EUR"}) {
@@ -100,17 +62,17 @@ TEST(Cli, FalscheEingabenGebenMeldungUndStatus2) {
         "berechnen --faktor 0,9 --steuerklasse 3", "berechnen --pauschsteuer 2",
         "berechnen --sachsen", "wunschnetto", "wunschnetto 0", "unsinn",
         "berechnen --kinderfreibetraege 1,3"}) {
-    const Lauf l = Starte(argumente);
+    const TCliLauf l = CliStarten(argumente);
     EXPECT_EQ(l.Status, 2) << argumente;
     EXPECT_NE(l.Ausgabe.find("lohnsteuer-cli"), std::string::npos) << argumente;
   }
-  EXPECT_EQ(Starte("--help").Status, 0);
+  EXPECT_EQ(CliStarten("--help").Status, 0);
 }
 
 TEST(Cli, WunschnettoFindetBrutto) {
-  const Lauf l = Starte("wunschnetto 2000 --json");
+  const TCliLauf l = CliStarten("wunschnetto 2000 --json");
   ASSERT_EQ(l.Status, 0) << l.Ausgabe;
-  const std::int64_t netto = std::stoll(JsonWert(l.Ausgabe, "Netto"));
+  const std::int64_t netto = std::stoll(JsonFeld(l.Ausgabe, "Netto"));
   EXPECT_NEAR(netto, 200000, 2);
 }
 
