@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -14,32 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "cli_lauf.h"
+
 namespace {
 
-struct Lauf {
-  int Status = -1;
-  std::string Ausgabe;  // standard output
-  std::string Fehler;   // standard error
-};
+using Lauf = TCliLauf;
 
-Lauf Starte(const std::string& argumente) {
-  // One file per process: CTest runs the tests side by side.
-  const std::string fehlerDatei = ::testing::TempDir() + "cli_sv_fehler_" + std::to_string(getpid()) + ".txt";
-  const std::string befehl = std::string(LOHNSTEUER_CLI_PATH) + " " + argumente +
-                             " < /dev/null 2> " + fehlerDatei;
-  Lauf lauf;
-  FILE* rohr = popen(befehl.c_str(), "r");
-  if (rohr == nullptr) return lauf;
-  char puffer[4096];
-  std::size_t n = 0;
-  while ((n = fread(puffer, 1, sizeof puffer, rohr)) > 0) lauf.Ausgabe.append(puffer, n);
-  const int status = pclose(rohr);
-  lauf.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ostringstream f;
-  f << std::ifstream(fehlerDatei).rdbuf();
-  lauf.Fehler = f.str();
-  return lauf;
-}
+// Standard output and standard error apart.
+Lauf Starte(const std::string& argumente) { return CliStarten(argumente, "", false); }
 
 std::int64_t Wert(const Lauf& l, const std::string& name) {
   const auto pos = l.Ausgabe.find("\"" + name + "\": ");

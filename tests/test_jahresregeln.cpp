@@ -2,31 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <algorithm>
 #include <string>
 
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
+#include "cli_lauf.h"
 
 using namespace lst;
 
 namespace {
 
 std::string Ausgabe(const std::string& argumente, int& status) {
-  const std::string befehl = std::string(LOHNSTEUER_CLI_PATH) + " " + argumente + " 2>&1";
-  std::string aus;
-  FILE* rohr = popen(befehl.c_str(), "r");
-  if (rohr == nullptr) return aus;
-  char puffer[4096];
-  std::size_t n = 0;
-  while ((n = fread(puffer, 1, sizeof puffer, rohr)) > 0) aus.append(puffer, n);
-  const int s = pclose(rohr);
-  status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-  return aus;
+  const TCliLauf l = CliStarten(argumente);
+  status = l.Status;
+  return l.Ausgabe;
 }
 
 }  // namespace
