@@ -57,7 +57,11 @@ void BM_Kurve3840(benchmark::State& state) {
   a.Flaeche(3840 + 67, 2000);
   a.XMax = 200000;
   a.Skalen();
-  lst::TKurvenDaten d{r.lz, r.lst, r.sv, r.zusatz, 0, r.erg};
+  lst::TAbrechnung d;
+  d.Rechnung.LZ = r.lz;
+  d.Rechnung.LSt = r.lst;
+  d.Rechnung.SV = r.sv;
+  d.Rechnung.Zusatz = r.zusatz;
   std::vector<double> werte;
   for (auto _ : state) {
     lst::Kurve(r.k, d, a, werte);

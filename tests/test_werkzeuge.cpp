@@ -310,14 +310,18 @@ TEST(Plott, KurveEineRechnungJeSpalte) {
   Rechner r;
   TPlottAnsicht a;
   a.Flaeche(267, 140);
-  TKurvenDaten d{r.lz, r.lst, r.sv, r.zusatz, 0, r.erg};
+  TAbrechnung d;
+  d.Rechnung.LZ = r.lz;
+  d.Rechnung.LSt = r.lst;
+  d.Rechnung.SV = r.sv;
+  d.Rechnung.Zusatz = r.zusatz;
   std::vector<double> werte;
   Kurve(r.k, d, a, werte);
   ASSERT_EQ(werte.size(), 201u);
   EXPECT_EQ(werte[0], 0);
   Rechner einzeln(300000);
   EXPECT_DOUBLE_EQ(werte[60], einzeln.erg.Netto / 100.0);  // 60 * 50.00
-  EXPECT_EQ(r.lz.RE4, 1000000);
+  EXPECT_EQ(d.Rechnung.LZ.RE4, 1000000);
   r.k.ArbeitnehmerSicht = false;
   Kurve(r.k, d, a, werte);
   EXPECT_DOUBLE_EQ(werte[60], einzeln.erg.AGGesamt / 100.0);

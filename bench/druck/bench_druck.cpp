@@ -13,21 +13,14 @@ namespace {
 
 struct TFall {
   lst::TRechenKontext K;
-  lst::TRechnerDaten D;
+  lst::TAbrechnung D;
   lst::druck::TDruckAngaben A;
 };
 
 void Vorbereiten(TFall& f, const lst::cli::TEingabe& e) {
-  lst::cli::TRechnung r;
-  lst::cli::Vorbereiten(f.K, e, r);
-  f.D.LohnZeitraum = r.LZ;
-  f.D.LStEingabe = r.LSt;
-  f.D.SVEingabe = r.SV;
-  f.D.Zusatz = r.Zusatz;
-  f.D.SonstigeAbzuege = r.SonstigeAbzuege;
-  lst::GesamtBerechnen(f.K, e.Jahr, f.D.LohnZeitraum, f.D.LStEingabe, f.D.Ergebnis, f.D.Zusatz,
-                       f.D.SonstigeAbzuege, f.D.SVEingabe);
-  f.A = lst::cli::DruckAngaben(e, f.K, r);
+  lst::cli::Vorbereiten(f.K, e, f.D.Rechnung);
+  lst::GesamtBerechnen(f.K, f.D.Rechnung, f.D.Ergebnis);
+  f.A = lst::druck::DruckAngabenFuer(f.K, f.D);
 }
 
 void BM_RechnungAlsPdf(benchmark::State& state) {

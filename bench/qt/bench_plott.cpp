@@ -30,14 +30,10 @@ void BM_GrafikNeuzeichnen(benchmark::State& state) {
   Anwendung();
   lst::TRechenKontext k;
   k.GFB = 8130;
-  lst::TLohnZeitraum lz{2, 300000};
-  lst::TLStEingabe lst;
-  lst.KiStSatz = 0.09;
-  lst::TSVEingabe sv;
-  sv.Saetze = k.SVSatzTabelle[lst::beNV];
-  lst::TZusatzBetraege zusatz;
-  lst::TGesamtErgebnis erg;
-  lst::TKurvenDaten d{lz, lst, sv, zusatz, 0, erg};
+  lst::TAbrechnung d;
+  d.Rechnung.LZ = {2, 300000};
+  d.Rechnung.LSt.KiStSatz = 0.09;
+  d.Rechnung.SV.Saetze = k.SVSatzTabelle[lst::beNV];
   const int breite = static_cast<int>(state.range(0));
   const QSize groesse(breite, breite * 9 / 16);
   lst::TPlottAnsicht a;

@@ -1,8 +1,8 @@
 #include "calc/berechnung.h"
 
 #include "calc/fehler.h"
+#include "calc/jahresregeln.h"
 #include "calc/kontext.h"
-#include "lohnsteuer/ablauf.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
@@ -45,13 +45,8 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
     v.af = 0;
   }
   v.ZKF = e.ZKF;
-  if (k.LStJahr >= 2025) {
-    v.KRV = e.TabArt != 0 ? 1 : 0;  // one ceiling; 1 = not insured
-  } else if (k.LStJahr >= 2010) {
-    v.KRV = e.TabArt != 0 ? 2 : (sv.Region == 0 ? 1 : 0);
-  } else {
-    v.KRV = e.TabArt;
-  }
+  const TJahresRegeln& regeln = JahresRegeln(k.LStJahr);
+  v.KRV = regeln.KRV(e.TabArt != 0, sv.Region);
   if (k.LStJahr > kLetztesJahr) {
     v.PVZ = e.PVZ ? 1 : 0;
     v.KVZ = e.KVZ;
@@ -65,13 +60,7 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
   v.PKPV = sv.PKPV;
   v.PKV = sv.PKV;
   v.PVS = sv.PVS ? 1 : 0;
-  if (k.LStJahr > 2007) {
-    v.LZZFREIB = e.Freibetrag;
-    v.LZZHINZU = e.Hinzurechnung;
-  } else {
-    v.WFUNDF = e.Freibetrag;
-    v.HINZUR = e.Hinzurechnung;
-  }
+  FreibetragSetzen(v, regeln, e.Freibetrag, e.Hinzurechnung);
   v.VBEZ = e.VBEZ;
   v.VBEZM = e.VBEZM;
   v.VBEZS = e.VBEZS;
@@ -122,7 +111,7 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
   k.Tabellenmodus = true;
   std::int64_t naechster = 0;
   if (programm->HatTabelle()) {
-    if (jahr >= 2010) k.LStVar.af = 0;
+    if (JahresRegeln(jahr).TabelleOhneFaktor) k.LStVar.af = 0;
     TTabellenArgumente a;
     a.AllgemeineTabelle = e.TabArt == 0;
     a.Region = sv.Region;
@@ -162,7 +151,7 @@ TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k) {
   // The years without an income-tax routine (1995 to 2001) compute the
   // tariff through the flowchart's own tariff step (UPMLST, MSOLZ), which
   // every program of the shared flow has.
-  if (programm->HatEinkommensteuer() || dynamic_cast<TLStAblauf*>(programm) != nullptr) return programm;
+  if (programm->HatEinkommensteuer() || programm->HatTarifschritt()) return programm;
   return nullptr;
 }
 

@@ -27,8 +27,22 @@ namespace {
 TJahresRegeln Ermitteln(int jahr) {
   TJahresRegeln r;
   r.Jahr = jahr;
-  r.Vorhanden = true;
-  r.DM = jahr < 2002;
+  r.Lohnsteuer = true;
+  r.Vorhanden = jahr <= kLetztesJahr;
+  r.DM = DMJahr(jahr);
+  r.Waehrung = r.DM ? "DM" : "EUR";
+  for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+    if (kLStVersionen[v].Jahr != jahr) continue;
+    if (r.ErsteVersion < 0) r.ErsteVersion = v;
+    r.LetzteVersion = v;
+  }
+  r.FreibetragAlsWFUNDF = jahr <= kLetztesJahrMitWFUNDF;
+  r.KVZusatz = jahr >= 2015;
+  r.PVAbschlaege = jahr >= 2024;
+  r.AGZuschussBetrag = jahr >= 2026;
+  r.RentenOstGrenze = jahr <= 2024;
+  r.Guenstigerpruefung = jahr >= 2008;
+  r.TabelleOhneFaktor = jahr >= 2010;
 
   // The program answers for its routines; a context of its own keeps the
   // caller's untouched.
@@ -46,8 +60,11 @@ TJahresRegeln Ermitteln(int jahr) {
         "zwei Ablaufpläne: Grundfreibetrag 8004 (vom 19.11.2012) und 8130 (vom 20.02.2013)";
   else if (jahr == 2011)
     r.Ablaufplaene = "Ablaufplan für Januar bis November (Arbeitnehmer-Pauschbetrag 920)";
+  else if (r.LetzteVersion > r.ErsteVersion)
+    r.Ablaufplaene = "mehrere Ablaufpläne, nach dem Lohnzahlungsmonat";
   else
     r.Ablaufplaene = "Ablaufplan des Jahres";
+  if (!r.Vorhanden) return r;
 
   if (GleitzoneFaktor(jahr) >= 0) {
     r.GleitzoneAbMonat = jahr == 2003 ? 4 : 1;
@@ -65,19 +82,30 @@ TJahresRegeln Ermitteln(int jahr) {
 
 }  // namespace
 
-TJahresRegeln JahresRegeln(int jahr) {
+const TJahresRegeln& JahresRegeln(int jahr) {
   // The rules never change while the program runs: found once per year.
-  static const std::array<TJahresRegeln, kLetztesJahr - kErstesJahr + 1> tabelle = [] {
-    std::array<TJahresRegeln, kLetztesJahr - kErstesJahr + 1> t;
-    for (int j = kErstesJahr; j <= kLetztesJahr; ++j) t[j - kErstesJahr] = Ermitteln(j);
+  static const std::array<TJahresRegeln, kLetztesLStJahr - kErstesJahr + 1> tabelle = [] {
+    std::array<TJahresRegeln, kLetztesLStJahr - kErstesJahr + 1> t;
+    for (int j = kErstesJahr; j <= kLetztesLStJahr; ++j) t[j - kErstesJahr] = Ermitteln(j);
     return t;
   }();
-  if (jahr < kErstesJahr || jahr > kLetztesJahr) {
-    TJahresRegeln r;
-    r.Jahr = jahr;
-    return r;
+  if (jahr < kErstesJahr || jahr > kLetztesLStJahr) {
+    // A year without anything: the same empty rules for all of them.
+    static const TJahresRegeln keine{};
+    return keine;
   }
   return tabelle[jahr - kErstesJahr];
+}
+
+void FreibetragSetzen(TLStVariablen& v, const TJahresRegeln& r, std::int64_t freibetrag,
+                      std::int64_t hinzurechnung) {
+  if (r.FreibetragAlsWFUNDF) {
+    v.WFUNDF = freibetrag;
+    v.HINZUR = hinzurechnung;
+  } else {
+    v.LZZFREIB = freibetrag;
+    v.LZZHINZU = hinzurechnung;
+  }
 }
 
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
@@ -88,6 +116,6 @@ bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
   return true;
 }
 
-const char* JahresWaehrung(int jahr) { return jahr < 2002 ? "DM" : "EUR"; }
+const char* JahresWaehrung(int jahr) { return JahresRegeln(jahr).Waehrung; }
 
 }  // namespace lst

@@ -10,15 +10,42 @@
 #include <string>
 
 #include "calc/datensaetze.h"
+#include "lohnsteuer/globale_lst_var.h"
 
 namespace lst {
 
 struct TJahresRegeln {
   int Jahr = 0;
-  // Whether the year is one of the core (1995 to 2013, every calculation).
+  // Whether the year has a wage-tax program (1995 to kLetztesLStJahr).
+  bool Lohnsteuer = false;
+  // Whether the year is one of the core with its social insurance (1995 to
+  // kLetztesJahr, every calculation); the later years compute the taxes.
   bool Vorhanden = false;
   // Amounts of the year are pfennigs of the Deutsche Mark (1995 to 2001).
   bool DM = false;
+  const char* Waehrung = "EUR";
+
+  // The flowcharts of the year: versions ErsteVersion .. LetzteVersion of
+  // kLStVersionen, each in force from its AbMonat (-1 for a year without).
+  int ErsteVersion = -1;
+  int LetzteVersion = -1;
+  // The flowchart reads the pay-period allowance and addition as WFUNDF and
+  // HINZUR (up to 2007; later LZZFREIB and LZZHINZU).
+  bool FreibetragAlsWFUNDF = false;
+  // Inputs of the later flowcharts: the additional health rate KVZ (from
+  // 2015), the care discounts PVA (from 2024), the employer's subsidy to
+  // private insurance as an amount PKPVAGZ (from 2026), and whether the
+  // pension insurance still has an East ceiling of its own (up to 2024).
+  bool KVZusatz = false;
+  bool PVAbschlaege = false;
+  bool AGZuschussBetrag = false;
+  bool RentenOstGrenze = true;
+  // The printout has a line for the best-of test of the special table
+  // (section 10c (2) EStG; from 2008).
+  bool Guenstigerpruefung = false;
+  // A table row computes without the factor method (from 2010; the older
+  // table routines never read it).
+  bool TabelleOhneFaktor = false;
 
   // Wage-tax flowcharts: the year's main routine always; the income-tax
   // routine (from 2002) and the table routine (from 2004) where the program
@@ -51,6 +78,14 @@ struct TJahresRegeln {
   // year's benefit depended on the parents' income).
   bool Kindergeld = false;
 
+  // The flowchart's KRV for a person in or outside the statutory pension
+  // insurance in a region: up to 2009 0 insured, 1 not; 2010 to 2024 0
+  // insured West, 1 insured East, 2 not; from 2025 0 insured, 1 not.
+  std::uint8_t KRV(bool versicherungsfrei, std::uint8_t region) const {
+    if (HoechsterKRV < 2 || !RentenOstGrenze) return versicherungsfrei ? 1 : 0;
+    return versicherungsfrei ? 2 : region == 0 ? 1 : 0;
+  }
+
   bool Gleitzone() const { return GleitzoneAbMonat > 0; }
   bool KVZuschlag() const { return KVZuschlagAbMonat > 0; }
   bool PVZuschlag() const { return PVZuschlagAbMonat > 0; }
@@ -59,9 +94,15 @@ struct TJahresRegeln {
   bool ArtVorhanden(int beschaeftigung, TSVArt art) const;
 };
 
-// The rules of a year; for a year outside 1995 to 2013 Vorhanden is false
-// and nothing is offered.
-TJahresRegeln JahresRegeln(int jahr);
+// The rules of a year.  For a year with the wage tax alone (2014 to
+// kLetztesLStJahr) Vorhanden is false and no social insurance is offered;
+// for a year outside 1995 to kLetztesLStJahr nothing is.
+const TJahresRegeln& JahresRegeln(int jahr);
+
+// Writes the pay-period allowance and addition into the flowchart's inputs
+// under the names the year's flowchart reads.
+void FreibetragSetzen(TLStVariablen& v, const TJahresRegeln& r, std::int64_t freibetrag,
+                      std::int64_t hinzurechnung);
 
 // The care rates in Saxony, where the employee bears half a point more and
 // the employer as much less (the day of prayer and repentance stayed a
@@ -69,6 +110,9 @@ TJahresRegeln JahresRegeln(int jahr);
 // levied from the employee (a rate above 0: not in marginal employment);
 // returns false and leaves pv unchanged otherwise.
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv);
+
+// Whether a year's amounts are pfennigs of the Deutsche Mark.
+constexpr bool DMJahr(int jahr) { return jahr < 2002; }
 
 // Currency symbol of a year's amounts: "DM" up to 2001, "EUR" from 2002.
 const char* JahresWaehrung(int jahr);

@@ -1,5 +1,6 @@
 #include "calc/kontext.h"
 
+#include "calc/jahresregeln.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
@@ -31,9 +32,9 @@ TLohnsteuerProgramm* TRechenKontext::ProgrammVersion(int version) {
 }
 
 std::int64_t InCent(const TRechenKontext& k, double betrag) {
-  if (k.EuroAnzeige && k.LStJahr < 2002) {
+  if (k.EuroAnzeige && DMJahr(k.LStJahr)) {
     betrag *= k.DMFaktor;
-  } else if (!k.EuroAnzeige && k.LStJahr > 2001) {
+  } else if (!k.EuroAnzeige && !DMJahr(k.LStJahr)) {
     betrag /= k.DMFaktor;
   }
   return Runden(betrag * 100);
@@ -41,9 +42,9 @@ std::int64_t InCent(const TRechenKontext& k, double betrag) {
 
 double AusCent(TRechenKontext& k, std::int64_t cent) {
   double betrag = static_cast<double>(cent);
-  if (k.EuroAnzeige && k.LStJahr < 2002) {
+  if (k.EuroAnzeige && DMJahr(k.LStJahr)) {
     betrag /= k.DMFaktor;
-  } else if (!k.EuroAnzeige && k.LStJahr > 2001) {
+  } else if (!k.EuroAnzeige && !DMJahr(k.LStJahr)) {
     betrag *= k.DMFaktor;
   }
   k.Waehrung = k.EuroAnzeige ? "EUR" : "DM";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/geld.h"
+#include "calc/jahresregeln.h"
 #include "calc/kontext.h"
 #include "common/ini_datei.h"
 
@@ -414,7 +415,7 @@ TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* beri
       if (TNewIniFile::TextAlsInteger(*text, wert) && GrenzeGueltig(wert)) {
         t[art][r] = wert;
       } else {
-        const char* einheit = jahr < 2002 ? " Pfennig" : " Cent";
+        const char* einheit = DMJahr(jahr) ? " Pfennig" : " Cent";
         IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text,
                         std::string("keine Bemessungsgrenze von 100 bis 999999999") + einheit +
                             " im Monat",

@@ -5,6 +5,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/geld.h"
+#include "calc/jahresregeln.h"
 #include "common/zahlen.h"
 #include "lohnsteuer/programm.h"
 
@@ -37,21 +38,14 @@ void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleic
   v.ALTER1 = e.Altersentlastung ? 1 : 0;
   v.R = e.Bekenntnislos ? 0 : 1;
   v.LZZ = e.LZZ;
-  if (k.LStJahr >= 2025) {
-    // One ceiling: 0 insured, 1 not insured.
-    v.KRV = p.Versicherungsfrei ? 1 : 0;
-  } else if (k.LStJahr >= 2010) {
-    // 0 insured with the West ceiling, 1 with the East ceiling, 2 not insured.
-    v.KRV = p.Versicherungsfrei ? 2 : (e.Region == 0 ? 1 : 0);
-  } else {
-    v.KRV = p.Versicherungsfrei ? 1 : 0;
-  }
+  const TJahresRegeln& regeln = JahresRegeln(k.LStJahr);
+  v.KRV = regeln.KRV(p.Versicherungsfrei, e.Region);
   v.RE4 = p.Brutto;
   v.VBEZ = p.Versorgungsbezug;
-  if (k.LStJahr > kLetztesJahrMitWFUNDF) {
-    v.LZZFREIB = p.Freibetrag;
-  } else {
+  if (regeln.FreibetragAlsWFUNDF) {
     v.WFUNDF = p.Freibetrag;
+  } else {
+    v.LZZFREIB = p.Freibetrag;
   }
   v.ZKF = p.Kinder;
 }
@@ -391,13 +385,14 @@ void TPlottAnsicht::ScrollY(int richtung) {
   Skalen();
 }
 
-double Kurvenwert(TRechenKontext& k, TKurvenDaten& d, double x) {
-  d.LZ.RE4 = InCent(k, x);
-  GesamtBerechnen(k, k.LStJahr, d.LZ, d.LSt, d.Ergebnis, d.Zusatz, d.SonstigeAbzuege, d.SV);
+double Kurvenwert(TRechenKontext& k, TAbrechnung& d, double x) {
+  TRechnung& r = d.Rechnung;
+  r.LZ.RE4 = InCent(k, x);
+  GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, d.Ergebnis, r.Zusatz, r.SonstigeAbzuege, r.SV);
   return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
 }
 
-void Kurve(TRechenKontext& k, TKurvenDaten& d, const TPlottAnsicht& a, std::vector<double>& werte,
+void Kurve(TRechenKontext& k, TAbrechnung& d, const TPlottAnsicht& a, std::vector<double>& werte,
            int schritt) {
   schritt = std::max(schritt, 1);
   werte.clear();

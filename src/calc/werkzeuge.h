@@ -12,6 +12,7 @@
 
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
+#include "calc/rechnung.h"
 
 namespace lst {
 
@@ -175,22 +176,13 @@ class TPlottAnsicht {
   void Mindestbreite(double& min, double& max, int pixel) const;
 };
 
-// The records of the calculation the curve varies.
-struct TKurvenDaten {
-  TLohnZeitraum& LZ;
-  const TLStEingabe& LSt;
-  const TSVEingabe& SV;
-  const TZusatzBetraege& Zusatz;
-  std::int64_t SonstigeAbzuege;
-  TGesamtErgebnis& Ergebnis;
-};
-
 // Net wage (employee view) or employer cost of the gross wage x in the
-// display currency; leaves x in d.LZ.RE4 and the result in d.Ergebnis.
-double Kurvenwert(TRechenKontext& k, TKurvenDaten& d, double x);
+// display currency, for the request d.Rechnung with its gross replaced by x;
+// leaves x in d.Rechnung.LZ.RE4 and the result in d.Ergebnis.
+double Kurvenwert(TRechenKontext& k, TAbrechnung& d, double x);
 
 // The curve values at the columns 0, schritt, 2 * schritt, ... <= a.Breite.
-void Kurve(TRechenKontext& k, TKurvenDaten& d, const TPlottAnsicht& a, std::vector<double>& werte,
+void Kurve(TRechenKontext& k, TAbrechnung& d, const TPlottAnsicht& a, std::vector<double>& werte,
            int schritt = 1);
 
 // --- Wage conversion -------------------------------------------------------------

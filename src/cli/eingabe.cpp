@@ -269,12 +269,16 @@ int JahrDerEingabe(const TEingabe& e) {
   return e.Jahr;
 }
 
-bool NurSteuer(int jahr) { return jahr > kLetztesJahr && jahr <= kLetztesLStJahr; }
+bool NurSteuer(int jahr) {
+  const TJahresRegeln& r = JahresRegeln(jahr);
+  return r.Lohnsteuer && !r.Vorhanden;
+}
 
 namespace {
 
-// The checks and settings of the years that have only the wage tax.
-std::string NurSteuerVorbereiten(TRechenKontext& k, const TEingabe& e, int jahr) {
+// The checks of the years that have only the wage tax.
+std::string NurSteuerPruefen(const TEingabe& e, const TJahresRegeln& regeln) {
+  const int jahr = regeln.Jahr;
   const std::string fuer = " gibt es für " + std::to_string(jahr) +
                            " noch nicht: die Sozialversicherung dieses Jahres ist nicht hinterlegt";
   if (e.Minijob || e.Haushalt) return "--minijob und --haushalt" + fuer;
@@ -285,30 +289,16 @@ std::string NurSteuerVorbereiten(TRechenKontext& k, const TEingabe& e, int jahr)
   if (e.SonstigeAbzuege != 0) return "--sonstige-abzuege" + fuer;
   if (e.DM) return "--dm gilt nur bis 2001";
   if (e.Grundfreibetrag) return "--grundfreibetrag gilt nur für 2013";
-  if (e.KVZusatz && jahr < 2015) return "--kv-zusatzbeitrag gilt erst ab 2015";
-  if (e.PVAbschlaege != 0 && jahr < 2024) return "--pv-abschlaege gilt erst ab 2024";
+  if (e.KVZusatz && !regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015";
+  if (e.PVAbschlaege != 0 && !regeln.PVAbschlaege) return "--pv-abschlaege gilt erst ab 2024";
   if (e.PVAbschlaege != 0 && e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
-  if (e.AGZuschussBetrag && jahr != 2026) return "--ag-zuschuss-betrag gilt nur für 2026 (vorher: --ag-zuschuss)";
+  if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
+    return "--ag-zuschuss-betrag gilt nur für 2026 (vorher: --ag-zuschuss)";
   if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
-  if (jahr >= 2026 && e.AGZuschuss) {
+  if (regeln.AGZuschussBetrag && e.AGZuschuss) {
     return "--ag-zuschuss: für 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
   }
-  if (jahr >= 2025 && e.Region == 0) return "--region ost: ab 2025 gibt es eine Bemessungsgrenze";
-  int version = -1;
-  if (!e.Version.empty()) {
-    version = LStVersionNachSchluessel(e.Version);
-    if (kLStVersionen[version].Jahr != jahr) {
-      return "--pap " + e.Version + " gehört zum Jahr " + std::to_string(kLStVersionen[version].Jahr) +
-             ", nicht zu " + std::to_string(jahr);
-    }
-  }
-  k.LStMonat = static_cast<std::uint8_t>(e.Monat);
-  k.LStVersion = version;
-  const int gewaehlt = k.VersionFuer(jahr);
-  if (k.ProgrammVersion(gewaehlt) == nullptr) {
-    return std::string("Für den Programmablaufplan ") + kLStVersionen[gewaehlt].Schluessel +
-           " ist noch kein Programm vorhanden.";
-  }
+  if (!regeln.RentenOstGrenze && e.Region == 0) return "--region ost: ab 2025 gibt es eine Bemessungsgrenze";
   return {};
 }
 
@@ -317,25 +307,21 @@ std::string NurSteuerVorbereiten(TRechenKontext& k, const TEingabe& e, int jahr)
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
                         TEinstellungsSpeicher* speicher) {
   const int jahr = JahrDerEingabe(e);
-  if (jahr < kErstesJahr || jahr > kLetztesLStJahr) {
-    return "Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.";
-  }
+  const TJahresRegeln& regeln = JahresRegeln(jahr);
+  if (!regeln.Lohnsteuer) return "Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.";
+  int version = -1;
   if (!e.Version.empty()) {
-    const int v = LStVersionNachSchluessel(e.Version);
-    if (v >= 0 && kLStVersionen[v].Jahr != jahr) {
-      return "--pap " + e.Version + " gehört zum Jahr " + std::to_string(kLStVersionen[v].Jahr) +
+    version = LStVersionNachSchluessel(e.Version);
+    if (version >= 0 && kLStVersionen[version].Jahr != jahr) {
+      return "--pap " + e.Version + " gehört zum Jahr " + std::to_string(kLStVersionen[version].Jahr) +
              ", nicht zu " + std::to_string(jahr);
     }
   }
   if (NurSteuer(jahr)) {
-    std::string f = NurSteuerVorbereiten(k, e, jahr);
+    std::string f = NurSteuerPruefen(e, regeln);
     if (!f.empty()) return f;
-  } else {
-    k.LStMonat = 12;
-    k.LStVersion = -1;
-    if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
-      return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
-    }
+  } else if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
+    return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
   }
   if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
   const bool marginal = e.Minijob || e.Haushalt;
@@ -351,10 +337,9 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   }
   if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
   if (e.LZZ != 1 && e.Sterbegeld != 0) return "--sterbegeld gilt nur mit --zeitraum jahr";
-  if (e.Grundfreibetrag && jahr != 2013) return "--grundfreibetrag gilt nur für 2013";
+  if (e.Grundfreibetrag && !regeln.GrundfreibetragWahl) return "--grundfreibetrag gilt nur für 2013";
   // What a year with social insurance does not know is refused (a sliding
   // zone before 2003 only warns, below).
-  const TJahresRegeln regeln = JahresRegeln(jahr);
   if (regeln.Vorhanden && e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
     return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
   if (!e.BruttoGesucht && e.Versorgungsbezug > e.Brutto) {
@@ -362,8 +347,15 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
            BetragAlsText(e.Brutto) + ", in dem er enthalten ist";
   }
 
-  k.LStJahr = static_cast<std::int16_t>(jahr);
-  k.EuroAnzeige = !e.DM;
+  r = TRechnung{};
+  r.Jahr = jahr;
+  r.Monat = regeln.Vorhanden ? 12 : e.Monat;
+  r.Version = regeln.Vorhanden ? -1 : version;
+  r.EuroAnzeige = !e.DM;
+  r.ArbeitnehmerSicht = !e.Arbeitgeber;
+  std::string fehler = KontextEinstellen(k, r);
+  if (!fehler.empty()) return fehler;
+
   k.BBGTabelle = BBGStandard(jahr);
   k.SVSatzTabelle = SVSaetzeStandard(jahr);
   k.PauschSatz = PauschStProzentStandard(jahr) / 100;
@@ -400,9 +392,9 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     gfb8130 = gefunden->Gfb8130;
   }
   if (e.Grundfreibetrag) gfb8130 = *e.Grundfreibetrag == 8130;
-  k.GFB = gfb8130 ? 8130 : 8004;
+  r.Grundfreibetrag = gfb8130 ? 8130 : 8004;
+  k.GFB = r.Grundfreibetrag;
 
-  r = TRechnung{};
   r.LZ.LZZ = e.LZZ;
   r.LZ.RE4 = InCent(k, e.Brutto);
 
@@ -425,57 +417,32 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   l.STERBE = InCent(k, e.Sterbegeld);
   l.KiStSatz = e.KiStProzent / 100;
   l.PauschSatzAG = e.PauschProzent ? *e.PauschProzent / 100 : 0;
-  if (NurSteuer(jahr)) {
-    const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
-    l.KVZ = e.KVZusatz.value_or(DurchschnittlicherZusatzbeitrag(jahr));
-    // The surcharge of the childless as the window sets it: no children
-    // entered, not class II, not privately insured.
-    l.PVZ = !privat && !(e.ZKF > 0) && e.STKL != 2 && !e.OhnePVZuschlag;
-    l.PVA = static_cast<std::uint8_t>(e.PVAbschlaege);
-    l.PKPVAGZ = Runden(e.AGZuschussBetrag.value_or(0) * 100);
-  }
 
-  // Rates of the employment type in force.
   const int typ = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
-  auto& zeile = k.SVSatzTabelle[typ];
-  if (e.BesondereTabelle) {
-    // The special table has no pension or unemployment insurance.
-    for (int art : {svRV, svAV}) {
-      if (zeile[art].AN >= 0) zeile[art].AN = 0;
-      if (zeile[art].AG >= 0) zeile[art].AG = 0;
-    }
-  }
-  if (e.Aufstockung && e.Minijob && zeile[svRVAuf].AN < 0) {
+  if (e.Aufstockung && e.Minijob && k.SVSatzTabelle[typ][svRVAuf].AN < 0) {
     return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob";
   }
+  r.Beschaeftigung = typ;
+  r.Region = e.Region;
+  r.Sachsen = e.Sachsen;
+  r.Aufstockung = e.Aufstockung;
+  r.Gleitzone = e.Gleitzone;
+  r.RVVerzicht = e.KeineRVReduzierung;
+  r.KVZuschlag = !e.OhneKVZuschlag;
+  // The care surcharge of the childless is not levied in class II (single
+  // parents).
+  r.PVZuschlag = e.STKL != 2 && !e.OhnePVZuschlag;
+  r.KVZusatz = e.KVZusatz;
+  r.PVAbschlaege = e.PVAbschlaege;
   const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
-  TSVEingabe& sv = r.SV;
-  sv.Region = e.Region;
-  sv.Aufstockung = e.Aufstockung;
-  sv.Gleitzone = e.Gleitzone;
-  sv.RVVerzicht = e.KeineRVReduzierung;
-  sv.Saetze = zeile;
-  // The surcharges only where the year knows them, whatever a settings file says.
-  const bool kv2Aktiv = zeile[svKV2].AN >= 0 && regeln.ArtVorhanden(typ, svKV2) && !privat;
-  const bool pv2Aktiv = zeile[svPV2].AN >= 0 && regeln.ArtVorhanden(typ, svPV2) && !privat && !(e.ZKF > 0);
-  const bool pv2Gesetzt = e.STKL != 2 && !e.OhnePVZuschlag;
-  if (!(kv2Aktiv && !e.OhneKVZuschlag)) sv.Saetze[svKV2].AN = 0;
-  if (!(pv2Aktiv && pv2Gesetzt)) sv.Saetze[svPV2].AN = 0;
-  if (e.Sachsen && !privat) SachsenPVSaetze(jahr, sv.Saetze[svPV]);
   if (privat) {
-    sv.PKV = e.AGZuschuss ? 2 : 1;
-    sv.PKPV = Runden(e.PrivatBeitrag.value_or(0) * 100);
+    r.Privat = e.AGZuschuss ? 2 : 1;
+    r.PrivatBeitrag = Runden(e.PrivatBeitrag.value_or(0) * 100);
   }
-  sv.PVS = e.Region == 0 && e.Sachsen;
-
-  if (e.Kindergeld) {
-    r.Zusatz.Kindergeld = InCent(k, *e.Kindergeld);
-  } else if (e.ZKF > 0 && e.STKL <= 4) {
-    static constexpr int kTage[] = {360, 30, 7, 1};
-    r.Zusatz.Kindergeld = KindergeldBerechnen(k, kTage[e.LZZ - 1], e.ZKF);
-  }
+  r.AGZuschussBetrag = Runden(e.AGZuschussBetrag.value_or(0) * 100);
+  if (e.Kindergeld) r.Kindergeld = InCent(k, *e.Kindergeld);
   r.SonstigeAbzuege = InCent(k, e.SonstigeAbzuege);
-  return {};
+  return RegelnAnwenden(k, r);
 }
 
 std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const TRechnung& r) {

@@ -11,6 +11,7 @@
 
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
+#include "calc/rechnung.h"
 #include "calc/sozialversicherung.h"
 
 namespace lst::cli {
@@ -79,14 +80,8 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
 // "nein", "false" leave it unset.
 std::optional<bool> SchalterLesen(std::string_view wert);
 
-// The records of the calculation, filled the way the window fills them.
-struct TRechnung {
-  TLohnZeitraum LZ;
-  TLStEingabe LSt;
-  TSVEingabe SV;
-  TZusatzBetraege Zusatz;
-  std::int64_t SonstigeAbzuege = 0;
-};
+// The calculation request the options fill, shared with the window.
+using TRechnung = lst::TRechnung;
 
 // Rates, ceilings and basic allowance read from a settings file, kept so
 // that a batch reads each year's settings once.
@@ -105,7 +100,8 @@ struct TEinstellungsSpeicher {
 
 // Prepares the context (year, flowchart version, currency, basic allowance,
 // ceilings and rates of the year from the defaults or the settings file) and
-// the records.  From 2014 only the wage tax is prepared (see NurSteuer).
+// the request, whose records the core's input rules fill (RegelnAnwenden).
+// From 2014 only the wage tax is prepared (see NurSteuer).
 // Returns an empty string or a German message for inputs that do not fit
 // together.
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,

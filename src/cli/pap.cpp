@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "calc/berechnung.h"
+#include "calc/jahresregeln.h"
 #include "cli/meldung.h"
 #include "lohnsteuer/programm.h"
 
@@ -283,11 +284,11 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
   }
   if (fall.Jahr >= kErstesJahr && fall.Var.KRV > HoechsterKRV(fall.Jahr)) {
     fehler = "KRV " + std::to_string(fall.Var.KRV) + " gibt es für " + std::to_string(fall.Jahr) +
-             (fall.Jahr < 2010 ? " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)"
+             (JahresRegeln(fall.Jahr).RentenOstGrenze ? " nicht: bis 2009 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)"
                                : " nicht: ab 2025 ist KRV 0 (rentenversichert) oder 1 (nicht rentenversichert)");
     return false;
   }
-  if (fall.Jahr >= 2026 && fall.Var.PKV > 1) {
+  if (JahresRegeln(fall.Jahr).AGZuschussBetrag && fall.Var.PKV > 1) {
     fehler = "PKV " + std::to_string(fall.Var.PKV) + " gibt es für " + std::to_string(fall.Jahr) +
              " nicht: PKV ist 0 (gesetzlich) oder 1 (privat), der Zuschuss steht in PKPVAGZ";
     return false;

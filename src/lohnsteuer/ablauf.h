@@ -145,6 +145,7 @@ class TLStAblauf : public TLohnsteuerProgramm {
   using TLohnsteuerProgramm::TLohnsteuerProgramm;
 
   bool HatEinkommensteuer() const override { return true; }
+  bool HatTarifschritt() const override { return true; }
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
   bool HatTabelle() const override { return true; }
   std::int64_t Tabelle(TTabellenArgumente& a) override;

@@ -41,6 +41,11 @@ class TLohnsteuerProgramm {
     return 0;
   }
 
+  // Whether the program can compute the tariff through its own tariff step
+  // (UPMLST, MSOLZ) without an income-tax routine: the years 1995 to 2001
+  // use it for their income-tax display.
+  virtual bool HatTarifschritt() const { return HatEinkommensteuer(); }
+
   // Table routine (from 2004): tax of one bracket in k.LStVar; returns the
   // yearly wage in cents at which the next bracket starts.
   virtual bool HatTabelle() const { return false; }

@@ -10,10 +10,6 @@
 
 namespace lst {
 
-// The last tax year with a wage-tax program (its social insurance may be
-// missing: see kLetztesJahr).
-constexpr int kLetztesLStJahr = 2026;
-
 struct TLStVersion {
   const char* Schluessel;  // "2013", "2015dez", "2023juli" ...
   std::int16_t Jahr;
@@ -37,13 +33,15 @@ struct TLStVersion {
 // flowcharts (Bundesministerium der Finanzen, "Programmablaufpläne für den
 // Lohnsteuerabzug", Bundessteuerblatt I):
 inline constexpr std::array<TLStVersion, 38> kLStVersionen = {{
-    {"1995", 1995, 1, true, false, false, ""},
-    {"1996", 1996, 1, true, false, false, ""},
-    {"1997", 1997, 1, true, false, false, ""},
-    {"1998", 1998, 1, true, false, false, ""},
-    {"1999", 1999, 1, true, false, false, ""},
-    {"2000", 2000, 1, true, false, false, ""},
-    {"2001", 2001, 1, true, false, false, ""},
+    // 1995 to 2001 tax the current wage only: no other payments, no
+    // multi-year pay.
+    {"1995", 1995, 1, false, false, false, ""},
+    {"1996", 1996, 1, false, false, false, ""},
+    {"1997", 1997, 1, false, false, false, ""},
+    {"1998", 1998, 1, false, false, false, ""},
+    {"1999", 1999, 1, false, false, false, ""},
+    {"2000", 2000, 1, false, false, false, ""},
+    {"2001", 2001, 1, false, false, false, ""},
     {"2002", 2002, 1, true, false, false, ""},
     {"2003", 2003, 1, true, false, false, ""},
     {"2004", 2004, 1, true, false, false, ""},
@@ -101,6 +99,10 @@ inline constexpr std::array<TLStVersion, 38> kLStVersionen = {{
 }};
 
 constexpr int kAnzahlLStVersionen = static_cast<int>(kLStVersionen.size());
+
+// The last tax year with a wage-tax program, the year of the last version
+// (its social insurance may be missing: see kLetztesJahr).
+constexpr int kLetztesLStJahr = kLStVersionen[kAnzahlLStVersionen - 1].Jahr;
 
 // Version number of 1995 … 2013 (one program a year).
 constexpr int kVersionJahr1995 = 0;

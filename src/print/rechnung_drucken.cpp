@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "calc/geld.h"
+#include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
+#include "common/zahlen.h"
 #include "print/gebietsschema.h"
 
 namespace lst::druck {
@@ -32,7 +35,7 @@ QString WieGetippt(const QString& text) {
 
 class TAusdruck {
  public:
-  TAusdruck(TDruckMaschine& m, const TDruckAngaben& a, TRechenKontext& k, const TRechnerDaten& d,
+  TAusdruck(TDruckMaschine& m, const TDruckAngaben& a, TRechenKontext& k, const TAbrechnung& d,
             int groesse)
       : m_(m), a_(a), k_(k), d_(d), groesse_(groesse) {}
 
@@ -107,7 +110,7 @@ class TAusdruck {
                                   : WieGetippt(a_.Kirchensteuer) + QStringLiteral(" %")});
     z.push_back({QStringLiteral("Altersentlastung (\u00a724a EStG)"), JaNein(a_.Altersentlastung)});
     z.push_back({QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG)"), JaNein(a_.TabArt == 1)});
-    if (k_.LStJahr >= 2008) {
+    if (JahresRegeln(k_.LStJahr).Guenstigerpruefung) {
       z.push_back({QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG"),
                    JaNein(a_.TabArt == 2)});
     }
@@ -150,7 +153,7 @@ class TAusdruck {
                  QStringLiteral("Arb.geber"));
     m_.DruckVorschub(0);
     spalte_ = 70;
-    const std::int64_t re4 = d_.LohnZeitraum.RE4;
+    const std::int64_t re4 = d_.Rechnung.LZ.RE4;
     DruckeANAG(a_.LTxt1, false, re4, re4);
     DruckeANAG(a_.LLoSt, false, s.LSt, s.LStPausch);
     DruckeANAG(a_.LTxt3, false, s.KiSt, s.KiStPausch);
@@ -162,7 +165,7 @@ class TAusdruck {
     m_.DruckLinie(true, 70, 0);
     m_.DruckVorschub(4);
 
-    const auto& satz = d_.SVEingabe.Saetze;
+    const auto& satz = d_.Rechnung.SV.Saetze;
     const TSVErgebnis& sv = e.SV;
     DruckeSatzANAG(QStringLiteral("Krankenversicherungsbeitrag"), satz[svKV].AN, sv.AN(svKV),
                    sv.AG(svKV));
@@ -254,22 +257,76 @@ class TAusdruck {
   TDruckMaschine& m_;
   const TDruckAngaben& a_;
   TRechenKontext& k_;
-  const TRechnerDaten& d_;
+  const TAbrechnung& d_;
   const int groesse_;
   double spalte_ = 50;
 };
 
 }  // namespace
 
+namespace {
+
+// A number as a German user types it: "8", "8,5", "0,955".
+QString Zahl(double wert) { return Gebietsschema().toString(wert, 'g', 10); }
+
+// An amount of the year's currency in the display currency; empty for 0.
+QString Betrag(TRechenKontext& k, std::int64_t cent) {
+  return cent == 0 ? QString() : QString::fromStdString(BetragAlsText(AusCent(k, cent)));
+}
+
+}  // namespace
+
+TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d) {
+  static const char* const kSteuerklassen[] = {"I", "II", "III", "IV", "V", "VI"};
+  const TRechnung& r = d.Rechnung;
+  const TLStEingabe& l = r.LSt;
+  TDruckAngaben a;
+  a.Titel = QStringLiteral("Lohnsteuerberechnung %1").arg(r.Jahr);
+  a.LZZIndex = std::clamp<int>(r.LZ.LZZ, 1, 4) - 1;
+  a.Lohnzahlungszeitraum = ZeitraumText(a.LZZIndex);
+  a.Steuerklasse = QString::fromLatin1(kSteuerklassen[std::clamp<int>(l.STKL, 1, 6) - 1]);
+  a.Faktorverfahren = l.af && l.STKL == 4;
+  a.Faktor = Zahl(a.Faktorverfahren ? l.f : 1.0);
+  a.Bekenntnislos = l.Bekenntnislos;
+  a.Kirchensteuer = Zahl(Dezimal15(l.KiStSatz * 100));
+  a.Altersentlastung = l.ALTER1;
+  a.TabArt = l.TabArt;
+  a.Versorgungsbezuege = Betrag(k, l.VBEZ);
+  a.VersorgungJanuar = Betrag(k, l.VBEZM);
+  a.VersorgungSonder = Betrag(k, l.VBEZS);
+  a.VersorgungMonate = QString::number(l.ZMVB);
+  a.Freibetrag = Betrag(k, l.Freibetrag);
+  a.Hinzurechnung = Betrag(k, l.Hinzurechnung);
+  a.Sterbegeld = Betrag(k, l.STERBE);
+  a.Kinder = l.ZKF == 0 ? QString() : Zahl(l.ZKF);
+  a.Region = r.Region == 0 ? 0 : 1;
+  a.GF = r.Beschaeftigung == beGF;
+  a.AufstockungAn = r.SV.Aufstockung;
+  const int typ = std::clamp(r.Beschaeftigung, 0, beAnzahl - 1);
+  const double auf = k.SVSatzTabelle[typ][svRVAuf].AN;
+  a.AufstockungProzent = auf >= 0 ? Zahl(Dezimal15(auf * 100)) : QStringLiteral("0");
+  a.Privat = r.Privat != 0;
+  a.PrivatBetrag = QString::fromStdString(BetragAlsText(static_cast<double>(r.PrivatBeitrag) / 100));
+  a.ErgText = QString::fromStdString(r.SonstigeBezeichnung);
+  if (r.ArbeitnehmerSicht) {
+    a.ErgZusatz = GeldText(AusCent(k, r.SonstigeAbzuege), k.Waehrung);
+  } else {
+    // The employer's view names the flat-rate tax and has no deductions.
+    if (l.PauschSatzAG > 0) a.LLoSt = QStringLiteral("Pauschalsteuer =");
+    a.ErgZusatz.clear();
+  }
+  return a;
+}
+
 bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TDruckAngaben& a,
-                     TRechenKontext& k, const TRechnerDaten& d, int druckGroesse) {
+                     TRechenKontext& k, const TAbrechnung& d, int druckGroesse) {
   if (!maschine.DruckBeginn(geraet, kAusrichtungBehalten, a.Titel)) return false;
   TAusdruck(maschine, a, k, d, druckGroesse > 0 ? druckGroesse : maschine.BasisGroesse).Drucken();
   return maschine.DruckEnde();
 }
 
 bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
-                    TRechenKontext& k, const TRechnerDaten& d, int druckGroesse) {
+                    TRechenKontext& k, const TAbrechnung& d, int druckGroesse) {
   QPdfWriter pdf(datei);
   pdf.setResolution(600);
   pdf.setCreator(QStringLiteral("Lohnsteuer"));

@@ -3,16 +3,16 @@
 // settlement of employee and employer ("Abrechnung:") and the contribution
 // ceilings ("Beitragsbemessungsgrenzen:").
 //
-// The printout draws from a plain description of what the calculator window
-// shows (TDruckAngaben) and from the records of its last calculation; the
-// window fills the description from its controls, the command line from its
-// options.  It computes nothing but the ceilings of the pay period.
+// The printout draws from a plain description of the calculation's texts
+// (TDruckAngaben), made from the request by DruckAngabenFuer for the window
+// and the command line alike, and from the result of the calculation.  It
+// computes nothing but the ceilings of the pay period.
 
 #include <QString>
 
 #include "calc/kontext.h"
 #include "print/druck_maschine.h"
-#include "ui/rechner_schnittstelle.h"
+#include "calc/rechnung.h"
 
 class QPagedPaintDevice;
 
@@ -65,15 +65,19 @@ struct TDruckAngaben {
   QString ErgZusatz;                     // the other deduction as the window shows it
 };
 
+// The texts of the printout of a calculated request, in the display currency
+// of the context.
+TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d);
+
 // Prints the calculation as a whole job on the device.  druckGroesse is the
 // print options' font size (body text; headings 2 points more).  False when
 // the job could not start or the device reported an error at its end.
 bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TDruckAngaben& a,
-                     TRechenKontext& k, const TRechnerDaten& d, int druckGroesse);
+                     TRechenKontext& k, const TAbrechnung& d, int druckGroesse);
 
 // The same printout as a PDF file: A4, 600 dots per inch, no device margins,
 // so that the same settings give the same pages on every machine.
 bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
-                    TRechenKontext& k, const TRechnerDaten& d, int druckGroesse);
+                    TRechenKontext& k, const TAbrechnung& d, int druckGroesse);
 
 }  // namespace lst::druck

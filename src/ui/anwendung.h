@@ -38,7 +38,7 @@ class TAnwendung {
   void Zeigen();
 
   TRechenKontext& Kontext() { return kontext_; }
-  TRechnerDaten& Daten() { return daten_; }
+  TAbrechnung& Daten() { return daten_; }
   TFRechner& Rechner() { return *rechner_; }
   TFBMG& BMG() { return *bmg_; }
   TFInfo& Info() { return *info_; }
@@ -49,7 +49,7 @@ class TAnwendung {
 
  private:
   TRechenKontext kontext_;
-  TRechnerDaten daten_;
+  TAbrechnung daten_;
   TDateiNamen namen_;
   // The print engine with its font and margins; it outlives the windows.
   druck::TDruckMaschine druck_;

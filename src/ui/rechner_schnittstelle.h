@@ -1,46 +1,63 @@
 #pragma once
 // What the tool windows and the printout see of the calculator window: the
-// shared context, the records of the current calculation, and the window
-// itself, whose controls, menus and actions they find by their object names
-// ("ELohn", "CBLZZ", "CBStKl", "cbKirchenSt", "Steuerklassenvgl1" ...).
-// The application owns one context and one set of records and hands them to
-// every window; nothing here is a global.
+// shared context, the current calculation (the request and its last result)
+// and the menu entries of the tools.  They read the request, never the
+// window's controls.  The application owns one context and one calculation
+// and hands them to every window; nothing here is a global.
 
+#include <QString>
 #include <cstdint>
 
-#include "calc/datensaetze.h"
 #include "calc/kontext.h"
+#include "calc/rechnung.h"
+#include "print/fenster/druck_menue.h"
 
+class QAction;
 class QWidget;
 
 namespace lst {
 
-// The current calculation of the calculator window.  The window refills the
-// input records from its controls before every calculation; the tools may
-// vary them (the wage-tax table leaves its last wage in LohnZeitraum.RE4
-// until the next recalculation).
-struct TRechnerDaten {
-  TLohnZeitraum LohnZeitraum;
-  TLStEingabe LStEingabe;
-  TSVEingabe SVEingabe;
-  TZusatzBetraege Zusatz;
-  std::int64_t SonstigeAbzuege = 0;
-  TGesamtErgebnis Ergebnis;
+// The window's menu entries that the tools take over.
+struct TWerkzeugAktionen {
+  QAction* Steuerklassenvgl1 = nullptr;
+  QAction* Tabelle1 = nullptr;
+  QAction* Grafik1 = nullptr;
+  QAction* EinkStTabelle1 = nullptr;
+  QAction* EinkommensteuerAnzeige1 = nullptr;
+  QAction* LohnUmrAnz1 = nullptr;
 };
 
-class TRechnerSchnittstelle {
- public:
-  virtual ~TRechnerSchnittstelle() = default;
 
-  virtual TRechenKontext& Kontext() = 0;
-  virtual TRechnerDaten& Daten() = 0;
-  // The calculator window; its controls carry their names as objectName.
-  virtual QWidget* Fenster() = 0;
-  // Gathers the controls into the input records, as a recalculation does,
-  // without computing.
+class TRechnerSchnittstelle : public TDruckQuelle {
+ public:
+  ~TRechnerSchnittstelle() override = default;
+
+  TRechenKontext& Kontext() override = 0;
+  TAbrechnung& Daten() override = 0;
+  // The calculator window, the parent of the tools and the sender of the
+  // signals Berechnet(), JahrGewechselt(int) and WaehrungGewechselt(bool).
+  QWidget* Fenster() override = 0;
+  virtual TWerkzeugAktionen Aktionen() = 0;
+  // Gathers the controls into the request, as a recalculation does, without
+  // computing.
   virtual void EingabenSammeln() = 0;
   // One whole recalculation cycle (gather, compute, show, refresh the tools).
   virtual void Neuberechnen() = 0;
 };
+
+// The item texts of the pay-period list and the tax-class list, as the
+// calculator window shows them and the tools name them in their titles.
+inline QString ZeitraumName(int lzz) {
+  switch (lzz) {
+    case 1: return QStringLiteral("Jahr     (360 Tage)");
+    case 3: return QStringLiteral("Woche (7 Tage)");
+    case 4: return QStringLiteral("Tag");
+    default: return QStringLiteral("Monat  (30 Tage)");
+  }
+}
+inline QString SteuerklasseName(int stkl) {
+  static const char* const kNamen[] = {"I", "II", "III", "IV", "V", "VI"};
+  return QString::fromLatin1(kNamen[(stkl >= 1 && stkl <= 6 ? stkl : 1) - 1]);
+}
 
 }  // namespace lst

@@ -124,21 +124,14 @@ inline int LaengsterGrauLauf(const QImage& bild) {
 // A calculation as the command line prepares it, with the window's texts.
 struct TRechnungFall {
   lst::TRechenKontext K;
-  lst::TRechnerDaten D;
+  lst::TAbrechnung D;
   lst::druck::TDruckAngaben A;
 
   explicit TRechnungFall(const lst::cli::TEingabe& e) {
-    lst::cli::TRechnung r;
-    const std::string fehler = lst::cli::Vorbereiten(K, e, r);
+    const std::string fehler = lst::cli::Vorbereiten(K, e, D.Rechnung);
     if (!fehler.empty()) throw std::runtime_error(fehler);
-    D.LohnZeitraum = r.LZ;
-    D.LStEingabe = r.LSt;
-    D.SVEingabe = r.SV;
-    D.Zusatz = r.Zusatz;
-    D.SonstigeAbzuege = r.SonstigeAbzuege;
-    lst::GesamtBerechnen(K, e.Jahr, D.LohnZeitraum, D.LStEingabe, D.Ergebnis, D.Zusatz,
-                         D.SonstigeAbzuege, D.SVEingabe);
-    A = lst::cli::DruckAngaben(e, K, r);
+    lst::GesamtBerechnen(K, D.Rechnung, D.Ergebnis);
+    A = lst::druck::DruckAngabenFuer(K, D);
   }
 };
 

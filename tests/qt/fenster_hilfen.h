@@ -66,7 +66,7 @@ inline bool Rot(const QWidget* w) {
 
 // The window's result d against "lohnsteuer-cli berechnen --json" with the
 // same options: every tax, every contribution, net and total cost.
-inline void WieDieKommandozeile(const lst::TRechnerDaten& d, const QStringList& optionen) {
+inline void WieDieKommandozeile(const lst::TAbrechnung& d, const QStringList& optionen) {
   QProcess cli;
   cli.setProgram(QStringLiteral(LOHNSTEUER_CLI_PATH));
   cli.setArguments(QStringList{"berechnen", "--json"} + optionen);
@@ -77,7 +77,7 @@ inline void WieDieKommandozeile(const lst::TRechnerDaten& d, const QStringList& 
   const QJsonObject j = QJsonDocument::fromJson(aus).object();
   QVERIFY2(!j.isEmpty(), aus.constData());
   const lst::TGesamtErgebnis& e = d.Ergebnis;
-  QCOMPARE(j.value("RE4").toInteger(), d.LohnZeitraum.RE4);
+  QCOMPARE(j.value("RE4").toInteger(), d.Rechnung.LZ.RE4);
   const char* const steuer[] = {"LSt", "LStPausch", "Soli", "SoliPausch", "BK", "BKPausch", "KiSt", "KiStPausch",
                                 "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch"};
   for (int i = 0; i < 12; ++i) QCOMPARE(j.value(steuer[i]).toInteger(), e.LSt[i]);

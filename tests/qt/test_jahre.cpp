@@ -46,7 +46,7 @@ class TestJahre : public QObject {
     auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
     return l != nullptr ? l->text() : QStringLiteral("<fehlt>");
   }
-  lst::TRechnerDaten& D() { return anw_->Daten(); }
+  lst::TAbrechnung& D() { return anw_->Daten(); }
 
   void Starten() {
     anw_ = std::make_unique<lst::TAnwendung>();
@@ -217,7 +217,7 @@ class TestJahre : public QObject {
     QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
     QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
     Eintippen(r_->ELohn, QStringLiteral("2500"));
-    QVERIFY(qAbs(D().SVEingabe.Saetze[lst::svKV].AN - 0.082) < 1e-12);
+    QVERIFY(qAbs(D().Rechnung.SV.Saetze[lst::svKV].AN - 0.082) < 1e-12);
 
     // With the special table nothing of the rates is stored at a switch.
     r_->rbBesTab->click();
@@ -248,7 +248,7 @@ class TestJahre : public QObject {
     Eintippen(r_->ELohn, QStringLiteral("5000"));
     Eintippen(r_->EZusBetrag, QStringLiteral("100"));
     const lst::TGesamtErgebnis dm = D().Ergebnis;
-    QCOMPARE(D().LohnZeitraum.RE4, 500000);
+    QCOMPARE(D().Rechnung.LZ.RE4, 500000);
     QVERIFY(Wert("ErgBruttoLohn").contains(QStringLiteral("5.000,00")));
     QVERIFY(Wert("ErgBruttoLohn").contains(QStringLiteral("DM")));
 
@@ -260,7 +260,7 @@ class TestJahre : public QObject {
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
     QCOMPARE(Wert("LDMNetto"), QStringLiteral("EUR"));
     // The same pfennigs, shown in Euro.
-    QCOMPARE(D().LohnZeitraum.RE4, 500000);
+    QCOMPARE(D().Rechnung.LZ.RE4, 500000);
     QCOMPARE(D().Ergebnis.Netto, dm.Netto);
     QCOMPARE(D().Ergebnis.LSt.LSt, dm.LSt.LSt);
     QCOMPARE(Wert("ErgBruttoLohn"), GeldText(255646));
@@ -289,7 +289,7 @@ class TestJahre : public QObject {
     MenueJahr(2001);
     QVERIFY(!r_->BetraegeInDM1->isChecked());
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
-    QCOMPARE(D().LohnZeitraum.RE4, lst::InCent(anw_->Kontext(), 2556.46));
+    QCOMPARE(D().Rechnung.LZ.RE4, lst::InCent(anw_->Kontext(), 2556.46));
   }
 
   // The boxes follow the year's rules.
@@ -301,7 +301,7 @@ class TestJahre : public QObject {
     QVERIFY(!r_->CBGleitZ->isChecked());
     QVERIFY(!r_->CBGleitZ->isEnabled());
     QVERIFY(!r_->CBRV_Verzicht->isEnabled());
-    QVERIFY(!D().SVEingabe.Gleitzone);
+    QVERIFY(!D().Rechnung.SV.Gleitzone);
     // 2003: from April on, 400,01 to 800,00 a month, red outside.
     MenueJahr(2003);
     QVERIFY(r_->CBGleitZ->isEnabled());

@@ -33,7 +33,7 @@ class TestRechner : public QObject {
     auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
     return l != nullptr ? l->text() : QStringLiteral("<fehlt>");
   }
-  lst::TRechnerDaten& D() { return anw_->Daten(); }
+  lst::TAbrechnung& D() { return anw_->Daten(); }
 
  private slots:
   void initTestCase() {
@@ -113,7 +113,7 @@ class TestRechner : public QObject {
     QTest::keyClicks(r_->ELohn, QStringLiteral("3000a,-5"));
     QCOMPARE(r_->ELohn->text(), QStringLiteral("3000,5"));
     QCOMPARE(zyklen, 6);
-    QCOMPARE(D().LohnZeitraum.RE4, 300050);
+    QCOMPARE(D().Rechnung.LZ.RE4, 300050);
     QCOMPARE(Wert("ErgBruttoLohn"), GeldText(300050));
     QCOMPARE(Wert("ErgNettoLohn"), GeldText(D().Ergebnis.Netto));
     QVERIFY(D().Ergebnis.LSt.LSt > 0);
@@ -124,16 +124,16 @@ class TestRechner : public QObject {
     for (const QString& t : {QStringLiteral("1e999"), QStringLiteral("nan"), QStringLiteral("--5"),
                              QStringLiteral("1,2,3"), QStringLiteral("-3000")}) {
       r_->ELohn->setText(t);
-      QCOMPARE(D().LohnZeitraum.RE4, 0);
+      QCOMPARE(D().Rechnung.LZ.RE4, 0);
       r_->cbKirchenSt->setEditText(t);
-      QCOMPARE(D().LStEingabe.KiStSatz, 0.0);
+      QCOMPARE(D().Rechnung.LSt.KiStSatz, 0.0);
     }
     QApplication::clipboard()->setText(QStringLiteral("12a"));
     r_->ELohn->clear();
     r_->ELohn->setFocus();
     QTest::keyClick(r_->ELohn, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(r_->ELohn->text(), QStringLiteral("12a"));
-    QCOMPARE(D().LohnZeitraum.RE4, 0);
+    QCOMPARE(D().Rechnung.LZ.RE4, 0);
     Eintippen(r_->ELohn, QStringLiteral("3000,5"));
     r_->cbKirchenSt->setEditText(QStringLiteral("8"));
 
@@ -149,7 +149,7 @@ class TestRechner : public QObject {
     QVERIFY(!r_->cbPV2->isChecked());
     QVERIFY(!r_->cbPV2->isEnabled());
     QCOMPARE(r_->EKindergeld->text(), QStringLiteral("368,00"));
-    QCOMPARE(D().Zusatz.Kindergeld, 36800);
+    QCOMPARE(D().Rechnung.Zusatz.Kindergeld, 36800);
     Eintippen(r_->E_ZKF, QString());
     QVERIFY(r_->cbPV2->isChecked());
     QVERIFY(r_->cbPV2->isEnabled());
@@ -160,7 +160,7 @@ class TestRechner : public QObject {
     QCOMPARE(r_->E_ZKF->text(), QString());
     QVERIFY(!r_->E_ZKF->isEnabled());
     QVERIFY(!r_->EKindergeld->isEnabled());
-    QCOMPARE(D().LStEingabe.STKL, 5);
+    QCOMPARE(D().Rechnung.LSt.STKL, 5);
     r_->CBStKl->setCurrentIndex(0);
     QCOMPARE(r_->E_ZKF->text(), QString());
     QVERIFY(r_->E_ZKF->isEnabled());
@@ -179,8 +179,8 @@ class TestRechner : public QObject {
     Eintippen(r_->edFaktor, QStringLiteral("1,5"));
     QCOMPARE(r_->edFaktor->text(), QStringLiteral("1"));
     Eintippen(r_->edFaktor, QStringLiteral("0,873"));
-    QVERIFY(D().LStEingabe.af);
-    QCOMPARE(D().LStEingabe.f, 0.873);
+    QVERIFY(D().Rechnung.LSt.af);
+    QCOMPARE(D().Rechnung.LSt.f, 0.873);
     r_->CBStKl->setCurrentIndex(0);
     QVERIFY(!r_->cbAF->isChecked());
     QCOMPARE(r_->edFaktor->text(), QStringLiteral("1,0"));
@@ -195,8 +195,8 @@ class TestRechner : public QObject {
     QCOMPARE(r_->ELohn->text(), QStringLiteral("36000,00"));
     QVERIFY(r_->EZMVB->isEnabled());
     QVERIFY(r_->edSterbe->isEnabled());
-    QCOMPARE(D().LohnZeitraum.LZZ, 1);
-    QCOMPARE(D().LohnZeitraum.RE4, 3600000);
+    QCOMPARE(D().Rechnung.LZ.LZZ, 1);
+    QCOMPARE(D().Rechnung.LZ.RE4, 3600000);
     r_->CBLZZ->setCurrentIndex(2);
     QCOMPARE(r_->ELohn->text(), QStringLiteral("700,00"));
     QCOMPARE(r_->EVBezM->text(), QStringLiteral("250"));
@@ -211,13 +211,13 @@ class TestRechner : public QObject {
     QVERIFY(r_->cbPriv->isChecked());
     QVERIFY(!r_->EKVANProz->isEnabled());
     QVERIFY(r_->EPVWert->isEnabled());
-    QCOMPARE(D().LStEingabe.TabArt, 1);
+    QCOMPARE(D().Rechnung.LSt.TabArt, 1);
     r_->rbAllgTab->click();
     QCOMPARE(r_->ERVANProz->text(), QStringLiteral("9,45"));
     QCOMPARE(r_->EAVAGProz->text(), QStringLiteral("1,5"));
     QVERIFY(!r_->cbPriv->isChecked());
     QVERIFY(r_->EKVANProz->isEnabled());
-    QCOMPARE(D().LStEingabe.TabArt, 0);
+    QCOMPARE(D().Rechnung.LSt.TabArt, 0);
   }
 
   // Marginal employment: its rates, flat-rate tax and the red boxes.
@@ -269,7 +269,7 @@ class TestRechner : public QObject {
     r_->CBGF->click();
     QVERIFY(!r_->CBPauschSt->isEnabled());
     QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    QCOMPARE(D().LStEingabe.PauschSatzAG, 0.0);
+    QCOMPARE(D().Rechnung.LSt.PauschSatzAG, 0.0);
   }
 
   // The sliding zone measured against bounds of the pay period.
@@ -302,8 +302,8 @@ class TestRechner : public QObject {
     Eintippen(r_->ELohn, QStringLiteral("2000"));
     QCOMPARE(anw_->Kontext().SVSatzTabelle[lst::beNV][lst::svPV].AN, 0.01025);
     QCOMPARE(anw_->Kontext().SVSatzTabelle[lst::beNV][lst::svPV].AG, 0.01025);
-    QCOMPARE(D().SVEingabe.Saetze[lst::svPV].AN, 0.01525);
-    QVERIFY(D().SVEingabe.PVS);
+    QCOMPARE(D().Rechnung.SV.Saetze[lst::svPV].AN, 0.01525);
+    QVERIFY(D().Rechnung.SV.PVS);
     QCOMPARE(D().Ergebnis.SV.AN(lst::svPV), 3050);
     // Marginal employment has no care contribution to split.
     r_->CBGF->click();
@@ -315,7 +315,7 @@ class TestRechner : public QObject {
     r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_West"))->click();
     QVERIFY(!r_->cbSachsen->isEnabled());
     QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,025"));
-    QVERIFY(!D().SVEingabe.PVS);
+    QVERIFY(!D().Rechnung.SV.PVS);
   }
 
   void privatVersichert() {
@@ -328,12 +328,12 @@ class TestRechner : public QObject {
       QVERIFY(!w->isEnabled());
     Eintippen(r_->EPVWert, QStringLiteral("300"));
     r_->findChild<QRadioButton*>(QStringLiteral("RGprivTyp_ja"))->click();
-    QCOMPARE(D().SVEingabe.PKV, 2);
-    QCOMPARE(D().SVEingabe.PKPV, 30000);
-    QCOMPARE(D().SVEingabe.Saetze[lst::svKV2].AN, 0.0);
+    QCOMPARE(D().Rechnung.SV.PKV, 2);
+    QCOMPARE(D().Rechnung.SV.PKPV, 30000);
+    QCOMPARE(D().Rechnung.SV.Saetze[lst::svKV2].AN, 0.0);
     r_->cbPriv->click();
     QVERIFY(r_->EKVANProz->isEnabled());
-    QCOMPARE(D().SVEingabe.PKV, 0);
+    QCOMPARE(D().Rechnung.SV.PKV, 0);
   }
 
   // Key preview: "(" and Enter go forward, "&" back, even in the text field.
@@ -356,7 +356,7 @@ class TestRechner : public QObject {
     QLineEdit* feld = r_->cbKirchenSt->lineEdit();
     feld->setFocus();
     Eintippen(feld, QStringLiteral("10"));
-    QCOMPARE(D().LStEingabe.KiStSatz, 0.10);
+    QCOMPARE(D().Rechnung.LSt.KiStSatz, 0.10);
     QCOMPARE(r_->cbKirchenSt->count(), 2);
     QTest::keyClick(feld, Qt::Key_Return);
     QCOMPARE(r_->cbKirchenSt->count(), 3);
@@ -364,7 +364,7 @@ class TestRechner : public QObject {
     QVERIFY(r_->cbKirchenSt->findText(QStringLiteral("1")) < 0);
     r_->CBR->click();
     QVERIFY(!r_->cbKirchenSt->isEnabled());
-    QVERIFY(D().LStEingabe.Bekenntnislos);
+    QVERIFY(D().Rechnung.LSt.Bekenntnislos);
   }
 
   // A wished net wage shows the gross found; the view switch carries it over.
@@ -372,7 +372,7 @@ class TestRechner : public QObject {
     Eintippen(r_->ELohn, QStringLiteral("3000"));
     Eintippen(r_->ENettoLohn, QStringLiteral("2000,00"));
     QCOMPARE(r_->ELohn->text(), QStringLiteral("3000"));
-    const std::int64_t gefunden = D().LohnZeitraum.RE4;
+    const std::int64_t gefunden = D().Rechnung.LZ.RE4;
     QVERIFY(gefunden > 250000 && gefunden < 350000);
     QVERIFY(std::llabs(D().Ergebnis.Netto - 200000) <= 1);
     QCOMPARE(Wert("ErgBruttoLohn"), GeldText(gefunden));
@@ -380,13 +380,13 @@ class TestRechner : public QObject {
 
     // Typing into the gross wage computes from it again.
     QTest::keyClicks(r_->ELohn, QStringLiteral("0"));
-    QCOMPARE(D().LohnZeitraum.RE4, 3000000);
+    QCOMPARE(D().Rechnung.LZ.RE4, 3000000);
     Eintippen(r_->ELohn, QStringLiteral("3000"));
     Eintippen(r_->ENettoLohn, QStringLiteral("2000"));
-    QCOMPARE(D().LohnZeitraum.RE4, gefunden);
+    QCOMPARE(D().Rechnung.LZ.RE4, gefunden);
     r_->Arbeitgeberanteil1->trigger();
     QCOMPARE(r_->ELohn->AsCents(), gefunden);
-    QCOMPARE(D().LohnZeitraum.RE4, gefunden);
+    QCOMPARE(D().Rechnung.LZ.RE4, gefunden);
     QVERIFY(!anw_->Kontext().ArbeitnehmerSicht);
     QVERIFY(r_->Arbeitgeberanteil1->isChecked());
     QCOMPARE(Wert("ErgNettoLohn"), GeldText(D().Ergebnis.AGGesamt));

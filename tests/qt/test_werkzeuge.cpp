@@ -81,21 +81,37 @@ class TRechnerAttrappe : public QWidget, public TRechnerSchnittstelle {
   }
 
   TRechenKontext& Kontext() override { return k_; }
-  TRechnerDaten& Daten() override { return d_; }
+  TAbrechnung& Daten() override { return d_; }
   QWidget* Fenster() override { return this; }
+  TWerkzeugAktionen Aktionen() override {
+    TWerkzeugAktionen a;
+    a.Steuerklassenvgl1 = Aktion("Steuerklassenvgl1");
+    a.Tabelle1 = Aktion("Tabelle1");
+    a.Grafik1 = Aktion("Grafik1");
+    a.EinkStTabelle1 = Aktion("EinkStTabelle1");
+    a.EinkommensteuerAnzeige1 = Aktion("EinkommensteuerAnzeige1");
+    a.LohnUmrAnz1 = Aktion("LohnUmrAnz1");
+    return a;
+  }
+  QAction* DruckenAktion() override { return nullptr; }
+  QAction* DruckerAktion() override { return nullptr; }
   void EingabenSammeln() override {
-    d_.LohnZeitraum.LZZ = static_cast<std::uint8_t>(lzz->currentIndex() + 1);
-    d_.LohnZeitraum.RE4 = InCent(k_, lohn->AsFloat());
-    d_.LStEingabe.STKL = static_cast<std::uint8_t>(stkl->currentIndex() + 1);
-    d_.LStEingabe.KiStSatz = TEditCS::TextAlsZahl(kirche->currentText()) / 100;
-    d_.LStEingabe.Bekenntnislos = ohneKirche->isChecked();
-    d_.LStEingabe.ALTER1 = alter->isChecked();
-    d_.SVEingabe.Region = region;
-    d_.SVEingabe.Saetze = k_.SVSatzTabelle[beNV];
+    TRechnung& r = d_.Rechnung;
+    r.Jahr = 2013;
+    r.EuroAnzeige = k_.EuroAnzeige;
+    r.ArbeitnehmerSicht = k_.ArbeitnehmerSicht;
+    r.LZ.LZZ = static_cast<std::uint8_t>(lzz->currentIndex() + 1);
+    r.LZ.RE4 = InCent(k_, lohn->AsFloat());
+    r.LSt.STKL = static_cast<std::uint8_t>(stkl->currentIndex() + 1);
+    r.LSt.KiStSatz = TEditCS::TextAlsZahl(kirche->currentText()) / 100;
+    r.LSt.Bekenntnislos = ohneKirche->isChecked();
+    r.LSt.ALTER1 = alter->isChecked();
+    r.Region = region;
+    RegelnAnwenden(k_, r);
   }
   void Neuberechnen() override {
     EingabenSammeln();
-    GesamtBerechnen(k_, 2013, d_.LohnZeitraum, d_.LStEingabe, d_.Ergebnis, d_.Zusatz, 0, d_.SVEingabe);
+    GesamtBerechnen(k_, d_.Rechnung, d_.Ergebnis);
     ++rechnungen;
     emit Berechnet();
   }
@@ -115,7 +131,7 @@ class TRechnerAttrappe : public QWidget, public TRechnerSchnittstelle {
 
  private:
   TRechenKontext k_;
-  TRechnerDaten d_;
+  TAbrechnung d_;
 };
 
 template <typename T>
@@ -222,10 +238,10 @@ class TestWerkzeuge : public QObject {
     rechner_->Neuberechnen();
     f->CalcVgl();
     TLohnZeitraum lz{2, 550000};
-    TLStEingabe e = rechner_->Daten().LStEingabe;
+    TLStEingabe e = rechner_->Daten().Rechnung.LSt;
     e.STKL = 4;
     TLStErgebnis einzeln;
-    SteuerBerechnen(k, 2013, lz, e, einzeln, rechner_->Daten().SVEingabe);
+    SteuerBerechnen(k, 2013, lz, e, einzeln, rechner_->Daten().Rechnung.SV);
     QCOMPARE(f->Ergebnis().AN4, einzeln.LSt);
     QVERIFY(f->Ergebnis().AN4 > west);
     QTest::mouseClick(Kind<QWidget>(f, "BClose"), Qt::LeftButton);
@@ -351,7 +367,7 @@ class TestWerkzeuge : public QObject {
     });
     QCOMPARE(rechner_->Daten().Ergebnis.Netto, vorher.Netto);
     QCOMPARE(rechner_->Daten().Ergebnis.AGGesamt, vorher.AGGesamt);
-    QCOMPARE(rechner_->Daten().LohnZeitraum.RE4, 300000);
+    QCOMPARE(rechner_->Daten().Rechnung.LZ.RE4, 300000);
     // The employer view draws the total wage cost.
     rechner_->Kontext().ArbeitnehmerSicht = false;
     ModalPruefen(rechner_->Aktion("Grafik1"), [&](QWidget* w) {

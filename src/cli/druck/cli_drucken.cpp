@@ -10,50 +10,6 @@
 
 namespace lst::cli {
 
-namespace {
-
-const char* const kSteuerklassen[] = {"I", "II", "III", "IV", "V", "VI"};
-
-// A number as a German user types it: "8", "8,5", "0,955".
-QString Zahl(double wert) { return druck::Gebietsschema().toString(wert, 'g', 10); }
-
-QString Betrag(double wert) { return wert == 0 ? QString() : QString::fromStdString(BetragAlsText(wert)); }
-
-}  // namespace
-
-druck::TDruckAngaben DruckAngaben(const TEingabe& e, TRechenKontext& k, const TRechnung& r) {
-  druck::TDruckAngaben a;
-  a.Titel = QStringLiteral("Lohnsteuerberechnung %1").arg(e.Jahr);
-  a.LZZIndex = e.LZZ - 1;
-  a.Lohnzahlungszeitraum = druck::ZeitraumText(a.LZZIndex);
-  a.Steuerklasse = QString::fromLatin1(kSteuerklassen[(e.STKL >= 1 && e.STKL <= 6 ? e.STKL : 1) - 1]);
-  a.Faktorverfahren = e.Faktor.has_value();
-  a.Faktor = Zahl(e.Faktor.value_or(1.0));
-  a.Bekenntnislos = e.Bekenntnislos;
-  a.Kirchensteuer = Zahl(e.KiStProzent);
-  a.Altersentlastung = e.Altersentlastung.has_value();
-  a.TabArt = e.BesondereTabelle ? 1 : 0;
-  a.Versorgungsbezuege = Betrag(e.Versorgungsbezug);
-  a.VersorgungJanuar = Betrag(e.VersorgungMonat);
-  a.VersorgungSonder = Betrag(e.VersorgungSonder);
-  a.VersorgungMonate = QString::number(e.VersorgungMonate);
-  a.Freibetrag = Betrag(e.Freibetrag);
-  a.Hinzurechnung = Betrag(e.Hinzurechnung);
-  a.Sterbegeld = Betrag(e.Sterbegeld);
-  a.Kinder = e.ZKF == 0 ? QString() : Zahl(e.ZKF);
-  a.Region = e.Region == 0 ? 0 : 1;
-  a.GF = e.Minijob;
-  a.AufstockungAn = e.Aufstockung;
-  const double auf = k.SVSatzTabelle[e.Minijob ? beGF : e.Haushalt ? beHH : beNV][svRVAuf].AN;
-  a.AufstockungProzent = auf >= 0 ? Zahl(auf * 100) : QStringLiteral("0");
-  a.Privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
-  a.PrivatBetrag = QString::fromStdString(BetragAlsText(e.PrivatBeitrag.value_or(0)));
-  // The window's employee view: the tax line reads "Lohnsteuer =", the line
-  // of the other deductions shows their amount.
-  a.ErgZusatz = druck::GeldText(AusCent(k, r.SonstigeAbzuege), k.Waehrung);
-  return a;
-}
-
 int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
   TRechenKontext k;
   TRechnung r;
@@ -62,15 +18,10 @@ int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
     std::fprintf(stderr, "lohnsteuer-cli: %s\n", fehler.c_str());
     return 2;
   }
-  TRechnerDaten d;
-  d.LohnZeitraum = r.LZ;
-  d.LStEingabe = r.LSt;
-  d.SVEingabe = r.SV;
-  d.Zusatz = r.Zusatz;
-  d.SonstigeAbzuege = r.SonstigeAbzuege;
+  TAbrechnung d;
+  d.Rechnung = r;
   try {
-    GesamtBerechnen(k, k.LStJahr, d.LohnZeitraum, d.LStEingabe, d.Ergebnis, d.Zusatz,
-                    d.SonstigeAbzuege, d.SVEingabe);
+    GesamtBerechnen(k, d.Rechnung, d.Ergebnis);
   } catch (const TLStFehler& f) {
     std::fprintf(stderr, "lohnsteuer-cli: %s\n", f.what());
     return 1;
@@ -99,7 +50,7 @@ int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
   druck::TDruckMaschine maschine;
   maschine.EinstellungenAnwenden(einst);
 
-  const druck::TDruckAngaben a = DruckAngaben(e, k, r);
+  const druck::TDruckAngaben a = druck::DruckAngabenFuer(k, d);
   if (!druck::RechnungAlsPdf(maschine, QString::fromStdString(datei), a, k, d,
                              einst.Optionen.FontSize)) {
     std::fprintf(stderr, "lohnsteuer-cli: Die Datei \"%s\" kann nicht geschrieben werden.\n",

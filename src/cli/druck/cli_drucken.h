@@ -10,11 +10,6 @@
 
 namespace lst::cli {
 
-// The window's texts for the calculation of e (whose records r and context k
-// Vorbereiten has filled), as the calculator window would show them after
-// the same inputs.
-druck::TDruckAngaben DruckAngaben(const TEingabe& e, TRechenKontext& k, const TRechnung& r);
-
 // Computes e and writes its printout to the PDF file datei with the print
 // settings the window reads at start.  Returns the exit status.
 int DruckenAlsPdf(const TEingabe& e, const std::string& datei);

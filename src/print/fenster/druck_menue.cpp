@@ -21,125 +21,7 @@
 
 namespace lst {
 
-namespace {
-
-// Reads the window's controls by name.
-class TFensterLeser {
- public:
-  explicit TFensterLeser(QWidget* f) : f_(f) {}
-
-  QWidget* Element(const char* name) const {
-    return f_ ? f_->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
-  }
-
-  // The text a control shows: an edit's text, a list's selected item, a
-  // label's caption.
-  void Text(const char* name, QString& ziel) const {
-    QWidget* w = Element(name);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) ziel = e->text();
-    else if (auto* c = qobject_cast<QComboBox*>(w)) ziel = c->currentText();
-    else if (auto* l = qobject_cast<QLabel*>(w)) ziel = l->text();
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) ziel = b->text();
-  }
-  void Index(const char* name, int& ziel) const {
-    if (auto* c = qobject_cast<QComboBox*>(Element(name))) ziel = c->currentIndex();
-  }
-  void Haken(const char* name, bool& ziel) const {
-    if (auto* b = qobject_cast<QAbstractButton*>(Element(name))) ziel = b->isChecked();
-  }
-  void AktivUndHaken(const char* name, bool& ziel) const {
-    if (auto* b = qobject_cast<QAbstractButton*>(Element(name))) {
-      ziel = b->isEnabled() && b->isChecked();
-    }
-  }
-  // Visible in the window (whether the window itself is shown or not).
-  void Sichtbar(const char* name, bool& ziel) const {
-    if (QWidget* w = Element(name)) ziel = w->isVisibleTo(f_);
-  }
-  // The selected item of a radio group: a button group or a box of radio
-  // buttons of that name.
-  void Auswahl(const char* name, QString& ziel) const {
-    if (!f_) return;
-    const QString n = QString::fromLatin1(name);
-    if (auto* g = f_->findChild<QButtonGroup*>(n)) {
-      if (g->checkedButton()) ziel = g->checkedButton()->text();
-      return;
-    }
-    if (QWidget* w = Element(name)) {
-      for (auto* r : w->findChildren<QRadioButton*>()) {
-        if (r->isChecked()) ziel = r->text();
-      }
-    }
-  }
-
- private:
-  QWidget* f_;
-};
-
-QString OhneKuerzel(QString s) { return s.remove(QLatin1Char('&')); }
-
-}  // namespace
-
-druck::TDruckAngaben DruckAngabenAusFenster(QWidget* fenster, const TRechenKontext& k,
-                                            const TRechnerDaten& d) {
-  druck::TDruckAngaben a;
-  const TFensterLeser l(fenster);
-  a.Titel = fenster && !fenster->windowTitle().isEmpty()
-                ? fenster->windowTitle()
-                : QStringLiteral("Lohnsteuerberechnung %1").arg(k.LStJahr);
-
-  a.LZZIndex = d.LohnZeitraum.LZZ - 1;
-  l.Index("CBLZZ", a.LZZIndex);
-  a.Lohnzahlungszeitraum = druck::ZeitraumText(a.LZZIndex);
-  l.Text("CBLZZ", a.Lohnzahlungszeitraum);
-  static const char* const kKlassen[] = {"I", "II", "III", "IV", "V", "VI"};
-  a.Steuerklasse = QString::fromLatin1(kKlassen[std::clamp<int>(d.LStEingabe.STKL, 1, 6) - 1]);
-  l.Text("CBStKl", a.Steuerklasse);
-  a.Faktorverfahren = d.LStEingabe.af;
-  l.Haken("cbAF", a.Faktorverfahren);
-  l.Text("edFaktor", a.Faktor);
-  a.Bekenntnislos = d.LStEingabe.Bekenntnislos;
-  l.Haken("CBR", a.Bekenntnislos);
-  l.Text("cbKirchenSt", a.Kirchensteuer);
-  a.Altersentlastung = d.LStEingabe.ALTER1;
-  l.Haken("CBAlter", a.Altersentlastung);
-  a.TabArt = d.LStEingabe.TabArt;
-  l.Index("cbTabArt", a.TabArt);
-  l.Text("EVersBez", a.Versorgungsbezuege);
-  l.Text("EVBezM", a.VersorgungJanuar);
-  l.Text("EVBezS", a.VersorgungSonder);
-  l.Text("EZMVB", a.VersorgungMonate);
-  l.Text("EFreibetrag", a.Freibetrag);
-  l.Text("EHinzuR", a.Hinzurechnung);
-  l.Text("edSterbe", a.Sterbegeld);
-  l.Text("E_ZKF", a.Kinder);
-  QString region = d.SVEingabe.Region == 0 ? QStringLiteral("Ost") : QStringLiteral("West");
-  l.Auswahl("RGOstWest", region);
-  a.Region = OhneKuerzel(region) == QStringLiteral("Ost") ? 0 : 1;
-  l.Haken("CBGF", a.GF);
-  a.GFSichtbar = true;
-  l.Sichtbar("CBGF", a.GFSichtbar);
-  l.Sichtbar("PanGF", a.GFSichtbar);
-  l.AktivUndHaken("CBAufst", a.AufstockungAn);
-  l.Sichtbar("CBAufst", a.AufstockungSichtbar);
-  l.Text("EAufProz", a.AufstockungProzent);
-  a.Privat = d.SVEingabe.PKV != 0;
-  l.Haken("cbPriv", a.Privat);
-  l.Text("EPVWert", a.PrivatBetrag);
-
-  l.Text("LTxt1", a.LTxt1);
-  l.Text("LLoSt", a.LLoSt);
-  l.Text("LTxt3", a.LTxt3);
-  l.Text("LTxt4", a.LTxt4);
-  l.Text("LTxt5", a.LTxt5);
-  l.Text("LTxt6", a.LTxt6);
-  l.Text("LTxt13", a.LTxt13);
-  l.Text("ErgText", a.ErgText);
-  l.Text("ErgZusatz", a.ErgZusatz);
-  return a;
-}
-
-TDruckSteuerung::TDruckSteuerung(TRechnerSchnittstelle& rechner, druck::TDruckMaschine& maschine,
+TDruckSteuerung::TDruckSteuerung(TDruckQuelle& rechner, druck::TDruckMaschine& maschine,
                                  TFDruckOptionen& optionen, QObject* parent)
     : QObject(parent), rechner_(rechner), maschine_(maschine), optionen_(optionen) {
   PdfDateiFragen = [this]() {
@@ -154,8 +36,8 @@ TDruckSteuerung::TDruckSteuerung(TRechnerSchnittstelle& rechner, druck::TDruckMa
 bool TDruckSteuerung::Anbinden() {
   QWidget* f = rechner_.Fenster();
   if (!f) return false;
-  auto* drucken = f->findChild<QAction*>(QStringLiteral("Drucken1"));
-  auto* drucker = f->findChild<QAction*>(QStringLiteral("Drucker1"));
+  QAction* drucken = rechner_.DruckenAktion();
+  QAction* drucker = rechner_.DruckerAktion();
   if (drucker) {
     drucker->setEnabled(true);
     connect(drucker, &QAction::triggered, this, &TDruckSteuerung::Drucker1Click);
@@ -165,8 +47,9 @@ bool TDruckSteuerung::Anbinden() {
   if (drucken->shortcut().isEmpty()) drucken->setShortcut(QKeySequence::Print);
   connect(drucken, &QAction::triggered, this, &TDruckSteuerung::Drucken1Click);
 
-  if (!f->findChild<QAction*>(QStringLiteral("Druckvorschau1"))) {
+  if (vorschau_ == nullptr) {
     auto* vorschau = new QAction(QStringLiteral("Druck&vorschau..."), f);
+    vorschau_ = vorschau;
     vorschau->setObjectName(QStringLiteral("Druckvorschau1"));
     connect(vorschau, &QAction::triggered, this, &TDruckSteuerung::Druckvorschau1Click);
     // Into every menu that holds "&Drucken", just below it.
@@ -182,7 +65,7 @@ bool TDruckSteuerung::Anbinden() {
 }
 
 druck::TDruckAngaben TDruckSteuerung::Angaben() const {
-  return DruckAngabenAusFenster(rechner_.Fenster(), rechner_.Kontext(), rechner_.Daten());
+  return druck::DruckAngabenFuer(rechner_.Kontext(), rechner_.Daten());
 }
 
 void TDruckSteuerung::Meldung(const QString& text) {

@@ -2,8 +2,8 @@
 // Printing from the calculator window: the menu items "&Drucken",
 // "Druck&vorschau..." and "&Drucker...".
 //
-// The printout reads the window's controls by their object names ("CBLZZ",
-// "ELohn", "LTxt1" ...) and the records of its last calculation.  Without an
+// The printout is made from the window's request and the result of its last
+// calculation, by the same function as the command line's.  Without an
 // installed printer "&Drucken" asks for a file name and writes the printout
 // as PDF (the same file the command line writes).
 
@@ -11,8 +11,9 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 #include "print/rechnung_drucken.h"
-#include "ui/rechner_schnittstelle.h"
 
 class QAction;
 
@@ -20,21 +21,29 @@ namespace lst {
 
 class TFDruckOptionen;
 
-// The window's texts for the printout; a control that is missing leaves the
-// description's default (or the value of the records).
-druck::TDruckAngaben DruckAngabenAusFenster(QWidget* fenster, const TRechenKontext& k,
-                                            const TRechnerDaten& d);
+// What printing needs of the calculator window: its context, its current
+// calculation (brought up to date by Aktualisieren), the window as the
+// parent of dialogs, and its menu entries "&Drucken" and "&Drucker...".
+class TDruckQuelle {
+ public:
+  virtual ~TDruckQuelle() = default;
+  virtual TRechenKontext& Kontext() = 0;
+  virtual TAbrechnung& Daten() = 0;
+  virtual QWidget* Fenster() = 0;
+  virtual QAction* DruckenAktion() = 0;
+  virtual QAction* DruckerAktion() = 0;
+};
 
 class TDruckSteuerung : public QObject {
   Q_OBJECT
 
  public:
-  TDruckSteuerung(TRechnerSchnittstelle& rechner, druck::TDruckMaschine& maschine,
+  TDruckSteuerung(TDruckQuelle& rechner, druck::TDruckMaschine& maschine,
                   TFDruckOptionen& optionen, QObject* parent = nullptr);
 
-  // Finds "Drucken1" and "Drucker1" among the window's actions, enables and
-  // connects them, and adds "Druck&vorschau..." ("Druckvorschau1") after
-  // "Drucken1" in the same menu.  Returns false when "Drucken1" is missing.
+  // Enables and connects the window's "&Drucken" and "&Drucker..." and adds
+  // "Druck&vorschau..." ("Druckvorschau1") after "&Drucken" in the same
+  // menu.  Returns false when the window has no "&Drucken".
   bool Anbinden();
 
   void Drucken1Click();
@@ -54,7 +63,8 @@ class TDruckSteuerung : public QObject {
   druck::TDruckAngaben Angaben() const;
   void Meldung(const QString& text);
 
-  TRechnerSchnittstelle& rechner_;
+  TDruckQuelle& rechner_;
+  QAction* vorschau_ = nullptr;
   druck::TDruckMaschine& maschine_;
   TFDruckOptionen& optionen_;
 };

@@ -66,7 +66,7 @@ QCheckBox* Kasten(QWidget* eltern, const char* name, const QString& text, const 
 
 }  // namespace
 
-TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDateiNamen& namen,
+TFRechner::TFRechner(TRechenKontext& kontext, TAbrechnung& daten, const TDateiNamen& namen,
                      QWidget* eltern)
     : QMainWindow(eltern), k_(kontext), d_(daten), namen_(namen) {
   // The section of the stored placement is named after the window.
@@ -213,15 +213,13 @@ QWidget* TFRechner::LohnsteuerPanelBauen() {
 
   CBLZZ = new QComboBox(this);
   CBLZZ->setObjectName(QStringLiteral("CBLZZ"));
-  CBLZZ->addItems({QStringLiteral("Jahr     (360 Tage)"), QStringLiteral("Monat  (30 Tage)"),
-                   QStringLiteral("Woche (7 Tage)"), QStringLiteral("Tag")});
+  for (int lzz = 1; lzz <= 4; ++lzz) CBLZZ->addItem(ZeitraumName(lzz));
   g->addWidget(Beschriftung("LLZZ", QStringLiteral("Lohnzahlungszeitraum"), CBLZZ), z, 0);
   g->addWidget(CBLZZ, z++, 1, 1, 2);
 
   CBStKl = new QComboBox(this);
   CBStKl->setObjectName(QStringLiteral("CBStKl"));
-  CBStKl->addItems({QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
-                    QStringLiteral("IV"), QStringLiteral("V"), QStringLiteral("VI")});
+  for (int stkl = 1; stkl <= 6; ++stkl) CBStKl->addItem(SteuerklasseName(stkl));
   cbAF = Kasten(this, "cbAF", QStringLiteral("Faktorverf."),
                 QStringLiteral("Bitte anhaken, wenn bei StKl. IV das Faktorverfahren angewendet werden soll"));
   edFaktor = Zahlfeld("edFaktor", 5, true, QStringLiteral("Faktor [0..1] mit drei Nachkommastellen"));
@@ -571,8 +569,7 @@ void TFRechner::Rechnen() {
   EingabenSammeln();
   TGesamtErgebnis erg;
   try {
-    GesamtBerechnen(k_, k_.LStJahr, d_.LohnZeitraum, d_.LStEingabe, erg, d_.Zusatz,
-                    d_.SonstigeAbzuege, d_.SVEingabe);
+    GesamtBerechnen(k_, d_.Rechnung, erg);
   } catch (const std::exception& e) {
     // The results of the last good calculation stay on screen.
     Fehler(QString::fromStdString(e.what()));
@@ -600,15 +597,34 @@ int TFRechner::Beschaeftigung() const {
   return beNV;
 }
 
-void TFRechner::EingabenSammeln() {
-  TLohnZeitraum& lz = d_.LohnZeitraum;
-  TLStEingabe& l = d_.LStEingabe;
-  TSVEingabe& sv = d_.SVEingabe;
+TWerkzeugAktionen TFRechner::Aktionen() {
+  TWerkzeugAktionen a;
+  a.Steuerklassenvgl1 = Steuerklassenvgl1;
+  a.Tabelle1 = Tabelle1;
+  a.Grafik1 = Grafik1;
+  a.EinkStTabelle1 = EinkStTabelle1;
+  a.EinkommensteuerAnzeige1 = EinkommensteuerAnzeige1;
+  a.LohnUmrAnz1 = LohnUmrAnz1;
+  return a;
+}
 
+void TFRechner::EingabenSammeln() {
+  // The controls state what the user chose; the year's rules make the
+  // calculation's records of it (RegelnAnwenden), as for the command line.
+  TRechnung& r = d_.Rechnung;
+  r.Jahr = k_.LStJahr;
+  r.Monat = k_.LStMonat;
+  r.Version = k_.LStVersion;
+  r.EuroAnzeige = k_.EuroAnzeige;
+  r.ArbeitnehmerSicht = k_.ArbeitnehmerSicht;
+  r.Grundfreibetrag = Grundfreibetrag8004->isChecked() ? 8004 : 8130;
+
+  TLohnZeitraum& lz = r.LZ;
   lz.LZZ = static_cast<std::uint8_t>(std::max(CBLZZ->currentIndex(), 0) + 1);
   lz.RE4 = Betrag(ELohn);
-  if (k_.LStJahr == 2013) k_.GFB = Grundfreibetrag8004->isChecked() ? 8004 : 8130;
 
+  TLStEingabe& l = r.LSt;
+  l = TLStEingabe{};
   l.ALTER1 = CBAlter->isChecked();
   l.Bekenntnislos = CBR->isChecked();
   l.TabArt = static_cast<std::uint8_t>(std::max(cbTabArt->currentIndex(), 0));
@@ -625,19 +641,15 @@ void TFRechner::EingabenSammeln() {
   l.ZMVB = static_cast<std::uint8_t>(std::clamp(EZMVB->AsInteger(), 0, 99));
   const double kiSt = TEditCS::TextAlsZahl(cbKirchenSt->currentText());
   l.KiStSatz = kiSt > 0 ? kiSt / 100 : 0;
-  l.VKAPA = 0;
-  l.VMT = 0;
-  l.SONSTB = 0;
-  l.VBS = 0;
-  l.PauschSatzLSt = 0;
   l.AJAHR = std::clamp(edAJahr->AsInteger(), 0, 9999);
   l.VJAHR = std::clamp(edVJahr->AsInteger(), 0, 9999);
   l.STERBE = Betrag(edSterbe);
-
   l.PauschSatzAG = CBPauschSt->isEnabled() && CBPauschSt->isChecked() ? EPauschSt->AsFraction() : 0;
 
-  // The enabled rate edits go into the table row of the employment type.
-  auto& zeile = k_.SVSatzTabelle[Beschaeftigung()];
+  // The enabled rate edits go into the table row of the employment type,
+  // which the rules read.
+  const int typ = Beschaeftigung();
+  auto& zeile = k_.SVSatzTabelle[typ];
   const bool sachsen = cbSachsen->isEnabled() && cbSachsen->isChecked();
   auto schreiben = [&](TEditCS* e, int art, bool an) {
     if (!e->isEnabled()) return;
@@ -657,28 +669,29 @@ void TFRechner::EingabenSammeln() {
   schreiben(ePV2ANProz, svPV2, true);
   schreiben(EAufProz, svRVAuf, true);
 
-  sv.Region = static_cast<std::uint8_t>(std::max(RGOstWestGruppe->checkedId(), 0));
-  sv.Aufstockung = CBAufst->isEnabled() && CBAufst->isChecked();
-  sv.Gleitzone = CBGleitZ->isChecked();
-  sv.RVVerzicht = CBRV_Verzicht->isChecked();
-  sv.Saetze = zeile;
-  if (!(cbKV2->isEnabled() && cbKV2->isChecked())) sv.Saetze[svKV2].AN = 0;
-  if (!(cbPV2->isEnabled() && cbPV2->isChecked())) sv.Saetze[svPV2].AN = 0;
-  if (sachsen && EPVANProz->isEnabled()) sv.Saetze[svPV] = {EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
-  sv.PKPV = 0;
+  r.Beschaeftigung = typ;
+  r.Region = static_cast<std::uint8_t>(std::max(RGOstWestGruppe->checkedId(), 0));
+  r.Sachsen = cbSachsen->isChecked();
+  r.SachsenPV.reset();
+  if (sachsen && EPVANProz->isEnabled()) r.SachsenPV = TSatzPaar{EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
+  r.Aufstockung = CBAufst->isChecked();
+  r.Gleitzone = CBGleitZ->isChecked();
+  r.RVVerzicht = CBRV_Verzicht->isChecked();
+  r.KVZuschlag = cbKV2->isChecked();
+  r.PVZuschlag = cbPV2->isChecked();
+  r.Privat = 0;
+  r.PrivatBeitrag = 0;
   if (cbPriv->isChecked()) {
-    sv.PKPV = std::max<std::int64_t>(EPVWert->AsCents(), 0);
-    sv.PKV = RGprivTypGruppe->checkedId() == 0 ? 2 : 1;
-  } else {
-    sv.PKV = 0;
+    r.Privat = RGprivTypGruppe->checkedId() == 0 ? 2 : 1;
+    r.PrivatBeitrag = std::max<std::int64_t>(EPVWert->AsCents(), 0);
   }
-  sv.PVS = sv.Region == rgOst && cbSachsen->isChecked();
-  d_.Zusatz.Kindergeld = Betrag(EKindergeld);
-  d_.Zusatz.AGZusatz = 0;
+  r.Kindergeld = Betrag(EKindergeld);
+  r.AGZusatz = 0;
+  r.SonstigeAbzuege = Betrag(EZusBetrag);
+  r.SonstigeBezeichnung = EZusText->text().toStdString();
+  RegelnAnwenden(k_, r);
 
   WarnfarbenSetzen();
-
-  d_.SonstigeAbzuege = Betrag(EZusBetrag);
   wunschBetrag_ = Betrag(ENettoLohn);
 }
 
@@ -698,10 +711,10 @@ void TFRechner::Warnen(QWidget* w, bool rot) {
 }
 
 void TFRechner::WarnfarbenSetzen() {
-  const std::int64_t re4 = d_.LohnZeitraum.RE4;
+  const std::int64_t re4 = d_.Rechnung.LZ.RE4;
   const bool leer = ELohn->text().isEmpty();
   const std::int64_t grenze =
-      BBGFuerZeitraum(k_.BBGTabelle, d_.LohnZeitraum.LZZ, d_.SVEingabe.Region)[bbgGF];
+      BBGFuerZeitraum(k_.BBGTabelle, d_.Rechnung.LZ.LZZ, d_.Rechnung.SV.Region)[bbgGF];
   bool rot;
   if (CBGF->isChecked() || CBprivHH->isChecked())
     rot = re4 > grenze && !leer;
@@ -712,7 +725,7 @@ void TFRechner::WarnfarbenSetzen() {
 
   // The bounds of the sliding zone converted to the pay period, as the
   // ceilings are.
-  const TGleitzoneGrenzen zone = GleitzoneGrenzenFuerZeitraum(k_.LStJahr, d_.LohnZeitraum.LZZ);
+  const TGleitzoneGrenzen zone = GleitzoneGrenzenFuerZeitraum(k_.LStJahr, d_.Rechnung.LZ.LZZ);
   const bool drin = zone.Vorhanden && zone.Untergrenze < re4 && re4 <= zone.Obergrenze;
   Warnen(CBGleitZ, CBGleitZ->isChecked() && CBGleitZ->isEnabled() && !drin);
 }
@@ -744,8 +757,8 @@ void TFRechner::SaetzeInEdits() {
   }
   cbKV2->setEnabled(EKV2ANProz->isEnabled());
   cbPV2->setEnabled(ePV2ANProz->isEnabled());
-  if (d_.LStEingabe.PauschSatzAG > 0)
-    EPauschSt->setText(TEditCS::ZahlAlsText(d_.LStEingabe.PauschSatzAG * 100));
+  if (d_.Rechnung.LSt.PauschSatzAG > 0)
+    EPauschSt->setText(TEditCS::ZahlAlsText(d_.Rechnung.LSt.PauschSatzAG * 100));
   if (cbPriv->isChecked()) cbPrivClick();
   rechnenAktiv_ = true;
 }
@@ -953,7 +966,10 @@ void TFRechner::cbPrivClick() {
   DoIt();
 }
 
-void TFRechner::EZusTextChange() { ErgText->setText(EZusText->text()); }
+void TFRechner::EZusTextChange() {
+  ErgText->setText(EZusText->text());
+  d_.Rechnung.SonstigeBezeichnung = EZusText->text().toStdString();
+}
 
 // ---- window events ---------------------------------------------------------------
 

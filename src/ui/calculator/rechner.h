@@ -48,14 +48,17 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // Creates the window and loads its settings from the files named in namen;
   // the window does not calculate before it is shown (or Neuberechnen is
   // called).
-  TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDateiNamen& namen,
+  TFRechner(TRechenKontext& kontext, TAbrechnung& daten, const TDateiNamen& namen,
             QWidget* eltern = nullptr);
   ~TFRechner() override;
 
   // TRechnerSchnittstelle
   TRechenKontext& Kontext() override { return k_; }
-  TRechnerDaten& Daten() override { return d_; }
+  TAbrechnung& Daten() override { return d_; }
   QWidget* Fenster() override { return this; }
+  TWerkzeugAktionen Aktionen() override;
+  QAction* DruckenAktion() override { return Drucken1; }
+  QAction* DruckerAktion() override { return Drucker1; }
   void EingabenSammeln() override;
   void Neuberechnen() override;
 
@@ -191,7 +194,7 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void SpeicherFehlerMelden(const QStringList& fehler);
 
   TRechenKontext& k_;
-  TRechnerDaten& d_;
+  TAbrechnung& d_;
   TDateiNamen namen_;
   QString titel_;
 

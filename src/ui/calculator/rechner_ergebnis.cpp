@@ -194,7 +194,7 @@ void TFRechner::ErgebnisseZeigen() {
     LTxtNetto->setText(QStringLiteral("Netto Lohn ="));
     LTxtWunsch->setText(QStringLiteral("Wunsch-Nettolohn"));
   } else {
-    LLoSt->setText(d_.LStEingabe.PauschSatzAG > 0 ? QStringLiteral("Pauschalsteuer =")
+    LLoSt->setText(d_.Rechnung.LSt.PauschSatzAG > 0 ? QStringLiteral("Pauschalsteuer =")
                                                   : QStringLiteral("Lohnsteuer ="));
     LErg->setText(QStringLiteral("Ergebnisse Arbeitgeber:"));
     LTxtNetto->setText(QStringLiteral("Lohnkosten ="));
@@ -202,7 +202,7 @@ void TFRechner::ErgebnisseZeigen() {
     LTxtEndsumme->setVisible(false);
   }
   ENettoLohn->setAccessibleName(LTxtWunsch->text());
-  ErgBruttoLohn->setText(Geld(d_.LohnZeitraum.RE4));
+  ErgBruttoLohn->setText(Geld(d_.Rechnung.LZ.RE4));
   if (an) {
     ErgLohnSt->setText(Geld(s.LSt));
     ErgKirchenSt->setText(Geld(s.KiSt));
@@ -216,9 +216,9 @@ void TFRechner::ErgebnisseZeigen() {
     ErgPV->setText(Geld(sv.AN(svPV)));
     ErgPV2->setText(Geld(sv.AN(svPV2)));
     ErgSV->setText(Geld(sv.SVSummeAN()));
-    ErgZusatz->setText(Geld(d_.SonstigeAbzuege));
+    ErgZusatz->setText(Geld(d_.Rechnung.SonstigeAbzuege));
     ErgNettoLohn->setText(Geld(e.Netto));
-    ErgKiGeld->setText(Geld(d_.Zusatz.Kindergeld));
+    ErgKiGeld->setText(Geld(d_.Rechnung.Zusatz.Kindergeld));
     ErgKiGeldZwi->setText(Geld(e.Auszahlung));
   } else {
     ErgLohnSt->setText(Geld(s.LStPausch));
@@ -247,17 +247,17 @@ void TFRechner::ENettoLohnChange() {
   if (inAnzeige_) return;
   EingabenSammeln();
   if (wunschBetrag_ <= 0) return;
-  TLohnZeitraum lz = d_.LohnZeitraum;
+  TLohnZeitraum lz = d_.Rechnung.LZ;
   lz.RE4 = wunschBetrag_;
   TGesamtErgebnis erg;
   try {
-    WunschBrutto(k_, k_.LStJahr, lz, d_.LStEingabe, erg, wunschBetrag_, k_.ArbeitnehmerSicht,
-                 d_.Zusatz, d_.SonstigeAbzuege, d_.SVEingabe);
+    WunschBrutto(k_, k_.LStJahr, lz, d_.Rechnung.LSt, erg, wunschBetrag_, k_.ArbeitnehmerSicht,
+                 d_.Rechnung.Zusatz, d_.Rechnung.SonstigeAbzuege, d_.Rechnung.SV);
   } catch (const std::exception& fehler) {
     Fehler(QString::fromStdString(fehler.what()));
     return;
   }
-  d_.LohnZeitraum.RE4 = lz.RE4;
+  d_.Rechnung.LZ.RE4 = lz.RE4;
   d_.Ergebnis = erg;
   ErgebnisseZeigen();
 }

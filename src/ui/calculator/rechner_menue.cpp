@@ -142,7 +142,7 @@ void TFRechner::AnzeigeVerbinden(QAction* eintrag, QWidget* fenster) {
 
 void TFRechner::SichtWechseln(bool arbeitnehmer) {
   // A gross wage found by the wish-net search becomes the typed gross wage.
-  const std::int64_t re4 = d_.LohnZeitraum.RE4;
+  const std::int64_t re4 = d_.Rechnung.LZ.RE4;
   if (re4 != Betrag(ELohn)) ELohn->setText(TEditCS::ZahlAlsText(AusCent(k_, re4)));
   k_.ArbeitnehmerSicht = arbeitnehmer;
   (arbeitnehmer ? Arbeitnehmeranteil1 : Arbeitgeberanteil1)->setChecked(true);

@@ -120,7 +120,7 @@ void TFEinkSt::CalcEinkSt() {
   const std::uint8_t kztab = static_cast<std::uint8_t>(splitting_->checkedId() == 1 ? 2 : 1);
   const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(k, lohn_->AsFloat())) / 100);
   const TEinkommensteuer e =
-      EinkommensteuerJahr(k, stkl_, kztab, einkommen, rechner_.Daten().LStEingabe.KiStSatz);
+      EinkommensteuerJahr(k, stkl_, kztab, einkommen, rechner_.Daten().Rechnung.LSt.KiStSatz);
   ergSteuern_->setText(GeldText(k, e.Steuer * 100));
   ergSoli_->setText(GeldText(k, e.Ergebnis.Soli));
   ergKiSt_->setText(GeldText(k, e.Ergebnis.KiSt));

@@ -109,9 +109,7 @@ void TFLohnUmr::Umrechnen() {
     was_->setText(QStringLiteral("Lohnkosten pro:"));
     betrag = rechner_.Daten().Ergebnis.AGGesamt;
   }
-  QWidget* fenster = rechner_.Fenster();
-  const auto* lzz = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBLZZ")) : nullptr;
-  const int index = lzz != nullptr ? lzz->currentIndex() : rechner_.Daten().LohnZeitraum.LZZ - 1;
+  const int index = rechner_.Daten().Rechnung.LZ.LZZ - 1;
   const TLohnUmrechnung u = LohnUmrechnen(betrag, index, stunden_->AsFloat());
   // The cents of month and hour carry fractions; shown to the cent.
   stunde_->setText(u.Stunde ? GeldText(k, Runden(*u.Stunde)) : QStringLiteral("Stunden falsch!"));

@@ -179,9 +179,7 @@ TFPlott::TFPlott(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(elte
 void TFPlott::showEvent(QShowEvent* ereignis) {
   QDialog::showEvent(ereignis);
   if (ereignis->spontaneous()) return;
-  QWidget* fenster = rechner_.Fenster();
-  const auto* lzz = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBLZZ")) : nullptr;
-  setWindowTitle(QStringLiteral("Brutto - Netto Diagramm  [") + (lzz != nullptr ? lzz->currentText() : QString()) +
+  setWindowTitle(QStringLiteral("Brutto - Netto Diagramm  [") + ZeitraumName(rechner_.Daten().Rechnung.LZ.LZZ) +
                  QChar(']'));
   ansicht_.Flaeche(flaeche_->width(), flaeche_->height());
   ansicht_.Zuruecksetzen();
@@ -197,10 +195,9 @@ QImage TFPlott::Zeichne(const QSize& groesse) {
     return bild;
   }
   zeichnet_ = true;
-  TRechnerDaten& d = rechner_.Daten();
-  TKurvenDaten kd{d.LohnZeitraum, d.LStEingabe, d.SVEingabe, d.Zusatz, d.SonstigeAbzuege, d.Ergebnis};
+  TAbrechnung& d = rechner_.Daten();
   try {
-    Kurve(rechner_.Kontext(), kd, ansicht_, werte_);
+    Kurve(rechner_.Kontext(), d, ansicht_, werte_);
   } catch (const TLStFehler&) {
     werte_.clear();
   }

@@ -188,17 +188,14 @@ TVergleichPerson TFStVgl::Person(const TSpalte& s) const {
 
 void TFStVgl::CalcVgl() {
   TRechenKontext& k = rechner_.Kontext();
-  TRechnerDaten& d = rechner_.Daten();
-  QWidget* fenster = rechner_.Fenster();
+  // The shared inputs as the calculator window has them now.
+  rechner_.EingabenSammeln();
+  const TRechnung& d = rechner_.Daten().Rechnung;
   TVergleichEingabe e;
-  const auto* alter = fenster != nullptr ? fenster->findChild<QCheckBox*>(QStringLiteral("CBAlter")) : nullptr;
-  const auto* ohneKirche = fenster != nullptr ? fenster->findChild<QCheckBox*>(QStringLiteral("CBR")) : nullptr;
-  const auto* kirche = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("cbKirchenSt")) : nullptr;
-  e.Altersentlastung = alter != nullptr ? alter->isChecked() : d.LStEingabe.ALTER1;
-  e.Bekenntnislos = ohneKirche != nullptr ? ohneKirche->isChecked() : d.LStEingabe.Bekenntnislos;
-  if (kirche != nullptr) d.LStEingabe.KiStSatz = TEditCS::TextAlsZahl(kirche->currentText()) / 100;
+  e.Altersentlastung = d.LSt.ALTER1;
+  e.Bekenntnislos = d.LSt.Bekenntnislos;
   e.LZZ = static_cast<std::uint8_t>(std::max(lzz_->currentIndex(), 0) + 1);
-  e.Region = d.SVEingabe.Region;
+  e.Region = d.SV.Region;
   e.AN = Person(an_);
   e.EG = Person(eg_);
   try {

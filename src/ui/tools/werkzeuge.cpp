@@ -50,7 +50,7 @@ void TWerkzeuge::EinkStErzeugen() {
   einkSt_ = std::make_unique<TFEinkSt>(rechner_);
   UeberFenster(einkSt_.get(), rechner_.Fenster());
   connect(einkSt_.get(), &TFEinkSt::Geschlossen, this, [this] {
-    if (QAction* a = Aktion("EinkommensteuerAnzeige1")) a->setChecked(false);
+    if (QAction* a = aktionen_.EinkommensteuerAnzeige1) a->setChecked(false);
   });
 }
 
@@ -65,7 +65,7 @@ void TWerkzeuge::LohnUmrErzeugen() {
   lohnUmr_ = std::make_unique<TFLohnUmr>(rechner_, datei_);
   UeberFenster(lohnUmr_.get(), rechner_.Fenster());
   connect(lohnUmr_.get(), &TFLohnUmr::Geschlossen, this, [this] {
-    if (QAction* a = Aktion("LohnUmrAnz1")) a->setChecked(false);
+    if (QAction* a = aktionen_.LohnUmrAnz1) a->setChecked(false);
   });
 }
 
@@ -77,26 +77,23 @@ void TWerkzeuge::AlleErzeugen() {
   LohnUmrErzeugen();
 }
 
-QAction* TWerkzeuge::Aktion(const char* name) const {
-  QWidget* fenster = rechner_.Fenster();
-  return fenster != nullptr ? fenster->findChild<QAction*>(QString::fromLatin1(name)) : nullptr;
-}
 
 void TWerkzeuge::Verbinden() {
+  aktionen_ = rechner_.Aktionen();
   const struct {
-    const char* Name;
+    QAction* Aktion;
     void (TWerkzeuge::*Slot)();
     bool Umschalter;
   } eintraege[] = {
-      {"Steuerklassenvgl1", &TWerkzeuge::Steuerklassenvgl1Click, false},
-      {"Tabelle1", &TWerkzeuge::Tabelle1Click, false},
-      {"Grafik1", &TWerkzeuge::Grafik1Click, false},
-      {"EinkStTabelle1", &TWerkzeuge::EinkStTabelle1Click, false},
-      {"EinkommensteuerAnzeige1", &TWerkzeuge::EinkommensteuerAnzeige1Click, true},
-      {"LohnUmrAnz1", &TWerkzeuge::LohnUmrAnz, true},
+      {aktionen_.Steuerklassenvgl1, &TWerkzeuge::Steuerklassenvgl1Click, false},
+      {aktionen_.Tabelle1, &TWerkzeuge::Tabelle1Click, false},
+      {aktionen_.Grafik1, &TWerkzeuge::Grafik1Click, false},
+      {aktionen_.EinkStTabelle1, &TWerkzeuge::EinkStTabelle1Click, false},
+      {aktionen_.EinkommensteuerAnzeige1, &TWerkzeuge::EinkommensteuerAnzeige1Click, true},
+      {aktionen_.LohnUmrAnz1, &TWerkzeuge::LohnUmrAnz, true},
   };
   for (const auto& e : eintraege) {
-    QAction* a = Aktion(e.Name);
+    QAction* a = e.Aktion;
     if (a == nullptr) continue;
     a->setEnabled(true);
     if (e.Umschalter) {
@@ -138,14 +135,14 @@ void TWerkzeuge::Steuerklassenvgl1Click() {
 
 void TWerkzeuge::TabelleAufbauen() {
   TabelleErzeugen();
-  QWidget* fenster = rechner_.Fenster();
-  const auto* lohn = fenster != nullptr ? fenster->findChild<TEditCS*>(QStringLiteral("ELohn")) : nullptr;
-  const auto* lzz = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBLZZ")) : nullptr;
-  const auto* stkl = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBStKl")) : nullptr;
+  rechner_.EingabenSammeln();
   TRechenKontext& k = rechner_.Kontext();
-  TRechnerDaten& d = rechner_.Daten();
-  const std::int64_t eingabe = lohn != nullptr ? InCent(k, lohn->AsFloat()) : d.LohnZeitraum.RE4;
-  const auto zeilen = LohnsteuerTabelle(k, d.LohnZeitraum, d.LStEingabe, d.SVEingabe, eingabe);
+  TAbrechnung& d = rechner_.Daten();
+  TRechnung& r = d.Rechnung;
+  // The table varies a copy of the pay: the request keeps the typed wage
+  // for the printout and the other tools.
+  TLohnZeitraum lz = r.LZ;
+  const auto zeilen = LohnsteuerTabelle(k, lz, r.LSt, r.SV, r.LZ.RE4);
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TLStTabellenZeile& z : zeilen) {
@@ -153,8 +150,8 @@ void TWerkzeuge::TabelleAufbauen() {
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   const QString titel = QStringLiteral("%1 - %2 - Stkl. %3")
-                            .arg(QStringLiteral("Steuertabelle"), lzz != nullptr ? lzz->currentText() : QString(),
-                                 stkl != nullptr ? stkl->currentText() : QString());
+                            .arg(QStringLiteral("Steuertabelle"), ZeitraumName(r.LZ.LZZ),
+                                 SteuerklasseName(r.LSt.STKL));
   tabelle_->Fuellen(titel,
                     {QStringLiteral("UG"), QStringLiteral("OG"), QStringLiteral("LohnSt"), QStringLiteral("KiSt"),
                      QStringLiteral("Soli")},
@@ -168,12 +165,12 @@ void TWerkzeuge::Tabelle1Click() {
 
 void TWerkzeuge::Grafik1Click() {
   PlottErzeugen();
-  TRechnerDaten& d = rechner_.Daten();
-  const std::int64_t re4 = d.LohnZeitraum.RE4;
+  TAbrechnung& d = rechner_.Daten();
+  const std::int64_t re4 = d.Rechnung.LZ.RE4;
   rechner_.EingabenSammeln();
   plott_->showMaximized();
   plott_->exec();
-  d.LohnZeitraum.RE4 = re4;
+  d.Rechnung.LZ.RE4 = re4;
   rechner_.Neuberechnen();
 }
 
@@ -184,13 +181,12 @@ void TWerkzeuge::EinkStTabelleAufbauen() {
     einkStTabelle_->Spaltenbreiten({64, 64, 64, 64, 64, 64, 64, 64});
     UeberFenster(einkStTabelle_.get(), rechner_.Fenster());
   }
-  QWidget* fenster = rechner_.Fenster();
-  const auto* stkl = fenster != nullptr ? fenster->findChild<QComboBox*>(QStringLiteral("CBStKl")) : nullptr;
+  rechner_.EingabenSammeln();
   TRechenKontext& k = rechner_.Kontext();
-  const std::uint8_t klasse =
-      static_cast<std::uint8_t>(stkl != nullptr ? stkl->currentIndex() + 1 : rechner_.Daten().LStEingabe.STKL);
+  const TLStEingabe& l = rechner_.Daten().Rechnung.LSt;
+  const std::uint8_t klasse = l.STKL;
   const std::int64_t start = EStTabellenStart(LetzterTarifStand(k).X);
-  const auto zeilen = EinkommensteuerTabelle(k, klasse, rechner_.Daten().LStEingabe.KiStSatz, start);
+  const auto zeilen = EinkommensteuerTabelle(k, klasse, l.KiStSatz, start);
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TEStTabellenZeile& z : zeilen) {
@@ -198,7 +194,7 @@ void TWerkzeuge::EinkStTabelleAufbauen() {
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   einkStTabelle_->Fuellen(
-      QStringLiteral("%1 - Stkl. %2").arg(QStringLiteral("EinkSt-Tabelle"), stkl != nullptr ? stkl->currentText() : QString()),
+      QStringLiteral("%1 - Stkl. %2").arg(QStringLiteral("EinkSt-Tabelle"), SteuerklasseName(klasse)),
       {QStringLiteral("Eink. von"), QStringLiteral("Eink. bis"), QStringLiteral("ESt. Grundt."),
        QStringLiteral("KiSt. Grundt."), QStringLiteral("Soli. Grundt."), QStringLiteral("ESt. Splitt."),
        QStringLiteral("KiSt. Splitt."), QStringLiteral("Soli. Splitt.")},
@@ -212,7 +208,7 @@ void TWerkzeuge::EinkStTabelle1Click() {
 
 void TWerkzeuge::EinkommensteuerAnzeige1Click() {
   EinkStErzeugen();
-  QAction* a = Aktion("EinkommensteuerAnzeige1");
+  QAction* a = aktionen_.EinkommensteuerAnzeige1;
   if (einkSt_->isVisible()) {
     einkSt_->close();
     if (a != nullptr) a->setChecked(false);
@@ -225,7 +221,7 @@ void TWerkzeuge::EinkommensteuerAnzeige1Click() {
 
 void TWerkzeuge::LohnUmrAnz() {
   LohnUmrErzeugen();
-  QAction* a = Aktion("LohnUmrAnz1");
+  QAction* a = aktionen_.LohnUmrAnz1;
   if (lohnUmr_->isVisible()) {
     lohnUmr_->close();
     if (a != nullptr) a->setChecked(false);
@@ -237,7 +233,7 @@ void TWerkzeuge::LohnUmrAnz() {
 }
 
 void TWerkzeuge::NachBerechnung() {
-  if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Daten().LStEingabe.STKL);
+  if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Daten().Rechnung.LSt.STKL);
   if (lohnUmr_) lohnUmr_->Umrechnen();
   if (vergleichNeu_) {
     vergleichNeu_ = false;

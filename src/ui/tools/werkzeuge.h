@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "ui/rechner_schnittstelle.h"
+
 class QAction;
 
 namespace lst {
@@ -18,7 +20,7 @@ class TFLohnUmr;
 class TFPlott;
 class TFStVgl;
 class TFTabelle;
-class TRechnerSchnittstelle;
+
 
 class TWerkzeuge : public QObject {
   Q_OBJECT
@@ -75,9 +77,9 @@ class TWerkzeuge : public QObject {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
-  QAction* Aktion(const char* name) const;
 
   TRechnerSchnittstelle& rechner_;
+  TWerkzeugAktionen aktionen_;
   std::string datei_;
   std::unique_ptr<TFPlott> plott_;
   std::unique_ptr<TFTabelle> tabelle_;

@@ -1,0 +1,119 @@
+#include "calc/rechnung.h"
+
+#include <string>
+
+#include "calc/berechnung.h"
+#include "calc/jahresregeln.h"
+#include "lohnsteuer/versionen.h"
+
+namespace lst {
+
+std::string KontextEinstellen(TRechenKontext& k, const TRechnung& r) {
+  const TJahresRegeln regeln = JahresRegeln(r.Jahr);
+  if (!regeln.Lohnsteuer) return "Keine Lohnsteuer für " + std::to_string(r.Jahr) + " vorhanden.";
+  if (r.Version >= 0) {
+    if (r.Version >= kAnzahlLStVersionen) return "Unbekannter Programmablaufplan.";
+    const TLStVersion& v = kLStVersionen[r.Version];
+    if (v.Jahr != r.Jahr) {
+      return std::string("Der Programmablaufplan ") + v.Schluessel + " gehört zum Jahr " +
+             std::to_string(v.Jahr) + ", nicht zu " + std::to_string(r.Jahr) + ".";
+    }
+  }
+  k.LStJahr = static_cast<std::int16_t>(r.Jahr);
+  k.LStMonat = static_cast<std::uint8_t>(r.Monat < 1 ? 1 : r.Monat > 12 ? 12 : r.Monat);
+  k.LStVersion = r.Version;
+  k.EuroAnzeige = r.EuroAnzeige;
+  k.ArbeitnehmerSicht = r.ArbeitnehmerSicht;
+  if (regeln.GrundfreibetragWahl) k.GFB = r.Grundfreibetrag == 8004 ? 8004 : 8130;
+  const int gewaehlt = k.VersionFuer(r.Jahr);
+  if (gewaehlt >= 0 && k.ProgrammVersion(gewaehlt) == nullptr) {
+    return std::string("Für den Programmablaufplan ") + kLStVersionen[gewaehlt].Schluessel +
+           " ist noch kein Programm vorhanden.";
+  }
+  return {};
+}
+
+std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
+  std::string fehler = KontextEinstellen(k, r);
+  if (!fehler.empty()) return fehler;
+  const TJahresRegeln regeln = JahresRegeln(r.Jahr);
+  const int typ = r.Beschaeftigung == beGF || r.Beschaeftigung == beHH ? r.Beschaeftigung : beNV;
+  const bool marginal = typ != beNV;
+  const bool privat = r.Privat != 0;
+  const bool kinder = r.LSt.ZKF > 0;
+  TLStEingabe& l = r.LSt;
+
+  // The employer's flat-rate tax replaces the wage tax only in marginal
+  // employment.
+  if (!marginal) l.PauschSatzAG = 0;
+
+  // Rates of the employment type in force.
+  std::array<TSatzPaar, svAnzahl> zeile = k.SVSatzTabelle[typ];
+  if (l.TabArt != 0) {
+    // The special table has no pension or unemployment insurance.
+    for (int art : {svRV, svAV}) {
+      if (zeile[art].AN >= 0) zeile[art].AN = 0;
+      if (zeile[art].AG >= 0) zeile[art].AG = 0;
+    }
+  }
+
+  TSVEingabe& sv = r.SV;
+  sv = TSVEingabe{};
+  sv.Region = r.Region == rgOst ? rgOst : rgWest;
+  sv.Aufstockung = r.Aufstockung && marginal && regeln.ArtVorhanden(typ, svRVAuf) && zeile[svRVAuf].AN >= 0;
+  sv.Gleitzone = r.Gleitzone;
+  sv.RVVerzicht = r.RVVerzicht;
+  sv.Saetze = zeile;
+  // The surcharges only where the year knows them, whatever a settings file
+  // says; the care surcharge only for the childless.
+  const bool kv2 = zeile[svKV2].AN >= 0 && regeln.ArtVorhanden(typ, svKV2) && !privat && r.KVZuschlag;
+  const bool pv2 = zeile[svPV2].AN >= 0 && regeln.ArtVorhanden(typ, svPV2) && !privat && !kinder && r.PVZuschlag;
+  if (!kv2) sv.Saetze[svKV2].AN = 0;
+  if (!pv2) sv.Saetze[svPV2].AN = 0;
+  const bool sachsen = r.Sachsen && sv.Region == rgOst;
+  if (sachsen && !privat) {
+    if (r.SachsenPV)
+      sv.Saetze[svPV] = *r.SachsenPV;
+    else
+      SachsenPVSaetze(r.Jahr, sv.Saetze[svPV]);
+  }
+  if (privat) {
+    sv.PKV = r.Privat == 2 ? 2 : 1;
+    sv.PKPV = r.PrivatBeitrag > 0 ? r.PrivatBeitrag : 0;
+  }
+  sv.PVS = sachsen;
+
+  // The wage-tax inputs that follow from the insurance.
+  if (!regeln.Vorhanden) {
+    // Years with the wage tax alone: the flowchart's own inputs.
+    l.KVZ = r.KVZusatz.value_or(DurchschnittlicherZusatzbeitrag(r.Jahr));
+    l.PVZ = !privat && !kinder && r.PVZuschlag;
+    l.PVA = static_cast<std::uint8_t>(r.PVAbschlaege);
+    l.PKPVAGZ = r.AGZuschussBetrag;
+  } else {
+    l.KVZ = 0;
+    l.PVZ = sv.Saetze[svPV2].AN > 0;
+    l.PVA = 0;
+    l.PKPVAGZ = 0;
+  }
+
+  r.Zusatz.Kindergeld = 0;
+  if (r.Kindergeld) {
+    r.Zusatz.Kindergeld = *r.Kindergeld;
+  } else if (kinder && l.STKL <= 4 && r.LZ.LZZ >= 1 && r.LZ.LZZ <= 4) {
+    static constexpr int kTage[] = {360, 30, 7, 1};
+    r.Zusatz.Kindergeld = KindergeldBerechnen(k, kTage[r.LZ.LZZ - 1], l.ZKF);
+  }
+  r.Zusatz.AGZusatz = r.AGZusatz;
+  return {};
+}
+
+std::int64_t GesamtBerechnen(TRechenKontext& k, const TRechnung& r, TGesamtErgebnis& erg) {
+  return GesamtBerechnen(k, r.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+}
+
+std::int64_t SteuerBerechnen(TRechenKontext& k, const TRechnung& r, TLStErgebnis& erg) {
+  return SteuerBerechnen(k, r.Jahr, r.LZ, r.LSt, erg, r.SV);
+}
+
+}  // namespace lst

@@ -1,0 +1,189 @@
+// The calculator window and the command line fill the same request: the
+// window gathered from what the user typed and clicked, the command line
+// from the same choices as options, and the records the year's rules derive
+// from them agree field by field.
+
+#include <QAction>
+#include <QComboBox>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "calc/rechnung.h"
+#include "cli/eingabe.h"
+#include "common/qt/edit_cs.h"
+#include "fenster_hilfen.h"
+#include "ui/anwendung.h"
+#include "ui/calculator/rechner.h"
+
+using lst::TFRechner;
+
+namespace {
+
+// Every field of the records the core computes with.
+void GleicheRechnung(const lst::TRechnung& f, const lst::TRechnung& c) {
+  QCOMPARE(f.Jahr, c.Jahr);
+  QCOMPARE(f.EuroAnzeige, c.EuroAnzeige);
+  QCOMPARE(int(f.LZ.LZZ), int(c.LZ.LZZ));
+  QCOMPARE(f.LZ.RE4, c.LZ.RE4);
+  const lst::TLStEingabe& a = f.LSt;
+  const lst::TLStEingabe& b = c.LSt;
+  QCOMPARE(a.ALTER1, b.ALTER1);
+  QCOMPARE(a.Bekenntnislos, b.Bekenntnislos);
+  QCOMPARE(int(a.TabArt), int(b.TabArt));
+  QCOMPARE(int(a.STKL), int(b.STKL));
+  QCOMPARE(a.af, b.af);
+  if (a.af) QCOMPARE(a.f, b.f);
+  QCOMPARE(a.ZKF, b.ZKF);
+  QCOMPARE(a.Freibetrag, b.Freibetrag);
+  QCOMPARE(a.Hinzurechnung, b.Hinzurechnung);
+  QCOMPARE(a.VBEZ, b.VBEZ);
+  QCOMPARE(a.VBEZM, b.VBEZM);
+  QCOMPARE(a.VBEZS, b.VBEZS);
+  QCOMPARE(a.SONSTB, b.SONSTB);
+  QCOMPARE(a.STERBE, b.STERBE);
+  QCOMPARE(a.KiStSatz, b.KiStSatz);
+  QCOMPARE(a.PauschSatzLSt, b.PauschSatzLSt);
+  QCOMPARE(a.PauschSatzAG, b.PauschSatzAG);
+  QCOMPARE(a.KVZ, b.KVZ);
+  QCOMPARE(a.PVZ, b.PVZ);
+  QCOMPARE(int(a.PVA), int(b.PVA));
+  QCOMPARE(a.PKPVAGZ, b.PKPVAGZ);
+  const lst::TSVEingabe& s = f.SV;
+  const lst::TSVEingabe& t = c.SV;
+  QCOMPARE(int(s.Region), int(t.Region));
+  QCOMPARE(s.Aufstockung, t.Aufstockung);
+  QCOMPARE(s.Gleitzone, t.Gleitzone);
+  QCOMPARE(s.RVVerzicht, t.RVVerzicht);
+  // Rates as fractions: the window reads them back from its percent edits,
+  // the command line derives them; both are the same percentage.
+  for (int art = 0; art < lst::svAnzahl; ++art) {
+    QVERIFY2(qAbs(s.Saetze[art].AN - t.Saetze[art].AN) < 1e-12, qPrintable(QString::number(art)));
+    QVERIFY2(qAbs(s.Saetze[art].AG - t.Saetze[art].AG) < 1e-12, qPrintable(QString::number(art)));
+  }
+  QCOMPARE(int(s.PKV), int(t.PKV));
+  QCOMPARE(s.PKPV, t.PKPV);
+  QCOMPARE(s.PVS, t.PVS);
+  QCOMPARE(f.Zusatz.Kindergeld, c.Zusatz.Kindergeld);
+  QCOMPARE(f.Zusatz.AGZusatz, c.Zusatz.AGZusatz);
+  QCOMPARE(f.SonstigeAbzuege, c.SonstigeAbzuege);
+}
+
+}  // namespace
+
+class TestRechnung : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir ordner_;
+  std::unique_ptr<lst::TAnwendung> anw_;
+  TFRechner* r_ = nullptr;
+
+  void Jahr(int jahr) {
+    auto* a = r_->findChild<QAction*>(QStringLiteral("Jahr%1").arg(jahr));
+    QVERIFY(a != nullptr);
+    a->trigger();
+    QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
+  }
+  void Radio(const char* name) {
+    auto* b = r_->findChild<QRadioButton*>(QString::fromLatin1(name));
+    QVERIFY(b != nullptr);
+    b->click();
+  }
+  // The request of the command line for the options, against the window's.
+  void WieKommandozeile(const QStringList& optionen) {
+    lst::cli::TEingabe e;
+    for (int i = 0; i < optionen.size(); ++i) {
+      const QString name = optionen[i].mid(2);
+      const bool mitWert = i + 1 < optionen.size() && !optionen[i + 1].startsWith(QStringLiteral("--"));
+      const QString wert = mitWert ? optionen[++i] : QStringLiteral("ja");
+      const std::string fehler = lst::cli::OptionSetzen(e, name.toStdString(), wert.toStdString());
+      QVERIFY2(fehler.empty(), fehler.c_str());
+    }
+    lst::TRechenKontext k;
+    lst::TRechnung c;
+    const std::string fehler = lst::cli::Vorbereiten(k, e, c);
+    QVERIFY2(fehler.empty(), fehler.c_str());
+    r_->EingabenSammeln();
+    GleicheRechnung(anw_->Daten().Rechnung, c);
+  }
+
+ private slots:
+  void initTestCase() {
+    TestUmgebung(ordner_);
+    lst::TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+  }
+  void init() {
+    QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    anw_ = std::make_unique<lst::TAnwendung>();
+    r_ = &anw_->Rechner();
+    anw_->Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(r_));
+  }
+  void cleanup() {
+    r_ = nullptr;
+    anw_.reset();
+  }
+
+  // 2013: class III with a child in Saxony, church tax 9 %, an allowance.
+  void jahr2013KlasseDreiSachsen() {
+    r_->CBStKl->setCurrentIndex(2);
+    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    Radio("RGOstWest_Ost");
+    r_->cbSachsen->click();
+    r_->cbKirchenSt->setCurrentText(QStringLiteral("9"));
+    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(r_->EFreibetrag, QStringLiteral("1200"));
+    WieKommandozeile({"--jahr", "2013", "--brutto", "3000", "--steuerklasse", "3", "--kinderfreibetraege", "1",
+                      "--region", "ost", "--sachsen", "--kirchensteuer", "9", "--freibetrag", "1200"});
+  }
+
+  // 2013: the sliding zone in class II (no care surcharge there), other
+  // deductions, no church.
+  void jahr2013GleitzoneKlasseZwei() {
+    r_->CBStKl->setCurrentIndex(1);
+    r_->CBR->click();
+    r_->CBGleitZ->click();
+    Eintippen(r_->ELohn, QStringLiteral("600"));
+    Eintippen(r_->EZusBetrag, QStringLiteral("25,50"));
+    WieKommandozeile({"--jahr", "2013", "--brutto", "600", "--steuerklasse", "2", "--bekenntnislos",
+                      "--gleitzone", "--sonstige-abzuege", "25,50"});
+  }
+
+  // 2005: a minijob with the pension top-up and the employer's flat-rate tax.
+  void jahr2005Minijob() {
+    Jahr(2005);
+    r_->CBGF->click();
+    r_->CBAufst->click();
+    r_->CBPauschSt->click();
+    Eintippen(r_->ELohn, QStringLiteral("350"));
+    WieKommandozeile({"--jahr", "2005", "--brutto", "350", "--minijob", "--aufstockung", "--pauschsteuer", "2"});
+  }
+
+  // 2005: private insurance with the employer's subsidy, a pension, yearly.
+  void jahr2005PrivatJahr() {
+    Jahr(2005);
+    r_->CBLZZ->setCurrentIndex(0);
+    r_->cbPriv->click();
+    Radio("RGprivTyp_ja");
+    Eintippen(r_->EPVWert, QStringLiteral("450"));
+    Eintippen(r_->ELohn, QStringLiteral("60000"));
+    Eintippen(r_->EVersBez, QStringLiteral("6000"));
+    Eintippen(r_->edVJahr, QStringLiteral("2004"));
+    WieKommandozeile({"--jahr", "2005", "--zeitraum", "jahr", "--brutto", "60000", "--privat", "450",
+                      "--ag-zuschuss", "--versorgungsbezug", "6000", "--versorgungsbeginn", "2004"});
+  }
+
+  // 1999 in DM: class IV with two children and the factor-free table.
+  void jahr1999DM() {
+    Jahr(1999);
+    r_->CBStKl->setCurrentIndex(3);
+    Eintippen(r_->E_ZKF, QStringLiteral("2"));
+    Eintippen(r_->ELohn, QStringLiteral("5000"));
+    Eintippen(r_->EHinzuR, QStringLiteral("300"));
+    WieKommandozeile({"--jahr", "1999", "--dm", "--brutto", "5000", "--steuerklasse", "4",
+                      "--kinderfreibetraege", "2", "--hinzurechnung", "300"});
+  }
+};
+
+QTEST_MAIN(TestRechnung)
+#include "test_rechnung.moc"
