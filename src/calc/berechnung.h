@@ -55,13 +55,17 @@ std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double kinde
 // through the grosses the user can type and starts between 0.75 and 3 times
 // the wish, widening that window (down to 0, upwards by doubling up to
 // kGroessterWunschBrutto) until it holds the wish.  Where the amount jumps
-// over the wish, the grosses up to kWunschUmgebung steps on either side are
+// over the wish, the grosses up to WunschUmgebung steps on either side are
 // tried too; where none of them meets the wish to the cent, the gross whose
 // amount lies nearest to it is taken.  A wish of 0 or less, or one that no
 // gross from 0 to kGroessterWunschBrutto reaches, throws TLStFehler with a
 // German message naming the wish.
 constexpr std::int64_t kGroessterWunschBrutto = 100'000'000'000;  // a billion
-constexpr std::int64_t kWunschUmgebung = 200;
+constexpr std::int64_t kWunschUmgebung = 200;  // at least
+
+// The steps tried on either side of a jump over the wish: three wage steps of
+// the year's tariff for the pay period lzz, at least kWunschUmgebung.
+std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz);
 
 struct TWunschErgebnis {
   std::int64_t Brutto = 0;           // cents of the year's currency (lz.RE4)

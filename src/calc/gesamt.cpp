@@ -78,6 +78,24 @@ std::string Betrag(TRechenKontext& k, std::int64_t anzeigeCent) {
 
 }  // namespace
 
+std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz) {
+  // The amounts rise in teeth: up to 2004 the wage steps of the tariff
+  // (54 DM, from 2002 36 Euro a year), from 2005 the taxable income in
+  // whole Euro.  A wish the amount jumps over at one tooth can be met a
+  // few teeth away; the neighbourhood covers three steps, or 24 Euro a year.
+  const std::int64_t jahrCent = jahr <= 2001 ? 3 * 5400 : jahr <= 2004 ? 3 * 3600 : 2400;
+  std::int64_t schritte = jahrCent;
+  switch (lzz) {
+    case 2: schritte = jahrCent / 12; break;
+    case 3: schritte = jahrCent * 7 / 360; break;
+    case 4: schritte = jahrCent / 360; break;
+    default: break;
+  }
+  // Steps of shown Euro cents for a DM year are coarser than its pfennigs.
+  if (k.EuroAnzeige && jahr < 2002) schritte = static_cast<std::int64_t>(static_cast<double>(schritte) / k.DMFaktor);
+  return std::max<std::int64_t>(schritte, kWunschUmgebung);
+}
+
 TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
                                    const TLStEingabe& lst, TGesamtErgebnis& erg,
                                    std::int64_t wunsch, bool arbeitnehmerSicht,
@@ -152,8 +170,9 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
     }
     return wert == wunsch;
   };
-  const std::int64_t von = std::max<std::int64_t>(unten - kWunschUmgebung, 0);
-  const std::int64_t bis = std::min(oben + kWunschUmgebung, kGroessterWunschBrutto);
+  const std::int64_t umgebung = WunschUmgebung(k, jahr, lz.LZZ);
+  const std::int64_t von = std::max<std::int64_t>(unten - umgebung, 0);
+  const std::int64_t bis = std::min(oben + umgebung, kGroessterWunschBrutto);
   for (std::int64_t d = 1; unten - d >= von || oben + d <= bis; ++d) {
     if (unten - d >= von && pruefen(unten - d)) return treffer(unten - d, wunsch, true);
     if (oben + d <= bis && pruefen(oben + d)) return treffer(oben + d, wunsch, true);

@@ -161,15 +161,22 @@ TVergleichErgebnis AnzeigeVergleich(TRechenKontext& k, const TVergleichErgebnis&
 TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e,
                                             const TLohnZeitraum& lz, const TLStEingabe& lst,
                                             const TSVEingabe& sv) {
+  // The calculation in a class of the comparison: the calculator's class
+  // (II, say, without the surcharge of the childless) is none of the couple's.
+  TLStEingabe an = lst;
+  an.STKL = 4;
   TLStErgebnis erg;
-  SteuerBerechnen(k, k.LStJahr, lz, lst, erg, sv);
+  SteuerBerechnen(k, k.LStJahr, lz, an, erg, sv);
   return SteuerklassenVergleichen(k, e);
 }
 
 // --- Wage-tax table ------------------------------------------------------------
 
 std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz) {
-  const std::int64_t start = lohn <= 100000 ? 0 : lohn - 100000;
+  return JahresStartlohn(lohn <= 100000 ? 0 : lohn - 100000, lzz);
+}
+
+std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz) {
   switch (lzz) {
     case 2: return start * 12;
     case 3: return (start * 360 + 3) / 7;   // halves away from zero; start >= 0
@@ -183,8 +190,10 @@ std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitrau
                                                  std::int64_t lohn, int zeilen) {
   std::vector<TLStTabellenZeile> tabelle;
   tabelle.reserve(static_cast<std::size_t>(std::max(zeilen, 0)));
-  const std::int64_t start = lohn <= 100000 ? 0 : lohn - 100000;
-  std::int64_t aktuell = TabellenStartlohn(lohn, lz.LZZ);
+  // 1000.00 below the wage in the display currency.
+  const std::int64_t angezeigt = AnzeigeCent(k, lohn);
+  const std::int64_t start = angezeigt <= 100000 ? 0 : AusAnzeigeCent(k, angezeigt - 100000);
+  std::int64_t aktuell = JahresStartlohn(start, lz.LZZ);
   TLStErgebnis erg;
   for (int i = 0; i < zeilen; ++i) {
     lz.RE4 = aktuell;

@@ -92,9 +92,12 @@ struct TLStTabellenZeile {
 // The yearly wage the table starts at: 1000.00 below the wage of the pay
 // period (0 when the wage is at most 1000.00), turned into a yearly wage.
 std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz);
+// A start wage of the pay period turned into a yearly wage.
+std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz);
 
-// The rows of the wage-tax table from the wage lohn of the pay period lz.LZZ,
-// with the other inputs of the last calculation.  lz.RE4 keeps the last
+// The rows of the wage-tax table from the wage lohn of the pay period lz.LZZ
+// (the table starts 1000.00 of the display currency below it), with the
+// other inputs of the last calculation.  lz.RE4 keeps the last
 // row's wage afterwards.
 std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitraum& lz,
                                                  const TLStEingabe& lst, const TSVEingabe& sv,

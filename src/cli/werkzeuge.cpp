@@ -204,6 +204,10 @@ int Vergleich(const TWerkzeugAufruf& a) {
   // (pension payments within the gross) hold for the employee's column.
   TEingabe ein = a.Eingabe;
   ein.Brutto = getippt[0];
+  // The calculation behind the employee's column runs in a class of the
+  // comparison: the class typed (II, say, without the surcharge of the
+  // childless) is none of the couple's.
+  ein.STKL = 4;
   TStand s;
   if (const int status = Rechnen(ein, s); status != 0) return status;
   TRechenKontext& k = s.Kontext;
