@@ -233,6 +233,11 @@ TEST(WerkzeugEigenschaften, AngezeigteZeilenErgebenDieAngezeigtenSummen) {
       EXPECT_EQ(g.Netto, g.LSt.BruttoNachSteuer - an - a.SonstigeAbzuege) << wo;
       EXPECT_EQ(g.AGGesamt, g.LSt.BruttoPlusPausch + ag) << wo;
       EXPECT_EQ(g.Auszahlung, g.Netto + a.Kindergeld) << wo;
+      // The graph shows the net of the result panel.
+      TLohnZeitraum lz = s.r.LZ;
+      TGesamtErgebnis kurve;
+      TKurvenDaten d{lz, s.r.LSt, s.r.SV, s.r.Zusatz, s.r.SonstigeAbzuege, kurve};
+      EXPECT_DOUBLE_EQ(Kurvenwert(k, d, static_cast<double>(a.RE4) / 100), static_cast<double>(g.Netto) / 100) << wo;
       // Without conversion the shown amounts are the calculated ones.
       if (!AnzeigeUmgerechnet(k)) {
         EXPECT_EQ(g.Netto, s.erg.Netto) << wo;

@@ -538,7 +538,10 @@ void TPlottAnsicht::ScrollY(int richtung) {
 double Kurvenwert(TRechenKontext& k, TKurvenDaten& d, double x) {
   d.LZ.RE4 = InCent(k, x);
   GesamtBerechnen(k, k.LStJahr, d.LZ, d.LSt, d.Ergebnis, d.Zusatz, d.SonstigeAbzuege, d.SV);
-  return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
+  if (!AnzeigeUmgerechnet(k)) return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
+  // The amount the result panel would show: formed from the shown lines.
+  const TAnzeigeErgebnis a = AnzeigeErgebnis(k, d.LZ.RE4, d.Ergebnis, d.SonstigeAbzuege, d.Zusatz);
+  return static_cast<double>(k.ArbeitnehmerSicht ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt) / 100;
 }
 
 void Kurve(TRechenKontext& k, TKurvenDaten& d, const TPlottAnsicht& a, std::vector<double>& werte,

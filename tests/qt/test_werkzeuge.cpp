@@ -234,6 +234,54 @@ class TestWerkzeuge : public QObject {
     QCOMPARE(Kind<TEditCS>(f, "EStPflAN")->text(), QStringLiteral("5500"));
   }
 
+  // The spouse's column is the spouse's own calculation: the employee's
+  // addition, private insurance and children stay in the employee's column;
+  // the spouse's fields count as the same options of a calculation do.
+  void vergleichEhegatteNurMitEigenenEingaben() {
+    TRechnerDaten& d = rechner_->Daten();
+    d.LStEingabe.Hinzurechnung = 100000;
+    d.LStEingabe.ZKF = 2;
+    d.SVEingabe.PKV = 1;
+    d.SVEingabe.PKPV = 60000;
+    rechner_->Neuberechnen();
+    rechner_->Aktion("Steuerklassenvgl1")->trigger();
+    TFStVgl* f = werkzeuge_->StVgl();
+    QTest::keyClicks(Kind<TEditCS>(f, "EStPflAN"), QStringLiteral("3500"));
+    QTest::keyClicks(Kind<TEditCS>(f, "EStPflEG"), QStringLiteral("1800"));
+    const auto lst = [](const QString& optionen) {
+      const std::string json = Cli(QStringLiteral("berechnen --json ") + optionen);
+      const auto pos = json.find("\"LSt\": ");
+      return pos == std::string::npos ? std::int64_t{-1} : std::stoll(json.substr(pos + 7));
+    };
+    TRechenKontext& k = rechner_->Kontext();
+    QCOMPARE(Text(f, "L35EG"), QStringLiteral("377,00 EUR"));
+    QCOMPARE(Text(f, "L35EG"), GeldText(k, lst(QStringLiteral("--brutto 1800 --steuerklasse 5"))));
+    QCOMPARE(Text(f, "L44EG"), GeldText(k, lst(QStringLiteral("--brutto 1800 --steuerklasse 4"))));
+    // The employee's column: the calculator's inputs in class III.
+    TLohnZeitraum lz{2, 350000};
+    TLStEingabe e = d.LStEingabe;
+    e.STKL = 3;
+    e.ZKF = 0;  // the children of the employee's column are its own field
+    TLStErgebnis einzeln;
+    SteuerBerechnen(k, 2013, lz, e, einzeln, d.SVEingabe);
+    QCOMPARE(f->Ergebnis().AN3, einzeln.LSt);
+    // A recomputation starts from the calculator's inputs again, not from
+    // the spouse's last run.
+    const QString an = Text(f, "L44AN");
+    f->CalcVgl();
+    f->CalcVgl();
+    QCOMPARE(Text(f, "L44AN"), an);
+    QCOMPARE(Text(f, "L35EG"), QStringLiteral("377,00 EUR"));
+    // The spouse's own allowance, children and the special table.
+    QTest::keyClicks(Kind<TEditCS>(f, "EFreiEG"), QStringLiteral("200"));
+    QTest::keyClicks(Kind<TEditCS>(f, "EAnzKiEG"), QStringLiteral("1"));
+    Kind<QCheckBox>(f, "CBVFrEG")->setChecked(true);
+    QCOMPARE(Text(f, "L44EG"), GeldText(k, lst(QStringLiteral("--brutto 1800 --steuerklasse 4 --freibetrag 200 "
+                                                               "--kinderfreibetraege 1 --besondere-tabelle"))));
+    QCOMPARE(Text(f, "L44Sum"), GeldText(k, f->Ergebnis().AN4 + f->Ergebnis().EG4));
+    f->close();
+  }
+
   // The wage-tax table from 1000.00 below the wage; copied rows as the
   // command line prints them.
   void lohnsteuertabelle() {
