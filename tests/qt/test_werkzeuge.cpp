@@ -501,6 +501,47 @@ class TestWerkzeuge : public QObject {
     QCOMPARE(ini.ReadInteger("FLohnUmr", "Left", -1), 123);
   }
 
+  // A DM year shown in Euro: the result panel converts each line once and
+  // shows sums that are the sums of its lines, as the command line does.
+  void dmJahrInEuro() {
+    cleanup();
+    QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    TAnwendung anw;
+    TFRechner& r = anw.Rechner();
+    anw.Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    QAction* jahr = r.findChild<QAction*>(QStringLiteral("Jahr1999"));
+    QVERIFY(jahr != nullptr);
+    jahr->trigger();
+    if (r.BetraegeInDM1->isChecked()) r.BetraegeInDM1->trigger();
+    QVERIFY(!r.BetraegeInDM1->isChecked());
+    r.ELohn->setFocus();
+    QTest::keyClicks(r.ELohn, QStringLiteral("3000"));
+    const auto cent = [](const QLabel* l) {
+      QString ziffern;
+      for (const QChar c : l->text()) {
+        if (c.isDigit() || c == QChar('-')) ziffern += c;
+      }
+      return ziffern.toLongLong();
+    };
+    QVERIFY(r.ErgSV->text().contains(QStringLiteral("€")) || r.ErgSV->text().contains(QStringLiteral("EUR")));
+    QCOMPARE(cent(r.ErgKV) + cent(r.ErgKV2) + cent(r.ErgRV) + cent(r.ErgAV) + cent(r.ErgPV) + cent(r.ErgPV2),
+             cent(r.ErgSV));
+    QCOMPARE(cent(r.ErgSV), 63300);
+    QCOMPARE(cent(r.ErgLohnSt) + cent(r.ErgKirchenSt) + cent(r.ErgSoli), cent(r.ErgSteuern));
+    QCOMPARE(cent(r.ErgBruttoLohn) - cent(r.ErgSteuern), cent(r.ErgNachSt));
+    QCOMPARE(cent(r.ErgNachSt) - cent(r.ErgSV) - cent(r.ErgZusatz), cent(r.ErgNettoLohn));
+    // The same net as the command line's.
+    const std::string json = Cli(QStringLiteral("berechnen --jahr 1999 --brutto 3000 --json"));
+    const auto pos = json.find("\"Netto\": ");
+    QVERIFY(pos != std::string::npos);
+    QCOMPARE(cent(r.ErgNettoLohn), std::stoll(json.substr(pos + 9)));
+    // The wish-net search meets 2000.00 Euro with the shown net.
+    QTest::keyClicks(r.ENettoLohn, QStringLiteral("2000"));
+    QCOMPARE(cent(r.ErgNettoLohn), 200000);
+  }
+
   // With the calculator window itself: the menu entries and shortcuts, the
   // windows following its calculations, its results after the graph.
   void mitDemRechner() {
