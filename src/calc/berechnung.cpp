@@ -1,5 +1,8 @@
 #include "calc/berechnung.h"
 
+#include <algorithm>
+
+#include "calc/anzeige.h"
 #include "calc/fehler.h"
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
@@ -99,6 +102,30 @@ std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
   return erg.BruttoPlusPausch;
 }
 
+namespace {
+
+// A yearly wage in cents as the wage of the pay period, and back; the week
+// rounds half up both ways, so that a weekly wage survives the round trip.
+std::int64_t ZeitraumAusJahr(std::int64_t jahr, std::uint8_t lzz) {
+  switch (lzz) {
+    case 2: return (jahr + 6) / 12;
+    case 3: return (jahr * 7 + 180) / 360;
+    case 4: return (jahr + 180) / 360;
+    default: return jahr;
+  }
+}
+
+std::int64_t JahrAusZeitraum(std::int64_t lohn, std::uint8_t lzz) {
+  switch (lzz) {
+    case 2: return lohn * 12;
+    case 3: return (lohn * 360 + 3) / 7;
+    case 4: return lohn * 360;
+    default: return lohn;
+  }
+}
+
+}  // namespace
+
 std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
                               const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
                               std::int64_t& stufeVon) {
@@ -107,10 +134,11 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
   TLohnsteuerProgramm* programm = k.Programm(jahr);
   if (programm == nullptr) return 0;
 
-  const bool vorher = k.Tabellenmodus;
-  k.Tabellenmodus = true;
   std::int64_t naechster = 0;
   if (programm->HatTabelle()) {
+    // The table routine places the wage in its bracket.
+    const bool vorher = k.Tabellenmodus;
+    k.Tabellenmodus = true;
     if (JahresRegeln(jahr).TabelleOhneFaktor) k.LStVar.af = 0;
     TTabellenArgumente a;
     a.AllgemeineTabelle = e.TabArt == 0;
@@ -122,26 +150,35 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
     a.STKL = e.STKL;
     a.Lohn = lz.RE4;
     naechster = programm->Tabelle(a);
+    k.Tabellenmodus = vorher;
     stufeBis = a.StufeBis;
     stufeVon = a.StufeVon;
   } else {
-    // The early years have no table routine: a row is a main-routine run
-    // on the bracket of the wage.
-    try {
-      SteuerBerechnen(k, jahr, lz, e, erg, sv);
-    } catch (...) {
-      k.Tabellenmodus = vorher;
-      throw;
-    }
-    stufeVon = k.LStVar.TabStufeVon;
-    stufeBis = k.LStVar.TabStufeBis;
-    naechster = stufeBis + 1;
+    // The early years have no table routine: the main routine places the
+    // wage of the pay period on its wage step.  The step is that of the
+    // gross wage itself, without the allowances that reduce it.
+    const std::int64_t lohn = ZeitraumAusJahr(lz.RE4, lz.LZZ);
+    TLohnZeitraum z{lz.LZZ, lohn};
+    TLStEingabe brutto = e;
+    brutto.ALTER1 = false;
+    brutto.Freibetrag = 0;
+    brutto.Hinzurechnung = 0;
+    brutto.VBEZ = 0;
+    brutto.PauschSatzLSt = 0;
+    SteuerBerechnen(k, jahr, z, brutto, erg, sv);
+    stufeVon = std::min(k.LStVar.TabStufeVon, lohn);
+    stufeBis = std::max(k.LStVar.TabStufeBis, lohn);
+    naechster = JahrAusZeitraum(stufeBis + 1, lz.LZZ);
   }
-  erg.LSt = k.LStVar.LSTLZZ;
-  erg.BK = k.LStVar.BK;
-  erg.KiSt = Abschneiden(k.LStVar.BK * e.KiStSatz);
-  erg.Soli = k.LStVar.SOLZLZZ;
-  k.Tabellenmodus = vorher;
+  // The row's taxes are those of a single calculation with the bracket's
+  // top and the same inputs; a table knows no factor.  Shown in the other
+  // currency, the top is the highest amount the user can type there.
+  std::int64_t top = stufeBis;
+  if (AnzeigeUmgerechnet(k)) top = std::max(AusAnzeigeCent(k, AnzeigeObergrenze(k, stufeBis)), stufeVon);
+  TLohnZeitraum oben{lz.LZZ, top};
+  TLStEingabe ohneFaktor = e;
+  ohneFaktor.af = false;
+  SteuerBerechnen(k, jahr, oben, ohneFaktor, erg, sv);
   return naechster;
 }
 

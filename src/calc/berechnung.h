@@ -24,9 +24,11 @@ std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
                              const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
                              const TSVEingabe& sv);
 
-// One row of the wage-tax table of k.LStJahr for the wage lz.RE4 (yearly
-// cents for the table routines from 2004); returns the yearly wage at which
-// the next row starts (0 for a year without a table).
+// One row of the wage-tax table of k.LStJahr for the yearly wage lz.RE4 in
+// cents: the bounds of its bracket in cents of the pay period lz.LZZ, and in
+// erg the taxes of a single calculation with the bracket's top and the other
+// inputs as given (without the factor method).  Returns the yearly wage at
+// which the next row starts (0 for a year without a program).
 std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& lst,
                               const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
                               std::int64_t& stufeVon);
@@ -47,19 +49,31 @@ TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k);
 std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double kinder);
 
 // Net-to-gross search: the gross wage (written into lz.RE4) whose Netto
-// (employee view) or AGGesamt (employer view) equals the wish; erg receives
-// the result of the gross found.  The search starts between 0.75 and 3 times
-// the wish and widens that window (down to 0, upwards by doubling up to
-// kGroessterWunschBrutto) until it holds the wish.  Where no gross meets the
-// wish to the cent, the gross whose amount lies nearest to it is taken.
-// A wish of 0 or less, or one that no gross from 0 to kGroessterWunschBrutto
-// reaches, throws TLStFehler with a German message naming the wish.
+// (employee view) or AGGesamt (employer view), as shown in the display
+// currency (calc/anzeige.h), equals the wish, given in cents of the display
+// currency; erg receives the result of the gross found.  The search steps
+// through the grosses the user can type and starts between 0.75 and 3 times
+// the wish, widening that window (down to 0, upwards by doubling up to
+// kGroessterWunschBrutto) until it holds the wish.  Where the amount jumps
+// over the wish, the grosses up to WunschUmgebung steps on either side are
+// tried too; where none of them meets the wish to the cent, the gross whose
+// amount lies nearest to it is taken.  A wish of 0 or less, or one that no
+// gross from 0 to kGroessterWunschBrutto reaches, throws TLStFehler with a
+// German message naming the wish.
 constexpr std::int64_t kGroessterWunschBrutto = 100'000'000'000;  // a billion
+constexpr std::int64_t kWunschUmgebung = 200;  // at least
+
+// The steps tried on either side of a jump over the wish: three wage steps of
+// the year's tariff for the pay period lzz, at least kWunschUmgebung.
+std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz);
 
 struct TWunschErgebnis {
-  std::int64_t Brutto = 0;
-  bool Genau = false;       // the amount equals the wish to the cent
-  std::int64_t Wert = 0;    // Netto or AGGesamt of the gross found
+  std::int64_t Brutto = 0;           // cents of the year's currency (lz.RE4)
+  std::int64_t BruttoAngezeigt = 0;  // the same gross in cents of the display currency
+  bool Genau = false;                // the shown amount equals the wish to the cent
+  std::int64_t Wert = 0;             // shown Netto or AGGesamt of the gross found
+  // Without Genau: no shown gross from UmgebungVon to UmgebungBis meets the wish.
+  std::int64_t UmgebungVon = 0, UmgebungBis = 0;
 };
 TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
                                    const TLStEingabe& lst, TGesamtErgebnis& erg,

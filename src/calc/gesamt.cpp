@@ -1,5 +1,6 @@
 // The whole single calculation and the net-to-gross search.
 
+#include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
 
@@ -27,7 +28,11 @@ std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
 
 namespace {
 
-// The compared amount of the view for one gross wage; erg receives the result.
+// The compared amount of the view for one gross wage, as shown; erg
+// receives the result.  The search steps through the grosses the user can
+// type: cents of the display currency where those are coarser than the
+// year's (Euro shown for a DM year), otherwise cents of the year.  Either
+// way the step and the shown gross convert into each other exactly.
 struct TSuche {
   TRechenKontext& k;
   int jahr;
@@ -38,17 +43,26 @@ struct TSuche {
   std::int64_t sonstigeAbzuege;
   bool arbeitnehmerSicht;
   TGesamtErgebnis& erg;
+  bool umgerechnet = AnzeigeUmgerechnet(k);
+  bool schrittAngezeigt = umgerechnet && k.EuroAnzeige;
 
-  std::int64_t Wert(std::int64_t brutto) {
-    lz.RE4 = brutto;
+  // The stored gross of a step.
+  std::int64_t Brutto(std::int64_t x) const { return schrittAngezeigt ? AusAnzeigeCent(k, x) : x; }
+  // The shown gross of a step.
+  std::int64_t Angezeigt(std::int64_t x) { return schrittAngezeigt ? x : AnzeigeCent(k, x); }
+
+  std::int64_t Wert(std::int64_t x) {
+    lz.RE4 = Brutto(x);
     GesamtBerechnen(k, jahr, lz, eingabe, erg, zusatz, sonstigeAbzuege, svEingabe);
-    return arbeitnehmerSicht ? erg.Netto : erg.AGGesamt;
+    if (!umgerechnet) return arbeitnehmerSicht ? erg.Netto : erg.AGGesamt;
+    const TAnzeigeErgebnis a = AnzeigeErgebnis(k, lz.RE4, erg, sonstigeAbzuege, zusatz);
+    return arbeitnehmerSicht ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt;
   }
 };
 
-std::string Betrag(TRechenKontext& k, std::int64_t cent) {
-  const double wert = AusCent(k, cent);
-  return CentAlsText(Runden(wert * 100)) + " " + k.Waehrung;
+std::string Betrag(TRechenKontext& k, std::int64_t anzeigeCent) {
+  AusCent(k, 0);  // the currency symbol
+  return CentAlsText(anzeigeCent) + " " + k.Waehrung;
 }
 
 [[noreturn]] void Unerreichbar(TRechenKontext& k, bool arbeitnehmerSicht, std::int64_t wunsch,
@@ -64,6 +78,24 @@ std::string Betrag(TRechenKontext& k, std::int64_t cent) {
 
 }  // namespace
 
+std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz) {
+  // The amounts rise in teeth: up to 2004 the wage steps of the tariff
+  // (54 DM, from 2002 36 Euro a year), from 2005 the taxable income in
+  // whole Euro.  A wish the amount jumps over at one tooth can be met a
+  // few teeth away; the neighbourhood covers three steps, or 24 Euro a year.
+  const std::int64_t jahrCent = jahr <= 2001 ? 3 * 5400 : jahr <= 2004 ? 3 * 3600 : 2400;
+  std::int64_t schritte = jahrCent;
+  switch (lzz) {
+    case 2: schritte = jahrCent / 12; break;
+    case 3: schritte = jahrCent * 7 / 360; break;
+    case 4: schritte = jahrCent / 360; break;
+    default: break;
+  }
+  // Steps of shown Euro cents for a DM year are coarser than its pfennigs.
+  if (k.EuroAnzeige && jahr < 2002) schritte = static_cast<std::int64_t>(static_cast<double>(schritte) / k.DMFaktor);
+  return std::max<std::int64_t>(schritte, kWunschUmgebung);
+}
+
 TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
                                    const TLStEingabe& lst, TGesamtErgebnis& erg,
                                    std::int64_t wunsch, bool arbeitnehmerSicht,
@@ -75,6 +107,14 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
                                        : "Die gewünschten Lohnkosten müssen größer als 0 sein.");
   }
   TSuche s{k, jahr, lz, lst, sv, zusatz, sonstigeAbzuege, arbeitnehmerSicht, erg};
+  const auto treffer = [&](std::int64_t x, std::int64_t wert, bool genau) {
+    TWunschErgebnis t;
+    t.Brutto = s.Brutto(x);
+    t.BruttoAngezeigt = s.Angezeigt(x);
+    t.Genau = genau;
+    t.Wert = wert;
+    return t;
+  };
   // The first window, 0.75 to 3 times the wish, holds the answer for every
   // ordinary pay slip.  Large deductions or additions push the answer out of
   // it: then the window moves down to 0 or doubles upwards.
@@ -87,22 +127,24 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
     wertUnten = s.Wert(0);
   }
   if (wertUnten > wunsch) Unerreichbar(k, arbeitnehmerSicht, wunsch, 0, wertUnten);
-  if (wertUnten == wunsch) return {unten, true, wertUnten};
+  if (wertUnten == wunsch) return treffer(unten, wertUnten, true);
   std::int64_t wertOben = s.Wert(oben);
   while (wertOben < wunsch) {
-    if (oben >= kGroessterWunschBrutto) Unerreichbar(k, arbeitnehmerSicht, wunsch, oben, wertOben);
+    if (oben >= kGroessterWunschBrutto) {
+      Unerreichbar(k, arbeitnehmerSicht, wunsch, s.Angezeigt(oben), wertOben);
+    }
     unten = oben;
     wertUnten = wertOben;
     oben = oben > kGroessterWunschBrutto / 2 ? kGroessterWunschBrutto : 2 * oben;
     wertOben = s.Wert(oben);
   }
-  if (wertOben == wunsch) return {oben, true, wertOben};
+  if (wertOben == wunsch) return treffer(oben, wertOben, true);
   // Now wertUnten < wunsch < wertOben: halve until the wish is met or the
-  // two ends lie one cent apart.
+  // two ends lie one step apart.
   while (oben - unten > 1) {
     const std::int64_t mitte = unten + (oben - unten) / 2;
     const std::int64_t wert = s.Wert(mitte);
-    if (wert == wunsch) return {mitte, true, wert};
+    if (wert == wunsch) return treffer(mitte, wert, true);
     if (wert < wunsch) {
       unten = mitte;
       wertUnten = wert;
@@ -111,12 +153,36 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
       wertOben = wert;
     }
   }
-  // No gross meets the wish to the cent: the nearer end (the lower one when
-  // both lie equally far).
-  const bool obenNaeher = wertOben - wunsch < wunsch - wertUnten;
-  const std::int64_t brutto = obenNaeher ? oben : unten;
-  const std::int64_t wert = s.Wert(brutto);
-  return {brutto, false, wert};
+  // The amount jumps over the wish here.  It does not rise strictly with the
+  // gross (the tax can fall by a cent where a provision allowance rounded up
+  // to whole units crosses a unit, and rounded lines move one by one), so a
+  // gross close by may still meet the wish: try every step of the
+  // neighbourhood, nearest first.
+  std::int64_t besterX = wertOben - wunsch < wunsch - wertUnten ? oben : unten;
+  std::int64_t besterWert = besterX == oben ? wertOben : wertUnten;
+  const auto pruefen = [&](std::int64_t x) {
+    const std::int64_t wert = s.Wert(x);
+    const std::int64_t abstand = wert > wunsch ? wert - wunsch : wunsch - wert;
+    const std::int64_t bester = besterWert > wunsch ? besterWert - wunsch : wunsch - besterWert;
+    if (abstand < bester || (abstand == bester && x < besterX)) {
+      besterX = x;
+      besterWert = wert;
+    }
+    return wert == wunsch;
+  };
+  const std::int64_t umgebung = WunschUmgebung(k, jahr, lz.LZZ);
+  const std::int64_t von = std::max<std::int64_t>(unten - umgebung, 0);
+  const std::int64_t bis = std::min(oben + umgebung, kGroessterWunschBrutto);
+  for (std::int64_t d = 1; unten - d >= von || oben + d <= bis; ++d) {
+    if (unten - d >= von && pruefen(unten - d)) return treffer(unten - d, wunsch, true);
+    if (oben + d <= bis && pruefen(oben + d)) return treffer(oben + d, wunsch, true);
+  }
+  // No gross of the neighbourhood meets the wish to the cent: the nearest
+  // (the lowest of equally near ones).
+  TWunschErgebnis t = treffer(besterX, s.Wert(besterX), false);
+  t.UmgebungVon = s.Angezeigt(von);
+  t.UmgebungBis = s.Angezeigt(bis);
+  return t;
 }
 
 std::int64_t WunschBrutto(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst,

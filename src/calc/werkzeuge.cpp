@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "calc/geld.h"
 #include "calc/jahresregeln.h"
+#include "calc/sozialversicherung.h"
 #include "common/zahlen.h"
 #include "lohnsteuer/programm.h"
+#include "lohnsteuer/versionen.h"
 
 namespace lst {
 
@@ -33,8 +36,46 @@ TKombination GuenstigsteKombination(std::int64_t s35, std::int64_t s44, std::int
 
 namespace {
 
-void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleichPerson& p) {
+// The inputs of a spouse who brings nothing but the comparison's fields:
+// the couple's shared inputs (the year's flowchart, church membership, age
+// relief, region and Saxony, the factor of class IV) from the employee's
+// calculation, every other input of the person as a calculation without
+// further entries sets it: no addition, no pension details, no other or
+// multi-year payments, statutory insurance with the year's average
+// additional rate, the care surcharge of the childless where the year
+// levies it.
+TLStVariablen EhegattenEingaben(const TRechenKontext& k, const TLStVariablen& an) {
+  TLStVariablen v = an;
+  v.VBEZM = v.VBEZS = 0;
+  v.LZZHINZU = v.HINZUR = 0;
+  v.PKPV = 0;
+  v.SONSTB = v.VBS = v.VMT = v.VKAPA = v.STERBE = 0;
+  v.JRE4 = v.JVBEZ = v.JFREIB = v.JHINZU = 0;
+  v.ENTSCH = v.JRE4ENT = v.SONSTENT = 0;
+  v.MBV = 0;
+  v.PKPVAGZ = 0;
+  v.VJAHR = 0;
+  v.ZMVB = 12;
+  v.PKV = 0;
+  v.PVA = 0;
+  v.ALV = 0;
+  if (k.LStJahr > kLetztesJahr) {
+    v.KVZ = DurchschnittlicherZusatzbeitrag(k.LStJahr);
+    v.PVZ = 1;
+  } else {
+    v.KVZ = 0;
+    v.PVZ = k.SVSatzTabelle[beNV][svPV2].AN > 0 &&
+                    JahresRegeln(k.LStJahr).ArtVorhanden(beNV, svPV2)
+                ? 1
+                : 0;
+  }
+  return v;
+}
+
+void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleichPerson& p,
+                  const TLStVariablen& basis) {
   TLStVariablen& v = k.LStVar;
+  v = basis;
   v.ALTER1 = e.Altersentlastung ? 1 : 0;
   v.R = e.Bekenntnislos ? 0 : 1;
   v.LZZ = e.LZZ;
@@ -48,14 +89,33 @@ void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleic
     v.LZZFREIB = p.Freibetrag;
   }
   v.ZKF = p.Kinder;
+  // Children end the surcharge of the childless; discounts for further
+  // children need children.
+  if (p.Kinder > 0) {
+    v.PVZ = 0;
+  } else {
+    v.PVA = 0;
+  }
+  if (p.Versicherungsfrei) {
+    // The special table: neither statutory pension nor statutory health
+    // insurance; a private contribution the calculation gave stays.
+    v.PVZ = 0;
+    if (v.PKV == 0) {
+      v.PKV = 1;
+      v.PKPV = 0;
+    }
+  }
 }
 
 }  // namespace
 
 TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e) {
-  // The factor method of the last calculation belongs to class IV only.
-  const std::uint8_t af = k.LStVar.af;
-  const double f = k.LStVar.f;
+  // The employee's inputs are those of the last calculation; the factor
+  // method belongs to class IV only.
+  const TLStVariablen an = k.LStVar;
+  const TLStVariablen eg = EhegattenEingaben(k, an);
+  const std::uint8_t af = an.af;
+  const double f = an.f;
   TVergleichErgebnis erg;
   struct TFall {
     std::uint8_t STKL;
@@ -65,10 +125,10 @@ TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichE
   const TFall faelle[] = {{3, true, &erg.AN3},  {4, true, &erg.AN4},  {5, true, &erg.AN5},
                           {5, false, &erg.EG5}, {4, false, &erg.EG4}, {3, false, &erg.EG3}};
   for (const TFall& fall : faelle) {
+    PersonSetzen(k, e, fall.Arbeitnehmer ? e.AN : e.EG, fall.Arbeitnehmer ? an : eg);
     k.LStVar.STKL = fall.STKL;
     k.LStVar.af = fall.STKL == 4 ? af : 0;
     k.LStVar.f = f;
-    PersonSetzen(k, e, fall.Arbeitnehmer ? e.AN : e.EG);
     LohnsteuerBerechnen(k);
     *fall.Ziel = k.LStVar.LSTLZZ;
   }
@@ -78,10 +138,38 @@ TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichE
   return erg;
 }
 
+TVergleichErgebnis AnzeigeVergleich(TRechenKontext& k, const TVergleichErgebnis& e) {
+  TVergleichErgebnis a;
+  a.AN3 = AnzeigeCent(k, e.AN3);
+  a.AN4 = AnzeigeCent(k, e.AN4);
+  a.AN5 = AnzeigeCent(k, e.AN5);
+  a.EG5 = AnzeigeCent(k, e.EG5);
+  a.EG4 = AnzeigeCent(k, e.EG4);
+  a.EG3 = AnzeigeCent(k, e.EG3);
+  a.Guenstigste = AnzeigeUmgerechnet(k) ? GuenstigsteKombination(a.Summe35(), a.Summe44(), a.Summe53())
+                                        : e.Guenstigste;
+  return a;
+}
+
+TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e,
+                                            const TLohnZeitraum& lz, const TLStEingabe& lst,
+                                            const TSVEingabe& sv) {
+  // The calculation in a class of the comparison: the calculator's class
+  // (II, say, without the surcharge of the childless) is none of the couple's.
+  TLStEingabe an = lst;
+  an.STKL = 4;
+  TLStErgebnis erg;
+  SteuerBerechnen(k, k.LStJahr, lz, an, erg, sv);
+  return SteuerklassenVergleichen(k, e);
+}
+
 // --- Wage-tax table ------------------------------------------------------------
 
 std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz) {
-  const std::int64_t start = lohn <= 100000 ? 0 : lohn - 100000;
+  return JahresStartlohn(lohn <= 100000 ? 0 : lohn - 100000, lzz);
+}
+
+std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz) {
   switch (lzz) {
     case 2: return start * 12;
     case 3: return (start * 360 + 3) / 7;   // halves away from zero; start >= 0
@@ -95,21 +183,37 @@ std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitrau
                                                  std::int64_t lohn, int zeilen) {
   std::vector<TLStTabellenZeile> tabelle;
   tabelle.reserve(static_cast<std::size_t>(std::max(zeilen, 0)));
-  std::int64_t aktuell = TabellenStartlohn(lohn, lz.LZZ);
+  // 1000.00 below the wage in the display currency.
+  const std::int64_t angezeigt = AnzeigeCent(k, lohn);
+  const std::int64_t start = angezeigt <= 100000 ? 0 : AusAnzeigeCent(k, angezeigt - 100000);
+  std::int64_t aktuell = JahresStartlohn(start, lz.LZZ);
   TLStErgebnis erg;
   for (int i = 0; i < zeilen; ++i) {
     lz.RE4 = aktuell;
     std::int64_t bis = 0;
     std::int64_t von = 0;
     aktuell = TabelleBerechnen(k, lz, lst, sv, erg, bis, von);
+    if (i == 0 && von > start && lz.RE4 >= 100) {
+      // The table routines place a wage in the last half Euro of a bracket
+      // into the next one: the first row shall hold the start wage.
+      lz.RE4 -= 100;
+      aktuell = TabelleBerechnen(k, lz, lst, sv, erg, bis, von);
+    }
+    // The rows follow each other without gap or overlap.
+    if (!tabelle.empty()) von = tabelle.back().OG + 1;
     tabelle.push_back({von, bis, erg.LSt, erg.KiSt, erg.Soli});
   }
   return tabelle;
 }
 
+TLStTabellenZeile AnzeigeZeile(TRechenKontext& k, const TLStTabellenZeile& z) {
+  return {AnzeigeUntergrenze(k, z.UG), AnzeigeObergrenze(k, z.OG), AnzeigeCent(k, z.LSt),
+          AnzeigeCent(k, z.KiSt), AnzeigeCent(k, z.Soli)};
+}
+
 std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeile& z) {
-  const auto text = [&](std::int64_t cent) { return BetragAlsText(AusCent(k, cent)); };
-  return {text(z.UG), text(z.OG), text(z.LSt), text(z.KiSt), text(z.Soli)};
+  const TLStTabellenZeile a = AnzeigeZeile(k, z);
+  return {CentAlsText(a.UG), CentAlsText(a.OG), CentAlsText(a.LSt), CentAlsText(a.KiSt), CentAlsText(a.Soli)};
 }
 
 // --- Income-tax table and display ---------------------------------------------
@@ -137,6 +241,17 @@ TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::
   TEinkommensteuer e;
   e.Steuer = EinkommensteuerBerechnen(k, stkl, kztab, e.Ergebnis, einkommen, kiStSatz);
   return e;
+}
+
+TEStAnzeige AnzeigeEinkommensteuer(TRechenKontext& k, std::int64_t einkommen, const TEinkommensteuer& e) {
+  TEStAnzeige a;
+  a.Einkommen = AnzeigeCent(k, einkommen * 100);
+  a.Steuer = AnzeigeCent(k, e.Steuer * 100);
+  a.Soli = AnzeigeCent(k, e.Ergebnis.Soli);
+  a.KiSt = AnzeigeCent(k, e.Ergebnis.KiSt);
+  a.Gesamt = a.Steuer + a.Soli + a.KiSt;
+  a.NachSteuern = a.Einkommen - a.Gesamt;
+  return a;
 }
 
 TTarifStand LetzterTarifStand(TRechenKontext& k) {
@@ -238,6 +353,34 @@ std::array<std::string, 8> ZellenTexte(const TEStTabellenZeile& z) {
           GanzzahlAlsText(z.ESt[0]), CentAlsText(z.KiSt[0]),
           CentAlsText(z.Soli[0]),    GanzzahlAlsText(z.ESt[1]),
           CentAlsText(z.KiSt[1]),    CentAlsText(z.Soli[1])};
+}
+
+TEStAnzeigeZeile AnzeigeZeile(TRechenKontext& k, const TEStTabellenZeile& z) {
+  TEStAnzeigeZeile a;
+  // The incomes in whole units of the year's currency that the row covers,
+  // as the amounts typed in the display currency that fall on them.
+  a.Von = AnzeigeUntergrenze(k, z.Von * 100);
+  if (AnzeigeUmgerechnet(k)) {
+    a.Bis = AnzeigeObergrenze(k, (z.Bis < 0 ? z.Von : z.Bis) * 100 + 99);
+  } else {
+    a.Bis = z.Bis < 0 ? -1 : z.Bis * 100;
+  }
+  for (int t = 0; t < 2; ++t) {
+    a.ESt[t] = AnzeigeCent(k, z.ESt[t] * 100);
+    a.KiSt[t] = AnzeigeCent(k, z.KiSt[t]);
+    a.Soli[t] = AnzeigeCent(k, z.Soli[t]);
+  }
+  return a;
+}
+
+std::array<std::string, 8> ZellenTexte(TRechenKontext& k, const TEStTabellenZeile& z) {
+  AusCent(k, 0);  // the currency symbol
+  if (!AnzeigeUmgerechnet(k)) return ZellenTexte(z);
+  const TEStAnzeigeZeile a = AnzeigeZeile(k, z);
+  return {CentAlsText(a.Von),     a.Bis < 0 ? std::string() : CentAlsText(a.Bis),
+          CentAlsText(a.ESt[0]),  CentAlsText(a.KiSt[0]),
+          CentAlsText(a.Soli[0]), CentAlsText(a.ESt[1]),
+          CentAlsText(a.KiSt[1]), CentAlsText(a.Soli[1])};
 }
 
 std::string KopierText(const std::vector<std::vector<std::string>>& zeilen) {
@@ -389,7 +532,10 @@ double Kurvenwert(TRechenKontext& k, TAbrechnung& d, double x) {
   TRechnung& r = d.Rechnung;
   r.LZ.RE4 = InCent(k, x);
   GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, d.Ergebnis, r.Zusatz, r.SonstigeAbzuege, r.SV);
-  return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
+  if (!AnzeigeUmgerechnet(k)) return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
+  // The amount the result panel would show: formed from the shown lines.
+  const TAnzeigeErgebnis a = AnzeigeErgebnis(k, r.LZ.RE4, d.Ergebnis, r.SonstigeAbzuege, r.Zusatz);
+  return static_cast<double>(k.ArbeitnehmerSicht ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt) / 100;
 }
 
 void Kurve(TRechenKontext& k, TAbrechnung& d, const TPlottAnsicht& a, std::vector<double>& werte,

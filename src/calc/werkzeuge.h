@@ -57,11 +57,29 @@ TKombination GuenstigsteKombination(std::int64_t summe35, std::int64_t summe44,
                                     std::int64_t summe53);
 
 // Six runs of the wage-tax program of k.LStJahr, in the order employee 3, 4,
-// 5, spouse 5, 4, 3.  Writes the person's inputs into k.LStVar; every other
-// input keeps what the last calculation left there (the factor method only
-// in the class IV runs).  Afterwards k.LStVar holds the last run's inputs.
-// Throws TLStFehler for a year without a program.
+// 5, spouse 5, 4, 3.  The employee's column takes the inputs that the last
+// calculation left in k.LStVar, with the person's fields of the comparison
+// written over them; the spouse's column takes only the couple's shared
+// inputs from there (flowchart, church membership, age relief, region and
+// Saxony, the factor of class IV) and otherwise the inputs of a calculation
+// with nothing but the spouse's fields.  So each column is the wage tax of
+// a single calculation of that person in that class.  "Versicherungsfrei"
+// is the special table: no statutory pension and, unless the calculation
+// has a private contribution, no statutory health insurance.  Afterwards
+// k.LStVar holds the last run's inputs.  Throws TLStFehler for a year
+// without a program.
 TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e);
+
+// The six amounts in cents of the display currency (calc/anzeige.h), the
+// sums formed from them and the verdict on those sums: what a window or the
+// command line shows.
+TVergleichErgebnis AnzeigeVergleich(TRechenKontext& k, const TVergleichErgebnis& e);
+
+// The same after a calculation of the employee's records (the window's
+// comparison, which may recompute many times after one calculation).
+TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e,
+                                            const TLohnZeitraum& lz, const TLStEingabe& lst,
+                                            const TSVEingabe& sv);
 
 // --- Wage-tax table ------------------------------------------------------------
 
@@ -75,15 +93,22 @@ struct TLStTabellenZeile {
 // The yearly wage the table starts at: 1000.00 below the wage of the pay
 // period (0 when the wage is at most 1000.00), turned into a yearly wage.
 std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz);
+// A start wage of the pay period turned into a yearly wage.
+std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz);
 
-// The rows of the wage-tax table from the wage lohn of the pay period lz.LZZ,
-// with the other inputs of the last calculation.  lz.RE4 keeps the last
+// The rows of the wage-tax table from the wage lohn of the pay period lz.LZZ
+// (the table starts 1000.00 of the display currency below it), with the
+// other inputs of the last calculation.  lz.RE4 keeps the last
 // row's wage afterwards.
 std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitraum& lz,
                                                  const TLStEingabe& lst, const TSVEingabe& sv,
                                                  std::int64_t lohn, int zeilen = kTabellenZeilen);
 
-// The texts of the five cells "UG", "OG", "LohnSt", "KiSt", "Soli".
+// A row in cents of the display currency.
+TLStTabellenZeile AnzeigeZeile(TRechenKontext& k, const TLStTabellenZeile& z);
+
+// The texts of the five cells "UG", "OG", "LohnSt", "KiSt", "Soli", in the
+// display currency.
 std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeile& z);
 
 // --- Income-tax table and display ---------------------------------------------
@@ -96,6 +121,14 @@ struct TEinkommensteuer {
 // The yearly income tax of a taxable income in whole currency units.
 TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
                                      std::int64_t einkommen, double kiStSatz);
+
+// The income tax of one income as shown, in cents of the display currency:
+// each line converted once, the total and the amount after taxes formed
+// from the shown lines.
+struct TEStAnzeige {
+  std::int64_t Einkommen = 0, Steuer = 0, Soli = 0, KiSt = 0, Gesamt = 0, NachSteuern = 0;
+};
+TEStAnzeige AnzeigeEinkommensteuer(TRechenKontext& k, std::int64_t einkommen, const TEinkommensteuer& e);
 
 // The taxable income per tariff unit and the tariff of the last tariff run
 // of the program of k.LStJahr (0 and 1 for a year without a program).
@@ -122,8 +155,22 @@ std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::ui
                                                       double kiStSatz, std::int64_t start,
                                                       int zeilen = kTabellenZeilen);
 
-// The texts of the eight cells "Eink. von" .. "Soli. Splitt.".
+// The texts of the eight cells "Eink. von" .. "Soli. Splitt." in the
+// year's currency (incomes and taxes in whole units).
 std::array<std::string, 8> ZellenTexte(const TEStTabellenZeile& z);
+
+// A row in cents of the display currency: Von, Bis (-1 stays -1), ESt,
+// KiSt and Soli each converted.
+struct TEStAnzeigeZeile {
+  std::int64_t Von = 0;
+  std::int64_t Bis = -1;
+  std::array<std::int64_t, 2> ESt{}, KiSt{}, Soli{};
+};
+TEStAnzeigeZeile AnzeigeZeile(TRechenKontext& k, const TEStTabellenZeile& z);
+
+// The cells in the display currency: as the overload above when it is the
+// year's currency, otherwise every amount with two decimals.
+std::array<std::string, 8> ZellenTexte(TRechenKontext& k, const TEStTabellenZeile& z);
 
 // Rows of cells as the table windows copy them: cells separated by tabs,
 // rows by CR LF, nothing after the last row.

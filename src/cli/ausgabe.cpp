@@ -1,5 +1,7 @@
 #include "cli/ausgabe.h"
 
+#include "calc/anzeige.h"
+#include "calc/geld.h"
 #include "common/zahlen.h"
 
 namespace lst::cli {
@@ -44,20 +46,20 @@ std::int64_t TAnzeige::Wert(std::string_view name) const {
 
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
                   const TEingabe* getippt) {
-  TAnzeige a;
-  const auto umrechnen = [&](std::int64_t cent) { return Runden(AusCent(k, cent) * 100); };
-  a.Felder = ErgebnisFelder(r.LZ.RE4, erg);
-  for (auto& feld : a.Felder) feld.second = umrechnen(feld.second);
-  a.SonstigeAbzuege = umrechnen(r.SonstigeAbzuege);
-  a.Kindergeld = umrechnen(r.Zusatz.Kindergeld);
-  a.Waehrung = k.Waehrung;
+  TGetippteBetraege typ;
   if (getippt != nullptr) {
     // Typed amounts carry at most two decimals; converted to the year's
     // currency and back they could come out a cent off.
-    a.Felder.front().second = Runden(getippt->Brutto * 100);
-    a.SonstigeAbzuege = Runden(getippt->SonstigeAbzuege * 100);
-    if (getippt->Kindergeld) a.Kindergeld = Runden(*getippt->Kindergeld * 100);
+    typ.Brutto = Runden(getippt->Brutto * 100);
+    typ.SonstigeAbzuege = Runden(getippt->SonstigeAbzuege * 100);
+    if (getippt->Kindergeld) typ.Kindergeld = Runden(*getippt->Kindergeld * 100);
   }
+  const TAnzeigeErgebnis e = AnzeigeErgebnis(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz, typ);
+  TAnzeige a;
+  a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
+  a.SonstigeAbzuege = e.SonstigeAbzuege;
+  a.Kindergeld = e.Kindergeld;
+  a.Waehrung = e.Waehrung;
   return a;
 }
 
@@ -78,32 +80,35 @@ std::string Programmablaufplan(const TRechenKontext& k) {
 
 }  // namespace
 
-std::string AlsJsonNurSteuer(const TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
+std::string AlsJsonNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
+  const std::int64_t brutto = AnzeigeCent(k, re4);
+  const TLStErgebnis angezeigt = AnzeigeSteuer(k, brutto, erg);
   std::string json = "{\"Waehrung\": \"" + k.Waehrung + "\", \"Programmablaufplan\": \"" +
                      Programmablaufplan(k) + "\"";
-  for (const auto& [name, wert] : SteuerFelder(re4, erg)) {
+  for (const auto& [name, wert] : SteuerFelder(brutto, angezeigt)) {
     json += ", \"" + name + "\": " + std::to_string(wert);
   }
   return json + "}";
 }
 
 std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
-  AusCent(k, 0);  // sets the currency symbol of the display
+  const std::int64_t brutto = AnzeigeCent(k, re4);
+  const TLStErgebnis s = AnzeigeSteuer(k, brutto, erg);
   std::string text;
   const auto zeile = [&](const std::string& titel, std::int64_t cent) {
-    const std::string wert = BetragAlsText(AusCent(k, cent)) + " " + k.Waehrung;
+    const std::string wert = CentAlsText(cent) + " " + k.Waehrung;
     std::size_t breite = 0;
     for (unsigned char c : titel) breite += (c & 0xC0) != 0x80;
     text += titel + std::string(breite < 20 ? 20 - breite : 1, ' ');
     text += std::string(wert.size() < 20 ? 20 - wert.size() : 1, ' ') + wert + '\n';
   };
   text += "Programmablaufplan  " + Programmablaufplan(k) + "\n";
-  zeile("Bruttolohn", re4);
-  zeile("Lohnsteuer", erg.LSt);
-  zeile("Kirchensteuer", erg.KiSt);
-  zeile("Solidaritätsz.", erg.Soli);
-  zeile("Steuern gesamt", erg.SteuerSumme);
-  zeile("nach Steuern", erg.BruttoNachSteuer);
+  zeile("Bruttolohn", brutto);
+  zeile("Lohnsteuer", s.LSt);
+  zeile("Kirchensteuer", s.KiSt);
+  zeile("Solidaritätsz.", s.Soli);
+  zeile("Steuern gesamt", s.SteuerSumme);
+  zeile("nach Steuern", s.BruttoNachSteuer);
   text += "\nFür " + std::to_string(k.LStJahr) +
           " ist die Sozialversicherung noch nicht hinterlegt: Beiträge, Nettolohn und\n"
           "Lohnkosten werden nicht berechnet.\n";

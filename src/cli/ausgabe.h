@@ -29,7 +29,8 @@ struct TAnzeige {
   std::int64_t Wert(std::string_view name) const;
 };
 
-// Converts the result.  With getippt, the amounts the user typed (gross wage,
+// Converts the result (calc/anzeige.h: each line once, the sums from the
+// shown lines).  With getippt, the amounts the user typed (gross wage,
 // other deductions, child benefit) are shown as typed rather than converted
 // there and back; without, the gross is the one found by a search.
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
@@ -47,7 +48,7 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 // used and a note that the social insurance is missing.
 std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
 // The same as JSON: "Waehrung", "Programmablaufplan", RE4 and the tax record.
-std::string AlsJsonNurSteuer(const TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
+std::string AlsJsonNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
 // The fields of the tax record, by name (RE4 first).
 std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg);
 

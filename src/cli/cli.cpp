@@ -245,7 +245,8 @@ int Wunschnetto(const TAufruf& a) {
   k.ArbeitnehmerSicht = arbeitnehmer;
   TGesamtErgebnis erg;
   TWunschErgebnis treffer;
-  const std::int64_t wunschCent = InCent(k, *wunsch);
+  // The wish in cents of the display currency, as typed.
+  const std::int64_t wunschCent = Runden(*wunsch * 100);
   try {
     treffer = WunschBruttoSuchen(k, k.LStJahr, r.LZ, r.LSt, erg, wunschCent, arbeitnehmer,
                                  r.Zusatz, r.SonstigeAbzuege, r.SV);

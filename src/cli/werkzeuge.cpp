@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "calc/werkzeuge.h"
 #include "cli/meldung.h"
@@ -68,7 +69,7 @@ int Tabelle(const TWerkzeugAufruf& a) {
   if (a.Json) {
     std::string json = "[";
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-      const TLStTabellenZeile& z = zeilen[i];
+      const TLStTabellenZeile z = AnzeigeZeile(s.Kontext, zeilen[i]);
       json += i == 0 ? "\n" : ",\n";
       json += "{" + JsonPaar("UG", z.UG) + ", " + JsonPaar("OG", z.OG) + ", " + JsonPaar("LSt", z.LSt) +
               ", " + JsonPaar("KiSt", z.KiSt) + ", " + JsonPaar("Soli", z.Soli) + "}";
@@ -114,12 +115,12 @@ int EStTabelle(const TWerkzeugAufruf& a) {
   if (a.Json) {
     std::string json = "[";
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-      const TEStTabellenZeile& z = zeilen[i];
+      const TEStAnzeigeZeile z = AnzeigeZeile(k, zeilen[i]);
       json += i == 0 ? "\n" : ",\n";
-      json += "{" + JsonPaar("EinkVon", z.Von * 100) + ", \"EinkBis\": " +
-              (z.Bis < 0 ? std::string("null") : std::to_string(z.Bis * 100)) + ", " +
-              JsonPaar("EStGrund", z.ESt[0] * 100) + ", " + JsonPaar("KiStGrund", z.KiSt[0]) + ", " +
-              JsonPaar("SoliGrund", z.Soli[0]) + ", " + JsonPaar("EStSplitt", z.ESt[1] * 100) + ", " +
+      json += "{" + JsonPaar("EinkVon", z.Von) + ", \"EinkBis\": " +
+              (z.Bis < 0 ? std::string("null") : std::to_string(z.Bis)) + ", " +
+              JsonPaar("EStGrund", z.ESt[0]) + ", " + JsonPaar("KiStGrund", z.KiSt[0]) + ", " +
+              JsonPaar("SoliGrund", z.Soli[0]) + ", " + JsonPaar("EStSplitt", z.ESt[1]) + ", " +
               JsonPaar("KiStSplitt", z.KiSt[1]) + ", " + JsonPaar("SoliSplitt", z.Soli[1]) + "}";
     }
     std::printf("%s\n]\n", json.c_str());
@@ -128,16 +129,16 @@ int EStTabelle(const TWerkzeugAufruf& a) {
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TEStTabellenZeile& z : zeilen) {
-    const auto zellen = ZellenTexte(z);
+    const auto zellen = ZellenTexte(k, z);
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   TabelleAusgeben(texte);
   return 0;
 }
 
-std::string Betrag(TRechenKontext& k, std::int64_t cent) {
-  const double wert = AusCent(k, cent);
-  return BetragAlsText(wert) + " " + k.Waehrung;
+// An amount in cents of the display currency, with its symbol.
+std::string Betrag(const TRechenKontext& k, std::int64_t anzeigeCent) {
+  return CentAlsText(anzeigeCent) + " " + k.Waehrung;
 }
 
 // "titel" padded to breite characters (not bytes), then the value right-aligned.
@@ -164,24 +165,25 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
   const std::uint8_t kztab = a.Splitting ? 2 : 1;
   const TEinkommensteuer est =
       EinkommensteuerJahr(k, s.Rechnung.LSt.STKL, kztab, einkommen, s.Rechnung.LSt.KiStSatz);
-  const TLStErgebnis& e = est.Ergebnis;
+  // Every amount as shown; the total and the amount after taxes from the shown lines.
+  const TEStAnzeige e = AnzeigeEinkommensteuer(k, einkommen, est);
   if (a.Json) {
-    std::printf("{%s, %s, %s, %s, %s, %s, %s}\n", JsonPaar("zvE", einkommen * 100).c_str(),
-                JsonPaar("KZTAB", kztab).c_str(), JsonPaar("ESt", est.Steuer * 100).c_str(),
-                JsonPaar("Soli", e.Soli).c_str(), JsonPaar("KiSt", e.KiSt).c_str(),
-                JsonPaar("SteuerSumme", e.SteuerSumme).c_str(),
-                JsonPaar("BruttoNachSteuer", e.BruttoNachSteuer).c_str());
+    std::printf("{\"Waehrung\": \"%s\", %s, %s, %s, %s, %s, %s, %s}\n", k.Waehrung.c_str(),
+                JsonPaar("zvE", e.Einkommen).c_str(), JsonPaar("KZTAB", kztab).c_str(),
+                JsonPaar("ESt", e.Steuer).c_str(), JsonPaar("Soli", e.Soli).c_str(),
+                JsonPaar("KiSt", e.KiSt).c_str(), JsonPaar("SteuerSumme", e.Gesamt).c_str(),
+                JsonPaar("BruttoNachSteuer", e.NachSteuern).c_str());
     return 0;
   }
   std::string text = "Tarifliche Einkommensteuer nach § 32a EStG, ";
   text += a.Splitting ? "Splittingtabelle" : "Grundtabelle";
   text += ". Alle Werte pro Jahr!\n";
-  text += Zeile("zu versteuerndes Einkommen", Betrag(k, einkommen * 100));
-  text += Zeile("Tarifliche Einkommensteuer", Betrag(k, est.Steuer * 100));
+  text += Zeile("zu versteuerndes Einkommen", Betrag(k, e.Einkommen));
+  text += Zeile("Tarifliche Einkommensteuer", Betrag(k, e.Steuer));
   text += Zeile("Soli", Betrag(k, e.Soli));
   text += Zeile("KiSt", Betrag(k, e.KiSt));
-  text += Zeile("Gesamt", Betrag(k, e.SteuerSumme));
-  text += Zeile("nach Steuern", Betrag(k, e.BruttoNachSteuer));
+  text += Zeile("Gesamt", Betrag(k, e.Gesamt));
+  text += Zeile("nach Steuern", Betrag(k, e.NachSteuern));
   std::fputs(text.c_str(), stdout);
   return 0;
 }
@@ -202,6 +204,10 @@ int Vergleich(const TWerkzeugAufruf& a) {
   // (pension payments within the gross) hold for the employee's column.
   TEingabe ein = a.Eingabe;
   ein.Brutto = getippt[0];
+  // The calculation behind the employee's column runs in a class of the
+  // comparison: the class typed (II, say, without the surcharge of the
+  // childless) is none of the couple's.
+  ein.STKL = 4;
   TStand s;
   if (const int status = Rechnen(ein, s); status != 0) return status;
   TRechenKontext& k = s.Kontext;
@@ -240,14 +246,15 @@ int Vergleich(const TWerkzeugAufruf& a) {
   }
   TVergleichErgebnis erg;
   try {
-    erg = SteuerklassenVergleichen(k, v);
+    // Shown amounts: the sums and the verdict from the shown columns.
+    erg = AnzeigeVergleich(k, SteuerklassenVergleichen(k, v));
   } catch (const TLStFehler& f) {
     return Fehler(f.what(), 1);
   }
   const char* kombination = KombinationText(erg.Guenstigste);
   if (a.Json) {
-    std::printf("{%s, %s, %s, %s, %s, %s, %s, %s, %s, \"Kombination\": \"%s\"}\n",
-                JsonPaar("AN_3", erg.AN3).c_str(), JsonPaar("AN_4", erg.AN4).c_str(),
+    std::printf("{\"Waehrung\": \"%s\", %s, %s, %s, %s, %s, %s, %s, %s, %s, \"Kombination\": \"%s\"}\n",
+                k.Waehrung.c_str(), JsonPaar("AN_3", erg.AN3).c_str(), JsonPaar("AN_4", erg.AN4).c_str(),
                 JsonPaar("AN_5", erg.AN5).c_str(), JsonPaar("EG_5", erg.EG5).c_str(),
                 JsonPaar("EG_4", erg.EG4).c_str(), JsonPaar("EG_3", erg.EG3).c_str(),
                 JsonPaar("Summe_35", erg.Summe35()).c_str(), JsonPaar("Summe_44", erg.Summe44()).c_str(),

@@ -250,6 +250,54 @@ class TestWerkzeuge : public QObject {
     QCOMPARE(Kind<TEditCS>(f, "EStPflAN")->text(), QStringLiteral("5500"));
   }
 
+  // The spouse's column is the spouse's own calculation: the employee's
+  // addition, private insurance and children stay in the employee's column;
+  // the spouse's fields count as the same options of a calculation do.
+  void vergleichEhegatteNurMitEigenenEingaben() {
+    TRechnung& d = rechner_->Daten().Rechnung;
+    d.LSt.Hinzurechnung = 100000;
+    d.LSt.ZKF = 2;
+    d.Privat = 1;
+    d.PrivatBeitrag = 60000;
+    rechner_->Neuberechnen();
+    rechner_->Aktion("Steuerklassenvgl1")->trigger();
+    TFStVgl* f = werkzeuge_->StVgl();
+    QTest::keyClicks(Kind<TEditCS>(f, "EStPflAN"), QStringLiteral("3500"));
+    QTest::keyClicks(Kind<TEditCS>(f, "EStPflEG"), QStringLiteral("1800"));
+    const auto lst = [](const QString& optionen) {
+      const std::string json = Cli(QStringLiteral("berechnen --json ") + optionen);
+      const auto pos = json.find("\"LSt\": ");
+      return pos == std::string::npos ? std::int64_t{-1} : std::stoll(json.substr(pos + 7));
+    };
+    TRechenKontext& k = rechner_->Kontext();
+    QCOMPARE(Text(f, "L35EG"), QStringLiteral("377,00 EUR"));
+    QCOMPARE(Text(f, "L35EG"), GeldText(k, lst(QStringLiteral("--brutto 1800 --steuerklasse 5"))));
+    QCOMPARE(Text(f, "L44EG"), GeldText(k, lst(QStringLiteral("--brutto 1800 --steuerklasse 4"))));
+    // The employee's column: the calculator's inputs in class III.
+    TLohnZeitraum lz{2, 350000};
+    TLStEingabe e = d.LSt;
+    e.STKL = 3;
+    e.ZKF = 0;  // the children of the employee's column are its own field
+    TLStErgebnis einzeln;
+    SteuerBerechnen(k, 2013, lz, e, einzeln, d.SV);
+    QCOMPARE(f->Ergebnis().AN3, einzeln.LSt);
+    // A recomputation starts from the calculator's inputs again, not from
+    // the spouse's last run.
+    const QString an = Text(f, "L44AN");
+    f->CalcVgl();
+    f->CalcVgl();
+    QCOMPARE(Text(f, "L44AN"), an);
+    QCOMPARE(Text(f, "L35EG"), QStringLiteral("377,00 EUR"));
+    // The spouse's own allowance, children and the special table.
+    QTest::keyClicks(Kind<TEditCS>(f, "EFreiEG"), QStringLiteral("200"));
+    QTest::keyClicks(Kind<TEditCS>(f, "EAnzKiEG"), QStringLiteral("1"));
+    Kind<QCheckBox>(f, "CBVFrEG")->setChecked(true);
+    QCOMPARE(Text(f, "L44EG"), GeldText(k, lst(QStringLiteral("--brutto 1800 --steuerklasse 4 --freibetrag 200 "
+                                                               "--kinderfreibetraege 1 --besondere-tabelle"))));
+    QCOMPARE(Text(f, "L44Sum"), GeldText(k, f->Ergebnis().AN4 + f->Ergebnis().EG4));
+    f->close();
+  }
+
   // The wage-tax table from 1000.00 below the wage; copied rows as the
   // command line prints them.
   void lohnsteuertabelle() {
@@ -467,6 +515,47 @@ class TestWerkzeuge : public QObject {
     QVERIFY(anzeige->isChecked());
     const TNewIniFile ini("DrumselLStTab.ini");
     QCOMPARE(ini.ReadInteger("FLohnUmr", "Left", -1), 123);
+  }
+
+  // A DM year shown in Euro: the result panel converts each line once and
+  // shows sums that are the sums of its lines, as the command line does.
+  void dmJahrInEuro() {
+    cleanup();
+    QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    TAnwendung anw;
+    TFRechner& r = anw.Rechner();
+    anw.Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    QAction* jahr = r.findChild<QAction*>(QStringLiteral("Jahr1999"));
+    QVERIFY(jahr != nullptr);
+    jahr->trigger();
+    if (r.BetraegeInDM1->isChecked()) r.BetraegeInDM1->trigger();
+    QVERIFY(!r.BetraegeInDM1->isChecked());
+    r.ELohn->setFocus();
+    QTest::keyClicks(r.ELohn, QStringLiteral("3000"));
+    const auto cent = [](const QLabel* l) {
+      QString ziffern;
+      for (const QChar c : l->text()) {
+        if (c.isDigit() || c == QChar('-')) ziffern += c;
+      }
+      return ziffern.toLongLong();
+    };
+    QVERIFY(r.ErgSV->text().contains(QStringLiteral("€")) || r.ErgSV->text().contains(QStringLiteral("EUR")));
+    QCOMPARE(cent(r.ErgKV) + cent(r.ErgKV2) + cent(r.ErgRV) + cent(r.ErgAV) + cent(r.ErgPV) + cent(r.ErgPV2),
+             cent(r.ErgSV));
+    QCOMPARE(cent(r.ErgSV), 63300);
+    QCOMPARE(cent(r.ErgLohnSt) + cent(r.ErgKirchenSt) + cent(r.ErgSoli), cent(r.ErgSteuern));
+    QCOMPARE(cent(r.ErgBruttoLohn) - cent(r.ErgSteuern), cent(r.ErgNachSt));
+    QCOMPARE(cent(r.ErgNachSt) - cent(r.ErgSV) - cent(r.ErgZusatz), cent(r.ErgNettoLohn));
+    // The same net as the command line's.
+    const std::string json = Cli(QStringLiteral("berechnen --jahr 1999 --brutto 3000 --json"));
+    const auto pos = json.find("\"Netto\": ");
+    QVERIFY(pos != std::string::npos);
+    QCOMPARE(cent(r.ErgNettoLohn), std::stoll(json.substr(pos + 9)));
+    // The wish-net search meets 2000.00 Euro with the shown net.
+    QTest::keyClicks(r.ENettoLohn, QStringLiteral("2000"));
+    QCOMPARE(cent(r.ErgNettoLohn), 200000);
   }
 
   // With the calculator window itself: the menu entries and shortcuts, the

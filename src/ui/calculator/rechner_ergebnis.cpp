@@ -8,6 +8,7 @@
 
 #include <exception>
 
+#include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "common/qt/edit_cs.h"
 #include "ui/calculator/rechner.h"
@@ -185,9 +186,17 @@ QString TFRechner::Geld(std::int64_t cent) {
 void TFRechner::ErgebnisseZeigen() {
   inAnzeige_ = true;
   const bool an = k_.ArbeitnehmerSicht;
-  const TGesamtErgebnis& e = d_.Ergebnis;
+  // The amounts as shown: each line converted once, the sums formed from
+  // the shown lines (calc/anzeige.h).
+  const TAnzeigeErgebnis anzeige =
+      AnzeigeErgebnis(k_, d_.Rechnung.LZ.RE4, d_.Ergebnis, d_.Rechnung.SonstigeAbzuege, d_.Rechnung.Zusatz);
+  const TGesamtErgebnis& e = anzeige.Ergebnis;
   const TLStErgebnis& s = e.LSt;
   const TSVErgebnis& sv = e.SV;
+  const QString symbol = QString::fromStdString(anzeige.Waehrung);
+  const auto geld = [&](std::int64_t anzeigeCent) {
+    return QLocale().toCurrencyString(static_cast<double>(anzeigeCent) / 100, symbol, 2);
+  };
   if (an) {
     LLoSt->setText(QStringLiteral("Lohnsteuer ="));
     LErg->setText(QStringLiteral("Ergebnisse Arbeitnehmer:"));
@@ -202,40 +211,40 @@ void TFRechner::ErgebnisseZeigen() {
     LTxtEndsumme->setVisible(false);
   }
   ENettoLohn->setAccessibleName(LTxtWunsch->text());
-  ErgBruttoLohn->setText(Geld(d_.Rechnung.LZ.RE4));
+  ErgBruttoLohn->setText(geld(anzeige.RE4));
   if (an) {
-    ErgLohnSt->setText(Geld(s.LSt));
-    ErgKirchenSt->setText(Geld(s.KiSt));
-    ErgSoli->setText(Geld(s.Soli));
-    ErgSteuern->setText(Geld(s.SteuerSumme));
-    ErgNachSt->setText(Geld(s.BruttoNachSteuer));
-    ErgKV->setText(Geld(sv.AN(svKV)));
-    ErgKV2->setText(Geld(sv.AN(svKV2)));
-    ErgRV->setText(Geld(sv.AN(svRV)));
-    ErgAV->setText(Geld(sv.AN(svAV)));
-    ErgPV->setText(Geld(sv.AN(svPV)));
-    ErgPV2->setText(Geld(sv.AN(svPV2)));
-    ErgSV->setText(Geld(sv.SVSummeAN()));
-    ErgZusatz->setText(Geld(d_.Rechnung.SonstigeAbzuege));
-    ErgNettoLohn->setText(Geld(e.Netto));
-    ErgKiGeld->setText(Geld(d_.Rechnung.Zusatz.Kindergeld));
-    ErgKiGeldZwi->setText(Geld(e.Auszahlung));
+    ErgLohnSt->setText(geld(s.LSt));
+    ErgKirchenSt->setText(geld(s.KiSt));
+    ErgSoli->setText(geld(s.Soli));
+    ErgSteuern->setText(geld(s.SteuerSumme));
+    ErgNachSt->setText(geld(s.BruttoNachSteuer));
+    ErgKV->setText(geld(sv.AN(svKV)));
+    ErgKV2->setText(geld(sv.AN(svKV2)));
+    ErgRV->setText(geld(sv.AN(svRV)));
+    ErgAV->setText(geld(sv.AN(svAV)));
+    ErgPV->setText(geld(sv.AN(svPV)));
+    ErgPV2->setText(geld(sv.AN(svPV2)));
+    ErgSV->setText(geld(sv.SVSummeAN()));
+    ErgZusatz->setText(geld(anzeige.SonstigeAbzuege));
+    ErgNettoLohn->setText(geld(e.Netto));
+    ErgKiGeld->setText(geld(anzeige.Kindergeld));
+    ErgKiGeldZwi->setText(geld(e.Auszahlung));
   } else {
-    ErgLohnSt->setText(Geld(s.LStPausch));
-    ErgKirchenSt->setText(Geld(s.KiStPausch));
-    ErgSoli->setText(Geld(s.SoliPausch));
-    ErgSteuern->setText(Geld(s.SteuerSummePausch));
-    ErgNachSt->setText(Geld(s.BruttoPlusPausch));
-    ErgKV->setText(Geld(sv.AG(svKV)));
-    ErgKV2->setText(Geld(sv.AG(svKV2)));
-    ErgRV->setText(Geld(sv.AG(svRV)));
-    ErgAV->setText(Geld(sv.AG(svAV)));
-    ErgPV->setText(Geld(sv.AG(svPV)));
-    ErgPV2->setText(Geld(sv.AG(svPV2)));
-    ErgSV->setText(Geld(sv.SVSummeAG()));
+    ErgLohnSt->setText(geld(s.LStPausch));
+    ErgKirchenSt->setText(geld(s.KiStPausch));
+    ErgSoli->setText(geld(s.SoliPausch));
+    ErgSteuern->setText(geld(s.SteuerSummePausch));
+    ErgNachSt->setText(geld(s.BruttoPlusPausch));
+    ErgKV->setText(geld(sv.AG(svKV)));
+    ErgKV2->setText(geld(sv.AG(svKV2)));
+    ErgRV->setText(geld(sv.AG(svRV)));
+    ErgAV->setText(geld(sv.AG(svAV)));
+    ErgPV->setText(geld(sv.AG(svPV)));
+    ErgPV2->setText(geld(sv.AG(svPV2)));
+    ErgSV->setText(geld(sv.SVSummeAG()));
     ErgZusatz->clear();
-    ErgNettoLohn->setText(Geld(e.AGGesamt));
-    ErgKiGeld->setText(Geld(0));
+    ErgNettoLohn->setText(geld(e.AGGesamt));
+    ErgKiGeld->setText(geld(0));
     ErgKiGeldZwi->clear();
   }
   // The windows that follow the calculation refresh now.
@@ -249,9 +258,13 @@ void TFRechner::ENettoLohnChange() {
   if (wunschBetrag_ <= 0) return;
   TLohnZeitraum lz = d_.Rechnung.LZ;
   lz.RE4 = wunschBetrag_;
+  // The search judges the shown amount against the wish as typed, in cents
+  // of the display currency.
+  const std::int64_t wunsch = Runden(ENettoLohn->AsFloat() * 100);
+  if (wunsch <= 0) return;
   TGesamtErgebnis erg;
   try {
-    WunschBrutto(k_, k_.LStJahr, lz, d_.Rechnung.LSt, erg, wunschBetrag_, k_.ArbeitnehmerSicht,
+    WunschBrutto(k_, k_.LStJahr, lz, d_.Rechnung.LSt, erg, wunsch, k_.ArbeitnehmerSicht,
                  d_.Rechnung.Zusatz, d_.Rechnung.SonstigeAbzuege, d_.Rechnung.SV);
   } catch (const std::exception& fehler) {
     Fehler(QString::fromStdString(fehler.what()));

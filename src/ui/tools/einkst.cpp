@@ -121,11 +121,16 @@ void TFEinkSt::CalcEinkSt() {
   const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(k, lohn_->AsFloat())) / 100);
   const TEinkommensteuer e =
       EinkommensteuerJahr(k, stkl_, kztab, einkommen, rechner_.Daten().Rechnung.LSt.KiStSatz);
-  ergSteuern_->setText(GeldText(k, e.Steuer * 100));
-  ergSoli_->setText(GeldText(k, e.Ergebnis.Soli));
-  ergKiSt_->setText(GeldText(k, e.Ergebnis.KiSt));
-  ergGesamt_->setText(GeldText(k, e.Ergebnis.SteuerSumme));
-  ergNachSt_->setText(GeldText(k, e.Ergebnis.BruttoNachSteuer));
+  // As shown: each line converted once, total and remainder from the shown lines.
+  const TEStAnzeige a = AnzeigeEinkommensteuer(k, einkommen, e);
+  const auto geld = [&](std::int64_t anzeigeCent) {
+    return GeldText(static_cast<const TRechenKontext&>(k), static_cast<double>(anzeigeCent) / 100);
+  };
+  ergSteuern_->setText(geld(a.Steuer));
+  ergSoli_->setText(geld(a.Soli));
+  ergKiSt_->setText(geld(a.KiSt));
+  ergGesamt_->setText(geld(a.Gesamt));
+  ergNachSt_->setText(geld(a.NachSteuern));
 }
 
 void TFEinkSt::hideEvent(QHideEvent* ereignis) {

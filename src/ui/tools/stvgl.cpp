@@ -199,21 +199,27 @@ void TFStVgl::CalcVgl() {
   e.AN = Person(an_);
   e.EG = Person(eg_);
   try {
-    ergebnis_ = SteuerklassenVergleichen(k, e);
+    // The employee's inputs are the calculator's records, every time anew:
+    // a recomputation must not start from the spouse's run before it.
+    ergebnis_ = SteuerklassenVergleichen(k, e, d.LZ, d.LSt, d.SV);
   } catch (const TLStFehler& f) {
     ergText_->setText(QString::fromStdString(f.what()));
     return;
   }
-  const TVergleichErgebnis& r = ergebnis_;
-  l35AN_->setText(GeldText(k, r.AN3));
-  l44AN_->setText(GeldText(k, r.AN4));
-  l53AN_->setText(GeldText(k, r.AN5));
-  l35EG_->setText(GeldText(k, r.EG5));
-  l44EG_->setText(GeldText(k, r.EG4));
-  l53EG_->setText(GeldText(k, r.EG3));
-  l35Sum_->setText(GeldText(k, r.Summe35()));
-  l44Sum_->setText(GeldText(k, r.Summe44()));
-  l53Sum_->setText(GeldText(k, r.Summe53()));
+  // Shown amounts: the sums and the verdict from the shown columns.
+  const TVergleichErgebnis r = AnzeigeVergleich(k, ergebnis_);
+  const auto geld = [&](std::int64_t anzeigeCent) {
+    return GeldText(static_cast<const TRechenKontext&>(k), static_cast<double>(anzeigeCent) / 100);
+  };
+  l35AN_->setText(geld(r.AN3));
+  l44AN_->setText(geld(r.AN4));
+  l53AN_->setText(geld(r.AN5));
+  l35EG_->setText(geld(r.EG5));
+  l44EG_->setText(geld(r.EG4));
+  l53EG_->setText(geld(r.EG3));
+  l35Sum_->setText(geld(r.Summe35()));
+  l44Sum_->setText(geld(r.Summe44()));
+  l53Sum_->setText(geld(r.Summe53()));
   ergText_->setText(QStringLiteral("Die günstigste Kombination ist ") +
                     QString::fromLatin1(KombinationText(r.Guenstigste)));
 }

@@ -190,7 +190,7 @@ void TWerkzeuge::EinkStTabelleAufbauen() {
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TEStTabellenZeile& z : zeilen) {
-    const auto zellen = ZellenTexte(z);
+    const auto zellen = ZellenTexte(k, z);
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   einkStTabelle_->Fuellen(
