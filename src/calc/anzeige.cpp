@@ -1,11 +1,12 @@
 #include "calc/anzeige.h"
 
 #include "calc/geld.h"
+#include "calc/jahresregeln.h"
 
 namespace lst {
 
 bool AnzeigeUmgerechnet(const TRechenKontext& k) {
-  return k.EuroAnzeige ? k.LStJahr < 2002 : k.LStJahr > 2001;
+  return k.EuroAnzeige == DMJahr(k.LStJahr);
 }
 
 std::int64_t AnzeigeCent(TRechenKontext& k, std::int64_t cent) {

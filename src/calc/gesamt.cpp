@@ -2,6 +2,7 @@
 
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
 
 #include <algorithm>
@@ -83,7 +84,8 @@ std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz)
   // (54 DM, from 2002 36 Euro a year), from 2005 the taxable income in
   // whole Euro.  A wish the amount jumps over at one tooth can be met a
   // few teeth away; the neighbourhood covers three steps, or 24 Euro a year.
-  const std::int64_t jahrCent = jahr <= 2001 ? 3 * 5400 : jahr <= 2004 ? 3 * 3600 : 2400;
+  const std::int64_t stufe = JahresRegeln(jahr).Lohnstufe;
+  const std::int64_t jahrCent = stufe > 100 ? 3 * stufe : 2400;
   std::int64_t schritte = jahrCent;
   switch (lzz) {
     case 2: schritte = jahrCent / 12; break;
@@ -92,7 +94,7 @@ std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz)
     default: break;
   }
   // Steps of shown Euro cents for a DM year are coarser than its pfennigs.
-  if (k.EuroAnzeige && jahr < 2002) schritte = static_cast<std::int64_t>(static_cast<double>(schritte) / k.DMFaktor);
+  if (k.EuroAnzeige && DMJahr(jahr)) schritte = static_cast<std::int64_t>(static_cast<double>(schritte) / k.DMFaktor);
   return std::max<std::int64_t>(schritte, kWunschUmgebung);
 }
 

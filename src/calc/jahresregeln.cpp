@@ -43,6 +43,7 @@ TJahresRegeln Ermitteln(int jahr) {
   r.RentenOstGrenze = jahr <= 2024;
   r.Guenstigerpruefung = jahr >= 2008;
   r.TabelleOhneFaktor = jahr >= 2010;
+  r.Lohnstufe = r.DM ? 5400 : jahr <= 2004 ? 3600 : 100;
 
   // The program answers for its routines; a context of its own keeps the
   // caller's untouched.

@@ -46,6 +46,10 @@ struct TJahresRegeln {
   // A table row computes without the factor method (from 2010; the older
   // table routines never read it).
   bool TabelleOhneFaktor = false;
+  // The step of the tariff's yearly wage brackets in cents (pfennigs): 54 DM
+  // up to 2001, 36 Euro up to 2004; from 2005 the taxable income goes in
+  // whole Euro (100).
+  std::int64_t Lohnstufe = 100;
 
   // Wage-tax flowcharts: the year's main routine always; the income-tax
   // routine (from 2002) and the table routine (from 2004) where the program
