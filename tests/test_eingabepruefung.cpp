@@ -230,8 +230,8 @@ TEST(Pap, GrenzenSpaltenzahlUndMeldungen) {
   EXPECT_EQ(CliStarten("pap", kopf + "\n" + PapZeile("300000", "2") + "\n").Status, 1);
 }
 
-// The inputs of the newer flowcharts keep the same limits: amounts within
-// 10^12 cents, a sensible additional health rate, one sign, quoted text.
+// The inputs of the newer flowcharts keep the same limits: amounts from 0
+// to 10^12 cents, a sensible additional health rate, one sign, quoted text.
 TEST(Pap, NeueEingabenMitGrenzen) {
   const std::string kopf = PapKopf() + ",KVZ,MBV,PVA,ALV,PKPVAGZ";
   const std::string basis = "2024,2,300000,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0";
@@ -239,7 +239,7 @@ TEST(Pap, NeueEingabenMitGrenzen) {
   const std::string lang = std::string(70, 'y') + "\x01";
   std::istringstream ein(kopf + "\n" + zeile("1.70,97400,0,0,0") +    // 2: fine
                          zeile("1.70,1000000000001,0,0,0") +          // 3: MBV above 10^12
-                         zeile("1.70,0,0,0,-1000000000001") +         // 4: PKPVAGZ below -10^12
+                         zeile("1.70,0,0,0,-1") +                     // 4: PKPVAGZ below 0
                          zeile("20.5,0,0,0,0") +                      // 5: KVZ above 20 %
                          zeile("1.70,+-5,0,0,0") +                    // 6: two signs
                          zeile("+-1.70,0,0,0,0") +                    // 7: two signs
@@ -255,7 +255,7 @@ TEST(Pap, NeueEingabenMitGrenzen) {
     zeilen += z.substr(22, 1);
   }
   EXPECT_EQ(zeilen, "345678") << fehler.str();
-  EXPECT_NE(fehler.str().find("Wert von MBV muss zwischen -1000000000000 und 1000000000000 liegen"),
+  EXPECT_NE(fehler.str().find("Wert von MBV muss zwischen 0 und 1000000000000 liegen"),
             std::string::npos) << fehler.str();
   EXPECT_NE(fehler.str().find("Wert von KVZ muss zwischen 0 und 20 liegen"), std::string::npos);
   EXPECT_NE(fehler.str().find("\"" + std::string(60, 'y') + "…\""), std::string::npos) << fehler.str();

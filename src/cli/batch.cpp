@@ -6,6 +6,7 @@
 #include "calc/berechnung.h"
 #include "cli/ausgabe.h"
 #include "cli/meldung.h"
+#include "common/zahlen.h"
 
 namespace lst::cli {
 
@@ -45,12 +46,28 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
 
 namespace {
 
+// Whether a spreadsheet would take the cell for a formula: text that starts
+// with "=", "+", "-" or "@" and is no number ("-12,50" is one).
+bool WieFormel(std::string_view feld) {
+  if (feld.empty()) return false;
+  const char c = feld.front();
+  if (c != '=' && c != '+' && c != '-' && c != '@') return false;
+  return !BetragLesen(feld) && !ZahlLesen(feld);
+}
+
+// One cell: quoted where it holds the separator, a quote or a line break; a
+// text a spreadsheet would run as a formula gets a leading apostrophe, which
+// makes it plain text there.
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
-  if (feld.find_first_of(std::string{trenner, '"', '\n', '\r'}) == std::string_view::npos) {
+  const bool formel = WieFormel(feld);
+  const bool zitieren = feld.find_first_of(std::string_view(
+                            trenner == ';' ? ";\"\n\r" : ",\"\n\r")) != std::string_view::npos;
+  if (zitieren) ziel += '"';
+  if (formel) ziel += '\'';
+  if (!zitieren) {
     ziel.append(feld);
     return;
   }
-  ziel += '"';
   for (char c : feld) {
     if (c == '"') ziel += '"';
     ziel += c;
@@ -88,7 +105,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
     return 2;
   }
-  trenner = zeile.find(';') != std::string::npos ? ';' : ',';
+  // The separator of the head row; a head row with neither names one
+  // column, whose cells may hold a decimal comma.
+  trenner = zeile.find(';') == std::string::npos && zeile.find(',') != std::string::npos ? ',' : ';';
   const char dezimal = trenner == ';' ? ',' : '.';
   if (!CsvFelder(zeile, trenner, kopf)) {
     fehler << "lohnsteuer-cli: Zeile " << nummer << ": Anführungszeichen nicht geschlossen\n";
@@ -125,7 +144,13 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     (puffer += trenner) += name;
   }
   (puffer += trenner) += "fehler";
-  aus << puffer << '\n';
+  puffer += '\n';
+  // The rows go out in large blocks.
+  constexpr std::size_t kBlock = 1 << 16;
+  const auto schreiben = [&] {
+    aus.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
+    puffer.clear();
+  };
 
   TRechenKontext k;
   TEinstellungsSpeicher speicher;
@@ -181,7 +206,6 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
         nurSteuer = false;
       }
     }
-    puffer.clear();
     for (std::size_t i = 0; i < kopf.size(); ++i) {
       if (i > 0) puffer += trenner;
       if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
@@ -218,8 +242,11 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
     }
-    aus << puffer << '\n';
+    puffer += '\n';
+    if (puffer.size() >= kBlock) schreiben();
   }
+  schreiben();
+  aus.flush();
   return fehlgeschlagen ? 1 : 0;
 }
 
