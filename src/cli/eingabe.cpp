@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
@@ -51,6 +53,22 @@ std::string Zahl(std::string_view name, std::string_view wert, double von, doubl
            BetragAlsText(von) + " bis " + BetragAlsText(bis);
   }
   ziel = *z;
+  return {};
+}
+
+// A settings file that is to be read: a readable file.  Returns an empty
+// string or a German message; a missing file is refused only with mussDaSein.
+std::string EinstellungsdateiPruefen(const std::filesystem::path& pfad, bool mussDaSein) {
+  std::error_code f;
+  const auto status = std::filesystem::status(pfad, f);
+  const std::string name = "Die Einstellungsdatei " + DateiZitat(pfad.string());
+  if (status.type() == std::filesystem::file_type::not_found) {
+    return mussDaSein ? name + " gibt es nicht" : std::string();
+  }
+  if (f) return name + " kann nicht gelesen werden";
+  if (std::filesystem::is_directory(status)) return name + " ist ein Ordner";
+  if (!std::filesystem::is_regular_file(status)) return name + " ist keine gewöhnliche Datei";
+  if (!std::ifstream(pfad, std::ios::binary)) return name + " kann nicht gelesen werden";
   return {};
 }
 
@@ -182,8 +200,15 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   if (name == "faktor") {
     double faktor = 0;
     f = Zahl(name, wert, 0, 1, faktor);
-    // A factor of 0 would take away the whole wage tax.
-    if (f.empty() && !(faktor > 0)) f = "--faktor: der Faktor muss größer als 0 und höchstens 1 sein";
+    // The factor is entered with three decimals; below 0,001 it would take
+    // away the whole wage tax.
+    std::string_view t = wert;
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\r')) t.remove_suffix(1);
+    const auto trenner = t.find_first_of(",.");
+    const bool dreiStellen = trenner == std::string_view::npos || t.size() - trenner - 1 <= 3;
+    if (f.empty() && (!(faktor >= 0.001) || !dreiStellen)) {
+      f = "--faktor: " + Zitat(wert) + " ist kein Faktor von 0,001 bis 1 mit höchstens drei Nachkommastellen";
+    }
     if (f.empty()) e.Faktor = faktor;
     return f;
   }
@@ -234,6 +259,10 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   }
   if (name == "einstellungsdatei") {
     if (wert.empty()) return "--einstellungsdatei: der Dateiname fehlt";
+    // A file named on purpose is read or refused, never silently replaced
+    // by the defaults.
+    f = EinstellungsdateiPruefen(std::filesystem::path(std::string(wert)), true);
+    if (!f.empty()) return "--einstellungsdatei: " + f;
     e.Einstellungsdatei = std::string(wert);
     e.Einstellungen = true;
     return {};
@@ -333,6 +362,8 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   } else {
     k.LStMonat = 12;
     k.LStVersion = -1;
+    // Amounts in DM only where the year's amounts are DM, as in the window.
+    if (e.DM && !JahresRegeln(jahr).DM) return "--dm gilt nur bis 2001";
     if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
       return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
     }
@@ -379,6 +410,11 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
       }
     }
     TGeladeneEinstellungen neu;
+    if (gefunden == nullptr && e.Einstellungsdatei.empty()) {
+      // Only the default file may be missing (the first start).
+      std::string f = EinstellungsdateiPruefen(IniPfad(datei), false);
+      if (!f.empty()) return f;
+    }
     if (gefunden == nullptr) {
       const TNewIniFile ini = e.Einstellungsdatei.empty() ? TNewIniFile(datei) : TNewIniFile::AusPfad(datei);
       // One reading of the file for all values; damaged values are named
