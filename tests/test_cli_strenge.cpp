@@ -122,6 +122,21 @@ TEST(Cli, OptionZweimalIstEinFehler) {
   EXPECT_NE(l.Ausgabe.find("lohnsteuer-cli: --brutto ist mehr als einmal angegeben"), std::string::npos) << l.Ausgabe;
 }
 
+TEST(Batch, SpalteZweimalIstEinFehler) {
+  for (const char* kopf : {"brutto;steuerklasse;brutto\n", "--brutto;brutto\n"}) {
+    std::istringstream ein(std::string(kopf) + "3000;1;4000\n");
+    std::ostringstream aus, fehler;
+    EXPECT_EQ(cli::Batch(cli::TEingabe{}, ein, aus, fehler), 2) << kopf;
+    EXPECT_NE(fehler.str().find("Kopfzeile: die Spalte \"brutto\" ist mehr als einmal angegeben"), std::string::npos)
+        << fehler.str();
+    EXPECT_EQ(aus.str(), "");
+  }
+  std::istringstream ein(PapKopf() + ",RE4\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(pap::Strom(ein, aus, fehler), 2);
+  EXPECT_NE(fehler.str().find("Kopfzeile: Spalte RE4 ist mehr als einmal angegeben"), std::string::npos) << fehler.str();
+}
+
 TEST(Cli, FaktorMitDreiStellenVon0001Bis1) {
   for (const char* falsch : {"0,0000001", "0,0009", "0", "0,9555", "1,0001", "0.12345"}) {
     const TCliLauf l = CliStarten(std::string("berechnen --brutto 3000 --steuerklasse 4 --faktor ") + falsch);

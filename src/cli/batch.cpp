@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <charconv>
 #include <istream>
 #include <ostream>
 
@@ -11,8 +12,15 @@
 namespace lst::cli {
 
 bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder) {
-  felder.clear();
-  std::string feld;
+  // The strings of the previous row are reused: no allocation per field.
+  std::size_t anzahl = 0;
+  const auto naechstes = [&]() -> std::string& {
+    if (anzahl == felder.size()) felder.emplace_back();
+    std::string& f = felder[anzahl++];
+    f.clear();
+    return f;
+  };
+  std::string* feld = &naechstes();
   bool inAnfuehrung = false;
   bool warAngefuehrt = false;
   for (std::size_t i = 0; i < zeile.size(); ++i) {
@@ -20,27 +28,26 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
     if (inAnfuehrung) {
       if (c == '"') {
         if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
-          feld += '"';
+          *feld += '"';
           ++i;
         } else {
           inAnfuehrung = false;
         }
       } else {
-        feld += c;
+        *feld += c;
       }
-    } else if (c == '"' && !warAngefuehrt && feld.find_first_not_of(" \t") == std::string::npos) {
-      feld.clear();
+    } else if (c == '"' && !warAngefuehrt && feld->find_first_not_of(" \t") == std::string::npos) {
+      feld->clear();
       inAnfuehrung = true;
       warAngefuehrt = true;
     } else if (c == trenner) {
-      felder.push_back(std::move(feld));
-      feld.clear();
+      feld = &naechstes();
       warAngefuehrt = false;
     } else if (c != '\r' || i + 1 != zeile.size()) {
-      feld += c;
+      *feld += c;
     }
   }
-  felder.push_back(std::move(feld));
+  felder.resize(anzahl);
   return !inAnfuehrung;
 }
 
@@ -82,7 +89,8 @@ void BetragSchreiben(std::string& ziel, std::int64_t cent, char dezimal) {
     ziel += '-';
     cent = -cent;
   }
-  ziel += std::to_string(cent / 100);
+  char zahl[24];
+  ziel.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, cent / 100).ptr);
   ziel += dezimal;
   ziel += static_cast<char>('0' + cent % 100 / 10);
   ziel += static_cast<char>('0' + cent % 10);
@@ -131,11 +139,20 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       fehler << "lohnsteuer-cli: Kopfzeile: unbekannte Spalte " << Zitat(n) << '\n';
       return 2;
     }
+    // Of two columns for one option, which one was meant?
+    for (const TOption* s : spalten) {
+      if (s == gefunden) {
+        fehler << "lohnsteuer-cli: Kopfzeile: die Spalte " << Zitat(n) << " ist mehr als einmal angegeben\n";
+        return 2;
+      }
+    }
     spalten.push_back(gefunden);
   }
 
   std::string puffer;
   const auto ergebnisNamen = ErgebnisFelder(0, TGesamtErgebnis{});
+  // The first result columns are the taxes (the same number in every row).
+  const std::size_t steuer = SteuerFelder(0, TLStErgebnis{}).size();
   for (std::size_t i = 0; i < kopf.size(); ++i) {
     if (i > 0) puffer += trenner;
     FeldSchreiben(puffer, kopf[i], trenner);
@@ -213,7 +230,6 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
-      const std::size_t steuer = SteuerFelder(r.LZ.RE4, erg.LSt).size();
       std::size_t i = 0;
       for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
         puffer += trenner;

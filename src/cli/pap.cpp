@@ -1,5 +1,6 @@
 #include "cli/pap.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <istream>
@@ -37,9 +38,24 @@ std::string_view Gestutzt(std::string_view s) {
   return s;
 }
 
-bool GanzeZahl(std::string_view s, std::int64_t& wert) {
+// A whole number with blanks, a sign or more digits than a plain field.
+[[gnu::noinline]] bool GanzeZahlLangsam(std::string_view s, std::int64_t& wert) {
+  s = Gestutzt(s);
+  if (s.empty()) {
+    wert = 0;
+    return true;
+  }
+  if (s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return false;  // one sign only
+  }
+  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert);
+  return ec == std::errc() && p == s.data() + s.size();
+}
+
+[[gnu::always_inline]] inline bool GanzeZahl(std::string_view s, std::int64_t& wert) {
   // Most fields are a few plain digits: read without a call.
-  if (!s.empty() && s.size() <= 18) {
+  if (!s.empty() && s.size() <= 18) [[likely]] {
     std::int64_t z = 0;
     std::size_t i = 0;
     for (; i < s.size(); ++i) {
@@ -52,17 +68,7 @@ bool GanzeZahl(std::string_view s, std::int64_t& wert) {
       return true;
     }
   }
-  s = Gestutzt(s);
-  if (s.empty()) {
-    wert = 0;
-    return true;
-  }
-  if (s.front() == '+') {
-    s.remove_prefix(1);
-    if (!s.empty() && s.front() == '-') return false;  // one sign only
-  }
-  auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert);
-  return ec == std::errc() && p == s.data() + s.size();
+  return GanzeZahlLangsam(s, wert);
 }
 
 bool Dezimalzahl(std::string_view s, double& wert) {
@@ -250,6 +256,43 @@ bool Setze(TPapFall& fall, int i, std::string_view text, std::string& fehler) {
   }
 }
 
+// The inputs of a row in their order, each read at a place of its own in
+// the code (no jump through one switch per field, which the processor
+// cannot foresee); false at the first value that does not read, whose
+// message Setze then gives.
+bool SchnellSetzen(const std::vector<std::string_view>& felder, const std::array<int, 34>& index,
+                   TPapFall& fall, std::string& fehler) {
+  const auto feld = [&](int i) { return felder[static_cast<std::size_t>(index[static_cast<std::size_t>(i)])]; };
+  const auto betrag = [&](int i, std::int64_t& ziel) __attribute__((always_inline)) {
+    std::int64_t z = 0;
+    if (!GanzeZahl(feld(i), z) || z < 0 || z > kMaxBetrag) return false;
+    ziel = z;
+    return true;
+  };
+  const auto klein = [&](int i, std::uint8_t& ziel, int von, int bis) __attribute__((always_inline)) {
+    std::int64_t z = 0;
+    if (!GanzeZahl(feld(i), z) || z < von || z > bis) return false;
+    ziel = static_cast<std::uint8_t>(z);
+    return true;
+  };
+  const auto jahreszahl = [&](int i, std::int32_t& ziel) __attribute__((always_inline)) {
+    std::int64_t z = 0;
+    if (!GanzeZahl(feld(i), z) || z < 0 || z > 9999) return false;
+    ziel = static_cast<std::int32_t>(z);
+    return true;
+  };
+  TLStVariablen& v = fall.Var;
+  return Setze(fall, 0, feld(0), fehler) && klein(1, v.LZZ, 1, 4) && betrag(2, v.RE4) && klein(3, v.STKL, 1, 6) &&
+         Setze(fall, 4, feld(4), fehler) && klein(5, v.R, 0, 1) && klein(6, v.KRV, 0, 2) &&
+         klein(7, v.ALTER1, 0, 1) && jahreszahl(8, v.AJAHR) && betrag(9, v.VBEZ) && betrag(10, v.VBEZM) &&
+         betrag(11, v.VBEZS) && klein(12, v.ZMVB, 0, 12) && jahreszahl(13, v.VJAHR) && betrag(14, v.LZZFREIB) &&
+         betrag(15, v.LZZHINZU) && klein(16, v.PKV, 0, 2) && betrag(17, v.PKPV) && klein(18, v.PVS, 0, 1) &&
+         klein(19, v.PVZ, 0, 1) && klein(20, v.af, 0, 1) && Setze(fall, 21, feld(21), fehler) &&
+         betrag(22, v.SONSTB) && betrag(23, v.VBS) && betrag(24, v.VMT) && betrag(25, v.VKAPA) &&
+         betrag(26, v.STERBE) && betrag(27, v.JRE4) && betrag(28, v.JVBEZ) && betrag(29, v.JFREIB) &&
+         betrag(30, v.JHINZU) && betrag(31, v.ENTSCH) && betrag(32, v.JRE4ENT) && betrag(33, v.SONSTENT);
+}
+
 // The lines of a stream as views into a buffer of its own, read in large
 // blocks: what std::getline gives, without a copy or a call per line.  A view
 // holds until the next call.
@@ -304,12 +347,16 @@ class TZeilenLeser {
 
 void Felder(std::string_view zeile, std::vector<std::string_view>& felder) {
   felder.clear();
-  while (true) {
-    const auto komma = zeile.find(',');
-    felder.push_back(Gestutzt(zeile.substr(0, komma)));
-    if (komma == std::string_view::npos) break;
-    zeile.remove_prefix(komma + 1);
+  // One pass over the line: fields are short, a search per field costs more.
+  const char* anfang = zeile.data();
+  const char* const ende = anfang + zeile.size();
+  for (const char* p = anfang; p != ende; ++p) {
+    if (*p == ',') {
+      felder.push_back(Gestutzt(std::string_view(anfang, static_cast<std::size_t>(p - anfang))));
+      anfang = p + 1;
+    }
   }
+  felder.push_back(Gestutzt(std::string_view(anfang, static_cast<std::size_t>(ende - anfang))));
 }
 
 std::vector<std::string_view> Felder(std::string_view zeile) {
@@ -322,13 +369,24 @@ bool TPapLeser::Kopf(std::string_view zeile, std::string& fehler) {
   if (zeile.size() >= 3 && zeile.substr(0, 3) == "\xEF\xBB\xBF") zeile.remove_prefix(3);
   namen_.clear();
   for (auto f : Felder(zeile)) namen_.emplace_back(f);
+  // An input named twice would leave open which of its columns counts.
+  const auto doppelt = [&](const char* name) {
+    if (std::count(namen_.begin(), namen_.end(), name) < 2) return false;
+    fehler = std::string("Kopfzeile: Spalte ") + name + " ist mehr als einmal angegeben";
+    return true;
+  };
   for (std::size_t i = 0; i < kEingaben.size(); ++i) {
     index_[i] = Spalte(kEingaben[i]);
     if (index_[i] < 0) {
       fehler = std::string("Kopfzeile: Spalte ") + kEingaben[i] + " fehlt";
       return false;
     }
+    if (doppelt(kEingaben[i])) return false;
   }
+  for (const char* n : kNeueEingaben) {
+    if (doppelt(n)) return false;
+  }
+  if (doppelt("GFB")) return false;
   for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) neuIndex_[i] = Spalte(kNeueEingaben[i]);
   gfb_ = Spalte("GFB");
   return true;
@@ -352,8 +410,13 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
              std::to_string(felder.size()) + " statt " + std::to_string(namen_.size()) + ")";
     return false;
   }
-  for (std::size_t i = 0; i < kEingaben.size(); ++i) {
-    if (!Setze(fall, static_cast<int>(i), felder[index_[i]], fehler)) return false;
+  if (!SchnellSetzen(felder, index_, fall, fehler)) [[unlikely]] {
+    // The same fields once more, one by one, for the message of the first
+    // that does not read.
+    fall = TPapFall{};
+    for (std::size_t i = 0; i < kEingaben.size(); ++i) {
+      if (!Setze(fall, static_cast<int>(i), felder[index_[i]], fehler)) return false;
+    }
   }
   for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) {
     const int s = neuIndex_[i];
