@@ -88,7 +88,7 @@ const std::vector<TOption>& Optionen() {
       {"kinderfreibetraege", true, "Zahl der Kinderfreibeträge, in Schritten von 0,5"},
       {"kirchensteuer", true, "Kirchensteuersatz in Prozent (Vorgabe 8)"},
       {"bekenntnislos", false, "keine Kirchensteuer"},
-      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), über 0 bis 1"},
+      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), 0,001 bis 1 mit drei Nachkommastellen"},
       {"freibetrag", true, "Freibetrag des Zeitraums"},
       {"hinzurechnung", true, "Hinzurechnungsbetrag des Zeitraums"},
       {"versorgungsbezug", true, "im Bruttolohn enthaltene Versorgungsbezüge"},
