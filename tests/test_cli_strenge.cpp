@@ -295,9 +295,17 @@ TEST(Einstellungen, GenannteDateiMussLesbarSein) {
             std::string::npos);
   EXPECT_NE(CliStarten("berechnen --einstellungsdatei '" + o.Datei("fehlt.ini") + "'").Ausgabe.find("gibt es nicht"),
             std::string::npos);
-  // A name with a line break is shown escaped.
+  // A name with a line break is shown escaped, also in the warnings about
+  // its values.
   const TCliLauf umbruch = CliStarten("berechnen --einstellungsdatei \"$(printf 'a\\nb.ini')\"");
   EXPECT_NE(umbruch.Ausgabe.find("\"a\\nb.ini\" gibt es nicht"), std::string::npos) << umbruch.Ausgabe;
+  std::ofstream(o.Datei("x\ny.ini")) << "[SV2013]\nNVPVAN=1e300\n";
+  const TCliLauf warnung =
+      CliStarten("berechnen --brutto 3000 --einstellungsdatei \"$(printf '" + o.Datei("x\\ny.ini") + "')\"");
+  EXPECT_EQ(warnung.Status, 0) << warnung.Ausgabe;
+  EXPECT_NE(warnung.Ausgabe.find("Warnung: Einstellungsdatei \"" + o.Datei("x\\ny.ini") + "\": [SV2013] NVPVAN"),
+            std::string::npos)
+      << warnung.Ausgabe;
 
   // A file that exists but cannot be read (not for root, who reads it all).
   const std::string gesperrt = o.Datei("gesperrt.ini");

@@ -422,8 +422,13 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
       const TIniAbbild abbild = ini.Abbild();
       TEinstellungsBericht bericht;
       SVEinstellungenLaden(k, abbild, &bericht);
-      for (const TIgnorierterWert& w : bericht)
-        std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.Meldung.c_str());
+      for (const TIgnorierterWert& w : bericht) {
+        // The file's name as the command line quotes file names.
+        std::string meldung = w.Meldung;
+        const std::string roh = "Einstellungsdatei \"" + w.Datei + "\"";
+        if (meldung.rfind(roh, 0) == 0) meldung.replace(0, roh.size(), "Einstellungsdatei " + DateiZitat(w.Datei));
+        std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", meldung.c_str());
+      }
       neu = {datei, jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
              abbild.ReadBool("LoSt2013", "GrdFreiB8130", true)};
       gefunden = &neu;
