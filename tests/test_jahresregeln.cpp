@@ -94,8 +94,8 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   }
   EXPECT_NE(text.find("2015 (Januar bis November), 2015dez (ab Dezember)"), std::string::npos) << text;
   EXPECT_NE(text.find("2017 (ganzes Jahr)"), std::string::npos);
-  EXPECT_NE(text.find("Sozialversicherung: nicht hinterlegt"), std::string::npos);
-  EXPECT_LT(text.find("Sozialversicherung: nicht hinterlegt"), text.find("2013 (EUR)"));
+  EXPECT_NE(text.find("Soz.vers.:         nicht hinterlegt"), std::string::npos);
+  EXPECT_LT(text.find("Soz.vers.:         nicht hinterlegt"), text.find("2013 (EUR)"));
   EXPECT_NE(text.find("1995 (DM)"), std::string::npos);
   EXPECT_LT(text.find("2002 (EUR)"), text.find("2001 (DM)"));
   EXPECT_NE(text.find("Grundfreibetrag 8004"), std::string::npos);
@@ -103,7 +103,7 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   EXPECT_NE(text.find("Januar bis November"), std::string::npos);
   EXPECT_NE(text.find("450,01 bis 850,00 EUR"), std::string::npos);
   EXPECT_NE(text.find("400,01 bis 800,00 EUR im Monat (ab April)"), std::string::npos);
-  EXPECT_EQ(text.find("Sozialversicherung: nicht hinterlegt", text.find("2013 (EUR)")), std::string::npos);
+  EXPECT_EQ(text.find("Soz.vers.:         nicht hinterlegt", text.find("2013 (EUR)")), std::string::npos);
 
   const std::string json = Ausgabe("jahre --json", status);
   EXPECT_EQ(status, 0);

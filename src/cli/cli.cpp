@@ -350,9 +350,10 @@ int Jahre(bool json) {
       }
       aus += std::to_string(jahr) + " (" + JahresWaehrung(jahr) + ")\n";
       aus += "  Lohnsteuer:        " + plaene + "\n";
-      aus += std::string("  Einkommensteuer:   ") + (einkommensteuer ? "ja" : tarif ? "über den Tarifschritt der Lohnsteuer" : "nein") +
+      aus += std::string("  Einkommensteuer:   ") +
+             (einkommensteuer ? "ja" : tarif ? "über den Tarifschritt der Lohnsteuer" : "nein") +
              ", Tabellenroutine: " + janein(tabelle) + ", KRV bis " + std::to_string(HoechsterKRV(jahr)) + "\n";
-      aus += "  Sozialversicherung: nicht hinterlegt (gerechnet werden Lohnsteuer, Solidaritätszuschlag und "
+      aus += "  Soz.vers.:         nicht hinterlegt (gerechnet werden Lohnsteuer, Solidaritätszuschlag und "
              "Kirchensteuer)\n";
       continue;
     }
