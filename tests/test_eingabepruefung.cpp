@@ -75,7 +75,7 @@ TEST(Eingabe, WarnungenFuerMinijobUndGleitzone) {
                         Fall{"--brutto 450 --gleitzone", "nicht in der Gleitzone"},
                         Fall{"--brutto 150 --gleitzone --zeitraum woche", nullptr},
                         Fall{"--brutto 600 --gleitzone --jahr 2002", "keine Gleitzone"},
-                        Fall{"--brutto 900 --minijob --dm", "Bruttolohn 900,00 DM liegt über der Geringfügigkeitsgrenze von 880,12 DM"}}) {
+                        Fall{"--brutto 700 --minijob --dm --jahr 2001", "Bruttolohn 700,00 DM liegt über der Geringfügigkeitsgrenze von 630,00 DM"}}) {
     const TCliLauf l = CliStarten(std::string("berechnen --json ") + f.Argumente);
     EXPECT_EQ(l.Status, 0) << f.Argumente << l.Ausgabe;
     if (f.Warnung == nullptr) {
@@ -144,20 +144,27 @@ TEST(Ausgabe, WaehrungUndGetippteBetraege) {
   EXPECT_EQ(l.Ausgabe.rfind("{\"Waehrung\": \"EUR\", \"RE4\": 300000,", 0), 0u) << l.Ausgabe;
   l = CliStarten("berechnen --jahr 2000 --brutto 3000 --json --dm");
   EXPECT_EQ(l.Ausgabe.rfind("{\"Waehrung\": \"DM\", \"RE4\": 300000,", 0), 0u) << l.Ausgabe;
-  // A Euro year typed in DM: the gross is shown as typed, not 3.000,01.
-  l = CliStarten("berechnen --brutto 3000 --dm --json");
+  // A DM year typed in DM: the gross is shown as typed, not 3.000,01; a Euro
+  // year has no amounts in DM (the window offers them only for 1995 to 2001).
+  l = CliStarten("berechnen --jahr 2001 --brutto 3000 --dm --json");
   EXPECT_EQ(l.Ausgabe.rfind("{\"Waehrung\": \"DM\", \"RE4\": 300000,", 0), 0u) << l.Ausgabe;
-  l = CliStarten("berechnen --brutto 3000 --sonstige-abzuege 100 --dm");
+  for (const char* jahr : {"2002", "2013", "2020"}) {
+    l = CliStarten(std::string("berechnen --brutto 3000 --dm --jahr ") + jahr);
+    EXPECT_EQ(l.Status, 2) << jahr << l.Ausgabe;
+    EXPECT_NE(l.Ausgabe.find("--dm gilt nur bis 2001"), std::string::npos) << jahr << l.Ausgabe;
+  }
+  l = CliStarten("berechnen --jahr 2001 --brutto 3000 --sonstige-abzuege 100 --dm");
   EXPECT_NE(l.Ausgabe.find("Bruttolohn                   3.000,00 DM         3.000,00 DM\n"), std::string::npos)
       << l.Ausgabe;
   EXPECT_NE(l.Ausgabe.find("Sonstiges                      100,00 DM\n"), std::string::npos) << l.Ausgabe;
   l = CliStarten("berechnen --brutto 3000 --json");
   EXPECT_EQ(JsonFeld(l.Ausgabe, "Waehrung"), "\"EUR\"");
 
-  std::istringstream ein("brutto;dm\n3000;ja\n");
+  std::istringstream ein("jahr;brutto;dm\n2001;3000;ja\n2013;3000;ja\n");
   std::ostringstream aus, fehler;
-  EXPECT_EQ(cli::Batch(cli::TEingabe{}, ein, aus, fehler), 0);
-  EXPECT_NE(aus.str().find("\n3000;ja;3000,00;"), std::string::npos) << aus.str();
+  EXPECT_EQ(cli::Batch(cli::TEingabe{}, ein, aus, fehler), 1);
+  EXPECT_NE(aus.str().find("\n2001;3000;ja;3000,00;"), std::string::npos) << aus.str();
+  EXPECT_NE(aus.str().find("Zeile 3: --dm gilt nur bis 2001"), std::string::npos) << aus.str();
 }
 
 TEST(Batch, ZeilenMitAndererSpaltenzahlSindFehler) {
@@ -230,8 +237,8 @@ TEST(Pap, GrenzenSpaltenzahlUndMeldungen) {
   EXPECT_EQ(CliStarten("pap", kopf + "\n" + PapZeile("300000", "2") + "\n").Status, 1);
 }
 
-// The inputs of the newer flowcharts keep the same limits: amounts within
-// 10^12 cents, a sensible additional health rate, one sign, quoted text.
+// The inputs of the newer flowcharts keep the same limits: amounts from 0
+// to 10^12 cents, a sensible additional health rate, one sign, quoted text.
 TEST(Pap, NeueEingabenMitGrenzen) {
   const std::string kopf = PapKopf() + ",KVZ,MBV,PVA,ALV,PKPVAGZ";
   const std::string basis = "2024,2,300000,1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0";
@@ -239,7 +246,7 @@ TEST(Pap, NeueEingabenMitGrenzen) {
   const std::string lang = std::string(70, 'y') + "\x01";
   std::istringstream ein(kopf + "\n" + zeile("1.70,97400,0,0,0") +    // 2: fine
                          zeile("1.70,1000000000001,0,0,0") +          // 3: MBV above 10^12
-                         zeile("1.70,0,0,0,-1000000000001") +         // 4: PKPVAGZ below -10^12
+                         zeile("1.70,0,0,0,-1") +                     // 4: PKPVAGZ below 0
                          zeile("20.5,0,0,0,0") +                      // 5: KVZ above 20 %
                          zeile("1.70,+-5,0,0,0") +                    // 6: two signs
                          zeile("+-1.70,0,0,0,0") +                    // 7: two signs
@@ -255,7 +262,7 @@ TEST(Pap, NeueEingabenMitGrenzen) {
     zeilen += z.substr(22, 1);
   }
   EXPECT_EQ(zeilen, "345678") << fehler.str();
-  EXPECT_NE(fehler.str().find("Wert von MBV muss zwischen -1000000000000 und 1000000000000 liegen"),
+  EXPECT_NE(fehler.str().find("Wert von MBV muss zwischen 0 und 1000000000000 liegen"),
             std::string::npos) << fehler.str();
   EXPECT_NE(fehler.str().find("Wert von KVZ muss zwischen 0 und 20 liegen"), std::string::npos);
   EXPECT_NE(fehler.str().find("\"" + std::string(60, 'y') + "…\""), std::string::npos) << fehler.str();

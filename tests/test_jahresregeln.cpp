@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
@@ -80,8 +81,21 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   int status = -1;
   const std::string text = Ausgabe("jahre", status);
   EXPECT_EQ(status, 0);
-  // Newest first, each year once, with its currency.
-  EXPECT_EQ(text.find("2013 (EUR)"), 0u) << text;
+  // Newest first, each year once, with its currency: every year carried,
+  // the years of wage tax alone too.
+  EXPECT_EQ(text.find("2026 (EUR)"), 0u) << text;
+  for (int jahr = 1995; jahr <= 2026; ++jahr) {
+    const std::string kopf = std::to_string(jahr) + (jahr <= 2001 ? " (DM)\n" : " (EUR)\n");
+    EXPECT_NE(text.find(kopf), std::string::npos) << jahr;
+    EXPECT_EQ(text.find(kopf), text.rfind(kopf)) << jahr;
+    if (jahr < 2026) {
+      EXPECT_LT(text.find(std::to_string(jahr + 1) + " ("), text.find(kopf)) << jahr;
+    }
+  }
+  EXPECT_NE(text.find("2015 (Januar bis November), 2015dez (ab Dezember)"), std::string::npos) << text;
+  EXPECT_NE(text.find("2017 (ganzes Jahr)"), std::string::npos);
+  EXPECT_NE(text.find("Soz.vers.:         nicht hinterlegt"), std::string::npos);
+  EXPECT_LT(text.find("Soz.vers.:         nicht hinterlegt"), text.find("2013 (EUR)"));
   EXPECT_NE(text.find("1995 (DM)"), std::string::npos);
   EXPECT_LT(text.find("2002 (EUR)"), text.find("2001 (DM)"));
   EXPECT_NE(text.find("Grundfreibetrag 8004"), std::string::npos);
@@ -89,11 +103,30 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   EXPECT_NE(text.find("Januar bis November"), std::string::npos);
   EXPECT_NE(text.find("450,01 bis 850,00 EUR"), std::string::npos);
   EXPECT_NE(text.find("400,01 bis 800,00 EUR im Monat (ab April)"), std::string::npos);
-  EXPECT_EQ(text.find("2014"), std::string::npos);
+  EXPECT_EQ(text.find("Soz.vers.:         nicht hinterlegt", text.find("2013 (EUR)")), std::string::npos);
 
   const std::string json = Ausgabe("jahre --json", status);
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(json.rfind("[{\"Jahr\":2013,", 0), 0u) << json;
+  EXPECT_EQ(json.rfind("[{\"Jahr\":2026,", 0), 0u) << json;
+  // One object per year, each with the same members in the same order.
+  std::vector<std::string> objekte;
+  for (std::size_t a = json.find('{'); a != std::string::npos; a = json.find('{', a + 1)) {
+    objekte.push_back(json.substr(a, json.find('}', a) - a + 1));
+  }
+  ASSERT_EQ(objekte.size(), 32u);
+  const auto schluessel = [](const std::string& o) {
+    std::string s;
+    for (std::size_t e = o.find("\":"); e != std::string::npos; e = o.find("\":", e + 2)) {
+      const std::size_t a = o.rfind('"', e - 1);
+      s += o.substr(a, e - a + 1);
+    }
+    return s;
+  };
+  for (const std::string& o : objekte) EXPECT_EQ(schluessel(o), schluessel(objekte.back())) << o;
+  EXPECT_NE(objekte[0].find("\"Sozialversicherung\":false"), std::string::npos) << objekte[0];
+  EXPECT_NE(objekte[0].find("\"GleitzoneAbMonat\":null"), std::string::npos) << objekte[0];
+  EXPECT_NE(objekte[13].find("{\"Jahr\":2013,"), std::string::npos) << objekte[13];
+  EXPECT_NE(objekte[13].find("\"Sozialversicherung\":true"), std::string::npos) << objekte[13];
   EXPECT_NE(json.find("{\"Jahr\":1999,\"Waehrung\":\"DM\""), std::string::npos);
   EXPECT_NE(json.find("\"KVZuschlagAbMonat\":7"), std::string::npos);
 

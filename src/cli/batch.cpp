@@ -1,17 +1,26 @@
 #include "cli/batch.h"
 
+#include <charconv>
 #include <istream>
 #include <ostream>
 
 #include "calc/berechnung.h"
 #include "cli/ausgabe.h"
 #include "cli/meldung.h"
+#include "common/zahlen.h"
 
 namespace lst::cli {
 
 bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder) {
-  felder.clear();
-  std::string feld;
+  // The strings of the previous row are reused: no allocation per field.
+  std::size_t anzahl = 0;
+  const auto naechstes = [&]() -> std::string& {
+    if (anzahl == felder.size()) felder.emplace_back();
+    std::string& f = felder[anzahl++];
+    f.clear();
+    return f;
+  };
+  std::string* feld = &naechstes();
   bool inAnfuehrung = false;
   bool warAngefuehrt = false;
   for (std::size_t i = 0; i < zeile.size(); ++i) {
@@ -19,38 +28,53 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
     if (inAnfuehrung) {
       if (c == '"') {
         if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
-          feld += '"';
+          *feld += '"';
           ++i;
         } else {
           inAnfuehrung = false;
         }
       } else {
-        feld += c;
+        *feld += c;
       }
-    } else if (c == '"' && !warAngefuehrt && feld.find_first_not_of(" \t") == std::string::npos) {
-      feld.clear();
+    } else if (c == '"' && !warAngefuehrt && feld->find_first_not_of(" \t") == std::string::npos) {
+      feld->clear();
       inAnfuehrung = true;
       warAngefuehrt = true;
     } else if (c == trenner) {
-      felder.push_back(std::move(feld));
-      feld.clear();
+      feld = &naechstes();
       warAngefuehrt = false;
     } else if (c != '\r' || i + 1 != zeile.size()) {
-      feld += c;
+      *feld += c;
     }
   }
-  felder.push_back(std::move(feld));
+  felder.resize(anzahl);
   return !inAnfuehrung;
 }
 
 namespace {
 
+// Whether a spreadsheet would take the cell for a formula: text that starts
+// with "=", "+", "-" or "@" and is no number ("-12,50" is one).
+bool WieFormel(std::string_view feld) {
+  if (feld.empty()) return false;
+  const char c = feld.front();
+  if (c != '=' && c != '+' && c != '-' && c != '@') return false;
+  return !BetragLesen(feld) && !ZahlLesen(feld);
+}
+
+// One cell: quoted where it holds the separator, a quote or a line break; a
+// text a spreadsheet would run as a formula gets a leading apostrophe, which
+// makes it plain text there.
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
-  if (feld.find_first_of(std::string{trenner, '"', '\n', '\r'}) == std::string_view::npos) {
+  const bool formel = WieFormel(feld);
+  const bool zitieren = feld.find_first_of(std::string_view(
+                            trenner == ';' ? ";\"\n\r" : ",\"\n\r")) != std::string_view::npos;
+  if (zitieren) ziel += '"';
+  if (formel) ziel += '\'';
+  if (!zitieren) {
     ziel.append(feld);
     return;
   }
-  ziel += '"';
   for (char c : feld) {
     if (c == '"') ziel += '"';
     ziel += c;
@@ -65,7 +89,8 @@ void BetragSchreiben(std::string& ziel, std::int64_t cent, char dezimal) {
     ziel += '-';
     cent = -cent;
   }
-  ziel += std::to_string(cent / 100);
+  char zahl[24];
+  ziel.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, cent / 100).ptr);
   ziel += dezimal;
   ziel += static_cast<char>('0' + cent % 100 / 10);
   ziel += static_cast<char>('0' + cent % 10);
@@ -88,7 +113,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
     return 2;
   }
-  trenner = zeile.find(';') != std::string::npos ? ';' : ',';
+  // The separator of the head row; a head row with neither names one
+  // column, whose cells may hold a decimal comma.
+  trenner = zeile.find(';') == std::string::npos && zeile.find(',') != std::string::npos ? ',' : ';';
   const char dezimal = trenner == ';' ? ',' : '.';
   if (!CsvFelder(zeile, trenner, kopf)) {
     fehler << "lohnsteuer-cli: Zeile " << nummer << ": Anführungszeichen nicht geschlossen\n";
@@ -112,11 +139,20 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       fehler << "lohnsteuer-cli: Kopfzeile: unbekannte Spalte " << Zitat(n) << '\n';
       return 2;
     }
+    // Of two columns for one option, which one was meant?
+    for (const TOption* s : spalten) {
+      if (s == gefunden) {
+        fehler << "lohnsteuer-cli: Kopfzeile: die Spalte " << Zitat(n) << " ist mehr als einmal angegeben\n";
+        return 2;
+      }
+    }
     spalten.push_back(gefunden);
   }
 
   std::string puffer;
   const auto ergebnisNamen = ErgebnisFelder(0, TGesamtErgebnis{});
+  // The first result columns are the taxes (the same number in every row).
+  const std::size_t steuer = SteuerFelder(0, TLStErgebnis{}).size();
   for (std::size_t i = 0; i < kopf.size(); ++i) {
     if (i > 0) puffer += trenner;
     FeldSchreiben(puffer, kopf[i], trenner);
@@ -125,7 +161,13 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     (puffer += trenner) += name;
   }
   (puffer += trenner) += "fehler";
-  aus << puffer << '\n';
+  puffer += '\n';
+  // The rows go out in large blocks.
+  constexpr std::size_t kBlock = 1 << 16;
+  const auto schreiben = [&] {
+    aus.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
+    puffer.clear();
+  };
 
   TRechenKontext k;
   TEinstellungsSpeicher speicher;
@@ -181,7 +223,6 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
         nurSteuer = false;
       }
     }
-    puffer.clear();
     for (std::size_t i = 0; i < kopf.size(); ++i) {
       if (i > 0) puffer += trenner;
       if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
@@ -189,7 +230,6 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
-      const std::size_t steuer = SteuerFelder(r.LZ.RE4, erg.LSt).size();
       std::size_t i = 0;
       for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
         puffer += trenner;
@@ -218,8 +258,11 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
     }
-    aus << puffer << '\n';
+    puffer += '\n';
+    if (puffer.size() >= kBlock) schreiben();
   }
+  schreiben();
+  aus.flush();
   return fehlgeschlagen ? 1 : 0;
 }
 

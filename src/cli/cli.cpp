@@ -12,6 +12,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
+#include "lohnsteuer/programm.h"
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
@@ -128,6 +129,8 @@ struct TAufruf {
 
 // Reads the options after the command; returns an empty string or a message.
 std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
+  // Each option once: of two values, which one was meant?
+  std::vector<std::string_view> gegeben;
   for (int i = 2; i < argc; ++i) {
     std::string_view arg = argv[i];
     if (arg.size() < 3 || arg.substr(0, 2) != "--") {
@@ -142,6 +145,10 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
       name = name.substr(0, gleich);
       mitGleich = true;
     }
+    if (std::find(gegeben.begin(), gegeben.end(), name) != gegeben.end()) {
+      return "--" + std::string(name) + " ist mehr als einmal angegeben";
+    }
+    gegeben.push_back(name);
     if (name == "json") {
       a.Json = true;
       continue;
@@ -152,6 +159,9 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
         wert = argv[++i];
       }
       if (wert.empty()) return "--pdf: der Dateiname fehlt";
+      // The printout takes the name as Unicode text: a name of other bytes
+      // would become another file.
+      if (!GueltigesUtf8(wert)) return "--pdf: der Dateiname " + DateiZitat(wert) + " ist kein gültiges UTF-8";
       a.Pdf = std::string(wert);
       continue;
     }
@@ -283,15 +293,71 @@ int Wunschnetto(const TAufruf& a) {
 // "jahre": one block per year, newest first.
 int Jahre(bool json) {
   auto janein = [](bool b) { return b ? "ja" : "nein"; };
+  static const char* const kMonate[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   auto monat = [](int m) -> std::string {
     if (m <= 0) return "nein";
     if (m == 1) return "ja";
-    static const char* const namen[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-    return std::string("ab ") + namen[(m - 1) % 12];
+    return std::string("ab ") + kMonate[(m - 1) % 12];
   };
+  auto wahr = [](bool b) { return b ? "true" : "false"; };
   std::string aus = json ? "[" : "";
-  for (int jahr = kLetztesJahr; jahr >= kErstesJahr; --jahr) {
+  TRechenKontext k;
+  for (int jahr = kLetztesLStJahr; jahr >= kErstesJahr; --jahr) {
+    const bool erstes = jahr == kLetztesLStJahr;
+    if (NurSteuer(jahr)) {
+      // Wage tax only: the year's flowcharts and the months each is in force.
+      k.LStJahr = static_cast<std::int16_t>(jahr);
+      k.LStMonat = 12;
+      k.LStVersion = -1;
+      std::string plaene;
+      bool einkommensteuer = false;
+      bool tabelle = false;
+      for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+        if (kLStVersionen[v].Jahr != jahr) continue;
+        const int ab = kLStVersionen[v].AbMonat;
+        int bis = 12;
+        if (v + 1 < kAnzahlLStVersionen && kLStVersionen[v + 1].Jahr == jahr) bis = kLStVersionen[v + 1].AbMonat - 1;
+        if (!plaene.empty()) plaene += ", ";
+        plaene += kLStVersionen[v].Schluessel;
+        if (ab == 1 && bis == 12) {
+          plaene += " (ganzes Jahr)";
+        } else if (bis == 12) {
+          plaene += std::string(" (ab ") + kMonate[ab - 1] + ")";
+        } else if (ab == bis) {
+          plaene += std::string(" (") + kMonate[ab - 1] + ")";
+        } else {
+          plaene += std::string(" (") + kMonate[ab - 1] + " bis " + kMonate[bis - 1] + ")";
+        }
+        TLohnsteuerProgramm* p = k.ProgrammVersion(v);
+        if (p == nullptr) {
+          plaene += " ohne Programm";
+        } else if (v == k.VersionFuer(jahr)) {
+          einkommensteuer = p->HatEinkommensteuer();
+          tabelle = p->HatTabelle();
+        }
+      }
+      const bool tarif = EinkommensteuerProgramm(k) != nullptr;
+      if (json) {
+        aus += std::string(erstes ? "" : ",") + "{\"Jahr\":" + std::to_string(jahr) + ",\"Waehrung\":\"" +
+               JahresWaehrung(jahr) + "\",\"Einkommensteuer\":" + wahr(einkommensteuer) +
+               ",\"Tabelle\":" + wahr(tabelle) + ",\"EinkommensteuerTarif\":" + wahr(tarif) +
+               ",\"GrundfreibetragWahl\":false,\"HoechsterKRV\":" + std::to_string(HoechsterKRV(jahr)) +
+               ",\"Ablaufplaene\":\"" + plaene +
+               "\",\"GleitzoneAbMonat\":null,\"GleitzoneUnter\":null,\"GleitzoneOber\":null,"
+               "\"KVZuschlagAbMonat\":null,\"PVZuschlagAbMonat\":null,\"AufstockungGF\":null,"
+               "\"AufstockungHH\":null,\"Kindergeld\":null,\"Sozialversicherung\":false}";
+        continue;
+      }
+      aus += std::to_string(jahr) + " (" + JahresWaehrung(jahr) + ")\n";
+      aus += "  Lohnsteuer:        " + plaene + "\n";
+      aus += std::string("  Einkommensteuer:   ") +
+             (einkommensteuer ? "ja" : tarif ? "über den Tarifschritt der Lohnsteuer" : "nein") +
+             ", Tabellenroutine: " + janein(tabelle) + ", KRV bis " + std::to_string(HoechsterKRV(jahr)) + "\n";
+      aus += "  Soz.vers.:         nicht hinterlegt (gerechnet werden Lohnsteuer, Solidaritätszuschlag und "
+             "Kirchensteuer)\n";
+      continue;
+    }
     const TJahresRegeln r = JahresRegeln(jahr);
     if (json) {
       char zeile[768];
@@ -300,14 +366,13 @@ int Jahre(bool json) {
                     "\"EinkommensteuerTarif\":%s,\"GrundfreibetragWahl\":%s,\"HoechsterKRV\":%d,\"Ablaufplaene\":\"%s\","
                     "\"GleitzoneAbMonat\":%d,\"GleitzoneUnter\":%lld,\"GleitzoneOber\":%lld,"
                     "\"KVZuschlagAbMonat\":%d,\"PVZuschlagAbMonat\":%d,\"AufstockungGF\":%s,"
-                    "\"AufstockungHH\":%s,\"Kindergeld\":%s}",
-                    jahr == kLetztesJahr ? "" : ",", jahr, JahresWaehrung(jahr),
-                    r.Einkommensteuer ? "true" : "false", r.Tabelle ? "true" : "false",
-                    r.EinkommensteuerTarif ? "true" : "false", r.GrundfreibetragWahl ? "true" : "false", r.HoechsterKRV, r.Ablaufplaene.c_str(),
+                    "\"AufstockungHH\":%s,\"Kindergeld\":%s,\"Sozialversicherung\":true}",
+                    erstes ? "" : ",", jahr, JahresWaehrung(jahr),
+                    wahr(r.Einkommensteuer), wahr(r.Tabelle),
+                    wahr(r.EinkommensteuerTarif), wahr(r.GrundfreibetragWahl), r.HoechsterKRV, r.Ablaufplaene.c_str(),
                     r.GleitzoneAbMonat, static_cast<long long>(r.GleitzoneUnter),
                     static_cast<long long>(r.GleitzoneOber), r.KVZuschlagAbMonat, r.PVZuschlagAbMonat,
-                    r.AufstockungGF ? "true" : "false", r.AufstockungHH ? "true" : "false",
-                    r.Kindergeld ? "true" : "false");
+                    wahr(r.AufstockungGF), wahr(r.AufstockungHH), wahr(r.Kindergeld));
       aus += zeile;
       continue;
     }
@@ -349,12 +414,11 @@ int DruckprogrammAufrufen(char** argv) {
 #else
   const std::string grund = "nicht verfügbar";
 #endif
-  return Fehler("Drucken braucht das Programm \"" + druck.string() + "\" (" + grund + ")");
+  return Fehler("Drucken braucht das Programm " + DateiZitat(druck.string()) + " (" + grund + ")");
 }
 
-}  // namespace
-
-int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
+// The command itself; Hauptprogramm adds the check of the output.
+int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   if (argc < 2) {
     Hilfe(stderr);
     return 2;
@@ -365,6 +429,8 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
     return 0;
   }
   std::ios::sync_with_stdio(false);
+  // Reading a row must not flush the output written so far.
+  std::cin.tie(nullptr);
   if (befehl == "pap") {
     if (argc > 2) return Fehler("pap nimmt keine Optionen");
     return pap::Strom(std::cin, std::cout, std::cerr);
@@ -412,6 +478,22 @@ int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
   }
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   return Batch(a.Eingabe, std::cin, std::cout, std::cerr);
+}
+
+}  // namespace
+
+int Hauptprogramm(int argc, char** argv, TDruckenBefehl drucken) {
+  int status = Befehl(argc, argv, drucken);
+  // Results that never reached their file (a full disk, a closed pipe) are
+  // no success.
+  std::cout.flush();
+  const bool strom = !std::cout.fail();
+  const bool c = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+  if (!strom || !c) {
+    std::fprintf(stderr, "lohnsteuer-cli: Die Ausgabe konnte nicht vollständig geschrieben werden.\n");
+    if (status == 0) status = 1;
+  }
+  return status;
 }
 
 }  // namespace lst::cli

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
@@ -54,6 +56,22 @@ std::string Zahl(std::string_view name, std::string_view wert, double von, doubl
   return {};
 }
 
+// A settings file that is to be read: a readable file.  Returns an empty
+// string or a German message; a missing file is refused only with mussDaSein.
+std::string EinstellungsdateiPruefen(const std::filesystem::path& pfad, bool mussDaSein) {
+  std::error_code f;
+  const auto status = std::filesystem::status(pfad, f);
+  const std::string name = "Die Einstellungsdatei " + DateiZitat(pfad.string());
+  if (status.type() == std::filesystem::file_type::not_found) {
+    return mussDaSein ? name + " gibt es nicht" : std::string();
+  }
+  if (f) return name + " kann nicht gelesen werden";
+  if (std::filesystem::is_directory(status)) return name + " ist ein Ordner";
+  if (!std::filesystem::is_regular_file(status)) return name + " ist keine gewöhnliche Datei";
+  if (!std::ifstream(pfad, std::ios::binary)) return name + " kann nicht gelesen werden";
+  return {};
+}
+
 }  // namespace
 
 const std::vector<TOption>& Optionen() {
@@ -70,7 +88,7 @@ const std::vector<TOption>& Optionen() {
       {"kinderfreibetraege", true, "Zahl der Kinderfreibeträge, in Schritten von 0,5"},
       {"kirchensteuer", true, "Kirchensteuersatz in Prozent (Vorgabe 8)"},
       {"bekenntnislos", false, "keine Kirchensteuer"},
-      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), über 0 bis 1"},
+      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), 0,001 bis 1 mit drei Nachkommastellen"},
       {"freibetrag", true, "Freibetrag des Zeitraums"},
       {"hinzurechnung", true, "Hinzurechnungsbetrag des Zeitraums"},
       {"versorgungsbezug", true, "im Bruttolohn enthaltene Versorgungsbezüge"},
@@ -182,8 +200,15 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   if (name == "faktor") {
     double faktor = 0;
     f = Zahl(name, wert, 0, 1, faktor);
-    // A factor of 0 would take away the whole wage tax.
-    if (f.empty() && !(faktor > 0)) f = "--faktor: der Faktor muss größer als 0 und höchstens 1 sein";
+    // The factor is entered with three decimals; below 0,001 it would take
+    // away the whole wage tax.
+    std::string_view t = wert;
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t' || t.back() == '\r')) t.remove_suffix(1);
+    const auto trenner = t.find_first_of(",.");
+    const bool dreiStellen = trenner == std::string_view::npos || t.size() - trenner - 1 <= 3;
+    if (f.empty() && (!(faktor >= 0.001) || !dreiStellen)) {
+      f = "--faktor: " + Zitat(wert) + " ist kein Faktor von 0,001 bis 1 mit höchstens drei Nachkommastellen";
+    }
     if (f.empty()) e.Faktor = faktor;
     return f;
   }
@@ -234,6 +259,10 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   }
   if (name == "einstellungsdatei") {
     if (wert.empty()) return "--einstellungsdatei: der Dateiname fehlt";
+    // A file named on purpose is read or refused, never silently replaced
+    // by the defaults.
+    f = EinstellungsdateiPruefen(std::filesystem::path(std::string(wert)), true);
+    if (!f.empty()) return "--einstellungsdatei: " + f;
     e.Einstellungsdatei = std::string(wert);
     e.Einstellungen = true;
     return {};
@@ -320,8 +349,12 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   if (NurSteuer(jahr)) {
     std::string f = NurSteuerPruefen(e, regeln);
     if (!f.empty()) return f;
-  } else if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
-    return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
+  } else {
+    // Amounts in DM only where the year's amounts are DM, as in the window.
+    if (e.DM && !regeln.DM) return "--dm gilt nur bis 2001";
+    if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
+      return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
+    }
   }
   if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
   const bool marginal = e.Minijob || e.Haushalt;
@@ -371,6 +404,11 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
       }
     }
     TGeladeneEinstellungen neu;
+    if (gefunden == nullptr && e.Einstellungsdatei.empty()) {
+      // Only the default file may be missing (the first start).
+      std::string f = EinstellungsdateiPruefen(IniPfad(datei), false);
+      if (!f.empty()) return f;
+    }
     if (gefunden == nullptr) {
       const TNewIniFile ini = e.Einstellungsdatei.empty() ? TNewIniFile(datei) : TNewIniFile::AusPfad(datei);
       // One reading of the file for all values; damaged values are named
@@ -378,8 +416,13 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
       const TIniAbbild abbild = ini.Abbild();
       TEinstellungsBericht bericht;
       SVEinstellungenLaden(k, abbild, &bericht);
-      for (const TIgnorierterWert& w : bericht)
-        std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.Meldung.c_str());
+      for (const TIgnorierterWert& w : bericht) {
+        // The file's name as the command line quotes file names.
+        std::string meldung = w.Meldung;
+        const std::string roh = "Einstellungsdatei \"" + w.Datei + "\"";
+        if (meldung.rfind(roh, 0) == 0) meldung.replace(0, roh.size(), "Einstellungsdatei " + DateiZitat(w.Datei));
+        std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", meldung.c_str());
+      }
       neu = {datei, jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
              abbild.ReadBool("LoSt2013", "GrdFreiB8130", true)};
       gefunden = &neu;

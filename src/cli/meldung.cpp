@@ -60,4 +60,48 @@ std::string Zitat(std::string_view text) {
   return t + "\"";
 }
 
+std::string DateiZitat(std::string_view name) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string t = "\"";
+  while (!name.empty()) {
+    const std::size_t n = ZeichenLaenge(name);
+    const unsigned char c = static_cast<unsigned char>(name[0]);
+    if (n == 1 && c >= 0x20 && c != 0x7F && c != '\\' && c != '"') {
+      t += static_cast<char>(c);
+    } else if (n == 2 && c == 0xC2 && static_cast<unsigned char>(name[1]) < 0xA0) {
+      // The control characters U+0080 to U+009F.
+      const unsigned char z = static_cast<unsigned char>(name[1]);
+      t += "\\u00";
+      t += kHex[z >> 4];
+      t += kHex[z & 15];
+    } else if (n > 1) {
+      t.append(name.substr(0, n));
+    } else {
+      t += '\\';
+      switch (c) {
+        case '\n': t += 'n'; break;
+        case '\t': t += 't'; break;
+        case '\r': t += 'r'; break;
+        case '\\': t += '\\'; break;
+        case '"': t += '"'; break;
+        default:
+          t += 'x';
+          t += kHex[c >> 4];
+          t += kHex[c & 15];
+      }
+    }
+    name.remove_prefix(n == 0 ? 1 : n);
+  }
+  return t + "\"";
+}
+
+bool GueltigesUtf8(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t n = ZeichenLaenge(text);
+    if (n == 0) return false;
+    text.remove_prefix(n);
+  }
+  return true;
+}
+
 }  // namespace lst::cli

@@ -1,6 +1,8 @@
 #include "cli/pap.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -37,7 +39,8 @@ std::string_view Gestutzt(std::string_view s) {
   return s;
 }
 
-bool GanzeZahl(std::string_view s, std::int64_t& wert) {
+// A whole number with blanks, a sign or more digits than a plain field.
+[[gnu::noinline]] bool GanzeZahlLangsam(std::string_view s, std::int64_t& wert) {
   s = Gestutzt(s);
   if (s.empty()) {
     wert = 0;
@@ -49,6 +52,24 @@ bool GanzeZahl(std::string_view s, std::int64_t& wert) {
   }
   auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), wert);
   return ec == std::errc() && p == s.data() + s.size();
+}
+
+[[gnu::always_inline]] inline bool GanzeZahl(std::string_view s, std::int64_t& wert) {
+  // Most fields are a few plain digits: read without a call.
+  if (!s.empty() && s.size() <= 18) [[likely]] {
+    std::int64_t z = 0;
+    std::size_t i = 0;
+    for (; i < s.size(); ++i) {
+      const unsigned ziffer = static_cast<unsigned>(s[i]) - '0';
+      if (ziffer > 9) break;
+      z = z * 10 + ziffer;
+    }
+    if (i == s.size()) [[likely]] {
+      wert = z;
+      return true;
+    }
+  }
+  return GanzeZahlLangsam(s, wert);
 }
 
 bool Dezimalzahl(std::string_view s, double& wert) {
@@ -78,122 +99,141 @@ int VersionDesSchluessels(std::string_view t) {
   return LStVersionNachSchluessel(t);
 }
 
-// Stores one of the inputs of the flowcharts from 2015.
-std::string SetzeNeu(TPapFall& fall, int i, std::string_view text) {
+// The message of a value outside [von, bis].
+void Bereich(std::string& fehler, const char* name, std::int64_t von, std::int64_t bis) {
+  fehler = "Wert von " + std::string(name) + " muss zwischen " + std::to_string(von) + " und " +
+           std::to_string(bis) + " liegen";
+}
+
+// Stores one of the inputs of the flowcharts from 2015; false with a German
+// message.
+bool SetzeNeu(TPapFall& fall, int i, std::string_view text, std::string& fehler) {
   const char* const name = kNeueEingaben[i];
   TLStVariablen& v = fall.Var;
   if (i == 0) {
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von KVZ ist keine Zahl: " + cli::Zitat(text);
+    if (!Dezimalzahl(text, d)) {
+      fehler = "Wert von KVZ ist keine Zahl: " + cli::Zitat(text);
+      return false;
+    }
     // The additional contribution rate of a health fund, in percent.
-    if (d < 0 || d > 20) return "Wert von KVZ muss zwischen 0 und 20 liegen";
+    if (d < 0 || d > 20) {
+      fehler = "Wert von KVZ muss zwischen 0 und 20 liegen";
+      return false;
+    }
     v.KVZ = d;
-    return {};
+    return true;
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: " + cli::Zitat(text);
+  if (!GanzeZahl(text, z)) {
+    fehler = "Wert von " + std::string(name) + " ist keine ganze Zahl: " + cli::Zitat(text);
+    return false;
+  }
   switch (i) {
     case 1:
     case 4:
-      if (z < -kMaxBetrag || z > kMaxBetrag) {
-        return "Wert von " + std::string(name) + " muss zwischen " + std::to_string(-kMaxBetrag) + " und " +
-               std::to_string(kMaxBetrag) + " liegen";
+      // Amounts from 0, like every amount of the flowcharts.
+      if (z < 0 || z > kMaxBetrag) {
+        Bereich(fehler, name, 0, kMaxBetrag);
+        return false;
       }
       (i == 1 ? v.MBV : v.PKPVAGZ) = z;
-      return {};
+      return true;
     case 2:
-      if (z < 0 || z > 4) return "Wert von PVA muss zwischen 0 und 4 liegen";
+      if (z < 0 || z > 4) {
+        fehler = "Wert von PVA muss zwischen 0 und 4 liegen";
+        return false;
+      }
       v.PVA = static_cast<std::uint8_t>(z);
-      return {};
+      return true;
     default:
-      if (z < 0 || z > 1) return "Wert von ALV muss zwischen 0 und 1 liegen";
+      if (z < 0 || z > 1) {
+        fehler = "Wert von ALV muss zwischen 0 und 1 liegen";
+        return false;
+      }
       v.ALV = static_cast<std::uint8_t>(z);
-      return {};
+      return true;
   }
 }
 
-// Stores one input; returns an empty string or a German message.
-std::string Setze(TPapFall& fall, int i, std::string_view text) {
-  // Only a message builds text from the column's name.
+// Stores one input; false with a German message.  Only a message builds
+// text: a row that reads allocates nothing.
+bool Setze(TPapFall& fall, int i, std::string_view text, std::string& fehler) {
   const char* const name = kEingaben[i];  // no strlen per field
   if (i == 0) {
     // The column year names a flowchart: a year or a version key ("2015dez").
-    const int version = VersionDesSchluessels(Gestutzt(text));
+    const std::string_view t = Gestutzt(text);
+    const int version = VersionDesSchluessels(t);
     if (version >= 0) {
       fall.Version = version;
       fall.Jahr = kLStVersionen[version].Jahr;
-      return {};
+      return true;
     }
-    const std::string_view t = Gestutzt(text);
     if (!t.empty() && (t.back() < '0' || t.back() > '9')) {
-      return "Unbekannter Programmablaufplan " + cli::Zitat(t);
+      fehler = "Unbekannter Programmablaufplan " + cli::Zitat(t);
+      return false;
     }
   }
   if (i == 4 || i == 21) {  // ZKF, f
     double d = 0;
-    if (!Dezimalzahl(text, d)) return "Wert von " + std::string(name) + " ist keine Zahl: " + cli::Zitat(text);
+    if (!Dezimalzahl(text, d)) {
+      fehler = "Wert von " + std::string(name) + " ist keine Zahl: " + cli::Zitat(text);
+      return false;
+    }
     // The factor of the factor method lies between 0 and 1.
-    if (d < 0 || d > (i == 21 ? 1 : 1000)) return "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+    if (d < 0 || d > (i == 21 ? 1 : 1000)) {
+      fehler = "Wert von " + std::string(name) + " liegt außerhalb des zulässigen Bereichs";
+      return false;
+    }
     (i == 4 ? fall.Var.ZKF : fall.Var.f) = d;
-    return {};
+    return true;
   }
   std::int64_t z = 0;
-  if (!GanzeZahl(text, z)) return "Wert von " + std::string(name) + " ist keine ganze Zahl: " + cli::Zitat(text);
-  auto bereich = [&](std::int64_t von, std::int64_t bis) -> std::string {
-    if (z < von || z > bis) {
-      return "Wert von " + std::string(name) + " muss zwischen " + std::to_string(von) + " und " +
-             std::to_string(bis) + " liegen";
-    }
-    return {};
+  if (!GanzeZahl(text, z)) [[unlikely]] {
+    fehler = "Wert von " + std::string(name) + " ist keine ganze Zahl: " + cli::Zitat(text);
+    return false;
+  }
+  const auto bereich = [&](std::int64_t von, std::int64_t bis) {
+    if (z >= von && z <= bis) [[likely]] return true;
+    Bereich(fehler, name, von, bis);
+    return false;
   };
-  auto betrag = [&](std::int64_t& feld) -> std::string {
-    if (z >= -kMaxBetrag && z <= kMaxBetrag) [[likely]] {
-      feld = z;
-      return {};
-    }
-    std::string f = bereich(-kMaxBetrag, kMaxBetrag);
-    if (f.empty()) feld = z;
-    return f;
+  // The flowcharts are written for amounts from 0: a negative wage is no
+  // case of theirs.
+  const auto betrag = [&](std::int64_t& feld) {
+    if (!bereich(0, kMaxBetrag)) return false;
+    feld = z;
+    return true;
   };
-  auto klein = [&](std::uint8_t& feld, int von, int bis) -> std::string {
-    if (z >= von && z <= bis) [[likely]] {
-      feld = static_cast<std::uint8_t>(z);
-      return {};
-    }
-    std::string f = bereich(von, bis);
-    if (f.empty()) feld = static_cast<std::uint8_t>(z);
-    return f;
+  const auto klein = [&](std::uint8_t& feld, int von, int bis) {
+    if (!bereich(von, bis)) return false;
+    feld = static_cast<std::uint8_t>(z);
+    return true;
+  };
+  const auto jahreszahl = [&](std::int32_t& feld) {
+    if (!bereich(0, 9999)) return false;
+    feld = static_cast<std::int32_t>(z);
+    return true;
   };
   TLStVariablen& v = fall.Var;
   switch (i) {
-    case 0: {
-      std::string f = bereich(0, 9999);
-      if (f.empty()) {
-        fall.Jahr = static_cast<int>(z);
-        fall.Version = LStVersionFuerMonat(fall.Jahr, 12);
-      }
-      return f;
-    }
+    case 0:
+      if (!bereich(0, 9999)) return false;
+      fall.Jahr = static_cast<int>(z);
+      fall.Version = LStVersionFuerMonat(fall.Jahr, 12);
+      return true;
     case 1: return klein(v.LZZ, 1, 4);
     case 2: return betrag(v.RE4);
     case 3: return klein(v.STKL, 1, 6);
     case 5: return klein(v.R, 0, 1);
     case 6: return klein(v.KRV, 0, 2);
     case 7: return klein(v.ALTER1, 0, 1);
-    case 8: {
-      std::string f = bereich(0, 9999);
-      if (f.empty()) v.AJAHR = static_cast<std::int32_t>(z);
-      return f;
-    }
+    case 8: return jahreszahl(v.AJAHR);
     case 9: return betrag(v.VBEZ);
     case 10: return betrag(v.VBEZM);
     case 11: return betrag(v.VBEZS);
     case 12: return klein(v.ZMVB, 0, 12);
-    case 13: {
-      std::string f = bereich(0, 9999);
-      if (f.empty()) v.VJAHR = static_cast<std::int32_t>(z);
-      return f;
-    }
+    case 13: return jahreszahl(v.VJAHR);
     case 14: return betrag(v.LZZFREIB);
     case 15: return betrag(v.LZZHINZU);
     case 16: return klein(v.PKV, 0, 2);
@@ -213,20 +253,111 @@ std::string Setze(TPapFall& fall, int i, std::string_view text) {
     case 31: return betrag(v.ENTSCH);
     case 32: return betrag(v.JRE4ENT);
     case 33: return betrag(v.SONSTENT);
-    default: return {};
+    default: return true;
   }
 }
+
+// The inputs of a row in their order, each read at a place of its own in
+// the code (no jump through one switch per field, which the processor
+// cannot foresee); false at the first value that does not read, whose
+// message Setze then gives.
+bool SchnellSetzen(const std::vector<std::string_view>& felder, const std::array<int, 34>& index,
+                   TPapFall& fall, std::string& fehler) {
+  const auto feld = [&](int i) { return felder[static_cast<std::size_t>(index[static_cast<std::size_t>(i)])]; };
+  const auto betrag = [&](int i, std::int64_t& ziel) __attribute__((always_inline)) {
+    std::int64_t z = 0;
+    if (!GanzeZahl(feld(i), z) || z < 0 || z > kMaxBetrag) return false;
+    ziel = z;
+    return true;
+  };
+  const auto klein = [&](int i, std::uint8_t& ziel, int von, int bis) __attribute__((always_inline)) {
+    std::int64_t z = 0;
+    if (!GanzeZahl(feld(i), z) || z < von || z > bis) return false;
+    ziel = static_cast<std::uint8_t>(z);
+    return true;
+  };
+  const auto jahreszahl = [&](int i, std::int32_t& ziel) __attribute__((always_inline)) {
+    std::int64_t z = 0;
+    if (!GanzeZahl(feld(i), z) || z < 0 || z > 9999) return false;
+    ziel = static_cast<std::int32_t>(z);
+    return true;
+  };
+  TLStVariablen& v = fall.Var;
+  return Setze(fall, 0, feld(0), fehler) && klein(1, v.LZZ, 1, 4) && betrag(2, v.RE4) && klein(3, v.STKL, 1, 6) &&
+         Setze(fall, 4, feld(4), fehler) && klein(5, v.R, 0, 1) && klein(6, v.KRV, 0, 2) &&
+         klein(7, v.ALTER1, 0, 1) && jahreszahl(8, v.AJAHR) && betrag(9, v.VBEZ) && betrag(10, v.VBEZM) &&
+         betrag(11, v.VBEZS) && klein(12, v.ZMVB, 0, 12) && jahreszahl(13, v.VJAHR) && betrag(14, v.LZZFREIB) &&
+         betrag(15, v.LZZHINZU) && klein(16, v.PKV, 0, 2) && betrag(17, v.PKPV) && klein(18, v.PVS, 0, 1) &&
+         klein(19, v.PVZ, 0, 1) && klein(20, v.af, 0, 1) && Setze(fall, 21, feld(21), fehler) &&
+         betrag(22, v.SONSTB) && betrag(23, v.VBS) && betrag(24, v.VMT) && betrag(25, v.VKAPA) &&
+         betrag(26, v.STERBE) && betrag(27, v.JRE4) && betrag(28, v.JVBEZ) && betrag(29, v.JFREIB) &&
+         betrag(30, v.JHINZU) && betrag(31, v.ENTSCH) && betrag(32, v.JRE4ENT) && betrag(33, v.SONSTENT);
+}
+
+// The lines of a stream as views into a buffer of its own, read in large
+// blocks: what std::getline gives, without a copy or a call per line.  A view
+// holds until the next call.
+class TZeilenLeser {
+ public:
+  explicit TZeilenLeser(std::istream& ein) : quelle_(ein.rdbuf()), puffer_(1 << 16) {}
+
+  bool Naechste(std::string_view& zeile) {
+    std::size_t gesucht = anfang_;  // where no line end has been found yet
+    while (true) {
+      const char* const basis = puffer_.data();
+      if (const void* ende = std::memchr(basis + gesucht, '\n', ende_ - gesucht)) {
+        const std::size_t pos = static_cast<std::size_t>(static_cast<const char*>(ende) - basis);
+        zeile = std::string_view(basis + anfang_, pos - anfang_);
+        anfang_ = pos + 1;
+        return true;
+      }
+      if (zuEnde_) {
+        if (anfang_ == ende_) return false;
+        zeile = std::string_view(basis + anfang_, ende_ - anfang_);
+        anfang_ = ende_;
+        return true;
+      }
+      // Keep the begun line at the front; a line longer than the buffer
+      // doubles it.
+      const std::size_t rest = ende_ - anfang_;
+      if (anfang_ > 0) std::memmove(puffer_.data(), basis + anfang_, rest);
+      anfang_ = 0;
+      ende_ = rest;
+      gesucht = rest;
+      if (ende_ == puffer_.size()) puffer_.resize(puffer_.size() * 2);
+      const std::streamsize n =
+          quelle_ == nullptr ? 0
+                             : quelle_->sgetn(puffer_.data() + ende_, static_cast<std::streamsize>(puffer_.size() - ende_));
+      if (n <= 0) {
+        zuEnde_ = true;
+      } else {
+        ende_ += static_cast<std::size_t>(n);
+      }
+    }
+  }
+
+ private:
+  std::streambuf* quelle_;
+  std::vector<char> puffer_;
+  std::size_t anfang_ = 0;
+  std::size_t ende_ = 0;
+  bool zuEnde_ = false;
+};
 
 }  // namespace
 
 void Felder(std::string_view zeile, std::vector<std::string_view>& felder) {
   felder.clear();
-  while (true) {
-    const auto komma = zeile.find(',');
-    felder.push_back(Gestutzt(zeile.substr(0, komma)));
-    if (komma == std::string_view::npos) break;
-    zeile.remove_prefix(komma + 1);
+  // One pass over the line: fields are short, a search per field costs more.
+  const char* anfang = zeile.data();
+  const char* const ende = anfang + zeile.size();
+  for (const char* p = anfang; p != ende; ++p) {
+    if (*p == ',') {
+      felder.push_back(Gestutzt(std::string_view(anfang, static_cast<std::size_t>(p - anfang))));
+      anfang = p + 1;
+    }
   }
+  felder.push_back(Gestutzt(std::string_view(anfang, static_cast<std::size_t>(ende - anfang))));
 }
 
 std::vector<std::string_view> Felder(std::string_view zeile) {
@@ -239,13 +370,24 @@ bool TPapLeser::Kopf(std::string_view zeile, std::string& fehler) {
   if (zeile.size() >= 3 && zeile.substr(0, 3) == "\xEF\xBB\xBF") zeile.remove_prefix(3);
   namen_.clear();
   for (auto f : Felder(zeile)) namen_.emplace_back(f);
+  // An input named twice would leave open which of its columns counts.
+  const auto doppelt = [&](const char* name) {
+    if (std::count(namen_.begin(), namen_.end(), name) < 2) return false;
+    fehler = std::string("Kopfzeile: Spalte ") + name + " ist mehr als einmal angegeben";
+    return true;
+  };
   for (std::size_t i = 0; i < kEingaben.size(); ++i) {
     index_[i] = Spalte(kEingaben[i]);
     if (index_[i] < 0) {
       fehler = std::string("Kopfzeile: Spalte ") + kEingaben[i] + " fehlt";
       return false;
     }
+    if (doppelt(kEingaben[i])) return false;
   }
+  for (const char* n : kNeueEingaben) {
+    if (doppelt(n)) return false;
+  }
+  if (doppelt("GFB")) return false;
   for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) neuIndex_[i] = Spalte(kNeueEingaben[i]);
   gfb_ = Spalte("GFB");
   return true;
@@ -262,25 +404,25 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
   Felder(zeile, felder_);
   const auto& felder = felder_;
   fall = TPapFall{};
-  if (felder.size() > namen_.size()) {
-    fehler = "mehr Spalten als in der Kopfzeile (" + std::to_string(felder.size()) + " statt " +
-             std::to_string(namen_.size()) + ")";
+  // A row of another width has lost or gained a field somewhere: its values
+  // would be read from the neighbouring columns.
+  if (felder.size() != namen_.size()) [[unlikely]] {
+    fehler = std::string(felder.size() > namen_.size() ? "mehr" : "weniger") + " Spalten als in der Kopfzeile (" +
+             std::to_string(felder.size()) + " statt " + std::to_string(namen_.size()) + ")";
     return false;
   }
-  for (std::size_t i = 0; i < kEingaben.size(); ++i) {
-    if (index_[i] >= static_cast<int>(felder.size())) {
-      fehler = "zu wenige Spalten (" + std::to_string(felder.size()) + " statt mindestens " +
-               std::to_string(kEingaben.size()) + ")";
-      return false;
+  if (!SchnellSetzen(felder, index_, fall, fehler)) [[unlikely]] {
+    // The same fields once more, one by one, for the message of the first
+    // that does not read.
+    fall = TPapFall{};
+    for (std::size_t i = 0; i < kEingaben.size(); ++i) {
+      if (!Setze(fall, static_cast<int>(i), felder[index_[i]], fehler)) return false;
     }
-    fehler = Setze(fall, static_cast<int>(i), felder[index_[i]]);
-    if (!fehler.empty()) return false;
   }
   for (std::size_t i = 0; i < kNeueEingaben.size(); ++i) {
     const int s = neuIndex_[i];
-    if (s < 0 || s >= static_cast<int>(felder.size())) continue;
-    fehler = SetzeNeu(fall, static_cast<int>(i), felder[s]);
-    if (!fehler.empty()) return false;
+    if (s < 0) continue;
+    if (!SetzeNeu(fall, static_cast<int>(i), felder[s], fehler)) return false;
   }
   if (fall.Jahr >= kErstesJahr && fall.Var.KRV > HoechsterKRV(fall.Jahr)) {
     fehler = "KRV " + std::to_string(fall.Var.KRV) + " gibt es für " + std::to_string(fall.Jahr) +
@@ -293,7 +435,7 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
              " nicht: PKV ist 0 (gesetzlich) oder 1 (privat), der Zuschuss steht in PKPVAGZ";
     return false;
   }
-  if (gfb_ >= 0 && gfb_ < static_cast<int>(felder.size()) && !felder[gfb_].empty()) {
+  if (gfb_ >= 0 && !felder[gfb_].empty()) {
     std::int64_t gfb = 0;
     if (!GanzeZahl(felder[gfb_], gfb) || (gfb != 8004 && gfb != 8130)) {
       fehler = "Wert von GFB muss 8004 oder 8130 sein";
@@ -345,16 +487,26 @@ std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const T
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
   TRechenKontext k;
   TPapLeser leser;
-  std::string zeile;
+  TZeilenLeser zeilen(ein);
+  std::string_view zeile;
   std::string meldung;
+  // The output goes out in large blocks.
+  constexpr std::size_t kBlock = 1 << 16;
   std::string puffer;
+  puffer.reserve(kBlock + 4096);
+  const auto schreiben = [&] {
+    aus.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
+    puffer.clear();
+  };
   long nummer = 0;
   bool kopfGelesen = false;
   bool neuesFormat = false;
   bool fehlgeschlagen = false;
-  while (std::getline(ein, zeile)) {
+  std::size_t spalten = kAusgaben.size();
+  TPapFall fall;
+  while (zeilen.Naechste(zeile)) {
     ++nummer;
-    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
     if (Gestutzt(zeile).empty()) continue;
     if (!kopfGelesen) {
       if (!leser.Kopf(zeile, meldung)) {
@@ -363,23 +515,23 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
       }
       kopfGelesen = true;
       for (const char* n : kNeueEingaben) neuesFormat = neuesFormat || leser.Spalte(n) >= 0;
-      puffer = zeile;
+      spalten = neuesFormat ? kAlleAusgaben : kAusgaben.size();
+      puffer.append(zeile);
       for (const char* n : kAusgaben) (puffer += ',') += n;
       if (neuesFormat) {
         for (const char* n : kNeueAusgaben) (puffer += ',') += n;
       }
-      aus << puffer << '\n';
+      puffer += '\n';
       continue;
     }
-    puffer = zeile;
-    TPapFall fall;
+    const std::size_t zeilenAnfang = puffer.size();
+    puffer.append(zeile);
     bool ok = leser.Lesen(zeile, fall, meldung);
-    if (ok) {
+    if (ok) [[likely]] {
       try {
         std::array<bool, kAlleAusgaben> vorhanden{};
         const auto werte = BerechnenAlle(k, fall, vorhanden);
-        const std::size_t n = neuesFormat ? kAlleAusgaben : kAusgaben.size();
-        for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t i = 0; i < spalten; ++i) {
           puffer += ',';
           if (vorhanden[i]) {
             char zahl[24];
@@ -395,15 +547,18 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     if (!ok) {
       fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
-      puffer = zeile;
-      puffer.append(neuesFormat ? kAlleAusgaben : kAusgaben.size(), ',');
+      puffer.resize(zeilenAnfang + zeile.size());
+      puffer.append(spalten, ',');
     }
-    aus << puffer << '\n';
+    puffer += '\n';
+    if (puffer.size() >= kBlock) schreiben();
   }
   if (!kopfGelesen) {
     fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
     return 2;
   }
+  schreiben();
+  aus.flush();
   // As in batch: 1 when a row failed, 2 when the input cannot be used.
   return fehlgeschlagen ? 1 : 0;
 }

@@ -40,7 +40,8 @@ std::vector<std::string_view> Felder(std::string_view zeile);
 void Felder(std::string_view zeile, std::vector<std::string_view>& felder);
 
 // Maps the columns of a header to the inputs.  Extra columns are allowed and
-// ignored by Lesen; a row with more fields than the header is refused.
+// ignored by Lesen; a row with more or fewer fields than the header is
+// refused, and so is a negative amount.
 class TPapLeser {
  public:
   // false with a German message when an input column is missing.

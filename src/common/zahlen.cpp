@@ -38,14 +38,15 @@ std::optional<double> Lesen(const std::string& s) {
   return wert;
 }
 
-}  // namespace
-
-std::optional<double> BetragLesen(std::string_view text) {
+// Both readers of amounts; streng: the rules of BetragLesen.
+std::optional<double> BetragLesenNach(std::string_view text, bool streng) {
   std::string_view s = Gestutzt(text);
-  for (std::string_view einheit : {"€", "EUR", "DM"}) {
-    if (EndetMit(s, einheit)) {
-      s = Gestutzt(s.substr(0, s.size() - einheit.size()));
-      break;
+  if (!streng) {
+    for (std::string_view einheit : {"€", "EUR", "DM"}) {
+      if (EndetMit(s, einheit)) {
+        s = Gestutzt(s.substr(0, s.size() - einheit.size()));
+        break;
+      }
     }
   }
   bool negativ = false;
@@ -88,6 +89,9 @@ std::optional<double> BetragLesen(std::string_view text) {
   if (ganz.find('.') != std::string_view::npos) {
     const auto erster = ganz.find('.');
     if (erster < 1 || erster > 3) return std::nullopt;
+    // "0.500" and "03.000": a leading zero makes the point a decimal point
+    // for some, a thousands point for others.
+    if (streng && ganz.front() == '0') return std::nullopt;
     std::size_t pos = 0;
     while (pos <= ganz.size()) {
       const auto naechster = ganz.find('.', pos);
@@ -102,6 +106,8 @@ std::optional<double> BetragLesen(std::string_view text) {
     ziffern.assign(ganz);
   }
   if (ziffern.empty() && bruch.empty()) return std::nullopt;
+  // Amounts are cents: a third decimal is a typing error, not a rounding.
+  if (streng && bruch.size() > 2) return std::nullopt;
   std::string zahl = ziffern.empty() ? "0" : ziffern;
   if (!bruch.empty()) {
     zahl += '.';
@@ -111,6 +117,12 @@ std::optional<double> BetragLesen(std::string_view text) {
   if (!wert) return std::nullopt;
   return negativ ? -*wert : *wert;
 }
+
+}  // namespace
+
+std::optional<double> BetragLesen(std::string_view text) { return BetragLesenNach(text, true); }
+
+std::optional<double> FeldBetragLesen(std::string_view text) { return BetragLesenNach(text, false); }
 
 std::optional<double> ZahlLesen(std::string_view text) {
   std::string s(Gestutzt(text));

@@ -18,7 +18,7 @@ QString GeldText(double betrag, const std::string& waehrung) {
 }
 
 double FeldZahl(const QString& text) {
-  const auto wert = BetragLesen(text.trimmed().toStdString());
+  const auto wert = FeldBetragLesen(text.trimmed().toStdString());
   return wert && std::isfinite(*wert) ? *wert : 0.0;
 }
 

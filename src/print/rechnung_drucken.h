@@ -76,8 +76,12 @@ bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const 
                      TRechenKontext& k, const TAbrechnung& d, int druckGroesse);
 
 // The same printout as a PDF file: A4, 600 dots per inch, no device margins,
-// so that the same settings give the same pages on every machine.
+// so that the same settings give the same pages on every machine.  The PDF
+// is written into a temporary file beside datei, which replaces datei only
+// once it is complete and every write succeeded; on failure datei stays as
+// it was, the result is false and grund (when given) says why in German.
 bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
-                    TRechenKontext& k, const TAbrechnung& d, int druckGroesse);
+                    TRechenKontext& k, const TAbrechnung& d, int druckGroesse,
+                    QString* grund = nullptr);
 
 }  // namespace lst::druck

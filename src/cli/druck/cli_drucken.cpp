@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calc/berechnung.h"
+#include "cli/meldung.h"
 #include "common/ini_datei.h"
 #include "common/zahlen.h"
 #include "print/gebietsschema.h"
@@ -51,10 +52,11 @@ int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
   maschine.EinstellungenAnwenden(einst);
 
   const druck::TDruckAngaben a = druck::DruckAngabenFuer(k, d);
+  QString grund;
   if (!druck::RechnungAlsPdf(maschine, QString::fromStdString(datei), a, k, d,
-                             einst.Optionen.FontSize)) {
-    std::fprintf(stderr, "lohnsteuer-cli: Die Datei \"%s\" kann nicht geschrieben werden.\n",
-                 datei.c_str());
+                             einst.Optionen.FontSize, &grund)) {
+    std::fprintf(stderr, "lohnsteuer-cli: Die Datei %s kann nicht geschrieben werden: %s\n",
+                 DateiZitat(datei).c_str(), grund.toStdString().c_str());
     return 1;
   }
   return 0;

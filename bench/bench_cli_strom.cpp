@@ -1,0 +1,207 @@
+// pap and batch end to end (CSV text in, CSV text out) against their
+// calculations alone, over the same 100,000 distinct rows of many years:
+// what reading and writing cost on top of the tax.
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "calc/berechnung.h"
+#include "cli/batch.h"
+#include "cli/eingabe.h"
+#include "cli/pap.h"
+
+namespace {
+
+constexpr int kZeilen = 100000;
+
+// An output that keeps nothing: the measurement is the program's, not the
+// growth of a string.
+class TNullPuffer : public std::streambuf {
+ protected:
+  int overflow(int c) override { return c; }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+// The CSV text as the stream the program reads, without a copy per run.
+class TLesePuffer : public std::streambuf {
+ public:
+  explicit TLesePuffer(const std::string& text) {
+    char* p = const_cast<char*>(text.data());
+    setg(p, p, p + text.size());
+  }
+};
+
+// Flowchart rows of 2006 to 2026 (the newer inputs of every row), all pay
+// periods and tax classes, pensions, private insurance, factors.
+const std::string& PapCsv() {
+  static const std::string csv = [] {
+    static const char* const kJahre[] = {"2006", "2009", "2012", "2013", "2015dez", "2018", "2021",
+                                         "2022",  "2023juli", "2024", "2025", "2026"};
+    std::mt19937 zufall(4711);
+    std::string t;
+    for (const char* n : lst::pap::kEingaben) t += std::string(t.empty() ? "" : ",") + n;
+    t += ",KVZ,MBV,PVA,ALV,PKPVAGZ\n";
+    for (int i = 0; i < kZeilen; ++i) {
+      const std::string jahr = kJahre[zufall() % std::size(kJahre)];
+      const int j = std::stoi(jahr.substr(0, 4));
+      const auto z = [&](unsigned bis) { return std::to_string(zufall() % bis); };
+      const unsigned lzz = 1 + zufall() % 4;
+      const std::string re4 = std::to_string(zufall() % (lzz == 1 ? 12000000u : 1000000u));
+      const bool af = j >= 2010 && zufall() % 8 == 0;
+      const bool vbez = zufall() % 8 == 0;
+      const unsigned pkv = zufall() % 5 == 0 ? 1 : 0;
+      t += jahr + "," + std::to_string(lzz) + "," + re4 + "," + std::to_string(1 + zufall() % 6) + "," +
+           (zufall() % 3 ? "0" : "1.5") + "," + z(2) + "," + (j < 2010 || j >= 2025 ? z(2) : z(3)) + "," + z(2) +
+           "," + std::to_string(2000 + zufall() % 6) + "," + (vbez ? re4 : "0") + "," + (vbez ? "80000" : "0") +
+           ",0," + (vbez ? "12" : "0") + "," + (vbez ? "2004" : "0") + "," + (zufall() % 6 ? "0" : "20000") + ",0," +
+           std::to_string(pkv) + "," + (pkv ? z(60000) : "0") + ",0," + z(2) + "," + (af ? "1" : "0") + "," +
+           (af ? "0.912" : "1") + "," + (zufall() % 10 ? "0" : "300000") + ",0,0,0,0," + z(6000000) +
+           ",0,0,0,0,0,0," + (j >= 2015 ? "1.7" : "0") + ",0," + (j >= 2024 ? z(3) : "0") + "," +
+           (j >= 2026 ? z(2) : "0") + ",0\n";
+    }
+    return t;
+  }();
+  return csv;
+}
+
+// Employees of 1995 to 2026 as batch rows.
+const std::string& BatchCsv() {
+  static const std::string csv = [] {
+    std::mt19937 zufall(815);
+    static const char* const kZeitraum[] = {"", "monat", "jahr", "woche", "tag"};
+    std::string t = "jahr;brutto;steuerklasse;zeitraum;kinderfreibetraege;kirchensteuer;region;bekenntnislos\n";
+    for (int i = 0; i < kZeilen; ++i) {
+      const int jahr = 1995 + static_cast<int>(zufall() % 32);
+      const int stkl = 1 + static_cast<int>(zufall() % 6);
+      t += std::to_string(jahr) + ";" + std::to_string(400 + zufall() % 9000) + "," +
+           std::to_string(10 + zufall() % 90) + ";" + std::to_string(stkl) + ";" + kZeitraum[zufall() % 5] + ";" +
+           (stkl <= 4 && zufall() % 2 ? "1" : "") + ";" + (zufall() % 2 ? "9" : "") + ";" +
+           (jahr < 2025 && zufall() % 2 ? "ost" : "west") + ";" + (zufall() % 3 ? "" : "ja") + "\n";
+    }
+    return t;
+  }();
+  return csv;
+}
+
+void BM_PapEndeZuEnde(benchmark::State& state) {
+  const std::string& csv = PapCsv();
+  TNullPuffer nichts;
+  for (auto _ : state) {
+    TLesePuffer text(csv);
+    std::istream ein(&text);
+    std::ostream aus(&nichts), fehler(&nichts);
+    if (lst::pap::Strom(ein, aus, fehler) != 0) state.SkipWithError("Zeile mit Fehler");
+  }
+  state.SetItemsProcessed(state.iterations() * kZeilen);
+}
+BENCHMARK(BM_PapEndeZuEnde)->Unit(benchmark::kMillisecond);
+
+void BM_PapNurRechnen(benchmark::State& state) {
+  std::istringstream ein(PapCsv());
+  std::string zeile;
+  std::getline(ein, zeile);
+  lst::pap::TPapLeser leser;
+  std::string fehler;
+  leser.Kopf(zeile, fehler);
+  std::vector<lst::pap::TPapFall> faelle;
+  while (std::getline(ein, zeile)) {
+    faelle.emplace_back();
+    if (!leser.Lesen(zeile, faelle.back(), fehler)) state.SkipWithError(fehler.c_str());
+  }
+  lst::TRechenKontext k;
+  for (auto _ : state) {
+    for (const lst::pap::TPapFall& f : faelle) {
+      std::array<bool, lst::pap::kAlleAusgaben> vorhanden{};
+      benchmark::DoNotOptimize(lst::pap::BerechnenAlle(k, f, vorhanden));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kZeilen);
+}
+BENCHMARK(BM_PapNurRechnen)->Unit(benchmark::kMillisecond);
+
+void BM_BatchEndeZuEnde(benchmark::State& state) {
+  const std::string& csv = BatchCsv();
+  TNullPuffer nichts;
+  for (auto _ : state) {
+    TLesePuffer text(csv);
+    std::istream ein(&text);
+    std::ostream aus(&nichts), fehler(&nichts);
+    benchmark::DoNotOptimize(lst::cli::Batch(lst::cli::TEingabe{}, ein, aus, fehler));
+  }
+  state.SetItemsProcessed(state.iterations() * kZeilen);
+}
+BENCHMARK(BM_BatchEndeZuEnde)->Unit(benchmark::kMillisecond);
+
+// The rows read and prepared beforehand; the loop computes each with the
+// year's context as batch sets it.
+struct TVorbereitet {
+  lst::cli::TRechnung R;
+  std::int16_t Jahr = 0;
+  bool Euro = true;
+  lst::TBBGTabelle BBG{};
+  lst::TSVSatzTabelle Saetze{};
+  double Pausch = 0;
+  double Soli = 0;
+  std::int64_t GFB = 0;
+  std::uint8_t Monat = 12;
+  int Version = -1;
+};
+
+void BM_BatchNurRechnen(benchmark::State& state) {
+  std::istringstream ein(BatchCsv());
+  std::string zeile;
+  std::getline(ein, zeile);
+  std::vector<std::string> kopf, felder;
+  lst::cli::CsvFelder(zeile, ';', kopf);
+  std::vector<TVorbereitet> faelle;
+  lst::TRechenKontext k;
+  while (std::getline(ein, zeile)) {
+    lst::cli::CsvFelder(zeile, ';', felder);
+    lst::cli::TEingabe e;
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+      if (!felder[i].empty()) lst::cli::OptionSetzen(e, kopf[i], kopf[i] == "bekenntnislos" ? "1" : felder[i]);
+    }
+    TVorbereitet v;
+    if (!lst::cli::Vorbereiten(k, e, v.R).empty()) state.SkipWithError("Zeile nicht vorbereitet");
+    v.Jahr = k.LStJahr;
+    v.Euro = k.EuroAnzeige;
+    v.BBG = k.BBGTabelle;
+    v.Saetze = k.SVSatzTabelle;
+    v.Pausch = k.PauschSatz;
+    v.Soli = k.SoliGeladen;
+    v.GFB = k.GFB;
+    v.Monat = k.LStMonat;
+    v.Version = k.LStVersion;
+    faelle.push_back(v);
+  }
+  lst::TGesamtErgebnis erg;
+  for (auto _ : state) {
+    for (TVorbereitet& v : faelle) {
+      k.LStJahr = v.Jahr;
+      k.EuroAnzeige = v.Euro;
+      k.BBGTabelle = v.BBG;
+      k.SVSatzTabelle = v.Saetze;
+      k.PauschSatz = v.Pausch;
+      k.SoliGeladen = v.Soli;
+      k.GFB = v.GFB;
+      k.LStMonat = v.Monat;
+      k.LStVersion = v.Version;
+      lst::cli::TRechnung& r = v.R;
+      if (lst::cli::NurSteuer(v.Jahr)) {
+        lst::SteuerBerechnen(k, v.Jahr, r.LZ, r.LSt, erg.LSt, r.SV);
+      } else {
+        lst::GesamtBerechnen(k, v.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+      }
+      benchmark::DoNotOptimize(erg);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kZeilen);
+}
+BENCHMARK(BM_BatchNurRechnen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
