@@ -350,3 +350,81 @@ TEST(Lohnsteuer2006Bis2012, ArbeitnehmerPauschbetragAusGanzenCent) {
   EXPECT_EQ(b.STV, 303600);
   EXPECT_EQ(b.SOLZV, 16698);
 }
+
+// --- the differences between 2010, 2011 and 2012 -----------------------------
+
+namespace {
+
+// Yearly 30000 Euro with an other payment of 5000, of which 5000 are a
+// compensation: from 2011 the compensation is not part of the wage for the
+// provision allowance, so the tax on the payment rises; 2010 does not read it.
+TEST(Lohnsteuer2010Bis2012, EntschaedigungErstAb2011) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(2, 250000, 1);
+  v.JRE4 = 3000000;
+  v.SONSTB = 500000;
+  TLStVariablen mit = v;
+  mit.SONSTENT = 500000;
+  mit.JRE4ENT = 0;
+  for (int jahr = 2010; jahr <= 2012; ++jahr) {
+    const TLStVariablen ohne = Rechnen(k, jahr, v);
+    const TLStVariablen e = Rechnen(k, jahr, mit);
+    EXPECT_EQ(e.LSTLZZ, ohne.LSTLZZ) << jahr;
+    if (jahr == 2010) {
+      EXPECT_EQ(e.STS, ohne.STS) << jahr;
+    } else {
+      EXPECT_GT(e.STS, ohne.STS) << jahr;
+    }
+  }
+  // A compensation within the yearly wage lowers the provision allowance of
+  // both runs alike; the run with the payment loses it at the higher rate,
+  // so the tax on the payment rises (1312 to 1376 Euro).
+  TLStVariablen jahr = v;
+  jahr.JRE4ENT = 1000000;
+  EXPECT_EQ(Rechnen(k, 2010, jahr).STS, Rechnen(k, 2010, v).STS);
+  EXPECT_EQ(Rechnen(k, 2011, v).STS, 131200);
+  EXPECT_EQ(Rechnen(k, 2011, jahr).STS, 137600);
+}
+
+// The deductible private contributions are reported from 2012 on.  Monthly
+// 2500 Euro, class I, private insurance of 300 a month: the 12 % lump sum
+// 3600 is capped at 1900, VSP3 = 3600, so VKV is 3600 a year, 300 a month.
+TEST(Lohnsteuer2010Bis2012, PrivateBeitraegeErstAb2012) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(2, 250000, 1);
+  v.PKV = 1;
+  v.PKPV = 30000;
+  EXPECT_EQ(Rechnen(k, 2010, v).VKVLZZ, 0);
+  EXPECT_EQ(Rechnen(k, 2011, v).VKVLZZ, 0);
+  EXPECT_EQ(Rechnen(k, 2012, v).VKVLZZ, 30000);
+  v.SONSTB = 500000;
+  v.JRE4 = 3000000;
+  EXPECT_EQ(Rechnen(k, 2011, v).VKVSONST, 0);
+  EXPECT_EQ(Rechnen(k, 2012, v).VKVSONST, 0);
+}
+
+// A table row of 2010 to 2012 with private insurance and employer subsidy
+// (PKV 2) takes the statutory health-and-care part, as the general row does;
+// without subsidy (PKV 1) the row has only the pension part and the 12 % lump
+// sum.
+TEST(Tabelle2010Bis2012, PrivatMitZuschussWieGesetzlich) {
+  TRechenKontext k;
+  auto zeile = [&k](int jahr, std::uint8_t pkv) {
+    lst::TTabellenArgumente a;
+    a.LZZ = 1;
+    a.STKL = 1;
+    a.PKV = pkv;
+    a.Lohn = 3000000;
+    k.LStJahr = static_cast<std::int16_t>(jahr);
+    k.Tabellenmodus = true;
+    k.Programm(jahr)->Tabelle(a);
+    k.Tabellenmodus = false;
+    return k.LStVar.LSTLZZ;
+  };
+  for (int jahr = 2010; jahr <= 2012; ++jahr) {
+    EXPECT_EQ(zeile(jahr, 2), zeile(jahr, 0)) << jahr;
+    EXPECT_GT(zeile(jahr, 1), zeile(jahr, 0)) << jahr;
+  }
+}
+
+}  // namespace
