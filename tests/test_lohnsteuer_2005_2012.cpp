@@ -428,3 +428,32 @@ TEST(Tabelle2010Bis2012, PrivatMitZuschussWieGesetzlich) {
 }
 
 }  // namespace
+
+// The one-fifth rule for multi-year pay works on whole cents: a taxable
+// income that is exactly whole Euro keeps its last Euro.  2009, yearly pay of
+// 58 Euro in class VI with 8153.22 multi-year pay: ZRE4 - VMT is 58, not the
+// 57.99999999999909 of the doubles, so the tax without the fifth is 8 (not
+// 7) and STV = (236 - 8) * 5 + 8 - 8 = 1140 Euro.  2011, a monthly 6142.17
+// in class VI (East ceiling) with 479.93 multi-year pay, of which 348.47
+// compensation, and a yearly wage of 36: ZVE 515.93 - 28 - 479.93 is 8, and
+// STV = (14 - 1) * 5 + 1 - 4 = 62 Euro.
+TEST(Lohnsteuer2009Bis2012, FuenftelregelAusGanzenCent) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(1, 5800, 6);
+  v.JRE4 = 5800;
+  v.VMT = 815322;
+  const TLStVariablen a = Rechnen(k, 2009, v);
+  EXPECT_EQ(a.LSTLZZ, 800);
+  EXPECT_EQ(a.STV, 114000);
+  EXPECT_EQ(a.SOLZV, 6270);
+
+  TLStVariablen w = Lohn(2, 614217, 6);
+  w.KRV = 1;
+  w.ZKF = 9;
+  w.VMT = 47993;
+  w.JRE4 = 3600;
+  w.ENTSCH = 34847;
+  const TLStVariablen b = Rechnen(k, 2011, w);
+  EXPECT_EQ(b.STV, 6200);
+  EXPECT_EQ(b.SOLZV, 341);
+}

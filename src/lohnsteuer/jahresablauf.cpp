@@ -136,15 +136,21 @@ void TLStJahresablauf::MLSTJAHR() {
     ZVE = ZRE4 - ZTABFB - VSP;
     UPMLST();
   } else {
-    ZVE = ZRE4 - ZTABFB - VSP - v_.VMT / 100.0 - v_.VKAPA / 100.0;
-    if (ZVE < 0) {
-      ZVE = (ZVE + v_.VMT / 100.0 + v_.VKAPA / 100.0) / 5;
+    // The one-fifth rule on whole cents: ZRE4, ZTABFB and VSP hold cents,
+    // and a difference that is exactly whole Euro must not lose its Euro to
+    // the residue of the doubles (515.93 - 28 - 479.93 is 7.999999999999943).
+    const std::int64_t basis = Runden((ZRE4 - ZTABFB - VSP) * 100);
+    const std::int64_t vmt = v_.VMT + v_.VKAPA;
+    const std::int64_t zve = basis - vmt;
+    if (zve < 0) {
+      ZVE = static_cast<double>(basis) / 500;
       UPMLST();
       ST = ST * 5;
     } else {
+      ZVE = static_cast<double>(zve) / 100;
       UPMLST();
       STOVMT = static_cast<double>(ST);
-      ZVE = ZVE + (v_.VMT + v_.VKAPA) / 500.0;
+      ZVE = static_cast<double>(zve * 5 + vmt) / 500;
       UPMLST();
       ST = Abschneiden((ST - STOVMT) * 5 + STOVMT);
     }
