@@ -100,8 +100,8 @@ struct TParameter2013 {
   // The version has MBV (from 2022), remuneration for several years (up to
   // 2024), the rows of the pension tables up to 2058 (from 2025), HFVB
   // rounded up to whole euro for LZZ 1 (from 2025), UP5_6 with X in whole
-  // euro (2026), the deductible private contributions VKVLZZ/VKVSONST (up to
-  // 2025).
+  // euro (2026), the deductible private contributions VKVLZZ/VKVSONST (2012
+  // to 2025).
   bool MitMBV, MitVMT, Tabellen2058, HFVBAufrunden, UP56GanzeEuro, MitVKV;
   // Solidarity surcharge: the phase-in rate above the exemption limit in
   // tenths of a percent (20 % up to 2020, 11.9 % from 2021); from 2021 the
