@@ -1,6 +1,7 @@
 // The programs 2005 to 2012 beyond the reference rows: 2005 (which has
-// none), the choices for the table routine, the inputs up to 2007 and the
-// refusal of KRV 2 before 2010.
+// none), the choices for the table routine, the inputs up to 2007, the
+// refusal of KRV 2 before 2010 and the steps in which 2010, 2011 and 2012
+// differ.
 
 #include <gtest/gtest.h>
 
@@ -403,11 +404,11 @@ TEST(Lohnsteuer2010Bis2012, PrivateBeitraegeErstAb2012) {
   EXPECT_EQ(Rechnen(k, 2012, v).VKVSONST, 0);
 }
 
-// A table row of 2010 to 2012 with private insurance and employer subsidy
+// A table row of 2010 to 2013 with private insurance and employer subsidy
 // (PKV 2) takes the statutory health-and-care part, as the general row does;
 // without subsidy (PKV 1) the row has only the pension part and the 12 % lump
-// sum.
-TEST(Tabelle2010Bis2012, PrivatMitZuschussWieGesetzlich) {
+// sum.  (2013 lost this rule once when it moved to whole numbers.)
+TEST(Tabelle2010Bis2013, PrivatMitZuschussWieGesetzlich) {
   TRechenKontext k;
   auto zeile = [&k](int jahr, std::uint8_t pkv) {
     lst::TTabellenArgumente a;
@@ -421,7 +422,7 @@ TEST(Tabelle2010Bis2012, PrivatMitZuschussWieGesetzlich) {
     k.Tabellenmodus = false;
     return k.LStVar.LSTLZZ;
   };
-  for (int jahr = 2010; jahr <= 2012; ++jahr) {
+  for (int jahr = 2010; jahr <= 2013; ++jahr) {
     EXPECT_EQ(zeile(jahr, 2), zeile(jahr, 0)) << jahr;
     EXPECT_GT(zeile(jahr, 1), zeile(jahr, 0)) << jahr;
   }

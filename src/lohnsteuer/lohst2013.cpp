@@ -25,8 +25,6 @@ const TParameter2013& Parameter2013Gfb8004() {
     p.BBGKVPV = 47250;
     p.Pflege = {10250, 10250, 15250, 5250, 2500};
     p.PflegeJahr = p.Pflege;
-    // A table row with PKV 2 carries no contributions of its own.
-    p.TabellePKV2Gesetzlich = false;
     return p;
   }();
   return p;
