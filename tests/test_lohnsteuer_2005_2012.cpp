@@ -447,6 +447,14 @@ TEST(Lohnsteuer2009Bis2012, FuenftelregelAusGanzenCent) {
   EXPECT_EQ(a.LSTLZZ, 800);
   EXPECT_EQ(a.STV, 114000);
   EXPECT_EQ(a.SOLZV, 6270);
+  // A taxable income below 1 Euro is 0 in UPMLST, and the fifth is added to
+  // that 0: 0.51 Euro with 15247.58 multi-year pay gives X = 3049, not 3050,
+  // and STV = 426 * 5 = 2130 Euro.
+  v.RE4 = v.JRE4 = 51;
+  v.VMT = 1524758;
+  const TLStVariablen c = Rechnen(k, 2009, v);
+  EXPECT_EQ(c.STV, 213000);
+  EXPECT_EQ(c.SOLZV, 11715);
 
   TLStVariablen w = Lohn(2, 614217, 6);
   w.KRV = 1;

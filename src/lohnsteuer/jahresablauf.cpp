@@ -150,7 +150,9 @@ void TLStJahresablauf::MLSTJAHR() {
       ZVE = static_cast<double>(zve) / 100;
       UPMLST();
       STOVMT = static_cast<double>(ST);
-      ZVE = static_cast<double>(zve * 5 + vmt) / 500;
+      // UPMLST has set a ZVE below 1 Euro to 0.
+      const std::int64_t rest = ZVE == 0 ? 0 : zve;
+      ZVE = static_cast<double>(rest * 5 + vmt) / 500;
       UPMLST();
       ST = Abschneiden((ST - STOVMT) * 5 + STOVMT);
     }
