@@ -1,6 +1,7 @@
 // The programs 2005 to 2012 beyond the reference rows: 2005 (which has
-// none), the choices for the table routine, the inputs up to 2007 and the
-// refusal of KRV 2 before 2010.
+// none), the choices for the table routine, the inputs up to 2007, the
+// refusal of KRV 2 before 2010 and the steps in which 2010, 2011 and 2012
+// differ.
 
 #include <gtest/gtest.h>
 
@@ -349,4 +350,119 @@ TEST(Lohnsteuer2006Bis2012, ArbeitnehmerPauschbetragAusGanzenCent) {
   EXPECT_EQ(b.LSTLZZ, 267566);
   EXPECT_EQ(b.STV, 303600);
   EXPECT_EQ(b.SOLZV, 16698);
+}
+
+// --- the differences between 2010, 2011 and 2012 -----------------------------
+
+namespace {
+
+// Yearly 30000 Euro with an other payment of 5000, of which 5000 are a
+// compensation: from 2011 the compensation is not part of the wage for the
+// provision allowance, so the tax on the payment rises; 2010 does not read it.
+TEST(Lohnsteuer2010Bis2012, EntschaedigungErstAb2011) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(2, 250000, 1);
+  v.JRE4 = 3000000;
+  v.SONSTB = 500000;
+  TLStVariablen mit = v;
+  mit.SONSTENT = 500000;
+  mit.JRE4ENT = 0;
+  for (int jahr = 2010; jahr <= 2012; ++jahr) {
+    const TLStVariablen ohne = Rechnen(k, jahr, v);
+    const TLStVariablen e = Rechnen(k, jahr, mit);
+    EXPECT_EQ(e.LSTLZZ, ohne.LSTLZZ) << jahr;
+    if (jahr == 2010) {
+      EXPECT_EQ(e.STS, ohne.STS) << jahr;
+    } else {
+      EXPECT_GT(e.STS, ohne.STS) << jahr;
+    }
+  }
+  // A compensation within the yearly wage lowers the provision allowance of
+  // both runs alike; the run with the payment loses it at the higher rate,
+  // so the tax on the payment rises (1312 to 1376 Euro).
+  TLStVariablen jahr = v;
+  jahr.JRE4ENT = 1000000;
+  EXPECT_EQ(Rechnen(k, 2010, jahr).STS, Rechnen(k, 2010, v).STS);
+  EXPECT_EQ(Rechnen(k, 2011, v).STS, 131200);
+  EXPECT_EQ(Rechnen(k, 2011, jahr).STS, 137600);
+}
+
+// The deductible private contributions are reported from 2012 on.  Monthly
+// 2500 Euro, class I, private insurance of 300 a month: the 12 % lump sum
+// 3600 is capped at 1900, VSP3 = 3600, so VKV is 3600 a year, 300 a month.
+TEST(Lohnsteuer2010Bis2012, PrivateBeitraegeErstAb2012) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(2, 250000, 1);
+  v.PKV = 1;
+  v.PKPV = 30000;
+  EXPECT_EQ(Rechnen(k, 2010, v).VKVLZZ, 0);
+  EXPECT_EQ(Rechnen(k, 2011, v).VKVLZZ, 0);
+  EXPECT_EQ(Rechnen(k, 2012, v).VKVLZZ, 30000);
+  v.SONSTB = 500000;
+  v.JRE4 = 3000000;
+  EXPECT_EQ(Rechnen(k, 2011, v).VKVSONST, 0);
+  EXPECT_EQ(Rechnen(k, 2012, v).VKVSONST, 0);
+}
+
+// A table row of 2010 to 2013 with private insurance and employer subsidy
+// (PKV 2) takes the statutory health-and-care part, as the general row does;
+// without subsidy (PKV 1) the row has only the pension part and the 12 % lump
+// sum.  (2013 lost this rule once when it moved to whole numbers.)
+TEST(Tabelle2010Bis2013, PrivatMitZuschussWieGesetzlich) {
+  TRechenKontext k;
+  auto zeile = [&k](int jahr, std::uint8_t pkv) {
+    lst::TTabellenArgumente a;
+    a.LZZ = 1;
+    a.STKL = 1;
+    a.PKV = pkv;
+    a.Lohn = 3000000;
+    k.LStJahr = static_cast<std::int16_t>(jahr);
+    k.Tabellenmodus = true;
+    k.Programm(jahr)->Tabelle(a);
+    k.Tabellenmodus = false;
+    return k.LStVar.LSTLZZ;
+  };
+  for (int jahr = 2010; jahr <= 2013; ++jahr) {
+    EXPECT_EQ(zeile(jahr, 2), zeile(jahr, 0)) << jahr;
+    EXPECT_GT(zeile(jahr, 1), zeile(jahr, 0)) << jahr;
+  }
+}
+
+}  // namespace
+
+// The one-fifth rule for multi-year pay works on whole cents: a taxable
+// income that is exactly whole Euro keeps its last Euro.  2009, yearly pay of
+// 58 Euro in class VI with 8153.22 multi-year pay: ZRE4 - VMT is 58, not the
+// 57.99999999999909 of the doubles, so the tax without the fifth is 8 (not
+// 7) and STV = (236 - 8) * 5 + 8 - 8 = 1140 Euro.  2011, a monthly 6142.17
+// in class VI (East ceiling) with 479.93 multi-year pay, of which 348.47
+// compensation, and a yearly wage of 36: ZVE 515.93 - 28 - 479.93 is 8, and
+// STV = (14 - 1) * 5 + 1 - 4 = 62 Euro.
+TEST(Lohnsteuer2009Bis2012, FuenftelregelAusGanzenCent) {
+  TRechenKontext k;
+  TLStVariablen v = Lohn(1, 5800, 6);
+  v.JRE4 = 5800;
+  v.VMT = 815322;
+  const TLStVariablen a = Rechnen(k, 2009, v);
+  EXPECT_EQ(a.LSTLZZ, 800);
+  EXPECT_EQ(a.STV, 114000);
+  EXPECT_EQ(a.SOLZV, 6270);
+  // A taxable income below 1 Euro is 0 in UPMLST, and the fifth is added to
+  // that 0: 0.51 Euro with 15247.58 multi-year pay gives X = 3049, not 3050,
+  // and STV = 426 * 5 = 2130 Euro.
+  v.RE4 = v.JRE4 = 51;
+  v.VMT = 1524758;
+  const TLStVariablen c = Rechnen(k, 2009, v);
+  EXPECT_EQ(c.STV, 213000);
+  EXPECT_EQ(c.SOLZV, 11715);
+
+  TLStVariablen w = Lohn(2, 614217, 6);
+  w.KRV = 1;
+  w.ZKF = 9;
+  w.VMT = 47993;
+  w.JRE4 = 3600;
+  w.ENTSCH = 34847;
+  const TLStVariablen b = Rechnen(k, 2011, w);
+  EXPECT_EQ(b.STV, 6200);
+  EXPECT_EQ(b.SOLZV, 341);
 }

@@ -16,28 +16,19 @@ void TLStAblauf::Zuruecksetzen() {
 
 void TLStAblauf::MBERECH() {
   MZTABFB();
-  if (g_->MitDBA) [[unlikely]] {
-    v_.VFRB = DBAFreibetraege();
-    MLSTJAHR();
-    v_.WVFRB = DBAUeberGFB();
-  } else {
-    MLSTJAHR();
-  }
+  MLSTJAHR();
   const bool faktor = g_->MitFaktorschritt && !k_.Tabellenmodus;
-  // A factor of 1 leaves a whole-Euro tax below 10^15 as it is.
-  const double f = faktor ? Faktor() : 1.0;
-  auto mitFaktor = [f](std::int64_t st) {
-    return f == 1.0 && st < 1'000'000'000'000'000 && st > -1'000'000'000'000'000 ? st : Abschneiden(st * f);
+  // The cut of ST * 1 leaves a whole-Euro tax below 10^15 as it is.
+  auto mitFaktor = [](std::int64_t st) {
+    return st < 1'000'000'000'000'000 && st > -1'000'000'000'000'000 ? st : Abschneiden(static_cast<double>(st));
   };
   LSTJAHR = faktor ? mitFaktor(ST) : ST;
   if (g_->MitNachLSTJAHR) [[unlikely]] NachLSTJAHR();
   JW = LSTJAHR * 100.0;
   UPANTEIL();
   v_.LSTLZZ = ANTEIL1;
-  UPVKVLZZ();
   if (v_.ZKF > 0 && !g_->KFBImZTABFB) {
     ZTABFB = ZTABFB + KFB;
-    VorKinderlauf();
     MLSTJAHR();
     // A table row carries no factor: neither on the tax nor on the surcharge base.
     JBMG = faktor ? mitFaktor(ST) : ST;
@@ -82,7 +73,7 @@ void TLStAblauf::MZTABFB() {
   if (!k_.Tabellenmodus) ZTABFB += FVBZ;
 }
 
-// ANP from the yearly pension payments and wage (2006 to 2012).  ZVBEZ and
+// ANP from the yearly pension payments and wage (2006 to 2009).  ZVBEZ and
 // ZRE4 hold whole cents (differences of cent amounts); the steps run on those
 // cents, so that a difference that is exactly whole Euro is not rounded up by
 // the residue its doubles carry (ZVBEZ equal to FVBZ gave a pension part of
@@ -100,7 +91,7 @@ void TLStAblauf::MZTABFBLohn() {
   if (v_.STKL < 6) {
     if (zvbez > 0) {
       if (zvbez - FVBZ * 100 < 10200) {
-        ANP = ganzeEuro(g_->VersorgungsteilAufrunden, zvbez - FVBZ * 100);
+        ANP = (zvbez - FVBZ * 100) / 100;  // cut
       } else {
         ANP = 102;
       }
@@ -248,7 +239,9 @@ std::int64_t TLStAblauf::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, 
 // One bracket of 36 Euro per year; the tax is that of the bracket's top.
 std::int64_t TLStAblauf::Tabelle(TTabellenArgumente& a) {
   ParameterWaehlen();
-  TabellenArgumente(a);
+  // KRV 1 for the special table (not insured in the statutory pension
+  // insurance).
+  v_.KRV = a.AllgemeineTabelle ? 0 : 1;
   v_.LZZ = a.LZZ;
   const double c = a.Lohn / 100.0;
   const double u = 36.0 * static_cast<double>(Abschneiden(c / 36 + 1.0 / 72));

@@ -1,12 +1,12 @@
 #pragma once
-// What the wage-tax flowcharts of 1995 to 2013 have in common: the tariff
+// What the wage-tax flowcharts of 1995 to 2009 have in common: the tariff
 // (UPTAB), tax classes V and VI (MST5_6, UP5_6), the taxable income per
 // tariff unit (UPMLST), the tabular allowances (MZTABFB), the yearly tax and
 // its conversion (MBERECH, UPANTEIL, UPANTEIL2), the solidarity surcharge and
 // the church-tax base (MSOLZ), the bounds of the wage bracket, the income-tax
 // routine and the table routine.  The generations derive from it and bring
 // the steps in which they differ; the parameters say in which details a year
-// departs from the steps of 2005 to 2013.
+// departs from the steps of 2005 to 2009.
 
 #include <cstdint>
 #include <limits>
@@ -94,13 +94,12 @@ struct TParameterGrund {
   // own (Kirchensteuerbasis) instead of JBMG.
   bool MitNachLSTJAHR = false;
   bool EigeneKirchensteuerbasis = false;
-  // MBERECH: LSTJAHR and JBMG are Abschneiden(ST * factor) from 2005 (the
-  // factor is 1 before 2010), ST itself up to 2004.  The two part only for
-  // a tax of 10^15 and more, which the cut keeps to 15 digits.
+  // MBERECH: LSTJAHR and JBMG are Abschneiden(ST * 1) from 2005 (these
+  // years have no factor method), ST itself up to 2004.  The two part only
+  // for a tax of 10^15 and more, which the cut keeps to 15 digits.
   bool MitFaktorschritt = true;
-  // The pension part of ANP below 102 and the employee part below ANP are
-  // rounded up to whole Euro (otherwise cut).
-  bool VersorgungsteilAufrunden;
+  // The employee part of ANP below ANP is rounded up to whole Euro (2009;
+  // otherwise cut, as is the pension part below 102).
   bool ArbeitnehmerteilAufrunden;
   // 2006 and 2007: class VI keeps its FVBZ (from 2008 class VI loses FVBZ
   // and FVBZSO).
@@ -109,9 +108,6 @@ struct TParameterGrund {
   // 2002; the DM years keep its decimals).
   std::int64_t SOLZFREI = 972;
   bool SOLZJAufCent = true;
-  // From 2016: the outputs for limiting the tax on pensions under
-  // double-taxation agreements (VFRB … WVFRBM).
-  bool MitDBA = false;
 };
 
 // The constants of 2005 (tariff without a 45 % zone, classes V and VI, the
@@ -128,7 +124,6 @@ constexpr void Werte2005(TParameterGrund& p) {
   p.SAP5 = 0;
   p.KFB = 5808;
   p.KFB4 = 2904;
-  p.VersorgungsteilAufrunden = false;
   p.ArbeitnehmerteilAufrunden = false;
   p.KlasseVIMitFVBZ = false;
 }
@@ -159,12 +154,6 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual void ParameterWaehlen() = 0;
   // Sets the working amounts to 0 (each generation adds its own).
   virtual void Zuruecksetzen();
-  // The table routine's arguments that the year reads besides LZZ, STKL, ZKF
-  // and the wage: up to 2009 KRV 1 for the special table (not insured in the
-  // statutory pension insurance); from 2010 also the region, PKV and PVS.
-  virtual void TabellenArgumente(const TTabellenArgumente& a) {
-    v_.KRV = a.AllgemeineTabelle ? 0 : 1;
-  }
 
   virtual void MLSTJAHR() = 0;
   // Tabular allowances.
@@ -177,24 +166,10 @@ class TLStAblauf : public TLohnsteuerProgramm {
   virtual void NachLSTJAHR() {}
   // The church-tax base BK of a year with EigeneKirchensteuerbasis.
   virtual void Kirchensteuerbasis() {}
-  // Before the run with child allowances (from 2010: MRE4ABZ).
-  virtual void VorKinderlauf() {}
-  // From 2012: the deductible private contributions of the pay period.
-  virtual void UPVKVLZZ() {}
-  // Factor of the factor method (from 2010); 1 for the years without it.
-  virtual double Faktor() const { return 1.0; }
   // Solidarity-surcharge percentage used by MSOLZ, MSONST and MVMT.
   virtual double SoliProzent() const { return k_.SoliSatz(); }
 
   void MBERECH();
-  // The double-taxation outputs: allowances used (ANP, FVB and FVBZ in
-  // cents) and the taxable income above the basic allowance (not below 0).
-  std::int64_t DBAFreibetraege() const { return Abschneiden((ANP + FVB + FVBZ) * 100); }
-  // (ZVE holds whole cents here: the difference of ZRE4, ZTABFB and VSP.)
-  std::int64_t DBAUeberGFB() const {
-    const std::int64_t w = Runden(ZVE * 100) - g_->Tarif.GFB * 100;
-    return w < 0 ? 0 : w;
-  }
   void UPMLST();
   // X of a taxable income: per tariff unit, placed on the year's steps.
   double Tarifeinheit(double zve, int kztab) const;

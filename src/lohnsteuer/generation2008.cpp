@@ -3,7 +3,6 @@
 namespace lst {
 
 void TLStGeneration2008::ParameterWaehlen() {
-  j_ = &p_;
   g_ = &p_;
 }
 

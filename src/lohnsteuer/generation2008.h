@@ -8,7 +8,7 @@
 
 namespace lst {
 
-struct TParameter2008 : TParameterJahresablauf {
+struct TParameter2008 : TParameterGrund {
   TVorsorgeParameter2005 Vorsorge;
 };
 

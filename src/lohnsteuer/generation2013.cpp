@@ -403,8 +403,9 @@ void TLStGeneration2013::MVSP() {
     // A table row of a privately insured person carries no contributions of
     // its own (as the official special table: PKPV 0); the others pay the
     // statutory rates (the table routine runs without the surcharge for
-    // the childless).
-    VSP3 = v_.PKV > 0 ? 0 : MalSatz(ZRE4VP, KVSATZAN + PVSATZAN);
+    // the childless).  Up to 2012 only PKV 1 is without them.
+    const bool ohne = p.TabellePKV2Gesetzlich ? v_.PKV == 1 : v_.PKV > 0;
+    VSP3 = ohne ? 0 : MalSatz(ZRE4VP, KVSATZAN + PVSATZAN);
   } else if (v_.PKV > 0) {
     if (v_.STKL == 6) {
       VSP3 = 0;
@@ -671,7 +672,7 @@ void TLStGeneration2013::MVMT() {
   MLSTJAHR();
   LST3 = ST * 100;
   MRE4ABZ();
-  ZRE4VP = ZRE4VP - v_.JRE4ENT - v_.SONSTENT;
+  if (p_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT - v_.SONSTENT;
   KENNVMT = 1;
   MLSTJAHR();
   LST2 = ST * 100;
@@ -696,7 +697,7 @@ void TLStGeneration2013::MOSONST() {
   JLHINZU = v_.JHINZU;
   MRE4();
   MRE4ABZ();
-  ZRE4VP = ZRE4VP - v_.JRE4ENT;
+  if (p_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT;
   MZTABFB();
   v_.VFRBS1 = ANP + FVB + FVBZ;
   MLSTJAHR();
@@ -710,7 +711,8 @@ void TLStGeneration2013::MRE4SONST() {
   MRE4();
   FVB = FVBSO;
   MRE4ABZ();
-  ZRE4VP = ZRE4VP + (p_->MitMBV ? v_.MBV : 0) - v_.JRE4ENT - v_.SONSTENT;
+  ZRE4VP = ZRE4VP + (p_->MitMBV ? v_.MBV : 0);
+  if (p_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT - v_.SONSTENT;
   FVBZ = FVBZSO;
   MZTABFB();
   v_.VFRBS2 = ANP + FVB + FVBZ - v_.VFRBS1;

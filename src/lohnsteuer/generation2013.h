@@ -1,6 +1,8 @@
 #pragma once
-// The wage-tax flowcharts from 2013: the yearly flow with the provision
-// allowance of pension, health and care contributions, from 2014 with its
+// The wage-tax flowcharts from 2010: the yearly flow with the provision
+// allowance of pension, health and care contributions (2010 and 2011 without
+// the deductible private contributions, 2010 without the compensations
+// JRE4ENT and SONSTENT), from 2014 with its
 // parameters gathered in MPARA (from 2015 the fund's additional rate KVZ),
 // from 2016 the double-taxation outputs (VFRB ... WVFRBM), from 2021 the
 // solidarity surcharge with its raised exemption limit and its own step for
@@ -98,8 +100,8 @@ struct TParameter2013 {
   // The version has MBV (from 2022), remuneration for several years (up to
   // 2024), the rows of the pension tables up to 2058 (from 2025), HFVB
   // rounded up to whole euro for LZZ 1 (from 2025), UP5_6 with X in whole
-  // euro (2026), the deductible private contributions VKVLZZ/VKVSONST (up to
-  // 2025).
+  // euro (2026), the deductible private contributions VKVLZZ/VKVSONST (2012
+  // to 2025).
   bool MitMBV, MitVMT, Tabellen2058, HFVBAufrunden, UP56GanzeEuro, MitVKV;
   // Solidarity surcharge: the phase-in rate above the exemption limit in
   // tenths of a percent (20 % up to 2020, 11.9 % from 2021); from 2021 the
@@ -111,6 +113,12 @@ struct TParameter2013 {
   // the pension allowance at most the yearly pension (from 2016).
   bool MitDBA = true;
   bool FVBHoechstensVersorgung = true;
+  // The compensations JRE4ENT and SONSTENT reduce ZRE4VP in the runs for
+  // other payments and multi-year pay (from 2011).
+  bool MitEntschaedigung = true;
+  // Up to 2012 a table row with private insurance and employer subsidy
+  // (PKV 2) takes the statutory health-and-care part; only PKV 1 gets none.
+  bool TabellePKV2Gesetzlich = false;
   // December version: the set of January to November (nullptr: none).  Its
   // tariff and allowances apply in the run under the old values; the rates
   // of the social insurance (MPARA) are the version's own in both runs.

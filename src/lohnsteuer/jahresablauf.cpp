@@ -11,7 +11,7 @@ void TLStJahresablauf::Zuruecksetzen() {
   TLStAblauf::Zuruecksetzen();
   ZRE4J = ZVBEZJ = JLFREIB = JLHINZU = BMG = FVBSO = 0;
   HFVBZ = HFVBZSO = STOVMT = 0;
-  HFVB = VKV = 0;
+  HFVB = 0;
   VBEZB = VBEZBSO = LSTOSO = LSTSO = LST1 = LST2 = LST3 = 0;
   KENNVMT = 0;
   J = K = 1;
@@ -98,7 +98,6 @@ void TLStJahresablauf::MRE4() {
 }
 
 void TLStJahresablauf::MRE4SO() {
-  if (j_->FVBHoechstensVersorgung && FVB > ZVBEZJ) FVB = ZVBEZJ;
   FVBSO = AufrundenStellen(2, FVB + VBEZBSO * TAB1[J] / 100);
   if (FVBSO > TAB2[J]) FVBSO = static_cast<double>(TAB2[J]);
   HFVBZSO = (VBEZB + VBEZBSO) / 100.0 - FVBSO;
@@ -107,7 +106,7 @@ void TLStJahresablauf::MRE4SO() {
   if (FVBZSO > TAB3[J]) FVBZSO = TAB3[J];
 }
 
-// Age relief.
+// Age relief, rounded up to the cent.
 void TLStJahresablauf::MRE4ALTE() {
   if (v_.ALTER1 == 0) {
     ALTE = 0;
@@ -115,21 +114,15 @@ void TLStJahresablauf::MRE4ALTE() {
   }
   K = versorgung::Zeile(v_.AJAHR);
   BMG = ZRE4J - ZVBEZJ;
-  ALTE = j_->AlteRegelnBis2009 ? AufrundenStellen(2, BMG * TAB4[K])
-                               : static_cast<double>(Aufrunden(BMG * TAB4[K]));
+  ALTE = AufrundenStellen(2, BMG * TAB4[K]);
   if (ALTE > TAB5[K]) ALTE = static_cast<double>(TAB5[K]);
 }
 
 void TLStJahresablauf::MRE4ABZ() {
   ZRE4 = ZRE4J - FVB - ALTE - JLFREIB + JLHINZU;
   if (ZRE4 < 0) ZRE4 = 0;
-  if (j_->AlteRegelnBis2009) {
-    ZRE4VP = ZRE4J - FVB - ALTE;
-    if (ZRE4VP < 0) ZRE4VP = 0;
-  } else {
-    ZRE4VP = ZRE4J;
-    if (KENNVMT == 2) ZRE4VP = ZRE4VP - v_.ENTSCH / 100.0;
-  }
+  ZRE4VP = ZRE4J - FVB - ALTE;
+  if (ZRE4VP < 0) ZRE4VP = 0;
   ZVBEZ = ZVBEZJ - FVB;
   if (ZVBEZ < 0) ZVBEZ = 0;
 }
@@ -143,15 +136,23 @@ void TLStJahresablauf::MLSTJAHR() {
     ZVE = ZRE4 - ZTABFB - VSP;
     UPMLST();
   } else {
-    ZVE = ZRE4 - ZTABFB - VSP - v_.VMT / 100.0 - v_.VKAPA / 100.0;
-    if (ZVE < 0) {
-      ZVE = (ZVE + v_.VMT / 100.0 + v_.VKAPA / 100.0) / 5;
+    // The one-fifth rule on whole cents: ZRE4, ZTABFB and VSP hold cents,
+    // and a difference that is exactly whole Euro must not lose its Euro to
+    // the residue of the doubles (515.93 - 28 - 479.93 is 7.999999999999943).
+    const std::int64_t basis = Runden((ZRE4 - ZTABFB - VSP) * 100);
+    const std::int64_t vmt = v_.VMT + v_.VKAPA;
+    const std::int64_t zve = basis - vmt;
+    if (zve < 0) {
+      ZVE = static_cast<double>(basis) / 500;
       UPMLST();
       ST = ST * 5;
     } else {
+      ZVE = static_cast<double>(zve) / 100;
       UPMLST();
       STOVMT = static_cast<double>(ST);
-      ZVE = ZVE + (v_.VMT + v_.VKAPA) / 500.0;
+      // UPMLST has set a ZVE below 1 Euro to 0.
+      const std::int64_t rest = ZVE == 0 ? 0 : zve;
+      ZVE = static_cast<double>(rest * 5 + vmt) / 500;
       UPMLST();
       ST = Abschneiden((ST - STOVMT) * 5 + STOVMT);
     }
@@ -171,23 +172,13 @@ void TLStJahresablauf::MSONST() {
     return;
   }
   MOSONST();
-  if (j_->MitVKV) {
-    UPVKV();
-    v_.VKVSONST = VKV;
-  }
   ZRE4J = (v_.JRE4 + v_.SONSTB) / 100.0;
   ZVBEZJ = (v_.JVBEZ + v_.VBS) / 100.0;
   VBEZBSO = v_.STERBE;
   MRE4SONST();
   MLSTJAHR();
-  if (g_->MitDBA) [[unlikely]] v_.WVFRBM = DBAUeberGFB();
-  if (j_->MitVKV) {
-    UPVKV();
-    v_.VKVSONST = VKV - v_.VKVSONST;
-  }
   LSTSO = ST * 100;
-  // The factor applies to the tax on other payments in whole Euro.
-  v_.STS = Abschneiden((LSTSO - LSTOSO) * Faktor() / 100) * 100;
+  v_.STS = LSTSO - LSTOSO;
   if (v_.STS < 0) v_.STS = 0;
   v_.SOLZS = Abschneiden(SoliProzent() * v_.STS / 100);
   v_.BKS = v_.R ? v_.STS : 0;
@@ -200,15 +191,8 @@ void TLStJahresablauf::MOSONST() {
   JLHINZU = v_.JHINZU / 100.0;
   MRE4();
   MRE4ABZ();
-  if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0;
   MZTABFB();
-  if (g_->MitDBA) [[unlikely]] {
-    v_.VFRBS1 = DBAFreibetraege();
-    MLSTJAHR();
-    v_.WVFRBO = DBAUeberGFB();
-  } else {
-    MLSTJAHR();
-  }
+  MLSTJAHR();
   LSTOSO = ST * 100;
 }
 
@@ -216,10 +200,8 @@ void TLStJahresablauf::MRE4SONST() {
   MRE4();
   FVB = FVBSO;
   MRE4ABZ();
-  if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0 - v_.SONSTENT / 100.0;
   FVBZ = FVBZSO;
   MZTABFB();
-  if (g_->MitDBA) [[unlikely]] v_.VFRBS2 = DBAFreibetraege() - v_.VFRBS1;
 }
 
 // Remuneration for several years.
@@ -233,7 +215,6 @@ void TLStJahresablauf::MVMT() {
   MLSTJAHR();
   LST3 = ST * 100;
   MRE4ABZ();
-  if (j_->MitEntschaedigung) ZRE4VP = ZRE4VP - v_.JRE4ENT / 100.0 - v_.SONSTENT / 100.0;
   KENNVMT = 1;
   MLSTJAHR();
   LST2 = ST * 100;
@@ -262,7 +243,6 @@ void TLStJahresablauf::MVMTSchluss() {
   LST3 = LST3 - LST1;
   if (LST3 < v_.STV) v_.STV = LST3;
   if (v_.STV < 0) v_.STV = 0;
-  v_.STV = Abschneiden(v_.STV * Faktor() / 100) * 100;
   v_.SOLZV = Abschneiden(SoliProzent() * v_.STV / 100);
   v_.BKV = v_.R ? v_.STV : 0;
 }

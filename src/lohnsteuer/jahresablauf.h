@@ -3,29 +3,15 @@
 // converted to the year (MRE4JL), the pension allowance (MRE4), the age relief
 // (MRE4ALTE) and the allowances (MRE4ABZ) are formed on yearly amounts, and
 // other payments (MSONST, MOSONST, MRE4SONST) and remuneration for several
-// years (MVMT) rerun the yearly steps.  The 2008 generation (2008, 2009) and
-// the 2010 generation (2010 to 2013) derive from it with their provision
-// allowance.
+// years (MVMT) rerun the yearly steps.  The 2008 generation (2008, 2009)
+// derives from it with its provision allowance; from 2010 the whole-number
+// generation (generation2013.h) takes the same steps.
 
 #include <cstdint>
 
 #include "lohnsteuer/ablauf.h"
 
 namespace lst {
-
-struct TParameterJahresablauf : TParameterGrund {
-  // 2008, 2009: ALTE rounded up to the cent and ZRE4VP = ZRE4J - FVB - ALTE;
-  // from 2010 ALTE rounded up to whole Euro, ZRE4VP = ZRE4J (less ENTSCH in
-  // the multi-year run).
-  bool AlteRegelnBis2009;
-  // The year reports the deductible private contributions (UPVKV, VKVLZZ,
-  // VKVSONST) and converts the yearly tax through UPLSTLZZ.
-  bool MitVKV;
-  // The year subtracts compensations JRE4ENT and SONSTENT from ZRE4VP.
-  bool MitEntschaedigung;
-  // From 2016 the pension allowance FVB is at most the yearly pension ZVBEZJ.
-  bool FVBHoechstensVersorgung = false;
-};
 
 class TLStJahresablauf : public TLStAblauf {
  public:
@@ -39,8 +25,6 @@ class TLStJahresablauf : public TLStAblauf {
 
   // Provision allowance: sets VSP.
   virtual void UPEVP() = 0;
-  // Deductible private contributions (from 2012); VKV = 0 otherwise.
-  virtual void UPVKV() { VKV = 0; }
 
   void MRE4JL();
   virtual void MRE4();
@@ -59,13 +43,11 @@ class TLStJahresablauf : public TLStAblauf {
   // negative, the factor, surcharge and church-tax base.
   void MVMTSchluss();
 
-  const TParameterJahresablauf* j_ = nullptr;
-
   // Working amounts in Euro with decimals.
   double ZRE4J = 0, ZVBEZJ = 0, JLFREIB = 0, JLHINZU = 0, BMG = 0, FVBSO = 0;
   double HFVBZ = 0, HFVBZSO = 0, STOVMT = 0;
-  // Whole Euro; VKV in cents.
-  std::int64_t HFVB = 0, VKV = 0;
+  // Whole Euro.
+  std::int64_t HFVB = 0;
   // Cents.
   std::int64_t VBEZB = 0, VBEZBSO = 0, LSTOSO = 0, LSTSO = 0, LST1 = 0, LST2 = 0, LST3 = 0;
   int KENNVMT = 0, J = 1, K = 1;

@@ -1,5 +1,6 @@
 #pragma once
-// The wage-tax programs of 2005 to 2012, one module a year.
+// The wage-tax programs of 2005 to 2012, one module a year (2010 to 2012 on
+// the whole-number generation: versionen2010_2012.h).
 
 #include <memory>
 

@@ -33,7 +33,6 @@ constexpr TParameter1995 ParameterBis2004(int jahr, TGruppe1995 gruppe,
   p.SAP5 = 0;
   p.UP5_6MitKZTAB = false;
   p.MitFaktorschritt = false;
-  p.VersorgungsteilAufrunden = false;
   p.ArbeitnehmerteilAufrunden = false;
   p.KlasseVIMitFVBZ = false;
   p.SoliAusEinstellungen = true;

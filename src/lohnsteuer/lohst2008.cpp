@@ -17,7 +17,6 @@ constexpr TParameter2008 Parameter2008() {
   TParameter2008 p{};
   Werte2005(p);
   Reichensteuer2007(p);
-  p.AlteRegelnBis2009 = true;
   p.Vorsorge = {63600, 0.32, 0.0995, false};
   return p;
 }

@@ -20,7 +20,6 @@ constexpr TParameter2008 Parameter2009() {
   p.KFB = 6024;
   p.KFB4 = 3012;
   p.ArbeitnehmerteilAufrunden = true;
-  p.AlteRegelnBis2009 = true;
   p.Vorsorge = {64800, 0.36, 0.0995, false};
   return p;
 }

@@ -1,35 +1,28 @@
-// Wage tax 2011 (flowchart for the pay periods January to November, with the
-// employee lump sum of 920): compensations JRE4ENT and SONSTENT reduce ZRE4VP;
-// still no deductible private contributions (no UPVKV).
+// Wage tax 2011 (the flowchart for the pay periods January to November, with
+// the employee lump sum of 920): the compensations JRE4ENT and SONSTENT
+// reduce ZRE4VP; still no deductible private contributions (no UPVKV).
 
-#include "lohnsteuer/generation2010.h"
 #include "lohnsteuer/jahresprogramme.h"
+#include "lohnsteuer/versionen2010_2012.h"
 
 namespace lst {
 
-namespace {
-
-constexpr TParameter2010 Parameter2011() {
-  TParameter2010 p = Grundwerte2010();
-  p.ANP = 920;
-  p.BBGRVWest = 66000;
-  p.BBGRVOst = 57600;
-  p.TBSVORV = 0.44;
-  p.RVSatzAN = 0.0995;
-  p.BBGKVPV = 44550;
-  p.KVSATZAN = 0.079;
-  p.KVSATZAG = 0.07;
-  p.MitVKV = false;
-  p.MitEntschaedigung = true;
+const TParameter2013& Parameter2011() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2010();
+    p.BBGRVOst = 57600;
+    p.TBSVORV = 440000;
+    p.BBGKVPV = 44550;
+    p.KVSATZANBasis = 79000;
+    p.KVSATZAG = 70000;
+    p.MitEntschaedigung = true;
+    return p;
+  }();
   return p;
 }
 
-constexpr TParameter2010 kParameter = Parameter2011();
-
-}  // namespace
-
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2011(TRechenKontext& k) {
-  return std::make_unique<TLStJahr2010>(k, kParameter);
+  return std::make_unique<TLStGeneration2013>(k, Parameter2011());
 }
 
 }  // namespace lst

@@ -2,34 +2,27 @@
 // deductible private contributions (UPVKV, VKVLZZ, VKVSONST) and the
 // constants of 2012.
 
-#include "lohnsteuer/generation2010.h"
 #include "lohnsteuer/jahresprogramme.h"
+#include "lohnsteuer/versionen2010_2012.h"
 
 namespace lst {
 
-namespace {
-
-constexpr TParameter2010 Parameter2012() {
-  TParameter2010 p = Grundwerte2010();
-  p.ANP = 1000;
-  p.BBGRVWest = 67200;
-  p.BBGRVOst = 57600;
-  p.TBSVORV = 0.48;
-  p.RVSatzAN = 0.098;
-  p.BBGKVPV = 45900;
-  p.KVSATZAN = 0.079;
-  p.KVSATZAG = 0.07;
-  p.MitVKV = true;
-  p.MitEntschaedigung = true;
+const TParameter2013& Parameter2012() {
+  static const TParameter2013 p = [] {
+    TParameter2013 p = Parameter2011();
+    p.ANP = 1000;
+    p.BBGRVWest = 67200;
+    p.TBSVORV = 480000;
+    p.RVSATZAN = 98000;
+    p.BBGKVPV = 45900;
+    p.MitVKV = true;
+    return p;
+  }();
   return p;
 }
 
-constexpr TParameter2010 kParameter = Parameter2012();
-
-}  // namespace
-
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2012(TRechenKontext& k) {
-  return std::make_unique<TLStJahr2010>(k, kParameter);
+  return std::make_unique<TLStGeneration2013>(k, Parameter2012());
 }
 
 }  // namespace lst

@@ -4,10 +4,12 @@
 // taxed with the basic allowance 8004 and the 2012 tariff, the amended one
 // (20 February 2013) with the basic allowance 8130 and a new tariff.  The
 // basic-allowance setting of the context selects the whole parameter set.
-// The employee's health rate is the fixed 7.9 % (with the special
-// contribution of 0.9 %).
+// The first starts from 2012; the employee's health rate is the fixed 7.9 %
+// (with the special contribution of 0.9 %).
 
 #include "lohnsteuer/lohst2013.h"
+
+#include "lohnsteuer/versionen2010_2012.h"
 
 namespace lst {
 
@@ -15,44 +17,14 @@ namespace {
 
 const TParameter2013& Parameter2013Gfb8004() {
   static const TParameter2013 p = [] {
-    TParameter2013 p{};
-    p.Tarif = {8004, 13470, 91217, 13469, 22874, 103800, 52882, 817200, 250731, 1569400};
-    p.W1STKL5 = 9429;
-    p.W2STKL5 = 26441;
-    p.W3STKL5 = 200584;
-    p.SOLZFREI = 972;
-    p.ANP = 1000;
-    p.EFA = 1308;
-    p.KFB = 7008;
-    p.KFB4 = 3504;
+    TParameter2013 p = Parameter2012();
     p.BBGRVWest = 69600;
     p.BBGRVOst = 58800;
     p.TBSVORV = 520000;
     p.RVSATZAN = 94500;
     p.BBGKVPV = 47250;
-    p.KVSATZANBasis = 79000;
-    p.KVZAnteil = TKVZAnteil::Keiner;
-    p.KVSATZAG = 70000;
-    p.KVSATZAGPlus = false;
     p.Pflege = {10250, 10250, 15250, 5250, 2500};
     p.PflegeJahr = p.Pflege;
-    p.PVAbschlag = 0;
-    p.BBGRVALV = 0;
-    p.AVSATZAN = 0;
-    p.KVZDurchschnitt = 0;
-    p.KRVOhneRV = 2;
-    p.Vorsorge = TVorsorge::BisZu2025;
-    p.MitMBV = false;
-    p.MitVMT = true;
-    p.Tabellen2058 = false;
-    p.HFVBAufrunden = false;
-    p.UP56GanzeEuro = false;
-    p.MitVKV = true;
-    p.SoliGleitsatz = 200;
-    p.SoliFreigrenzeSonstige = false;
-    p.MitDBA = false;
-    p.FVBHoechstensVersorgung = false;
-    p.Vorher = nullptr;
     return p;
   }();
   return p;

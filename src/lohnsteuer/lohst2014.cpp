@@ -17,6 +17,8 @@ const TParameter2013& Parameter2014() {
     p.BBGRVOst = 60000;
     p.TBSVORV = 560000;
     p.BBGKVPV = 48600;
+    // A table row with PKV 2 carries no contributions of its own.
+    p.TabellePKV2Gesetzlich = false;
     return p;
   }();
   return p;
