@@ -13,7 +13,7 @@
 
 #include "calc/geld.h"
 #include "calc/sozialversicherung.h"
-#include "lohnsteuer/globale_lst_var.h"
+#include "lohnsteuer/zustand.h"
 #include "lohnsteuer/versionen.h"
 
 namespace lst {
@@ -25,22 +25,15 @@ constexpr int kErstesJahr = 1995;
 // tax reaches to kLetztesLStJahr (lohnsteuer/versionen.h).
 constexpr int kLetztesJahr = 2013;
 
-struct TRechenKontext {
+struct TRechenKontext : TLStZustand {
   TRechenKontext();
   ~TRechenKontext();
   TRechenKontext(const TRechenKontext&) = delete;
   TRechenKontext& operator=(const TRechenKontext&) = delete;
 
-  std::int16_t LStJahr = 2013;
   bool EuroAnzeige = true;
   double DMFaktor = 1.95583;
   bool ArbeitnehmerSicht = true;
-  // Basic allowance of the 2013 tariff: 8004 (first 2013 flowchart) or 8130.
-  std::int64_t GFB = 8004;
-  bool Tabellenmodus = false;
-  // Solidarity-surcharge percentage loaded with the year's settings; the
-  // programs of the early years use it instead of the fixed table.
-  double SoliGeladen = 5.5;
   // Employer's flat-rate wage tax loaded with the year's rates, as a fraction.
   double PauschSatz = PauschStProzentStandard(2013) / 100;
   // Contribution ceilings and rates of the selected year.  SVBerechnen
@@ -50,9 +43,6 @@ struct TRechenKontext {
   TSVSatzTabelle SVSatzTabelle = SVSaetzeStandard(2013);
   // Currency symbol of the last AusCent: "EUR" or "DM".
   std::string Waehrung = "EUR";
-
-  // Inputs and outputs of the wage-tax programs.
-  TLStVariablen LStVar;
 
   // Which flowchart of LStJahr runs (from 2014 a year can have several):
   // the one in force in the pay month LStMonat (1 to 12), or LStVersion
@@ -68,8 +58,6 @@ struct TRechenKontext {
   TLohnsteuerProgramm* Programm(int jahr);
   // The program of a version; nullptr for a version without a program.
   TLohnsteuerProgramm* ProgrammVersion(int version);
-
-  double SoliSatz() const { return lst::SoliSatz(LStJahr); }
 
  private:
   std::array<std::unique_ptr<TLohnsteuerProgramm>, kAnzahlLStVersionen> programme_;

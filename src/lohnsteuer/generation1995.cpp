@@ -21,7 +21,7 @@ std::int64_t TarifZweiZonen(const TTarifZweiZonen& t, double X) {
   return Abschneiden(X * t.Satz - t.Abzug);
 }
 
-TLStGeneration1995::TLStGeneration1995(TRechenKontext& k, const TParameter1995& p)
+TLStGeneration1995::TLStGeneration1995(TLStZustand& k, const TParameter1995& p)
     : TLStAblauf(k), p_(p) {
   ParameterWaehlen();
 }

@@ -95,7 +95,7 @@ std::int64_t TarifZweiZonen(const TTarifZweiZonen& t, double X);
 
 class TLStGeneration1995 : public TLStAblauf {
  public:
-  TLStGeneration1995(TRechenKontext& k, const TParameter1995& p);
+  TLStGeneration1995(TLStZustand& k, const TParameter1995& p);
 
   void Lohnsteuer() override;
   bool HatEinkommensteuer() const override { return p_.Gruppe >= TGruppe1995::EuroStufen; }

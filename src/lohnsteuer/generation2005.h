@@ -36,7 +36,7 @@ struct TParameter2005 : TParameterGrund {
 
 class TLStGeneration2005 : public TLStAblauf {
  public:
-  TLStGeneration2005(TRechenKontext& k, const TParameter2005& p) : TLStAblauf(k), p_(p) {}
+  TLStGeneration2005(TLStZustand& k, const TParameter2005& p) : TLStAblauf(k), p_(p) {}
 
   void Lohnsteuer() override;
 

@@ -14,7 +14,7 @@ struct TParameter2008 : TParameterGrund {
 
 class TLStGeneration2008 : public TLStJahresablauf {
  public:
-  TLStGeneration2008(TRechenKontext& k, const TParameter2008& p) : TLStJahresablauf(k), p_(p) {}
+  TLStGeneration2008(TLStZustand& k, const TParameter2008& p) : TLStJahresablauf(k), p_(p) {}
 
  protected:
   void ParameterWaehlen() override;

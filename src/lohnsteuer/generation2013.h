@@ -127,7 +127,7 @@ struct TParameter2013 {
 
 class TLStGeneration2013 : public TLohnsteuerProgramm {
  public:
-  TLStGeneration2013(TRechenKontext& k, const TParameter2013& p) : TLohnsteuerProgramm(k) { SatzWaehlen(p); }
+  TLStGeneration2013(TLStZustand& k, const TParameter2013& p) : TLohnsteuerProgramm(k) { SatzWaehlen(p); }
 
   void Lohnsteuer() override;
   bool HatEinkommensteuer() const override { return true; }

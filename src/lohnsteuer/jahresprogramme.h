@@ -8,13 +8,13 @@
 
 namespace lst {
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2005(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2006(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2007(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2008(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2009(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2010(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2011(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2012(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2005(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2006(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2007(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2008(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2009(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2010(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2011(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2012(TLStZustand& k);
 
 }  // namespace lst

@@ -42,7 +42,7 @@ constexpr TParameter1995 kParameter1995 = Parameter1995();
 
 }  // namespace
 
-TLohnsteuer1995::TLohnsteuer1995(TRechenKontext& k) : TLStDMJahre(k, kParameter1995) {}
+TLohnsteuer1995::TLohnsteuer1995(TLStZustand& k) : TLStDMJahre(k, kParameter1995) {}
 
 std::int64_t TLohnsteuer1995::Entlastungsbetrag(std::int64_t st, int kztab) {
   const std::int64_t jeEinheit = Runden(static_cast<double>(st) / kztab);

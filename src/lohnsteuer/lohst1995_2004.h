@@ -95,7 +95,7 @@ constexpr TParameter1995 ParameterEuroJahre(int jahr, std::int64_t (*uptab)(doub
 // the wage tax less a child amount, and low earned incomes are relieved.
 class TLohnsteuer1995 : public TLStDMJahre {
  public:
-  explicit TLohnsteuer1995(TRechenKontext& k);
+  explicit TLohnsteuer1995(TLStZustand& k);
 
   // The relief for low earned incomes of a yearly tax ST (tariff tax times
   // KZTAB): 2.5 times the tax per tariff unit above 1135 DM, never more than

@@ -23,7 +23,7 @@ constexpr TParameter2005 kParameter = Parameter2005();
 
 class TLohnsteuer2005 : public TLStGeneration2005 {
  public:
-  explicit TLohnsteuer2005(TRechenKontext& k) : TLStGeneration2005(k, kParameter) {}
+  explicit TLohnsteuer2005(TLStZustand& k) : TLStGeneration2005(k, kParameter) {}
 
  protected:
   void MZTABFBLohn() override;
@@ -41,7 +41,7 @@ void TLohnsteuer2005::MZTABFBLohn() {
 
 }  // namespace
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2005(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2005(TLStZustand& k) {
   return std::make_unique<TLohnsteuer2005>(k);
 }
 

@@ -23,7 +23,7 @@ constexpr TParameter2005 kParameter = Parameter2006();
 
 }  // namespace
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2006(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2006(TLStZustand& k) {
   return std::make_unique<TLStGeneration2005>(k, kParameter);
 }
 

@@ -27,7 +27,7 @@ constexpr TParameter2005 kParameter = Parameter2007();
 
 }  // namespace
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2007(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2007(TLStZustand& k) {
   return std::make_unique<TLStGeneration2005>(k, kParameter);
 }
 

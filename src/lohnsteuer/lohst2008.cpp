@@ -25,7 +25,7 @@ constexpr TParameter2008 kParameter = Parameter2008();
 
 class TLohnsteuer2008 : public TLStGeneration2008 {
  public:
-  explicit TLohnsteuer2008(TRechenKontext& k) : TLStGeneration2008(k, kParameter) {}
+  explicit TLohnsteuer2008(TLStZustand& k) : TLStGeneration2008(k, kParameter) {}
 
  protected:
   void Zuruecksetzen() override;
@@ -94,7 +94,7 @@ void TLohnsteuer2008::MVMT() {
 
 }  // namespace
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2008(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2008(TLStZustand& k) {
   return std::make_unique<TLohnsteuer2008>(k);
 }
 

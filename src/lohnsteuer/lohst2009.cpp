@@ -28,7 +28,7 @@ constexpr TParameter2008 kParameter = Parameter2009();
 
 }  // namespace
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2009(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2009(TLStZustand& k) {
   return std::make_unique<TLStGeneration2008>(k, kParameter);
 }
 

@@ -56,7 +56,7 @@ const TParameter2013& Parameter2010() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2010(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2010(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2010());
 }
 

@@ -21,7 +21,7 @@ const TParameter2013& Parameter2011() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2011(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2011(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2011());
 }
 

@@ -21,7 +21,7 @@ const TParameter2013& Parameter2012() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2012(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2012(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2012());
 }
 

@@ -46,7 +46,7 @@ const TParameter2013& Parameter2013(std::int64_t gfb) {
   return gfb == 8130 ? Parameter2013Gfb8130() : Parameter2013Gfb8004();
 }
 
-TLohnsteuer2013::TLohnsteuer2013(TRechenKontext& k) : TLStGeneration2013(k, Parameter2013Gfb8004()) {}
+TLohnsteuer2013::TLohnsteuer2013(TLStZustand& k) : TLStGeneration2013(k, Parameter2013Gfb8004()) {}
 
 const TParameter2013& TLohnsteuer2013::Satz() const {
   return Parameter2013(k_.GFB);

@@ -14,7 +14,7 @@ const TParameter2013& Parameter2013(std::int64_t gfb);
 // flowchart before every run.
 class TLohnsteuer2013 : public TLStGeneration2013 {
  public:
-  explicit TLohnsteuer2013(TRechenKontext& k);
+  explicit TLohnsteuer2013(TLStZustand& k);
 
   void Lohnsteuer() override;
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;

@@ -24,7 +24,7 @@ const TParameter2013& Parameter2014() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2014(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2014(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2014());
 }
 

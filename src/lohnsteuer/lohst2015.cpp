@@ -42,11 +42,11 @@ const TParameter2013& Parameter2015dez() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2015());
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015Dez(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015Dez(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2015dez());
 }
 

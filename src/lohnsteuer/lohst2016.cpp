@@ -27,7 +27,7 @@ const TParameter2013& Parameter2016() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2016(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2016(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2016());
 }
 

@@ -24,7 +24,7 @@ const TParameter2013& Parameter2017() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2017(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2017(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2017());
 }
 

@@ -24,7 +24,7 @@ const TParameter2013& Parameter2018() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2018(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2018(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2018());
 }
 

@@ -30,7 +30,7 @@ const TParameter2013& Parameter2019() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2019(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2019(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2019());
 }
 

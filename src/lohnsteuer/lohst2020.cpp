@@ -25,7 +25,7 @@ const TParameter2013& Parameter2020() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2020(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2020(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2020());
 }
 

@@ -33,7 +33,7 @@ const TParameter2013& Parameter2021() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2021(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2021(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2021());
 }
 

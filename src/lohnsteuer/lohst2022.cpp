@@ -21,7 +21,7 @@ const TParameter2013& Parameter2022() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2022());
 }
 

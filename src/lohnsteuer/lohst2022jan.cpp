@@ -25,7 +25,7 @@ const TParameter2013& Parameter2022jan() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2022jan());
 }
 

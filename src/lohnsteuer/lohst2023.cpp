@@ -16,7 +16,7 @@ const TParameter2013& Parameter2023() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2023());
 }
 

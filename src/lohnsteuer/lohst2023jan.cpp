@@ -26,7 +26,7 @@ const TParameter2013& Parameter2023jan() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2023jan());
 }
 

@@ -19,7 +19,7 @@ const TParameter2013& Parameter2023juli() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2023juli());
 }
 

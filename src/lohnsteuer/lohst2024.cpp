@@ -27,7 +27,7 @@ const TParameter2013& Parameter2024() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2024());
 }
 

@@ -25,7 +25,7 @@ const TParameter2013& Parameter2024dez() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2024dez());
 }
 

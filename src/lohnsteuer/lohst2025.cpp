@@ -20,7 +20,7 @@ const TParameter2013& Parameter2025() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2025());
 }
 

@@ -27,7 +27,7 @@ const TParameter2013& Parameter2025jan() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2025jan());
 }
 

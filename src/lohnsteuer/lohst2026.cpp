@@ -31,7 +31,7 @@ const TParameter2013& Parameter2026() {
   return p;
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2026(TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2026(TLStZustand& k) {
   return std::make_unique<TLStGeneration2013>(k, Parameter2026());
 }
 

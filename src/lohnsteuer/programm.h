@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "calc/kontext.h"
+#include "lohnsteuer/zustand.h"
 #include "lohnsteuer/globale_lst_var.h"
 
 namespace lst {
@@ -27,7 +27,7 @@ struct TTabellenArgumente {
 
 class TLohnsteuerProgramm {
  public:
-  explicit TLohnsteuerProgramm(TRechenKontext& k) : k_(k), v_(k.LStVar) {}
+  explicit TLohnsteuerProgramm(TLStZustand& k) : k_(k), v_(k.LStVar) {}
   virtual ~TLohnsteuerProgramm() = default;
 
   // The main routine: reads the inputs of k.LStVar, writes its outputs.
@@ -58,7 +58,7 @@ class TLohnsteuerProgramm {
   virtual int LetzterKZTAB() const { return 1; }
 
  protected:
-  TRechenKontext& k_;
+  TLStZustand& k_;
   TLStVariablen& v_;
 };
 
@@ -73,8 +73,8 @@ constexpr int kLetztesJahrMitWFUNDF = 2007;
 constexpr int HoechsterKRV(int jahr) { return jahr < 2010 ? 1 : jahr < 2025 ? 2 : 1; }
 
 // The program of a tax year up to 2013, or nullptr.
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TLStZustand& k);
 // The program of a version (a number of kLStVersionen), or nullptr.
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TLStZustand& k);
 
 }  // namespace lst

@@ -4,12 +4,13 @@
 #include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/lohst2013.h"
 #include "lohnsteuer/programm.h"
+#include "lohnsteuer/versionen.h"
 #include "lohnsteuer/versionen2014_2020.h"
 #include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TLStZustand& k) {
   auto dm = [&](const TParameter1995& p) { return std::make_unique<TLStDMJahre>(k, p); };
   auto alt = [&](const TParameter1995& p) { return std::make_unique<TLStGeneration1995>(k, p); };
   switch (jahr) {
@@ -36,11 +37,11 @@ std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TRechen
   }
 }
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TRechenKontext& k) {
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TLStZustand& k) {
   if (version < 0 || version >= kAnzahlLStVersionen) return nullptr;
   const TLStVersion& v = kLStVersionen[version];
   if (v.Jahr <= 2013) return ErzeugeLohnsteuerProgramm(v.Jahr, k);
-  using TFabrik = std::unique_ptr<TLohnsteuerProgramm> (*)(TRechenKontext&);
+  using TFabrik = std::unique_ptr<TLohnsteuerProgramm> (*)(TLStZustand&);
   struct TEintrag {
     const char* Schluessel;
     TFabrik Fabrik;

@@ -26,7 +26,7 @@ struct TLStVersion {
 };
 
 // Every version in the order of years and months; the position is the
-// version number of TRechenKontext::ProgrammVersion.  Versions 0 to 18 are
+// version number of TLStZustand::ProgrammVersion.  Versions 0 to 18 are
 // the years 1995 to 2013.
 //
 // The months from 2014 on follow the Ministry's letters that published the

@@ -8,16 +8,16 @@
 
 namespace lst {
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2021(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025(TRechenKontext& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2026(TRechenKontext& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2021(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022Jan(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2022(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Jan(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2023Juli(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2024Dez(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025Jan(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2025(TLStZustand& k);
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2026(TLStZustand& k);
 
 }  // namespace lst

@@ -1,0 +1,31 @@
+#pragma once
+// What the wage-tax programs share with their caller: the flowchart's inputs
+// and outputs, the tax year, the basic allowance of the 2013 tariff, the
+// solidarity-surcharge rate loaded with the settings, and whether a run is a
+// row of a wage-tax table.  The calculation core's context is one of these;
+// the programs know nothing else of it.
+
+#include <cstdint>
+
+#include "calc/geld.h"
+#include "lohnsteuer/globale_lst_var.h"
+
+namespace lst {
+
+struct TLStZustand {
+  std::int16_t LStJahr = 2013;
+  // Basic allowance of the 2013 tariff: 8004 (first 2013 flowchart) or 8130.
+  std::int64_t GFB = 8004;
+  // Solidarity-surcharge percentage loaded with the year's settings; the
+  // programs of the early years use it instead of the fixed table.
+  double SoliGeladen = 5.5;
+  // The run computes a row of a wage-tax table (the early years place the
+  // wage in its bracket).
+  bool Tabellenmodus = false;
+  // Inputs and outputs of the wage-tax programs.
+  TLStVariablen LStVar;
+
+  double SoliSatz() const { return lst::SoliSatz(LStJahr); }
+};
+
+}  // namespace lst
