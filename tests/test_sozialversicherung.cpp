@@ -9,6 +9,7 @@
 
 #include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/ini_datei.h"
 
 using namespace lst;
@@ -97,7 +98,8 @@ TEST(SVTabellen, AmtlicheWerte) {
 TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
   TRechenKontext k;
   EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
-  for (int jahr : {1994, 2014}) {
+  for (int jahr : {1994, 2027}) {
+    EXPECT_FALSE(SVVorhanden(jahr));
     EXPECT_EQ(BBGStandard(jahr), TBBGTabelle{});
     for (const auto& zeile : SVSaetzeStandard(jahr))
       for (const auto& p : zeile) EXPECT_TRUE(p.AN < 0 && p.AG < 0);
@@ -297,12 +299,18 @@ TEST(SVBerechnen, MinijobUndAufstockung) {
   TSVEingabe vorher = Eingabe(2012, beGF);
   vorher.Aufstockung = true;
   EXPECT_EQ(Berechne(2012, kMonat, 10000, vorher).AN(svRV), 3038 - 1500);
-  // The minimum base of the year: 300 DM in 2000 (19,3 % in all), none in 1999.
+  // The minimum base of the year: 300 DM in 2000 (19,3 % in all).  1999 had
+  // the top-up only from April (the flat rates of marginal employment began
+  // on 1 April 1999), so March has none; December, the default month, has.
   TSVEingabe dm = Eingabe(2000, beGF);
   dm.Aufstockung = true;
   EXPECT_EQ(Berechne(2000, kMonat, 20000, dm).AN(svRV), 5790 - 2400);
-  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 0);
-  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRVAuf), 0);
+  TSVEingabe maerz = sv;
+  maerz.Monat = 3;
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, maerz).AN(svRV), 0);
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, maerz).AN(svRVAuf), 0);
+  // December 1999 with these rates: 18,9 % of 300 DM less the employer's 15 % of 200 DM.
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 5670 - 3000);
   // The minimum base is one of a month: a year pays on at least 12 * 175 EUR.
   EXPECT_EQ(Berechne(2013, kJahr, 120000, sv).AN(svRV), 39690 - 18000);
 }

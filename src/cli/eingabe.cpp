@@ -5,6 +5,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "calc/jahresregeln.h"
 #include "cli/meldung.h"
 #include "common/ini_datei.h"
@@ -467,6 +468,14 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     sv.PKPV = Runden(e.PrivatBeitrag.value_or(0) * 100);
   }
   sv.PVS = e.Region == 0 && e.Sachsen;
+  if (NurSteuer(jahr)) {
+    // The wage tax of these years reads the add-on rate, the care surcharge
+    // and the discounts from the social-insurance record.
+    sv.Monat = k.LStMonat;
+    sv.Saetze[svKV2] = ZusatzbeitragSaetze(jahr, sv.Monat, l.KVZ);
+    sv.Saetze[svPV2].AN = l.PVZ ? SVSaetzeStandard(jahr, sv.Monat)[beNV][svPV2].AN : 0;
+    sv.PVAbschlaege = l.PVA;
+  }
 
   if (e.Kindergeld) {
     r.Zusatz.Kindergeld = InCent(k, *e.Kindergeld);
