@@ -178,8 +178,9 @@ TSVPeriode Zeile(int jahr) {
     // Marginal employment: flat 13 % health and 15 % pension (private
     // household 5 % each), sections 249b SGB V, 168 (1) 1b and 1c SGB VI;
     // the employee tops up to the full pension rate [G][ZIEGLER][MJZ-R].
-    p.GFKVAG = 13; p.GFRVAG = 15; p.GFRVAufAN = 2 * d.RV - 15;
-    p.HHKVAG = 5; p.HHRVAG = 5; p.HHRVAufAN = 2 * d.RV - 5;
+    // Decimal-clean, so that a stored default reads back as the same rate.
+    p.GFKVAG = 13; p.GFRVAG = 15; p.GFRVAufAN = Dezimal15(2 * d.RV - 15);
+    p.HHKVAG = 5; p.HHRVAG = 5; p.HHRVAufAN = Dezimal15(2 * d.RV - 5);
     p.MindestBasis = 17500;  // 175 EUR, section 163 (8) SGB VI [BVV][MJZ-R]
     p.F = d.F;
     p.Zone = d.Zone;
@@ -405,7 +406,7 @@ double DurchschnittsZusatzbeitrag(int jahr, int monat) { return SVPeriode(jahr, 
 TSatzPaar PVSaetzeSachsen(int jahr, int monat) {
   const TSVPeriode& d = SVPeriode(jahr, monat);
   if (d.PV < 0) return Paar(-1, -1);
-  return Paar(d.PV + d.PVSachsen, d.PV - d.PVSachsen);
+  return Paar(Dezimal15(d.PV + d.PVSachsen), Dezimal15(d.PV - d.PVSachsen));
 }
 
 // ---- per-year defaults ------------------------------------------------------
