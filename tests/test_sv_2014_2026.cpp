@@ -427,3 +427,104 @@ TEST(SV2014Bis2026, MinijobReferenzzeilen) {
     EXPECT_EQ(hh.erg.SV.U1_AG, z.u1) << was;
   }
 }
+
+// ---- the wage tax from the same records -------------------------------------------
+
+// The flowcharts' inputs from 2014 come from the social-insurance record:
+// the whole add-on rate from the KV2 pair, the surcharge from the PV2 rate,
+// the discounts (an input from 2024), the pension and unemployment
+// insurance from their rates, private insurance as the flowchart knows it.
+TEST(SV2014Bis2026, LohnsteuerEingabenAusDemSVDatensatz) {
+  struct {
+    int jahr, monat;
+    double zb;
+    bool kinderlos;
+    std::uint8_t abschlaege;
+    double kvz;
+    std::uint8_t pva;
+  } const faelle[] = {
+      {2014, 1, 1.0, true, 0, 0.0, 0},   // no add-on rate in 2014
+      {2016, 1, 1.35, true, 0, 1.35, 0}, // the employee's alone
+      {2019, 1, 0.9, false, 0, 0.9, 0},  // half each, the whole rate to the flowchart
+      {2023, 7, 1.7, false, 2, 1.7, 0},  // discounts are a flowchart input from 2024
+      {2024, 1, 2.45, false, 3, 2.45, 3},
+      {2026, 1, 3.1, false, 4, 3.1, 4},
+  };
+  for (const auto& c : faelle) {
+    TRechnung r;
+    TFall f{.Jahr = c.jahr, .Monat = c.monat, .Brutto = 300000, .ZKF = c.kinderlos ? 0.0f : 2.0f,
+            .Kinderlos = c.kinderlos, .Abschlaege = c.abschlaege, .ZB = c.zb};
+    Rechne(r, f);
+    const TLStVariablen& v = r.k.LStVar;
+    EXPECT_DOUBLE_EQ(v.KVZ, c.kvz) << c.jahr;
+    EXPECT_EQ(v.PVZ, c.kinderlos ? 1 : 0) << c.jahr;
+    EXPECT_EQ(v.PVA, c.pva) << c.jahr;
+    EXPECT_EQ(v.KRV, 0) << c.jahr;
+    EXPECT_EQ(v.ALV, 0) << c.jahr;
+  }
+
+  // Not in the pension or unemployment insurance (rates not levied).
+  TRechnung r;
+  TFall f{.Jahr = 2026, .Brutto = 300000};
+  Rechne(r, f);
+  const std::int64_t mit = r.erg.LSt.LSt;
+  r.sv.Saetze[svRV] = {-0.01, -0.01};
+  r.sv.Saetze[svAV] = {-0.01, -0.01};
+  GesamtBerechnen(r.k, 2026, TLohnZeitraum{2, 300000}, r.e, r.erg, TZusatzBetraege{}, 0, r.sv);
+  EXPECT_EQ(r.k.LStVar.KRV, 1);
+  EXPECT_EQ(r.k.LStVar.ALV, 1);
+  EXPECT_GT(r.erg.LSt.LSt, mit);  // smaller provision allowance
+  EXPECT_EQ(r.erg.SV.AN(svRV) + r.erg.SV.AN(svAV), 0);
+  r.sv.Saetze[svRV] = {-0.01, -0.01};
+  SteuerBerechnen(r.k, 2024, TLohnZeitraum{2, 300000}, r.e, r.erg.LSt, r.sv);
+  EXPECT_EQ(r.k.LStVar.KRV, 2);
+  EXPECT_EQ(r.k.LStVar.ALV, 0);  // an input from 2026 only
+
+  // 2026: private insurance with the employer's subsidy is PKV 1 and the
+  // subsidy amount.
+  r.sv = TSVEingabe{};
+  r.sv.PKV = 2;
+  r.sv.PKPV = 50000;
+  r.e.PKPVAGZ = 25000;
+  SteuerBerechnen(r.k, 2026, TLohnZeitraum{2, 300000}, r.e, r.erg.LSt, r.sv);
+  EXPECT_EQ(r.k.LStVar.PKV, 1);
+  EXPECT_EQ(r.k.LStVar.PKPVAGZ, 25000);
+  SteuerBerechnen(r.k, 2025, TLohnZeitraum{2, 300000}, r.e, r.erg.LSt, r.sv);
+  EXPECT_EQ(r.k.LStVar.PKV, 2);
+}
+
+// The years with social insurance compute whole; the others are refused
+// with the message of old.
+TEST(SV2014Bis2026, JahreMitUndOhneSozialversicherung) {
+  TRechnung r;
+  for (int jahr = 2014; jahr <= 2026; ++jahr) {
+    Rechne(r, TFall{.Jahr = jahr, .Brutto = 300000});
+    EXPECT_GT(r.erg.SV.SVSummeAN(), 0) << jahr;
+    EXPECT_EQ(r.erg.Netto, 300000 - r.erg.LSt.SteuerSumme - r.erg.SV.SVSummeAN()) << jahr;
+  }
+  try {
+    GesamtBerechnen(r.k, 2027, TLohnZeitraum{2, 300000}, r.e, r.erg, TZusatzBetraege{}, 0, r.sv);
+    ADD_FAILURE() << "2027 gerechnet";
+  } catch (const TLStFehler& f) {
+    EXPECT_NE(std::string(f.what()).find("Sozialversicherung noch nicht hinterlegt"), std::string::npos);
+  }
+}
+
+// Child benefit of the new years, by the month within 2019.
+TEST(SV2014Bis2026, Kindergeld) {
+  TRechenKontext k;
+  auto kg = [&](int jahr, int monat, double kinder) {
+    k.LStJahr = static_cast<std::int16_t>(jahr);
+    k.LStMonat = static_cast<std::uint8_t>(monat);
+    return KindergeldBerechnen(k, 30, kinder);
+  };
+  EXPECT_EQ(kg(2014, 12, 3), 18400 + 18400 + 19000);
+  EXPECT_EQ(kg(2015, 1, 1), 18800);  // raised from January, paid later
+  EXPECT_EQ(kg(2019, 6, 1), 19400);
+  EXPECT_EQ(kg(2019, 7, 1), 20400);
+  EXPECT_EQ(kg(2022, 1, 4), 21900 * 2 + 22500 + 25000);
+  EXPECT_EQ(kg(2023, 1, 4), 4 * 25000);
+  EXPECT_EQ(kg(2025, 1, 1), 25500);
+  EXPECT_EQ(kg(2026, 1, 2), 2 * 25900);
+  EXPECT_EQ(kg(2027, 1, 2), 0);
+}
