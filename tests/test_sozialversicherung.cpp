@@ -745,3 +745,61 @@ TEST_F(SVEinstellungen, KontextLaedtAusEinemAbbild) {
   EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
   EXPECT_TRUE(bericht.empty());
 }
+
+// The add-on rate of the fund and the levies U1/U2 have keys of their own
+// in "SV" + year; missing or damaged values give the defaults.
+TEST_F(SVEinstellungen, ZusatzbeitragUndUmlagen) {
+  TSVZusatzWerte w = SVZusatzLaden(Ini().Abbild(), 2024);
+  EXPECT_EQ(w.KVZusatzProzent, 1.7);  // the year's average
+  EXPECT_EQ(w.U1Prozent, -1);
+  EXPECT_EQ(w.U2Prozent, -1);
+  EXPECT_EQ(SVZusatzLaden(Ini().Abbild(), 2014).KVZusatzProzent, -1);  // none before 2015
+
+  TNewIniFile ini = Ini();
+  ASSERT_TRUE(SVZusatzSpeichern(ini, 2024, {2.45, 1.6, 0.44}));
+  EXPECT_TRUE(Enthaelt("[SV2024]\n"));
+  EXPECT_TRUE(Enthaelt("KVZusatz=2,45\n"));
+  EXPECT_TRUE(Enthaelt("U1=1,6\n"));
+  w = SVZusatzLaden(ini.Abbild(), 2024);
+  EXPECT_EQ(w.KVZusatzProzent, 2.45);
+  EXPECT_EQ(w.U1Prozent, 1.6);
+  EXPECT_EQ(w.U2Prozent, 0.44);
+  // The rates of the table beside them stay untouched.
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2024, SVSaetzeStandard(2024), 0.02));
+  EXPECT_EQ(SVZusatzLaden(ini.Abbild(), 2024).KVZusatzProzent, 2.45);
+
+  // Out of range or not a number: refused, nothing written.
+  const std::string vorher = Text();
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {25, 1, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 101, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 1, std::numeric_limits<double>::quiet_NaN()}));
+  EXPECT_EQ(Text(), vorher);
+
+  Schreiben("[SV2025]\nKVZusatz=30\nU1=zwei\nU2=0,5\n");
+  TEinstellungsBericht bericht;
+  w = SVZusatzLaden(Ini().Abbild(), 2025, &bericht);
+  EXPECT_EQ(w.KVZusatzProzent, 2.5);
+  EXPECT_EQ(w.U1Prozent, -1);
+  EXPECT_EQ(w.U2Prozent, 0.5);
+  ASSERT_EQ(bericht.size(), 2u);
+  EXPECT_EQ(bericht[0].Schluessel, "KVZusatz");
+  EXPECT_NE(bericht[0].Meldung.find("kein Zusatzbeitragssatz von 0 bis 20 Prozent"), std::string::npos);
+  EXPECT_EQ(bericht[1].Schluessel, "U1");
+}
+
+// The years from 2014 are stored under the same sections and keys, with the
+// same range checks: -1 only where the default is not levied either.
+TEST_F(SVEinstellungen, NeueJahreWieDieAlten) {
+  Schreiben("[SV2019]\nNVKV2AN=0,6\nNVKV2AG=-1\n[SV2016]\nNVKV2AG=-1\n[BMG2025]\nRVOst=700000\n");
+  TSVSatzTabelle t{};
+  double p = 0, s = 0;
+  TEinstellungsBericht bericht;
+  SVSaetzeLaden(Ini().Abbild(), 2019, t, p, s, &bericht);
+  EXPECT_EQ(t[beNV][svKV2].AN, 0.6 / 100);
+  EXPECT_EQ(t[beNV][svKV2].AG, SVSaetzeStandard(2019)[beNV][svKV2].AG);  // 2019 levies it
+  ASSERT_EQ(bericht.size(), 1u);
+  SVSaetzeLaden(Ini().Abbild(), 2016, t, p, s);
+  EXPECT_EQ(t[beNV][svKV2].AG, kNicht);  // the employee's alone in 2016
+  EXPECT_EQ(BBGLaden(Ini(), 2025)[bbgRV][rgOst], 700000);
+  EXPECT_EQ(BBGLaden(Ini(), 2025)[bbgRV][rgWest], 805000);
+}

@@ -22,6 +22,7 @@
 #include <cstdint>
 
 #include "calc/datensaetze.h"
+#include "common/ini_datei.h"
 
 namespace lst {
 
