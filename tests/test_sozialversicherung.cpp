@@ -721,14 +721,23 @@ TEST_F(SVEinstellungen, UnsinnigeSaetzeWerdenNichtGespeichert) {
 
 // Whatever rates come in, no contribution and no sum leaves +-10^15 cents.
 TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
-  TSVEingabe sv = Eingabe(2013, beNV);
-  for (auto& p : sv.Saetze) p = {1e300, 1e300};
-  for (bool zone : {false, true}) {
-    sv.Gleitzone = zone;
-    const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
-    for (std::int64_t b : e.Betrag) {
-      EXPECT_LE(b, 16 * 1'000'000'000'000'000);
-      EXPECT_GE(b, -16 * 1'000'000'000'000'000);
+  for (int jahr : {2013, 2019, 2026}) {
+    TSVEingabe sv = Eingabe(jahr, beNV);
+    for (auto& p : sv.Saetze) p = {1e300, 1e300};
+    sv.U1 = 1e300;
+    sv.U2 = std::numeric_limits<double>::infinity();
+    sv.PVAbschlaege = 200;
+    for (bool zone : {false, true}) {
+      sv.Gleitzone = zone;
+      const TSVErgebnis e = Berechne(jahr, kMonat, 60000, sv);
+      for (std::int64_t b : e.Betrag) {
+        EXPECT_LE(b, 16 * 1'000'000'000'000'000) << jahr;
+        EXPECT_GE(b, -16 * 1'000'000'000'000'000) << jahr;
+      }
+      for (std::int64_t b : {e.U1_AG, e.U2_AG, e.IGU_AG, e.BE, e.BE_AN}) {
+        EXPECT_LE(b, 1'000'000'000'000'000) << jahr;
+        EXPECT_GE(b, 0) << jahr;
+      }
     }
   }
 }
