@@ -285,6 +285,19 @@ TEST(SVPerioden, Umlagen) {
   EXPECT_EQ(rechne(2026, beNV, 0.016, 300000).U1_AG, 4800);
   EXPECT_EQ(rechne(2026, beHH, -1, 60300).IGU_AG, 0);
   EXPECT_EQ(rechne(2026, beHH, -1, 60300).U1_AG, 482);
+  // A minijob marked as in the zone keeps its flat employer rates.
+  {
+    TRechenKontext k;
+    k.BBGTabelle = BBGStandard(2026);
+    TSVEingabe sv = Eingabe(2026, beGF);
+    sv.Beschaeftigung = beGF;
+    sv.Gleitzone = true;
+    TSVErgebnis e;
+    SVBerechnen(k, 2026, TLohnZeitraum{2, 60300}, sv, e);
+    EXPECT_EQ(e.AG(svKV), 7839);
+    EXPECT_EQ(e.AG(svRV), 9045);
+    EXPECT_EQ(e.BE, 0);
+  }
   const TSVErgebnis alt = rechne(2013, beGF, -1, 45000);
   EXPECT_EQ(alt.U1_AG + alt.U2_AG + alt.IGU_AG, 0);
 }

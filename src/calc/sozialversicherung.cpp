@@ -607,7 +607,9 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
 
   // The zone: the bases of the kinds measured against the KV and the RV
   // ceiling (the zone lies far below both, so they are equal in practice).
-  const bool zone = sv.Gleitzone;
+  // Marginal employment never lies in the zone: its flat employer rates
+  // are not reduced.
+  const bool zone = sv.Gleitzone && sv.Beschaeftigung != beGF && sv.Beschaeftigung != beHH;
   TGleitzoneBemessung zonen[bbgAnzahl];
   if (zone) {
     for (int i = 0; i < bbgAnzahl; ++i) zonen[i] = ZonenBemessung(p, lzz, basis[i]);
