@@ -52,6 +52,60 @@ void BM_GesamtBerechnen(benchmark::State& state) {
 }
 BENCHMARK(BM_GesamtBerechnen);
 
+// 2026 over distinct inputs: normal employment with add-on rates, care
+// discounts and Saxony, the transition zone and minijobs with their levies.
+std::vector<Abrechnung> Abrechnungen2026(int anzahl) {
+  std::mt19937 zufall(2026);
+  const lst::TSVSatzTabelle saetze = lst::SVSaetzeStandard(2026, 12);
+  std::vector<Abrechnung> faelle;
+  for (int i = 0; i < anzahl; ++i) {
+    Abrechnung a;
+    a.lz.LZZ = 2;
+    const int art = static_cast<int>(zufall() % 8);
+    const int typ = art == 0 ? lst::beGF : art == 1 ? lst::beHH : lst::beNV;
+    a.lz.RE4 = typ != lst::beNV ? 10000 + zufall() % 50300
+               : art == 2    ? 60301 + zufall() % 139699  // transition zone
+                             : 200001 + zufall() % 1000000;
+    a.e.STKL = static_cast<std::uint8_t>(1 + zufall() % 6);
+    a.e.ZKF = a.e.STKL <= 4 ? (zufall() % 4) * 0.5f : 0;
+    a.e.Bekenntnislos = zufall() % 3 == 0;
+    a.e.KiStSatz = 0.09;
+    a.sv.Monat = static_cast<std::uint8_t>(1 + zufall() % 12);
+    a.sv.Beschaeftigung = static_cast<std::uint8_t>(typ);
+    a.sv.Saetze = saetze[typ];
+    if (typ == lst::beNV) {
+      a.sv.Saetze[lst::svKV2] = lst::ZusatzbeitragSaetze(2026, a.sv.Monat, 2.2 + (zufall() % 20) * 0.1);
+      if (a.e.ZKF > 0) {
+        a.sv.Saetze[lst::svPV2].AN = 0;
+        a.sv.PVAbschlaege = static_cast<std::uint8_t>(zufall() % 5);
+      }
+      a.sv.PVS = zufall() % 10 == 0;
+      if (a.sv.PVS) a.sv.Saetze[lst::svPV] = lst::PVSaetzeSachsen(2026, a.sv.Monat);
+      a.sv.Gleitzone = art == 2;
+    } else {
+      a.e.PauschSatzAG = 0.02;
+      a.sv.Aufstockung = zufall() % 2 == 0;
+    }
+    faelle.push_back(a);
+  }
+  return faelle;
+}
+
+void BM_GesamtBerechnen2026(benchmark::State& state) {
+  lst::TRechenKontext k;
+  k.LStJahr = 2026;
+  k.BBGTabelle = lst::BBGStandard(2026);
+  const auto faelle = Abrechnungen2026(1024);
+  lst::TGesamtErgebnis erg;
+  const lst::TZusatzBetraege zusatz;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Abrechnung& a = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::GesamtBerechnen(k, 2026, a.lz, a.e, erg, zusatz, 0, a.sv));
+  }
+}
+BENCHMARK(BM_GesamtBerechnen2026);
+
 void BM_WunschBrutto(benchmark::State& state) {
   lst::TRechenKontext k;
   k.GFB = 8130;

@@ -11,6 +11,7 @@
 
 #include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/ini_datei.h"
 
 namespace {

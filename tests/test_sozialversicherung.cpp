@@ -9,6 +9,7 @@
 
 #include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/ini_datei.h"
 
 using namespace lst;
@@ -97,7 +98,8 @@ TEST(SVTabellen, AmtlicheWerte) {
 TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
   TRechenKontext k;
   EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
-  for (int jahr : {1994, 2014}) {
+  for (int jahr : {1994, 2027}) {
+    EXPECT_FALSE(SVVorhanden(jahr));
     EXPECT_EQ(BBGStandard(jahr), TBBGTabelle{});
     for (const auto& zeile : SVSaetzeStandard(jahr))
       for (const auto& p : zeile) EXPECT_TRUE(p.AN < 0 && p.AG < 0);
@@ -115,6 +117,189 @@ TEST(SVTabellen, GrenzenJeZeitraum) {
   EXPECT_EQ(BBGFuerZeitraum(t, kWoche, rgWest)[bbgGF], 10500);
   EXPECT_EQ(BBGFuerZeitraum(t, kTag, rgWest)[bbgRV], 19333);
   EXPECT_EQ(BBGFuerZeitraum(t, kMonat, 7)[bbgRV], 580000);  // unknown region: West
+}
+
+// ---- rule periods within a year -----------------------------------------------
+
+// The changes within the old years, by the laws cited at the table: a month
+// before the change takes the year's row, a month from it the new value.
+TEST(SVPerioden, AlteWechselImJahr) {
+  auto nv = [](int jahr, int monat, TSVArt art) { return SVSaetzeStandard(jahr, monat)[beNV][art].AN; };
+  EXPECT_DOUBLE_EQ(nv(1996, 6, svPV), 0.005);   // care 1,0 % to June 1996
+  EXPECT_DOUBLE_EQ(nv(1996, 7, svPV), 0.0085);  // 1,7 % from July
+  EXPECT_DOUBLE_EQ(nv(1999, 3, svRV), 0.1015);  // pension 20,3 % to March 1999
+  EXPECT_DOUBLE_EQ(nv(1999, 4, svRV), 0.0975);  // 19,5 % from April
+  EXPECT_DOUBLE_EQ(nv(2008, 6, svPV), 0.0085);  // care 1,7 % to June 2008
+  EXPECT_DOUBLE_EQ(nv(2008, 7, svPV), 0.00975); // 1,95 % from July
+  EXPECT_DOUBLE_EQ(nv(2009, 6, svKV), 0.073);   // health 15,5 % (with 0,9) to June 2009
+  EXPECT_DOUBLE_EQ(nv(2009, 7, svKV), 0.07);    // 14,9 % from July
+  EXPECT_DOUBLE_EQ(nv(2005, 6, svKV2), kNicht); // the 0,9 % surcharge from July 2005 only
+  EXPECT_DOUBLE_EQ(nv(2005, 7, svKV2), 0.009);
+  EXPECT_EQ(GleitzoneFaktor(2003, 3), -1.0);    // the sliding zone from April 2003 only
+  EXPECT_EQ(GleitzoneFaktor(2003, 4), 0.5995);
+  EXPECT_FALSE(GleitzoneGrenzenFuerZeitraum(2003, 3, kMonat).Vorhanden);
+  EXPECT_EQ(BBGStandard(2003, 3)[bbgGF][rgWest], 32500);
+  EXPECT_EQ(BBGStandard(2003, 4)[bbgGF][rgWest], 40000);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2003, 4)[beHH][svRVAuf].AN, 0.145);
+  EXPECT_EQ(GleitzoneFaktor(2006, 6), 0.5967);  // flat rates 13 % and 15 % from July 2006
+  EXPECT_EQ(GleitzoneFaktor(2006, 7), 0.7160);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2006, 7)[beGF][svRVAuf].AN, 0.045);
+  EXPECT_EQ(AufstockungMindestBasis(1999, 3), -1);  // marginal employment from April 1999
+  EXPECT_EQ(AufstockungMindestBasis(1999, 4), 30000);
+
+  // The forms without a month keep the year's row, as the settings store it.
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(1999)[beNV][svRV].AN, 0.1015);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2005)[beNV][svKV2].AN, 0.009);
+  EXPECT_EQ(GleitzoneFaktor(2003), 0.5995);
+  // A year without change has one period, equal to its row.
+  for (int jahr = 1995; jahr <= 2026; ++jahr) {
+    const bool mitWechsel = jahr == 1996 || jahr == 1999 || jahr == 2003 || jahr == 2005 ||
+                            jahr == 2006 || jahr == 2008 || jahr == 2009 || jahr == 2015 ||
+                            jahr == 2019 || jahr == 2020 || jahr == 2022 || jahr == 2023;
+    EXPECT_EQ(SVPeriode(jahr, 12).AbMonat > 1, mitWechsel) << jahr;
+    if (mitWechsel) continue;
+    for (int monat = 1; monat <= 12; ++monat) {
+      EXPECT_EQ(BBGStandard(jahr, monat), BBGStandard(jahr)) << jahr;
+      ErwarteGleich(SVSaetzeStandard(jahr, monat), SVSaetzeStandard(jahr));
+      EXPECT_EQ(GleitzoneFaktor(jahr, monat), GleitzoneFaktor(jahr)) << jahr;
+    }
+  }
+}
+
+// A period runs from its first month to the month before the next one.
+TEST(SVPerioden, MonateDerPerioden) {
+  EXPECT_EQ(SVPeriode(2013, 5).AbMonat, 1);
+  EXPECT_EQ(SVPeriode(2019, 5).AbMonat, 1);
+  EXPECT_EQ(SVPeriode(2019, 6).AbMonat, 6);   // U2 of the minijob office
+  EXPECT_EQ(SVPeriode(2019, 8).AbMonat, 7);   // transition zone
+  EXPECT_EQ(SVPeriode(2022, 9).AbMonat, 1);
+  EXPECT_EQ(SVPeriode(2022, 11).AbMonat, 10);
+  EXPECT_EQ(SVPeriode(2023, 12).AbMonat, 7);
+  EXPECT_EQ(SVPeriode(2023, 0).AbMonat, 1);   // months outside 1..12 are clamped
+  EXPECT_EQ(SVPeriode(2023, 13).AbMonat, 7);
+  EXPECT_EQ(SVPeriode(2027, 1).Jahr, 0);      // no period
+  EXPECT_TRUE(SVVorhanden(1995));
+  EXPECT_TRUE(SVVorhanden(2026));
+  EXPECT_FALSE(SVVorhanden(1994));
+}
+
+// The contributions follow the period of the pay month: 2003 had no sliding
+// zone before April, 1999 no top-up before April, 2019 the waiver of the
+// pension reduction only to June.
+TEST(SVPerioden, BerechnungNachMonat) {
+  TSVEingabe sv = Eingabe(2003, beNV);
+  sv.Gleitzone = true;
+  sv.Monat = 3;
+  EXPECT_EQ(Berechne(2003, kMonat, 60000, sv).Betrag, Berechne(2003, kMonat, 60000, Eingabe(2003, beNV)).Betrag);
+  sv.Monat = 4;
+  EXPECT_EQ(Berechne(2003, kMonat, 60000, sv).AN(svKV), 2 * 3561 - 4110);
+
+  TSVEingabe z = Eingabe(2019, beNV);
+  z.Gleitzone = true;
+  z.RVVerzicht = true;
+  z.Monat = 6;
+  EXPECT_EQ(Berechne(2019, kMonat, 80000, z).AN(svRV), 7440);  // 800 x 9,3 %
+  z.Monat = 7;
+  EXPECT_EQ(Berechne(2019, kMonat, 80000, z).AN(svRV), 6242);  // no waiver any more
+}
+
+// The add-on rate in the KV2 pair and the care rates of Saxony.
+TEST(SVPerioden, ZusatzbeitragUndSachsen) {
+  const TSatzPaar p2014 = ZusatzbeitragSaetze(2014, 1, 1.5);
+  EXPECT_DOUBLE_EQ(p2014.AN, 0.009);  // no add-on rate yet: the surcharge
+  EXPECT_DOUBLE_EQ(p2014.AG, kNicht);
+  const TSatzPaar p2018 = ZusatzbeitragSaetze(2018, 1, 1.5);
+  EXPECT_DOUBLE_EQ(p2018.AN, 0.015);
+  EXPECT_DOUBLE_EQ(p2018.AG, kNicht);
+  const TSatzPaar p2019 = ZusatzbeitragSaetze(2019, 1, 1.5);
+  EXPECT_DOUBLE_EQ(p2019.AN, 0.0075);
+  EXPECT_DOUBLE_EQ(p2019.AG, 0.0075);
+  EXPECT_EQ(DurchschnittsZusatzbeitrag(2014, 1), -1);
+  EXPECT_EQ(DurchschnittsZusatzbeitrag(2026, 1), 2.9);
+  EXPECT_DOUBLE_EQ(SVSaetzeStandard(2026, 1)[beNV][svKV2].AN, 0.0145);
+
+  const TSatzPaar sachsen = PVSaetzeSachsen(2024, 1);
+  EXPECT_DOUBLE_EQ(sachsen.AN, 0.022);
+  EXPECT_DOUBLE_EQ(sachsen.AG, 0.012);
+  EXPECT_DOUBLE_EQ(PVSaetzeSachsen(2023, 6).AN, 0.02025);
+  EXPECT_DOUBLE_EQ(PVSaetzeSachsen(2025, 1).AG, 0.013);
+
+  // Saxony, childless, July 2023, 4.000 EUR: 4.000 x 2,8 % = 112,00, the
+  // employer 48,00.  In the zone the two shares on the reduced base make the
+  // whole contribution as elsewhere.
+  TRechenKontext k;
+  k.BBGTabelle = BBGStandard(2023, 7);
+  TSVEingabe sv;
+  sv.Monat = 7;
+  sv.Saetze = SVSaetzeStandard(2023, 7)[beNV];
+  sv.Saetze[svPV] = PVSaetzeSachsen(2023, 7);
+  sv.PVS = true;
+  TSVErgebnis e;
+  SVBerechnen(k, 2023, TLohnZeitraum{2, 400000}, sv, e);
+  EXPECT_EQ(e.AN(svPV) + e.AN(svPV2), 11200);
+  EXPECT_EQ(e.AG(svPV), 4800);
+  sv.Gleitzone = true;
+  SVBerechnen(k, 2023, TLohnZeitraum{2, 80000}, sv, e);
+  EXPECT_EQ(e.AN(svPV) + e.AG(svPV), Runden(e.BE * 0.022) + Runden(e.BE * 0.012));
+  EXPECT_EQ(e.AN(svPV), Runden(e.BE_AN * 0.022));
+}
+
+// The discount for further children: at most four, from July 2023, borne by
+// the employee alone.
+TEST(SVPerioden, AbschlagFuerKinder) {
+  auto pv = [](int jahr, int monat, std::uint8_t abschlaege) {
+    TRechenKontext k;
+    k.BBGTabelle = BBGStandard(jahr, monat);
+    TSVEingabe sv;
+    sv.Monat = static_cast<std::uint8_t>(monat);
+    sv.Saetze = SVSaetzeStandard(jahr, monat)[beNV];
+    sv.Saetze[svPV2].AN = 0;
+    sv.PVAbschlaege = abschlaege;
+    TSVErgebnis e;
+    SVBerechnen(k, jahr, TLohnZeitraum{2, 300000}, sv, e);
+    return std::pair{e.AN(svPV), e.AG(svPV)};
+  };
+  EXPECT_EQ(pv(2023, 6, 2), (std::pair<std::int64_t, std::int64_t>{4575, 4575}));  // before July: none
+  EXPECT_EQ(pv(2023, 7, 1), (std::pair<std::int64_t, std::int64_t>{4350, 5100}));  // 1,45 %
+  EXPECT_EQ(pv(2025, 1, 4), (std::pair<std::int64_t, std::int64_t>{2400, 5400}));  // 0,8 %
+  EXPECT_EQ(pv(2025, 1, 9), pv(2025, 1, 4));                                       // capped at four
+}
+
+// Levies: the defaults of the minijob office only for marginal employment;
+// a rate given counts for every employment; households pay no insolvency
+// levy; the years up to 2013 have none in the tables.
+TEST(SVPerioden, Umlagen) {
+  auto rechne = [](int jahr, TBeschaeftigung typ, double u1, std::int64_t lohn) {
+    TRechenKontext k;
+    k.BBGTabelle = BBGStandard(jahr);
+    TSVEingabe sv = Eingabe(jahr, typ);
+    sv.Beschaeftigung = typ;
+    sv.U1 = u1;
+    TSVErgebnis e;
+    SVBerechnen(k, jahr, TLohnZeitraum{2, lohn}, sv, e);
+    return e;
+  };
+  const TSVErgebnis nv = rechne(2026, beNV, -1, 900000);
+  EXPECT_EQ(nv.U1_AG + nv.U2_AG, 0);
+  EXPECT_EQ(nv.IGU_AG, 1268);  // on the pension ceiling 8.450 EUR: 12,675
+  EXPECT_EQ(rechne(2026, beNV, 0.016, 300000).U1_AG, 4800);
+  EXPECT_EQ(rechne(2026, beHH, -1, 60300).IGU_AG, 0);
+  EXPECT_EQ(rechne(2026, beHH, -1, 60300).U1_AG, 482);
+  // A minijob marked as in the zone keeps its flat employer rates.
+  {
+    TRechenKontext k;
+    k.BBGTabelle = BBGStandard(2026);
+    TSVEingabe sv = Eingabe(2026, beGF);
+    sv.Beschaeftigung = beGF;
+    sv.Gleitzone = true;
+    TSVErgebnis e;
+    SVBerechnen(k, 2026, TLohnZeitraum{2, 60300}, sv, e);
+    EXPECT_EQ(e.AG(svKV), 7839);
+    EXPECT_EQ(e.AG(svRV), 9045);
+    EXPECT_EQ(e.BE, 0);
+  }
+  const TSVErgebnis alt = rechne(2013, beGF, -1, 45000);
+  EXPECT_EQ(alt.U1_AG + alt.U2_AG + alt.IGU_AG, 0);
 }
 
 // ---- sliding zone ---------------------------------------------------------------
@@ -297,12 +482,18 @@ TEST(SVBerechnen, MinijobUndAufstockung) {
   TSVEingabe vorher = Eingabe(2012, beGF);
   vorher.Aufstockung = true;
   EXPECT_EQ(Berechne(2012, kMonat, 10000, vorher).AN(svRV), 3038 - 1500);
-  // The minimum base of the year: 300 DM in 2000 (19,3 % in all), none in 1999.
+  // The minimum base of the year: 300 DM in 2000 (19,3 % in all).  1999 had
+  // the top-up only from April (the flat rates of marginal employment began
+  // on 1 April 1999), so March has none; December, the default month, has.
   TSVEingabe dm = Eingabe(2000, beGF);
   dm.Aufstockung = true;
   EXPECT_EQ(Berechne(2000, kMonat, 20000, dm).AN(svRV), 5790 - 2400);
-  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 0);
-  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRVAuf), 0);
+  TSVEingabe maerz = sv;
+  maerz.Monat = 3;
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, maerz).AN(svRV), 0);
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, maerz).AN(svRVAuf), 0);
+  // December 1999 with these rates: 18,9 % of 300 DM less the employer's 15 % of 200 DM.
+  EXPECT_EQ(Berechne(1999, kMonat, 20000, sv).AN(svRV), 5670 - 3000);
   // The minimum base is one of a month: a year pays on at least 12 * 175 EUR.
   EXPECT_EQ(Berechne(2013, kJahr, 120000, sv).AN(svRV), 39690 - 18000);
 }
@@ -421,12 +612,14 @@ TEST_F(SVEinstellungen, SaetzeHinUndZurueck) {
 
 TEST_F(SVEinstellungen, VorgabenAllerJahreUeberstehenDieDatei) {
   TNewIniFile ini = Ini();
-  for (int jahr = 1995; jahr <= 2013; ++jahr) {
+  for (int jahr = 1995; jahr <= 2026; ++jahr) {
+    ASSERT_TRUE(BBGSpeichern(ini, jahr, BBGStandard(jahr)));
+    EXPECT_EQ(BBGLaden(ini, jahr), BBGStandard(jahr));
     ASSERT_TRUE(SVSaetzeSpeichern(ini, jahr, SVSaetzeStandard(jahr), 0.02));
     SVSaetzeLaden(ini, jahr, saetze_, pausch_, soli_);
     ErwarteGleich(saetze_, SVSaetzeStandard(jahr));
   }
-  EXPECT_FALSE(Enthaelt("00000"));  // no 7,300000000000001 in the file
+  EXPECT_FALSE(Enthaelt("0000000"));  // no 7,300000000000001 in the file
 }
 
 TEST_F(SVEinstellungen, BeschaedigteSaetzeGebenDieVorgabe) {
@@ -541,14 +734,23 @@ TEST_F(SVEinstellungen, UnsinnigeSaetzeWerdenNichtGespeichert) {
 
 // Whatever rates come in, no contribution and no sum leaves +-10^15 cents.
 TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
-  TSVEingabe sv = Eingabe(2013, beNV);
-  for (auto& p : sv.Saetze) p = {1e300, 1e300};
-  for (bool zone : {false, true}) {
-    sv.Gleitzone = zone;
-    const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
-    for (std::int64_t b : e.Betrag) {
-      EXPECT_LE(b, 16 * 1'000'000'000'000'000);
-      EXPECT_GE(b, -16 * 1'000'000'000'000'000);
+  for (int jahr : {2013, 2019, 2026}) {
+    TSVEingabe sv = Eingabe(jahr, beNV);
+    for (auto& p : sv.Saetze) p = {1e300, 1e300};
+    sv.U1 = 1e300;
+    sv.U2 = std::numeric_limits<double>::infinity();
+    sv.PVAbschlaege = 200;
+    for (bool zone : {false, true}) {
+      sv.Gleitzone = zone;
+      const TSVErgebnis e = Berechne(jahr, kMonat, 60000, sv);
+      for (std::int64_t b : e.Betrag) {
+        EXPECT_LE(b, 16 * 1'000'000'000'000'000) << jahr;
+        EXPECT_GE(b, -16 * 1'000'000'000'000'000) << jahr;
+      }
+      for (std::int64_t b : {e.U1_AG, e.U2_AG, e.IGU_AG, e.BE, e.BE_AN}) {
+        EXPECT_LE(b, 1'000'000'000'000'000) << jahr;
+        EXPECT_GE(b, 0) << jahr;
+      }
     }
   }
 }
@@ -564,4 +766,62 @@ TEST_F(SVEinstellungen, KontextLaedtAusEinemAbbild) {
   EXPECT_EQ(k.BBGTabelle[bbgGF][rgWest], 40000);
   EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
   EXPECT_TRUE(bericht.empty());
+}
+
+// The add-on rate of the fund and the levies U1/U2 have keys of their own
+// in "SV" + year; missing or damaged values give the defaults.
+TEST_F(SVEinstellungen, ZusatzbeitragUndUmlagen) {
+  TSVZusatzWerte w = SVZusatzLaden(Ini().Abbild(), 2024);
+  EXPECT_EQ(w.KVZusatzProzent, 1.7);  // the year's average
+  EXPECT_EQ(w.U1Prozent, -1);
+  EXPECT_EQ(w.U2Prozent, -1);
+  EXPECT_EQ(SVZusatzLaden(Ini().Abbild(), 2014).KVZusatzProzent, -1);  // none before 2015
+
+  TNewIniFile ini = Ini();
+  ASSERT_TRUE(SVZusatzSpeichern(ini, 2024, {2.45, 1.6, 0.44}));
+  EXPECT_TRUE(Enthaelt("[SV2024]\n"));
+  EXPECT_TRUE(Enthaelt("KVZusatz=2,45\n"));
+  EXPECT_TRUE(Enthaelt("U1=1,6\n"));
+  w = SVZusatzLaden(ini.Abbild(), 2024);
+  EXPECT_EQ(w.KVZusatzProzent, 2.45);
+  EXPECT_EQ(w.U1Prozent, 1.6);
+  EXPECT_EQ(w.U2Prozent, 0.44);
+  // The rates of the table beside them stay untouched.
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2024, SVSaetzeStandard(2024), 0.02));
+  EXPECT_EQ(SVZusatzLaden(ini.Abbild(), 2024).KVZusatzProzent, 2.45);
+
+  // Out of range or not a number: refused, nothing written.
+  const std::string vorher = Text();
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {25, 1, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 101, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 1, std::numeric_limits<double>::quiet_NaN()}));
+  EXPECT_EQ(Text(), vorher);
+
+  Schreiben("[SV2025]\nKVZusatz=30\nU1=zwei\nU2=0,5\n");
+  TEinstellungsBericht bericht;
+  w = SVZusatzLaden(Ini().Abbild(), 2025, &bericht);
+  EXPECT_EQ(w.KVZusatzProzent, 2.5);
+  EXPECT_EQ(w.U1Prozent, -1);
+  EXPECT_EQ(w.U2Prozent, 0.5);
+  ASSERT_EQ(bericht.size(), 2u);
+  EXPECT_EQ(bericht[0].Schluessel, "KVZusatz");
+  EXPECT_NE(bericht[0].Meldung.find("kein Zusatzbeitragssatz von 0 bis 20 Prozent"), std::string::npos);
+  EXPECT_EQ(bericht[1].Schluessel, "U1");
+}
+
+// The years from 2014 are stored under the same sections and keys, with the
+// same range checks: -1 only where the default is not levied either.
+TEST_F(SVEinstellungen, NeueJahreWieDieAlten) {
+  Schreiben("[SV2019]\nNVKV2AN=0,6\nNVKV2AG=-1\n[SV2016]\nNVKV2AG=-1\n[BMG2025]\nRVOst=700000\n");
+  TSVSatzTabelle t{};
+  double p = 0, s = 0;
+  TEinstellungsBericht bericht;
+  SVSaetzeLaden(Ini().Abbild(), 2019, t, p, s, &bericht);
+  EXPECT_EQ(t[beNV][svKV2].AN, 0.6 / 100);
+  EXPECT_EQ(t[beNV][svKV2].AG, SVSaetzeStandard(2019)[beNV][svKV2].AG);  // 2019 levies it
+  ASSERT_EQ(bericht.size(), 1u);
+  SVSaetzeLaden(Ini().Abbild(), 2016, t, p, s);
+  EXPECT_EQ(t[beNV][svKV2].AG, kNicht);  // the employee's alone in 2016
+  EXPECT_EQ(BBGLaden(Ini(), 2025)[bbgRV][rgOst], 700000);
+  EXPECT_EQ(BBGLaden(Ini(), 2025)[bbgRV][rgWest], 805000);
 }

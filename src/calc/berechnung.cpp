@@ -1,6 +1,7 @@
 #include "calc/berechnung.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "calc/anzeige.h"
 #include "calc/fehler.h"
@@ -48,20 +49,37 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
     v.af = 0;
   }
   v.ZKF = e.ZKF;
+  // From 2014 the pension and unemployment rates of the social-insurance
+  // record tell whether the employee is insured (a rate not levied: not
+  // insured); the special table stays not insured in the pension.
   const TJahresRegeln& regeln = JahresRegeln(k.LStJahr);
-  v.KRV = regeln.KRV(e.TabArt != 0, sv.Region);
-  if (k.LStJahr > kLetztesJahr) {
-    v.PVZ = e.PVZ ? 1 : 0;
-    v.KVZ = e.KVZ;
-    v.PVA = e.PVA;
+  const bool neu = regeln.EingabenAusSV;
+  const bool rvFrei = e.TabArt != 0 || (neu && sv.Saetze[svRV].AN < 0);
+  v.KRV = regeln.KRV(rvFrei, sv.Region);
+  if (neu) {
+    // The flowcharts' inputs from the social-insurance record: the whole
+    // add-on rate in percent (the KV2 pair from 2015; the flowcharts from
+    // 2019 halve it themselves), the care surcharge of the childless, the
+    // child discounts (an input from 2024), the unemployment insurance
+    // (an input from 2026) and the employer's subsidy to a private insurance.
+    double kvz = 0;
+    if (regeln.KVZusatz) {
+      const TSatzPaar& zb = sv.Saetze[svKV2];
+      kvz = std::round(((zb.AN > 0 ? zb.AN : 0) + (zb.AG > 0 ? zb.AG : 0)) * 10000) / 100;
+    }
+    v.KVZ = kvz;
+    v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
+    v.PVA = regeln.PVAbschlaege ? std::min<std::uint8_t>(sv.PVAbschlaege, 4) : 0;
     v.PKPVAGZ = e.PKPVAGZ;
-    v.ALV = 0;
+    v.ALV = regeln.AGZuschussBetrag && sv.Saetze[svAV].AN < 0 ? 1 : 0;
     v.MBV = 0;
   } else {
     v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
   }
   v.PKPV = sv.PKPV;
-  v.PKV = sv.PKV;
+  // From 2026 the flowchart knows private insurance only as such (1); the
+  // employer's subsidy comes as the amount PKPVAGZ.
+  v.PKV = regeln.AGZuschussBetrag && sv.PKV > 1 ? 1 : sv.PKV;
   v.PVS = sv.PVS ? 1 : 0;
   FreibetragSetzen(v, regeln, e.Freibetrag, e.Hinzurechnung);
   v.VBEZ = e.VBEZ;
@@ -230,9 +248,20 @@ struct TKindergeldSaetze {
 
 // Section 66 EStG in the version of each year, monthly per child (pfennigs
 // up to 2001, cents from 2002).  1995 has none: that year's benefit
-// depended on the parents' income.
-TKindergeldSaetze KindergeldSaetze(int jahr) {
-  if (jahr >= 2010 && jahr <= 2013) return {18400, 18400, 19000, 21500};
+// depended on the parents' income.  From 2014 [G][KG1][KG2][KITAPILOT]:
+// 2015 raised from 1 January (law of 16.7.2015, BGBl. I S. 1202, paid
+// later), 2019 raised from 1 July, from 2023 one amount for every child.
+TKindergeldSaetze KindergeldSaetze(int jahr, int monat) {
+  if (jahr == 2026) return {25900, 25900, 25900, 25900};
+  if (jahr == 2025) return {25500, 25500, 25500, 25500};
+  if (jahr >= 2023 && jahr <= 2024) return {25000, 25000, 25000, 25000};
+  if (jahr >= 2021 && jahr <= 2022) return {21900, 21900, 22500, 25000};
+  if (jahr == 2020 || (jahr == 2019 && monat >= 7)) return {20400, 20400, 21000, 23500};
+  if (jahr >= 2018 && jahr <= 2019) return {19400, 19400, 20000, 22500};
+  if (jahr == 2017) return {19200, 19200, 19800, 22300};
+  if (jahr == 2016) return {19000, 19000, 19600, 22100};
+  if (jahr == 2015) return {18800, 18800, 19400, 21900};
+  if (jahr >= 2010 && jahr <= 2014) return {18400, 18400, 19000, 21500};
   if (jahr == 2009) return {16400, 16400, 17000, 19500};
   if (jahr >= 2002 && jahr <= 2008) return {15400, 15400, 15400, 17900};
   if (jahr >= 2000 && jahr <= 2001) return {27000, 27000, 30000, 35000};
@@ -246,7 +275,8 @@ TKindergeldSaetze KindergeldSaetze(int jahr) {
 
 std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double n) {
   if (n == 0) return 0;
-  const TKindergeldSaetze t = KindergeldSaetze(k.LStJahr);
+  // The pay month of the context chooses within 2019.
+  const TKindergeldSaetze t = KindergeldSaetze(k.LStJahr, k.LStMonat);
   std::int64_t betrag = Runden(n * t.T1);
   if (n > 1) betrag += Runden((n - 1) * (t.T2 - t.T1));
   if (n > 2) betrag += Runden((n - 2) * (t.T3 - t.T2));

@@ -38,8 +38,10 @@ struct TLStEingabe {
   double KiStSatz = 0.0;         // church-tax rate as a fraction
   double PauschSatzLSt = 0.0;    // flat rate replacing the employee's wage tax
   double PauschSatzAG = 0.0;     // employer's flat-rate wage tax
-  // Inputs of the flowcharts from 2014.  Those years have no social
-  // insurance in the calculation, so these come with the wage-tax inputs.
+  // Former inputs of the flowcharts from 2014.  The wage tax now takes the
+  // add-on rate, the care surcharge and the discounts from the social-
+  // insurance record (TSVEingabe: the KV2 pair, the PV2 rate, PVAbschlaege);
+  // these three are no longer read by the calculation.
   double KVZ = 0.0;              // additional health contribution rate in percent
   bool PVZ = false;              // care surcharge of the childless
   std::uint8_t PVA = 0;          // care-insurance discounts for further children
@@ -65,6 +67,20 @@ struct TSVEingabe {
   std::uint8_t PKV = 0;           // 0 statutory, 1 private without, 2 with employer subsidy
   std::int64_t PKPV = 0;          // monthly private health and care contribution
   bool PVS = false;               // Saxony
+  // Pay month 1..12: chooses the rule period of a year with changes within
+  // the year (December, the default, takes the last one).
+  std::uint8_t Monat = 12;
+  // Care discounts for the 2nd to 5th child under 25 (0..4), from July 2023.
+  std::uint8_t PVAbschlaege = 0;
+  // Employment type of the rates (the rows of the rate table: 0 normal,
+  // 1 marginal, 2 marginal in a private household).  Only the employer's
+  // levies depend on it: the default U1/U2 rates and the insolvency levy.
+  std::uint8_t Beschaeftigung = 0;
+  // Employer levies U1 (sick pay) and U2 (maternity) as fractions; negative
+  // takes the default: the rates of the minijob office of the period for
+  // marginal employment, 0 for normal employment (set by each fund).
+  double U1 = -1.0;
+  double U2 = -1.0;
 };
 
 // Tax result: twelve amounts in two interleaved columns
@@ -101,6 +117,18 @@ struct TSVErgebnis {
   std::int64_t SVSummeAG() const { return Betrag[15]; }
   std::int64_t& SVSummeAN() { return Betrag[14]; }
   std::int64_t& SVSummeAG() { return Betrag[15]; }
+
+  // Reduced bases of the sliding or transition zone in cents: BE the base of
+  // the whole contribution, BE_AN the employee's base of the formula from
+  // October 2022; 0 outside the zone, and BE_AN 0 before October 2022.
+  std::int64_t BE = 0;
+  std::int64_t BE_AN = 0;
+  // Employer-only levies: U1, U2 and the insolvency levy.  Not in the sums.
+  std::int64_t U1_AG = 0;
+  std::int64_t U2_AG = 0;
+  std::int64_t IGU_AG = 0;
+
+  std::int64_t UmlagenAG() const { return U1_AG + U2_AG + IGU_AG; }
 };
 
 struct TGesamtErgebnis {
@@ -110,6 +138,9 @@ struct TGesamtErgebnis {
   std::int64_t AGGesamt = 0;
   std::int64_t Auszahlung = 0;
   std::int64_t AGGesamtPlus = 0;
+  // The employer's cost including the levies U1, U2 and insolvency levy
+  // (AGGesamt is without them).
+  std::int64_t AGGesamtUmlagen = 0;
 };
 
 struct TZusatzBetraege {

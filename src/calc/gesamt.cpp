@@ -17,13 +17,14 @@ std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
                              const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
                              const TSVEingabe& sv) {
   erg = TGesamtErgebnis{};
-  if (jahr > kLetztesJahr) KeineSozialversicherung(jahr);
+  if (jahr > kLetztesJahr && !SVVorhanden(jahr)) KeineSozialversicherung(jahr);
   SteuerBerechnen(k, jahr, lz, lst, erg.LSt, sv);
   SVBerechnen(k, jahr, lz, sv, erg.SV);
   erg.Netto = erg.LSt.BruttoNachSteuer - erg.SV.SVSummeAN() - sonstigeAbzuege;
   erg.AGGesamt = erg.LSt.BruttoPlusPausch + erg.SV.SVSummeAG();
   erg.Auszahlung = erg.Netto + zusatz.Kindergeld;
   erg.AGGesamtPlus = erg.AGGesamt + zusatz.AGZusatz;
+  erg.AGGesamtUmlagen = erg.AGGesamt + erg.SV.UmlagenAG();
   return erg.AGGesamtPlus;
 }
 

@@ -41,6 +41,7 @@ TJahresRegeln Ermitteln(int jahr) {
   r.PVAbschlaege = jahr >= 2024;
   r.AGZuschussBetrag = jahr >= 2026;
   r.RentenOstGrenze = jahr <= 2024;
+  r.EingabenAusSV = jahr > 2013;
   r.Guenstigerpruefung = jahr >= 2008;
   r.TabelleOhneFaktor = jahr >= 2010;
   r.Lohnstufe = r.DM ? 5400 : jahr <= 2004 ? 3600 : 100;

@@ -40,6 +40,10 @@ struct TJahresRegeln {
   bool PVAbschlaege = false;
   bool AGZuschussBetrag = false;
   bool RentenOstGrenze = true;
+  // The flowcharts from 2014 take the additional health rate, the care
+  // surcharge and discounts and the insurance flags from the
+  // social-insurance record.
+  bool EingabenAusSV = false;
   // The printout has a line for the best-of test of the special table
   // (section 10c (2) EStG; from 2008).
   bool Guenstigerpruefung = false;

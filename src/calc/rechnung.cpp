@@ -90,6 +90,11 @@ std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
     l.PVZ = !privat && !kinder && r.PVZuschlag;
     l.PVA = static_cast<std::uint8_t>(r.PVAbschlaege);
     l.PKPVAGZ = r.AGZuschussBetrag;
+    // Their wage tax reads these from the social-insurance record.
+    sv.Monat = k.LStMonat;
+    sv.Saetze[svKV2] = ZusatzbeitragSaetze(r.Jahr, sv.Monat, l.KVZ);
+    sv.Saetze[svPV2].AN = l.PVZ ? SVSaetzeStandard(r.Jahr, sv.Monat)[beNV][svPV2].AN : 0;
+    sv.PVAbschlaege = l.PVA;
   } else {
     l.KVZ = 0;
     l.PVZ = sv.Saetze[svPV2].AN > 0;

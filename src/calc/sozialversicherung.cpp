@@ -2,22 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <optional>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "calc/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
-#include "common/ini_datei.h"
 
 namespace lst {
 
 namespace {
 
-// Parameters of one year.  Amounts in cents (pfennigs up to 2001) per month,
+// Parameters of one year up to 2013 (the year's row; the changes within a
+// year follow in kWechsel).  Amounts in cents (pfennigs up to 2001) per month,
 // rates in percent; -1 marks a contribution that is not levied.
 //
 // Sources of the figures that are easy to get wrong:
@@ -68,80 +64,66 @@ constexpr int kTabellenAnfang = 1995;
 constexpr int kTabellenEnde = kTabellenAnfang + static_cast<int>(std::size(kJahre)) - 1;
 static_assert(kTabellenEnde == 2013);
 
-const TSVJahr* JahrDaten(int jahr) {
-  if (jahr < kTabellenAnfang || jahr > kTabellenEnde) return nullptr;
-  return &kJahre[jahr - kTabellenAnfang];
-}
+// The years from 2014.  Sources (keys of the research notes on 2014 to 2026):
+// - ceilings: the yearly Sozialversicherungs-Rechengroessenverordnung
+//   [G][PAP] (2026: V. v. 24.11.2025, BGBl. 2025 I Nr. 278 [IHK-2026][EY-2026]);
+//   from 2025 the pension ceiling is one for East and West;
+// - health 14,6 % (7,3 each); 2014 the employee's 0,9 % on top [G][PAP]; the
+//   average add-on rate of section 242a SGB V [G][PAP][TK-F][HAUFE-2026];
+// - care and its surcharge for the childless [G][PAP] (0,35 from 2022);
+// - pension [G][PAP]; unemployment [G][TK-LEX][HAUFE-2025][PAP 2026],
+//   each also checked against the sum of rates behind the year's F;
+// - limit of marginal employment 450 EUR to September 2022, then minimum
+//   wage x 130 / 3 rounded up: 520, 538 (2024), 556 (2025), 603 (2026)
+//   [G][VDEK][TK-BEST][IKKc-2025][GRUEN][HAUFE-2026];
+// - F of the year [TK-F][BIG-2024][IKKc-2025][HAUFE-2026], recomputed from
+//   the rates of 1 January; upper bound of the zone 850, from July 2019
+//   1.300, from October 2022 1.600, from 2023 2.000 EUR [AOK-GZ][GR19][KBS];
+// - insolvency levy [BIG-IGU][AUDI-2016][NORDMETALL][STEUER-2018][XBA-2021]
+//   [XBA-2022][TK-LEX][VIACTIV][AOK-BW][NWB-26]; 2014 0,15 from one source
+//   only (the statutory rate, no ordinance found) [BIG-IGU];
+// - U1/U2 of the minijob office [KOMMESSIEN][GMF][BKKPFALZ][ACTIMONDA]
+//   [GZ-2019][HENSKE][TK-MJ-2022][TK-LEX][HH-2025][MJA]; when U2 rose from
+//   0,14 to 0,24 is not known: taken as 0,24 from January 2014.
+struct TSVJahrNeu {
+  int Jahr;
+  std::int64_t KV, RVOst, RVWest, GF;
+  double KV2AN;                 // 2014 only: the employee's 0,9 %
+  double ZB;                    // average add-on rate
+  TZusatzTeilung ZBTeilung;
+  double PV, PV2AN, RV, AV;     // shares of normal employment
+  double F;
+  std::int64_t ZoneOben;
+  TZonenFormel Zone;
+  double IGU, U1, U2;
+};
 
-// A percentage of the tables as a fraction; -1 % (not levied) becomes -0.01.
-// The division is the one the rate edits and the settings use, so a default
-// rate and the same rate read back from the settings are the same double.
-double Anteil(double prozent) { return prozent / 100; }
+constexpr TSVJahrNeu kJahreNeu[] = {
+    {2014, 405000, 500000, 595000, 45000, 0.9, -1, ztKeine, 1.025, 0.25, 9.45, 1.5, 0.7605, 85000, zfGleitzone2013, 0.15, 0.7, 0.24},
+    {2015, 412500, 520000, 605000, 45000, -1, 0.9, ztNurAN, 1.175, 0.25, 9.35, 1.5, 0.7585, 85000, zfGleitzone2013, 0.15, 0.7, 0.24},
+    {2016, 423750, 540000, 620000, 45000, -1, 1.1, ztNurAN, 1.175, 0.25, 9.35, 1.5, 0.7547, 85000, zfGleitzone2013, 0.12, 1.0, 0.3},
+    {2017, 435000, 570000, 635000, 45000, -1, 1.1, ztNurAN, 1.275, 0.25, 9.35, 1.5, 0.7509, 85000, zfGleitzone2013, 0.09, 0.9, 0.3},
+    {2018, 442500, 580000, 650000, 45000, -1, 1.0, ztNurAN, 1.275, 0.25, 9.3, 1.5, 0.7547, 85000, zfGleitzone2013, 0.06, 0.9, 0.24},
+    // 2019: the add-on rate half each again (GKV-VEG, BGBl. I 2018 S. 2387).
+    {2019, 453750, 615000, 670000, 45000, -1, 0.9, ztHaelftig, 1.525, 0.25, 9.3, 1.25, 0.7566, 85000, zfGleitzone2013, 0.06, 0.9, 0.24},
+    {2020, 468750, 645000, 690000, 45000, -1, 1.1, ztHaelftig, 1.525, 0.25, 9.3, 1.2, 0.7547, 130000, zfGleitzone2013, 0.06, 0.9, 0.19},
+    {2021, 483750, 670000, 710000, 45000, -1, 1.3, ztHaelftig, 1.525, 0.25, 9.3, 1.2, 0.7509, 130000, zfGleitzone2013, 0.12, 1.0, 0.39},
+    {2022, 483750, 675000, 705000, 45000, -1, 1.3, ztHaelftig, 1.525, 0.35, 9.3, 1.2, 0.7509, 130000, zfGleitzone2013, 0.09, 0.9, 0.29},
+    {2023, 498750, 710000, 730000, 52000, -1, 1.6, ztHaelftig, 1.525, 0.35, 9.3, 1.3, 0.6922, 200000, zfUebergang2022, 0.06, 1.1, 0.24},
+    {2024, 517500, 745000, 755000, 53800, -1, 1.7, ztHaelftig, 1.7, 0.6, 9.3, 1.3, 0.6846, 200000, zfUebergang2022, 0.06, 1.1, 0.24},
+    {2025, 551250, 805000, 805000, 55600, -1, 2.5, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6683, 200000, zfUebergang2022, 0.15, 1.1, 0.22},
+    {2026, 581250, 845000, 845000, 60300, -1, 2.9, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6619, 200000, zfUebergang2022, 0.15, 0.8, 0.22},
+};
 
-TSatzPaar Paar(double an, double ag) { return {Anteil(an), Anteil(ag)}; }
+constexpr int kLetztesSVJahr = 2026;
+static_assert(kTabellenEnde + static_cast<int>(std::size(kJahreNeu)) == kLetztesSVJahr);
 
-}  // namespace
-
-// ---- per-year defaults ------------------------------------------------------
-
-TBBGTabelle BBGStandard(int jahr) {
-  TBBGTabelle t{};
-  const TSVJahr* d = JahrDaten(jahr);
-  if (!d) return t;
-  t[bbgKV] = {d->KVOst, d->KVWest};
-  t[bbgPV] = {d->KVOst, d->KVWest};
-  t[bbgRV] = {d->RVOst, d->RVWest};
-  t[bbgAV] = {d->RVOst, d->RVWest};
-  t[bbgGF] = {d->GFOst, d->GFWest};
-  return t;
-}
-
-TSVSatzTabelle SVSaetzeStandard(int jahr) {
-  TSVSatzTabelle t;
-  for (auto& zeile : t) zeile.fill(Paar(-1, -1));
-  const TSVJahr* d = JahrDaten(jahr);
-  if (!d) return t;
-
-  auto& nv = t[beNV];
-  nv[svKV] = Paar(d->KV, d->KV);
-  nv[svPV] = Paar(d->PV, d->PV);
-  nv[svRV] = Paar(d->RV, d->RV);
-  nv[svAV] = Paar(d->AV, d->AV);
-  nv[svRVAuf] = Paar(-1, -1);
-  nv[svKV2] = Paar(d->KV2AN, -1);
-  nv[svPV2] = Paar(d->PV2AN, -1);
-
-  // Marginal employment: the employer pays flat KV and RV rates, the employee
-  // nothing but the optional pension top-up, whose employer share is 0.
-  auto geringfuegig = [](double kvAG, double rvAG, double aufAN) {
-    std::array<TSatzPaar, svAnzahl> z;
-    z.fill(Paar(0, 0));
-    z[svKV].AG = Anteil(kvAG);
-    z[svRV].AG = Anteil(rvAG);
-    z[svRVAuf] = aufAN < 0 ? Paar(-1, -1) : Paar(aufAN, 0);
-    z[svKV2] = Paar(-1, -1);
-    z[svPV2] = Paar(-1, -1);
-    return z;
-  };
-  t[beGF] = geringfuegig(d->GFKVAG, d->GFRVAG, d->GFRVAufAN);
-  t[beHH] = geringfuegig(d->HHKVAG, d->HHRVAG, d->HHRVAufAN);
-  return t;
-}
-
-// Section 163 (8) SGB VI: the top-up is paid on at least 155 EUR a month
-// (300 DM in 2000 and 2001), from 1 January 2013 on at least 175 EUR.
-std::int64_t AufstockungMindestBasis(int jahr) {
-  if (jahr == 2013) return 17500;
-  if (jahr >= 2002 && jahr <= 2012) return 15500;
-  if (jahr >= 2000 && jahr <= 2001) return 30000;
-  return -1;
-}
-
+// Sliding-zone factor F of the years up to 2013 (their rows have none).
 // Section 163 (10) SGB VI: F is the flat rate of 25 % divided by the average
 // total contribution rate of the year, as published for each year: 2003
 // 0,5995 (41,7 %), 2004 and 2005 0,5952 (42,0 %), 2006 0,5967 (January to
-// June; the factor of July to December, 0,7160, does not fit a yearly table).
-double GleitzoneFaktor(int jahr) {
+// June; from July see kWechsel).
+double FaktorBis2013(int jahr) {
   switch (jahr) {
     case 2003: return 0.5995;
     case 2004:
@@ -158,8 +140,303 @@ double GleitzoneFaktor(int jahr) {
   }
 }
 
-std::int64_t GleitzoneUntergrenze(int jahr) { return jahr >= 2013 ? 45000 : 40000; }
-std::int64_t GleitzoneObergrenze(int jahr) { return jahr >= 2013 ? 85000 : 80000; }
+// Section 163 (8) SGB VI: the top-up is paid on at least 155 EUR a month
+// (300 DM in 2000 and 2001), from 1 January 2013 on at least 175 EUR.
+std::int64_t MindestBasisBis2013(int jahr) {
+  if (jahr == 2013) return 17500;
+  if (jahr >= 2002 && jahr <= 2012) return 15500;
+  if (jahr >= 2000 && jahr <= 2001) return 30000;
+  return -1;
+}
+
+// The row of a year as a period.
+TSVPeriode Zeile(int jahr) {
+  TSVPeriode p;
+  p.Jahr = jahr;
+  if (jahr >= kTabellenAnfang && jahr <= kTabellenEnde) {
+    const TSVJahr& d = kJahre[jahr - kTabellenAnfang];
+    p.KVOst = d.KVOst; p.KVWest = d.KVWest; p.RVOst = d.RVOst; p.RVWest = d.RVWest;
+    p.GFOst = d.GFOst; p.GFWest = d.GFWest;
+    p.KV = d.KV; p.PV = d.PV; p.RV = d.RV; p.AV = d.AV;
+    p.KV2AN = d.KV2AN; p.PV2AN = d.PV2AN;
+    p.GFKVAG = d.GFKVAG; p.GFRVAG = d.GFRVAG; p.GFRVAufAN = d.GFRVAufAN;
+    p.HHKVAG = d.HHKVAG; p.HHRVAG = d.HHRVAG; p.HHRVAufAN = d.HHRVAufAN;
+    p.MindestBasis = MindestBasisBis2013(jahr);
+    p.F = FaktorBis2013(jahr);
+    if (p.F >= 0) p.Zone = jahr < 2013 ? zfGleitzone2003 : zfGleitzone2013;
+    p.ZoneUnten = jahr >= 2013 ? 45000 : 40000;
+    p.ZoneOben = jahr >= 2013 ? 85000 : 80000;
+    return p;
+  }
+  if (jahr > kTabellenEnde && jahr <= kLetztesSVJahr) {
+    const TSVJahrNeu& d = kJahreNeu[jahr - kTabellenEnde - 1];
+    p.KVOst = p.KVWest = d.KV;
+    p.RVOst = d.RVOst; p.RVWest = d.RVWest;
+    p.GFOst = p.GFWest = d.GF;
+    p.KV = 7.3; p.PV = d.PV; p.RV = d.RV; p.AV = d.AV;
+    p.KV2AN = d.KV2AN; p.PV2AN = d.PV2AN;
+    p.ZB = d.ZB; p.ZBTeilung = d.ZBTeilung;
+    // Marginal employment: flat 13 % health and 15 % pension (private
+    // household 5 % each), sections 249b SGB V, 168 (1) 1b and 1c SGB VI;
+    // the employee tops up to the full pension rate [G][ZIEGLER][MJZ-R].
+    // Decimal-clean, so that a stored default reads back as the same rate.
+    p.GFKVAG = 13; p.GFRVAG = 15; p.GFRVAufAN = Dezimal15(2 * d.RV - 15);
+    p.HHKVAG = 5; p.HHRVAG = 5; p.HHRVAufAN = Dezimal15(2 * d.RV - 5);
+    p.MindestBasis = 17500;  // 175 EUR, section 163 (8) SGB VI [BVV][MJZ-R]
+    p.F = d.F;
+    p.Zone = d.Zone;
+    p.ZoneUnten = d.GF;
+    p.ZoneOben = d.ZoneOben;
+    p.RVVerzichtMoeglich = jahr <= 2019;  // to June 2019, see kWechsel
+    p.ZoneTeileGetrennt = true;
+    p.PVAbschlag = jahr >= 2024 ? 0.25 : -1;
+    p.IGU = d.IGU;
+    p.U1GF = d.U1;
+    p.U2GF = d.U2;
+    return p;
+  }
+  return p;
+}
+
+// A change within a year: from month Von to month Bis the period differs
+// from the year's row as Anwenden says.
+struct TWechsel {
+  int Jahr, Von, Bis;
+  void (*Anwenden)(TSVPeriode&);
+};
+
+constexpr TWechsel kWechsel[] = {
+    // Care 1,7 % from 1 July 1996, the second stage of the care insurance
+    // (section 55 (1) SGB XI as of the Pflege-Versicherungsgesetz).
+    {1996, 7, 12, [](TSVPeriode& p) { p.PV = 0.85; }},
+    // Pension 19,5 % from 1 April 1999 (Gesetz zum Einstieg in die
+    // oekologische Steuerreform, BGBl. I 1999 S. 378).  The same day the
+    // flat contributions of marginal employment began, 10 % health and 12 %
+    // pension with the optional top-up on at least 300 DM, and the limit
+    // became 630 DM in East and West (Gesetz zur Neuregelung der
+    // geringfuegigen Beschaeftigungsverhaeltnisse, BGBl. I 1999 S. 388).
+    {1999, 4, 12, [](TSVPeriode& p) {
+       p.RV = 9.75;
+       p.GFKVAG = 10; p.GFRVAG = 12; p.GFRVAufAN = 7.5;
+       p.MindestBasis = 30000;
+       p.GFOst = 63000;
+     }},
+    // Sliding zone from 1 April 2003 only; the same day the limit of
+    // marginal employment became 400 EUR with flat 11 % health and 12 %
+    // pension, and marginal employment in private households came in with
+    // 5 % each (Zweites Gesetz fuer moderne Dienstleistungen am
+    // Arbeitsmarkt, BGBl. I 2002 S. 4621).  The row holds the zone.
+    {2003, 1, 3, [](TSVPeriode& p) { p.Zone = zfKeine; p.F = -1; }},
+    {2003, 4, 12, [](TSVPeriode& p) {
+       p.GFOst = p.GFWest = 40000;
+       p.GFKVAG = 11;
+       p.HHKVAG = 5; p.HHRVAG = 5; p.HHRVAufAN = 14.5;
+     }},
+    // The employee's 0,9 % health surcharge from 1 July 2005 only (Gesetz
+    // zur Anpassung der Finanzierung von Zahnersatz, BGBl. I 2004 S. 3445).
+    // The row holds the surcharge.
+    {2005, 1, 6, [](TSVPeriode& p) { p.KV2AN = -1; }},
+    // From 1 July 2006 flat 13 % health and 15 % pension for marginal
+    // employment, so F = 30 % / 41,9 % = 0,7160 (Haushaltsbegleitgesetz
+    // 2006, BGBl. I 2006 S. 1402).
+    {2006, 7, 12, [](TSVPeriode& p) {
+       p.GFKVAG = 13; p.GFRVAG = 15; p.GFRVAufAN = 4.5;
+       p.F = 0.7160;
+     }},
+    // Care 1,95 % from 1 July 2008 (Pflege-Weiterentwicklungsgesetz,
+    // BGBl. I 2008 S. 874).
+    {2008, 7, 12, [](TSVPeriode& p) { p.PV = 0.975; }},
+    // General health rate 14,9 % (with the employee's 0,9 %) instead of
+    // 15,5 % from 1 July 2009 (Gesetz zur Sicherung von Beschaeftigung und
+    // Stabilitaet in Deutschland, BGBl. I 2009 S. 416, and the amended
+    // GKV-Beitragssatzverordnung).
+    {2009, 7, 12, [](TSVPeriode& p) { p.KV = 7.0; }},
+    // Minijob office from 1 September 2015: U1 1,0, U2 0,3 [KOMMESSIEN][GMF].
+    {2015, 9, 12, [](TSVPeriode& p) { p.U1GF = 1.0; p.U2GF = 0.3; }},
+    // From 1 June 2019 U2 0,19 [GZ-2019][HENSKE].
+    {2019, 6, 12, [](TSVPeriode& p) { p.U2GF = 0.19; }},
+    // From 1 July 2019 the transition zone up to 1.300 EUR with the same F;
+    // the waiver of the pension reduction is gone (RV-Leistungsverbesserungs-
+    // und -Stabilisierungsgesetz, Art. 4, BGBl. I 2018 S. 2016) [GR19][VDEK].
+    {2019, 7, 12, [](TSVPeriode& p) { p.ZoneOben = 130000; p.RVVerzichtMoeglich = false; }},
+    // From 1 October 2020 U1 1,0, U2 0,39 [HENSKE][TK-LEX].
+    {2020, 10, 12, [](TSVPeriode& p) { p.U1GF = 1.0; p.U2GF = 0.39; }},
+    // From 1 October 2022 the limit 520 EUR, the zone 520,01 to 1.600 EUR
+    // with its own employee base and F = 28 % / 39,95 % = 0,7009
+    // (section 20 (2a) SGB IV as amended) [G][DRV-UEB][TK-F][HAUFE-GR22].
+    // The protection of those who earned 450,01 to 520 EUR before is not
+    // modelled: the calculation has no earlier months to know them by.
+    {2022, 10, 12, [](TSVPeriode& p) {
+       p.GFOst = p.GFWest = 52000;
+       p.ZoneUnten = 52000; p.ZoneOben = 160000;
+       p.F = 0.7009; p.Zone = zfUebergang2022;
+     }},
+    // From 1 July 2023 care 3,4 %, surcharge 0,6 and 0,25 less for each
+    // further child under 25 (Pflegeunterstuetzungs- und
+    // -entlastungsgesetz) [G][VDEK][PAYCHECK].  F stays that of 1 January.
+    {2023, 7, 12, [](TSVPeriode& p) { p.PV = 1.7; p.PV2AN = 0.6; p.PVAbschlag = 0.25; }},
+};
+
+constexpr int kErstesSVJahr = kTabellenAnfang;
+constexpr int kSVJahre = kLetztesSVJahr - kErstesSVJahr + 1;
+
+// Every period of every month, found once.
+struct TPeriodenTabelle {
+  std::array<TSVPeriode, kSVJahre> Zeilen;
+  std::array<std::array<TSVPeriode, 12>, kSVJahre> Monate;
+  TSVPeriode Leer;
+
+  TPeriodenTabelle() {
+    for (int i = 0; i < kSVJahre; ++i) {
+      const int jahr = kErstesSVJahr + i;
+      Zeilen[i] = Zeile(jahr);
+      TSVPeriode vorher;
+      for (int m = 1; m <= 12; ++m) {
+        TSVPeriode p = Zeilen[i];
+        for (const TWechsel& w : kWechsel)
+          if (w.Jahr == jahr && m >= w.Von && m <= w.Bis) w.Anwenden(p);
+        // A month that repeats its predecessor belongs to its period.
+        p.AbMonat = m;
+        if (m > 1 && GleichePeriode(p, vorher)) p.AbMonat = vorher.AbMonat;
+        Monate[i][m - 1] = p;
+        vorher = p;
+      }
+    }
+  }
+
+  static bool GleichePeriode(TSVPeriode a, TSVPeriode b) {
+    a.AbMonat = b.AbMonat = 0;
+    return a.KVOst == b.KVOst && a.KVWest == b.KVWest && a.RVOst == b.RVOst && a.RVWest == b.RVWest &&
+           a.GFOst == b.GFOst && a.GFWest == b.GFWest && a.KV == b.KV && a.PV == b.PV && a.RV == b.RV &&
+           a.AV == b.AV && a.KV2AN == b.KV2AN && a.PV2AN == b.PV2AN && a.GFKVAG == b.GFKVAG &&
+           a.GFRVAG == b.GFRVAG && a.GFRVAufAN == b.GFRVAufAN && a.HHKVAG == b.HHKVAG &&
+           a.HHRVAG == b.HHRVAG && a.HHRVAufAN == b.HHRVAufAN && a.MindestBasis == b.MindestBasis &&
+           a.Zone == b.Zone && a.F == b.F && a.ZoneUnten == b.ZoneUnten && a.ZoneOben == b.ZoneOben &&
+           a.RVVerzichtMoeglich == b.RVVerzichtMoeglich && a.ZoneTeileGetrennt == b.ZoneTeileGetrennt &&
+           a.ZB == b.ZB && a.ZBTeilung == b.ZBTeilung && a.PVAbschlag == b.PVAbschlag &&
+           a.PVSachsen == b.PVSachsen && a.U1GF == b.U1GF && a.U2GF == b.U2GF && a.IGU == b.IGU;
+  }
+};
+
+const TPeriodenTabelle& Perioden() {
+  static const TPeriodenTabelle t;
+  return t;
+}
+
+// The year's row; an empty period outside the tables.
+const TSVPeriode& JahresZeile(int jahr) {
+  const TPeriodenTabelle& t = Perioden();
+  if (jahr < kErstesSVJahr || jahr > kLetztesSVJahr) return t.Leer;
+  return t.Zeilen[jahr - kErstesSVJahr];
+}
+
+// A percentage of the tables as a fraction; -1 % (not levied) becomes -0.01.
+// The division is the one the rate edits and the settings use, so a default
+// rate and the same rate read back from the settings are the same double.
+double Anteil(double prozent) { return prozent / 100; }
+
+TSatzPaar Paar(double an, double ag) { return {Anteil(an), Anteil(ag)}; }
+
+TBBGTabelle Grenzen(const TSVPeriode& d) {
+  TBBGTabelle t{};
+  t[bbgKV] = {d.KVOst, d.KVWest};
+  t[bbgPV] = {d.KVOst, d.KVWest};
+  t[bbgRV] = {d.RVOst, d.RVWest};
+  t[bbgAV] = {d.RVOst, d.RVWest};
+  t[bbgGF] = {d.GFOst, d.GFWest};
+  return t;
+}
+
+TSatzPaar ZusatzPaar(const TSVPeriode& d, double prozent) {
+  switch (d.ZBTeilung) {
+    case ztNurAN: return Paar(prozent, -1);
+    case ztHaelftig: return Paar(prozent / 2, prozent / 2);
+    default: return Paar(d.KV2AN, -1);
+  }
+}
+
+TSVSatzTabelle Saetze(const TSVPeriode& d) {
+  TSVSatzTabelle t;
+  for (auto& zeile : t) zeile.fill(Paar(-1, -1));
+  if (d.Jahr == 0) return t;
+
+  auto& nv = t[beNV];
+  nv[svKV] = Paar(d.KV, d.KV);
+  nv[svPV] = Paar(d.PV, d.PV);
+  nv[svRV] = Paar(d.RV, d.RV);
+  nv[svAV] = Paar(d.AV, d.AV);
+  nv[svRVAuf] = Paar(-1, -1);
+  nv[svKV2] = d.ZBTeilung == ztKeine ? Paar(d.KV2AN, -1) : ZusatzPaar(d, d.ZB);
+  nv[svPV2] = Paar(d.PV2AN, -1);
+
+  // Marginal employment: the employer pays flat KV and RV rates, the employee
+  // nothing but the optional pension top-up, whose employer share is 0.
+  auto geringfuegig = [](double kvAG, double rvAG, double aufAN) {
+    std::array<TSatzPaar, svAnzahl> z;
+    z.fill(Paar(0, 0));
+    z[svKV].AG = Anteil(kvAG);
+    z[svRV].AG = Anteil(rvAG);
+    z[svRVAuf] = aufAN < 0 ? Paar(-1, -1) : Paar(aufAN, 0);
+    z[svKV2] = Paar(-1, -1);
+    z[svPV2] = Paar(-1, -1);
+    return z;
+  };
+  t[beGF] = geringfuegig(d.GFKVAG, d.GFRVAG, d.GFRVAufAN);
+  t[beHH] = geringfuegig(d.HHKVAG, d.HHRVAG, d.HHRVAufAN);
+  return t;
+}
+
+}  // namespace
+
+// ---- rule periods ------------------------------------------------------------
+
+const TSVPeriode& SVPeriode(int jahr, int monat) {
+  const TPeriodenTabelle& t = Perioden();
+  if (jahr < kErstesSVJahr || jahr > kLetztesSVJahr) return t.Leer;
+  return t.Monate[jahr - kErstesSVJahr][std::clamp(monat, 1, 12) - 1];
+}
+
+bool SVVorhanden(int jahr) { return jahr >= kErstesSVJahr && jahr <= kLetztesSVJahr; }
+
+TSatzPaar ZusatzbeitragSaetze(int jahr, int monat, double prozent) {
+  return ZusatzPaar(SVPeriode(jahr, monat), prozent);
+}
+
+double DurchschnittsZusatzbeitrag(int jahr, int monat) { return SVPeriode(jahr, monat).ZB; }
+
+TSatzPaar PVSaetzeSachsen(int jahr, int monat) {
+  const TSVPeriode& d = SVPeriode(jahr, monat);
+  if (d.PV < 0) return Paar(-1, -1);
+  return Paar(Dezimal15(d.PV + d.PVSachsen), Dezimal15(d.PV - d.PVSachsen));
+}
+
+// ---- per-year defaults ------------------------------------------------------
+
+TBBGTabelle BBGStandard(int jahr) { return Grenzen(JahresZeile(jahr)); }
+TBBGTabelle BBGStandard(int jahr, int monat) { return Grenzen(SVPeriode(jahr, monat)); }
+
+TSVSatzTabelle SVSaetzeStandard(int jahr) { return Saetze(JahresZeile(jahr)); }
+TSVSatzTabelle SVSaetzeStandard(int jahr, int monat) { return Saetze(SVPeriode(jahr, monat)); }
+
+std::int64_t AufstockungMindestBasis(int jahr) { return JahresZeile(jahr).MindestBasis; }
+std::int64_t AufstockungMindestBasis(int jahr, int monat) { return SVPeriode(jahr, monat).MindestBasis; }
+
+double GleitzoneFaktor(int jahr) { return JahresZeile(jahr).F; }
+double GleitzoneFaktor(int jahr, int monat) { return SVPeriode(jahr, monat).F; }
+
+namespace {
+std::int64_t Untergrenze(const TSVPeriode& p, int jahr) {
+  return p.Jahr != 0 ? p.ZoneUnten : jahr >= 2013 ? 45000 : 40000;
+}
+std::int64_t Obergrenze(const TSVPeriode& p, int jahr) {
+  return p.Jahr != 0 ? p.ZoneOben : jahr >= 2013 ? 85000 : 80000;
+}
+}  // namespace
+
+std::int64_t GleitzoneUntergrenze(int jahr) { return Untergrenze(JahresZeile(jahr), jahr); }
+std::int64_t GleitzoneObergrenze(int jahr) { return Obergrenze(JahresZeile(jahr), jahr); }
+std::int64_t GleitzoneUntergrenze(int jahr, int monat) { return Untergrenze(SVPeriode(jahr, monat), jahr); }
+std::int64_t GleitzoneObergrenze(int jahr, int monat) { return Obergrenze(SVPeriode(jahr, monat), jahr); }
 
 double PauschStProzentStandard(int /*jahr*/) { return 2.0; }
 
@@ -189,12 +466,13 @@ std::int64_t MonatFuerZeitraum(std::int64_t m, std::uint8_t lzz) {
   }
 }
 
-// The employee's share in the sliding zone: twice the share of the rate
-// `halb` on the reduced base g.Bemessung less the employer's share of the
-// actual (capped) base; when the employer pays nothing, the rate `voll` on
-// the reduced base.  For a kind whose employee and employer rates are equal,
-// halb = voll = the employee's rate, and the result is the whole contribution
-// on the reduced base less the employer's share.  May be negative.
+// The employee's share in the sliding zone up to 2013: twice the share of
+// the rate `halb` on the reduced base g.Bemessung less the employer's share
+// of the actual (capped) base; when the employer pays nothing, the rate
+// `voll` on the reduced base.  For a kind whose employee and employer rates
+// are equal, halb = voll = the employee's rate, and the result is the whole
+// contribution on the reduced base less the employer's share.  May be
+// negative.
 std::int64_t ZonenAnteil(const TGleitzoneBemessung& g, double satzAG, double halb, double voll,
                          std::int64_t basis) {
   const std::int64_t ag = satzAG >= 0 ? Beitrag(basis, satzAG) : 0;
@@ -202,12 +480,80 @@ std::int64_t ZonenAnteil(const TGleitzoneBemessung& g, double satzAG, double hal
   return Begrenzt(2 * Beitrag(g.Bemessung, halb) - ag);
 }
 
+// The shares of one kind in the zone from 2014 (g.Klasse is not 1).
+// A kind the employee bears alone (no employer rate) is his rate on the
+// whole reduced base.  Shared kinds: the contribution on the reduced base is
+// the sum of the two shares each rounded on it (for equal shares twice the
+// half, section 2 (1) BVV).  Up to September 2022 the employer pays his rate
+// on the actual wage and the employee the rest; from October 2022 the
+// employee pays his rate on his own base BE_AN and the employer the rest.
+// Saxony in the new zone is not settled in the sources; taken here: the
+// employee's (Saxon) rate on BE_AN, the employer the rest of the two shares
+// on BE.  No share below 0.
+void ZonenBeitraege(const TGleitzoneBemessung& g, bool neu, const TSatzPaar& satz,
+                    std::int64_t basis, std::int64_t& an, std::int64_t& ag) {
+  if (satz.AG < 0) {
+    an = satz.AN >= 0 ? Beitrag(g.Bemessung, satz.AN) : 0;
+    return;
+  }
+  const std::int64_t anGesamt = satz.AN >= 0 ? Beitrag(g.Bemessung, satz.AN) : 0;
+  const std::int64_t gesamt = Begrenzt(anGesamt + Beitrag(g.Bemessung, satz.AG));
+  if (neu) {
+    an = satz.AN >= 0 ? std::max<std::int64_t>(Beitrag(g.BemessungAN, satz.AN), 0) : 0;
+    ag = Begrenzt(gesamt - an);
+    return;
+  }
+  ag = Beitrag(basis, satz.AG);
+  if (satz.AN < 0) {
+    an = 0;
+  } else if (ag <= 0) {
+    an = anGesamt;
+  } else {
+    an = std::max<std::int64_t>(Begrenzt(gesamt - ag), 0);
+  }
+}
+
+TGleitzoneBemessung ZonenBemessung(const TSVPeriode& p, std::uint8_t lzz, std::int64_t entgelt) {
+  // Without a factor the period has no sliding zone: the reduction formula
+  // would turn every low wage into a negative base and so the employee's
+  // share into 0.  Such a wage is measured as any wage above the zone.
+  if (p.Zone == zfKeine || p.F < 0) return {1, entgelt, 0};
+  const std::int64_t unten = MonatFuerZeitraum(p.ZoneUnten, lzz);
+  const std::int64_t oben = MonatFuerZeitraum(p.ZoneOben, lzz);
+  if (entgelt > oben) return {1, entgelt, 0};
+
+  // The formula is linear in the bounds and the wage, so the bounds of the
+  // pay period give the reduced base of that period directly.  Each base is
+  // rounded once to the cent (section 20 (2a) SGB IV).
+  const double f = p.F;
+  const double ae = static_cast<double>(entgelt);
+  // At or below the lower bound (a month below the zone of a regular wage
+  // in it): the wage times F (section 2 (2) BVV in the old wording).  From
+  // October 2022 the sources give no rule; taken here: the same base, and
+  // no employee base, so that the employer bears the whole contribution as
+  // the new formula does at the lower bound.
+  if (entgelt <= unten) return {-1, Runden(ae * f), 0};
+  const double td = static_cast<double>(unten);
+  const double ud = static_cast<double>(oben);
+  if (p.Zone == zfGleitzone2003) return {0, Runden(f * td + (2 - f) * (ae - td)), 0};
+  TGleitzoneBemessung g{0, Runden(f * td + (ud / (ud - td) - td / (ud - td) * f) * (ae - td)), 0};
+  if (p.Zone == zfUebergang2022) g.BemessungAN = Runden(ud / (ud - td) * (ae - td));
+  return g;
+}
+
+TGleitzoneGrenzen ZonenGrenzen(const TSVPeriode& p, std::uint8_t lzz) {
+  if (p.Zone == zfKeine || p.F < 0) return {};
+  return {true, MonatFuerZeitraum(p.ZoneUnten, lzz), MonatFuerZeitraum(p.ZoneOben, lzz)};
+}
+
 }  // namespace
 
 TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, std::uint8_t lzz) {
-  if (GleitzoneFaktor(jahr) < 0) return {};
-  return {true, MonatFuerZeitraum(GleitzoneUntergrenze(jahr), lzz),
-          MonatFuerZeitraum(GleitzoneObergrenze(jahr), lzz)};
+  return ZonenGrenzen(JahresZeile(jahr), lzz);
+}
+
+TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, int monat, std::uint8_t lzz) {
+  return ZonenGrenzen(SVPeriode(jahr, monat), lzz);
 }
 
 TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::uint8_t region) {
@@ -218,25 +564,15 @@ TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::
 }
 
 TGleitzoneBemessung GleitzoneBemessung(int jahr, std::uint8_t lzz, std::int64_t entgelt) {
-  // Without a factor the year has no sliding zone: the reduction formula
-  // would turn every low wage into a negative base and so the employee's
-  // share into 0.  Such a wage is measured as any wage above the zone.
-  const TGleitzoneGrenzen grenzen = GleitzoneGrenzenFuerZeitraum(jahr, lzz);
-  if (!grenzen.Vorhanden || entgelt > grenzen.Obergrenze) return {1, entgelt};
-
-  // The formula is linear in the bounds and the wage, so the bounds of the
-  // pay period give the reduced base of that period directly.
-  const double f = GleitzoneFaktor(jahr);
-  const double ae = static_cast<double>(entgelt);
-  if (entgelt <= grenzen.Untergrenze) return {-1, Runden(ae * f)};
-  const double td = static_cast<double>(grenzen.Untergrenze);
-  const double ud = static_cast<double>(grenzen.Obergrenze);
-  if (jahr < 2013) return {0, Runden(f * td + (2 - f) * (ae - td))};
-  return {0, Runden(f * td + (ud / (ud - td) - td / (ud - td) * f) * (ae - td))};
+  return ZonenBemessung(JahresZeile(jahr), lzz, entgelt);
 }
 
 TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt) {
   return GleitzoneBemessung(jahr, 2, entgelt);
+}
+
+TGleitzoneBemessung GleitzoneBemessung(int jahr, int monat, std::uint8_t lzz, std::int64_t entgelt) {
+  return ZonenBemessung(SVPeriode(jahr, monat), lzz, entgelt);
 }
 
 bool GleitzoneAnteil(int jahr, std::uint8_t lzz, std::int64_t& beitrag, double satzAG,
@@ -263,44 +599,83 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis) {
   ergebnis = TSVErgebnis{};
   k.LStJahr = static_cast<std::int16_t>(jahr);
+  const TSVPeriode& p = SVPeriode(jahr, sv.Monat);
   const std::uint8_t lzz = zeitraum.LZZ;
 
   const TBBGZeitraum grenze = BBGFuerZeitraum(k.BBGTabelle, lzz, sv.Region);
   TBBGZeitraum basis{};
   for (int i = 0; i < bbgAnzahl; ++i) basis[i] = std::min(grenze[i], zeitraum.RE4);
 
+  // The zone: the bases of the kinds measured against the KV and the RV
+  // ceiling (the zone lies far below both, so they are equal in practice).
+  // Marginal employment never lies in the zone: its flat employer rates
+  // are not reduced.
+  const bool zone = sv.Gleitzone && sv.Beschaeftigung != beGF && sv.Beschaeftigung != beHH;
+  TGleitzoneBemessung zonen[bbgAnzahl];
+  if (zone) {
+    for (int i = 0; i < bbgAnzahl; ++i) zonen[i] = ZonenBemessung(p, lzz, basis[i]);
+    if (zonen[bbgRV].Klasse != 1) {
+      ergebnis.BE = zonen[bbgRV].Bemessung;
+      ergebnis.BE_AN = zonen[bbgRV].BemessungAN;
+    }
+  }
+  const bool getrennt = p.ZoneTeileGetrennt;
+  const bool neueZone = p.Zone == zfUebergang2022;
+  const bool verzicht = sv.RVVerzicht && p.RVVerzichtMoeglich;
+  // The add-on rate from 2015 is a contribution of its own; up to 2014 KV2
+  // is the surcharge rounded with the employee's health share.
+  const bool zusatzEigen = p.ZBTeilung != ztKeine;
+  // Care discount for further children, borne by the employee alone.
+  const double abschlag =
+      p.PVAbschlag > 0 && sv.PVAbschlaege > 0 ? std::min<int>(sv.PVAbschlaege, 4) * Anteil(p.PVAbschlag) : 0;
+  const double pvAN = std::max(sv.Saetze[svPV].AN - abschlag, 0.0);
+
   for (int art = 0; art < svAnzahl; ++art) {
     const TSatzPaar& satz = sv.Saetze[art];
-    const std::int64_t b = basis[BBGFuerArt(static_cast<TSVArt>(art))];
+    const TBBGArt bbg = BBGFuerArt(static_cast<TSVArt>(art));
+    const std::int64_t b = basis[bbg];
+    const bool inZone = zone && zonen[bbg].Klasse != 1 && !(art == svRV && verzicht);
+    const double an = art == svPV ? pvAN : satz.AN;
 
-    if (satz.AN >= 0) {
-      if (sv.Gleitzone && !(art == svRV && sv.RVVerzicht)) {
-        GleitzoneAnteil(jahr, lzz, ergebnis.AN(art), satz.AG, satz.AN, b);
-      } else {
-        ergebnis.AN(art) = Beitrag(b, satz.AN);
-      }
-    }
     if (satz.AG >= 0) ergebnis.AG(art) = Beitrag(b, satz.AG);
+    if (satz.AN < 0) continue;
+    if (inZone && getrennt) {
+      ZonenBeitraege(zonen[bbg], neueZone, satz, b, ergebnis.AN(art), ergebnis.AG(art));
+      if (art == svPV && abschlag > 0) {
+        // In the zone the discount is taken on the whole reduced base.
+        ergebnis.AN(art) =
+            std::max<std::int64_t>(ergebnis.AN(art) - Beitrag(zonen[bbg].Bemessung, abschlag), 0);
+      }
+    } else if (inZone) {
+      // Up to 2013; a share that would turn negative is 0.
+      ergebnis.AN(art) = std::max<std::int64_t>(ZonenAnteil(zonen[bbg], satz.AG, an, an, b), 0);
+    } else {
+      ergebnis.AN(art) = Beitrag(b, an);
+    }
   }
 
-  // The employee-only surcharges of health and care insurance are paid
-  // together with the employee's share and rounded once with it: the
-  // surcharge entry is the combined share less the share without the
+  // The employee-only surcharges of health (up to 2014) and care insurance
+  // are paid together with the employee's share and rounded once with it:
+  // the surcharge entry is the combined share less the share without the
   // surcharge, so that the share line keeps its meaning and the sum is the
-  // amount of the pay slip.
+  // amount of the pay slip.  From 2014 in the zone they are computed on the
+  // reduced base on their own (above).
   for (const auto& [zuschlag, grund] : {std::pair{svKV2, svKV}, std::pair{svPV2, svPV}}) {
+    if (zuschlag == svKV2 && zusatzEigen) continue;
     const double s = sv.Saetze[zuschlag].AN;
     if (!(s > 0)) continue;
     const TSatzPaar& satz = sv.Saetze[grund];
-    const double an = std::max(satz.AN, 0.0);
-    const std::int64_t b = basis[BBGFuerArt(grund)];
+    const TBBGArt bbg = BBGFuerArt(grund);
+    const bool inZone = zone && zonen[bbg].Klasse != 1;
+    if (inZone && getrennt) continue;
+    const double an = grund == svPV ? pvAN : std::max(satz.AN, 0.0);
+    const std::int64_t b = basis[bbg];
     std::int64_t gesamt = Beitrag(b, an + s);
-    if (sv.Gleitzone) {
+    if (inZone) {
       // In the zone: 2 x Runden(reduced base x (AG + AN + surcharge) / 2)
       // less the employer's share, with the employee's rate standing for
       // the employer's as in the share line.
-      const TGleitzoneBemessung g = GleitzoneBemessung(jahr, lzz, b);
-      if (g.Klasse != 1) gesamt = std::max<std::int64_t>(ZonenAnteil(g, satz.AG, (an + an + s) / 2, an + s, b), 0);
+      gesamt = std::max<std::int64_t>(ZonenAnteil(zonen[bbg], satz.AG, (an + an + s) / 2, an + s, b), 0);
     }
     ergebnis.AN(zuschlag) = std::max<std::int64_t>(gesamt - ergebnis.AN(grund), 0);
   }
@@ -310,7 +685,7 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
   // base of the pay period.  An employer rate that is not levied counts as 0
   // here, so that the employee's share cannot turn negative.  The top-up
   // entry shows what the employee pays for it, and nothing without top-up.
-  const std::int64_t mindestBasis = AufstockungMindestBasis(jahr);
+  const std::int64_t mindestBasis = p.MindestBasis;
   const double rvAG = sv.Saetze[svRV].AG;
   const double aufAN = sv.Saetze[svRVAuf].AN;
   ergebnis.AN(svRVAuf) = 0;
@@ -335,176 +710,20 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
     ergebnis.SVSummeAN() += ergebnis.AN(art);
     ergebnis.SVSummeAG() += ergebnis.AG(art);
   }
-}
 
-// ---- settings ------------------------------------------------------------------
-
-namespace {
-
-constexpr const char* kBBGName[bbgAnzahl] = {"KV", "PV", "RV", "AV", "GF"};
-constexpr const char* kRegionName[2] = {"Ost", "West"};
-constexpr const char* kTypName[beAnzahl] = {"NV", "GF", "HH"};
-constexpr const char* kArtName[svAnzahl] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
-
-std::string Abschnitt(const char* name, int jahr) {
-  char puffer[32];
-  std::snprintf(puffer, sizeof puffer, "%s%04d", name, jahr);
-  return puffer;
-}
-
-std::string BBGSchluessel(int art, int region) {
-  return std::string(kBBGName[art]) + kRegionName[region];
-}
-
-std::string SatzSchluessel(int typ, int art, bool an) {
-  return std::string(kTypName[typ]) + kArtName[art] + (an ? "AN" : "AG");
-}
-
-// A fraction as the percentage stored in the file, free of the representation
-// error of the multiplication: 0.073 is stored as 7.3, not 7.300000000000001.
-std::string ProzentText(double anteil) { return TNewIniFile::FloatAlsText(Dezimal15(anteil * 100)); }
-
-}  // namespace
-
-namespace {
-
-// Ranges of stored values; anything outside counts as damaged.
-constexpr std::int64_t kGrenzeMin = 100;        // 1,00 a month
-constexpr std::int64_t kGrenzeMax = 999999999;  // 9.999.999,99 a month
-constexpr double kSatzMax = 100;                // percent
-constexpr double kSoliMax = 10;                 // percent
-constexpr double kPauschMax = 100;              // percent
-
-bool GrenzeGueltig(std::int64_t cent) { return cent >= kGrenzeMin && cent <= kGrenzeMax; }
-
-// A contribution rate in percent: 0 to 100, or -1 (not levied) where the
-// year's default is not levied either.
-bool SatzGueltig(double prozent, double vorgabeAnteil) {
-  if (prozent >= 0 && prozent <= kSatzMax) return true;
-  return prozent == -1 && vorgabeAnteil < 0;
-}
-
-std::string ProzentVorgabe(double prozent) { return TNewIniFile::FloatAlsText(Dezimal15(prozent)); }
-
-// Reads a percentage; a missing key gives nothing, a damaged value is
-// reported and gives nothing too.
-std::optional<double> ProzentLesen(const TIniAbbild& ini, const std::string& abschnitt,
-                                   const std::string& schluessel, bool (*gueltig)(double, double),
-                                   double vorgabeAnteil, const char* grund,
-                                   TEinstellungsBericht* bericht) {
-  const auto text = ini.Wert(abschnitt, schluessel);
-  if (!text) return std::nullopt;
-  double prozent = 0;
-  if (TNewIniFile::TextAlsFloat(*text, prozent) && gueltig(prozent, vorgabeAnteil)) return prozent;
-  IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text, grund,
-                  ProzentVorgabe(vorgabeAnteil * 100) + " %");
-  return std::nullopt;
-}
-
-}  // namespace
-
-TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {
-  const std::string abschnitt = Abschnitt("BMG", jahr);
-  TBBGTabelle t = BBGStandard(jahr);
-  for (int art = 0; art < bbgAnzahl; ++art) {
-    for (int r : {rgOst, rgWest}) {
-      const std::string schluessel = BBGSchluessel(art, r);
-      const auto text = ini.Wert(abschnitt, schluessel);
-      if (!text) continue;
-      std::int64_t wert = 0;
-      if (TNewIniFile::TextAlsInteger(*text, wert) && GrenzeGueltig(wert)) {
-        t[art][r] = wert;
-      } else {
-        const char* einheit = DMJahr(jahr) ? " Pfennig" : " Cent";
-        IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text,
-                        std::string("keine Bemessungsgrenze von 100 bis 999999999") + einheit +
-                            " im Monat",
-                        std::to_string(t[art][r]) + einheit);
-      }
-    }
-  }
-  return t;
-}
-
-TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr) { return BBGLaden(ini.Abbild(), jahr); }
-
-bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle) {
-  std::vector<std::pair<std::string, std::string>> werte;
-  for (int art = 0; art < bbgAnzahl; ++art) {
-    for (int r : {rgOst, rgWest}) {
-      if (!GrenzeGueltig(tabelle[art][r])) return false;
-      werte.emplace_back(BBGSchluessel(art, r), std::to_string(tabelle[art][r]));
-    }
-  }
-  return ini.WriteStrings(Abschnitt("BMG", jahr), werte);
-}
-
-void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
-                   double& soliProzent, TEinstellungsBericht* bericht) {
-  const std::string abschnitt = Abschnitt("SV", jahr);
-  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
-  for (int typ = 0; typ < beAnzahl; ++typ) {
-    for (int art = 0; art < svAnzahl; ++art) {
-      // A missing key keeps the default fraction as it is; a stored value
-      // goes through the same division as the defaults.
-      auto lesen = [&](bool an, double vorgabe) {
-        const auto prozent = ProzentLesen(
-            ini, abschnitt, SatzSchluessel(typ, art, an), SatzGueltig, vorgabe,
-            vorgabe < 0 ? "kein Beitragssatz von 0 bis 100 Prozent oder -1 für nicht erhoben"
-                        : "kein Beitragssatz von 0 bis 100 Prozent",
-            bericht);
-        return prozent ? *prozent / 100 : vorgabe;
-      };
-      saetze[typ][art].AN = lesen(true, standard[typ][art].AN);
-      saetze[typ][art].AG = lesen(false, standard[typ][art].AG);
-    }
-  }
-  const std::string lst = Abschnitt("LSt", jahr);
-  const double soliVorgabe = SoliSatz(jahr);
-  const auto soli = ProzentLesen(
-      ini, lst, "Soli", [](double p, double) { return p >= 0 && p <= kSoliMax; },
-      soliVorgabe / 100, "kein Zuschlagssatz von 0 bis 10 Prozent", bericht);
-  soliProzent = soli.value_or(soliVorgabe);
-  const double pauschVorgabe = PauschStProzentStandard(jahr);
-  const auto pausch = ProzentLesen(
-      ini, lst, "PauschSt", [](double p, double) { return p >= 0 && p <= kPauschMax; },
-      pauschVorgabe / 100, "kein Pauschsteuersatz von 0 bis 100 Prozent", bericht);
-  pauschSatz = pausch.value_or(pauschVorgabe) / 100;
-}
-
-void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
-                   double& soliProzent) {
-  SVSaetzeLaden(ini.Abbild(), jahr, saetze, pauschSatz, soliProzent);
-}
-
-bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
-                       double pauschSatz) {
-  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
-  std::vector<std::pair<std::string, std::string>> werte;
-  for (int typ = 0; typ < beAnzahl; ++typ) {
-    for (int art = 0; art < svAnzahl; ++art) {
-      const TSatzPaar& p = saetze[typ][art];
-      // What would not read back as written is refused.
-      if (!SatzGueltig(Dezimal15(p.AN * 100), standard[typ][art].AN) ||
-          !SatzGueltig(Dezimal15(p.AG * 100), standard[typ][art].AG))
-        return false;
-      werte.emplace_back(SatzSchluessel(typ, art, true), ProzentText(p.AN));
-      werte.emplace_back(SatzSchluessel(typ, art, false), ProzentText(p.AG));
-    }
-  }
-  if (!ini.WriteStrings(Abschnitt("SV", jahr), werte)) return false;
-  if (!(pauschSatz >= 0)) return true;
-  if (Dezimal15(pauschSatz * 100) > kPauschMax) return false;
-  return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
-}
-
-void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
-  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen, bericht);
-  k.BBGTabelle = BBGLaden(ini, k.LStJahr, bericht);
-}
-
-void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
-  SVEinstellungenLaden(k, ini.Abbild());
+  // The employer's levies on the wage liable to pension insurance, capped
+  // at its ceiling, also in marginal employment (section 359 SGB III,
+  // section 7 AAG).  In the zone the sources do not settle the base; taken
+  // here: the actual wage, as for every levy outside the contributions.
+  // Private households pay no insolvency levy (section 358 (1) SGB III).
+  const bool geringfuegig = sv.Beschaeftigung == beGF || sv.Beschaeftigung == beHH;
+  auto umlage = [&](double eingabe, double minijob) -> std::int64_t {
+    const double satz = eingabe >= 0 ? eingabe : geringfuegig && minijob >= 0 ? Anteil(minijob) : 0;
+    return satz > 0 ? Beitrag(basis[bbgRV], satz) : 0;
+  };
+  ergebnis.U1_AG = umlage(sv.U1, p.U1GF);
+  ergebnis.U2_AG = umlage(sv.U2, p.U2GF);
+  if (p.IGU > 0 && sv.Beschaeftigung != beHH) ergebnis.IGU_AG = Beitrag(basis[bbgRV], Anteil(p.IGU));
 }
 
 }  // namespace lst

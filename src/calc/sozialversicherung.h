@@ -6,8 +6,17 @@
 // PV2.  Also the per-year parameters: contribution ceilings, default rates,
 // minimum base of the top-up, sliding-zone factor and bounds.
 //
-// Years outside 1995 to 2013 have no parameters: their ceilings are 0, every
+// A year can have several rule periods, each in force from a pay month on
+// (TSVEingabe::Monat chooses; see SVPeriode).  The functions with a month
+// give the values of that month's period; those without one give the
+// year's own row, which the settings store: the first period of the year,
+// except for 2003 and 2005, whose row has always held the rules from April
+// 2003 (sliding zone) and July 2005 (health surcharge).
+//
+// Years outside 1995 to 2026 have no parameters: their ceilings are 0, every
 // default rate is -1 % (not levied), there is neither sliding zone nor top-up.
+//
+// The reading and writing of the settings file: calc/sv_einstellungen.h.
 
 #include <array>
 #include <cstdint>
@@ -43,20 +52,104 @@ using TSVSatzTabelle = std::array<std::array<TSatzPaar, svAnzahl>, beAnzahl>;
 // The five ceilings of one region converted to a pay period.
 using TBBGZeitraum = std::array<std::int64_t, bbgAnzahl>;
 
+// ---- rule periods ------------------------------------------------------------
+
+// The formula of the reduced base in the sliding or transition zone.
+enum TZonenFormel : std::uint8_t {
+  zfKeine = 0,      // no zone
+  zfGleitzone2003,  // up to 2012: F x t + (2 - F) x (AE - t)
+  zfGleitzone2013,  // 2013 to September 2022: F x t + (u/(u-t) - t/(u-t) x F) x (AE - t)
+  zfUebergang2022,  // from October 2022: the same for the whole contribution, and the
+                    // employee's own base u/(u-t) x (AE - t); the employer pays the rest
+};
+
+// How the health add-on rate travels in the KV2 pair.
+enum TZusatzTeilung : std::uint8_t {
+  ztKeine = 0,    // up to 2014: KV2 is the employee's surcharge, rounded with KV
+  ztNurAN,        // 2015 to 2018: the add-on rate is borne by the employee alone
+  ztHaelftig,     // from 2019: employee and employer half each
+};
+
+// The parameters of one rule period.  Amounts in cents (pfennigs up to
+// 2001) per month, rates in percent; -1 marks what is not levied.
+struct TSVPeriode {
+  int Jahr = 0;
+  int AbMonat = 1;  // first pay month of the period
+  // Ceilings; KV and PV are equal, as are RV and AV.  GF is the limit of
+  // marginal employment.
+  std::int64_t KVOst = 0, KVWest = 0, RVOst = 0, RVWest = 0, GFOst = 0, GFWest = 0;
+  // Normal employment: employee and employer pay the same rate.
+  double KV = -1, PV = -1, RV = -1, AV = -1;
+  // Employee-only parts: up to 2014 the health surcharge (from 2015 see
+  // ZB), the care surcharge of the childless.
+  double KV2AN = -1, PV2AN = -1;
+  // Marginal employment: flat employer rates and the employee's top-up rate.
+  double GFKVAG = 0, GFRVAG = 0, GFRVAufAN = -1;
+  // Marginal employment in a private household.
+  double HHKVAG = 0, HHRVAG = 0, HHRVAufAN = -1;
+  // Minimum base of the pension top-up in cents; -1 without top-up.
+  std::int64_t MindestBasis = -1;
+  // Zone: formula, factor F, lower bound t (a wage above it is in the zone)
+  // and upper bound u.
+  TZonenFormel Zone = zfKeine;
+  double F = -1;
+  std::int64_t ZoneUnten = 0, ZoneOben = 0;
+  // Whether the employee may waive the reduction of the pension share in
+  // the zone (up to June 2019).
+  bool RVVerzichtMoeglich = true;
+  // From 2014: in the zone, the employee-only parts are computed on the
+  // reduced base and rounded on their own; shares that differ (Saxony) are
+  // rounded each.  Before, they were rounded with the shared part.
+  bool ZoneTeileGetrennt = false;
+  // Average health add-on rate (section 242a SGB V) and its split.
+  double ZB = -1;
+  TZusatzTeilung ZBTeilung = ztKeine;
+  // Care: the discount per further child under 25 (-1 none) and the Saxon
+  // shift of half a point from the employer to the employee.
+  double PVAbschlag = -1;
+  double PVSachsen = 0.5;
+  // Levies of the employer: U1 and U2 of the minijob office, insolvency
+  // levy (-1: not in the tables).
+  double U1GF = -1, U2GF = -1, IGU = -1;
+};
+
+// The rule period of a pay month (1 to 12; outside clamped) of a year; for a
+// year without parameters a period that levies nothing.
+const TSVPeriode& SVPeriode(int jahr, int monat);
+// Whether the core has the social insurance of a year (1995 to 2026).
+bool SVVorhanden(int jahr);
+
+// The KV2 pair (fractions) for a fund's add-on rate in percent: 2015 to
+// 2018 the employee alone (employer -1, not levied), from 2019 half each.
+// Before 2015 there is no add-on rate: the period's default pair (the
+// employee's surcharge of 0,9 %) whatever the rate.
+TSatzPaar ZusatzbeitragSaetze(int jahr, int monat, double prozent);
+// The average add-on rate of a period in percent; -1 before 2015.
+double DurchschnittsZusatzbeitrag(int jahr, int monat);
+// The care pair (fractions) of normal employment in Saxony.
+TSatzPaar PVSaetzeSachsen(int jahr, int monat);
+
 // ---- per-year defaults ------------------------------------------------------
 
-// Default ceilings of a year.
+// Default ceilings of a year (its row) and of a pay month's period.
 TBBGTabelle BBGStandard(int jahr);
-// Default rates of a year (fractions; -0.01 where not levied).
+TBBGTabelle BBGStandard(int jahr, int monat);
+// Default rates (fractions; -0.01 where not levied).  From 2015 the KV2 pair
+// is the one of the average add-on rate (ZusatzbeitragSaetze).
 TSVSatzTabelle SVSaetzeStandard(int jahr);
+TSVSatzTabelle SVSaetzeStandard(int jahr, int monat);
 // Minimum base of the pension top-up in cents per month; -1 for a year
 // without top-up.  Converted to the pay period like the ceilings.
 std::int64_t AufstockungMindestBasis(int jahr);
+std::int64_t AufstockungMindestBasis(int jahr, int monat);
 // Sliding-zone factor F; -1 for a year without sliding zone.
 double GleitzoneFaktor(int jahr);
+double GleitzoneFaktor(int jahr, int monat);
 // Lower and upper bound of the sliding zone in cents per month.
 std::int64_t GleitzoneUntergrenze(int jahr);
 std::int64_t GleitzoneObergrenze(int jahr);
+std::int64_t GleitzoneUntergrenze(int jahr, int monat);
+std::int64_t GleitzoneObergrenze(int jahr, int monat);
 // Default of the employer's flat-rate wage tax in percent.
 double PauschStProzentStandard(int jahr);
 
@@ -83,11 +176,14 @@ struct TGleitzoneGrenzen {
   std::int64_t Obergrenze = 0;
 };
 TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, std::uint8_t lzz);
+TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, int monat, std::uint8_t lzz);
 
 // Class and reduced base of a wage in the sliding zone of a year.
 struct TGleitzoneBemessung {
   int Klasse = 1;               // -1 at or below the lower bound, 0 inside, 1 above
   std::int64_t Bemessung = 0;   // reduced base in cents
+  // From October 2022 the employee's own base (BE_AN); before, 0.
+  std::int64_t BemessungAN = 0;
 };
 // The wage is one of the pay period LZZ and is measured against the bounds of
 // that period (GleitzoneGrenzenFuerZeitraum); the reduced base is one of the
@@ -96,6 +192,8 @@ struct TGleitzoneBemessung {
 TGleitzoneBemessung GleitzoneBemessung(int jahr, std::uint8_t lzz, std::int64_t entgelt);
 // The same for a monthly wage.
 TGleitzoneBemessung GleitzoneBemessung(int jahr, std::int64_t entgelt);
+// The same under the rule period of a pay month.
+TGleitzoneBemessung GleitzoneBemessung(int jahr, int monat, std::uint8_t lzz, std::int64_t entgelt);
 
 // The employee's share of one contribution kind in the sliding zone, from the
 // kind's rates and its (capped) base of the pay period LZZ.  Returns true when
@@ -108,54 +206,18 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
                      std::int64_t basis);
 
 // All contributions of one pay period.  Sets k.LStJahr to jahr and measures
-// against the ceilings k.BBGTabelle; the rates come from sv.Saetze.
-// The employee-only surcharges KV2 and PV2 are rounded together with the
-// employee's KV or PV share; their entries are the combined share less the
-// share without surcharge.  The top-up entries (RVAuf) are 0 without
-// Aufstockung; with it the RVAuf employee entry repeats the employee's
-// pension share, which is then the whole top-up.  No entry leaves +-10^15.
+// against the ceilings k.BBGTabelle; the rates come from sv.Saetze, the
+// rules (zone, levies, add-on rate) from the period of sv.Monat.
+// The employee-only surcharges KV2 (up to 2014) and PV2 are rounded together
+// with the employee's KV or PV share; their entries are the combined share
+// less the share without surcharge.  From 2015 KV2 is the add-on rate, a
+// contribution of its own rounded on its own.  The care discount for
+// further children (sv.PVAbschlaege, from July 2023) lowers the employee's
+// PV share.  The top-up entries (RVAuf) are 0 without Aufstockung; with it
+// the RVAuf employee entry repeats the employee's pension share, which is
+// then the whole top-up.  The levies U1, U2 and the insolvency levy are
+// measured on the wage up to the pension ceiling.  No entry leaves +-10^15.
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis);
-
-// ---- settings ------------------------------------------------------------------
-//
-// Ceilings live in the section "BMG" + four-digit year (e.g. "BMG2013") under
-// the keys ceiling + region ("KVOst", "KVWest", ... "GFWest"), in cents per
-// month.  Rates live in the section "SV" + year under the keys type + kind +
-// share ("NVKVAN", "GFRVAG", "HHRVAufAN", ...), in percent.  The section
-// "LSt" + year holds the solidarity-surcharge percentage "Soli" and the
-// employer's flat-rate percentage "PauschSt".  Missing keys give the year's
-// defaults; so do damaged values: text that is no number, and numbers out of
-// range (ceilings 100 to 999999999 cents; rates 0 to 100 percent, or -1 where
-// the year's default is -1 as well; "Soli" 0 to 10; "PauschSt" 0 to 100).
-// The loaders that take a report add one entry per damaged value to it.
-// The loaders that take a TNewIniFile read and parse the file once; to read
-// several things of one consistent version, take one TIniAbbild and pass it.
-
-TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
-TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr);
-// Writes the ten ceilings of a year in one go.  False when the file could
-// not be written or a ceiling is out of range; the file is then unchanged.
-bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle);
-
-// The rates of a year (fractions), the flat-rate tax (fraction) and the
-// solidarity-surcharge percentage (as stored).
-void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
-                   double& soliProzent, TEinstellungsBericht* bericht = nullptr);
-void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
-                   double& soliProzent);
-// Writes the 42 rates of a year in percent in one go, then "PauschSt" when
-// pauschSatz is >= 0.  "Soli" is never written.  False when a rate would not
-// read back (not a finite number or out of range; nothing is written), when
-// pauschSatz is above 100 % (it is not written) or a write failed (when only
-// the second failed, the rates are stored and "PauschSt" keeps its old value).
-bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
-                       double pauschSatz);
-
-// Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
-// into the context.
-void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini,
-                          TEinstellungsBericht* bericht = nullptr);
-void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini);
 
 }  // namespace lst

@@ -7,6 +7,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "calc/jahresregeln.h"
 #include "cli/meldung.h"
 #include "common/ini_datei.h"

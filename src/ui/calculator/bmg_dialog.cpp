@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/qt/edit_cs.h"
 
 namespace lst {

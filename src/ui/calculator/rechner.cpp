@@ -30,6 +30,7 @@
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
 

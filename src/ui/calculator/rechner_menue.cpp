@@ -18,6 +18,7 @@
 
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/zahlen.h"
 #include "ui/calculator/bmg_dialog.h"
 #include "common/ini_datei.h"

@@ -1,0 +1,229 @@
+#include "calc/sv_einstellungen.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/geld.h"
+#include "calc/jahresregeln.h"
+#include "calc/kontext.h"
+
+namespace lst {
+
+namespace {
+
+constexpr const char* kBBGName[bbgAnzahl] = {"KV", "PV", "RV", "AV", "GF"};
+constexpr const char* kRegionName[2] = {"Ost", "West"};
+constexpr const char* kTypName[beAnzahl] = {"NV", "GF", "HH"};
+constexpr const char* kArtName[svAnzahl] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
+
+std::string Abschnitt(const char* name, int jahr) {
+  char puffer[32];
+  std::snprintf(puffer, sizeof puffer, "%s%04d", name, jahr);
+  return puffer;
+}
+
+std::string BBGSchluessel(int art, int region) {
+  return std::string(kBBGName[art]) + kRegionName[region];
+}
+
+std::string SatzSchluessel(int typ, int art, bool an) {
+  return std::string(kTypName[typ]) + kArtName[art] + (an ? "AN" : "AG");
+}
+
+// A fraction as the percentage stored in the file, free of the representation
+// error of the multiplication: 0.073 is stored as 7.3, not 7.300000000000001.
+std::string ProzentText(double anteil) { return TNewIniFile::FloatAlsText(Dezimal15(anteil * 100)); }
+
+}  // namespace
+
+namespace {
+
+// Ranges of stored values; anything outside counts as damaged.
+constexpr std::int64_t kGrenzeMin = 100;        // 1,00 a month
+constexpr std::int64_t kGrenzeMax = 999999999;  // 9.999.999,99 a month
+constexpr double kSatzMax = 100;                // percent
+constexpr double kSoliMax = 10;                 // percent
+constexpr double kPauschMax = 100;              // percent
+
+bool GrenzeGueltig(std::int64_t cent) { return cent >= kGrenzeMin && cent <= kGrenzeMax; }
+
+// A contribution rate in percent: 0 to 100, or -1 (not levied) where the
+// year's default is not levied either.
+bool SatzGueltig(double prozent, double vorgabeAnteil) {
+  if (prozent >= 0 && prozent <= kSatzMax) return true;
+  return prozent == -1 && vorgabeAnteil < 0;
+}
+
+std::string ProzentVorgabe(double prozent) { return TNewIniFile::FloatAlsText(Dezimal15(prozent)); }
+
+// Reads a percentage; a missing key gives nothing, a damaged value is
+// reported and gives nothing too.
+std::optional<double> ProzentLesen(const TIniAbbild& ini, const std::string& abschnitt,
+                                   const std::string& schluessel, bool (*gueltig)(double, double),
+                                   double vorgabeAnteil, const char* grund,
+                                   TEinstellungsBericht* bericht) {
+  const auto text = ini.Wert(abschnitt, schluessel);
+  if (!text) return std::nullopt;
+  double prozent = 0;
+  if (TNewIniFile::TextAlsFloat(*text, prozent) && gueltig(prozent, vorgabeAnteil)) return prozent;
+  IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text, grund,
+                  ProzentVorgabe(vorgabeAnteil * 100) + " %");
+  return std::nullopt;
+}
+
+}  // namespace
+
+TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {
+  const std::string abschnitt = Abschnitt("BMG", jahr);
+  TBBGTabelle t = BBGStandard(jahr);
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int r : {rgOst, rgWest}) {
+      const std::string schluessel = BBGSchluessel(art, r);
+      const auto text = ini.Wert(abschnitt, schluessel);
+      if (!text) continue;
+      std::int64_t wert = 0;
+      if (TNewIniFile::TextAlsInteger(*text, wert) && GrenzeGueltig(wert)) {
+        t[art][r] = wert;
+      } else {
+        const char* einheit = DMJahr(jahr) ? " Pfennig" : " Cent";
+        IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text,
+                        std::string("keine Bemessungsgrenze von 100 bis 999999999") + einheit +
+                            " im Monat",
+                        std::to_string(t[art][r]) + einheit);
+      }
+    }
+  }
+  return t;
+}
+
+TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr) { return BBGLaden(ini.Abbild(), jahr); }
+
+bool BBGSpeichern(TNewIniFile& ini, int jahr, const TBBGTabelle& tabelle) {
+  std::vector<std::pair<std::string, std::string>> werte;
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int r : {rgOst, rgWest}) {
+      if (!GrenzeGueltig(tabelle[art][r])) return false;
+      werte.emplace_back(BBGSchluessel(art, r), std::to_string(tabelle[art][r]));
+    }
+  }
+  return ini.WriteStrings(Abschnitt("BMG", jahr), werte);
+}
+
+void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent, TEinstellungsBericht* bericht) {
+  const std::string abschnitt = Abschnitt("SV", jahr);
+  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      // A missing key keeps the default fraction as it is; a stored value
+      // goes through the same division as the defaults.
+      auto lesen = [&](bool an, double vorgabe) {
+        const auto prozent = ProzentLesen(
+            ini, abschnitt, SatzSchluessel(typ, art, an), SatzGueltig, vorgabe,
+            vorgabe < 0 ? "kein Beitragssatz von 0 bis 100 Prozent oder -1 für nicht erhoben"
+                        : "kein Beitragssatz von 0 bis 100 Prozent",
+            bericht);
+        return prozent ? *prozent / 100 : vorgabe;
+      };
+      saetze[typ][art].AN = lesen(true, standard[typ][art].AN);
+      saetze[typ][art].AG = lesen(false, standard[typ][art].AG);
+    }
+  }
+  const std::string lst = Abschnitt("LSt", jahr);
+  const double soliVorgabe = SoliSatz(jahr);
+  const auto soli = ProzentLesen(
+      ini, lst, "Soli", [](double p, double) { return p >= 0 && p <= kSoliMax; },
+      soliVorgabe / 100, "kein Zuschlagssatz von 0 bis 10 Prozent", bericht);
+  soliProzent = soli.value_or(soliVorgabe);
+  const double pauschVorgabe = PauschStProzentStandard(jahr);
+  const auto pausch = ProzentLesen(
+      ini, lst, "PauschSt", [](double p, double) { return p >= 0 && p <= kPauschMax; },
+      pauschVorgabe / 100, "kein Pauschsteuersatz von 0 bis 100 Prozent", bericht);
+  pauschSatz = pausch.value_or(pauschVorgabe) / 100;
+}
+
+void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, double& pauschSatz,
+                   double& soliProzent) {
+  SVSaetzeLaden(ini.Abbild(), jahr, saetze, pauschSatz, soliProzent);
+}
+
+bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
+                       double pauschSatz) {
+  const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
+  std::vector<std::pair<std::string, std::string>> werte;
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      const TSatzPaar& p = saetze[typ][art];
+      // What would not read back as written is refused.
+      if (!SatzGueltig(Dezimal15(p.AN * 100), standard[typ][art].AN) ||
+          !SatzGueltig(Dezimal15(p.AG * 100), standard[typ][art].AG))
+        return false;
+      werte.emplace_back(SatzSchluessel(typ, art, true), ProzentText(p.AN));
+      werte.emplace_back(SatzSchluessel(typ, art, false), ProzentText(p.AG));
+    }
+  }
+  if (!ini.WriteStrings(Abschnitt("SV", jahr), werte)) return false;
+  if (!(pauschSatz >= 0)) return true;
+  if (Dezimal15(pauschSatz * 100) > kPauschMax) return false;
+  return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
+}
+
+void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
+  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen, bericht);
+  k.BBGTabelle = BBGLaden(ini, k.LStJahr, bericht);
+}
+
+void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
+  SVEinstellungenLaden(k, ini.Abbild());
+}
+
+namespace {
+
+constexpr double kZusatzMax = 20;  // percent
+
+}  // namespace
+
+TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {
+  const std::string abschnitt = Abschnitt("SV", jahr);
+  TSVZusatzWerte w;
+  const double zb = DurchschnittsZusatzbeitrag(jahr, 1);
+  w.KVZusatzProzent = zb;
+  if (zb >= 0) {
+    const auto p = ProzentLesen(
+        ini, abschnitt, "KVZusatz", [](double x, double) { return x >= 0 && x <= kZusatzMax; },
+        zb / 100, "kein Zusatzbeitragssatz von 0 bis 20 Prozent", bericht);
+    if (p) w.KVZusatzProzent = *p;
+  }
+  for (auto [schluessel, ziel] : {std::pair{"U1", &w.U1Prozent}, std::pair{"U2", &w.U2Prozent}}) {
+    const auto p = ProzentLesen(
+        ini, abschnitt, schluessel, [](double x, double) { return x >= 0 && x <= kSatzMax; }, 0,
+        "kein Umlagesatz von 0 bis 100 Prozent", bericht);
+    if (p) *ziel = *p;
+  }
+  return w;
+}
+
+bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte) {
+  std::vector<std::pair<std::string, std::string>> liste;
+  auto dazu = [&](const char* schluessel, double prozent, double hoechstens) {
+    if (std::isnan(prozent)) return false;
+    if (prozent < 0) return true;
+    const double p = Dezimal15(prozent);
+    if (!(p <= hoechstens)) return false;
+    liste.emplace_back(schluessel, TNewIniFile::FloatAlsText(p));
+    return true;
+  };
+  // An add-on rate only where the year has one.
+  const double zb = DurchschnittsZusatzbeitrag(jahr, 1) >= 0 ? werte.KVZusatzProzent : -1;
+  if (!dazu("KVZusatz", zb, kZusatzMax) || !dazu("U1", werte.U1Prozent, kSatzMax) ||
+      !dazu("U2", werte.U2Prozent, kSatzMax))
+    return false;
+  if (liste.empty()) return true;
+  return ini.WriteStrings(Abschnitt("SV", jahr), liste);
+}
+
+}  // namespace lst
