@@ -115,7 +115,7 @@ TFRechner::TFRechner(TRechenKontext& kontext, TRechnerDaten& daten, const TDatei
     groesse = groesse.boundedTo(frei);
   }
   resize(groesse);
-  RestorePlacement(this, namen_.Einstellungen, kPlatzPosition);
+  RestorePlacement(this, namen_.EinstellungsDatei(), kPlatzPosition);
 }
 
 TFRechner::~TFRechner() {
@@ -751,7 +751,7 @@ void TFRechner::SaetzeInEdits() {
 }
 
 void TFRechner::SaetzeNeuLaden() {
-  const TNewIniFile ini(namen_.Saetze);
+  const TNewIniFile ini = namen_.SaetzeDatei();
   double pausch = k_.PauschSatz;
   double soli = k_.SoliGeladen;
   SVSaetzeLaden(ini, k_.LStJahr, k_.SVSatzTabelle, pausch, soli);

@@ -113,6 +113,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // that follows it.
   void JahrGewechselt(int jahr);
   void WaehrungGewechselt(bool euro);
+  // Emitted when the window is about to save its settings at its close: the
+  // other windows put their own entries into the settings first, so that
+  // one write of the file takes all.
+  void EinstellungenSichern();
 
  protected:
   void showEvent(QShowEvent* ereignis) override;
@@ -202,6 +206,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   std::int64_t wunschBetrag_ = 0;
   bool gezeigt_ = false;
   bool gespeichert_ = false;
+  // The user hears once per run that the settings could not be saved.
+  bool speicherFehlerGemeldet_ = false;
   // In the DM years: amounts in DM (the default) or in Euro.
   bool dmGewuenscht_ = true;
 

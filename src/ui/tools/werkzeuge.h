@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "common/ini_datei.h"
+
 class QAction;
 
 namespace lst {
@@ -27,6 +29,8 @@ class TWerkzeuge : public QObject {
   // The calculator window must exist; einstellungsDatei names the settings
   // file of the window placements.
   TWerkzeuge(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QObject* eltern = nullptr);
+  // The settings file as the application holds it.
+  TWerkzeuge(TRechnerSchnittstelle& rechner, TNewIniFile einstellungen, QObject* eltern = nullptr);
   ~TWerkzeuge() override;
 
   // Each window is created on its own so that the application keeps the
@@ -78,7 +82,7 @@ class TWerkzeuge : public QObject {
   QAction* Aktion(const char* name) const;
 
   TRechnerSchnittstelle& rechner_;
-  std::string datei_;
+  TNewIniFile datei_;
   std::unique_ptr<TFPlott> plott_;
   std::unique_ptr<TFTabelle> tabelle_;
   std::unique_ptr<TFTabelle> einkStTabelle_;
