@@ -1,5 +1,6 @@
 #include "common/ini_datei.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -89,6 +90,8 @@ struct Zeile {
 // length of the text, whatever the length of a line.
 std::vector<Zeile> InZeilen(std::string_view s) {
   std::vector<Zeile> zeilen;
+  // Counted first: growing a vector of a million lines costs more than this.
+  zeilen.reserve(static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n')) + 1);
   std::size_t pos = 0;
   while (pos < s.size()) {
     const std::size_t nl = s.find('\n', pos);
@@ -146,8 +149,9 @@ struct Inhalt {
     return eigene.back();
   }
 
-  void Zerlegen() {
-    std::string_view rest = roh;
+  void Zerlegen() { Zerlegen(roh); }
+  // The lines of a text that someone else keeps unchanged while they are used.
+  void Zerlegen(std::string_view rest) {
     if (rest.substr(0, kBom.size()) == kBom) {
       bom = rest.substr(0, kBom.size());
       rest.remove_prefix(kBom.size());
@@ -219,7 +223,14 @@ Lesestand DateiLesen(const fs::path& pfad, std::string& roh) {
   std::ifstream ein(pfad, std::ios::binary);
   if (!ein) return Lesestand::Fehler;
   const std::uintmax_t groesse = fs::file_size(pfad, ec);
-  if (!ec && groesse < (std::uintmax_t{1} << 31)) roh.reserve(static_cast<std::size_t>(groesse));
+  if (!ec && groesse > 0 && groesse < (std::uintmax_t{1} << 31)) {
+    // Straight into the string; what the file has grown by meanwhile follows.
+    roh.resize(static_cast<std::size_t>(groesse));
+    ein.read(roh.data(), static_cast<std::streamsize>(roh.size()));
+    roh.resize(static_cast<std::size_t>(ein.gcount()));
+    if (ein.bad()) return Lesestand::Fehler;
+    if (!ein) return Lesestand::Gelesen;
+  }
   char puffer[1 << 16];
   while (ein.read(puffer, sizeof puffer) || ein.gcount() > 0)
     roh.append(puffer, static_cast<std::size_t>(ein.gcount()));
@@ -304,7 +315,8 @@ bool Schreibgeschuetzt(const fs::path& ziel) {
 // Writes the text into a fresh temporary file beside the target and renames it
 // over the target.  On any failure the temporary file is removed and the
 // target keeps its old content.  A read-only target is left as it is.
-bool DateiErsetzen(const fs::path& ziel, std::string_view text) {
+template <class Schreiber>
+bool DateiErsetzenMit(const fs::path& ziel, Schreiber&& schreiben) {
   if (Schreibgeschuetzt(ziel)) return false;
   const fs::path ordner = ziel.parent_path();
   std::error_code ec;
@@ -324,7 +336,7 @@ bool DateiErsetzen(const fs::path& ziel, std::string_view text) {
   }
   if (f == nullptr) return false;
 
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  bool ok = schreiben(f);
   ok = std::fflush(f) == 0 && ok;
   ok = ok && AufPlatteBringen(f);
   ok = std::fclose(f) == 0 && ok;
@@ -376,6 +388,20 @@ class Schreibsperre {
 };
 
 // --- rewriting -------------------------------------------------------------
+
+// Writes the text of the lines piece by piece, without making it one string.
+bool InhaltSchreiben(const Inhalt& inhalt, std::FILE* f) {
+  bool ok = std::fwrite(inhalt.bom.data(), 1, inhalt.bom.size(), f) == inhalt.bom.size();
+  for (const Zeile& z : inhalt.zeilen) {
+    ok = ok && std::fwrite(z.text.data(), 1, z.text.size(), f) == z.text.size();
+    ok = ok && std::fwrite(z.ende.data(), 1, z.ende.size(), f) == z.ende.size();
+  }
+  return ok;
+}
+
+bool DateiErsetzen(const fs::path& ziel, const Inhalt& inhalt) {
+  return DateiErsetzenMit(ziel, [&inhalt](std::FILE* f) { return InhaltSchreiben(inhalt, f); });
+}
 
 // The text of the file as it stands in memory.
 std::string Text(const Inhalt& inhalt) {
@@ -862,32 +888,35 @@ class TIniDokument {
     // Left behind by a write that was killed before its rename.
     if (!ziel.empty()) AlteTempDateienEntfernen(ziel);
     gelesen_ = KennungVon(ziel);
-    const Lesestand stand = DateiLesen(ziel, inhalt_->roh);
+    std::string roh;
+    const Lesestand stand = DateiLesen(ziel, roh);
     lesefehler_ = stand == Lesestand::Fehler;
-    if (stand != Lesestand::Gelesen) inhalt_->roh.clear();
-    abbild_ = TIniAbbild::AusText(pfad_, inhalt_->roh);
-    inhalt_->Zerlegen();
+    if (stand != Lesestand::Gelesen) roh.clear();
+    // The lines are views into the text of the first image, which stays
+    // unchanged for as long as the document lives.
+    basis_ = TIniAbbild::AusText(pfad_, std::move(roh));
+    abbild_ = basis_;
   }
 
   const fs::path& Pfad() const { return pfad_; }
 
   const TIniAbbild& Abbild() const {
-    if (!abbild_) abbild_ = TIniAbbild::AusText(pfad_, Text(*inhalt_));
+    if (!abbild_) abbild_ = TIniAbbild::AusText(pfad_, Text(Zeilen()));
     return *abbild_;
   }
 
   void Schreiben(std::string_view section, Paare paare) {
-    if (!SchreibenIn(*inhalt_, section, paare)) return;
+    if (!SchreibenIn(Zeilen(), section, paare)) return;
     offen_.push_back({Aenderung::Schreiben, std::string(section), {}, std::move(paare)});
     abbild_.reset();
   }
   void AbschnittEntfernen(std::string_view section) {
-    if (!AbschnittEntfernenIn(*inhalt_, section)) return;
+    if (!AbschnittEntfernenIn(Zeilen(), section)) return;
     offen_.push_back({Aenderung::AbschnittWeg, std::string(section), {}, {}});
     abbild_.reset();
   }
   void SchluesselEntfernen(std::string_view section, std::string_view key) {
-    if (!SchluesselEntfernenIn(*inhalt_, section, key)) return;
+    if (!SchluesselEntfernenIn(Zeilen(), section, key)) return;
     offen_.push_back({Aenderung::SchluesselWeg, std::string(section), std::string(key), {}});
     abbild_.reset();
   }
@@ -912,10 +941,12 @@ class TIniDokument {
       if (!ZumSchreiben(ziel, *neu)) return false;
       for (const Aenderung& a : offen_) Anwenden(*neu, a);
     }
-    if (!DateiErsetzen(ziel, Text(neu ? *neu : *inhalt_))) return false;
+    if (!DateiErsetzen(ziel, neu ? *neu : Zeilen())) return false;
     if (neu) {
       inhalt_ = std::move(neu);
+      zerlegt_ = true;
       abbild_.reset();
+      basis_ = TIniAbbild();
     }
     lesefehler_ = false;
     offen_.clear();
@@ -924,6 +955,15 @@ class TIniDokument {
   }
 
  private:
+  // The lines, split at the first write: reading needs only the image.
+  Inhalt& Zeilen() const {
+    if (!zerlegt_) {
+      inhalt_->Zerlegen(basis_.daten_->roh);
+      zerlegt_ = true;
+    }
+    return *inhalt_;
+  }
+
   struct Aenderung {
     enum Art { Schreiben, AbschnittWeg, SchluesselWeg } art;
     std::string abschnitt;
@@ -946,8 +986,11 @@ class TIniDokument {
   }
 
   fs::path pfad_;
-  // Behind a pointer: the lines are views into the text it holds.
+  TIniAbbild basis_;
+  // Behind a pointer: the lines of a file read again at Speichern are views
+  // into the text it holds.
   std::unique_ptr<Inhalt> inhalt_;
+  mutable bool zerlegt_ = false;
   mutable std::optional<TIniAbbild> abbild_;
   Kennung gelesen_;
   bool lesefehler_ = false;
@@ -1011,7 +1054,7 @@ bool DateiAendern(const fs::path& pfad, bool ordnerAnlegen, F&& aendern) {
   Inhalt inhalt;
   if (!ZumSchreiben(ziel, inhalt)) return false;
   if (!aendern(inhalt)) return true;
-  return DateiErsetzen(ziel, Text(inhalt));
+  return DateiErsetzen(ziel, inhalt);
 }
 
 }  // namespace

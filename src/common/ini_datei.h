@@ -107,6 +107,7 @@ class TIniAbbild {
 
  private:
   friend class TNewIniFile;
+  friend class TIniDokument;
   struct TDaten;
   std::shared_ptr<const TDaten> daten_;
 };
