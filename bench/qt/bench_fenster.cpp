@@ -128,11 +128,14 @@ void BM_Einstellungen54MB(benchmark::State& state, bool schliessen) {
   const QString datei =
       QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("DrumselLStTab.ini"));
   GrosseEinstellungen(datei);
+  int runde = 0;
   for (auto _ : state) {
     if (schliessen) state.PauseTiming();
     auto anw = Gestartet();
     benchmark::DoNotOptimize(anw->Rechner().ErgNettoLohn->text());
     if (schliessen) {
+      // A new position each time: there is something to write.
+      anw->Rechner().move(30 + ++runde, 40);
       state.ResumeTiming();
       anw->Rechner().ProgrammBeenden1->trigger();
     }
