@@ -91,9 +91,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   static QStringList KommaTextLesen(const QString& text);
 
   // Writes the settings of the window (church-tax rates, basic allowance,
-  // placement, rates while the general table is selected).  Called once when
-  // the window closes; a failed write is reported to the user.  Returns false
-  // when something could not be written.
+  // placement, rates while the general table is selected) and, with the
+  // settings the application holds, writes the file once.  Called once when
+  // the window closes; a failed write is reported to the user, once per run.
+  // Returns false when something could not be written.
   bool EinstellungenSpeichern();
 
   // The state flags, for the tools and tests.
