@@ -3,5 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-bash scripts/build.sh
+LOHNSTEUER_FENSTER=ON bash scripts/build.sh
+if [ ! -x build/lohnsteuer ]; then
+  echo "Start: das Programm build/lohnsteuer wurde nicht gebaut (fehlt Qt 6?)." >&2
+  exit 1
+fi
 exec build/lohnsteuer "$@"

@@ -465,3 +465,155 @@ TEST_F(IniDatei, AbbildUndEinzelnesLesenStimmenUeberein) {
       }
   }
 }
+
+// A read-only file is never replaced: the rename of a write would need only
+// the folder's permission, so the write itself must refuse.
+TEST_F(IniDatei, SchreibgeschuetzteDateiBleibtUnberuehrt) {
+  const std::string text = "[A]\nk=1\n";
+  DateiSchreiben(datei_, text);
+  fs::permissions(datei_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  auto ini = TNewIniFile::AusPfad(datei_);
+  EXPECT_FALSE(ini.WriteString("A", "k", "2"));
+  EXPECT_FALSE(ini.WriteString("B", "neu", "2"));
+  EXPECT_FALSE(ini.EraseSection("A"));
+  EXPECT_FALSE(ini.DeleteKey("A", "k"));
+  // Nothing to change: nothing written, and no failure.
+  EXPECT_TRUE(ini.EraseSection("Fehlt"));
+
+  TIniSitzung sitzung;
+  TNewIniFile gehalten = sitzung.DateiAusPfad(datei_);
+  EXPECT_TRUE(gehalten.WriteString("A", "k", "3"));
+  EXPECT_EQ(gehalten.ReadString("A", "k", ""), "3");
+  std::vector<fs::path> fehler;
+  EXPECT_FALSE(sitzung.Speichern(&fehler));
+  EXPECT_EQ(fehler, std::vector<fs::path>{datei_});
+  EXPECT_TRUE(sitzung.Geaendert());
+
+  EXPECT_EQ(DateiText(datei_), text);
+  EXPECT_EQ(Eintraege(), 1u);
+  fs::permissions(datei_, fs::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_TRUE(sitzung.Speichern());
+  EXPECT_EQ(DateiText(datei_), "[A]\nk=3\n");
+}
+
+// A session reads a file once and writes it once; both names of one file
+// share its text; a write of the same values is no change.
+TEST_F(IniDatei, SitzungLiestEinmalUndSchreibtEinmal) {
+  DateiSchreiben(datei_, "; Kopf\r\n[A]\r\nk=1\r\n\r\n[Fremd]\r\nx=y\r\n");
+  TIniSitzung sitzung;
+  TNewIniFile a = sitzung.DateiAusPfad(datei_);
+  TNewIniFile b = sitzung.DateiAusPfad(ordner_ / "." / "test.ini");
+  EXPECT_TRUE(a.Gehalten());
+  EXPECT_FALSE(TNewIniFile::AusPfad(datei_).Gehalten());
+
+  // Read once: a later change of the file is not seen.
+  EXPECT_EQ(a.ReadInteger("A", "k", 0), 1);
+  DateiSchreiben(datei_, "[A]\r\nk=9\r\n");
+  EXPECT_EQ(b.ReadInteger("A", "k", 0), 1);
+  DateiSchreiben(datei_, "; Kopf\r\n[A]\r\nk=1\r\n\r\n[Fremd]\r\nx=y\r\n");
+
+  EXPECT_TRUE(a.WriteInteger("A", "k", 1));
+  EXPECT_FALSE(sitzung.Geaendert());
+  EXPECT_TRUE(a.WriteInteger("A", "k", 2));
+  EXPECT_TRUE(b.WriteStrings("Neu", {{"n", "1"}}));
+  EXPECT_EQ(b.ReadInteger("A", "k", 0), 2);
+  EXPECT_EQ(a.Abbild().ReadString("Neu", "n", ""), "1");
+  EXPECT_TRUE(sitzung.Geaendert());
+  // Nothing in the file yet.
+  EXPECT_EQ(DateiText(datei_), "; Kopf\r\n[A]\r\nk=1\r\n\r\n[Fremd]\r\nx=y\r\n");
+  EXPECT_TRUE(b.Speichern());
+  EXPECT_FALSE(sitzung.Geaendert());
+  EXPECT_EQ(DateiText(datei_), "; Kopf\r\n[A]\r\nk=2\r\n\r\n[Fremd]\r\nx=y\r\n\r\n[Neu]\r\nn=1\r\n");
+  EXPECT_TRUE(sitzung.Speichern());
+  EXPECT_EQ(Eintraege(), 1u);
+}
+
+// Another program replaced the file while the session held it: its update
+// stays, and the session's changes go on top.
+TEST_F(IniDatei, SitzungVerliertFremdeAenderungenNicht) {
+  DateiSchreiben(datei_, "[A]\nk=1\nalt=1\n");
+  TIniSitzung sitzung;
+  TNewIniFile ini = sitzung.DateiAusPfad(datei_);
+  EXPECT_TRUE(ini.WriteString("A", "k", "2"));
+  EXPECT_TRUE(ini.DeleteKey("A", "alt"));
+  EXPECT_TRUE(ini.WriteString("B", "b", "1"));
+  auto fremd = TNewIniFile::AusPfad(datei_);
+  ASSERT_TRUE(fremd.WriteString("Fremd", "f", "x"));
+  ASSERT_TRUE(fremd.WriteString("A", "von", "anderen"));
+  EXPECT_TRUE(sitzung.Speichern());
+  EXPECT_EQ(DateiText(datei_), "[A]\nk=2\nvon=anderen\n\n[Fremd]\nf=x\n\n[B]\nb=1\n");
+  EXPECT_EQ(ini.ReadString("Fremd", "f", ""), "x");
+  // The next save starts from what it wrote.
+  EXPECT_TRUE(ini.WriteString("B", "b", "2"));
+  EXPECT_TRUE(sitzung.Speichern());
+  EXPECT_EQ(DateiText(datei_), "[A]\nk=2\nvon=anderen\n\n[Fremd]\nf=x\n\n[B]\nb=2\n");
+}
+
+// Many writes held in memory and written once give the same text as the
+// same writes made one by one on the file.
+TEST_F(IniDatei, SitzungSchreibtWieEinzelneSchreibvorgaenge) {
+  std::mt19937 zufall(11);
+  const std::string_view teile[] = {"[a]\n", "[ B ]\n", "k=1\n", "K = 2\n", "x=3", "; c\n", "\n",
+                                    "\r\n", "[a]\r\n", "\xEF\xBB\xBF", "m=\n", "  \n"};
+  const std::string namen[] = {"a", "B", "k", "K", "x", "neu"};
+  const fs::path einzeln = ordner_ / "einzeln.ini";
+  for (int runde = 0; runde < 150; ++runde) {
+    std::string text;
+    const int laenge = static_cast<int>(zufall() % 14);
+    for (int i = 0; i < laenge; ++i) text += teile[zufall() % std::size(teile)];
+    DateiSchreiben(datei_, text);
+    DateiSchreiben(einzeln, text);
+    TIniSitzung sitzung;
+    TNewIniFile gehalten = sitzung.DateiAusPfad(datei_);
+    TNewIniFile direkt = TNewIniFile::AusPfad(einzeln);
+    const int schritte = 1 + static_cast<int>(zufall() % 6);
+    for (int s = 0; s < schritte; ++s) {
+      const std::string& abschnitt = namen[zufall() % 2 == 0 ? 0 : zufall() % std::size(namen)];
+      const std::string& schluessel = namen[2 + zufall() % 4];
+      const std::string wert = std::to_string(zufall() % 3);
+      switch (zufall() % 4) {
+        case 0:
+          ASSERT_EQ(gehalten.EraseSection(abschnitt), direkt.EraseSection(abschnitt));
+          break;
+        case 1:
+          ASSERT_EQ(gehalten.DeleteKey(abschnitt, schluessel), direkt.DeleteKey(abschnitt, schluessel));
+          break;
+        default:
+          ASSERT_EQ(gehalten.WriteStrings(abschnitt, {{schluessel, wert}, {"k", wert}}),
+                    direkt.WriteStrings(abschnitt, {{schluessel, wert}, {"k", wert}}));
+      }
+      for (const std::string& a : namen)
+        ASSERT_EQ(gehalten.ReadString(a, schluessel, "?"), direkt.ReadString(a, schluessel, "?"))
+            << testing::PrintToString(text);
+    }
+    ASSERT_TRUE(sitzung.Speichern());
+    ASSERT_EQ(DateiText(datei_), DateiText(einzeln)) << testing::PrintToString(text);
+  }
+}
+
+// What a write killed before its rename leaves behind goes once it is a
+// minute old; younger ones may belong to a write under way.
+TEST_F(IniDatei, AlteTempDateienWerdenEntfernt) {
+  DateiSchreiben(datei_, "[A]\nk=1\n");
+  const auto alt = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+  const auto anlegen = [&](const std::string& name, bool veraltet) {
+    DateiSchreiben(ordner_ / name, "x");
+    if (veraltet) fs::last_write_time(ordner_ / name, alt);
+  };
+  anlegen("test.ini.~123.tmp", true);
+  anlegen("test.ini.~456.tmp", false);
+  anlegen("test.ini.~12a.tmp", true);
+  anlegen("andere.ini.~789.tmp", true);
+  anlegen("test.ini.~.tmp", true);
+  fs::create_directory(ordner_ / "test.ini.~55.tmp");
+  fs::last_write_time(ordner_ / "test.ini.~55.tmp", alt);
+
+  TIniSitzung sitzung;
+  EXPECT_EQ(sitzung.DateiAusPfad(datei_).ReadInteger("A", "k", 0), 1);
+  EXPECT_FALSE(fs::exists(ordner_ / "test.ini.~123.tmp"));
+  for (const char* bleibt : {"test.ini.~456.tmp", "test.ini.~12a.tmp", "andere.ini.~789.tmp",
+                             "test.ini.~.tmp", "test.ini.~55.tmp"})
+    EXPECT_TRUE(fs::exists(ordner_ / bleibt)) << bleibt;
+  EXPECT_EQ(AlteTempDateienEntfernen(datei_, std::chrono::seconds(0)), 1u);
+  EXPECT_FALSE(fs::exists(ordner_ / "test.ini.~456.tmp"));
+}

@@ -1,15 +1,20 @@
 // Speed of the calculator window, offscreen: one recalculation from a
-// keystroke, the start of the windows up to the first result, and one
-// wish-net search from a keystroke.
+// keystroke, the start of the windows up to the first result, one wish-net
+// search from a keystroke, and start and close with a settings file of 54 MB.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "common/qt/edit_cs.h"
 #include "ui/anwendung.h"
@@ -92,6 +97,59 @@ void BM_ProgrammstartBisErgebnis(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ProgrammstartBisErgebnis)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// A settings file of 54 MB: the window's own sections between many foreign
+// ones (another program's long lists), all in one file.
+void GrosseEinstellungen(const QString& datei) {
+  constexpr std::size_t kGroesse = 54u * 1024 * 1024;
+  std::string text;
+  text.reserve(kGroesse + 4096);
+  text += "[LoSt]\nJahr=2013\nKiSt=8,9\nBetraegeInDM=1\n\n[LoSt2013]\nGrdFreiB8130=1\n\n";
+  char zeile[128];
+  for (int i = 0; text.size() < kGroesse / 2; ++i) {
+    if (i % 50 == 0) text += "\n[Fremd" + std::to_string(i / 50) + "]\n";
+    std::snprintf(zeile, sizeof zeile, "Eintrag%d=%d;%d;ein Text von etwas Laenge fuer die Liste\n", i, i * 7,
+                  i % 97);
+    text += zeile;
+  }
+  text += "\n[SV2013]\nNVKVAN=7,3\nNVKVAG=7,3\n\n[BMG2013]\nKVWest=393750\n\n[FRechner]\nTop=40\nLeft=30\n\n";
+  for (int i = 0; text.size() < kGroesse; ++i) {
+    if (i % 5000 == 0) text += "\n[Liste" + std::to_string(i / 5000) + "]\n";
+    std::snprintf(zeile, sizeof zeile, "Wert%d=%d\n", i, i);
+    text += zeile;
+  }
+  QFile f(datei);
+  if (f.open(QIODevice::WriteOnly)) f.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+// Start of the windows up to the first result, and their close through the
+// menu, with a settings file of 54 MB: each reads it once and writes it once.
+void BM_Einstellungen54MB(benchmark::State& state, bool schliessen) {
+  const QString datei =
+      QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("DrumselLStTab.ini"));
+  GrosseEinstellungen(datei);
+  int runde = 0;
+  for (auto _ : state) {
+    if (schliessen) state.PauseTiming();
+    auto anw = Gestartet();
+    benchmark::DoNotOptimize(anw->Rechner().ErgNettoLohn->text());
+    if (schliessen) {
+      // A new position each time: there is something to write.
+      anw->Rechner().move(30 + ++runde, 40);
+      state.ResumeTiming();
+      anw->Rechner().ProgrammBeenden1->trigger();
+    }
+    state.PauseTiming();
+    anw.reset();
+    state.ResumeTiming();
+  }
+  state.counters["MB"] = static_cast<double>(QFileInfo(datei).size()) / (1024.0 * 1024.0);
+  QFile::remove(datei);
+}
+void BM_Start54MB(benchmark::State& state) { BM_Einstellungen54MB(state, false); }
+void BM_Schliessen54MB(benchmark::State& state) { BM_Einstellungen54MB(state, true); }
+BENCHMARK(BM_Start54MB)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Schliessen54MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

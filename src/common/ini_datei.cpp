@@ -1,5 +1,6 @@
 #include "common/ini_datei.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -7,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <fstream>
 #include <mutex>
 #include <optional>
@@ -88,6 +90,8 @@ struct Zeile {
 // length of the text, whatever the length of a line.
 std::vector<Zeile> InZeilen(std::string_view s) {
   std::vector<Zeile> zeilen;
+  // Counted first: growing a vector of a million lines costs more than this.
+  zeilen.reserve(static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n')) + 1);
   std::size_t pos = 0;
   while (pos < s.size()) {
     const std::size_t nl = s.find('\n', pos);
@@ -137,14 +141,28 @@ struct Inhalt {
   std::string_view bom;
   std::vector<Zeile> zeilen;
   std::string_view zeilenende = kStandardZeilenende;  // the file's own, if it has one
+  // The texts of written lines; a deque, so that the views stay valid.
+  std::deque<std::string> eigene;
 
-  void Zerlegen() {
-    std::string_view rest = roh;
+  std::string_view Eigen(std::string text) {
+    eigene.push_back(std::move(text));
+    return eigene.back();
+  }
+
+  void Zerlegen() { Zerlegen(roh); }
+  // The lines of a text that someone else keeps unchanged while they are used.
+  void Zerlegen(std::string_view rest) {
     if (rest.substr(0, kBom.size()) == kBom) {
       bom = rest.substr(0, kBom.size());
       rest.remove_prefix(kBom.size());
     }
     zeilen = InZeilen(rest);
+    ZeilenendeBestimmen();
+  }
+
+  // New lines end as the first line that has an end.
+  void ZeilenendeBestimmen() {
+    zeilenende = kStandardZeilenende;
     for (const Zeile& z : zeilen) {
       if (!z.ende.empty()) {
         zeilenende = z.ende;
@@ -160,13 +178,23 @@ struct Bereich {
   std::size_t ende = 0;
 };
 
+// Whether the line is a section header (what Deuten takes for Art::Abschnitt),
+// without parsing the rest of the line.
+bool IstKopf(std::string_view text) {
+  for (char c : text) {
+    if (!IstLeerzeichen(c)) return c == '[';
+  }
+  return false;
+}
+
 std::optional<Bereich> AbschnittSuchen(const std::vector<Zeile>& zeilen, std::string_view name,
                                        std::size_t ab = 0) {
   for (std::size_t i = ab; i < zeilen.size(); ++i) {
+    if (!IstKopf(zeilen[i].text)) continue;
     const Deutung d = Deuten(zeilen[i].text);
-    if (d.art != Art::Abschnitt || !GleichOhneFall(d.name, name)) continue;
+    if (!GleichOhneFall(d.name, name)) continue;
     std::size_t j = i + 1;
-    while (j < zeilen.size() && Deuten(zeilen[j].text).art != Art::Abschnitt) ++j;
+    while (j < zeilen.size() && !IstKopf(zeilen[j].text)) ++j;
     return Bereich{i, j};
   }
   return std::nullopt;
@@ -195,7 +223,14 @@ Lesestand DateiLesen(const fs::path& pfad, std::string& roh) {
   std::ifstream ein(pfad, std::ios::binary);
   if (!ein) return Lesestand::Fehler;
   const std::uintmax_t groesse = fs::file_size(pfad, ec);
-  if (!ec && groesse < (std::uintmax_t{1} << 31)) roh.reserve(static_cast<std::size_t>(groesse));
+  if (!ec && groesse > 0 && groesse < (std::uintmax_t{1} << 31)) {
+    // Straight into the string; what the file has grown by meanwhile follows.
+    roh.resize(static_cast<std::size_t>(groesse));
+    ein.read(roh.data(), static_cast<std::streamsize>(roh.size()));
+    roh.resize(static_cast<std::size_t>(ein.gcount()));
+    if (ein.bad()) return Lesestand::Fehler;
+    if (!ein) return Lesestand::Gelesen;
+  }
   char puffer[1 << 16];
   while (ein.read(puffer, sizeof puffer) || ein.gcount() > 0)
     roh.append(puffer, static_cast<std::size_t>(ein.gcount()));
@@ -261,10 +296,28 @@ void OrdnerAufPlatteBringen([[maybe_unused]] const fs::path& ordner) {
 #endif
 }
 
+// A file that exists and must not be written: no write permission for anyone
+// (a file made read-only), or none for this process.  The rename of a write
+// would replace it all the same, as it needs only the folder's permission.
+bool Schreibgeschuetzt(const fs::path& ziel) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(ziel, ec);
+  if (ec || !fs::is_regular_file(st)) return false;
+  constexpr fs::perms schreiben =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((st.permissions() & schreiben) == fs::perms::none) return true;
+#ifndef _WIN32
+  if (::access(ziel.c_str(), W_OK) != 0 && errno != ENOENT) return true;
+#endif
+  return false;
+}
+
 // Writes the text into a fresh temporary file beside the target and renames it
 // over the target.  On any failure the temporary file is removed and the
-// target keeps its old content.
-bool DateiErsetzen(const fs::path& ziel, std::string_view text) {
+// target keeps its old content.  A read-only target is left as it is.
+template <class Schreiber>
+bool DateiErsetzenMit(const fs::path& ziel, Schreiber&& schreiben) {
+  if (Schreibgeschuetzt(ziel)) return false;
   const fs::path ordner = ziel.parent_path();
   std::error_code ec;
   if (!ordner.empty() && !fs::is_directory(ordner, ec)) {
@@ -283,7 +336,7 @@ bool DateiErsetzen(const fs::path& ziel, std::string_view text) {
   }
   if (f == nullptr) return false;
 
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  bool ok = schreiben(f);
   ok = std::fflush(f) == 0 && ok;
   ok = ok && AufPlatteBringen(f);
   ok = std::fclose(f) == 0 && ok;
@@ -336,44 +389,167 @@ class Schreibsperre {
 
 // --- rewriting -------------------------------------------------------------
 
-// What a write does to the lines of the file.
-struct Umbau {
-  std::vector<std::pair<std::size_t, std::string>> ersetzen;  // ascending line numbers
-  std::vector<bool> weg;                                       // lines to drop
-  bool einfuegen = false;
-  std::size_t nach = 0;  // new lines go after this line; before all when `vorn`
-  bool vorn = false;
-  std::vector<std::string> neu;
-};
+// Writes the text of the lines piece by piece, without making it one string.
+bool InhaltSchreiben(const Inhalt& inhalt, std::FILE* f) {
+  bool ok = std::fwrite(inhalt.bom.data(), 1, inhalt.bom.size(), f) == inhalt.bom.size();
+  for (const Zeile& z : inhalt.zeilen) {
+    ok = ok && std::fwrite(z.text.data(), 1, z.text.size(), f) == z.text.size();
+    ok = ok && std::fwrite(z.ende.data(), 1, z.ende.size(), f) == z.ende.size();
+  }
+  return ok;
+}
 
-std::string Zusammensetzen(const Inhalt& inhalt, const Umbau& umbau) {
+bool DateiErsetzen(const fs::path& ziel, const Inhalt& inhalt) {
+  return DateiErsetzenMit(ziel, [&inhalt](std::FILE* f) { return InhaltSchreiben(inhalt, f); });
+}
+
+// The text of the file as it stands in memory.
+std::string Text(const Inhalt& inhalt) {
+  std::size_t groesse = inhalt.bom.size();
+  for (const Zeile& z : inhalt.zeilen) groesse += z.text.size() + z.ende.size();
   std::string aus;
-  aus.reserve(inhalt.roh.size() + 64 * (umbau.neu.size() + umbau.ersetzen.size()));
+  aus.reserve(groesse);
   aus += inhalt.bom;
-  auto neueZeilen = [&] {
-    for (const std::string& z : umbau.neu) {
-      aus += z;
-      aus += inhalt.zeilenende;
-    }
-  };
-  if (umbau.einfuegen && umbau.vorn) neueZeilen();
-  std::size_t naechste = 0;  // index into umbau.ersetzen
-  for (std::size_t i = 0; i < inhalt.zeilen.size(); ++i) {
-    const Zeile& z = inhalt.zeilen[i];
-    if (i < umbau.weg.size() && umbau.weg[i]) continue;
-    if (naechste < umbau.ersetzen.size() && umbau.ersetzen[naechste].first == i) {
-      aus += umbau.ersetzen[naechste++].second;
-    } else {
-      aus += z.text;
-    }
-    if (umbau.einfuegen && !umbau.vorn && umbau.nach == i) {
-      aus += z.ende.empty() ? inhalt.zeilenende : z.ende;
-      neueZeilen();
-    } else {
-      aus += z.ende;
-    }
+  for (const Zeile& z : inhalt.zeilen) {
+    aus += z.text;
+    aus += z.ende;
   }
   return aus;
+}
+
+bool IstLeer(std::string_view s);
+
+// Keys and values of one write, trimmed, each key once in the order of its
+// first mention with its last value.
+using Paare = std::vector<std::pair<std::string, std::string>>;
+
+std::optional<Paare> PaareOrdnen(const Paare& werte) {
+  Paare paare;
+  for (const auto& [k, w] : werte) {
+    if (!SchluesselGueltig(k) || !OhneZeilenumbruch(w)) return std::nullopt;
+    const std::string_view key = Trimmen(k);
+    bool bekannt = false;
+    for (auto& [pk, pw] : paare) {
+      if (GleichOhneFall(pk, key)) {
+        pw = std::string(Trimmen(w));
+        bekannt = true;
+      }
+    }
+    if (!bekannt) paare.emplace_back(std::string(key), std::string(Trimmen(w)));
+  }
+  return paare;
+}
+
+// New lines after line `nach`, or before every line when `vorn`; they end as
+// the file's lines do, and an unterminated line before them gets an end.
+void Einfuegen(Inhalt& inhalt, std::size_t nach, bool vorn, std::vector<std::string> neu) {
+  std::vector<Zeile> zeilen;
+  zeilen.reserve(neu.size());
+  for (std::string& t : neu) zeilen.push_back({inhalt.Eigen(std::move(t)), inhalt.zeilenende});
+  if (vorn) {
+    inhalt.zeilen.insert(inhalt.zeilen.begin(), zeilen.begin(), zeilen.end());
+    return;
+  }
+  Zeile& davor = inhalt.zeilen[nach];
+  if (davor.ende.empty()) {
+    // Split again as a reader would: a '\r' at the end of the line becomes
+    // part of its new end.
+    const std::string_view beendet =
+        inhalt.Eigen(std::string(davor.text) + std::string(inhalt.zeilenende));
+    davor = InZeilen(beendet).front();
+  }
+  inhalt.zeilen.insert(inhalt.zeilen.begin() + static_cast<std::ptrdiff_t>(nach) + 1, zeilen.begin(),
+                       zeilen.end());
+}
+
+void Entfernen(Inhalt& inhalt, const std::vector<bool>& weg) {
+  std::size_t ziel = 0;
+  for (std::size_t i = 0; i < inhalt.zeilen.size(); ++i)
+    if (!(i < weg.size() && weg[i])) inhalt.zeilen[ziel++] = inhalt.zeilen[i];
+  inhalt.zeilen.resize(ziel);
+  inhalt.ZeilenendeBestimmen();
+}
+
+// The write of WriteStrings on the lines in memory.  A key's line keeps its
+// own spelling of the key and everything up to '='; a new key goes after the
+// last key of its section, a new section to the end of the file.  True when
+// the text changed.
+bool SchreibenIn(Inhalt& inhalt, std::string_view section, const Paare& paare) {
+  bool geaendert = false;
+  std::vector<bool> erledigt(paare.size());
+  const auto bereich = AbschnittSuchen(inhalt.zeilen, section);
+  if (bereich) {
+    for (std::size_t i = bereich->kopf + 1; i < bereich->ende; ++i) {
+      const Deutung d = Deuten(inhalt.zeilen[i].text);
+      if (d.art != Art::Schluessel) continue;
+      for (std::size_t k = 0; k < paare.size(); ++k) {
+        if (!erledigt[k] && GleichOhneFall(d.name, paare[k].first)) {
+          const std::string_view text = inhalt.zeilen[i].text;
+          std::string zeile(text.substr(0, text.find('=') + 1));
+          zeile += paare[k].second;
+          if (zeile != text) {
+            inhalt.zeilen[i].text = inhalt.Eigen(std::move(zeile));
+            geaendert = true;
+          }
+          erledigt[k] = true;
+          break;
+        }
+      }
+    }
+  }
+  std::vector<std::string> neu;
+  for (std::size_t k = 0; k < paare.size(); ++k)
+    if (!erledigt[k]) neu.push_back(paare[k].first + "=" + paare[k].second);
+  if (neu.empty()) return geaendert;
+
+  if (bereich) {
+    // After the section's last key, so that blank lines and comments that
+    // lead to the next section stay in front of it.
+    std::size_t nach = bereich->kopf;
+    for (std::size_t i = bereich->kopf + 1; i < bereich->ende; ++i)
+      if (Deuten(inhalt.zeilen[i].text).art == Art::Schluessel) nach = i;
+    Einfuegen(inhalt, nach, false, std::move(neu));
+  } else {
+    neu.insert(neu.begin(), "[" + std::string(section) + "]");
+    if (inhalt.zeilen.empty()) {
+      Einfuegen(inhalt, 0, true, std::move(neu));
+    } else {
+      if (!IstLeer(inhalt.zeilen.back().text)) neu.insert(neu.begin(), std::string());
+      Einfuegen(inhalt, inhalt.zeilen.size() - 1, false, std::move(neu));
+    }
+  }
+  return true;
+}
+
+// EraseSection on the lines in memory; true when lines went.
+bool AbschnittEntfernenIn(Inhalt& inhalt, std::string_view section) {
+  std::vector<bool> weg;
+  std::size_t ab = 0;
+  while (const auto b = AbschnittSuchen(inhalt.zeilen, section, ab)) {
+    weg.resize(inhalt.zeilen.size());
+    for (std::size_t i = b->kopf; i < b->ende; ++i) weg[i] = true;
+    ab = b->ende;
+  }
+  if (weg.empty()) return false;
+  Entfernen(inhalt, weg);
+  return true;
+}
+
+// DeleteKey on the lines in memory; true when lines went.
+bool SchluesselEntfernenIn(Inhalt& inhalt, std::string_view section, std::string_view key) {
+  const auto b = AbschnittSuchen(inhalt.zeilen, section);
+  if (!b) return false;
+  std::vector<bool> weg;
+  for (std::size_t i = b->kopf + 1; i < b->ende; ++i) {
+    const Deutung d = Deuten(inhalt.zeilen[i].text);
+    if (d.art == Art::Schluessel && GleichOhneFall(d.name, key)) {
+      weg.resize(inhalt.zeilen.size());
+      weg[i] = true;
+    }
+  }
+  if (weg.empty()) return false;
+  Entfernen(inhalt, weg);
+  return true;
 }
 
 // Reads the file for a write.  False when the file exists but cannot be read,
@@ -422,6 +598,20 @@ fs::path IniPfad(std::string_view name) {
   if (ordner.empty()) return {};
   return (ordner / PfadAusUtf8(name)).lexically_normal();
 }
+
+// --- TDateiNamen ----------------------------------------------------------------
+
+namespace {
+
+TNewIniFile DateiFuer(const std::shared_ptr<TIniSitzung>& sitzung, const std::string& name) {
+  return sitzung ? sitzung->Datei(name) : TNewIniFile(name);
+}
+
+}  // namespace
+
+TNewIniFile TDateiNamen::EinstellungsDatei() const { return DateiFuer(Sitzung, Einstellungen); }
+TNewIniFile TDateiNamen::SaetzeDatei() const { return DateiFuer(Sitzung, Saetze); }
+TNewIniFile TDateiNamen::DruckDatei() const { return DateiFuer(Sitzung, Druck); }
 
 // --- TNewIniFile ---------------------------------------------------------------
 
@@ -538,10 +728,10 @@ bool TIniAbbild::SectionExists(std::string_view section) const {
   return daten_->abschnitte.count(Trimmen(section)) != 0;
 }
 
-TIniAbbild TNewIniFile::Abbild() const {
+TIniAbbild TIniAbbild::AusText(fs::path pfad, std::string roh) {
   auto d = std::make_shared<TIniAbbild::TDaten>();
-  d->pfad = pfad_;
-  if (DateiLesen(pfad_, d->roh) != Lesestand::Gelesen) d->roh.clear();
+  d->pfad = std::move(pfad);
+  d->roh = std::move(roh);
   std::string_view rest = d->roh;
   if (rest.substr(0, kBom.size()) == kBom) rest.remove_prefix(kBom.size());
   // Only the section headers are parsed here; a repeated section is not
@@ -610,8 +800,268 @@ void IgnoriertMelden(TEinstellungsBericht* bericht, const TIniAbbild& ini,
   bericht->push_back(std::move(e));
 }
 
+// --- a file held in memory ------------------------------------------------------
+
+namespace {
+
+// What tells one version of a file from another: a write replaces the file
+// by a new one, with a new inode and modification time.
+struct Kennung {
+  bool vorhanden = false;
+  std::uintmax_t groesse = 0;
+  std::int64_t zeit = 0;
+  std::uint64_t knoten = 0;
+  std::uint64_t geraet = 0;
+
+  bool operator==(const Kennung&) const = default;
+};
+
+Kennung KennungVon(const fs::path& pfad) {
+  Kennung k;
+#ifdef _WIN32
+  std::error_code ec;
+  if (!fs::is_regular_file(pfad, ec)) return k;
+  k.vorhanden = true;
+  k.groesse = fs::file_size(pfad, ec);
+  k.zeit = static_cast<std::int64_t>(fs::last_write_time(pfad, ec).time_since_epoch().count());
+#else
+  struct stat st {};
+  if (::stat(pfad.c_str(), &st) != 0) return k;
+  k.vorhanden = true;
+  k.groesse = static_cast<std::uintmax_t>(st.st_size);
+  k.zeit = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  k.knoten = static_cast<std::uint64_t>(st.st_ino);
+  k.geraet = static_cast<std::uint64_t>(st.st_dev);
+#endif
+  return k;
+}
+
+// Whether the name is one of the temporary files of DateiErsetzen for the
+// target: "<name>.~<digits>.tmp".
+bool IstTempDatei(const std::string& name, const std::string& ziel) {
+  const std::string anfang = ziel + ".~";
+  const std::string_view schluss = ".tmp";
+  if (name.size() <= anfang.size() + schluss.size()) return false;
+  if (name.compare(0, anfang.size(), anfang) != 0) return false;
+  if (name.compare(name.size() - schluss.size(), schluss.size(), schluss) != 0) return false;
+  for (std::size_t i = anfang.size(); i < name.size() - schluss.size(); ++i)
+    if (name[i] < '0' || name[i] > '9') return false;
+  return true;
+}
+
+}  // namespace
+
+std::size_t AlteTempDateienEntfernen(const fs::path& pfad, std::chrono::seconds mindestAlter) {
+  const fs::path ziel = LinkAufloesen(pfad);
+  if (ziel.empty() || !ziel.has_filename()) return 0;
+  const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+  const std::u8string zielName8 = ziel.filename().u8string();
+  const std::string zielName(zielName8.begin(), zielName8.end());
+  std::error_code ec;
+  fs::directory_iterator it(ordner, ec);
+  if (ec) return 0;
+  const auto jetzt = fs::file_time_type::clock::now();
+  std::size_t entfernt = 0;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) break;
+    const std::u8string name8 = it->path().filename().u8string();
+    if (!IstTempDatei(std::string(name8.begin(), name8.end()), zielName)) continue;
+    std::error_code fehler;
+    if (!it->is_regular_file(fehler) || it->is_symlink(fehler)) continue;
+    const auto zeit = it->last_write_time(fehler);
+    if (fehler || jetzt - zeit < mindestAlter) continue;
+    if (fs::remove(it->path(), fehler)) ++entfernt;
+  }
+  return entfernt;
+}
+
+// The text of one settings file in memory: read once, changed by the writes
+// of the TNewIniFile objects that share it, written by Speichern.  The
+// changes since the last write are kept, so that a file that someone else
+// has replaced meanwhile gets them on top of its new content instead of
+// losing that content.
+class TIniDokument {
+ public:
+  explicit TIniDokument(fs::path pfad) : pfad_(std::move(pfad)) {
+    inhalt_ = std::make_unique<Inhalt>();
+    const fs::path ziel = LinkAufloesen(pfad_);
+    // Left behind by a write that was killed before its rename.
+    if (!ziel.empty()) AlteTempDateienEntfernen(ziel);
+    gelesen_ = KennungVon(ziel);
+    std::string roh;
+    const Lesestand stand = DateiLesen(ziel, roh);
+    lesefehler_ = stand == Lesestand::Fehler;
+    if (stand != Lesestand::Gelesen) roh.clear();
+    // The lines are views into the text of the first image, which stays
+    // unchanged for as long as the document lives.
+    basis_ = TIniAbbild::AusText(pfad_, std::move(roh));
+    abbild_ = basis_;
+  }
+
+  const fs::path& Pfad() const { return pfad_; }
+
+  const TIniAbbild& Abbild() const {
+    if (!abbild_) abbild_ = TIniAbbild::AusText(pfad_, Text(Zeilen()));
+    return *abbild_;
+  }
+
+  void Schreiben(std::string_view section, Paare paare) {
+    if (!SchreibenIn(Zeilen(), section, paare)) return;
+    offen_.push_back({Aenderung::Schreiben, std::string(section), {}, std::move(paare)});
+    abbild_.reset();
+  }
+  void AbschnittEntfernen(std::string_view section) {
+    if (!AbschnittEntfernenIn(Zeilen(), section)) return;
+    offen_.push_back({Aenderung::AbschnittWeg, std::string(section), {}, {}});
+    abbild_.reset();
+  }
+  void SchluesselEntfernen(std::string_view section, std::string_view key) {
+    if (!SchluesselEntfernenIn(Zeilen(), section, key)) return;
+    offen_.push_back({Aenderung::SchluesselWeg, std::string(section), std::string(key), {}});
+    abbild_.reset();
+  }
+
+  bool Geaendert() const { return !offen_.empty(); }
+
+  // Writes the changes in one replacement of the file, under the lock of
+  // the writes.  When the file is still the one read, the text in memory is
+  // written as it is; otherwise the file is read again and the changes are
+  // made on its new content.  On failure the changes stay for a later try.
+  bool Speichern() {
+    if (offen_.empty()) return true;
+    const fs::path ziel = LinkAufloesen(pfad_);
+    if (ziel.empty()) return false;
+    if (std::error_code ec; ziel.has_parent_path() && !fs::is_directory(ziel.parent_path(), ec))
+      fs::create_directories(ziel.parent_path(), ec);
+    Schreibsperre sperre(ziel);
+    if (Schreibgeschuetzt(ziel)) return false;
+    std::unique_ptr<Inhalt> neu;
+    if (lesefehler_ || KennungVon(ziel) != gelesen_) {
+      neu = std::make_unique<Inhalt>();
+      if (!ZumSchreiben(ziel, *neu)) return false;
+      for (const Aenderung& a : offen_) Anwenden(*neu, a);
+    }
+    if (!DateiErsetzen(ziel, neu ? *neu : Zeilen())) return false;
+    if (neu) {
+      inhalt_ = std::move(neu);
+      zerlegt_ = true;
+      abbild_.reset();
+      basis_ = TIniAbbild();
+    }
+    lesefehler_ = false;
+    offen_.clear();
+    gelesen_ = KennungVon(ziel);
+    return true;
+  }
+
+ private:
+  // The lines, split at the first write: reading needs only the image.
+  Inhalt& Zeilen() const {
+    if (!zerlegt_) {
+      inhalt_->Zerlegen(basis_.daten_->roh);
+      zerlegt_ = true;
+    }
+    return *inhalt_;
+  }
+
+  struct Aenderung {
+    enum Art { Schreiben, AbschnittWeg, SchluesselWeg } art;
+    std::string abschnitt;
+    std::string schluessel;
+    Paare paare;
+  };
+
+  static void Anwenden(Inhalt& inhalt, const Aenderung& a) {
+    switch (a.art) {
+      case Aenderung::Schreiben:
+        SchreibenIn(inhalt, a.abschnitt, a.paare);
+        break;
+      case Aenderung::AbschnittWeg:
+        AbschnittEntfernenIn(inhalt, a.abschnitt);
+        break;
+      case Aenderung::SchluesselWeg:
+        SchluesselEntfernenIn(inhalt, a.abschnitt, a.schluessel);
+        break;
+    }
+  }
+
+  fs::path pfad_;
+  TIniAbbild basis_;
+  // Behind a pointer: the lines of a file read again at Speichern are views
+  // into the text it holds.
+  std::unique_ptr<Inhalt> inhalt_;
+  mutable bool zerlegt_ = false;
+  mutable std::optional<TIniAbbild> abbild_;
+  Kennung gelesen_;
+  bool lesefehler_ = false;
+  std::vector<Aenderung> offen_;
+};
+
+// --- TIniSitzung ---------------------------------------------------------------
+
+TIniSitzung::TIniSitzung() = default;
+TIniSitzung::~TIniSitzung() = default;
+
+TNewIniFile TIniSitzung::Datei(std::string_view name) { return DateiAusPfad(IniPfad(name)); }
+
+TNewIniFile TIniSitzung::DateiAusPfad(fs::path pfad) {
+  TNewIniFile datei = TNewIniFile::AusPfad(pfad);
+  if (pfad.empty()) return datei;
+  const fs::path schluessel = LinkAufloesen(pfad).lexically_normal();
+  for (const auto& [p, d] : dokumente_) {
+    if (p == schluessel) {
+      datei.dokument_ = d;
+      return datei;
+    }
+  }
+  auto dokument = std::make_shared<TIniDokument>(std::move(pfad));
+  dokumente_.emplace_back(schluessel, dokument);
+  datei.dokument_ = std::move(dokument);
+  return datei;
+}
+
+bool TIniSitzung::Geaendert() const {
+  for (const auto& [p, d] : dokumente_)
+    if (d->Geaendert()) return true;
+  return false;
+}
+
+bool TIniSitzung::Speichern(std::vector<fs::path>* fehlgeschlagen) {
+  bool ok = true;
+  for (const auto& [p, d] : dokumente_) {
+    if (d->Speichern()) continue;
+    ok = false;
+    if (fehlgeschlagen != nullptr) fehlgeschlagen->push_back(d->Pfad());
+  }
+  return ok;
+}
+
+// --- TNewIniFile: reading and writing ------------------------------------------------
+
+namespace {
+
+// One read-modify-write of the file under the lock; aendern returns false
+// when it changed nothing, and then nothing is written.
+template <class F>
+bool DateiAendern(const fs::path& pfad, bool ordnerAnlegen, F&& aendern) {
+  const fs::path ziel = LinkAufloesen(pfad);
+  if (ziel.empty()) return false;
+  // The folder is made first, so that the first write into it is locked too.
+  if (std::error_code ec;
+      ordnerAnlegen && ziel.has_parent_path() && !fs::is_directory(ziel.parent_path(), ec))
+    fs::create_directories(ziel.parent_path(), ec);
+  Schreibsperre sperre(ziel);
+  Inhalt inhalt;
+  if (!ZumSchreiben(ziel, inhalt)) return false;
+  if (!aendern(inhalt)) return true;
+  return DateiErsetzen(ziel, inhalt);
+}
+
+}  // namespace
+
 std::string TNewIniFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view vorgabe) const {
+  if (dokument_) return dokument_->Abbild().ReadString(section, key, vorgabe);
   Inhalt inhalt;
   ZumLesen(pfad_, inhalt);
   if (const auto b = AbschnittSuchen(inhalt.zeilen, Trimmen(section))) {
@@ -639,6 +1089,7 @@ double TNewIniFile::ReadFloat(std::string_view section, std::string_view key,
 }
 
 bool TNewIniFile::ValueExists(std::string_view section, std::string_view key) const {
+  if (dokument_) return dokument_->Abbild().ValueExists(section, key);
   Inhalt inhalt;
   ZumLesen(pfad_, inhalt);
   const auto b = AbschnittSuchen(inhalt.zeilen, Trimmen(section));
@@ -646,10 +1097,22 @@ bool TNewIniFile::ValueExists(std::string_view section, std::string_view key) co
 }
 
 bool TNewIniFile::SectionExists(std::string_view section) const {
+  if (dokument_) return dokument_->Abbild().SectionExists(section);
   Inhalt inhalt;
   ZumLesen(pfad_, inhalt);
   return AbschnittSuchen(inhalt.zeilen, Trimmen(section)).has_value();
 }
+
+TIniAbbild TNewIniFile::Abbild() const {
+  if (dokument_) return dokument_->Abbild();
+  std::string roh;
+  if (DateiLesen(pfad_, roh) != Lesestand::Gelesen) roh.clear();
+  return TIniAbbild::AusText(pfad_, std::move(roh));
+}
+
+bool TNewIniFile::Gehalten() const { return dokument_ != nullptr; }
+
+bool TNewIniFile::Speichern() { return dokument_ ? dokument_->Speichern() : true; }
 
 bool TNewIniFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view wert) {
@@ -673,128 +1136,40 @@ bool TNewIniFile::WriteStrings(std::string_view section,
                                const std::vector<std::pair<std::string, std::string>>& werte) {
   if (!AbschnittGueltig(section)) return false;
   section = Trimmen(section);
-
-  // Keys in the order of their first mention; a later value of the same key wins.
-  struct Eintrag {
-    std::string_view key, wert;
-    bool erledigt = false;
-  };
-  std::vector<Eintrag> eintraege;
-  for (const auto& [k, w] : werte) {
-    if (!SchluesselGueltig(k) || !OhneZeilenumbruch(w)) return false;
-    const std::string_view key = Trimmen(k);
-    bool bekannt = false;
-    for (Eintrag& e : eintraege) {
-      if (GleichOhneFall(e.key, key)) {
-        e.wert = Trimmen(w);
-        bekannt = true;
-      }
-    }
-    if (!bekannt) eintraege.push_back({key, Trimmen(w)});
+  auto paare = PaareOrdnen(werte);
+  if (!paare) return false;
+  if (paare->empty()) return true;
+  if (dokument_) {
+    dokument_->Schreiben(section, std::move(*paare));
+    return true;
   }
-  if (eintraege.empty()) return true;
-
-  const fs::path ziel = LinkAufloesen(pfad_);
-  if (ziel.empty()) return false;
-  // The folder is made first, so that the first write into it is locked too.
-  if (std::error_code ec; ziel.has_parent_path() && !fs::is_directory(ziel.parent_path(), ec))
-    fs::create_directories(ziel.parent_path(), ec);
-  Schreibsperre sperre(ziel);
-  Inhalt inhalt;
-  if (!ZumSchreiben(ziel, inhalt)) return false;
-
-  Umbau umbau;
-  const auto bereich = AbschnittSuchen(inhalt.zeilen, section);
-  if (bereich) {
-    for (std::size_t i = bereich->kopf + 1; i < bereich->ende; ++i) {
-      const Deutung d = Deuten(inhalt.zeilen[i].text);
-      if (d.art != Art::Schluessel) continue;
-      for (Eintrag& e : eintraege) {
-        if (!e.erledigt && GleichOhneFall(d.name, e.key)) {
-          // Keep the line's own spelling of the key and everything up to '='.
-          const std::string_view text = inhalt.zeilen[i].text;
-          std::string zeile(text.substr(0, text.find('=') + 1));
-          zeile += e.wert;
-          umbau.ersetzen.emplace_back(i, std::move(zeile));
-          e.erledigt = true;
-          break;
-        }
-      }
-    }
-  }
-  for (const Eintrag& e : eintraege) {
-    if (e.erledigt) continue;
-    std::string zeile(e.key);
-    zeile += '=';
-    zeile += e.wert;
-    umbau.neu.push_back(std::move(zeile));
-  }
-
-  if (!umbau.neu.empty()) {
-    umbau.einfuegen = true;
-    if (bereich) {
-      // After the section's last key, so that blank lines and comments that
-      // lead to the next section stay in front of it.
-      std::size_t nach = bereich->kopf;
-      for (std::size_t i = bereich->kopf + 1; i < bereich->ende; ++i)
-        if (Deuten(inhalt.zeilen[i].text).art == Art::Schluessel) nach = i;
-      umbau.nach = nach;
-    } else {
-      std::string kopf = "[";
-      kopf += section;
-      kopf += ']';
-      umbau.neu.insert(umbau.neu.begin(), std::move(kopf));
-      if (inhalt.zeilen.empty()) {
-        umbau.vorn = true;
-      } else {
-        umbau.nach = inhalt.zeilen.size() - 1;
-        if (!IstLeer(inhalt.zeilen.back().text)) umbau.neu.insert(umbau.neu.begin(), std::string());
-      }
-    }
-  }
-  return DateiErsetzen(ziel, Zusammensetzen(inhalt, umbau));
+  return DateiAendern(pfad_, true, [&](Inhalt& inhalt) {
+    SchreibenIn(inhalt, section, *paare);
+    return true;
+  });
 }
 
 bool TNewIniFile::EraseSection(std::string_view section) {
   if (!AbschnittGueltig(section)) return false;
   section = Trimmen(section);
-  const fs::path ziel = LinkAufloesen(pfad_);
-  if (ziel.empty()) return false;
-  Schreibsperre sperre(ziel);
-  Inhalt inhalt;
-  if (!ZumSchreiben(ziel, inhalt)) return false;
-  Umbau umbau;
-  std::size_t ab = 0;
-  while (const auto b = AbschnittSuchen(inhalt.zeilen, section, ab)) {
-    umbau.weg.resize(inhalt.zeilen.size());
-    for (std::size_t i = b->kopf; i < b->ende; ++i) umbau.weg[i] = true;
-    ab = b->ende;
+  if (dokument_) {
+    dokument_->AbschnittEntfernen(section);
+    return true;
   }
-  if (umbau.weg.empty()) return true;
-  return DateiErsetzen(ziel, Zusammensetzen(inhalt, umbau));
+  return DateiAendern(pfad_, false,
+                      [&](Inhalt& inhalt) { return AbschnittEntfernenIn(inhalt, section); });
 }
 
 bool TNewIniFile::DeleteKey(std::string_view section, std::string_view key) {
   if (!AbschnittGueltig(section) || !SchluesselGueltig(key)) return false;
   section = Trimmen(section);
   key = Trimmen(key);
-  const fs::path ziel = LinkAufloesen(pfad_);
-  if (ziel.empty()) return false;
-  Schreibsperre sperre(ziel);
-  Inhalt inhalt;
-  if (!ZumSchreiben(ziel, inhalt)) return false;
-  const auto b = AbschnittSuchen(inhalt.zeilen, section);
-  if (!b) return true;
-  Umbau umbau;
-  for (std::size_t i = b->kopf + 1; i < b->ende; ++i) {
-    const Deutung d = Deuten(inhalt.zeilen[i].text);
-    if (d.art == Art::Schluessel && GleichOhneFall(d.name, key)) {
-      umbau.weg.resize(inhalt.zeilen.size());
-      umbau.weg[i] = true;
-    }
+  if (dokument_) {
+    dokument_->SchluesselEntfernen(section, key);
+    return true;
   }
-  if (umbau.weg.empty()) return true;
-  return DateiErsetzen(ziel, Zusammensetzen(inhalt, umbau));
+  return DateiAendern(pfad_, false,
+                      [&](Inhalt& inhalt) { return SchluesselEntfernenIn(inhalt, section, key); });
 }
 
 // --- number texts ----------------------------------------------------------------

@@ -6,9 +6,12 @@
 //   Key=Value
 //
 // Section and key names are compared without regard to ASCII case; blanks
-// around names and values are not part of them.  Every access opens the file,
-// reads or writes and closes it again; nothing is kept in memory between two
-// calls, so several objects (and several windows) may work on one file.
+// around names and values are not part of them.  Every access of a
+// TNewIniFile opens the file, reads or writes and closes it again; nothing is
+// kept in memory between two calls, so several objects (and several
+// programs) may work on one file.  A program that reads and writes one large
+// file many times holds it in a TIniSitzung instead: the file is read once,
+// and written once when the session saves.
 //
 // Reading never fails: a missing file, section or key, and a value that does
 // not convert, give the caller's default.  Lines the reader does not
@@ -20,7 +23,8 @@
 // failed write leaves the old file untouched.  A write changes only the lines
 // of its own keys; every other line keeps its bytes and its place.  A new key
 // is added at the end of its section, a new section at the end of the file.
-// Writes report failure by returning false.
+// Writes report failure by returning false.  A file without write permission
+// (read-only) is never replaced; a write to it fails.
 //
 // Concurrent writers (other processes, other objects) do not lose each
 // other's updates: a write reads, changes and replaces the file while it holds
@@ -28,6 +32,7 @@
 // is only ever replaced as a whole; a reader that wants one consistent version
 // for many values takes an image (TNewIniFile::Abbild) and reads from that.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -42,6 +47,9 @@ namespace lst {
 // The names of the program's settings files.  The application keeps one
 // instance in its shared context; a name may be a bare file name (placed into
 // the per-user configuration folder) or a path.
+class TIniSitzung;
+class TNewIniFile;
+
 struct TDateiNamen {
   // The calculator window's own entries and the placement of the windows.
   std::string Einstellungen = "DrumselLStTab.ini";
@@ -50,6 +58,14 @@ struct TDateiNamen {
   std::string Saetze = "DrumselLStTab.ini";
   // Page layout and font that the print engine reads at program start.
   std::string Druck = "Kolvanta.ini";
+  // When set, the files are held in memory by this session (shared by every
+  // copy of the names): read at their first use, written by its Speichern.
+  std::shared_ptr<TIniSitzung> Sitzung;
+
+  // The files of these names, held by Sitzung when there is one.
+  TNewIniFile EinstellungsDatei() const;
+  TNewIniFile SaetzeDatei() const;
+  TNewIniFile DruckDatei() const;
 };
 
 // The per-user configuration folder: $XDG_CONFIG_HOME when it is set to an
@@ -65,8 +81,6 @@ std::filesystem::path KonfigurationsOrdner();
 // KonfigurationsOrdner() (an empty path when that folder is unknown).
 std::filesystem::path IniPfad(std::string_view name);
 
-class TNewIniFile;
-
 // A settings file read and parsed once: every read of the image gives the
 // value the file held at that moment, whatever is written to the file
 // meanwhile.  Reads follow the rules of TNewIniFile.  Copies share the parsed
@@ -74,6 +88,8 @@ class TNewIniFile;
 class TIniAbbild {
  public:
   TIniAbbild();
+  // The image of the text, as if read from the file at pfad.
+  static TIniAbbild AusText(std::filesystem::path pfad, std::string text);
 
   const std::filesystem::path& FileName() const;
 
@@ -91,6 +107,7 @@ class TIniAbbild {
 
  private:
   friend class TNewIniFile;
+  friend class TIniDokument;
   struct TDaten;
   std::shared_ptr<const TDaten> daten_;
 };
@@ -112,6 +129,8 @@ using TEinstellungsBericht = std::vector<TIgnorierterWert>;
 void IgnoriertMelden(TEinstellungsBericht* bericht, const TIniAbbild& ini,
                      std::string_view section, std::string_view key, std::string_view wert,
                      std::string_view grund, std::string_view vorgabe);
+
+class TIniDokument;
 
 class TNewIniFile {
  public:
@@ -136,8 +155,16 @@ class TNewIniFile {
   bool ValueExists(std::string_view section, std::string_view key) const;
   bool SectionExists(std::string_view section) const;
 
-  // Reads and parses the file once.
+  // Reads and parses the file once.  For a file held by a session: the image
+  // of its text in memory, kept until the next write.
   TIniAbbild Abbild() const;
+
+  // Whether the reads and writes go to a text held by a TIniSitzung.
+  bool Gehalten() const;
+  // For a held file, writes its changes now (for every object sharing it);
+  // false when that failed, and the changes stay.  For any other file every
+  // write is in the file already: true.
+  bool Speichern();
 
   // A value must not contain line breaks or NUL characters; a key must not be
   // empty, contain '=', or begin with '[' or ';'; a section name must not be
@@ -168,8 +195,47 @@ class TNewIniFile {
   static bool TextAlsInteger(std::string_view text, std::int64_t& wert);
 
  private:
+  friend class TIniSitzung;
   TNewIniFile() = default;
   std::filesystem::path pfad_;
+  std::shared_ptr<TIniDokument> dokument_;
 };
+
+// The settings files of one program run, held in memory.  A file is read once,
+// when it is first asked for; the TNewIniFile objects handed out for it (by
+// any name that leads to the same file) read and write that text, which
+// Speichern writes in one replacement of the file.  Until then, nothing of
+// the writes is in the file.  A file that someone else replaced meanwhile is
+// read again at Speichern and gets the session's changes on top, so no update
+// of another program is lost.  Opening a file also removes the temporary
+// files that a killed write left beside it (AlteTempDateienEntfernen).
+// One thread.
+class TIniSitzung {
+ public:
+  TIniSitzung();
+  ~TIniSitzung();
+  TIniSitzung(const TIniSitzung&) = delete;
+  TIniSitzung& operator=(const TIniSitzung&) = delete;
+
+  // The file located by IniPfad(name), or at that path.
+  TNewIniFile Datei(std::string_view name);
+  TNewIniFile DateiAusPfad(std::filesystem::path pfad);
+
+  // Whether a file has changes that are not written yet.
+  bool Geaendert() const;
+  // Writes every file with changes; the paths of those that could not be
+  // written (they keep their old content) go into fehlgeschlagen.
+  bool Speichern(std::vector<std::filesystem::path>* fehlgeschlagen = nullptr);
+
+ private:
+  std::vector<std::pair<std::filesystem::path, std::shared_ptr<TIniDokument>>> dokumente_;
+};
+
+// Removes the temporary files "<name>.~<digits>.tmp" beside the settings
+// file that are at least mindestAlter old: what a write killed before its
+// rename leaves behind.  Younger ones may belong to a write under way and
+// stay.  Returns how many went.
+std::size_t AlteTempDateienEntfernen(const std::filesystem::path& pfad,
+                                     std::chrono::seconds mindestAlter = std::chrono::seconds(60));
 
 }  // namespace lst

@@ -56,7 +56,8 @@ bool DruckOptionenSchreiben(TNewIniFile& ini, const TDruckOptionen& o) {
                                     {"LiRand", o.LiRand},
                                     {"ReRand", o.ReRand},
                                     {"FontName", o.FontName},
-                                    {"FontSize", std::to_string(o.FontSize)}});
+                                    {"FontSize", std::to_string(o.FontSize)}}) &&
+         ini.Speichern();
 }
 
 std::string RandPruefen(std::string_view text, std::string_view feld, int& mm) {
@@ -74,8 +75,8 @@ std::string RandPruefen(std::string_view text, std::string_view feld, int& mm) {
 
 TDruckEinstellungen DruckEinstellungenBeimStart(const TDateiNamen& namen) {
   TDruckEinstellungen e;
-  e.Start = DruckStartLesen(TNewIniFile(namen.Druck));
-  e.Optionen = DruckOptionenLesen(TNewIniFile(namen.Einstellungen));
+  e.Start = DruckStartLesen(namen.DruckDatei());
+  e.Optionen = DruckOptionenLesen(namen.EinstellungsDatei());
   return e;
 }
 

@@ -43,7 +43,8 @@ struct TDruckOptionen {
   int FontSize = 10;
 };
 TDruckOptionen DruckOptionenLesen(const TNewIniFile& ini);
-// Writes the five keys in one rewrite of the file; false when that failed.
+// Writes the five keys in one rewrite of the file, at once also for a file
+// held by a session (TIniSitzung); false when that failed.
 bool DruckOptionenSchreiben(TNewIniFile& ini, const TDruckOptionen& optionen);
 
 // Checks the text of a margin edit: a whole number of millimetres from 0 to

@@ -45,7 +45,7 @@ void TDruckMaschine::StartEinstellungen(const TDruckStart& s) {
 }
 
 void TDruckMaschine::StartDateiLesen(const TDateiNamen& namen) {
-  StartEinstellungen(DruckStartLesen(TNewIniFile(namen.Druck)));
+  StartEinstellungen(DruckStartLesen(namen.DruckDatei()));
 }
 
 void TDruckMaschine::EinstellungenAnwenden(const TDruckEinstellungen& e) {

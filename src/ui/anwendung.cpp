@@ -4,11 +4,13 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "common/qt/platzierung.h"
 #include "print/fenster/druck_menue.h"
 #include "print/fenster/druck_optionen.h"
 #include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/info_dialog.h"
 #include "ui/calculator/rechner.h"
+#include "ui/tools/lohnumr.h"
 #include "ui/tools/werkzeuge.h"
 
 namespace lst {
@@ -25,6 +27,10 @@ void TAnwendung::Einrichten(QApplication& app) {
 }
 
 TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
+  // Every window reads and writes the settings held by one session: each
+  // file is read once now and written once when the calculator closes.
+  if (!namen_.Sitzung) namen_.Sitzung = std::make_shared<TIniSitzung>();
+
   // The print engine reads its page layout before any window exists.
   druck_.StartDateiLesen(namen_);
 
@@ -36,7 +42,7 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
   info_ = new TFInfo(r->Titel(), r);
   r->SetInfoFenster(info_);
 
-  werkzeuge_ = std::make_unique<TWerkzeuge>(*r, namen_.Einstellungen);
+  werkzeuge_ = std::make_unique<TWerkzeuge>(*r, namen_.EinstellungsDatei());
   werkzeuge_->PlottErzeugen();
 
   bmg_ = new TFBMG(kontext_, namen_, r);
@@ -53,9 +59,18 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
 
   // The print options (TFDruckOptionen), last; with them "&Drucker...",
   // "&Drucken" and "Druck&vorschau...".
-  druckOptionen_ = new TFDruckOptionen(druck_, namen_.Einstellungen, r);
+  druckOptionen_ = new TFDruckOptionen(druck_, namen_.EinstellungsDatei(), r);
   druckSteuerung_ = new TDruckSteuerung(*r, druck_, *druckOptionen_, r);
   druckSteuerung_->Anbinden();
+
+  // At the close the wage-conversion window's placement joins the settings
+  // that the calculator writes.
+  QObject::connect(r, &TFRechner::EinstellungenSichern, r, [this] {
+    if (TFLohnUmr* f = werkzeuge_ ? werkzeuge_->LohnUmr() : nullptr) {
+      TNewIniFile ini = namen_.EinstellungsDatei();
+      SavePlacement(f, ini);
+    }
+  });
 
   // The unit labels show the currency symbol.
   r->EinheitenSetzen();

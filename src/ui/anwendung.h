@@ -28,7 +28,9 @@ class TAnwendung {
   // and Qt's German texts; call once after QApplication exists.
   static void Einrichten(QApplication& app);
 
-  // Creates the windows; the settings files named in namen are read now.
+  // Creates the windows; the settings files named in namen are read now,
+  // into namen.Sitzung or, without one, a session of the application's own.
+  // The calculator's close writes them.
   explicit TAnwendung(const TDateiNamen& namen = {});
   ~TAnwendung();
   TAnwendung(const TAnwendung&) = delete;

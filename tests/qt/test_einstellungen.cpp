@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +21,8 @@
 #include "ui/anwendung.h"
 #include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/rechner.h"
+#include "ui/tools/lohnumr.h"
+#include "ui/tools/werkzeuge.h"
 
 using lst::TFRechner;
 using lst::TNewIniFile;
@@ -269,6 +273,107 @@ class TestEinstellungen : public QObject {
     QVERIFY2(boxen.Texte[0].contains(sperre + QStringLiteral("/DrumselLStTab.ini")), qPrintable(boxen.Texte[0]));
     QVERIFY(!r_->isVisible());
     QCOMPARE(QFile(sperre).size(), qint64(23));
+  }
+
+  // A read-only settings file: the window leaves it byte for byte and says
+  // once that it could not save, however often it tries.
+  void schreibgeschuetzt() {
+    const QByteArray text = "; von Hand\n[LoSt]\nJahr=2013\nKiSt=8,9\n\n[Fremd]\nx=1\n";
+    {
+      QFile f(Datei());
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(text);
+    }
+    QVERIFY(QFile::setPermissions(Datei(), QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                               QFileDevice::ReadOther));
+    TBoxFaenger boxen;
+    Starten();
+    r_->JahrWechseln(2012);
+    r_->JahrWechseln(2013);
+    r_->move(70, 40);
+    QVERIFY(!r_->EinstellungenSpeichern());
+    QTRY_COMPARE(boxen.Texte.size(), 1);
+    QVERIFY(!r_->EinstellungenSpeichern());
+    Beenden();
+    QTest::qWait(50);
+    QCOMPARE(boxen.Texte.size(), 1);
+    QVERIFY2(boxen.Texte[0].contains(Datei()) && boxen.Texte[0].contains(QStringLiteral("schreibgeschützt")),
+             qPrintable(boxen.Texte[0]));
+    QCOMPARE(DateiText(), text);
+    QCOMPARE(QDir(ordner_.path()).entryList(QStringList{QStringLiteral("*.tmp")}, QDir::Files), QStringList());
+    QFile::setPermissions(Datei(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  }
+
+  // Temporary files of a write killed before its rename go at the next start
+  // once they are a minute old; a younger one may be a write under way.
+  void alteTempDateien() {
+    const auto anlegen = [&](const QString& name, int sekundenAlt) {
+      QFile f(ordner_.filePath(name));
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("[LoSt]\nJahr=20");
+      QVERIFY(f.flush());
+      const QDateTime zeit = QDateTime::currentDateTime().addSecs(-sekundenAlt);
+      QVERIFY(f.setFileTime(zeit, QFileDevice::FileModificationTime));
+    };
+    anlegen(QStringLiteral("DrumselLStTab.ini.~1234567.tmp"), 120);
+    anlegen(QStringLiteral("DrumselLStTab.ini.~7654321.tmp"), 5);
+    anlegen(QStringLiteral("Fremd.ini.~42.tmp"), 120);
+    Starten();
+    QVERIFY(!QFile::exists(ordner_.filePath(QStringLiteral("DrumselLStTab.ini.~1234567.tmp"))));
+    QVERIFY(QFile::exists(ordner_.filePath(QStringLiteral("DrumselLStTab.ini.~7654321.tmp"))));
+    QVERIFY(QFile::exists(ordner_.filePath(QStringLiteral("Fremd.ini.~42.tmp"))));
+    Beenden();
+    QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini.~7654321.tmp")));
+    QFile::remove(ordner_.filePath(QStringLiteral("Fremd.ini.~42.tmp")));
+  }
+
+  // The file is read at the start and written once at the close: a year
+  // switch writes nothing yet; every foreign line keeps its bytes; what the
+  // windows set comes back; what another program wrote meanwhile stays.
+  void einmalLesenEinmalSchreiben() {
+    const QByteArray fremd = "; Kommentar\r\n[Fremd]\r\nA = 1\r\n;x\r\n\r\n";
+    {
+      QFile f(Datei());
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(fremd + "[LoSt]\r\nJahr=2012\r\nBetraegeInDM=1\r\n[SV2012]\r\nNVKVAN=8,2\r\n");
+    }
+    Starten();
+    QCOMPARE(anw_->Kontext().LStJahr, 2012);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
+    const QByteArray beimStart = DateiText();
+    Eintippen(r_->EKVANProz, QStringLiteral("8,5"));
+    r_->JahrWechseln(2013);
+    Eintippen(r_->EKVANProz, QStringLiteral("7,5"));
+    r_->JahrWechseln(2012);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,5"));
+    r_->move(90, 60);
+    anw_->Werkzeuge().LohnUmr()->move(200, 150);
+    QCOMPARE(DateiText(), beimStart);
+    {
+      TNewIniFile anderes = Ini();
+      QVERIFY(anderes.WriteString("Anderes", "Programm", "ja"));
+    }
+    const QByteArray vorDemEnde = DateiText();
+    Beenden();
+
+    const QByteArray nachher = DateiText();
+    QVERIFY2(nachher.startsWith(fremd), nachher.constData());
+    QVERIFY(nachher.count("\r\n") == nachher.count("\n"));
+    QVERIFY(nachher != vorDemEnde);
+    const TNewIniFile ini = Ini();
+    QCOMPARE(ini.ReadString("Anderes", "Programm", ""), std::string("ja"));
+    QCOMPARE(ini.ReadFloat("SV2012", "NVKVAN", 0), 8.5);
+    QCOMPARE(ini.ReadFloat("SV2013", "NVKVAN", 0), 7.5);
+    QCOMPARE(ini.ReadInteger("LoSt", "Jahr", 0), 2012);
+    QCOMPARE(ini.ReadInteger("FLohnUmr", "Left", -1), 200);
+    QCOMPARE(ini.ReadInteger("FRechner", "Left", -1), 90);
+
+    Starten();
+    QCOMPARE(anw_->Kontext().LStJahr, 2012);
+    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,5"));
+    QCOMPARE(r_->pos(), QPoint(90, 60));
+    QCOMPARE(anw_->Werkzeuge().LohnUmr()->pos(), QPoint(200, 150));
+    Beenden();
   }
 };
 

@@ -207,11 +207,14 @@ class TestJahre : public QObject {
     QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,45"));
     QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
     {
-      // Stored at the switch, as at exit; 2005 untouched so far.
-      const TNewIniFile ini = Ini();
+      // Stored at the switch, as at exit, in the settings the windows hold;
+      // 2005 untouched so far.  The file itself is written at the exit.
+      const TNewIniFile ini = r_->DateiNamen().SaetzeDatei();
+      QVERIFY(ini.Gehalten());
       QCOMPARE(ini.ReadFloat("SV2012", "NVKVAN", 0), 8.2);
       QCOMPARE(ini.ReadFloat("LSt2012", "PauschSt", 0), 3.0);
       QVERIFY(!ini.ValueExists("SV2005", "NVKVAN"));
+      QVERIFY(!Ini().ValueExists("SV2012", "NVKVAN"));
     }
     MenueJahr(2012);
     QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
@@ -224,7 +227,7 @@ class TestJahre : public QObject {
     QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
     MenueJahr(2011);
     QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
-    QCOMPARE(Ini().ReadFloat("SV2012", "NVRVAN", 0), 9.8);
+    QCOMPARE(r_->DateiNamen().SaetzeDatei().ReadFloat("SV2012", "NVRVAN", 0), 9.8);
     r_->rbAllgTab->click();
     MenueJahr(2012);
 
@@ -335,7 +338,7 @@ class TestJahre : public QObject {
     // Even a settings file that holds a surcharge for 2004 does not bring it.
     MenueJahr(2005);
     {
-      TNewIniFile ini = Ini();
+      TNewIniFile ini = r_->DateiNamen().SaetzeDatei();
       QVERIFY(ini.WriteFloat("SV2004", "NVKV2AN", 0.9));
     }
     MenueJahr(2004);

@@ -38,7 +38,11 @@ QLineEdit* RandFeld(QWidget* eltern, const char* name) {
 
 TFDruckOptionen::TFDruckOptionen(druck::TDruckMaschine& maschine, std::string dateiName,
                                  QWidget* parent)
-    : QDialog(parent), maschine_(maschine), datei_(std::move(dateiName)) {
+    : TFDruckOptionen(maschine, TNewIniFile(dateiName), parent) {}
+
+TFDruckOptionen::TFDruckOptionen(druck::TDruckMaschine& maschine, TNewIniFile einstellungen,
+                                 QWidget* parent)
+    : QDialog(parent), maschine_(maschine), datei_(std::move(einstellungen)) {
   setObjectName(QStringLiteral("FDruckOptionen"));
   setWindowTitle(QStringLiteral("Druckoptionen"));
   setModal(true);

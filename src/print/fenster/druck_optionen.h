@@ -30,6 +30,9 @@ class TFDruckOptionen : public QDialog {
   // dateiName: the program's settings file (TDateiNamen::Einstellungen).
   TFDruckOptionen(druck::TDruckMaschine& maschine, std::string dateiName,
                   QWidget* parent = nullptr);
+  // The settings file as the application holds it; OK writes it at once.
+  TFDruckOptionen(druck::TDruckMaschine& maschine, TNewIniFile einstellungen,
+                  QWidget* parent = nullptr);
   ~TFDruckOptionen() override;
 
   // Font size of the printout's body text, in points.
@@ -52,7 +55,7 @@ class TFDruckOptionen : public QDialog {
   void SchriftAnzeigen();
 
   druck::TDruckMaschine& maschine_;
-  const std::string datei_;
+  TNewIniFile datei_;
   druck::TDruckOptionen gespeichert_;
   QFont schrift_;          // the font dialog's font
   int druckGroesse_ = 10;

@@ -111,7 +111,7 @@ void TFBMG::EinheitenSetzen(const QString& symbol) {
 }
 
 void TFBMG::Fuellen() {
-  const TBBGTabelle t = BBGLaden(TNewIniFile(namen_.Saetze), k_.LStJahr);
+  const TBBGTabelle t = BBGLaden(namen_.SaetzeDatei(), k_.LStJahr);
   QLocale ort;
   ort.setNumberOptions(QLocale::OmitGroupSeparator);
   auto setzen = [&](TEditCS* e, TBBGArt art, TRegion r) {
@@ -175,8 +175,11 @@ void TFBMG::BOKClick() {
     t[bbgAV][r] = c[2];
     t[bbgGF][r] = c[3];
   }
-  TNewIniFile ini(namen_.Saetze);
-  if (!BBGSpeichern(ini, k_.LStJahr, t)) {
+  // OK saves at once, also when the settings are otherwise written at the end.
+  TNewIniFile ini = namen_.SaetzeDatei();
+  if (!BBGSpeichern(ini, k_.LStJahr, t) || !ini.Speichern()) {
+    // The ceilings in effect stay those of the settings in memory too.
+    if (ini.Gehalten()) BBGSpeichern(ini, k_.LStJahr, k_.BBGTabelle);
     Melden(QStringLiteral("Die Bemessungsgrenzen konnten nicht in die Datei\n%1\ngeschrieben werden. "
                           "Die bisher gespeicherten Werte bleiben erhalten.")
                .arg(QString::fromStdString(ini.FileName().string())));

@@ -116,7 +116,7 @@ TFRechner::TFRechner(TRechenKontext& kontext, TAbrechnung& daten, const TDateiNa
     groesse = groesse.boundedTo(frei);
   }
   resize(groesse);
-  RestorePlacement(this, namen_.Einstellungen, kPlatzPosition);
+  RestorePlacement(this, namen_.EinstellungsDatei(), kPlatzPosition);
 }
 
 TFRechner::~TFRechner() {
@@ -765,7 +765,7 @@ void TFRechner::SaetzeInEdits() {
 }
 
 void TFRechner::SaetzeNeuLaden() {
-  const TNewIniFile ini(namen_.Saetze);
+  const TNewIniFile ini = namen_.SaetzeDatei();
   double pausch = k_.PauschSatz;
   double soli = k_.SoliGeladen;
   SVSaetzeLaden(ini, k_.LStJahr, k_.SVSatzTabelle, pausch, soli);

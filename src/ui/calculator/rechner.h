@@ -94,9 +94,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   static QStringList KommaTextLesen(const QString& text);
 
   // Writes the settings of the window (church-tax rates, basic allowance,
-  // placement, rates while the general table is selected).  Called once when
-  // the window closes; a failed write is reported to the user.  Returns false
-  // when something could not be written.
+  // placement, rates while the general table is selected) and, with the
+  // settings the application holds, writes the file once.  Called once when
+  // the window closes; a failed write is reported to the user, once per run.
+  // Returns false when something could not be written.
   bool EinstellungenSpeichern();
 
   // The state flags, for the tools and tests.
@@ -116,6 +117,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // that follows it.
   void JahrGewechselt(int jahr);
   void WaehrungGewechselt(bool euro);
+  // Emitted when the window is about to save its settings at its close: the
+  // other windows put their own entries into the settings first, so that
+  // one write of the file takes all.
+  void EinstellungenSichern();
 
  protected:
   void showEvent(QShowEvent* ereignis) override;
@@ -205,6 +210,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   std::int64_t wunschBetrag_ = 0;
   bool gezeigt_ = false;
   bool gespeichert_ = false;
+  // The user hears once per run that the settings could not be saved.
+  bool speicherFehlerGemeldet_ = false;
   // In the DM years: amounts in DM (the default) or in Euro.
   bool dmGewuenscht_ = true;
 

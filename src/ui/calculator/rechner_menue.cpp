@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -14,7 +15,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
@@ -227,7 +230,7 @@ QStringList TFRechner::KommaTextLesen(const QString& text) {
 // ---- settings ----------------------------------------------------------------------
 
 void TFRechner::EinstellungenLaden() {
-  const TNewIniFile ini(namen_.Einstellungen);
+  const TNewIniFile ini = namen_.EinstellungsDatei();
   // The tax year of the last session; an unknown or damaged value gives 2013.
   const std::string jahrText = ini.ReadString("LoSt", "Jahr", "2013");
   const auto jahr = GanzzahlLesen(jahrText);
@@ -263,7 +266,7 @@ void TFRechner::EinstellungenLaden() {
 
   // Damaged values give the defaults; the user hears of them once the window shows.
   TEinstellungsBericht bericht;
-  SVEinstellungenLaden(k_, TNewIniFile(namen_.Saetze).Abbild(), &bericht);
+  SVEinstellungenLaden(k_, namen_.SaetzeDatei().Abbild(), &bericht);
   for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
   SaetzeInEdits();
@@ -283,7 +286,9 @@ void TFRechner::EinstellungsWarnungenZeigen() {
 }
 
 bool TFRechner::EinstellungenSpeichern() {
-  TNewIniFile ini(namen_.Einstellungen);
+  // The other windows' entries first: the settings go to the file in one write.
+  emit EinstellungenSichern();
+  TNewIniFile ini = namen_.EinstellungsDatei();
   QStringList liste;
   for (int i = 0; i < cbKirchenSt->count(); ++i) liste << cbKirchenSt->itemText(i);
   QString kist = KommaText(liste);
@@ -299,6 +304,13 @@ bool TFRechner::EinstellungenSpeichern() {
     fehler << QString::fromStdString(ini.FileName().string());
 
   SaetzeSpeichern(fehler);
+  std::vector<std::filesystem::path> nichtGeschrieben;
+  if (namen_.Sitzung && !namen_.Sitzung->Speichern(&nichtGeschrieben)) {
+    for (const std::filesystem::path& p : nichtGeschrieben) {
+      const QString datei = QString::fromStdString(p.string());
+      if (!fehler.contains(datei)) fehler << datei;
+    }
+  }
   if (fehler.isEmpty()) return true;
   SpeicherFehlerMelden(fehler);
   return false;
@@ -308,7 +320,7 @@ void TFRechner::SaetzeSpeichern(QStringList& fehler) {
   if (cbTabArt->currentIndex() != 0) return;
   // With the special table the zeros it puts into the pension and
   // unemployment rates never reach the file.
-  TNewIniFile saetze(namen_.Saetze);
+  TNewIniFile saetze = namen_.SaetzeDatei();
   if (!SVSaetzeSpeichern(saetze, k_.LStJahr, k_.SVSatzTabelle, EPauschSt->AsFraction())) {
     const QString datei = QString::fromStdString(saetze.FileName().string());
     if (!fehler.contains(datei)) fehler << datei;
@@ -316,10 +328,19 @@ void TFRechner::SaetzeSpeichern(QStringList& fehler) {
 }
 
 void TFRechner::SpeicherFehlerMelden(const QStringList& fehler) {
+  if (speicherFehlerGemeldet_) return;
+  speicherFehlerGemeldet_ = true;
+  QStringList dateien;
+  for (const QString& datei : fehler) {
+    const QFileInfo info(datei);
+    const auto schreiben = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    dateien << (info.isFile() && !(info.permissions() & schreiben) ? datei + QStringLiteral(" (schreibgeschützt)")
+                                                                    : datei);
+  }
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Lohnsteuer"),
                   QStringLiteral("Die Einstellungen konnten nicht gespeichert werden in:\n%1\n\n"
                                  "Die zuletzt gespeicherten Einstellungen bleiben erhalten.")
-                      .arg(fehler.join(QLatin1Char('\n'))),
+                      .arg(dateien.join(QLatin1Char('\n'))),
                   QMessageBox::Ok, this);
   box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   box.exec();
@@ -424,7 +445,7 @@ void TFRechner::JahrWechseln(int jahr) {
 
   // The new year's rates, flat-rate tax, surcharge and ceilings.
   TEinstellungsBericht bericht;
-  SVEinstellungenLaden(k_, TNewIniFile(namen_.Saetze).Abbild(), &bericht);
+  SVEinstellungenLaden(k_, namen_.SaetzeDatei().Abbild(), &bericht);
   for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
   SaetzeInEdits();
   rechnenAktiv_ = false;

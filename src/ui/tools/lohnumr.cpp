@@ -25,8 +25,8 @@ QLabel* Benannt(const char* name, const QString& text, QWidget* eltern) {
 
 }  // namespace
 
-TFLohnUmr::TFLohnUmr(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QWidget* eltern)
-    : QDialog(eltern), rechner_(rechner), datei_(std::move(einstellungsDatei)) {
+TFLohnUmr::TFLohnUmr(TRechnerSchnittstelle& rechner, TNewIniFile einstellungen, QWidget* eltern)
+    : QDialog(eltern), rechner_(rechner), datei_(std::move(einstellungen)) {
   setObjectName(QStringLiteral("FLohnUmr"));
   setWindowTitle(QStringLiteral("Lohnumrechnungen"));
   setModal(false);

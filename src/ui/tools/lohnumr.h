@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/ini_datei.h"
+
 class QLabel;
 
 namespace lst {
@@ -18,7 +20,7 @@ class TFLohnUmr : public QDialog {
 
  public:
   // Restores the placement from the section "FLohnUmr" of the settings file.
-  TFLohnUmr(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QWidget* eltern = nullptr);
+  TFLohnUmr(TRechnerSchnittstelle& rechner, TNewIniFile einstellungen, QWidget* eltern = nullptr);
   // Saves the placement.
   ~TFLohnUmr() override;
 
@@ -34,7 +36,7 @@ class TFLohnUmr : public QDialog {
 
  private:
   TRechnerSchnittstelle& rechner_;
-  std::string datei_;
+  TNewIniFile datei_;
   TEditCS* stunden_;
   QLabel* was_;
   QLabel* jahr_;

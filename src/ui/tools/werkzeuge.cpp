@@ -18,7 +18,10 @@
 namespace lst {
 
 TWerkzeuge::TWerkzeuge(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QObject* eltern)
-    : QObject(eltern), rechner_(rechner), datei_(std::move(einstellungsDatei)) {}
+    : TWerkzeuge(rechner, TNewIniFile(einstellungsDatei), eltern) {}
+
+TWerkzeuge::TWerkzeuge(TRechnerSchnittstelle& rechner, TNewIniFile einstellungen, QObject* eltern)
+    : QObject(eltern), rechner_(rechner), datei_(std::move(einstellungen)) {}
 
 TWerkzeuge::~TWerkzeuge() {
   // The windows go first and report nothing back on their way out.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "common/ini_datei.h"
 #include "ui/rechner_schnittstelle.h"
 
 class QAction;
@@ -29,6 +30,8 @@ class TWerkzeuge : public QObject {
   // The calculator window must exist; einstellungsDatei names the settings
   // file of the window placements.
   TWerkzeuge(TRechnerSchnittstelle& rechner, std::string einstellungsDatei, QObject* eltern = nullptr);
+  // The settings file as the application holds it.
+  TWerkzeuge(TRechnerSchnittstelle& rechner, TNewIniFile einstellungen, QObject* eltern = nullptr);
   ~TWerkzeuge() override;
 
   // Each window is created on its own so that the application keeps the
@@ -80,7 +83,7 @@ class TWerkzeuge : public QObject {
 
   TRechnerSchnittstelle& rechner_;
   TWerkzeugAktionen aktionen_;
-  std::string datei_;
+  TNewIniFile datei_;
   std::unique_ptr<TFPlott> plott_;
   std::unique_ptr<TFTabelle> tabelle_;
   std::unique_ptr<TFTabelle> einkStTabelle_;
