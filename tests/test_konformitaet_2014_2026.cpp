@@ -54,7 +54,7 @@ TEST(Versionstabelle, MonateUndSchluessel) {
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2024, 12)].Schluessel, std::string("2024dez"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2025, 2)].Schluessel, std::string("2025jan"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2025, 3)].Schluessel, std::string("2025"));
-  EXPECT_EQ(lst::LStVersionFuerMonat(2027, 1), -1);
+  EXPECT_EQ(lst::LStVersionFuerMonat(lst::kLetztesLStJahr + 1, 1), -1);
   for (int jahr = 2014; jahr <= lst::kLetztesLStJahr; ++jahr) {
     for (int monat = 1; monat <= 12; ++monat) {
       const int v = lst::LStVersionFuerMonat(jahr, monat);

@@ -98,7 +98,7 @@ TEST(SVTabellen, AmtlicheWerte) {
 TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
   TRechenKontext k;
   EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
-  for (int jahr : {1994, 2027}) {
+  for (int jahr : {1994, kLetztesLStJahr + 1}) {
     EXPECT_FALSE(SVVorhanden(jahr));
     EXPECT_EQ(BBGStandard(jahr), TBBGTabelle{});
     for (const auto& zeile : SVSaetzeStandard(jahr))
@@ -177,7 +177,7 @@ TEST(SVPerioden, MonateDerPerioden) {
   EXPECT_EQ(SVPeriode(2023, 12).AbMonat, 7);
   EXPECT_EQ(SVPeriode(2023, 0).AbMonat, 1);   // months outside 1..12 are clamped
   EXPECT_EQ(SVPeriode(2023, 13).AbMonat, 7);
-  EXPECT_EQ(SVPeriode(2027, 1).Jahr, 0);      // no period
+  EXPECT_EQ(SVPeriode(kLetztesLStJahr + 1, 1).Jahr, 0);  // no period
   EXPECT_TRUE(SVVorhanden(1995));
   EXPECT_TRUE(SVVorhanden(2026));
   EXPECT_FALSE(SVVorhanden(1994));

@@ -115,7 +115,9 @@ constexpr TSVJahrNeu kJahreNeu[] = {
     {2026, 581250, 845000, 845000, 60300, -1, 2.9, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6619, 200000, zfUebergang2022, 0.15, 0.8, 0.22},
 };
 
-constexpr int kLetztesSVJahr = 2026;
+// The last year with social insurance is the year of the table's last row;
+// the rows follow each other without a gap.
+constexpr int kLetztesSVJahr = kJahreNeu[std::size(kJahreNeu) - 1].Jahr;
 static_assert(kTabellenEnde + static_cast<int>(std::size(kJahreNeu)) == kLetztesSVJahr);
 
 // Sliding-zone factor F of the years up to 2013 (their rows have none).

@@ -32,7 +32,7 @@ struct TLStVersion {
 // The months from 2014 on follow the Ministry's letters that published the
 // flowcharts (Bundesministerium der Finanzen, "Programmablaufpläne für den
 // Lohnsteuerabzug", Bundessteuerblatt I):
-inline constexpr std::array<TLStVersion, 38> kLStVersionen = {{
+inline constexpr auto kLStVersionen = std::to_array<TLStVersion>({
     // 1995 to 2001 tax the current wage only: no other payments, no
     // multi-year pay.
     {"1995", 1995, 1, false, false, false, ""},
@@ -96,7 +96,7 @@ inline constexpr std::array<TLStVersion, 38> kLStVersionen = {{
      "berichtigen"},
     {"2026", 2026, 1, false, false, true,
      "BMF-Schreiben vom 12.11.2025 (IV C 5 - S 2361/00025/016/028): ganzes Jahr 2026"},
-}};
+});
 
 constexpr int kAnzahlLStVersionen = static_cast<int>(kLStVersionen.size());
 
@@ -138,6 +138,6 @@ static_assert(LStVersionFuerMonat(2013, 12) == 18 && LStVersionFuerMonat(1995, 1
 static_assert(LStVersionFuerMonat(2015, 11) == LStVersionNachSchluessel("2015"));
 static_assert(LStVersionFuerMonat(2015, 12) == LStVersionNachSchluessel("2015dez"));
 static_assert(LStVersionFuerMonat(2023, 6) == LStVersionNachSchluessel("2023"));
-static_assert(LStVersionFuerMonat(2026, 12) == kAnzahlLStVersionen - 1);
+static_assert(LStVersionFuerMonat(kLetztesLStJahr, 12) == kAnzahlLStVersionen - 1);
 
 }  // namespace lst
