@@ -15,7 +15,8 @@ namespace lst::cli {
 
 // Every result amount by the record's field names, in cents of the year's
 // currency: RE4, the tax record, the social-insurance entries, Netto,
-// AGGesamt, Auszahlung, AGGesamtPlus.
+// AGGesamt, Auszahlung, AGGesamtPlus, then the reduced bases of the zone BE
+// and BE_AN, the employer's levies U1_AG, U2_AG, IGU_AG and AGGesamtUmlagen.
 std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
                                                                  const TGesamtErgebnis& erg);
 
@@ -26,6 +27,10 @@ struct TAnzeige {
   std::vector<std::pair<std::string, std::int64_t>> Felder;  // as ErgebnisFelder
   std::int64_t SonstigeAbzuege = 0;
   std::int64_t Kindergeld = 0;
+  // The year's rule periods carry the levies (from 2014): the text shows
+  // them; the name of the zone in the pay month.
+  bool Umlagen = false;
+  std::string Zone = "Gleitzone";
   std::int64_t Wert(std::string_view name) const;
 };
 
