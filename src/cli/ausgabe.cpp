@@ -51,6 +51,10 @@ std::int64_t TAnzeige::Wert(std::string_view name) const {
   return 0;
 }
 
+namespace {
+std::string Programmablaufplan(const TRechenKontext& k);
+}  // namespace
+
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
                   const TEingabe* getippt) {
   TGetippteBetraege typ;
@@ -77,6 +81,7 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
   a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
   a.Umlagen = JahresRegeln(r.Jahr).PeriodenNachMonat;
   a.Zone = ZonenName(r.Jahr, r.Monat);
+  if (a.Umlagen) a.Programmablaufplan = Programmablaufplan(k);
   a.SonstigeAbzuege = e.SonstigeAbzuege;
   a.Kindergeld = e.Kindergeld;
   a.Waehrung = e.Waehrung;
@@ -85,6 +90,7 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
 
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
   std::string json = "{\"Waehrung\": \"" + a.Waehrung + "\"";
+  if (!a.Programmablaufplan.empty()) json += ", \"Programmablaufplan\": \"" + a.Programmablaufplan + "\"";
   for (const auto& [name, wert] : a.Felder) json += ", \"" + name + "\": " + std::to_string(wert);
   if (!zusatz.empty()) json += ", " + zusatz;
   return json + "}";
@@ -152,6 +158,7 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     text += '\n';
   };
+  if (!a.Programmablaufplan.empty()) text += "Programmablaufplan  " + a.Programmablaufplan + "\n";
   aus("", "Arbeitnehmer", "Arbeitgeber");
   aus("Bruttolohn", feld("RE4"), feld("RE4"));
   aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", feld("LSt"), feld("LStPausch"));

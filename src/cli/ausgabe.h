@@ -31,6 +31,9 @@ struct TAnzeige {
   // them; the name of the zone in the pay month.
   bool Umlagen = false;
   std::string Zone = "Gleitzone";
+  // The key of the flowchart that ran, where the pay month chooses it (from
+  // 2014); empty before.
+  std::string Programmablaufplan;
   std::int64_t Wert(std::string_view name) const;
 };
 
@@ -41,7 +44,8 @@ struct TAnzeige {
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
                   const TEingabe* getippt);
 
-// One JSON object: "Waehrung", then every field of the display; zusatz is
+// One JSON object: "Waehrung", from 2014 "Programmablaufplan", then every
+// field of the display; zusatz is
 // appended as further members (without a leading comma).
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 
