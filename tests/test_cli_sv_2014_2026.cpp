@@ -355,3 +355,34 @@ TEST(CliSV2014, BatchMitDenNeuenSpalten) {
   EXPECT_NE(z[6].find("Zeile 8: --kv-zusatzbeitrag gilt erst ab 2015"), std::string::npos) << z[6];
   EXPECT_NE(l.Fehler.find("lohnsteuer-cli: Zeile 7: --pv-abschlaege"), std::string::npos) << l.Fehler;
 }
+
+// The settings file holds a year's first rule period: a stored value equal
+// to its default gives way to the pay month's default, one that differs
+// applies; the stored add-on rate and levies apply unless typed.
+TEST(CliSV2014, EinstellungenUndRegelperioden) {
+  const std::string ordner = ::testing::TempDir() + "cli_sv_ini_" + std::to_string(getpid());
+  std::filesystem::create_directories(ordner);
+  const std::string gleich = ordner + "/gleich.ini", anders = ordner + "/anders.ini";
+  std::ofstream(gleich) << "[BMG2022]\nGFWest=45000\n[SV2026]\nKVZusatz=3.5\nU1=2\n";
+  std::ofstream(anders) << "[BMG2022]\nGFWest=48000\n";
+  const std::string mini = "berechnen --json --jahr 2022 --monat 10 --minijob --brutto 500 --einstellungsdatei ";
+  EXPECT_EQ(Starte(mini + gleich).Fehler.find("Warnung"), std::string::npos);  // October: 520 EUR
+  EXPECT_NE(Starte(mini + anders).Fehler.find("über der Geringfügigkeitsgrenze von 480,00 EUR"), std::string::npos);
+
+  const std::string normal = "berechnen --json --jahr 2026 --brutto 3000 --einstellungsdatei " + gleich;
+  TCliLauf l = Starte(normal);
+  ASSERT_EQ(l.Status, 0) << l.Fehler;
+  EXPECT_EQ(Wert(l, "KV2_AN"), 5250);  // 3,5 % half each
+  EXPECT_EQ(Wert(l, "KV2_AG"), 5250);
+  EXPECT_EQ(Wert(l, "U1_AG"), 6000);
+  l = Starte(normal + " --kv-zusatzbeitrag 1 --u1 0");
+  EXPECT_EQ(Wert(l, "KV2_AN"), 1500);
+  EXPECT_EQ(Wert(l, "U1_AG"), 0);
+  // A damaged add-on rate is named and replaced by the average.
+  std::ofstream(ordner + "/kaputt.ini") << "[SV2026]\nKVZusatz=abc\n";
+  l = Starte("berechnen --json --jahr 2026 --brutto 3000 --einstellungsdatei " + ordner + "/kaputt.ini");
+  EXPECT_EQ(l.Status, 0);
+  EXPECT_NE(l.Fehler.find("[SV2026] KVZusatz=abc wird nicht verwendet"), std::string::npos) << l.Fehler;
+  EXPECT_EQ(Wert(l, "KV2_AN"), 4350);
+  std::filesystem::remove_all(ordner);
+}
