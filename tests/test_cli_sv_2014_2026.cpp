@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/werkzeuge.h"
+#include "cli/eingabe.h"
 #include "cli_lauf.h"
 
 namespace {
@@ -385,4 +387,25 @@ TEST(CliSV2014, EinstellungenUndRegelperioden) {
   EXPECT_NE(l.Fehler.find("[SV2026] KVZusatz=abc wird nicht verwendet"), std::string::npos) << l.Fehler;
   EXPECT_EQ(Wert(l, "KV2_AN"), 4350);
   std::filesystem::remove_all(ordner);
+}
+
+// The curve of the plot tool computes each point as berechnen does, in the
+// request's pay month (its rule period and flowchart).
+TEST(CliSV2014, KurveWieBerechnen) {
+  for (const char* monat : {"3", "12"}) {
+    lst::cli::TEingabe e;
+    ASSERT_EQ(lst::cli::OptionSetzen(e, "jahr", "2023"), "");
+    ASSERT_EQ(lst::cli::OptionSetzen(e, "monat", monat), "");
+    ASSERT_EQ(lst::cli::OptionSetzen(e, "kinderfreibetraege", "2"), "");
+    ASSERT_EQ(lst::cli::OptionSetzen(e, "brutto", "1000"), "");
+    lst::TRechenKontext k;
+    lst::TAbrechnung d;
+    ASSERT_EQ(lst::cli::Vorbereiten(k, e, d.Rechnung), "");
+    for (const char* brutto : {"800", "2500", "7000"}) {
+      const double netto = lst::Kurvenwert(k, d, std::stod(brutto));
+      const TCliLauf l = Starte(std::string("berechnen --json --jahr 2023 --kinderfreibetraege 2 --monat ") + monat +
+                                " --brutto " + brutto);
+      EXPECT_DOUBLE_EQ(netto, static_cast<double>(Wert(l, "Netto")) / 100) << monat << " " << brutto;
+    }
+  }
 }
