@@ -53,7 +53,7 @@ std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 // side.
 std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 
-// The years with wage tax only (from 2014): the tax lines, the flowchart
+// A year with wage tax but without its social insurance: the tax lines, the flowchart
 // used and a note that the social insurance is missing.
 std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
 // The same as JSON: "Waehrung", "Programmablaufplan", RE4 and the tax record.
