@@ -88,6 +88,32 @@ const std::string& BatchCsv() {
   return csv;
 }
 
+// Employees of 2026 with the inputs of its social insurance: pay months,
+// add-on rates, care discounts, levies, the transition zone, minijobs.
+const std::string& Batch2026Csv() {
+  static const std::string csv = [] {
+    std::mt19937 zufall(2026);
+    std::string t =
+        "jahr;monat;brutto;steuerklasse;kinderfreibetraege;pv-abschlaege;kv-zusatzbeitrag;u1;u2;"
+        "uebergangsbereich;minijob;region;kirchensteuer\n";
+    for (int i = 0; i < kZeilen; ++i) {
+      const unsigned art = zufall() % 10;  // 0 minijob, 1-2 zone, else normal
+      const int stkl = art == 0 ? 1 : 1 + static_cast<int>(zufall() % 6);
+      const bool kinder = stkl <= 4 && zufall() % 2;
+      const unsigned brutto = art == 0 ? 100 + zufall() % 500 : art <= 2 ? 604 + zufall() % 1396 : 1000 + zufall() % 9000;
+      t += "2026;" + std::to_string(1 + zufall() % 12) + ";" + std::to_string(brutto) + "," +
+           std::to_string(10 + zufall() % 90) + ";" + std::to_string(stkl) + ";" + (kinder ? "2" : "") + ";" +
+           (kinder ? std::to_string(zufall() % 2) : "") + ";" +
+           (art != 0 && zufall() % 2 ? std::to_string(zufall() % 4) + ",5" : "") + ";" +
+           (zufall() % 3 ? "" : "1,6") + ";" + (zufall() % 3 ? "" : "0,44") + ";" + (art == 1 || art == 2 ? "ja" : "") +
+           ";" + (art == 0 ? "ja" : "") + ";" + (zufall() % 4 ? "west" : "ost") + ";" + (zufall() % 2 ? "9" : "") +
+           "\n";
+    }
+    return t;
+  }();
+  return csv;
+}
+
 void BM_PapEndeZuEnde(benchmark::State& state) {
   const std::string& csv = PapCsv();
   TNullPuffer nichts;
@@ -136,6 +162,19 @@ void BM_BatchEndeZuEnde(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kZeilen);
 }
 BENCHMARK(BM_BatchEndeZuEnde)->Unit(benchmark::kMillisecond);
+
+void BM_Batch2026EndeZuEnde(benchmark::State& state) {
+  const std::string& csv = Batch2026Csv();
+  TNullPuffer nichts;
+  for (auto _ : state) {
+    TLesePuffer text(csv);
+    std::istream ein(&text);
+    std::ostream aus(&nichts), fehler(&nichts);
+    if (lst::cli::Batch(lst::cli::TEingabe{}, ein, aus, fehler) != 0) state.SkipWithError("Zeile mit Fehler");
+  }
+  state.SetItemsProcessed(state.iterations() * kZeilen);
+}
+BENCHMARK(BM_Batch2026EndeZuEnde)->Unit(benchmark::kMillisecond);
 
 // The rows read and prepared beforehand; the loop computes each with the
 // year's context as batch sets it.

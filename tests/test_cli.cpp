@@ -30,7 +30,7 @@ TEST(Zahlen, BetraegeWieGetippt) {
 }
 
 TEST(Cli, BerechnenAlsJson) {
-  const TCliLauf l = CliStarten("berechnen --brutto 3.000,00 --steuerklasse 1 --json --ohne-pv-zuschlag");
+  const TCliLauf l = CliStarten("berechnen --jahr 2013 --brutto 3.000,00 --steuerklasse 1 --json --ohne-pv-zuschlag");
   ASSERT_EQ(l.Status, 0) << l.Ausgabe;
   EXPECT_EQ(JsonFeld(l.Ausgabe, "RE4"), "300000");
   EXPECT_EQ(JsonFeld(l.Ausgabe, "LSt"), "46625");
@@ -39,10 +39,10 @@ TEST(Cli, BerechnenAlsJson) {
   EXPECT_EQ(JsonFeld(l.Ausgabe, "KV_AN"), "21900");
   EXPECT_EQ(JsonFeld(l.Ausgabe, "PV2_AN"), "0");
   for (const char* schreibweise : {"3000", "3000,00", "3000.00"}) {
-    const TCliLauf m = CliStarten(std::string("berechnen --json --ohne-pv-zuschlag --brutto=") + schreibweise);
+    const TCliLauf m = CliStarten(std::string("berechnen --jahr 2013 --json --ohne-pv-zuschlag --brutto=") + schreibweise);
     EXPECT_EQ(JsonFeld(m.Ausgabe, "LSt"), "46625") << schreibweise;
   }
-  const TCliLauf alt = CliStarten("berechnen --brutto 3000 --json --grundfreibetrag 8004 --ohne-pv-zuschlag");
+  const TCliLauf alt = CliStarten("berechnen --jahr 2013 --brutto 3000 --json --grundfreibetrag 8004 --ohne-pv-zuschlag");
   EXPECT_EQ(JsonFeld(alt.Ausgabe, "LSt"), "46825");
 }
 

@@ -284,24 +284,24 @@ TEST(Einstellungen, GenannteDateiMussLesbarSein) {
   const std::string ordner = o.Datei("ordner.ini");
   fs::create_directory(ordner);
   for (const std::string& datei : {o.Datei("fehlt.ini"), ordner}) {
-    const TCliLauf l = CliStarten("berechnen --brutto 3000 --einstellungsdatei '" + datei + "'");
+    const TCliLauf l = CliStarten("berechnen --jahr 2013 --brutto 3000 --einstellungsdatei '" + datei + "'");
     EXPECT_EQ(l.Status, 2) << datei << l.Ausgabe;
     EXPECT_NE(l.Ausgabe.find("lohnsteuer-cli: --einstellungsdatei: Die Einstellungsdatei \"" + datei + "\""),
               std::string::npos)
         << l.Ausgabe;
     EXPECT_EQ(l.Ausgabe.find("Bruttolohn"), std::string::npos) << l.Ausgabe;
   }
-  EXPECT_NE(CliStarten("berechnen --einstellungsdatei '" + ordner + "'").Ausgabe.find("ist ein Ordner"),
+  EXPECT_NE(CliStarten("berechnen --jahr 2013 --einstellungsdatei '" + ordner + "'").Ausgabe.find("ist ein Ordner"),
             std::string::npos);
-  EXPECT_NE(CliStarten("berechnen --einstellungsdatei '" + o.Datei("fehlt.ini") + "'").Ausgabe.find("gibt es nicht"),
+  EXPECT_NE(CliStarten("berechnen --jahr 2013 --einstellungsdatei '" + o.Datei("fehlt.ini") + "'").Ausgabe.find("gibt es nicht"),
             std::string::npos);
   // A name with a line break is shown escaped, also in the warnings about
   // its values.
-  const TCliLauf umbruch = CliStarten("berechnen --einstellungsdatei \"$(printf 'a\\nb.ini')\"");
+  const TCliLauf umbruch = CliStarten("berechnen --jahr 2013 --einstellungsdatei \"$(printf 'a\\nb.ini')\"");
   EXPECT_NE(umbruch.Ausgabe.find("\"a\\nb.ini\" gibt es nicht"), std::string::npos) << umbruch.Ausgabe;
   std::ofstream(o.Datei("x\ny.ini")) << "[SV2013]\nNVPVAN=1e300\n";
   const TCliLauf warnung =
-      CliStarten("berechnen --brutto 3000 --einstellungsdatei \"$(printf '" + o.Datei("x\\ny.ini") + "')\"");
+      CliStarten("berechnen --jahr 2013 --brutto 3000 --einstellungsdatei \"$(printf '" + o.Datei("x\\ny.ini") + "')\"");
   EXPECT_EQ(warnung.Status, 0) << warnung.Ausgabe;
   EXPECT_NE(warnung.Ausgabe.find("Warnung: Einstellungsdatei \"" + o.Datei("x\\ny.ini") + "\": [SV2013] NVPVAN"),
             std::string::npos)
@@ -312,7 +312,7 @@ TEST(Einstellungen, GenannteDateiMussLesbarSein) {
   std::ofstream(gesperrt) << "[LoSt]\n";
   chmod(gesperrt.c_str(), 0);
   if (geteuid() != 0) {
-    const TCliLauf l = CliStarten("berechnen --einstellungsdatei '" + gesperrt + "'");
+    const TCliLauf l = CliStarten("berechnen --jahr 2013 --einstellungsdatei '" + gesperrt + "'");
     EXPECT_EQ(l.Status, 2) << l.Ausgabe;
     EXPECT_NE(l.Ausgabe.find("kann nicht gelesen werden"), std::string::npos) << l.Ausgabe;
   }

@@ -67,7 +67,7 @@ TEST(CliWerkzeuge, EstTabelleUmDasEinkommenDerRechnung) {
 }
 
 TEST(CliWerkzeuge, EinkommensteuerAlsJson) {
-  const TCliLauf l = CliStarten("einkommensteuer 50.000,99 --splitting --json");
+  const TCliLauf l = CliStarten("einkommensteuer --jahr 2013 50.000,99 --splitting --json");
   ASSERT_EQ(l.Status, 0) << l.Ausgabe;
   TRechenKontext k;
   k.GFB = 8130;
@@ -80,35 +80,35 @@ TEST(CliWerkzeuge, EinkommensteuerAlsJson) {
   EXPECT_EQ(JsonFeld(l.Ausgabe, "KiSt"), std::to_string(e.Ergebnis.KiSt));
   EXPECT_EQ(JsonFeld(l.Ausgabe, "SteuerSumme"), std::to_string(e.Ergebnis.SteuerSumme));
   EXPECT_EQ(JsonFeld(l.Ausgabe, "BruttoNachSteuer"), std::to_string(e.Ergebnis.BruttoNachSteuer));
-  const TCliLauf ohne = CliStarten("einkommensteuer 50000 --bekenntnislos --json");
+  const TCliLauf ohne = CliStarten("einkommensteuer --jahr 2013 50000 --bekenntnislos --json");
   EXPECT_EQ(JsonFeld(ohne.Ausgabe, "KZTAB"), "1");
   EXPECT_EQ(JsonFeld(ohne.Ausgabe, "KiSt"), "0");
-  const TCliLauf text = CliStarten("einkommensteuer 50000");
+  const TCliLauf text = CliStarten("einkommensteuer --jahr 2013 50000");
   EXPECT_NE(text.Ausgabe.find("Grundtabelle"), std::string::npos);
   EXPECT_NE(text.Ausgabe.find("50.000,00 EUR"), std::string::npos);
 }
 
 TEST(CliWerkzeuge, VergleichAlsJsonUndText) {
-  const TCliLauf l = CliStarten("vergleich 3000 0 --json");
+  const TCliLauf l = CliStarten("vergleich --jahr 2013 3000 0 --json");
   ASSERT_EQ(l.Status, 0) << l.Ausgabe;
   EXPECT_EQ(JsonFeld(l.Ausgabe, "Summe_35"), JsonFeld(l.Ausgabe, "AN_3"));
   EXPECT_EQ(JsonFeld(l.Ausgabe, "Summe_53"), JsonFeld(l.Ausgabe, "AN_5"));
   EXPECT_EQ(JsonFeld(l.Ausgabe, "EG_3"), "0");
   EXPECT_EQ(JsonFeld(l.Ausgabe, "Kombination"), "\"3/5\"");
-  const TCliLauf null = CliStarten("vergleich 0 0 --json");
+  const TCliLauf null = CliStarten("vergleich --jahr 2013 0 0 --json");
   EXPECT_EQ(JsonFeld(null.Ausgabe, "Kombination"), "\"5/3\"");
-  const TCliLauf ost = CliStarten("vergleich 5500 0 --json --region ost");
-  const TCliLauf west = CliStarten("vergleich 5500 0 --json");
+  const TCliLauf ost = CliStarten("vergleich --jahr 2013 5500 0 --json --region ost");
+  const TCliLauf west = CliStarten("vergleich --jahr 2013 5500 0 --json");
   EXPECT_GT(std::stoll(JsonFeld(ost.Ausgabe, "AN_4")), std::stoll(JsonFeld(west.Ausgabe, "AN_4")));
   // The spouse's column: allowance and children lower the spouse's tax.
-  const TCliLauf mit = CliStarten("vergleich 3000 2500 --json --eg-freibetrag 300 --eg-kinderfreibetraege 1");
-  const TCliLauf ohne = CliStarten("vergleich 3000 2500 --json");
+  const TCliLauf mit = CliStarten("vergleich --jahr 2013 3000 2500 --json --eg-freibetrag 300 --eg-kinderfreibetraege 1");
+  const TCliLauf ohne = CliStarten("vergleich --jahr 2013 3000 2500 --json");
   ASSERT_EQ(mit.Status, 0) << mit.Ausgabe;
   EXPECT_LT(std::stoll(JsonFeld(mit.Ausgabe, "EG_4")), std::stoll(JsonFeld(ohne.Ausgabe, "EG_4")));
   EXPECT_EQ(JsonFeld(mit.Ausgabe, "AN_4"), JsonFeld(ohne.Ausgabe, "AN_4"));
-  const TCliLauf frei = CliStarten("vergleich 3000 2500 --json --versicherungsfrei");
+  const TCliLauf frei = CliStarten("vergleich --jahr 2013 3000 2500 --json --versicherungsfrei");
   EXPECT_GT(std::stoll(JsonFeld(frei.Ausgabe, "AN_4")), std::stoll(JsonFeld(ohne.Ausgabe, "AN_4")));
-  const TCliLauf text = CliStarten("vergleich 3000 1500");
+  const TCliLauf text = CliStarten("vergleich --jahr 2013 3000 1500");
   EXPECT_NE(text.Ausgabe.find("Die günstigste Kombination ist 3/5"), std::string::npos);
   EXPECT_NE(text.Ausgabe.find("Lohnsteuer bei Steuerklassen 4/4"), std::string::npos);
 }

@@ -76,7 +76,9 @@ TEST(Eingabe, WarnungenFuerMinijobUndGleitzone) {
                         Fall{"--brutto 150 --gleitzone --zeitraum woche", nullptr},
                         Fall{"--brutto 600 --gleitzone --jahr 2002", "keine Gleitzone"},
                         Fall{"--brutto 700 --minijob --dm --jahr 2001", "Bruttolohn 700,00 DM liegt über der Geringfügigkeitsgrenze von 630,00 DM"}}) {
-    const TCliLauf l = CliStarten(std::string("berechnen --json ") + f.Argumente);
+    // The year of the figures unless the case names one.
+    const std::string jahr = std::string(f.Argumente).find("--jahr") == std::string::npos ? " --jahr 2013" : "";
+    const TCliLauf l = CliStarten(std::string("berechnen --json ") + f.Argumente + jahr);
     EXPECT_EQ(l.Status, 0) << f.Argumente << l.Ausgabe;
     if (f.Warnung == nullptr) {
       EXPECT_EQ(l.Ausgabe.find("Warnung"), std::string::npos) << f.Argumente << l.Ausgabe;
@@ -86,7 +88,7 @@ TEST(Eingabe, WarnungenFuerMinijobUndGleitzone) {
     }
   }
   // The warning goes to standard error: the JSON on standard output stays clean.
-  const TCliLauf json = CliStarten("berechnen --json --brutto 900 --minijob", "", false);
+  const TCliLauf json = CliStarten("berechnen --json --brutto 900 --minijob --jahr 2013", "", false);
   EXPECT_EQ(json.Ausgabe.find("Warnung"), std::string::npos);
   EXPECT_EQ(json.Ausgabe.front(), '{');
 }
@@ -94,7 +96,7 @@ TEST(Eingabe, WarnungenFuerMinijobUndGleitzone) {
 TEST(Eingabe, GroessteEingabenBleibenImRahmen) {
   const std::string max = "1.000.000.000";
   for (const char* art : {"", "--minijob --aufstockung", "--gleitzone", "--privat 1.000.000.000 --ag-zuschuss"}) {
-    const TCliLauf l = CliStarten("berechnen --json --zeitraum jahr --kirchensteuer 100 --brutto " + max +
+    const TCliLauf l = CliStarten("berechnen --jahr 2013 --json --zeitraum jahr --kirchensteuer 100 --brutto " + max +
                                   " --hinzurechnung " + max + " --versorgungsbezug " + max + " --sonstige-abzuege " +
                                   max + " --kindergeld " + max + " --kinderfreibetraege 99 " + art);
     ASSERT_EQ(l.Status, 0) << art << l.Ausgabe;
@@ -186,7 +188,9 @@ TEST(Batch, ZeilenMitAndererSpaltenzahlSindFehler) {
   // Warnings of a row go to the messages; the row is computed.
   std::istringstream mini("brutto;minijob\n500;ja\n300;ja\n");
   std::ostringstream ausMini, fehlerMini;
-  EXPECT_EQ(cli::Batch(cli::TEingabe{}, mini, ausMini, fehlerMini), 0);
+  cli::TEingabe vorgabe2013;
+  vorgabe2013.Jahr = 2013;
+  EXPECT_EQ(cli::Batch(vorgabe2013, mini, ausMini, fehlerMini), 0);
   EXPECT_NE(fehlerMini.str().find("lohnsteuer-cli: Zeile 2: Warnung: Der Bruttolohn 500,00 EUR liegt über"),
             std::string::npos)
       << fehlerMini.str();

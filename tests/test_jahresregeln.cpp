@@ -55,8 +55,21 @@ TEST(JahresRegeln, WasJedesJahrKennt) {
   EXPECT_EQ(JahresRegeln(2012).GleitzoneUnter, 40000);
   EXPECT_EQ(JahresRegeln(2013).GleitzoneOber, 85000);
   EXPECT_FALSE(JahresRegeln(1994).Vorhanden);
-  EXPECT_FALSE(JahresRegeln(2014).Vorhanden);
-  EXPECT_FALSE(JahresRegeln(2014).ArtVorhanden(beNV, svKV));
+  EXPECT_FALSE(JahresRegeln(2027).Vorhanden);
+  EXPECT_FALSE(JahresRegeln(2013).PeriodenNachMonat);
+  // From 2014 every year has its social insurance, its rules by pay month.
+  for (int jahr = 2014; jahr <= 2026; ++jahr) {
+    const TJahresRegeln r = JahresRegeln(jahr);
+    SCOPED_TRACE(jahr);
+    EXPECT_TRUE(r.Vorhanden);
+    EXPECT_TRUE(r.PeriodenNachMonat);
+    EXPECT_TRUE(r.ArtVorhanden(beNV, svKV));
+    EXPECT_TRUE(r.ArtVorhanden(beNV, svKV2));
+    EXPECT_TRUE(r.Gleitzone());
+  }
+  EXPECT_STREQ(ZonenName(2019, 6), "Gleitzone");
+  EXPECT_STREQ(ZonenName(2019, 7), "Übergangsbereich");
+  EXPECT_STREQ(ZonenName(2013, 12), "Gleitzone");
 }
 
 TEST(JahresRegeln, SachsenNurWoPflegeErhobenWird) {
@@ -94,8 +107,12 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   }
   EXPECT_NE(text.find("2015 (Januar bis November), 2015dez (ab Dezember)"), std::string::npos) << text;
   EXPECT_NE(text.find("2017 (ganzes Jahr)"), std::string::npos);
-  EXPECT_NE(text.find("Soz.vers.:         nicht hinterlegt"), std::string::npos);
-  EXPECT_LT(text.find("Soz.vers.:         nicht hinterlegt"), text.find("2013 (EUR)"));
+  // Every year has its social insurance; from 2014 with the rule periods.
+  EXPECT_EQ(text.find("nicht hinterlegt"), std::string::npos);
+  EXPECT_NE(text.find("                     ab Juli: PV 3,4 %, PV-Zuschlag Kinderlose 0,6 %,"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("                     ab Oktober: Minijob bis 520,00 EUR,"), std::string::npos);
+  EXPECT_NE(text.find("ab Juli: Übergangsbereich 450,01 bis 1.300,00 EUR"), std::string::npos);
   EXPECT_NE(text.find("1995 (DM)"), std::string::npos);
   EXPECT_LT(text.find("2002 (EUR)"), text.find("2001 (DM)"));
   EXPECT_NE(text.find("Grundfreibetrag 8004"), std::string::npos);
@@ -103,7 +120,6 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   EXPECT_NE(text.find("Januar bis November"), std::string::npos);
   EXPECT_NE(text.find("450,01 bis 850,00 EUR"), std::string::npos);
   EXPECT_NE(text.find("400,01 bis 800,00 EUR im Monat (ab April)"), std::string::npos);
-  EXPECT_EQ(text.find("Soz.vers.:         nicht hinterlegt", text.find("2013 (EUR)")), std::string::npos);
 
   const std::string json = Ausgabe("jahre --json", status);
   EXPECT_EQ(status, 0);
@@ -123,8 +139,11 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
     return s;
   };
   for (const std::string& o : objekte) EXPECT_EQ(schluessel(o), schluessel(objekte.back())) << o;
-  EXPECT_NE(objekte[0].find("\"Sozialversicherung\":false"), std::string::npos) << objekte[0];
-  EXPECT_NE(objekte[0].find("\"GleitzoneAbMonat\":null"), std::string::npos) << objekte[0];
+  EXPECT_NE(objekte[0].find("\"Sozialversicherung\":true"), std::string::npos) << objekte[0];
+  EXPECT_NE(objekte[0].find("\"GleitzoneAbMonat\":1"), std::string::npos) << objekte[0];
+  EXPECT_NE(json.find("{\"Jahr\":2022,"), std::string::npos);
+  EXPECT_NE(json.substr(json.find("{\"Jahr\":2022,")).find("\"Regelperioden\":[1,10]}"), std::string::npos);
+  EXPECT_NE(objekte[13].find("\"Regelperioden\":[1]}"), std::string::npos) << objekte[13];
   EXPECT_NE(objekte[13].find("{\"Jahr\":2013,"), std::string::npos) << objekte[13];
   EXPECT_NE(objekte[13].find("\"Sozialversicherung\":true"), std::string::npos) << objekte[13];
   EXPECT_NE(json.find("{\"Jahr\":1999,\"Waehrung\":\"DM\""), std::string::npos);

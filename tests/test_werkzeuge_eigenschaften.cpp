@@ -360,25 +360,25 @@ TEST(WerkzeugFehler, TabelleMitPflegezuschlagDerKinderlosen) {
 }
 
 TEST(WerkzeugFehler, VergleichGibtDemEhegattenNurSeineEingaben) {
-  const TCliLauf allein = CliStarten("berechnen --brutto 1800 --steuerklasse 5 --json", "", false);
+  const TCliLauf allein = CliStarten("berechnen --jahr 2013 --brutto 1800 --steuerklasse 5 --json", "", false);
   const std::int64_t eg5 = Feld(allein.Ausgabe, "LSt");
   EXPECT_EQ(eg5, 37700);
   for (const char* option : {"", "--hinzurechnung 1000", "--privat 600", "--kinderfreibetraege 2",
                              "--versorgungsbezug 500 --versorgungsbeginn 2010", "--ohne-pv-zuschlag",
                              "--steuerklasse 2", "--faktor 0,9 --steuerklasse 4"}) {
-    const TCliLauf v = CliStarten(std::string("vergleich 3500 1800 --json ") + option, "", false);
+    const TCliLauf v = CliStarten(std::string("vergleich --jahr 2013 3500 1800 --json ") + option, "", false);
     ASSERT_EQ(v.Status, 0) << option << v.Fehler;
     EXPECT_EQ(Feld(v.Ausgabe, "EG_5"), eg5) << option;
   }
   // The spouse's own fields do count, like the same options of a calculation.
-  const TCliLauf eigene = CliStarten("vergleich 3500 1800 --json --eg-freibetrag 200 --eg-kinderfreibetraege 1 "
+  const TCliLauf eigene = CliStarten("vergleich --jahr 2013 3500 1800 --json --eg-freibetrag 200 --eg-kinderfreibetraege 1 "
                                      "--eg-versicherungsfrei", "", false);
-  const TCliLauf einzeln = CliStarten("berechnen --brutto 1800 --steuerklasse 4 --freibetrag 200 "
+  const TCliLauf einzeln = CliStarten("berechnen --jahr 2013 --brutto 1800 --steuerklasse 4 --freibetrag 200 "
                                       "--kinderfreibetraege 1 --besondere-tabelle --json", "", false);
   EXPECT_EQ(Feld(eigene.Ausgabe, "EG_4"), Feld(einzeln.Ausgabe, "LSt"));
   // The employee's column is the employee's calculation in each class.
-  const TCliLauf an = CliStarten("vergleich 3500 1800 --json --hinzurechnung 1000", "", false);
-  const TCliLauf an3 = CliStarten("berechnen --brutto 3500 --steuerklasse 3 --hinzurechnung 1000 --json", "", false);
+  const TCliLauf an = CliStarten("vergleich --jahr 2013 3500 1800 --json --hinzurechnung 1000", "", false);
+  const TCliLauf an3 = CliStarten("berechnen --jahr 2013 --brutto 3500 --steuerklasse 3 --hinzurechnung 1000 --json", "", false);
   EXPECT_EQ(Feld(an.Ausgabe, "AN_3"), Feld(an3.Ausgabe, "LSt"));
 }
 

@@ -28,7 +28,8 @@ TJahresRegeln Ermitteln(int jahr) {
   TJahresRegeln r;
   r.Jahr = jahr;
   r.Lohnsteuer = true;
-  r.Vorhanden = jahr <= kLetztesJahr;
+  r.Vorhanden = SVVorhanden(jahr);
+  r.PeriodenNachMonat = jahr > 2013;
   r.DM = DMJahr(jahr);
   r.Waehrung = r.DM ? "DM" : "EUR";
   for (int v = 0; v < kAnzahlLStVersionen; ++v) {
@@ -108,6 +109,10 @@ void FreibetragSetzen(TLStVariablen& v, const TJahresRegeln& r, std::int64_t fre
     v.LZZFREIB = freibetrag;
     v.LZZHINZU = hinzurechnung;
   }
+}
+
+const char* ZonenName(int jahr, int monat) {
+  return jahr > 2019 || (jahr == 2019 && monat >= 7) ? "Übergangsbereich" : "Gleitzone";
 }
 
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {

@@ -18,9 +18,13 @@ struct TJahresRegeln {
   int Jahr = 0;
   // Whether the year has a wage-tax program (1995 to kLetztesLStJahr).
   bool Lohnsteuer = false;
-  // Whether the year is one of the core with its social insurance (1995 to
-  // kLetztesJahr, every calculation); the later years compute the taxes.
+  // Whether the year has its social insurance (SVVorhanden: 1995 to 2026),
+  // so that every calculation is offered.
   bool Vorhanden = false;
+  // The pay month chooses the rule period of the social insurance and the
+  // flowchart (from 2014; before, every year has one set of rules), and the
+  // rule periods carry the employer's levies U1, U2 and the insolvency levy.
+  bool PeriodenNachMonat = false;
   // Amounts of the year are pfennigs of the Deutsche Mark (1995 to 2001).
   bool DM = false;
   const char* Waehrung = "EUR";
@@ -102,9 +106,9 @@ struct TJahresRegeln {
   bool ArtVorhanden(int beschaeftigung, TSVArt art) const;
 };
 
-// The rules of a year.  For a year with the wage tax alone (2014 to
-// kLetztesLStJahr) Vorhanden is false and no social insurance is offered;
-// for a year outside 1995 to kLetztesLStJahr nothing is.
+// The rules of a year.  For a year with the wage tax alone Vorhanden is
+// false and no social insurance is offered; for a year outside 1995 to
+// kLetztesLStJahr nothing is.
 const TJahresRegeln& JahresRegeln(int jahr);
 
 // Writes the pay-period allowance and addition into the flowchart's inputs
@@ -118,6 +122,10 @@ void FreibetragSetzen(TLStVariablen& v, const TJahresRegeln& r, std::int64_t fre
 // levied from the employee (a rate above 0: not in marginal employment);
 // returns false and leaves pv unchanged otherwise.
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv);
+
+// The name of the reduced-base zone of low wages in a pay month:
+// "Übergangsbereich" from July 2019, "Gleitzone" before.
+const char* ZonenName(int jahr, int monat);
 
 // Whether a year's amounts are pfennigs of the Deutsche Mark.
 constexpr bool DMJahr(int jahr) { return jahr < 2002; }

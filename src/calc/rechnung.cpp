@@ -71,7 +71,30 @@ std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   if (!kv2) sv.Saetze[svKV2].AN = 0;
   if (!pv2) sv.Saetze[svPV2].AN = 0;
   const bool sachsen = r.Sachsen && sv.Region == rgOst;
-  if (sachsen && !privat) {
+  if (regeln.PeriodenNachMonat) {
+    // The rule period of the pay month: the flowchart's month.
+    sv.Monat = k.LStMonat;
+    sv.Beschaeftigung = static_cast<std::uint8_t>(typ);
+    sv.PVAbschlaege = static_cast<std::uint8_t>(r.PVAbschlaege < 0 ? 0 : r.PVAbschlaege > 4 ? 4 : r.PVAbschlaege);
+    sv.U1 = r.U1;
+    sv.U2 = r.U2;
+    if (regeln.KVZusatz) {
+      // The fund's add-on rate: the typed one, else the row's pair (the
+      // period's average, or the settings').  Without it neither side pays.
+      if (kv2 && r.KVZusatz) sv.Saetze[svKV2] = ZusatzbeitragSaetze(r.Jahr, sv.Monat, *r.KVZusatz);
+      if (!kv2 && sv.Saetze[svKV2].AG > 0) sv.Saetze[svKV2].AG = 0;
+    }
+    if (sachsen && !privat && sv.Saetze[svPV].AN > 0) {
+      if (r.SachsenPV) {
+        sv.Saetze[svPV] = *r.SachsenPV;
+      } else {
+        // The period's shift of half a point to the employee.
+        const TSatzPaar s = PVSaetzeSachsen(r.Jahr, sv.Monat);
+        const double verschiebung = s.AN - SVSaetzeStandard(r.Jahr, sv.Monat)[beNV][svPV].AN;
+        sv.Saetze[svPV] = {sv.Saetze[svPV].AN + verschiebung, sv.Saetze[svPV].AG - verschiebung};
+      }
+    }
+  } else if (sachsen && !privat) {
     if (r.SachsenPV)
       sv.Saetze[svPV] = *r.SachsenPV;
     else
@@ -95,6 +118,14 @@ std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
     sv.Saetze[svKV2] = ZusatzbeitragSaetze(r.Jahr, sv.Monat, l.KVZ);
     sv.Saetze[svPV2].AN = l.PVZ ? SVSaetzeStandard(r.Jahr, sv.Monat)[beNV][svPV2].AN : 0;
     sv.PVAbschlaege = l.PVA;
+  } else if (regeln.EingabenAusSV) {
+    // The flowchart reads these from the social-insurance record; kept here
+    // as well for the tools that show the tax inputs.
+    const TSatzPaar& zb = sv.Saetze[svKV2];
+    l.KVZ = regeln.KVZusatz ? ((zb.AN > 0 ? zb.AN : 0) + (zb.AG > 0 ? zb.AG : 0)) * 100 : 0;
+    l.PVZ = sv.Saetze[svPV2].AN > 0;
+    l.PVA = regeln.PVAbschlaege ? sv.PVAbschlaege : 0;
+    l.PKPVAGZ = regeln.AGZuschussBetrag && privat ? r.AGZuschussBetrag : 0;
   } else {
     l.KVZ = 0;
     l.PVZ = sv.Saetze[svPV2].AN > 0;

@@ -51,6 +51,10 @@ struct TRechnung {
   // year's average.
   std::optional<double> KVZusatz;
   int PVAbschlaege = 0;        // care discounts for the 2nd to 5th child
+  // The employer's levies U1 and U2 as fractions (from 2014); negative: the
+  // default (the minijob office's rates in marginal employment, else 0).
+  double U1 = -1.0;
+  double U2 = -1.0;
   // Private health and care insurance: 0 statutory, 1 private, 2 private
   // with the employer's subsidy; the monthly premium in cents.
   std::uint8_t Privat = 0;

@@ -2,6 +2,7 @@
 
 #include "calc/anzeige.h"
 #include "calc/geld.h"
+#include "calc/jahresregeln.h"
 #include "common/zahlen.h"
 
 namespace lst::cli {
@@ -34,6 +35,12 @@ std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re
   felder.emplace_back("AGGesamt", erg.AGGesamt);
   felder.emplace_back("Auszahlung", erg.Auszahlung);
   felder.emplace_back("AGGesamtPlus", erg.AGGesamtPlus);
+  felder.emplace_back("BE", erg.SV.BE);
+  felder.emplace_back("BE_AN", erg.SV.BE_AN);
+  felder.emplace_back("U1_AG", erg.SV.U1_AG);
+  felder.emplace_back("U2_AG", erg.SV.U2_AG);
+  felder.emplace_back("IGU_AG", erg.SV.IGU_AG);
+  felder.emplace_back("AGGesamtUmlagen", erg.AGGesamtUmlagen);
   return felder;
 }
 
@@ -43,6 +50,10 @@ std::int64_t TAnzeige::Wert(std::string_view name) const {
   }
   return 0;
 }
+
+namespace {
+std::string Programmablaufplan(const TRechenKontext& k);
+}  // namespace
 
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
                   const TEingabe* getippt) {
@@ -54,9 +65,23 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
     typ.SonstigeAbzuege = Runden(getippt->SonstigeAbzuege * 100);
     if (getippt->Kindergeld) typ.Kindergeld = Runden(*getippt->Kindergeld * 100);
   }
-  const TAnzeigeErgebnis e = AnzeigeErgebnis(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz, typ);
+  TAnzeigeErgebnis e = AnzeigeErgebnis(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz, typ);
+  if (AnzeigeUmgerechnet(k)) {
+    // The bases and levies in the display currency; the cost with levies
+    // from the shown cost, as the other sums.
+    TSVErgebnis& sv = e.Ergebnis.SV;
+    sv.BE = AnzeigeCent(k, erg.SV.BE);
+    sv.BE_AN = AnzeigeCent(k, erg.SV.BE_AN);
+    sv.U1_AG = AnzeigeCent(k, erg.SV.U1_AG);
+    sv.U2_AG = AnzeigeCent(k, erg.SV.U2_AG);
+    sv.IGU_AG = AnzeigeCent(k, erg.SV.IGU_AG);
+    e.Ergebnis.AGGesamtUmlagen = e.Ergebnis.AGGesamt + sv.UmlagenAG();
+  }
   TAnzeige a;
   a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
+  a.Umlagen = JahresRegeln(r.Jahr).PeriodenNachMonat;
+  a.Zone = ZonenName(r.Jahr, r.Monat);
+  if (a.Umlagen) a.Programmablaufplan = Programmablaufplan(k);
   a.SonstigeAbzuege = e.SonstigeAbzuege;
   a.Kindergeld = e.Kindergeld;
   a.Waehrung = e.Waehrung;
@@ -65,6 +90,7 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
 
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
   std::string json = "{\"Waehrung\": \"" + a.Waehrung + "\"";
+  if (!a.Programmablaufplan.empty()) json += ", \"Programmablaufplan\": \"" + a.Programmablaufplan + "\"";
   for (const auto& [name, wert] : a.Felder) json += ", \"" + name + "\": " + std::to_string(wert);
   if (!zusatz.empty()) json += ", " + zusatz;
   return json + "}";
@@ -132,6 +158,7 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
     while (!text.empty() && text.back() == ' ') text.pop_back();
     text += '\n';
   };
+  if (!a.Programmablaufplan.empty()) text += "Programmablaufplan  " + a.Programmablaufplan + "\n";
   aus("", "Arbeitnehmer", "Arbeitgeber");
   aus("Bruttolohn", feld("RE4"), feld("RE4"));
   aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", feld("LSt"), feld("LStPausch"));
@@ -139,6 +166,11 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("Solidaritätsz.", feld("Soli"), feld("SoliPausch"));
   aus("Steuern gesamt", feld("SteuerSumme"), feld("SteuerSummePausch"));
   aus("nach Steuern", feld("BruttoNachSteuer"), feld("BruttoPlusPausch"));
+  if (a.Umlagen && (a.Wert("BE") != 0 || a.Wert("BE_AN") != 0)) {
+    // The reduced bases: the employee's own from October 2022, else the
+    // one of the whole contribution.
+    aus("BE " + a.Zone, feld(a.Wert("BE_AN") != 0 ? "BE_AN" : "BE"), feld("BE"));
+  }
   aus("KV Beitrag", feld("KV_AN"), feld("KV_AG"));
   aus("KV Zus.Beitrag", feld("KV2_AN"), feld("KV2_AG"));
   aus("RV Beitrag", feld("RV_AN"), feld("RV_AG"));
@@ -152,6 +184,12 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
   aus("Netto Lohn", feld("Netto"), "");
   aus("Lohnkosten", "", feld("AGGesamt"));
+  if (a.Umlagen) {
+    aus("Umlage U1", "", feld("U1_AG"));
+    aus("Umlage U2", "", feld("U2_AG"));
+    aus("Insolvenzgeldumlage", "", feld("IGU_AG"));
+    aus("Lohnk. mit Umlagen", "", feld("AGGesamtUmlagen"));
+  }
   if (a.Kindergeld != 0) {
     aus("Kindergeld", betrag(a.Kindergeld), "");
     aus("Endsumme", feld("Auszahlung"), "");

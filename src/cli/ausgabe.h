@@ -15,7 +15,8 @@ namespace lst::cli {
 
 // Every result amount by the record's field names, in cents of the year's
 // currency: RE4, the tax record, the social-insurance entries, Netto,
-// AGGesamt, Auszahlung, AGGesamtPlus.
+// AGGesamt, Auszahlung, AGGesamtPlus, then the reduced bases of the zone BE
+// and BE_AN, the employer's levies U1_AG, U2_AG, IGU_AG and AGGesamtUmlagen.
 std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
                                                                  const TGesamtErgebnis& erg);
 
@@ -26,6 +27,13 @@ struct TAnzeige {
   std::vector<std::pair<std::string, std::int64_t>> Felder;  // as ErgebnisFelder
   std::int64_t SonstigeAbzuege = 0;
   std::int64_t Kindergeld = 0;
+  // The year's rule periods carry the levies (from 2014): the text shows
+  // them; the name of the zone in the pay month.
+  bool Umlagen = false;
+  std::string Zone = "Gleitzone";
+  // The key of the flowchart that ran, where the pay month chooses it (from
+  // 2014); empty before.
+  std::string Programmablaufplan;
   std::int64_t Wert(std::string_view name) const;
 };
 
@@ -36,7 +44,8 @@ struct TAnzeige {
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
                   const TEingabe* getippt);
 
-// One JSON object: "Waehrung", then every field of the display; zusatz is
+// One JSON object: "Waehrung", from 2014 "Programmablaufplan", then every
+// field of the display; zusatz is
 // appended as further members (without a leading comma).
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 
@@ -44,7 +53,7 @@ std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 // side.
 std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 
-// The years with wage tax only (from 2014): the tax lines, the flowchart
+// A year with wage tax but without its social insurance: the tax lines, the flowchart
 // used and a note that the social insurance is missing.
 std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
 // The same as JSON: "Waehrung", "Programmablaufplan", RE4 and the tax record.

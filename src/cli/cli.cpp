@@ -12,6 +12,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
+#include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
@@ -290,6 +291,63 @@ int Wunschnetto(const TAufruf& a) {
   return 0;
 }
 
+const char* const kMonatsnamen[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+                                    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+
+// A rate in percent as German text with up to three decimals.
+std::string Prozent(double p) {
+  std::string t = std::to_string(Runden(p * 1000));
+  while (t.size() < 4) t.insert(0, "0");
+  t.insert(t.size() - 3, ",");
+  while (t.back() == '0') t.pop_back();
+  if (t.back() == ',') t.pop_back();
+  return t + " %";
+}
+
+// The first pay months of a year's rule periods of the social insurance
+// (1 alone for a year with one set of rules).
+std::vector<int> Periodenanfaenge(int jahr) {
+  std::vector<int> ab{1};
+  if (!JahresRegeln(jahr).PeriodenNachMonat) return ab;
+  for (int m = 2; m <= 12; ++m) {
+    if (SVPeriode(jahr, m).AbMonat != SVPeriode(jahr, m - 1).AbMonat) ab.push_back(m);
+  }
+  return ab;
+}
+
+// What a rule period sets, as (what, value) in German.
+std::vector<std::pair<std::string, std::string>> PeriodenWerte(int jahr, int monat) {
+  const TSVPeriode& p = SVPeriode(jahr, monat);
+  const TSVSatzTabelle s = SVSaetzeStandard(jahr, monat);
+  std::vector<std::pair<std::string, std::string>> w;
+  const auto grenze = [](std::int64_t west, std::int64_t ost) {
+    std::string t = CentAlsText(west) + " EUR";
+    if (ost != west) t += " (Ost " + CentAlsText(ost) + " EUR)";
+    return t;
+  };
+  const auto satz = [&](int art) {
+    return Prozent(100 * ((s[beNV][art].AN > 0 ? s[beNV][art].AN : 0) + (s[beNV][art].AG > 0 ? s[beNV][art].AG : 0)));
+  };
+  w.emplace_back("BBG KV/PV", grenze(p.KVWest, p.KVOst));
+  w.emplace_back("BBG RV/AV", grenze(p.RVWest, p.RVOst));
+  w.emplace_back("KV", satz(svKV));
+  if (p.ZB >= 0) w.emplace_back("Zusatzbeitrag Durchschnitt", Prozent(p.ZB));
+  else if (p.KV2AN >= 0) w.emplace_back("KV-Zuschlag Arbeitnehmer", Prozent(p.KV2AN));
+  w.emplace_back("PV", satz(svPV));
+  if (p.PV2AN >= 0) w.emplace_back("PV-Zuschlag Kinderlose", Prozent(p.PV2AN));
+  if (p.PVAbschlag >= 0) w.emplace_back("PV-Abschlag je Kind", Prozent(p.PVAbschlag));
+  w.emplace_back("RV", satz(svRV));
+  w.emplace_back("AV", satz(svAV));
+  w.emplace_back("Minijob bis", grenze(p.GFWest, p.GFOst));
+  if (p.Zone != zfKeine) {
+    w.emplace_back(ZonenName(jahr, monat), CentAlsText(p.ZoneUnten + 1) + " bis " + CentAlsText(p.ZoneOben) + " EUR");
+  }
+  if (p.U1GF >= 0) w.emplace_back("U1 Minijob", Prozent(p.U1GF));
+  if (p.U2GF >= 0) w.emplace_back("U2 Minijob", Prozent(p.U2GF));
+  if (p.IGU >= 0) w.emplace_back("Insolvenzgeldumlage", Prozent(p.IGU));
+  return w;
+}
+
 // "jahre": one block per year, newest first.
 int Jahre(bool json) {
   auto janein = [](bool b) { return b ? "ja" : "nein"; };
@@ -305,7 +363,10 @@ int Jahre(bool json) {
   TRechenKontext k;
   for (int jahr = kLetztesLStJahr; jahr >= kErstesJahr; --jahr) {
     const bool erstes = jahr == kLetztesLStJahr;
-    if (NurSteuer(jahr)) {
+    std::string perioden;
+    for (int ab : Periodenanfaenge(jahr)) perioden += (perioden.empty() ? "" : ",") + std::to_string(ab);
+    const bool nachMonat = JahresRegeln(jahr).PeriodenNachMonat;
+    if (NurSteuer(jahr) || nachMonat) {
       // Wage tax only: the year's flowcharts and the months each is in force.
       k.LStJahr = static_cast<std::int16_t>(jahr);
       k.LStMonat = 12;
@@ -338,6 +399,73 @@ int Jahre(bool json) {
         }
       }
       const bool tarif = EinkommensteuerProgramm(k) != nullptr;
+      if (nachMonat && !NurSteuer(jahr)) {
+        // With social insurance: the descriptor's lines, the flowcharts by
+        // month and the rule periods.
+        const TJahresRegeln r = JahresRegeln(jahr);
+        if (json) {
+          char zeile[1024];
+          std::snprintf(zeile, sizeof zeile,
+                        "%s{\"Jahr\":%d,\"Waehrung\":\"%s\",\"Einkommensteuer\":%s,\"Tabelle\":%s,"
+                        "\"EinkommensteuerTarif\":%s,\"GrundfreibetragWahl\":false,\"HoechsterKRV\":%d,\"Ablaufplaene\":\"%s\","
+                        "\"GleitzoneAbMonat\":%d,\"GleitzoneUnter\":%lld,\"GleitzoneOber\":%lld,"
+                        "\"KVZuschlagAbMonat\":%d,\"PVZuschlagAbMonat\":%d,\"AufstockungGF\":%s,"
+                        "\"AufstockungHH\":%s,\"Kindergeld\":%s,\"Sozialversicherung\":true,\"Regelperioden\":[%s]}",
+                        erstes ? "" : ",", jahr, JahresWaehrung(jahr), wahr(einkommensteuer), wahr(tabelle),
+                        wahr(tarif), r.HoechsterKRV, plaene.c_str(), r.GleitzoneAbMonat,
+                        static_cast<long long>(r.GleitzoneUnter), static_cast<long long>(r.GleitzoneOber),
+                        r.KVZuschlagAbMonat, r.PVZuschlagAbMonat, wahr(r.AufstockungGF), wahr(r.AufstockungHH),
+                        wahr(r.Kindergeld), perioden.c_str());
+          aus += zeile;
+          continue;
+        }
+        aus += std::to_string(jahr) + " (" + JahresWaehrung(jahr) + ")\n";
+        aus += "  Lohnsteuer:        " + plaene + "\n";
+        aus += std::string("  Einkommensteuer:   ") +
+               (einkommensteuer ? "ja" : tarif ? "über den Tarifschritt der Lohnsteuer" : "nein") +
+               ", Tabellenroutine: " + janein(tabelle) + ", KRV bis " + std::to_string(r.HoechsterKRV) + "\n";
+        std::vector<std::pair<std::string, std::string>> vorher;
+        for (int ab : Periodenanfaenge(jahr)) {
+          const auto werte = PeriodenWerte(jahr, ab);
+          std::vector<std::string> teile;
+          for (const auto& w : werte) {
+            bool gleich = false;
+            for (const auto& v : vorher) gleich = gleich || v == w;
+            if (!gleich) teile.push_back(w.first + " " + w.second);
+          }
+          for (const auto& v : vorher) {
+            bool da = v.first == "Gleitzone";  // renamed, listed under its new name
+            for (const auto& w : werte) da = da || w.first == v.first;
+            if (!da) teile.push_back(v.first + " entfällt");
+          }
+          // Wrapped at 80 characters below the period's month.
+          std::string zeile = std::string(ab == 1 ? "  Soz.vers.:         " : "                     ") +
+                              (ab == 1 ? "Januar" : std::string("ab ") + kMonatsnamen[ab - 1]) + ":";
+          std::size_t breite = 0;
+          for (unsigned char c : zeile) breite += (c & 0xC0) != 0x80;
+          for (std::size_t i = 0; i < teile.size(); ++i) {
+            const std::string teil = teile[i] + (i + 1 < teile.size() ? "," : "");
+            std::size_t n = 0;
+            for (unsigned char c : teil) n += (c & 0xC0) != 0x80;
+            if (breite + 1 + n > 80 && breite > 23) {
+              aus += zeile + "\n";
+              zeile = std::string(23, ' ');
+              breite = 23;
+              zeile += teil;
+              breite += n;
+            } else {
+              zeile += " " + teil;
+              breite += 1 + n;
+            }
+          }
+          aus += zeile + "\n";
+          vorher = werte;
+        }
+        aus += std::string("  Aufstockung RV:    Minijob ") + janein(r.AufstockungGF) + ", Privathaushalt " +
+               janein(r.AufstockungHH) + "\n";
+        aus += std::string("  Kindergeld:        ") + janein(r.Kindergeld) + "\n";
+        continue;
+      }
       if (json) {
         aus += std::string(erstes ? "" : ",") + "{\"Jahr\":" + std::to_string(jahr) + ",\"Waehrung\":\"" +
                JahresWaehrung(jahr) + "\",\"Einkommensteuer\":" + wahr(einkommensteuer) +
@@ -346,7 +474,7 @@ int Jahre(bool json) {
                ",\"Ablaufplaene\":\"" + plaene +
                "\",\"GleitzoneAbMonat\":null,\"GleitzoneUnter\":null,\"GleitzoneOber\":null,"
                "\"KVZuschlagAbMonat\":null,\"PVZuschlagAbMonat\":null,\"AufstockungGF\":null,"
-               "\"AufstockungHH\":null,\"Kindergeld\":null,\"Sozialversicherung\":false}";
+               "\"AufstockungHH\":null,\"Kindergeld\":null,\"Sozialversicherung\":false,\"Regelperioden\":[]}";
         continue;
       }
       aus += std::to_string(jahr) + " (" + JahresWaehrung(jahr) + ")\n";
@@ -366,13 +494,13 @@ int Jahre(bool json) {
                     "\"EinkommensteuerTarif\":%s,\"GrundfreibetragWahl\":%s,\"HoechsterKRV\":%d,\"Ablaufplaene\":\"%s\","
                     "\"GleitzoneAbMonat\":%d,\"GleitzoneUnter\":%lld,\"GleitzoneOber\":%lld,"
                     "\"KVZuschlagAbMonat\":%d,\"PVZuschlagAbMonat\":%d,\"AufstockungGF\":%s,"
-                    "\"AufstockungHH\":%s,\"Kindergeld\":%s,\"Sozialversicherung\":true}",
+                    "\"AufstockungHH\":%s,\"Kindergeld\":%s,\"Sozialversicherung\":true,\"Regelperioden\":[%s]}",
                     erstes ? "" : ",", jahr, JahresWaehrung(jahr),
                     wahr(r.Einkommensteuer), wahr(r.Tabelle),
                     wahr(r.EinkommensteuerTarif), wahr(r.GrundfreibetragWahl), r.HoechsterKRV, r.Ablaufplaene.c_str(),
                     r.GleitzoneAbMonat, static_cast<long long>(r.GleitzoneUnter),
                     static_cast<long long>(r.GleitzoneOber), r.KVZuschlagAbMonat, r.PVZuschlagAbMonat,
-                    wahr(r.AufstockungGF), wahr(r.AufstockungHH), wahr(r.Kindergeld));
+                    wahr(r.AufstockungGF), wahr(r.AufstockungHH), wahr(r.Kindergeld), perioden.c_str());
       aus += zeile;
       continue;
     }

@@ -77,11 +77,11 @@ std::string EinstellungsdateiPruefen(const std::filesystem::path& pfad, bool mus
 
 const std::vector<TOption>& Optionen() {
   static const std::vector<TOption> optionen = {
-      {"jahr", true, "Steuerjahr 1995 bis 2026 (Vorgabe 2013; ab 2014 nur die Steuern)"},
-      {"monat", true, "Lohnzahlungsmonat 1 bis 12 (Vorgabe 12): wählt ab 2014 den Programmablaufplan"},
+      {"jahr", true, "Steuerjahr 1995 bis 2026 (Vorgabe 2026)"},
+      {"monat", true, "Lohnzahlungsmonat 1 bis 12 (Vorgabe 12): wählt ab 2014 den Programmablaufplan und die Regeln der Sozialversicherung"},
       {"pap", true, "Programmablaufplan ausdrücklich, z. B. 2015dez, 2022jan, 2023juli"},
-      {"kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse in Prozent (ab 2015; Vorgabe: Durchschnitt)"},
-      {"pv-abschlaege", true, "Abschläge in der Pflegeversicherung für das 2. bis 5. Kind, 0 bis 4 (ab 2024)"},
+      {"kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse in Prozent, 0 bis 10 (ab 2015; Vorgabe: durchschnittlicher Zusatzbeitrag)"},
+      {"pv-abschlaege", true, "Abschläge in der Pflegeversicherung für das 2. bis 5. Kind unter 25, 0 bis 4 (ab Juli 2023)"},
       {"ag-zuschuss-betrag", true, "Monatlicher Zuschuss des Arbeitgebers zur privaten KV+PV (2026)"},
       {"zeitraum", true, "Lohnzahlungszeitraum: jahr, monat (Vorgabe), woche, tag"},
       {"brutto", true, "steuerpflichtiger Bruttolohn des Zeitraums"},
@@ -106,11 +106,14 @@ const std::vector<TOption>& Optionen() {
       {"haushalt", false, "Minijob im Privathaushalt"},
       {"aufstockung", false, "Aufstockung der Rentenversicherung (nur Minijob)"},
       {"pauschsteuer", true, "Pauschalsteuer des Arbeitgebers in Prozent (nur Minijob)"},
-      {"gleitzone", false, "Gleitzone anwenden"},
-      {"keine-rv-reduzierung", false, "Verzicht auf die Gleitzone in der Rentenversicherung"},
+      {"gleitzone", false, "Gleitzone (ab Juli 2019 Übergangsbereich) anwenden"},
+      {"uebergangsbereich", false, "Übergangsbereich anwenden (dasselbe wie --gleitzone)"},
+      {"keine-rv-reduzierung", false, "Verzicht auf die Gleitzone in der Rentenversicherung (bis Juni 2019)"},
+      {"u1", true, "Umlage U1 (Krankheit) des Arbeitgebers in Prozent, 0 bis 10 (ab 2014; Vorgabe: Minijob-Zentrale beim Minijob, sonst 0)"},
+      {"u2", true, "Umlage U2 (Mutterschaft) des Arbeitgebers in Prozent, 0 bis 10 (ab 2014; Vorgabe wie --u1)"},
       {"privat", true, "privat kranken- und pflegeversichert; Wert: Monatsbeitrag KV+PV"},
       {"ag-zuschuss", false, "private Versicherung mit Arbeitgeberzuschuss"},
-      {"ohne-kv-zuschlag", false, "ohne Zusatzbeitrag zur Krankenversicherung"},
+      {"ohne-kv-zuschlag", false, "ohne Zusatzbeitrag zur Krankenversicherung (bis 2014 der Beitragsanteil von 0,9 %)"},
       {"ohne-pv-zuschlag", false, "ohne Beitragszuschlag zur Pflegeversicherung für Kinderlose"},
       {"sonstige-abzuege", true, "sonstige Abzüge vom Nettolohn"},
       {"kindergeld", true, "Kindergeld des Zeitraums (Vorgabe: aus den Kinderfreibeträgen)"},
@@ -164,8 +167,14 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   }
   if (name == "kv-zusatzbeitrag") {
     double p = 0;
-    f = Zahl(name, wert, 0, 20, p);
+    f = Zahl(name, wert, 0, 10, p);
     if (f.empty()) e.KVZusatz = p;
+    return f;
+  }
+  if (name == "u1" || name == "u2") {
+    double p = 0;
+    f = Zahl(name, wert, 0, 10, p);
+    if (f.empty()) (name == "u1" ? e.U1 : e.U2) = p;
     return f;
   }
   if (name == "pv-abschlaege") return Ganzzahl(name, wert, 0, 4, e.PVAbschlaege);
@@ -276,7 +285,7 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   else if (name == "minijob") schalter = &e.Minijob;
   else if (name == "haushalt") schalter = &e.Haushalt;
   else if (name == "aufstockung") schalter = &e.Aufstockung;
-  else if (name == "gleitzone") schalter = &e.Gleitzone;
+  else if (name == "gleitzone" || name == "uebergangsbereich") schalter = &e.Gleitzone;
   else if (name == "keine-rv-reduzierung") schalter = &e.KeineRVReduzierung;
   else if (name == "ag-zuschuss") schalter = &e.AGZuschuss;
   else if (name == "ohne-kv-zuschlag") schalter = &e.OhneKVZuschlag;
@@ -332,6 +341,39 @@ std::string NurSteuerPruefen(const TEingabe& e, const TJahresRegeln& regeln) {
   return {};
 }
 
+// The inputs of the social insurance that a year or its rule period of the
+// pay month does not have.
+std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int monat) {
+  static const char* const kMonate[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  const int jahr = regeln.Jahr;
+  const std::string zeit = regeln.PeriodenNachMonat ? std::string(kMonate[monat - 1]) + " " + std::to_string(jahr)
+                                                    : std::to_string(jahr);
+  const bool marginal = e.Minijob || e.Haushalt;
+  const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+  if (e.KVZusatz) {
+    if (!regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015, nicht für " + zeit;
+    if (marginal) return "--kv-zusatzbeitrag gilt nicht für Minijobs (keine Beiträge des Arbeitnehmers zur Krankenversicherung)";
+    if (privat) return "--kv-zusatzbeitrag gilt nicht bei privater Kranken- und Pflegeversicherung";
+  }
+  if (e.PVAbschlaege != 0) {
+    if (!regeln.PeriodenNachMonat || SVPeriode(jahr, monat).PVAbschlag < 0)
+      return "--pv-abschlaege gilt erst ab Juli 2023, nicht für " + zeit;
+    if (e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
+  }
+  if ((e.U1 || e.U2) && !regeln.PeriodenNachMonat)
+    return std::string(e.U1 ? "--u1" : "--u2") + " gilt erst ab 2014, nicht für " + zeit;
+  if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
+    return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
+  if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
+  if (regeln.AGZuschussBetrag && e.AGZuschuss) {
+    return "--ag-zuschuss: ab 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
+  }
+  if (e.KeineRVReduzierung && regeln.PeriodenNachMonat && !SVPeriode(jahr, monat).RVVerzichtMoeglich)
+    return "--keine-rv-reduzierung: den Verzicht gibt es nur bis Juni 2019, nicht für " + zeit;
+  return {};
+}
+
 }  // namespace
 
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
@@ -347,15 +389,15 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
              ", nicht zu " + std::to_string(jahr);
     }
   }
+  const int monat = regeln.PeriodenNachMonat ? e.Monat : 12;
   if (NurSteuer(jahr)) {
     std::string f = NurSteuerPruefen(e, regeln);
     if (!f.empty()) return f;
   } else {
     // Amounts in DM only where the year's amounts are DM, as in the window.
     if (e.DM && !regeln.DM) return "--dm gilt nur bis 2001";
-    if (e.KVZusatz || e.PVAbschlaege != 0 || e.AGZuschussBetrag) {
-      return "--kv-zusatzbeitrag, --pv-abschlaege und --ag-zuschuss-betrag gelten erst ab 2015";
-    }
+    std::string f = PeriodePruefen(e, regeln, monat);
+    if (!f.empty()) return f;
   }
   if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
   const bool marginal = e.Minijob || e.Haushalt;
@@ -383,18 +425,24 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
 
   r = TRechnung{};
   r.Jahr = jahr;
-  r.Monat = regeln.Vorhanden ? 12 : e.Monat;
-  r.Version = regeln.Vorhanden ? -1 : version;
+  r.Monat = monat;
+  r.Version = regeln.PeriodenNachMonat ? version : -1;
   r.EuroAnzeige = !e.DM;
   r.ArbeitnehmerSicht = !e.Arbeitgeber;
   std::string fehler = KontextEinstellen(k, r);
   if (!fehler.empty()) return fehler;
 
-  k.BBGTabelle = BBGStandard(jahr);
-  k.SVSatzTabelle = SVSaetzeStandard(jahr);
+  if (regeln.PeriodenNachMonat) {
+    k.BBGTabelle = BBGStandard(jahr, monat);
+    k.SVSatzTabelle = SVSaetzeStandard(jahr, monat);
+  } else {
+    k.BBGTabelle = BBGStandard(jahr);
+    k.SVSatzTabelle = SVSaetzeStandard(jahr);
+  }
   k.PauschSatz = PauschStProzentStandard(jahr) / 100;
   k.SoliGeladen = SoliSatz(jahr);
   bool gfb8130 = true;
+  std::optional<TSVZusatzWerte> gespeichert;
   if (e.Einstellungen) {
     const std::string datei =
         e.Einstellungsdatei.empty() ? TDateiNamen{}.Saetze : e.Einstellungsdatei;
@@ -424,16 +472,44 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
         if (meldung.rfind(roh, 0) == 0) meldung.replace(0, roh.size(), "Einstellungsdatei " + DateiZitat(w.Datei));
         std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", meldung.c_str());
       }
-      neu = {datei, jahr, k.BBGTabelle, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen,
+      TSVZusatzWerte zusatz;
+      TEinstellungsBericht zusatzBericht;
+      if (regeln.PeriodenNachMonat) zusatz = SVZusatzLaden(abbild, jahr, &zusatzBericht);
+      for (const TIgnorierterWert& w : zusatzBericht) {
+        std::string meldung = w.Meldung;
+        const std::string roh = "Einstellungsdatei \"" + w.Datei + "\"";
+        if (meldung.rfind(roh, 0) == 0) meldung.replace(0, roh.size(), "Einstellungsdatei " + DateiZitat(w.Datei));
+        std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", meldung.c_str());
+      }
+      neu = {datei, jahr, k.BBGTabelle, k.SVSatzTabelle, zusatz, k.PauschSatz, k.SoliGeladen,
              abbild.ReadBool("LoSt2013", "GrdFreiB8130", true)};
       gefunden = &neu;
       if (speicher != nullptr) speicher->Eintraege.push_back(neu);
     }
     k.BBGTabelle = gefunden->BBG;
     k.SVSatzTabelle = gefunden->Saetze;
+    if (regeln.PeriodenNachMonat) {
+      // The file holds the year's first period: a stored value that differs
+      // from that period's default applies, the others are the pay month's.
+      const TBBGTabelle bbgJahr = BBGStandard(jahr), bbgMonat = BBGStandard(jahr, monat);
+      for (int art = 0; art < bbgAnzahl; ++art) {
+        for (int rg : {rgOst, rgWest}) {
+          if (k.BBGTabelle[art][rg] == bbgJahr[art][rg]) k.BBGTabelle[art][rg] = bbgMonat[art][rg];
+        }
+      }
+      const TSVSatzTabelle satzJahr = SVSaetzeStandard(jahr), satzMonat = SVSaetzeStandard(jahr, monat);
+      for (int typ = 0; typ < beAnzahl; ++typ) {
+        for (int art = 0; art < svAnzahl; ++art) {
+          TSatzPaar& p = k.SVSatzTabelle[typ][art];
+          if (p.AN == satzJahr[typ][art].AN) p.AN = satzMonat[typ][art].AN;
+          if (p.AG == satzJahr[typ][art].AG) p.AG = satzMonat[typ][art].AG;
+        }
+      }
+    }
     k.PauschSatz = gefunden->PauschSatz;
     k.SoliGeladen = gefunden->Soli;
     gfb8130 = gefunden->Gfb8130;
+    if (regeln.PeriodenNachMonat) gespeichert = gefunden->Zusatz;
   }
   if (e.Grundfreibetrag) gfb8130 = *e.Grundfreibetrag == 8130;
   r.Grundfreibetrag = gfb8130 ? 8130 : 8004;
@@ -478,7 +554,18 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   r.PVZuschlag = e.STKL != 2 && !e.OhnePVZuschlag;
   r.KVZusatz = e.KVZusatz;
   r.PVAbschlaege = e.PVAbschlaege;
+  if (e.U1) r.U1 = *e.U1 / 100;
+  if (e.U2) r.U2 = *e.U2 / 100;
   const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+  if (gespeichert) {
+    // The settings' add-on rate and levies of normal employment, where the
+    // options do not name them.
+    if (!e.KVZusatz && regeln.KVZusatz && typ == beNV && !privat &&
+        gespeichert->KVZusatzProzent >= 0 && gespeichert->KVZusatzProzent != DurchschnittsZusatzbeitrag(jahr, 1))
+      r.KVZusatz = gespeichert->KVZusatzProzent;
+    if (!e.U1 && typ == beNV && gespeichert->U1Prozent >= 0) r.U1 = gespeichert->U1Prozent / 100;
+    if (!e.U2 && typ == beNV && gespeichert->U2Prozent >= 0) r.U2 = gespeichert->U2Prozent / 100;
+  }
   if (privat) {
     r.Privat = e.AGZuschuss ? 2 : 1;
     r.PrivatBeitrag = Runden(e.PrivatBeitrag.value_or(0) * 100);
@@ -507,11 +594,14 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
     }
   }
   if (e.Gleitzone) {
-    const TGleitzoneGrenzen g = GleitzoneGrenzenFuerZeitraum(k.LStJahr, r.LZ.LZZ);
+    const bool nachMonat = JahresRegeln(k.LStJahr).PeriodenNachMonat;
+    const TGleitzoneGrenzen g = nachMonat ? GleitzoneGrenzenFuerZeitraum(k.LStJahr, r.Monat, r.LZ.LZZ)
+                                          : GleitzoneGrenzenFuerZeitraum(k.LStJahr, r.LZ.LZZ);
+    const std::string zone = ZonenName(k.LStJahr, r.Monat);
     if (!g.Vorhanden) {
       w.push_back("Für " + std::to_string(k.LStJahr) + " gibt es keine Gleitzone; gerechnet wird ohne sie.");
     } else if (brutto <= g.Untergrenze || brutto > g.Obergrenze) {
-      w.push_back("Der Bruttolohn " + bruttoText + " liegt nicht in der Gleitzone (über " +
+      w.push_back("Der Bruttolohn " + bruttoText + " liegt nicht " + (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
                   betrag(g.Untergrenze) + " bis " + betrag(g.Obergrenze) +
                   " im Zeitraum); gerechnet wird wie angegeben.");
     }

@@ -13,17 +13,21 @@
 #include "calc/kontext.h"
 #include "calc/rechnung.h"
 #include "calc/sozialversicherung.h"
+#include "calc/sv_einstellungen.h"
+#include "lohnsteuer/versionen.h"
 
 namespace lst::cli {
 
 // What the user asked for, before it is turned into the calculation records.
 struct TEingabe {
-  int Jahr = 2013;
+  int Jahr = kLetztesLStJahr;         // the newest year carried
   bool JahrGesetzt = false;
   int Monat = 12;                    // pay month: chooses the flowchart from 2014
   std::string Version;               // flowchart key, e.g. "2015dez"
   std::optional<double> KVZusatz;    // additional health rate in percent (from 2015)
-  int PVAbschlaege = 0;              // care discounts for the 2nd to 5th child (from 2024)
+  int PVAbschlaege = 0;              // care discounts for the 2nd to 5th child (from July 2023)
+  std::optional<double> U1;          // employer's levies in percent (from 2014)
+  std::optional<double> U2;
   std::optional<double> AGZuschussBetrag;  // employer's monthly subsidy (2026)
   std::uint8_t LZZ = 2;
   double Brutto = 0;                 // in the display currency
@@ -90,6 +94,7 @@ struct TGeladeneEinstellungen {
   int Jahr = 0;
   TBBGTabelle BBG{};
   TSVSatzTabelle Saetze{};
+  TSVZusatzWerte Zusatz;             // add-on rate and levies (from 2014)
   double PauschSatz = 0;
   double Soli = 0;
   bool Gfb8130 = true;
@@ -101,7 +106,10 @@ struct TEinstellungsSpeicher {
 // Prepares the context (year, flowchart version, currency, basic allowance,
 // ceilings and rates of the year from the defaults or the settings file) and
 // the request, whose records the core's input rules fill (RegelnAnwenden).
-// From 2014 only the wage tax is prepared (see NurSteuer).
+// From 2014 the pay month chooses the flowchart and the rule period of the
+// social insurance; the rates and ceilings are that period's (stored values
+// of the settings file, which hold the year's first period, replace a
+// default where they differ from it).
 // Returns an empty string or a German message for inputs that do not fit
 // together.
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
@@ -110,7 +118,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
 // The year to calculate: --jahr, or the year of --pap.
 int JahrDerEingabe(const TEingabe& e);
 
-// A year with wage tax but without social insurance (2014 to 2026): only
+// A year with wage tax but without social insurance (none at present): only
 // wage tax, surcharge and church tax are calculated.
 bool NurSteuer(int jahr);
 

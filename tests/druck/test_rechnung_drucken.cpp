@@ -46,6 +46,7 @@ int Finde(const QStringList& z, const QString& text, int von = 0) {
 // ceiling once.
 TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
   cli::TEingabe e;
+  e.Jahr = 2013;
   e.Brutto = 3000;
   e.STKL = 1;
   e.SonstigeAbzuege = 12.5;
@@ -125,6 +126,7 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
 // (no KV and PV surcharges), a yearly pay period: every ceiling twice.
 TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
   cli::TEingabe e;
+  e.Jahr = 2013;
   e.LZZ = 1;
   e.Brutto = 40000;
   e.STKL = 4;
@@ -187,6 +189,7 @@ TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
 // the ceilings by whole days.
 TEST_F(RechnungDrucken, MinijobUndWoche) {
   cli::TEingabe e;
+  e.Jahr = 2013;
   e.LZZ = 3;
   e.Brutto = 90;
   e.Minijob = true;
@@ -212,6 +215,7 @@ TEST_F(RechnungDrucken, MinijobUndWoche) {
 // Amount fields that are not numbers print as 0,00; the printout goes on.
 TEST_F(RechnungDrucken, UnlesbarerBetragWirdNull) {
   cli::TEingabe e;
+  e.Jahr = 2013;
   e.Brutto = 2000;
   TRechnungFall f(e);
   f.A.Freibetrag = QStringLiteral("12,3,4");
@@ -232,6 +236,7 @@ TEST_F(RechnungDrucken, UnlesbarerBetragWirdNull) {
 // the monthly ones go below them.
 TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
   cli::TEingabe e;
+  e.Jahr = 2013;
   e.LZZ = 1;
   e.Brutto = 36000;
   TRechnungFall f(e);
@@ -249,6 +254,7 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
 // head; the feet count the pages.
 TEST_F(RechnungDrucken, GrosseSchriftGibtZweiteSeite) {
   cli::TEingabe e;
+  e.Jahr = 2013;
   e.Brutto = 3000;
   TRechnungFall f(e);
   const QString pdf = Drucken(f, 20);

@@ -69,7 +69,11 @@ inline bool Rot(const QWidget* w) {
 inline void WieDieKommandozeile(const lst::TAbrechnung& d, const QStringList& optionen) {
   QProcess cli;
   cli.setProgram(QStringLiteral(LOHNSTEUER_CLI_PATH));
-  cli.setArguments(QStringList{"berechnen", "--json"} + optionen);
+  // The command line's default year is its newest; the window's is its own.
+  QStringList jahr;
+  if (!optionen.contains(QStringLiteral("--jahr")) && !optionen.contains(QStringLiteral("--pap")))
+    jahr = QStringList{QStringLiteral("--jahr"), QString::number(d.Rechnung.Jahr)};
+  cli.setArguments(QStringList{"berechnen", "--json"} + optionen + jahr);
   cli.start();
   QVERIFY(cli.waitForFinished(10000));
   const QByteArray aus = cli.readAllStandardOutput();

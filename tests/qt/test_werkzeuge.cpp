@@ -168,7 +168,11 @@ void Bild(QWidget* w, const char* name) {
 
 std::string Cli(const QString& argumente) {
   QProcess p;
-  p.start(QStringLiteral(LOHNSTEUER_CLI_PATH), argumente.split(QChar(' ')));
+  // The window's year unless the arguments name one (the command line's
+  // default is its newest year).
+  QStringList liste = argumente.split(QChar(' '));
+  if (!liste.contains(QStringLiteral("--jahr"))) liste << QStringLiteral("--jahr") << QStringLiteral("2013");
+  p.start(QStringLiteral(LOHNSTEUER_CLI_PATH), liste);
   p.waitForFinished(20000);
   return p.readAllStandardOutput().toStdString();
 }
