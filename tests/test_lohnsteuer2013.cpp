@@ -60,7 +60,6 @@ TEST(Lohnsteuer2013, ProgrammLaesstJahreszeitraumZurueck) {
   Rechne(k, v);
   EXPECT_EQ(k.LStVar.LZZ, 1);
   EXPECT_EQ(k.LStVar.ZMVB, 12);
-  EXPECT_FALSE(k.Tabellenmodus);
 }
 
 TEST(Lohnsteuer2013, FaktorverfahrenSchneidetAufGanzeEuro) {
@@ -148,7 +147,6 @@ TEST(Tabelle2013, StufenGrenzen) {
   TabelleBerechnen(k, lz, e, sv, erg, bis, von);
   EXPECT_EQ(von, 300);
   EXPECT_EQ(bis, 599);
-  EXPECT_FALSE(k.Tabellenmodus);
 }
 
 TEST(Tabelle2013, TabellenzeileSteuertObereStufengrenze) {

@@ -227,9 +227,7 @@ TEST(Tabelle2005Bis2012, ZeileWieEinzelberechnung) {
           a.ZKF = zkf;
           a.Lohn = lohn;
           k.LStJahr = static_cast<std::int16_t>(jahr);
-          k.Tabellenmodus = true;
           p->Tabelle(a);
-          k.Tabellenmodus = false;
           const TLStVariablen t = k.LStVar;
           TLStVariablen v = Lohn(1, a.StufeVon + 3599, stkl);
           v.ZKF = zkf;
@@ -251,9 +249,7 @@ TEST(Tabelle2005Bis2012, UnabhaengigVomLetztenLauf) {
       a.STKL = 1;
       a.Lohn = 1200000;
       k.LStJahr = static_cast<std::int16_t>(jahr);
-      k.Tabellenmodus = true;
       k.Programm(jahr)->Tabelle(a);
-      k.Tabellenmodus = false;
       return k.LStVar.LSTLZZ;
     };
     TRechenKontext frisch;
@@ -275,9 +271,7 @@ TEST(Tabelle2005Bis2012, BesondereTabelleBis2009) {
     a.AllgemeineTabelle = false;
     a.Lohn = 4000000;
     k.LStJahr = static_cast<std::int16_t>(jahr);
-    k.Tabellenmodus = true;
     const std::int64_t naechste = k.Programm(jahr)->Tabelle(a);
-    k.Tabellenmodus = false;
     EXPECT_EQ(naechste, 4003200) << jahr;  // next bracket: 40032 Euro
     EXPECT_EQ(k.LStVar.KRV, 1) << jahr;
     const std::int64_t besondere = k.LStVar.LSTLZZ;
@@ -417,9 +411,7 @@ TEST(Tabelle2010Bis2013, PrivatMitZuschussWieGesetzlich) {
     a.PKV = pkv;
     a.Lohn = 3000000;
     k.LStJahr = static_cast<std::int16_t>(jahr);
-    k.Tabellenmodus = true;
     k.Programm(jahr)->Tabelle(a);
-    k.Tabellenmodus = false;
     return k.LStVar.LSTLZZ;
   };
   for (int jahr = 2010; jahr <= 2013; ++jahr) {

@@ -132,9 +132,7 @@ TEST_P(Versionen2021, TabellenzeileWieHauptprogramm) {
       a.LZZ = 1;
       a.STKL = stkl;
       a.Lohn = lohn;
-      k_.Tabellenmodus = true;
       const std::int64_t naechster = p->Tabelle(a);
-      k_.Tabellenmodus = false;
       const std::int64_t tabelle = k_.LStVar.LSTLZZ;
       EXPECT_EQ(naechster, a.StufeBis + 1);
       EXPECT_LE(a.StufeVon, lohn + 1800);

@@ -73,9 +73,7 @@ TEST(VersionenUndParameter, TabellenMitDemDurchschnittlichenZusatzbeitrag) {
       a.LZZ = 1;
       a.STKL = 1;
       a.Lohn = jahreslohn;
-      k.Tabellenmodus = true;
       p->Tabelle(a);
-      k.Tabellenmodus = false;
       const std::int64_t tabelle = k.LStVar.LSTLZZ;
       Grundfall(k.LStVar, d.Jahr);
       k.LStVar.LZZ = 1;

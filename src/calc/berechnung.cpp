@@ -155,8 +155,6 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
   std::int64_t naechster = 0;
   if (programm->HatTabelle()) {
     // The table routine places the wage in its bracket.
-    const bool vorher = k.Tabellenmodus;
-    k.Tabellenmodus = true;
     if (JahresRegeln(jahr).TabelleOhneFaktor) k.LStVar.af = 0;
     TTabellenArgumente a;
     a.AllgemeineTabelle = e.TabArt == 0;
@@ -168,7 +166,6 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
     a.STKL = e.STKL;
     a.Lohn = lz.RE4;
     naechster = programm->Tabelle(a);
-    k.Tabellenmodus = vorher;
     stufeBis = a.StufeBis;
     stufeVon = a.StufeVon;
   } else {

@@ -17,7 +17,7 @@ void TLStAblauf::Zuruecksetzen() {
 void TLStAblauf::MBERECH() {
   MZTABFB();
   MLSTJAHR();
-  const bool faktor = g_->MitFaktorschritt && !k_.Tabellenmodus;
+  const bool faktor = g_->MitFaktorschritt && !tabellenmodus_;
   // The cut of ST * 1 leaves a whole-Euro tax below 10^15 as it is.
   auto mitFaktor = [](std::int64_t st) {
     return st < 1'000'000'000'000'000 && st > -1'000'000'000'000'000 ? st : Abschneiden(static_cast<double>(st));
@@ -44,7 +44,7 @@ void TLStAblauf::MZTABFB() {
     MZTABFBDesJahres();
     return;
   }
-  if (k_.Tabellenmodus) {
+  if (tabellenmodus_) {
     // A table row does not depend on the wage's composition: the year's
     // employee lump sum for classes I to V, none for class VI.  The flowcharts
     // of 2005 to 2009 have no table mode; for them, too, a class V row gets
@@ -70,7 +70,7 @@ void TLStAblauf::MZTABFB() {
   kfbSatz = s >= 5 || ohne ? 0 : kfbSatz;
   KFB = Abschneiden(v_.ZKF * static_cast<double>(kfbSatz));
   ZTABFB = static_cast<double>(EFA + ANP + SAP);
-  if (!k_.Tabellenmodus) ZTABFB += FVBZ;
+  if (!tabellenmodus_) ZTABFB += FVBZ;
 }
 
 // ANP from the yearly pension payments and wage (2006 to 2009).  ZVBEZ and
@@ -238,6 +238,14 @@ std::int64_t TLStAblauf::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, 
 
 // One bracket of 36 Euro per year; the tax is that of the bracket's top.
 std::int64_t TLStAblauf::Tabelle(TTabellenArgumente& a) {
+  const bool vorher = tabellenmodus_;
+  tabellenmodus_ = true;
+  const std::int64_t naechster = Tabellenzeile(a);
+  tabellenmodus_ = vorher;
+  return naechster;
+}
+
+std::int64_t TLStAblauf::Tabellenzeile(TTabellenArgumente& a) {
   ParameterWaehlen();
   // KRV 1 for the special table (not insured in the statutory pension
   // insurance).

@@ -144,12 +144,20 @@ class TLStAblauf : public TLohnsteuerProgramm {
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
   bool HatTabelle() const override { return true; }
   std::int64_t Tabelle(TTabellenArgumente& a) override;
+ private:
+  std::int64_t Tabellenzeile(TTabellenArgumente& a);
+
+ public:
   // Classes V and VI leave in X the scaled amounts of UP5_6; the taxable
   // income per tariff unit is then ZZX.
   double LetzteTarifeinheit() const override { return v_.STKL < 5 ? X : ZZX; }
   int LetzterKZTAB() const override { return KZTAB; }
 
  protected:
+  // The run computes a row of a wage-tax table: set by Tabelle for its run
+  // (the table mode is the call, not a state the caller sets).
+  bool tabellenmodus_ = false;
+
   // Points the parameter pointers at the set in force for the next run.
   virtual void ParameterWaehlen() = 0;
   // Sets the working amounts to 0 (each generation adds its own).

@@ -47,7 +47,7 @@ double TLStGeneration1995::SoliProzent() const {
 void TLStGeneration1995::Lohnsteuer() {
   ParameterWaehlen();
   Zuruecksetzen();
-  if (p_.Gruppe == TGruppe1995::Jahr2004) k_.Tabellenmodus = false;
+  if (p_.Gruppe == TGruppe1995::Jahr2004) tabellenmodus_ = false;
   MRE4();
   MRE4JL();
   // The bracket of the (stepped) yearly wage; 2004 has brackets of 36 Euro.
@@ -139,7 +139,7 @@ void TLStGeneration1995::MZTABFBLohn() { ANP = v_.STKL < 6 ? p_.ANP : 0; }
 void TLStGeneration1995::MLSTJAHR() {
   MVSP();
   if (p_.Gruppe == TGruppe1995::Jahr2004) {
-    const double lohn = k_.Tabellenmodus ? TabZRE4 : ZRE4;
+    const double lohn = tabellenmodus_ ? TabZRE4 : ZRE4;
     ZVE = static_cast<double>(Abschneiden(lohn - ZTABFB - VSP));
   } else {
     ZVE = ZRE4 - ZTABFB - static_cast<double>(Abschneiden(VSP));
@@ -156,7 +156,7 @@ void TLStGeneration1995::MVSP() {
   }
   // A table row takes its provision allowance from the upper end of the
   // bracket, as the wage steps of the earlier years do.
-  if (k_.Tabellenmodus && p_.Gruppe == TGruppe1995::Jahr2004) ZRE4VP = TabZRE4;
+  if (tabellenmodus_ && p_.Gruppe == TGruppe1995::Jahr2004) ZRE4VP = TabZRE4;
   // In the runs of MVMT of 2004 with multi-year pay VSPVOR is reduced by the
   // wage of the run with the full payment; VSPO keeps the run's own wage
   // (2005 takes that wage for both).
@@ -249,11 +249,11 @@ std::int64_t TLStGeneration1995::Tarifsteuer(std::uint8_t kztab, std::int64_t zv
 }
 
 std::int64_t TLStGeneration1995::Tabelle(TTabellenArgumente& a) {
-  const bool vorher = k_.Tabellenmodus;
-  k_.Tabellenmodus = true;
+  const bool vorher = tabellenmodus_;
+  tabellenmodus_ = true;
   Zuruecksetzen();
   const std::int64_t naechster = TLStAblauf::Tabelle(a);
-  k_.Tabellenmodus = vorher;
+  tabellenmodus_ = vorher;
   return naechster;
 }
 

@@ -24,7 +24,7 @@ double TLStGeneration2005::SoliProzent() const {
 void TLStGeneration2005::Lohnsteuer() {
   ParameterWaehlen();
   Zuruecksetzen();
-  k_.Tabellenmodus = false;
+  tabellenmodus_ = false;
   MRE4();
   BetraegeLZZ(v_.WFUNDF, v_.HINZUR);
   MRE4JL();
@@ -96,12 +96,12 @@ void TLStGeneration2005::MRE4JL() {
 }
 
 void TLStGeneration2005::MLSTJAHR() {
-  if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
+  if (tabellenmodus_) ZRE4VP = TabZRE4;
   // KENNZ is left from the last main routine; a table row has no multi-year pay.
-  const bool mitVMT = KENNZ == 1 && !k_.Tabellenmodus;
+  const bool mitVMT = KENNZ == 1 && !tabellenmodus_;
   VSP = vorsorge_.VSPKlasse(v_.STKL, ZRE4VP, mitVMT ? &ZRE4VP1 : nullptr, v_.KRV, KZTAB,
                             p_.Vorsorge);
-  ZVE = static_cast<double>(Abschneiden((k_.Tabellenmodus ? TabZRE4 : ZRE4) - ZTABFB - VSP));
+  ZVE = static_cast<double>(Abschneiden((tabellenmodus_ ? TabZRE4 : ZRE4) - ZTABFB - VSP));
   UPMLST();
 }
 

@@ -12,7 +12,7 @@ void TLStGeneration2008::Zuruecksetzen() {
 }
 
 void TLStGeneration2008::UPEVP() {
-  if (k_.Tabellenmodus) ZRE4VP = TabZRE4;
+  if (tabellenmodus_) ZRE4VP = TabZRE4;
   VSP = vorsorge_.VSPKlasse(v_.STKL, ZRE4VP, nullptr, v_.KRV, KZTAB, p_.Vorsorge);
 }
 

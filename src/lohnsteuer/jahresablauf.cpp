@@ -20,7 +20,7 @@ void TLStJahresablauf::Zuruecksetzen() {
 void TLStJahresablauf::Lohnsteuer() {
   ParameterWaehlen();
   Zuruecksetzen();
-  k_.Tabellenmodus = false;
+  tabellenmodus_ = false;
   MRE4JL();
   VBEZBSO = 0;
   KENNVMT = 0;
@@ -129,7 +129,7 @@ void TLStJahresablauf::MRE4ABZ() {
 
 void TLStJahresablauf::MLSTJAHR() {
   UPEVP();
-  if (k_.Tabellenmodus) {
+  if (tabellenmodus_) {
     ZVE = TabZRE4 - ZTABFB - VSP;
     UPMLST();
   } else if (KENNVMT != 1) {

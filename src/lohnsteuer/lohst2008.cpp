@@ -55,7 +55,7 @@ void TLohnsteuer2008::MRE4SO() {
 
 void TLohnsteuer2008::MLSTJAHR() {
   UPEVP();
-  if (k_.Tabellenmodus) {
+  if (tabellenmodus_) {
     ZVE = TabZRE4 - ZTABFB - VSP;
   } else if (KENNVMT == 1) {
     ZVE = ZRE4OSO - ZTABFBOSO + ZRE4VMT - VSP;

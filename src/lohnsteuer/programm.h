@@ -46,8 +46,9 @@ class TLohnsteuerProgramm {
   // use it for their income-tax display.
   virtual bool HatTarifschritt() const { return HatEinkommensteuer(); }
 
-  // Table routine (from 2004): tax of one bracket in k.LStVar; returns the
-  // yearly wage in cents at which the next bracket starts.
+  // Table routine (from 2004): tax of one bracket in k.LStVar, computed in
+  // the table mode of the flowchart; returns the yearly wage in cents at
+  // which the next bracket starts.
   virtual bool HatTabelle() const { return false; }
   virtual std::int64_t Tabelle(TTabellenArgumente& a) { (void)a; return 0; }
 

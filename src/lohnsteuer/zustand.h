@@ -1,8 +1,7 @@
 #pragma once
 // What the wage-tax programs share with their caller: the flowchart's inputs
 // and outputs, the tax year, the basic allowance of the 2013 tariff, the
-// solidarity-surcharge rate loaded with the settings, and whether a run is a
-// row of a wage-tax table.  The calculation core's context is one of these;
+// solidarity-surcharge rate loaded with the settings.  The calculation core's context is one of these;
 // the programs know nothing else of it.
 
 #include <cstdint>
@@ -19,9 +18,6 @@ struct TLStZustand {
   // Solidarity-surcharge percentage loaded with the year's settings; the
   // programs of the early years use it instead of the fixed table.
   double SoliGeladen = 5.5;
-  // The run computes a row of a wage-tax table (the early years place the
-  // wage in its bracket).
-  bool Tabellenmodus = false;
   // Inputs and outputs of the wage-tax programs.
   TLStVariablen LStVar;
 
