@@ -83,17 +83,31 @@ void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
 }
 
 // Cents of the display currency as "1234,56" (or "1234.56" when the comma
-// separates the columns).
-void BetragSchreiben(std::string& ziel, std::int64_t cent, char dezimal) {
+// separates the columns), written at ziel; returns the end.
+char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
+  std::uint64_t betrag = static_cast<std::uint64_t>(cent);
   if (cent < 0) {
-    ziel += '-';
-    cent = -cent;
+    *ziel++ = '-';
+    betrag = 0 - betrag;
   }
-  char zahl[24];
-  ziel.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, cent / 100).ptr);
-  ziel += dezimal;
-  ziel += static_cast<char>('0' + cent % 100 / 10);
-  ziel += static_cast<char>('0' + cent % 10);
+  ziel = std::to_chars(ziel, ziel + 24, betrag / 100).ptr;
+  *ziel++ = dezimal;
+  *ziel++ = static_cast<char>('0' + betrag % 100 / 10);
+  *ziel++ = static_cast<char>('0' + betrag % 10);
+  return ziel;
+}
+
+// The first anzahl amounts, each after a separator.
+void BetraegeSchreiben(std::string& ziel, const TErgebnisWerte& werte, std::size_t anzahl, char trenner,
+                       char dezimal) {
+  // At most 20 digits, sign, decimal mark, two decimals and the separator.
+  char zeile[kErgebnisAnzahl * 26];
+  char* p = zeile;
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    *p++ = trenner;
+    p = BetragSchreiben(p, werte[i], dezimal);
+  }
+  ziel.append(zeile, p);
 }
 
 }  // namespace
@@ -150,33 +164,51 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   }
 
   std::string puffer;
-  const auto ergebnisNamen = ErgebnisFelder(0, TGesamtErgebnis{});
-  // The first result columns are the taxes (the same number in every row).
-  const std::size_t steuer = SteuerFelder(0, TLStErgebnis{}).size();
+  const auto& ergebnisNamen = ErgebnisNamen();
   for (std::size_t i = 0; i < kopf.size(); ++i) {
     if (i > 0) puffer += trenner;
     FeldSchreiben(puffer, kopf[i], trenner);
   }
-  for (const auto& [name, wert] : ergebnisNamen) {
+  for (const char* name : ergebnisNamen) {
     (puffer += trenner) += name;
   }
   (puffer += trenner) += "fehler";
   puffer += '\n';
-  // The rows go out in large blocks.
+  // The rows go out in large blocks; so do the messages, each block of them
+  // before the rows they name.
   constexpr std::size_t kBlock = 1 << 16;
+  std::string meldungen;
+  const auto meldungenSchreiben = [&] {
+    if (meldungen.empty()) return;
+    fehler.write(meldungen.data(), static_cast<std::streamsize>(meldungen.size()));
+    fehler.flush();
+    meldungen.clear();
+  };
   const auto schreiben = [&] {
+    meldungenSchreiben();
     aus.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
     puffer.clear();
+  };
+  const auto zeilenMeldung = [&](std::string_view text) {
+    char zahl[24];
+    meldungen += "lohnsteuer-cli: Zeile ";
+    meldungen.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, nummer).ptr);
+    meldungen += ": ";
+    meldungen += text;
+    meldungen += '\n';
   };
 
   TRechenKontext k;
   TEinstellungsSpeicher speicher;
   std::vector<std::string> felder;
+  TEingabe e;
+  TErgebnisWerte werte{};
+  std::string meldung;
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
     ++nummer;
     if (zeile.find_first_not_of(" \t\r") == std::string::npos) continue;
-    std::string meldung;
+    meldung.clear();
     if (!CsvFelder(zeile, trenner, felder)) {
       meldung = "Anführungszeichen nicht geschlossen";
     } else {
@@ -191,7 +223,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
                   std::to_string(felder.size()) + " statt " + std::to_string(kopf.size()) + ")";
       }
     }
-    TEingabe e = vorgabe;
+    e = vorgabe;
     for (std::size_t i = 0; meldung.empty() && i < felder.size(); ++i) {
       const TOption& o = *spalten[i];
       if (o.MitWert) {
@@ -208,7 +240,12 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     }
     TRechnung r;
     TGesamtErgebnis erg;
-    if (meldung.empty()) meldung = Vorbereiten(k, e, r, &speicher);
+    if (meldung.empty()) {
+      // A settings file's warnings go straight to the error output: the
+      // messages of the rows before come first.
+      if (e.Einstellungen) meldungenSchreiben();
+      meldung = Vorbereiten(k, e, r, &speicher);
+    }
     bool nurSteuer = false;
     if (meldung.empty()) {
       try {
@@ -230,11 +267,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
-      std::size_t i = 0;
-      for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
-        puffer += trenner;
-        if (i++ < steuer) BetragSchreiben(puffer, wert, dezimal);
-      }
+      AnzeigeWerte(k, r, erg, &e, werte);
+      BetraegeSchreiben(puffer, werte, kSteuerAnzahl, trenner, dezimal);
+      puffer.append(kErgebnisAnzahl - kSteuerAnzahl, trenner);
       puffer += trenner;
       FeldSchreiben(puffer,
                     "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " +
@@ -243,23 +278,21 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
                         " nicht hinterlegt",
                     trenner);
     } else if (meldung.empty()) {
-      for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
-        puffer += trenner;
-        BetragSchreiben(puffer, wert, dezimal);
-      }
+      AnzeigeWerte(k, r, erg, &e, werte);
+      BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
       for (const std::string& w : Warnungen(k, e, r)) {
-        fehler << "lohnsteuer-cli: Zeile " << nummer << ": Warnung: " << w << '\n';
+        zeilenMeldung("Warnung: " + w);
       }
       puffer += trenner;
     } else {
-      puffer.append(ergebnisNamen.size(), trenner);
+      puffer.append(kErgebnisAnzahl, trenner);
       puffer += trenner;
       FeldSchreiben(puffer, "Zeile " + std::to_string(nummer) + ": " + meldung, trenner);
-      fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
+      zeilenMeldung(meldung);
       fehlgeschlagen = true;
     }
     puffer += '\n';
-    if (puffer.size() >= kBlock) schreiben();
+    if (puffer.size() >= kBlock || meldungen.size() >= kBlock) schreiben();
   }
   schreiben();
   aus.flush();

@@ -585,11 +585,13 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
   const std::int64_t brutto = r.LZ.RE4;
   AusCent(k, 0);  // sets the currency symbol of the display
   // A typed gross is named as typed.
-  const std::string bruttoText = e.BruttoGesucht ? betrag(brutto) : BetragAlsText(e.Brutto) + " " + k.Waehrung;
+  const auto bruttoText = [&] {
+    return e.BruttoGesucht ? betrag(brutto) : BetragAlsText(e.Brutto) + " " + k.Waehrung;
+  };
   if (e.Minijob || e.Haushalt) {
     const std::int64_t grenze = BBGFuerZeitraum(k.BBGTabelle, r.LZ.LZZ, r.SV.Region)[bbgGF];
     if (grenze > 0 && brutto > grenze) {
-      w.push_back("Der Bruttolohn " + bruttoText + " liegt über der Geringfügigkeitsgrenze von " +
+      w.push_back("Der Bruttolohn " + bruttoText() + " liegt über der Geringfügigkeitsgrenze von " +
                   betrag(grenze) + " des Zeitraums; gerechnet wird wie angegeben.");
     }
   }
@@ -601,7 +603,7 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
     if (!g.Vorhanden) {
       w.push_back("Für " + std::to_string(k.LStJahr) + " gibt es keine Gleitzone; gerechnet wird ohne sie.");
     } else if (brutto <= g.Untergrenze || brutto > g.Obergrenze) {
-      w.push_back("Der Bruttolohn " + bruttoText + " liegt nicht " + (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
+      w.push_back("Der Bruttolohn " + bruttoText() + " liegt nicht " + (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
                   betrag(g.Untergrenze) + " bis " + betrag(g.Obergrenze) +
                   " im Zeitraum); gerechnet wird wie angegeben.");
     }
