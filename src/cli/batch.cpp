@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 
 #include <charconv>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -25,6 +26,14 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
   bool warAngefuehrt = false;
   for (std::size_t i = 0; i < zeile.size(); ++i) {
     const char c = zeile[i];
+    if (!inAnfuehrung && c != '"' && c != trenner && c != '\r') {
+      // A run of plain characters at once.
+      std::size_t ende = i + 1;
+      while (ende < zeile.size() && zeile[ende] != '"' && zeile[ende] != trenner && zeile[ende] != '\r') ++ende;
+      feld->append(zeile.data() + i, ende - i);
+      i = ende - 1;
+      continue;
+    }
     if (inAnfuehrung) {
       if (c == '"') {
         if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
@@ -85,16 +94,39 @@ void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
 // Cents of the display currency as "1234,56" (or "1234.56" when the comma
 // separates the columns), written at ziel; returns the end.
 char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
+  static constexpr char kPaare[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   std::uint64_t betrag = static_cast<std::uint64_t>(cent);
   if (cent < 0) {
     *ziel++ = '-';
     betrag = 0 - betrag;
   }
-  ziel = std::to_chars(ziel, ziel + 24, betrag / 100).ptr;
-  *ziel++ = dezimal;
-  *ziel++ = static_cast<char>('0' + betrag % 100 / 10);
-  *ziel++ = static_cast<char>('0' + betrag % 10);
-  return ziel;
+  // The digits from the right: the cents, the mark, then the units (at
+  // least one).
+  char ziffern[24];
+  char* p = ziffern + sizeof ziffern;
+  const unsigned c = static_cast<unsigned>(betrag % 100);
+  betrag /= 100;
+  *--p = kPaare[2 * c + 1];
+  *--p = kPaare[2 * c];
+  *--p = dezimal;
+  while (betrag >= 100) {
+    const unsigned paar = static_cast<unsigned>(betrag % 100);
+    betrag /= 100;
+    *--p = kPaare[2 * paar + 1];
+    *--p = kPaare[2 * paar];
+  }
+  if (betrag >= 10) {
+    *--p = kPaare[2 * betrag + 1];
+    *--p = kPaare[2 * betrag];
+  } else {
+    *--p = static_cast<char>('0' + betrag);
+  }
+  const std::size_t n = static_cast<std::size_t>(ziffern + sizeof ziffern - p);
+  std::memcpy(ziel, p, n);
+  return ziel + n;
 }
 
 // The first anzahl amounts, each after a separator.
@@ -280,8 +312,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     } else if (meldung.empty()) {
       AnzeigeWerte(k, r, erg, &e, werte);
       BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
-      for (const std::string& w : Warnungen(k, e, r)) {
-        zeilenMeldung("Warnung: " + w);
+      // Only these inputs can warn.
+      if (e.Minijob || e.Haushalt || e.Gleitzone) {
+        for (const std::string& w : Warnungen(k, e, r)) zeilenMeldung("Warnung: " + w);
       }
       puffer += trenner;
     } else {

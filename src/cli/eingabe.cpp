@@ -347,22 +347,24 @@ std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int m
   static const char* const kMonate[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
                                         "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   const int jahr = regeln.Jahr;
-  const std::string zeit = regeln.PeriodenNachMonat ? std::string(kMonate[monat - 1]) + " " + std::to_string(jahr)
-                                                    : std::to_string(jahr);
+  const auto zeit = [&] {
+    return regeln.PeriodenNachMonat ? std::string(kMonate[monat - 1]) + " " + std::to_string(jahr)
+                                    : std::to_string(jahr);
+  };
   const bool marginal = e.Minijob || e.Haushalt;
   const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
   if (e.KVZusatz) {
-    if (!regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015, nicht für " + zeit;
+    if (!regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015, nicht für " + zeit();
     if (marginal) return "--kv-zusatzbeitrag gilt nicht für Minijobs (keine Beiträge des Arbeitnehmers zur Krankenversicherung)";
     if (privat) return "--kv-zusatzbeitrag gilt nicht bei privater Kranken- und Pflegeversicherung";
   }
   if (e.PVAbschlaege != 0) {
     if (!regeln.PeriodenNachMonat || SVPeriode(jahr, monat).PVAbschlag < 0)
-      return "--pv-abschlaege gilt erst ab Juli 2023, nicht für " + zeit;
+      return "--pv-abschlaege gilt erst ab Juli 2023, nicht für " + zeit();
     if (e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
   }
   if ((e.U1 || e.U2) && !regeln.PeriodenNachMonat)
-    return std::string(e.U1 ? "--u1" : "--u2") + " gilt erst ab 2014, nicht für " + zeit;
+    return std::string(e.U1 ? "--u1" : "--u2") + " gilt erst ab 2014, nicht für " + zeit();
   if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
     return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
   if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
@@ -370,7 +372,7 @@ std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int m
     return "--ag-zuschuss: ab 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
   }
   if (e.KeineRVReduzierung && regeln.PeriodenNachMonat && !SVPeriode(jahr, monat).RVVerzichtMoeglich)
-    return "--keine-rv-reduzierung: den Verzicht gibt es nur bis Juni 2019, nicht für " + zeit;
+    return "--keine-rv-reduzierung: den Verzicht gibt es nur bis Juni 2019, nicht für " + zeit();
   return {};
 }
 
