@@ -1,7 +1,6 @@
 #include "cli/batch.h"
 
 #include <charconv>
-#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -103,12 +102,14 @@ char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
     *ziel++ = '-';
     betrag = 0 - betrag;
   }
-  // The digits from the right: the cents, the mark, then the units (at
-  // least one).
-  char ziffern[24];
-  char* p = ziffern + sizeof ziffern;
+  // The units (at least one digit), the mark and the cents, written from
+  // the right.
   const unsigned c = static_cast<unsigned>(betrag % 100);
   betrag /= 100;
+  std::size_t stellen = 1;
+  for (std::uint64_t rest = betrag; rest >= 10; rest /= 10) ++stellen;
+  char* p = ziel + stellen + 3;
+  char* const ende = p;
   *--p = kPaare[2 * c + 1];
   *--p = kPaare[2 * c];
   *--p = dezimal;
@@ -124,9 +125,7 @@ char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
   } else {
     *--p = static_cast<char>('0' + betrag);
   }
-  const std::size_t n = static_cast<std::size_t>(ziffern + sizeof ziffern - p);
-  std::memcpy(ziel, p, n);
-  return ziel + n;
+  return ende;
 }
 
 // The first anzahl amounts, each after a separator.
