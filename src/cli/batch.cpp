@@ -234,6 +234,8 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   std::vector<std::string> felder;
   TEingabe e;
   TErgebnisWerte werte{};
+  TRechnung r;
+  TGesamtErgebnis erg;
   std::string meldung;
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
@@ -269,8 +271,8 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
         }
       }
     }
-    TRechnung r;
-    TGesamtErgebnis erg;
+    // Vorbereiten sets the whole request before it is used.
+    erg = TGesamtErgebnis{};
     if (meldung.empty()) {
       // A settings file's warnings go straight to the error output: the
       // messages of the rows before come first.
