@@ -75,8 +75,13 @@ bool WieFormel(std::string_view feld) {
 // makes it plain text there.
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
   const bool formel = WieFormel(feld);
-  const bool zitieren = feld.find_first_of(std::string_view(
-                            trenner == ';' ? ";\"\n\r" : ",\"\n\r")) != std::string_view::npos;
+  bool zitieren = false;
+  for (const char c : feld) {
+    if (c == trenner || c == '"' || c == '\n' || c == '\r') {
+      zitieren = true;
+      break;
+    }
+  }
   if (zitieren) ziel += '"';
   if (formel) ziel += '\'';
   if (!zitieren) {
