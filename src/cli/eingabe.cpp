@@ -443,12 +443,29 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   std::string fehler = KontextEinstellen(k, r);
   if (!fehler.empty()) return fehler;
 
-  if (regeln.PeriodenNachMonat) {
-    k.BBGTabelle = BBGStandard(jahr, monat);
-    k.SVSatzTabelle = SVSaetzeStandard(jahr, monat);
+  const auto standard = [&] {
+    if (regeln.PeriodenNachMonat) {
+      k.BBGTabelle = BBGStandard(jahr, monat);
+      k.SVSatzTabelle = SVSaetzeStandard(jahr, monat);
+    } else {
+      k.BBGTabelle = BBGStandard(jahr);
+      k.SVSatzTabelle = SVSaetzeStandard(jahr);
+    }
+  };
+  if (speicher != nullptr && jahr >= kErstesJahr && jahr <= kLetztesLStJahr && monat >= 1 && monat <= 12) {
+    const std::size_t platz =
+        static_cast<std::size_t>(jahr - kErstesJahr) * 13 + static_cast<std::size_t>(regeln.PeriodenNachMonat ? monat : 0);
+    if (speicher->Standard.size() <= platz) speicher->Standard.resize(platz + 1);
+    TStandardTabellen& t = speicher->Standard[platz];
+    if (!t.Gefuellt) {
+      standard();
+      t = {true, k.BBGTabelle, k.SVSatzTabelle};
+    } else {
+      k.BBGTabelle = t.BBG;
+      k.SVSatzTabelle = t.Saetze;
+    }
   } else {
-    k.BBGTabelle = BBGStandard(jahr);
-    k.SVSatzTabelle = SVSaetzeStandard(jahr);
+    standard();
   }
   k.PauschSatz = PauschStProzentStandard(jahr) / 100;
   k.SoliGeladen = SoliSatz(jahr);
