@@ -110,6 +110,41 @@ TEST(BatchWerte, ZellenSindDieBetraegeDerAnzeige) {
   }
 }
 
+// One batch over years and pay months in turn, each again later: every row
+// has the ceilings and rates of its own year and month.
+TEST(BatchWerte, JahreUndMonateImWechsel) {
+  // Changes within a year: the marginal limit in October 2022, the care
+  // rates in July 2023.
+  const char* const kZeilen[][5] = {
+      {"2019", "6", "1000", "ja", ""}, {"2019", "7", "1000", "ja", ""}, {"2026", "1", "3000", "", ""},
+      {"1999", "12", "7000", "", ""},  {"2022", "10", "500", "", "ja"}, {"2022", "9", "500", "", "ja"},
+      {"2023", "6", "4000", "", ""},   {"2023", "7", "4000", "", ""},   {"2013", "5", "5800", "", ""}};
+  std::string text = "jahr;monat;brutto;gleitzone;minijob\n";
+  for (int runde = 0; runde < 2; ++runde) {
+    for (const auto& z : kZeilen) text += std::string(z[0]) + ";" + z[1] + ";" + z[2] + ";" + z[3] + ";" + z[4] + "\n";
+  }
+  std::istringstream ein(text);
+  std::ostringstream aus, fehler;
+  cli::Batch(cli::TEingabe{}, ein, aus, fehler);
+  std::istringstream ergebnis(aus.str());
+  std::string zeile;
+  std::getline(ergebnis, zeile);
+  std::vector<std::string> zellen;
+  for (int runde = 0; runde < 2; ++runde) {
+    for (const auto& z : kZeilen) {
+      ASSERT_TRUE(std::getline(ergebnis, zeile));
+      ASSERT_TRUE(cli::CsvFelder(zeile, ';', zellen));
+      std::vector<std::pair<std::string, std::string>> optionen = {{"jahr", z[0]}, {"monat", z[1]}, {"brutto", z[2]}};
+      if (*z[3] != 0) optionen.emplace_back("gleitzone", "");
+      if (*z[4] != 0) optionen.emplace_back("minijob", "");
+      const cli::TAnzeige a = Anzeige(optionen);
+      for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
+        EXPECT_EQ(zellen[5 + i], Zelle(a.Felder[i].second, ',')) << zeile << ' ' << a.Felder[i].first;
+      }
+    }
+  }
+}
+
 // The messages of the rows come in the order of the rows, a warning with
 // its row, whatever the size of the input.
 TEST(BatchWerte, MeldungenInDerFolgeDerZeilen) {
