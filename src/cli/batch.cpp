@@ -11,6 +11,17 @@
 
 namespace lst::cli {
 
+namespace {
+// Whether text holds nothing but blanks and tabs (and, with wagenruecklauf,
+// carriage returns), checked per cell without a call per character.
+bool NurLeerzeichen(std::string_view text, bool wagenruecklauf) {
+  for (const char c : text) {
+    if (c != ' ' && c != '\t' && (!wagenruecklauf || c != '\r')) return false;
+  }
+  return true;
+}
+}  // namespace
+
 bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder) {
   // The strings of the previous row are reused: no allocation per field.
   std::size_t anzahl = 0;
@@ -44,7 +55,7 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
       } else {
         *feld += c;
       }
-    } else if (c == '"' && !warAngefuehrt && feld->find_first_not_of(" \t") == std::string::npos) {
+    } else if (c == '"' && !warAngefuehrt && NurLeerzeichen(*feld, false)) {
       feld->clear();
       inAnfuehrung = true;
       warAngefuehrt = true;
@@ -245,13 +256,13 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
     ++nummer;
-    if (zeile.find_first_not_of(" \t\r") == std::string::npos) continue;
+    if (NurLeerzeichen(zeile, true)) continue;
     meldung.clear();
     if (!CsvFelder(zeile, trenner, felder)) {
       meldung = "Anführungszeichen nicht geschlossen";
     } else {
       if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
-          felder.back().find_first_not_of(" \t\r") == std::string::npos) {
+          NurLeerzeichen(felder.back(), true)) {
         felder.pop_back();
       }
       // A row of another width has lost or gained a field somewhere: its
@@ -265,7 +276,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     for (std::size_t i = 0; meldung.empty() && i < felder.size(); ++i) {
       const TOption& o = *spalten[i];
       if (o.MitWert) {
-        if (felder[i].find_first_not_of(" \t") == std::string::npos) continue;
+        if (NurLeerzeichen(felder[i], false)) continue;
         meldung = OptionSetzen(e, o.Name, felder[i]);
       } else {
         const auto an = SchalterLesen(felder[i]);
