@@ -9,7 +9,7 @@
 namespace lst {
 
 std::string KontextEinstellen(TRechenKontext& k, const TRechnung& r) {
-  const TJahresRegeln regeln = JahresRegeln(r.Jahr);
+  const TJahresRegeln& regeln = JahresRegeln(r.Jahr);
   if (!regeln.Lohnsteuer) return "Keine Lohnsteuer für " + std::to_string(r.Jahr) + " vorhanden.";
   if (r.Version >= 0) {
     if (r.Version >= kAnzahlLStVersionen) return "Unbekannter Programmablaufplan.";
@@ -36,7 +36,7 @@ std::string KontextEinstellen(TRechenKontext& k, const TRechnung& r) {
 std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   std::string fehler = KontextEinstellen(k, r);
   if (!fehler.empty()) return fehler;
-  const TJahresRegeln regeln = JahresRegeln(r.Jahr);
+  const TJahresRegeln& regeln = JahresRegeln(r.Jahr);
   const int typ = r.Beschaeftigung == beGF || r.Beschaeftigung == beHH ? r.Beschaeftigung : beNV;
   const bool marginal = typ != beNV;
   const bool privat = r.Privat != 0;

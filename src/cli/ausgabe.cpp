@@ -14,34 +14,68 @@ const char* const kSteuer[] = {"LSt",  "LStPausch",  "Soli",        "SoliPausch"
                                "BruttoPlusPausch"};
 }  // namespace
 
+const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen() {
+  static const std::array<const char*, kErgebnisAnzahl> namen = {
+      "RE4",    "LSt",    "LStPausch", "Soli",      "SoliPausch", "BK",         "BKPausch",
+      "KiSt",   "KiStPausch", "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch",
+      "KV_AN",  "KV_AG",  "PV_AN",     "PV_AG",     "RV_AN",      "RV_AG",      "AV_AN",
+      "AV_AG",  "RVAuf_AN", "RVAuf_AG", "KV2_AN",   "KV2_AG",     "PV2_AN",     "PV2_AG",
+      "SVSummeAN", "SVSummeAG", "Netto", "AGGesamt", "Auszahlung", "AGGesamtPlus", "BE",
+      "BE_AN",  "U1_AG",  "U2_AG",     "IGU_AG",    "AGGesamtUmlagen"};
+  return namen;
+}
+
+namespace {
+void SteuerWerte(std::int64_t re4, const TLStErgebnis& erg, std::int64_t* werte) {
+  werte[0] = re4;
+  for (int i = 0; i < 12; ++i) werte[1 + i] = erg[i];
+}
+}  // namespace
+
+void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte& werte) {
+  SteuerWerte(re4, erg.LSt, werte.data());
+  std::size_t i = kSteuerAnzahl;
+  for (int art = 0; art < svAnzahl; ++art) {
+    werte[i++] = erg.SV.AN(art);
+    werte[i++] = erg.SV.AG(art);
+  }
+  werte[i++] = erg.SV.SVSummeAN();
+  werte[i++] = erg.SV.SVSummeAG();
+  werte[i++] = erg.Netto;
+  werte[i++] = erg.AGGesamt;
+  werte[i++] = erg.Auszahlung;
+  werte[i++] = erg.AGGesamtPlus;
+  werte[i++] = erg.SV.BE;
+  werte[i++] = erg.SV.BE_AN;
+  werte[i++] = erg.SV.U1_AG;
+  werte[i++] = erg.SV.U2_AG;
+  werte[i++] = erg.SV.IGU_AG;
+  werte[i++] = erg.AGGesamtUmlagen;
+}
+
 std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg) {
+  std::int64_t werte[kSteuerAnzahl];
+  SteuerWerte(re4, erg, werte);
   std::vector<std::pair<std::string, std::int64_t>> felder;
-  felder.emplace_back("RE4", re4);
-  for (int i = 0; i < 12; ++i) felder.emplace_back(kSteuer[i], erg[i]);
+  felder.reserve(kSteuerAnzahl);
+  for (std::size_t i = 0; i < kSteuerAnzahl; ++i) felder.emplace_back(ErgebnisNamen()[i], werte[i]);
   return felder;
 }
 
+namespace {
+std::vector<std::pair<std::string, std::int64_t>> MitNamen(const TErgebnisWerte& werte) {
+  std::vector<std::pair<std::string, std::int64_t>> felder;
+  felder.reserve(kErgebnisAnzahl);
+  for (std::size_t i = 0; i < kErgebnisAnzahl; ++i) felder.emplace_back(ErgebnisNamen()[i], werte[i]);
+  return felder;
+}
+}  // namespace
+
 std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
                                                                  const TGesamtErgebnis& erg) {
-  static const char* const kSV[] = {"KV", "PV", "RV", "AV", "RVAuf", "KV2", "PV2"};
-  std::vector<std::pair<std::string, std::int64_t>> felder = SteuerFelder(re4, erg.LSt);
-  for (int art = 0; art < svAnzahl; ++art) {
-    felder.emplace_back(std::string(kSV[art]) + "_AN", erg.SV.AN(art));
-    felder.emplace_back(std::string(kSV[art]) + "_AG", erg.SV.AG(art));
-  }
-  felder.emplace_back("SVSummeAN", erg.SV.SVSummeAN());
-  felder.emplace_back("SVSummeAG", erg.SV.SVSummeAG());
-  felder.emplace_back("Netto", erg.Netto);
-  felder.emplace_back("AGGesamt", erg.AGGesamt);
-  felder.emplace_back("Auszahlung", erg.Auszahlung);
-  felder.emplace_back("AGGesamtPlus", erg.AGGesamtPlus);
-  felder.emplace_back("BE", erg.SV.BE);
-  felder.emplace_back("BE_AN", erg.SV.BE_AN);
-  felder.emplace_back("U1_AG", erg.SV.U1_AG);
-  felder.emplace_back("U2_AG", erg.SV.U2_AG);
-  felder.emplace_back("IGU_AG", erg.SV.IGU_AG);
-  felder.emplace_back("AGGesamtUmlagen", erg.AGGesamtUmlagen);
-  return felder;
+  TErgebnisWerte werte;
+  ErgebnisWerte(re4, erg, werte);
+  return MitNamen(werte);
 }
 
 std::int64_t TAnzeige::Wert(std::string_view name) const {
@@ -55,8 +89,10 @@ namespace {
 std::string Programmablaufplan(const TRechenKontext& k);
 }  // namespace
 
-TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
-                  const TEingabe* getippt) {
+namespace {
+// The result converted to the display currency.
+TAnzeigeErgebnis Umgerechnet(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
+                             const TEingabe* getippt) {
   TGetippteBetraege typ;
   if (getippt != nullptr) {
     // Typed amounts carry at most two decimals; converted to the year's
@@ -77,6 +113,19 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
     sv.IGU_AG = AnzeigeCent(k, erg.SV.IGU_AG);
     e.Ergebnis.AGGesamtUmlagen = e.Ergebnis.AGGesamt + sv.UmlagenAG();
   }
+  return e;
+}
+}  // namespace
+
+void AnzeigeWerte(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg, const TEingabe* getippt,
+                  TErgebnisWerte& werte) {
+  const TAnzeigeErgebnis e = Umgerechnet(k, r, erg, getippt);
+  ErgebnisWerte(e.RE4, e.Ergebnis, werte);
+}
+
+TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
+                  const TEingabe* getippt) {
+  const TAnzeigeErgebnis e = Umgerechnet(k, r, erg, getippt);
   TAnzeige a;
   a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
   a.Umlagen = JahresRegeln(r.Jahr).PeriodenNachMonat;

@@ -1,6 +1,7 @@
 #pragma once
 // Results of one calculation as text, JSON or CSV cells.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,16 @@ namespace lst::cli {
 // and BE_AN, the employer's levies U1_AG, U2_AG, IGU_AG and AGGesamtUmlagen.
 std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
                                                                  const TGesamtErgebnis& erg);
+
+// The same amounts without their names, in the same order, for writers that
+// put many rows out (batch): no allocation per row.  The first
+// kSteuerAnzahl are the tax fields (SteuerFelder).
+constexpr std::size_t kSteuerAnzahl = 13;
+constexpr std::size_t kErgebnisAnzahl = kSteuerAnzahl + 2 * svAnzahl + 12;
+using TErgebnisWerte = std::array<std::int64_t, kErgebnisAnzahl>;
+// The names of the amounts, in that order.
+const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen();
+void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte& werte);
 
 // The amounts of one calculation in cents of the currency the user types
 // and reads ("EUR", or "DM" with --dm), whatever the currency of the year.
@@ -43,6 +54,9 @@ struct TAnzeige {
 // there and back; without, the gross is the one found by a search.
 TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
                   const TEingabe* getippt);
+// The amounts of Anzeigen(...).Felder alone.
+void AnzeigeWerte(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg, const TEingabe* getippt,
+                  TErgebnisWerte& werte);
 
 // One JSON object: "Waehrung", from 2014 "Programmablaufplan", then every
 // field of the display; zusatz is

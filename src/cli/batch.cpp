@@ -11,6 +11,17 @@
 
 namespace lst::cli {
 
+namespace {
+// Whether text holds nothing but blanks and tabs (and, with wagenruecklauf,
+// carriage returns), checked per cell without a call per character.
+bool NurLeerzeichen(std::string_view text, bool wagenruecklauf) {
+  for (const char c : text) {
+    if (c != ' ' && c != '\t' && (!wagenruecklauf || c != '\r')) return false;
+  }
+  return true;
+}
+}  // namespace
+
 bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder) {
   // The strings of the previous row are reused: no allocation per field.
   std::size_t anzahl = 0;
@@ -25,6 +36,14 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
   bool warAngefuehrt = false;
   for (std::size_t i = 0; i < zeile.size(); ++i) {
     const char c = zeile[i];
+    if (!inAnfuehrung && c != '"' && c != trenner && c != '\r') {
+      // A run of plain characters at once.
+      std::size_t ende = i + 1;
+      while (ende < zeile.size() && zeile[ende] != '"' && zeile[ende] != trenner && zeile[ende] != '\r') ++ende;
+      feld->append(zeile.data() + i, ende - i);
+      i = ende - 1;
+      continue;
+    }
     if (inAnfuehrung) {
       if (c == '"') {
         if (i + 1 < zeile.size() && zeile[i + 1] == '"') {
@@ -36,7 +55,7 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
       } else {
         *feld += c;
       }
-    } else if (c == '"' && !warAngefuehrt && feld->find_first_not_of(" \t") == std::string::npos) {
+    } else if (c == '"' && !warAngefuehrt && NurLeerzeichen(*feld, false)) {
       feld->clear();
       inAnfuehrung = true;
       warAngefuehrt = true;
@@ -67,8 +86,13 @@ bool WieFormel(std::string_view feld) {
 // makes it plain text there.
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
   const bool formel = WieFormel(feld);
-  const bool zitieren = feld.find_first_of(std::string_view(
-                            trenner == ';' ? ";\"\n\r" : ",\"\n\r")) != std::string_view::npos;
+  bool zitieren = false;
+  for (const char c : feld) {
+    if (c == trenner || c == '"' || c == '\n' || c == '\r') {
+      zitieren = true;
+      break;
+    }
+  }
   if (zitieren) ziel += '"';
   if (formel) ziel += '\'';
   if (!zitieren) {
@@ -83,17 +107,54 @@ void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
 }
 
 // Cents of the display currency as "1234,56" (or "1234.56" when the comma
-// separates the columns).
-void BetragSchreiben(std::string& ziel, std::int64_t cent, char dezimal) {
+// separates the columns), written at ziel; returns the end.
+char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
+  static constexpr char kPaare[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  std::uint64_t betrag = static_cast<std::uint64_t>(cent);
   if (cent < 0) {
-    ziel += '-';
-    cent = -cent;
+    *ziel++ = '-';
+    betrag = 0 - betrag;
   }
-  char zahl[24];
-  ziel.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, cent / 100).ptr);
-  ziel += dezimal;
-  ziel += static_cast<char>('0' + cent % 100 / 10);
-  ziel += static_cast<char>('0' + cent % 10);
+  // The units (at least one digit), the mark and the cents, written from
+  // the right.
+  const unsigned c = static_cast<unsigned>(betrag % 100);
+  betrag /= 100;
+  std::size_t stellen = 1;
+  for (std::uint64_t rest = betrag; rest >= 10; rest /= 10) ++stellen;
+  char* p = ziel + stellen + 3;
+  char* const ende = p;
+  *--p = kPaare[2 * c + 1];
+  *--p = kPaare[2 * c];
+  *--p = dezimal;
+  while (betrag >= 100) {
+    const unsigned paar = static_cast<unsigned>(betrag % 100);
+    betrag /= 100;
+    *--p = kPaare[2 * paar + 1];
+    *--p = kPaare[2 * paar];
+  }
+  if (betrag >= 10) {
+    *--p = kPaare[2 * betrag + 1];
+    *--p = kPaare[2 * betrag];
+  } else {
+    *--p = static_cast<char>('0' + betrag);
+  }
+  return ende;
+}
+
+// The first anzahl amounts, each after a separator.
+void BetraegeSchreiben(std::string& ziel, const TErgebnisWerte& werte, std::size_t anzahl, char trenner,
+                       char dezimal) {
+  // At most 20 digits, sign, decimal mark, two decimals and the separator.
+  char zeile[kErgebnisAnzahl * 26];
+  char* p = zeile;
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    *p++ = trenner;
+    p = BetragSchreiben(p, werte[i], dezimal);
+  }
+  ziel.append(zeile, p);
 }
 
 }  // namespace
@@ -150,38 +211,58 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   }
 
   std::string puffer;
-  const auto ergebnisNamen = ErgebnisFelder(0, TGesamtErgebnis{});
-  // The first result columns are the taxes (the same number in every row).
-  const std::size_t steuer = SteuerFelder(0, TLStErgebnis{}).size();
+  const auto& ergebnisNamen = ErgebnisNamen();
   for (std::size_t i = 0; i < kopf.size(); ++i) {
     if (i > 0) puffer += trenner;
     FeldSchreiben(puffer, kopf[i], trenner);
   }
-  for (const auto& [name, wert] : ergebnisNamen) {
+  for (const char* name : ergebnisNamen) {
     (puffer += trenner) += name;
   }
   (puffer += trenner) += "fehler";
   puffer += '\n';
-  // The rows go out in large blocks.
+  // The rows go out in large blocks; so do the messages, each block of them
+  // before the rows they name.
   constexpr std::size_t kBlock = 1 << 16;
+  std::string meldungen;
+  const auto meldungenSchreiben = [&] {
+    if (meldungen.empty()) return;
+    fehler.write(meldungen.data(), static_cast<std::streamsize>(meldungen.size()));
+    fehler.flush();
+    meldungen.clear();
+  };
   const auto schreiben = [&] {
+    meldungenSchreiben();
     aus.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
     puffer.clear();
+  };
+  const auto zeilenMeldung = [&](std::string_view text) {
+    char zahl[24];
+    meldungen += "lohnsteuer-cli: Zeile ";
+    meldungen.append(zahl, std::to_chars(zahl, zahl + sizeof zahl, nummer).ptr);
+    meldungen += ": ";
+    meldungen += text;
+    meldungen += '\n';
   };
 
   TRechenKontext k;
   TEinstellungsSpeicher speicher;
   std::vector<std::string> felder;
+  TEingabe e;
+  TErgebnisWerte werte{};
+  TRechnung r;
+  TGesamtErgebnis erg;
+  std::string meldung;
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
     ++nummer;
-    if (zeile.find_first_not_of(" \t\r") == std::string::npos) continue;
-    std::string meldung;
+    if (NurLeerzeichen(zeile, true)) continue;
+    meldung.clear();
     if (!CsvFelder(zeile, trenner, felder)) {
       meldung = "Anführungszeichen nicht geschlossen";
     } else {
       if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
-          felder.back().find_first_not_of(" \t\r") == std::string::npos) {
+          NurLeerzeichen(felder.back(), true)) {
         felder.pop_back();
       }
       // A row of another width has lost or gained a field somewhere: its
@@ -191,11 +272,11 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
                   std::to_string(felder.size()) + " statt " + std::to_string(kopf.size()) + ")";
       }
     }
-    TEingabe e = vorgabe;
+    e = vorgabe;
     for (std::size_t i = 0; meldung.empty() && i < felder.size(); ++i) {
       const TOption& o = *spalten[i];
       if (o.MitWert) {
-        if (felder[i].find_first_not_of(" \t") == std::string::npos) continue;
+        if (NurLeerzeichen(felder[i], false)) continue;
         meldung = OptionSetzen(e, o.Name, felder[i]);
       } else {
         const auto an = SchalterLesen(felder[i]);
@@ -206,9 +287,14 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
         }
       }
     }
-    TRechnung r;
-    TGesamtErgebnis erg;
-    if (meldung.empty()) meldung = Vorbereiten(k, e, r, &speicher);
+    // Vorbereiten sets the whole request before it is used.
+    erg = TGesamtErgebnis{};
+    if (meldung.empty()) {
+      // A settings file's warnings go straight to the error output: the
+      // messages of the rows before come first.
+      if (e.Einstellungen) meldungenSchreiben();
+      meldung = Vorbereiten(k, e, r, &speicher);
+    }
     bool nurSteuer = false;
     if (meldung.empty()) {
       try {
@@ -230,11 +316,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
-      std::size_t i = 0;
-      for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
-        puffer += trenner;
-        if (i++ < steuer) BetragSchreiben(puffer, wert, dezimal);
-      }
+      AnzeigeWerte(k, r, erg, &e, werte);
+      BetraegeSchreiben(puffer, werte, kSteuerAnzahl, trenner, dezimal);
+      puffer.append(kErgebnisAnzahl - kSteuerAnzahl, trenner);
       puffer += trenner;
       FeldSchreiben(puffer,
                     "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " +
@@ -243,23 +327,22 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
                         " nicht hinterlegt",
                     trenner);
     } else if (meldung.empty()) {
-      for (const auto& [name, wert] : Anzeigen(k, r, erg, &e).Felder) {
-        puffer += trenner;
-        BetragSchreiben(puffer, wert, dezimal);
-      }
-      for (const std::string& w : Warnungen(k, e, r)) {
-        fehler << "lohnsteuer-cli: Zeile " << nummer << ": Warnung: " << w << '\n';
+      AnzeigeWerte(k, r, erg, &e, werte);
+      BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
+      // Only these inputs can warn.
+      if (e.Minijob || e.Haushalt || e.Gleitzone) {
+        for (const std::string& w : Warnungen(k, e, r)) zeilenMeldung("Warnung: " + w);
       }
       puffer += trenner;
     } else {
-      puffer.append(ergebnisNamen.size(), trenner);
+      puffer.append(kErgebnisAnzahl, trenner);
       puffer += trenner;
       FeldSchreiben(puffer, "Zeile " + std::to_string(nummer) + ": " + meldung, trenner);
-      fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
+      zeilenMeldung(meldung);
       fehlgeschlagen = true;
     }
     puffer += '\n';
-    if (puffer.size() >= kBlock) schreiben();
+    if (puffer.size() >= kBlock || meldungen.size() >= kBlock) schreiben();
   }
   schreiben();
   aus.flush();

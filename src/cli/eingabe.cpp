@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -136,10 +137,18 @@ std::optional<bool> SchalterLesen(std::string_view wert) {
   return std::nullopt;
 }
 
+namespace {
+// name == text, compared without a call: the options are looked up per cell.
+template <std::size_t N>
+bool Ist(std::string_view name, const char (&text)[N]) {
+  return name.size() == N - 1 && std::memcmp(name.data(), text, N - 1) == 0;
+}
+}  // namespace
+
 std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view wert) {
   int zahl = 0;
   std::string f;
-  if (name == "jahr") {
+  if (Ist(name, "jahr")) {
     f = Ganzzahl(name, wert, 1, 9999, zahl);
     if (f.empty()) {
       e.Jahr = zahl;
@@ -147,8 +156,8 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     }
     return f;
   }
-  if (name == "monat") return Ganzzahl(name, wert, 1, 12, e.Monat);
-  if (name == "pap") {
+  if (Ist(name, "monat")) return Ganzzahl(name, wert, 1, 12, e.Monat);
+  if (Ist(name, "pap")) {
     std::string w = Kleinbuchstaben(wert);
     while (!w.empty() && w.back() == ' ') w.pop_back();
     while (!w.empty() && w.front() == ' ') w.erase(0, 1);
@@ -165,26 +174,26 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     e.Version = w;
     return {};
   }
-  if (name == "kv-zusatzbeitrag") {
+  if (Ist(name, "kv-zusatzbeitrag")) {
     double p = 0;
     f = Zahl(name, wert, 0, 10, p);
     if (f.empty()) e.KVZusatz = p;
     return f;
   }
-  if (name == "u1" || name == "u2") {
+  if (Ist(name, "u1") || Ist(name, "u2")) {
     double p = 0;
     f = Zahl(name, wert, 0, 10, p);
-    if (f.empty()) (name == "u1" ? e.U1 : e.U2) = p;
+    if (f.empty()) (Ist(name, "u1") ? e.U1 : e.U2) = p;
     return f;
   }
-  if (name == "pv-abschlaege") return Ganzzahl(name, wert, 0, 4, e.PVAbschlaege);
-  if (name == "ag-zuschuss-betrag") {
+  if (Ist(name, "pv-abschlaege")) return Ganzzahl(name, wert, 0, 4, e.PVAbschlaege);
+  if (Ist(name, "ag-zuschuss-betrag")) {
     double b = 0;
     f = Betrag(name, wert, b);
     if (f.empty()) e.AGZuschussBetrag = b;
     return f;
   }
-  if (name == "zeitraum") {
+  if (Ist(name, "zeitraum")) {
     const std::string w = Kleinbuchstaben(wert);
     if (w == "jahr") e.LZZ = 1;
     else if (w == "monat") e.LZZ = 2;
@@ -193,21 +202,21 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     else return "--zeitraum: " + Zitat(wert) + " ist keiner von jahr, monat, woche, tag";
     return {};
   }
-  if (name == "brutto") return Betrag(name, wert, e.Brutto);
-  if (name == "steuerklasse") {
+  if (Ist(name, "brutto")) return Betrag(name, wert, e.Brutto);
+  if (Ist(name, "steuerklasse")) {
     f = Ganzzahl(name, wert, 1, 6, zahl);
     if (f.empty()) e.STKL = static_cast<std::uint8_t>(zahl);
     return f;
   }
-  if (name == "kinderfreibetraege") {
+  if (Ist(name, "kinderfreibetraege")) {
     f = Zahl(name, wert, 0, 99, e.ZKF);
     if (f.empty() && std::fmod(e.ZKF * 2, 1.0) != 0) {
       return "--kinderfreibetraege: die Zahl geht in Schritten von 0,5";
     }
     return f;
   }
-  if (name == "kirchensteuer") return Zahl(name, wert, 0, 100, e.KiStProzent);
-  if (name == "faktor") {
+  if (Ist(name, "kirchensteuer")) return Zahl(name, wert, 0, 100, e.KiStProzent);
+  if (Ist(name, "faktor")) {
     double faktor = 0;
     f = Zahl(name, wert, 0, 1, faktor);
     // The factor is entered with three decimals; below 0,001 it would take
@@ -222,52 +231,52 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     if (f.empty()) e.Faktor = faktor;
     return f;
   }
-  if (name == "freibetrag") return Betrag(name, wert, e.Freibetrag);
-  if (name == "hinzurechnung") return Betrag(name, wert, e.Hinzurechnung);
-  if (name == "versorgungsbezug") return Betrag(name, wert, e.Versorgungsbezug);
-  if (name == "versorgungsbezug-monat") return Betrag(name, wert, e.VersorgungMonat);
-  if (name == "versorgungsbezug-sonder") return Betrag(name, wert, e.VersorgungSonder);
-  if (name == "versorgungsmonate") return Ganzzahl(name, wert, 0, 12, e.VersorgungMonate);
-  if (name == "versorgungsbeginn") return Ganzzahl(name, wert, 1900, 2100, e.Versorgungsbeginn);
-  if (name == "sterbegeld") return Betrag(name, wert, e.Sterbegeld);
-  if (name == "altersentlastung") {
+  if (Ist(name, "freibetrag")) return Betrag(name, wert, e.Freibetrag);
+  if (Ist(name, "hinzurechnung")) return Betrag(name, wert, e.Hinzurechnung);
+  if (Ist(name, "versorgungsbezug")) return Betrag(name, wert, e.Versorgungsbezug);
+  if (Ist(name, "versorgungsbezug-monat")) return Betrag(name, wert, e.VersorgungMonat);
+  if (Ist(name, "versorgungsbezug-sonder")) return Betrag(name, wert, e.VersorgungSonder);
+  if (Ist(name, "versorgungsmonate")) return Ganzzahl(name, wert, 0, 12, e.VersorgungMonate);
+  if (Ist(name, "versorgungsbeginn")) return Ganzzahl(name, wert, 1900, 2100, e.Versorgungsbeginn);
+  if (Ist(name, "sterbegeld")) return Betrag(name, wert, e.Sterbegeld);
+  if (Ist(name, "altersentlastung")) {
     f = Ganzzahl(name, wert, 1900, 2100, zahl);
     if (f.empty()) e.Altersentlastung = zahl;
     return f;
   }
-  if (name == "region") {
+  if (Ist(name, "region")) {
     const std::string w = Kleinbuchstaben(wert);
     if (w == "ost") e.Region = 0;
     else if (w == "west") e.Region = 1;
     else return "--region: " + Zitat(wert) + " ist weder ost noch west";
     return {};
   }
-  if (name == "pauschsteuer") {
+  if (Ist(name, "pauschsteuer")) {
     double p = 0;
     f = Zahl(name, wert, 0, 100, p);
     if (f.empty()) e.PauschProzent = p;
     return f;
   }
-  if (name == "privat") {
+  if (Ist(name, "privat")) {
     double b = 0;
     f = Betrag(name, wert, b);
     if (f.empty()) e.PrivatBeitrag = b;
     return f;
   }
-  if (name == "sonstige-abzuege") return Betrag(name, wert, e.SonstigeAbzuege);
-  if (name == "kindergeld") {
+  if (Ist(name, "sonstige-abzuege")) return Betrag(name, wert, e.SonstigeAbzuege);
+  if (Ist(name, "kindergeld")) {
     double b = 0;
     f = Betrag(name, wert, b);
     if (f.empty()) e.Kindergeld = b;
     return f;
   }
-  if (name == "grundfreibetrag") {
+  if (Ist(name, "grundfreibetrag")) {
     f = Ganzzahl(name, wert, 0, 99999, zahl);
     if (f.empty() && zahl != 8004 && zahl != 8130) return "--grundfreibetrag: nur 8004 oder 8130";
     if (f.empty()) e.Grundfreibetrag = zahl;
     return f;
   }
-  if (name == "einstellungsdatei") {
+  if (Ist(name, "einstellungsdatei")) {
     if (wert.empty()) return "--einstellungsdatei: der Dateiname fehlt";
     // A file named on purpose is read or refused, never silently replaced
     // by the defaults.
@@ -279,20 +288,20 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   }
   // Flags.
   bool* schalter = nullptr;
-  if (name == "bekenntnislos") schalter = &e.Bekenntnislos;
-  else if (name == "besondere-tabelle") schalter = &e.BesondereTabelle;
-  else if (name == "sachsen") schalter = &e.Sachsen;
-  else if (name == "minijob") schalter = &e.Minijob;
-  else if (name == "haushalt") schalter = &e.Haushalt;
-  else if (name == "aufstockung") schalter = &e.Aufstockung;
-  else if (name == "gleitzone" || name == "uebergangsbereich") schalter = &e.Gleitzone;
-  else if (name == "keine-rv-reduzierung") schalter = &e.KeineRVReduzierung;
-  else if (name == "ag-zuschuss") schalter = &e.AGZuschuss;
-  else if (name == "ohne-kv-zuschlag") schalter = &e.OhneKVZuschlag;
-  else if (name == "ohne-pv-zuschlag") schalter = &e.OhnePVZuschlag;
-  else if (name == "dm") schalter = &e.DM;
-  else if (name == "einstellungen") schalter = &e.Einstellungen;
-  else if (name == "arbeitgeber") schalter = &e.Arbeitgeber;
+  if (Ist(name, "bekenntnislos")) schalter = &e.Bekenntnislos;
+  else if (Ist(name, "besondere-tabelle")) schalter = &e.BesondereTabelle;
+  else if (Ist(name, "sachsen")) schalter = &e.Sachsen;
+  else if (Ist(name, "minijob")) schalter = &e.Minijob;
+  else if (Ist(name, "haushalt")) schalter = &e.Haushalt;
+  else if (Ist(name, "aufstockung")) schalter = &e.Aufstockung;
+  else if (Ist(name, "gleitzone") || Ist(name, "uebergangsbereich")) schalter = &e.Gleitzone;
+  else if (Ist(name, "keine-rv-reduzierung")) schalter = &e.KeineRVReduzierung;
+  else if (Ist(name, "ag-zuschuss")) schalter = &e.AGZuschuss;
+  else if (Ist(name, "ohne-kv-zuschlag")) schalter = &e.OhneKVZuschlag;
+  else if (Ist(name, "ohne-pv-zuschlag")) schalter = &e.OhnePVZuschlag;
+  else if (Ist(name, "dm")) schalter = &e.DM;
+  else if (Ist(name, "einstellungen")) schalter = &e.Einstellungen;
+  else if (Ist(name, "arbeitgeber")) schalter = &e.Arbeitgeber;
   if (schalter == nullptr) return "Unbekannte Option " + Zitat("--" + std::string(name));
   const auto an = SchalterLesen(wert);
   if (!an) return "--" + std::string(name) + ": " + Zitat(wert) + " ist weder ja noch nein";
@@ -347,22 +356,24 @@ std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int m
   static const char* const kMonate[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
                                         "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   const int jahr = regeln.Jahr;
-  const std::string zeit = regeln.PeriodenNachMonat ? std::string(kMonate[monat - 1]) + " " + std::to_string(jahr)
-                                                    : std::to_string(jahr);
+  const auto zeit = [&] {
+    return regeln.PeriodenNachMonat ? std::string(kMonate[monat - 1]) + " " + std::to_string(jahr)
+                                    : std::to_string(jahr);
+  };
   const bool marginal = e.Minijob || e.Haushalt;
   const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
   if (e.KVZusatz) {
-    if (!regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015, nicht für " + zeit;
+    if (!regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015, nicht für " + zeit();
     if (marginal) return "--kv-zusatzbeitrag gilt nicht für Minijobs (keine Beiträge des Arbeitnehmers zur Krankenversicherung)";
     if (privat) return "--kv-zusatzbeitrag gilt nicht bei privater Kranken- und Pflegeversicherung";
   }
   if (e.PVAbschlaege != 0) {
     if (!regeln.PeriodenNachMonat || SVPeriode(jahr, monat).PVAbschlag < 0)
-      return "--pv-abschlaege gilt erst ab Juli 2023, nicht für " + zeit;
+      return "--pv-abschlaege gilt erst ab Juli 2023, nicht für " + zeit();
     if (e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
   }
   if ((e.U1 || e.U2) && !regeln.PeriodenNachMonat)
-    return std::string(e.U1 ? "--u1" : "--u2") + " gilt erst ab 2014, nicht für " + zeit;
+    return std::string(e.U1 ? "--u1" : "--u2") + " gilt erst ab 2014, nicht für " + zeit();
   if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
     return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
   if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
@@ -370,7 +381,7 @@ std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int m
     return "--ag-zuschuss: ab 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
   }
   if (e.KeineRVReduzierung && regeln.PeriodenNachMonat && !SVPeriode(jahr, monat).RVVerzichtMoeglich)
-    return "--keine-rv-reduzierung: den Verzicht gibt es nur bis Juni 2019, nicht für " + zeit;
+    return "--keine-rv-reduzierung: den Verzicht gibt es nur bis Juni 2019, nicht für " + zeit();
   return {};
 }
 
@@ -432,12 +443,29 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   std::string fehler = KontextEinstellen(k, r);
   if (!fehler.empty()) return fehler;
 
-  if (regeln.PeriodenNachMonat) {
-    k.BBGTabelle = BBGStandard(jahr, monat);
-    k.SVSatzTabelle = SVSaetzeStandard(jahr, monat);
+  const auto standard = [&] {
+    if (regeln.PeriodenNachMonat) {
+      k.BBGTabelle = BBGStandard(jahr, monat);
+      k.SVSatzTabelle = SVSaetzeStandard(jahr, monat);
+    } else {
+      k.BBGTabelle = BBGStandard(jahr);
+      k.SVSatzTabelle = SVSaetzeStandard(jahr);
+    }
+  };
+  if (speicher != nullptr && jahr >= kErstesJahr && jahr <= kLetztesLStJahr && monat >= 1 && monat <= 12) {
+    const std::size_t platz =
+        static_cast<std::size_t>(jahr - kErstesJahr) * 13 + static_cast<std::size_t>(regeln.PeriodenNachMonat ? monat : 0);
+    if (speicher->Standard.size() <= platz) speicher->Standard.resize(platz + 1);
+    TStandardTabellen& t = speicher->Standard[platz];
+    if (!t.Gefuellt) {
+      standard();
+      t = {true, k.BBGTabelle, k.SVSatzTabelle};
+    } else {
+      k.BBGTabelle = t.BBG;
+      k.SVSatzTabelle = t.Saetze;
+    }
   } else {
-    k.BBGTabelle = BBGStandard(jahr);
-    k.SVSatzTabelle = SVSaetzeStandard(jahr);
+    standard();
   }
   k.PauschSatz = PauschStProzentStandard(jahr) / 100;
   k.SoliGeladen = SoliSatz(jahr);
@@ -585,11 +613,13 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
   const std::int64_t brutto = r.LZ.RE4;
   AusCent(k, 0);  // sets the currency symbol of the display
   // A typed gross is named as typed.
-  const std::string bruttoText = e.BruttoGesucht ? betrag(brutto) : BetragAlsText(e.Brutto) + " " + k.Waehrung;
+  const auto bruttoText = [&] {
+    return e.BruttoGesucht ? betrag(brutto) : BetragAlsText(e.Brutto) + " " + k.Waehrung;
+  };
   if (e.Minijob || e.Haushalt) {
     const std::int64_t grenze = BBGFuerZeitraum(k.BBGTabelle, r.LZ.LZZ, r.SV.Region)[bbgGF];
     if (grenze > 0 && brutto > grenze) {
-      w.push_back("Der Bruttolohn " + bruttoText + " liegt über der Geringfügigkeitsgrenze von " +
+      w.push_back("Der Bruttolohn " + bruttoText() + " liegt über der Geringfügigkeitsgrenze von " +
                   betrag(grenze) + " des Zeitraums; gerechnet wird wie angegeben.");
     }
   }
@@ -601,7 +631,7 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
     if (!g.Vorhanden) {
       w.push_back("Für " + std::to_string(k.LStJahr) + " gibt es keine Gleitzone; gerechnet wird ohne sie.");
     } else if (brutto <= g.Untergrenze || brutto > g.Obergrenze) {
-      w.push_back("Der Bruttolohn " + bruttoText + " liegt nicht " + (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
+      w.push_back("Der Bruttolohn " + bruttoText() + " liegt nicht " + (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
                   betrag(g.Untergrenze) + " bis " + betrag(g.Obergrenze) +
                   " im Zeitraum); gerechnet wird wie angegeben.");
     }

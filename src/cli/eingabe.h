@@ -99,8 +99,16 @@ struct TGeladeneEinstellungen {
   double Soli = 0;
   bool Gfb8130 = true;
 };
+// The default ceilings and rates of one year and pay month, kept so that a
+// batch builds them once.
+struct TStandardTabellen {
+  bool Gefuellt = false;
+  TBBGTabelle BBG{};
+  TSVSatzTabelle Saetze{};
+};
 struct TEinstellungsSpeicher {
   std::vector<TGeladeneEinstellungen> Eintraege;
+  std::vector<TStandardTabellen> Standard;  // by year and pay month (0: the year's)
 };
 
 // Prepares the context (year, flowchart version, currency, basic allowance,

@@ -1,0 +1,184 @@
+// batch writes the amounts without their names: its cells must be the
+// amounts of the display, column by column, in every year and currency.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "calc/berechnung.h"
+#include "cli/ausgabe.h"
+#include "cli/batch.h"
+#include "cli/eingabe.h"
+
+namespace lst {
+namespace {
+
+// Cents as batch writes them: "-1234,56".
+std::string Zelle(std::int64_t cent, char dezimal) {
+  std::string t = cent < 0 ? "-" : "";
+  const std::uint64_t b = cent < 0 ? 0 - static_cast<std::uint64_t>(cent) : static_cast<std::uint64_t>(cent);
+  t += std::to_string(b / 100);
+  t += dezimal;
+  t += static_cast<char>('0' + b % 100 / 10);
+  t += static_cast<char>('0' + b % 10);
+  return t;
+}
+
+// The display of one calculation as berechnen shows it.
+cli::TAnzeige Anzeige(const std::vector<std::pair<std::string, std::string>>& optionen) {
+  cli::TEingabe e;
+  for (const auto& [name, wert] : optionen) {
+    // A flag is given without a value.
+    const std::string f = cli::OptionSetzen(e, name, wert.empty() ? "1" : wert);
+    EXPECT_EQ(f, "") << name;
+  }
+  TRechenKontext k;
+  cli::TRechnung r;
+  EXPECT_EQ(cli::Vorbereiten(k, e, r), "");
+  TGesamtErgebnis erg;
+  GesamtBerechnen(k, r, erg);
+  return cli::Anzeigen(k, r, erg, &e);
+}
+
+TEST(BatchWerte, NamenUndWerteWieDieFelder) {
+  const cli::TAnzeige a = Anzeige({{"jahr", "2026"}, {"brutto", "2345,67"}, {"minijob", ""}, {"u1", "1,1"}});
+  ASSERT_EQ(a.Felder.size(), cli::kErgebnisAnzahl);
+  for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
+    EXPECT_EQ(a.Felder[i].first, cli::ErgebnisNamen()[i]) << i;
+  }
+  const auto steuer = cli::SteuerFelder(7, TLStErgebnis{});
+  ASSERT_EQ(steuer.size(), cli::kSteuerAnzahl);
+  for (std::size_t i = 0; i < cli::kSteuerAnzahl; ++i) EXPECT_EQ(steuer[i].first, cli::ErgebnisNamen()[i]);
+  EXPECT_EQ(steuer[0].second, 7);
+}
+
+// Rows of several years, currencies and pay periods through batch; each
+// result cell against the display's amount of the same name.
+TEST(BatchWerte, ZellenSindDieBetraegeDerAnzeige) {
+  struct TFall {
+    std::vector<std::pair<std::string, std::string>> Optionen;
+  };
+  const std::vector<TFall> faelle = {
+      {{{"jahr", "1998"}, {"brutto", "4321,09"}, {"dm", ""}, {"steuerklasse", "3"}}},
+      {{{"jahr", "2001"}, {"brutto", "2000"}, {"zeitraum", "woche"}}},
+      {{{"jahr", "2013"}, {"brutto", "98765,43"}, {"zeitraum", "jahr"}, {"region", "ost"}, {"sachsen", ""}}},
+      {{{"jahr", "2019"}, {"monat", "7"}, {"brutto", "900"}, {"gleitzone", ""}}},
+      // Deductions above the pay: a negative net.
+      {{{"jahr", "2026"}, {"monat", "3"}, {"brutto", "100"}, {"sonstige-abzuege", "543,21"}}},
+      {{{"jahr", "2026"}, {"brutto", "500"}, {"minijob", ""}, {"u1", "1,1"}, {"u2", "0,24"}}},
+      {{{"jahr", "2024"}, {"brutto", "999999999"}, {"steuerklasse", "5"}}},
+  };
+  for (const char trenner : {';', ','}) {
+    const char dezimal = trenner == ';' ? ',' : '.';
+    for (const TFall& f : faelle) {
+      std::string kopf, zeile;
+      for (const auto& [name, wert] : f.Optionen) {
+        if (!kopf.empty()) kopf += trenner, zeile += trenner;
+        kopf += name;
+        std::string w = wert.empty() ? "ja" : wert;
+        if (trenner == ',') {
+          for (char& c : w) c = c == ',' ? '.' : c;
+        }
+        zeile += w;
+      }
+      std::istringstream ein(kopf + "\n" + zeile + "\n");
+      std::ostringstream aus, fehler;
+      cli::Batch(cli::TEingabe{}, ein, aus, fehler);
+      std::istringstream ergebnis(aus.str());
+      std::string ausKopf, ausZeile;
+      std::getline(ergebnis, ausKopf);
+      std::getline(ergebnis, ausZeile);
+      std::vector<std::string> namen, zellen;
+      ASSERT_TRUE(cli::CsvFelder(ausKopf, trenner, namen));
+      ASSERT_TRUE(cli::CsvFelder(ausZeile, trenner, zellen));
+      ASSERT_EQ(namen.size(), zellen.size()) << ausZeile;
+      ASSERT_EQ(namen.size(), f.Optionen.size() + cli::kErgebnisAnzahl + 1);
+      EXPECT_EQ(zellen.back(), "") << fehler.str();
+      const cli::TAnzeige a = Anzeige(f.Optionen);
+      for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
+        const std::size_t spalte = f.Optionen.size() + i;
+        EXPECT_EQ(namen[spalte], a.Felder[i].first);
+        EXPECT_EQ(zellen[spalte], Zelle(a.Felder[i].second, dezimal)) << kopf << ' ' << namen[spalte];
+      }
+      if (f.Optionen.back().first == "sonstige-abzuege") {
+        EXPECT_LT(a.Wert("Netto"), 0);
+      }
+    }
+  }
+}
+
+// One batch over years and pay months in turn, each again later: every row
+// has the ceilings and rates of its own year and month.
+TEST(BatchWerte, JahreUndMonateImWechsel) {
+  // Changes within a year: the marginal limit in October 2022, the care
+  // rates in July 2023.
+  const char* const kZeilen[][5] = {
+      {"2019", "6", "1000", "ja", ""}, {"2019", "7", "1000", "ja", ""}, {"2026", "1", "3000", "", ""},
+      {"1999", "12", "7000", "", ""},  {"2022", "10", "500", "", "ja"}, {"2022", "9", "500", "", "ja"},
+      {"2023", "6", "4000", "", ""},   {"2023", "7", "4000", "", ""},   {"2013", "5", "5800", "", ""}};
+  std::string text = "jahr;monat;brutto;gleitzone;minijob\n";
+  for (int runde = 0; runde < 2; ++runde) {
+    for (const auto& z : kZeilen) text += std::string(z[0]) + ";" + z[1] + ";" + z[2] + ";" + z[3] + ";" + z[4] + "\n";
+  }
+  std::istringstream ein(text);
+  std::ostringstream aus, fehler;
+  cli::Batch(cli::TEingabe{}, ein, aus, fehler);
+  std::istringstream ergebnis(aus.str());
+  std::string zeile;
+  std::getline(ergebnis, zeile);
+  std::vector<std::string> zellen;
+  for (int runde = 0; runde < 2; ++runde) {
+    for (const auto& z : kZeilen) {
+      ASSERT_TRUE(std::getline(ergebnis, zeile));
+      ASSERT_TRUE(cli::CsvFelder(zeile, ';', zellen));
+      std::vector<std::pair<std::string, std::string>> optionen = {{"jahr", z[0]}, {"monat", z[1]}, {"brutto", z[2]}};
+      if (*z[3] != 0) optionen.emplace_back("gleitzone", "");
+      if (*z[4] != 0) optionen.emplace_back("minijob", "");
+      const cli::TAnzeige a = Anzeige(optionen);
+      for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
+        EXPECT_EQ(zellen[5 + i], Zelle(a.Felder[i].second, ',')) << zeile << ' ' << a.Felder[i].first;
+      }
+    }
+  }
+}
+
+// The messages of the rows come in the order of the rows, a warning with
+// its row, whatever the size of the input.
+TEST(BatchWerte, MeldungenInDerFolgeDerZeilen) {
+  std::string text = "jahr;brutto;minijob\n";
+  std::string erwartet;
+  for (int i = 0; i < 3000; ++i) {
+    const int nummer = i + 2;
+    switch (i % 3) {
+      case 0:
+        text += "2026;abc;\n";
+        erwartet += "lohnsteuer-cli: Zeile " + std::to_string(nummer) + ": --brutto: \"abc\" ist kein Betrag\n";
+        break;
+      case 1:
+        text += "2026;1000;ja\n";
+        erwartet += "lohnsteuer-cli: Zeile " + std::to_string(nummer) +
+                    ": Warnung: Der Bruttolohn 1.000,00 EUR liegt über der Geringfügigkeitsgrenze von 603,00 EUR "
+                    "des Zeitraums; gerechnet wird wie angegeben.\n";
+        break;
+      default:
+        text += "2026;3000;\n";
+    }
+  }
+  std::istringstream ein(text);
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(cli::Batch(cli::TEingabe{}, ein, aus, fehler), 1);
+  EXPECT_EQ(fehler.str(), erwartet);
+  // Each row once, the failed ones with their message in the last cell.
+  std::istringstream zeilen(aus.str());
+  std::string zeile;
+  int anzahl = 0;
+  while (std::getline(zeilen, zeile)) ++anzahl;
+  EXPECT_EQ(anzahl, 3001);
+  EXPECT_NE(aus.str().find(";\"Zeile 2999: --brutto: \"\"abc\"\" ist kein Betrag\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lst
