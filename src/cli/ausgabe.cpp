@@ -41,6 +41,7 @@ std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re
   felder.emplace_back("U2_AG", erg.SV.U2_AG);
   felder.emplace_back("IGU_AG", erg.SV.IGU_AG);
   felder.emplace_back("AGGesamtUmlagen", erg.AGGesamtUmlagen);
+  felder.emplace_back("PKVZuschuss_AG", erg.SV.PKVZuschuss_AG);
   return felder;
 }
 
@@ -183,6 +184,8 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
   aus("Netto Lohn", feld("Netto"), "");
+  // The employer's subsidy to a private insurance, part of the cost below.
+  if (a.Wert("PKVZuschuss_AG") != 0) aus("AG-Zuschuss PKV/PV", "", feld("PKVZuschuss_AG"));
   aus("Lohnkosten", "", feld("AGGesamt"));
   if (a.Umlagen) {
     aus("Umlage U1", "", feld("U1_AG"));
