@@ -190,6 +190,19 @@ TEST(PKVZuschussCli, Zuschuss2026InDieLohnsteuer) {
     EXPECT_EQ(Wert(mit, "AGGesamt"), Wert(mit, "BruttoPlusPausch") + Wert(mit, "SVSummeAG") + f.Zuschuss)
         << f.Optionen;
   }
+  // The flowchart of 2026 itself with PKPVAGZ = the computed subsidy gives
+  // the same wage tax (6.000 EUR a month, class I, premium 1.500 EUR).
+  const TCliLauf voll = Starte("berechnen --json --jahr 2026 --brutto 6000 --privat 1500 --ag-zuschuss");
+  const std::string kopf =
+      "year,LZZ,RE4,STKL,ZKF,R,KRV,ALTER1,AJAHR,VBEZ,VBEZM,VBEZS,ZMVB,VJAHR,LZZFREIB,LZZHINZU,PKV,PKPV,PVS,"
+      "PVZ,af,f,SONSTB,VBS,VMT,VKAPA,STERBE,JRE4,JVBEZ,JFREIB,JHINZU,ENTSCH,JRE4ENT,SONSTENT,KVZ,MBV,PVA,ALV,"
+      "PKPVAGZ\n";
+  const std::string zeile = "2026,2,600000,1,0,1,0,0,0,0,0,0,0,0,0,0,1,150000,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,2.9,0,0,0,";
+  const TCliLauf pap = Starte("pap", kopf + zeile + std::to_string(Wert(voll, "PKVZuschuss_AG")) + "\n");
+  ASSERT_EQ(pap.Status, 0) << pap.Fehler;
+  EXPECT_NE(pap.Ausgabe.find(zeile + "61322," + std::to_string(Wert(voll, "LSt")) + ","), std::string::npos)
+      << pap.Ausgabe << voll.Ausgabe;
+
   // A typed amount wins over the computed one in the wage tax.
   const TCliLauf beide = Starte("berechnen --json --jahr 2026 --brutto 6000 --privat 600 --ag-zuschuss --ag-zuschuss-betrag 100");
   const TCliLauf hundert = Starte("berechnen --json --jahr 2026 --brutto 6000 --privat 600 --ag-zuschuss-betrag 100");
