@@ -162,7 +162,6 @@ TEST(CliSV2014, OptionenAusserhalbIhrerZeitWerdenAbgewiesen) {
       {"--jahr 2019 --monat 7 --gleitzone --keine-rv-reduzierung", "den Verzicht gibt es nur bis Juni 2019, nicht für Juli 2019"},
       {"--jahr 2025 --ag-zuschuss-betrag 100 --privat 500", "--ag-zuschuss-betrag gilt erst ab 2026"},
       {"--jahr 2026 --ag-zuschuss-betrag 100", "--ag-zuschuss-betrag gilt nur mit --privat"},
-      {"--jahr 2026 --privat 500 --ag-zuschuss", "ab 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag"},
       {"--jahr 2024 --region west --sachsen", "--sachsen gilt nur mit --region ost"},
       {"--jahr 2020 --dm", "--dm gilt nur bis 2001"},
   };
@@ -178,7 +177,8 @@ TEST(CliSV2014, OptionenAusserhalbIhrerZeitWerdenAbgewiesen) {
                           "--jahr 2019 --monat 6 --gleitzone --keine-rv-reduzierung",
                           "--jahr 2014 --u1 1,5 --u2 0,4", "--jahr 2025 --region ost",
                           "--jahr 2026 --region ost --sachsen", "--jahr 2026 --privat 500 --ag-zuschuss-betrag 200",
-                          "--jahr 2018 --privat 500 --ag-zuschuss", "--jahr 2026 --uebergangsbereich"}) {
+                          "--jahr 2018 --privat 500 --ag-zuschuss", "--jahr 2026 --uebergangsbereich",
+                          "--jahr 2026 --privat 500 --ag-zuschuss"}) {
     const TCliLauf l = CliStarten(std::string("berechnen --json --brutto 3000 ") + gut);
     EXPECT_EQ(l.Status, 0) << gut << "\n" << l.Ausgabe;
   }
@@ -329,7 +329,7 @@ TEST(CliSV2014, BatchMitDenNeuenSpalten) {
   std::istringstream zeilen(l.Ausgabe);
   std::string kopf;
   std::getline(zeilen, kopf);
-  EXPECT_NE(kopf.find(";AGGesamtPlus;BE;BE_AN;U1_AG;U2_AG;IGU_AG;AGGesamtUmlagen;fehler"), std::string::npos) << kopf;
+  EXPECT_NE(kopf.find(";AGGesamtPlus;BE;BE_AN;U1_AG;U2_AG;IGU_AG;AGGesamtUmlagen;PKVZuschuss_AG;fehler"), std::string::npos) << kopf;
   std::vector<std::string> z;
   for (std::string s; std::getline(zeilen, s);) z.push_back(s);
   ASSERT_EQ(z.size(), 7u) << l.Ausgabe;

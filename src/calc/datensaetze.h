@@ -127,6 +127,10 @@ struct TSVErgebnis {
   std::int64_t U1_AG = 0;
   std::int64_t U2_AG = 0;
   std::int64_t IGU_AG = 0;
+  // The employer's subsidy to a private health and care insurance (from
+  // 2014, TSVEingabe::PKV 2), for the pay period.  Not in the sums: it is
+  // no contribution but a tax-free payment to the employee.
+  std::int64_t PKVZuschuss_AG = 0;
 
   std::int64_t UmlagenAG() const { return U1_AG + U2_AG + IGU_AG; }
 };

@@ -21,8 +21,12 @@ std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
   SteuerBerechnen(k, jahr, lz, lst, erg.LSt, sv);
   SVBerechnen(k, jahr, lz, sv, erg.SV);
   erg.Netto = erg.LSt.BruttoNachSteuer - erg.SV.SVSummeAN() - sonstigeAbzuege;
-  erg.AGGesamt = erg.LSt.BruttoPlusPausch + erg.SV.SVSummeAG();
-  erg.Auszahlung = erg.Netto + zusatz.Kindergeld;
+  // The employer's subsidy to a private insurance is paid out with the net
+  // wage, tax-free and free of contributions, as pay slips show it below the
+  // net wage: it raises the payout and the employer's cost, not the net wage.
+  const std::int64_t zuschuss = erg.SV.PKVZuschuss_AG;
+  erg.AGGesamt = erg.LSt.BruttoPlusPausch + erg.SV.SVSummeAG() + zuschuss;
+  erg.Auszahlung = erg.Netto + zusatz.Kindergeld + zuschuss;
   erg.AGGesamtPlus = erg.AGGesamt + zusatz.AGZusatz;
   erg.AGGesamtUmlagen = erg.AGGesamt + erg.SV.UmlagenAG();
   return erg.AGGesamtPlus;

@@ -4,6 +4,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
+#include "calc/sozialversicherung.h"
 #include "lohnsteuer/versionen.h"
 
 namespace lst {
@@ -125,7 +126,11 @@ std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
     l.KVZ = regeln.KVZusatz ? ((zb.AN > 0 ? zb.AN : 0) + (zb.AG > 0 ? zb.AG : 0)) * 100 : 0;
     l.PVZ = sv.Saetze[svPV2].AN > 0;
     l.PVA = regeln.PVAbschlaege ? sv.PVAbschlaege : 0;
-    l.PKPVAGZ = regeln.AGZuschussBetrag && privat ? r.AGZuschussBetrag : 0;
+    // The employer's subsidy: the amount given, else the one computed for a
+    // private insurance with subsidy.
+    l.PKPVAGZ = 0;
+    if (regeln.AGZuschussBetrag && privat)
+      l.PKPVAGZ = r.AGZuschussBetrag > 0 ? r.AGZuschussBetrag : PKVZuschussMonat(r.Jahr, sv);
   } else {
     l.KVZ = 0;
     l.PVZ = sv.Saetze[svPV2].AN > 0;

@@ -412,6 +412,44 @@ TSatzPaar PVSaetzeSachsen(int jahr, int monat) {
   return Paar(Dezimal15(d.PV + d.PVSachsen), Dezimal15(d.PV - d.PVSachsen));
 }
 
+// The maxima follow from the period's own figures:
+//   health = KV ceiling x (half the general rate 14,6 % + half the average
+//            add-on rate), the add-on half from 2019 only (2015 to 2018 the
+//            add-on rate was the employee's alone; 2014 the 0,9 % surcharge
+//            was the employee's);
+//   care   = KV ceiling x the employer's care share (in Saxony the share
+//            less the shift of half a point to the employee);
+// each rounded to the cent, half up (section 257 (1) and (2) SGB V, section
+// 61 (1) and (2) SGB XI).  Checked against the published monthly maxima:
+// 2014 295,65 + 41,51; 2015 301,13; 2019 351,66; 2024 421,76 + 87,98
+// (Saxony 62,10); 2025 471,32 + 99,23; 2026 508,59 + 104,63 EUR.
+TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen) {
+  TPKVHoechstzuschuss h;
+  if (jahr < 2014 || !SVVorhanden(jahr)) return h;
+  const TSVPeriode& p = SVPeriode(jahr, monat);
+  // The rates in thousandths of a percent, so that the product is exact.
+  const auto anteil = [&](double prozent) -> std::int64_t {
+    if (!(prozent > 0)) return 0;
+    const std::int64_t milli = std::llround(prozent * 1000);
+    return (p.KVWest * milli + 50000) / 100000;
+  };
+  const double zusatz = p.ZBTeilung == ztHaelftig && p.ZB > 0 ? p.ZB / 2 : 0;
+  h.KV = anteil(p.KV + zusatz);
+  h.PV = anteil(sachsen ? p.PV - p.PVSachsen : p.PV);
+  return h;
+}
+
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv) {
+  if (sv.PKV != 2 || sv.PKPV <= 0) return 0;
+  // A marginal employment is free of health insurance by section 7 SGB V,
+  // not for the reasons that give a right to the subsidy.
+  if (sv.Beschaeftigung == beGF || sv.Beschaeftigung == beHH) return 0;
+  const std::int64_t hoechst = PKVHoechstzuschuss(jahr, sv.Monat, sv.PVS).Summe();
+  // Half the premium, an odd cent rounded up.
+  const std::int64_t haelfte = sv.PKPV / 2 + sv.PKPV % 2;
+  return std::min(haelfte, hoechst);
+}
+
 // ---- per-year defaults ------------------------------------------------------
 
 TBBGTabelle BBGStandard(int jahr) { return Grenzen(JahresZeile(jahr)); }
@@ -706,6 +744,9 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
       ergebnis.AG(art) = 0;
     }
   }
+  // The employer's subsidy to it, a monthly amount converted to the pay
+  // period as the ceilings are.
+  ergebnis.PKVZuschuss_AG = MonatFuerZeitraum(PKVZuschussMonat(jahr, sv), lzz);
 
   // The top-up entries are shown but are no part of the sums.
   for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {

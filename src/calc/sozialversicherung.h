@@ -129,6 +129,22 @@ double DurchschnittsZusatzbeitrag(int jahr, int monat);
 // The care pair (fractions) of normal employment in Saxony.
 TSatzPaar PVSaetzeSachsen(int jahr, int monat);
 
+// The employer's maximum subsidy to a private health and care insurance in
+// cents per month (section 257 SGB V, section 61 SGB XI), 2014 to 2026:
+// what the employer would pay for a statutory insured employee at the
+// health ceiling.  0 for the other years.
+struct TPKVHoechstzuschuss {
+  std::int64_t KV = 0;
+  std::int64_t PV = 0;
+  std::int64_t Summe() const { return KV + PV; }
+};
+TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen);
+// The employer's monthly subsidy for the private insurance of sv (PKV 2,
+// the monthly premium PKPV, Saxony PVS, the pay month's period): half the
+// premium, at most the maximum.  0 without subsidy, in marginal employment
+// and outside 2014 to 2026.
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv);
+
 // ---- per-year defaults ------------------------------------------------------
 
 // Default ceilings of a year (its row) and of a pay month's period.

@@ -21,7 +21,7 @@ const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen() {
       "KV_AN",  "KV_AG",  "PV_AN",     "PV_AG",     "RV_AN",      "RV_AG",      "AV_AN",
       "AV_AG",  "RVAuf_AN", "RVAuf_AG", "KV2_AN",   "KV2_AG",     "PV2_AN",     "PV2_AG",
       "SVSummeAN", "SVSummeAG", "Netto", "AGGesamt", "Auszahlung", "AGGesamtPlus", "BE",
-      "BE_AN",  "U1_AG",  "U2_AG",     "IGU_AG",    "AGGesamtUmlagen"};
+      "BE_AN",  "U1_AG",  "U2_AG",     "IGU_AG",    "AGGesamtUmlagen", "PKVZuschuss_AG"};
   return namen;
 }
 
@@ -51,6 +51,7 @@ void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte&
   werte[i++] = erg.SV.U2_AG;
   werte[i++] = erg.SV.IGU_AG;
   werte[i++] = erg.AGGesamtUmlagen;
+  werte[i++] = erg.SV.PKVZuschuss_AG;
 }
 
 std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg) {
@@ -232,6 +233,8 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
   aus("Netto Lohn", feld("Netto"), "");
+  // The employer's subsidy to a private insurance, part of the cost below.
+  if (a.Wert("PKVZuschuss_AG") != 0) aus("AG-Zuschuss PKV/PV", "", feld("PKVZuschuss_AG"));
   aus("Lohnkosten", "", feld("AGGesamt"));
   if (a.Umlagen) {
     aus("Umlage U1", "", feld("U1_AG"));

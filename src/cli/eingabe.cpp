@@ -377,9 +377,8 @@ std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int m
   if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
     return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
   if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
-  if (regeln.AGZuschussBetrag && e.AGZuschuss) {
-    return "--ag-zuschuss: ab 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
-  }
+  // --ag-zuschuss from 2026: the subsidy is computed and, without
+  // --ag-zuschuss-betrag, taken into the wage tax.
   if (e.KeineRVReduzierung && regeln.PeriodenNachMonat && !SVPeriode(jahr, monat).RVVerzichtMoeglich)
     return "--keine-rv-reduzierung: den Verzicht gibt es nur bis Juni 2019, nicht für " + zeit();
   return {};
