@@ -39,7 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (!FuzzLeer(zeilen[k], " \t\r")) break;
   }
   FUZZ_PRUEFEN(k < zeilen.size(), "Ergebnis ohne Kopfzeile");
-  const char trenner = zeilen[k].find(';') != std::string::npos ? ';' : ',';
+  // The separator as Batch takes it: ',' only where the head row has a comma
+  // and no semicolon; a head row with neither is one column of ';'.
+  const char trenner =
+      zeilen[k].find(';') == std::string::npos && zeilen[k].find(',') != std::string::npos ? ',' : ';';
   std::vector<std::string> kopf;
   lst::cli::CsvFelder(zeilen[k], trenner, kopf);
   if (kopf.size() > 1 && FuzzLeer(kopf.back(), " \t\r")) kopf.pop_back();
