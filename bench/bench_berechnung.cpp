@@ -122,6 +122,24 @@ void BM_WunschBrutto(benchmark::State& state) {
 }
 BENCHMARK(BM_WunschBrutto);
 
+// The net-to-gross search of 2026 over the same distinct inputs.
+void BM_WunschBrutto2026(benchmark::State& state) {
+  lst::TRechenKontext k;
+  k.LStJahr = 2026;
+  k.BBGTabelle = lst::BBGStandard(2026);
+  auto faelle = Abrechnungen2026(1024);
+  lst::TGesamtErgebnis erg;
+  const lst::TZusatzBetraege zusatz;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    Abrechnung& a = faelle[i++ & 1023];
+    const std::int64_t wunsch = 50000 + static_cast<std::int64_t>(i % 1000) * 500;
+    benchmark::DoNotOptimize(
+        lst::WunschBrutto(k, 2026, a.lz, a.e, erg, wunsch, true, zusatz, 0, a.sv));
+  }
+}
+BENCHMARK(BM_WunschBrutto2026);
+
 // 100,000 employees through the batch mode, CSV in and out of memory.
 void BM_Batch100000(benchmark::State& state) {
   std::mt19937 zufall(7);
