@@ -36,7 +36,11 @@ std::string KontextEinstellen(TRechenKontext& k, const TRechnung& r) {
 
 std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   std::string fehler = KontextEinstellen(k, r);
-  if (!fehler.empty()) return fehler;
+  if (fehler.empty()) EingabeRegelnAnwenden(k, r);
+  return fehler;
+}
+
+void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   const TJahresRegeln& regeln = JahresRegeln(r.Jahr);
   const int typ = r.Beschaeftigung == beGF || r.Beschaeftigung == beHH ? r.Beschaeftigung : beNV;
   const bool marginal = typ != beNV;
@@ -146,7 +150,6 @@ std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
     r.Zusatz.Kindergeld = KindergeldBerechnen(k, kTage[r.LZ.LZZ - 1], l.ZKF);
   }
   r.Zusatz.AGZusatz = r.AGZusatz;
-  return {};
 }
 
 std::int64_t GesamtBerechnen(TRechenKontext& k, const TRechnung& r, TGesamtErgebnis& erg) {

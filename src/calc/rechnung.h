@@ -94,6 +94,8 @@ std::string KontextEinstellen(TRechenKontext& k, const TRechnung& r);
 // is left out (the fronts refuse or disable it beforehand).  Calls
 // KontextEinstellen and returns its message.
 std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r);
+// The same rules for a context that KontextEinstellen has already set for r.
+void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r);
 
 // The whole calculation of a prepared request; returns AGGesamtPlus.
 std::int64_t GesamtBerechnen(TRechenKontext& k, const TRechnung& r, TGesamtErgebnis& erg);

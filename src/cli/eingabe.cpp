@@ -600,7 +600,9 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   r.AGZuschussBetrag = Runden(e.AGZuschussBetrag.value_or(0) * 100);
   if (e.Kindergeld) r.Kindergeld = InCent(k, *e.Kindergeld);
   r.SonstigeAbzuege = InCent(k, e.SonstigeAbzuege);
-  return RegelnAnwenden(k, r);
+  // The context was set for this request above.
+  EingabeRegelnAnwenden(k, r);
+  return {};
 }
 
 std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const TRechnung& r) {

@@ -16,14 +16,6 @@
 
 namespace lst::druck {
 
-QString ZeitraumText(int lzzIndex) {
-  switch (lzzIndex) {
-    case 0: return QStringLiteral("Jahr     (360 Tage)");
-    case 2: return QStringLiteral("Woche (7 Tage)");
-    case 3: return QStringLiteral("Tag");
-    default: return QStringLiteral("Monat  (30 Tage)");
-  }
-}
 
 namespace {
 
@@ -279,14 +271,13 @@ QString Betrag(TRechenKontext& k, std::int64_t cent) {
 }  // namespace
 
 TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d) {
-  static const char* const kSteuerklassen[] = {"I", "II", "III", "IV", "V", "VI"};
   const TRechnung& r = d.Rechnung;
   const TLStEingabe& l = r.LSt;
   TDruckAngaben a;
   a.Titel = QStringLiteral("Lohnsteuerberechnung %1").arg(r.Jahr);
   a.LZZIndex = std::clamp<int>(r.LZ.LZZ, 1, 4) - 1;
   a.Lohnzahlungszeitraum = ZeitraumText(a.LZZIndex);
-  a.Steuerklasse = QString::fromLatin1(kSteuerklassen[std::clamp<int>(l.STKL, 1, 6) - 1]);
+  a.Steuerklasse = SteuerklassenText(l.STKL);
   a.Faktorverfahren = l.af && l.STKL == 4;
   a.Faktor = Zahl(a.Faktorverfahren ? l.f : 1.0);
   a.Bekenntnislos = l.Bekenntnislos;

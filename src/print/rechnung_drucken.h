@@ -19,7 +19,21 @@ class QPagedPaintDevice;
 namespace lst::druck {
 
 // The item texts of the pay-period list, by LZZ - 1.
-QString ZeitraumText(int lzzIndex);
+// The calculator window's lists show the same texts.
+inline QString ZeitraumText(int lzzIndex) {
+  switch (lzzIndex) {
+    case 0: return QStringLiteral("Jahr     (360 Tage)");
+    case 2: return QStringLiteral("Woche (7 Tage)");
+    case 3: return QStringLiteral("Tag");
+    default: return QStringLiteral("Monat  (30 Tage)");
+  }
+}
+
+// The tax class 1 to 6 as a roman number ("I" ... "VI"; out of range "I").
+inline QString SteuerklassenText(int stkl) {
+  static const char* const kNamen[] = {"I", "II", "III", "IV", "V", "VI"};
+  return QString::fromLatin1(kNamen[(stkl >= 1 && stkl <= 6 ? stkl : 1) - 1]);
+}
 
 // Texts of the calculator window as the printout needs them.  Amount texts
 // are the fields' texts as typed; the printout reads them as numbers.

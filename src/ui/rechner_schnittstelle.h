@@ -47,17 +47,7 @@ class TRechnerSchnittstelle : public TDruckQuelle {
 
 // The item texts of the pay-period list and the tax-class list, as the
 // calculator window shows them and the tools name them in their titles.
-inline QString ZeitraumName(int lzz) {
-  switch (lzz) {
-    case 1: return QStringLiteral("Jahr     (360 Tage)");
-    case 3: return QStringLiteral("Woche (7 Tage)");
-    case 4: return QStringLiteral("Tag");
-    default: return QStringLiteral("Monat  (30 Tage)");
-  }
-}
-inline QString SteuerklasseName(int stkl) {
-  static const char* const kNamen[] = {"I", "II", "III", "IV", "V", "VI"};
-  return QString::fromLatin1(kNamen[(stkl >= 1 && stkl <= 6 ? stkl : 1) - 1]);
-}
+inline QString ZeitraumName(int lzz) { return druck::ZeitraumText((lzz >= 1 && lzz <= 4 ? lzz : 2) - 1); }
+inline QString SteuerklasseName(int stkl) { return druck::SteuerklassenText(stkl); }
 
 }  // namespace lst
