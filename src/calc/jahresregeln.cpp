@@ -123,6 +123,31 @@ bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
   return true;
 }
 
+const char* MonatsName(int monat) {
+  static const char* const kMonate[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  return monat >= 1 && monat <= 12 ? kMonate[monat - 1] : "";
+}
+
+std::string AblaufplanName(int jahr, int monat, int version) {
+  if (version < 0 || version >= kAnzahlLStVersionen || kLStVersionen[version].Jahr != jahr)
+    version = LStVersionFuerMonat(jahr, monat < 1 ? 1 : monat > 12 ? 12 : monat);
+  if (version < 0) return {};
+  const TLStVersion& v = kLStVersionen[version];
+  std::string name = "Ablaufplan " + std::to_string(v.Jahr);
+  if (v.AbMonat > 1) name += std::string(" ") + MonatsName(v.AbMonat);
+  return name;
+}
+
+bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv) {
+  if (!(jahr > kLetztesJahr && SVVorhanden(jahr))) return SachsenPVSaetze(jahr, pv);
+  if (!(pv.AN > 0)) return false;
+  const TSatzPaar s = PVSaetzeSachsen(jahr, monat);
+  const double verschiebung = s.AN - SVSaetzeStandard(jahr, monat)[beNV][svPV].AN;
+  pv = {pv.AN + verschiebung, pv.AG - verschiebung};
+  return true;
+}
+
 const char* JahresWaehrung(int jahr) { return JahresRegeln(jahr).Waehrung; }
 
 }  // namespace lst

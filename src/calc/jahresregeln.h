@@ -122,10 +122,22 @@ void FreibetragSetzen(TLStVariablen& v, const TJahresRegeln& r, std::int64_t fre
 // levied from the employee (a rate above 0: not in marginal employment);
 // returns false and leaves pv unchanged otherwise.
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv);
+// The same under the rule period of a pay month (from 2014 the period's
+// shift of the employer's share to the employee; before as above).
+bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv);
 
 // The name of the reduced-base zone of low wages in a pay month:
 // "Übergangsbereich" from July 2019, "Gleitzone" before.
 const char* ZonenName(int jahr, int monat);
+
+// The German name of a month 1 to 12 ("Januar" ... "Dezember"; "" outside).
+const char* MonatsName(int monat);
+
+// The name of the flowchart in force in a pay month, as the window and the
+// printout show it: "Ablaufplan 2024", "Ablaufplan 2024 Dezember" for a
+// flowchart that applies from a later month of its year.  A flowchart named
+// outright (version >= 0) is named itself.
+std::string AblaufplanName(int jahr, int monat, int version = -1);
 
 // Whether a year's amounts are pfennigs of the Deutsche Mark.
 constexpr bool DMJahr(int jahr) { return jahr < 2002; }

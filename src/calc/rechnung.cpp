@@ -94,9 +94,7 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
         sv.Saetze[svPV] = *r.SachsenPV;
       } else {
         // The period's shift of half a point to the employee.
-        const TSatzPaar s = PVSaetzeSachsen(r.Jahr, sv.Monat);
-        const double verschiebung = s.AN - SVSaetzeStandard(r.Jahr, sv.Monat)[beNV][svPV].AN;
-        sv.Saetze[svPV] = {sv.Saetze[svPV].AN + verschiebung, sv.Saetze[svPV].AG - verschiebung};
+        SachsenPVSaetze(r.Jahr, sv.Monat, sv.Saetze[svPV]);
       }
     }
   } else if (sachsen && !privat) {

@@ -172,6 +172,28 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
   return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
 }
 
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze) {
+  if (vonMonat == nachMonat) return;
+  const auto grenzen = [jahr](int monat) { return monat == 0 ? BBGStandard(jahr) : BBGStandard(jahr, monat); };
+  const auto saetzeVon = [jahr](int monat) {
+    return monat == 0 ? SVSaetzeStandard(jahr) : SVSaetzeStandard(jahr, monat);
+  };
+  const TBBGTabelle bbgVon = grenzen(vonMonat), bbgNach = grenzen(nachMonat);
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int rg : {rgOst, rgWest}) {
+      if (bbg[art][rg] == bbgVon[art][rg]) bbg[art][rg] = bbgNach[art][rg];
+    }
+  }
+  const TSVSatzTabelle von = saetzeVon(vonMonat), nach = saetzeVon(nachMonat);
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      TSatzPaar& p = saetze[typ][art];
+      if (p.AN == von[typ][art].AN) p.AN = nach[typ][art].AN;
+      if (p.AG == von[typ][art].AG) p.AG = nach[typ][art].AG;
+    }
+  }
+}
+
 void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
   SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen, bericht);
   k.BBGTabelle = BBGLaden(ini, k.LStJahr, bericht);

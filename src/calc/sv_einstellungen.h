@@ -51,6 +51,15 @@ void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, dou
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
                        double pauschSatz);
 
+// The file holds the year's row (from 2014 its first rule period).  Moves
+// the ceilings and rates of one rule period to another of the same year: a
+// value equal to the default of the period of vonMonat becomes the default
+// of the period of nachMonat, a value of the user's own stays.  Month 0 is
+// the year's row, as stored.  The calculator window moves its tables when
+// the pay month changes and back to the row when it saves; the command line
+// moves the stored row to the pay month.
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze);
+
 // Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
 // into the context.
 void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini,

@@ -515,24 +515,9 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     }
     k.BBGTabelle = gefunden->BBG;
     k.SVSatzTabelle = gefunden->Saetze;
-    if (regeln.PeriodenNachMonat) {
-      // The file holds the year's first period: a stored value that differs
-      // from that period's default applies, the others are the pay month's.
-      const TBBGTabelle bbgJahr = BBGStandard(jahr), bbgMonat = BBGStandard(jahr, monat);
-      for (int art = 0; art < bbgAnzahl; ++art) {
-        for (int rg : {rgOst, rgWest}) {
-          if (k.BBGTabelle[art][rg] == bbgJahr[art][rg]) k.BBGTabelle[art][rg] = bbgMonat[art][rg];
-        }
-      }
-      const TSVSatzTabelle satzJahr = SVSaetzeStandard(jahr), satzMonat = SVSaetzeStandard(jahr, monat);
-      for (int typ = 0; typ < beAnzahl; ++typ) {
-        for (int art = 0; art < svAnzahl; ++art) {
-          TSatzPaar& p = k.SVSatzTabelle[typ][art];
-          if (p.AN == satzJahr[typ][art].AN) p.AN = satzMonat[typ][art].AN;
-          if (p.AG == satzJahr[typ][art].AG) p.AG = satzMonat[typ][art].AG;
-        }
-      }
-    }
+    // The file holds the year's first period: a stored value that differs
+    // from that period's default applies, the others are the pay month's.
+    if (regeln.PeriodenNachMonat) PeriodeWechseln(jahr, 0, monat, k.BBGTabelle, k.SVSatzTabelle);
     k.PauschSatz = gefunden->PauschSatz;
     k.SoliGeladen = gefunden->Soli;
     gfb8130 = gefunden->Gfb8130;

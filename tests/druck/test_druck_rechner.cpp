@@ -19,6 +19,7 @@
 #include "fenster_hilfe.h"
 #include "pdf_hilfe.h"
 #include "print/fenster/druck_menue.h"
+#include "common/ini_datei.h"
 #include "ui/anwendung.h"
 #include "ui/calculator/rechner.h"
 
@@ -49,6 +50,9 @@ class DruckRechner : public ::testing::Test {
   void SetUp() override {
     TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     QFile::remove(konfig_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    // Written for 2013: the settings name the year (a first start opens the newest).
+    ASSERT_TRUE(lst::TNewIniFile::AusPfad(konfig_.filePath(QStringLiteral("DrumselLStTab.ini")).toStdString())
+                    .WriteInteger("LoSt", "Jahr", 2013));
     anw_ = std::make_unique<TAnwendung>();
     r_ = &anw_->Rechner();
     anw_->Zeigen();

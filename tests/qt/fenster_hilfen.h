@@ -15,8 +15,18 @@
 #include <QtTest>
 
 #include <cstdint>
+#include <utility>
 
+#include "common/ini_datei.h"
 #include "ui/rechner_schnittstelle.h"
+
+// The settings in the folder name a tax year, as after a session in it: the
+// window starts there (a first start opens the newest year).
+inline void JahrVorgeben(const QTemporaryDir& ordner, int jahr) {
+  lst::TNewIniFile ini =
+      lst::TNewIniFile::AusPfad(ordner.filePath(QStringLiteral("DrumselLStTab.ini")).toStdString());
+  QVERIFY(ini.WriteInteger("LoSt", "Jahr", jahr));
+}
 
 // Points XDG_CONFIG_HOME at a temporary folder and sets the German locale,
 // as the program does on a machine that is not German.
@@ -73,7 +83,12 @@ inline void WieDieKommandozeile(const lst::TAbrechnung& d, const QStringList& op
   QStringList jahr;
   if (!optionen.contains(QStringLiteral("--jahr")) && !optionen.contains(QStringLiteral("--pap")))
     jahr = QStringList{QStringLiteral("--jahr"), QString::number(d.Rechnung.Jahr)};
+  // From 2014 the pay month chooses the flowchart and the rules.
+  if (d.Rechnung.Jahr > 2013 && !optionen.contains(QStringLiteral("--monat")))
+    jahr << QStringLiteral("--monat") << QString::number(d.Rechnung.Monat);
   cli.setArguments(QStringList{"berechnen", "--json"} + optionen + jahr);
+  // Named in the log, so that a failing comparison says which inputs.
+  qInfo().noquote() << "lohnsteuer-cli" << cli.arguments().join(QLatin1Char(' '));
   cli.start();
   QVERIFY(cli.waitForFinished(10000));
   const QByteArray aus = cli.readAllStandardOutput();
@@ -93,4 +108,12 @@ inline void WieDieKommandozeile(const lst::TAbrechnung& d, const QStringList& op
   QCOMPARE(j.value("Netto").toInteger(), e.Netto);
   QCOMPARE(j.value("AGGesamt").toInteger(), e.AGGesamt);
   QCOMPARE(j.value("Auszahlung").toInteger(), e.Auszahlung);
+  // The zone's bases, the levies and the cost with them, where the command
+  // line has them.
+  const std::pair<const char*, std::int64_t> weitere[] = {
+      {"BE", e.SV.BE},         {"BE_AN", e.SV.BE_AN},   {"U1_AG", e.SV.U1_AG},
+      {"U2_AG", e.SV.U2_AG},   {"IGU_AG", e.SV.IGU_AG}, {"AGGesamtUmlagen", e.AGGesamtUmlagen},
+      {"PKVZuschuss_AG", e.SV.PKVZuschuss_AG}};
+  for (const auto& [name, wert] : weitere)
+    if (j.contains(QLatin1String(name))) QCOMPARE(j.value(QLatin1String(name)).toInteger(), wert);
 }

@@ -115,6 +115,7 @@ class TestJahre : public QObject {
 
   void init() {
     QFile::remove(Datei());
+    JahrVorgeben(ordner_, 2013);
     boxen_ = std::make_unique<TBoxFaenger>();
     Starten();
   }
@@ -131,11 +132,11 @@ class TestJahre : public QObject {
   // stay in step.
   void menueUndListe() {
     QCOMPARE(r_->Steuerjahr1->title(), QStringLiteral("Steuer&jahr"));
-    QCOMPARE(r_->JahrEintraege.size(), 19);
-    QCOMPARE(r_->JahrEintraege.first()->text(), QStringLiteral("2013"));
+    QCOMPARE(r_->JahrEintraege.size(), 32);
+    QCOMPARE(r_->JahrEintraege.first()->text(), QStringLiteral("2026"));
     QCOMPARE(r_->JahrEintraege.last()->text(), QStringLiteral("1995"));
-    QCOMPARE(r_->CBJahr->count(), 19);
-    QCOMPARE(r_->CBJahr->itemText(0), QStringLiteral("2013"));
+    QCOMPARE(r_->CBJahr->count(), 32);
+    QCOMPARE(r_->CBJahr->itemText(0), QStringLiteral("2026"));
     QCOMPARE(r_->findChild<QLabel*>(QStringLiteral("LJahr"))->text(), QStringLiteral("Steuerjahr"));
     JahrPruefen(2013);
     MenueJahr(2007);
@@ -487,7 +488,7 @@ class TestJahre : public QObject {
     QTest::addColumn<QString>("wert");
     QTest::newRow("text") << QStringLiteral("zwanzig");
     QTest::newRow("zu frueh") << QStringLiteral("1994");
-    QTest::newRow("ohne SV") << QStringLiteral("2020");
+    QTest::newRow("zu spaet") << QStringLiteral("2027");
   }
   void kaputtesJahr() {
     QFETCH(QString, wert);
@@ -497,7 +498,8 @@ class TestJahre : public QObject {
       QVERIFY(ini.WriteString("LoSt", "Jahr", wert.toStdString()));
     }
     Starten();
-    JahrPruefen(2013);
+    // The newest year instead, and the user hears why.
+    JahrPruefen(2026);
     QTRY_COMPARE(boxen_->Texte.size(), 1);
     QVERIFY2(boxen_->Texte[0].contains(QStringLiteral("Jahr=") + wert), qPrintable(boxen_->Texte[0]));
     boxen_->Texte.clear();

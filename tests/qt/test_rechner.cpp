@@ -43,6 +43,7 @@ class TestRechner : public QObject {
 
   void init() {
     QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    JahrVorgeben(ordner_, 2013);
     // No message box may stay open and block a test; unexpected ones fail it.
     boxen_ = std::make_unique<TBoxFaenger>();
     anw_ = std::make_unique<lst::TAnwendung>();

@@ -114,6 +114,7 @@ class TestRechnung : public QObject {
   }
   void init() {
     QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    JahrVorgeben(ordner_, 2013);
     anw_ = std::make_unique<lst::TAnwendung>();
     r_ = &anw_->Rechner();
     anw_->Zeigen();

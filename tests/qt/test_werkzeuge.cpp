@@ -567,6 +567,9 @@ class TestWerkzeuge : public QObject {
   void mitDemRechner() {
     cleanup();
     QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    // Written for 2013: the settings name the year (a first start opens the newest).
+    QVERIFY(TNewIniFile::AusPfad(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")).toStdString())
+                .WriteInteger("LoSt", "Jahr", 2013));
     TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     TAnwendung anw;
     TFRechner& r = anw.Rechner();

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
 #include "common/qt/edit_cs.h"
@@ -110,8 +111,14 @@ void TFBMG::EinheitenSetzen(const QString& symbol) {
     if (l->objectName().startsWith(QLatin1String("LDM"))) l->setText(symbol + QStringLiteral(" pro Monat"));
 }
 
+int TFBMG::Monat() const { return JahresRegeln(k_.LStJahr).PeriodenNachMonat ? k_.LStMonat : 0; }
+
 void TFBMG::Fuellen() {
-  const TBBGTabelle t = BBGLaden(namen_.SaetzeDatei(), k_.LStJahr);
+  // From 2014 the ceilings of the pay month's rule period: the file holds
+  // the year's row.
+  TBBGTabelle t = BBGLaden(namen_.SaetzeDatei(), k_.LStJahr);
+  TSVSatzTabelle saetze = SVSaetzeStandard(k_.LStJahr);
+  PeriodeWechseln(k_.LStJahr, 0, Monat(), t, saetze);
   QLocale ort;
   ort.setNumberOptions(QLocale::OmitGroupSeparator);
   auto setzen = [&](TEditCS* e, TBBGArt art, TRegion r) {
@@ -125,7 +132,10 @@ void TFBMG::Fuellen() {
   setzen(ERVWest, bbgRV, rgWest);
   setzen(EAVWest, bbgAV, rgWest);
   setzen(EGFWest, bbgGF, rgWest);
-  setWindowTitle(QStringLiteral("Beitragsbemessungsgrenzen %1").arg(k_.LStJahr));
+  setWindowTitle(Monat() > 0 ? QStringLiteral("Beitragsbemessungsgrenzen %1 %2")
+                                   .arg(QString::fromUtf8(MonatsName(Monat())))
+                                   .arg(k_.LStJahr)
+                             : QStringLiteral("Beitragsbemessungsgrenzen %1").arg(k_.LStJahr));
 }
 
 void TFBMG::showEvent(QShowEvent* ereignis) {
@@ -176,16 +186,21 @@ void TFBMG::BOKClick() {
     t[bbgGF][r] = c[3];
   }
   // OK saves at once, also when the settings are otherwise written at the end.
+  // The ceilings left at the period's defaults are stored as the row's.
+  TSVSatzTabelle saetze = SVSaetzeStandard(k_.LStJahr);
+  PeriodeWechseln(k_.LStJahr, Monat(), 0, t, saetze);
   TNewIniFile ini = namen_.SaetzeDatei();
+  const TBBGTabelle bisher = BBGLaden(ini, k_.LStJahr);
   if (!BBGSpeichern(ini, k_.LStJahr, t) || !ini.Speichern()) {
     // The ceilings in effect stay those of the settings in memory too.
-    if (ini.Gehalten()) BBGSpeichern(ini, k_.LStJahr, k_.BBGTabelle);
+    if (ini.Gehalten()) BBGSpeichern(ini, k_.LStJahr, bisher);
     Melden(QStringLiteral("Die Bemessungsgrenzen konnten nicht in die Datei\n%1\ngeschrieben werden. "
                           "Die bisher gespeicherten Werte bleiben erhalten.")
                .arg(QString::fromStdString(ini.FileName().string())));
     return;
   }
   k_.BBGTabelle = BBGLaden(ini, k_.LStJahr);
+  PeriodeWechseln(k_.LStJahr, 0, Monat(), k_.BBGTabelle, saetze);
   accept();
 }
 

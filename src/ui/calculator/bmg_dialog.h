@@ -51,6 +51,8 @@ class TFBMG : public QDialog {
   void BOKClick();
   void BCancelClick();
   void Melden(const QString& text);
+  // The pay month of the rule period shown (from 2014), else 0.
+  int Monat() const;
 
   TRechenKontext& k_;
   TDateiNamen namen_;

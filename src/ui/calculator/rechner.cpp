@@ -24,13 +24,17 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include <QDate>
+
 #include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
+#include "lohnsteuer/versionen.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
 
@@ -73,7 +77,8 @@ TFRechner::TFRechner(TRechenKontext& kontext, TAbrechnung& daten, const TDateiNa
   // The section of the stored placement is named after the window.
   setObjectName(QStringLiteral("FRechner"));
   titel_ = QStringLiteral("Lohnsteuerberechnung");
-  k_.LStJahr = 2013;
+  k_.LStJahr = static_cast<std::int16_t>(NeuestesJahr());
+  k_.LStMonat = static_cast<std::uint8_t>(StandardMonat(k_.LStJahr));
   setWindowTitle(QStringLiteral("%1 %2").arg(titel_).arg(k_.LStJahr));
   titel_ = windowTitle();
 
@@ -181,20 +186,49 @@ QWidget* TFRechner::JahrPanelBauen() {
   CBJahr->setObjectName(QStringLiteral("CBJahr"));
   CBJahr->setToolTip(QStringLiteral("Steuerjahr der Berechnung: Lohnsteuer, Beitragssätze und "
                                     "Bemessungsgrenzen dieses Jahres"));
-  for (int jahr = kLetztesJahr; jahr >= kErstesJahr; --jahr)
-    CBJahr->addItem(QString::number(jahr), jahr);
+  for (int jahr = NeuestesJahr(); jahr >= kErstesJahr; --jahr)
+    if (JahresRegeln(jahr).Vorhanden) CBJahr->addItem(QString::number(jahr), jahr);
   auto* l = Beschriftung("LJahr", QStringLiteral("Steuerjahr"), CBJahr);
   QFont fett = l->font();
   fett.setBold(true);
   l->setFont(fett);
   reihe->addWidget(l);
   reihe->addWidget(CBJahr);
+
+  // The pay month, from 2014: it chooses the flowchart and the rule period.
+  CBMonat = new QComboBox(this);
+  CBMonat->setObjectName(QStringLiteral("CBMonat"));
+  CBMonat->setToolTip(QStringLiteral("Lohnzahlungsmonat: bestimmt den Programmablaufplan und die "
+                                     "Regeln der Sozialversicherung, die in diesem Monat gelten"));
+  for (int monat = 1; monat <= 12; ++monat) CBMonat->addItem(QString::fromUtf8(MonatsName(monat)), monat);
+  LMonat = Beschriftung("LMonat", QStringLiteral("Monat"), CBMonat);
+  LAblaufplan = new QLabel(this);
+  LAblaufplan->setObjectName(QStringLiteral("LAblaufplan"));
+  LAblaufplan->setToolTip(QStringLiteral("Programmablaufplan, nach dem die Lohnsteuer dieses Monats berechnet wird"));
+  reihe->addSpacing(8);
+  reihe->addWidget(LMonat);
+  reihe->addWidget(CBMonat);
+  reihe->addWidget(LAblaufplan);
+
   auto* waehrung = new QLabel(this);
   waehrung->setObjectName(QStringLiteral("LJahrWaehrung"));
   reihe->addWidget(waehrung);
   reihe->addStretch(1);
   return box;
 }
+
+int TFRechner::NeuestesJahr() {
+  for (int jahr = kLetztesLStJahr; jahr > kErstesJahr; --jahr)
+    if (JahresRegeln(jahr).Vorhanden) return jahr;
+  return kErstesJahr;
+}
+
+int TFRechner::StandardMonat(int jahr) {
+  const QDate heute = QDate::currentDate();
+  return heute.year() == jahr ? heute.month() : 12;
+}
+
+int TFRechner::SVMonat() const { return JahresRegeln(k_.LStJahr).PeriodenNachMonat ? k_.LStMonat : 0; }
 
 QWidget* TFRechner::LohnsteuerPanelBauen() {
   auto* gruppe = new QGroupBox(QStringLiteral("Lohnsteuer"), this);
@@ -313,6 +347,14 @@ QWidget* TFRechner::LohnsteuerPanelBauen() {
   g->addWidget(Beschriftung("LZKF", QStringLiteral("Zahl der Kinderfreibeträge"), E_ZKF), z, 0);
   g->addWidget(E_ZKF, z++, 1);
 
+  E_KinderU25 = Zahlfeld("E_KinderU25", 1, false,
+                         QStringLiteral("Kinder unter 25 Jahren: ab dem 2. bis zum 5. Kind ein Abschlag "
+                                        "in der Pflegeversicherung (ab 01.07.2023)"));
+  E_KinderU25->setEnabled(false);
+  LKinderU25 = Beschriftung("LKinderU25", QStringLiteral("Kinder unter 25"), E_KinderU25);
+  g->addWidget(LKinderU25, z, 0);
+  g->addWidget(E_KinderU25, z++, 1);
+
   EKindergeld = Zahlfeld("EKindergeld", 9, true, {});
   LKindergeld = Beschriftung("LKindergeld", QStringLiteral("Kindergeld"), EKindergeld);
   auto* ldmKiGeld = Einheit("LDMKiGeld", QStringLiteral("[€]"));
@@ -384,6 +426,23 @@ QWidget* TFRechner::SVPanelBauen() {
   cbPV2 = Kasten(this, "cbPV2", QStringLiteral("PV Zuschlag"), QStringLiteral("Zusatzbeitrag PV für Kinderlose"));
   cbPV2->setChecked(true);
   paar(cbPV2, ePV2ANProz, "ePV2ANProz", nullptr, nullptr);
+
+  // The employer's levies: a rate of the employer alone.
+  auto umlage = [&](const char* name, const char* labelName, const QString& text, const QString& hinweis) {
+    auto* feld = Zahlfeld(name, 5, true, hinweis);
+    feld->setAccessibleName(text + QStringLiteral(" AG"));
+    feld->setEnabled(false);
+    g->addWidget(Beschriftung(labelName, text), z, 0);
+    g->addWidget(feld, z, 3);
+    g->addWidget(Einheit(nullptr, QStringLiteral("[%]")), z, 4);
+    ++z;
+    return feld;
+  };
+  EU1Proz = umlage("EU1Proz", "LU1", QStringLiteral("Umlage U1"),
+                   QStringLiteral("Umlage U1 (Entgeltfortzahlung bei Krankheit), ab 2014; beim Minijob "
+                                  "der Satz der Minijob-Zentrale"));
+  EU2Proz = umlage("EU2Proz", "LU2", QStringLiteral("Umlage U2"),
+                   QStringLiteral("Umlage U2 (Mutterschaft), ab 2014; beim Minijob der Satz der Minijob-Zentrale"));
 
   // Form defaults; the stored rates replace them at creation.
   EKVANProz->setText(QStringLiteral("6,6"));
@@ -519,7 +578,7 @@ void TFRechner::SignaleVerbinden() {
   for (TEditCS* e : {ELohn, EVersBez, EVBezM, EVBezS, EZMVB, edVJahr, EFreibetrag, EHinzuR, edSterbe,
                      EKindergeld, edAJahr, EKVANProz, EKVAGProz, EKV2ANProz, ERVANProz, ERVAGProz,
                      EAufProz, EAVANProz, EAVAGProz, EPVANProz, EPVAGProz, ePV2ANProz, EPVWert,
-                     EPauschSt, EZusBetrag}) {
+                     EPauschSt, EZusBetrag, EU1Proz, EU2Proz}) {
     connect(e, &QLineEdit::textChanged, this, doIt);
   }
   connect(cbTabArt, &QComboBox::currentIndexChanged, this, doIt);
@@ -530,6 +589,10 @@ void TFRechner::SignaleVerbinden() {
   });
 
   connect(E_ZKF, &QLineEdit::textChanged, this, [this] { E_ZKFChange(); });
+  connect(E_KinderU25, &QLineEdit::textChanged, this, [this] { E_ZKFChange(); });
+  connect(CBMonat, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (i >= 0) MonatWechseln(CBMonat->itemData(i).toInt());
+  });
   connect(CBStKl, &QComboBox::currentIndexChanged, this, [this] { CBStKlChange(); });
   connect(CBR, &QCheckBox::toggled, this, [this] { CBRClick(); });
   connect(cbKirchenSt, &QComboBox::editTextChanged, this, [this] { cbKirchenStChange(); });
@@ -650,6 +713,7 @@ void TFRechner::EingabenSammeln() {
   // The enabled rate edits go into the table row of the employment type,
   // which the rules read.
   const int typ = Beschaeftigung();
+  const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
   auto& zeile = k_.SVSatzTabelle[typ];
   const bool sachsen = cbSachsen->isEnabled() && cbSachsen->isChecked();
   auto schreiben = [&](TEditCS* e, int art, bool an) {
@@ -657,7 +721,20 @@ void TFRechner::EingabenSammeln() {
     (an ? zeile[art].AN : zeile[art].AG) = e->AsFraction();
   };
   schreiben(EKVANProz, svKV, true);
-  schreiben(EKV2ANProz, svKV2, true);
+  // From 2015 the field holds the fund's add-on rate, not a rate of the table.
+  r.KVZusatz.reset();
+  if (!regeln.KVZusatz) {
+    schreiben(EKV2ANProz, svKV2, true);
+  } else if (EKV2ANProz->isEnabled()) {
+    // A rate equal to the period's average is no choice of the user's; one
+    // outside 0 to 20 % turns the field red and the average applies.
+    const double zb = EKV2ANProz->AsFloat();
+    const bool gueltig = zb >= 0 && zb <= 20;
+    kvZusatz_ = gueltig && zb != DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat) ? zb : -1;
+    if (kvZusatz_ >= 0) r.KVZusatz = kvZusatz_;
+    Warnen(EKV2ANProz, !gueltig);
+  }
+  if (!regeln.KVZusatz || !EKV2ANProz->isEnabled()) Warnen(EKV2ANProz, false);
   schreiben(EKVAGProz, svKV, false);
   schreiben(ERVANProz, svRV, true);
   schreiben(ERVAGProz, svRV, false);
@@ -680,6 +757,25 @@ void TFRechner::EingabenSammeln() {
   r.RVVerzicht = CBRV_Verzicht->isChecked();
   r.KVZuschlag = cbKV2->isChecked();
   r.PVZuschlag = cbPV2->isChecked();
+  r.PVAbschlaege = PVAbschlaege();
+  // The levies: a rate other than the default of the employment type.
+  r.U1 = r.U2 = -1;
+  if (regeln.PeriodenNachMonat) {
+    const TSVPeriode& periode = SVPeriode(k_.LStJahr, k_.LStMonat);
+    auto umlage = [&](TEditCS* e, double gf, double& nv, double& satz) {
+      if (!e->isEnabled()) return;
+      const double p = e->AsFloat();
+      if (!(p >= 0 && p <= 100)) return;
+      if (typ == beNV) {
+        nv = p;
+        if (p != 0) satz = p / 100;
+      } else if (p != std::max(gf, 0.0)) {
+        satz = p / 100;
+      }
+    };
+    umlage(EU1Proz, periode.U1GF, u1NV_, r.U1);
+    umlage(EU2Proz, periode.U2GF, u2NV_, r.U2);
+  }
   r.Privat = 0;
   r.PrivatBeitrag = 0;
   if (cbPriv->isChecked()) {
@@ -726,7 +822,9 @@ void TFRechner::WarnfarbenSetzen() {
 
   // The bounds of the sliding zone converted to the pay period, as the
   // ceilings are.
-  const TGleitzoneGrenzen zone = GleitzoneGrenzenFuerZeitraum(k_.LStJahr, d_.Rechnung.LZ.LZZ);
+  const TGleitzoneGrenzen zone = SVMonat() > 0
+                                     ? GleitzoneGrenzenFuerZeitraum(k_.LStJahr, k_.LStMonat, d_.Rechnung.LZ.LZZ)
+                                     : GleitzoneGrenzenFuerZeitraum(k_.LStJahr, d_.Rechnung.LZ.LZZ);
   const bool drin = zone.Vorhanden && zone.Untergrenze < re4 && re4 <= zone.Obergrenze;
   Warnen(CBGleitZ, CBGleitZ->isChecked() && CBGleitZ->isEnabled() && !drin);
 }
@@ -739,7 +837,7 @@ void TFRechner::SaetzeInEdits() {
   const auto& zeile = k_.SVSatzTabelle[typ];
   // A kind the year does not know (the surcharges before 2005) stays
   // disabled whatever the settings file holds.
-  const TJahresRegeln regeln = JahresRegeln(k_.LStJahr);
+  const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
   for (const auto& f : kSatzFelderAnzeige) {
     TEditCS* e = this->*f.Feld;
     const double wert = f.AN ? zeile[f.Art].AN : zeile[f.Art].AG;
@@ -752,12 +850,18 @@ void TFRechner::SaetzeInEdits() {
   }
   TSatzPaar pv = zeile[svPV];
   if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() &&
-      SachsenPVSaetze(k_.LStJahr, pv)) {
+      SachsenPVSaetze(k_.LStJahr, k_.LStMonat, pv)) {
     EPVANProz->SetFraction(pv.AN);
     EPVAGProz->SetFraction(pv.AG);
   }
+  if (regeln.KVZusatz && EKV2ANProz->isEnabled()) {
+    // The fund's add-on rate: the stored one, else the period's average.
+    const double zb = kvZusatz_ >= 0 ? kvZusatz_ : DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat);
+    EKV2ANProz->setText(TEditCS::ZahlAlsText(zb));
+  }
   cbKV2->setEnabled(EKV2ANProz->isEnabled());
-  cbPV2->setEnabled(ePV2ANProz->isEnabled());
+  cbPV2->setEnabled(ePV2ANProz->isEnabled() && Kinderlos());
+  UmlagenInEdits();
   if (d_.Rechnung.LSt.PauschSatzAG > 0)
     EPauschSt->setText(TEditCS::ZahlAlsText(d_.Rechnung.LSt.PauschSatzAG * 100));
   if (cbPriv->isChecked()) cbPrivClick();
@@ -769,6 +873,36 @@ void TFRechner::SaetzeNeuLaden() {
   double pausch = k_.PauschSatz;
   double soli = k_.SoliGeladen;
   SVSaetzeLaden(ini, k_.LStJahr, k_.SVSatzTabelle, pausch, soli);
+  TBBGTabelle bbg = BBGStandard(k_.LStJahr);
+  PeriodeWechseln(k_.LStJahr, 0, SVMonat(), bbg, k_.SVSatzTabelle);
+}
+
+void TFRechner::UmlagenInEdits() {
+  const bool vorher = rechnenAktiv_;
+  rechnenAktiv_ = false;
+  const bool umlagen = JahresRegeln(k_.LStJahr).PeriodenNachMonat;
+  for (TEditCS* e : {EU1Proz, EU2Proz}) e->setEnabled(umlagen);
+  if (!umlagen) {
+    EU1Proz->clear();
+    EU2Proz->clear();
+  } else if (Beschaeftigung() == beNV) {
+    EU1Proz->setText(TEditCS::ZahlAlsText(std::max(u1NV_, 0.0)));
+    EU2Proz->setText(TEditCS::ZahlAlsText(std::max(u2NV_, 0.0)));
+  } else {
+    const TSVPeriode& periode = SVPeriode(k_.LStJahr, k_.LStMonat);
+    EU1Proz->setText(TEditCS::ZahlAlsText(std::max(periode.U1GF, 0.0)));
+    EU2Proz->setText(TEditCS::ZahlAlsText(std::max(periode.U2GF, 0.0)));
+  }
+  rechnenAktiv_ = vorher;
+}
+
+int TFRechner::PVAbschlaege() const {
+  if (!E_KinderU25->isEnabled()) return 0;
+  return std::clamp(E_KinderU25->AsInteger() - 1, 0, 4);
+}
+
+bool TFRechner::Kinderlos() const {
+  return !(E_ZKF->AsFloat() > 0) && !(E_KinderU25->isEnabled() && E_KinderU25->AsInteger() > 0);
 }
 
 // ---- input rules -------------------------------------------------------------------
@@ -780,9 +914,9 @@ QString TFRechner::Fixiert2(double x) const {
 }
 
 void TFRechner::E_ZKFChange() {
-  const double zkf = E_ZKF->AsFloat();
-  cbPV2->setChecked(!(zkf > 0));
-  cbPV2->setEnabled(!(zkf > 0) && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
+  const bool kinderlos = Kinderlos();
+  cbPV2->setChecked(kinderlos && CBStKl->currentIndex() != 1);
+  cbPV2->setEnabled(kinderlos && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
   ZuschlaegeAnzeigen();
   KindergeldSetzen();
   Rechnen();
@@ -943,9 +1077,17 @@ void TFRechner::BeschaeftigungClick(QCheckBox* geklickt) {
   QCheckBox* andere = geklickt == CBGF ? CBprivHH : CBGF;
   andere->setChecked(false);
   AufstockungFreigeben();
+  // From 2014 a minijob is insured in the pension insurance: the top-up is
+  // ticked, unticking it is the employee's exemption.
+  if (geklickt->isChecked() && JahresRegeln(k_.LStJahr).PeriodenNachMonat && CBAufst->isEnabled()) {
+    const bool vorher = CBAufst->blockSignals(true);
+    CBAufst->setChecked(true);
+    CBAufst->blockSignals(vorher);
+  }
   CBPauschSt->setEnabled(geklickt->isChecked());
   EPauschSt->setEnabled(geklickt->isChecked());
   rechnenAktiv_ = false;
+  PeriodenFelderFreigeben();
   SaetzeInEdits();
   rechnenAktiv_ = true;
   Rechnen();
@@ -959,6 +1101,7 @@ void TFRechner::cbPrivClick() {
     w->setEnabled(!c);
   EPVWert->setEnabled(c);
   RGprivTyp->setEnabled(c);
+  PeriodenFelderFreigeben();
   if (!c) {
     SaetzeNeuLaden();
     SaetzeInEdits();

@@ -62,17 +62,26 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void EingabenSammeln() override;
   void Neuberechnen() override;
 
-  // Switches the tax year (1995 to 2013) as the menu "Steuerjahr" and the
+  // Switches the tax year (1995 to 2026) as the menu "Steuerjahr" and the
   // drop-down CBJahr do: the rates of the year left are stored (as at exit),
   // the new year's rates, flat-rate tax and ceilings are loaded, the boxes
   // follow the year's rules, amounts typed in DM or Euro keep their money,
   // then one recalculation.  A year without calculation is ignored.
   void JahrWechseln(int jahr);
+  // Switches the pay month (from 2014, CBMonat): it chooses the flowchart
+  // and the rule period of the social insurance.  The rates and ceilings the
+  // user left at their defaults follow the new period; one recalculation.
+  void MonatWechseln(int monat);
+  // The pay month a year opens with: the current month in the current
+  // year, December in every other.
+  static int StandardMonat(int jahr);
+  // The newest tax year the window offers: the one a first start opens.
+  static int NeuestesJahr();
   // "Beträge in DM": in the DM years 1995 to 2001 amounts are typed and
   // shown in DM (true) or in Euro (false); the typed amounts are converted.
   void BetraegeInDM(bool dm);
 
-  // "Lohnsteuerberechnung 2013": the caption, also the printout's title.
+  // "Lohnsteuerberechnung 2026": the caption, also the printout's title.
   const QString& Titel() const { return titel_; }
   const TDateiNamen& DateiNamen() const { return namen_; }
 
@@ -170,6 +179,18 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void EZusTextChange();
   void KindergeldSetzen();
   void AufstockungFreigeben();
+  // The care discounts for further children under 25, from the field
+  // E_KinderU25 (the 2nd to 5th child).
+  int PVAbschlaege() const;
+  // Whether the person counts as childless for the care surcharge: no child
+  // allowances and no child under 25.
+  bool Kinderlos() const;
+  // The pay month of the rule period the tables hold: LStMonat from 2014,
+  // 0 (the year's row) before.
+  int SVMonat() const;
+  // The levies' edits: the user's rates of normal employment, the minijob
+  // office's rates in marginal employment.
+  void UmlagenInEdits();
 
   // ---- results (rechner_ergebnis.cpp) ----
   void ErgebnisseZeigen();
@@ -185,6 +206,12 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void EinstellungsWarnungenZeigen();
   // The year's rules on the boxes and menu entries (no recalculation).
   void JahresRegelnAnwenden();
+  // The boxes of the pay month's rule period: the zone and its waiver, the
+  // children under 25 (also after a change of employment or insurance).
+  void PeriodenFelderFreigeben();
+  // Loads the year's rates and ceilings for the pay month, with the add-on
+  // rate and levies the settings hold; damaged values are noted.
+  void SVLaden();
   void ZuschlaegeAnzeigen();
   // Caption, drop-down and menu of the year.
   void JahrAnzeigen();
@@ -214,6 +241,11 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   bool speicherFehlerGemeldet_ = false;
   // In the DM years: amounts in DM (the default) or in Euro.
   bool dmGewuenscht_ = true;
+  // The fund's health add-on rate and the levies of normal employment in
+  // percent, as stored for the year (-1: the default).
+  double kvZusatz_ = -1;
+  double u1NV_ = -1;
+  double u2NV_ = -1;
 
   QWidget* info_ = nullptr;
   QWidget* bmg_ = nullptr;
@@ -225,6 +257,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // The controls, named as their objectName.  Public so that the application
   // and the tools need no lookups for the common ones.
   QComboBox* CBJahr = nullptr;
+  // Pay month (from 2014) and the flowchart it chooses.
+  QComboBox* CBMonat = nullptr;
+  QLabel* LMonat = nullptr;
+  QLabel* LAblaufplan = nullptr;
   QCheckBox* CBAlter = nullptr;
   TEditCS* edAJahr = nullptr;
   QComboBox* CBLZZ = nullptr;
@@ -246,6 +282,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   TEditCS* EHinzuR = nullptr;
   TEditCS* edSterbe = nullptr;
   TEditCS* E_ZKF = nullptr;
+  TEditCS* E_KinderU25 = nullptr;
+  QLabel* LKinderU25 = nullptr;
   TEditCS* EKindergeld = nullptr;
   QLabel* LKindergeld = nullptr;
 
@@ -278,6 +316,9 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   TEditCS* EPauschSt = nullptr;
   QLineEdit* EZusText = nullptr;
   TEditCS* EZusBetrag = nullptr;
+  // The employer's levies U1 and U2 (from 2014).
+  TEditCS* EU1Proz = nullptr;
+  TEditCS* EU2Proz = nullptr;
 
   // Result panel.
   QFrame* PErg = nullptr;
@@ -305,6 +346,21 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QLabel* ErgNettoLohn = nullptr;
   QLabel* ErgKiGeld = nullptr;
   QLabel* ErgKiGeldZwi = nullptr;
+  // Reduced bases of the zone (both views, only in the zone), the
+  // employer's levies and the cost including them (the employer's view,
+  // from 2014).
+  QLabel* LTxtBE = nullptr;
+  QLabel* ErgBE = nullptr;
+  QLabel* LTxtBEAN = nullptr;
+  QLabel* ErgBEAN = nullptr;
+  QLabel* LTxtU1 = nullptr;
+  QLabel* ErgU1 = nullptr;
+  QLabel* LTxtU2 = nullptr;
+  QLabel* ErgU2 = nullptr;
+  QLabel* LTxtIGU = nullptr;
+  QLabel* ErgIGU = nullptr;
+  QLabel* LTxtUmlagenGesamt = nullptr;
+  QLabel* ErgUmlagenGesamt = nullptr;
   TEditCS* ENettoLohn = nullptr;
 
   // Menu.

@@ -10,6 +10,7 @@
 
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/jahresregeln.h"
 #include "common/qt/edit_cs.h"
 #include "ui/calculator/rechner.h"
 
@@ -73,6 +74,9 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   auto abstand = [&] { g->setRowMinimumHeight(z++, fm.height() / 2); };
 
   zeile("LTxt1", QStringLiteral("Bruttolohn ="), ErgBruttoLohn, "ErgBruttoLohn", kGruen);
+  // The reduced bases of the zone, shown only where they apply.
+  LTxtBE = zeile("LTxtBE", QStringLiteral("Bemessungsentgelt ="), ErgBE, "ErgBE", kGruen);
+  LTxtBEAN = zeile("LTxtBEAN", QStringLiteral("Bemessung AN-Anteil ="), ErgBEAN, "ErgBEAN", kGruen);
   abstand();
   const int steuernVon = z;
   LLoSt = zeile("LLoSt", QStringLiteral("Lohnsteuer ="), ErgLohnSt, "ErgLohnSt", kRot);
@@ -91,6 +95,10 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   zeile("LTxt12a", QStringLiteral("PV Zus.Beitrag ="), ErgPV2, "ErgPV2", kRot);
   zeile("LTxt13", QStringLiteral("Soz.vers. gesamt ="), ErgSV, "ErgSV", kFuchsia);
   const int svBis = z;
+  // The employer's levies (from 2014), not part of the contributions' sum.
+  LTxtU1 = zeile("LTxtU1", QStringLiteral("Umlage U1 ="), ErgU1, "ErgU1", kRot);
+  LTxtU2 = zeile("LTxtU2", QStringLiteral("Umlage U2 ="), ErgU2, "ErgU2", kRot);
+  LTxtIGU = zeile("LTxtIGU", QStringLiteral("Insolvenzgeldumlage ="), ErgIGU, "ErgIGU", kRot);
   abstand();
 
   // The other deductions: their caption is the text typed under "Sonstige Abzüge".
@@ -125,6 +133,12 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   QFont netto = fett;
   netto.setUnderline(true);
   ErgNettoLohn->setFont(netto);
+  LTxtUmlagenGesamt = zeile("LTxtUmlagenGesamt", QStringLiteral("Lohnkosten inkl. Umlagen ="), ErgUmlagenGesamt,
+                            "ErgUmlagenGesamt", kMarine);
+  LTxtUmlagenGesamt->setFont(fett);
+  for (QWidget* w : std::initializer_list<QWidget*>{LTxtBE, ErgBE, LTxtBEAN, ErgBEAN, LTxtU1, ErgU1, LTxtU2, ErgU2,
+                                                    LTxtIGU, ErgIGU, LTxtUmlagenGesamt, ErgUmlagenGesamt})
+    w->setVisible(false);
 
   // The wish-net field.
   LTxtWunsch = new QLabel(QStringLiteral("Wunsch-Nettolohn"), PErg);
@@ -247,6 +261,23 @@ void TFRechner::ErgebnisseZeigen() {
     ErgKiGeld->setText(geld(0));
     ErgKiGeldZwi->clear();
   }
+  // The zone's bases in both views; the levies and the cost with them in the
+  // employer's view of the years that have them.
+  const bool zone = sv.BE > 0;
+  const bool zoneAN = sv.BE_AN > 0;
+  const bool umlagen = !an && JahresRegeln(k_.LStJahr).PeriodenNachMonat;
+  ErgBE->setText(zone ? geld(sv.BE) : QString());
+  ErgBEAN->setText(zoneAN ? geld(sv.BE_AN) : QString());
+  ErgU1->setText(geld(sv.U1_AG));
+  ErgU2->setText(geld(sv.U2_AG));
+  ErgIGU->setText(geld(sv.IGU_AG));
+  ErgUmlagenGesamt->setText(geld(e.AGGesamtUmlagen));
+  for (QWidget* w : std::initializer_list<QWidget*>{LTxtBE, ErgBE}) w->setVisible(zone);
+  for (QWidget* w : std::initializer_list<QWidget*>{LTxtBEAN, ErgBEAN}) w->setVisible(zoneAN);
+  for (QWidget* w : std::initializer_list<QWidget*>{LTxtU1, ErgU1, LTxtU2, ErgU2, LTxtIGU, ErgIGU, LTxtUmlagenGesamt,
+                                                    ErgUmlagenGesamt})
+    w->setVisible(umlagen);
+
   // The windows that follow the calculation refresh now.
   emit Berechnet();
   inAnzeige_ = false;

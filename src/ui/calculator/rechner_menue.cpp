@@ -86,7 +86,8 @@ void TFRechner::MenueBauen() {
   Steuerjahr1->setObjectName(QStringLiteral("Steuerjahr1"));
   auto* jahre = new QActionGroup(this);
   jahre->setObjectName(QStringLiteral("Steuerjahre"));
-  for (int jahr = kLetztesJahr; jahr >= kErstesJahr; --jahr) {
+  for (int jahr = NeuestesJahr(); jahr >= kErstesJahr; --jahr) {
+    if (!JahresRegeln(jahr).Vorhanden) continue;
     QAction* a = Steuerjahr1->addAction(QString::number(jahr));
     a->setObjectName(QStringLiteral("Jahr%1").arg(jahr));
     a->setCheckable(true);
@@ -231,18 +232,22 @@ QStringList TFRechner::KommaTextLesen(const QString& text) {
 
 void TFRechner::EinstellungenLaden() {
   const TNewIniFile ini = namen_.EinstellungsDatei();
-  // The tax year of the last session; an unknown or damaged value gives 2013.
-  const std::string jahrText = ini.ReadString("LoSt", "Jahr", "2013");
+  // The tax year of the last session; a first start opens the newest year,
+  // an unknown or damaged value as well (and says so).
+  const int neuestes = NeuestesJahr();
+  const std::string jahrText = ini.ReadString("LoSt", "Jahr", "");
   const auto jahr = GanzzahlLesen(jahrText);
-  if (jahr && *jahr >= kErstesJahr && *jahr <= kLetztesJahr) {
+  if (jahr && *jahr >= kErstesJahr && *jahr <= neuestes && JahresRegeln(static_cast<int>(*jahr)).Vorhanden) {
     k_.LStJahr = static_cast<std::int16_t>(*jahr);
   } else {
-    k_.LStJahr = 2013;
-    einstellungsWarnungen_ << QStringLiteral("[LoSt] Jahr=%1: kein Steuerjahr von %2 bis %3; es gilt 2013")
-                                  .arg(QString::fromStdString(jahrText).left(40))
-                                  .arg(kErstesJahr)
-                                  .arg(kLetztesJahr);
+    k_.LStJahr = static_cast<std::int16_t>(neuestes);
+    if (!jahrText.empty())
+      einstellungsWarnungen_ << QStringLiteral("[LoSt] Jahr=%1: kein Steuerjahr von %2 bis %3; es gilt %3")
+                                    .arg(QString::fromStdString(jahrText).left(40))
+                                    .arg(kErstesJahr)
+                                    .arg(neuestes);
   }
+  k_.LStMonat = static_cast<std::uint8_t>(JahresRegeln(k_.LStJahr).PeriodenNachMonat ? StandardMonat(k_.LStJahr) : 12);
   dmGewuenscht_ = ini.ReadBool("LoSt", "BetraegeInDM", true);
   k_.EuroAnzeige = !(JahresRegeln(k_.LStJahr).DM && dmGewuenscht_);
   k_.Waehrung = k_.EuroAnzeige ? "EUR" : "DM";
@@ -265,12 +270,30 @@ void TFRechner::EinstellungenLaden() {
   cbKirchenSt->setCurrentIndex(0);
 
   // Damaged values give the defaults; the user hears of them once the window shows.
-  TEinstellungsBericht bericht;
-  SVEinstellungenLaden(k_, namen_.SaetzeDatei().Abbild(), &bericht);
-  for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
+  SVLaden();
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
   SaetzeInEdits();
   JahresRegelnAnwenden();
+}
+
+void TFRechner::SVLaden() {
+  // The year's row as stored, moved to the rule period of the pay month; the
+  // add-on rate and the levies beside it.
+  const TIniAbbild abbild = namen_.SaetzeDatei().Abbild();
+  TEinstellungsBericht bericht;
+  SVEinstellungenLaden(k_, abbild, &bericht);
+  PeriodeWechseln(k_.LStJahr, 0, SVMonat(), k_.BBGTabelle, k_.SVSatzTabelle);
+  kvZusatz_ = u1NV_ = u2NV_ = -1;
+  if (JahresRegeln(k_.LStJahr).PeriodenNachMonat) {
+    const TSVZusatzWerte zusatz = SVZusatzLaden(abbild, k_.LStJahr, &bericht);
+    // An add-on rate equal to the average is no choice of the user's: it
+    // follows the average of the pay month.
+    if (zusatz.KVZusatzProzent >= 0 && zusatz.KVZusatzProzent != DurchschnittsZusatzbeitrag(k_.LStJahr, 1))
+      kvZusatz_ = zusatz.KVZusatzProzent;
+    u1NV_ = zusatz.U1Prozent;
+    u2NV_ = zusatz.U2Prozent;
+  }
+  for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
 }
 
 void TFRechner::EinstellungsWarnungenZeigen() {
@@ -321,7 +344,20 @@ void TFRechner::SaetzeSpeichern(QStringList& fehler) {
   // With the special table the zeros it puts into the pension and
   // unemployment rates never reach the file.
   TNewIniFile saetze = namen_.SaetzeDatei();
-  if (!SVSaetzeSpeichern(saetze, k_.LStJahr, k_.SVSatzTabelle, EPauschSt->AsFraction())) {
+  // The file holds the year's row: the rates the user left at the period's
+  // defaults go back to the row's.
+  TSVSatzTabelle zeile = k_.SVSatzTabelle;
+  TBBGTabelle bbg = k_.BBGTabelle;
+  PeriodeWechseln(k_.LStJahr, SVMonat(), 0, bbg, zeile);
+  bool gut = SVSaetzeSpeichern(saetze, k_.LStJahr, zeile, EPauschSt->AsFraction());
+  if (gut && JahresRegeln(k_.LStJahr).PeriodenNachMonat) {
+    TSVZusatzWerte zusatz;
+    zusatz.KVZusatzProzent = kvZusatz_ >= 0 ? kvZusatz_ : DurchschnittsZusatzbeitrag(k_.LStJahr, 1);
+    zusatz.U1Prozent = u1NV_;
+    zusatz.U2Prozent = u2NV_;
+    gut = SVZusatzSpeichern(saetze, k_.LStJahr, zusatz);
+  }
+  if (!gut) {
     const QString datei = QString::fromStdString(saetze.FileName().string());
     if (!fehler.contains(datei)) fehler << datei;
   }
@@ -358,6 +394,12 @@ void TFRechner::JahrAnzeigen() {
   CBJahr->setCurrentIndex(CBJahr->findData(jahr));
   CBJahr->blockSignals(vorher);
   for (QAction* a : JahrEintraege) a->setChecked(a->data().toInt() == jahr);
+  const bool nachMonat = JahresRegeln(jahr).PeriodenNachMonat;
+  for (QWidget* w : std::initializer_list<QWidget*>{LMonat, CBMonat, LAblaufplan}) w->setVisible(nachMonat);
+  const bool monatVorher = CBMonat->blockSignals(true);
+  CBMonat->setCurrentIndex(CBMonat->findData(static_cast<int>(k_.LStMonat)));
+  CBMonat->blockSignals(monatVorher);
+  LAblaufplan->setText(nachMonat ? QString::fromStdString(AblaufplanName(jahr, k_.LStMonat)) : QString());
   if (auto* w = findChild<QLabel*>(QStringLiteral("LJahrWaehrung")))
     w->setText(JahresRegeln(jahr).DM ? (k_.EuroAnzeige ? QStringLiteral("(DM-Jahr, Beträge in Euro)")
                                                        : QStringLiteral("(Beträge in DM)"))
@@ -372,30 +414,77 @@ void TFRechner::JahresRegelnAnwenden() {
   BetraegeInDM1->setEnabled(r.DM);
   BetraegeInDM1->setChecked(!k_.EuroAnzeige);
 
-  // The sliding zone and the waiver that belongs to it.
-  if (!r.Gleitzone()) {
-    CBGleitZ->setChecked(false);
-    CBRV_Verzicht->setChecked(false);
+  PeriodenFelderFreigeben();
+  if (r.KVZusatz) {
+    cbKV2->setText(QStringLiteral("KV Zusatzbeitrag"));
+    cbKV2->setToolTip(r.Jahr >= 2019 ? QStringLiteral("Zusatzbeitragssatz der Krankenkasse; Arbeitnehmer und "
+                                                      "Arbeitgeber tragen je die Hälfte")
+                                     : QStringLiteral("Zusatzbeitragssatz der Krankenkasse; trägt der Arbeitnehmer allein"));
+    EKV2ANProz->setToolTip(QStringLiteral("Zusatzbeitragssatz der Krankenkasse in Prozent (Vorgabe: der "
+                                          "durchschnittliche Zusatzbeitragssatz des Jahres)"));
+  } else {
+    cbKV2->setText(QStringLiteral("KV Zuschlag"));
+    cbKV2->setToolTip(r.KVZuschlag() ? QStringLiteral("Zusatzbetrag KV f. Zahnersatz u. Krankengeld")
+                                     : QStringLiteral("Den Zusatzbeitrag KV gibt es erst ab 01.07.2005"));
+    EKV2ANProz->setToolTip(QStringLiteral("ab 01.07.2005"));
   }
-  CBGleitZ->setEnabled(r.Gleitzone());
-  CBRV_Verzicht->setEnabled(r.Gleitzone());
-  if (r.Gleitzone()) {
+  cbKV2->setAccessibleName(cbKV2->text());
+  EKV2ANProz->setAccessibleName(cbKV2->text() + QStringLiteral(" AN"));
+  cbPV2->setToolTip(r.PVZuschlag() ? QStringLiteral("Zusatzbeitrag PV für Kinderlose")
+                                   : QStringLiteral("Den Zusatzbeitrag PV für Kinderlose gibt es erst ab 2005"));
+  AufstockungFreigeben();
+  ZuschlaegeAnzeigen();
+}
+
+void TFRechner::PeriodenFelderFreigeben() {
+  const TJahresRegeln& r = JahresRegeln(k_.LStJahr);
+  // The zone of the pay month's period: its name, bounds and whether the
+  // employee may still waive the reduced pension share.
+  bool zone = r.Gleitzone();
+  bool verzicht = zone;
+  std::int64_t unten = r.GleitzoneUnter, oben = r.GleitzoneOber;
+  QString name = QStringLiteral("Gleitzone");
+  if (r.PeriodenNachMonat) {
+    const TSVPeriode& p = SVPeriode(k_.LStJahr, k_.LStMonat);
+    zone = p.Zone != zfKeine;
+    verzicht = zone && p.RVVerzichtMoeglich;
+    unten = p.ZoneUnten;
+    oben = p.ZoneOben;
+    name = QString::fromUtf8(ZonenName(k_.LStJahr, k_.LStMonat));
+  }
+  CBGleitZ->setText(name);
+  CBGleitZ->setAccessibleName(name);
+  if (!zone) CBGleitZ->setChecked(false);
+  if (!verzicht) CBRV_Verzicht->setChecked(false);
+  CBGleitZ->setEnabled(zone);
+  CBRV_Verzicht->setEnabled(verzicht);
+  if (zone) {
     QLocale ort;
-    QString hinweis = QStringLiteral("Gleitzone für Arbeitsentgelte im Bereich über %1€ und bis zu %2€")
-                          .arg(ort.toString(static_cast<double>(r.GleitzoneUnter) / 100, 'f', 0),
-                               ort.toString(static_cast<double>(r.GleitzoneOber) / 100, 'f', 0));
-    if (r.GleitzoneAbMonat > 1)
+    QString hinweis = QStringLiteral("%1 für Arbeitsentgelte im Bereich über %2 € und bis zu %3 €")
+                          .arg(name, ort.toString(static_cast<double>(unten) / 100, 'f', 2),
+                               ort.toString(static_cast<double>(oben) / 100, 'f', 2));
+    if (!r.PeriodenNachMonat && r.GleitzoneAbMonat > 1)
       hinweis += QStringLiteral(" (ab 01.%1.%2)").arg(r.GleitzoneAbMonat, 2, 10, QLatin1Char('0')).arg(r.Jahr);
     CBGleitZ->setToolTip(hinweis);
   } else {
     CBGleitZ->setToolTip(QStringLiteral("Die Gleitzone gibt es erst ab 01.04.2003"));
   }
-  cbKV2->setToolTip(r.KVZuschlag() ? QStringLiteral("Zusatzbetrag KV f. Zahnersatz u. Krankengeld")
-                                   : QStringLiteral("Den Zusatzbeitrag KV gibt es erst ab 01.07.2005"));
-  cbPV2->setToolTip(r.PVZuschlag() ? QStringLiteral("Zusatzbeitrag PV für Kinderlose")
-                                   : QStringLiteral("Den Zusatzbeitrag PV für Kinderlose gibt es erst ab 2005"));
-  AufstockungFreigeben();
-  ZuschlaegeAnzeigen();
+  CBRV_Verzicht->setToolTip(verzicht || !r.PeriodenNachMonat
+                                ? QStringLiteral("ArbN verzichtet auf die Anwendung der Gleitzone in der Rentenversicherung")
+                                : QStringLiteral("Den Verzicht auf die Reduzierung in der Rentenversicherung gibt "
+                                                 "es nur bis Juni 2019"));
+
+  // Children under 25: the care discounts of the period (from July 2023),
+  // for an employee who pays care contributions.
+  const bool abschlaege = r.PeriodenNachMonat && SVPeriode(k_.LStJahr, k_.LStMonat).PVAbschlag >= 0 &&
+                          Beschaeftigung() == beNV && !cbPriv->isChecked();
+  if (E_KinderU25->isEnabled() != abschlaege) {
+    const bool vorher = E_KinderU25->blockSignals(true);
+    if (!abschlaege) E_KinderU25->clear();
+    E_KinderU25->setEnabled(abschlaege);
+    E_KinderU25->blockSignals(vorher);
+  }
+  LKinderU25->setEnabled(abschlaege);
 }
 
 void TFRechner::ZuschlaegeAnzeigen() {
@@ -418,7 +507,7 @@ void TFRechner::ZuschlaegeAnzeigen() {
     cbPV2->setChecked(false);
   } else if (cbPV2->property("ohneJahr").toBool()) {
     cbPV2->setProperty("ohneJahr", false);
-    cbPV2->setChecked(!(E_ZKF->AsFloat() > 0) && CBStKl->currentIndex() != 1);
+    cbPV2->setChecked(Kinderlos() && CBStKl->currentIndex() != 1);
   }
 }
 
@@ -438,22 +527,21 @@ void TFRechner::JahrWechseln(int jahr) {
   // Amounts typed in one currency keep their money in the other.
   const bool euroVorher = k_.EuroAnzeige;
   k_.LStJahr = static_cast<std::int16_t>(jahr);
-  const TJahresRegeln r = JahresRegeln(jahr);
+  const TJahresRegeln& r = JahresRegeln(jahr);
+  k_.LStMonat = static_cast<std::uint8_t>(r.PeriodenNachMonat ? StandardMonat(jahr) : 12);
   k_.EuroAnzeige = !(r.DM && dmGewuenscht_);
   if (k_.EuroAnzeige != euroVorher) BetraegeUmrechnen(euroVorher ? k_.DMFaktor : 1 / k_.DMFaktor);
   WaehrungAnzeigen();
 
   // The new year's rates, flat-rate tax, surcharge and ceilings.
-  TEinstellungsBericht bericht;
-  SVEinstellungenLaden(k_, namen_.SaetzeDatei().Abbild(), &bericht);
-  for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
+  SVLaden();
   SaetzeInEdits();
   rechnenAktiv_ = false;
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
   if (cbTabArt->currentIndex() != 0)
     for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
   JahresRegelnAnwenden();
-  if (E_ZKF->AsFloat() > 0) cbPV2->setEnabled(false);
+  if (!Kinderlos()) cbPV2->setEnabled(false);
   KindergeldSetzen();
   JahrAnzeigen();
   if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
@@ -465,6 +553,32 @@ void TFRechner::JahrWechseln(int jahr) {
   if (!fehler.isEmpty()) SpeicherFehlerMelden(fehler);
   if (!einstellungsWarnungen_.isEmpty() && gezeigt_)
     QTimer::singleShot(0, this, [this] { EinstellungsWarnungenZeigen(); });
+}
+
+void TFRechner::MonatWechseln(int monat) {
+  const TJahresRegeln& r = JahresRegeln(k_.LStJahr);
+  if (!r.PeriodenNachMonat || monat < 1 || monat > 12 || monat == k_.LStMonat) {
+    JahrAnzeigen();
+    return;
+  }
+  const bool aktiv = rechnenAktiv_;
+  rechnenAktiv_ = false;
+  // What the user typed stays; the defaults follow the new period.
+  EingabenSammeln();
+  const int alt = k_.LStMonat;
+  PeriodeWechseln(k_.LStJahr, alt, monat, k_.BBGTabelle, k_.SVSatzTabelle);
+  k_.LStMonat = static_cast<std::uint8_t>(monat);
+  SaetzeInEdits();
+  rechnenAktiv_ = false;
+  if (cbTabArt->currentIndex() != 0)
+    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
+  JahresRegelnAnwenden();
+  if (!Kinderlos()) cbPV2->setEnabled(false);
+  KindergeldSetzen();
+  JahrAnzeigen();
+  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
+  rechnenAktiv_ = aktiv;
+  Rechnen();
 }
 
 void TFRechner::BetraegeInDM(bool dm) {

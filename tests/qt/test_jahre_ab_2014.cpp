@@ -1,0 +1,329 @@
+// The years 2014 to 2026 in the calculator window, driven as a user drives
+// it: the first start in the newest year, the pay month and the flowchart it
+// chooses, the inputs of the newer rule periods (add-on rate, children under
+// 25, transition zone, levies), the result lines, and the same figures as
+// the command line.
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "calc/jahresregeln.h"
+#include "common/ini_datei.h"
+#include "common/qt/edit_cs.h"
+#include "fenster_hilfen.h"
+#include "lohnsteuer/versionen.h"
+#include "ui/anwendung.h"
+#include "ui/calculator/rechner.h"
+
+using lst::TEditCS;
+using lst::TFRechner;
+using lst::TNewIniFile;
+
+class TestJahreAb2014 : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir ordner_;
+  std::unique_ptr<lst::TAnwendung> anw_;
+  std::unique_ptr<TBoxFaenger> boxen_;
+  TFRechner* r_ = nullptr;
+
+  QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
+  lst::TAbrechnung& D() { return anw_->Daten(); }
+
+  void Starten() {
+    anw_ = std::make_unique<lst::TAnwendung>();
+    r_ = &anw_->Rechner();
+    anw_->Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(r_));
+  }
+  void Beenden() {
+    r_->close();
+    r_ = nullptr;
+    anw_.reset();
+  }
+  // A drop-down chosen with the keyboard.
+  static void Waehlen(QComboBox* liste, int daten) {
+    liste->setFocus();
+    const int ziel = liste->findData(daten);
+    QVERIFY(ziel >= 0);
+    while (liste->currentIndex() < ziel) QTest::keyClick(liste, Qt::Key_Down);
+    while (liste->currentIndex() > ziel) QTest::keyClick(liste, Qt::Key_Up);
+  }
+  void Jahr(int jahr) { Waehlen(r_->CBJahr, jahr); }
+  void Monat(int monat) { Waehlen(r_->CBMonat, monat); }
+  void Klick(QAbstractButton* knopf) {
+    QVERIFY(knopf->isEnabled());
+    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
+  }
+  void Setzen(QAbstractButton* knopf, bool an) {
+    if (knopf->isChecked() != an) Klick(knopf);
+    QCOMPARE(knopf->isChecked(), an);
+  }
+  // Back to a plain employee in the West, statutory insurance, no children.
+  void Grundzustand() {
+    Setzen(r_->CBGF, false);
+    Setzen(r_->CBprivHH, false);
+    Setzen(r_->cbPriv, false);
+    Setzen(r_->CBGleitZ, false);
+    if (auto* west = r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_West"))) Klick(west);
+    Eintippen(r_->E_ZKF, QString());
+    if (r_->E_KinderU25->isEnabled()) Eintippen(r_->E_KinderU25, QString());
+    r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("8")));
+    r_->Arbeitnehmeranteil1->trigger();
+  }
+  QString Wert(const char* name) const {
+    auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
+    return l != nullptr ? l->text() : QStringLiteral("<fehlt>");
+  }
+  bool Sichtbar(const char* name) const {
+    auto* w = r_->findChild<QWidget*>(QString::fromLatin1(name));
+    return w != nullptr && w->isVisible();
+  }
+
+ private slots:
+  void initTestCase() {
+    TestUmgebung(ordner_);
+    boxen_ = std::make_unique<TBoxFaenger>();
+  }
+  void cleanup() {
+    if (r_ != nullptr) Beenden();
+  }
+
+  // A first start opens the newest year carried in the month of today (or
+  // December); the lists name every year, newest first.
+  void ersterStartImNeuestenJahr() {
+    QFile::remove(Datei());
+    Starten();
+    const int neu = TFRechner::NeuestesJahr();
+    QCOMPARE(neu, 2026);
+    QCOMPARE(int(anw_->Kontext().LStJahr), neu);
+    QCOMPARE(r_->windowTitle(), QStringLiteral("Lohnsteuerberechnung 2026"));
+    QCOMPARE(r_->CBJahr->count(), 2026 - 1995 + 1);
+    QCOMPARE(r_->CBJahr->itemData(0).toInt(), 2026);
+    QCOMPARE(r_->CBJahr->itemData(r_->CBJahr->count() - 1).toInt(), 1995);
+    QCOMPARE(r_->JahrEintraege.size(), 32);
+    QCOMPARE(r_->JahrEintraege.first()->data().toInt(), 2026);
+    QVERIFY(r_->JahrEintraege.first()->isChecked());
+    const int monat = QDate::currentDate().year() == 2026 ? QDate::currentDate().month() : 12;
+    QCOMPARE(TFRechner::StandardMonat(2026), monat);
+    QCOMPARE(TFRechner::StandardMonat(2019), 12);
+    QVERIFY(r_->CBMonat->isVisible());
+    QCOMPARE(r_->CBMonat->currentData().toInt(), monat);
+    QCOMPARE(r_->CBMonat->itemText(0), QStringLiteral("Januar"));
+    QCOMPARE(r_->CBMonat->itemText(2), QStringLiteral("März"));
+    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2026"));
+    // A stored year is kept.
+    Jahr(2019);
+    Beenden();
+    Starten();
+    QCOMPARE(int(anw_->Kontext().LStJahr), 2019);
+    QCOMPARE(r_->CBMonat->currentData().toInt(), 12);
+    Jahr(2026);
+  }
+
+  // The month chooses the flowchart: November and December 2024 differ.
+  void monatWaehltAblaufplan() {
+    Starten();
+    Grundzustand();
+    Jahr(2024);
+    QCOMPARE(r_->CBMonat->currentData().toInt(), 12);
+    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Dezember"));
+    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Monat(11);
+    QCOMPARE(int(anw_->Kontext().LStMonat), 11);
+    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024"));
+    QCOMPARE(anw_->Kontext().VersionFuer(2024), lst::LStVersionNachSchluessel("2024"));
+    const std::int64_t november = D().Ergebnis.LSt.LSt;
+    WieDieKommandozeile(D(), {"--brutto", "3000"});
+    Monat(12);
+    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Dezember"));
+    QCOMPARE(anw_->Kontext().VersionFuer(2024), lst::LStVersionNachSchluessel("2024dez"));
+    QVERIFY(D().Ergebnis.LSt.LSt < november);
+    WieDieKommandozeile(D(), {"--brutto", "3000"});
+    // Before 2014 there is no month to choose.
+    Jahr(2013);
+    QVERIFY(!r_->CBMonat->isVisible());
+    QVERIFY(!r_->LAblaufplan->isVisible());
+  }
+
+  // Each new input only where its period has it; the old-only boxes not
+  // after theirs.
+  void felderNachRegelperiode() {
+    Starten();
+    Grundzustand();
+    Jahr(2013);
+    for (QWidget* w : std::initializer_list<QWidget*>{r_->E_KinderU25, r_->EU1Proz, r_->EU2Proz})
+      QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QCOMPARE(r_->cbKV2->text(), QStringLiteral("KV Zuschlag"));
+    QCOMPARE(r_->CBGleitZ->text(), QStringLiteral("Gleitzone"));
+    QVERIFY(r_->CBRV_Verzicht->isEnabled());
+    QVERIFY(r_->E_KinderU25->text().isEmpty());
+
+    Jahr(2015);
+    QCOMPARE(r_->cbKV2->text(), QStringLiteral("KV Zusatzbeitrag"));
+    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("0,9"));
+    QVERIFY(r_->EU1Proz->isEnabled());
+    QVERIFY(!r_->E_KinderU25->isEnabled());
+
+    Jahr(2019);
+    Monat(6);
+    QCOMPARE(r_->CBGleitZ->text(), QStringLiteral("Gleitzone"));
+    QVERIFY(r_->CBRV_Verzicht->isEnabled());
+    Monat(7);
+    QCOMPARE(r_->CBGleitZ->text(), QStringLiteral("Übergangsbereich"));
+    QVERIFY(!r_->CBRV_Verzicht->isEnabled());
+
+    Jahr(2020);
+    QVERIFY(!r_->CBRV_Verzicht->isEnabled());
+    QVERIFY(!r_->CBRV_Verzicht->isChecked());
+
+    Jahr(2023);
+    Monat(6);
+    QVERIFY(!r_->E_KinderU25->isEnabled());
+    Monat(7);
+    QVERIFY(r_->E_KinderU25->isEnabled());
+    // Marginal employment pays no care contribution of its own.
+    Klick(r_->CBGF);
+    QVERIFY(!r_->E_KinderU25->isEnabled());
+    Klick(r_->CBGF);
+    QVERIFY(r_->E_KinderU25->isEnabled());
+
+    // East stays selectable when the ceilings became one (Saxony).
+    Jahr(2026);
+    auto* ost = r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"));
+    QVERIFY(ost->isEnabled());
+  }
+
+  // The window's figures are the command line's for the same inputs.
+  void wieDieKommandozeile() {
+    Starten();
+    Grundzustand();
+
+    // 2015 with the fund's add-on rate 1,1 %.
+    Jahr(2015);
+    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(r_->EKV2ANProz, QStringLiteral("1,1"));
+    QVERIFY(D().Ergebnis.SV.AN(lst::svKV2) > 0);
+    WieDieKommandozeile(D(), {"--brutto", "3000", "--kv-zusatzbeitrag", "1,1"});
+    Eintippen(r_->EKV2ANProz, QStringLiteral("0,9"));
+
+    // July 2019 in the transition zone.
+    Jahr(2019);
+    Monat(7);
+    Eintippen(r_->ELohn, QStringLiteral("1000"));
+    Klick(r_->CBGleitZ);
+    QVERIFY(D().Ergebnis.SV.BE > 0);
+    QVERIFY(Sichtbar("ErgBE"));
+    WieDieKommandozeile(D(), {"--brutto", "1000", "--uebergangsbereich"});
+    // The employer's view shows the base as well.
+    r_->Arbeitgeberanteil1->trigger();
+    QVERIFY(Sichtbar("ErgBE"));
+    WieDieKommandozeile(D(), {"--brutto", "1000", "--uebergangsbereich"});
+    r_->Arbeitnehmeranteil1->trigger();
+
+    // October 2022 in the zone: the employee's own base as well.
+    Jahr(2022);
+    Monat(10);
+    QVERIFY(r_->CBGleitZ->isChecked() || r_->CBGleitZ->isEnabled());
+    Setzen(r_->CBGleitZ, true);
+    Eintippen(r_->ELohn, QStringLiteral("1000"));
+    QVERIFY(D().Ergebnis.SV.BE_AN > 0);
+    QVERIFY(Sichtbar("ErgBEAN"));
+    WieDieKommandozeile(D(), {"--brutto", "1000", "--uebergangsbereich"});
+    Setzen(r_->CBGleitZ, false);
+
+    // July 2023, three children under 25: two discounts.
+    Jahr(2023);
+    Monat(7);
+    Eintippen(r_->ELohn, QStringLiteral("4000"));
+    Eintippen(r_->E_ZKF, QStringLiteral("3"));
+    Eintippen(r_->E_KinderU25, QStringLiteral("3"));
+    QCOMPARE(D().Rechnung.SV.PVAbschlaege, std::uint8_t{2});
+    WieDieKommandozeile(D(), {"--brutto", "4000", "--kinderfreibetraege", "3", "--pv-abschlaege", "2"});
+    Eintippen(r_->E_KinderU25, QString());
+    Eintippen(r_->E_ZKF, QString());
+
+    // 2026: standard employee with church tax 9 %.
+    Jahr(2026);
+    Monat(12);
+    Eintippen(r_->ELohn, QStringLiteral("4000"));
+    r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("9")));
+    QVERIFY(D().Ergebnis.LSt.KiSt > 0);
+    WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9"});
+    // The employer's view with the levies.
+    r_->Arbeitgeberanteil1->trigger();
+    QVERIFY(Sichtbar("ErgIGU"));
+    QVERIFY(D().Ergebnis.SV.IGU_AG > 0);
+    QCOMPARE(Wert("ErgUmlagenGesamt"), GeldText(D().Ergebnis.AGGesamtUmlagen));
+    WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9", "--arbeitgeber"});
+    Eintippen(r_->EU1Proz, QStringLiteral("1,6"));
+    Eintippen(r_->EU2Proz, QStringLiteral("0,44"));
+    QVERIFY(D().Ergebnis.SV.U1_AG > 0);
+    WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9", "--u1", "1,6", "--u2", "0,44"});
+    Eintippen(r_->EU1Proz, QStringLiteral("0"));
+    Eintippen(r_->EU2Proz, QStringLiteral("0"));
+    r_->Arbeitnehmeranteil1->trigger();
+    r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("8")));
+
+    // 2026 minijob: the pension top-up is ticked, the levies are the
+    // minijob office's.
+    Eintippen(r_->ELohn, QStringLiteral("500"));
+    Klick(r_->CBGF);
+    QVERIFY(r_->CBAufst->isChecked());
+    QVERIFY(D().Ergebnis.SV.AN(lst::svRVAuf) > 0);
+    QVERIFY(r_->EU1Proz->AsFloat() > 0);
+    WieDieKommandozeile(D(), {"--brutto", "500", "--minijob", "--aufstockung"});
+    r_->Arbeitgeberanteil1->trigger();
+    QVERIFY(D().Ergebnis.SV.U1_AG > 0);
+    WieDieKommandozeile(D(), {"--brutto", "500", "--minijob", "--aufstockung"});
+    r_->Arbeitnehmeranteil1->trigger();
+    // Unticked: the employee's exemption.
+    Klick(r_->CBAufst);
+    QCOMPARE(D().Ergebnis.SV.AN(lst::svRVAuf), std::int64_t{0});
+    WieDieKommandozeile(D(), {"--brutto", "500", "--minijob"});
+    Klick(r_->CBGF);
+
+    // 2026 in Saxony.
+    Eintippen(r_->ELohn, QStringLiteral("3500"));
+    Klick(r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost")));
+    Klick(r_->cbSachsen);
+    QVERIFY(D().Rechnung.SV.PVS);
+    WieDieKommandozeile(D(), {"--brutto", "3500", "--region", "ost", "--sachsen"});
+    Klick(r_->cbSachsen);
+  }
+
+  // The fund's add-on rate is kept per year; the rates left at their
+  // defaults follow the pay month.
+  void zusatzbeitragUndMonateBleiben() {
+    Starten();
+    Grundzustand();
+    Jahr(2023);
+    Monat(6);
+    const QString pvJuni = r_->EPVANProz->text();
+    Monat(7);
+    QVERIFY2(r_->EPVANProz->text() != pvJuni, qPrintable(pvJuni));
+    Eintippen(r_->EKV2ANProz, QStringLiteral("1,9"));
+    Monat(3);
+    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("1,9"));
+    QCOMPARE(r_->EPVANProz->text(), pvJuni);
+    Beenden();
+    const TNewIniFile ini = TNewIniFile::AusPfad(Datei().toStdString());
+    QCOMPARE(ini.ReadFloat("SV2023", "KVZusatz", 0), 1.9);
+    // The file holds the year's row: the care rate of the first period.
+    Starten();
+    Jahr(2023);
+    Monat(7);
+    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("1,9"));
+    Monat(1);
+    QCOMPARE(r_->EPVANProz->text(), pvJuni);
+  }
+};
+
+QTEST_MAIN(TestJahreAb2014)
+#include "test_jahre_ab_2014.moc"
