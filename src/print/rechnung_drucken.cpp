@@ -196,8 +196,8 @@ class TAusdruck {
     }
     QString privat = QStringLiteral("nein");
     if (r.SV.PKV != 0) privat = r.SV.PKV == 2 ? QStringLiteral("ja, mit AG-Zuschuss") : QStringLiteral("ja");
-    z.push_back({QStringLiteral("Private Kranken-/Pflegevers."), privat});
-    if (sv.PKVZuschuss_AG != 0) z.push_back({QStringLiteral("AG-Zuschuss KV/PV"), Geld(sv.PKVZuschuss_AG)});
+    z.push_back({QStringLiteral("Private KV/PV"), privat});
+    if (sv.PKVZuschuss_AG != 0) z.push_back({QStringLiteral("AG-Zuschuss private KV/PV"), Geld(sv.PKVZuschuss_AG)});
   }
 
   void Abrechnung() {
