@@ -189,3 +189,34 @@ TEST(JahresRegeln, EinkommensteuerDerDMJahre) {
   EXPECT_EQ(status, 0) << tabelle.substr(0, 200);
   EXPECT_GT(std::count(tabelle.begin(), tabelle.end(), '\n'), 400);
 }
+
+// The flowchart's name says the months it is in force for, where its year
+// has more than one; every month from 2014 has one, and a pay month names
+// the flowchart the context runs for it.
+TEST(JahresRegeln, AblaufplanName) {
+  EXPECT_EQ(AblaufplanName(2026, 5), "Ablaufplan 2026");
+  EXPECT_EQ(AblaufplanName(2013, 12), "Ablaufplan 2013");
+  EXPECT_EQ(AblaufplanName(2024, 12), "Ablaufplan 2024 Dezember");
+  EXPECT_EQ(AblaufplanName(2024, 11), "Ablaufplan 2024 Januar bis November");
+  EXPECT_EQ(AblaufplanName(2023, 2), "Ablaufplan 2023 Januar bis März");
+  EXPECT_EQ(AblaufplanName(2023, 6), "Ablaufplan 2023 April bis Juni");
+  EXPECT_EQ(AblaufplanName(2023, 7), "Ablaufplan 2023 ab Juli");
+  EXPECT_EQ(AblaufplanName(2022, 6), "Ablaufplan 2022 ab Juni");
+  EXPECT_EQ(AblaufplanName(2015, 12), "Ablaufplan 2015 Dezember");
+  EXPECT_EQ(AblaufplanName(LStVersionNachSchluessel("2025jan")), "Ablaufplan 2025 Januar bis Februar");
+  EXPECT_EQ(AblaufplanName(-1), "");
+  EXPECT_EQ(AblaufplanName(kAnzahlLStVersionen), "");
+  EXPECT_EQ(AblaufplanName(2040, 1), "");
+  for (int jahr = 2014; jahr <= kLetztesLStJahr; ++jahr) {
+    for (int monat = 1; monat <= 12; ++monat) {
+      TRechenKontext k;
+      k.LStMonat = static_cast<std::uint8_t>(monat);
+      const int v = k.VersionFuer(jahr);
+      ASSERT_GE(v, 0) << jahr << "/" << monat;
+      EXPECT_EQ(AblaufplanName(jahr, monat), AblaufplanName(v)) << jahr << "/" << monat;
+    }
+  }
+  EXPECT_EQ(std::string(Monatsname(3)), "März");
+  EXPECT_EQ(std::string(Monatsname(0)), "");
+  EXPECT_EQ(std::string(Monatsname(13)), "");
+}

@@ -123,22 +123,6 @@ bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
   return true;
 }
 
-const char* MonatsName(int monat) {
-  static const char* const kMonate[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-  return monat >= 1 && monat <= 12 ? kMonate[monat - 1] : "";
-}
-
-std::string AblaufplanName(int jahr, int monat, int version) {
-  if (version < 0 || version >= kAnzahlLStVersionen || kLStVersionen[version].Jahr != jahr)
-    version = LStVersionFuerMonat(jahr, monat < 1 ? 1 : monat > 12 ? 12 : monat);
-  if (version < 0) return {};
-  const TLStVersion& v = kLStVersionen[version];
-  std::string name = "Ablaufplan " + std::to_string(v.Jahr);
-  if (v.AbMonat > 1) name += std::string(" ") + MonatsName(v.AbMonat);
-  return name;
-}
-
 bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv) {
   if (!(jahr > kLetztesJahr && SVVorhanden(jahr))) return SachsenPVSaetze(jahr, pv);
   if (!(pv.AN > 0)) return false;
@@ -147,6 +131,29 @@ bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv) {
   pv = {pv.AN + verschiebung, pv.AG - verschiebung};
   return true;
 }
+
+const char* Monatsname(int monat) {
+  static const char* const kNamen[] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                       "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  return monat >= 1 && monat <= 12 ? kNamen[monat - 1] : "";
+}
+
+std::string AblaufplanName(int version) {
+  if (version < 0 || version >= kAnzahlLStVersionen) return {};
+  const TLStVersion& v = kLStVersionen[version];
+  std::string name = "Ablaufplan " + std::to_string(v.Jahr);
+  const bool naechsterImJahr = version + 1 < kAnzahlLStVersionen && kLStVersionen[version + 1].Jahr == v.Jahr;
+  const bool vorigerImJahr = version > 0 && kLStVersionen[version - 1].Jahr == v.Jahr;
+  if (!naechsterImJahr && !vorigerImJahr) return name;
+  // In force up to the month before the next flowchart of the year.
+  const int ab = v.AbMonat;
+  const int bis = naechsterImJahr ? kLStVersionen[version + 1].AbMonat - 1 : 12;
+  if (ab == bis) return name + " " + Monatsname(ab);
+  if (bis == 12) return name + " ab " + Monatsname(ab);
+  return name + " " + Monatsname(ab) + " bis " + Monatsname(bis);
+}
+
+std::string AblaufplanName(int jahr, int monat) { return AblaufplanName(LStVersionFuerMonat(jahr, monat)); }
 
 const char* JahresWaehrung(int jahr) { return JahresRegeln(jahr).Waehrung; }
 

@@ -130,14 +130,18 @@ bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv);
 // "Übergangsbereich" from July 2019, "Gleitzone" before.
 const char* ZonenName(int jahr, int monat);
 
-// The German name of a month 1 to 12 ("Januar" ... "Dezember"; "" outside).
-const char* MonatsName(int monat);
+// The German name of a month 1 to 12 ("Januar" ... "Dezember"); "" outside.
+const char* Monatsname(int monat);
 
-// The name of the flowchart in force in a pay month, as the window and the
-// printout show it: "Ablaufplan 2024", "Ablaufplan 2024 Dezember" for a
-// flowchart that applies from a later month of its year.  A flowchart named
-// outright (version >= 0) is named itself.
-std::string AblaufplanName(int jahr, int monat, int version = -1);
+// The display name of a wage-tax flowchart, a number of kLStVersionen:
+// "Ablaufplan 2026" for the only flowchart of its year, otherwise with the
+// pay months it is in force for, "Ablaufplan 2024 Dezember", "Ablaufplan
+// 2023 ab Juli", "Ablaufplan 2023 Januar bis März".  Empty for a number
+// outside the table.
+std::string AblaufplanName(int version);
+// The name of the flowchart in force in a pay month (1 to 12) of a year;
+// empty for a year without a flowchart.
+std::string AblaufplanName(int jahr, int monat);
 
 // Whether a year's amounts are pfennigs of the Deutsche Mark.
 constexpr bool DMJahr(int jahr) { return jahr < 2002; }

@@ -353,11 +353,9 @@ std::string NurSteuerPruefen(const TEingabe& e, const TJahresRegeln& regeln) {
 // The inputs of the social insurance that a year or its rule period of the
 // pay month does not have.
 std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int monat) {
-  static const char* const kMonate[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   const int jahr = regeln.Jahr;
   const auto zeit = [&] {
-    return regeln.PeriodenNachMonat ? std::string(kMonate[monat - 1]) + " " + std::to_string(jahr)
+    return regeln.PeriodenNachMonat ? std::string(Monatsname(monat)) + " " + std::to_string(jahr)
                                     : std::to_string(jahr);
   };
   const bool marginal = e.Minijob || e.Haushalt;

@@ -21,6 +21,14 @@ namespace {
 
 QString JaNein(bool b) { return b ? QStringLiteral("ja") : QStringLiteral("nein"); }
 
+// A rate in percent with two decimals, or three where it has them:
+// "2,90 %", "1,345 %".
+QString ProzentText(double prozent) {
+  QString t = Gebietsschema().toString(prozent, 'f', 3);
+  if (t.endsWith(QLatin1Char('0'))) t.chop(1);
+  return t + QStringLiteral(" %");
+}
+
 // A number field's text as typed; an empty field prints as 0.
 QString WieGetippt(const QString& text) {
   const QString t = text.trimmed();
@@ -34,6 +42,7 @@ class TAusdruck {
       : m_(m), a_(a), k_(k), d_(d), groesse_(groesse) {}
 
   void Drucken() {
+    neueRegeln_ = JahresRegeln(k_.LStJahr).PeriodenNachMonat;
     Berechnungsdaten();
     Abrechnung();
     Bemessungsgrenzen();
@@ -95,6 +104,14 @@ class TAusdruck {
   void Berechnungsdaten() {
     std::vector<TZeile> z;
     z.push_back({QStringLiteral("Lohnzahlungszeitraum"), a_.Lohnzahlungszeitraum.simplified()});
+    if (neueRegeln_) {
+      // From 2014 the pay month chooses the flowchart and the rules of the
+      // social insurance.
+      z.push_back({QStringLiteral("Lohnzahlungsmonat"),
+                   QString::fromUtf8(Monatsname(k_.LStMonat)) + QLatin1Char(' ') + QString::number(k_.LStJahr)});
+      z.push_back({QStringLiteral("Programmablaufplan"),
+                   QString::fromStdString(AblaufplanName(k_.VersionFuer(k_.LStJahr)))});
+    }
     z.push_back({QStringLiteral("Lohnsteuerklasse"), a_.Steuerklasse});
     if (a_.Faktorverfahren) {
       z.push_back({QStringLiteral("Faktor Lohnsteuerabzugsverfahren"), WieGetippt(a_.Faktor)});
@@ -119,6 +136,7 @@ class TAusdruck {
     z.push_back({QStringLiteral("Kinder lt. Lohnsteuerkarte"), WieGetippt(a_.Kinder)});
     z.push_back({QStringLiteral("Sozialversicherung Region"),
                  a_.Region == 0 ? QStringLiteral("Ost") : QStringLiteral("West")});
+    if (neueRegeln_) SozialversicherungAb2014(z);
     if (a_.GFSichtbar) {
       z.push_back({QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt"), JaNein(a_.GF)});
     }
@@ -135,6 +153,51 @@ class TAusdruck {
     m_.DruckLinie(true, 100, 0);
     m_.DruckVorschub(0);
     m_.DruckVorschub(0);
+  }
+
+  // The social-insurance inputs of the rules from 2014, as the request
+  // states them and the calculation applied them.
+  void SozialversicherungAb2014(std::vector<TZeile>& z) {
+    const TRechnung& r = d_.Rechnung;
+    const TSVErgebnis& sv = d_.Ergebnis.SV;
+    const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
+    const TSVPeriode& periode = SVPeriode(k_.LStJahr, r.SV.Monat);
+    if (regeln.KVZusatz) {
+      // The fund's whole add-on rate; from 2019 the employee bears half.
+      const TSatzPaar& zb = r.SV.Saetze[svKV2];
+      const double an = zb.AN > 0 ? zb.AN * 100 : 0;
+      const double ag = zb.AG > 0 ? zb.AG * 100 : 0;
+      QString wert = QStringLiteral("entf\u00e4llt");
+      if (an + ag > 0) {
+        wert = ProzentText(an + ag);
+        if (ag > 0) wert += QStringLiteral(" (AN ") + ProzentText(an) + QLatin1Char(')');
+      }
+      z.push_back({QStringLiteral("KV-Zusatzbeitrag"), wert});
+    }
+    if (periode.PVAbschlag > 0) {
+      const int abschlaege = r.SV.PVAbschlaege;
+      z.push_back({QStringLiteral("Beitragsabschl\u00e4ge PV"),
+                   abschlaege > 0 ? QStringLiteral("%1 (%2 Kinder unter 25)").arg(abschlaege).arg(abschlaege + 1)
+                                  : QStringLiteral("keine")});
+    }
+    if (regeln.Gleitzone()) {
+      QString wert = QStringLiteral("nein");
+      if (r.SV.Gleitzone) {
+        if (sv.BE == 0 && sv.BE_AN == 0) {
+          wert = QStringLiteral("nein (Lohn au\u00dferhalb)");
+        } else {
+          wert = QStringLiteral("ja");
+          if (r.SV.RVVerzicht && periode.RVVerzichtMoeglich) wert += QStringLiteral(", RV ohne Reduzierung");
+        }
+      }
+      z.push_back({QString::fromUtf8(ZonenName(k_.LStJahr, k_.LStMonat)), wert});
+      if (sv.BE != 0) z.push_back({QStringLiteral("Bemessungsentgelt"), Geld(sv.BE)});
+      if (sv.BE_AN != 0) z.push_back({QStringLiteral("Bemessungsentgelt Arbeitnehmer"), Geld(sv.BE_AN)});
+    }
+    QString privat = QStringLiteral("nein");
+    if (r.SV.PKV != 0) privat = r.SV.PKV == 2 ? QStringLiteral("ja, mit AG-Zuschuss") : QStringLiteral("ja");
+    z.push_back({QStringLiteral("Private KV/PV"), privat});
+    if (sv.PKVZuschuss_AG != 0) z.push_back({QStringLiteral("AG-Zuschuss private KV/PV"), Geld(sv.PKVZuschuss_AG)});
   }
 
   void Abrechnung() {
@@ -171,8 +234,14 @@ class TAusdruck {
                    sv.AG(svRV));
     DruckeSatzANAG(QStringLiteral("Arbeitslosenversicherungsbeitrag"), satz[svAV].AN,
                    sv.AN(svAV), sv.AG(svAV));
-    DruckeSatzANAG(QStringLiteral("Pflegeversicherungsbeitrag"), satz[svPV].AN, sv.AN(svPV),
-                   sv.AG(svPV));
+    // From July 2023 the employee's care rate less the discounts for further
+    // children, as the contribution is computed.
+    double pvAN = satz[svPV].AN;
+    if (neueRegeln_ && pvAN > 0 && d_.Rechnung.SV.PVAbschlaege > 0) {
+      const double abschlag = SVPeriode(k_.LStJahr, d_.Rechnung.SV.Monat).PVAbschlag;
+      if (abschlag > 0) pvAN = std::max(pvAN - std::min<int>(d_.Rechnung.SV.PVAbschlaege, 4) * abschlag / 100, 0.0);
+    }
+    DruckeSatzANAG(QStringLiteral("Pflegeversicherungsbeitrag"), pvAN, sv.AN(svPV), sv.AG(svPV));
     if (sv.AN(svPV2) + sv.AG(svPV2) != 0) {
       DruckeSatzANAG(QStringLiteral("Zusatzbetrag zur PV"), satz[svPV2].AN, sv.AN(svPV2),
                      sv.AG(svPV2));
@@ -185,7 +254,19 @@ class TAusdruck {
     m_.DruckLinie(true, 100, 0);
     m_.DruckVorschub(4);
     spalte_ = 97;
+    // The employer's subsidy to a private insurance is part of the cost.
+    if (neueRegeln_ && sv.PKVZuschuss_AG != 0) {
+      DruckeBetrag(QStringLiteral("AG-Zuschuss private KV/PV ="), false, sv.PKVZuschuss_AG);
+    }
     DruckeBetrag(QStringLiteral("Lohnkosten ="), true, e.AGGesamt);
+    if (neueRegeln_) {
+      // The employer's levies from 2014, on top of the cost.
+      DruckeBetrag(QStringLiteral("Umlage U1 (Krankheit) ="), false, sv.U1_AG);
+      DruckeBetrag(QStringLiteral("Umlage U2 (Mutterschaft) ="), false, sv.U2_AG);
+      DruckeBetrag(QStringLiteral("Insolvenzgeldumlage ="), false, sv.IGU_AG);
+      m_.DruckLinie(false, 97, 55);
+      DruckeBetrag(QStringLiteral("Lohnkosten mit Umlagen ="), true, e.AGGesamtUmlagen);
+    }
     m_.DruckLinie(true, 100, 0);
     m_.DruckVorschub(0);
     m_.DruckVorschub(groesse_);
@@ -254,6 +335,8 @@ class TAusdruck {
   const TAbrechnung& d_;
   const int groesse_;
   double spalte_ = 50;
+  // The rules from 2014: pay month, flowchart, levies.
+  bool neueRegeln_ = false;
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "pdf_hilfe.h"
@@ -115,6 +117,216 @@ TEST_F(CliDrucken, Fehler) {
   ASSERT_TRUE(p.waitForFinished(30000));
   EXPECT_EQ(p.exitCode(), 2);
   EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("lohnsteuer-cli-druck")));
+}
+
+// ---- the rules from 2014 -------------------------------------------------------
+
+class CliDruckenAb2014 : public CliDrucken {
+ protected:
+  // The printout of a calculation as lines (see druck_test::Zeilen).
+  QStringList Drucken(const QStringList& optionen) {
+    const QString pdf = ordner_.filePath(QStringLiteral("r%1.pdf").arg(++n_));
+    const TAufruf a = Cli(QStringList{QStringLiteral("drucken"), QStringLiteral("--pdf"), pdf} + optionen);
+    EXPECT_EQ(a.Status, 0) << a.Fehler.toStdString();
+    return druck_test::Zeilen(druck_test::PdfText(pdf));
+  }
+
+ private:
+  int n_ = 0;
+};
+
+// The line that starts with text; empty when none does.
+QString ZeileMit(const QStringList& z, const QString& text) {
+  for (const QString& zeile : z) {
+    if (zeile.startsWith(text)) return zeile;
+  }
+  return {};
+}
+
+// The amounts of a line ("1.234,56 EUR") in cents, left to right.
+std::vector<std::int64_t> Betraege(const QString& zeile) {
+  static const QRegularExpression muster(QStringLiteral("(-?[\\d.]+),(\\d\\d) EUR"));
+  std::vector<std::int64_t> b;
+  for (auto it = muster.globalMatch(zeile); it.hasNext();) {
+    const auto m = it.next();
+    QString euro = m.captured(1);
+    euro.remove(QLatin1Char('.'));
+    const std::int64_t e = euro.toLongLong();
+    b.push_back(e * 100 + (e < 0 ? -1 : 1) * m.captured(2).toLongLong());
+  }
+  return b;
+}
+
+// The amounts of the line that starts with text; fails the test when the
+// line is missing or has another number of amounts.
+std::vector<std::int64_t> Betraege(const QStringList& z, const QString& text, std::size_t anzahl) {
+  const QString zeile = ZeileMit(z, text);
+  const std::vector<std::int64_t> b = Betraege(zeile);
+  EXPECT_EQ(b.size(), anzahl) << text.toStdString() << ": " << zeile.toStdString() << "\n"
+                              << z.join(QLatin1Char('\n')).toStdString();
+  return b.size() == anzahl ? b : std::vector<std::int64_t>(anzahl, 0);
+}
+
+// Each shown sum of the settlement is the sum of its shown lines, in both
+// columns: the taxes, the wage after taxes, the contributions, the net wage,
+// the employer's cost and the cost with the levies.
+void SummenStimmen(const QStringList& z) {
+  const auto brutto = Betraege(z, QStringLiteral("Bruttolohn ="), 2);
+  const auto lst = Betraege(z, QStringLiteral("Lohnsteuer ="), 2);
+  const auto kist = Betraege(z, QStringLiteral("Kirchensteuer ="), 2);
+  const auto soli = Betraege(z, QStringLiteral("Solidarit\u00e4tsz. ="), 2);
+  const auto steuern = Betraege(z, QStringLiteral("Steuern gesamt ="), 2);
+  const auto nach = Betraege(z, QStringLiteral("Lohn nach Steuern ="), 2);
+  std::int64_t svAN = 0, svAG = 0;
+  for (const char16_t* art : {u"Krankenversicherungsbeitrag", u"Zusatzbetrag zur KV", u"Rentenversicherungsbeitrag",
+                              u"Arbeitslosenversicherungsbeitrag", u"Pflegeversicherungsbeitrag",
+                              u"Zusatzbetrag zur PV"}) {
+    const QString zeile = ZeileMit(z, QString::fromUtf16(art));
+    if (zeile.isEmpty()) continue;
+    const auto b = Betraege(zeile);
+    ASSERT_EQ(b.size(), 2u) << zeile.toStdString();
+    svAN += b[0];
+    svAG += b[1];
+  }
+  const auto sv = Betraege(z, QStringLiteral("Soz.vers. gesamt ="), 2);
+  const auto sonstiges = Betraege(ZeileMit(z, QStringLiteral("Sonstiges =")));
+  const auto netto = Betraege(z, QStringLiteral("Netto Lohn ="), 1);
+  const auto kosten = Betraege(z, QStringLiteral("Lohnkosten ="), 1);
+  const QString zuschussZeile = ZeileMit(z, QStringLiteral("AG-Zuschuss private KV/PV ="));
+  const std::int64_t zuschuss = zuschussZeile.isEmpty() ? 0 : Betraege(zuschussZeile).at(0);
+  const auto u1 = Betraege(z, QStringLiteral("Umlage U1 (Krankheit) ="), 1);
+  const auto u2 = Betraege(z, QStringLiteral("Umlage U2 (Mutterschaft) ="), 1);
+  const auto igu = Betraege(z, QStringLiteral("Insolvenzgeldumlage ="), 1);
+  const auto mitUmlagen = Betraege(z, QStringLiteral("Lohnkosten mit Umlagen ="), 1);
+  for (int s = 0; s < 2; ++s) {
+    EXPECT_EQ(lst[s] + kist[s] + soli[s], steuern[s]) << s;
+    EXPECT_EQ(nach[s], s == 0 ? brutto[0] - steuern[0] : brutto[1] + steuern[1]) << s;
+  }
+  EXPECT_EQ(svAN, sv[0]);
+  EXPECT_EQ(svAG, sv[1]);
+  EXPECT_EQ(nach[0] - sv[0] - (sonstiges.empty() ? 0 : sonstiges[0]), netto[0]);
+  EXPECT_EQ(nach[1] + sv[1] + zuschuss, kosten[0]);
+  EXPECT_EQ(kosten[0] + u1[0] + u2[0] + igu[0], mitUmlagen[0]);
+}
+
+// 2026, an employee with church tax: the month, the flowchart and the
+// fund's add-on rate with the employee's half; the levies below the cost.
+TEST_F(CliDruckenAb2014, Arbeitnehmer2026MitKirchensteuer) {
+  const QStringList z = Drucken({QStringLiteral("--jahr=2026"), QStringLiteral("--brutto=4.000"),
+                                 QStringLiteral("--kirchensteuer=9"), QStringLiteral("--kv-zusatzbeitrag=2,5"),
+                                 QStringLiteral("--sonstige-abzuege=12,50")});
+  const int daten = z.indexOf(QStringLiteral("Berechnungsdaten:"));
+  ASSERT_GE(daten, 0) << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(z.mid(daten + 1, 4), (QStringList{QStringLiteral("Lohnzahlungszeitraum Monat (30 Tage)"),
+                                              QStringLiteral("Lohnzahlungsmonat Dezember 2026"),
+                                              QStringLiteral("Programmablaufplan Ablaufplan 2026"),
+                                              QStringLiteral("Lohnsteuerklasse I")}));
+  EXPECT_TRUE(z.contains(QStringLiteral("Kirchensteuer 9%")));
+  EXPECT_TRUE(z.contains(QStringLiteral("KV-Zusatzbeitrag 2,50% (AN 1,25%)"))) << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(z.contains(QStringLiteral("Beitragsabschl\u00e4ge PV keine")));
+  EXPECT_TRUE(z.contains(QStringLiteral("\u00dcbergangsbereich nein")));
+  EXPECT_TRUE(z.contains(QStringLiteral("Private KV/PV nein")));
+  EXPECT_EQ(ZeileMit(z, QStringLiteral("Bemessungsentgelt")), QString());
+  EXPECT_EQ(ZeileMit(z, QStringLiteral("AG-Zuschuss")), QString());
+  // 9 % of the wage tax; half the add-on rate each.
+  const auto lst = Betraege(z, QStringLiteral("Lohnsteuer ="), 2);
+  const auto kist = Betraege(z, QStringLiteral("Kirchensteuer ="), 2);
+  EXPECT_GT(lst[0], 0);
+  EXPECT_NEAR(kist[0], lst[0] * 0.09, 1.0);
+  EXPECT_EQ(Betraege(z, QStringLiteral("Zusatzbetrag zur KV 1,250%"), 2), (std::vector<std::int64_t>{5000, 5000}));
+  // No levies of a fund without --u1/--u2; the insolvency levy of 0,15 %.
+  EXPECT_EQ(Betraege(z, QStringLiteral("Umlage U1"), 1)[0], 0);
+  EXPECT_EQ(Betraege(z, QStringLiteral("Insolvenzgeldumlage"), 1)[0], 600);
+  SummenStimmen(z);
+}
+
+// July 2023: three children under 25 give two discounts of 0,25 % on the
+// employee's care rate, no surcharge of the childless; the flowchart of July.
+TEST_F(CliDruckenAb2014, Juli2023DreiKinder) {
+  const QStringList z = Drucken({QStringLiteral("--jahr=2023"), QStringLiteral("--monat=7"), QStringLiteral("--brutto=3000"),
+                                 QStringLiteral("--kinderfreibetraege=3"), QStringLiteral("--pv-abschlaege=2")});
+  EXPECT_TRUE(z.contains(QStringLiteral("Lohnzahlungsmonat Juli 2023"))) << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(z.contains(QStringLiteral("Programmablaufplan Ablaufplan 2023 ab Juli")));
+  EXPECT_TRUE(z.contains(QStringLiteral("Beitragsabschl\u00e4ge PV 2 (3 Kinder unter 25)")));
+  EXPECT_TRUE(z.contains(QStringLiteral("KV-Zusatzbeitrag 1,60% (AN 0,80%)")));
+  EXPECT_EQ(Betraege(z, QStringLiteral("Pflegeversicherungsbeitrag 1,200%"), 2),
+            (std::vector<std::int64_t>{3600, 5100}));
+  EXPECT_EQ(ZeileMit(z, QStringLiteral("Zusatzbetrag zur PV")), QString());
+  SummenStimmen(z);
+
+  // June has neither discounts nor their row; its flowchart is the one of
+  // April to June.
+  const QStringList juni = Drucken({QStringLiteral("--jahr=2023"), QStringLiteral("--monat=6"),
+                                    QStringLiteral("--brutto=3000"), QStringLiteral("--kinderfreibetraege=3")});
+  EXPECT_TRUE(juni.contains(QStringLiteral("Programmablaufplan Ablaufplan 2023 April bis Juni")));
+  EXPECT_EQ(ZeileMit(juni, QStringLiteral("Beitragsabschl")), QString());
+}
+
+// July 2019 in the transition zone: its name from July, the reduced base of
+// the whole contribution (the employee's own base only from October 2022).
+TEST_F(CliDruckenAb2014, Uebergangsbereich2019) {
+  const QStringList z = Drucken({QStringLiteral("--jahr=2019"), QStringLiteral("--monat=7"), QStringLiteral("--brutto=1000"),
+                                 QStringLiteral("--uebergangsbereich")});
+  EXPECT_TRUE(z.contains(QStringLiteral("\u00dcbergangsbereich ja"))) << z.join(QLatin1Char('\n')).toStdString();
+  // 0,7566 x 450 + (1300/850 - 450/850 x 0,7566) x 550
+  EXPECT_TRUE(z.contains(QStringLiteral("Bemessungsentgelt 961,34 EUR")));
+  EXPECT_EQ(ZeileMit(z, QStringLiteral("Bemessungsentgelt Arbeitnehmer")), QString());
+  EXPECT_TRUE(z.contains(QStringLiteral("KV-Zusatzbeitrag 0,90% (AN 0,45%)")));
+  // The employer pays on the whole wage: 7,3 % of 1.000,00.
+  EXPECT_EQ(Betraege(z, QStringLiteral("Krankenversicherungsbeitrag"), 2)[1], 7300);
+  SummenStimmen(z);
+
+  const QStringList juni = Drucken({QStringLiteral("--jahr=2019"), QStringLiteral("--monat=6"), QStringLiteral("--brutto=700"),
+                                    QStringLiteral("--gleitzone"), QStringLiteral("--keine-rv-reduzierung")});
+  EXPECT_TRUE(juni.contains(QStringLiteral("Gleitzone ja, RV ohne Reduzierung"))) << juni.join(QLatin1Char('\n')).toStdString();
+  SummenStimmen(juni);
+  // From October 2022 the employee's own base as well; a wage above the
+  // zone has none.
+  const QStringList neu = Drucken({QStringLiteral("--jahr=2026"), QStringLiteral("--brutto=1000"),
+                                   QStringLiteral("--uebergangsbereich")});
+  EXPECT_FALSE(ZeileMit(neu, QStringLiteral("Bemessungsentgelt Arbeitnehmer")).isEmpty()) << neu.join(QLatin1Char('\n')).toStdString();
+  SummenStimmen(neu);
+  const QStringList darueber = Drucken({QStringLiteral("--jahr=2026"), QStringLiteral("--brutto=3000"),
+                                        QStringLiteral("--uebergangsbereich")});
+  EXPECT_TRUE(darueber.contains(QStringLiteral("\u00dcbergangsbereich nein (Lohn au\u00dferhalb)")));
+}
+
+// The employer's view of 2026 with the fund's levies; a private insurance
+// with the employer's subsidy, which the cost includes.
+TEST_F(CliDruckenAb2014, ArbeitgeberMitUmlagen) {
+  const QStringList z = Drucken({QStringLiteral("--jahr=2026"), QStringLiteral("--brutto=4000"), QStringLiteral("--arbeitgeber"),
+                                 QStringLiteral("--u1=1,6"), QStringLiteral("--u2=0,44")});
+  EXPECT_EQ(Betraege(z, QStringLiteral("Umlage U1 (Krankheit) ="), 1)[0], 6400) << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(Betraege(z, QStringLiteral("Umlage U2 (Mutterschaft) ="), 1)[0], 1760);
+  EXPECT_EQ(Betraege(z, QStringLiteral("Insolvenzgeldumlage ="), 1)[0], 600);
+  EXPECT_EQ(Betraege(z, QStringLiteral("Lohnkosten ="), 1)[0], 484600);
+  EXPECT_EQ(Betraege(z, QStringLiteral("Lohnkosten mit Umlagen ="), 1)[0], 493360);
+  // The employer's view has no other deductions.
+  EXPECT_TRUE(z.contains(QStringLiteral("Sonstiges =")));
+  SummenStimmen(z);
+
+  const QStringList privat = Drucken({QStringLiteral("--jahr=2024"), QStringLiteral("--brutto=6000"), QStringLiteral("--privat=900"),
+                                      QStringLiteral("--ag-zuschuss"), QStringLiteral("--arbeitgeber")});
+  EXPECT_TRUE(privat.contains(QStringLiteral("Private KV/PV ja, mit AG-Zuschuss"))) << privat.join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(privat.contains(QStringLiteral("AG-Zuschuss private KV/PV 450,00 EUR")));
+  EXPECT_TRUE(privat.contains(QStringLiteral("KV-Zusatzbeitrag entf\u00e4llt")));
+  EXPECT_EQ(Betraege(privat, QStringLiteral("AG-Zuschuss private KV/PV ="), 1)[0], 45000);
+  SummenStimmen(privat);
+}
+
+// A flowchart named outright is the one printed; the years up to 2013 have
+// none of the rows of the later rules.
+TEST_F(CliDruckenAb2014, AblaufplanAusDemKontextBis2013Nichts) {
+  const QStringList z = Drucken({QStringLiteral("--jahr=2024"), QStringLiteral("--monat=12"), QStringLiteral("--pap=2024"),
+                                 QStringLiteral("--brutto=3000")});
+  EXPECT_TRUE(z.contains(QStringLiteral("Lohnzahlungsmonat Dezember 2024")));
+  EXPECT_TRUE(z.contains(QStringLiteral("Programmablaufplan Ablaufplan 2024 Januar bis November")))
+      << z.join(QLatin1Char('\n')).toStdString();
+  const QStringList alt = Drucken({QStringLiteral("--jahr=2013"), QStringLiteral("--brutto=3000")});
+  for (const char* text : {"Lohnzahlungsmonat", "Programmablaufplan", "KV-Zusatzbeitrag", "Gleitzone", "Private KV/PV",
+                           "Umlage", "Insolvenzgeldumlage", "Lohnkosten mit"}) {
+    EXPECT_EQ(ZeileMit(alt, QString::fromLatin1(text)), QString()) << text;
+  }
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ class TestJahreAb2014 : public QObject {
     Eintippen(r_->ELohn, QStringLiteral("3000"));
     Monat(11);
     QCOMPARE(int(anw_->Kontext().LStMonat), 11);
-    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024"));
+    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Januar bis November"));
     QCOMPARE(anw_->Kontext().VersionFuer(2024), lst::LStVersionNachSchluessel("2024"));
     const std::int64_t november = D().Ergebnis.LSt.LSt;
     WieDieKommandozeile(D(), {"--brutto", "3000"});

@@ -133,7 +133,7 @@ void TFBMG::Fuellen() {
   setzen(EAVWest, bbgAV, rgWest);
   setzen(EGFWest, bbgGF, rgWest);
   setWindowTitle(Monat() > 0 ? QStringLiteral("Beitragsbemessungsgrenzen %1 %2")
-                                   .arg(QString::fromUtf8(MonatsName(Monat())))
+                                   .arg(QString::fromUtf8(Monatsname(Monat())))
                                    .arg(k_.LStJahr)
                              : QStringLiteral("Beitragsbemessungsgrenzen %1").arg(k_.LStJahr));
 }

@@ -200,7 +200,7 @@ QWidget* TFRechner::JahrPanelBauen() {
   CBMonat->setObjectName(QStringLiteral("CBMonat"));
   CBMonat->setToolTip(QStringLiteral("Lohnzahlungsmonat: bestimmt den Programmablaufplan und die "
                                      "Regeln der Sozialversicherung, die in diesem Monat gelten"));
-  for (int monat = 1; monat <= 12; ++monat) CBMonat->addItem(QString::fromUtf8(MonatsName(monat)), monat);
+  for (int monat = 1; monat <= 12; ++monat) CBMonat->addItem(QString::fromUtf8(Monatsname(monat)), monat);
   LMonat = Beschriftung("LMonat", QStringLiteral("Monat"), CBMonat);
   LAblaufplan = new QLabel(this);
   LAblaufplan->setObjectName(QStringLiteral("LAblaufplan"));

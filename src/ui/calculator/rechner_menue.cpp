@@ -399,7 +399,7 @@ void TFRechner::JahrAnzeigen() {
   const bool monatVorher = CBMonat->blockSignals(true);
   CBMonat->setCurrentIndex(CBMonat->findData(static_cast<int>(k_.LStMonat)));
   CBMonat->blockSignals(monatVorher);
-  LAblaufplan->setText(nachMonat ? QString::fromStdString(AblaufplanName(jahr, k_.LStMonat)) : QString());
+  LAblaufplan->setText(nachMonat ? QString::fromStdString(AblaufplanName(k_.VersionFuer(jahr))) : QString());
   if (auto* w = findChild<QLabel*>(QStringLiteral("LJahrWaehrung")))
     w->setText(JahresRegeln(jahr).DM ? (k_.EuroAnzeige ? QStringLiteral("(DM-Jahr, Beträge in Euro)")
                                                        : QStringLiteral("(Beträge in DM)"))
