@@ -213,3 +213,40 @@ TEST_F(DruckRechner, JahrUndWaehrungWieKommandozeile) {
 }
 
 }  // namespace
+
+// The newest years: the window's printout of December 2026 in the employer's
+// view with levies, and of July 2023 with children under 25, is the command
+// line's.
+TEST_F(DruckRechner, GleicherTextWieKommandozeileAb2014) {
+  auto* jahr = Element<QComboBox>("CBJahr");
+  auto* monat = Element<QComboBox>("CBMonat");
+  jahr->setCurrentIndex(jahr->findData(2026));
+  monat->setCurrentIndex(monat->findData(12));
+  Tippen(Element<QLineEdit>("ELohn"), QStringLiteral("4000"));
+  Tippen(Element<QLineEdit>("EU1Proz"), QStringLiteral("1,6"));
+  Tippen(Element<QLineEdit>("EU2Proz"), QStringLiteral("0,44"));
+  Element<QAction>("Arbeitgeberanteil1")->trigger();
+  const QString fenster = FensterDruck(QStringLiteral("fenster2026.pdf"));
+  EXPECT_TRUE(fenster.contains(QStringLiteral("Insolvenzgeldumlage"))) << fenster.toStdString();
+  EXPECT_TRUE(fenster.contains(QStringLiteral("Dezember 2026"))) << fenster.toStdString();
+  EXPECT_EQ(fenster, CliDruck(QStringLiteral("cli2026.pdf"),
+                              {QStringLiteral("--jahr"), QStringLiteral("2026"), QStringLiteral("--monat"),
+                               QStringLiteral("12"), QStringLiteral("--brutto"), QStringLiteral("4000"),
+                               QStringLiteral("--u1"), QStringLiteral("1,6"), QStringLiteral("--u2"),
+                               QStringLiteral("0,44"), QStringLiteral("--arbeitgeber")}));
+  Element<QAction>("Arbeitnehmeranteil1")->trigger();
+  Tippen(Element<QLineEdit>("EU1Proz"), QStringLiteral("0"));
+  Tippen(Element<QLineEdit>("EU2Proz"), QStringLiteral("0"));
+
+  jahr->setCurrentIndex(jahr->findData(2023));
+  monat->setCurrentIndex(monat->findData(7));
+  Tippen(Element<QLineEdit>("E_ZKF"), QStringLiteral("3"));
+  Tippen(Element<QLineEdit>("E_KinderU25"), QStringLiteral("3"));
+  const QString juli = FensterDruck(QStringLiteral("fenster2023.pdf"));
+  EXPECT_TRUE(juli.contains(QStringLiteral("Juli 2023"))) << juli.toStdString();
+  EXPECT_EQ(juli, CliDruck(QStringLiteral("cli2023.pdf"),
+                           {QStringLiteral("--jahr"), QStringLiteral("2023"), QStringLiteral("--monat"),
+                            QStringLiteral("7"), QStringLiteral("--brutto"), QStringLiteral("4000"),
+                            QStringLiteral("--kinderfreibetraege"), QStringLiteral("3"),
+                            QStringLiteral("--pv-abschlaege"), QStringLiteral("2")}));
+}

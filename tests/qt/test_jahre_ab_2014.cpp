@@ -323,6 +323,39 @@ class TestJahreAb2014 : public QObject {
     Monat(1);
     QCOMPARE(r_->EPVANProz->text(), pvJuni);
   }
+
+  // Pictures for a look by eye at the window's own size; only when
+  // LOHNSTEUER_BILDER names a folder.
+  void bilder() {
+    const QString ziel = qEnvironmentVariable("LOHNSTEUER_BILDER");
+    if (ziel.isEmpty()) QSKIP("LOHNSTEUER_BILDER not set");
+    QFile::remove(Datei());
+    Starten();
+    auto speichern = [&](const QString& name) {
+      QApplication::processEvents();
+      QVERIFY(r_->grab().save(ziel + "/" + name + ".png"));
+    };
+    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    speichern(QStringLiteral("jahr_2026_an"));
+    r_->Arbeitgeberanteil1->trigger();
+    speichern(QStringLiteral("jahr_2026_ag"));
+    r_->Arbeitnehmeranteil1->trigger();
+    Jahr(2023);
+    Monat(7);
+    Eintippen(r_->E_ZKF, QStringLiteral("3"));
+    Eintippen(r_->E_KinderU25, QStringLiteral("3"));
+    speichern(QStringLiteral("juli_2023_kinder"));
+    Eintippen(r_->E_KinderU25, QString());
+    Eintippen(r_->E_ZKF, QString());
+    Jahr(2019);
+    Monat(8);
+    Eintippen(r_->ELohn, QStringLiteral("1000"));
+    Klick(r_->CBGleitZ);
+    speichern(QStringLiteral("jahr_2019_zone"));
+    r_->Arbeitgeberanteil1->trigger();
+    speichern(QStringLiteral("jahr_2019_zone_ag"));
+  }
 };
 
 QTEST_MAIN(TestJahreAb2014)

@@ -662,6 +662,79 @@ class TestWerkzeuge : public QObject {
     QVERIFY(!w.LohnUmr()->isVisible());
     QVERIFY(!w.StVgl()->isVisible());
   }
+
+  // The tools in the years with a pay month: the newest year of a first
+  // start, and July 2023 with the care discounts.  Each tool computes the
+  // window's request (month, flowchart, add-on rate, discounts).
+  void mitDemRechnerAb2014() {
+    cleanup();
+    QFile::remove(ordner_.filePath(QStringLiteral("DrumselLStTab.ini")));
+    TAnwendung::Einrichten(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+    TAnwendung anw;
+    TFRechner& r = anw.Rechner();
+    anw.Zeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(&r));
+    r.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&r));
+    QCOMPARE(int(anw.Kontext().LStJahr), 2026);
+    const QString monat = QString::number(anw.Kontext().LStMonat);
+    r.ELohn->setFocus();
+    QTest::keyClicks(r.ELohn, QStringLiteral("3000"));
+    Kind<QComboBox>(&r, "CBStKl")->setCurrentIndex(2);
+    TWerkzeuge& w = anw.Werkzeuge();
+
+    QString tabelle;
+    ModalPruefen(r.Tabelle1, [&](QWidget* m) {
+      auto* t = qobject_cast<TFTabelle*>(m);
+      t->Gitter()->selectAll();
+      tabelle = t->AuswahlText();
+    });
+    QCOMPARE(tabelle.toStdString(),
+             Cli(QStringLiteral("tabelle --jahr 2026 --monat %1 --brutto 3000 --steuerklasse 3").arg(monat)));
+
+    r.Steuerklassenvgl1->trigger();
+    QTest::keyClicks(Kind<TEditCS>(w.StVgl(), "EStPflAN"), QStringLiteral("3500"));
+    QTest::keyClicks(Kind<TEditCS>(w.StVgl(), "EStPflEG"), QStringLiteral("1800"));
+    QCOMPARE(Text(w.StVgl(), "LErgText"), QStringLiteral("Die günstigste Kombination ist 3/5"));
+    w.StVgl()->close();
+    r.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&r));
+
+    QTest::keyClick(&r, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(Text(w.LohnUmr(), "ErgJahrLohn"), QStringLiteral("36.000,00 EUR"));
+    QTest::keyClick(&r, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(w.EinkSt()->isVisible());
+    ModalPruefen(r.EinkStTabelle1, [&](QWidget* m) { QVERIFY(m->isVisible()); });
+    ModalPruefen(r.Grafik1, [&](QWidget* m) {
+      auto* f = qobject_cast<TFPlott*>(m);
+      f->resize(800, 500);
+      QTest::qWait(50);
+      QTest::mouseMove(f->Flaeche(), QPoint(400, 200));
+      QVERIFY(f->Statuszeile()->text().contains(QStringLiteral("Netto")));
+    });
+
+    // The wish-net search meets a wish to the cent.
+    r.ENettoLohn->setFocus();
+    QTest::keyClicks(r.ENettoLohn, QStringLiteral("2500"));
+    QCOMPARE(r.ErgNettoLohn->text(), QLocale().toCurrencyString(2500.0, QStringLiteral("EUR"), 2));
+    r.ENettoLohn->clear();
+
+    // July 2023, two children under 25 beside two child allowances.
+    QTest::keyClicks(Kind<TEditCS>(&r, "E_ZKF"), QStringLiteral("2"));
+    r.CBJahr->setCurrentIndex(r.CBJahr->findData(2023));
+    r.CBMonat->setCurrentIndex(r.CBMonat->findData(7));
+    QTest::keyClicks(Kind<TEditCS>(&r, "E_KinderU25"), QStringLiteral("2"));
+    QCOMPARE(anw.Daten().Rechnung.SV.PVAbschlaege, std::uint8_t{1});
+    ModalPruefen(r.Tabelle1, [&](QWidget* m) {
+      auto* t = qobject_cast<TFTabelle*>(m);
+      t->Gitter()->selectAll();
+      tabelle = t->AuswahlText();
+    });
+    QCOMPARE(tabelle.toStdString(),
+             Cli(QStringLiteral("tabelle --jahr 2023 --monat 7 --brutto 3000 --steuerklasse 3 "
+                                "--kinderfreibetraege 2 --pv-abschlaege 1")));
+    r.close();
+  }
 };
 
 QTEST_MAIN(TestWerkzeuge)

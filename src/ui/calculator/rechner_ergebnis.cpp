@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 
+#include <algorithm>
 #include <exception>
 
 #include "calc/anzeige.h"
@@ -186,6 +187,20 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   fase(steuernVon, steuernBis, 2);
   fase(svVon, svBis, 2);
   fase(1, blockBis, 3);
+
+  // The caption column is as wide as its widest caption in either view, so
+  // that the lines shown only in the employer's view or in the zone never
+  // push the values out of the panel.
+  int breite = 0;
+  for (const QLabel* l : PErg->findChildren<QLabel*>()) {
+    if (g->indexOf(l) < 0) continue;
+    int zeile = 0, spalte = 0, hoehe = 0, weite = 0;
+    g->getItemPosition(g->indexOf(l), &zeile, &spalte, &hoehe, &weite);
+    if (spalte == 0) breite = std::max(breite, QFontMetrics(fett).horizontalAdvance(l->text()));
+  }
+  for (const QString& text : {QStringLiteral("Pauschalsteuer ="), QStringLiteral("Plan-Lohnkosten")})
+    breite = std::max(breite, QFontMetrics(fett).horizontalAdvance(text));
+  g->setColumnMinimumWidth(0, breite + 4);
 
   g->setColumnStretch(0, 1);
   g->setRowStretch(z, 1);
