@@ -1,6 +1,7 @@
 #include "ui/anwendung.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -17,6 +18,11 @@ namespace lst {
 
 void TAnwendung::Einrichten(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Lohnsteuer"));
+  // The installed desktop entry and icon (lohnsteuer.desktop, lohnsteuer.svg)
+  // name the window to the desktop.
+  QGuiApplication::setDesktopFileName(QStringLiteral("lohnsteuer"));
+  if (QIcon::hasThemeIcon(QStringLiteral("lohnsteuer")))
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lohnsteuer")));
   if (QLocale::system().language() != QLocale::German)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   // Qt's own buttons and dialogs in German, where the translation is installed.
