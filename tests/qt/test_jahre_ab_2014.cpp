@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <memory>
@@ -19,6 +20,7 @@
 #include "fenster_hilfen.h"
 #include "lohnsteuer/versionen.h"
 #include "ui/anwendung.h"
+#include "ui/calculator/bmg_dialog.h"
 #include "ui/calculator/rechner.h"
 
 using lst::TEditCS;
@@ -322,6 +324,44 @@ class TestJahreAb2014 : public QObject {
     QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("1,9"));
     Monat(1);
     QCOMPARE(r_->EPVANProz->text(), pvJuni);
+  }
+
+  // The ceilings dialog shows the pay month's period; what the user types
+  // there is stored as the year's row and applies to every month of it.
+  void bemessungsgrenzenDerPeriode() {
+    QFile::remove(Datei());
+    Starten();
+    Grundzustand();
+    Jahr(2022);
+    Monat(9);
+    lst::TFBMG& d = anw_->BMG();
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Beitragsbemessungsgrenzen September 2022"));
+    QCOMPARE(d.EGFWest->text(), QStringLiteral("450,00"));
+    d.BCancel->click();
+    Monat(10);
+    d.show();
+    QCOMPARE(d.EGFWest->text(), QStringLiteral("520,00"));
+    Eintippen(d.EKVWest, QStringLiteral("5000"));
+    d.BOK->click();
+    QVERIFY(!d.isVisible());
+    const auto& bbg = anw_->Kontext().BBGTabelle;
+    QCOMPARE(bbg[lst::bbgKV][lst::rgWest], std::int64_t{500000});
+    QCOMPARE(bbg[lst::bbgGF][lst::rgWest], std::int64_t{52000});
+    {
+      const TNewIniFile ini = TNewIniFile::AusPfad(Datei().toStdString());
+      QCOMPARE(ini.ReadInteger("BMG2022", "KVWest", 0), 500000);
+      QCOMPARE(ini.ReadInteger("BMG2022", "GFWest", 0), 45000);
+    }
+    // A minijob of 500 EUR is one in October, not in September.
+    Eintippen(r_->ELohn, QStringLiteral("500"));
+    Klick(r_->CBGF);
+    QVERIFY(!Rot(r_->CBGF));
+    Monat(9);
+    QCOMPARE(bbg[lst::bbgKV][lst::rgWest], std::int64_t{500000});
+    QCOMPARE(bbg[lst::bbgGF][lst::rgWest], std::int64_t{45000});
+    QVERIFY(Rot(r_->CBGF));
+    Klick(r_->CBGF);
   }
 
   // Pictures for a look by eye at the window's own size; only when
