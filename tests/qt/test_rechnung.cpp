@@ -64,6 +64,12 @@ void GleicheRechnung(const lst::TRechnung& f, const lst::TRechnung& c) {
   QCOMPARE(int(s.PKV), int(t.PKV));
   QCOMPARE(s.PKPV, t.PKPV);
   QCOMPARE(s.PVS, t.PVS);
+  // The rule period and its inputs (from 2014).
+  QCOMPARE(int(s.Monat), int(t.Monat));
+  QCOMPARE(int(s.Beschaeftigung), int(t.Beschaeftigung));
+  QCOMPARE(int(s.PVAbschlaege), int(t.PVAbschlaege));
+  QCOMPARE(s.U1, t.U1);
+  QCOMPARE(s.U2, t.U2);
   QCOMPARE(f.Zusatz.Kindergeld, c.Zusatz.Kindergeld);
   QCOMPARE(f.Zusatz.AGZusatz, c.Zusatz.AGZusatz);
   QCOMPARE(f.SonstigeAbzuege, c.SonstigeAbzuege);
@@ -183,6 +189,59 @@ class TestRechnung : public QObject {
     Eintippen(r_->EHinzuR, QStringLiteral("300"));
     WieKommandozeile({"--jahr", "1999", "--dm", "--brutto", "5000", "--steuerklasse", "4",
                       "--kinderfreibetraege", "2", "--hinzurechnung", "300"});
+  }
+
+  // The pay month of a year from 2014, from the drop-down.
+  void Monat(int monat) {
+    r_->CBMonat->setCurrentIndex(r_->CBMonat->findData(monat));
+    QCOMPARE(int(anw_->Kontext().LStMonat), monat);
+  }
+
+  // July 2023: three children under 25 (two discounts), the fund's add-on
+  // rate, church tax 9 %.
+  void juli2023KinderUndZusatzbeitrag() {
+    Jahr(2023);
+    Monat(7);
+    Eintippen(r_->E_ZKF, QStringLiteral("3"));
+    Eintippen(r_->E_KinderU25, QStringLiteral("3"));
+    Eintippen(r_->EKV2ANProz, QStringLiteral("1,9"));
+    r_->cbKirchenSt->setCurrentText(QStringLiteral("9"));
+    Eintippen(r_->ELohn, QStringLiteral("4200"));
+    WieKommandozeile({"--jahr", "2023", "--monat", "7", "--brutto", "4200", "--kinderfreibetraege", "3",
+                      "--pv-abschlaege", "2", "--kv-zusatzbeitrag", "1,9", "--kirchensteuer", "9"});
+  }
+
+  // October 2022 in the transition zone, class II, levies typed.
+  void oktober2022ZoneMitUmlagen() {
+    Jahr(2022);
+    Monat(10);
+    r_->CBStKl->setCurrentIndex(1);
+    r_->CBGleitZ->click();
+    Eintippen(r_->ELohn, QStringLiteral("900"));
+    Eintippen(r_->EU1Proz, QStringLiteral("1,6"));
+    Eintippen(r_->EU2Proz, QStringLiteral("0,44"));
+    WieKommandozeile({"--jahr", "2022", "--monat", "10", "--brutto", "900", "--steuerklasse", "2",
+                      "--uebergangsbereich", "--u1", "1,6", "--u2", "0,44"});
+  }
+
+  // 2026: a minijob with the pension insurance (ticked by default), and
+  // private insurance with the employer's subsidy in Saxony.
+  void jahr2026MinijobUndPrivatSachsen() {
+    Jahr(2026);
+    Monat(12);
+    r_->CBGF->click();
+    QVERIFY(r_->CBAufst->isChecked());
+    Eintippen(r_->ELohn, QStringLiteral("560"));
+    WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "560", "--minijob", "--aufstockung"});
+    r_->CBGF->click();
+    Radio("RGOstWest_Ost");
+    r_->cbSachsen->click();
+    r_->cbPriv->click();
+    Radio("RGprivTyp_ja");
+    Eintippen(r_->EPVWert, QStringLiteral("650"));
+    Eintippen(r_->ELohn, QStringLiteral("5200"));
+    WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "5200", "--region", "ost", "--sachsen",
+                      "--privat", "650", "--ag-zuschuss"});
   }
 };
 
