@@ -11,10 +11,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 
 #include <memory>
 
 #include "calc/jahresregeln.h"
+#include "calc/sozialversicherung.h"
 #include "common/ini_datei.h"
 #include "common/qt/edit_cs.h"
 #include "fenster_hilfen.h"
@@ -73,6 +75,7 @@ class TestJahreAb2014 : public QObject {
     Setzen(r_->CBprivHH, false);
     Setzen(r_->cbPriv, false);
     Setzen(r_->CBGleitZ, false);
+    if (r_->cbSachsen->isEnabled()) Setzen(r_->cbSachsen, false);
     if (auto* west = r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_West"))) Klick(west);
     Eintippen(r_->E_ZKF, QString());
     if (r_->E_KinderU25->isEnabled()) Eintippen(r_->E_KinderU25, QString());
@@ -268,7 +271,17 @@ class TestJahreAb2014 : public QObject {
     Eintippen(r_->EU2Proz, QStringLiteral("0,44"));
     QVERIFY(D().Ergebnis.SV.U1_AG > 0);
     WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9", "--u1", "1,6", "--u2", "0,44"});
+    // Out of range: red, and the default applies.
+    Eintippen(r_->EU1Proz, QStringLiteral("55"));
+    QVERIFY(Rot(r_->EU1Proz));
+    QCOMPARE(D().Ergebnis.SV.U1_AG, std::int64_t{0});
+    Eintippen(r_->EKV2ANProz, QStringLiteral("12,5"));
+    QVERIFY(Rot(r_->EKV2ANProz));
+    QCOMPARE(D().Rechnung.SV.Saetze[lst::svKV2].AN, lst::SVSaetzeStandard(2026, 12)[lst::beNV][lst::svKV2].AN);
+    Eintippen(r_->EKV2ANProz, QStringLiteral("2,9"));
+    QVERIFY(!Rot(r_->EKV2ANProz));
     Eintippen(r_->EU1Proz, QStringLiteral("0"));
+    QVERIFY(!Rot(r_->EU1Proz));
     Eintippen(r_->EU2Proz, QStringLiteral("0"));
     r_->Arbeitnehmeranteil1->trigger();
     r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("8")));
@@ -362,6 +375,78 @@ class TestJahreAb2014 : public QObject {
     QCOMPARE(bbg[lst::bbgGF][lst::rgWest], std::int64_t{45000});
     QVERIFY(Rot(r_->CBGF));
     Klick(r_->CBGF);
+  }
+
+  // Random inputs of every year from 2014, typed and clicked: each result
+  // is the command line's for the same options.
+  void zufallWieKommandozeile() {
+    QFile::remove(Datei());
+    Starten();
+    Grundzustand();
+    const quint32 saat = qEnvironmentVariableIsSet("LOHNSTEUER_SAAT")
+                             ? static_cast<quint32>(qEnvironmentVariableIntValue("LOHNSTEUER_SAAT"))
+                             : 20261209u;
+    QRandomGenerator zufall(saat);
+    const int faelle = qEnvironmentVariableIntValue("LOHNSTEUER_ZUFALL") > 0
+                           ? qEnvironmentVariableIntValue("LOHNSTEUER_ZUFALL")
+                           : 40;
+    for (int fall = 0; fall < faelle; ++fall) {
+      QStringList o;
+      const int jahr = zufall.bounded(2014, 2027);
+      Jahr(jahr);
+      const int monat = zufall.bounded(1, 13);
+      Monat(monat);
+      o << "--jahr" << QString::number(jahr) << "--monat" << QString::number(monat);
+      const bool minijob = zufall.bounded(5) == 0;
+      const int cent = minijob ? zufall.bounded(1, 60000) : zufall.bounded(1, 900000);
+      const QString brutto = QLocale().toString(cent / 100.0, 'f', 2).remove(QLatin1Char('.'));
+      Eintippen(r_->ELohn, brutto);
+      o << "--brutto" << brutto;
+      const int stkl = zufall.bounded(1, 7);
+      r_->CBStKl->setCurrentIndex(stkl - 1);
+      o << "--steuerklasse" << QString::number(stkl);
+      if (stkl <= 4 && zufall.bounded(2) == 0) {
+        const int zkf = zufall.bounded(1, 4);
+        Eintippen(r_->E_ZKF, QString::number(zkf));
+        o << "--kinderfreibetraege" << QString::number(zkf);
+        if (r_->E_KinderU25->isEnabled() && !minijob) {
+          const int kinder = zufall.bounded(0, 6);
+          Eintippen(r_->E_KinderU25, QString::number(kinder));
+          if (kinder > 1) o << "--pv-abschlaege" << QString::number(std::min(kinder - 1, 4));
+        }
+      }
+      if (zufall.bounded(3) == 0) {
+        Klick(r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost")));
+        o << "--region" << "ost";
+        const bool sachsen = zufall.bounded(2) == 0;
+        Setzen(r_->cbSachsen, sachsen);
+        if (sachsen) o << "--sachsen";
+      }
+      if (minijob) {
+        Klick(r_->CBGF);
+        o << "--minijob";
+        if (r_->CBAufst->isChecked()) o << "--aufstockung";
+      } else if (r_->CBGleitZ->isEnabled() && zufall.bounded(3) == 0) {
+        Setzen(r_->CBGleitZ, true);
+        o << "--gleitzone";
+      } else if (r_->EKV2ANProz->isEnabled() && jahr >= 2015 && zufall.bounded(3) == 0) {
+        const QString zb = QLocale().toString(zufall.bounded(0, 40) / 10.0, 'f', 1);
+        Eintippen(r_->EKV2ANProz, zb);
+        o << "--kv-zusatzbeitrag" << zb;
+      }
+      if (zufall.bounded(4) == 0) {
+        r_->Arbeitgeberanteil1->trigger();
+        o << "--arbeitgeber";
+      }
+      WieDieKommandozeile(D(), o);
+      if (QTest::currentTestFailed()) {
+        qWarning() << "Fall" << fall << o;
+        return;
+      }
+      Grundzustand();
+      if (r_->EKV2ANProz->isEnabled() && jahr >= 2015)
+        Eintippen(r_->EKV2ANProz, QLocale().toString(lst::DurchschnittsZusatzbeitrag(jahr, monat)));
+    }
   }
 
   // Pictures for a look by eye at the window's own size; only when

@@ -727,9 +727,9 @@ void TFRechner::EingabenSammeln() {
     schreiben(EKV2ANProz, svKV2, true);
   } else if (EKV2ANProz->isEnabled()) {
     // A rate equal to the period's average is no choice of the user's; one
-    // outside 0 to 20 % turns the field red and the average applies.
+    // outside 0 to 10 % turns the field red and the average applies.
     const double zb = EKV2ANProz->AsFloat();
-    const bool gueltig = zb >= 0 && zb <= 20;
+    const bool gueltig = zb >= 0 && zb <= 10;
     kvZusatz_ = gueltig && zb != DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat) ? zb : -1;
     if (kvZusatz_ >= 0) r.KVZusatz = kvZusatz_;
     Warnen(EKV2ANProz, !gueltig);
@@ -762,10 +762,12 @@ void TFRechner::EingabenSammeln() {
   r.U1 = r.U2 = -1;
   if (regeln.PeriodenNachMonat) {
     const TSVPeriode& periode = SVPeriode(k_.LStJahr, k_.LStMonat);
+    // A rate outside 0 to 10 % turns its field red; the default applies.
     auto umlage = [&](TEditCS* e, double gf, double& nv, double& satz) {
       if (!e->isEnabled()) return;
       const double p = e->AsFloat();
-      if (!(p >= 0 && p <= 100)) return;
+      Warnen(e, !(p >= 0 && p <= 10));
+      if (!(p >= 0 && p <= 10)) return;
       if (typ == beNV) {
         nv = p;
         if (p != 0) satz = p / 100;
@@ -775,6 +777,9 @@ void TFRechner::EingabenSammeln() {
     };
     umlage(EU1Proz, periode.U1GF, u1NV_, r.U1);
     umlage(EU2Proz, periode.U2GF, u2NV_, r.U2);
+  } else {
+    Warnen(EU1Proz, false);
+    Warnen(EU2Proz, false);
   }
   r.Privat = 0;
   r.PrivatBeitrag = 0;
@@ -800,6 +805,8 @@ void TFRechner::Warnen(QWidget* w, bool rot) {
     // Buttons paint their background with the button role.
     p.setColor(QPalette::Window, QColor(255, 0, 0));
     p.setColor(QPalette::Button, QColor(255, 0, 0));
+    // An edit paints its field with the base role.
+    if (qobject_cast<QLineEdit*>(w) != nullptr) p.setColor(QPalette::Base, QColor(255, 0, 0));
   } else {
     p = QApplication::palette(w);
   }
