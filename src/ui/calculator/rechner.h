@@ -212,6 +212,9 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // Loads the year's rates and ceilings for the pay month, with the add-on
   // rate and levies the settings hold; damaged values are noted.
   void SVLaden();
+  // After a switch of year or month: the edits, boxes and captions follow
+  // the context's rule period (no recalculation).
+  void RegelperiodeZeigen();
   void ZuschlaegeAnzeigen();
   // Caption, drop-down and menu of the year.
   void JahrAnzeigen();

@@ -535,16 +535,9 @@ void TFRechner::JahrWechseln(int jahr) {
 
   // The new year's rates, flat-rate tax, surcharge and ceilings.
   SVLaden();
-  SaetzeInEdits();
-  rechnenAktiv_ = false;
+  RegelperiodeZeigen();
+  // The new year's flat-rate tax replaces what the edits showed.
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
-  if (cbTabArt->currentIndex() != 0)
-    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
-  JahresRegelnAnwenden();
-  if (!Kinderlos()) cbPV2->setEnabled(false);
-  KindergeldSetzen();
-  JahrAnzeigen();
-  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
 
   emit JahrGewechselt(jahr);
   if (k_.EuroAnzeige != euroVorher) emit WaehrungGewechselt(k_.EuroAnzeige);
@@ -553,6 +546,20 @@ void TFRechner::JahrWechseln(int jahr) {
   if (!fehler.isEmpty()) SpeicherFehlerMelden(fehler);
   if (!einstellungsWarnungen_.isEmpty() && gezeigt_)
     QTimer::singleShot(0, this, [this] { EinstellungsWarnungenZeigen(); });
+}
+
+void TFRechner::RegelperiodeZeigen() {
+  // The rates of the table in the edits (the special table keeps its zeros),
+  // the boxes of the year and month, the child benefit, caption and dialog.
+  SaetzeInEdits();
+  rechnenAktiv_ = false;
+  if (cbTabArt->currentIndex() != 0)
+    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
+  JahresRegelnAnwenden();
+  if (!Kinderlos()) cbPV2->setEnabled(false);
+  KindergeldSetzen();
+  JahrAnzeigen();
+  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
 }
 
 void TFRechner::MonatWechseln(int monat) {
@@ -568,15 +575,7 @@ void TFRechner::MonatWechseln(int monat) {
   const int alt = k_.LStMonat;
   PeriodeWechseln(k_.LStJahr, alt, monat, k_.BBGTabelle, k_.SVSatzTabelle);
   k_.LStMonat = static_cast<std::uint8_t>(monat);
-  SaetzeInEdits();
-  rechnenAktiv_ = false;
-  if (cbTabArt->currentIndex() != 0)
-    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
-  JahresRegelnAnwenden();
-  if (!Kinderlos()) cbPV2->setEnabled(false);
-  KindergeldSetzen();
-  JahrAnzeigen();
-  if (auto* dialog = qobject_cast<TFBMG*>(bmg_)) dialog->Fuellen();
+  RegelperiodeZeigen();
   rechnenAktiv_ = aktiv;
   Rechnen();
 }
