@@ -8,9 +8,10 @@
 // The window works on the application's context and records; it keeps no
 // calculation state of its own beyond the flags that hold off re-entrance.
 //
-// Split over several files: rechner.cpp (building, inputs, rules),
+// Split over several files: rechner_aufbau.cpp (building the panels and
+// connecting the controls), rechner.cpp (inputs, rates, rules, events),
 // rechner_ergebnis.cpp (result panel, wish-net), rechner_menue.cpp (menus,
-// settings).
+// settings, switching year and month).
 
 #include <QHash>
 #include <QList>
@@ -137,7 +138,7 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
-  // ---- building (rechner.cpp) ----
+  // ---- building (rechner_aufbau.cpp) ----
   QWidget* LinkesPanelBauen();
   QWidget* JahrPanelBauen();
   QWidget* LohnsteuerPanelBauen();
