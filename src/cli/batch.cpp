@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <bit>
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -85,6 +86,7 @@ bool WieFormel(std::string_view feld) {
 // text a spreadsheet would run as a formula gets a leading apostrophe, which
 // makes it plain text there.
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
+  if (feld.empty()) return;
   const bool formel = WieFormel(feld);
   bool zitieren = false;
   for (const char c : feld) {
@@ -118,12 +120,42 @@ char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
     *ziel++ = '-';
     betrag = 0 - betrag;
   }
+  if (betrag == 0) {  // the most frequent amount
+    ziel[0] = '0';
+    ziel[1] = dezimal;
+    ziel[2] = '0';
+    ziel[3] = '0';
+    return ziel + 4;
+  }
   // The units (at least one digit), the mark and the cents, written from
   // the right.
   const unsigned c = static_cast<unsigned>(betrag % 100);
   betrag /= 100;
-  std::size_t stellen = 1;
-  for (std::uint64_t rest = betrag; rest >= 10; rest /= 10) ++stellen;
+  // The number of digits from the highest bit, without a division per
+  // digit: 1233/4096 is just above log10(2), the table corrects by one.
+  static constexpr std::uint64_t kZehnHoch[] = {1ull,
+                                                10ull,
+                                                100ull,
+                                                1000ull,
+                                                10000ull,
+                                                100000ull,
+                                                1000000ull,
+                                                10000000ull,
+                                                100000000ull,
+                                                1000000000ull,
+                                                10000000000ull,
+                                                100000000000ull,
+                                                1000000000000ull,
+                                                10000000000000ull,
+                                                100000000000000ull,
+                                                1000000000000000ull,
+                                                10000000000000000ull,
+                                                100000000000000000ull,
+                                                1000000000000000000ull,
+                                                10000000000000000000ull};
+  const std::uint64_t ungerade = betrag | 1;  // as many digits, at least one
+  const unsigned schaetzung = (static_cast<unsigned>(std::bit_width(ungerade)) * 1233) >> 12;
+  const std::size_t stellen = schaetzung + 1 - (ungerade < kZehnHoch[schaetzung] ? 1 : 0);
   char* p = ziel + stellen + 3;
   char* const ende = p;
   *--p = kPaare[2 * c + 1];
@@ -187,6 +219,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   const bool trennerAmEnde = kopf.size() > 1 && kopf.back().find_first_not_of(" \t\r") == std::string::npos;
   if (trennerAmEnde) kopf.pop_back();
   std::vector<const TOption*> spalten;
+  std::vector<std::string_view> spaltenNamen;  // the options' names, measured once
   for (std::string& name : kopf) {
     std::string n = name;
     while (!n.empty() && (n.back() == ' ' || n.back() == '\r')) n.pop_back();
@@ -208,6 +241,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       }
     }
     spalten.push_back(gefunden);
+    spaltenNamen.emplace_back(gefunden->Name);
   }
 
   std::string puffer;
@@ -277,13 +311,13 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       const TOption& o = *spalten[i];
       if (o.MitWert) {
         if (NurLeerzeichen(felder[i], false)) continue;
-        meldung = OptionSetzen(e, o.Name, felder[i]);
+        meldung = OptionSetzen(e, spaltenNamen[i], felder[i]);
       } else {
         const auto an = SchalterLesen(felder[i]);
         if (!an) {
           meldung = std::string(o.Name) + ": " + Zitat(felder[i]) + " ist weder ja noch nein";
         } else if (*an) {
-          meldung = OptionSetzen(e, o.Name, "1");
+          meldung = OptionSetzen(e, spaltenNamen[i], "1");
         }
       }
     }
