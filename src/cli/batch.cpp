@@ -93,6 +93,29 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
 
 namespace {
 
+// The cells of a line as views: into the line itself where it holds neither
+// quotes nor carriage returns (no copy per cell), else into texte, which
+// CsvFelder reads them into.  False for an unclosed quote; the cells read
+// up to it are kept.
+bool Zellen(std::string_view zeile, char trenner, std::vector<std::string>& texte,
+            std::vector<std::string_view>& zellen) {
+  zellen.clear();
+  const char* anfang = zeile.data();
+  const char* const ende = anfang + zeile.size();
+  for (const char* p = anfang;; ++p) {
+    if (p == ende || *p == trenner) {
+      zellen.emplace_back(anfang, static_cast<std::size_t>(p - anfang));
+      if (p == ende) return true;
+      anfang = p + 1;
+    } else if (*p == '"' || *p == '\r') {
+      break;
+    }
+  }
+  const bool gelesen = CsvFelder(zeile, trenner, texte);
+  zellen.assign(texte.begin(), texte.end());
+  return gelesen;
+}
+
 // Whether a spreadsheet would take the cell for a formula: text that starts
 // with "=", "+", "-" or "@" and is no number ("-12,50" is one).
 bool WieFormel(std::string_view feld) {
@@ -301,7 +324,8 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
 
   TRechenKontext k;
   TEinstellungsSpeicher speicher;
-  std::vector<std::string> felder;
+  std::vector<std::string> texte;
+  std::vector<std::string_view> felder;  // the cells of the row being read
   TEingabe e;
   TErgebnisWerte werte{};
   TRechnung r;
@@ -312,7 +336,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     ++nummer;
     if (NurLeerzeichen(zeile, true)) continue;
     meldung.clear();
-    if (!CsvFelder(zeile, trenner, felder)) {
+    if (!Zellen(zeile, trenner, texte, felder)) {
       meldung = "Anführungszeichen nicht geschlossen";
     } else {
       if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
