@@ -94,12 +94,13 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
 namespace {
 
 // The cells of a line as views: into the line itself where it holds neither
-// quotes nor carriage returns (no copy per cell), else into texte, which
-// CsvFelder reads them into.  False for an unclosed quote; the cells read
-// up to it are kept.
+// quotes nor carriage returns (no copy per cell; inDerZeile), else into
+// texte, which CsvFelder reads them into.  False for an unclosed quote; the
+// cells read up to it are kept.
 bool Zellen(std::string_view zeile, char trenner, std::vector<std::string>& texte,
-            std::vector<std::string_view>& zellen) {
+            std::vector<std::string_view>& zellen, bool& inDerZeile) {
   zellen.clear();
+  inDerZeile = true;
   const char* anfang = zeile.data();
   const char* const ende = anfang + zeile.size();
   for (const char* p = anfang;; ++p) {
@@ -111,6 +112,7 @@ bool Zellen(std::string_view zeile, char trenner, std::vector<std::string>& text
       break;
     }
   }
+  inDerZeile = false;
   const bool gelesen = CsvFelder(zeile, trenner, texte);
   zellen.assign(texte.begin(), texte.end());
   return gelesen;
@@ -326,6 +328,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   TEinstellungsSpeicher speicher;
   std::vector<std::string> texte;
   std::vector<std::string_view> felder;  // the cells of the row being read
+  bool inDerZeile = false;                // they are views into the line
   TEingabe e;
   TErgebnisWerte werte{};
   TRechnung r;
@@ -336,7 +339,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     ++nummer;
     if (NurLeerzeichen(zeile, true)) continue;
     meldung.clear();
-    if (!Zellen(zeile, trenner, texte, felder)) {
+    if (!Zellen(zeile, trenner, texte, felder, inDerZeile)) {
       meldung = "Anführungszeichen nicht geschlossen";
     } else {
       if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
@@ -387,9 +390,21 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
         nurSteuer = false;
       }
     }
-    for (std::size_t i = 0; i < kopf.size(); ++i) {
-      if (i > 0) puffer += trenner;
-      if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
+    // Cells of a plain line need no quotes: unless one would be taken for
+    // a formula, the line itself up to its last cell is their text.
+    bool wieGelesen = inDerZeile && felder.size() == kopf.size();
+    for (std::size_t i = 0; wieGelesen && i < felder.size(); ++i) {
+      const std::string_view f = felder[i];
+      wieGelesen = f.empty() || (f.front() != '=' && f.front() != '+' && f.front() != '-' && f.front() != '@');
+    }
+    if (wieGelesen) {
+      puffer.append(felder.front().data(),
+                    static_cast<std::size_t>(felder.back().data() + felder.back().size() - felder.front().data()));
+    } else {
+      for (std::size_t i = 0; i < kopf.size(); ++i) {
+        if (i > 0) puffer += trenner;
+        if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
+      }
     }
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it
