@@ -191,19 +191,33 @@ struct TVorbereitet {
   int Version = -1;
 };
 
-void BM_BatchNurRechnen(benchmark::State& state) {
-  std::istringstream ein(BatchCsv());
+// The rows of a batch text, each read and prepared beforehand as batch does
+// it (the flags of the head as "1"); then the loop computes each with the
+// year's context as batch sets it.
+void BatchNurRechnen(benchmark::State& state, const std::string& csv) {
+  std::istringstream ein(csv);
   std::string zeile;
   std::getline(ein, zeile);
   std::vector<std::string> kopf, felder;
   lst::cli::CsvFelder(zeile, ';', kopf);
+  std::vector<const lst::cli::TOption*> optionen;
+  for (const std::string& name : kopf) {
+    for (const lst::cli::TOption& o : lst::cli::Optionen()) {
+      if (name == o.Name) optionen.push_back(&o);
+    }
+  }
+  if (optionen.size() != kopf.size()) state.SkipWithError("unbekannte Spalte");
   std::vector<TVorbereitet> faelle;
   lst::TRechenKontext k;
   while (std::getline(ein, zeile)) {
     lst::cli::CsvFelder(zeile, ';', felder);
     lst::cli::TEingabe e;
-    for (std::size_t i = 0; i < felder.size(); ++i) {
-      if (!felder[i].empty()) lst::cli::OptionSetzen(e, kopf[i], kopf[i] == "bekenntnislos" ? "1" : felder[i]);
+    for (std::size_t i = 0; i < felder.size() && i < optionen.size(); ++i) {
+      if (felder[i].empty()) continue;
+      const bool schalter = !optionen[i]->MitWert;
+      if (!lst::cli::OptionSetzen(e, kopf[i], schalter ? "1" : felder[i]).empty()) {
+        state.SkipWithError("Zeile nicht gelesen");
+      }
     }
     TVorbereitet v;
     if (!lst::cli::Vorbereiten(k, e, v.R).empty()) state.SkipWithError("Zeile nicht vorbereitet");
@@ -241,6 +255,13 @@ void BM_BatchNurRechnen(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * kZeilen);
 }
+
+// BM_BatchEndeZuEnde against this and BM_Batch2026EndeZuEnde against
+// BM_Batch2026NurRechnen: what batch costs on top of the calculations.
+void BM_BatchNurRechnen(benchmark::State& state) { BatchNurRechnen(state, BatchCsv()); }
 BENCHMARK(BM_BatchNurRechnen)->Unit(benchmark::kMillisecond);
+
+void BM_Batch2026NurRechnen(benchmark::State& state) { BatchNurRechnen(state, Batch2026Csv()); }
+BENCHMARK(BM_Batch2026NurRechnen)->Unit(benchmark::kMillisecond);
 
 }  // namespace

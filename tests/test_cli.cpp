@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <sstream>
 #include <string>
 
@@ -27,6 +29,44 @@ TEST(Zahlen, BetraegeWieGetippt) {
   EXPECT_EQ(CentAlsText(123456789), "1.234.567,89");
   EXPECT_EQ(CentAlsText(-5), "-0,05");
   EXPECT_EQ(CentAlsText(INT64_MIN), "-92.233.720.368.547.758,08");
+}
+
+// Short numbers are read without from_chars; each must round as the full
+// reading of the same decimal does, for amounts, numbers with either mark
+// and up to fifteen digits.
+TEST(Zahlen, KurzeZahlenRundenWieDieVolleLesung) {
+  const auto genau = [](const std::string& text) {
+    double wert = 0;
+    std::from_chars(text.data(), text.data() + text.size(), wert, std::chars_format::fixed);
+    return wert;
+  };
+  std::uint64_t z = 88172645463325252ull;
+  for (int i = 0; i < 20000; ++i) {
+    z ^= z << 13;
+    z ^= z >> 7;
+    z ^= z << 17;
+    const std::string ganz = std::to_string(z % 100000000);
+    const std::string cent = std::to_string(100 + z / 7 % 100).substr(1);
+    const std::string lang = std::to_string(z % 10000000);  // up to seven decimals
+    ASSERT_EQ(BetragLesen(ganz + "," + cent), genau(ganz + "." + cent)) << ganz << "," << cent;
+    ASSERT_EQ(BetragLesen("-" + ganz + "," + cent.substr(1)), -genau(ganz + "." + cent.substr(1)));
+    ASSERT_EQ(ZahlLesen(ganz + "," + lang), genau(ganz + "." + lang)) << ganz << "," << lang;
+    ASSERT_EQ(ZahlLesen(ganz + "." + lang), genau(ganz + "." + lang)) << ganz << "." << lang;
+  }
+  EXPECT_EQ(ZahlLesen("0,123456789012345"), genau("0.123456789012345"));
+  EXPECT_EQ(ZahlLesen("0,1234567890123456"), genau("0.1234567890123456"));
+  EXPECT_EQ(ZahlLesen("9999999999999999,5"), genau("9999999999999999.5"));
+  EXPECT_EQ(ZahlLesen("5."), 5.0);
+  EXPECT_EQ(ZahlLesen(".25"), 0.25);
+  EXPECT_TRUE(std::signbit(*ZahlLesen("-0")));
+  EXPECT_TRUE(std::signbit(*BetragLesen("-0,00")));
+  // A third decimal of an amount stays an error; a number may have it.
+  EXPECT_FALSE(BetragLesen("1,005").has_value());
+  EXPECT_EQ(ZahlLesen("1,005"), genau("1.005"));
+  for (const char* falsch : {"1,", ",", "1,2,3", "1.2.3", "+-1", "--1", "1,2a"}) {
+    EXPECT_FALSE(ZahlLesen(falsch).has_value() && BetragLesen(falsch).has_value()) << falsch;
+  }
+  EXPECT_FALSE(BetragLesen("1,").has_value());
 }
 
 TEST(Cli, BerechnenAlsJson) {

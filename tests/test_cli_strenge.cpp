@@ -183,6 +183,41 @@ TEST(Pap, ZeileAndererBreiteUndNegativeBetraegeSindFehler) {
   EXPECT_EQ(fehler2.str().find("Zeile 2"), std::string::npos) << fehler2.str();
 }
 
+// The fields of a row read alike with blanks or tabs around them, and a
+// decimal alike however it is written; a row far wider than the head is
+// counted to its end.
+TEST(Pap, LeerzeichenUndSchreibweisenLesenSichGleich) {
+  const std::string kopf = PapKopf();
+  const std::string gut = "2013,2,300000,1,0.5,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0.75,0,0,0,0,0,0,0,0,0,0,0,0";
+  std::string blanks, tabs;
+  for (const char c : gut) {
+    blanks += c == ',' ? std::string(" , ") : std::string(1, c);
+    tabs += c == ',' ? std::string("\t,") : std::string(1, c);
+  }
+  std::string anders = gut;  // the same values in other notations
+  anders.replace(anders.find("0.5"), 3, "+0.50");
+  anders.replace(anders.find("0.75"), 4, "0.750000000000000000001");
+  std::string breit = gut;
+  for (int i = 0; i < 20; ++i) breit += ",0";
+  std::istringstream ein(kopf + "\n" + gut + "\n" + blanks + "\n" + tabs + "\n" + anders + "\n" + breit + "\n");
+  std::ostringstream aus, fehler;
+  EXPECT_EQ(pap::Strom(ein, aus, fehler), 1);
+  std::istringstream zeilen(aus.str());
+  std::string zeile;
+  std::getline(zeilen, zeile);
+  std::getline(zeilen, zeile);
+  ASSERT_EQ(zeile.rfind(gut + ",", 0), 0u) << zeile;
+  const std::string werte = zeile.substr(gut.size());
+  EXPECT_NE(werte.substr(0, 3), ",0,") << werte;
+  for (const std::string& z : {blanks, tabs, anders}) {
+    ASSERT_TRUE(std::getline(zeilen, zeile));
+    EXPECT_EQ(zeile, z + werte);
+  }
+  ASSERT_TRUE(std::getline(zeilen, zeile));
+  EXPECT_EQ(zeile, breit + ",,,,,,,,,");
+  EXPECT_EQ(fehler.str(), "lohnsteuer-cli: Zeile 6: mehr Spalten als in der Kopfzeile (54 statt 34)\n");
+}
+
 // Lines as std::getline gives them: without a final line break, with long
 // lines across the reader's blocks, with carriage returns and blank lines.
 TEST(Pap, ZeilenUeberBlockgrenzenUndOhneLetztenUmbruch) {

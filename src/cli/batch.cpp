@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <bit>
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -25,6 +26,26 @@ bool NurLeerzeichen(std::string_view text, bool wagenruecklauf) {
 bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder) {
   // The strings of the previous row are reused: no allocation per field.
   std::size_t anzahl = 0;
+  {
+    // Most lines hold neither quotes nor carriage returns: their fields lie
+    // between the separators as they are.
+    const char* anfang = zeile.data();
+    const char* const ende = anfang + zeile.size();
+    for (const char* p = anfang;; ++p) {
+      if (p == ende || *p == trenner) {
+        if (anzahl == felder.size()) felder.emplace_back();
+        felder[anzahl++].assign(anfang, static_cast<std::size_t>(p - anfang));
+        if (p == ende) {
+          felder.resize(anzahl);
+          return true;
+        }
+        anfang = p + 1;
+      } else if (*p == '"' || *p == '\r') {
+        break;  // read by the rules below, from the start
+      }
+    }
+    anzahl = 0;
+  }
   const auto naechstes = [&]() -> std::string& {
     if (anzahl == felder.size()) felder.emplace_back();
     std::string& f = felder[anzahl++];
@@ -72,6 +93,31 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
 
 namespace {
 
+// The cells of a line as views: into the line itself where it holds neither
+// quotes nor carriage returns (no copy per cell; inDerZeile), else into
+// texte, which CsvFelder reads them into.  False for an unclosed quote; the
+// cells read up to it are kept.
+bool Zellen(std::string_view zeile, char trenner, std::vector<std::string>& texte,
+            std::vector<std::string_view>& zellen, bool& inDerZeile) {
+  zellen.clear();
+  inDerZeile = true;
+  const char* anfang = zeile.data();
+  const char* const ende = anfang + zeile.size();
+  for (const char* p = anfang;; ++p) {
+    if (p == ende || *p == trenner) {
+      zellen.emplace_back(anfang, static_cast<std::size_t>(p - anfang));
+      if (p == ende) return true;
+      anfang = p + 1;
+    } else if (*p == '"' || *p == '\r') {
+      break;
+    }
+  }
+  inDerZeile = false;
+  const bool gelesen = CsvFelder(zeile, trenner, texte);
+  zellen.assign(texte.begin(), texte.end());
+  return gelesen;
+}
+
 // Whether a spreadsheet would take the cell for a formula: text that starts
 // with "=", "+", "-" or "@" and is no number ("-12,50" is one).
 bool WieFormel(std::string_view feld) {
@@ -85,6 +131,7 @@ bool WieFormel(std::string_view feld) {
 // text a spreadsheet would run as a formula gets a leading apostrophe, which
 // makes it plain text there.
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
+  if (feld.empty()) return;
   const bool formel = WieFormel(feld);
   bool zitieren = false;
   for (const char c : feld) {
@@ -118,12 +165,42 @@ char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
     *ziel++ = '-';
     betrag = 0 - betrag;
   }
+  if (betrag == 0) {  // the most frequent amount
+    ziel[0] = '0';
+    ziel[1] = dezimal;
+    ziel[2] = '0';
+    ziel[3] = '0';
+    return ziel + 4;
+  }
   // The units (at least one digit), the mark and the cents, written from
   // the right.
   const unsigned c = static_cast<unsigned>(betrag % 100);
   betrag /= 100;
-  std::size_t stellen = 1;
-  for (std::uint64_t rest = betrag; rest >= 10; rest /= 10) ++stellen;
+  // The number of digits from the highest bit, without a division per
+  // digit: 1233/4096 is just above log10(2), the table corrects by one.
+  static constexpr std::uint64_t kZehnHoch[] = {1ull,
+                                                10ull,
+                                                100ull,
+                                                1000ull,
+                                                10000ull,
+                                                100000ull,
+                                                1000000ull,
+                                                10000000ull,
+                                                100000000ull,
+                                                1000000000ull,
+                                                10000000000ull,
+                                                100000000000ull,
+                                                1000000000000ull,
+                                                10000000000000ull,
+                                                100000000000000ull,
+                                                1000000000000000ull,
+                                                10000000000000000ull,
+                                                100000000000000000ull,
+                                                1000000000000000000ull,
+                                                10000000000000000000ull};
+  const std::uint64_t ungerade = betrag | 1;  // as many digits, at least one
+  const unsigned schaetzung = (static_cast<unsigned>(std::bit_width(ungerade)) * 1233) >> 12;
+  const std::size_t stellen = schaetzung + 1 - (ungerade < kZehnHoch[schaetzung] ? 1 : 0);
   char* p = ziel + stellen + 3;
   char* const ende = p;
   *--p = kPaare[2 * c + 1];
@@ -187,6 +264,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   const bool trennerAmEnde = kopf.size() > 1 && kopf.back().find_first_not_of(" \t\r") == std::string::npos;
   if (trennerAmEnde) kopf.pop_back();
   std::vector<const TOption*> spalten;
+  std::vector<std::string_view> spaltenNamen;  // the options' names, measured once
   for (std::string& name : kopf) {
     std::string n = name;
     while (!n.empty() && (n.back() == ' ' || n.back() == '\r')) n.pop_back();
@@ -208,6 +286,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       }
     }
     spalten.push_back(gefunden);
+    spaltenNamen.emplace_back(gefunden->Name);
   }
 
   std::string puffer;
@@ -247,7 +326,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
 
   TRechenKontext k;
   TEinstellungsSpeicher speicher;
-  std::vector<std::string> felder;
+  std::vector<std::string> texte;
+  std::vector<std::string_view> felder;  // the cells of the row being read
+  bool inDerZeile = false;                // they are views into the line
   TEingabe e;
   TErgebnisWerte werte{};
   TRechnung r;
@@ -258,7 +339,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     ++nummer;
     if (NurLeerzeichen(zeile, true)) continue;
     meldung.clear();
-    if (!CsvFelder(zeile, trenner, felder)) {
+    if (!Zellen(zeile, trenner, texte, felder, inDerZeile)) {
       meldung = "Anführungszeichen nicht geschlossen";
     } else {
       if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
@@ -277,13 +358,13 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       const TOption& o = *spalten[i];
       if (o.MitWert) {
         if (NurLeerzeichen(felder[i], false)) continue;
-        meldung = OptionSetzen(e, o.Name, felder[i]);
+        meldung = OptionSetzen(e, spaltenNamen[i], felder[i]);
       } else {
         const auto an = SchalterLesen(felder[i]);
         if (!an) {
           meldung = std::string(o.Name) + ": " + Zitat(felder[i]) + " ist weder ja noch nein";
         } else if (*an) {
-          meldung = OptionSetzen(e, o.Name, "1");
+          meldung = OptionSetzen(e, spaltenNamen[i], "1");
         }
       }
     }
@@ -309,9 +390,21 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
         nurSteuer = false;
       }
     }
-    for (std::size_t i = 0; i < kopf.size(); ++i) {
-      if (i > 0) puffer += trenner;
-      if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
+    // Cells of a plain line need no quotes: unless one would be taken for
+    // a formula, the line itself up to its last cell is their text.
+    bool wieGelesen = inDerZeile && felder.size() == kopf.size();
+    for (std::size_t i = 0; wieGelesen && i < felder.size(); ++i) {
+      const std::string_view f = felder[i];
+      wieGelesen = f.empty() || (f.front() != '=' && f.front() != '+' && f.front() != '-' && f.front() != '@');
+    }
+    if (wieGelesen) {
+      puffer.append(felder.front().data(),
+                    static_cast<std::size_t>(felder.back().data() + felder.back().size() - felder.front().data()));
+    } else {
+      for (std::size_t i = 0; i < kopf.size(); ++i) {
+        if (i > 0) puffer += trenner;
+        if (i < felder.size()) FeldSchreiben(puffer, felder[i], trenner);
+      }
     }
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it

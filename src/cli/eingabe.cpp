@@ -611,10 +611,11 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
     const bool nachMonat = JahresRegeln(k.LStJahr).PeriodenNachMonat;
     const TGleitzoneGrenzen g = nachMonat ? GleitzoneGrenzenFuerZeitraum(k.LStJahr, r.Monat, r.LZ.LZZ)
                                           : GleitzoneGrenzenFuerZeitraum(k.LStJahr, r.LZ.LZZ);
-    const std::string zone = ZonenName(k.LStJahr, r.Monat);
     if (!g.Vorhanden) {
       w.push_back("Für " + std::to_string(k.LStJahr) + " gibt es keine Gleitzone; gerechnet wird ohne sie.");
     } else if (brutto <= g.Untergrenze || brutto > g.Obergrenze) {
+      // The zone's name only for the message: most rows lie in it.
+      const std::string zone = ZonenName(k.LStJahr, r.Monat);
       w.push_back("Der Bruttolohn " + bruttoText() + " liegt nicht " + (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
                   betrag(g.Untergrenze) + " bis " + betrag(g.Obergrenze) +
                   " im Zeitraum); gerechnet wird wie angegeben.");

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
@@ -72,7 +75,35 @@ std::string_view Gestutzt(std::string_view s) {
   return GanzeZahlLangsam(s, wert);
 }
 
+// A decimal number of plain digits with at most one point and at most 15
+// digits: their whole number and the power of ten of the point are exact as
+// doubles, so one division rounds as reading the text does.  false for
+// anything else, which from_chars reads.
+[[gnu::always_inline]] inline bool EinfacheDezimalzahl(std::string_view s, double& wert) {
+  static constexpr double kZehnHoch[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (s.empty() || s.size() > 16) return false;
+  std::int64_t z = 0;
+  std::size_t punkt = s.size();
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const unsigned ziffer = static_cast<unsigned>(s[i]) - '0';
+    if (ziffer <= 9) {
+      z = z * 10 + ziffer;
+    } else if (s[i] == '.' && punkt == s.size() && i > 0 && i + 1 < s.size()) {
+      punkt = i;
+    } else {
+      return false;
+    }
+  }
+  const std::size_t stellen = s.size() - (punkt == s.size() ? 0 : 1);
+  if (stellen > 15) return false;
+  const std::size_t nachkomma = punkt == s.size() ? 0 : s.size() - punkt - 1;
+  wert = static_cast<double>(z) / kZehnHoch[nachkomma];
+  return true;
+}
+
 bool Dezimalzahl(std::string_view s, double& wert) {
+  if (EinfacheDezimalzahl(s, wert)) [[likely]] return true;
   s = Gestutzt(s);
   if (s.empty()) {
     wert = 0;
@@ -86,15 +117,24 @@ bool Dezimalzahl(std::string_view s, double& wert) {
   return ec == std::errc() && p == s.data() + s.size() && wert == wert;
 }
 
+// The versions whose key is a plain year, by year (-1 for none).
+constexpr int kErsteVersionsJahr = kLStVersionen[0].Jahr;
+constexpr auto kVersionDesJahres = [] {
+  std::array<int, kLetztesLStJahr - kErsteVersionsJahr + 1> t{};
+  t.fill(-1);
+  for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+    if (kLStVersionen[v].Schluessel[4] == '\0') t[kLStVersionen[v].Jahr - kErsteVersionsJahr] = v;
+  }
+  return t;
+}();
+
 // The version of a key; a plain year without comparing every key's text.
 int VersionDesSchluessels(std::string_view t) {
   if (t.size() == 4 && t[0] >= '0' && t[0] <= '9' && t[1] >= '0' && t[1] <= '9' && t[2] >= '0' &&
       t[2] <= '9' && t[3] >= '0' && t[3] <= '9') {
     const int jahr = (t[0] - '0') * 1000 + (t[1] - '0') * 100 + (t[2] - '0') * 10 + (t[3] - '0');
-    for (int v = 0; v < kAnzahlLStVersionen; ++v) {
-      if (kLStVersionen[v].Jahr == jahr && kLStVersionen[v].Schluessel[4] == '\0') return v;
-    }
-    return -1;
+    if (jahr < kErsteVersionsJahr || jahr > kLetztesLStJahr) return -1;
+    return kVersionDesJahres[static_cast<std::size_t>(jahr - kErsteVersionsJahr)];
   }
   return LStVersionNachSchluessel(t);
 }
@@ -261,7 +301,7 @@ bool Setze(TPapFall& fall, int i, std::string_view text, std::string& fehler) {
 // the code (no jump through one switch per field, which the processor
 // cannot foresee); false at the first value that does not read, whose
 // message Setze then gives.
-bool SchnellSetzen(const std::vector<std::string_view>& felder, const std::array<int, 34>& index,
+bool SchnellSetzen(const std::string_view* felder, const std::array<int, 34>& index,
                    TPapFall& fall, std::string& fehler) {
   const auto feld = [&](int i) { return felder[static_cast<std::size_t>(index[static_cast<std::size_t>(i)])]; };
   const auto betrag = [&](int i, std::int64_t& ziel) __attribute__((always_inline)) {
@@ -344,6 +384,48 @@ class TZeilenLeser {
   bool zuEnde_ = false;
 };
 
+// Splits a line at commas into at most platz views at ziel and returns the
+// number of its fields (also beyond platz); 0 when the line holds a blank,
+// a tab or a carriage return, whose fields Felder must trim.  Sixteen
+// characters are compared at once: a row's fields are short, and a branch
+// per character costs more than the splitting.
+std::size_t FelderOhneLeerzeichen(std::string_view zeile, std::string_view* ziel, std::size_t platz) {
+  const char* anfang = zeile.data();
+  const char* p = anfang;
+  const char* const ende = anfang + zeile.size();
+  std::size_t anzahl = 0;
+  const auto komma = [&](const char* q) __attribute__((always_inline)) {
+    if (anzahl < platz) [[likely]] ziel[anzahl] = std::string_view(anfang, static_cast<std::size_t>(q - anfang));
+    ++anzahl;
+    anfang = q + 1;
+  };
+#if defined(__SSE2__)
+  const __m128i kKomma = _mm_set1_epi8(',');
+  const __m128i kLeer = _mm_set1_epi8(' ');
+  const __m128i kTab = _mm_set1_epi8('\t');
+  const __m128i kWagen = _mm_set1_epi8('\r');
+  for (; ende - p >= 16; p += 16) {
+    const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i leer =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(w, kLeer), _mm_cmpeq_epi8(w, kTab)), _mm_cmpeq_epi8(w, kWagen));
+    if (_mm_movemask_epi8(leer) != 0) [[unlikely]] return 0;
+    for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(w, kKomma))); m != 0; m &= m - 1) {
+      komma(p + __builtin_ctz(m));
+    }
+  }
+#endif
+  for (; p != ende; ++p) {
+    const char c = *p;
+    if (c == ',') {
+      komma(p);
+    } else if (c == ' ' || c == '\t' || c == '\r') [[unlikely]] {
+      return 0;
+    }
+  }
+  komma(ende);
+  return anzahl;
+}
+
 }  // namespace
 
 void Felder(std::string_view zeile, std::vector<std::string_view>& felder) {
@@ -401,14 +483,20 @@ int TPapLeser::Spalte(std::string_view name) const {
 }
 
 bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehler) const {
-  Felder(zeile, felder_);
-  const auto& felder = felder_;
+  // Room for the fields of the head: a row with more is refused below.
+  if (felder_.size() < namen_.size()) felder_.resize(namen_.size());
+  std::size_t anzahl = FelderOhneLeerzeichen(zeile, felder_.data(), namen_.size());
+  if (anzahl == 0) [[unlikely]] {
+    Felder(zeile, felder_);
+    anzahl = felder_.size();
+  }
+  const std::string_view* const felder = felder_.data();
   fall = TPapFall{};
   // A row of another width has lost or gained a field somewhere: its values
   // would be read from the neighbouring columns.
-  if (felder.size() != namen_.size()) [[unlikely]] {
-    fehler = std::string(felder.size() > namen_.size() ? "mehr" : "weniger") + " Spalten als in der Kopfzeile (" +
-             std::to_string(felder.size()) + " statt " + std::to_string(namen_.size()) + ")";
+  if (anzahl != namen_.size()) [[unlikely]] {
+    fehler = std::string(anzahl > namen_.size() ? "mehr" : "weniger") + " Spalten als in der Kopfzeile (" +
+             std::to_string(anzahl) + " statt " + std::to_string(namen_.size()) + ")";
     return false;
   }
   if (!SchnellSetzen(felder, index_, fall, fehler)) [[unlikely]] {
@@ -490,13 +578,24 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
   TZeilenLeser zeilen(ein);
   std::string_view zeile;
   std::string meldung;
-  // The output goes out in large blocks.
+  // The output goes out in large blocks, written into the buffer by pointer:
+  // a row checks its room once.
   constexpr std::size_t kBlock = 1 << 16;
-  std::string puffer;
-  puffer.reserve(kBlock + 4096);
+  // A value's longest text (a sign and 19 digits) and its comma.
+  constexpr std::size_t kWertPlatz = 21;
+  std::vector<char> puffer(kBlock + 4096);
+  std::size_t belegt = 0;
   const auto schreiben = [&] {
-    aus.write(puffer.data(), static_cast<std::streamsize>(puffer.size()));
-    puffer.clear();
+    aus.write(puffer.data(), static_cast<std::streamsize>(belegt));
+    belegt = 0;
+  };
+  // Room for n more characters; returns where they go.
+  const auto platz = [&](std::size_t n) {
+    if (puffer.size() - belegt < n) {
+      if (belegt > 0) schreiben();
+      if (puffer.size() < n) puffer.resize(n);
+    }
+    return puffer.data() + belegt;
   };
   long nummer = 0;
   bool kopfGelesen = false;
@@ -516,27 +615,33 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
       kopfGelesen = true;
       for (const char* n : kNeueEingaben) neuesFormat = neuesFormat || leser.Spalte(n) >= 0;
       spalten = neuesFormat ? kAlleAusgaben : kAusgaben.size();
-      puffer.append(zeile);
-      for (const char* n : kAusgaben) (puffer += ',') += n;
+      std::string kopf(zeile);
+      for (const char* n : kAusgaben) (kopf += ',') += n;
       if (neuesFormat) {
-        for (const char* n : kNeueAusgaben) (puffer += ',') += n;
+        for (const char* n : kNeueAusgaben) (kopf += ',') += n;
       }
-      puffer += '\n';
+      kopf += '\n';
+      std::memcpy(platz(kopf.size()), kopf.data(), kopf.size());
+      belegt += kopf.size();
       continue;
     }
-    const std::size_t zeilenAnfang = puffer.size();
-    puffer.append(zeile);
+    // The row repeats its input and appends the outputs (all empty when it
+    // fails).
+    char* p = platz(zeile.size() + spalten * kWertPlatz + 1);
+    std::memcpy(p, zeile.data(), zeile.size());
+    p += zeile.size();
     bool ok = leser.Lesen(zeile, fall, meldung);
     if (ok) [[likely]] {
       try {
         std::array<bool, kAlleAusgaben> vorhanden{};
         const auto werte = BerechnenAlle(k, fall, vorhanden);
         for (std::size_t i = 0; i < spalten; ++i) {
-          puffer += ',';
-          if (vorhanden[i]) {
-            char zahl[24];
-            const auto ende = std::to_chars(zahl, zahl + sizeof zahl, werte[i]).ptr;
-            puffer.append(zahl, ende);
+          *p++ = ',';
+          if (!vorhanden[i]) continue;
+          if (werte[i] == 0) {
+            *p++ = '0';  // the most frequent value
+          } else {
+            p = std::to_chars(p, p + kWertPlatz, werte[i]).ptr;
           }
         }
       } catch (const TLStFehler& e) {
@@ -547,11 +652,13 @@ int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
     if (!ok) {
       fehler << "lohnsteuer-cli: Zeile " << nummer << ": " << meldung << '\n';
       fehlgeschlagen = true;
-      puffer.resize(zeilenAnfang + zeile.size());
-      puffer.append(spalten, ',');
+      p = puffer.data() + belegt + zeile.size();
+      std::memset(p, ',', spalten);
+      p += spalten;
     }
-    puffer += '\n';
-    if (puffer.size() >= kBlock) schreiben();
+    *p++ = '\n';
+    belegt = static_cast<std::size_t>(p - puffer.data());
+    if (belegt >= kBlock) schreiben();
   }
   if (!kopfGelesen) {
     fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";

@@ -29,6 +29,37 @@ bool NurZiffern(std::string_view s) {
   return true;
 }
 
+// Digits with at most one decimal mark (not the last character) and at most
+// 15 digits in all: their whole number and the power of ten of the mark are
+// exact as doubles, so one division rounds as reading the text does.
+// false for anything else, which the full readers take.
+bool EinfacheZahl(std::string_view s, char marke1, char marke2, bool streng, double& wert) {
+  static constexpr double kZehnHoch[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (s.empty() || s.size() > 16) return false;
+  std::uint64_t zahl = 0;
+  std::size_t stellen = 0;
+  std::size_t marke = std::string_view::npos;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    const unsigned ziffer = static_cast<unsigned>(c) - '0';
+    if (ziffer <= 9) {
+      zahl = zahl * 10 + ziffer;
+      ++stellen;
+    } else if ((c == marke1 || c == marke2) && marke == std::string_view::npos && i + 1 < s.size()) {
+      marke = i;
+    } else {
+      return false;
+    }
+  }
+  if (stellen == 0 || stellen > 15) return false;
+  const std::size_t nachkomma = marke == std::string_view::npos ? 0 : s.size() - marke - 1;
+  // Amounts are cents: a third decimal is refused by the full reader.
+  if (streng && nachkomma > 2) return false;
+  wert = static_cast<double>(zahl) / kZehnHoch[nachkomma];
+  return true;
+}
+
 // Parses [-]digits[.digits] strictly.
 std::optional<double> Lesen(const std::string& s) {
   if (s.empty()) return std::nullopt;
@@ -55,6 +86,7 @@ std::optional<double> BetragLesenNach(std::string_view text, bool streng) {
     s.remove_prefix(1);
   }
   if (s.empty() || s.size() > 40) return std::nullopt;
+  if (double wert = 0; EinfacheZahl(s, ',', ',', streng, wert)) return negativ ? -wert : wert;
 
   std::string_view ganz = s;
   std::string_view bruch;
@@ -125,6 +157,12 @@ std::optional<double> BetragLesen(std::string_view text) { return BetragLesenNac
 std::optional<double> FeldBetragLesen(std::string_view text) { return BetragLesenNach(text, false); }
 
 std::optional<double> ZahlLesen(std::string_view text) {
+  {
+    std::string_view t = Gestutzt(text);
+    const bool negativ = !t.empty() && t.front() == '-';
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) t.remove_prefix(1);
+    if (double wert = 0; EinfacheZahl(t, ',', '.', false, wert)) return negativ ? -wert : wert;
+  }
   std::string s(Gestutzt(text));
   bool negativ = false;
   if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
