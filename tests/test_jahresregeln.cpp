@@ -55,10 +55,10 @@ TEST(JahresRegeln, WasJedesJahrKennt) {
   EXPECT_EQ(JahresRegeln(2012).GleitzoneUnter, 40000);
   EXPECT_EQ(JahresRegeln(2013).GleitzoneOber, 85000);
   EXPECT_FALSE(JahresRegeln(1994).Vorhanden);
-  EXPECT_FALSE(JahresRegeln(2027).Vorhanden);
+  EXPECT_FALSE(JahresRegeln(kLetztesLStJahr + 1).Vorhanden);
   EXPECT_FALSE(JahresRegeln(2013).PeriodenNachMonat);
   // From 2014 every year has its social insurance, its rules by pay month.
-  for (int jahr = 2014; jahr <= 2026; ++jahr) {
+  for (int jahr = 2014; jahr <= kLetztesLStJahr; ++jahr) {
     const TJahresRegeln r = JahresRegeln(jahr);
     SCOPED_TRACE(jahr);
     EXPECT_TRUE(r.Vorhanden);
@@ -96,12 +96,13 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   EXPECT_EQ(status, 0);
   // Newest first, each year once, with its currency: every year carried,
   // the years of wage tax alone too.
-  EXPECT_EQ(text.find("2026 (EUR)"), 0u) << text;
-  for (int jahr = 1995; jahr <= 2026; ++jahr) {
+  const std::string letztes = std::to_string(kLetztesLStJahr);
+  EXPECT_EQ(text.find(letztes + " (EUR)"), 0u) << text;
+  for (int jahr = 1995; jahr <= kLetztesLStJahr; ++jahr) {
     const std::string kopf = std::to_string(jahr) + (jahr <= 2001 ? " (DM)\n" : " (EUR)\n");
     EXPECT_NE(text.find(kopf), std::string::npos) << jahr;
     EXPECT_EQ(text.find(kopf), text.rfind(kopf)) << jahr;
-    if (jahr < 2026) {
+    if (jahr < kLetztesLStJahr) {
       EXPECT_LT(text.find(std::to_string(jahr + 1) + " ("), text.find(kopf)) << jahr;
     }
   }
@@ -123,7 +124,7 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
 
   const std::string json = Ausgabe("jahre --json", status);
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(json.rfind("[{\"Jahr\":2026,", 0), 0u) << json;
+  EXPECT_EQ(json.rfind("[{\"Jahr\":" + letztes + ",", 0), 0u) << json;
   // One object per year, each with the same members in the same order.
   std::vector<std::string> objekte;
   for (std::size_t a = json.find('{'); a != std::string::npos; a = json.find('{', a + 1)) {
