@@ -130,7 +130,7 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   for (std::size_t a = json.find('{'); a != std::string::npos; a = json.find('{', a + 1)) {
     objekte.push_back(json.substr(a, json.find('}', a) - a + 1));
   }
-  ASSERT_EQ(objekte.size(), 32u);
+  ASSERT_EQ(objekte.size(), static_cast<std::size_t>(kLetztesLStJahr - kErstesJahr + 1));
   const auto schluessel = [](const std::string& o) {
     std::string s;
     for (std::size_t e = o.find("\":"); e != std::string::npos; e = o.find("\":", e + 2)) {

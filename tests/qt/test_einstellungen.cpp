@@ -79,7 +79,7 @@ class TestEinstellungen : public QObject {
 
   void ersterStart() {
     Starten();
-    QCOMPARE(int(anw_->Kontext().LStJahr), 2026);
+    QCOMPARE(int(anw_->Kontext().LStJahr), lst::kLetztesLStJahr);
     QCOMPARE(r_->cbKirchenSt->currentText(), QStringLiteral("8"));
     QCOMPARE(KiStEintraege(), (QStringList{"8", "9"}));
     QVERIFY(r_->Grundfreibetrag8130->isChecked());

@@ -501,7 +501,7 @@ class TestJahre : public QObject {
     }
     Starten();
     // The newest year instead, and the user hears why.
-    JahrPruefen(2026);
+    JahrPruefen(lst::kLetztesLStJahr);
     QTRY_COMPARE(boxen_->Texte.size(), 1);
     QVERIFY2(boxen_->Texte[0].contains(QStringLiteral("Jahr=") + wert), qPrintable(boxen_->Texte[0]));
     boxen_->Texte.clear();
