@@ -144,9 +144,10 @@ TEST(JahresRegeln, KommandozeileListetDieJahre) {
   EXPECT_NE(objekte[0].find("\"GleitzoneAbMonat\":1"), std::string::npos) << objekte[0];
   EXPECT_NE(json.find("{\"Jahr\":2022,"), std::string::npos);
   EXPECT_NE(json.substr(json.find("{\"Jahr\":2022,")).find("\"Regelperioden\":[1,10]}"), std::string::npos);
-  EXPECT_NE(objekte[13].find("\"Regelperioden\":[1]}"), std::string::npos) << objekte[13];
-  EXPECT_NE(objekte[13].find("{\"Jahr\":2013,"), std::string::npos) << objekte[13];
-  EXPECT_NE(objekte[13].find("\"Sozialversicherung\":true"), std::string::npos) << objekte[13];
+  const std::string& j2013 = objekte[kLetztesLStJahr - 2013];
+  EXPECT_NE(j2013.find("\"Regelperioden\":[1]}"), std::string::npos) << j2013;
+  EXPECT_NE(j2013.find("{\"Jahr\":2013,"), std::string::npos) << j2013;
+  EXPECT_NE(j2013.find("\"Sozialversicherung\":true"), std::string::npos) << j2013;
   EXPECT_NE(json.find("{\"Jahr\":1999,\"Waehrung\":\"DM\""), std::string::npos);
   EXPECT_NE(json.find("\"KVZuschlagAbMonat\":7"), std::string::npos);
 
