@@ -147,3 +147,48 @@ TEST(Kindergeld, NachJahrUndZahlDerKinder) {
   k.LStJahr = 1995;
   EXPECT_EQ(KindergeldBerechnen(k, 30, 3), 0);
 }
+
+// The amounts of section 66 EStG year by year as published, per child by
+// position; every year and pay month gives them, 2019 the raised ones from
+// July, the years around the tables none.
+TEST(Kindergeld, AlleJahreUndMonate) {
+  const struct {
+    int von, bis;
+    std::int64_t t1, t2, t3, t4;
+  } kSaetze[] = {{1996, 1996, 20000, 20000, 30000, 35000}, {1997, 1998, 22000, 22000, 30000, 35000},
+                 {1999, 1999, 25000, 25000, 30000, 35000}, {2000, 2001, 27000, 27000, 30000, 35000},
+                 {2002, 2008, 15400, 15400, 15400, 17900}, {2009, 2009, 16400, 16400, 17000, 19500},
+                 {2010, 2014, 18400, 18400, 19000, 21500}, {2015, 2015, 18800, 18800, 19400, 21900},
+                 {2016, 2016, 19000, 19000, 19600, 22100}, {2017, 2017, 19200, 19200, 19800, 22300},
+                 {2018, 2019, 19400, 19400, 20000, 22500}, {2020, 2020, 20400, 20400, 21000, 23500},
+                 {2021, 2022, 21900, 21900, 22500, 25000}, {2023, 2024, 25000, 25000, 25000, 25000},
+                 {2025, 2025, 25500, 25500, 25500, 25500}, {2026, 2026, 25900, 25900, 25900, 25900}};
+  TRechenKontext k;
+  for (int jahr = kErstesJahr - 1; jahr <= 2026; ++jahr) {
+    for (int monat = 1; monat <= 12; ++monat) {
+      std::int64_t t[4] = {0, 0, 0, 0};
+      for (const auto& s : kSaetze) {
+        if (jahr >= s.von && jahr <= s.bis) {
+          t[0] = s.t1; t[1] = s.t2; t[2] = s.t3; t[3] = s.t4;
+        }
+      }
+      if (jahr == 2019 && monat >= 7) {
+        t[0] = t[1] = 20400; t[2] = 21000; t[3] = 23500;
+      }
+      k.LStJahr = static_cast<std::int16_t>(jahr);
+      k.LStMonat = static_cast<std::uint8_t>(monat);
+      SCOPED_TRACE(std::to_string(jahr) + "/" + std::to_string(monat));
+      // One child each, the fifth as the fourth, a half child of the third
+      // position, a week.
+      EXPECT_EQ(KindergeldBerechnen(k, 30, 1), t[0]);
+      EXPECT_EQ(KindergeldBerechnen(k, 30, 2), t[0] + t[1]);
+      EXPECT_EQ(KindergeldBerechnen(k, 30, 3), t[0] + t[1] + t[2]);
+      EXPECT_EQ(KindergeldBerechnen(k, 30, 5), t[0] + t[1] + t[2] + 2 * t[3]);
+      EXPECT_EQ(KindergeldBerechnen(k, 30, 2.5), t[0] + t[1] + Runden(0.5 * static_cast<double>(t[2])));
+      EXPECT_EQ(KindergeldBerechnen(k, 7, 1), Runden(static_cast<double>(t[0]) / 30.0 * 7));
+    }
+  }
+  // A year after the tables has no child benefit.
+  k.LStJahr = static_cast<std::int16_t>(kLetztesLStJahr + 1);
+  EXPECT_EQ(KindergeldBerechnen(k, 30, 2), 0);
+}

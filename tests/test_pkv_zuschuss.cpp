@@ -41,7 +41,7 @@ TEST(PKVZuschuss, HoechstbetraegeDerJahre) {
     EXPECT_EQ(h.PV, f.PV) << f.Jahr << "/" << f.Monat << (f.Sachsen ? " Sachsen" : "");
   }
   // No subsidy in the core before 2014 and after the last year.
-  for (int jahr : {1995, 2013, 2027}) EXPECT_EQ(PKVHoechstzuschuss(jahr, 1, false).Summe(), 0) << jahr;
+  for (int jahr : {1995, 2013, kLetztesLStJahr + 1}) EXPECT_EQ(PKVHoechstzuschuss(jahr, 1, false).Summe(), 0) << jahr;
 }
 
 TSVEingabe Privat(int jahr, std::int64_t beitrag, int monat = 1) {

@@ -526,5 +526,5 @@ TEST(SV2014Bis2026, Kindergeld) {
   EXPECT_EQ(kg(2023, 1, 4), 4 * 25000);
   EXPECT_EQ(kg(2025, 1, 1), 25500);
   EXPECT_EQ(kg(2026, 1, 2), 2 * 25900);
-  EXPECT_EQ(kg(2027, 1, 2), 0);
+  EXPECT_EQ(kg(kLetztesLStJahr + 1, 1, 2), 0);
 }

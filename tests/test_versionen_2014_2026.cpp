@@ -50,7 +50,7 @@ TEST(VersionenCli, FalscherAblaufplanKlareMeldungen) {
   const TFall faelle[] = {
       {"berechnen --jahr 2016 --pap 2015dez --brutto 1", "--pap 2015dez gehört zum Jahr 2015, nicht zu 2016"},
       {"berechnen --pap 2099 --brutto 1", "ist kein Programmablaufplan (bekannt: 2014, 2015, 2015dez"},
-      {"berechnen --jahr 2027 --brutto 1", "Keine Lohnsteuer für 2027 vorhanden."},
+      {"berechnen --jahr 2099 --brutto 1", "Keine Lohnsteuer für 2099 vorhanden."},
       {"berechnen --jahr 2014 --kv-zusatzbeitrag 1 --brutto 1", "--kv-zusatzbeitrag gilt erst ab 2015"},
       {"berechnen --jahr 2013 --monat 13 --brutto 1", "--monat: \"13\" ist keine ganze Zahl von 1 bis 12"},
   };

@@ -1,13 +1,15 @@
 // The version table (lohnsteuer/versionen.h) says which outputs each
-// flowchart has and which average additional health rate a year's tables
-// use; the programs carry the same facts in their parameter sets.  These
-// tests run every program and hold both to each other.
+// flowchart has; the programs carry the same facts in their parameter sets,
+// and with them the average additional health rate their tables use, which
+// the social-insurance table announces too.  These tests run every program
+// and hold them to each other.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "calc/kontext.h"
+#include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
 
@@ -23,7 +25,33 @@ void Grundfall(TLStVariablen& v, int jahr) {
   v.STKL = 1;
   v.R = 0;
   v.KRV = 0;
-  v.KVZ = jahr >= 2015 ? DurchschnittlicherZusatzbeitrag(jahr) : 0;
+  v.KVZ = DurchschnittlicherZusatzbeitrag(jahr);
+}
+
+TEST(VersionenUndParameter, ZusatzbeitragWieInDerSozialversicherung) {
+  // Every flowchart's average additional rate is the one of the social
+  // insurance in each pay month it is in force; none before 2015.
+  for (int version = 0; version < kAnzahlLStVersionen; ++version) {
+    const TLStVersion& d = kLStVersionen[version];
+    SCOPED_TRACE(d.Schluessel);
+    TRechenKontext k;
+    TLohnsteuerProgramm* p = k.ProgrammVersion(version);
+    ASSERT_NE(p, nullptr);
+    const double satz = p->DurchschnittlicherZusatzbeitrag();
+    for (int monat = 1; monat <= 12; ++monat) {
+      if (LStVersionFuerMonat(d.Jahr, monat) != version) continue;
+      EXPECT_EQ(DurchschnittlicherZusatzbeitrag(d.Jahr, monat), satz) << monat;
+      if (d.Jahr < 2015) {
+        EXPECT_EQ(satz, 0.0);
+      } else if (SVVorhanden(d.Jahr)) {
+        EXPECT_EQ(satz, DurchschnittsZusatzbeitrag(d.Jahr, monat)) << monat;
+      }
+    }
+  }
+  EXPECT_EQ(DurchschnittlicherZusatzbeitrag(2026, 1), 2.9);
+  EXPECT_EQ(DurchschnittlicherZusatzbeitrag(2015, 12), 0.9);
+  EXPECT_EQ(DurchschnittlicherZusatzbeitrag(kLetztesLStJahr + 1), 0.0);
+  EXPECT_EQ(DurchschnittlicherZusatzbeitrag(1994), 0.0);
 }
 
 TEST(VersionenUndParameter, AusgabenWieInDerVersionstabelle) {

@@ -237,43 +237,11 @@ std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std:
   return steuer;
 }
 
-namespace {
-
-struct TKindergeldSaetze {
-  std::int64_t T1, T2, T3, T4;  // monthly, by the child's position
-};
-
-// Section 66 EStG in the version of each year, monthly per child (pfennigs
-// up to 2001, cents from 2002).  1995 has none: that year's benefit
-// depended on the parents' income.  From 2014 [G][KG1][KG2][KITAPILOT]:
-// 2015 raised from 1 January (law of 16.7.2015, BGBl. I S. 1202, paid
-// later), 2019 raised from 1 July, from 2023 one amount for every child.
-TKindergeldSaetze KindergeldSaetze(int jahr, int monat) {
-  if (jahr == 2026) return {25900, 25900, 25900, 25900};
-  if (jahr == 2025) return {25500, 25500, 25500, 25500};
-  if (jahr >= 2023 && jahr <= 2024) return {25000, 25000, 25000, 25000};
-  if (jahr >= 2021 && jahr <= 2022) return {21900, 21900, 22500, 25000};
-  if (jahr == 2020 || (jahr == 2019 && monat >= 7)) return {20400, 20400, 21000, 23500};
-  if (jahr >= 2018 && jahr <= 2019) return {19400, 19400, 20000, 22500};
-  if (jahr == 2017) return {19200, 19200, 19800, 22300};
-  if (jahr == 2016) return {19000, 19000, 19600, 22100};
-  if (jahr == 2015) return {18800, 18800, 19400, 21900};
-  if (jahr >= 2010 && jahr <= 2014) return {18400, 18400, 19000, 21500};
-  if (jahr == 2009) return {16400, 16400, 17000, 19500};
-  if (jahr >= 2002 && jahr <= 2008) return {15400, 15400, 15400, 17900};
-  if (jahr >= 2000 && jahr <= 2001) return {27000, 27000, 30000, 35000};
-  if (jahr == 1999) return {25000, 25000, 30000, 35000};
-  if (jahr >= 1997 && jahr <= 1998) return {22000, 22000, 30000, 35000};
-  if (jahr == 1996) return {20000, 20000, 30000, 35000};
-  return {0, 0, 0, 0};
-}
-
-}  // namespace
-
 std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double n) {
   if (n == 0) return 0;
-  // The pay month of the context chooses within 2019.
-  const TKindergeldSaetze t = KindergeldSaetze(k.LStJahr, k.LStMonat);
+  // The amounts of the rule period of the context's pay month (2019 raised
+  // them from July); 0 for a year without social insurance.
+  const TKindergeldSaetze& t = SVPeriode(k.LStJahr, k.LStMonat).Kindergeld;
   std::int64_t betrag = Runden(n * t.T1);
   if (n > 1) betrag += Runden((n - 1) * (t.T2 - t.T1));
   if (n > 2) betrag += Runden((n - 2) * (t.T3 - t.T2));

@@ -5,6 +5,7 @@
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
+#include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
 
 namespace lst {

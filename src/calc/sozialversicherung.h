@@ -70,6 +70,15 @@ enum TZusatzTeilung : std::uint8_t {
   ztHaelftig,     // from 2019: employee and employer half each
 };
 
+// Child benefit a month per child by the child's position: first, second,
+// third, fourth and every further (section 66 EStG; pfennigs up to 2001).
+struct TKindergeldSaetze {
+  std::int64_t T1 = 0, T2 = 0, T3 = 0, T4 = 0;
+  friend constexpr bool operator==(const TKindergeldSaetze&, const TKindergeldSaetze&) = default;
+};
+// The same amount for every child (from 2023).
+constexpr TKindergeldSaetze KindergeldJeKind(std::int64_t betrag) { return {betrag, betrag, betrag, betrag}; }
+
 // The parameters of one rule period.  Amounts in cents (pfennigs up to
 // 2001) per month, rates in percent; -1 marks what is not levied.
 struct TSVPeriode {
@@ -111,6 +120,9 @@ struct TSVPeriode {
   // Levies of the employer: U1 and U2 of the minijob office, insolvency
   // levy (-1: not in the tables).
   double U1GF = -1, U2GF = -1, IGU = -1;
+  // Child benefit of the period's months; 0 for a year without (1995: the
+  // benefit depended on the parents' income).
+  TKindergeldSaetze Kindergeld;
 };
 
 // The rule period of a pay month (1 to 12; outside clamped) of a year; for a

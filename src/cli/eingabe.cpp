@@ -77,13 +77,17 @@ std::string EinstellungsdateiPruefen(const std::filesystem::path& pfad, bool mus
 }  // namespace
 
 const std::vector<TOption>& Optionen() {
+  // The range of years is the one of the version table.
+  static const std::string jahre = "Steuerjahr " + std::to_string(kErstesJahr) + " bis " +
+                                   std::to_string(kLetztesLStJahr) + " (Vorgabe " +
+                                   std::to_string(TEingabe{}.Jahr) + ")";
   static const std::vector<TOption> optionen = {
-      {"jahr", true, "Steuerjahr 1995 bis 2026 (Vorgabe 2026)"},
+      {"jahr", true, jahre.c_str()},
       {"monat", true, "Lohnzahlungsmonat 1 bis 12 (Vorgabe 12): wählt ab 2014 den Programmablaufplan und die Regeln der Sozialversicherung"},
       {"pap", true, "Programmablaufplan ausdrücklich, z. B. 2015dez, 2022jan, 2023juli"},
       {"kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse in Prozent, 0 bis 10 (ab 2015; Vorgabe: durchschnittlicher Zusatzbeitrag)"},
       {"pv-abschlaege", true, "Abschläge in der Pflegeversicherung für das 2. bis 5. Kind unter 25, 0 bis 4 (ab Juli 2023)"},
-      {"ag-zuschuss-betrag", true, "Monatlicher Zuschuss des Arbeitgebers zur privaten KV+PV (2026)"},
+      {"ag-zuschuss-betrag", true, "Monatlicher Zuschuss des Arbeitgebers zur privaten KV+PV (ab 2026)"},
       {"zeitraum", true, "Lohnzahlungszeitraum: jahr, monat (Vorgabe), woche, tag"},
       {"brutto", true, "steuerpflichtiger Bruttolohn des Zeitraums"},
       {"steuerklasse", true, "Steuerklasse 1 bis 6 (Vorgabe 1)"},
@@ -341,10 +345,10 @@ std::string NurSteuerPruefen(const TEingabe& e, const TJahresRegeln& regeln) {
   if (e.PVAbschlaege != 0 && !regeln.PVAbschlaege) return "--pv-abschlaege gilt erst ab 2024";
   if (e.PVAbschlaege != 0 && e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
   if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
-    return "--ag-zuschuss-betrag gilt nur für 2026 (vorher: --ag-zuschuss)";
+    return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
   if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
   if (regeln.AGZuschussBetrag && e.AGZuschuss) {
-    return "--ag-zuschuss: für 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
+    return "--ag-zuschuss: ab 2026 den Zuschuss des Arbeitgebers mit --ag-zuschuss-betrag angeben";
   }
   if (!regeln.RentenOstGrenze && e.Region == 0) return "--region ost: ab 2025 gibt es eine Bemessungsgrenze";
   return {};

@@ -80,4 +80,8 @@ void TLohnsteuer1995::Kirchensteuerbasis() {
   if (v_.BK < 0) v_.BK = 0;
 }
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer1995(TLStZustand& k) {
+  return std::make_unique<TLohnsteuer1995>(k);
+}
+
 }  // namespace lst

@@ -24,4 +24,8 @@ std::int64_t UPTAB96(double X) { return TarifZweiZonen(kTarif96, X); }
 
 constinit const TParameter1995 kParameter1996 = Parameter1996();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer1996(TLStZustand& k) {
+  return std::make_unique<TLStDMJahre>(k, kParameter1996);
+}
+
 }  // namespace lst

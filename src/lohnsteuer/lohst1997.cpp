@@ -17,4 +17,8 @@ constexpr TParameter1995 Parameter1997() {
 
 constinit const TParameter1995 kParameter1997 = Parameter1997();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer1997(TLStZustand& k) {
+  return std::make_unique<TLStDMJahre>(k, kParameter1997);
+}
+
 }  // namespace lst

@@ -21,4 +21,8 @@ std::int64_t UPTAB98(double X) { return TarifZweiZonen(kTarif98, X); }
 
 constinit const TParameter1995 kParameter1998 = Parameter1998();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer1998(TLStZustand& k) {
+  return std::make_unique<TLStDMJahre>(k, kParameter1998);
+}
+
 }  // namespace lst

@@ -30,4 +30,8 @@ constexpr TParameter1995 Parameter1999() {
 
 constinit const TParameter1995 kParameter1999 = Parameter1999();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer1999(TLStZustand& k) {
+  return std::make_unique<TLStDMJahre>(k, kParameter1999);
+}
+
 }  // namespace lst

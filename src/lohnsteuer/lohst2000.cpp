@@ -15,4 +15,8 @@ std::int64_t UPTAB00(double X) { return TarifZweiZonen(kTarif00, X); }
 
 constinit const TParameter1995 kParameter2000 = ParameterDMJahre(2000, UPTAB00);
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2000(TLStZustand& k) {
+  return std::make_unique<TLStDMJahre>(k, kParameter2000);
+}
+
 }  // namespace lst

@@ -25,4 +25,8 @@ std::int64_t UPTAB01(double X) { return TarifZweiZonen(kTarif01, X); }
 
 constinit const TParameter1995 kParameter2001 = Parameter2001();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2001(TLStZustand& k) {
+  return std::make_unique<TLStDMJahre>(k, kParameter2001);
+}
+
 }  // namespace lst

@@ -16,4 +16,8 @@ std::int64_t UPTAB02(double X) { return TarifZweiZonen(kTarif02, X); }
 
 constinit const TParameter1995 kParameter2002 = ParameterEuroJahre(2002, UPTAB02);
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2002(TLStZustand& k) {
+  return std::make_unique<TLStGeneration1995>(k, kParameter2002);
+}
+
 }  // namespace lst

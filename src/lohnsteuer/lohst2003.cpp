@@ -16,4 +16,8 @@ constexpr TParameter1995 Parameter2003() {
 
 constinit const TParameter1995 kParameter2003 = Parameter2003();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2003(TLStZustand& k) {
+  return std::make_unique<TLStGeneration1995>(k, kParameter2003);
+}
+
 }  // namespace lst

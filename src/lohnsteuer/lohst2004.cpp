@@ -41,4 +41,8 @@ std::int64_t UPTAB04(double X) { return TarifJeEinheit(kTarif04, X); }
 
 constinit const TParameter1995 kParameter2004 = Parameter2004();
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2004(TLStZustand& k) {
+  return std::make_unique<TLStGeneration1995>(k, kParameter2004);
+}
+
 }  // namespace lst

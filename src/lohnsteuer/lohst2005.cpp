@@ -5,7 +5,6 @@
 // (MZTABFB), not from the yearly amounts.
 
 #include "lohnsteuer/generation2005.h"
-#include "lohnsteuer/jahresprogramme.h"
 
 namespace lst {
 

@@ -2,7 +2,6 @@
 // VJAHR and AJAHR, pension capital payments (VKAPA) in MVMT.
 
 #include "lohnsteuer/generation2005.h"
-#include "lohnsteuer/jahresprogramme.h"
 
 namespace lst {
 

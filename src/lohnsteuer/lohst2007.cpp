@@ -3,7 +3,6 @@
 // negative tax on other payments, and MVMT without negative capital payments.
 
 #include "lohnsteuer/generation2005.h"
-#include "lohnsteuer/jahresprogramme.h"
 
 namespace lst {
 

@@ -6,7 +6,6 @@
 
 #include "calc/geld.h"
 #include "lohnsteuer/generation2008.h"
-#include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/versorgung_tabellen.h"
 
 namespace lst {

@@ -3,7 +3,6 @@
 // of 2005 to 2009 and the employee part of ANP rounded up.
 
 #include "lohnsteuer/generation2008.h"
-#include "lohnsteuer/jahresprogramme.h"
 
 namespace lst {
 

@@ -4,7 +4,6 @@
 // deductible private contributions are reported (no UPVKV), and the
 // compensations JRE4ENT and SONSTENT are not read.
 
-#include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/versionen2010_2012.h"
 
 namespace lst {

@@ -2,7 +2,6 @@
 // the employee lump sum of 920): the compensations JRE4ENT and SONSTENT
 // reduce ZRE4VP; still no deductible private contributions (no UPVKV).
 
-#include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/versionen2010_2012.h"
 
 namespace lst {

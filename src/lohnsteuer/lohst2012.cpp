@@ -2,7 +2,6 @@
 // deductible private contributions (UPVKV, VKVLZZ, VKVSONST) and the
 // constants of 2012.
 
-#include "lohnsteuer/jahresprogramme.h"
 #include "lohnsteuer/versionen2010_2012.h"
 
 namespace lst {

@@ -67,4 +67,8 @@ std::int64_t TLohnsteuer2013::Tabelle(TTabellenArgumente& a) {
   return TLStGeneration2013::Tabelle(a);
 }
 
+std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2013(TLStZustand& k) {
+  return std::make_unique<TLohnsteuer2013>(k);
+}
+
 }  // namespace lst

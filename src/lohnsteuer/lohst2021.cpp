@@ -4,7 +4,6 @@
 
 #include "lohnsteuer/lohst2021_2026.h"
 #include "lohnsteuer/versionen2014_2020.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

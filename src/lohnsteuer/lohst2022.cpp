@@ -2,7 +2,6 @@
 // basic allowance 10347, employee lump sum 1200, the new tariff.
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

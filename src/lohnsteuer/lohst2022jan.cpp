@@ -2,7 +2,6 @@
 // May 2022: basic allowance 9984, the tax-free equity participation (MBV).
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

@@ -2,7 +2,6 @@
 // June 2023: employee lump sum 1230, single-parent relief 4260.
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

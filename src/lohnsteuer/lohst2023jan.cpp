@@ -2,7 +2,6 @@
 // March 2023.
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

@@ -3,7 +3,6 @@
 // averages 1.6125 % (2.1125 %) and 0.475 %.
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

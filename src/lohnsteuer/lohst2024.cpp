@@ -2,7 +2,6 @@
 // discount of 0.25 % for each child from the second (PVA).
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

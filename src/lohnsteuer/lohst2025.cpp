@@ -2,7 +2,6 @@
 // child allowance 9600, the new tariff.
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

@@ -3,7 +3,6 @@
 // for several years, pension tables to 2058.
 
 #include "lohnsteuer/lohst2021_2026.h"
-#include "lohnsteuer/versionen2021_2026.h"
 
 namespace lst {
 

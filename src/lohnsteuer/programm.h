@@ -58,6 +58,11 @@ class TLohnsteuerProgramm {
   virtual double LetzteTarifeinheit() const { return 0; }
   virtual int LetzterKZTAB() const { return 1; }
 
+  // The average additional health contribution rate in percent that the
+  // flowchart's tables compute with, as announced for its year (from 2015;
+  // 0 before).
+  virtual double DurchschnittlicherZusatzbeitrag() const { return 0; }
+
  protected:
   TLStZustand& k_;
   TLStVariablen& v_;
@@ -73,9 +78,18 @@ constexpr int kLetztesJahrMitWFUNDF = 2007;
 // (one ceiling; 1 = not insured).
 constexpr int HoechsterKRV(int jahr) { return jahr < 2010 ? 1 : jahr < 2025 ? 2 : 1; }
 
-// The program of a tax year up to 2013, or nullptr.
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerProgramm(int jahr, TLStZustand& k);
+// The factory of each version, named in its row of versionen.inc and
+// defined in the version's module.
+#define LST_VERSION(fabrik, ...) std::unique_ptr<TLohnsteuerProgramm> fabrik(TLStZustand& k);
+#include "lohnsteuer/versionen.inc"
+#undef LST_VERSION
+
 // The program of a version (a number of kLStVersionen), or nullptr.
 std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuerVersion(int version, TLStZustand& k);
+
+// The average additional health contribution rate of the flowchart in force
+// in a pay month of a year (TLohnsteuerProgramm::DurchschnittlicherZusatzbeitrag);
+// 0 for a year without a flowchart.
+double DurchschnittlicherZusatzbeitrag(int jahr, int monat = 12);
 
 }  // namespace lst

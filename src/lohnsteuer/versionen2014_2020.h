@@ -19,13 +19,4 @@ const TParameter2013& Parameter2018();
 const TParameter2013& Parameter2019();
 const TParameter2013& Parameter2020();
 
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2014(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2015Dez(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2016(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2017(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2018(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2019(TLStZustand& k);
-std::unique_ptr<TLohnsteuerProgramm> ErzeugeLohnsteuer2020(TLStZustand& k);
-
 }  // namespace lst

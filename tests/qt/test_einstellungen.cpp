@@ -79,15 +79,19 @@ class TestEinstellungen : public QObject {
 
   void ersterStart() {
     Starten();
-    QCOMPARE(int(anw_->Kontext().LStJahr), 2026);
+    QCOMPARE(int(anw_->Kontext().LStJahr), lst::kLetztesLStJahr);
     QCOMPARE(r_->cbKirchenSt->currentText(), QStringLiteral("8"));
     QCOMPARE(KiStEintraege(), (QStringList{"8", "9"}));
     QVERIFY(r_->Grundfreibetrag8130->isChecked());
     QVERIFY(!r_->Grundfreibetrag8004->isChecked());
     QVERIFY(!r_->Grundfreibetrag8130->isEnabled());
+    // The rates of the newest year's table.
+    const int jahr = anw_->Kontext().LStJahr;
+    const int monat = anw_->Kontext().LStMonat;
+    const auto prozent = [](double p) { return QString::number(p).replace(QLatin1Char('.'), QLatin1Char(',')); };
     QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    QCOMPARE(r_->ERVAGProz->text(), QStringLiteral("9,3"));
-    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("2,9"));
+    QCOMPARE(r_->ERVAGProz->text(), prozent(100 * lst::SVSaetzeStandard(jahr, monat)[lst::beNV][lst::svRV].AG));
+    QCOMPARE(r_->EKV2ANProz->text(), prozent(lst::DurchschnittsZusatzbeitrag(jahr, monat)));
     QCOMPARE(r_->EU1Proz->text(), QStringLiteral("0"));
     QVERIFY(!r_->EAufProz->isEnabled());
     QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
