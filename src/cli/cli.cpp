@@ -291,9 +291,6 @@ int Wunschnetto(const TAufruf& a) {
   return 0;
 }
 
-const char* const kMonatsnamen[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-                                    "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-
 // A rate in percent as German text with up to three decimals.
 std::string Prozent(double p) {
   std::string t = std::to_string(Runden(p * 1000));
@@ -351,12 +348,10 @@ std::vector<std::pair<std::string, std::string>> PeriodenWerte(int jahr, int mon
 // "jahre": one block per year, newest first.
 int Jahre(bool json) {
   auto janein = [](bool b) { return b ? "ja" : "nein"; };
-  static const char* const kMonate[] = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
-                                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   auto monat = [](int m) -> std::string {
     if (m <= 0) return "nein";
     if (m == 1) return "ja";
-    return std::string("ab ") + kMonate[(m - 1) % 12];
+    return std::string("ab ") + Monatsname((m - 1) % 12 + 1);
   };
   auto wahr = [](bool b) { return b ? "true" : "false"; };
   std::string aus = json ? "[" : "";
@@ -384,11 +379,11 @@ int Jahre(bool json) {
         if (ab == 1 && bis == 12) {
           plaene += " (ganzes Jahr)";
         } else if (bis == 12) {
-          plaene += std::string(" (ab ") + kMonate[ab - 1] + ")";
+          plaene += std::string(" (ab ") + Monatsname(ab) + ")";
         } else if (ab == bis) {
-          plaene += std::string(" (") + kMonate[ab - 1] + ")";
+          plaene += std::string(" (") + Monatsname(ab) + ")";
         } else {
-          plaene += std::string(" (") + kMonate[ab - 1] + " bis " + kMonate[bis - 1] + ")";
+          plaene += std::string(" (") + Monatsname(ab) + " bis " + Monatsname(bis) + ")";
         }
         TLohnsteuerProgramm* p = k.ProgrammVersion(v);
         if (p == nullptr) {
@@ -440,7 +435,7 @@ int Jahre(bool json) {
           }
           // Wrapped at 80 characters below the period's month.
           std::string zeile = std::string(ab == 1 ? "  Soz.vers.:         " : "                     ") +
-                              (ab == 1 ? "Januar" : std::string("ab ") + kMonatsnamen[ab - 1]) + ":";
+                              (ab == 1 ? "Januar" : std::string("ab ") + Monatsname(ab)) + ":";
           std::size_t breite = 0;
           for (unsigned char c : zeile) breite += (c & 0xC0) != 0x80;
           for (std::size_t i = 0; i < teile.size(); ++i) {
