@@ -172,19 +172,23 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
   return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
 }
 
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze) {
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg) {
   if (vonMonat == nachMonat) return;
   const auto grenzen = [jahr](int monat) { return monat == 0 ? BBGStandard(jahr) : BBGStandard(jahr, monat); };
-  const auto saetzeVon = [jahr](int monat) {
-    return monat == 0 ? SVSaetzeStandard(jahr) : SVSaetzeStandard(jahr, monat);
-  };
-  const TBBGTabelle bbgVon = grenzen(vonMonat), bbgNach = grenzen(nachMonat);
+  const TBBGTabelle von = grenzen(vonMonat), nach = grenzen(nachMonat);
   for (int art = 0; art < bbgAnzahl; ++art) {
     for (int rg : {rgOst, rgWest}) {
-      if (bbg[art][rg] == bbgVon[art][rg]) bbg[art][rg] = bbgNach[art][rg];
+      if (bbg[art][rg] == von[art][rg]) bbg[art][rg] = nach[art][rg];
     }
   }
-  const TSVSatzTabelle von = saetzeVon(vonMonat), nach = saetzeVon(nachMonat);
+}
+
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze) {
+  if (vonMonat == nachMonat) return;
+  const auto standard = [jahr](int monat) {
+    return monat == 0 ? SVSaetzeStandard(jahr) : SVSaetzeStandard(jahr, monat);
+  };
+  const TSVSatzTabelle von = standard(vonMonat), nach = standard(nachMonat);
   for (int typ = 0; typ < beAnzahl; ++typ) {
     for (int art = 0; art < svAnzahl; ++art) {
       TSatzPaar& p = saetze[typ][art];
@@ -192,6 +196,11 @@ void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TS
       if (p.AG == von[typ][art].AG) p.AG = nach[typ][art].AG;
     }
   }
+}
+
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze) {
+  PeriodeWechseln(jahr, vonMonat, nachMonat, bbg);
+  PeriodeWechseln(jahr, vonMonat, nachMonat, saetze);
 }
 
 void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
@@ -227,6 +236,10 @@ TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBeric
     if (p) *ziel = *p;
   }
   return w;
+}
+
+double TSVZusatzWerte::EigenerZusatzbeitrag(int jahr) const {
+  return KVZusatzProzent >= 0 && KVZusatzProzent != DurchschnittsZusatzbeitrag(jahr, 1) ? KVZusatzProzent : -1;
 }
 
 bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte) {

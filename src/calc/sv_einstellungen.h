@@ -59,6 +59,9 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
 // the pay month changes and back to the row when it saves; the command line
 // moves the stored row to the pay month.
 void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze);
+// The same for one of the two tables.
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg);
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze);
 
 // Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
 // into the context.
@@ -72,6 +75,10 @@ struct TSVZusatzWerte {
   double KVZusatzProzent = -1;  // the fund's add-on rate; -1 before 2015
   double U1Prozent = -1;        // -1: not stored
   double U2Prozent = -1;
+  // The fund's add-on rate as the user's own choice: the stored rate unless
+  // it is the year's average (a default, which follows the pay month's
+  // average); -1 without a choice.
+  double EigenerZusatzbeitrag(int jahr) const;
 };
 TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
 // Writes the three values (those below 0 are not written).  False when a

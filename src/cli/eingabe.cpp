@@ -574,9 +574,8 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   if (gespeichert) {
     // The settings' add-on rate and levies of normal employment, where the
     // options do not name them.
-    if (!e.KVZusatz && regeln.KVZusatz && typ == beNV && !privat &&
-        gespeichert->KVZusatzProzent >= 0 && gespeichert->KVZusatzProzent != DurchschnittsZusatzbeitrag(jahr, 1))
-      r.KVZusatz = gespeichert->KVZusatzProzent;
+    if (!e.KVZusatz && regeln.KVZusatz && typ == beNV && !privat && gespeichert->EigenerZusatzbeitrag(jahr) >= 0)
+      r.KVZusatz = gespeichert->EigenerZusatzbeitrag(jahr);
     if (!e.U1 && typ == beNV && gespeichert->U1Prozent >= 0) r.U1 = gespeichert->U1Prozent / 100;
     if (!e.U2 && typ == beNV && gespeichert->U2Prozent >= 0) r.U2 = gespeichert->U2Prozent / 100;
   }

@@ -117,8 +117,7 @@ void TFBMG::Fuellen() {
   // From 2014 the ceilings of the pay month's rule period: the file holds
   // the year's row.
   TBBGTabelle t = BBGLaden(namen_.SaetzeDatei(), k_.LStJahr);
-  TSVSatzTabelle saetze = SVSaetzeStandard(k_.LStJahr);
-  PeriodeWechseln(k_.LStJahr, 0, Monat(), t, saetze);
+  PeriodeWechseln(k_.LStJahr, 0, Monat(), t);
   QLocale ort;
   ort.setNumberOptions(QLocale::OmitGroupSeparator);
   auto setzen = [&](TEditCS* e, TBBGArt art, TRegion r) {
@@ -187,8 +186,7 @@ void TFBMG::BOKClick() {
   }
   // OK saves at once, also when the settings are otherwise written at the end.
   // The ceilings left at the period's defaults are stored as the row's.
-  TSVSatzTabelle saetze = SVSaetzeStandard(k_.LStJahr);
-  PeriodeWechseln(k_.LStJahr, Monat(), 0, t, saetze);
+  PeriodeWechseln(k_.LStJahr, Monat(), 0, t);
   TNewIniFile ini = namen_.SaetzeDatei();
   const TBBGTabelle bisher = BBGLaden(ini, k_.LStJahr);
   if (!BBGSpeichern(ini, k_.LStJahr, t) || !ini.Speichern()) {
@@ -200,7 +198,7 @@ void TFBMG::BOKClick() {
     return;
   }
   k_.BBGTabelle = BBGLaden(ini, k_.LStJahr);
-  PeriodeWechseln(k_.LStJahr, 0, Monat(), k_.BBGTabelle, saetze);
+  PeriodeWechseln(k_.LStJahr, 0, Monat(), k_.BBGTabelle);
   accept();
 }
 

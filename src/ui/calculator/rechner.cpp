@@ -383,8 +383,7 @@ void TFRechner::SaetzeNeuLaden() {
   double pausch = k_.PauschSatz;
   double soli = k_.SoliGeladen;
   SVSaetzeLaden(ini, k_.LStJahr, k_.SVSatzTabelle, pausch, soli);
-  TBBGTabelle bbg = BBGStandard(k_.LStJahr);
-  PeriodeWechseln(k_.LStJahr, 0, SVMonat(), bbg, k_.SVSatzTabelle);
+  PeriodeWechseln(k_.LStJahr, 0, SVMonat(), k_.SVSatzTabelle);
 }
 
 void TFRechner::UmlagenInEdits() {

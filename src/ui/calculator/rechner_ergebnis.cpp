@@ -52,8 +52,11 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   g->addWidget(LErg, 0, 0, 1, 2);
 
   int z = 1;
+  // The widest caption in bold, of every line in either view.
+  int breite = 0;
   auto zeile = [&](const char* name, const QString& text, QLabel*& wert, const char* wertName,
                    const QColor& farbe) -> QLabel* {
+    breite = std::max(breite, fm.horizontalAdvance(text));
     auto* l = new QLabel(text, PErg);
     if (name != nullptr) l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -191,15 +194,9 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   // The caption column is as wide as its widest caption in either view, so
   // that the lines shown only in the employer's view or in the zone never
   // push the values out of the panel.
-  int breite = 0;
-  for (const QLabel* l : PErg->findChildren<QLabel*>()) {
-    if (g->indexOf(l) < 0) continue;
-    int zeile = 0, spalte = 0, hoehe = 0, weite = 0;
-    g->getItemPosition(g->indexOf(l), &zeile, &spalte, &hoehe, &weite);
-    if (spalte == 0) breite = std::max(breite, QFontMetrics(fett).horizontalAdvance(l->text()));
-  }
-  for (const QString& text : {QStringLiteral("Pauschalsteuer ="), QStringLiteral("Plan-Lohnkosten")})
-    breite = std::max(breite, QFontMetrics(fett).horizontalAdvance(text));
+  for (const QString& text : {QStringLiteral("Pauschalsteuer ="), QStringLiteral("Lohnkosten ="),
+                             QStringLiteral("Wunsch-Nettolohn"), QStringLiteral("Plan-Lohnkosten")})
+    breite = std::max(breite, fm.horizontalAdvance(text));
   g->setColumnMinimumWidth(0, breite + 4);
 
   g->setColumnStretch(0, 1);

@@ -286,10 +286,7 @@ void TFRechner::SVLaden() {
   kvZusatz_ = u1NV_ = u2NV_ = -1;
   if (JahresRegeln(k_.LStJahr).PeriodenNachMonat) {
     const TSVZusatzWerte zusatz = SVZusatzLaden(abbild, k_.LStJahr, &bericht);
-    // An add-on rate equal to the average is no choice of the user's: it
-    // follows the average of the pay month.
-    if (zusatz.KVZusatzProzent >= 0 && zusatz.KVZusatzProzent != DurchschnittsZusatzbeitrag(k_.LStJahr, 1))
-      kvZusatz_ = zusatz.KVZusatzProzent;
+    kvZusatz_ = zusatz.EigenerZusatzbeitrag(k_.LStJahr);
     u1NV_ = zusatz.U1Prozent;
     u2NV_ = zusatz.U2Prozent;
   }
@@ -347,8 +344,7 @@ void TFRechner::SaetzeSpeichern(QStringList& fehler) {
   // The file holds the year's row: the rates the user left at the period's
   // defaults go back to the row's.
   TSVSatzTabelle zeile = k_.SVSatzTabelle;
-  TBBGTabelle bbg = k_.BBGTabelle;
-  PeriodeWechseln(k_.LStJahr, SVMonat(), 0, bbg, zeile);
+  PeriodeWechseln(k_.LStJahr, SVMonat(), 0, zeile);
   bool gut = SVSaetzeSpeichern(saetze, k_.LStJahr, zeile, EPauschSt->AsFraction());
   if (gut && JahresRegeln(k_.LStJahr).PeriodenNachMonat) {
     TSVZusatzWerte zusatz;
@@ -417,7 +413,8 @@ void TFRechner::JahresRegelnAnwenden() {
   PeriodenFelderFreigeben();
   if (r.KVZusatz) {
     cbKV2->setText(QStringLiteral("KV Zusatzbeitrag"));
-    cbKV2->setToolTip(r.Jahr >= 2019 ? QStringLiteral("Zusatzbeitragssatz der Krankenkasse; Arbeitnehmer und "
+    const bool haelftig = SVPeriode(k_.LStJahr, k_.LStMonat).ZBTeilung == ztHaelftig;
+    cbKV2->setToolTip(haelftig ? QStringLiteral("Zusatzbeitragssatz der Krankenkasse; Arbeitnehmer und "
                                                       "Arbeitgeber tragen je die Hälfte")
                                      : QStringLiteral("Zusatzbeitragssatz der Krankenkasse; trägt der Arbeitnehmer allein"));
     EKV2ANProz->setToolTip(QStringLiteral("Zusatzbeitragssatz der Krankenkasse in Prozent (Vorgabe: der "
