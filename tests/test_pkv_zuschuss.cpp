@@ -53,33 +53,63 @@ TSVEingabe Privat(int jahr, std::int64_t beitrag, int monat = 1) {
   return sv;
 }
 
+// The subsidy for a wage at or above the health ceiling.
+std::int64_t AnDerGrenze(int jahr, const TSVEingabe& sv) {
+  return PKVZuschussMonat(jahr, sv, SVPeriode(jahr, sv.Monat).KVWest);
+}
+
 TEST(PKVZuschuss, HalberBeitragBisZumHoechstbetrag) {
   const std::int64_t hoechst = 50859 + 10463;
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 50000)), 25000);
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 50001)), 25001);  // an odd cent up
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 2 * hoechst - 2)), hoechst - 1);
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 2 * hoechst)), hoechst);
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 2 * hoechst + 1)), hoechst);
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 200000)), hoechst);
-  EXPECT_EQ(PKVZuschussMonat(2024, Privat(2024, 200000)), 42176 + 8798);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 50000)), 25000);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 50001)), 25001);  // an odd cent up
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 2 * hoechst - 2)), hoechst - 1);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 2 * hoechst)), hoechst);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 2 * hoechst + 1)), hoechst);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 200000)), hoechst);
+  EXPECT_EQ(AnDerGrenze(2024, Privat(2024, 200000)), 42176 + 8798);
   // Saxony's lower care share lowers the maximum.
   TSVEingabe sachsen = Privat(2024, 200000);
   sachsen.Region = rgOst;
   sachsen.PVS = true;
-  EXPECT_EQ(PKVZuschussMonat(2024, sachsen), 42176 + 6210);
+  EXPECT_EQ(AnDerGrenze(2024, sachsen), 42176 + 6210);
   // No subsidy: statutory, private without subsidy, no or a negative
   // premium, marginal employment, a year before 2014.
   TSVEingabe ohne = Privat(2026, 50000);
   ohne.PKV = 1;
-  EXPECT_EQ(PKVZuschussMonat(2026, ohne), 0);
+  EXPECT_EQ(AnDerGrenze(2026, ohne), 0);
   ohne.PKV = 0;
-  EXPECT_EQ(PKVZuschussMonat(2026, ohne), 0);
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 0)), 0);
-  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, -50000)), 0);
+  EXPECT_EQ(AnDerGrenze(2026, ohne), 0);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, 0)), 0);
+  EXPECT_EQ(AnDerGrenze(2026, Privat(2026, -50000)), 0);
   TSVEingabe mini = Privat(2026, 50000);
   mini.Beschaeftigung = beGF;
-  EXPECT_EQ(PKVZuschussMonat(2026, mini), 0);
-  EXPECT_EQ(PKVZuschussMonat(2013, Privat(2013, 50000)), 0);
+  EXPECT_EQ(AnDerGrenze(2026, mini), 0);
+  EXPECT_EQ(PKVZuschussMonat(2013, Privat(2013, 50000), 393750), 0);
+}
+
+// Below the ceiling the maximum is what the employer would pay for a
+// statutory insured employee of that wage (section 257 (2) SGB V, section
+// 61 (2) SGB XI): 2026, 4.000 EUR: health 4.000 x (7,3 + 2,9 / 2) % = 350,00,
+// care 4.000 x 1,8 % = 72,00.  Premiums given apart are capped each on its
+// own: a care premium of 200 EUR gives at most 72,00 even where half the
+// health premium stays far below its maximum.
+TEST(PKVZuschuss, AmLohnBegrenztUndJeZweig) {
+  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 150000), 400000), 35000 + 7200);
+  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 60000), 400000), 30000);
+  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 150000), 0), 0);
+  TSVEingabe getrennt = Privat(2026, 60000);
+  getrennt.PKPVPflege = 20000;
+  EXPECT_EQ(PKVZuschussMonat(2026, getrennt, 400000), 20000 + 7200);
+  EXPECT_EQ(AnDerGrenze(2026, getrennt), 20000 + 10000);
+  // Given as paid, the subsidy is the one paid, whatever the premium.
+  TSVEingabe gezahlt = Privat(2026, 60000);
+  gezahlt.AGZuschuss = 12345;
+  EXPECT_EQ(PKVZuschussMonat(2026, gezahlt, 400000), 12345);
+  // The wage of the pay period is liable up to the table's health ceiling.
+  const TBBGTabelle bbg = BBGStandard(2026, 1);
+  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 150000), bbg, TLohnZeitraum{2, 400000}), 35000 + 7200);
+  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 150000), bbg, TLohnZeitraum{1, 4800000}), 35000 + 7200);
+  EXPECT_EQ(PKVZuschussMonat(2026, Privat(2026, 150000), bbg, TLohnZeitraum{2, 900000}), 50859 + 10463);
 }
 
 // The subsidy of a pay period is the monthly one converted as the ceilings
@@ -171,7 +201,8 @@ TEST(PKVZuschussCli, Zuschuss2026InDieLohnsteuer) {
       {"--brutto 6000 --privat 1500", 61322, "613,22"},
       {"--brutto 9000 --privat 1500 --steuerklasse 3", 61322, "613,22"},
       {"--brutto 1400 --zeitraum woche --privat 700", 8169, "350"},
-      {"--brutto 4000 --privat 1500 --region ost --sachsen", 50859 + 7556, "584,15"},
+      // 4.000 EUR lie below the ceiling: health 350,00, Saxon care 4.000 x 1,3 % = 52,00.
+      {"--brutto 4000 --privat 1500 --region ost --sachsen", 35000 + 5200, "402"},
   };
   for (const TFall& f : faelle) {
     const std::string basis = std::string("berechnen --json --jahr 2026 --bekenntnislos ") + f.Optionen;
@@ -203,11 +234,23 @@ TEST(PKVZuschussCli, Zuschuss2026InDieLohnsteuer) {
   EXPECT_NE(pap.Ausgabe.find(zeile + "61322," + std::to_string(Wert(voll, "LSt")) + ","), std::string::npos)
       << pap.Ausgabe << voll.Ausgabe;
 
-  // A typed amount wins over the computed one in the wage tax.
+  // A typed amount wins over the computed one, in the wage tax and on the
+  // slip alike: paid out, in the employer's cost.
   const TCliLauf beide = Starte("berechnen --json --jahr 2026 --brutto 6000 --privat 600 --ag-zuschuss --ag-zuschuss-betrag 100");
   const TCliLauf hundert = Starte("berechnen --json --jahr 2026 --brutto 6000 --privat 600 --ag-zuschuss-betrag 100");
   ASSERT_EQ(beide.Status, 0) << beide.Fehler;
+  ASSERT_EQ(hundert.Status, 0) << hundert.Fehler;
   EXPECT_EQ(Wert(beide, "LSt"), Wert(hundert, "LSt"));
+  for (const TCliLauf* l : {&beide, &hundert}) {
+    EXPECT_EQ(Wert(*l, "PKVZuschuss_AG"), 10000);
+    EXPECT_EQ(Wert(*l, "Auszahlung"), Wert(*l, "Netto") + 10000);
+    EXPECT_EQ(Wert(*l, "AGGesamt"), Wert(*l, "BruttoPlusPausch") + Wert(*l, "SVSummeAG") + 10000);
+  }
+  const TCliLauf paphundert = Starte("pap", kopf + zeile.substr(0, zeile.rfind("1,150000")) + "1,60000" +
+                                                zeile.substr(zeile.rfind("1,150000") + 8) + "10000\n");
+  ASSERT_EQ(paphundert.Status, 0) << paphundert.Fehler;
+  EXPECT_NE(paphundert.Ausgabe.find("," + std::to_string(Wert(hundert, "LSt")) + ","), std::string::npos)
+      << paphundert.Ausgabe << hundert.Ausgabe;
 }
 
 TEST(PKVZuschussCli, TextzeileUndBatchspalte) {

@@ -485,7 +485,7 @@ TEST(SV2014Bis2026, LohnsteuerEingabenAusDemSVDatensatz) {
   r.sv = TSVEingabe{};
   r.sv.PKV = 2;
   r.sv.PKPV = 50000;
-  r.e.PKPVAGZ = 25000;
+  r.sv.AGZuschuss = 25000;
   SteuerBerechnen(r.k, 2026, TLohnZeitraum{2, 300000}, r.e, r.erg.LSt, r.sv);
   EXPECT_EQ(r.k.LStVar.PKV, 1);
   EXPECT_EQ(r.k.LStVar.PKPVAGZ, 25000);

@@ -49,7 +49,14 @@ TEST(GesamtBerechnen, NettoUndLohnkosten) {
   EXPECT_EQ(plus, g.AGGesamt + 1000);
   EXPECT_EQ(g.AGGesamtPlus, plus);
   EXPECT_EQ(g.SV.AN(svKV), 21900);  // 7.3 % of 3000
-  EXPECT_EQ(g.LSt.LSt, 46625);      // 2013, 8130, class I, without PVZ
+  // The flat-rate tax takes the place of the wage tax by class: the
+  // employee pays none (section 40a (2) EStG), not both.
+  EXPECT_EQ(g.LSt.LSt, 0);
+  EXPECT_EQ(g.LSt.SteuerSumme, 0);
+  EXPECT_EQ(g.LSt.BruttoNachSteuer, 300000);
+  a.e.PauschSatzAG = 0;
+  GesamtBerechnen(a.k, 2013, a.lz, a.e, a.erg, a.zusatz, 5000, a.sv);
+  EXPECT_EQ(a.erg.LSt.LSt, 46625);  // 2013, 8130, class I, without PVZ
 }
 
 TEST(WunschBrutto, TrifftDenBruttolohnEinesNettos) {

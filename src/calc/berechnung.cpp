@@ -49,19 +49,20 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
     v.af = 0;
   }
   v.ZKF = e.ZKF;
-  // From 2014 the pension and unemployment rates of the social-insurance
-  // record tell whether the employee is insured (a rate not levied: not
-  // insured); the special table stays not insured in the pension.
+  // From 2014 the contribution group tells whether the employee is insured
+  // in the pension and unemployment insurance; before, the special table
+  // stands for an employee outside the pension insurance.
   const TJahresRegeln& regeln = JahresRegeln(k.LStJahr);
   const bool neu = regeln.EingabenAusSV;
-  const bool rvFrei = e.TabArt != 0 || (neu && sv.Saetze[svRV].AN < 0);
+  const bool rvFrei = sv.MitGruppe ? !sv.Gruppe.RVVersichert() : e.TabArt != 0 || (neu && sv.Saetze[svRV].AN < 0);
   v.KRV = regeln.KRV(rvFrei, sv.Region);
   if (neu) {
     // The flowcharts' inputs from the social-insurance record: the whole
     // add-on rate in percent (the KV2 pair from 2015; the flowcharts from
     // 2019 halve it themselves), the care surcharge of the childless, the
     // child discounts (an input from 2024), the unemployment insurance
-    // (an input from 2026) and the employer's subsidy to a private insurance.
+    // (an input from 2026) and the employer's subsidy to a private
+    // insurance, the one the slip pays.
     double kvz = 0;
     if (regeln.KVZusatz) {
       const TSatzPaar& zb = sv.Saetze[svKV2];
@@ -70,8 +71,9 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
     v.KVZ = kvz;
     v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
     v.PVA = regeln.PVAbschlaege ? std::min<std::uint8_t>(sv.PVAbschlaege, 4) : 0;
-    v.PKPVAGZ = e.PKPVAGZ;
-    v.ALV = regeln.AGZuschussBetrag && sv.Saetze[svAV].AN < 0 ? 1 : 0;
+    v.PKPVAGZ = regeln.AGZuschussBetrag ? PKVZuschussMonat(k.LStJahr, sv, k.BBGTabelle, lz) : 0;
+    const bool avFrei = sv.MitGruppe ? !sv.Gruppe.AVVersichert() : sv.Saetze[svAV].AN < 0;
+    v.ALV = regeln.AGZuschussBetrag && avFrei ? 1 : 0;
     v.MBV = 0;
   } else {
     v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
@@ -106,7 +108,10 @@ std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
     const double p = spalte == 0 ? e.PauschSatzLSt : e.PauschSatzAG;
     if (p > 0) {
       erg[0 + spalte] = Runden(p * lz.RE4);
-    } else if (spalte == 0) {
+    } else if (spalte == 0 && !(e.PauschSatzAG > 0)) {
+      // The employer's flat-rate tax of a marginal employment takes the
+      // place of the wage tax by class (section 40a (2) EStG): the employee
+      // pays none.
       LohnsteuerBerechnen(k);
       erg.LSt = k.LStVar.LSTLZZ;
       erg.Soli = k.LStVar.SOLZLZZ;
@@ -180,6 +185,7 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
     brutto.Hinzurechnung = 0;
     brutto.VBEZ = 0;
     brutto.PauschSatzLSt = 0;
+    brutto.PauschSatzAG = 0;
     SteuerBerechnen(k, jahr, z, brutto, erg, sv);
     stufeVon = std::min(k.LStVar.TabStufeVon, lohn);
     stufeBis = std::max(k.LStVar.TabStufeBis, lohn);
@@ -191,8 +197,11 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
   std::int64_t top = stufeBis;
   if (AnzeigeUmgerechnet(k)) top = std::max(AusAnzeigeCent(k, AnzeigeObergrenze(k, stufeBis)), stufeVon);
   TLohnZeitraum oben{lz.LZZ, top};
+  // A row is the wage tax by class, also where a flat-rate tax replaces it.
   TLStEingabe ohneFaktor = e;
   ohneFaktor.af = false;
+  ohneFaktor.PauschSatzLSt = 0;
+  ohneFaktor.PauschSatzAG = 0;
   SteuerBerechnen(k, jahr, oben, ohneFaktor, erg, sv);
   return naechster;
 }

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "calc/beitragsgruppe.h"
+
 namespace lst {
 
 // Pay period and gross wage.
@@ -45,7 +47,6 @@ struct TLStEingabe {
   double KVZ = 0.0;              // additional health contribution rate in percent
   bool PVZ = false;              // care surcharge of the childless
   std::uint8_t PVA = 0;          // care-insurance discounts for further children
-  std::int64_t PKPVAGZ = 0;      // employer's monthly subsidy to private insurance (2026)
 };
 
 // Indices of the contribution kinds in TSVEingabe::Saetze.
@@ -81,6 +82,17 @@ struct TSVEingabe {
   // marginal employment, 0 for normal employment (set by each fund).
   double U1 = -1.0;
   double U2 = -1.0;
+  // The contribution group (from 2014, MitGruppe): the branches the employee
+  // is insured in through this employment.  The rates above follow it; the
+  // wage tax takes from it what the flowchart is told of the insurance.
+  TBeitragsgruppe Gruppe;
+  bool MitGruppe = false;
+  // The care part contained in PKPV where the premiums are given apart (the
+  // employer's subsidy is then capped for each on its own); -1 otherwise.
+  std::int64_t PKPVPflege = -1;
+  // The employer's monthly subsidy to the private insurance as paid; -1:
+  // the one the law gives for the premium and the wage (PKV 2).
+  std::int64_t AGZuschuss = -1;
 };
 
 // Tax result: twelve amounts in two interleaved columns

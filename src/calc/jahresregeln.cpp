@@ -30,6 +30,7 @@ TJahresRegeln Ermitteln(int jahr) {
   r.Lohnsteuer = true;
   r.Vorhanden = SVVorhanden(jahr);
   r.PeriodenNachMonat = jahr > 2013;
+  r.Beitragsgruppen = r.PeriodenNachMonat && r.Vorhanden;
   r.DM = DMJahr(jahr);
   r.Waehrung = r.DM ? "DM" : "EUR";
   for (int v = 0; v < kAnzahlLStVersionen; ++v) {

@@ -25,6 +25,9 @@ struct TJahresRegeln {
   // flowchart (from 2014; before, every year has one set of rules), and the
   // rule periods carry the employer's levies U1, U2 and the insolvency levy.
   bool PeriodenNachMonat = false;
+  // The contribution group decides the contributions and what the
+  // flowchart is told of the insurance (calc/beitragsgruppe.h; from 2014).
+  bool Beitragsgruppen = false;
   // Amounts of the year are pfennigs of the Deutsche Mark (1995 to 2001).
   bool DM = false;
   const char* Waehrung = "EUR";

@@ -1,5 +1,6 @@
 #include "calc/rechnung.h"
 
+#include <algorithm>
 #include <string>
 
 #include "calc/berechnung.h"
@@ -41,21 +42,101 @@ std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   return fehler;
 }
 
+TBeitragsgruppe BeitragsgruppeDerRechnung(const TRechnung& r) {
+  if (r.Beitragsgruppe) return *r.Beitragsgruppe;
+  TVersicherung v;
+  v.Beschaeftigung = r.Beschaeftigung;
+  v.Aufstockung = r.Aufstockung;
+  v.Privat = r.Privat != 0;
+  v.BesondereTabelle = r.LSt.TabArt != 0;
+  return GruppeDerVersicherung(v);
+}
+
+namespace {
+
+// The inputs a given group decides, set in the request.
+void GruppeEinsetzen(TRechnung& r, const TVersicherung& v) {
+  r.Beschaeftigung = v.Beschaeftigung;
+  r.Aufstockung = v.Aufstockung;
+  if (!v.Privat) {
+    r.Privat = 0;
+    r.PrivatBeitrag = 0;
+    r.PrivatBeitragPV.reset();
+  } else if (r.Privat == 0) {
+    r.Privat = 1;
+  }
+  r.LSt.TabArt = v.BesondereTabelle ? 1 : 0;
+}
+
+// The rates of a row as the digits of the group say: a branch the employee
+// is not insured in is not levied; where only the employer pays (RV 3,
+// AV 2, a minijob without top-up) the employee's share is not; KV 3 takes
+// the period's reduced rate.
+void GruppeAnwenden(const TBeitragsgruppe& g, const TSVPeriode& p, std::array<TSatzPaar, svAnzahl>& zeile) {
+  constexpr TSatzPaar kKeiner{-0.01, -0.01};  // -1 %, as the default tables write it
+  constexpr double kNichtErhoben = -0.01;
+  if (g.KV == 0) {
+    // A voluntary member who pays his health contribution himself (KV 0,
+    // PV 1) keeps the add-on rate of his fund: the wage tax takes it, the
+    // slip levies no add-on without the health contribution.
+    zeile[svKV] = kKeiner;
+    if (g.PV == 0) zeile[svKV2] = kKeiner;
+  } else if (g.KV == 3 && p.KVErm >= 0) {
+    zeile[svKV] = {p.KVErm / 100, p.KVErm / 100};
+  }
+  if (g.RV == 0) {
+    zeile[svRV] = kKeiner;
+    zeile[svRVAuf] = kKeiner;
+  } else if (g.RV == 3 || g.RV == 5) {
+    zeile[svRV].AN = kNichtErhoben;
+    zeile[svRVAuf] = kKeiner;
+  }
+  if (g.AV == 0 || (g.AV == 2 && !p.AVArbeitgeberAllein)) {
+    zeile[svAV] = kKeiner;
+  } else if (g.AV == 2) {
+    zeile[svAV].AN = kNichtErhoben;
+  }
+  if (g.PV == 0) {
+    zeile[svPV] = kKeiner;
+    zeile[svPV2] = kKeiner;
+  }
+}
+
+}  // namespace
+
+std::string BeitragsgruppeUebernehmen(TRechnung& r) {
+  if (!r.Beitragsgruppe) return {};
+  const TBeitragsgruppe g = *r.Beitragsgruppe;
+  const TVersicherung v = VersicherungDerGruppe(g, r.Beschaeftigung);
+  std::string f = BeitragsgruppePruefen(g, r.Jahr, r.Monat, v.Beschaeftigung, v.Privat);
+  if (!f.empty()) return f;
+  GruppeEinsetzen(r, v);
+  return {};
+}
+
 void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   const TJahresRegeln& regeln = JahresRegeln(r.Jahr);
+  if (regeln.Beitragsgruppen && r.Beitragsgruppe) GruppeEinsetzen(r, VersicherungDerGruppe(*r.Beitragsgruppe, r.Beschaeftigung));
   const int typ = r.Beschaeftigung == beGF || r.Beschaeftigung == beHH ? r.Beschaeftigung : beNV;
   const bool marginal = typ != beNV;
   const bool privat = r.Privat != 0;
-  const bool kinder = r.LSt.ZKF > 0;
+  const bool kinder = r.LSt.ZKF > 0 || r.PVAbschlaege > 0;
   TLStEingabe& l = r.LSt;
 
   // The employer's flat-rate tax replaces the wage tax only in marginal
   // employment.
   if (!marginal) l.PauschSatzAG = 0;
+  // The age relief from the year after the 64th birthday (AJAHR) on.
+  if (l.ALTER1 && l.AJAHR > r.Jahr) l.ALTER1 = false;
 
   // Rates of the employment type in force.
   std::array<TSatzPaar, svAnzahl> zeile = k.SVSatzTabelle[typ];
-  if (l.TabArt != 0) {
+  TBeitragsgruppe gruppe;
+  if (regeln.Beitragsgruppen) {
+    // From 2014 the contribution group decides which branches levy what.
+    gruppe = BeitragsgruppeDerRechnung(r);
+    GruppeAnwenden(gruppe, SVPeriode(r.Jahr, k.LStMonat), zeile);
+  } else if (l.TabArt != 0) {
     // The special table has no pension or unemployment insurance.
     for (int art : {svRV, svAV}) {
       if (zeile[art].AN >= 0) zeile[art].AN = 0;
@@ -65,6 +146,8 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
 
   TSVEingabe& sv = r.SV;
   sv = TSVEingabe{};
+  sv.Gruppe = gruppe;
+  sv.MitGruppe = regeln.Beitragsgruppen;
   sv.Region = r.Region == rgOst ? rgOst : rgWest;
   sv.Aufstockung = r.Aufstockung && marginal && regeln.ArtVorhanden(typ, svRVAuf) && zeile[svRVAuf].AN >= 0;
   sv.Gleitzone = r.Gleitzone;
@@ -105,8 +188,12 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
       SachsenPVSaetze(r.Jahr, sv.Saetze[svPV]);
   }
   if (privat) {
-    sv.PKV = r.Privat == 2 ? 2 : 1;
+    // A subsidy stated as paid makes the insurance one with subsidy.
+    const bool gezahlt = regeln.AGZuschussBetrag && r.AGZuschussBetrag.has_value();
+    sv.PKV = r.Privat == 2 || gezahlt ? 2 : 1;
     sv.PKPV = r.PrivatBeitrag > 0 ? r.PrivatBeitrag : 0;
+    if (r.PrivatBeitragPV) sv.PKPVPflege = std::clamp<std::int64_t>(*r.PrivatBeitragPV, 0, sv.PKPV);
+    if (gezahlt) sv.AGZuschuss = std::max<std::int64_t>(*r.AGZuschussBetrag, 0);
   }
   sv.PVS = sachsen;
 
@@ -116,7 +203,6 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
     l.KVZ = r.KVZusatz.value_or(DurchschnittlicherZusatzbeitrag(r.Jahr));
     l.PVZ = !privat && !kinder && r.PVZuschlag;
     l.PVA = static_cast<std::uint8_t>(r.PVAbschlaege);
-    l.PKPVAGZ = r.AGZuschussBetrag;
     // Their wage tax reads these from the social-insurance record.
     sv.Monat = k.LStMonat;
     sv.Saetze[svKV2] = ZusatzbeitragSaetze(r.Jahr, sv.Monat, l.KVZ);
@@ -129,16 +215,10 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
     l.KVZ = regeln.KVZusatz ? ((zb.AN > 0 ? zb.AN : 0) + (zb.AG > 0 ? zb.AG : 0)) * 100 : 0;
     l.PVZ = sv.Saetze[svPV2].AN > 0;
     l.PVA = regeln.PVAbschlaege ? sv.PVAbschlaege : 0;
-    // The employer's subsidy: the amount given, else the one computed for a
-    // private insurance with subsidy.
-    l.PKPVAGZ = 0;
-    if (regeln.AGZuschussBetrag && privat)
-      l.PKPVAGZ = r.AGZuschussBetrag > 0 ? r.AGZuschussBetrag : PKVZuschussMonat(r.Jahr, sv);
   } else {
     l.KVZ = 0;
     l.PVZ = sv.Saetze[svPV2].AN > 0;
     l.PVA = 0;
-    l.PKPVAGZ = 0;
   }
 
   r.Zusatz.Kindergeld = 0;

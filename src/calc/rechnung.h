@@ -27,8 +27,8 @@ struct TRechnung {
   // ---- stated by the front; amounts in cents of the year's currency -----------
   // Pay period and gross wage.
   TLohnZeitraum LZ;
-  // The wage-tax inputs.  The front fills everything but KVZ, PVZ, PVA and
-  // PKPVAGZ, which the rules derive from the social-insurance inputs below.
+  // The wage-tax inputs.  The front fills everything but KVZ, PVZ and PVA,
+  // which the rules derive from the social-insurance inputs below.
   TLStEingabe LSt;
   // Employment type (TBeschaeftigung): its row of the context's rate table
   // supplies the rates.
@@ -56,12 +56,20 @@ struct TRechnung {
   double U1 = -1.0;
   double U2 = -1.0;
   // Private health and care insurance: 0 statutory, 1 private, 2 private
-  // with the employer's subsidy; the monthly premium in cents.
+  // with the employer's subsidy; the monthly premium in cents, and its care
+  // part where the premiums are given apart.
   std::uint8_t Privat = 0;
   std::int64_t PrivatBeitrag = 0;
-  // Employer's monthly subsidy to private insurance, where the flowchart
-  // takes it as an amount (2026).
-  std::int64_t AGZuschussBetrag = 0;
+  std::optional<std::int64_t> PrivatBeitragPV;
+  // The employer's monthly subsidy to the private insurance as paid (from
+  // 2026, where the flowchart takes it as an amount); without, the one the
+  // law gives.  Given, the insurance is one with subsidy.
+  std::optional<std::int64_t> AGZuschussBetrag;
+  // The contribution group (from 2014).  Given, it decides the employment
+  // type, the top-up, private insurance and the special table
+  // (BeitragsgruppeUebernehmen); without, the group those inputs describe
+  // applies.
+  std::optional<TBeitragsgruppe> Beitragsgruppe;
   // Child benefit of the pay period; without, the year's benefit for the
   // child allowances.
   std::optional<std::int64_t> Kindergeld;
@@ -96,6 +104,14 @@ std::string KontextEinstellen(TRechenKontext& k, const TRechnung& r);
 std::string RegelnAnwenden(TRechenKontext& k, TRechnung& r);
 // The same rules for a context that KontextEinstellen has already set for r.
 void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r);
+
+// The contribution group of a request: the one given, else the one its
+// employment type, top-up, private insurance and table describe.
+TBeitragsgruppe BeitragsgruppeDerRechnung(const TRechnung& r);
+// Sets the employment type, the top-up, private insurance and the table of
+// r from its contribution group (where one is given) and checks the group
+// for the year and pay month; returns an empty string or a German message.
+std::string BeitragsgruppeUebernehmen(TRechnung& r);
 
 // The whole calculation of a prepared request; returns AGGesamtPlus.
 std::int64_t GesamtBerechnen(TRechenKontext& k, const TRechnung& r, TGesamtErgebnis& erg);

@@ -185,6 +185,12 @@ TSVPeriode Zeile(int jahr) {
     p.RVOst = d.RVOst; p.RVWest = d.RVWest;
     p.GFOst = p.GFWest = d.GF;
     p.KV = 7.3; p.PV = d.PV; p.RV = d.RV; p.AV = d.AV;
+    // The reduced rate 14,0 % (2014: 14,9 % with the employee's 0,9 %
+    // surcharge, which stays in KV2AN), half each (section 243 SGB V).
+    p.KVErm = 7.0;
+    // The employer's isolated unemployment share was suspended from 2017
+    // to 2021 (section 346 (3) SGB III as amended by the Flexirentengesetz).
+    p.AVArbeitgeberAllein = jahr < 2017 || jahr > 2021;
     p.KV2AN = d.KV2AN; p.PV2AN = d.PV2AN;
     p.ZB = d.ZB; p.ZBTeilung = d.ZBTeilung;
     // Marginal employment: flat 13 % health and 15 % pension (private
@@ -323,7 +329,7 @@ struct TPeriodenTabelle {
     a.AbMonat = b.AbMonat = 0;
     return a.KVOst == b.KVOst && a.KVWest == b.KVWest && a.RVOst == b.RVOst && a.RVWest == b.RVWest &&
            a.GFOst == b.GFOst && a.GFWest == b.GFWest && a.KV == b.KV && a.PV == b.PV && a.RV == b.RV &&
-           a.AV == b.AV && a.KV2AN == b.KV2AN && a.PV2AN == b.PV2AN && a.GFKVAG == b.GFKVAG &&
+           a.AV == b.AV && a.KVErm == b.KVErm && a.AVArbeitgeberAllein == b.AVArbeitgeberAllein && a.KV2AN == b.KV2AN && a.PV2AN == b.PV2AN && a.GFKVAG == b.GFKVAG &&
            a.GFRVAG == b.GFRVAG && a.GFRVAufAN == b.GFRVAufAN && a.HHKVAG == b.HHKVAG &&
            a.HHRVAG == b.HHRVAG && a.HHRVAufAN == b.HHRVAufAN && a.MindestBasis == b.MindestBasis &&
            a.Zone == b.Zone && a.F == b.F && a.ZoneUnten == b.ZoneUnten && a.ZoneOben == b.ZoneOben &&
@@ -427,25 +433,26 @@ TSatzPaar PVSaetzeSachsen(int jahr, int monat) {
 }
 
 // The maxima follow from the period's own figures:
-//   health = KV ceiling x (half the general rate 14,6 % + half the average
+//   health = liable wage x (half the general rate 14,6 % + half the average
 //            add-on rate), the add-on half from 2019 only (2015 to 2018 the
 //            add-on rate was the employee's alone; 2014 the 0,9 % surcharge
 //            was the employee's);
-//   care   = KV ceiling x the employer's care share (in Saxony the share
+//   care   = liable wage x the employer's care share (in Saxony the share
 //            less the shift of half a point to the employee);
 // each rounded to the cent, half up (section 257 (1) and (2) SGB V, section
-// 61 (1) and (2) SGB XI).  Checked against the published monthly maxima:
-// 2014 295,65 + 41,51; 2015 301,13; 2019 351,66; 2024 421,76 + 87,98
-// (Saxony 62,10); 2025 471,32 + 99,23; 2026 508,59 + 104,63 EUR.
-TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen) {
+// 61 (1) and (2) SGB XI).  At the health ceiling checked against the
+// published monthly maxima: 2014 295,65 + 41,51; 2015 301,13; 2019 351,66;
+// 2024 421,76 + 87,98 (Saxony 62,10); 2025 471,32 + 99,23; 2026 508,59 +
+// 104,63 EUR.
+TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen, std::int64_t entgelt) {
   TPKVHoechstzuschuss h;
-  if (jahr < 2014 || !SVVorhanden(jahr)) return h;
+  if (jahr < 2014 || !SVVorhanden(jahr) || entgelt <= 0) return h;
   const TSVPeriode& p = SVPeriode(jahr, monat);
   // The rates in thousandths of a percent, so that the product is exact.
   const auto anteil = [&](double prozent) -> std::int64_t {
     if (!(prozent > 0)) return 0;
     const std::int64_t milli = std::llround(prozent * 1000);
-    return (p.KVWest * milli + 50000) / 100000;
+    return (entgelt * milli + 50000) / 100000;
   };
   const double zusatz = p.ZBTeilung == ztHaelftig && p.ZB > 0 ? p.ZB / 2 : 0;
   h.KV = anteil(p.KV + zusatz);
@@ -453,15 +460,41 @@ TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen) {
   return h;
 }
 
-std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv) {
+TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen) {
+  return PKVHoechstzuschuss(jahr, monat, sachsen, SVPeriode(jahr, monat).KVWest);
+}
+
+std::int64_t MonatsEntgelt(std::uint8_t lzz, std::int64_t entgelt) {
+  const double e = static_cast<double>(entgelt);
+  switch (lzz) {
+    case 1: return Runden(e / 12);
+    case 3: return Runden(e * 30 / 7);
+    case 4: return Runden(e * 30);
+    default: return entgelt;
+  }
+}
+
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, std::int64_t entgelt) {
+  if (sv.PKV == 0) return 0;
+  // A subsidy stated as paid is the one paid.
+  if (sv.AGZuschuss >= 0) return sv.AGZuschuss;
   if (sv.PKV != 2 || sv.PKPV <= 0) return 0;
   // A marginal employment is free of health insurance by section 7 SGB V,
   // not for the reasons that give a right to the subsidy.
   if (sv.Beschaeftigung == beGF || sv.Beschaeftigung == beHH) return 0;
-  const std::int64_t hoechst = PKVHoechstzuschuss(jahr, sv.Monat, sv.PVS).Summe();
+  const TPKVHoechstzuschuss h = PKVHoechstzuschuss(jahr, sv.Monat, sv.PVS, entgelt);
   // Half the premium, an odd cent rounded up.
-  const std::int64_t haelfte = sv.PKPV / 2 + sv.PKPV % 2;
-  return std::min(haelfte, hoechst);
+  const auto haelfte = [](std::int64_t x) { return x / 2 + x % 2; };
+  if (sv.PKPVPflege >= 0 && sv.PKPVPflege <= sv.PKPV) {
+    // Health and care each capped on its own.
+    return std::min(haelfte(sv.PKPV - sv.PKPVPflege), h.KV) + std::min(haelfte(sv.PKPVPflege), h.PV);
+  }
+  return std::min(haelfte(sv.PKPV), h.Summe());
+}
+
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, const TBBGTabelle& bbg, const TLohnZeitraum& lz) {
+  const std::int64_t grenze = bbg[bbgKV][sv.Region == rgOst ? rgOst : rgWest];
+  return PKVZuschussMonat(jahr, sv, std::min(MonatsEntgelt(lz.LZZ, lz.RE4), grenze));
 }
 
 // ---- per-year defaults ------------------------------------------------------
@@ -684,7 +717,10 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
       p.PVAbschlag > 0 && sv.PVAbschlaege > 0 ? std::min<int>(sv.PVAbschlaege, 4) * Anteil(p.PVAbschlag) : 0;
   const double pvAN = std::max(sv.Saetze[svPV].AN - abschlag, 0.0);
 
+  // The add-on rate is levied with the health contribution only.
+  const bool ohneKV = sv.Saetze[svKV].AN < 0 && sv.Saetze[svKV].AG < 0;
   for (int art = 0; art < svAnzahl; ++art) {
+    if (art == svKV2 && ohneKV) continue;
     const TSatzPaar& satz = sv.Saetze[art];
     const TBBGArt bbg = BBGFuerArt(static_cast<TSVArt>(art));
     const std::int64_t b = basis[bbg];
@@ -715,7 +751,7 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
   // amount of the pay slip.  From 2014 in the zone they are computed on the
   // reduced base on their own (above).
   for (const auto& [zuschlag, grund] : {std::pair{svKV2, svKV}, std::pair{svPV2, svPV}}) {
-    if (zuschlag == svKV2 && zusatzEigen) continue;
+    if (zuschlag == svKV2 && (zusatzEigen || ohneKV)) continue;
     const double s = sv.Saetze[zuschlag].AN;
     if (!(s > 0)) continue;
     const TSatzPaar& satz = sv.Saetze[grund];
@@ -760,7 +796,7 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
   }
   // The employer's subsidy to it, a monthly amount converted to the pay
   // period as the ceilings are.
-  ergebnis.PKVZuschuss_AG = MonatFuerZeitraum(PKVZuschussMonat(jahr, sv), lzz);
+  ergebnis.PKVZuschuss_AG = MonatFuerZeitraum(PKVZuschussMonat(jahr, sv, k.BBGTabelle, zeitraum), lzz);
 
   // The top-up entries are shown but are no part of the sums.
   for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {

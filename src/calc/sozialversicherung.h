@@ -22,7 +22,6 @@
 #include <cstdint>
 
 #include "calc/datensaetze.h"
-#include "common/ini_datei.h"
 
 namespace lst {
 
@@ -89,6 +88,14 @@ struct TSVPeriode {
   std::int64_t KVOst = 0, KVWest = 0, RVOst = 0, RVWest = 0, GFOst = 0, GFWest = 0;
   // Normal employment: employee and employer pay the same rate.
   double KV = -1, PV = -1, RV = -1, AV = -1;
+  // The reduced health rate of each share, for members without a claim to
+  // sick pay (section 243 SGB V; contribution group KV 3); -1 where the
+  // tables have none (up to 2013).
+  double KVErm = -1;
+  // Whether the employer pays his unemployment share alone for an employee
+  // past the regular retirement age (section 346 (3) SGB III; contribution
+  // group AV 2): not from 2017 to 2021.
+  bool AVArbeitgeberAllein = true;
   // Employee-only parts: up to 2014 the health surcharge (from 2015 see
   // ZB), the care surcharge of the childless.
   double KV2AN = -1, PV2AN = -1;
@@ -150,12 +157,24 @@ struct TPKVHoechstzuschuss {
   std::int64_t PV = 0;
   std::int64_t Summe() const { return KV + PV; }
 };
+// For a monthly liable wage (capped at the health ceiling by the caller);
+// without, at the period's health ceiling.
+TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen, std::int64_t entgelt);
 TPKVHoechstzuschuss PKVHoechstzuschuss(int jahr, int monat, bool sachsen);
-// The employer's monthly subsidy for the private insurance of sv (PKV 2,
-// the monthly premium PKPV, Saxony PVS, the pay month's period): half the
-// premium, at most the maximum.  0 without subsidy, in marginal employment
-// and outside 2014 to 2026.
-std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv);
+// A wage of the pay period LZZ as a month's (a year's twelfth, a week's 30/7,
+// a day's 30 times), rounded to the cent.
+std::int64_t MonatsEntgelt(std::uint8_t lzz, std::int64_t entgelt);
+// The employer's monthly subsidy to the private insurance of sv (the pay
+// month's period, Saxony PVS): the one stated as paid (sv.AGZuschuss), else
+// for PKV 2 half the premium PKPV, at most the maximum for the liable monthly
+// wage entgelt; where the care part PKPVPflege is given, health and care each
+// on its own.  0 for statutory insurance, without subsidy, in marginal
+// employment and outside 2014 to 2026.
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, std::int64_t entgelt);
+// The same for the wage of a pay period, liable up to the health ceiling of
+// the table in the region of sv: what the slip pays (converted to the pay
+// period) and the flowchart of 2026 takes (PKPVAGZ).
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, const TBBGTabelle& bbg, const TLohnZeitraum& lz);
 
 // ---- per-year defaults ------------------------------------------------------
 

@@ -7,6 +7,8 @@
 #include <fstream>
 
 #include "calc/berechnung.h"
+#include "calc/beitragsgruppe.h"
+#include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
 #include "calc/jahresregeln.h"
@@ -58,6 +60,14 @@ std::string Zahl(std::string_view name, std::string_view wert, double von, doubl
   return {};
 }
 
+std::string Satz(std::string_view name, std::string_view wert, TSatzArt art, double& ziel) {
+  std::string regel;
+  const auto p = SatzLesen(wert, art, &regel);
+  if (!p) return "--" + std::string(name) + ": " + Zitat(wert) + " ist " + regel;
+  ziel = *p;
+  return {};
+}
+
 // A settings file that is to be read: a readable file.  Returns an empty
 // string or a German message; a missing file is refused only with mussDaSein.
 std::string EinstellungsdateiPruefen(const std::filesystem::path& pfad, bool mussDaSein) {
@@ -85,16 +95,17 @@ const std::vector<TOption>& Optionen() {
       {"jahr", true, jahre.c_str()},
       {"monat", true, "Lohnzahlungsmonat 1 bis 12 (Vorgabe 12): wählt ab 2014 den Programmablaufplan und die Regeln der Sozialversicherung"},
       {"pap", true, "Programmablaufplan ausdrücklich, z. B. 2015dez, 2022jan, 2023juli"},
-      {"kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse in Prozent, 0 bis 10 (ab 2015; Vorgabe: durchschnittlicher Zusatzbeitrag)"},
-      {"pv-abschlaege", true, "Abschläge in der Pflegeversicherung für das 2. bis 5. Kind unter 25, 0 bis 4 (ab Juli 2023)"},
-      {"ag-zuschuss-betrag", true, "Monatlicher Zuschuss des Arbeitgebers zur privaten KV+PV (ab 2026)"},
+      {"kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse in Prozent, 0 bis 10 mit höchstens zwei Nachkommastellen (ab 2015; Vorgabe: durchschnittlicher Zusatzbeitrag)"},
+      {"pv-abschlaege", true, "Abschläge in der Pflegeversicherung für das 2. bis 5. Kind unter 25, 0 bis 4 (ab Juli 2023; in jeder Steuerklasse, auch ohne Kinderfreibeträge)"},
+      {"ag-zuschuss-betrag", true, "Monatlicher Zuschuss des Arbeitgebers zur privaten KV+PV, wie gezahlt (ab 2026; Vorgabe: der gesetzliche Zuschuss)"},
+      {"beitragsgruppe", true, "Beitragsgruppenschlüssel KV-RV-AV-PV, z. B. 1111, 6100, 6500, 0110, 3321 (ab 2014; Vorgabe: wie die übrigen Angaben)"},
       {"zeitraum", true, "Lohnzahlungszeitraum: jahr, monat (Vorgabe), woche, tag"},
       {"brutto", true, "steuerpflichtiger Bruttolohn des Zeitraums"},
       {"steuerklasse", true, "Steuerklasse 1 bis 6 (Vorgabe 1)"},
       {"kinderfreibetraege", true, "Zahl der Kinderfreibeträge, in Schritten von 0,5"},
-      {"kirchensteuer", true, "Kirchensteuersatz in Prozent (Vorgabe 8)"},
+      {"kirchensteuer", true, "Kirchensteuersatz in Prozent, 0 bis 100 mit höchstens zwei Nachkommastellen (Vorgabe 8)"},
       {"bekenntnislos", false, "keine Kirchensteuer"},
-      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4), 0,001 bis 1 mit drei Nachkommastellen"},
+      {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4, ohne Freibetrag), 0,001 bis 1 mit drei Nachkommastellen"},
       {"freibetrag", true, "Freibetrag des Zeitraums"},
       {"hinzurechnung", true, "Hinzurechnungsbetrag des Zeitraums"},
       {"versorgungsbezug", true, "im Bruttolohn enthaltene Versorgungsbezüge"},
@@ -103,20 +114,21 @@ const std::vector<TOption>& Optionen() {
       {"versorgungsmonate", true, "Monate mit Versorgungsbezügen (nur Zeitraum jahr, Vorgabe 12)"},
       {"versorgungsbeginn", true, "Jahr des Versorgungsbeginns"},
       {"sterbegeld", true, "Sterbegeld (nur Zeitraum jahr)"},
-      {"altersentlastung", true, "Altersentlastungsbetrag; Wert: Kalenderjahr nach dem 64. Geburtstag"},
+      {"altersentlastung", true, "Altersentlastungsbetrag; Wert: Kalenderjahr nach dem 64. Geburtstag (ein späteres Jahr als das Steuerjahr: keiner)"},
       {"besondere-tabelle", false, "besondere Lohnsteuertabelle (nicht rentenversichert, privat KV+PV)"},
       {"region", true, "Sozialversicherung ost oder west (Vorgabe west)"},
       {"sachsen", false, "Beschäftigung in Sachsen (nur Region ost)"},
       {"minijob", false, "geringfügige Beschäftigung (GF / MiniJob)"},
       {"haushalt", false, "Minijob im Privathaushalt"},
       {"aufstockung", false, "Aufstockung der Rentenversicherung (nur Minijob)"},
-      {"pauschsteuer", true, "Pauschalsteuer des Arbeitgebers in Prozent (nur Minijob)"},
+      {"pauschsteuer", true, "Pauschalsteuer des Arbeitgebers in Prozent (nur Minijob; dann keine Lohnsteuer nach Steuerklasse)"},
       {"gleitzone", false, "Gleitzone (ab Juli 2019 Übergangsbereich) anwenden"},
       {"uebergangsbereich", false, "Übergangsbereich anwenden (dasselbe wie --gleitzone)"},
       {"keine-rv-reduzierung", false, "Verzicht auf die Gleitzone in der Rentenversicherung (bis Juni 2019)"},
-      {"u1", true, "Umlage U1 (Krankheit) des Arbeitgebers in Prozent, 0 bis 10 (ab 2014; Vorgabe: Minijob-Zentrale beim Minijob, sonst 0)"},
-      {"u2", true, "Umlage U2 (Mutterschaft) des Arbeitgebers in Prozent, 0 bis 10 (ab 2014; Vorgabe wie --u1)"},
+      {"u1", true, "Umlage U1 (Krankheit) des Arbeitgebers in Prozent, 0 bis 10 mit höchstens zwei Nachkommastellen (ab 2014; Vorgabe: Minijob-Zentrale beim Minijob, sonst 0)"},
+      {"u2", true, "Umlage U2 (Mutterschaft) des Arbeitgebers in Prozent, 0 bis 10 mit höchstens zwei Nachkommastellen (ab 2014; Vorgabe wie --u1)"},
       {"privat", true, "privat kranken- und pflegeversichert; Wert: Monatsbeitrag KV+PV"},
+      {"privat-pv", true, "der darin enthaltene Monatsbeitrag zur Pflegeversicherung (der Zuschuss des Arbeitgebers dann für KV und PV je für sich begrenzt)"},
       {"ag-zuschuss", false, "private Versicherung mit Arbeitgeberzuschuss"},
       {"ohne-kv-zuschlag", false, "ohne Zusatzbeitrag zur Krankenversicherung (bis 2014 der Beitragsanteil von 0,9 %)"},
       {"ohne-pv-zuschlag", false, "ohne Beitragszuschlag zur Pflegeversicherung für Kinderlose"},
@@ -180,15 +192,21 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   }
   if (Ist(name, "kv-zusatzbeitrag")) {
     double p = 0;
-    f = Zahl(name, wert, 0, 10, p);
+    f = Satz(name, wert, TSatzArt::Zusatzbeitrag, p);
     if (f.empty()) e.KVZusatz = p;
     return f;
   }
   if (Ist(name, "u1") || Ist(name, "u2")) {
     double p = 0;
-    f = Zahl(name, wert, 0, 10, p);
+    f = Satz(name, wert, TSatzArt::Umlage, p);
     if (f.empty()) (Ist(name, "u1") ? e.U1 : e.U2) = p;
     return f;
+  }
+  if (Ist(name, "beitragsgruppe")) {
+    const auto g = BeitragsgruppeLesen(wert);
+    if (!g) return "--beitragsgruppe: " + Zitat(wert) + " sind nicht vier Ziffern (KV, RV, AV, PV), z. B. 1111";
+    e.Beitragsgruppe = *g;
+    return {};
   }
   if (Ist(name, "pv-abschlaege")) return Ganzzahl(name, wert, 0, 4, e.PVAbschlaege);
   if (Ist(name, "ag-zuschuss-betrag")) {
@@ -219,7 +237,7 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     }
     return f;
   }
-  if (Ist(name, "kirchensteuer")) return Zahl(name, wert, 0, 100, e.KiStProzent);
+  if (Ist(name, "kirchensteuer")) return Satz(name, wert, TSatzArt::Kirchensteuer, e.KiStProzent);
   if (Ist(name, "faktor")) {
     double faktor = 0;
     f = Zahl(name, wert, 0, 1, faktor);
@@ -257,7 +275,7 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   }
   if (Ist(name, "pauschsteuer")) {
     double p = 0;
-    f = Zahl(name, wert, 0, 100, p);
+    f = Satz(name, wert, TSatzArt::Pauschsteuer, p);
     if (f.empty()) e.PauschProzent = p;
     return f;
   }
@@ -265,6 +283,12 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     double b = 0;
     f = Betrag(name, wert, b);
     if (f.empty()) e.PrivatBeitrag = b;
+    return f;
+  }
+  if (Ist(name, "privat-pv")) {
+    double b = 0;
+    f = Betrag(name, wert, b);
+    if (f.empty()) e.PrivatBeitragPV = b;
     return f;
   }
   if (Ist(name, "sonstige-abzuege")) return Betrag(name, wert, e.SonstigeAbzuege);
@@ -343,7 +367,6 @@ std::string NurSteuerPruefen(const TEingabe& e, const TJahresRegeln& regeln) {
   if (e.Grundfreibetrag) return "--grundfreibetrag gilt nur für 2013";
   if (e.KVZusatz && !regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015";
   if (e.PVAbschlaege != 0 && !regeln.PVAbschlaege) return "--pv-abschlaege gilt erst ab 2024";
-  if (e.PVAbschlaege != 0 && e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
   if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
     return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
   if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
@@ -356,29 +379,69 @@ std::string NurSteuerPruefen(const TEingabe& e, const TJahresRegeln& regeln) {
 
 // The inputs of the social insurance that a year or its rule period of the
 // pay month does not have.
+// The employment and insurance the options describe: those a contribution
+// group given decides, else the options themselves.
+TVersicherung VersicherungDerEingabe(const TEingabe& e) {
+  const int typ = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
+  if (e.Beitragsgruppe) return VersicherungDerGruppe(*e.Beitragsgruppe, typ);
+  TVersicherung v;
+  v.Beschaeftigung = typ;
+  v.Aufstockung = e.Aufstockung;
+  v.Privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+  v.BesondereTabelle = e.BesondereTabelle;
+  return v;
+}
+
+// The options that the contribution group given contradicts.
+std::string GruppePruefen(const TEingabe& e, const TJahresRegeln& regeln, int monat) {
+  if (!e.Beitragsgruppe) return {};
+  const TBeitragsgruppe& g = *e.Beitragsgruppe;
+  const std::string name = "--beitragsgruppe " + g.Text();
+  if (!regeln.Beitragsgruppen) return name + ": die Beitragsgruppe gilt erst ab 2014, nicht für " + std::to_string(regeln.Jahr);
+  const TVersicherung v = VersicherungDerEingabe(e);
+  if ((e.Minijob || e.Haushalt) && v.Beschaeftigung == beNV) {
+    return name + " beschreibt keinen Minijob (--minijob, --haushalt): ein Minijob hat 6100, 6500, 0100 oder 0500";
+  }
+  if (e.Aufstockung && !v.Aufstockung) {
+    return name + " und --aufstockung widersprechen einander: RV " + std::to_string(g.RV) +
+           " ist kein Minijob mit Aufstockung (RV 1)";
+  }
+  if (e.BesondereTabelle && !v.BesondereTabelle) {
+    return name + " und --besondere-tabelle widersprechen einander: RV 1 ist rentenversichert";
+  }
+  if ((e.PrivatBeitrag || e.AGZuschuss || e.AGZuschussBetrag) && !v.Privat) {
+    return name + " und --privat widersprechen einander: KV " + std::to_string(g.KV) + " und PV " +
+           std::to_string(g.PV) + " sind gesetzlich versichert (privat: KV 0 und PV 0)";
+  }
+  return BeitragsgruppePruefen(g, regeln.Jahr, monat, v.Beschaeftigung, v.Privat);
+}
+
 std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int monat) {
   const int jahr = regeln.Jahr;
   const auto zeit = [&] {
     return regeln.PeriodenNachMonat ? std::string(Monatsname(monat)) + " " + std::to_string(jahr)
                                     : std::to_string(jahr);
   };
-  const bool marginal = e.Minijob || e.Haushalt;
-  const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+  const TVersicherung v = VersicherungDerEingabe(e);
+  const bool marginal = v.Beschaeftigung != beNV;
+  const TBeitragsgruppe gruppe = e.Beitragsgruppe ? *e.Beitragsgruppe : GruppeDerVersicherung(v);
   if (e.KVZusatz) {
     if (!regeln.KVZusatz) return "--kv-zusatzbeitrag gilt erst ab 2015, nicht für " + zeit();
     if (marginal) return "--kv-zusatzbeitrag gilt nicht für Minijobs (keine Beiträge des Arbeitnehmers zur Krankenversicherung)";
-    if (privat) return "--kv-zusatzbeitrag gilt nicht bei privater Kranken- und Pflegeversicherung";
+    if (v.Privat) return "--kv-zusatzbeitrag gilt nicht bei privater Kranken- und Pflegeversicherung";
   }
   if (e.PVAbschlaege != 0) {
     if (!regeln.PeriodenNachMonat || SVPeriode(jahr, monat).PVAbschlag < 0)
       return "--pv-abschlaege gilt erst ab Juli 2023, nicht für " + zeit();
-    if (e.ZKF == 0) return "--pv-abschlaege gilt nur mit Kinderfreibeträgen";
+    if (gruppe.PV == 0) {
+      return "--pv-abschlaege gilt nur in der sozialen Pflegeversicherung (Beitragsgruppe " + gruppe.Text() + ": PV 0)";
+    }
   }
   if ((e.U1 || e.U2) && !regeln.PeriodenNachMonat)
     return std::string(e.U1 ? "--u1" : "--u2") + " gilt erst ab 2014, nicht für " + zeit();
   if (e.AGZuschussBetrag && !regeln.AGZuschussBetrag)
     return "--ag-zuschuss-betrag gilt erst ab 2026 (vorher: --ag-zuschuss)";
-  if (e.AGZuschussBetrag && !e.PrivatBeitrag) return "--ag-zuschuss-betrag gilt nur mit --privat";
+  if (e.AGZuschussBetrag && !v.Privat) return "--ag-zuschuss-betrag gilt nur mit --privat";
   // --ag-zuschuss from 2026: the subsidy is computed and, without
   // --ag-zuschuss-betrag, taken into the wage tax.
   if (e.KeineRVReduzierung && regeln.PeriodenNachMonat && !SVPeriode(jahr, monat).RVVerzichtMoeglich)
@@ -408,19 +471,29 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   } else {
     // Amounts in DM only where the year's amounts are DM, as in the window.
     if (e.DM && !regeln.DM) return "--dm gilt nur bis 2001";
-    std::string f = PeriodePruefen(e, regeln, monat);
+    std::string f = GruppePruefen(e, regeln, monat);
+    if (f.empty()) f = PeriodePruefen(e, regeln, monat);
     if (!f.empty()) return f;
   }
   if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
-  const bool marginal = e.Minijob || e.Haushalt;
+  const TVersicherung versicherung = VersicherungDerEingabe(e);
+  const bool marginal = versicherung.Beschaeftigung != beNV;
   if (e.Aufstockung && !marginal) return "--aufstockung gilt nur mit --minijob oder --haushalt";
   if (e.PauschProzent && !marginal) return "--pauschsteuer gilt nur mit --minijob oder --haushalt";
+  if (e.PrivatBeitragPV && !e.PrivatBeitrag) return "--privat-pv gilt nur mit --privat";
+  if (e.PrivatBeitragPV && *e.PrivatBeitragPV > *e.PrivatBeitrag) {
+    return "--privat-pv " + BetragAlsText(*e.PrivatBeitragPV) + " ist größer als der Beitrag --privat " +
+           BetragAlsText(*e.PrivatBeitrag) + ", in dem er enthalten ist";
+  }
   if (e.Sachsen && e.Region != 0) return "--sachsen gilt nur mit --region ost";
   if (e.Faktor && e.STKL != 4) return "--faktor gilt nur in Steuerklasse 4";
-  if (e.Faktor && e.Freibetrag != 0) return "--faktor und --freibetrag schließen einander aus";
+  if (e.Faktor && e.Freibetrag != 0) {
+    return "--faktor und --freibetrag schließen einander aus: neben dem Faktor wird kein Freibetrag als "
+           "Lohnsteuerabzugsmerkmal gebildet, er ist im Faktor schon berücksichtigt (§ 39f Abs. 1 Satz 6 EStG)";
+  }
   if (e.ZKF > 0 && e.STKL > 4) return "Kinderfreibeträge gibt es nur in den Steuerklassen 1 bis 4";
   if (e.Kindergeld && e.STKL > 4) return "Kindergeld wird nur in den Steuerklassen 1 bis 4 erfasst";
-  if (e.AGZuschuss && !e.PrivatBeitrag && !e.BesondereTabelle) {
+  if (e.AGZuschuss && !versicherung.Privat) {
     return "--ag-zuschuss gilt nur mit --privat oder --besondere-tabelle";
   }
   if (e.LZZ != 1 && e.VersorgungMonate != 12) return "--versorgungsmonate gilt nur mit --zeitraum jahr";
@@ -552,7 +625,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   l.KiStSatz = e.KiStProzent / 100;
   l.PauschSatzAG = e.PauschProzent ? *e.PauschProzent / 100 : 0;
 
-  const int typ = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
+  const int typ = versicherung.Beschaeftigung;
   if (e.Aufstockung && e.Minijob && k.SVSatzTabelle[typ][svRVAuf].AN < 0) {
     return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob";
   }
@@ -570,7 +643,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   r.PVAbschlaege = e.PVAbschlaege;
   if (e.U1) r.U1 = *e.U1 / 100;
   if (e.U2) r.U2 = *e.U2 / 100;
-  const bool privat = e.PrivatBeitrag.has_value() || e.BesondereTabelle;
+  const bool privat = versicherung.Privat;
   if (gespeichert) {
     // The settings' add-on rate and levies of normal employment, where the
     // options do not name them.
@@ -582,8 +655,11 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
   if (privat) {
     r.Privat = e.AGZuschuss ? 2 : 1;
     r.PrivatBeitrag = Runden(e.PrivatBeitrag.value_or(0) * 100);
+    if (e.PrivatBeitragPV) r.PrivatBeitragPV = Runden(*e.PrivatBeitragPV * 100);
   }
-  r.AGZuschussBetrag = Runden(e.AGZuschussBetrag.value_or(0) * 100);
+  if (e.AGZuschussBetrag) r.AGZuschussBetrag = Runden(*e.AGZuschussBetrag * 100);
+  r.Beitragsgruppe = e.Beitragsgruppe;
+  if (std::string f = BeitragsgruppeUebernehmen(r); !f.empty()) return f;
   if (e.Kindergeld) r.Kindergeld = InCent(k, *e.Kindergeld);
   r.SonstigeAbzuege = InCent(k, e.SonstigeAbzuege);
   // The context was set for this request above.
@@ -609,6 +685,11 @@ std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const T
       w.push_back("Der Bruttolohn " + bruttoText() + " liegt über der Geringfügigkeitsgrenze von " +
                   betrag(grenze) + " des Zeitraums; gerechnet wird wie angegeben.");
     }
+  }
+  if (e.Altersentlastung && *e.Altersentlastung > r.Jahr) {
+    w.push_back("Den Altersentlastungsbetrag gibt es erst ab " + std::to_string(*e.Altersentlastung) +
+                " (dem Kalenderjahr nach dem 64. Geburtstag); für " + std::to_string(r.Jahr) +
+                " wird keiner abgezogen.");
   }
   if (e.Gleitzone) {
     const bool nachMonat = JahresRegeln(k.LStJahr).PeriodenNachMonat;

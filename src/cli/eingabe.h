@@ -55,6 +55,8 @@ struct TEingabe {
   bool Gleitzone = false;
   bool KeineRVReduzierung = false;
   std::optional<double> PrivatBeitrag;  // monthly, typed amount
+  std::optional<double> PrivatBeitragPV;  // its care part, where given apart
+  std::optional<TBeitragsgruppe> Beitragsgruppe;
   bool AGZuschuss = false;
   bool OhneKVZuschlag = false;
   bool OhnePVZuschlag = false;

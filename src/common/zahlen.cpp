@@ -180,6 +180,15 @@ std::optional<double> ZahlLesen(std::string_view text) {
   return negativ ? -*wert : *wert;
 }
 
+int Nachkommastellen(std::string_view text) {
+  std::string_view t = Gestutzt(text);
+  const std::size_t trenner = t.find_last_of(",.");
+  if (trenner == std::string_view::npos) return 0;
+  std::string_view stellen = t.substr(trenner + 1);
+  while (!stellen.empty() && stellen.back() == '0') stellen.remove_suffix(1);
+  return static_cast<int>(stellen.size());
+}
+
 std::optional<std::int64_t> GanzzahlLesen(std::string_view text) {
   std::string_view s = Gestutzt(text);
   const bool plus = !s.empty() && s.front() == '+';

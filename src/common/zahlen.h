@@ -26,6 +26,10 @@ std::optional<double> FeldBetragLesen(std::string_view text);
 // Reads a plain decimal number with comma or point ("0,5", "1.5").
 std::optional<double> ZahlLesen(std::string_view text);
 
+// The decimals of a number as typed: the digits after its last comma or
+// point, trailing zeros not counted ("1,705" 3, "1,70" 1, "2" 0).
+int Nachkommastellen(std::string_view text);
+
 // Reads a whole number.
 std::optional<std::int64_t> GanzzahlLesen(std::string_view text);
 

@@ -48,7 +48,6 @@ void GleicheRechnung(const lst::TRechnung& f, const lst::TRechnung& c) {
   QCOMPARE(a.KVZ, b.KVZ);
   QCOMPARE(a.PVZ, b.PVZ);
   QCOMPARE(int(a.PVA), int(b.PVA));
-  QCOMPARE(a.PKPVAGZ, b.PKPVAGZ);
   const lst::TSVEingabe& s = f.SV;
   const lst::TSVEingabe& t = c.SV;
   QCOMPARE(int(s.Region), int(t.Region));
@@ -64,6 +63,10 @@ void GleicheRechnung(const lst::TRechnung& f, const lst::TRechnung& c) {
   QCOMPARE(int(s.PKV), int(t.PKV));
   QCOMPARE(s.PKPV, t.PKPV);
   QCOMPARE(s.PVS, t.PVS);
+  QCOMPARE(s.MitGruppe, t.MitGruppe);
+  QCOMPARE(QString::fromStdString(s.Gruppe.Text()), QString::fromStdString(t.Gruppe.Text()));
+  QCOMPARE(s.PKPVPflege, t.PKPVPflege);
+  QCOMPARE(s.AGZuschuss, t.AGZuschuss);
   // The rule period and its inputs (from 2014).
   QCOMPARE(int(s.Monat), int(t.Monat));
   QCOMPARE(int(s.Beschaeftigung), int(t.Beschaeftigung));
