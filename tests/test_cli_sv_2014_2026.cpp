@@ -261,6 +261,9 @@ TEST(CliSV2014, DerMonatWaehltDieRegelperiode) {
   EXPECT_EQ(okt.Fehler.find("Warnung"), std::string::npos) << okt.Fehler;
   // The flowchart follows the month as well.
   EXPECT_EQ(JsonFeld(Starte("berechnen --json --jahr 2023 --monat 3 --brutto 3000").Ausgabe, "Programmablaufplan"),
+            "\"2023\"");
+  EXPECT_EQ(JsonFeld(Starte("berechnen --json --jahr 2023 --monat 3 --pap 2023jan --brutto 3000").Ausgabe,
+                     "Programmablaufplan"),
             "\"2023jan\"");
   EXPECT_EQ(JsonFeld(Starte("berechnen --json --jahr 2023 --brutto 3000").Ausgabe, "Programmablaufplan"),
             "\"2023juli\"");

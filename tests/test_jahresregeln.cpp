@@ -200,12 +200,17 @@ TEST(JahresRegeln, AblaufplanName) {
   EXPECT_EQ(AblaufplanName(2013, 12), "Ablaufplan 2013");
   EXPECT_EQ(AblaufplanName(2024, 12), "Ablaufplan 2024 Dezember");
   EXPECT_EQ(AblaufplanName(2024, 11), "Ablaufplan 2024 Januar bis November");
-  EXPECT_EQ(AblaufplanName(2023, 2), "Ablaufplan 2023 Januar bis März");
-  EXPECT_EQ(AblaufplanName(2023, 6), "Ablaufplan 2023 April bis Juni");
+  // A corrected flowchart reaches back over the months of the first one.
+  EXPECT_EQ(AblaufplanName(2023, 2), "Ablaufplan 2023 Januar bis Juni");
+  EXPECT_EQ(AblaufplanName(2023, 6), "Ablaufplan 2023 Januar bis Juni");
   EXPECT_EQ(AblaufplanName(2023, 7), "Ablaufplan 2023 ab Juli");
-  EXPECT_EQ(AblaufplanName(2022, 6), "Ablaufplan 2022 ab Juni");
+  EXPECT_EQ(AblaufplanName(2022, 6), "Ablaufplan 2022");
+  EXPECT_EQ(AblaufplanName(2022, 1), "Ablaufplan 2022");
+  EXPECT_EQ(AblaufplanName(2025, 2), "Ablaufplan 2025");
   EXPECT_EQ(AblaufplanName(2015, 12), "Ablaufplan 2015 Dezember");
-  EXPECT_EQ(AblaufplanName(LStVersionNachSchluessel("2025jan")), "Ablaufplan 2025 Januar bis Februar");
+  EXPECT_EQ(AblaufplanName(LStVersionNachSchluessel("2025jan")), "Ablaufplan 2025 Januar bis Februar (ursprünglich)");
+  EXPECT_EQ(AblaufplanName(LStVersionNachSchluessel("2023jan")), "Ablaufplan 2023 Januar bis März (ursprünglich)");
+  EXPECT_EQ(AblaufplanName(LStVersionNachSchluessel("2022jan")), "Ablaufplan 2022 Januar bis Mai (ursprünglich)");
   EXPECT_EQ(AblaufplanName(-1), "");
   EXPECT_EQ(AblaufplanName(kAnzahlLStVersionen), "");
   EXPECT_EQ(AblaufplanName(2040, 1), "");

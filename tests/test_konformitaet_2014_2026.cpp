@@ -43,16 +43,23 @@ INSTANTIATE_TEST_SUITE_P(Versionen, Konformitaet2014Bis2026,
 
 // The month table: each pay month has exactly one version, the keys name
 // their own year, and December is the version in force at the end of the year.
+// The months whose first flowchart was corrected later (2022 January to May,
+// 2023 January to March, 2025 January and February) take the corrected one
+// by default; the first one is the month's original.
 TEST(Versionstabelle, MonateUndSchluessel) {
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2015, 12)].Schluessel, std::string("2015dez"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2015, 11)].Schluessel, std::string("2015"));
-  EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2022, 5)].Schluessel, std::string("2022jan"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2022, 5)].Schluessel, std::string("2022"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionUrspruenglich(2022, 5)].Schluessel, std::string("2022jan"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2022, 6)].Schluessel, std::string("2022"));
-  EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2023, 3)].Schluessel, std::string("2023jan"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionUrspruenglich(2022, 6)].Schluessel, std::string("2022"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2023, 3)].Schluessel, std::string("2023"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionUrspruenglich(2023, 3)].Schluessel, std::string("2023jan"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2023, 7)].Schluessel, std::string("2023juli"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2024, 11)].Schluessel, std::string("2024"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2024, 12)].Schluessel, std::string("2024dez"));
-  EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2025, 2)].Schluessel, std::string("2025jan"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2025, 2)].Schluessel, std::string("2025"));
+  EXPECT_EQ(kLStVersionen[lst::LStVersionUrspruenglich(2025, 2)].Schluessel, std::string("2025jan"));
   EXPECT_EQ(kLStVersionen[lst::LStVersionFuerMonat(2025, 3)].Schluessel, std::string("2025"));
   EXPECT_EQ(lst::LStVersionFuerMonat(lst::kLetztesLStJahr + 1, 1), -1);
   for (int jahr = 2014; jahr <= lst::kLetztesLStJahr; ++jahr) {

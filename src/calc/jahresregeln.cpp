@@ -143,15 +143,16 @@ std::string AblaufplanName(int version) {
   if (version < 0 || version >= kAnzahlLStVersionen) return {};
   const TLStVersion& v = kLStVersionen[version];
   std::string name = "Ablaufplan " + std::to_string(v.Jahr);
-  const bool naechsterImJahr = version + 1 < kAnzahlLStVersionen && kLStVersionen[version + 1].Jahr == v.Jahr;
-  const bool vorigerImJahr = version > 0 && kLStVersionen[version - 1].Jahr == v.Jahr;
-  if (!naechsterImJahr && !vorigerImJahr) return name;
-  // In force up to the month before the next flowchart of the year.
-  const int ab = v.AbMonat;
-  const int bis = naechsterImJahr ? kLStVersionen[version + 1].AbMonat - 1 : 12;
-  if (ab == bis) return name + " " + Monatsname(ab);
-  if (bis == 12) return name + " ab " + Monatsname(ab);
-  return name + " " + Monatsname(ab) + " bis " + Monatsname(bis);
+  const TLStMonate m = LStVersionMonate(version);
+  std::string monate;
+  if (m.Von == m.Bis) {
+    monate = std::string(" ") + Monatsname(m.Von);
+  } else if (m.Von > 1 && m.Bis == 12) {
+    monate = std::string(" ab ") + Monatsname(m.Von);
+  } else if (m.Von > 1 || m.Bis < 12) {
+    monate = std::string(" ") + Monatsname(m.Von) + " bis " + Monatsname(m.Bis);
+  }
+  return name + monate + (v.Berichtigt ? " (ursprünglich)" : "");
 }
 
 std::string AblaufplanName(int jahr, int monat) { return AblaufplanName(LStVersionFuerMonat(jahr, monat)); }

@@ -371,19 +371,23 @@ int Jahre(bool json) {
       bool tabelle = false;
       for (int v = 0; v < kAnzahlLStVersionen; ++v) {
         if (kLStVersionen[v].Jahr != jahr) continue;
-        const int ab = kLStVersionen[v].AbMonat;
-        int bis = 12;
-        if (v + 1 < kAnzahlLStVersionen && kLStVersionen[v + 1].Jahr == jahr) bis = kLStVersionen[v + 1].AbMonat - 1;
+        const TLStMonate m = LStVersionMonate(v);
+        const int ab = m.Von;
+        const int bis = m.Bis;
+        // A corrected flowchart with the months it was first published for.
+        const std::string ursprung = kLStVersionen[v].Berichtigt
+                                         ? std::string(", ursprünglich; berichtigt durch ") + kLStVersionen[v + 1].Schluessel
+                                         : std::string();
         if (!plaene.empty()) plaene += ", ";
         plaene += kLStVersionen[v].Schluessel;
         if (ab == 1 && bis == 12) {
-          plaene += " (ganzes Jahr)";
+          plaene += " (ganzes Jahr" + ursprung + ")";
         } else if (bis == 12) {
-          plaene += std::string(" (ab ") + Monatsname(ab) + ")";
+          plaene += std::string(" (ab ") + Monatsname(ab) + ursprung + ")";
         } else if (ab == bis) {
-          plaene += std::string(" (") + Monatsname(ab) + ")";
+          plaene += std::string(" (") + Monatsname(ab) + ursprung + ")";
         } else {
-          plaene += std::string(" (") + Monatsname(ab) + " bis " + Monatsname(bis) + ")";
+          plaene += std::string(" (") + Monatsname(ab) + " bis " + Monatsname(bis) + ursprung + ")";
         }
         TLohnsteuerProgramm* p = k.ProgrammVersion(v);
         if (p == nullptr) {

@@ -16,6 +16,10 @@ struct TLStVersion {
   // First pay month of the year for which the flowchart is in force; it
   // stays in force up to the month before the next version of its year.
   std::uint8_t AbMonat;
+  // The employers had to correct the flowchart's months with the next
+  // flowchart of its year, which is therefore in force for them by default
+  // (from the year's first month); the first one stays a choice.
+  bool Berichtigt;
   // Which outputs besides LSTLZZ … BKS the flowchart has: STV, SOLZV and BKV
   // (multi-year pay), VKVLZZ and VKVSONST, the six double-taxation outputs.
   bool MitVMT;
@@ -29,8 +33,8 @@ struct TLStVersion {
 // the position is the version number of TLStZustand::ProgrammVersion.
 // Versions 0 to 18 are the years 1995 to 2013.
 inline constexpr auto kLStVersionen = std::to_array<TLStVersion>({
-#define LST_VERSION(fabrik, schluessel, jahr, abMonat, vmt, vkv, dba, quelle) \
-  {schluessel, jahr, abMonat, vmt, vkv, dba, quelle},
+#define LST_VERSION(fabrik, schluessel, jahr, abMonat, berichtigt, vmt, vkv, dba, quelle) \
+  {schluessel, jahr, abMonat, berichtigt, vmt, vkv, dba, quelle},
 #include "lohnsteuer/versionen.inc"
 #undef LST_VERSION
 });
@@ -53,8 +57,9 @@ constexpr int LStVersionNachSchluessel(std::string_view schluessel) {
   return -1;
 }
 
-// The version in force for a pay month (1 to 12) of a year, or -1.
-constexpr int LStVersionFuerMonat(int jahr, int monat) {
+// The version first published for a pay month (1 to 12) of a year, or -1:
+// the last of the year in force from that month or before.
+constexpr int LStVersionUrspruenglich(int jahr, int monat) {
   int gefunden = -1;
   for (int i = 0; i < kAnzahlLStVersionen; ++i) {
     if (kLStVersionen[i].Jahr == jahr && kLStVersionen[i].AbMonat <= monat) gefunden = i;
@@ -62,10 +67,46 @@ constexpr int LStVersionFuerMonat(int jahr, int monat) {
   return gefunden;
 }
 
+// The version in force for a pay month (1 to 12) of a year by default, or
+// -1: the first published one, or where that was corrected (Berichtigt) the
+// flowchart that corrected it.
+constexpr int LStVersionFuerMonat(int jahr, int monat) {
+  int v = LStVersionUrspruenglich(jahr, monat);
+  while (v >= 0 && kLStVersionen[v].Berichtigt && v + 1 < kAnzahlLStVersionen && kLStVersionen[v + 1].Jahr == jahr) ++v;
+  return v;
+}
+
+// The pay months a version is in force for by default, [Von, Bis]; for a
+// corrected version the months it was first published for.
+struct TLStMonate {
+  int Von = 0;
+  int Bis = 0;
+};
+constexpr TLStMonate LStVersionMonate(int version) {
+  if (version < 0 || version >= kAnzahlLStVersionen) return {};
+  const TLStVersion& v = kLStVersionen[version];
+  int von = v.AbMonat;
+  // A version that corrected its predecessors reaches back to their months.
+  for (int i = version - 1; i >= 0 && kLStVersionen[i].Jahr == v.Jahr && kLStVersionen[i].Berichtigt; --i) {
+    if (!v.Berichtigt) von = kLStVersionen[i].AbMonat;
+  }
+  const int bis = version + 1 < kAnzahlLStVersionen && kLStVersionen[version + 1].Jahr == v.Jahr
+                      ? kLStVersionen[version + 1].AbMonat - 1
+                      : 12;
+  return {von, bis};
+}
+
 static_assert(LStVersionFuerMonat(2013, 12) == 18 && LStVersionFuerMonat(1995, 1) == 0);
 static_assert(LStVersionFuerMonat(2015, 11) == LStVersionNachSchluessel("2015"));
 static_assert(LStVersionFuerMonat(2015, 12) == LStVersionNachSchluessel("2015dez"));
 static_assert(LStVersionFuerMonat(2023, 6) == LStVersionNachSchluessel("2023"));
+static_assert(LStVersionFuerMonat(2022, 3) == LStVersionNachSchluessel("2022"));
+static_assert(LStVersionFuerMonat(2023, 2) == LStVersionNachSchluessel("2023"));
+static_assert(LStVersionFuerMonat(2025, 1) == LStVersionNachSchluessel("2025"));
+static_assert(LStVersionUrspruenglich(2025, 2) == LStVersionNachSchluessel("2025jan"));
+static_assert(LStVersionMonate(LStVersionNachSchluessel("2023")).Von == 1 &&
+              LStVersionMonate(LStVersionNachSchluessel("2023")).Bis == 6);
+static_assert(LStVersionMonate(LStVersionNachSchluessel("2023jan")).Bis == 3);
 static_assert(LStVersionFuerMonat(kLetztesLStJahr, 12) == kAnzahlLStVersionen - 1);
 
 }  // namespace lst
