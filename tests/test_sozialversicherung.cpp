@@ -707,7 +707,8 @@ TEST_F(SVEinstellungen, WerteAusserhalbDesBereichsGebenDieVorgabeUndWerdenGemeld
                                                    "LSt2013/Soli", "LSt2013/PauschSt", "BMG2013/KVOst",
                                                    "BMG2013/RVWest", "BMG2013/AVOst"}));
   EXPECT_NE(bericht[1].Meldung.find("NVPVAN=1e300 wird nicht verwendet (kein Beitragssatz von 0 bis "
-                                    "100 Prozent); es gilt der Vorgabewert 1,025 %."),
+                                    "100 Prozent mit höchstens drei Nachkommastellen); es gilt der "
+                                    "Vorgabewert 1,025 %."),
             std::string::npos)
       << bericht[1].Meldung;
 
@@ -790,10 +791,15 @@ TEST_F(SVEinstellungen, ZusatzbeitragUndUmlagen) {
   ASSERT_TRUE(SVSaetzeSpeichern(ini, 2024, SVSaetzeStandard(2024), 0.02));
   EXPECT_EQ(SVZusatzLaden(ini.Abbild(), 2024).KVZusatzProzent, 2.45);
 
-  // Out of range or not a number: refused, nothing written.
+  // Out of range, of more decimals than typed ones may have, or not a
+  // number: refused, nothing written.  The ranges are those of the command
+  // line's --kv-zusatzbeitrag, --u1 and --u2.
   const std::string vorher = Text();
   EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {25, 1, 1}));
-  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 101, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {10.5, 1, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1.705, 1, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 11, 1}));
+  EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 1, 0.445}));
   EXPECT_FALSE(SVZusatzSpeichern(ini, 2024, {1, 1, std::numeric_limits<double>::quiet_NaN()}));
   EXPECT_EQ(Text(), vorher);
 
@@ -805,8 +811,19 @@ TEST_F(SVEinstellungen, ZusatzbeitragUndUmlagen) {
   EXPECT_EQ(w.U2Prozent, 0.5);
   ASSERT_EQ(bericht.size(), 2u);
   EXPECT_EQ(bericht[0].Schluessel, "KVZusatz");
-  EXPECT_NE(bericht[0].Meldung.find("kein Zusatzbeitragssatz von 0 bis 20 Prozent"), std::string::npos);
+  EXPECT_NE(bericht[0].Meldung.find("kein Zusatzbeitragssatz von 0 bis 10 Prozent mit höchstens zwei "
+                                    "Nachkommastellen"),
+            std::string::npos);
   EXPECT_EQ(bericht[1].Schluessel, "U1");
+  // A third decimal or a rate above 10 % is named too.
+  Schreiben("[SV2025]\nKVZusatz=1,705\nU1=10,5\nU2=0,44\n");
+  bericht.clear();
+  w = SVZusatzLaden(Ini().Abbild(), 2025, &bericht);
+  EXPECT_EQ(w.KVZusatzProzent, 2.5);
+  EXPECT_EQ(w.U1Prozent, -1);
+  EXPECT_EQ(w.U2Prozent, 0.44);
+  ASSERT_EQ(bericht.size(), 2u);
+  EXPECT_NE(bericht[1].Meldung.find("kein Umlagesatz von 0 bis 10 Prozent"), std::string::npos);
 }
 
 // The years from 2014 are stored under the same sections and keys, with the

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "calc/geld.h"
+#include "common/zahlen.h"
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
+#include "calc/satzeingabe.h"
 
 namespace lst {
 
@@ -61,16 +63,32 @@ bool SatzGueltig(double prozent, double vorgabeAnteil) {
 std::string ProzentVorgabe(double prozent) { return TNewIniFile::FloatAlsText(Dezimal15(prozent)); }
 
 // Reads a percentage; a missing key gives nothing, a damaged value is
-// reported and gives nothing too.
+// reported and gives nothing too.  With stellen, a value of more decimals
+// counts as damaged as well.
 std::optional<double> ProzentLesen(const TIniAbbild& ini, const std::string& abschnitt,
                                    const std::string& schluessel, bool (*gueltig)(double, double),
-                                   double vorgabeAnteil, const char* grund,
-                                   TEinstellungsBericht* bericht) {
+                                   double vorgabeAnteil, const std::string& grund,
+                                   TEinstellungsBericht* bericht, int stellen = -1) {
   const auto text = ini.Wert(abschnitt, schluessel);
   if (!text) return std::nullopt;
   double prozent = 0;
-  if (TNewIniFile::TextAlsFloat(*text, prozent) && gueltig(prozent, vorgabeAnteil)) return prozent;
+  if (TNewIniFile::TextAlsFloat(*text, prozent) && gueltig(prozent, vorgabeAnteil) &&
+      (stellen < 0 || prozent < 0 || Nachkommastellen(*text) <= stellen))
+    return prozent;
   IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text, grund,
+                  ProzentVorgabe(vorgabeAnteil * 100) + " %");
+  return std::nullopt;
+}
+
+// A rate of one of the kinds of calc/satzeingabe.h, by the range and
+// decimals with which the command line and the window take it; a damaged
+// value is reported and gives nothing.
+std::optional<double> SatzLesen(const TIniAbbild& ini, const std::string& abschnitt, const std::string& schluessel,
+                                TSatzArt art, double vorgabeAnteil, TEinstellungsBericht* bericht) {
+  const auto text = ini.Wert(abschnitt, schluessel);
+  if (!text) return std::nullopt;
+  if (const auto p = lst::SatzLesen(*text, art)) return p;
+  IgnoriertMelden(bericht, ini, abschnitt, schluessel, *text, SatzRegel(art),
                   ProzentVorgabe(vorgabeAnteil * 100) + " %");
   return std::nullopt;
 }
@@ -124,9 +142,8 @@ void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, doub
       auto lesen = [&](bool an, double vorgabe) {
         const auto prozent = ProzentLesen(
             ini, abschnitt, SatzSchluessel(typ, art, an), SatzGueltig, vorgabe,
-            vorgabe < 0 ? "kein Beitragssatz von 0 bis 100 Prozent oder -1 für nicht erhoben"
-                        : "kein Beitragssatz von 0 bis 100 Prozent",
-            bericht);
+            vorgabe < 0 ? SatzRegel(TSatzArt::Beitrag) + " oder -1 für nicht erhoben" : SatzRegel(TSatzArt::Beitrag),
+            bericht, SatzGrenzen(TSatzArt::Beitrag).Stellen);
         return prozent ? *prozent / 100 : vorgabe;
       };
       saetze[typ][art].AN = lesen(true, standard[typ][art].AN);
@@ -212,28 +229,17 @@ void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
   SVEinstellungenLaden(k, ini.Abbild());
 }
 
-namespace {
-
-constexpr double kZusatzMax = 20;  // percent
-
-}  // namespace
-
 TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {
   const std::string abschnitt = Abschnitt("SV", jahr);
   TSVZusatzWerte w;
   const double zb = DurchschnittsZusatzbeitrag(jahr, 1);
   w.KVZusatzProzent = zb;
   if (zb >= 0) {
-    const auto p = ProzentLesen(
-        ini, abschnitt, "KVZusatz", [](double x, double) { return x >= 0 && x <= kZusatzMax; },
-        zb / 100, "kein Zusatzbeitragssatz von 0 bis 20 Prozent", bericht);
-    if (p) w.KVZusatzProzent = *p;
+    if (const auto p = SatzLesen(ini, abschnitt, "KVZusatz", TSatzArt::Zusatzbeitrag, zb / 100, bericht))
+      w.KVZusatzProzent = *p;
   }
   for (auto [schluessel, ziel] : {std::pair{"U1", &w.U1Prozent}, std::pair{"U2", &w.U2Prozent}}) {
-    const auto p = ProzentLesen(
-        ini, abschnitt, schluessel, [](double x, double) { return x >= 0 && x <= kSatzMax; }, 0,
-        "kein Umlagesatz von 0 bis 100 Prozent", bericht);
-    if (p) *ziel = *p;
+    if (const auto p = SatzLesen(ini, abschnitt, schluessel, TSatzArt::Umlage, 0, bericht)) *ziel = *p;
   }
   return w;
 }
@@ -244,18 +250,19 @@ double TSVZusatzWerte::EigenerZusatzbeitrag(int jahr) const {
 
 bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte) {
   std::vector<std::pair<std::string, std::string>> liste;
-  auto dazu = [&](const char* schluessel, double prozent, double hoechstens) {
+  // What would not read back as written is refused.
+  auto dazu = [&](const char* schluessel, double prozent, TSatzArt art) {
     if (std::isnan(prozent)) return false;
     if (prozent < 0) return true;
-    const double p = Dezimal15(prozent);
-    if (!(p <= hoechstens)) return false;
-    liste.emplace_back(schluessel, TNewIniFile::FloatAlsText(p));
+    const std::string text = TNewIniFile::FloatAlsText(Dezimal15(prozent));
+    if (!lst::SatzLesen(text, art)) return false;
+    liste.emplace_back(schluessel, text);
     return true;
   };
   // An add-on rate only where the year has one.
   const double zb = DurchschnittsZusatzbeitrag(jahr, 1) >= 0 ? werte.KVZusatzProzent : -1;
-  if (!dazu("KVZusatz", zb, kZusatzMax) || !dazu("U1", werte.U1Prozent, kSatzMax) ||
-      !dazu("U2", werte.U2Prozent, kSatzMax))
+  if (!dazu("KVZusatz", zb, TSatzArt::Zusatzbeitrag) || !dazu("U1", werte.U1Prozent, TSatzArt::Umlage) ||
+      !dazu("U2", werte.U2Prozent, TSatzArt::Umlage))
     return false;
   if (liste.empty()) return true;
   return ini.WriteStrings(Abschnitt("SV", jahr), liste);
