@@ -359,7 +359,10 @@ int Jahre(bool json) {
   for (int jahr = kLetztesLStJahr; jahr >= kErstesJahr; --jahr) {
     const bool erstes = jahr == kLetztesLStJahr;
     std::string perioden;
-    for (int ab : Periodenanfaenge(jahr)) perioden += (perioden.empty() ? "" : ",") + std::to_string(ab);
+    for (int ab : Periodenanfaenge(jahr)) {
+      if (!perioden.empty()) perioden += ',';
+      perioden += std::to_string(ab);
+    }
     const bool nachMonat = JahresRegeln(jahr).PeriodenNachMonat;
     if (NurSteuer(jahr) || nachMonat) {
       // Wage tax only: the year's flowcharts and the months each is in force.
