@@ -33,8 +33,9 @@ void SetzeJahr(TRechenKontext& k, int jahr) {
   k.LStJahr = static_cast<std::int16_t>(jahr < -32768 || jahr > 32767 ? 0 : jahr);
 }
 
-// Copies the input records into the inputs of the wage-tax programs.
-void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
+}  // namespace
+
+void EingabenUebernehmen(TLStZustand& k, const TBBGTabelle& bbg, const TLohnZeitraum& lz, const TLStEingabe& e,
                          const TSVEingabe& sv) {
   TLStVariablen& v = k.LStVar;
   v.LZZ = lz.LZZ;
@@ -71,7 +72,7 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
     v.KVZ = kvz;
     v.PVZ = sv.Saetze[svPV2].AN > 0 ? 1 : 0;
     v.PVA = regeln.PVAbschlaege ? std::min<std::uint8_t>(sv.PVAbschlaege, 4) : 0;
-    v.PKPVAGZ = regeln.AGZuschussBetrag ? PKVZuschussMonat(k.LStJahr, sv, k.BBGTabelle, lz) : 0;
+    v.PKPVAGZ = regeln.AGZuschussBetrag ? PKVZuschussMonat(k.LStJahr, sv, bbg, lz) : 0;
     const bool avFrei = sv.MitGruppe ? !sv.Gruppe.AVVersichert() : sv.Saetze[svAV].AN < 0;
     v.ALV = regeln.AGZuschussBetrag && avFrei ? 1 : 0;
     v.MBV = 0;
@@ -97,31 +98,35 @@ void EingabenUebernehmen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStE
   v.STERBE = e.STERBE;
 }
 
-}  // namespace
+void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, const TLohnZeitraum& lz,
+                   const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv) {
+  erg = TLStErgebnis{};
+  EingabenUebernehmen(z, bbg, lz, e, sv);
+  // Column 1: the employer's flat-rate tax of a minijob.
+  if (e.PauschSatzAG > 0) erg.LStPausch = Runden(e.PauschSatzAG * lz.RE4);
+  // Column 0: the employee's wage tax.  A flat rate replacing it, or the
+  // employer's flat-rate tax of a marginal employment, which takes the place
+  // of the wage tax by class (section 40a (2) EStG): the employee pays none.
+  if (e.PauschSatzLSt > 0) {
+    erg.LSt = Runden(e.PauschSatzLSt * lz.RE4);
+  } else if (!(e.PauschSatzAG > 0)) {
+    if (programm == nullptr) KeineLohnsteuer(z.LStJahr);
+    programm->Lohnsteuer();
+    erg.LSt = z.LStVar.LSTLZZ;
+    erg.Soli = z.LStVar.SOLZLZZ;
+    erg.BK = z.LStVar.BK;
+    erg.KiSt = Abschneiden(erg.BK * e.KiStSatz);
+  }
+  erg.SteuerSumme = erg.LSt + erg.KiSt + erg.Soli;
+  erg.SteuerSummePausch = erg.LStPausch + erg.KiStPausch + erg.SoliPausch;
+  erg.BruttoNachSteuer = lz.RE4 - erg.SteuerSumme;
+  erg.BruttoPlusPausch = lz.RE4 + erg.SteuerSummePausch;
+}
 
 std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
                              const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv) {
-  erg = TLStErgebnis{};
   SetzeJahr(k, jahr);
-  EingabenUebernehmen(k, lz, e, sv);
-  for (int spalte = 0; spalte < 2; ++spalte) {
-    const double p = spalte == 0 ? e.PauschSatzLSt : e.PauschSatzAG;
-    if (p > 0) {
-      erg[0 + spalte] = Runden(p * lz.RE4);
-    } else if (spalte == 0 && !(e.PauschSatzAG > 0)) {
-      // The employer's flat-rate tax of a marginal employment takes the
-      // place of the wage tax by class (section 40a (2) EStG): the employee
-      // pays none.
-      LohnsteuerBerechnen(k);
-      erg.LSt = k.LStVar.LSTLZZ;
-      erg.Soli = k.LStVar.SOLZLZZ;
-      erg.BK = k.LStVar.BK;
-      erg.KiSt = Abschneiden(erg.BK * e.KiStSatz);
-    }
-    erg[8 + spalte] = erg[0 + spalte] + erg[6 + spalte] + erg[2 + spalte];
-  }
-  erg.BruttoNachSteuer = lz.RE4 - erg.SteuerSumme;
-  erg.BruttoPlusPausch = lz.RE4 + erg.SteuerSummePausch;
+  SteuerRechnen(k, k.Programm(k.LStJahr), k.BBGTabelle, lz, e, erg, sv);
   return erg.BruttoPlusPausch;
 }
 

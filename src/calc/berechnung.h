@@ -14,6 +14,21 @@ namespace lst {
 // Throws TLStFehler for a year without a program.
 void LohnsteuerBerechnen(TRechenKontext& k);
 
+class TLohnsteuerProgramm;
+
+// The records of a calculation as the inputs of the wage-tax flowchart in
+// z.LStVar (z.LStJahr the tax year; the ceilings bbg for the subsidy to a
+// private insurance that the flowchart of 2026 takes).
+void EingabenUebernehmen(TLStZustand& z, const TBBGTabelle& bbg, const TLohnZeitraum& lz, const TLStEingabe& e,
+                         const TSVEingabe& sv);
+// The taxes of one pay period with the flowchart program (bound to z; may
+// be null where the flowchart-free flat rate applies): the employee's wage
+// tax, surcharge and church tax, or a flat rate in its place, and the
+// employer's flat-rate tax.  Throws TLStFehler where the flowchart is
+// needed and missing.
+void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, const TLohnZeitraum& lz,
+                   const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv);
+
 // The tax part of a single calculation; returns BruttoPlusPausch.
 std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
                              const TLStEingabe& lst, TLStErgebnis& erg, const TSVEingabe& sv);
@@ -42,7 +57,6 @@ std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std:
 // The program that computes the income tax of k.LStJahr: the year's
 // income-tax routine, or for the years without one (1995 to 2001) the
 // flowchart's tariff step; nullptr for a year without either.
-class TLohnsteuerProgramm;
 TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k);
 
 // Child benefit of k.LStJahr for a pay period of the given days, in cents.

@@ -56,6 +56,7 @@ enum TSVArt { svKV = 0, svPV, svRV, svAV, svRVAuf, svKV2, svPV2, svAnzahl };
 struct TSatzPaar {
   double AN = 0.0;
   double AG = 0.0;
+  friend bool operator==(const TSatzPaar&, const TSatzPaar&) = default;
 };
 
 // Social-insurance inputs.

@@ -95,6 +95,9 @@ inline double RundenStellen(int n, double x) {
   return static_cast<double>(Runden(x * p)) / p;
 }
 
+// Deutsche Mark per Euro, the fixed rate of conversion.
+inline constexpr double kDMFaktor = 1.95583;
+
 // Solidarity-surcharge rate in percent of a tax year (7.5 for 1995 to 1997,
 // 5.5 from 1998).
 double SoliSatz(int jahr);

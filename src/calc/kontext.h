@@ -20,7 +20,6 @@ namespace lst {
 
 class TLohnsteuerProgramm;
 
-constexpr int kErstesJahr = 1995;
 // The last year with social insurance and the whole calculation; the wage
 // tax reaches to kLetztesLStJahr (lohnsteuer/versionen.h).
 constexpr int kLetztesJahr = 2013;

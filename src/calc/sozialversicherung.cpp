@@ -527,6 +527,37 @@ std::int64_t GleitzoneObergrenze(int jahr, int monat) { return Obergrenze(SVPeri
 
 double PauschStProzentStandard(int /*jahr*/) { return 2.0; }
 
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg) {
+  if (vonMonat == nachMonat) return;
+  const auto grenzen = [jahr](int monat) { return monat == 0 ? BBGStandard(jahr) : BBGStandard(jahr, monat); };
+  const TBBGTabelle von = grenzen(vonMonat), nach = grenzen(nachMonat);
+  for (int art = 0; art < bbgAnzahl; ++art) {
+    for (int rg : {rgOst, rgWest}) {
+      if (bbg[art][rg] == von[art][rg]) bbg[art][rg] = nach[art][rg];
+    }
+  }
+}
+
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze) {
+  if (vonMonat == nachMonat) return;
+  const auto standard = [jahr](int monat) {
+    return monat == 0 ? SVSaetzeStandard(jahr) : SVSaetzeStandard(jahr, monat);
+  };
+  const TSVSatzTabelle von = standard(vonMonat), nach = standard(nachMonat);
+  for (int typ = 0; typ < beAnzahl; ++typ) {
+    for (int art = 0; art < svAnzahl; ++art) {
+      TSatzPaar& p = saetze[typ][art];
+      if (p.AN == von[typ][art].AN) p.AN = nach[typ][art].AN;
+      if (p.AG == von[typ][art].AG) p.AG = nach[typ][art].AG;
+    }
+  }
+}
+
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze) {
+  PeriodeWechseln(jahr, vonMonat, nachMonat, bbg);
+  PeriodeWechseln(jahr, vonMonat, nachMonat, saetze);
+}
+
 // ---- calculation ------------------------------------------------------------
 
 namespace {
@@ -684,12 +715,16 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
 
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis) {
-  ergebnis = TSVErgebnis{};
   k.LStJahr = static_cast<std::int16_t>(jahr);
-  const TSVPeriode& p = SVPeriode(jahr, sv.Monat);
+  SVRechnen(jahr, SVPeriode(jahr, sv.Monat), k.BBGTabelle, zeitraum, sv, ergebnis);
+}
+
+void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
+               const TSVEingabe& sv, TSVErgebnis& ergebnis) {
+  ergebnis = TSVErgebnis{};
   const std::uint8_t lzz = zeitraum.LZZ;
 
-  const TBBGZeitraum grenze = BBGFuerZeitraum(k.BBGTabelle, lzz, sv.Region);
+  const TBBGZeitraum grenze = BBGFuerZeitraum(bbg, lzz, sv.Region);
   TBBGZeitraum basis{};
   for (int i = 0; i < bbgAnzahl; ++i) basis[i] = std::min(grenze[i], zeitraum.RE4);
 
@@ -796,7 +831,7 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
   }
   // The employer's subsidy to it, a monthly amount converted to the pay
   // period as the ceilings are.
-  ergebnis.PKVZuschuss_AG = MonatFuerZeitraum(PKVZuschussMonat(jahr, sv, k.BBGTabelle, zeitraum), lzz);
+  ergebnis.PKVZuschuss_AG = MonatFuerZeitraum(PKVZuschussMonat(jahr, sv, bbg, zeitraum), lzz);
 
   // The top-up entries are shown but are no part of the sums.
   for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {

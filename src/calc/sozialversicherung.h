@@ -206,6 +206,18 @@ constexpr TBBGArt BBGFuerArt(TSVArt art) {
   return zuordnung[art];
 }
 
+// The settings hold the year's row (from 2014 its first rule period).  Moves
+// the ceilings and rates of one rule period to another of the same year: a
+// value equal to the default of the period of vonMonat becomes the default
+// of the period of nachMonat, a value of the user's own stays.  Month 0 is
+// the year's row, as stored.  The calculator window moves its tables when
+// the pay month changes and back to the row when it saves; the command line
+// moves the stored row to the pay month.
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze);
+// The same for one of the two tables.
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg);
+void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze);
+
 // ---- calculation ------------------------------------------------------------
 
 // The ceilings of a region (0 "Ost", anything else "West") converted from a
@@ -266,5 +278,8 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
 // measured on the wage up to the pension ceiling.  No entry leaves +-10^15.
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis);
+// The same with the rule period and the ceilings given.
+void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
+               const TSVEingabe& sv, TSVErgebnis& ergebnis);
 
 }  // namespace lst

@@ -11,6 +11,7 @@
 #include "common/zahlen.h"
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
+#include "calc/parameter.h"
 #include "calc/satzeingabe.h"
 
 namespace lst {
@@ -189,37 +190,6 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
   return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
 }
 
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg) {
-  if (vonMonat == nachMonat) return;
-  const auto grenzen = [jahr](int monat) { return monat == 0 ? BBGStandard(jahr) : BBGStandard(jahr, monat); };
-  const TBBGTabelle von = grenzen(vonMonat), nach = grenzen(nachMonat);
-  for (int art = 0; art < bbgAnzahl; ++art) {
-    for (int rg : {rgOst, rgWest}) {
-      if (bbg[art][rg] == von[art][rg]) bbg[art][rg] = nach[art][rg];
-    }
-  }
-}
-
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze) {
-  if (vonMonat == nachMonat) return;
-  const auto standard = [jahr](int monat) {
-    return monat == 0 ? SVSaetzeStandard(jahr) : SVSaetzeStandard(jahr, monat);
-  };
-  const TSVSatzTabelle von = standard(vonMonat), nach = standard(nachMonat);
-  for (int typ = 0; typ < beAnzahl; ++typ) {
-    for (int art = 0; art < svAnzahl; ++art) {
-      TSatzPaar& p = saetze[typ][art];
-      if (p.AN == von[typ][art].AN) p.AN = nach[typ][art].AN;
-      if (p.AG == von[typ][art].AG) p.AG = nach[typ][art].AG;
-    }
-  }
-}
-
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze) {
-  PeriodeWechseln(jahr, vonMonat, nachMonat, bbg);
-  PeriodeWechseln(jahr, vonMonat, nachMonat, saetze);
-}
-
 void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
   SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen, bericht);
   k.BBGTabelle = BBGLaden(ini, k.LStJahr, bericht);
@@ -242,6 +212,25 @@ TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBeric
     if (const auto p = SatzLesen(ini, abschnitt, schluessel, TSatzArt::Umlage, 0, bericht)) *ziel = *p;
   }
   return w;
+}
+
+TUeberschreibungen UeberschreibungenLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {
+  TUeberschreibungen ue;
+  TSVSatzTabelle saetze = SVSaetzeStandard(jahr);
+  double pausch = 0, soli = 0;
+  SVSaetzeLaden(ini, jahr, saetze, pausch, soli, bericht);
+  ue.Saetze = saetze;
+  ue.PauschSatz = pausch;
+  ue.SoliProzent = soli;
+  ue.BBG = BBGLaden(ini, jahr, bericht);
+  if (JahresRegeln(jahr).PeriodenNachMonat) {
+    const TSVZusatzWerte z = SVZusatzLaden(ini, jahr, bericht);
+    if (z.KVZusatzProzent >= 0) ue.KVZusatzProzent = z.KVZusatzProzent;
+    if (z.U1Prozent >= 0) ue.U1Prozent = z.U1Prozent;
+    if (z.U2Prozent >= 0) ue.U2Prozent = z.U2Prozent;
+  }
+  ue.Grundfreibetrag = ini.ReadBool("LoSt2013", "GrdFreiB8130", true) ? 8130 : 8004;
+  return ue;
 }
 
 double TSVZusatzWerte::EigenerZusatzbeitrag(int jahr) const {

@@ -51,18 +51,6 @@ void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, dou
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
                        double pauschSatz);
 
-// The file holds the year's row (from 2014 its first rule period).  Moves
-// the ceilings and rates of one rule period to another of the same year: a
-// value equal to the default of the period of vonMonat becomes the default
-// of the period of nachMonat, a value of the user's own stays.  Month 0 is
-// the year's row, as stored.  The calculator window moves its tables when
-// the pay month changes and back to the row when it saves; the command line
-// moves the stored row to the pay month.
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TSVSatzTabelle& saetze);
-// The same for one of the two tables.
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg);
-void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze);
-
 // Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
 // into the context.
 void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini,
@@ -80,6 +68,13 @@ struct TSVZusatzWerte {
   // average); -1 without a choice.
   double EigenerZusatzbeitrag(int jahr) const;
 };
+// Everything the settings hold for a year as the parameters take it
+// (calc/parameter.h): ceilings and rates of the row, flat-rate tax,
+// surcharge rate, from 2014 the add-on rate and the levies, the basic
+// allowance of 2013 (section "LoSt2013", key "GrdFreiB8130").
+struct TUeberschreibungen;
+TUeberschreibungen UeberschreibungenLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
+
 TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
 // Writes the three values (those below 0 are not written).  False when a
 // value is out of range (nothing is written) or the file could not be written.

@@ -451,8 +451,11 @@ std::string PeriodePruefen(const TEingabe& e, const TJahresRegeln& regeln, int m
 
 }  // namespace
 
-std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
-                        TEinstellungsSpeicher* speicher) {
+namespace {
+
+// The checks of the options that need no calculation: what does not fit
+// together, what the year or the pay month's period does not have.
+std::string OptionenPruefen(const TEingabe& e) {
   const int jahr = JahrDerEingabe(e);
   const TJahresRegeln& regeln = JahresRegeln(jahr);
   if (!regeln.Lohnsteuer) return "Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.";
@@ -507,6 +510,137 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
     return "--versorgungsbezug " + BetragAlsText(e.Versorgungsbezug) + " ist größer als der Bruttolohn " +
            BetragAlsText(e.Brutto) + ", in dem er enthalten ist";
   }
+
+  return {};
+}
+
+// The settings file's values of a year as the user stored them, read once
+// per file and year; damaged values are named on standard error once and
+// replaced by the defaults.  Returns null and sets fehler for a file that
+// cannot be read.
+const TGeladeneEinstellungen* EinstellungenHolen(const TEingabe& e, int jahr, TEinstellungsSpeicher* speicher,
+                                                 TGeladeneEinstellungen& ablage, std::string& fehler) {
+  const std::string datei = e.Einstellungsdatei.empty() ? TDateiNamen{}.Saetze : e.Einstellungsdatei;
+  if (speicher != nullptr) {
+    for (const auto& g : speicher->Eintraege) {
+      if (g.Jahr == jahr && g.Datei == datei) return &g;
+    }
+  }
+  if (e.Einstellungsdatei.empty()) {
+    // Only the default file may be missing (the first start).
+    fehler = EinstellungsdateiPruefen(IniPfad(datei), false);
+    if (!fehler.empty()) return nullptr;
+  }
+  const TNewIniFile ini = e.Einstellungsdatei.empty() ? TNewIniFile(datei) : TNewIniFile::AusPfad(datei);
+  const TIniAbbild abbild = ini.Abbild();
+  TEinstellungsBericht bericht;
+  ablage = {};
+  ablage.Datei = datei;
+  ablage.Jahr = jahr;
+  ablage.Ue = UeberschreibungenLaden(abbild, jahr, &bericht);
+  for (const TIgnorierterWert& w : bericht) {
+    // The file's name as the command line quotes file names.
+    std::string meldung = w.Meldung;
+    const std::string roh = "Einstellungsdatei \"" + w.Datei + "\"";
+    if (meldung.rfind(roh, 0) == 0) meldung.replace(0, roh.size(), "Einstellungsdatei " + DateiZitat(w.Datei));
+    std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", meldung.c_str());
+  }
+  if (speicher == nullptr) return &ablage;
+  speicher->Eintraege.push_back(ablage);
+  return &speicher->Eintraege.back();
+}
+
+// An amount typed in the display currency as cents of the year's currency.
+std::int64_t Cent(int jahr, bool dm, double betrag) {
+  if (!dm && DMJahr(jahr)) {
+    betrag *= kDMFaktor;
+  } else if (dm && !DMJahr(jahr)) {
+    betrag /= kDMFaktor;
+  }
+  return Runden(betrag * 100);
+}
+
+}  // namespace
+
+std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher) {
+  std::string f = OptionenPruefen(e);
+  if (!f.empty()) return f;
+  const int jahr = JahrDerEingabe(e);
+  const TJahresRegeln& regeln = JahresRegeln(jahr);
+  const int monat = regeln.PeriodenNachMonat ? e.Monat : 12;
+  const int version = e.Version.empty() || !regeln.PeriodenNachMonat ? -1 : LStVersionNachSchluessel(e.Version);
+  TUeberschreibungen ue;
+  if (e.Einstellungen) {
+    TGeladeneEinstellungen ablage;
+    const TGeladeneEinstellungen* g = EinstellungenHolen(e, jahr, speicher, ablage, f);
+    if (g == nullptr) return f;
+    ue = g->Ue;
+  }
+  if (e.Grundfreibetrag) ue.Grundfreibetrag = *e.Grundfreibetrag;
+  p = Parameter(jahr, monat, ue, version);
+  if (version >= 0 && p.Version != version) return "Unbekannter Programmablaufplan.";
+
+  a = TAnfrage{};
+  const auto cent = [&](double betrag) { return Cent(jahr, e.DM, betrag); };
+  a.LZZ = e.LZZ;
+  a.Brutto = cent(e.Brutto);
+  a.Altersentlastung = e.Altersentlastung;
+  a.Bekenntnislos = e.Bekenntnislos;
+  a.BesondereTabelle = e.BesondereTabelle;
+  a.STKL = e.STKL;
+  a.Faktor = e.Faktor;
+  a.ZKF = static_cast<float>(e.ZKF);
+  a.Freibetrag = cent(e.Freibetrag);
+  a.Hinzurechnung = cent(e.Hinzurechnung);
+  a.VBEZ = cent(e.Versorgungsbezug);
+  a.VBEZM = cent(e.VersorgungMonat);
+  a.VBEZS = cent(e.VersorgungSonder);
+  a.ZMVB = static_cast<std::uint8_t>(e.VersorgungMonate);
+  a.VJAHR = e.Versorgungsbeginn;
+  a.STERBE = cent(e.Sterbegeld);
+  a.KiStSatz = e.KiStProzent / 100;
+  if (e.PauschProzent) a.PauschSatz = *e.PauschProzent / 100;
+
+  const TVersicherung versicherung = VersicherungDerEingabe(e);
+  const int typ = versicherung.Beschaeftigung;
+  if (e.Aufstockung && e.Minijob && p.Saetze[typ][svRVAuf].AN < 0) {
+    return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob";
+  }
+  a.Beschaeftigung = typ;
+  a.Region = e.Region;
+  a.Sachsen = e.Sachsen;
+  a.Aufstockung = e.Aufstockung;
+  a.Gleitzone = e.Gleitzone;
+  a.RVVerzicht = e.KeineRVReduzierung;
+  a.KVZuschlag = !e.OhneKVZuschlag;
+  // The care surcharge of the childless is not levied in class II (single
+  // parents).
+  a.PVZuschlag = e.STKL != 2 && !e.OhnePVZuschlag;
+  a.KVZusatz = e.KVZusatz;
+  a.PVAbschlaege = e.PVAbschlaege;
+  if (e.U1) a.U1 = *e.U1 / 100;
+  if (e.U2) a.U2 = *e.U2 / 100;
+  if (versicherung.Privat) {
+    a.Privat = e.AGZuschuss ? 2 : 1;
+    a.PrivatBeitrag = Runden(e.PrivatBeitrag.value_or(0) * 100);
+    if (e.PrivatBeitragPV) a.PrivatBeitragPV = Runden(*e.PrivatBeitragPV * 100);
+  }
+  if (e.AGZuschussBetrag) a.AGZuschussBetrag = Runden(*e.AGZuschussBetrag * 100);
+  a.Beitragsgruppe = e.Beitragsgruppe;
+  if (e.Kindergeld) a.Kindergeld = cent(*e.Kindergeld);
+  a.SonstigeAbzuege = cent(e.SonstigeAbzuege);
+  return {};
+}
+
+std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
+                        TEinstellungsSpeicher* speicher) {
+  std::string fehlerPruefung = OptionenPruefen(e);
+  if (!fehlerPruefung.empty()) return fehlerPruefung;
+  const int jahr = JahrDerEingabe(e);
+  const TJahresRegeln& regeln = JahresRegeln(jahr);
+  const int version = e.Version.empty() ? -1 : LStVersionNachSchluessel(e.Version);
+  const int monat = regeln.PeriodenNachMonat ? e.Monat : 12;
+  const TVersicherung versicherung = VersicherungDerEingabe(e);
 
   r = TRechnung{};
   r.Jahr = jahr;
@@ -583,7 +717,7 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
         if (meldung.rfind(roh, 0) == 0) meldung.replace(0, roh.size(), "Einstellungsdatei " + DateiZitat(w.Datei));
         std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", meldung.c_str());
       }
-      neu = {datei, jahr, k.BBGTabelle, k.SVSatzTabelle, zusatz, k.PauschSatz, k.SoliGeladen,
+      neu = {datei, jahr, {}, k.BBGTabelle, k.SVSatzTabelle, zusatz, k.PauschSatz, k.SoliGeladen,
              abbild.ReadBool("LoSt2013", "GrdFreiB8130", true)};
       gefunden = &neu;
       if (speicher != nullptr) speicher->Eintraege.push_back(neu);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
 #include "calc/rechnung.h"
@@ -94,6 +95,7 @@ using TRechnung = lst::TRechnung;
 struct TGeladeneEinstellungen {
   std::string Datei;
   int Jahr = 0;
+  TUeberschreibungen Ue;
   TBBGTabelle BBG{};
   TSVSatzTabelle Saetze{};
   TSVZusatzWerte Zusatz;             // add-on rate and levies (from 2014)
@@ -124,6 +126,12 @@ struct TEinstellungsSpeicher {
 // together.
 std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
                         TEinstellungsSpeicher* speicher = nullptr);
+
+// The parameters of the options' year and pay month (with the settings
+// file's values under --einstellungen) and the request of the options, for
+// Abrechnen.  Returns an empty string or a German message for inputs that do
+// not fit together.
+std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher = nullptr);
 
 // The year to calculate: --jahr, or the year of --pap.
 int JahrDerEingabe(const TEingabe& e);

@@ -41,8 +41,9 @@ inline constexpr auto kLStVersionen = std::to_array<TLStVersion>({
 
 constexpr int kAnzahlLStVersionen = static_cast<int>(kLStVersionen.size());
 
-// The last tax year with a wage-tax program, the year of the last version
-// (its social insurance may be missing: see kLetztesJahr).
+// The first and the last tax year with a wage-tax program: the years of the
+// first and the last version.
+constexpr int kErstesJahr = kLStVersionen[0].Jahr;
 constexpr int kLetztesLStJahr = kLStVersionen[kAnzahlLStVersionen - 1].Jahr;
 
 // Version number of 1995 … 2013 (one program a year).

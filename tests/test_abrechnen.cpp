@@ -1,0 +1,181 @@
+// The calculation as a value: the same random requests of 1995 to 2026
+// through the shared context and through Abrechnen give every figure alike;
+// Abrechnen keeps nothing between calls.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "calc/abrechnung.h"
+#include "calc/berechnung.h"
+#include "cli/ausgabe.h"
+#include "cli/eingabe.h"
+
+using namespace lst;
+
+namespace {
+
+// Random options of every kind, as the command line takes them; many do not
+// fit together and are refused alike by both ways.
+cli::TEingabe Zufall(std::mt19937& z) {
+  const auto w = [&](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
+  cli::TEingabe e;
+  e.Jahr = 1995 + w(32);
+  e.JahrGesetzt = true;
+  e.Monat = 1 + w(12);
+  if (e.Jahr >= 2022 && w(4) == 0) {
+    static const char* const kPlaene[] = {"2022jan", "2023jan", "2025jan", "2023juli", "2024dez"};
+    const std::string key = kPlaene[w(5)];
+    if (std::stoi(key.substr(0, 4)) == e.Jahr) e.Version = key;
+  }
+  e.LZZ = static_cast<std::uint8_t>(1 + w(4));
+  static const double kFaktor[] = {0, 12, 1, 7.0 / 30, 1.0 / 30};
+  const double monat = w(10) == 0 ? w(60000) / 100.0 : 100 + w(1200000) / 100.0;
+  e.Brutto = static_cast<double>(static_cast<std::int64_t>(monat * kFaktor[e.LZZ] * 100)) / 100;
+  e.STKL = static_cast<std::uint8_t>(1 + w(6));
+  if (w(3) == 0) e.ZKF = w(7) * 0.5;
+  e.Bekenntnislos = w(3) == 0;
+  e.KiStProzent = w(2) == 0 ? 8 : 9;
+  if (e.STKL == 4 && w(3) == 0) e.Faktor = (1 + w(1000)) / 1000.0;
+  if (w(5) == 0) e.Freibetrag = w(50000) / 100.0;
+  if (w(8) == 0) e.Hinzurechnung = w(30000) / 100.0;
+  if (w(8) == 0) {
+    e.Versorgungsbezug = std::min(e.Brutto, w(200000) / 100.0);
+    e.Versorgungsbeginn = 1990 + w(36);
+    e.VersorgungMonat = w(200000) / 100.0;
+  }
+  if (w(8) == 0) e.Altersentlastung = 1990 + w(40);
+  e.Region = static_cast<std::uint8_t>(w(2));
+  e.Sachsen = e.Region == 0 && w(3) == 0;
+  const int art = w(10);
+  if (art == 0) e.Minijob = true;
+  if (art == 1) e.Haushalt = true;
+  if ((e.Minijob || e.Haushalt) && w(2) == 0) e.Aufstockung = true;
+  if ((e.Minijob || e.Haushalt) && w(2) == 0) e.PauschProzent = 2;
+  if (art == 2) e.BesondereTabelle = true;
+  if (art == 3 || (art == 2 && w(2) == 0)) {
+    e.PrivatBeitrag = 100 + w(150000) / 100.0;
+    e.AGZuschuss = w(2) == 0;
+    if (w(3) == 0) e.PrivatBeitragPV = *e.PrivatBeitrag / 5;
+    if (e.Jahr >= 2026 && w(3) == 0) e.AGZuschussBetrag = w(40000) / 100.0;
+  }
+  if (w(6) == 0) e.Gleitzone = true;
+  if (e.Gleitzone && w(3) == 0) e.KeineRVReduzierung = true;
+  e.OhneKVZuschlag = w(10) == 0;
+  e.OhnePVZuschlag = w(10) == 0;
+  if (e.Jahr >= 2015 && w(3) == 0) e.KVZusatz = w(500) / 100.0;
+  if (e.Jahr >= 2023 && w(3) == 0) e.PVAbschlaege = w(5);
+  if (e.Jahr >= 2014 && w(4) == 0) e.U1 = w(400) / 100.0;
+  if (e.Jahr >= 2014 && w(4) == 0) e.U2 = w(100) / 100.0;
+  if (e.Jahr >= 2014 && w(4) == 0) {
+    static const char* const kGruppen[] = {"1111", "3321", "0110", "6100", "6500", "0100", "3111", "1121", "0000", "0111"};
+    e.Beitragsgruppe = *BeitragsgruppeLesen(kGruppen[w(10)]);
+  }
+  if (w(10) == 0) e.Kindergeld = w(60000) / 100.0;
+  if (w(6) == 0) e.SonstigeAbzuege = w(20000) / 100.0;
+  if (e.Jahr <= 2001) e.DM = w(2) == 0;
+  if (e.Jahr == 2013 && w(2) == 0) e.Grundfreibetrag = w(2) == 0 ? 8004 : 8130;
+  return e;
+}
+
+// Every figure of the old way, by the names of the new one.
+void Vergleichen(const TGesamtErgebnis& alt, const cli::TRechnung& r, const TMonatsErgebnis& neu,
+                 const std::string& was) {
+  cli::TErgebnisWerte werte;
+  cli::ErgebnisWerte(r.LZ.RE4, alt, werte);
+  const auto& namen = cli::ErgebnisNamen();
+  const auto& felder = ErgebnisFelder();
+  ASSERT_EQ(felder.size(), namen.size());
+  for (std::size_t i = 0; i < felder.size(); ++i) {
+    ASSERT_STREQ(felder[i].Name, namen[i]);
+    EXPECT_EQ(felder[i].Lesen(neu), werte[i]) << was << ": " << namen[i];
+  }
+  EXPECT_EQ(neu.Kindergeld, r.Zusatz.Kindergeld) << was;
+  EXPECT_EQ(neu.SonstigeAbzuege, r.SonstigeAbzuege) << was;
+}
+
+std::string Beschreibung(const cli::TEingabe& e) {
+  std::string t = std::to_string(e.Jahr) + "/" + std::to_string(e.Monat) + " LZZ " + std::to_string(e.LZZ) +
+                  " Brutto " + std::to_string(e.Brutto) + " StKl " + std::to_string(e.STKL);
+  if (!e.Version.empty()) t += " PAP " + e.Version;
+  if (e.Beitragsgruppe) t += " Gruppe " + e.Beitragsgruppe->Text();
+  if (e.Minijob || e.Haushalt) t += e.Minijob ? " Minijob" : " Haushalt";
+  if (e.PrivatBeitrag) t += " privat";
+  if (e.Einstellungen) t += " Einstellungen";
+  return t;
+}
+
+TEST(Abrechnen, GleichDerRechnungImKontext) {
+  std::mt19937 z(26);
+  // A settings file with values of the user's own for some years.
+  const std::filesystem::path ordner = std::filesystem::path(::testing::TempDir()) / "abrechnen_gleich";
+  std::filesystem::create_directories(ordner);
+  const std::filesystem::path datei = ordner / "einstellungen.ini";
+  std::ofstream(datei) << "[SV2024]\nNVKVAN=7,5\nKVZusatz=2,1\nU1=1,6\n[BMG2024]\nRVWest=700000\n"
+                          "[SV2010]\nNVPVAN=1,1\n[LSt2000]\nSoli=5\n[SV2026]\nU2=0,5\nGFRVAG=14\n"
+                          "[LoSt2013]\nGrdFreiB8130=0\n";
+  int gerechnet = 0, abgewiesen = 0;
+  cli::TEinstellungsSpeicher speicherAlt, speicherNeu;
+  for (int i = 0; i < 10000; ++i) {
+    cli::TEingabe e = Zufall(z);
+    if (i % 5 == 0 && (e.Jahr == 2024 || e.Jahr == 2010 || e.Jahr == 2000 || e.Jahr == 2026 || e.Jahr == 2013)) {
+      e.Einstellungen = true;
+      e.Einstellungsdatei = datei.string();
+    }
+    const std::string was = Beschreibung(e);
+    TRechenKontext k;
+    cli::TRechnung r;
+    const std::string fehlerAlt = cli::Vorbereiten(k, e, r, &speicherAlt);
+    TParameter p;
+    TAnfrage a;
+    const std::string fehlerNeu = cli::Vorbereiten(e, p, a, &speicherNeu);
+    ASSERT_EQ(fehlerNeu, fehlerAlt) << was;
+    if (!fehlerAlt.empty()) {
+      ++abgewiesen;
+      continue;
+    }
+    TGesamtErgebnis alt;
+    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    const TMonatsErgebnis neu = Abrechnen(p, a);
+    Vergleichen(alt, r, neu, was);
+    EXPECT_EQ(neu.Version, k.VersionFuer(k.LStJahr)) << was;
+    if (::testing::Test::HasFailure()) break;
+    ++gerechnet;
+  }
+  EXPECT_GT(gerechnet, 6000);
+  EXPECT_GT(abgewiesen, 100);
+}
+
+// Nothing of one call reaches the next: a calculation repeated after others
+// of other years, flowcharts and pay periods gives the same result.
+TEST(Abrechnen, NichtsBleibtZwischenZweiAufrufen) {
+  std::mt19937 z(4711);
+  std::vector<std::pair<TParameter, TAnfrage>> faelle;
+  while (faelle.size() < 300) {
+    const cli::TEingabe e = Zufall(z);
+    TParameter p;
+    TAnfrage a;
+    if (cli::Vorbereiten(e, p, a).empty()) faelle.emplace_back(p, a);
+  }
+  std::vector<TMonatsErgebnis> erste;
+  for (const auto& [p, a] : faelle) erste.push_back(Abrechnen(p, a));
+  std::shuffle(faelle.begin(), faelle.end(), z);
+  std::vector<TMonatsErgebnis> zweite;
+  for (const auto& [p, a] : faelle) zweite.push_back(Abrechnen(p, a));
+  std::mt19937 z2(4711);
+  std::vector<std::pair<TParameter, TAnfrage>> wieder;
+  while (wieder.size() < 300) {
+    const cli::TEingabe e = Zufall(z2);
+    TParameter p;
+    TAnfrage a;
+    if (cli::Vorbereiten(e, p, a).empty()) wieder.emplace_back(p, a);
+  }
+  for (std::size_t i = 0; i < wieder.size(); ++i) {
+    EXPECT_EQ(Abrechnen(wieder[i].first, wieder[i].second), erste[i]) << i;
+  }
+}
+
+}  // namespace
