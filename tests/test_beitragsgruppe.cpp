@@ -395,7 +395,7 @@ TEST(BeitragsgruppeCli, OptionUndWidersprueche) {
       {"--beitragsgruppe 1112", "PV 2 (halber Beitrag"},
       {"--beitragsgruppe 0110 --pv-abschlaege 1", "--pv-abschlaege gilt nur in der sozialen Pflegeversicherung"},
       {"--faktor 0,9 --steuerklasse 4 --freibetrag 100", "§ 39f Abs. 1 Satz 6 EStG"},
-      {"--privat 500 --privat-pv 600", "--privat-pv 600,00 ist größer als der Beitrag --privat 500,00"},
+      {"--privat 500 --privat-pv 600", "--privat-pv 600,00 EUR ist größer als der Beitrag --privat 500,00 EUR"},
       {"--privat-pv 60", "--privat-pv gilt nur mit --privat"},
   };
   for (const TFall& f : faelle) {

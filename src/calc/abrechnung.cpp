@@ -99,25 +99,10 @@ std::int64_t Kindergeld(const TSVPeriode& periode, int tage, double n) {
 
 TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   const TJahresRegeln& regeln = p.R();
-  TAnfrage a = eingang;
-  // From 2014 a contribution group given decides the employment, the
-  // top-up, private insurance and the table.
-  if (regeln.Beitragsgruppen && a.Beitragsgruppe) {
-    const TVersicherung v = VersicherungDerGruppe(*a.Beitragsgruppe, a.Beschaeftigung);
-    a.Beschaeftigung = v.Beschaeftigung;
-    a.Aufstockung = v.Aufstockung;
-    if (!v.Privat) {
-      a.Privat = 0;
-      a.PrivatBeitrag = 0;
-      a.PrivatBeitragPV.reset();
-    } else if (a.Privat == 0) {
-      a.Privat = 1;
-    }
-    a.BesondereTabelle = v.BesondereTabelle;
-  }
+  const TAnfrage a = MitGruppe(p, eingang);
   const int typ = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
   const bool marginal = typ != beNV;
-  const bool privat = a.Privat != 0;
+  const bool privat = a.Privat;
   // Children for the care surcharge: child allowances or children under 25.
   const bool kinder = a.ZKF > 0 || a.PVAbschlaege > 0;
 
@@ -151,12 +136,7 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   std::array<TSatzPaar, svAnzahl> zeile = p.Saetze[typ];
   TBeitragsgruppe gruppe;
   if (regeln.Beitragsgruppen) {
-    TVersicherung v;
-    v.Beschaeftigung = typ;
-    v.Aufstockung = a.Aufstockung;
-    v.Privat = privat;
-    v.BesondereTabelle = a.BesondereTabelle;
-    gruppe = a.Beitragsgruppe.value_or(GruppeDerVersicherung(v));
+    gruppe = BeitragsgruppeDerAnfrage(p, a);
     GruppeAnwenden(gruppe, p.Periode, zeile);
   } else if (l.TabArt != 0) {
     // The special table has no pension or unemployment insurance.
@@ -215,7 +195,7 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   if (privat) {
     // A subsidy stated as paid makes the insurance one with subsidy.
     const bool gezahlt = regeln.AGZuschussBetrag && a.AGZuschussBetrag.has_value();
-    sv.PKV = a.Privat == 2 || gezahlt ? 2 : 1;
+    sv.PKV = a.AGZuschuss || gezahlt ? 2 : 1;
     sv.PKPV = a.PrivatBeitrag > 0 ? a.PrivatBeitrag : 0;
     if (a.PrivatBeitragPV) sv.PKPVPflege = std::clamp<std::int64_t>(*a.PrivatBeitragPV, 0, sv.PKPV);
     if (gezahlt) sv.AGZuschuss = std::max<std::int64_t>(*a.AGZuschussBetrag, 0);
@@ -235,6 +215,35 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
 }
 
 }  // namespace
+
+TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
+  TAnfrage a = eingang;
+  if (!p.Regeln || !p.R().Beitragsgruppen || !a.Beitragsgruppe) return a;
+  const TVersicherung v = VersicherungDerGruppe(*a.Beitragsgruppe, a.Beschaeftigung);
+  a.Beschaeftigung = v.Beschaeftigung;
+  a.Aufstockung = v.Aufstockung;
+  if (!v.Privat) {
+    a.Privat = false;
+    a.AGZuschuss = false;
+    a.PrivatBeitrag = 0;
+    a.PrivatBeitragPV.reset();
+  } else {
+    a.Privat = true;
+  }
+  a.BesondereTabelle = v.BesondereTabelle;
+  return a;
+}
+
+TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& eingang) {
+  const TAnfrage a = MitGruppe(p, eingang);
+  if (a.Beitragsgruppe) return *a.Beitragsgruppe;
+  TVersicherung v;
+  v.Beschaeftigung = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
+  v.Aufstockung = a.Aufstockung;
+  v.Privat = a.Privat;
+  v.BesondereTabelle = a.BesondereTabelle;
+  return GruppeDerVersicherung(v);
+}
 
 TBeitrag& TMonatsErgebnis::Beitrag(TSVArt art) {
   switch (art) {

@@ -40,7 +40,7 @@ struct TAnfrage {
   std::int64_t VBEZ = 0;           // pension payments contained in the gross
   std::int64_t VBEZM = 0;          // pension payment of the first full month
   std::int64_t VBEZS = 0;          // expected special pension payments of the year
-  std::uint8_t ZMVB = 0;           // months with pension payments (yearly pay period)
+  std::uint8_t ZMVB = 12;          // months with pension payments (yearly pay period)
   std::int32_t VJAHR = 0;          // first year of the pension
   std::int64_t STERBE = 0;         // death benefit (yearly pay period)
   // Age relief: the calendar year after the 64th birthday (AJAHR; 0 where
@@ -74,9 +74,10 @@ struct TAnfrage {
   // stored ones of normal employment, the minijob office's in a minijob.
   std::optional<double> U1;
   std::optional<double> U2;
-  // Private health and care insurance: 0 statutory, 1 private, 2 private
-  // with the employer's subsidy; the monthly premium and its care part.
-  std::uint8_t Privat = 0;
+  // Private health and care insurance, with or without the employer's
+  // subsidy; the monthly premium and its care part.
+  bool Privat = false;
+  bool AGZuschuss = false;
   std::int64_t PrivatBeitrag = 0;
   std::optional<std::int64_t> PrivatBeitragPV;
   // The employer's monthly subsidy as paid (from 2026).
@@ -159,6 +160,14 @@ struct TMonatsErgebnis {
   const TBeitrag& Beitrag(TSVArt art) const;
   friend bool operator==(const TMonatsErgebnis&, const TMonatsErgebnis&) = default;
 };
+
+// The request with a contribution group given applied (from 2014): the
+// employment type, the top-up, private insurance and the table as the group
+// says.  Without a group, or before 2014, the request as it is.
+TAnfrage MitGruppe(const TParameter& p, const TAnfrage& a);
+// The contribution group of a request (from 2014): the one given, else the
+// one its inputs describe.
+TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& a);
 
 // The pay slip of one pay period.  The request must have passed Pruefen
 // (calc/pruefung.h) without errors; a year without a flowchart gives an

@@ -11,6 +11,7 @@
 
 #include "calc/datensaetze.h"
 #include "lohnsteuer/globale_lst_var.h"
+#include "lohnsteuer/versionen.h"
 
 namespace lst {
 
@@ -114,6 +115,12 @@ struct TJahresRegeln {
 // kLetztesLStJahr nothing is.
 const TJahresRegeln& JahresRegeln(int jahr);
 
+// The first and the last year whose rules have a property (0 for none).
+template <class Bedingung>
+int ErstesJahrMit(Bedingung b);
+template <class Bedingung>
+int LetztesJahrMit(Bedingung b);
+
 // Writes the pay-period allowance and addition into the flowchart's inputs
 // under the names the year's flowchart reads.
 void FreibetragSetzen(TLStVariablen& v, const TJahresRegeln& r, std::int64_t freibetrag,
@@ -151,5 +158,19 @@ constexpr bool DMJahr(int jahr) { return jahr < 2002; }
 
 // Currency symbol of a year's amounts: "DM" up to 2001, "EUR" from 2002.
 const char* JahresWaehrung(int jahr);
+
+template <class Bedingung>
+int ErstesJahrMit(Bedingung b) {
+  for (int j = kErstesJahr; j <= kLetztesLStJahr; ++j)
+    if (b(JahresRegeln(j))) return j;
+  return 0;
+}
+
+template <class Bedingung>
+int LetztesJahrMit(Bedingung b) {
+  for (int j = kLetztesLStJahr; j >= kErstesJahr; --j)
+    if (b(JahresRegeln(j))) return j;
+  return 0;
+}
 
 }  // namespace lst

@@ -8,6 +8,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/beitragsgruppe.h"
+#include "calc/pruefung.h"
 #include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
@@ -485,8 +486,8 @@ std::string OptionenPruefen(const TEingabe& e) {
   if (e.PauschProzent && !marginal) return "--pauschsteuer gilt nur mit --minijob oder --haushalt";
   if (e.PrivatBeitragPV && !e.PrivatBeitrag) return "--privat-pv gilt nur mit --privat";
   if (e.PrivatBeitragPV && *e.PrivatBeitragPV > *e.PrivatBeitrag) {
-    return "--privat-pv " + BetragAlsText(*e.PrivatBeitragPV) + " ist größer als der Beitrag --privat " +
-           BetragAlsText(*e.PrivatBeitrag) + ", in dem er enthalten ist";
+    return "--privat-pv " + BetragAlsText(*e.PrivatBeitragPV) + " EUR ist größer als der Beitrag --privat " +
+           BetragAlsText(*e.PrivatBeitrag) + " EUR, in dem er enthalten ist";
   }
   if (e.Sachsen && e.Region != 0) return "--sachsen gilt nur mit --region ost";
   if (e.Faktor && e.STKL != 4) return "--faktor gilt nur in Steuerklasse 4";
@@ -507,8 +508,9 @@ std::string OptionenPruefen(const TEingabe& e) {
   if (regeln.Vorhanden && e.Aufstockung && e.Haushalt && !regeln.AufstockungHH)
     return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
   if (!e.BruttoGesucht && e.Versorgungsbezug > e.Brutto) {
-    return "--versorgungsbezug " + BetragAlsText(e.Versorgungsbezug) + " ist größer als der Bruttolohn " +
-           BetragAlsText(e.Brutto) + ", in dem er enthalten ist";
+    const std::string w = e.DM ? " DM" : " EUR";
+    return "--versorgungsbezug " + BetragAlsText(e.Versorgungsbezug) + w + " ist größer als der Bruttolohn " +
+           BetragAlsText(e.Brutto) + w + ", in dem er enthalten ist";
   }
 
   return {};
@@ -562,24 +564,96 @@ std::int64_t Cent(int jahr, bool dm, double betrag) {
 
 }  // namespace
 
-std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher) {
-  std::string f = OptionenPruefen(e);
-  if (!f.empty()) return f;
+std::string OptionsName(TFeld f) {
+  switch (f) {
+    case TFeld::Jahr: return "--jahr";
+    case TFeld::Monat: return "--monat";
+    case TFeld::Zeitraum: return "--zeitraum";
+    case TFeld::Brutto: return "--brutto";
+    case TFeld::Steuerklasse: return "--steuerklasse";
+    case TFeld::Kinderfreibetraege: return "--kinderfreibetraege";
+    case TFeld::Kirchensteuer: return "--kirchensteuer";
+    case TFeld::Faktor: return "--faktor";
+    case TFeld::Freibetrag: return "--freibetrag";
+    case TFeld::Hinzurechnung: return "--hinzurechnung";
+    case TFeld::Versorgungsbezug: return "--versorgungsbezug";
+    case TFeld::VersorgungMonat: return "--versorgungsbezug-monat";
+    case TFeld::VersorgungSonder: return "--versorgungsbezug-sonder";
+    case TFeld::Versorgungsmonate: return "--versorgungsmonate";
+    case TFeld::Versorgungsbeginn: return "--versorgungsbeginn";
+    case TFeld::Sterbegeld: return "--sterbegeld";
+    case TFeld::Altersentlastung: return "--altersentlastung";
+    case TFeld::BesondereTabelle: return "--besondere-tabelle";
+    case TFeld::Region: return "--region";
+    case TFeld::Sachsen: return "--sachsen";
+    case TFeld::Minijob: return "--minijob";
+    case TFeld::Haushalt: return "--haushalt";
+    case TFeld::Aufstockung: return "--aufstockung";
+    case TFeld::Pauschsteuer: return "--pauschsteuer";
+    case TFeld::Gleitzone: return "--gleitzone";
+    case TFeld::RVVerzicht: return "--keine-rv-reduzierung";
+    case TFeld::Privat: return "--privat";
+    case TFeld::PrivatPV: return "--privat-pv";
+    case TFeld::AGZuschuss: return "--ag-zuschuss";
+    case TFeld::AGZuschussBetrag: return "--ag-zuschuss-betrag";
+    case TFeld::KVZuschlag: return "--ohne-kv-zuschlag";
+    case TFeld::PVZuschlag: return "--ohne-pv-zuschlag";
+    case TFeld::KVZusatz: return "--kv-zusatzbeitrag";
+    case TFeld::PVAbschlaege: return "--pv-abschlaege";
+    case TFeld::U1: return "--u1";
+    case TFeld::U2: return "--u2";
+    case TFeld::Beitragsgruppe: return "--beitragsgruppe";
+    case TFeld::Kindergeld: return "--kindergeld";
+    case TFeld::SonstigeAbzuege: return "--sonstige-abzuege";
+    default: return "";
+  }
+}
+
+std::string BefundText(const TBefund& b, const TParameter& p, bool dm) {
+  return lst::BefundText(b, OptionsName, [&](std::int64_t cent) {
+    std::int64_t anzeige = cent;
+    if (!dm && DMJahr(p.Jahr)) anzeige = Runden(static_cast<double>(cent) / kDMFaktor);
+    if (dm && !DMJahr(p.Jahr)) anzeige = Runden(static_cast<double>(cent) * kDMFaktor);
+    return CentAlsText(anzeige) + (dm ? " DM" : " EUR");
+  });
+}
+
+std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher,
+                        std::vector<std::string>* warnungen) {
+  // What the request itself cannot hold.
   const int jahr = JahrDerEingabe(e);
   const TJahresRegeln& regeln = JahresRegeln(jahr);
+  if (!regeln.Lohnsteuer) return "Keine Lohnsteuer für " + std::to_string(jahr) + " vorhanden.";
+  int version = -1;
+  if (!e.Version.empty()) {
+    version = LStVersionNachSchluessel(e.Version);
+    if (version >= 0 && kLStVersionen[version].Jahr != jahr) {
+      return "--pap " + e.Version + " gehört zum Jahr " + std::to_string(kLStVersionen[version].Jahr) +
+             ", nicht zu " + std::to_string(jahr);
+    }
+  }
+  if (e.DM && !regeln.DM) {
+    return "--dm gilt nur bis " + std::to_string(LetztesJahrMit([](const TJahresRegeln& r) { return r.DM; }));
+  }
+  if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";
+  if (e.Grundfreibetrag && !regeln.GrundfreibetragWahl) {
+    return "--grundfreibetrag gilt nur für " +
+           std::to_string(LetztesJahrMit([](const TJahresRegeln& r) { return r.GrundfreibetragWahl; }));
+  }
   const int monat = regeln.PeriodenNachMonat ? e.Monat : 12;
-  const int version = e.Version.empty() || !regeln.PeriodenNachMonat ? -1 : LStVersionNachSchluessel(e.Version);
   TUeberschreibungen ue;
   if (e.Einstellungen) {
+    std::string f;
     TGeladeneEinstellungen ablage;
     const TGeladeneEinstellungen* g = EinstellungenHolen(e, jahr, speicher, ablage, f);
     if (g == nullptr) return f;
     ue = g->Ue;
   }
   if (e.Grundfreibetrag) ue.Grundfreibetrag = *e.Grundfreibetrag;
-  p = Parameter(jahr, monat, ue, version);
-  if (version >= 0 && p.Version != version) return "Unbekannter Programmablaufplan.";
+  p = Parameter(jahr, monat, ue, regeln.PeriodenNachMonat ? version : -1);
 
+  // The request as the options state it; the contribution group given
+  // decides in the core.
   a = TAnfrage{};
   const auto cent = [&](double betrag) { return Cent(jahr, e.DM, betrag); };
   a.LZZ = e.LZZ;
@@ -600,13 +674,7 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
   a.STERBE = cent(e.Sterbegeld);
   a.KiStSatz = e.KiStProzent / 100;
   if (e.PauschProzent) a.PauschSatz = *e.PauschProzent / 100;
-
-  const TVersicherung versicherung = VersicherungDerEingabe(e);
-  const int typ = versicherung.Beschaeftigung;
-  if (e.Aufstockung && e.Minijob && p.Saetze[typ][svRVAuf].AN < 0) {
-    return "Für " + std::to_string(jahr) + " gibt es keine Aufstockung beim Minijob";
-  }
-  a.Beschaeftigung = typ;
+  a.Beschaeftigung = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
   a.Region = e.Region;
   a.Sachsen = e.Sachsen;
   a.Aufstockung = e.Aufstockung;
@@ -620,15 +688,25 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
   a.PVAbschlaege = e.PVAbschlaege;
   if (e.U1) a.U1 = *e.U1 / 100;
   if (e.U2) a.U2 = *e.U2 / 100;
-  if (versicherung.Privat) {
-    a.Privat = e.AGZuschuss ? 2 : 1;
-    a.PrivatBeitrag = Runden(e.PrivatBeitrag.value_or(0) * 100);
-    if (e.PrivatBeitragPV) a.PrivatBeitragPV = Runden(*e.PrivatBeitragPV * 100);
-  }
+  // The special table stands for private insurance where no contribution
+  // group says otherwise.
+  a.Privat = e.PrivatBeitrag || (e.BesondereTabelle && !e.Beitragsgruppe);
+  a.AGZuschuss = e.AGZuschuss;
+  a.PrivatBeitrag = Runden(e.PrivatBeitrag.value_or(0) * 100);
+  if (e.PrivatBeitragPV) a.PrivatBeitragPV = Runden(*e.PrivatBeitragPV * 100);
   if (e.AGZuschussBetrag) a.AGZuschussBetrag = Runden(*e.AGZuschussBetrag * 100);
   a.Beitragsgruppe = e.Beitragsgruppe;
   if (e.Kindergeld) a.Kindergeld = cent(*e.Kindergeld);
   a.SonstigeAbzuege = cent(e.SonstigeAbzuege);
+
+  TPruefOptionen o;
+  o.BruttoGesucht = e.BruttoGesucht;
+  const std::vector<TBefund> befunde = Pruefen(p, a, o);
+  if (const TBefund* f = ErsterFehler(befunde)) return BefundText(*f, p, e.DM);
+  if (warnungen != nullptr) {
+    warnungen->clear();
+    for (const TBefund& b : befunde) warnungen->push_back(BefundText(b, p, e.DM));
+  }
   return {};
 }
 

@@ -131,7 +131,10 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
 // file's values under --einstellungen) and the request of the options, for
 // Abrechnen.  Returns an empty string or a German message for inputs that do
 // not fit together.
-std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher = nullptr);
+// The warnings of the request (computed as asked, but worth a word) go to
+// warnungen where given.
+std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher = nullptr,
+                        std::vector<std::string>* warnungen = nullptr);
 
 // The year to calculate: --jahr, or the year of --pap.
 int JahrDerEingabe(const TEingabe& e);

@@ -1,0 +1,316 @@
+#include "calc/pruefung.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "calc/geld.h"
+#include "calc/sozialversicherung.h"
+#include "lohnsteuer/versionen.h"
+
+namespace lst {
+
+namespace {
+
+constexpr std::array<const char*, static_cast<int>(TFeld::Anzahl)> kKennung = {
+    "Jahr", "Monat", "Zeitraum", "Brutto", "Steuerklasse", "Kinderfreibetraege", "Kirchensteuer", "Faktor",
+    "Freibetrag", "Hinzurechnung", "Versorgungsbezug", "VersorgungMonat", "VersorgungSonder", "Versorgungsmonate",
+    "Versorgungsbeginn", "Sterbegeld", "Altersentlastung", "BesondereTabelle", "Region", "Sachsen", "Minijob",
+    "Haushalt", "Aufstockung", "Pauschsteuer", "Gleitzone", "RVVerzicht", "Privat", "PrivatPV", "AGZuschuss",
+    "AGZuschussBetrag", "KVZuschlag", "PVZuschlag", "KVZusatz", "PVAbschlaege", "U1", "U2", "Beitragsgruppe",
+    "Kindergeld", "SonstigeAbzuege"};
+
+std::string F(TFeld f) { return std::string("{") + FeldKennung(f) + "}"; }
+std::string Betrag(std::int64_t cent) { return "{Betrag:" + std::to_string(cent) + "}"; }
+
+// A pay month of the law's tables: "2015" for a January, "Juli 2023" else.
+struct TZeitpunkt {
+  int Jahr = 0;
+  int Monat = 0;
+  std::string Text() const {
+    return Monat <= 1 ? std::to_string(Jahr) : std::string(Monatsname(Monat)) + " " + std::to_string(Jahr);
+  }
+};
+
+// The first pay month whose parameters have a property, from the first year
+// of the tables.
+template <class Bedingung>
+TZeitpunkt ErsterMonat(Bedingung b) {
+  for (int j = kErstesJahr; j <= kLetztesLStJahr; ++j)
+    for (int m = 1; m <= 12; ++m)
+      if (b(StandardParameter(j, m))) return {j, m};
+  return {};
+}
+
+// The last pay month with a property.
+template <class Bedingung>
+TZeitpunkt LetzterMonat(Bedingung b) {
+  for (int j = kLetztesLStJahr; j >= kErstesJahr; --j)
+    for (int m = 12; m >= 1; --m)
+      if (b(StandardParameter(j, m))) return {j, m};
+  return {};
+}
+
+// The year or the pay month of the parameters, as the messages name it.
+std::string Zeit(const TParameter& p) {
+  return p.R().PeriodenNachMonat ? std::string(Monatsname(p.Monat)) + " " + std::to_string(p.Jahr)
+                                 : std::to_string(p.Jahr);
+}
+
+bool Marginal(const TAnfrage& a) { return a.Beschaeftigung == beGF || a.Beschaeftigung == beHH; }
+
+// Whether the year has the top-up of the minijob's kind.
+std::string AufstockungImJahr(const TParameter& p, const TAnfrage& a) {
+  if (p.R().Vorhanden && a.Beschaeftigung == beHH && !p.R().AufstockungHH)
+    return "Für " + std::to_string(p.Jahr) + " gibt es keine Aufstockung beim Minijob im Privathaushalt";
+  if (a.Beschaeftigung == beGF && p.Saetze[beGF][svRVAuf].AN < 0)
+    return "Für " + std::to_string(p.Jahr) + " gibt es keine Aufstockung beim Minijob";
+  return {};
+}
+
+}  // namespace
+
+const char* FeldKennung(TFeld f) {
+  const int i = static_cast<int>(f);
+  return i >= 0 && i < static_cast<int>(kKennung.size()) ? kKennung[i] : "";
+}
+
+std::string NichtVerfuegbar(const TParameter& p, const TAnfrage& eingang, TFeld f) {
+  const TAnfrage a = MitGruppe(p, eingang);
+  const TJahresRegeln& r = p.R();
+  const bool marginal = Marginal(a);
+  const bool privat = a.Privat;
+  switch (f) {
+    case TFeld::KVZusatz:
+      if (!r.KVZusatz) {
+        return F(f) + " gilt erst ab " + ErsterMonat([](const TParameter& q) { return q.R().KVZusatz; }).Text() +
+               ", nicht für " + Zeit(p);
+      }
+      if (marginal) return F(f) + " gilt nicht für Minijobs (keine Beiträge des Arbeitnehmers zur Krankenversicherung)";
+      if (privat) return F(f) + " gilt nicht bei privater Kranken- und Pflegeversicherung";
+      return {};
+    case TFeld::PVAbschlaege: {
+      const auto mitAbschlag = [](const TParameter& q) { return q.R().PeriodenNachMonat && q.Periode.PVAbschlag >= 0; };
+      if (!mitAbschlag(p)) return F(f) + " gilt erst ab " + ErsterMonat(mitAbschlag).Text() + ", nicht für " + Zeit(p);
+      if (r.Beitragsgruppen) {
+        const TBeitragsgruppe g = BeitragsgruppeDerAnfrage(p, a);
+        if (g.PV == 0) {
+          return F(f) + " gilt nur in der sozialen Pflegeversicherung (Beitragsgruppe " + g.Text() + ": PV 0)";
+        }
+      }
+      return {};
+    }
+    case TFeld::U1:
+    case TFeld::U2:
+      if (!r.PeriodenNachMonat) {
+        return F(f) + " gilt erst ab " +
+               ErsterMonat([](const TParameter& q) { return q.R().PeriodenNachMonat; }).Text() + ", nicht für " +
+               Zeit(p);
+      }
+      return {};
+    case TFeld::Beitragsgruppe:
+      if (!r.Beitragsgruppen) {
+        return F(f) + ": die Beitragsgruppe gilt erst ab " +
+               ErsterMonat([](const TParameter& q) { return q.R().Beitragsgruppen; }).Text() + ", nicht für " +
+               std::to_string(p.Jahr);
+      }
+      return {};
+    case TFeld::AGZuschussBetrag:
+      if (!r.AGZuschussBetrag) {
+        return F(f) + " gilt erst ab " +
+               ErsterMonat([](const TParameter& q) { return q.R().AGZuschussBetrag; }).Text() + " (vorher: " +
+               F(TFeld::AGZuschuss) + ")";
+      }
+      if (!privat) return F(f) + " gilt nur mit " + F(TFeld::Privat);
+      return {};
+    case TFeld::RVVerzicht:
+      if (r.PeriodenNachMonat && !p.Periode.RVVerzichtMoeglich) {
+        return F(f) + ": den Verzicht gibt es nur bis " +
+               LetzterMonat([](const TParameter& q) { return q.Periode.RVVerzichtMoeglich; }).Text() +
+               ", nicht für " + Zeit(p);
+      }
+      return {};
+    case TFeld::Aufstockung:
+      if (!marginal) return F(f) + " gilt nur mit " + F(TFeld::Minijob) + " oder " + F(TFeld::Haushalt);
+      return AufstockungImJahr(p, a);
+    case TFeld::Pauschsteuer:
+      if (!marginal) return F(f) + " gilt nur mit " + F(TFeld::Minijob) + " oder " + F(TFeld::Haushalt);
+      return {};
+    case TFeld::PrivatPV:
+      if (!privat) return F(f) + " gilt nur mit " + F(TFeld::Privat);
+      return {};
+    case TFeld::AGZuschuss:
+      if (!privat) return F(f) + " gilt nur mit " + F(TFeld::Privat) + " oder " + F(TFeld::BesondereTabelle);
+      return {};
+    case TFeld::Sachsen:
+      if (a.Region != rgOst) return F(f) + " gilt nur mit " + F(TFeld::Region) + " ost";
+      return {};
+    case TFeld::Faktor:
+      if (a.STKL != 4) return F(f) + " gilt nur in Steuerklasse 4";
+      return {};
+    case TFeld::Kinderfreibetraege:
+      if (a.STKL > 4) return "Kinderfreibeträge gibt es nur in den Steuerklassen 1 bis 4";
+      return {};
+    case TFeld::Kindergeld:
+      if (a.STKL > 4) return "Kindergeld wird nur in den Steuerklassen 1 bis 4 erfasst";
+      return {};
+    case TFeld::Versorgungsmonate:
+    case TFeld::Sterbegeld:
+      if (a.LZZ != 1) return F(f) + " gilt nur mit " + F(TFeld::Zeitraum) + " jahr";
+      return {};
+    default:
+      return {};
+  }
+}
+
+std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const TPruefOptionen& o) {
+  std::vector<TBefund> fehler, warnungen;
+  const auto fehlerDazu = [&](TFeld f, std::string text) { fehler.push_back({f, TSchwere::Fehler, std::move(text)}); };
+  const auto warnung = [&](TFeld f, std::string text) { warnungen.push_back({f, TSchwere::Warnung, std::move(text)}); };
+  if (!p.Lohnsteuer()) {
+    fehlerDazu(TFeld::Jahr, "Keine Lohnsteuer für " + std::to_string(p.Jahr) + " vorhanden.");
+    return fehler;
+  }
+  const TJahresRegeln& r = p.R();
+  const auto nichtDa = [&](TFeld f) {
+    std::string grund = NichtVerfuegbar(p, eingang, f);
+    if (!grund.empty()) fehlerDazu(f, std::move(grund));
+  };
+
+  // A contribution group given, and the stated inputs it contradicts.
+  if (eingang.Beitragsgruppe) {
+    const TBeitragsgruppe& g = *eingang.Beitragsgruppe;
+    const std::string name = F(TFeld::Beitragsgruppe) + " " + g.Text();
+    if (std::string f = NichtVerfuegbar(p, eingang, TFeld::Beitragsgruppe); !f.empty()) {
+      fehlerDazu(TFeld::Beitragsgruppe, name + f.substr(F(TFeld::Beitragsgruppe).size()));
+    } else {
+      const TVersicherung v = VersicherungDerGruppe(g, eingang.Beschaeftigung);
+      if (Marginal(eingang) && v.Beschaeftigung == beNV) {
+        fehlerDazu(TFeld::Beitragsgruppe, name + " beschreibt keinen Minijob (" + F(TFeld::Minijob) + ", " +
+                                              F(TFeld::Haushalt) + "): ein Minijob hat 6100, 6500, 0100 oder 0500");
+      } else if (eingang.Aufstockung && !v.Aufstockung) {
+        fehlerDazu(TFeld::Beitragsgruppe, name + " und " + F(TFeld::Aufstockung) +
+                                              " widersprechen einander: RV " + std::to_string(g.RV) +
+                                              " ist kein Minijob mit Aufstockung (RV 1)");
+      } else if (eingang.BesondereTabelle && !v.BesondereTabelle) {
+        fehlerDazu(TFeld::Beitragsgruppe, name + " und " + F(TFeld::BesondereTabelle) +
+                                              " widersprechen einander: RV 1 ist rentenversichert");
+      } else if ((eingang.Privat || eingang.AGZuschuss || eingang.AGZuschussBetrag) && !v.Privat) {
+        fehlerDazu(TFeld::Beitragsgruppe, name + " und " + F(TFeld::Privat) + " widersprechen einander: KV " +
+                                              std::to_string(g.KV) + " und PV " + std::to_string(g.PV) +
+                                              " sind gesetzlich versichert (privat: KV 0 und PV 0)");
+      } else if (std::string m = BeitragsgruppePruefen(g, p.Jahr, p.Monat, v.Beschaeftigung, v.Privat); !m.empty()) {
+        fehlerDazu(TFeld::Beitragsgruppe, std::move(m));
+      }
+    }
+  }
+  const TAnfrage a = MitGruppe(p, eingang);
+  // The inputs the year, its period or the person do not have.
+  if (a.KVZusatz) nichtDa(TFeld::KVZusatz);
+  if (a.PVAbschlaege != 0) nichtDa(TFeld::PVAbschlaege);
+  if (a.U1) nichtDa(TFeld::U1);
+  if (a.U2) nichtDa(TFeld::U2);
+  if (a.AGZuschussBetrag) nichtDa(TFeld::AGZuschussBetrag);
+  if (a.RVVerzicht) nichtDa(TFeld::RVVerzicht);
+  if (a.Aufstockung && !Marginal(a)) nichtDa(TFeld::Aufstockung);
+  if (a.PauschSatz) nichtDa(TFeld::Pauschsteuer);
+  // The care part of a premium stated.
+  if (eingang.PrivatBeitragPV && (!eingang.Privat || eingang.PrivatBeitrag == 0)) {
+    fehlerDazu(TFeld::PrivatPV, F(TFeld::PrivatPV) + " gilt nur mit " + F(TFeld::Privat));
+  } else if (eingang.PrivatBeitragPV && *eingang.PrivatBeitragPV > eingang.PrivatBeitrag) {
+    fehlerDazu(TFeld::PrivatPV, F(TFeld::PrivatPV) + " " + Betrag(*eingang.PrivatBeitragPV) +
+                                    " ist größer als der Beitrag " + F(TFeld::Privat) + " " +
+                                    Betrag(eingang.PrivatBeitrag) + ", in dem er enthalten ist");
+  }
+  if (a.Sachsen) nichtDa(TFeld::Sachsen);
+  if (a.Faktor) nichtDa(TFeld::Faktor);
+  if (a.Faktor && a.Freibetrag != 0) {
+    fehlerDazu(TFeld::Faktor, F(TFeld::Faktor) + " und " + F(TFeld::Freibetrag) +
+                                  " schließen einander aus: neben dem Faktor wird kein Freibetrag als "
+                                  "Lohnsteuerabzugsmerkmal gebildet, er ist im Faktor schon berücksichtigt "
+                                  "(§ 39f Abs. 1 Satz 6 EStG)");
+  }
+  if (a.ZKF > 0) nichtDa(TFeld::Kinderfreibetraege);
+  if (a.Kindergeld) nichtDa(TFeld::Kindergeld);
+  if (a.AGZuschuss) nichtDa(TFeld::AGZuschuss);
+  if (a.ZMVB != 12) nichtDa(TFeld::Versorgungsmonate);
+  if (a.STERBE != 0) nichtDa(TFeld::Sterbegeld);
+  if (a.Aufstockung && a.Beschaeftigung == beHH) {
+    if (std::string f = AufstockungImJahr(p, a); !f.empty()) fehlerDazu(TFeld::Aufstockung, f);
+  }
+  if (!o.BruttoGesucht && a.VBEZ > a.Brutto) {
+    fehlerDazu(TFeld::Versorgungsbezug, F(TFeld::Versorgungsbezug) + " " + Betrag(a.VBEZ) +
+                                            " ist größer als der Bruttolohn " + Betrag(a.Brutto) +
+                                            ", in dem er enthalten ist");
+  }
+  if (a.Aufstockung && a.Beschaeftigung == beGF) {
+    if (std::string f = AufstockungImJahr(p, a); !f.empty()) fehlerDazu(TFeld::Aufstockung, f);
+  }
+
+  // Computed as asked, but worth a word.
+  if (r.Vorhanden && Marginal(a)) {
+    const std::int64_t grenze = BBGFuerZeitraum(p.BBG, a.LZZ, a.Region == rgOst ? rgOst : rgWest)[bbgGF];
+    if (grenze > 0 && a.Brutto > grenze) {
+      warnung(TFeld::Brutto, "Der Bruttolohn " + Betrag(a.Brutto) + " liegt über der Geringfügigkeitsgrenze von " +
+                                 Betrag(grenze) + " des Zeitraums; gerechnet wird wie angegeben.");
+    }
+  }
+  if (r.Vorhanden && a.Gleitzone) {
+    const TGleitzoneGrenzen g = r.PeriodenNachMonat ? GleitzoneGrenzenFuerZeitraum(p.Jahr, p.Monat, a.LZZ)
+                                                    : GleitzoneGrenzenFuerZeitraum(p.Jahr, a.LZZ);
+    if (!g.Vorhanden) {
+      warnung(TFeld::Gleitzone, "Für " + std::to_string(p.Jahr) + " gibt es keine Gleitzone; gerechnet wird ohne sie.");
+    } else if (a.Brutto <= g.Untergrenze || a.Brutto > g.Obergrenze) {
+      const std::string zone = ZonenName(p.Jahr, p.Monat);
+      warnung(TFeld::Gleitzone, "Der Bruttolohn " + Betrag(a.Brutto) + " liegt nicht " +
+                                    (zone == "Gleitzone" ? "in der " : "im ") + zone + " (über " +
+                                    Betrag(g.Untergrenze) + " bis " + Betrag(g.Obergrenze) +
+                                    " im Zeitraum); gerechnet wird wie angegeben.");
+    }
+  }
+  if (a.Altersentlastung && *a.Altersentlastung > p.Jahr) {
+    warnung(TFeld::Altersentlastung, "Den Altersentlastungsbetrag gibt es erst ab " +
+                                         std::to_string(*a.Altersentlastung) +
+                                         " (dem Kalenderjahr nach dem 64. Geburtstag); für " +
+                                         std::to_string(p.Jahr) + " wird keiner abgezogen.");
+  }
+  fehler.insert(fehler.end(), warnungen.begin(), warnungen.end());
+  return fehler;
+}
+
+std::string BefundText(std::string_view meldung, const std::function<std::string(TFeld)>& name,
+                       const std::function<std::string(std::int64_t)>& betrag) {
+  std::string text;
+  std::size_t pos = 0;
+  while (pos < meldung.size()) {
+    const std::size_t auf = meldung.find('{', pos);
+    const std::size_t zu = auf == std::string_view::npos ? auf : meldung.find('}', auf);
+    if (zu == std::string_view::npos) {
+      text.append(meldung.substr(pos));
+      break;
+    }
+    text.append(meldung.substr(pos, auf - pos));
+    const std::string_view kennung = meldung.substr(auf + 1, zu - auf - 1);
+    if (kennung.substr(0, 7) == "Betrag:") {
+      text += betrag(std::strtoll(std::string(kennung.substr(7)).c_str(), nullptr, 10));
+    } else {
+      for (int i = 0; i < static_cast<int>(TFeld::Anzahl); ++i) {
+        if (kennung == kKennung[i]) text += name(static_cast<TFeld>(i));
+      }
+    }
+    pos = zu + 1;
+  }
+  return text;
+}
+
+std::string BefundText(const TBefund& b, const std::function<std::string(TFeld)>& name,
+                       const std::function<std::string(std::int64_t)>& betrag) {
+  return BefundText(b.Meldung, name, betrag);
+}
+
+const TBefund* ErsterFehler(const std::vector<TBefund>& befunde) {
+  for (const TBefund& b : befunde)
+    if (b.Schwere == TSchwere::Fehler) return &b;
+  return nullptr;
+}
+
+}  // namespace lst
