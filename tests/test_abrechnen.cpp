@@ -10,7 +10,9 @@
 #include <string>
 
 #include "calc/abrechnung.h"
+#include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/werkzeuge.h"
 #include "cli/ausgabe.h"
 #include "cli/eingabe.h"
 
@@ -202,6 +204,99 @@ TEST(Abrechnen, NichtsBleibtZwischenZweiAufrufen) {
   }
   for (std::size_t i = 0; i < wieder.size(); ++i) {
     EXPECT_EQ(Abrechnen(wieder[i].first, wieder[i].second), erste[i]) << i;
+  }
+}
+
+// The tools as functions of the parameters and the request equal the tools
+// of the shared context after the same calculation: display amounts, the
+// comparison, the table, the income tax, the curve and the net-to-gross
+// search.
+TEST(Abrechnen, WerkzeugeGleichDenenImKontext) {
+  std::mt19937 z(2612);
+  int gerechnet = 0;
+  while (gerechnet < 300) {
+    cli::TEingabe e = Zufall(z);
+    TRechenKontext k;
+    cli::TRechnung r;
+    if (!cli::Vorbereiten(k, e, r).empty()) continue;
+    TParameter p;
+    TAnfrage a;
+    ASSERT_EQ(cli::Vorbereiten(e, p, a), "");
+    ++gerechnet;
+    const std::string was = Beschreibung(e);
+    const bool euro = !e.DM;
+    TGesamtErgebnis alt;
+    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    const TMonatsErgebnis neu = Abrechnen(p, a);
+    // Shown amounts.
+    const TAnzeigeErgebnis altAnzeige = AnzeigeErgebnis(k, r.LZ.RE4, alt, r.SonstigeAbzuege, r.Zusatz);
+    const TMonatsErgebnis neuAnzeige = AnzeigeErgebnis(p, euro, neu);
+    EXPECT_EQ(neuAnzeige.Netto, altAnzeige.Ergebnis.Netto) << was;
+    EXPECT_EQ(neuAnzeige.AGGesamt, altAnzeige.Ergebnis.AGGesamt) << was;
+    EXPECT_EQ(neuAnzeige.LSt, altAnzeige.Ergebnis.LSt.LSt) << was;
+    EXPECT_EQ(neuAnzeige.SVSummeAN, altAnzeige.Ergebnis.SV.SVSummeAN()) << was;
+    // The income-tax display of the calculation's taxable income.
+    const TTarifStand stand = LetzterTarifStand(k);
+    if (!a.PauschSatz || !(*a.PauschSatz > 0)) {
+      EXPECT_EQ(neu.TarifX, stand.X) << was;
+      EXPECT_EQ(neu.KZTAB, stand.KZTAB) << was;
+    }
+    const std::int64_t einkommen = static_cast<std::int64_t>(std::max(neu.TarifX, 0.0)) + 1234;
+    if (EinkommensteuerVorhanden(p)) {
+      const TEinkommensteuer est = EinkommensteuerJahr(p, a, a.STKL, 1, einkommen);
+      // The old way after the calculation, as the display runs it.
+      GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
+      const TEinkommensteuer estAlt = EinkommensteuerJahr(k, a.STKL, 1, einkommen, r.LSt.KiStSatz);
+      EXPECT_EQ(est.Steuer, estAlt.Steuer) << was;
+      EXPECT_EQ(est.Ergebnis.Soli, estAlt.Ergebnis.Soli) << was;
+      EXPECT_EQ(est.Ergebnis.KiSt, estAlt.Ergebnis.KiSt) << was;
+    }
+    // The comparison.
+    TVergleichEingabe v;
+    v.AN = {a.Brutto, 0, 0, a.ZKF, false};
+    v.EG = {a.Brutto / 2 + 1000, 0, 0, 0, gerechnet % 5 == 0};
+    v.LZZ = a.LZZ;
+    v.Region = a.Region;
+    v.Bekenntnislos = a.Bekenntnislos;
+    const TVergleichErgebnis vNeu = SteuerklassenVergleichen(p, a, v);
+    const TVergleichErgebnis vAlt = SteuerklassenVergleichen(k, v, r.LZ, r.LSt, r.SV);
+    EXPECT_EQ(vNeu.AN3, vAlt.AN3) << was;
+    EXPECT_EQ(vNeu.AN5, vAlt.AN5) << was;
+    EXPECT_EQ(vNeu.EG3, vAlt.EG3) << was;
+    EXPECT_EQ(vNeu.EG4, vAlt.EG4) << was;
+    // The table's first rows.
+    if (gerechnet % 3 == 0) {
+      GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
+      TLohnZeitraum lz = r.LZ;
+      const auto tAlt = LohnsteuerTabelle(k, lz, r.LSt, r.SV, r.LZ.RE4, 12);
+      const auto tNeu = LohnsteuerTabelle(p, a, euro, 12);
+      ASSERT_EQ(tNeu.size(), tAlt.size());
+      for (std::size_t i = 0; i < tNeu.size(); ++i) {
+        EXPECT_EQ(tNeu[i].UG, tAlt[i].UG) << was << " Zeile " << i;
+        EXPECT_EQ(tNeu[i].OG, tAlt[i].OG) << was << " Zeile " << i;
+        EXPECT_EQ(tNeu[i].LSt, tAlt[i].LSt) << was << " Zeile " << i;
+        EXPECT_EQ(tNeu[i].KiSt, tAlt[i].KiSt) << was << " Zeile " << i;
+        EXPECT_EQ(tNeu[i].Soli, tAlt[i].Soli) << was << " Zeile " << i;
+      }
+    }
+    // The net-to-gross search for the net wage of the slip.
+    if (gerechnet % 4 == 0 && neuAnzeige.Netto > 0) {
+      TLohnZeitraum lz = r.LZ;
+      TGesamtErgebnis gefunden;
+      k.EuroAnzeige = euro;
+      try {
+        const TWunschErgebnis wAlt = WunschBruttoSuchen(k, k.LStJahr, lz, r.LSt, gefunden, neuAnzeige.Netto, true,
+                                                        r.Zusatz, r.SonstigeAbzuege, r.SV);
+        TMonatsErgebnis m;
+        const TWunschErgebnis wNeu = WunschBruttoSuchen(p, a, euro, neuAnzeige.Netto, true, &m);
+        EXPECT_EQ(wNeu.Brutto, wAlt.Brutto) << was;
+        EXPECT_EQ(wNeu.Genau, wAlt.Genau) << was;
+        EXPECT_EQ(m.Netto, gefunden.Netto) << was;
+      } catch (const TLStFehler&) {
+        EXPECT_THROW(WunschBruttoSuchen(p, a, euro, neuAnzeige.Netto, true), TLStFehler) << was;
+      }
+    }
+    if (::testing::Test::HasFailure()) break;
   }
 }
 

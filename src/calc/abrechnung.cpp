@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "calc/berechnung.h"
+#include "calc/rechenwerk.h"
 #include "calc/geld.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
@@ -40,16 +41,6 @@ TRechenWerk& Werk() {
   thread_local TRechenWerk werk;
   return werk;
 }
-
-// The records the calculation computes with, made of the request by the
-// rules of the year.
-struct TDatensaetze {
-  TLohnZeitraum LZ;
-  TLStEingabe LSt;
-  TSVEingabe SV;
-  TZusatzBetraege Zusatz;
-  std::int64_t SonstigeAbzuege = 0;
-};
 
 // The rates of a row as the digits of the group say: a branch the employee
 // is not insured in is not levied; where only the employer pays (RV 3,
@@ -96,6 +87,8 @@ std::int64_t Kindergeld(const TSVPeriode& periode, int tage, double n) {
   if (n > 3) betrag += Runden((n - 3) * (t.T4 - t.T3));
   return Runden(betrag / 30.0 * tage);
 }
+
+}  // namespace
 
 TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   const TJahresRegeln& regeln = p.R();
@@ -214,7 +207,14 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   return d;
 }
 
-}  // namespace
+TFlussplan Flussplan(const TParameter& p) {
+  TRechenWerk& werk = Werk();
+  TLStZustand& z = werk.Zustand;
+  z.LStJahr = static_cast<std::int16_t>(p.Jahr);
+  z.GFB = p.Grundfreibetrag;
+  z.SoliGeladen = p.SoliProzent;
+  return {z, werk.Programm(p.Version)};
+}
 
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
   TAnfrage a = eingang;
@@ -266,12 +266,9 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   m.Stand = bisher;
   if (!p.Lohnsteuer()) return m;
   const TDatensaetze d = Aufbereiten(p, a);
-  TRechenWerk& werk = Werk();
-  TLStZustand& z = werk.Zustand;
-  z.LStJahr = static_cast<std::int16_t>(p.Jahr);
-  z.GFB = p.Grundfreibetrag;
-  z.SoliGeladen = p.SoliProzent;
-  TLohnsteuerProgramm* programm = werk.Programm(p.Version);
+  const TFlussplan f = Flussplan(p);
+  TLStZustand& z = f.Zustand;
+  TLohnsteuerProgramm* programm = f.Programm;
 
   TLStErgebnis steuer;
   SteuerRechnen(z, programm, p.BBG, d.LZ, d.LSt, steuer, d.SV);

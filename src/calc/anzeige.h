@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
 
@@ -62,5 +63,27 @@ TLStErgebnis AnzeigeSteuer(TRechenKontext& k, std::int64_t re4Anzeige, const TLS
 TAnzeigeErgebnis AnzeigeErgebnis(TRechenKontext& k, std::int64_t re4, const TGesamtErgebnis& erg,
                                  std::int64_t sonstigeAbzuege, const TZusatzBetraege& zusatz,
                                  const TGetippteBetraege& getippt = {});
+
+// ---- the same for a year and a display currency, without a context ----------
+
+// Whether the display currency (Euro or DM) differs from the year's.
+bool AnzeigeUmgerechnet(int jahr, bool euro);
+// An amount of the year's currency in cents of the display currency.
+std::int64_t AnzeigeCent(int jahr, bool euro, std::int64_t cent);
+// An amount typed in cents of the display currency in cents of the year's.
+std::int64_t AusAnzeigeCent(int jahr, bool euro, std::int64_t anzeigeCent);
+// A typed amount of the display currency (as the fields and options read
+// it) in cents of the year's currency.
+std::int64_t InCent(int jahr, bool euro, double betrag);
+// The bounds of a range of stored amounts as the user can type them.
+std::int64_t AnzeigeUntergrenze(int jahr, bool euro, std::int64_t cent);
+std::int64_t AnzeigeObergrenze(int jahr, bool euro, std::int64_t cent);
+// "EUR" or "DM".
+const char* Waehrungszeichen(bool euro);
+
+// A whole result in cents of the display currency: every line converted
+// once, every sum formed from the shown lines; the typed amounts as typed.
+TMonatsErgebnis AnzeigeErgebnis(const TParameter& p, bool euro, const TMonatsErgebnis& m,
+                                const TGetippteBetraege& getippt = {});
 
 }  // namespace lst

@@ -154,18 +154,17 @@ std::int64_t JahrAusZeitraum(std::int64_t lohn, std::uint8_t lzz) {
 
 }  // namespace
 
-std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
-                              const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
-                              std::int64_t& stufeVon) {
+std::int64_t TabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, bool euro,
+                           const TLohnZeitraum& lz, const TLStEingabe& e, const TSVEingabe& sv, TLStErgebnis& erg,
+                           std::int64_t& stufeBis, std::int64_t& stufeVon) {
   erg = TLStErgebnis{};
-  const int jahr = k.LStJahr;
-  TLohnsteuerProgramm* programm = k.Programm(jahr);
+  const int jahr = z.LStJahr;
   if (programm == nullptr) return 0;
 
   std::int64_t naechster = 0;
   if (programm->HatTabelle()) {
     // The table routine places the wage in its bracket.
-    if (JahresRegeln(jahr).TabelleOhneFaktor) k.LStVar.af = 0;
+    if (JahresRegeln(jahr).TabelleOhneFaktor) z.LStVar.af = 0;
     TTabellenArgumente a;
     a.AllgemeineTabelle = e.TabArt == 0;
     a.Region = sv.Region;
@@ -183,7 +182,7 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
     // wage of the pay period on its wage step.  The step is that of the
     // gross wage itself, without the allowances that reduce it.
     const std::int64_t lohn = ZeitraumAusJahr(lz.RE4, lz.LZZ);
-    TLohnZeitraum z{lz.LZZ, lohn};
+    TLohnZeitraum zeitraum{lz.LZZ, lohn};
     TLStEingabe brutto = e;
     brutto.ALTER1 = false;
     brutto.Freibetrag = 0;
@@ -191,28 +190,35 @@ std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const 
     brutto.VBEZ = 0;
     brutto.PauschSatzLSt = 0;
     brutto.PauschSatzAG = 0;
-    SteuerBerechnen(k, jahr, z, brutto, erg, sv);
-    stufeVon = std::min(k.LStVar.TabStufeVon, lohn);
-    stufeBis = std::max(k.LStVar.TabStufeBis, lohn);
+    SteuerRechnen(z, programm, bbg, zeitraum, brutto, erg, sv);
+    stufeVon = std::min(z.LStVar.TabStufeVon, lohn);
+    stufeBis = std::max(z.LStVar.TabStufeBis, lohn);
     naechster = JahrAusZeitraum(stufeBis + 1, lz.LZZ);
   }
   // The row's taxes are those of a single calculation with the bracket's
   // top and the same inputs; a table knows no factor.  Shown in the other
   // currency, the top is the highest amount the user can type there.
   std::int64_t top = stufeBis;
-  if (AnzeigeUmgerechnet(k)) top = std::max(AusAnzeigeCent(k, AnzeigeObergrenze(k, stufeBis)), stufeVon);
+  if (AnzeigeUmgerechnet(jahr, euro)) {
+    top = std::max(AusAnzeigeCent(jahr, euro, AnzeigeObergrenze(jahr, euro, stufeBis)), stufeVon);
+  }
   TLohnZeitraum oben{lz.LZZ, top};
   // A row is the wage tax by class, also where a flat-rate tax replaces it.
   TLStEingabe ohneFaktor = e;
   ohneFaktor.af = false;
   ohneFaktor.PauschSatzLSt = 0;
   ohneFaktor.PauschSatzAG = 0;
-  SteuerBerechnen(k, jahr, oben, ohneFaktor, erg, sv);
+  SteuerRechnen(z, programm, bbg, oben, ohneFaktor, erg, sv);
   return naechster;
 }
 
-TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k) {
-  TLohnsteuerProgramm* programm = k.Programm(k.LStJahr);
+std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
+                              const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
+                              std::int64_t& stufeVon) {
+  return TabelleRechnen(k, k.Programm(k.LStJahr), k.BBGTabelle, k.EuroAnzeige, lz, e, sv, erg, stufeBis, stufeVon);
+}
+
+TLohnsteuerProgramm* EinkommensteuerProgramm(TLohnsteuerProgramm* programm) {
   if (programm == nullptr) return nullptr;
   // The years without an income-tax routine (1995 to 2001) compute the
   // tariff through the flowchart's own tariff step (UPMLST, MSOLZ), which
@@ -221,34 +227,41 @@ TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k) {
   return nullptr;
 }
 
-std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
-                                      TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
+TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k) { return EinkommensteuerProgramm(k.Programm(k.LStJahr)); }
+
+std::int64_t EinkommensteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
+                                    std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
   erg = TLStErgebnis{};
   std::int64_t steuer = 0;
-  TLohnsteuerProgramm* programm = EinkommensteuerProgramm(k);
+  programm = EinkommensteuerProgramm(programm);
   if (programm != nullptr) {
     steuer = programm->Einkommensteuer(stkl, kztab, einkommen);
     erg.LSt = steuer * 100;
-    erg.BK = k.LStVar.BK;
+    erg.BK = z.LStVar.BK;
     if (!programm->HatEinkommensteuer()) {
       // Without a routine of its own the church-tax base is the tariff tax's
       // share of the pay period (1995 would otherwise reduce the base of
       // the last wage-tax run by its child amounts).
       const double jahr = static_cast<double>(steuer) * 100;
-      switch (k.LStVar.LZZ) {
+      switch (z.LStVar.LZZ) {
         case 2: erg.BK = Abschneiden(jahr / 12); break;
         case 3: erg.BK = Abschneiden(jahr * 7 / 360); break;
         case 4: erg.BK = Abschneiden(jahr / 360); break;
         default: erg.BK = static_cast<std::int64_t>(jahr); break;
       }
-      if (!k.LStVar.R) erg.BK = 0;
+      if (!z.LStVar.R) erg.BK = 0;
     }
     erg.KiSt = Abschneiden(erg.BK * kiStSatz);
-    erg.Soli = k.LStVar.SOLZLZZ;
+    erg.Soli = z.LStVar.SOLZLZZ;
   }
   erg.SteuerSumme = erg.LSt + erg.KiSt + erg.Soli;
   erg.BruttoNachSteuer = einkommen * 100 - erg.SteuerSumme;
   return steuer;
+}
+
+std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
+                                      TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
+  return EinkommensteuerRechnen(k, k.Programm(k.LStJahr), stkl, kztab, erg, einkommen, kiStSatz);
 }
 
 std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double n) {

@@ -29,6 +29,18 @@ void EingabenUebernehmen(TLStZustand& z, const TBBGTabelle& bbg, const TLohnZeit
 void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, const TLohnZeitraum& lz,
                    const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv);
 
+// One row of the wage-tax table (see TabelleBerechnen) with the flowchart
+// program bound to z; euro is the display currency.
+std::int64_t TabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, bool euro,
+                           const TLohnZeitraum& lz, const TLStEingabe& e, const TSVEingabe& sv, TLStErgebnis& erg,
+                           std::int64_t& stufeBis, std::int64_t& stufeVon);
+// The income tax (see EinkommensteuerBerechnen) with the program bound to z.
+std::int64_t EinkommensteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
+                                    std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz);
+// The program itself where it computes the income tax (its routine or the
+// tariff step), else nullptr.
+TLohnsteuerProgramm* EinkommensteuerProgramm(TLohnsteuerProgramm* programm);
+
 // The tax part of a single calculation; returns BruttoPlusPausch.
 std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
                              const TLStEingabe& lst, TLStErgebnis& erg, const TSVEingabe& sv);
@@ -80,6 +92,7 @@ constexpr std::int64_t kWunschUmgebung = 200;  // at least
 // The steps tried on either side of a jump over the wish: three wage steps of
 // the year's tariff for the pay period lzz, at least kWunschUmgebung.
 std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz);
+std::int64_t WunschUmgebung(int jahr, std::uint8_t lzz, bool euro);
 
 struct TWunschErgebnis {
   std::int64_t Brutto = 0;           // cents of the year's currency (lz.RE4)
@@ -94,6 +107,15 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
                                    std::int64_t wunsch, bool arbeitnehmerSicht,
                                    const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
                                    const TSVEingabe& sv);
+
+// The same search for a request, whose gross wage varies; euro is the
+// display currency.  ergebnis, where given, receives the slip of the gross
+// found.
+struct TAnfrage;
+struct TParameter;
+struct TMonatsErgebnis;
+TWunschErgebnis WunschBruttoSuchen(const TParameter& p, const TAnfrage& a, bool euro, std::int64_t wunsch,
+                                   bool arbeitnehmerSicht, TMonatsErgebnis* ergebnis = nullptr);
 
 // The same search; returns the gross found.
 std::int64_t WunschBrutto(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst,

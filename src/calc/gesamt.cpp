@@ -1,5 +1,6 @@
 // The whole single calculation and the net-to-gross search.
 
+#include "calc/abrechnung.h"
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
@@ -34,86 +35,49 @@ std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& l
 
 namespace {
 
-// The compared amount of the view for one gross wage, as shown; erg
-// receives the result.  The search steps through the grosses the user can
-// type: cents of the display currency where those are coarser than the
-// year's (Euro shown for a DM year), otherwise cents of the year.  Either
-// way the step and the shown gross convert into each other exactly.
-struct TSuche {
-  TRechenKontext& k;
-  int jahr;
-  TLohnZeitraum& lz;
-  const TLStEingabe eingabe;  // copies: the caller's records stay as they are
-  const TSVEingabe svEingabe;
-  const TZusatzBetraege& zusatz;
-  std::int64_t sonstigeAbzuege;
-  bool arbeitnehmerSicht;
-  TGesamtErgebnis& erg;
-  bool umgerechnet = AnzeigeUmgerechnet(k);
-  bool schrittAngezeigt = umgerechnet && k.EuroAnzeige;
+// The compared amount of the view for one gross wage, as shown.  The search
+// steps through the grosses the user can type: cents of the display
+// currency where those are coarser than the year's (Euro shown for a DM
+// year), otherwise cents of the year.  Either way the step and the shown
+// gross convert into each other exactly.
+class TSuche {
+ public:
+  TSuche(int jahr, bool euro) : jahr_(jahr), euro_(euro), umgerechnet_(AnzeigeUmgerechnet(jahr, euro)) {}
+  virtual ~TSuche() = default;
 
   // The stored gross of a step.
-  std::int64_t Brutto(std::int64_t x) const { return schrittAngezeigt ? AusAnzeigeCent(k, x) : x; }
+  std::int64_t Brutto(std::int64_t x) const { return umgerechnet_ && euro_ ? AusAnzeigeCent(jahr_, euro_, x) : x; }
   // The shown gross of a step.
-  std::int64_t Angezeigt(std::int64_t x) { return schrittAngezeigt ? x : AnzeigeCent(k, x); }
+  std::int64_t Angezeigt(std::int64_t x) const { return umgerechnet_ && euro_ ? x : AnzeigeCent(jahr_, euro_, x); }
+  // The shown net wage or wage cost of a step.
+  virtual std::int64_t Wert(std::int64_t x) = 0;
 
-  std::int64_t Wert(std::int64_t x) {
-    lz.RE4 = Brutto(x);
-    GesamtBerechnen(k, jahr, lz, eingabe, erg, zusatz, sonstigeAbzuege, svEingabe);
-    if (!umgerechnet) return arbeitnehmerSicht ? erg.Netto : erg.AGGesamt;
-    const TAnzeigeErgebnis a = AnzeigeErgebnis(k, lz.RE4, erg, sonstigeAbzuege, zusatz);
-    return arbeitnehmerSicht ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt;
-  }
+  int jahr_;
+  bool euro_;
+  bool umgerechnet_;
 };
 
-std::string Betrag(TRechenKontext& k, std::int64_t anzeigeCent) {
-  AusCent(k, 0);  // the currency symbol
-  return CentAlsText(anzeigeCent) + " " + k.Waehrung;
+std::string Betrag(bool euro, std::int64_t anzeigeCent) {
+  return CentAlsText(anzeigeCent) + " " + Waehrungszeichen(euro);
 }
 
-[[noreturn]] void Unerreichbar(TRechenKontext& k, bool arbeitnehmerSicht, std::int64_t wunsch,
-                               std::int64_t brutto, std::int64_t wert) {
-  const std::string was = arbeitnehmerSicht ? "Der Wunsch-Nettolohn von " + Betrag(k, wunsch) + " ist"
-                                            : "Die gewünschten Lohnkosten von " + Betrag(k, wunsch) + " sind";
-  const std::string ergebnis = (arbeitnehmerSicht ? "einen Nettolohn von " : "Lohnkosten von ") + Betrag(k, wert);
+[[noreturn]] void Unerreichbar(bool euro, bool arbeitnehmerSicht, std::int64_t wunsch, std::int64_t brutto,
+                               std::int64_t wert) {
+  const std::string was = arbeitnehmerSicht ? "Der Wunsch-Nettolohn von " + Betrag(euro, wunsch) + " ist"
+                                            : "Die gewünschten Lohnkosten von " + Betrag(euro, wunsch) + " sind";
+  const std::string ergebnis = (arbeitnehmerSicht ? "einen Nettolohn von " : "Lohnkosten von ") + Betrag(euro, wert);
   const std::string grund = brutto == 0
-      ? "schon ein Bruttolohn von " + Betrag(k, 0) + " ergibt " + ergebnis
-      : "auch ein Bruttolohn von " + Betrag(k, brutto) + " ergibt nur " + ergebnis;
+      ? "schon ein Bruttolohn von " + Betrag(euro, 0) + " ergibt " + ergebnis
+      : "auch ein Bruttolohn von " + Betrag(euro, brutto) + " ergibt nur " + ergebnis;
   throw TLStFehler(was + " mit keinem Bruttolohn erreichbar: " + grund + ".");
 }
 
-}  // namespace
-
-std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz) {
-  // The amounts rise in teeth: up to 2004 the wage steps of the tariff
-  // (54 DM, from 2002 36 Euro a year), from 2005 the taxable income in
-  // whole Euro.  A wish the amount jumps over at one tooth can be met a
-  // few teeth away; the neighbourhood covers three steps, or 24 Euro a year.
-  const std::int64_t stufe = JahresRegeln(jahr).Lohnstufe;
-  const std::int64_t jahrCent = stufe > 100 ? 3 * stufe : 2400;
-  std::int64_t schritte = jahrCent;
-  switch (lzz) {
-    case 2: schritte = jahrCent / 12; break;
-    case 3: schritte = jahrCent * 7 / 360; break;
-    case 4: schritte = jahrCent / 360; break;
-    default: break;
-  }
-  // Steps of shown Euro cents for a DM year are coarser than its pfennigs.
-  if (k.EuroAnzeige && DMJahr(jahr)) schritte = static_cast<std::int64_t>(static_cast<double>(schritte) / k.DMFaktor);
-  return std::max<std::int64_t>(schritte, kWunschUmgebung);
-}
-
-TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
-                                   const TLStEingabe& lst, TGesamtErgebnis& erg,
-                                   std::int64_t wunsch, bool arbeitnehmerSicht,
-                                   const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                                   const TSVEingabe& sv) {
-  k.LStJahr = static_cast<std::int16_t>(jahr);
+// The search itself over the steps of s.
+TWunschErgebnis Suchen(TSuche& s, std::uint8_t lzz, std::int64_t wunsch, bool arbeitnehmerSicht) {
   if (wunsch <= 0) {
     throw TLStFehler(arbeitnehmerSicht ? "Der Wunsch-Nettolohn muss größer als 0 sein."
                                        : "Die gewünschten Lohnkosten müssen größer als 0 sein.");
   }
-  TSuche s{k, jahr, lz, lst, sv, zusatz, sonstigeAbzuege, arbeitnehmerSicht, erg};
   const auto treffer = [&](std::int64_t x, std::int64_t wert, bool genau) {
     TWunschErgebnis t;
     t.Brutto = s.Brutto(x);
@@ -133,12 +97,12 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
     unten = 0;
     wertUnten = s.Wert(0);
   }
-  if (wertUnten > wunsch) Unerreichbar(k, arbeitnehmerSicht, wunsch, 0, wertUnten);
+  if (wertUnten > wunsch) Unerreichbar(s.euro_, arbeitnehmerSicht, wunsch, 0, wertUnten);
   if (wertUnten == wunsch) return treffer(unten, wertUnten, true);
   std::int64_t wertOben = s.Wert(oben);
   while (wertOben < wunsch) {
     if (oben >= kGroessterWunschBrutto) {
-      Unerreichbar(k, arbeitnehmerSicht, wunsch, s.Angezeigt(oben), wertOben);
+      Unerreichbar(s.euro_, arbeitnehmerSicht, wunsch, s.Angezeigt(oben), wertOben);
     }
     unten = oben;
     wertUnten = wertOben;
@@ -177,7 +141,7 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
     }
     return wert == wunsch;
   };
-  const std::int64_t umgebung = WunschUmgebung(k, jahr, lz.LZZ);
+  const std::int64_t umgebung = WunschUmgebung(s.jahr_, lzz, s.euro_);
   const std::int64_t von = std::max<std::int64_t>(unten - umgebung, 0);
   const std::int64_t bis = std::min(oben + umgebung, kGroessterWunschBrutto);
   for (std::int64_t d = 1; unten - d >= von || oben + d <= bis; ++d) {
@@ -189,6 +153,98 @@ TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& l
   TWunschErgebnis t = treffer(besterX, s.Wert(besterX), false);
   t.UmgebungVon = s.Angezeigt(von);
   t.UmgebungBis = s.Angezeigt(bis);
+  return t;
+}
+
+// The search through the shared context (the records prepared).
+class TKontextSuche : public TSuche {
+ public:
+  TKontextSuche(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst, const TSVEingabe& sv,
+                const TZusatzBetraege& zusatz, std::int64_t sonstige, bool arbeitnehmerSicht, TGesamtErgebnis& erg)
+      : TSuche(jahr, k.EuroAnzeige), k_(k), lz_(lz), lst_(lst), sv_(sv), zusatz_(zusatz), sonstige_(sonstige),
+        sicht_(arbeitnehmerSicht), erg_(erg) {}
+  std::int64_t Wert(std::int64_t x) override {
+    lz_.RE4 = Brutto(x);
+    GesamtBerechnen(k_, jahr_, lz_, lst_, erg_, zusatz_, sonstige_, sv_);
+    if (!umgerechnet_) return sicht_ ? erg_.Netto : erg_.AGGesamt;
+    const TAnzeigeErgebnis a = AnzeigeErgebnis(k_, lz_.RE4, erg_, sonstige_, zusatz_);
+    return sicht_ ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt;
+  }
+
+ private:
+  TRechenKontext& k_;
+  TLohnZeitraum& lz_;
+  const TLStEingabe lst_;  // copies: the caller's records stay as they are
+  const TSVEingabe sv_;
+  const TZusatzBetraege& zusatz_;
+  std::int64_t sonstige_;
+  bool sicht_;
+  TGesamtErgebnis& erg_;
+};
+
+// The search of a request: its gross wage varies.
+class TAnfrageSuche : public TSuche {
+ public:
+  TAnfrageSuche(const TParameter& p, const TAnfrage& a, bool euro, bool arbeitnehmerSicht)
+      : TSuche(p.Jahr, euro), p_(p), a_(a), sicht_(arbeitnehmerSicht) {}
+  std::int64_t Wert(std::int64_t x) override {
+    a_.Brutto = Brutto(x);
+    Ergebnis = Abrechnen(p_, a_);
+    if (!umgerechnet_) return sicht_ ? Ergebnis.Netto : Ergebnis.AGGesamt;
+    const TMonatsErgebnis m = AnzeigeErgebnis(p_, euro_, Ergebnis);
+    return sicht_ ? m.Netto : m.AGGesamt;
+  }
+  TMonatsErgebnis Ergebnis;
+
+ private:
+  const TParameter& p_;
+  TAnfrage a_;
+  bool sicht_;
+};
+
+}  // namespace
+
+std::int64_t WunschUmgebung(int jahr, std::uint8_t lzz, bool euro) {
+  // The amounts rise in teeth: up to 2004 the wage steps of the tariff
+  // (54 DM, from 2002 36 Euro a year), from 2005 the taxable income in
+  // whole Euro.  A wish the amount jumps over at one tooth can be met a
+  // few teeth away; the neighbourhood covers three steps, or 24 Euro a year.
+  const std::int64_t stufe = JahresRegeln(jahr).Lohnstufe;
+  const std::int64_t jahrCent = stufe > 100 ? 3 * stufe : 2400;
+  std::int64_t schritte = jahrCent;
+  switch (lzz) {
+    case 2: schritte = jahrCent / 12; break;
+    case 3: schritte = jahrCent * 7 / 360; break;
+    case 4: schritte = jahrCent / 360; break;
+    default: break;
+  }
+  // Steps of shown Euro cents for a DM year are coarser than its pfennigs.
+  if (euro && DMJahr(jahr)) schritte = static_cast<std::int64_t>(static_cast<double>(schritte) / kDMFaktor);
+  return std::max<std::int64_t>(schritte, kWunschUmgebung);
+}
+
+std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz) {
+  return WunschUmgebung(jahr, lzz, k.EuroAnzeige);
+}
+
+TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
+                                   const TLStEingabe& lst, TGesamtErgebnis& erg,
+                                   std::int64_t wunsch, bool arbeitnehmerSicht,
+                                   const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
+                                   const TSVEingabe& sv) {
+  k.LStJahr = static_cast<std::int16_t>(jahr);
+  TKontextSuche s(k, jahr, lz, lst, sv, zusatz, sonstigeAbzuege, arbeitnehmerSicht, erg);
+  // The last amount the search computes is the one of the gross found:
+  // the records hold it afterwards.
+  return Suchen(s, lz.LZZ, wunsch, arbeitnehmerSicht);
+}
+
+TWunschErgebnis WunschBruttoSuchen(const TParameter& p, const TAnfrage& a, bool euro, std::int64_t wunsch,
+                                   bool arbeitnehmerSicht, TMonatsErgebnis* ergebnis) {
+  TAnfrageSuche s(p, a, euro, arbeitnehmerSicht);
+  const TWunschErgebnis t = Suchen(s, a.LZZ, wunsch, arbeitnehmerSicht);
+  // The search computes the gross found last.
+  if (ergebnis != nullptr) *ergebnis = s.Ergebnis;
   return t;
 }
 

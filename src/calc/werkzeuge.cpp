@@ -5,8 +5,10 @@
 
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/fehler.h"
 #include "calc/geld.h"
 #include "calc/jahresregeln.h"
+#include "calc/rechenwerk.h"
 #include "calc/sozialversicherung.h"
 #include "common/zahlen.h"
 #include "lohnsteuer/programm.h"
@@ -220,6 +222,10 @@ std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeil
 
 namespace {
 
+std::vector<TEStTabellenZeile> EinkommensteuerTabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm,
+                                                             std::uint8_t stkl, double kiStSatz, std::int64_t start,
+                                                             int zeilen);
+
 // Sets the pay period of the program's inputs to the year while it lives.
 class TJahresZeitraum {
  public:
@@ -265,16 +271,17 @@ std::int64_t EStTabellenStart(double x) {
   return ganz <= 1000 ? 0 : ganz - 1000;
 }
 
-std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::uint8_t stkl,
-                                                      double kiStSatz, std::int64_t start,
-                                                      int zeilen) {
+namespace {
+
+std::vector<TEStTabellenZeile> EinkommensteuerTabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm,
+                                                             std::uint8_t stkl, double kiStSatz, std::int64_t start,
+                                                             int zeilen) {
   std::vector<TEStTabellenZeile> tabelle;
-  if (EinkommensteuerProgramm(k) == nullptr || zeilen <= 0) return tabelle;
+  if (EinkommensteuerProgramm(programm) == nullptr || zeilen <= 0) return tabelle;
   tabelle.reserve(static_cast<std::size_t>(zeilen));
-  TJahresZeitraum jahr(k);
   TLStErgebnis erg;
   const auto steuer = [&](std::int64_t e, int tarif) {
-    return EinkommensteuerBerechnen(k, stkl, static_cast<std::uint8_t>(tarif + 1), erg, e, kiStSatz);
+    return EinkommensteuerRechnen(z, programm, stkl, static_cast<std::uint8_t>(tarif + 1), erg, e, kiStSatz);
   };
   // Whether both taxes at e are those of the row r.
   const auto gleich = [&](std::int64_t e, const TEStTabellenZeile& r) {
@@ -333,6 +340,17 @@ std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::ui
     }
   }
   return tabelle;
+}
+
+
+}  // namespace
+
+std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::uint8_t stkl,
+                                                      double kiStSatz, std::int64_t start,
+                                                      int zeilen) {
+  if (EinkommensteuerProgramm(k) == nullptr || zeilen <= 0) return {};
+  TJahresZeitraum jahr(k);
+  return EinkommensteuerTabelleRechnen(k, k.Programm(k.LStJahr), stkl, kiStSatz, start, zeilen);
 }
 
 std::string GanzzahlAlsText(std::int64_t zahl) {
@@ -570,6 +588,251 @@ TLohnUmrechnung LohnUmrechnen(std::int64_t betrag, int zeitraumIndex,
     if (std::isfinite(stunde) && stunde < 1e15) u.Stunde = stunde;
   }
   return u;
+}
+
+// ---- the tools as functions of the parameters and the request ------------------
+
+namespace {
+
+// The spouse's inputs (EhegattenEingaben) for the parameters' year.
+TLStVariablen EhegattenEingaben(const TParameter& p, const TLStVariablen& an) {
+  TLStVariablen v = an;
+  v.VBEZM = v.VBEZS = 0;
+  v.LZZHINZU = v.HINZUR = 0;
+  v.PKPV = 0;
+  v.SONSTB = v.VBS = v.VMT = v.VKAPA = v.STERBE = 0;
+  v.JRE4 = v.JVBEZ = v.JFREIB = v.JHINZU = 0;
+  v.ENTSCH = v.JRE4ENT = v.SONSTENT = 0;
+  v.MBV = 0;
+  v.PKPVAGZ = 0;
+  v.VJAHR = 0;
+  v.ZMVB = 12;
+  v.PKV = 0;
+  v.PVA = 0;
+  v.ALV = 0;
+  if (p.R().EingabenAusSV) {
+    v.KVZ = DurchschnittlicherZusatzbeitrag(p.Jahr);
+    v.PVZ = 1;
+  } else {
+    v.KVZ = 0;
+    v.PVZ = p.Saetze[beNV][svPV2].AN > 0 && p.R().ArtVorhanden(beNV, svPV2) ? 1 : 0;
+  }
+  return v;
+}
+
+void PersonSetzen(TLStVariablen& v, int jahr, const TVergleichEingabe& e, const TVergleichPerson& p,
+                  const TLStVariablen& basis) {
+  v = basis;
+  v.ALTER1 = e.Altersentlastung ? 1 : 0;
+  v.R = e.Bekenntnislos ? 0 : 1;
+  v.LZZ = e.LZZ;
+  const TJahresRegeln& regeln = JahresRegeln(jahr);
+  v.KRV = regeln.KRV(p.Versicherungsfrei, e.Region);
+  v.RE4 = p.Brutto;
+  v.VBEZ = p.Versorgungsbezug;
+  if (regeln.FreibetragAlsWFUNDF) {
+    v.WFUNDF = p.Freibetrag;
+  } else {
+    v.LZZFREIB = p.Freibetrag;
+  }
+  v.ZKF = p.Kinder;
+  // Children end the surcharge of the childless; discounts for further
+  // children need children.
+  if (p.Kinder > 0) {
+    v.PVZ = 0;
+  } else {
+    v.PVA = 0;
+  }
+  if (p.Versicherungsfrei) {
+    // The special table: neither statutory pension nor statutory health
+    // insurance; a private contribution the calculation gave stays.
+    v.PVZ = 0;
+    if (v.PKV == 0) {
+      v.PKV = 1;
+      v.PKPV = 0;
+    }
+  }
+}
+
+// The flowchart's inputs of the request in the working space.
+TFlussplan MitEingaben(const TParameter& p, const TAnfrage& a, TDatensaetze& d) {
+  d = Aufbereiten(p, a);
+  TFlussplan f = Flussplan(p);
+  EingabenUebernehmen(f.Zustand, p.BBG, d.LZ, d.LSt, d.SV);
+  return f;
+}
+
+}  // namespace
+
+TVergleichErgebnis SteuerklassenVergleichen(const TParameter& p, const TAnfrage& a, const TVergleichEingabe& e) {
+  // The calculation in a class of the comparison: the calculator's class
+  // (II, say, without the surcharge of the childless) is none of the couple's.
+  TAnfrage vier = a;
+  vier.STKL = 4;
+  const TDatensaetze d = Aufbereiten(p, vier);
+  TFlussplan f = Flussplan(p);
+  if (f.Programm == nullptr) KeineLohnsteuer(p.Jahr);
+  TLStErgebnis steuer;
+  SteuerRechnen(f.Zustand, f.Programm, p.BBG, d.LZ, d.LSt, steuer, d.SV);
+  TLStVariablen& v = f.Zustand.LStVar;
+  const TLStVariablen an = v;
+  const TLStVariablen eg = EhegattenEingaben(p, an);
+  TVergleichErgebnis erg;
+  struct TFall {
+    std::uint8_t STKL;
+    bool Arbeitnehmer;
+    std::int64_t* Ziel;
+  };
+  const TFall faelle[] = {{3, true, &erg.AN3},  {4, true, &erg.AN4},  {5, true, &erg.AN5},
+                          {5, false, &erg.EG5}, {4, false, &erg.EG4}, {3, false, &erg.EG3}};
+  for (const TFall& fall : faelle) {
+    PersonSetzen(v, p.Jahr, e, fall.Arbeitnehmer ? e.AN : e.EG, fall.Arbeitnehmer ? an : eg);
+    v.STKL = fall.STKL;
+    v.af = fall.STKL == 4 ? an.af : 0;
+    v.f = an.f;
+    f.Programm->Lohnsteuer();
+    *fall.Ziel = v.LSTLZZ;
+  }
+  erg.Guenstigste = GuenstigsteKombination(erg.Summe35(), erg.Summe44(), erg.Summe53());
+  return erg;
+}
+
+TVergleichErgebnis AnzeigeVergleich(int jahr, bool euro, const TVergleichErgebnis& e) {
+  TVergleichErgebnis a;
+  const auto c = [&](std::int64_t cent) { return AnzeigeCent(jahr, euro, cent); };
+  a.AN3 = c(e.AN3);
+  a.AN4 = c(e.AN4);
+  a.AN5 = c(e.AN5);
+  a.EG5 = c(e.EG5);
+  a.EG4 = c(e.EG4);
+  a.EG3 = c(e.EG3);
+  a.Guenstigste = AnzeigeUmgerechnet(jahr, euro) ? GuenstigsteKombination(a.Summe35(), a.Summe44(), a.Summe53())
+                                                 : e.Guenstigste;
+  return a;
+}
+
+std::vector<TLStTabellenZeile> LohnsteuerTabelle(const TParameter& p, const TAnfrage& a, bool euro, int zeilen) {
+  std::vector<TLStTabellenZeile> tabelle;
+  tabelle.reserve(static_cast<std::size_t>(std::max(zeilen, 0)));
+  TDatensaetze d;
+  TFlussplan f = MitEingaben(p, a, d);
+  // 1000.00 below the wage in the display currency.
+  const std::int64_t angezeigt = AnzeigeCent(p.Jahr, euro, a.Brutto);
+  const std::int64_t start = angezeigt <= 100000 ? 0 : AusAnzeigeCent(p.Jahr, euro, angezeigt - 100000);
+  std::int64_t aktuell = JahresStartlohn(start, a.LZZ);
+  TLohnZeitraum lz{a.LZZ, 0};
+  TLStErgebnis erg;
+  for (int i = 0; i < zeilen; ++i) {
+    lz.RE4 = aktuell;
+    std::int64_t bis = 0;
+    std::int64_t von = 0;
+    aktuell = TabelleRechnen(f.Zustand, f.Programm, p.BBG, euro, lz, d.LSt, d.SV, erg, bis, von);
+    if (i == 0 && von > start && lz.RE4 >= 100) {
+      // The table routines place a wage in the last half Euro of a bracket
+      // into the next one: the first row shall hold the start wage.
+      lz.RE4 -= 100;
+      aktuell = TabelleRechnen(f.Zustand, f.Programm, p.BBG, euro, lz, d.LSt, d.SV, erg, bis, von);
+    }
+    // The rows follow each other without gap or overlap.
+    if (!tabelle.empty()) von = tabelle.back().OG + 1;
+    tabelle.push_back({von, bis, erg.LSt, erg.KiSt, erg.Soli});
+  }
+  return tabelle;
+}
+
+TLStTabellenZeile AnzeigeZeile(int jahr, bool euro, const TLStTabellenZeile& z) {
+  return {AnzeigeUntergrenze(jahr, euro, z.UG), AnzeigeObergrenze(jahr, euro, z.OG), AnzeigeCent(jahr, euro, z.LSt),
+          AnzeigeCent(jahr, euro, z.KiSt), AnzeigeCent(jahr, euro, z.Soli)};
+}
+
+std::array<std::string, 5> ZellenTexte(int jahr, bool euro, const TLStTabellenZeile& z) {
+  const TLStTabellenZeile a = AnzeigeZeile(jahr, euro, z);
+  return {CentAlsText(a.UG), CentAlsText(a.OG), CentAlsText(a.LSt), CentAlsText(a.KiSt), CentAlsText(a.Soli)};
+}
+
+bool EinkommensteuerVorhanden(const TParameter& p) {
+  return p.Lohnsteuer() && EinkommensteuerProgramm(Flussplan(p).Programm) != nullptr;
+}
+
+TEinkommensteuer EinkommensteuerJahr(const TParameter& p, const TAnfrage& a, std::uint8_t stkl, std::uint8_t kztab,
+                                     std::int64_t einkommen) {
+  TDatensaetze d;
+  TFlussplan f = MitEingaben(p, a, d);
+  f.Zustand.LStVar.LZZ = 1;
+  TEinkommensteuer e;
+  e.Steuer = EinkommensteuerRechnen(f.Zustand, f.Programm, stkl, kztab, e.Ergebnis, einkommen, a.KiStSatz);
+  return e;
+}
+
+TEStAnzeige AnzeigeEinkommensteuer(int jahr, bool euro, std::int64_t einkommen, const TEinkommensteuer& e) {
+  TEStAnzeige a;
+  a.Einkommen = AnzeigeCent(jahr, euro, einkommen * 100);
+  a.Steuer = AnzeigeCent(jahr, euro, e.Steuer * 100);
+  a.Soli = AnzeigeCent(jahr, euro, e.Ergebnis.Soli);
+  a.KiSt = AnzeigeCent(jahr, euro, e.Ergebnis.KiSt);
+  a.Gesamt = a.Steuer + a.Soli + a.KiSt;
+  a.NachSteuern = a.Einkommen - a.Gesamt;
+  return a;
+}
+
+std::vector<TEStTabellenZeile> EinkommensteuerTabelle(const TParameter& p, const TAnfrage& a, std::uint8_t stkl,
+                                                      std::int64_t start, int zeilen) {
+  std::vector<TEStTabellenZeile> tabelle;
+  if (!EinkommensteuerVorhanden(p) || zeilen <= 0) return tabelle;
+  TDatensaetze d;
+  TFlussplan f = MitEingaben(p, a, d);
+  f.Zustand.LStVar.LZZ = 1;
+  return EinkommensteuerTabelleRechnen(f.Zustand, f.Programm, stkl, a.KiStSatz, start, zeilen);
+}
+
+TEStAnzeigeZeile AnzeigeZeile(int jahr, bool euro, const TEStTabellenZeile& z) {
+  TEStAnzeigeZeile a;
+  // The incomes in whole units of the year's currency that the row covers,
+  // as the amounts typed in the display currency that fall on them.
+  a.Von = AnzeigeUntergrenze(jahr, euro, z.Von * 100);
+  if (AnzeigeUmgerechnet(jahr, euro)) {
+    a.Bis = AnzeigeObergrenze(jahr, euro, (z.Bis < 0 ? z.Von : z.Bis) * 100 + 99);
+  } else {
+    a.Bis = z.Bis < 0 ? -1 : z.Bis * 100;
+  }
+  for (int t = 0; t < 2; ++t) {
+    a.ESt[t] = AnzeigeCent(jahr, euro, z.ESt[t] * 100);
+    a.KiSt[t] = AnzeigeCent(jahr, euro, z.KiSt[t]);
+    a.Soli[t] = AnzeigeCent(jahr, euro, z.Soli[t]);
+  }
+  return a;
+}
+
+std::array<std::string, 8> ZellenTexte(int jahr, bool euro, const TEStTabellenZeile& z) {
+  if (!AnzeigeUmgerechnet(jahr, euro)) return ZellenTexte(z);
+  const TEStAnzeigeZeile a = AnzeigeZeile(jahr, euro, z);
+  return {CentAlsText(a.Von),     a.Bis < 0 ? std::string() : CentAlsText(a.Bis),
+          CentAlsText(a.ESt[0]),  CentAlsText(a.KiSt[0]),
+          CentAlsText(a.Soli[0]), CentAlsText(a.ESt[1]),
+          CentAlsText(a.KiSt[1]), CentAlsText(a.Soli[1])};
+}
+
+double Kurvenwert(const TParameter& p, const TAnfrage& a, bool euro, bool arbeitnehmerSicht, double x) {
+  TAnfrage b = a;
+  b.Brutto = InCent(p.Jahr, euro, x);
+  const TMonatsErgebnis m = Abrechnen(p, b);
+  // The amount the result panel would show: formed from the shown lines.
+  const TMonatsErgebnis angezeigt = AnzeigeErgebnis(p, euro, m);
+  if (!AnzeigeUmgerechnet(p.Jahr, euro)) {
+    const double betrag = static_cast<double>(arbeitnehmerSicht ? m.Netto : m.AGGesamt);
+    return betrag / 100;
+  }
+  return static_cast<double>(arbeitnehmerSicht ? angezeigt.Netto : angezeigt.AGGesamt) / 100;
+}
+
+void Kurve(const TParameter& p, const TAnfrage& a, bool euro, bool arbeitnehmerSicht, const TPlottAnsicht& ansicht,
+           std::vector<double>& werte, int schritt) {
+  schritt = std::max(schritt, 1);
+  werte.clear();
+  werte.reserve(static_cast<std::size_t>(ansicht.Breite / schritt + 1));
+  for (int x = 0; x <= ansicht.Breite; x += schritt) {
+    werte.push_back(Kurvenwert(p, a, euro, arbeitnehmerSicht, x * ansicht.XProPixel + ansicht.XMin));
+  }
 }
 
 }  // namespace lst

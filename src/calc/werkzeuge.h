@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
 #include "calc/rechnung.h"
@@ -246,5 +247,44 @@ struct TLohnUmrechnung {
 
 TLohnUmrechnung LohnUmrechnen(std::int64_t betrag, int zeitraumIndex,
                               std::optional<double> wochenstunden);
+
+// ---- the tools as functions of the parameters and the request ------------------
+// Each takes what it varies as an argument and computes every other input of
+// the request as a single slip does; nothing of an earlier calculation is
+// read.  Amounts in cents of the year's currency unless said otherwise.
+
+// The comparison: the employee's column with the request's inputs in
+// classes 3, 4 and 5 (the person's fields of the comparison written over
+// them), the spouse's with the couple's shared inputs alone.  Throws
+// TLStFehler for a year without a flowchart.
+TVergleichErgebnis SteuerklassenVergleichen(const TParameter& p, const TAnfrage& a, const TVergleichEingabe& e);
+// The six amounts in cents of the display currency, the verdict on those.
+TVergleichErgebnis AnzeigeVergleich(int jahr, bool euro, const TVergleichErgebnis& e);
+
+// The wage-tax table from 1000.00 of the display currency below the
+// request's gross wage, with its other inputs.
+std::vector<TLStTabellenZeile> LohnsteuerTabelle(const TParameter& p, const TAnfrage& a, bool euro,
+                                                 int zeilen = kTabellenZeilen);
+TLStTabellenZeile AnzeigeZeile(int jahr, bool euro, const TLStTabellenZeile& z);
+std::array<std::string, 5> ZellenTexte(int jahr, bool euro, const TLStTabellenZeile& z);
+
+// The yearly income tax of a taxable income (whole currency units), with
+// the request's church membership and rate and its child allowances.
+TEinkommensteuer EinkommensteuerJahr(const TParameter& p, const TAnfrage& a, std::uint8_t stkl,
+                                     std::uint8_t kztab, std::int64_t einkommen);
+TEStAnzeige AnzeigeEinkommensteuer(int jahr, bool euro, std::int64_t einkommen, const TEinkommensteuer& e);
+// Whether the year computes the income tax at all (its routine or the
+// flowchart's tariff step).
+bool EinkommensteuerVorhanden(const TParameter& p);
+std::vector<TEStTabellenZeile> EinkommensteuerTabelle(const TParameter& p, const TAnfrage& a, std::uint8_t stkl,
+                                                      std::int64_t start, int zeilen = kTabellenZeilen);
+TEStAnzeigeZeile AnzeigeZeile(int jahr, bool euro, const TEStTabellenZeile& z);
+std::array<std::string, 8> ZellenTexte(int jahr, bool euro, const TEStTabellenZeile& z);
+
+// Net wage (employee view) or employer cost, as shown in the display
+// currency, of the request with the gross wage x of the display currency.
+double Kurvenwert(const TParameter& p, const TAnfrage& a, bool euro, bool arbeitnehmerSicht, double x);
+void Kurve(const TParameter& p, const TAnfrage& a, bool euro, bool arbeitnehmerSicht, const TPlottAnsicht& ansicht,
+           std::vector<double>& werte, int schritt = 1);
 
 }  // namespace lst
