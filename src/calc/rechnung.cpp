@@ -68,11 +68,10 @@ void GruppeEinsetzen(TRechnung& r, const TVersicherung& v) {
   r.LSt.TabArt = v.BesondereTabelle ? 1 : 0;
 }
 
-// The rates of a row as the digits of the group say: a branch the employee
-// is not insured in is not levied; where only the employer pays (RV 3,
-// AV 2, a minijob without top-up) the employee's share is not; KV 3 takes
-// the period's reduced rate.
-void GruppeAnwenden(const TBeitragsgruppe& g, const TSVPeriode& p, std::array<TSatzPaar, svAnzahl>& zeile) {
+}  // namespace
+
+void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<TSatzPaar, svAnzahl>& zeile) {
+  const TSVPeriode& p = SVPeriode(jahr, monat);
   constexpr TSatzPaar kKeiner{-0.01, -0.01};  // -1 %, as the default tables write it
   constexpr double kNichtErhoben = -0.01;
   if (g.KV == 0) {
@@ -101,8 +100,6 @@ void GruppeAnwenden(const TBeitragsgruppe& g, const TSVPeriode& p, std::array<TS
     zeile[svPV2] = kKeiner;
   }
 }
-
-}  // namespace
 
 std::string BeitragsgruppeUebernehmen(TRechnung& r) {
   if (!r.Beitragsgruppe) return {};
@@ -135,7 +132,7 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   if (regeln.Beitragsgruppen) {
     // From 2014 the contribution group decides which branches levy what.
     gruppe = BeitragsgruppeDerRechnung(r);
-    GruppeAnwenden(gruppe, SVPeriode(r.Jahr, k.LStMonat), zeile);
+    SaetzeDerGruppe(gruppe, r.Jahr, k.LStMonat, zeile);
   } else if (l.TabArt != 0) {
     // The special table has no pension or unemployment insurance.
     for (int art : {svRV, svAV}) {

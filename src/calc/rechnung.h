@@ -112,6 +112,12 @@ TBeitragsgruppe BeitragsgruppeDerRechnung(const TRechnung& r);
 // r from its contribution group (where one is given) and checks the group
 // for the year and pay month; returns an empty string or a German message.
 std::string BeitragsgruppeUebernehmen(TRechnung& r);
+// The rates of a row of the rate table as a contribution group levies them
+// in a pay month of a year: a branch the employee is not insured in is not
+// levied (-1 %), where only the employer pays (RV 3, AV 2, a minijob without
+// top-up) the employee's share is not; KV 3 takes the period's reduced rate.
+// What the calculation computes with, and what the window shows.
+void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<TSatzPaar, svAnzahl>& zeile);
 
 // The whole calculation of a prepared request; returns AGGesamtPlus.
 std::int64_t GesamtBerechnen(TRechenKontext& k, const TRechnung& r, TGesamtErgebnis& erg);
