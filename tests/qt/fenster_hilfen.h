@@ -3,7 +3,9 @@
 // as a user does, catching message boxes, comparing with the command line.
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -45,6 +47,27 @@ inline void Eintippen(QWidget* feld, const QString& text) {
   QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(feld, Qt::Key_Backspace);
   if (!text.isEmpty()) QTest::keyClicks(feld, text);
+}
+
+// A drop-down chosen with the keyboard, by the data of its item.
+inline void Waehlen(QComboBox* liste, int daten) {
+  liste->setFocus();
+  const int ziel = liste->findData(daten);
+  QVERIFY(ziel >= 0);
+  while (liste->currentIndex() < ziel) QTest::keyClick(liste, Qt::Key_Down);
+  while (liste->currentIndex() > ziel) QTest::keyClick(liste, Qt::Key_Up);
+}
+
+// A click with the mouse on an enabled box or button.
+inline void Klick(QAbstractButton* knopf) {
+  QVERIFY2(knopf->isEnabled(), qPrintable(knopf->objectName()));
+  QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
+}
+
+// Clicks a box until it shows the state wished.
+inline void Setzen(QAbstractButton* knopf, bool an) {
+  if (knopf->isChecked() != an) Klick(knopf);
+  QCOMPARE(knopf->isChecked(), an);
 }
 
 // The money text the result labels show for an amount in cents.

@@ -38,26 +38,11 @@ class TestBeitragsgruppeFenster : public QObject {
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
-  static void Waehlen(QComboBox* liste, int daten) {
-    liste->setFocus();
-    const int ziel = liste->findData(daten);
-    QVERIFY(ziel >= 0);
-    while (liste->currentIndex() < ziel) QTest::keyClick(liste, Qt::Key_Down);
-    while (liste->currentIndex() > ziel) QTest::keyClick(liste, Qt::Key_Up);
-  }
   void Zeit(int jahr, int monat) {
     Waehlen(r_->CBJahr, jahr);
     Waehlen(r_->CBMonat, monat);
     QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
     QCOMPARE(int(anw_->Kontext().LStMonat), monat);
-  }
-  void Klick(QAbstractButton* knopf) {
-    QVERIFY2(knopf->isEnabled(), qPrintable(knopf->objectName()));
-    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
-  }
-  void Setzen(QAbstractButton* knopf, bool an) {
-    if (knopf->isChecked() != an) Klick(knopf);
-    QCOMPARE(knopf->isChecked(), an);
   }
   // A key typed into the field: four digits take effect with the last one,
   // anything shorter when the field is left with Enter.

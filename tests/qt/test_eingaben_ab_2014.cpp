@@ -48,23 +48,12 @@ class TestEingabenAb2014 : public QObject {
     r_ = nullptr;
     anw_.reset();
   }
-  static void Waehlen(QComboBox* liste, int daten) {
-    liste->setFocus();
-    const int ziel = liste->findData(daten);
-    QVERIFY(ziel >= 0);
-    while (liste->currentIndex() < ziel) QTest::keyClick(liste, Qt::Key_Down);
-    while (liste->currentIndex() > ziel) QTest::keyClick(liste, Qt::Key_Up);
-  }
   // Year from the menu (one switch), month from its drop-down.
   void Zeit(int jahr, int monat) {
     r_->findChild<QAction*>(QStringLiteral("Jahr%1").arg(jahr))->trigger();
     Waehlen(r_->CBMonat, monat);
     QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
     QCOMPARE(int(anw_->Kontext().LStMonat), monat);
-  }
-  void Klick(QAbstractButton* knopf) {
-    QVERIFY2(knopf->isEnabled(), qPrintable(knopf->objectName()));
-    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
   }
   void Klasse(int stkl) {
     r_->CBStKl->setCurrentIndex(stkl - 1);
