@@ -171,7 +171,7 @@ class TestBeitragsgruppeFenster : public QObject {
     QVERIFY(!r_->CBGF->isChecked());
     QVERIFY(!r_->CBAufst->isChecked());
 
-    // Typed with Enter instead of the fourth digit's own effect: the same.
+    // Private insurance of an employee: health and care rates are out.
     Gruppe(QStringLiteral("0110"));
     QVERIFY(!r_->CBprivHH->isChecked());
     QVERIFY(r_->cbPriv->isChecked());
@@ -296,9 +296,15 @@ class TestBeitragsgruppeFenster : public QObject {
       QVERIFY(!r_->CBGF->isChecked());
       QVERIFY(r_->rbAllgTab->isChecked());
     }
+    // Leaving the field ends its editing as Enter does.
+    Eintippen(r_->EBeitragsgruppe, QStringLiteral("33"));
+    r_->ELohn->setFocus();
+    QVERIFY(Rot(r_->EBeitragsgruppe));
+    QVERIFY(r_->EBeitragsgruppe->toolTip().startsWith(QStringLiteral("„33“")));
+    QCOMPARE(Gruppe(), QStringLiteral("3111"));
     // The refused text stays through other inputs.
     Eintippen(r_->ELohn, QStringLiteral("3001"));
-    QCOMPARE(Feld(), QStringLiteral("12"));
+    QCOMPARE(Feld(), QStringLiteral("33"));
     QVERIFY(Rot(r_->EBeitragsgruppe));
     QCOMPARE(Gruppe(), QStringLiteral("3111"));
     // A key taken ends the warning.
