@@ -275,7 +275,12 @@ void TFRechner::EingabenSammeln() {
   r.Region = static_cast<std::uint8_t>(std::max(RGOstWestGruppe->checkedId(), 0));
   r.Sachsen = cbSachsen->isChecked();
   r.SachsenPV.reset();
-  if (sachsen && EPVANProz->isEnabled()) r.SachsenPV = TSatzPaar{EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
+  if (sachsen && EPVANProz->isEnabled()) {
+    // The care rates of Saxony as typed; a refused one gives the period's.
+    const auto an = SatzDesFelds(EPVANProz, TSatzArt::Beitrag);
+    const auto ag = SatzDesFelds(EPVAGProz, TSatzArt::Beitrag);
+    if (an && ag) r.SachsenPV = TSatzPaar{*an / 100, *ag / 100};
+  }
   r.Aufstockung = CBAufst->isChecked();
   r.Gleitzone = CBGleitZ->isChecked();
   r.RVVerzicht = CBRV_Verzicht->isChecked();
@@ -749,6 +754,15 @@ TBeitragsgruppe TFRechner::GruppeInKraft() const {
   return GruppeDerVersicherung(v);
 }
 
+std::string TFRechner::GruppeProbieren(const TBeitragsgruppe& g, TRechnung& probe) const {
+  probe = d_.Rechnung;
+  probe.Jahr = k_.LStJahr;
+  probe.Monat = k_.LStMonat;
+  probe.Beschaeftigung = Beschaeftigung();
+  probe.Beitragsgruppe = g;
+  return BeitragsgruppeUebernehmen(probe);
+}
+
 void TFRechner::BeitragsgruppeEingegeben() {
   if (!EBeitragsgruppe->isEnabled() || !EBeitragsgruppe->isModified()) return;
   EBeitragsgruppe->setModified(false);
@@ -765,12 +779,8 @@ void TFRechner::BeitragsgruppeEingegeben() {
     return;
   }
   // The core checks the key for the pay month and says what it sets.
-  TRechnung probe = d_.Rechnung;
-  probe.Jahr = k_.LStJahr;
-  probe.Monat = k_.LStMonat;
-  probe.Beschaeftigung = Beschaeftigung();
-  probe.Beitragsgruppe = g;
-  const std::string fehler = BeitragsgruppeUebernehmen(probe);
+  TRechnung probe;
+  const std::string fehler = GruppeProbieren(*g, probe);
   if (!fehler.empty()) {
     BeitragsgruppeAblehnen(text, QString::fromStdString(fehler));
     return;
@@ -835,12 +845,8 @@ void TFRechner::BeitragsgruppePruefen() {
     return;
   }
   if (!gruppe_) return;
-  TRechnung probe = d_.Rechnung;
-  probe.Jahr = k_.LStJahr;
-  probe.Monat = k_.LStMonat;
-  probe.Beschaeftigung = Beschaeftigung();
-  probe.Beitragsgruppe = gruppe_;
-  const std::string fehler = BeitragsgruppeUebernehmen(probe);
+  TRechnung probe;
+  const std::string fehler = GruppeProbieren(*gruppe_, probe);
   if (fehler.empty()) return;
   const QString text = QString::fromStdString(gruppe_->Text());
   gruppe_.reset();

@@ -190,6 +190,10 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   // ---- contribution group (from 2014) ----
   // The key in force: the one typed, else the one the boxes describe.
   TBeitragsgruppe GruppeInKraft() const;
+  // The window's request with key g, as the core takes it
+  // (BeitragsgruppeUebernehmen) in the year and month shown: an empty
+  // string and the boxes it sets in probe, or the core's message.
+  std::string GruppeProbieren(const TBeitragsgruppe& g, TRechnung& probe) const;
   // The field's text as a key, when its editing ends or its fourth digit is
   // typed: a key the core takes sets the boxes and stays in force; one it
   // refuses turns the field red with the core's message and changes nothing.
