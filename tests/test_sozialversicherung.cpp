@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cctype>
 #include <fstream>
 #include <limits>
 #include <random>
@@ -841,4 +842,71 @@ TEST_F(SVEinstellungen, NeueJahreWieDieAlten) {
   EXPECT_EQ(t[beNV][svKV2].AG, kNicht);  // the employee's alone in 2016
   EXPECT_EQ(BBGLaden(Ini(), 2025)[bbgRV][rgOst], 700000);
   EXPECT_EQ(BBGLaden(Ini(), 2025)[bbgRV][rgWest], 805000);
+}
+
+// The flat-rate tax is stored as the window and the command line take it:
+// two decimals at most.  A value beyond is named and the default applies; a
+// save refuses to write one.
+TEST_F(SVEinstellungen, PauschsteuerMitZweiNachkommastellen) {
+  Schreiben("[LSt2026]\nPauschSt=2,125\n[LSt2025]\nPauschSt=2,50\n");
+  TSVSatzTabelle t{};
+  double p = 0, s = 0;
+  TEinstellungsBericht bericht;
+  SVSaetzeLaden(Ini().Abbild(), 2026, t, p, s, &bericht);
+  EXPECT_DOUBLE_EQ(p, 0.02);
+  ASSERT_EQ(bericht.size(), 1u);
+  EXPECT_EQ(bericht[0].Schluessel, "PauschSt");
+  EXPECT_NE(bericht[0].Meldung.find("kein Pauschsteuersatz von 0 bis 100 Prozent mit höchstens zwei "
+                                    "Nachkommastellen"),
+            std::string::npos)
+      << bericht[0].Meldung;
+  bericht.clear();
+  SVSaetzeLaden(Ini().Abbild(), 2025, t, p, s, &bericht);
+  EXPECT_DOUBLE_EQ(p, 0.025);  // a trailing zero is no decimal
+  EXPECT_TRUE(bericht.empty());
+
+  TNewIniFile ini = Ini();
+  EXPECT_FALSE(SVSaetzeSpeichern(ini, 2024, SVSaetzeStandard(2024), 0.02125));
+  EXPECT_FALSE(Enthaelt("[LSt2024]"));
+}
+
+// Damaged values the loader named stay in the file when the values in force
+// (the defaults) are saved, unless the caller lets them go; every other
+// value is written as before.
+TEST_F(SVEinstellungen, GemeldeteWerteBleibenBeimSpeichern) {
+  Schreiben("[SV2026]\nNVKVAN=150\nKVZusatz=1,705\nU1=12\nU2=0,5\n[LSt2026]\nPauschSt=2,555\n");
+  const TIniAbbild abbild = Ini().Abbild();
+  TSVSatzTabelle t{};
+  double pausch = 0, soli = 0;
+  TEinstellungsBericht bericht;
+  SVSaetzeLaden(abbild, 2026, t, pausch, soli, &bericht);
+  TSVZusatzWerte zusatz = SVZusatzLaden(abbild, 2026, &bericht);
+  ASSERT_EQ(bericht.size(), 4u);
+  // The values in force: the defaults, and the levies as a window shows them.
+  zusatz.U1Prozent = 0;
+  TNewIniFile ini = Ini();
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2026, t, pausch, &bericht));
+  ASSERT_TRUE(SVZusatzSpeichern(ini, 2026, zusatz, &bericht));
+  for (const char* zeile : {"NVKVAN=150\n", "KVZusatz=1,705\n", "U1=12\n", "PauschSt=2,555\n", "U2=0,5\n",
+                            "NVKVAG=7,3\n", "NVRVAN=9,3\n"})
+    EXPECT_TRUE(Enthaelt(zeile)) << zeile << Text();
+
+  // Sections and keys are compared without regard to case; a value the
+  // caller takes out of the list is written.
+  TEinstellungsBericht rest;
+  for (TIgnorierterWert w : bericht) {
+    if (w.Schluessel == "U1" || w.Schluessel == "NVKVAN") continue;
+    for (char& c : w.Abschnitt) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    rest.push_back(w);
+  }
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2026, t, pausch, &rest));
+  ASSERT_TRUE(SVZusatzSpeichern(ini, 2026, zusatz, &rest));
+  for (const char* zeile : {"NVKVAN=7,3\n", "U1=0\n", "KVZusatz=1,705\n", "PauschSt=2,555\n"})
+    EXPECT_TRUE(Enthaelt(zeile)) << zeile << Text();
+  // Without a list every value is the one in force.
+  ASSERT_TRUE(SVSaetzeSpeichern(ini, 2026, t, pausch));
+  ASSERT_TRUE(SVZusatzSpeichern(ini, 2026, zusatz));
+  for (const char* zeile : {"KVZusatz=2,9\n", "PauschSt=2\n"}) EXPECT_TRUE(Enthaelt(zeile)) << zeile << Text();
+  EXPECT_EQ(SVSatzSchluessel(beGF, svRVAuf, true), "GFRVAufAN");
+  EXPECT_EQ(SVSatzSchluessel(beNV, svKV2, false), "NVKV2AG");
 }

@@ -68,40 +68,6 @@ void GruppeEinsetzen(TRechnung& r, const TVersicherung& v) {
   r.LSt.TabArt = v.BesondereTabelle ? 1 : 0;
 }
 
-// The rates of a row as the digits of the group say: a branch the employee
-// is not insured in is not levied; where only the employer pays (RV 3,
-// AV 2, a minijob without top-up) the employee's share is not; KV 3 takes
-// the period's reduced rate.
-void GruppeAnwenden(const TBeitragsgruppe& g, const TSVPeriode& p, std::array<TSatzPaar, svAnzahl>& zeile) {
-  constexpr TSatzPaar kKeiner{-0.01, -0.01};  // -1 %, as the default tables write it
-  constexpr double kNichtErhoben = -0.01;
-  if (g.KV == 0) {
-    // A voluntary member who pays his health contribution himself (KV 0,
-    // PV 1) keeps the add-on rate of his fund: the wage tax takes it, the
-    // slip levies no add-on without the health contribution.
-    zeile[svKV] = kKeiner;
-    if (g.PV == 0) zeile[svKV2] = kKeiner;
-  } else if (g.KV == 3 && p.KVErm >= 0) {
-    zeile[svKV] = {p.KVErm / 100, p.KVErm / 100};
-  }
-  if (g.RV == 0) {
-    zeile[svRV] = kKeiner;
-    zeile[svRVAuf] = kKeiner;
-  } else if (g.RV == 3 || g.RV == 5) {
-    zeile[svRV].AN = kNichtErhoben;
-    zeile[svRVAuf] = kKeiner;
-  }
-  if (g.AV == 0 || (g.AV == 2 && !p.AVArbeitgeberAllein)) {
-    zeile[svAV] = kKeiner;
-  } else if (g.AV == 2) {
-    zeile[svAV].AN = kNichtErhoben;
-  }
-  if (g.PV == 0) {
-    zeile[svPV] = kKeiner;
-    zeile[svPV2] = kKeiner;
-  }
-}
-
 }  // namespace
 
 std::string BeitragsgruppeUebernehmen(TRechnung& r) {
@@ -135,7 +101,7 @@ void EingabeRegelnAnwenden(TRechenKontext& k, TRechnung& r) {
   if (regeln.Beitragsgruppen) {
     // From 2014 the contribution group decides which branches levy what.
     gruppe = BeitragsgruppeDerRechnung(r);
-    GruppeAnwenden(gruppe, SVPeriode(r.Jahr, k.LStMonat), zeile);
+    SaetzeDerGruppe(gruppe, r.Jahr, k.LStMonat, zeile);
   } else if (l.TabArt != 0) {
     // The special table has no pension or unemployment insurance.
     for (int art : {svRV, svAV}) {

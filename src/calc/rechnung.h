@@ -113,6 +113,7 @@ TBeitragsgruppe BeitragsgruppeDerRechnung(const TRechnung& r);
 // for the year and pay month; returns an empty string or a German message.
 std::string BeitragsgruppeUebernehmen(TRechnung& r);
 
+
 // The whole calculation of a prepared request; returns AGGesamtPlus.
 std::int64_t GesamtBerechnen(TRechenKontext& k, const TRechnung& r, TGesamtErgebnis& erg);
 // The taxes alone (the years without social insurance).

@@ -37,4 +37,7 @@ std::optional<double> SatzLesen(std::string_view text, TSatzArt art, std::string
 // The message for a rate that SatzLesen refuses, without the text.
 std::string SatzRegel(TSatzArt art);
 
+// The church-tax rate in percent where none is given.
+constexpr double kKirchensteuerVorgabe = 8;
+
 }  // namespace lst

@@ -558,6 +558,37 @@ void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TS
   PeriodeWechseln(jahr, vonMonat, nachMonat, saetze);
 }
 
+void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<TSatzPaar, svAnzahl>& zeile) {
+  const TSVPeriode& p = SVPeriode(jahr, monat);
+  constexpr TSatzPaar kKeiner{-0.01, -0.01};  // -1 %, as the default tables write it
+  constexpr double kNichtErhoben = -0.01;
+  if (g.KV == 0) {
+    // A voluntary member who pays his health contribution himself (KV 0,
+    // PV 1) keeps the add-on rate of his fund: the wage tax takes it, the
+    // slip levies no add-on without the health contribution.
+    zeile[svKV] = kKeiner;
+    if (g.PV == 0) zeile[svKV2] = kKeiner;
+  } else if (g.KV == 3 && p.KVErm >= 0) {
+    zeile[svKV] = {p.KVErm / 100, p.KVErm / 100};
+  }
+  if (g.RV == 0) {
+    zeile[svRV] = kKeiner;
+    zeile[svRVAuf] = kKeiner;
+  } else if (g.RV == 3 || g.RV == 5) {
+    zeile[svRV].AN = kNichtErhoben;
+    zeile[svRVAuf] = kKeiner;
+  }
+  if (g.AV == 0 || (g.AV == 2 && !p.AVArbeitgeberAllein)) {
+    zeile[svAV] = kKeiner;
+  } else if (g.AV == 2) {
+    zeile[svAV].AN = kNichtErhoben;
+  }
+  if (g.PV == 0) {
+    zeile[svPV] = kKeiner;
+    zeile[svPV2] = kKeiner;
+  }
+}
+
 // ---- calculation ------------------------------------------------------------
 
 namespace {

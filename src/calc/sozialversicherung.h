@@ -218,6 +218,13 @@ void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg, TS
 void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TBBGTabelle& bbg);
 void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saetze);
 
+// The rates of a row of the rate table as a contribution group levies them
+// in a pay month of a year: a branch the employee is not insured in is not
+// levied (-1 %), where only the employer pays (RV 3, AV 2, a minijob without
+// top-up) the employee's share is not; KV 3 takes the period's reduced rate.
+// What the calculation computes with, and what the window shows.
+void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<TSatzPaar, svAnzahl>& zeile);
+
 // ---- calculation ------------------------------------------------------------
 
 // The ceilings of a region (0 "Ost", anything else "West") converted from a

@@ -33,8 +33,20 @@ std::string BBGSchluessel(int art, int region) {
   return std::string(kBBGName[art]) + kRegionName[region];
 }
 
-std::string SatzSchluessel(int typ, int art, bool an) {
-  return std::string(kTypName[typ]) + kArtName[art] + (an ? "AN" : "AG");
+// Whether a value of the section is one to leave as stored.
+bool Bewahrt(const TEinstellungsBericht* bewahren, const std::string& abschnitt, const std::string& schluessel) {
+  if (bewahren == nullptr) return false;
+  const auto gleich = [](const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+      if (klein(a[i]) != klein(b[i])) return false;
+    }
+    return true;
+  };
+  for (const TIgnorierterWert& w : *bewahren)
+    if (gleich(w.Abschnitt, abschnitt) && gleich(w.Schluessel, schluessel)) return true;
+  return false;
 }
 
 // A fraction as the percentage stored in the file, free of the representation
@@ -43,6 +55,10 @@ std::string ProzentText(double anteil) { return TNewIniFile::FloatAlsText(Dezima
 
 }  // namespace
 
+std::string SVSatzSchluessel(int typ, int art, bool an) {
+  return std::string(kTypName[typ]) + kArtName[art] + (an ? "AN" : "AG");
+}
+
 namespace {
 
 // Ranges of stored values; anything outside counts as damaged.
@@ -50,7 +66,6 @@ constexpr std::int64_t kGrenzeMin = 100;        // 1,00 a month
 constexpr std::int64_t kGrenzeMax = 999999999;  // 9.999.999,99 a month
 constexpr double kSatzMax = 100;                // percent
 constexpr double kSoliMax = 10;                 // percent
-constexpr double kPauschMax = 100;              // percent
 
 bool GrenzeGueltig(std::int64_t cent) { return cent >= kGrenzeMin && cent <= kGrenzeMax; }
 
@@ -142,7 +157,7 @@ void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, doub
       // goes through the same division as the defaults.
       auto lesen = [&](bool an, double vorgabe) {
         const auto prozent = ProzentLesen(
-            ini, abschnitt, SatzSchluessel(typ, art, an), SatzGueltig, vorgabe,
+            ini, abschnitt, SVSatzSchluessel(typ, art, an), SatzGueltig, vorgabe,
             vorgabe < 0 ? SatzRegel(TSatzArt::Beitrag) + " oder -1 für nicht erhoben" : SatzRegel(TSatzArt::Beitrag),
             bericht, SatzGrenzen(TSatzArt::Beitrag).Stellen);
         return prozent ? *prozent / 100 : vorgabe;
@@ -158,9 +173,7 @@ void SVSaetzeLaden(const TIniAbbild& ini, int jahr, TSVSatzTabelle& saetze, doub
       soliVorgabe / 100, "kein Zuschlagssatz von 0 bis 10 Prozent", bericht);
   soliProzent = soli.value_or(soliVorgabe);
   const double pauschVorgabe = PauschStProzentStandard(jahr);
-  const auto pausch = ProzentLesen(
-      ini, lst, "PauschSt", [](double p, double) { return p >= 0 && p <= kPauschMax; },
-      pauschVorgabe / 100, "kein Pauschsteuersatz von 0 bis 100 Prozent", bericht);
+  const auto pausch = SatzLesen(ini, lst, "PauschSt", TSatzArt::Pauschsteuer, pauschVorgabe / 100, bericht);
   pauschSatz = pausch.value_or(pauschVorgabe) / 100;
 }
 
@@ -170,8 +183,9 @@ void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, dou
 }
 
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
-                       double pauschSatz) {
+                       double pauschSatz, const TEinstellungsBericht* bewahren) {
   const TSVSatzTabelle standard = SVSaetzeStandard(jahr);
+  const std::string abschnitt = Abschnitt("SV", jahr);
   std::vector<std::pair<std::string, std::string>> werte;
   for (int typ = 0; typ < beAnzahl; ++typ) {
     for (int art = 0; art < svAnzahl; ++art) {
@@ -180,14 +194,20 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
       if (!SatzGueltig(Dezimal15(p.AN * 100), standard[typ][art].AN) ||
           !SatzGueltig(Dezimal15(p.AG * 100), standard[typ][art].AG))
         return false;
-      werte.emplace_back(SatzSchluessel(typ, art, true), ProzentText(p.AN));
-      werte.emplace_back(SatzSchluessel(typ, art, false), ProzentText(p.AG));
+      for (const bool an : {true, false}) {
+        std::string schluessel = SVSatzSchluessel(typ, art, an);
+        if (!Bewahrt(bewahren, abschnitt, schluessel))
+          werte.emplace_back(std::move(schluessel), ProzentText(an ? p.AN : p.AG));
+      }
     }
   }
-  if (!ini.WriteStrings(Abschnitt("SV", jahr), werte)) return false;
+  if (!werte.empty() && !ini.WriteStrings(abschnitt, werte)) return false;
   if (!(pauschSatz >= 0)) return true;
-  if (Dezimal15(pauschSatz * 100) > kPauschMax) return false;
-  return ini.WriteString(Abschnitt("LSt", jahr), "PauschSt", ProzentText(pauschSatz));
+  const std::string steuer = Abschnitt("LSt", jahr);
+  if (Bewahrt(bewahren, steuer, "PauschSt")) return true;
+  const std::string text = ProzentText(pauschSatz);
+  if (!lst::SatzLesen(text, TSatzArt::Pauschsteuer)) return false;
+  return ini.WriteString(steuer, "PauschSt", text);
 }
 
 void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
@@ -237,12 +257,14 @@ double TSVZusatzWerte::EigenerZusatzbeitrag(int jahr) const {
   return KVZusatzProzent >= 0 && KVZusatzProzent != DurchschnittsZusatzbeitrag(jahr, 1) ? KVZusatzProzent : -1;
 }
 
-bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte) {
+bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte,
+                       const TEinstellungsBericht* bewahren) {
+  const std::string abschnitt = Abschnitt("SV", jahr);
   std::vector<std::pair<std::string, std::string>> liste;
   // What would not read back as written is refused.
   auto dazu = [&](const char* schluessel, double prozent, TSatzArt art) {
     if (std::isnan(prozent)) return false;
-    if (prozent < 0) return true;
+    if (prozent < 0 || Bewahrt(bewahren, abschnitt, schluessel)) return true;
     const std::string text = TNewIniFile::FloatAlsText(Dezimal15(prozent));
     if (!lst::SatzLesen(text, art)) return false;
     liste.emplace_back(schluessel, text);
@@ -254,7 +276,7 @@ bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte) 
       !dazu("U2", werte.U2Prozent, TSatzArt::Umlage))
     return false;
   if (liste.empty()) return true;
-  return ini.WriteStrings(Abschnitt("SV", jahr), liste);
+  return ini.WriteStrings(abschnitt, liste);
 }
 
 }  // namespace lst

@@ -17,8 +17,10 @@ struct TRechenKontext;
 // "LSt" + year holds the solidarity-surcharge percentage "Soli" and the
 // employer's flat-rate percentage "PauschSt".  Missing keys give the year's
 // defaults; so do damaged values: text that is no number, and numbers out of
-// range (ceilings 100 to 999999999 cents; rates 0 to 100 percent, or -1 where
-// the year's default is -1 as well; "Soli" 0 to 10; "PauschSt" 0 to 100).
+// range (ceilings 100 to 999999999 cents; rates 0 to 100 percent with three
+// decimals, or -1 where the year's default is -1 as well; "Soli" 0 to 10;
+// "PauschSt" 0 to 100 with two decimals, as the window and the command line
+// take a flat-rate tax).
 // The loaders that take a report add one entry per damaged value to it.
 // The loaders that take a TNewIniFile read and parse the file once; to read
 // several things of one consistent version, take one TIniAbbild and pass it.
@@ -27,9 +29,10 @@ struct TRechenKontext;
 // first rule period (for a period within the year, SVSaetzeStandard and
 // BBGStandard with the month give the defaults).  The section "SV" + year
 // also holds the values without a place in the rate table: "KVZusatz", the
-// health fund's add-on rate in percent (0 to 20; missing: the year's
-// average), "U1" and "U2", the employer's levies of normal employment in
-// percent (0 to 100; missing: not given, the calculation's default applies).
+// health fund's add-on rate in percent (missing: the year's average), "U1"
+// and "U2", the employer's levies of normal employment in percent (missing:
+// not given, the calculation's default applies); each in the range and with
+// the decimals the command line takes (calc/satzeingabe.h).
 
 TBBGTabelle BBGLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
 TBBGTabelle BBGLaden(const TNewIniFile& ini, int jahr);
@@ -46,10 +49,18 @@ void SVSaetzeLaden(const TNewIniFile& ini, int jahr, TSVSatzTabelle& saetze, dou
 // Writes the 42 rates of a year in percent in one go, then "PauschSt" when
 // pauschSatz is >= 0.  "Soli" is never written.  False when a rate would not
 // read back (not a finite number or out of range; nothing is written), when
-// pauschSatz is above 100 % (it is not written) or a write failed (when only
-// the second failed, the rates are stored and "PauschSt" keeps its old value).
+// pauschSatz is not a flat-rate tax rate (0 to 100 % with two decimals; it
+// is not written) or a write failed (when only the second failed, the rates
+// are stored and "PauschSt" keeps its old value).
+// The values named in bewahren (by section and key: damaged values a loader
+// reported, which the user has not replaced) are left in the file as they
+// stand.
 bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
-                       double pauschSatz);
+                       double pauschSatz, const TEinstellungsBericht* bewahren = nullptr);
+
+// The key of a rate in the section "SV" + year: type + kind + share
+// ("NVKVAN", "GFRVAG", "HHRVAufAN").
+std::string SVSatzSchluessel(int typ, int art, bool an);
 
 // Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
 // into the context.
@@ -76,8 +87,10 @@ struct TUeberschreibungen;
 TUeberschreibungen UeberschreibungenLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
 
 TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht = nullptr);
-// Writes the three values (those below 0 are not written).  False when a
-// value is out of range (nothing is written) or the file could not be written.
-bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte);
+// Writes the three values (those below 0 are not written, nor those named
+// in bewahren, as above).  False when a value is out of range (nothing is
+// written) or the file could not be written.
+bool SVZusatzSpeichern(TNewIniFile& ini, int jahr, const TSVZusatzWerte& werte,
+                       const TEinstellungsBericht* bewahren = nullptr);
 
 }  // namespace lst

@@ -13,6 +13,7 @@
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
 #include "calc/rechnung.h"
+#include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
 #include "lohnsteuer/versionen.h"
@@ -34,7 +35,7 @@ struct TEingabe {
   double Brutto = 0;                 // in the display currency
   std::uint8_t STKL = 1;
   double ZKF = 0;
-  double KiStProzent = 8;
+  double KiStProzent = kKirchensteuerVorgabe;
   bool Bekenntnislos = false;
   std::optional<double> Faktor;
   double Freibetrag = 0;

@@ -3,7 +3,9 @@
 // as a user does, catching message boxes, comparing with the command line.
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -17,6 +19,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "calc/rechnung.h"
+#include "cli/eingabe.h"
 #include "common/ini_datei.h"
 #include "ui/rechner_schnittstelle.h"
 
@@ -43,6 +47,27 @@ inline void Eintippen(QWidget* feld, const QString& text) {
   QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(feld, Qt::Key_Backspace);
   if (!text.isEmpty()) QTest::keyClicks(feld, text);
+}
+
+// A drop-down chosen with the keyboard, by the data of its item.
+inline void Waehlen(QComboBox* liste, int daten) {
+  liste->setFocus();
+  const int ziel = liste->findData(daten);
+  QVERIFY(ziel >= 0);
+  while (liste->currentIndex() < ziel) QTest::keyClick(liste, Qt::Key_Down);
+  while (liste->currentIndex() > ziel) QTest::keyClick(liste, Qt::Key_Up);
+}
+
+// A click with the mouse on an enabled box or button.
+inline void Klick(QAbstractButton* knopf) {
+  QVERIFY2(knopf->isEnabled(), qPrintable(knopf->objectName()));
+  QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
+}
+
+// Clicks a box until it shows the state wished.
+inline void Setzen(QAbstractButton* knopf, bool an) {
+  if (knopf->isChecked() != an) Klick(knopf);
+  QCOMPARE(knopf->isChecked(), an);
 }
 
 // The money text the result labels show for an amount in cents.
@@ -117,3 +142,78 @@ inline void WieDieKommandozeile(const lst::TAbrechnung& d, const QStringList& op
   for (const auto& [name, wert] : weitere)
     if (j.contains(QLatin1String(name))) QCOMPARE(j.value(QLatin1String(name)).toInteger(), wert);
 }
+
+// The request "lohnsteuer-cli berechnen" makes of the options (without
+// "--jahr", its newest year): an empty string, or the command line's message.
+inline std::string KommandozeilenRechnung(const QStringList& optionen, lst::TRechnung& c) {
+  lst::cli::TEingabe e;
+  for (int i = 0; i < optionen.size(); ++i) {
+    const QString name = optionen[i].mid(2);
+    const bool mitWert = i + 1 < optionen.size() && !optionen[i + 1].startsWith(QStringLiteral("--"));
+    const QString wert = mitWert ? optionen[++i] : QStringLiteral("ja");
+    const std::string fehler = lst::cli::OptionSetzen(e, name.toStdString(), wert.toStdString());
+    if (!fehler.empty()) return fehler;
+  }
+  lst::TRechenKontext k;
+  return lst::cli::Vorbereiten(k, e, c);
+}
+
+// Every field of the records the core computes with.
+inline void GleicheRechnung(const lst::TRechnung& f, const lst::TRechnung& c) {
+  QCOMPARE(f.Jahr, c.Jahr);
+  QCOMPARE(f.Version, c.Version);
+  QCOMPARE(f.EuroAnzeige, c.EuroAnzeige);
+  QCOMPARE(int(f.LZ.LZZ), int(c.LZ.LZZ));
+  QCOMPARE(f.LZ.RE4, c.LZ.RE4);
+  const lst::TLStEingabe& a = f.LSt;
+  const lst::TLStEingabe& b = c.LSt;
+  QCOMPARE(a.ALTER1, b.ALTER1);
+  QCOMPARE(a.Bekenntnislos, b.Bekenntnislos);
+  QCOMPARE(int(a.TabArt), int(b.TabArt));
+  QCOMPARE(int(a.STKL), int(b.STKL));
+  QCOMPARE(a.af, b.af);
+  if (a.af) QCOMPARE(a.f, b.f);
+  QCOMPARE(a.ZKF, b.ZKF);
+  QCOMPARE(a.Freibetrag, b.Freibetrag);
+  QCOMPARE(a.Hinzurechnung, b.Hinzurechnung);
+  QCOMPARE(a.VBEZ, b.VBEZ);
+  QCOMPARE(a.VBEZM, b.VBEZM);
+  QCOMPARE(a.VBEZS, b.VBEZS);
+  QCOMPARE(a.SONSTB, b.SONSTB);
+  QCOMPARE(a.STERBE, b.STERBE);
+  QCOMPARE(a.KiStSatz, b.KiStSatz);
+  QCOMPARE(a.PauschSatzLSt, b.PauschSatzLSt);
+  QCOMPARE(a.PauschSatzAG, b.PauschSatzAG);
+  QCOMPARE(a.KVZ, b.KVZ);
+  QCOMPARE(a.PVZ, b.PVZ);
+  QCOMPARE(int(a.PVA), int(b.PVA));
+  const lst::TSVEingabe& s = f.SV;
+  const lst::TSVEingabe& t = c.SV;
+  QCOMPARE(int(s.Region), int(t.Region));
+  QCOMPARE(s.Aufstockung, t.Aufstockung);
+  QCOMPARE(s.Gleitzone, t.Gleitzone);
+  QCOMPARE(s.RVVerzicht, t.RVVerzicht);
+  // Rates as fractions: the window reads them back from its percent edits,
+  // the command line derives them; both are the same percentage.
+  for (int art = 0; art < lst::svAnzahl; ++art) {
+    QVERIFY2(qAbs(s.Saetze[art].AN - t.Saetze[art].AN) < 1e-12, qPrintable(QString::number(art)));
+    QVERIFY2(qAbs(s.Saetze[art].AG - t.Saetze[art].AG) < 1e-12, qPrintable(QString::number(art)));
+  }
+  QCOMPARE(int(s.PKV), int(t.PKV));
+  QCOMPARE(s.PKPV, t.PKPV);
+  QCOMPARE(s.PVS, t.PVS);
+  QCOMPARE(s.MitGruppe, t.MitGruppe);
+  QCOMPARE(QString::fromStdString(s.Gruppe.Text()), QString::fromStdString(t.Gruppe.Text()));
+  QCOMPARE(s.PKPVPflege, t.PKPVPflege);
+  QCOMPARE(s.AGZuschuss, t.AGZuschuss);
+  // The rule period and its inputs (from 2014).
+  QCOMPARE(int(s.Monat), int(t.Monat));
+  QCOMPARE(int(s.Beschaeftigung), int(t.Beschaeftigung));
+  QCOMPARE(int(s.PVAbschlaege), int(t.PVAbschlaege));
+  QCOMPARE(s.U1, t.U1);
+  QCOMPARE(s.U2, t.U2);
+  QCOMPARE(f.Zusatz.Kindergeld, c.Zusatz.Kindergeld);
+  QCOMPARE(f.Zusatz.AGZusatz, c.Zusatz.AGZusatz);
+  QCOMPARE(f.SonstigeAbzuege, c.SonstigeAbzuege);
+}
+

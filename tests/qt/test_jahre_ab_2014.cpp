@@ -51,24 +51,8 @@ class TestJahreAb2014 : public QObject {
     r_ = nullptr;
     anw_.reset();
   }
-  // A drop-down chosen with the keyboard.
-  static void Waehlen(QComboBox* liste, int daten) {
-    liste->setFocus();
-    const int ziel = liste->findData(daten);
-    QVERIFY(ziel >= 0);
-    while (liste->currentIndex() < ziel) QTest::keyClick(liste, Qt::Key_Down);
-    while (liste->currentIndex() > ziel) QTest::keyClick(liste, Qt::Key_Up);
-  }
   void Jahr(int jahr) { Waehlen(r_->CBJahr, jahr); }
   void Monat(int monat) { Waehlen(r_->CBMonat, monat); }
-  void Klick(QAbstractButton* knopf) {
-    QVERIFY(knopf->isEnabled());
-    QTest::mouseClick(knopf, Qt::LeftButton, {}, QPoint(6, knopf->height() / 2));
-  }
-  void Setzen(QAbstractButton* knopf, bool an) {
-    if (knopf->isChecked() != an) Klick(knopf);
-    QCOMPARE(knopf->isChecked(), an);
-  }
   // Back to a plain employee in the West, statutory insurance, no children.
   void Grundzustand() {
     Setzen(r_->CBGF, false);

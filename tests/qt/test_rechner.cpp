@@ -121,13 +121,15 @@ class TestRechner : public QObject {
     QCOMPARE(Wert("ErgLohnSt"), GeldText(D().Ergebnis.LSt.LSt));
     QCOMPARE(Wert("ErgKV"), GeldText(D().Ergebnis.SV.AN(lst::svKV)));
     QCOMPARE(Wert("ErgZusatz"), GeldText(0));
-    // Pasted or set text is not filtered; whatever it is, it reads as 0.
+    // Pasted or set text is not filtered; whatever it is, an amount reads
+    // as 0, a church-tax rate turns red and the usual rate applies.
     for (const QString& t : {QStringLiteral("1e999"), QStringLiteral("nan"), QStringLiteral("--5"),
                              QStringLiteral("1,2,3"), QStringLiteral("-3000")}) {
       r_->ELohn->setText(t);
       QCOMPARE(D().Rechnung.LZ.RE4, 0);
       r_->cbKirchenSt->setEditText(t);
-      QCOMPARE(D().Rechnung.LSt.KiStSatz, 0.0);
+      QCOMPARE(D().Rechnung.LSt.KiStSatz, lst::kKirchensteuerVorgabe / 100);
+      QVERIFY(Rot(r_->cbKirchenSt->lineEdit()));
     }
     QApplication::clipboard()->setText(QStringLiteral("12a"));
     r_->ELohn->clear();

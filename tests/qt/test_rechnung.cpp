@@ -9,8 +9,6 @@
 
 #include <memory>
 
-#include "calc/rechnung.h"
-#include "cli/eingabe.h"
 #include "common/qt/edit_cs.h"
 #include "fenster_hilfen.h"
 #include "ui/anwendung.h"
@@ -18,67 +16,6 @@
 
 using lst::TFRechner;
 
-namespace {
-
-// Every field of the records the core computes with.
-void GleicheRechnung(const lst::TRechnung& f, const lst::TRechnung& c) {
-  QCOMPARE(f.Jahr, c.Jahr);
-  QCOMPARE(f.EuroAnzeige, c.EuroAnzeige);
-  QCOMPARE(int(f.LZ.LZZ), int(c.LZ.LZZ));
-  QCOMPARE(f.LZ.RE4, c.LZ.RE4);
-  const lst::TLStEingabe& a = f.LSt;
-  const lst::TLStEingabe& b = c.LSt;
-  QCOMPARE(a.ALTER1, b.ALTER1);
-  QCOMPARE(a.Bekenntnislos, b.Bekenntnislos);
-  QCOMPARE(int(a.TabArt), int(b.TabArt));
-  QCOMPARE(int(a.STKL), int(b.STKL));
-  QCOMPARE(a.af, b.af);
-  if (a.af) QCOMPARE(a.f, b.f);
-  QCOMPARE(a.ZKF, b.ZKF);
-  QCOMPARE(a.Freibetrag, b.Freibetrag);
-  QCOMPARE(a.Hinzurechnung, b.Hinzurechnung);
-  QCOMPARE(a.VBEZ, b.VBEZ);
-  QCOMPARE(a.VBEZM, b.VBEZM);
-  QCOMPARE(a.VBEZS, b.VBEZS);
-  QCOMPARE(a.SONSTB, b.SONSTB);
-  QCOMPARE(a.STERBE, b.STERBE);
-  QCOMPARE(a.KiStSatz, b.KiStSatz);
-  QCOMPARE(a.PauschSatzLSt, b.PauschSatzLSt);
-  QCOMPARE(a.PauschSatzAG, b.PauschSatzAG);
-  QCOMPARE(a.KVZ, b.KVZ);
-  QCOMPARE(a.PVZ, b.PVZ);
-  QCOMPARE(int(a.PVA), int(b.PVA));
-  const lst::TSVEingabe& s = f.SV;
-  const lst::TSVEingabe& t = c.SV;
-  QCOMPARE(int(s.Region), int(t.Region));
-  QCOMPARE(s.Aufstockung, t.Aufstockung);
-  QCOMPARE(s.Gleitzone, t.Gleitzone);
-  QCOMPARE(s.RVVerzicht, t.RVVerzicht);
-  // Rates as fractions: the window reads them back from its percent edits,
-  // the command line derives them; both are the same percentage.
-  for (int art = 0; art < lst::svAnzahl; ++art) {
-    QVERIFY2(qAbs(s.Saetze[art].AN - t.Saetze[art].AN) < 1e-12, qPrintable(QString::number(art)));
-    QVERIFY2(qAbs(s.Saetze[art].AG - t.Saetze[art].AG) < 1e-12, qPrintable(QString::number(art)));
-  }
-  QCOMPARE(int(s.PKV), int(t.PKV));
-  QCOMPARE(s.PKPV, t.PKPV);
-  QCOMPARE(s.PVS, t.PVS);
-  QCOMPARE(s.MitGruppe, t.MitGruppe);
-  QCOMPARE(QString::fromStdString(s.Gruppe.Text()), QString::fromStdString(t.Gruppe.Text()));
-  QCOMPARE(s.PKPVPflege, t.PKPVPflege);
-  QCOMPARE(s.AGZuschuss, t.AGZuschuss);
-  // The rule period and its inputs (from 2014).
-  QCOMPARE(int(s.Monat), int(t.Monat));
-  QCOMPARE(int(s.Beschaeftigung), int(t.Beschaeftigung));
-  QCOMPARE(int(s.PVAbschlaege), int(t.PVAbschlaege));
-  QCOMPARE(s.U1, t.U1);
-  QCOMPARE(s.U2, t.U2);
-  QCOMPARE(f.Zusatz.Kindergeld, c.Zusatz.Kindergeld);
-  QCOMPARE(f.Zusatz.AGZusatz, c.Zusatz.AGZusatz);
-  QCOMPARE(f.SonstigeAbzuege, c.SonstigeAbzuege);
-}
-
-}  // namespace
 
 class TestRechnung : public QObject {
   Q_OBJECT
@@ -100,17 +37,8 @@ class TestRechnung : public QObject {
   }
   // The request of the command line for the options, against the window's.
   void WieKommandozeile(const QStringList& optionen) {
-    lst::cli::TEingabe e;
-    for (int i = 0; i < optionen.size(); ++i) {
-      const QString name = optionen[i].mid(2);
-      const bool mitWert = i + 1 < optionen.size() && !optionen[i + 1].startsWith(QStringLiteral("--"));
-      const QString wert = mitWert ? optionen[++i] : QStringLiteral("ja");
-      const std::string fehler = lst::cli::OptionSetzen(e, name.toStdString(), wert.toStdString());
-      QVERIFY2(fehler.empty(), fehler.c_str());
-    }
-    lst::TRechenKontext k;
     lst::TRechnung c;
-    const std::string fehler = lst::cli::Vorbereiten(k, e, c);
+    const std::string fehler = KommandozeilenRechnung(optionen, c);
     QVERIFY2(fehler.empty(), fehler.c_str());
     r_->EingabenSammeln();
     GleicheRechnung(anw_->Daten().Rechnung, c);

@@ -31,7 +31,10 @@
 #include <exception>
 
 #include "calc/berechnung.h"
+#include "calc/beitragsgruppe.h"
 #include "calc/jahresregeln.h"
+#include "calc/rechnung.h"
+#include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
 #include "lohnsteuer/versionen.h"
@@ -206,12 +209,19 @@ void TFRechner::EingabenSammeln() {
   l.VBEZM = Betrag(EVBezM);
   l.VBEZS = Betrag(EVBezS);
   l.ZMVB = static_cast<std::uint8_t>(std::clamp(EZMVB->AsInteger(), 0, 99));
-  const double kiSt = TEditCS::TextAlsZahl(cbKirchenSt->currentText());
-  l.KiStSatz = kiSt > 0 ? kiSt / 100 : 0;
+  // A church-tax rate the command line would refuse turns the field red; the
+  // usual rate applies.
+  if (cbKirchenSt->isEnabled()) {
+    l.KiStSatz = SatzDesFelds(cbKirchenSt->lineEdit(), TSatzArt::Kirchensteuer).value_or(kKirchensteuerVorgabe) / 100;
+  } else {
+    Hinweis(cbKirchenSt->lineEdit(), {});
+    l.KiStSatz = kKirchensteuerVorgabe / 100;
+  }
   l.AJAHR = std::clamp(edAJahr->AsInteger(), 0, 9999);
   l.VJAHR = std::clamp(edVJahr->AsInteger(), 0, 9999);
   l.STERBE = Betrag(edSterbe);
-  l.PauschSatzAG = CBPauschSt->isEnabled() && CBPauschSt->isChecked() ? EPauschSt->AsFraction() : 0;
+  const double pausch = PauschSatz();
+  l.PauschSatzAG = CBPauschSt->isEnabled() && CBPauschSt->isChecked() ? pausch : 0;
 
   // The enabled rate edits go into the table row of the employment type,
   // which the rules read.
@@ -219,9 +229,21 @@ void TFRechner::EingabenSammeln() {
   const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
   auto& zeile = k_.SVSatzTabelle[typ];
   const bool sachsen = cbSachsen->isEnabled() && cbSachsen->isChecked();
+  // A rate the command line would refuse (out of range, more than three
+  // decimals) turns its field red; the period's default applies.
+  std::optional<TSVSatzTabelle> vorgabe;
   auto schreiben = [&](TEditCS* e, int art, bool an) {
-    if (!e->isEnabled()) return;
-    (an ? zeile[art].AN : zeile[art].AG) = e->AsFraction();
+    if (!e->isEnabled()) {
+      Hinweis(e, {});
+      return;
+    }
+    double& satz = an ? zeile[art].AN : zeile[art].AG;
+    if (const auto p = SatzDesFelds(e, TSatzArt::Beitrag)) {
+      satz = *p / 100;
+      return;
+    }
+    if (!vorgabe) vorgabe = SVMonat() > 0 ? SVSaetzeStandard(k_.LStJahr, SVMonat()) : SVSaetzeStandard(k_.LStJahr);
+    satz = an ? (*vorgabe)[typ][art].AN : (*vorgabe)[typ][art].AG;
   };
   schreiben(EKVANProz, svKV, true);
   // From 2015 the field holds the fund's add-on rate, not a rate of the table.
@@ -230,14 +252,13 @@ void TFRechner::EingabenSammeln() {
     schreiben(EKV2ANProz, svKV2, true);
   } else if (EKV2ANProz->isEnabled()) {
     // A rate equal to the period's average is no choice of the user's; one
-    // outside 0 to 10 % turns the field red and the average applies.
-    const double zb = EKV2ANProz->AsFloat();
-    const bool gueltig = zb >= 0 && zb <= 10;
-    kvZusatz_ = gueltig && zb != DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat) ? zb : -1;
+    // the command line refuses turns the field red and the average applies.
+    const auto zb = SatzDesFelds(EKV2ANProz, TSatzArt::Zusatzbeitrag);
+    kvZusatz_ = zb && *zb != DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat) ? *zb : -1;
     if (kvZusatz_ >= 0) r.KVZusatz = kvZusatz_;
-    Warnen(EKV2ANProz, !gueltig);
+  } else {
+    Hinweis(EKV2ANProz, {});
   }
-  if (!regeln.KVZusatz || !EKV2ANProz->isEnabled()) Warnen(EKV2ANProz, false);
   schreiben(EKVAGProz, svKV, false);
   schreiben(ERVANProz, svRV, true);
   schreiben(ERVAGProz, svRV, false);
@@ -254,7 +275,12 @@ void TFRechner::EingabenSammeln() {
   r.Region = static_cast<std::uint8_t>(std::max(RGOstWestGruppe->checkedId(), 0));
   r.Sachsen = cbSachsen->isChecked();
   r.SachsenPV.reset();
-  if (sachsen && EPVANProz->isEnabled()) r.SachsenPV = TSatzPaar{EPVANProz->AsFraction(), EPVAGProz->AsFraction()};
+  if (sachsen && EPVANProz->isEnabled()) {
+    // The care rates of Saxony as typed; a refused one gives the period's.
+    const auto an = SatzDesFelds(EPVANProz, TSatzArt::Beitrag);
+    const auto ag = SatzDesFelds(EPVAGProz, TSatzArt::Beitrag);
+    if (an && ag) r.SachsenPV = TSatzPaar{*an / 100, *ag / 100};
+  }
   r.Aufstockung = CBAufst->isChecked();
   r.Gleitzone = CBGleitZ->isChecked();
   r.RVVerzicht = CBRV_Verzicht->isChecked();
@@ -265,12 +291,12 @@ void TFRechner::EingabenSammeln() {
   r.U1 = r.U2 = -1;
   if (regeln.PeriodenNachMonat) {
     const TSVPeriode& periode = SVPeriode(k_.LStJahr, k_.LStMonat);
-    // A rate outside 0 to 10 % turns its field red; the default applies.
+    // A rate the command line refuses turns its field red; the default applies.
     auto umlage = [&](TEditCS* e, double gf, double& nv, double& satz) {
       if (!e->isEnabled()) return;
-      const double p = e->AsFloat();
-      Warnen(e, !(p >= 0 && p <= 10));
-      if (!(p >= 0 && p <= 10)) return;
+      const auto wert = SatzDesFelds(e, TSatzArt::Umlage);
+      if (!wert) return;
+      const double p = *wert;
       if (typ == beNV) {
         nv = p;
         if (p != 0) satz = p / 100;
@@ -281,15 +307,21 @@ void TFRechner::EingabenSammeln() {
     umlage(EU1Proz, periode.U1GF, u1NV_, r.U1);
     umlage(EU2Proz, periode.U2GF, u2NV_, r.U2);
   } else {
-    Warnen(EU1Proz, false);
-    Warnen(EU2Proz, false);
+    Hinweis(EU1Proz, {});
+    Hinweis(EU2Proz, {});
   }
   r.Privat = 0;
   r.PrivatBeitrag = 0;
+  r.PrivatBeitragPV.reset();
   if (cbPriv->isChecked()) {
     r.Privat = RGprivTypGruppe->checkedId() == 0 ? 2 : 1;
     r.PrivatBeitrag = std::max<std::int64_t>(EPVWert->AsCents(), 0);
+    if (!EPVWertPV->text().trimmed().isEmpty()) r.PrivatBeitragPV = std::max<std::int64_t>(EPVWertPV->AsCents(), 0);
   }
+  // From 2014 a typed contribution group stays in force beside the boxes it
+  // has set: it says what they cannot (KV 3, KV 9, RV 3, AV 2, KV 0 with PV 1).
+  r.Beitragsgruppe.reset();
+  if (regeln.Beitragsgruppen) r.Beitragsgruppe = gruppe_;
   r.Kindergeld = Betrag(EKindergeld);
   r.AGZusatz = 0;
   r.SonstigeAbzuege = Betrag(EZusBetrag);
@@ -297,7 +329,55 @@ void TFRechner::EingabenSammeln() {
   RegelnAnwenden(k_, r);
 
   WarnfarbenSetzen();
+  HinweiseSetzen();
+  BeitragsgruppeZeigen();
   wunschBetrag_ = Betrag(ENettoLohn);
+}
+
+std::optional<double> TFRechner::SatzDesFelds(QLineEdit* feld, TSatzArt art) {
+  std::string regel;
+  const auto wert = SatzLesen(feld->text().toStdString(), art, &regel);
+  Hinweis(feld, wert ? QString() : QString::fromStdString(regel));
+  return wert;
+}
+
+void TFRechner::Hinweis(QWidget* w, const QString& warnung) {
+  // The usual tooltip is kept while the field warns, and comes back after.
+  const bool rot = !warnung.isEmpty();
+  const bool warRot = w->property("warnung").toBool();
+  if (rot && !warRot) w->setProperty("hinweis", w->toolTip());
+  if (!rot && warRot) w->setToolTip(w->property("hinweis").toString());
+  Warnen(w, rot);
+  if (rot) w->setToolTip(warnung);
+}
+
+double TFRechner::PauschSatz() {
+  // The field keeps the year's rate outside a minijob too; it warns where
+  // it is in use.
+  std::string regel;
+  const auto p = SatzLesen(EPauschSt->text().toStdString(), TSatzArt::Pauschsteuer, &regel);
+  Hinweis(EPauschSt, p || !EPauschSt->isEnabled() ? QString() : QString::fromStdString(regel));
+  return p ? *p / 100 : k_.PauschSatz;
+}
+
+void TFRechner::HinweiseSetzen() {
+  const TRechnung& r = d_.Rechnung;
+  // The age relief ticked for a year before the one after the 64th
+  // birthday: the rules granted none.
+  if (CBAlter->isChecked() && !r.LSt.ALTER1) {
+    Hinweis(edAJahr, QStringLiteral("Den Altersentlastungsbetrag gibt es erst ab %1 (dem Kalenderjahr nach dem "
+                                    "64. Geburtstag); für %2 wird keiner abgezogen.")
+                         .arg(r.LSt.AJAHR)
+                         .arg(r.Jahr));
+  } else {
+    Hinweis(edAJahr, {});
+  }
+  // A care part above the premium it belongs to: the rules took the premium.
+  const bool pflegeZuHoch = r.PrivatBeitragPV && r.SV.PKPVPflege >= 0 && r.SV.PKPVPflege != *r.PrivatBeitragPV;
+  Hinweis(EPVWertPV, pflegeZuHoch ? QStringLiteral("Der Beitrag zur Pflegeversicherung ist größer als der "
+                                                   "Monatsbeitrag KV+PV, in dem er enthalten ist; gerechnet "
+                                                   "wird mit dem Monatsbeitrag.")
+                                  : QString());
 }
 
 void TFRechner::Warnen(QWidget* w, bool rot) {
@@ -348,15 +428,33 @@ void TFRechner::SaetzeInEdits() {
   // A kind the year does not know (the surcharges before 2005) stays
   // disabled whatever the settings file holds.
   const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
+  // From 2014 the contribution group in force says what is levied: a share
+  // it does not levy is disabled and empty, a rate of its own (the reduced
+  // health rate of KV 3) shown but not typed over.
+  std::array<TSatzPaar, svAnzahl> inKraft = zeile;
+  if (regeln.Beitragsgruppen) SaetzeDerGruppe(GruppeInKraft(), k_.LStJahr, k_.LStMonat, inKraft);
   for (const auto& f : kSatzFelderAnzeige) {
     TEditCS* e = this->*f.Feld;
-    const double wert = f.AN ? zeile[f.Art].AN : zeile[f.Art].AG;
+    // The rate written now is one in force: no warning of a typed one stays.
+    Hinweis(e, {});
+    const double wert = f.AN ? inKraft[f.Art].AN : inKraft[f.Art].AG;
     const bool erhoben = wert >= 0 && regeln.ArtVorhanden(typ, static_cast<TSVArt>(f.Art));
-    e->setEnabled(erhoben);
+    const bool derGruppe = erhoben && wert != (f.AN ? zeile[f.Art].AN : zeile[f.Art].AG);
+    e->setEnabled(erhoben && !derGruppe);
     if (erhoben)
       e->SetFraction(wert);
     else
       e->clear();
+    // The group's own rate as the law states it ("7,0").
+    if (derGruppe && !e->text().contains(QLocale().decimalPoint())) e->setText(e->text() + QLocale().decimalPoint() + QLatin1Char('0'));
+    if (derGruppe && !e->property("hinweisTabelle").isValid()) {
+      e->setProperty("hinweisTabelle", e->toolTip());
+      e->setToolTip(QStringLiteral("ermäßigter Beitragssatz der Beitragsgruppe mit KV 3 (ohne Anspruch auf "
+                                   "Krankengeld)"));
+    } else if (!derGruppe && e->property("hinweisTabelle").isValid()) {
+      e->setToolTip(e->property("hinweisTabelle").toString());
+      e->setProperty("hinweisTabelle", QVariant());
+    }
   }
   TSatzPaar pv = zeile[svPV];
   if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() &&
@@ -374,7 +472,7 @@ void TFRechner::SaetzeInEdits() {
   UmlagenInEdits();
   if (d_.Rechnung.LSt.PauschSatzAG > 0)
     EPauschSt->setText(TEditCS::ZahlAlsText(d_.Rechnung.LSt.PauschSatzAG * 100));
-  if (cbPriv->isChecked()) cbPrivClick();
+  PrivatFelderFreigeben();
   rechnenAktiv_ = true;
 }
 
@@ -459,8 +557,9 @@ void TFRechner::CBStKlChange() {
   }
   E_ZKF->setEnabled(kinder);
   EKindergeld->setEnabled(kinder);
-  if (E_ZKF->text().trimmed().isEmpty()) cbPV2->setChecked(true);
-  if (stkl == 2) cbPV2->setChecked(false);
+  // Children under 25 count in every class: with one the person is not
+  // childless, with or without child allowances.
+  cbPV2->setChecked(Kinderlos() && stkl != 2);
   cbAF->setEnabled(stkl == 4);
   edFaktor->setEnabled(stkl == 4);
   if (!cbAF->isEnabled()) {
@@ -484,7 +583,9 @@ void TFRechner::KirchenStMerken() {
   // field), not with every keystroke.
   const QString text = cbKirchenSt->currentText().trimmed();
   if (text.isEmpty() || cbKirchenSt->findText(text) >= 0) return;
-  if (TEditCS::TextAlsZahl(text) == 0) return;
+  // Only a rate the calculation takes (the field is red otherwise).
+  const auto satz = SatzLesen(text.toStdString(), TSatzArt::Kirchensteuer);
+  if (!satz || *satz == 0) return;
   QStringList liste;
   for (int i = 0; i < cbKirchenSt->count(); ++i) liste << cbKirchenSt->itemText(i);
   liste << text;
@@ -515,13 +616,21 @@ void TFRechner::CBAlterClick() {
 }
 
 void TFRechner::cbAFClick() {
+  // Beside the factor no allowance is entered: the factor has taken it in
+  // already (section 39f (1) sentence 6 EStG).
+  if (!EFreibetrag->property("hinweisOhneFaktor").isValid())
+    EFreibetrag->setProperty("hinweisOhneFaktor", EFreibetrag->toolTip());
   if (cbAF->isChecked()) {
     edFaktor->setEnabled(true);
     EFreibetrag->clear();
     EFreibetrag->setEnabled(false);
+    EFreibetrag->setToolTip(QStringLiteral("Neben dem Faktor wird kein Freibetrag als Lohnsteuerabzugsmerkmal "
+                                           "gebildet: er ist im Faktor schon berücksichtigt (§ 39f Abs. 1 "
+                                           "Satz 6 EStG)"));
   } else {
     edFaktor->setEnabled(false);
     EFreibetrag->setEnabled(true);
+    EFreibetrag->setToolTip(EFreibetrag->property("hinweisOhneFaktor").toString());
   }
   Rechnen();
 }
@@ -562,10 +671,16 @@ void TFRechner::CBKRVClick(bool mitSender) {
   if (cbTabArt->currentIndex() == 0) {
     SaetzeNeuLaden();
     SaetzeInEdits();
+  } else if (JahresRegeln(k_.LStJahr).Beitragsgruppen) {
+    // From 2014 the contribution group takes out what the special table
+    // does not levy; the rates of the table stay.
+    SaetzeInEdits();
   } else {
     for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
   }
-  cbPriv->setChecked(cbPriv->isEnabled() && cbTabArt->currentIndex() == 1);
+  // Chosen by the user, the special table is the privately insured one; a
+  // contribution group sets private insurance itself.
+  if (!gruppeSetzen_) cbPriv->setChecked(cbPriv->isEnabled() && cbTabArt->currentIndex() == 1);
   if (mitSender) Rechnen();
 }
 
@@ -603,20 +718,161 @@ void TFRechner::BeschaeftigungClick(QCheckBox* geklickt) {
   klickSperre_ = true;
 }
 
+void TFRechner::PrivatFelderFreigeben() {
+  const bool c = cbPriv->isChecked();
+  EPVWert->setEnabled(c);
+  EPVWertPV->setEnabled(c);
+  LPVWertPV->setEnabled(c);
+  RGprivTyp->setEnabled(c);
+  // From 2014 the contribution group (KV 0, PV 0) has taken the health and
+  // care rates out already (SaetzeInEdits).
+  if (c && !JahresRegeln(k_.LStJahr).Beitragsgruppen) {
+    for (QWidget* w : std::initializer_list<QWidget*>{EKVANProz, EKVAGProz, EKV2ANProz, cbKV2, EPVANProz,
+                                                     EPVAGProz, ePV2ANProz, cbPV2})
+      w->setEnabled(false);
+  }
+}
+
 void TFRechner::cbPrivClick() {
   const bool c = cbPriv->isChecked();
-  for (QWidget* w : std::initializer_list<QWidget*>{EKVANProz, EKVAGProz, EKV2ANProz, cbKV2, EPVANProz,
-                                                   EPVAGProz, ePV2ANProz, cbPV2})
-    w->setEnabled(!c);
-  EPVWert->setEnabled(c);
-  RGprivTyp->setEnabled(c);
+  if (!c) SaetzeNeuLaden();
+  SaetzeInEdits();
   PeriodenFelderFreigeben();
-  if (!c) {
-    SaetzeNeuLaden();
-    SaetzeInEdits();
-    if (E_ZKF->AsFloat() > 0) cbPV2->setEnabled(false);
-  }
+  if (!c && !Kinderlos()) cbPV2->setEnabled(false);
   DoIt();
+}
+
+// ---- contribution group ---------------------------------------------------------
+
+TBeitragsgruppe TFRechner::GruppeInKraft() const {
+  if (gruppe_) return *gruppe_;
+  TVersicherung v;
+  v.Beschaeftigung = Beschaeftigung();
+  v.Aufstockung = CBAufst->isChecked();
+  v.Privat = cbPriv->isChecked();
+  v.BesondereTabelle = cbTabArt->currentIndex() == 1;
+  return GruppeDerVersicherung(v);
+}
+
+std::string TFRechner::GruppeProbieren(const TBeitragsgruppe& g, TRechnung& probe) const {
+  probe = d_.Rechnung;
+  probe.Jahr = k_.LStJahr;
+  probe.Monat = k_.LStMonat;
+  probe.Beschaeftigung = Beschaeftigung();
+  probe.Beitragsgruppe = g;
+  return BeitragsgruppeUebernehmen(probe);
+}
+
+void TFRechner::BeitragsgruppeEingegeben() {
+  if (!EBeitragsgruppe->isEnabled() || !EBeitragsgruppe->isModified()) return;
+  EBeitragsgruppe->setModified(false);
+  const QString text = EBeitragsgruppe->text().trimmed();
+  if (text.isEmpty()) {
+    // An emptied field gives the boxes the say again.
+    GruppeVerwerfen();
+    Rechnen();
+    return;
+  }
+  const auto g = BeitragsgruppeLesen(text.toStdString());
+  if (!g) {
+    BeitragsgruppeAblehnen(text, QStringLiteral("„%1“ sind nicht vier Ziffern (KV, RV, AV, PV), z. B. 1111").arg(text));
+    return;
+  }
+  // The core checks the key for the pay month and says what it sets.
+  TRechnung probe;
+  const std::string fehler = GruppeProbieren(*g, probe);
+  if (!fehler.empty()) {
+    BeitragsgruppeAblehnen(text, QString::fromStdString(fehler));
+    return;
+  }
+  gruppe_ = g;
+  gruppeAbgelehnt_ = false;
+  Hinweis(EBeitragsgruppe, {});
+  // The boxes as the key says, without giving up the key: table first (the
+  // special table chosen by hand brings private insurance), then private
+  // insurance, the employment and its top-up.
+  gruppeSetzen_ = true;
+  QRadioButton* tabelle = probe.LSt.TabArt != 0 ? rbBesTab : rbAllgTab;
+  if (!tabelle->isChecked()) tabelle->setChecked(true);
+  if (cbPriv->isChecked() != (probe.Privat != 0)) cbPriv->setChecked(probe.Privat != 0);
+  QCheckBox* art = probe.Beschaeftigung == beGF ? CBGF : probe.Beschaeftigung == beHH ? CBprivHH : nullptr;
+  for (QCheckBox* c : {CBGF, CBprivHH})
+    if (c->isChecked() != (c == art)) c->setChecked(c == art);
+  if (CBAufst->isChecked() != probe.Aufstockung) CBAufst->setChecked(probe.Aufstockung);
+  gruppeSetzen_ = false;
+  SaetzeInEdits();
+  PeriodenFelderFreigeben();
+  Rechnen();
+}
+
+void TFRechner::BeitragsgruppeAblehnen(const QString& text, const QString& meldung) {
+  gruppeAbgelehnt_ = true;
+  if (EBeitragsgruppe->text() != text) EBeitragsgruppe->setText(text);
+  Hinweis(EBeitragsgruppe, meldung);
+}
+
+void TFRechner::GruppeVerwerfen() {
+  if (!gruppe_ && !gruppeAbgelehnt_) return;
+  const bool mitGruppe = gruppe_.has_value();
+  gruppe_.reset();
+  gruppeAbgelehnt_ = false;
+  Hinweis(EBeitragsgruppe, {});
+  // What the key alone said of the rates (KV 3, RV 3, AV 2 ...) goes with it.
+  if (mitGruppe && !gruppeSetzen_) SaetzeInEdits();
+}
+
+void TFRechner::BeitragsgruppeZeigen() {
+  if (!EBeitragsgruppe->isEnabled() || gruppeAbgelehnt_) return;
+  if (EBeitragsgruppe->hasFocus() && EBeitragsgruppe->isModified()) return;
+  const QString text = QString::fromStdString(BeitragsgruppeDerRechnung(d_.Rechnung).Text());
+  if (EBeitragsgruppe->text() != text) EBeitragsgruppe->setText(text);
+}
+
+void TFRechner::BeitragsgruppePruefen() {
+  const bool mit = JahresRegeln(k_.LStJahr).Beitragsgruppen;
+  // A text refused before is no longer the question in a new period.
+  if (gruppeAbgelehnt_) {
+    gruppeAbgelehnt_ = false;
+    Hinweis(EBeitragsgruppe, {});
+  }
+  EBeitragsgruppe->setEnabled(mit);
+  LBeitragsgruppe->setEnabled(mit);
+  if (!mit) {
+    gruppe_.reset();
+    gruppeAbgelehnt_ = false;
+    Hinweis(EBeitragsgruppe, {});
+    EBeitragsgruppe->clear();
+    return;
+  }
+  if (!gruppe_) return;
+  TRechnung probe;
+  const std::string fehler = GruppeProbieren(*gruppe_, probe);
+  if (fehler.empty()) return;
+  const QString text = QString::fromStdString(gruppe_->Text());
+  gruppe_.reset();
+  BeitragsgruppeAblehnen(text, QString::fromStdString(fehler));
+}
+
+void TFRechner::SatzGeaendert(QLineEdit* feld) {
+  if (unbrauchbar_.empty()) return;
+  // The keys the field's value is stored under.
+  std::vector<std::string> schluessel;
+  const int typ = Beschaeftigung();
+  if (feld == EPauschSt) {
+    schluessel = {"PauschSt"};
+  } else if (feld == EU1Proz || feld == EU2Proz) {
+    if (typ == beNV) schluessel = {feld == EU1Proz ? "U1" : "U2"};
+  } else if (feld == EKV2ANProz && JahresRegeln(k_.LStJahr).KVZusatz) {
+    schluessel = {"KVZusatz"};
+  } else {
+    for (const auto& f : kSatzFelderAnzeige)
+      if (this->*f.Feld == feld) schluessel = {SVSatzSchluessel(typ, f.Art, f.AN)};
+  }
+  for (const std::string& name : schluessel) {
+    std::erase_if(unbrauchbar_, [&](const TIgnorierterWert& w) {
+      return QString::fromStdString(w.Schluessel).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0;
+    });
+  }
 }
 
 void TFRechner::EZusTextChange() {

@@ -20,8 +20,11 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "calc/beitragsgruppe.h"
+#include "calc/satzeingabe.h"
 #include "common/ini_datei.h"
 #include "ui/rechner_schnittstelle.h"
 
@@ -180,6 +183,46 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   void EZusTextChange();
   void KindergeldSetzen();
   void AufstockungFreigeben();
+  // Private insurance: the premium fields, and before 2014 the health and
+  // care rates it takes out (from 2014 its contribution group does).
+  void PrivatFelderFreigeben();
+
+  // ---- contribution group (from 2014) ----
+  // The key in force: the one typed, else the one the boxes describe.
+  TBeitragsgruppe GruppeInKraft() const;
+  // The window's request with key g, as the core takes it
+  // (BeitragsgruppeUebernehmen) in the year and month shown: an empty
+  // string and the boxes it sets in probe, or the core's message.
+  std::string GruppeProbieren(const TBeitragsgruppe& g, TRechnung& probe) const;
+  // The field's text as a key, when its editing ends or its fourth digit is
+  // typed: a key the core takes sets the boxes and stays in force; one it
+  // refuses turns the field red with the core's message and changes nothing.
+  void BeitragsgruppeEingegeben();
+  // A box of the insurance changed by the user: a typed key goes, the boxes
+  // decide again.
+  void GruppeVerwerfen();
+  // After a calculation: the key in force in the field (not while the user
+  // types there or a refused key stands in it).
+  void BeitragsgruppeZeigen();
+  // After a switch of year or month: the field follows the year, and a typed
+  // key the new period refuses goes (the field names why).
+  void BeitragsgruppePruefen();
+  void BeitragsgruppeAblehnen(const QString& text, const QString& meldung);
+  // Marks that the calculation did not take something as typed: the age
+  // relief before its year, a care part above the private premium.
+  void HinweiseSetzen();
+
+  // ---- rates typed in percent ----
+  // The rate of a field by the rule of its kind (calc/satzeingabe.h): the
+  // value, or nothing with the field red and the rule as its tooltip.
+  std::optional<double> SatzDesFelds(QLineEdit* feld, TSatzArt art);
+  // A field with a tooltip of its own while it warns: the usual one back.
+  void Hinweis(QWidget* w, const QString& warnung);
+  // The user typed into a rate field: a damaged stored value under its key
+  // may now be overwritten when the settings are saved.
+  void SatzGeaendert(QLineEdit* feld);
+  // The flat-rate tax in force as a fraction: the typed one, else the year's.
+  double PauschSatz();
   // The care discounts for further children under 25, from the field
   // E_KinderU25 (the 2nd to 5th child).
   int PVAbschlaege() const;
@@ -200,6 +243,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
 
   // ---- menus and settings (rechner_menue.cpp) ----
   void SichtWechseln(bool arbeitnehmer);
+  // The flowchart first published instead of the corrected one (cbUrspruenglich).
+  void UrspruenglichClick();
   void EinstellungenLaden();
   void BemessungsgrenzenZeigen();
   void InfoZeigen();
@@ -256,6 +301,15 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QHash<QWidget*, QAction*> anzeigen_;
   // Damaged values of the settings file, named once the window is shown.
   QStringList einstellungsWarnungen_;
+  // The damaged values of the current year's rates: the defaults shown in
+  // their place are not saved over them unless the user types into their field.
+  TEinstellungsBericht unbrauchbar_;
+  // The contribution group typed by the user (from 2014), in force until a
+  // box of the insurance is clicked; while it sets the boxes, their handlers
+  // keep it.  A refused key stays in the field, red.
+  std::optional<TBeitragsgruppe> gruppe_;
+  bool gruppeSetzen_ = false;
+  bool gruppeAbgelehnt_ = false;
 
  public:
   // The controls, named as their objectName.  Public so that the application
@@ -265,6 +319,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QComboBox* CBMonat = nullptr;
   QLabel* LMonat = nullptr;
   QLabel* LAblaufplan = nullptr;
+  // The flowchart first published, in the months whose flowchart was corrected.
+  QCheckBox* cbUrspruenglich = nullptr;
   QCheckBox* CBAlter = nullptr;
   TEditCS* edAJahr = nullptr;
   QComboBox* CBLZZ = nullptr;
@@ -307,6 +363,12 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   TEditCS* ePV2ANProz = nullptr;
   QCheckBox* cbPriv = nullptr;
   TEditCS* EPVWert = nullptr;
+  // The care part of the private premium, where it is known apart.
+  TEditCS* EPVWertPV = nullptr;
+  QLabel* LPVWertPV = nullptr;
+  // The contribution group KV-RV-AV-PV (from 2014).
+  TEditCS* EBeitragsgruppe = nullptr;
+  QLabel* LBeitragsgruppe = nullptr;
   QGroupBox* RGprivTyp = nullptr;
   QButtonGroup* RGprivTypGruppe = nullptr;
   QGroupBox* RGOstWest = nullptr;

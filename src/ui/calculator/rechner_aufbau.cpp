@@ -84,8 +84,9 @@ QWidget* TFRechner::LinkesPanelBauen() {
 QWidget* TFRechner::JahrPanelBauen() {
   auto* box = new QWidget(this);
   box->setObjectName(QStringLiteral("PJahr"));
-  auto* reihe = new QHBoxLayout(box);
-  reihe->setContentsMargins(6, 0, 6, 0);
+  auto* g = new QGridLayout(box);
+  g->setContentsMargins(6, 0, 6, 0);
+  g->setVerticalSpacing(0);
   CBJahr = new QComboBox(this);
   CBJahr->setObjectName(QStringLiteral("CBJahr"));
   CBJahr->setToolTip(QStringLiteral("Steuerjahr der Berechnung: Lohnsteuer, Beitragssätze und "
@@ -96,8 +97,8 @@ QWidget* TFRechner::JahrPanelBauen() {
   QFont fett = l->font();
   fett.setBold(true);
   l->setFont(fett);
-  reihe->addWidget(l);
-  reihe->addWidget(CBJahr);
+  g->addWidget(l, 0, 0);
+  g->addWidget(CBJahr, 0, 1);
 
   // The pay month, from 2014: it chooses the flowchart and the rule period.
   CBMonat = new QComboBox(this);
@@ -109,15 +110,28 @@ QWidget* TFRechner::JahrPanelBauen() {
   LAblaufplan = new QLabel(this);
   LAblaufplan->setObjectName(QStringLiteral("LAblaufplan"));
   LAblaufplan->setToolTip(QStringLiteral("Programmablaufplan, nach dem die Lohnsteuer dieses Monats berechnet wird"));
-  reihe->addSpacing(8);
-  reihe->addWidget(LMonat);
-  reihe->addWidget(CBMonat);
-  reihe->addWidget(LAblaufplan);
+  // Room for the longest name, so that the panels keep their width from
+  // month to month.
+  int breite = 0;
+  for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+    if (!JahresRegeln(kLStVersionen[v].Jahr).PeriodenNachMonat) continue;
+    breite = std::max(breite, LAblaufplan->fontMetrics().horizontalAdvance(QString::fromStdString(AblaufplanName(v))));
+  }
+  LAblaufplan->setMinimumWidth(breite + 4);
+  g->setColumnMinimumWidth(2, 8);
+  g->addWidget(LMonat, 0, 3);
+  g->addWidget(CBMonat, 0, 4);
+  g->addWidget(LAblaufplan, 0, 5);
+  // In the months whose first flowchart was corrected, under the flowchart's
+  // name: the first one instead.
+  cbUrspruenglich = Kasten(this, "cbUrspruenglich", QStringLiteral("ursprünglicher Ablaufplan"));
+  cbUrspruenglich->setVisible(false);
+  g->addWidget(cbUrspruenglich, 1, 5, 1, 2);
 
   auto* waehrung = new QLabel(this);
   waehrung->setObjectName(QStringLiteral("LJahrWaehrung"));
-  reihe->addWidget(waehrung);
-  reihe->addStretch(1);
+  g->addWidget(waehrung, 0, 6);
+  g->setColumnStretch(7, 1);
   return box;
 }
 
@@ -399,7 +413,23 @@ QWidget* TFRechner::SVPanelBauen() {
   EPauschSt->setText(QStringLiteral("2"));
   EPauschSt->setEnabled(false);
   EPauschSt->setAccessibleName(QStringLiteral("Pauschalsteuer [%]"));
-  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBGF, CBprivHH}) rechts->addWidget(c, 0, Qt::AlignLeft);
+  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht}) rechts->addWidget(c, 0, Qt::AlignLeft);
+  // The contribution group: the boxes below say the same in part, a typed
+  // key says it all.
+  EBeitragsgruppe = Zahlfeld("EBeitragsgruppe", 4, false, {});
+  EBeitragsgruppe->SetAlignment(TEditCS::taCenter);
+  LBeitragsgruppe = Beschriftung("LBeitragsgruppe", QStringLiteral("Beitragsgruppe"), EBeitragsgruppe);
+  EBeitragsgruppe->setToolTip(QStringLiteral("Beitragsgruppenschlüssel KV-RV-AV-PV (ab 2014), z. B. 1111 Arbeitnehmer, "
+                                "6100/6500 Minijob mit/ohne Aufstockung, 0110 privat versichert, 3321 "
+                                "Altersvollrentner; ein eingegebener Schlüssel setzt die Kästchen und gilt, "
+                                "bis eines davon angeklickt wird"));
+  EBeitragsgruppe->setEnabled(false);
+  auto* gruppeReihe = new QHBoxLayout;
+  gruppeReihe->addWidget(LBeitragsgruppe);
+  gruppeReihe->addWidget(EBeitragsgruppe);
+  gruppeReihe->addStretch(1);
+  rechts->addLayout(gruppeReihe);
+  for (QCheckBox* c : {CBGF, CBprivHH}) rechts->addWidget(c, 0, Qt::AlignLeft);
   auto* pausch = new QHBoxLayout;
   pausch->addWidget(CBPauschSt);
   pausch->addWidget(EPauschSt);
@@ -434,13 +464,28 @@ QWidget* TFRechner::SVPanelBauen() {
   }
   RGprivTypGruppe->button(1)->setChecked(true);
   RGprivTyp->setEnabled(false);
+  // The care part of the premium, where the insurer states it apart: the
+  // employer's subsidy is then capped for health and care each on its own.
+  EPVWertPV = Zahlfeld("EPVWertPV", 10, true,
+                       QStringLiteral("darin enthaltener monatlicher Beitrag zur privaten Pflegeversicherung "
+                                      "(leer: nicht getrennt angegeben); der Zuschuss des Arbeitgebers wird "
+                                      "dann für KV und PV je für sich begrenzt"));
+  EPVWertPV->setEnabled(false);
+  LPVWertPV = Beschriftung("LPVWertPV", QStringLiteral("davon PV"), EPVWertPV);
+  LPVWertPV->setEnabled(false);
   auto* privat = new QHBoxLayout;
   privat->addWidget(cbPriv);
   privat->addWidget(EPVWert);
   privat->addWidget(Einheit("LEuroPV", QStringLiteral("[€]")));
   privat->addSpacing(8);
-  privat->addWidget(RGprivTyp);
+  privat->addWidget(LPVWertPV);
+  privat->addWidget(EPVWertPV);
+  privat->addWidget(Einheit("LEuroPVPflege", QStringLiteral("[€]")));
   privat->addStretch(1);
+  auto* privatTyp = new QHBoxLayout;
+  privatTyp->addSpacing(cbPriv->sizeHint().width());
+  privatTyp->addWidget(RGprivTyp);
+  privatTyp->addStretch(1);
 
   auto* oben = new QHBoxLayout;
   oben->addLayout(g, 0);
@@ -448,6 +493,7 @@ QWidget* TFRechner::SVPanelBauen() {
   oben->addLayout(rechts, 1);
   spalte->insertLayout(0, oben);
   spalte->addLayout(privat);
+  spalte->addLayout(privatTyp);
 
   // Other deductions.
   auto* sonst = new QGridLayout;
@@ -481,13 +527,30 @@ void TFRechner::SignaleVerbinden() {
   auto doIt = [this] { DoIt(); };
   for (TEditCS* e : {ELohn, EVersBez, EVBezM, EVBezS, EZMVB, edVJahr, EFreibetrag, EHinzuR, edSterbe,
                      EKindergeld, edAJahr, EKVANProz, EKVAGProz, EKV2ANProz, ERVANProz, ERVAGProz,
-                     EAufProz, EAVANProz, EAVAGProz, EPVANProz, EPVAGProz, ePV2ANProz, EPVWert,
+                     EAufProz, EAVANProz, EAVAGProz, EPVANProz, EPVAGProz, ePV2ANProz, EPVWert, EPVWertPV,
                      EPauschSt, EZusBetrag, EU1Proz, EU2Proz}) {
     connect(e, &QLineEdit::textChanged, this, doIt);
   }
+  // What the user types into a rate may replace a damaged stored value.
+  for (TEditCS* e : {EKVANProz, EKVAGProz, EKV2ANProz, ERVANProz, ERVAGProz, EAufProz, EAVANProz, EAVAGProz,
+                     EPVANProz, EPVAGProz, ePV2ANProz, EPauschSt, EU1Proz, EU2Proz}) {
+    connect(e, &QLineEdit::textEdited, this, [this, e] { SatzGeaendert(e); });
+  }
   connect(cbTabArt, &QComboBox::currentIndexChanged, this, doIt);
-  for (QCheckBox* c : {CBAufst, CBGleitZ, CBRV_Verzicht, CBPauschSt, cbKV2, cbPV2})
+  for (QCheckBox* c : {CBGleitZ, CBRV_Verzicht, CBPauschSt, cbKV2, cbPV2})
     connect(c, &QCheckBox::toggled, this, doIt);
+  // The top-up is part of the contribution group: its rate is shown only
+  // where it is levied.
+  connect(CBAufst, &QCheckBox::toggled, this, [this] {
+    if (!gruppeSetzen_) GruppeVerwerfen();
+    if (JahresRegeln(k_.LStJahr).Beitragsgruppen) SaetzeInEdits();
+    DoIt();
+  });
+  connect(EBeitragsgruppe, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (text.trimmed().size() == 4) BeitragsgruppeEingegeben();
+  });
+  connect(EBeitragsgruppe, &QLineEdit::editingFinished, this, [this] { BeitragsgruppeEingegeben(); });
+  connect(cbUrspruenglich, &QCheckBox::toggled, this, [this] { UrspruenglichClick(); });
   connect(RGprivTypGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
     if (an) DoIt();
   });
@@ -508,19 +571,32 @@ void TFRechner::SignaleVerbinden() {
   connect(CBJahr, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (i >= 0) JahrWechseln(CBJahr->itemData(i).toInt());
   });
+  // A click on a box of the insurance (table, employment, private) ends a
+  // typed contribution group: the boxes decide again.
   connect(rbAllgTab, &QRadioButton::toggled, this, [this](bool an) {
-    if (an) TabArtWaehlen(0);
+    if (!an) return;
+    if (!gruppeSetzen_) GruppeVerwerfen();
+    TabArtWaehlen(0);
   });
   connect(rbBesTab, &QRadioButton::toggled, this, [this](bool an) {
-    if (an) TabArtWaehlen(1);
+    if (!an) return;
+    if (!gruppeSetzen_) GruppeVerwerfen();
+    TabArtWaehlen(1);
   });
   connect(RGOstWestGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
     if (an) RGOstWestClick();
   });
   connect(cbSachsen, &QCheckBox::toggled, this, [this] { cbSachsenClick(); });
-  connect(CBGF, &QCheckBox::toggled, this, [this] { BeschaeftigungClick(CBGF); });
-  connect(CBprivHH, &QCheckBox::toggled, this, [this] { BeschaeftigungClick(CBprivHH); });
-  connect(cbPriv, &QCheckBox::toggled, this, [this] { cbPrivClick(); });
+  for (QCheckBox* c : {CBGF, CBprivHH}) {
+    connect(c, &QCheckBox::toggled, this, [this, c] {
+      if (!gruppeSetzen_) GruppeVerwerfen();
+      BeschaeftigungClick(c);
+    });
+  }
+  connect(cbPriv, &QCheckBox::toggled, this, [this] {
+    if (!gruppeSetzen_) GruppeVerwerfen();
+    cbPrivClick();
+  });
   connect(EZusText, &QLineEdit::textChanged, this, [this] { EZusTextChange(); });
   connect(ENettoLohn, &QLineEdit::textChanged, this, [this] { ENettoLohnChange(); });
 }

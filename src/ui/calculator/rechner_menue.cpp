@@ -272,6 +272,7 @@ void TFRechner::EinstellungenLaden() {
   // Damaged values give the defaults; the user hears of them once the window shows.
   SVLaden();
   EPauschSt->setText(TEditCS::ZahlAlsText(k_.PauschSatz * 100));
+  BeitragsgruppePruefen();
   SaetzeInEdits();
   JahresRegelnAnwenden();
 }
@@ -291,6 +292,8 @@ void TFRechner::SVLaden() {
     u2NV_ = zusatz.U2Prozent;
   }
   for (const TIgnorierterWert& w : bericht) einstellungsWarnungen_ << QString::fromStdString(w.Meldung);
+  // The defaults shown instead are not saved over the stored values.
+  unbrauchbar_ = bericht;
 }
 
 void TFRechner::EinstellungsWarnungenZeigen() {
@@ -345,13 +348,15 @@ void TFRechner::SaetzeSpeichern(QStringList& fehler) {
   // defaults go back to the row's.
   TSVSatzTabelle zeile = k_.SVSatzTabelle;
   PeriodeWechseln(k_.LStJahr, SVMonat(), 0, zeile);
-  bool gut = SVSaetzeSpeichern(saetze, k_.LStJahr, zeile, EPauschSt->AsFraction());
+  // A stored value the window could not use stays as it stands, unless the
+  // user typed into its field.
+  bool gut = SVSaetzeSpeichern(saetze, k_.LStJahr, zeile, PauschSatz(), &unbrauchbar_);
   if (gut && JahresRegeln(k_.LStJahr).PeriodenNachMonat) {
     TSVZusatzWerte zusatz;
     zusatz.KVZusatzProzent = kvZusatz_ >= 0 ? kvZusatz_ : DurchschnittsZusatzbeitrag(k_.LStJahr, 1);
     zusatz.U1Prozent = u1NV_;
     zusatz.U2Prozent = u2NV_;
-    gut = SVZusatzSpeichern(saetze, k_.LStJahr, zusatz);
+    gut = SVZusatzSpeichern(saetze, k_.LStJahr, zusatz, &unbrauchbar_);
   }
   if (!gut) {
     const QString datei = QString::fromStdString(saetze.FileName().string());
@@ -396,6 +401,23 @@ void TFRechner::JahrAnzeigen() {
   CBMonat->setCurrentIndex(CBMonat->findData(static_cast<int>(k_.LStMonat)));
   CBMonat->blockSignals(monatVorher);
   LAblaufplan->setText(nachMonat ? QString::fromStdString(AblaufplanName(k_.VersionFuer(jahr))) : QString());
+  // Where the first flowchart of the month was corrected, it stays a choice.
+  const int urspruenglich = LStVersionUrspruenglich(jahr, k_.LStMonat);
+  const int berichtigt = LStVersionFuerMonat(jahr, k_.LStMonat);
+  const bool wahl = nachMonat && urspruenglich != berichtigt;
+  cbUrspruenglich->setVisible(wahl);
+  cbUrspruenglich->setEnabled(wahl);
+  const bool urVorher = cbUrspruenglich->blockSignals(true);
+  cbUrspruenglich->setChecked(wahl && k_.LStVersion == urspruenglich);
+  cbUrspruenglich->blockSignals(urVorher);
+  if (wahl) {
+    cbUrspruenglich->setToolTip(
+        QStringLiteral("Voreingestellt gilt der berichtigte %1: mit ihm hatten die Arbeitgeber die Lohnsteuer "
+                       "dieses Monats zu korrigieren. Angehakt rechnet das Programm nach dem zuerst "
+                       "veröffentlichten %2.")
+            .arg(QString::fromStdString(AblaufplanName(berichtigt)),
+                 QString::fromStdString(AblaufplanName(urspruenglich))));
+  }
   if (auto* w = findChild<QLabel*>(QStringLiteral("LJahrWaehrung")))
     w->setText(JahresRegeln(jahr).DM ? (k_.EuroAnzeige ? QStringLiteral("(DM-Jahr, Beträge in Euro)")
                                                        : QStringLiteral("(Beträge in DM)"))
@@ -472,14 +494,18 @@ void TFRechner::PeriodenFelderFreigeben() {
                                                  "es nur bis Juni 2019"));
 
   // Children under 25: the care discounts of the period (from July 2023),
-  // for an employee who pays care contributions.
+  // in every tax class, for an employee insured in the social care
+  // insurance (PV 1 of the contribution group).
   const bool abschlaege = r.PeriodenNachMonat && SVPeriode(k_.LStJahr, k_.LStMonat).PVAbschlag >= 0 &&
-                          Beschaeftigung() == beNV && !cbPriv->isChecked();
+                          GruppeInKraft().PV != 0;
   if (E_KinderU25->isEnabled() != abschlaege) {
+    const bool kinder = !E_KinderU25->text().trimmed().isEmpty();
     const bool vorher = E_KinderU25->blockSignals(true);
     if (!abschlaege) E_KinderU25->clear();
     E_KinderU25->setEnabled(abschlaege);
     E_KinderU25->blockSignals(vorher);
+    // Children that no longer count leave the person childless again.
+    if (!abschlaege && kinder) cbPV2->setChecked(Kinderlos() && CBStKl->currentIndex() != 1);
   }
   LKinderU25->setEnabled(abschlaege);
 }
@@ -530,7 +556,9 @@ void TFRechner::JahrWechseln(int jahr) {
   if (k_.EuroAnzeige != euroVorher) BetraegeUmrechnen(euroVorher ? k_.DMFaktor : 1 / k_.DMFaktor);
   WaehrungAnzeigen();
 
-  // The new year's rates, flat-rate tax, surcharge and ceilings.
+  // The new year's rates, flat-rate tax, surcharge and ceilings; its month
+  // starts with the flowchart in force.
+  k_.LStVersion = -1;
   SVLaden();
   RegelperiodeZeigen();
   // The new year's flat-rate tax replaces what the edits showed.
@@ -546,11 +574,13 @@ void TFRechner::JahrWechseln(int jahr) {
 }
 
 void TFRechner::RegelperiodeZeigen() {
-  // The rates of the table in the edits (the special table keeps its zeros),
-  // the boxes of the year and month, the child benefit, caption and dialog.
+  // The rates of the table in the edits (up to 2013 the special table keeps
+  // its zeros), the boxes of the year and month, the child benefit, caption
+  // and dialog.  A typed contribution group the period refuses goes first.
+  BeitragsgruppePruefen();
   SaetzeInEdits();
   rechnenAktiv_ = false;
-  if (cbTabArt->currentIndex() != 0)
+  if (cbTabArt->currentIndex() != 0 && !JahresRegeln(k_.LStJahr).Beitragsgruppen)
     for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
   JahresRegelnAnwenden();
   if (!Kinderlos()) cbPV2->setEnabled(false);
@@ -572,8 +602,18 @@ void TFRechner::MonatWechseln(int monat) {
   const int alt = k_.LStMonat;
   PeriodeWechseln(k_.LStJahr, alt, monat, k_.BBGTabelle, k_.SVSatzTabelle);
   k_.LStMonat = static_cast<std::uint8_t>(monat);
+  // The new month starts with the flowchart in force.
+  k_.LStVersion = -1;
   RegelperiodeZeigen();
   rechnenAktiv_ = aktiv;
+  Rechnen();
+}
+
+void TFRechner::UrspruenglichClick() {
+  const int jahr = k_.LStJahr;
+  const bool wahl = cbUrspruenglich->isChecked() && JahresRegeln(jahr).PeriodenNachMonat;
+  k_.LStVersion = wahl ? LStVersionUrspruenglich(jahr, k_.LStMonat) : -1;
+  JahrAnzeigen();
   Rechnen();
 }
 
