@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "calc/kontext.h"
@@ -110,6 +111,58 @@ TEST(VersionenUndParameter, TabellenMitDemDurchschnittlichenZusatzbeitrag) {
       EXPECT_EQ(tabelle, k.LStVar.LSTLZZ) << "Jahreslohn " << a.StufeBis;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Every figure of the social insurance that a flowchart carries in its own
+// tables equals the social-insurance table in each pay month the flowchart
+// is in force for (by default or as the one first published): the ceilings
+// of pension, health and care, the employee's pension and unemployment
+// rates, the reduced health rate and the employer's health rate of the
+// provision allowance, the care rates with Saxony, the surcharge of the
+// childless and the discount per child.  A new year typed with a stale
+// ceiling fails here.
+TEST(VersionenUndParameter, SozialversicherungWieInIhrerTabelle) {
+  const auto millionstel = [](double prozent) { return std::llround(prozent * 10000); };
+  int geprueft = 0;
+  for (int version = LStVersionNachSchluessel("2014"); version < kAnzahlLStVersionen; ++version) {
+    const TLStVersion& d = kLStVersionen[version];
+    SCOPED_TRACE(d.Schluessel);
+    TRechenKontext k;
+    TLohnsteuerProgramm* programm = k.ProgrammVersion(version);
+    ASSERT_NE(programm, nullptr);
+    const TFlussplanSVWerte w = programm->SVWerte();
+    for (int monat = 1; monat <= 12; ++monat) {
+      if (LStVersionFuerMonat(d.Jahr, monat) != version && LStVersionUrspruenglich(d.Jahr, monat) != version) continue;
+      SCOPED_TRACE(monat);
+      const TSVPeriode& p = SVPeriode(d.Jahr, monat);
+      EXPECT_EQ(w.BBGRVWest, 12 * p.RVWest);
+      EXPECT_EQ(w.BBGRVOst, 12 * p.RVOst);
+      EXPECT_EQ(w.BBGKVPV, 12 * p.KVWest);
+      EXPECT_EQ(w.RVSatzAN, millionstel(p.RV));
+      // 2014 the employee's health rate held his 0,9 % surcharge.
+      EXPECT_EQ(w.KVSatzErm, millionstel(p.KVErm + (p.ZBTeilung == ztKeine ? p.KV2AN : 0)));
+      if (w.KVSatzAG >= 0) {
+        const double zusatz = p.ZBTeilung == ztHaelftig ? p.ZB / 2 : 0;
+        EXPECT_EQ(w.KVSatzAG, millionstel(p.KVErm + zusatz));
+      }
+      EXPECT_EQ(w.PVSatzAN, millionstel(p.PV));
+      if (w.PVSatzAG > 0) EXPECT_EQ(w.PVSatzAG, millionstel(p.PV));
+      EXPECT_EQ(w.PVSatzANSachsen, millionstel(p.PV + p.PVSachsen));
+      if (w.PVSatzAGSachsen > 0) EXPECT_EQ(w.PVSatzAGSachsen, millionstel(p.PV - p.PVSachsen));
+      EXPECT_EQ(w.PVZuschlag, millionstel(p.PV2AN));
+      if (w.PVAbschlag >= 0) EXPECT_EQ(w.PVAbschlag, millionstel(p.PVAbschlag));
+      if (w.BBGRVALV >= 0) {
+        EXPECT_EQ(w.BBGRVALV, 12 * p.RVWest);
+        EXPECT_EQ(w.AVSatzAN, millionstel(p.AV));
+      }
+      ++geprueft;
+    }
+  }
+  EXPECT_GE(geprueft, 12 * 13);
 }
 
 }  // namespace

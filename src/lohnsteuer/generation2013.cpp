@@ -719,6 +719,28 @@ void TLStGeneration2013::MRE4SONST() {
 }
 
 // Income-tax routine: the tariff tax of a taxable income in whole euro.
+TFlussplanSVWerte TLStGeneration2013::SVWerte() const {
+  const TParameter2013& p = *fest_;
+  TFlussplanSVWerte w;
+  w.BBGRVWest = p.BBGRVWest * 100;
+  w.BBGRVOst = p.BBGRVOst * 100;
+  w.BBGKVPV = p.BBGKVPV * 100;
+  w.RVSatzAN = p.RVSATZAN;
+  w.KVSatzErm = p.KVSATZANBasis;
+  if (p.KVSATZAG > 0) w.KVSatzAG = p.KVSATZAG;
+  w.PVSatzAN = p.Pflege.AN;
+  w.PVSatzAG = p.Pflege.AG;
+  w.PVSatzANSachsen = p.Pflege.ANSachsen;
+  w.PVSatzAGSachsen = p.Pflege.AGSachsen;
+  w.PVZuschlag = p.Pflege.Zuschlag;
+  if (p.PVAbschlag > 0) w.PVAbschlag = p.PVAbschlag;
+  if (p.Vorsorge == TVorsorge::Ab2026) {
+    w.BBGRVALV = p.BBGRVALV * 100;
+    w.AVSatzAN = p.AVSATZAN;
+  }
+  return w;
+}
+
 std::int64_t TLStGeneration2013::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
   p_ = fest_;
   tabelle_ = false;

@@ -138,6 +138,7 @@ class TLStGeneration2013 : public TLohnsteuerProgramm {
   double LetzteTarifeinheit() const override { return static_cast<double>((v_.STKL < 5 ? X : ZZX) / 100); }
   int LetzterKZTAB() const override { return KZTAB; }
   double DurchschnittlicherZusatzbeitrag() const override { return static_cast<double>(fest_->KVZDurchschnitt) / 100; }
+  TFlussplanSVWerte SVWerte() const override;
 
  protected:
   // Another parameter set for the next runs (2013 chooses its flowchart by

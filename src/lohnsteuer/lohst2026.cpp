@@ -16,7 +16,9 @@ const TParameter2013& Parameter2026() {
     p.KFB = 9756;
     p.KFB4 = 4878;
     p.Vorsorge = TVorsorge::Ab2026;
-    p.BBGRVALV = 101400;
+    // One pension ceiling, for the pension and the unemployment part.
+    p.BBGRVWest = p.BBGRVOst = 101400;
+    p.BBGRVALV = p.BBGRVWest;
     p.AVSATZAN = 13000;
     p.BBGKVPV = 69750;
     p.Pflege.AG = p.Pflege.AGSachsen = 0;

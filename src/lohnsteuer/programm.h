@@ -25,6 +25,17 @@ struct TTabellenArgumente {
   std::int64_t StufeVon = 0;
 };
 
+// The figures of the social insurance a flowchart carries in its own tables
+// (its MPARA step): yearly ceilings in cents, rates in millionths (7,3 % is
+// 73000); -1 where the flowchart has none.  They are the social insurance's
+// facts typed a second time, held to its table by a test.
+struct TFlussplanSVWerte {
+  std::int64_t BBGRVWest = -1, BBGRVOst = -1, BBGKVPV = -1, BBGRVALV = -1;
+  std::int64_t RVSatzAN = -1, AVSatzAN = -1, KVSatzErm = -1, KVSatzAG = -1;
+  std::int64_t PVSatzAN = -1, PVSatzAG = -1, PVSatzANSachsen = -1, PVSatzAGSachsen = -1, PVZuschlag = -1;
+  std::int64_t PVAbschlag = -1;
+};
+
 class TLohnsteuerProgramm {
  public:
   explicit TLohnsteuerProgramm(TLStZustand& k) : k_(k), v_(k.LStVar) {}
@@ -62,6 +73,9 @@ class TLohnsteuerProgramm {
   // flowchart's tables compute with, as announced for its year (from 2015;
   // 0 before).
   virtual double DurchschnittlicherZusatzbeitrag() const { return 0; }
+
+  // The social insurance's figures in the flowchart's tables (from 2013).
+  virtual TFlussplanSVWerte SVWerte() const { return {}; }
 
  protected:
   TLStZustand& k_;
