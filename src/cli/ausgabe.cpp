@@ -86,9 +86,31 @@ std::int64_t TAnzeige::Wert(std::string_view name) const {
   return 0;
 }
 
-namespace {
-std::string Programmablaufplan(const TRechenKontext& k);
-}  // namespace
+const std::array<const char*, kTextAnzahl>& TextNamen() {
+  static const std::array<const char*, kTextAnzahl> namen = {"Waehrung", "Programmablaufplan", "Beitragsgruppe"};
+  return namen;
+}
+
+std::string Programmablaufplan(const TRechenKontext& k) {
+  const int v = k.VersionFuer(k.LStJahr);
+  return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
+}
+
+void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte) {
+  werte[0] = k.Waehrung;
+  // The pay month chooses the flowchart from 2014, when the contribution
+  // groups begin as well.
+  if (JahresRegeln(r.Jahr).PeriodenNachMonat) {
+    werte[1] = Programmablaufplan(k);
+  } else {
+    werte[1].clear();
+  }
+  if (r.SV.MitGruppe) {
+    werte[2] = r.SV.Gruppe.Text();
+  } else {
+    werte[2].clear();
+  }
+}
 
 namespace {
 // The result converted to the display currency.
@@ -131,30 +153,24 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
   a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
   a.Umlagen = JahresRegeln(r.Jahr).PeriodenNachMonat;
   a.Zone = ZonenName(r.Jahr, r.Monat);
-  if (a.Umlagen) a.Programmablaufplan = Programmablaufplan(k);
+  TTextWerte texte;
+  TextWerte(k, r, texte);
+  a.Waehrung = std::move(texte[0]);
+  a.Programmablaufplan = std::move(texte[1]);
+  a.Beitragsgruppe = std::move(texte[2]);
   a.SonstigeAbzuege = e.SonstigeAbzuege;
   a.Kindergeld = e.Kindergeld;
-  a.Waehrung = e.Waehrung;
   return a;
 }
 
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
   std::string json = "{\"Waehrung\": \"" + a.Waehrung + "\"";
   if (!a.Programmablaufplan.empty()) json += ", \"Programmablaufplan\": \"" + a.Programmablaufplan + "\"";
+  if (!a.Beitragsgruppe.empty()) json += ", \"Beitragsgruppe\": \"" + a.Beitragsgruppe + "\"";
   for (const auto& [name, wert] : a.Felder) json += ", \"" + name + "\": " + std::to_string(wert);
   if (!zusatz.empty()) json += ", " + zusatz;
   return json + "}";
 }
-
-namespace {
-
-// The key of the flowchart that ran for k.LStJahr.
-std::string Programmablaufplan(const TRechenKontext& k) {
-  const int v = k.VersionFuer(k.LStJahr);
-  return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
-}
-
-}  // namespace
 
 std::string AlsJsonNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
   const std::int64_t brutto = AnzeigeCent(k, re4);
@@ -209,6 +225,7 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
     text += '\n';
   };
   if (!a.Programmablaufplan.empty()) text += "Programmablaufplan  " + a.Programmablaufplan + "\n";
+  if (!a.Beitragsgruppe.empty()) text += "Beitragsgruppe      " + a.Beitragsgruppe + "\n";
   aus("", "Arbeitnehmer", "Arbeitgeber");
   aus("Bruttolohn", feld("RE4"), feld("RE4"));
   aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", feld("LSt"), feld("LStPausch"));
