@@ -241,12 +241,12 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("KV Beitrag", feld("KV_AN"), feld("KV_AG"));
   aus("KV Zus.Beitrag", feld("KV2_AN"), feld("KV2_AG"));
   aus("RV Beitrag", feld("RV_AN"), feld("RV_AG"));
+  // The top-up is contained in the pension line above (the employee's whole
+  // share there): a note, not a line of the sum.
+  if (a.Wert("RVAuf_AN") != 0) aus("  davon Aufstockung", feld("RVAuf_AN"), "");
   aus("ALoV Beitrag", feld("AV_AN"), feld("AV_AG"));
   aus("PV Beitrag", feld("PV_AN"), feld("PV_AG"));
   aus("PV Zus.Beitrag", feld("PV2_AN"), feld("PV2_AG"));
-  if (a.Wert("RVAuf_AN") != 0 || a.Wert("RVAuf_AG") != 0) {
-    aus("RV Aufstockung", feld("RVAuf_AN"), feld("RVAuf_AG"));
-  }
   aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
   aus("Netto Lohn", feld("Netto"), "");

@@ -82,7 +82,10 @@ void AnzeigeWerte(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 
 // The result lines of the calculator window, employee and employer side by
-// side, under the flowchart and the contribution group (from 2014).
+// side, under the flowchart and the contribution group (from 2014).  Each
+// contribution line is part of the sum below them; the pension top-up of a
+// minijob, which is the employee's pension share, is named on a line
+// "davon Aufstockung" below it, outside the sum.
 std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 
 // A year with wage tax but without its social insurance: the tax lines, the flowchart
