@@ -173,7 +173,9 @@ TEST(BatchWerte, JedesJsonMitgliedIstEineSpalte) {
     // What the JSON does not name, batch leaves empty (the last column is
     // "fehler").
     for (std::size_t i = f.size(); i + 1 < namen.size(); ++i) {
-      if (!genannt[i]) EXPECT_EQ(zellen[i], "") << argumente << ": " << namen[i];
+      if (!genannt[i]) {
+        EXPECT_EQ(zellen[i], "") << argumente << ": " << namen[i];
+      }
     }
   }
 }
