@@ -96,20 +96,39 @@ std::string Programmablaufplan(const TRechenKontext& k) {
   return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
 }
 
-void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte) {
-  werte[0] = k.Waehrung;
-  // The pay month chooses the flowchart from 2014, when the contribution
-  // groups begin as well.
+namespace {
+
+// The texts one after the other, each as a view that lives while the call
+// does; an empty one where the year has none.
+template <class F>
+void TexteDurchgehen(const TRechenKontext& k, const TRechnung& r, F&& text) {
+  text(std::string_view(k.Waehrung));
+  // The pay month chooses the flowchart from 2014.
   if (JahresRegeln(r.Jahr).PeriodenNachMonat) {
-    werte[1] = Programmablaufplan(k);
+    const int v = k.VersionFuer(k.LStJahr);
+    if (v >= 0) {
+      text(std::string_view(kLStVersionen[v].Schluessel));
+    } else {
+      const std::string jahr = std::to_string(k.LStJahr);
+      text(std::string_view(jahr));
+    }
   } else {
-    werte[1].clear();
+    text(std::string_view());
   }
-  if (r.SV.MitGruppe) {
-    werte[2] = r.SV.Gruppe.Text();
-  } else {
-    werte[2].clear();
-  }
+  // The contribution group, from 2014 as well.
+  const std::array<char, 4> gruppe = r.SV.Gruppe.Ziffern();
+  text(r.SV.MitGruppe ? std::string_view(gruppe.data(), gruppe.size()) : std::string_view());
+}
+
+}  // namespace
+
+void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte) {
+  std::size_t i = 0;
+  TexteDurchgehen(k, r, [&](std::string_view t) { werte[i++].assign(t); });
+}
+
+void TexteAnhaengen(std::string& zeile, char trenner, const TRechenKontext& k, const TRechnung& r) {
+  TexteDurchgehen(k, r, [&](std::string_view t) { (zeile += trenner).append(t); });
 }
 
 namespace {

@@ -43,6 +43,10 @@ const std::array<const char*, kTextAnzahl>& TextNamen();
 // none.  k is the context of the calculation, whose currency symbol the
 // amounts' conversion has set (Anzeigen, AnzeigeWerte).
 void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte);
+// The same texts appended to a CSV row, each after the separator, without a
+// string per cell: none of them holds a separator, a quote or a sign a
+// spreadsheet would read as a formula.
+void TexteAnhaengen(std::string& zeile, char trenner, const TRechenKontext& k, const TRechnung& r);
 // The key of the flowchart that runs for k.LStJahr ("2024dez"; the year
 // where the year has one flowchart of its own).
 std::string Programmablaufplan(const TRechenKontext& k);

@@ -336,13 +336,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   bool inDerZeile = false;                // they are views into the line
   TEingabe e;
   TErgebnisWerte werte{};
-  TTextWerte textWerte;  // reused: no allocation per row
-  const auto texteSchreiben = [&] {
-    for (const std::string& t : textWerte) {
-      puffer += trenner;
-      FeldSchreiben(puffer, t, trenner);
-    }
-  };
+  TTextWerte textWerte;
   TRechnung r;
   TGesamtErgebnis erg;
   std::string meldung;
@@ -429,7 +423,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       TextWerte(k, r, textWerte);
       textWerte[1] = Programmablaufplan(k);
       textWerte[2].clear();
-      texteSchreiben();
+      for (const std::string& t : textWerte) (puffer += trenner) += t;
       puffer += trenner;
       FeldSchreiben(puffer,
                     "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " + textWerte[1] +
@@ -439,8 +433,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     } else if (meldung.empty()) {
       AnzeigeWerte(k, r, erg, &e, werte);
       BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
-      TextWerte(k, r, textWerte);
-      texteSchreiben();
+      TexteAnhaengen(puffer, trenner, k, r);
       // Only these inputs can warn.
       if (e.Minijob || e.Haushalt || e.Gleitzone) {
         for (const std::string& w : Warnungen(k, e, r)) zeilenMeldung("Warnung: " + w);
