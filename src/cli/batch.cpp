@@ -416,7 +416,6 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
       AnzeigeWerte(k, r, erg, &e, werte);
-      // The flowchart is named as the JSON of the tax alone names it.
       BetraegeSchreiben(puffer, werte, kSteuerAnzahl, trenner, dezimal);
       puffer.append(kErgebnisAnzahl - kSteuerAnzahl, trenner);
       // The flowchart is named as the JSON of the tax alone names it.
