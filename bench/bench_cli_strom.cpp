@@ -89,7 +89,8 @@ const std::string& BatchCsv() {
 }
 
 // Employees of 2026 with the inputs of its social insurance: pay months,
-// add-on rates, care discounts, levies, the transition zone, minijobs.
+// add-on rates, care discounts, levies, the transition zone, minijobs (a
+// minijob pays no care contribution and takes no discount: 0 there).
 const std::string& Batch2026Csv() {
   static const std::string csv = [] {
     std::mt19937 zufall(2026);
@@ -103,7 +104,7 @@ const std::string& Batch2026Csv() {
       const unsigned brutto = art == 0 ? 100 + zufall() % 500 : art <= 2 ? 604 + zufall() % 1396 : 1000 + zufall() % 9000;
       t += "2026;" + std::to_string(1 + zufall() % 12) + ";" + std::to_string(brutto) + "," +
            std::to_string(10 + zufall() % 90) + ";" + std::to_string(stkl) + ";" + (kinder ? "2" : "") + ";" +
-           (kinder ? std::to_string(zufall() % 2) : "") + ";" +
+           (kinder ? std::to_string(zufall() % 2 * (art != 0)) : "") + ";" +
            (art != 0 && zufall() % 2 ? std::to_string(zufall() % 4) + ",5" : "") + ";" +
            (zufall() % 3 ? "" : "1,6") + ";" + (zufall() % 3 ? "" : "0,44") + ";" + (art == 1 || art == 2 ? "ja" : "") +
            ";" + (art == 0 ? "ja" : "") + ";" + (zufall() % 4 ? "west" : "ost") + ";" + (zufall() % 2 ? "9" : "") +

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
+#include "cli_lauf.h"
 
 namespace lst {
 namespace {
@@ -70,6 +72,8 @@ TEST(BatchWerte, ZellenSindDieBetraegeDerAnzeige) {
       {{{"jahr", "2026"}, {"monat", "3"}, {"brutto", "100"}, {"sonstige-abzuege", "543,21"}}},
       {{{"jahr", "2026"}, {"brutto", "500"}, {"minijob", ""}, {"u1", "1,1"}, {"u2", "0,24"}}},
       {{{"jahr", "2024"}, {"brutto", "999999999"}, {"steuerklasse", "5"}}},
+      {{{"jahr", "2024"}, {"brutto", "3000"}, {"beitragsgruppe", "3321"}}},
+      {{{"jahr", "2023"}, {"monat", "3"}, {"brutto", "538"}, {"haushalt", ""}, {"aufstockung", ""}}},
   };
   for (const char trenner : {';', ','}) {
     const char dezimal = trenner == ';' ? ',' : '.';
@@ -95,16 +99,82 @@ TEST(BatchWerte, ZellenSindDieBetraegeDerAnzeige) {
       ASSERT_TRUE(cli::CsvFelder(ausKopf, trenner, namen));
       ASSERT_TRUE(cli::CsvFelder(ausZeile, trenner, zellen));
       ASSERT_EQ(namen.size(), zellen.size()) << ausZeile;
-      ASSERT_EQ(namen.size(), f.Optionen.size() + cli::kErgebnisAnzahl + 1);
+      ASSERT_EQ(namen.size(), f.Optionen.size() + cli::kTextAnzahl + cli::kErgebnisAnzahl + 1);
       EXPECT_EQ(zellen.back(), "") << fehler.str();
       const cli::TAnzeige a = Anzeige(f.Optionen);
+      // The amounts next to the input, then the texts.
       for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
         const std::size_t spalte = f.Optionen.size() + i;
         EXPECT_EQ(namen[spalte], a.Felder[i].first);
         EXPECT_EQ(zellen[spalte], Zelle(a.Felder[i].second, dezimal)) << kopf << ' ' << namen[spalte];
       }
+      const std::string texte[] = {a.Waehrung, a.Programmablaufplan, a.Beitragsgruppe};
+      for (std::size_t i = 0; i < cli::kTextAnzahl; ++i) {
+        const std::size_t spalte = f.Optionen.size() + cli::kErgebnisAnzahl + i;
+        EXPECT_EQ(namen[spalte], cli::TextNamen()[i]);
+        EXPECT_EQ(zellen[spalte], texte[i]) << kopf << ' ' << namen[spalte];
+      }
       if (f.Optionen.back().first == "sonstige-abzuege") {
         EXPECT_LT(a.Wert("Netto"), 0);
+      }
+    }
+  }
+}
+
+// Every member of "berechnen --json" is a batch column of the same name
+// with the same value for the same options (the texts as they are, the
+// amounts in cents as batch writes them); a text column whose member the
+// year does not have (the flowchart and the contribution group before 2014)
+// stays empty.
+TEST(BatchWerte, JedesJsonMitgliedIstEineSpalte) {
+  using TOptionen = std::vector<std::pair<std::string, std::string>>;
+  const std::vector<TOptionen> faelle = {
+      {{"jahr", "1998"}, {"brutto", "4321,09"}, {"dm", ""}},
+      {{"jahr", "2013"}, {"brutto", "450"}, {"minijob", ""}, {"aufstockung", ""}},
+      {{"jahr", "2023"}, {"monat", "3"}, {"brutto", "3000"}, {"kirchensteuer", "9"}},
+      {{"jahr", "2024"}, {"brutto", "3000"}, {"beitragsgruppe", "0110"}, {"privat", "700"}, {"ag-zuschuss", ""}},
+      {{"jahr", "2026"}, {"brutto", "603"}, {"haushalt", ""}, {"aufstockung", ""}},
+  };
+  static const std::regex kMitglied("\"([^\"]+)\": (\"[^\"]*\"|-?[0-9]+)");
+  for (const TOptionen& f : faelle) {
+    std::string argumente = "berechnen --json", kopf, zeile;
+    for (const auto& [name, wert] : f) {
+      argumente += " --" + name + (wert.empty() ? "" : " " + wert);
+      kopf += (kopf.empty() ? "" : ";") + name;
+      zeile += (zeile.empty() ? "" : ";") + (wert.empty() ? std::string("ja") : wert);
+    }
+    const TCliLauf json = CliStarten(argumente, "", false);
+    const TCliLauf batch = CliStarten("batch", kopf + "\n" + zeile + "\n", false);
+    ASSERT_EQ(json.Status, 0) << argumente << json.Fehler;
+    ASSERT_EQ(batch.Status, 0) << kopf << batch.Fehler;
+    std::istringstream ausgabe(batch.Ausgabe);
+    std::string ausKopf, ausZeile;
+    std::getline(ausgabe, ausKopf);
+    std::getline(ausgabe, ausZeile);
+    std::vector<std::string> namen, zellen;
+    ASSERT_TRUE(cli::CsvFelder(ausKopf, ';', namen));
+    ASSERT_TRUE(cli::CsvFelder(ausZeile, ';', zellen));
+    ASSERT_EQ(namen.size(), zellen.size());
+    std::vector<bool> genannt(namen.size(), false);
+    int mitglieder = 0;
+    for (auto it = std::sregex_iterator(json.Ausgabe.begin(), json.Ausgabe.end(), kMitglied);
+         it != std::sregex_iterator(); ++it) {
+      const std::string name = (*it)[1], wert = (*it)[2];
+      ++mitglieder;
+      std::size_t spalte = f.size();
+      while (spalte < namen.size() && namen[spalte] != name) ++spalte;
+      ASSERT_LT(spalte, namen.size()) << name << " fehlt in der Kopfzeile von batch: " << ausKopf;
+      genannt[spalte] = true;
+      const std::string erwartet =
+          wert.front() == '"' ? wert.substr(1, wert.size() - 2) : Zelle(std::stoll(wert), ',');
+      EXPECT_EQ(zellen[spalte], erwartet) << argumente << ": " << name;
+    }
+    EXPECT_EQ(mitglieder, static_cast<int>(cli::kErgebnisAnzahl) + (f[0].second >= "2014" ? 3 : 1)) << json.Ausgabe;
+    // What the JSON does not name, batch leaves empty (the last column is
+    // "fehler").
+    for (std::size_t i = f.size(); i + 1 < namen.size(); ++i) {
+      if (!genannt[i]) {
+        EXPECT_EQ(zellen[i], "") << argumente << ": " << namen[i];
       }
     }
   }

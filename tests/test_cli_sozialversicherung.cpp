@@ -5,7 +5,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,7 +34,7 @@ TEST(CliSV, MinijobMitUndOhneAufstockung) {
   ASSERT_EQ(ohne.Status, 0) << ohne.Ausgabe << ohne.Fehler;
   EXPECT_EQ(Wert(ohne, "RVAuf_AN"), 0);
   EXPECT_EQ(Wert(ohne, "RV_AN"), 0);
-  EXPECT_EQ(Starte("berechnen --jahr 2013 --minijob --brutto 200").Ausgabe.find("RV Aufstockung"),
+  EXPECT_EQ(Starte("berechnen --jahr 2013 --minijob --brutto 200").Ausgabe.find("davon Aufstockung"),
             std::string::npos);
 
   // 2013, 450 EUR with top-up and 2 % flat tax.
@@ -47,8 +49,84 @@ TEST(CliSV, MinijobMitUndOhneAufstockung) {
   // 100 EUR: the minimum base of 175 EUR, 175 * 18,9 % - 15,00 = 18,08 EUR.
   const Lauf klein = Starte("berechnen --jahr 2013 --minijob --aufstockung --brutto 100 --json");
   EXPECT_EQ(Wert(klein, "RV_AN"), 1808);
-  EXPECT_NE(Starte("berechnen --jahr 2013 --minijob --aufstockung --brutto 100").Ausgabe.find("RV Aufstockung"),
+  EXPECT_NE(Starte("berechnen --jahr 2013 --minijob --aufstockung --brutto 100").Ausgabe.find("\n  davon Aufstockung            18,08 EUR\n"),
             std::string::npos);
+}
+
+// The lines of the text add up to its sums in both columns: the taxes, the
+// contributions (the top-up of a minijob is a note "davon" below the
+// pension line, no line of the sum), the net wage and the employer's cost.
+// Minijobs of both kinds with and without top-up, contribution groups, a
+// private insurance, the zone, DM.
+TEST(CliSV, TextzeilenErgebenDieSummen) {
+  static const std::regex kBetrag("(-?[0-9.]+),([0-9][0-9]) (EUR|DM)");
+  for (const char* optionen :
+       {"--jahr 2024 --brutto 538 --minijob --aufstockung", "--jahr 2026 --brutto 400 --minijob",
+        "--jahr 2024 --brutto 538 --haushalt --aufstockung", "--jahr 2013 --brutto 100 --minijob --aufstockung",
+        "--jahr 2024 --brutto 3000 --beitragsgruppe 3321",
+        "--jahr 2025 --brutto 5000 --beitragsgruppe 0110 --privat 800 --ag-zuschuss",
+        "--jahr 2026 --brutto 1200 --uebergangsbereich --sonstige-abzuege 20 --kirchensteuer 9",
+        "--jahr 1999 --dm --brutto 4000 --kinderfreibetraege 1"}) {
+    const Lauf l = Starte(std::string("berechnen ") + optionen);
+    ASSERT_EQ(l.Status, 0) << optionen << l.Fehler;
+    // Each line's caption (its first 20 characters) with its amounts.
+    std::vector<std::pair<std::string, std::vector<std::int64_t>>> zeilen;
+    std::istringstream text(l.Ausgabe);
+    for (std::string zeile; std::getline(text, zeile);) {
+      std::vector<std::int64_t> betraege;
+      for (auto it = std::sregex_iterator(zeile.begin(), zeile.end(), kBetrag); it != std::sregex_iterator(); ++it) {
+        std::string ganz = (*it)[1];
+        ganz.erase(std::remove(ganz.begin(), ganz.end(), '.'), ganz.end());
+        const std::int64_t e = std::stoll(ganz);
+        betraege.push_back(e * 100 + (ganz.front() == '-' ? -1 : 1) * std::stoll((*it)[2]));
+      }
+      std::string titel = zeile.substr(0, std::min<std::size_t>(zeile.size(), 20));
+      while (!titel.empty() && titel.back() == ' ') titel.pop_back();
+      zeilen.emplace_back(titel, betraege);
+    }
+    const auto zeile = [&](const std::string& titel) -> std::vector<std::int64_t> {
+      for (const auto& [t, b] : zeilen)
+        if (t == titel) return b;
+      ADD_FAILURE() << optionen << ": keine Zeile " << titel << "\n" << l.Ausgabe;
+      return {0, 0};
+    };
+    const auto summe = [&](std::initializer_list<const char*> titel, std::size_t spalte) {
+      std::int64_t s = 0;
+      for (const char* t : titel) s += zeile(t).at(spalte);
+      return s;
+    };
+    for (std::size_t s = 0; s < 2; ++s) {
+      EXPECT_EQ(summe({"Lohnsteuer", "Kirchensteuer", "Solidaritätsz."}, s), zeile("Steuern gesamt").at(s)) << optionen;
+      EXPECT_EQ(summe({"KV Beitrag", "KV Zus.Beitrag", "RV Beitrag", "ALoV Beitrag", "PV Beitrag", "PV Zus.Beitrag"}, s),
+                zeile("Soz.vers. gesamt").at(s))
+          << optionen << "\n" << l.Ausgabe;
+    }
+    // Every contribution line lies between the wage after taxes and the sum.
+    bool imBlock = false;
+    std::int64_t an = 0;
+    for (const auto& [t, b] : zeilen) {
+      if (t == "Soz.vers. gesamt") break;
+      if (imBlock && t.rfind("  davon ", 0) != 0 && t.rfind("BE ", 0) != 0) an += b.at(0);
+      if (t == "nach Steuern") imBlock = true;
+    }
+    EXPECT_EQ(an, zeile("Soz.vers. gesamt").at(0)) << optionen << "\n" << l.Ausgabe;
+    EXPECT_EQ(zeile("nach Steuern").at(0) - zeile("Soz.vers. gesamt").at(0) - zeile("Sonstiges").at(0),
+              zeile("Netto Lohn").at(0))
+        << optionen;
+    // The employer's subsidy to a private insurance is part of his cost.
+    std::int64_t zuschuss = 0;
+    for (const auto& [t, b] : zeilen)
+      if (t == "AG-Zuschuss PKV/PV") zuschuss = b.at(0);
+    EXPECT_EQ(zeile("nach Steuern").at(1) + zeile("Soz.vers. gesamt").at(1) + zuschuss, zeile("Lohnkosten").at(0))
+        << optionen;
+    // The top-up is named once, as the note of the pension line.
+    const bool aufstockung = std::string(optionen).find("--aufstockung") != std::string::npos;
+    EXPECT_EQ(l.Ausgabe.find("RV Aufstockung"), std::string::npos) << optionen;
+    if (aufstockung) {
+      EXPECT_EQ(zeile("  davon Aufstockung").at(0), zeile("RV Beitrag").at(0)) << optionen;
+    }
+    EXPECT_EQ(l.Ausgabe.find("davon") != std::string::npos, aufstockung) << optionen;
+  }
 }
 
 TEST(CliSV, GleitzoneImJahr) {

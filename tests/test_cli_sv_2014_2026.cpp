@@ -339,7 +339,10 @@ TEST(CliSV2014, BatchMitDenNeuenSpalten) {
   std::istringstream zeilen(l.Ausgabe);
   std::string kopf;
   std::getline(zeilen, kopf);
-  EXPECT_NE(kopf.find(";AGGesamtPlus;BE;BE_AN;U1_AG;U2_AG;IGU_AG;AGGesamtUmlagen;PKVZuschuss_AG;fehler"), std::string::npos) << kopf;
+  EXPECT_NE(kopf.find(";AGGesamtPlus;BE;BE_AN;U1_AG;U2_AG;IGU_AG;AGGesamtUmlagen;PKVZuschuss_AG;Waehrung;"
+                      "Programmablaufplan;Beitragsgruppe;fehler"),
+            std::string::npos)
+      << kopf;
   std::vector<std::string> z;
   for (std::string s; std::getline(zeilen, s);) z.push_back(s);
   ASSERT_EQ(z.size(), 7u) << l.Ausgabe;
@@ -354,6 +357,12 @@ TEST(CliSV2014, BatchMitDenNeuenSpalten) {
     return std::string("?");
   };
   EXPECT_EQ(spalte(z[0], "Netto"), "2054,42");          // reference case A of January 2026
+  EXPECT_EQ(spalte(z[0], "Programmablaufplan"), "2026");
+  EXPECT_EQ(spalte(z[0], "Beitragsgruppe"), "1111");
+  EXPECT_EQ(spalte(z[3], "Programmablaufplan"), "2022");
+  EXPECT_EQ(spalte(z[4], "Beitragsgruppe"), "6500");    // a minijob without top-up
+  EXPECT_EQ(spalte(z[4], "Waehrung"), "EUR");
+  EXPECT_EQ(spalte(z[5], "Programmablaufplan"), "");    // a row with an error
   EXPECT_EQ(spalte(z[1], "U1_AG"), "70,00");
   EXPECT_EQ(spalte(z[1], "U2_AG"), "17,50");
   EXPECT_EQ(spalte(z[1], "IGU_AG"), "2,10");

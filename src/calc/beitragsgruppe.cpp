@@ -5,13 +5,14 @@
 
 namespace lst {
 
+std::array<char, 4> TBeitragsgruppe::Ziffern() const {
+  return {static_cast<char>('0' + KV % 10), static_cast<char>('0' + RV % 10), static_cast<char>('0' + AV % 10),
+          static_cast<char>('0' + PV % 10)};
+}
+
 std::string TBeitragsgruppe::Text() const {
-  std::string t(4, '0');
-  t[0] = static_cast<char>('0' + KV % 10);
-  t[1] = static_cast<char>('0' + RV % 10);
-  t[2] = static_cast<char>('0' + AV % 10);
-  t[3] = static_cast<char>('0' + PV % 10);
-  return t;
+  const std::array<char, 4> z = Ziffern();
+  return std::string(z.data(), z.size());
 }
 
 std::optional<TBeitragsgruppe> BeitragsgruppeLesen(std::string_view text) {

@@ -21,6 +21,7 @@
 // agricultural health insurance, PV 2 half contribution with a claim to
 // state aid) are refused with a message.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ struct TBeitragsgruppe {
 
   // "1111".
   std::string Text() const;
+  // The same four characters without a string (for writers of many rows).
+  std::array<char, 4> Ziffern() const;
   // Whether the employee is insured in the branch through this employment
   // (pays a share of its own): what the flowchart is told.
   bool RVVersichert() const { return RV == 1; }

@@ -744,6 +744,50 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
   return GleitzoneAnteil(jahr, 2, beitrag, satzAG, satzAN, basis);
 }
 
+namespace {
+
+// The care discount for further children (sv.PVAbschlaege, from July 2023)
+// as a fraction, borne by the employee alone; 0 where the period has none.
+double PVAbschlag(const TSVPeriode& p, const TSVEingabe& sv) {
+  return p.PVAbschlag > 0 && sv.PVAbschlaege > 0 ? std::min<int>(sv.PVAbschlaege, 4) * Anteil(p.PVAbschlag) : 0;
+}
+
+// Whether the pension top-up of a minijob is paid: asked for, and the
+// period and the rates have one.
+bool MitAufstockung(const TSVPeriode& p, const TSVEingabe& sv) {
+  return sv.Aufstockung && p.MindestBasis >= 0 && sv.Saetze[svRVAuf].AN >= 0;
+}
+
+// Whether neither side pays the health contribution: then neither pays the
+// add-on rate either.
+bool OhneKV(const TSVEingabe& sv) { return sv.Saetze[svKV].AN < 0 && sv.Saetze[svKV].AG < 0; }
+
+}  // namespace
+
+std::array<TSatzPaar, svAnzahl> AngewandteSaetze(int jahr, const TSVEingabe& sv) {
+  const TSVPeriode& p = SVPeriode(jahr, sv.Monat);
+  std::array<TSatzPaar, svAnzahl> s = sv.Saetze;
+  if (s[svPV].AN > 0) s[svPV].AN = std::max(s[svPV].AN - PVAbschlag(p, sv), 0.0);
+  if (OhneKV(sv)) s[svKV2] = Paar(-1, -1);
+  // The employee's share of a minijob's pension is his top-up; the
+  // employer keeps his flat rate.
+  if (MitAufstockung(p, sv)) {
+    s[svRV].AN = sv.Saetze[svRVAuf].AN;
+    s[svRVAuf] = {sv.Saetze[svRVAuf].AN, Anteil(-1)};
+  } else {
+    s[svRVAuf] = Paar(-1, -1);
+  }
+  if (sv.PKV != 0) {
+    for (int art : {svKV, svPV, svKV2, svPV2}) s[art] = Paar(-1, -1);
+  }
+  // A side that levies 0 % pays nothing as well.
+  for (TSatzPaar& paar : s) {
+    if (!(paar.AN > 0)) paar.AN = Anteil(-1);
+    if (!(paar.AG > 0)) paar.AG = Anteil(-1);
+  }
+  return s;
+}
+
 void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
                  const TSVEingabe& sv, TSVErgebnis& ergebnis) {
   k.LStJahr = static_cast<std::int16_t>(jahr);
@@ -779,12 +823,11 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   // is the surcharge rounded with the employee's health share.
   const bool zusatzEigen = p.ZBTeilung != ztKeine;
   // Care discount for further children, borne by the employee alone.
-  const double abschlag =
-      p.PVAbschlag > 0 && sv.PVAbschlaege > 0 ? std::min<int>(sv.PVAbschlaege, 4) * Anteil(p.PVAbschlag) : 0;
+  const double abschlag = PVAbschlag(p, sv);
   const double pvAN = std::max(sv.Saetze[svPV].AN - abschlag, 0.0);
 
   // The add-on rate is levied with the health contribution only.
-  const bool ohneKV = sv.Saetze[svKV].AN < 0 && sv.Saetze[svKV].AG < 0;
+  const bool ohneKV = OhneKV(sv);
   for (int art = 0; art < svAnzahl; ++art) {
     if (art == svKV2 && ohneKV) continue;
     const TSatzPaar& satz = sv.Saetze[art];
@@ -846,7 +889,7 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   const double aufAN = sv.Saetze[svRVAuf].AN;
   ergebnis.AN(svRVAuf) = 0;
   ergebnis.AG(svRVAuf) = 0;
-  if (sv.Aufstockung && mindestBasis >= 0 && aufAN >= 0) {
+  if (MitAufstockung(p, sv)) {
     const std::int64_t b = std::max(basis[bbgRV], MonatFuerZeitraum(mindestBasis, lzz));
     ergebnis.AN(svRV) = Begrenzt(Beitrag(b, std::max(rvAG, 0.0) + aufAN) - ergebnis.AG(svRV));
     ergebnis.AN(svRVAuf) = ergebnis.AN(svRV);

@@ -289,4 +289,17 @@ void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
 void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
                const TSVEingabe& sv, TSVErgebnis& ergebnis);
 
+// The rates that produced the contributions of SVBerechnen for sv, per kind
+// and side (fractions, in the layout of TSVEingabe::Saetze), for the pay
+// slip to show beside each amount; -0.01 where that side pays nothing of
+// the kind (not levied, or 0 %).  They are the rates of sv.Saetze as the
+// calculation applies them: the employee's care rate less the discounts for
+// further children; in a minijob with top-up the employee's pension rate is
+// his top-up rate (the RVAuf pair repeats it) beside the employer's flat
+// rate; nothing of health and care under a private insurance; no add-on
+// rate without the health contribution.  In the zone they are the rates
+// applied to the reduced bases, and the top-up's rate applies to at least
+// the minimum base.
+std::array<TSatzPaar, svAnzahl> AngewandteSaetze(int jahr, const TSVEingabe& sv);
+
 }  // namespace lst

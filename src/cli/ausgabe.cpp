@@ -86,9 +86,50 @@ std::int64_t TAnzeige::Wert(std::string_view name) const {
   return 0;
 }
 
+const std::array<const char*, kTextAnzahl>& TextNamen() {
+  static const std::array<const char*, kTextAnzahl> namen = {"Waehrung", "Programmablaufplan", "Beitragsgruppe"};
+  return namen;
+}
+
+std::string Programmablaufplan(const TRechenKontext& k) {
+  const int v = k.VersionFuer(k.LStJahr);
+  return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
+}
+
 namespace {
-std::string Programmablaufplan(const TRechenKontext& k);
+
+// The texts one after the other, each as a view that lives while the call
+// does; an empty one where the year has none.
+template <class F>
+void TexteDurchgehen(const TRechenKontext& k, const TRechnung& r, F&& text) {
+  text(std::string_view(k.Waehrung));
+  // The pay month chooses the flowchart from 2014.
+  if (JahresRegeln(r.Jahr).PeriodenNachMonat) {
+    const int v = k.VersionFuer(k.LStJahr);
+    if (v >= 0) {
+      text(std::string_view(kLStVersionen[v].Schluessel));
+    } else {
+      const std::string jahr = std::to_string(k.LStJahr);
+      text(std::string_view(jahr));
+    }
+  } else {
+    text(std::string_view());
+  }
+  // The contribution group, from 2014 as well.
+  const std::array<char, 4> gruppe = r.SV.Gruppe.Ziffern();
+  text(r.SV.MitGruppe ? std::string_view(gruppe.data(), gruppe.size()) : std::string_view());
+}
+
 }  // namespace
+
+void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte) {
+  std::size_t i = 0;
+  TexteDurchgehen(k, r, [&](std::string_view t) { werte[i++].assign(t); });
+}
+
+void TexteAnhaengen(std::string& zeile, char trenner, const TRechenKontext& k, const TRechnung& r) {
+  TexteDurchgehen(k, r, [&](std::string_view t) { (zeile += trenner).append(t); });
+}
 
 namespace {
 // The result converted to the display currency.
@@ -131,30 +172,24 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
   a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
   a.Umlagen = JahresRegeln(r.Jahr).PeriodenNachMonat;
   a.Zone = ZonenName(r.Jahr, r.Monat);
-  if (a.Umlagen) a.Programmablaufplan = Programmablaufplan(k);
+  TTextWerte texte;
+  TextWerte(k, r, texte);
+  a.Waehrung = std::move(texte[0]);
+  a.Programmablaufplan = std::move(texte[1]);
+  a.Beitragsgruppe = std::move(texte[2]);
   a.SonstigeAbzuege = e.SonstigeAbzuege;
   a.Kindergeld = e.Kindergeld;
-  a.Waehrung = e.Waehrung;
   return a;
 }
 
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
   std::string json = "{\"Waehrung\": \"" + a.Waehrung + "\"";
   if (!a.Programmablaufplan.empty()) json += ", \"Programmablaufplan\": \"" + a.Programmablaufplan + "\"";
+  if (!a.Beitragsgruppe.empty()) json += ", \"Beitragsgruppe\": \"" + a.Beitragsgruppe + "\"";
   for (const auto& [name, wert] : a.Felder) json += ", \"" + name + "\": " + std::to_string(wert);
   if (!zusatz.empty()) json += ", " + zusatz;
   return json + "}";
 }
-
-namespace {
-
-// The key of the flowchart that ran for k.LStJahr.
-std::string Programmablaufplan(const TRechenKontext& k) {
-  const int v = k.VersionFuer(k.LStJahr);
-  return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
-}
-
-}  // namespace
 
 std::string AlsJsonNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
   const std::int64_t brutto = AnzeigeCent(k, re4);
@@ -209,6 +244,7 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
     text += '\n';
   };
   if (!a.Programmablaufplan.empty()) text += "Programmablaufplan  " + a.Programmablaufplan + "\n";
+  if (!a.Beitragsgruppe.empty()) text += "Beitragsgruppe      " + a.Beitragsgruppe + "\n";
   aus("", "Arbeitnehmer", "Arbeitgeber");
   aus("Bruttolohn", feld("RE4"), feld("RE4"));
   aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", feld("LSt"), feld("LStPausch"));
@@ -224,12 +260,12 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("KV Beitrag", feld("KV_AN"), feld("KV_AG"));
   aus("KV Zus.Beitrag", feld("KV2_AN"), feld("KV2_AG"));
   aus("RV Beitrag", feld("RV_AN"), feld("RV_AG"));
+  // The top-up is contained in the pension line above (the employee's whole
+  // share there): a note, not a line of the sum.
+  if (a.Wert("RVAuf_AN") != 0) aus("  davon Aufstockung", feld("RVAuf_AN"), "");
   aus("ALoV Beitrag", feld("AV_AN"), feld("AV_AG"));
   aus("PV Beitrag", feld("PV_AN"), feld("PV_AG"));
   aus("PV Zus.Beitrag", feld("PV2_AN"), feld("PV2_AG"));
-  if (a.Wert("RVAuf_AN") != 0 || a.Wert("RVAuf_AG") != 0) {
-    aus("RV Aufstockung", feld("RVAuf_AN"), feld("RVAuf_AG"));
-  }
   aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
   aus("Netto Lohn", feld("Netto"), "");

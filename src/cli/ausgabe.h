@@ -10,6 +10,7 @@
 
 #include "calc/datensaetze.h"
 #include "calc/kontext.h"
+#include "calc/rechnung.h"
 #include "cli/eingabe.h"
 
 namespace lst::cli {
@@ -31,6 +32,25 @@ using TErgebnisWerte = std::array<std::int64_t, kErgebnisAnzahl>;
 const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen();
 void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte& werte);
 
+// The members of a result that are text, in the order of the JSON object
+// (there before the amounts, in batch after them): the currency of the
+// amounts, and from 2014 the key of the flowchart that ran and the
+// contribution group in force.
+constexpr std::size_t kTextAnzahl = 3;
+using TTextWerte = std::array<std::string, kTextAnzahl>;
+const std::array<const char*, kTextAnzahl>& TextNamen();
+// The texts of a calculated request in that order; empty where the year has
+// none.  k is the context of the calculation, whose currency symbol the
+// amounts' conversion has set (Anzeigen, AnzeigeWerte).
+void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte);
+// The same texts appended to a CSV row, each after the separator, without a
+// string per cell: none of them holds a separator, a quote or a sign a
+// spreadsheet would read as a formula.
+void TexteAnhaengen(std::string& zeile, char trenner, const TRechenKontext& k, const TRechnung& r);
+// The key of the flowchart that runs for k.LStJahr ("2024dez"; the year
+// where the year has one flowchart of its own).
+std::string Programmablaufplan(const TRechenKontext& k);
+
 // The amounts of one calculation in cents of the currency the user types
 // and reads ("EUR", or "DM" with --dm), whatever the currency of the year.
 struct TAnzeige {
@@ -45,6 +65,8 @@ struct TAnzeige {
   // The key of the flowchart that ran, where the pay month chooses it (from
   // 2014); empty before.
   std::string Programmablaufplan;
+  // The contribution group in force ("1111", from 2014); empty before.
+  std::string Beitragsgruppe;
   std::int64_t Wert(std::string_view name) const;
 };
 
@@ -58,13 +80,16 @@ TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& 
 void AnzeigeWerte(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg, const TEingabe* getippt,
                   TErgebnisWerte& werte);
 
-// One JSON object: "Waehrung", from 2014 "Programmablaufplan", then every
-// field of the display; zusatz is
-// appended as further members (without a leading comma).
+// One JSON object: "Waehrung", from 2014 "Programmablaufplan" and
+// "Beitragsgruppe", then every field of the display; zusatz is appended as
+// further members (without a leading comma).
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 
 // The result lines of the calculator window, employee and employer side by
-// side.
+// side, under the flowchart and the contribution group (from 2014).  Each
+// contribution line is part of the sum below them; the pension top-up of a
+// minijob, which is the employee's pension share, is named on a line
+// "davon Aufstockung" below it, outside the sum.
 std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 
 // A year with wage tax but without its social insurance: the tax lines, the flowchart

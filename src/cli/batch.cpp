@@ -295,7 +295,12 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     if (i > 0) puffer += trenner;
     FeldSchreiben(puffer, kopf[i], trenner);
   }
+  // The amounts, then the texts of the JSON object (after the amounts, so
+  // that the amounts keep their columns next to the input).
   for (const char* name : ergebnisNamen) {
+    (puffer += trenner) += name;
+  }
+  for (const char* name : TextNamen()) {
     (puffer += trenner) += name;
   }
   (puffer += trenner) += "fehler";
@@ -331,6 +336,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   bool inDerZeile = false;                // they are views into the line
   TEingabe e;
   TErgebnisWerte werte{};
+  TTextWerte textWerte;
   TRechnung r;
   TGesamtErgebnis erg;
   std::string meldung;
@@ -412,23 +418,28 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       AnzeigeWerte(k, r, erg, &e, werte);
       BetraegeSchreiben(puffer, werte, kSteuerAnzahl, trenner, dezimal);
       puffer.append(kErgebnisAnzahl - kSteuerAnzahl, trenner);
+      // The flowchart is named as the JSON of the tax alone names it.
+      TextWerte(k, r, textWerte);
+      textWerte[1] = Programmablaufplan(k);
+      textWerte[2].clear();
+      for (const std::string& t : textWerte) (puffer += trenner) += t;
       puffer += trenner;
       FeldSchreiben(puffer,
-                    "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " +
-                        kLStVersionen[k.VersionFuer(k.LStJahr)].Schluessel +
+                    "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " + textWerte[1] +
                         "); Sozialversicherung für " + std::to_string(k.LStJahr) +
                         " nicht hinterlegt",
                     trenner);
     } else if (meldung.empty()) {
       AnzeigeWerte(k, r, erg, &e, werte);
       BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
+      TexteAnhaengen(puffer, trenner, k, r);
       // Only these inputs can warn.
       if (e.Minijob || e.Haushalt || e.Gleitzone) {
         for (const std::string& w : Warnungen(k, e, r)) zeilenMeldung("Warnung: " + w);
       }
       puffer += trenner;
     } else {
-      puffer.append(kErgebnisAnzahl, trenner);
+      puffer.append(kTextAnzahl + kErgebnisAnzahl, trenner);
       puffer += trenner;
       FeldSchreiben(puffer, "Zeile " + std::to_string(nummer) + ": " + meldung, trenner);
       zeilenMeldung(meldung);

@@ -68,17 +68,15 @@ class TAusdruck {
   void DruckeANAG(const QString& titel, bool fett, std::int64_t an, std::int64_t ag) {
     const int stil = fett ? kFett : kNormal;
     m_.DruckText(groesse_, stil, kLinks, 0, kOhneSchatten, titel);
-    m_.DruckText(groesse_, stil, kRechts, 70, kOhneSchatten, Geld(an));
-    m_.DruckText(groesse_, stil, kRechts, 97, kOhneSchatten, Geld(ag));
+    m_.DruckText(groesse_, stil, kRechts, kSpalteAN, kOhneSchatten, Geld(an));
+    m_.DruckText(groesse_, stil, kRechts, kSpalteAG, kOhneSchatten, Geld(ag));
     m_.DruckVorschub(0);
   }
-  void DruckeSatzANAG(const QString& titel, double satzAN, std::int64_t an, std::int64_t ag) {
-    // A negative rate marks a contribution that is not levied.
-    const QString satz = satzAN < 0 ? QStringLiteral("\u2013")
-                                    : Gebietsschema().toString(satzAN * 100, 'f', 3) +
-                                          QStringLiteral(" %");
-    m_.DruckText(m_.BasisGroesse, kNormal, kRechts, 50, kOhneSchatten, satz);
-    DruckeANAG(titel, false, an, ag);
+  // A rate of the settlement: "7,300 %"; a side that pays nothing of the
+  // contribution (a negative rate) "–".
+  static QString SatzText(double satz) {
+    return satz < 0 ? QStringLiteral("\u2013")
+                    : Gebietsschema().toString(satz * 100, 'f', 3) + QStringLiteral(" %");
   }
   void Ueberschrift(const QString& text) {
     m_.DruckText(groesse_ + 2, kFett, kLinks, 0, kOhneSchatten, text);
@@ -138,7 +136,8 @@ class TAusdruck {
                  a_.Region == 0 ? QStringLiteral("Ost") : QStringLiteral("West")});
     if (neueRegeln_) SozialversicherungAb2014(z);
     if (a_.GFSichtbar) {
-      z.push_back({QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt"), JaNein(a_.GF)});
+      z.push_back({QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt"),
+                   a_.GF && a_.Haushalt ? QStringLiteral("ja, im Privathaushalt") : JaNein(a_.GF)});
     }
     if (a_.AufstockungSichtbar) {
       z.push_back({QStringLiteral("AN-Eigenanteil Aufstockung RV *)"),
@@ -162,6 +161,8 @@ class TAusdruck {
     const TSVErgebnis& sv = d_.Ergebnis.SV;
     const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
     const TSVPeriode& periode = SVPeriode(k_.LStJahr, r.SV.Monat);
+    // The contribution group the contributions follow.
+    if (r.SV.MitGruppe) z.push_back({QStringLiteral("Beitragsgruppe"), QString::fromStdString(r.SV.Gruppe.Text())});
     if (regeln.KVZusatz) {
       // The fund's whole add-on rate; from 2019 the employee bears half.
       const TSatzPaar& zb = r.SV.Saetze[svKV2];
@@ -222,30 +223,8 @@ class TAusdruck {
     m_.DruckLinie(true, 70, 0);
     m_.DruckVorschub(4);
 
-    const auto& satz = d_.Rechnung.SV.Saetze;
     const TSVErgebnis& sv = e.SV;
-    DruckeSatzANAG(QStringLiteral("Krankenversicherungsbeitrag"), satz[svKV].AN, sv.AN(svKV),
-                   sv.AG(svKV));
-    if (sv.AN(svKV2) + sv.AG(svKV2) != 0) {
-      DruckeSatzANAG(QStringLiteral("Zusatzbetrag zur KV"), satz[svKV2].AN, sv.AN(svKV2),
-                     sv.AG(svKV2));
-    }
-    DruckeSatzANAG(QStringLiteral("Rentenversicherungsbeitrag *)"), satz[svRV].AN, sv.AN(svRV),
-                   sv.AG(svRV));
-    DruckeSatzANAG(QStringLiteral("Arbeitslosenversicherungsbeitrag"), satz[svAV].AN,
-                   sv.AN(svAV), sv.AG(svAV));
-    // From July 2023 the employee's care rate less the discounts for further
-    // children, as the contribution is computed.
-    double pvAN = satz[svPV].AN;
-    if (neueRegeln_ && pvAN > 0 && d_.Rechnung.SV.PVAbschlaege > 0) {
-      const double abschlag = SVPeriode(k_.LStJahr, d_.Rechnung.SV.Monat).PVAbschlag;
-      if (abschlag > 0) pvAN = std::max(pvAN - std::min<int>(d_.Rechnung.SV.PVAbschlaege, 4) * abschlag / 100, 0.0);
-    }
-    DruckeSatzANAG(QStringLiteral("Pflegeversicherungsbeitrag"), pvAN, sv.AN(svPV), sv.AG(svPV));
-    if (sv.AN(svPV2) + sv.AG(svPV2) != 0) {
-      DruckeSatzANAG(QStringLiteral("Zusatzbetrag zur PV"), satz[svPV2].AN, sv.AN(svPV2),
-                     sv.AG(svPV2));
-    }
+    Beitraege(sv);
     m_.DruckLinie(false, 97, 55);
     DruckeANAG(a_.LTxt13, false, sv.SVSummeAN(), sv.SVSummeAG());
     m_.DruckLinie(true, 97, 0);
@@ -271,6 +250,65 @@ class TAusdruck {
     m_.DruckVorschub(0);
     m_.DruckVorschub(groesse_);
     m_.DruckVorschub(groesse_);
+  }
+
+  // The contribution lines, each side's amount with the rate it was
+  // computed with (the minijob's employer his flat rates, the employee his
+  // top-up; "–" for a side that pays nothing).  Each rate stands just
+  // left of its side's amounts; where a large font leaves no room there,
+  // the rates take a smaller size, and where even the smallest does not
+  // fit, each goes on a line of its own below its amount.
+  void Beitraege(const TSVErgebnis& sv) {
+    const std::array<TSatzPaar, svAnzahl> saetze = AngewandteSaetze(k_.LStJahr, d_.Rechnung.SV);
+    struct TBeitrag {
+      const char16_t* Titel;
+      int Art;
+    };
+    std::vector<TBeitrag> zeilen = {{u"Krankenversicherungsbeitrag", svKV}};
+    if (sv.AN(svKV2) + sv.AG(svKV2) != 0) zeilen.push_back({u"Zusatzbetrag zur KV", svKV2});
+    zeilen.push_back({u"Rentenversicherungsbeitrag *)", svRV});
+    zeilen.push_back({u"Arbeitslosenversicherungsbeitrag", svAV});
+    zeilen.push_back({u"Pflegeversicherungsbeitrag", svPV});
+    if (sv.AN(svPV2) + sv.AG(svPV2) != 0) zeilen.push_back({u"Zusatzbetrag zur PV", svPV2});
+
+    double titel = 0, betragAN = 0, betragAG = 0;
+    for (const TBeitrag& z : zeilen) {
+      titel = std::max(titel, m_.TextBreiteProzent(groesse_, kNormal, QString::fromUtf16(z.Titel)));
+      betragAN = std::max(betragAN, m_.TextBreiteProzent(groesse_, kNormal, Geld(sv.AN(z.Art))));
+      betragAG = std::max(betragAG, m_.TextBreiteProzent(groesse_, kNormal, Geld(sv.AG(z.Art))));
+    }
+    const double rechtsAN = kSpalteAN - betragAN - kAbstand;
+    const double rechtsAG = kSpalteAG - betragAG - kAbstand;
+    const auto passt = [&](int groesse) {
+      double satzAN = 0, satzAG = 0;
+      for (const TBeitrag& z : zeilen) {
+        satzAN = std::max(satzAN, m_.TextBreiteProzent(groesse, kNormal, SatzText(saetze[z.Art].AN)));
+        satzAG = std::max(satzAG, m_.TextBreiteProzent(groesse, kNormal, SatzText(saetze[z.Art].AG)));
+      }
+      return rechtsAN - satzAN >= titel + kAbstand && rechtsAG - satzAG >= kSpalteAN + kAbstand;
+    };
+    // No rate larger than the amounts beside it, nor much smaller.
+    const int satzVorgabe = std::min(m_.BasisGroesse, groesse_);
+    const int kleinste = std::max(kKleinsteSatzGroesse, groesse_ * 3 / 4);
+    int satzGroesse = satzVorgabe;
+    while (satzGroesse > kleinste && !passt(satzGroesse)) --satzGroesse;
+    const bool eigeneZeile = !passt(satzGroesse);
+    if (eigeneZeile) satzGroesse = satzVorgabe;
+
+    for (const TBeitrag& z : zeilen) {
+      const QString an = SatzText(saetze[z.Art].AN);
+      const QString ag = SatzText(saetze[z.Art].AG);
+      if (eigeneZeile) {
+        DruckeANAG(QString::fromUtf16(z.Titel), false, sv.AN(z.Art), sv.AG(z.Art));
+        m_.DruckText(satzGroesse, kNormal, kRechts, kSpalteAN, kOhneSchatten, an);
+        m_.DruckText(satzGroesse, kNormal, kRechts, kSpalteAG, kOhneSchatten, ag);
+        m_.DruckVorschub(0);
+        continue;
+      }
+      m_.DruckText(satzGroesse, kNormal, kRechts, rechtsAN, kOhneSchatten, an);
+      m_.DruckText(satzGroesse, kNormal, kRechts, rechtsAG, kOhneSchatten, ag);
+      DruckeANAG(QString::fromUtf16(z.Titel), false, sv.AN(z.Art), sv.AG(z.Art));
+    }
   }
 
   void Bemessungsgrenzen() {
@@ -328,6 +366,12 @@ class TAusdruck {
 
   // Least space between a label and its value, in percent of the width.
   static constexpr double kAbstand = 2;
+  // Where the amounts of the settlement end: the employee's, the employer's.
+  static constexpr double kSpalteAN = 70;
+  static constexpr double kSpalteAG = 97;
+  // The smallest size the rates of the contributions take in a large font
+  // (and at least three quarters of the amounts' size).
+  static constexpr int kKleinsteSatzGroesse = 7;
 
   TDruckMaschine& m_;
   const TDruckAngaben& a_;
@@ -376,7 +420,8 @@ TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d) {
   a.Sterbegeld = Betrag(k, l.STERBE);
   a.Kinder = l.ZKF == 0 ? QString() : Zahl(l.ZKF);
   a.Region = r.Region == 0 ? 0 : 1;
-  a.GF = r.Beschaeftigung == beGF;
+  a.GF = r.Beschaeftigung == beGF || r.Beschaeftigung == beHH;
+  a.Haushalt = r.Beschaeftigung == beHH;
   a.AufstockungAn = r.SV.Aufstockung;
   const int typ = std::clamp(r.Beschaeftigung, 0, beAnzahl - 1);
   const double auf = k.SVSatzTabelle[typ][svRVAuf].AN;

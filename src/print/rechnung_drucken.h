@@ -60,7 +60,8 @@ struct TDruckAngaben {
   QString Kinder;
   int Region = 1;                        // 0 "Ost", 1 "West"
   bool GFSichtbar = true;
-  bool GF = false;
+  bool GF = false;                       // marginal employment of either kind
+  bool Haushalt = false;                 // in a private household
   bool AufstockungSichtbar = true;
   bool AufstockungAn = false;            // enabled and ticked
   QString AufstockungProzent = QStringLiteral("7,5");

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <cmath>
 #include <vector>
 #include <gtest/gtest.h>
 
@@ -209,6 +210,58 @@ void SummenStimmen(const QStringList& z) {
   EXPECT_EQ(kosten[0] + u1[0] + u2[0] + igu[0], mitUmlagen[0]);
 }
 
+// The contribution lines with their rates: "title rateAN amountAN rateAG
+// amountAG", a rate "\u2013" for a side that pays nothing.
+struct TBeitragsZeile {
+  QString Titel;
+  double SatzAN = -1, SatzAG = -1;  // percent; -1 for "\u2013"
+  std::int64_t AN = 0, AG = 0;
+};
+std::vector<TBeitragsZeile> BeitragsZeilen(const QStringList& z) {
+  static const QRegularExpression muster(QStringLiteral(
+      "^(.*\\S) (\u2013|[\\d]+,\\d{3}%) (-?[\\d.]+,\\d\\d EUR) (\u2013|[\\d]+,\\d{3}%) (-?[\\d.]+,\\d\\d EUR)$"));
+  const auto satz = [](const QString& t) {
+    return t == QStringLiteral("\u2013") ? -1.0 : QString(t).remove(QLatin1Char('%')).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+  };
+  std::vector<TBeitragsZeile> b;
+  for (const QString& zeile : z) {
+    const auto m = muster.match(zeile);
+    if (!m.hasMatch()) continue;
+    b.push_back({m.captured(1), satz(m.captured(2)), satz(m.captured(4)), Betraege(m.captured(3)).at(0),
+                 Betraege(m.captured(5)).at(0)});
+  }
+  return b;
+}
+
+// Each contribution against the rate printed beside it: nothing where the
+// side pays nothing, else the rate on the wage basis (a wage below the
+// ceilings and outside the zone; a surcharge rounded with its share may be
+// a cent off).  All six kinds of contribution lines that the settlement can
+// show are counted.
+void SaetzePassen(const QStringList& z, std::int64_t basis) {
+  const std::vector<TBeitragsZeile> b = BeitragsZeilen(z);
+  EXPECT_GE(b.size(), 4u) << z.join(QLatin1Char('\n')).toStdString();
+  for (const TBeitragsZeile& zeile : b) {
+    for (const auto& [satz, betrag] : {std::pair{zeile.SatzAN, zeile.AN}, std::pair{zeile.SatzAG, zeile.AG}}) {
+      if (satz < 0) {
+        EXPECT_EQ(betrag, 0) << zeile.Titel.toStdString();
+      } else {
+        EXPECT_NEAR(static_cast<double>(betrag), std::round(static_cast<double>(basis) * satz / 100), 1.0)
+            << zeile.Titel.toStdString() << " " << satz;
+      }
+    }
+  }
+}
+
+// The contribution line that starts with titel.
+TBeitragsZeile Beitrag(const QStringList& z, const QString& titel) {
+  for (const TBeitragsZeile& b : BeitragsZeilen(z)) {
+    if (b.Titel.startsWith(titel)) return b;
+  }
+  ADD_FAILURE() << "keine Beitragszeile " << titel.toStdString() << "\n" << z.join(QLatin1Char('\n')).toStdString();
+  return {};
+}
+
 // 2026, an employee with church tax: the month, the flowchart and the
 // fund's add-on rate with the employee's half; the levies below the cost.
 TEST_F(CliDruckenAb2014, Arbeitnehmer2026MitKirchensteuer) {
@@ -314,6 +367,87 @@ TEST_F(CliDruckenAb2014, ArbeitgeberMitUmlagen) {
   SummenStimmen(privat);
 }
 
+// Minijobs of both kinds, with and without the pension top-up: the
+// employer's flat rates beside his amounts, the employee's top-up rate
+// beside his pension share, "\u2013" where a side pays nothing; the group
+// in the data; every sum the sum of its lines.
+TEST_F(CliDruckenAb2014, MinijobsMitDenAngewandtenSaetzen) {
+  struct {
+    const char* Optionen;
+    const char* Gruppe;
+    double KVAG, RVAN, RVAG;  // percent; -1 for "\u2013"
+    std::int64_t Lohn;
+  } const faelle[] = {
+      {"--jahr=2024 --brutto=538 --minijob --aufstockung", "6100", 13, 3.6, 15, 53800},
+      {"--jahr=2024 --brutto=538 --minijob", "6500", 13, -1, 15, 53800},
+      {"--jahr=2026 --brutto=603 --haushalt --aufstockung", "6100", 5, 13.6, 5, 60300},
+      {"--jahr=2025 --monat=3 --brutto=400 --haushalt", "6500", 5, -1, 5, 40000},
+      {"--jahr=2024 --brutto=538 --minijob --aufstockung --privat=200", "0100", -1, 3.6, 15, 53800},
+  };
+  for (const auto& f : faelle) {
+    const QStringList z = Drucken(QString::fromLatin1(f.Optionen).split(QLatin1Char(' ')));
+    const std::string was = f.Optionen;
+    EXPECT_TRUE(z.contains(QStringLiteral("Beitragsgruppe ") + QString::fromLatin1(f.Gruppe)))
+        << was << "\n" << z.join(QLatin1Char('\n')).toStdString();
+    const bool haushalt = was.find("--haushalt") != std::string::npos;
+    EXPECT_TRUE(z.contains(haushalt ? QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt ja, im Privathaushalt")
+                                    : QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt ja")))
+        << was;
+    const TBeitragsZeile kv = Beitrag(z, QStringLiteral("Krankenversicherungsbeitrag"));
+    const TBeitragsZeile rv = Beitrag(z, QStringLiteral("Rentenversicherungsbeitrag"));
+    EXPECT_EQ(kv.SatzAN, -1) << was;
+    EXPECT_EQ(kv.SatzAG, f.KVAG) << was;
+    EXPECT_EQ(rv.SatzAN, f.RVAN) << was;
+    EXPECT_EQ(rv.SatzAG, f.RVAG) << was;
+    for (const char16_t* art : {u"Arbeitslosenversicherungsbeitrag", u"Pflegeversicherungsbeitrag"}) {
+      const TBeitragsZeile b = Beitrag(z, QString::fromUtf16(art));
+      EXPECT_EQ(b.SatzAN, -1) << was;
+      EXPECT_EQ(b.SatzAG, -1) << was;
+    }
+    // The top-up is in the pension line alone, not a line of its own.
+    EXPECT_EQ(ZeileMit(z, QStringLiteral("RV Aufstockung")), QString());
+    EXPECT_EQ(ZeileMit(z, QStringLiteral("davon")), QString());
+    SaetzePassen(z, f.Lohn);
+    SummenStimmen(z);
+  }
+}
+
+// Contribution groups whose employee shares are not all levied: the
+// employer's rate beside his amount, "\u2013" beside the employee's 0,00.
+TEST_F(CliDruckenAb2014, BeitragsgruppenMitDenAngewandtenSaetzen) {
+  struct {
+    const char* Optionen;
+    const char* Gruppe;
+    double KV, RVAN, RVAG, AVAN, AVAG, PV;  // percent; -1 for "\u2013"
+  } const faelle[] = {
+      // A pensioner past the regular age: reduced health rate, the
+      // employer's pension and unemployment shares alone.
+      {"--jahr=2024 --brutto=3000 --beitragsgruppe=3321", "3321", 7.0, -1, 9.3, -1, 1.3, 1.7},
+      {"--jahr=2026 --brutto=3000 --beitragsgruppe=1101", "1101", 7.3, 9.3, 9.3, -1, -1, 1.8},
+      {"--jahr=2022 --brutto=3000 --beitragsgruppe=1121", "1121", 7.3, 9.3, 9.3, -1, 1.2, 1.525},
+      {"--jahr=2025 --brutto=3000 --beitragsgruppe=0110 --privat=600", "0110", -1, 9.3, 9.3, 1.3, 1.3, -1},
+  };
+  for (const auto& f : faelle) {
+    const QStringList z = Drucken(QString::fromLatin1(f.Optionen).split(QLatin1Char(' ')));
+    const std::string was = f.Optionen;
+    EXPECT_TRUE(z.contains(QStringLiteral("Beitragsgruppe ") + QString::fromLatin1(f.Gruppe)))
+        << was << "\n" << z.join(QLatin1Char('\n')).toStdString();
+    const TBeitragsZeile kv = Beitrag(z, QStringLiteral("Krankenversicherungsbeitrag"));
+    const TBeitragsZeile rv = Beitrag(z, QStringLiteral("Rentenversicherungsbeitrag"));
+    const TBeitragsZeile av = Beitrag(z, QStringLiteral("Arbeitslosenversicherungsbeitrag"));
+    const TBeitragsZeile pv = Beitrag(z, QStringLiteral("Pflegeversicherungsbeitrag"));
+    EXPECT_EQ(kv.SatzAN, f.KV) << was;
+    EXPECT_EQ(kv.SatzAG, f.KV) << was;
+    EXPECT_EQ(rv.SatzAN, f.RVAN) << was;
+    EXPECT_EQ(rv.SatzAG, f.RVAG) << was;
+    EXPECT_EQ(av.SatzAN, f.AVAN) << was;
+    EXPECT_EQ(av.SatzAG, f.AVAG) << was;
+    EXPECT_EQ(pv.SatzAG, f.PV) << was;
+    SaetzePassen(z, 300000);
+    SummenStimmen(z);
+  }
+}
+
 // A flowchart named outright is the one printed; the years up to 2013 have
 // none of the rows of the later rules.
 TEST_F(CliDruckenAb2014, AblaufplanAusDemKontextBis2013Nichts) {
@@ -323,8 +457,8 @@ TEST_F(CliDruckenAb2014, AblaufplanAusDemKontextBis2013Nichts) {
   EXPECT_TRUE(z.contains(QStringLiteral("Programmablaufplan Ablaufplan 2024 Januar bis November")))
       << z.join(QLatin1Char('\n')).toStdString();
   const QStringList alt = Drucken({QStringLiteral("--jahr=2013"), QStringLiteral("--brutto=3000")});
-  for (const char* text : {"Lohnzahlungsmonat", "Programmablaufplan", "KV-Zusatzbeitrag", "Gleitzone", "Private KV/PV",
-                           "Umlage", "Insolvenzgeldumlage", "Lohnkosten mit"}) {
+  for (const char* text : {"Lohnzahlungsmonat", "Programmablaufplan", "Beitragsgruppe", "KV-Zusatzbeitrag", "Gleitzone",
+                           "Private KV/PV", "Umlage", "Insolvenzgeldumlage", "Lohnkosten mit"}) {
     EXPECT_EQ(ZeileMit(alt, QString::fromLatin1(text)), QString()) << text;
   }
 }

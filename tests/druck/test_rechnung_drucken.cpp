@@ -1,4 +1,5 @@
 // The printout of a calculation, read back from the PDF.
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -32,6 +33,48 @@ class RechnungDrucken : public ::testing::Test {
  private:
   int n_ = 0;
 };
+
+// No word of a printout lies over another.
+void KeinWortUeberEinemAnderen(const QString& pdf) {
+  const std::vector<druck_test::TWort> woerter = druck_test::PdfWoerter(pdf);
+  ASSERT_FALSE(woerter.empty());
+  // A word's box spans the font's whole ascent and descent, which reach
+  // into the lines above and below; the glyphs' core is its middle half.
+  // Touching boxes of one line are no overlap either.
+  constexpr double kLuft = 0.5;  // points
+  const auto kern = [](const druck_test::TWort& w) {
+    const double viertel = (w.Y1 - w.Y0) / 4;
+    return std::pair{w.Y0 + viertel, w.Y1 - viertel};
+  };
+  for (std::size_t i = 0; i < woerter.size(); ++i) {
+    for (std::size_t j = i + 1; j < woerter.size(); ++j) {
+      const druck_test::TWort& a = woerter[i];
+      const druck_test::TWort& b = woerter[j];
+      if (a.Seite != b.Seite) continue;
+      const double breite = std::min(a.X1, b.X1) - std::max(a.X0, b.X0);
+      const auto [a0, a1] = kern(a);
+      const auto [b0, b1] = kern(b);
+      const double hoehe = std::min(a1, b1) - std::max(a0, b0);
+      EXPECT_FALSE(breite > kLuft && hoehe > kLuft)
+          << a.Text.toStdString() << " liegt über " << b.Text.toStdString();
+    }
+  }
+}
+
+// The rates of the contribution line that starts with titel: beside its
+// amounts, or on the line below them where the font leaves no room.
+QStringList SaetzeDerZeile(const QStringList& z, const QString& titel) {
+  static const QRegularExpression satz(QStringLiteral("(\u2013|[0-9]+,[0-9]{3}%)( |$)"));
+  QStringList saetze;
+  for (int i = 0; i < z.size(); ++i) {
+    if (!z[i].startsWith(titel)) continue;
+    QString text = z[i].mid(titel.size());
+    if (i + 1 < z.size() && !z[i + 1].contains(QStringLiteral("EUR"))) text += QLatin1Char(' ') + z[i + 1];
+    for (auto it = satz.globalMatch(text); it.hasNext();) saetze << it.next().captured(1);
+    break;
+  }
+  return saetze;
+}
 
 // Index of the first line that starts with text, at or after von; -1 if none.
 int Finde(const QStringList& z, const QString& text, int von = 0) {
@@ -99,13 +142,17 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
   const int kv = Finde(z, QStringLiteral("Krankenversicherungsbeitrag"));
   ASSERT_GT(kv, abrechnung);
   const QStringList sv = z.mid(kv, 9);
+  // Each side's rate before its amount; the surcharges the employee's alone.
   EXPECT_EQ(sv[0], QStringLiteral("Krankenversicherungsbeitrag 7,300% ") + Geld(r.SV.AN(svKV)) +
-                       QLatin1Char(' ') + Geld(r.SV.AG(svKV)));
-  EXPECT_TRUE(sv[1].startsWith(QStringLiteral("Zusatzbetrag zur KV 0,900% ")));
-  EXPECT_TRUE(sv[2].startsWith(QStringLiteral("Rentenversicherungsbeitrag *) 9,450% ")));
+                       QStringLiteral(" 7,300% ") + Geld(r.SV.AG(svKV)));
+  EXPECT_EQ(sv[1], QStringLiteral("Zusatzbetrag zur KV 0,900% ") + Geld(r.SV.AN(svKV2)) + QStringLiteral(" \u2013 ") +
+                       Geld(0));
+  EXPECT_TRUE(sv[2].startsWith(QStringLiteral("Rentenversicherungsbeitrag *) 9,450% "))) << sv[2].toStdString();
+  EXPECT_TRUE(sv[2].contains(QStringLiteral(" EUR 9,450% ")));
   EXPECT_TRUE(sv[3].startsWith(QStringLiteral("Arbeitslosenversicherungsbeitrag 1,500% ")));
   EXPECT_TRUE(sv[4].startsWith(QStringLiteral("Pflegeversicherungsbeitrag 1,025% ")));
   EXPECT_TRUE(sv[5].startsWith(QStringLiteral("Zusatzbetrag zur PV 0,250% ")));
+  EXPECT_TRUE(sv[5].endsWith(QStringLiteral(" EUR \u2013 0,00 EUR")));
   EXPECT_EQ(sv[6], zeile(QStringLiteral("Soz.vers. gesamt ="), r.SV.SVSummeAN(), r.SV.SVSummeAG()));
   EXPECT_EQ(sv[7], QStringLiteral("Sonstiges = 12,50 EUR"));
   EXPECT_EQ(sv[8], QStringLiteral("Netto Lohn = ") + Geld(r.Netto));
@@ -204,12 +251,19 @@ TEST_F(RechnungDrucken, MinijobUndWoche) {
   EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch. ") + Geld(gf) + QStringLiteral(" pro Monat ") +
                          Geld(woche) + QStringLiteral(" pro Woche (7 Tage)")),
             -1);
-  // The employer alone pays health insurance.
+  // The employer alone pays health insurance, at his flat rate; the
+  // employee tops up the pension, on the minimum base of 175 EUR a month.
   const TSVErgebnis& sv = f.D.Ergebnis.SV;
-  EXPECT_NE(Finde(z, QStringLiteral("Krankenversicherungsbeitrag 0,000% ") + Geld(sv.AN(svKV)) +
-                         QLatin1Char(' ') + Geld(sv.AG(svKV))),
+  EXPECT_NE(Finde(z, QStringLiteral("Krankenversicherungsbeitrag \u2013 ") + Geld(0) + QStringLiteral(" 13,000% ") +
+                         Geld(sv.AG(svKV))),
+            -1)
+      << z.join(QLatin1Char('\n')).toStdString();
+  EXPECT_NE(Finde(z, QStringLiteral("Rentenversicherungsbeitrag *) 3,900% ") + Geld(sv.AN(svRV)) +
+                         QStringLiteral(" 15,000% ") + Geld(sv.AG(svRV))),
             -1);
+  EXPECT_NE(Finde(z, QStringLiteral("Arbeitslosenversicherungsbeitrag \u2013 0,00 EUR \u2013 0,00 EUR")), -1);
   EXPECT_GT(sv.AG(svKV), 0);
+  EXPECT_GT(sv.AN(svRV), 0);
 }
 
 // Amount fields that are not numbers print as 0,00; the printout goes on.
@@ -244,29 +298,7 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
   e.Brutto = 36000;
   TRechnungFall f(e);
   const QString pdf = Drucken(f, 12);
-  const std::vector<druck_test::TWort> woerter = druck_test::PdfWoerter(pdf);
-  ASSERT_FALSE(woerter.empty());
-  // A word's box spans the font's whole ascent and descent, which reach
-  // into the lines above and below; the glyphs' core is its middle half.
-  // Touching boxes of one line are no overlap either.
-  constexpr double kLuft = 0.5;  // points
-  const auto kern = [](const druck_test::TWort& w) {
-    const double viertel = (w.Y1 - w.Y0) / 4;
-    return std::pair{w.Y0 + viertel, w.Y1 - viertel};
-  };
-  for (std::size_t i = 0; i < woerter.size(); ++i) {
-    for (std::size_t j = i + 1; j < woerter.size(); ++j) {
-      const druck_test::TWort& a = woerter[i];
-      const druck_test::TWort& b = woerter[j];
-      if (a.Seite != b.Seite) continue;
-      const double breite = std::min(a.X1, b.X1) - std::max(a.X0, b.X0);
-      const auto [a0, a1] = kern(a);
-      const auto [b0, b1] = kern(b);
-      const double hoehe = std::min(a1, b1) - std::max(a0, b0);
-      EXPECT_FALSE(breite > kLuft && hoehe > kLuft)
-          << a.Text.toStdString() << " liegt über " << b.Text.toStdString();
-    }
-  }
+  KeinWortUeberEinemAnderen(pdf);
   const QString text = Zeilen(druck_test::PdfText(pdf)).join(QLatin1Char(' '));
   EXPECT_TRUE(text.contains(QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein")));
   EXPECT_TRUE(text.contains(QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR")));
@@ -275,7 +307,41 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
                             QStringLiteral(" pro Monat ") + Geld(12 * monat[bbgKV]) +
                             QStringLiteral(" pro Jahr (360 Tage)")))
       << text.toStdString();
+
+  // The rates of both sides beside the widest amounts of a year above the
+  // ceilings, and beside a minijob's: each rate is printed, clear of the
+  // amounts, whatever size it then takes.
+  cli::TEingabe gruppe;
+  gruppe.Jahr = 2026;
+  gruppe.LZZ = 1;
+  gruppe.Brutto = 150000;
+  gruppe.Beitragsgruppe = BeitragsgruppeLesen("3321");
+  cli::TEingabe mini;
+  mini.Jahr = 2026;
+  mini.LZZ = 1;
+  mini.Brutto = 7200;
+  mini.Haushalt = true;
+  mini.Aufstockung = true;
+  for (const cli::TEingabe& fall : {gruppe, mini}) {
+    TRechnungFall g(fall);
+    for (int groesse : {12, 14}) {
+      const QString datei = Drucken(g, groesse);
+      KeinWortUeberEinemAnderen(datei);
+      const QStringList z = Zeilen(druck_test::PdfText(datei));
+      const TSVErgebnis& sv = g.D.Ergebnis.SV;
+      const QStringList rv = fall.Haushalt ? QStringList{QStringLiteral("13,600%"), QStringLiteral("5,000%")}
+                                           : QStringList{QStringLiteral("\u2013"), QStringLiteral("9,300%")};
+      EXPECT_EQ(SaetzeDerZeile(z, QStringLiteral("Rentenversicherungsbeitrag")), rv)
+          << groesse << z.join(QLatin1Char('\n')).toStdString();
+      const int zeile = Finde(z, QStringLiteral("Rentenversicherungsbeitrag"));
+      ASSERT_GE(zeile, 0);
+      EXPECT_TRUE(z[zeile].endsWith(Geld(sv.AN(svRV)) + QLatin1Char(' ') + rv[1] + QLatin1Char(' ') + Geld(sv.AG(svRV))) ||
+                  z[zeile].endsWith(Geld(sv.AN(svRV)) + QLatin1Char(' ') + Geld(sv.AG(svRV))))
+          << z[zeile].toStdString();
+    }
+  }
 }
+
 
 // A large print font pushes the printout onto a second page with its own
 // head; the feet count the pages.
