@@ -106,6 +106,24 @@ void BM_GesamtBerechnen2026(benchmark::State& state) {
 }
 BENCHMARK(BM_GesamtBerechnen2026);
 
+// The same inputs with every minijob taxed by class (the flowchart runs for
+// every slip).
+void BM_GesamtBerechnen2026OhnePausch(benchmark::State& state) {
+  lst::TRechenKontext k;
+  k.LStJahr = 2026;
+  k.BBGTabelle = lst::BBGStandard(2026);
+  auto faelle = Abrechnungen2026(1024);
+  for (auto& a : faelle) a.e.PauschSatzAG = 0;
+  lst::TGesamtErgebnis erg;
+  const lst::TZusatzBetraege zusatz;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Abrechnung& a = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::GesamtBerechnen(k, 2026, a.lz, a.e, erg, zusatz, 0, a.sv));
+  }
+}
+BENCHMARK(BM_GesamtBerechnen2026OhnePausch);
+
 void BM_WunschBrutto(benchmark::State& state) {
   lst::TRechenKontext k;
   k.GFB = 8130;
