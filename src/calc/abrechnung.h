@@ -174,6 +174,18 @@ TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& a)
 // empty result.
 TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresStand& bisher = {});
 
+// One calculation as the fronts hold it: the parameters, the request and
+// its result, with the display currency and the view it is shown in.  What
+// the tool windows and the printout read of the calculator window, and what
+// the command line hands to its printout.
+struct TAbrechnungsStand {
+  TParameter Parameter;
+  TAnfrage Anfrage;
+  TMonatsErgebnis Ergebnis;
+  bool Euro = true;                // amounts shown in Euro (false: DM)
+  bool ArbeitnehmerSicht = true;   // the employee's view (false: the employer's)
+};
+
 // The amounts of a result by the names the command line's JSON and batch
 // use, in the order they are written: "RE4", "LSt", "LStPausch", ...
 struct TErgebnisFeld {
