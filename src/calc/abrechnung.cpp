@@ -273,6 +273,7 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
     m.IGU_AG = sv.IGU_AG;
     m.PKVZuschuss_AG = sv.PKVZuschuss_AG;
     if (d.SV.MitGruppe) m.Beitragsgruppe = d.SV.Gruppe;
+    m.Saetze = AngewandteSaetze(p.Jahr, d.SV);
   }
   m.Kindergeld = d.Zusatz.Kindergeld;
   m.AGZusatz = d.Zusatz.AGZusatz;

@@ -144,6 +144,10 @@ struct TMonatsErgebnis {
   std::int64_t SonstigeAbzuege = 0;
   std::int64_t AGZusatz = 0;
 
+  // The rate each contribution was computed with, by kind, as (employee,
+  // employer) fractions; negative where a side pays nothing of it.
+  std::array<TSatzPaar, svAnzahl> Saetze{};
+
   // The flowchart that ran and the contribution group in force (from 2014).
   int Version = -1;
   std::optional<TBeitragsgruppe> Beitragsgruppe;
