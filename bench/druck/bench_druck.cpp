@@ -12,15 +12,14 @@
 namespace {
 
 struct TFall {
-  lst::TRechenKontext K;
-  lst::TAbrechnung D;
+  lst::TAbrechnungsStand S;
   lst::druck::TDruckAngaben A;
 };
 
 void Vorbereiten(TFall& f, const lst::cli::TEingabe& e) {
-  lst::cli::Vorbereiten(f.K, e, f.D.Rechnung);
-  lst::GesamtBerechnen(f.K, f.D.Rechnung, f.D.Ergebnis);
-  f.A = lst::druck::DruckAngabenFuer(f.K, f.D);
+  lst::cli::Vorbereiten(e, f.S.Parameter, f.S.Anfrage);
+  f.S.Ergebnis = lst::Abrechnen(f.S.Parameter, f.S.Anfrage);
+  f.A = lst::druck::DruckAngabenFuer(f.S);
 }
 
 void BM_RechnungAlsPdf(benchmark::State& state) {
@@ -33,7 +32,7 @@ void BM_RechnungAlsPdf(benchmark::State& state) {
   const QString pdf = ordner.filePath(QStringLiteral("rechnung.pdf"));
   lst::druck::TDruckMaschine m;
   for (auto _ : state) {
-    if (!lst::druck::RechnungAlsPdf(m, pdf, f.A, f.K, f.D, 10)) state.SkipWithError("PDF nicht geschrieben");
+    if (!lst::druck::RechnungAlsPdf(m, pdf, f.A, f.S, 10)) state.SkipWithError("PDF nicht geschrieben");
   }
 }
 // Month (ceilings once) and year (ceilings twice).

@@ -173,6 +173,19 @@ TAnfrage MitGruppe(const TParameter& p, const TAnfrage& a);
 // one its inputs describe.
 TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& a);
 
+// The records a request becomes by the rules of its year: the inputs of the
+// wage-tax flowchart, of the social insurance (with the rates in force) and
+// the amounts beside the net wage.  What the calculation computes with, and
+// what the printout states of the inputs.
+struct TDatensaetze {
+  TLohnZeitraum LZ;
+  TLStEingabe LSt;
+  TSVEingabe SV;
+  TZusatzBetraege Zusatz;
+  std::int64_t SonstigeAbzuege = 0;
+};
+TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& a);
+
 // The pay slip of one pay period.  The request must have passed Pruefen
 // (calc/pruefung.h) without errors; a year without a flowchart gives an
 // empty result.

@@ -98,6 +98,16 @@ bool AnzeigeUmgerechnet(int jahr, bool euro) { return euro == DMJahr(jahr); }
 
 const char* Waehrungszeichen(bool euro) { return euro ? "EUR" : "DM"; }
 
+double AnzeigeWert(int jahr, bool euro, std::int64_t cent) {
+  double betrag = static_cast<double>(cent);
+  if (euro && DMJahr(jahr)) {
+    betrag /= kDMFaktor;
+  } else if (!euro && !DMJahr(jahr)) {
+    betrag *= kDMFaktor;
+  }
+  return betrag / 100;
+}
+
 std::int64_t InCent(int jahr, bool euro, double betrag) {
   if (euro && DMJahr(jahr)) {
     betrag *= kDMFaktor;
@@ -109,9 +119,7 @@ std::int64_t InCent(int jahr, bool euro, double betrag) {
 
 std::int64_t AnzeigeCent(int jahr, bool euro, std::int64_t cent) {
   if (!AnzeigeUmgerechnet(jahr, euro)) return cent;
-  double betrag = static_cast<double>(cent);
-  betrag = euro ? betrag / kDMFaktor : betrag * kDMFaktor;
-  return Runden(betrag / 100 * 100);
+  return Runden(AnzeigeWert(jahr, euro, cent) * 100);
 }
 
 std::int64_t AusAnzeigeCent(int jahr, bool euro, std::int64_t anzeigeCent) {

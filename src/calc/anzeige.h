@@ -80,6 +80,9 @@ std::int64_t AnzeigeUntergrenze(int jahr, bool euro, std::int64_t cent);
 std::int64_t AnzeigeObergrenze(int jahr, bool euro, std::int64_t cent);
 // "EUR" or "DM".
 const char* Waehrungszeichen(bool euro);
+// An amount of the year's currency in whole units of the display currency,
+// unrounded (what a field or the printout formats with two decimals).
+double AnzeigeWert(int jahr, bool euro, std::int64_t cent);
 
 // A whole result in cents of the display currency: every line converted
 // once, every sum formed from the shown lines; the typed amounts as typed.

@@ -14,18 +14,6 @@ namespace lst {
 
 class TLohnsteuerProgramm;
 
-// The records the calculation computes with.
-struct TDatensaetze {
-  TLohnZeitraum LZ;
-  TLStEingabe LSt;
-  TSVEingabe SV;
-  TZusatzBetraege Zusatz;
-  std::int64_t SonstigeAbzuege = 0;
-};
-
-// The request made records by the rules of the parameters' year.
-TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& a);
-
 // The flowchart of the parameters in the thread's working space, its state
 // set to the year, the basic allowance and the surcharge rate: every run
 // sets its inputs first, so nothing of one run reaches the next.

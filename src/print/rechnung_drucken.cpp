@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "calc/anzeige.h"
 #include "calc/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
@@ -37,23 +38,24 @@ QString WieGetippt(const QString& text) {
 
 class TAusdruck {
  public:
-  TAusdruck(TDruckMaschine& m, const TDruckAngaben& a, TRechenKontext& k, const TAbrechnung& d,
-            int groesse)
-      : m_(m), a_(a), k_(k), d_(d), groesse_(groesse) {}
+  TAusdruck(TDruckMaschine& m, const TDruckAngaben& a, const TAbrechnungsStand& s, int groesse)
+      : m_(m), a_(a), s_(s), p_(s.Parameter), e_(s.Ergebnis), d_(Aufbereiten(s.Parameter, s.Anfrage)),
+        groesse_(groesse) {}
 
   void Drucken() {
-    neueRegeln_ = JahresRegeln(k_.LStJahr).PeriodenNachMonat;
+    neueRegeln_ = p_.R().PeriodenNachMonat;
     Berechnungsdaten();
     Abrechnung();
     Bemessungsgrenzen();
   }
 
  private:
-  QString Geld(std::int64_t cent) { return GeldText(AusCent(k_, cent), k_.Waehrung); }
+  QString Geld(std::int64_t cent) {
+    return GeldText(AnzeigeWert(p_.Jahr, s_.Euro, cent), Waehrungszeichen(s_.Euro));
+  }
   // An amount field: its typed number, without currency conversion.
   QString FeldBetrag(const QString& text) {
-    AusCent(k_, 0);  // the currency symbol of the year
-    return GeldText(FeldZahl(text), k_.Waehrung);
+    return GeldText(FeldZahl(text), Waehrungszeichen(s_.Euro));
   }
 
   void DruckeZeile(const QString& titel, const QString& wert, bool fett) {
@@ -106,9 +108,8 @@ class TAusdruck {
       // From 2014 the pay month chooses the flowchart and the rules of the
       // social insurance.
       z.push_back({QStringLiteral("Lohnzahlungsmonat"),
-                   QString::fromUtf8(Monatsname(k_.LStMonat)) + QLatin1Char(' ') + QString::number(k_.LStJahr)});
-      z.push_back({QStringLiteral("Programmablaufplan"),
-                   QString::fromStdString(AblaufplanName(k_.VersionFuer(k_.LStJahr)))});
+                   QString::fromUtf8(Monatsname(p_.Monat)) + QLatin1Char(' ') + QString::number(p_.Jahr)});
+      z.push_back({QStringLiteral("Programmablaufplan"), QString::fromStdString(AblaufplanName(p_.Version))});
     }
     z.push_back({QStringLiteral("Lohnsteuerklasse"), a_.Steuerklasse});
     if (a_.Faktorverfahren) {
@@ -119,7 +120,7 @@ class TAusdruck {
                                   : WieGetippt(a_.Kirchensteuer) + QStringLiteral(" %")});
     z.push_back({QStringLiteral("Altersentlastung (\u00a724a EStG)"), JaNein(a_.Altersentlastung)});
     z.push_back({QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG)"), JaNein(a_.TabArt == 1)});
-    if (JahresRegeln(k_.LStJahr).Guenstigerpruefung) {
+    if (p_.R().Guenstigerpruefung) {
       z.push_back({QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG"),
                    JaNein(a_.TabArt == 2)});
     }
@@ -157,15 +158,14 @@ class TAusdruck {
   // The social-insurance inputs of the rules from 2014, as the request
   // states them and the calculation applied them.
   void SozialversicherungAb2014(std::vector<TZeile>& z) {
-    const TRechnung& r = d_.Rechnung;
-    const TSVErgebnis& sv = d_.Ergebnis.SV;
-    const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
-    const TSVPeriode& periode = SVPeriode(k_.LStJahr, r.SV.Monat);
+    const TSVEingabe& sv = d_.SV;
+    const TJahresRegeln& regeln = p_.R();
+    const TSVPeriode& periode = p_.Periode;
     // The contribution group the contributions follow.
-    if (r.SV.MitGruppe) z.push_back({QStringLiteral("Beitragsgruppe"), QString::fromStdString(r.SV.Gruppe.Text())});
+    if (e_.Beitragsgruppe) z.push_back({QStringLiteral("Beitragsgruppe"), QString::fromStdString(e_.Beitragsgruppe->Text())});
     if (regeln.KVZusatz) {
       // The fund's whole add-on rate; from 2019 the employee bears half.
-      const TSatzPaar& zb = r.SV.Saetze[svKV2];
+      const TSatzPaar& zb = sv.Saetze[svKV2];
       const double an = zb.AN > 0 ? zb.AN * 100 : 0;
       const double ag = zb.AG > 0 ? zb.AG * 100 : 0;
       QString wert = QStringLiteral("entf\u00e4llt");
@@ -176,34 +176,33 @@ class TAusdruck {
       z.push_back({QStringLiteral("KV-Zusatzbeitrag"), wert});
     }
     if (periode.PVAbschlag > 0) {
-      const int abschlaege = r.SV.PVAbschlaege;
+      const int abschlaege = sv.PVAbschlaege;
       z.push_back({QStringLiteral("Beitragsabschl\u00e4ge PV"),
                    abschlaege > 0 ? QStringLiteral("%1 (%2 Kinder unter 25)").arg(abschlaege).arg(abschlaege + 1)
                                   : QStringLiteral("keine")});
     }
     if (regeln.Gleitzone()) {
       QString wert = QStringLiteral("nein");
-      if (r.SV.Gleitzone) {
-        if (sv.BE == 0 && sv.BE_AN == 0) {
+      if (sv.Gleitzone) {
+        if (e_.BE == 0 && e_.BE_AN == 0) {
           wert = QStringLiteral("nein (Lohn au\u00dferhalb)");
         } else {
           wert = QStringLiteral("ja");
-          if (r.SV.RVVerzicht && periode.RVVerzichtMoeglich) wert += QStringLiteral(", RV ohne Reduzierung");
+          if (sv.RVVerzicht && periode.RVVerzichtMoeglich) wert += QStringLiteral(", RV ohne Reduzierung");
         }
       }
-      z.push_back({QString::fromUtf8(ZonenName(k_.LStJahr, k_.LStMonat)), wert});
-      if (sv.BE != 0) z.push_back({QStringLiteral("Bemessungsentgelt"), Geld(sv.BE)});
-      if (sv.BE_AN != 0) z.push_back({QStringLiteral("Bemessungsentgelt Arbeitnehmer"), Geld(sv.BE_AN)});
+      z.push_back({QString::fromUtf8(ZonenName(p_.Jahr, p_.Monat)), wert});
+      if (e_.BE != 0) z.push_back({QStringLiteral("Bemessungsentgelt"), Geld(e_.BE)});
+      if (e_.BE_AN != 0) z.push_back({QStringLiteral("Bemessungsentgelt Arbeitnehmer"), Geld(e_.BE_AN)});
     }
     QString privat = QStringLiteral("nein");
-    if (r.SV.PKV != 0) privat = r.SV.PKV == 2 ? QStringLiteral("ja, mit AG-Zuschuss") : QStringLiteral("ja");
+    if (sv.PKV != 0) privat = sv.PKV == 2 ? QStringLiteral("ja, mit AG-Zuschuss") : QStringLiteral("ja");
     z.push_back({QStringLiteral("Private KV/PV"), privat});
-    if (sv.PKVZuschuss_AG != 0) z.push_back({QStringLiteral("AG-Zuschuss private KV/PV"), Geld(sv.PKVZuschuss_AG)});
+    if (e_.PKVZuschuss_AG != 0) z.push_back({QStringLiteral("AG-Zuschuss private KV/PV"), Geld(e_.PKVZuschuss_AG)});
   }
 
   void Abrechnung() {
-    const TGesamtErgebnis& e = d_.Ergebnis;
-    const TLStErgebnis& s = e.LSt;
+    const TMonatsErgebnis& s = e_;
     Ueberschrift(QStringLiteral("Abrechnung:"));
     m_.DruckText(groesse_ + 2, kFett | kUnterstrichen, kRechts, 70, kOhneSchatten,
                  QStringLiteral("Arb.nehmer"));
@@ -211,7 +210,7 @@ class TAusdruck {
                  QStringLiteral("Arb.geber"));
     m_.DruckVorschub(0);
     spalte_ = 70;
-    const std::int64_t re4 = d_.Rechnung.LZ.RE4;
+    const std::int64_t re4 = e_.RE4;
     DruckeANAG(a_.LTxt1, false, re4, re4);
     DruckeANAG(a_.LLoSt, false, s.LSt, s.LStPausch);
     DruckeANAG(a_.LTxt3, false, s.KiSt, s.KiStPausch);
@@ -223,28 +222,27 @@ class TAusdruck {
     m_.DruckLinie(true, 70, 0);
     m_.DruckVorschub(4);
 
-    const TSVErgebnis& sv = e.SV;
-    Beitraege(sv);
+    Beitraege();
     m_.DruckLinie(false, 97, 55);
-    DruckeANAG(a_.LTxt13, false, sv.SVSummeAN(), sv.SVSummeAG());
+    DruckeANAG(a_.LTxt13, false, e_.SVSummeAN, e_.SVSummeAG);
     m_.DruckLinie(true, 97, 0);
     DruckeZeile(a_.ErgText + QStringLiteral(" ="), a_.ErgZusatz, false);
-    DruckeBetrag(QStringLiteral("Netto Lohn ="), true, e.Netto);
+    DruckeBetrag(QStringLiteral("Netto Lohn ="), true, e_.Netto);
     m_.DruckLinie(true, 100, 0);
     m_.DruckVorschub(4);
     spalte_ = 97;
     // The employer's subsidy to a private insurance is part of the cost.
-    if (neueRegeln_ && sv.PKVZuschuss_AG != 0) {
-      DruckeBetrag(QStringLiteral("AG-Zuschuss private KV/PV ="), false, sv.PKVZuschuss_AG);
+    if (neueRegeln_ && e_.PKVZuschuss_AG != 0) {
+      DruckeBetrag(QStringLiteral("AG-Zuschuss private KV/PV ="), false, e_.PKVZuschuss_AG);
     }
-    DruckeBetrag(QStringLiteral("Lohnkosten ="), true, e.AGGesamt);
+    DruckeBetrag(QStringLiteral("Lohnkosten ="), true, e_.AGGesamt);
     if (neueRegeln_) {
       // The employer's levies from 2014, on top of the cost.
-      DruckeBetrag(QStringLiteral("Umlage U1 (Krankheit) ="), false, sv.U1_AG);
-      DruckeBetrag(QStringLiteral("Umlage U2 (Mutterschaft) ="), false, sv.U2_AG);
-      DruckeBetrag(QStringLiteral("Insolvenzgeldumlage ="), false, sv.IGU_AG);
+      DruckeBetrag(QStringLiteral("Umlage U1 (Krankheit) ="), false, e_.U1_AG);
+      DruckeBetrag(QStringLiteral("Umlage U2 (Mutterschaft) ="), false, e_.U2_AG);
+      DruckeBetrag(QStringLiteral("Insolvenzgeldumlage ="), false, e_.IGU_AG);
       m_.DruckLinie(false, 97, 55);
-      DruckeBetrag(QStringLiteral("Lohnkosten mit Umlagen ="), true, e.AGGesamtUmlagen);
+      DruckeBetrag(QStringLiteral("Lohnkosten mit Umlagen ="), true, e_.AGGesamtUmlagen);
     }
     m_.DruckLinie(true, 100, 0);
     m_.DruckVorschub(0);
@@ -258,24 +256,26 @@ class TAusdruck {
   // left of its side's amounts; where a large font leaves no room there,
   // the rates take a smaller size, and where even the smallest does not
   // fit, each goes on a line of its own below its amount.
-  void Beitraege(const TSVErgebnis& sv) {
-    const std::array<TSatzPaar, svAnzahl> saetze = AngewandteSaetze(k_.LStJahr, d_.Rechnung.SV);
+  void Beitraege() {
+    const std::array<TSatzPaar, svAnzahl>& saetze = e_.Saetze;
+    const auto AN = [&](int art) { return e_.Beitrag(static_cast<TSVArt>(art)).AN; };
+    const auto AG = [&](int art) { return e_.Beitrag(static_cast<TSVArt>(art)).AG; };
     struct TBeitrag {
       const char16_t* Titel;
       int Art;
     };
     std::vector<TBeitrag> zeilen = {{u"Krankenversicherungsbeitrag", svKV}};
-    if (sv.AN(svKV2) + sv.AG(svKV2) != 0) zeilen.push_back({u"Zusatzbetrag zur KV", svKV2});
+    if (AN(svKV2) + AG(svKV2) != 0) zeilen.push_back({u"Zusatzbetrag zur KV", svKV2});
     zeilen.push_back({u"Rentenversicherungsbeitrag *)", svRV});
     zeilen.push_back({u"Arbeitslosenversicherungsbeitrag", svAV});
     zeilen.push_back({u"Pflegeversicherungsbeitrag", svPV});
-    if (sv.AN(svPV2) + sv.AG(svPV2) != 0) zeilen.push_back({u"Zusatzbetrag zur PV", svPV2});
+    if (AN(svPV2) + AG(svPV2) != 0) zeilen.push_back({u"Zusatzbetrag zur PV", svPV2});
 
     double titel = 0, betragAN = 0, betragAG = 0;
     for (const TBeitrag& z : zeilen) {
       titel = std::max(titel, m_.TextBreiteProzent(groesse_, kNormal, QString::fromUtf16(z.Titel)));
-      betragAN = std::max(betragAN, m_.TextBreiteProzent(groesse_, kNormal, Geld(sv.AN(z.Art))));
-      betragAG = std::max(betragAG, m_.TextBreiteProzent(groesse_, kNormal, Geld(sv.AG(z.Art))));
+      betragAN = std::max(betragAN, m_.TextBreiteProzent(groesse_, kNormal, Geld(AN(z.Art))));
+      betragAG = std::max(betragAG, m_.TextBreiteProzent(groesse_, kNormal, Geld(AG(z.Art))));
     }
     const double rechtsAN = kSpalteAN - betragAN - kAbstand;
     const double rechtsAG = kSpalteAG - betragAG - kAbstand;
@@ -299,7 +299,7 @@ class TAusdruck {
       const QString an = SatzText(saetze[z.Art].AN);
       const QString ag = SatzText(saetze[z.Art].AG);
       if (eigeneZeile) {
-        DruckeANAG(QString::fromUtf16(z.Titel), false, sv.AN(z.Art), sv.AG(z.Art));
+        DruckeANAG(QString::fromUtf16(z.Titel), false, AN(z.Art), AG(z.Art));
         m_.DruckText(satzGroesse, kNormal, kRechts, kSpalteAN, kOhneSchatten, an);
         m_.DruckText(satzGroesse, kNormal, kRechts, kSpalteAG, kOhneSchatten, ag);
         m_.DruckVorschub(0);
@@ -307,7 +307,7 @@ class TAusdruck {
       }
       m_.DruckText(satzGroesse, kNormal, kRechts, rechtsAN, kOhneSchatten, an);
       m_.DruckText(satzGroesse, kNormal, kRechts, rechtsAG, kOhneSchatten, ag);
-      DruckeANAG(QString::fromUtf16(z.Titel), false, sv.AN(z.Art), sv.AG(z.Art));
+      DruckeANAG(QString::fromUtf16(z.Titel), false, AN(z.Art), AG(z.Art));
     }
   }
 
@@ -317,9 +317,8 @@ class TAusdruck {
     m_.DruckVorschub(3);
     const auto region = static_cast<std::uint8_t>(a_.Region == 0 ? rgOst : rgWest);
     const int lzzIndex = a_.LZZIndex >= 0 && a_.LZZIndex <= 3 ? a_.LZZIndex : 1;
-    const TBBGZeitraum monat = BBGFuerZeitraum(k_.BBGTabelle, 2, region);
-    const TBBGZeitraum zeitraum =
-        BBGFuerZeitraum(k_.BBGTabelle, static_cast<std::uint8_t>(lzzIndex + 1), region);
+    const TBBGZeitraum monat = BBGFuerZeitraum(p_.BBG, 2, region);
+    const TBBGZeitraum zeitraum = BBGFuerZeitraum(p_.BBG, static_cast<std::uint8_t>(lzzIndex + 1), region);
     // The blanks that align the item texts in the list mean nothing on paper.
     const QString proZeitraum = QStringLiteral(" pro ") + a_.Lohnzahlungszeitraum.simplified();
     const struct {
@@ -375,8 +374,11 @@ class TAusdruck {
 
   TDruckMaschine& m_;
   const TDruckAngaben& a_;
-  TRechenKontext& k_;
-  const TAbrechnung& d_;
+  const TAbrechnungsStand& s_;
+  const TParameter& p_;
+  const TMonatsErgebnis& e_;
+  // The records the calculation made of the request.
+  const TDatensaetze d_;
   const int groesse_;
   double spalte_ = 50;
   // The rules from 2014: pay month, flowchart, levies.
@@ -390,19 +392,19 @@ namespace {
 // A number as a German user types it: "8", "8,5", "0,955".
 QString Zahl(double wert) { return Gebietsschema().toString(wert, 'g', 10); }
 
-// An amount of the year's currency in the display currency; empty for 0.
-QString Betrag(TRechenKontext& k, std::int64_t cent) {
-  return cent == 0 ? QString() : QString::fromStdString(BetragAlsText(AusCent(k, cent)));
-}
-
 }  // namespace
 
-TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d) {
-  const TRechnung& r = d.Rechnung;
-  const TLStEingabe& l = r.LSt;
+TDruckAngaben DruckAngabenFuer(const TAbrechnungsStand& s) {
+  const TParameter& p = s.Parameter;
+  const TDatensaetze d = Aufbereiten(p, s.Anfrage);
+  const TLStEingabe& l = d.LSt;
+  // An amount of the year's currency in the display currency; empty for 0.
+  const auto Betrag = [&](std::int64_t cent) {
+    return cent == 0 ? QString() : QString::fromStdString(BetragAlsText(AnzeigeWert(p.Jahr, s.Euro, cent)));
+  };
   TDruckAngaben a;
-  a.Titel = QStringLiteral("Lohnsteuerberechnung %1").arg(r.Jahr);
-  a.LZZIndex = std::clamp<int>(r.LZ.LZZ, 1, 4) - 1;
+  a.Titel = QStringLiteral("Lohnsteuerberechnung %1").arg(p.Jahr);
+  a.LZZIndex = std::clamp<int>(d.LZ.LZZ, 1, 4) - 1;
   a.Lohnzahlungszeitraum = ZeitraumText(a.LZZIndex);
   a.Steuerklasse = SteuerklassenText(l.STKL);
   a.Faktorverfahren = l.af && l.STKL == 4;
@@ -411,26 +413,27 @@ TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d) {
   a.Kirchensteuer = Zahl(Dezimal15(l.KiStSatz * 100));
   a.Altersentlastung = l.ALTER1;
   a.TabArt = l.TabArt;
-  a.Versorgungsbezuege = Betrag(k, l.VBEZ);
-  a.VersorgungJanuar = Betrag(k, l.VBEZM);
-  a.VersorgungSonder = Betrag(k, l.VBEZS);
+  a.Versorgungsbezuege = Betrag(l.VBEZ);
+  a.VersorgungJanuar = Betrag(l.VBEZM);
+  a.VersorgungSonder = Betrag(l.VBEZS);
   a.VersorgungMonate = QString::number(l.ZMVB);
-  a.Freibetrag = Betrag(k, l.Freibetrag);
-  a.Hinzurechnung = Betrag(k, l.Hinzurechnung);
-  a.Sterbegeld = Betrag(k, l.STERBE);
+  a.Freibetrag = Betrag(l.Freibetrag);
+  a.Hinzurechnung = Betrag(l.Hinzurechnung);
+  a.Sterbegeld = Betrag(l.STERBE);
   a.Kinder = l.ZKF == 0 ? QString() : Zahl(l.ZKF);
-  a.Region = r.Region == 0 ? 0 : 1;
-  a.GF = r.Beschaeftigung == beGF || r.Beschaeftigung == beHH;
-  a.Haushalt = r.Beschaeftigung == beHH;
-  a.AufstockungAn = r.SV.Aufstockung;
-  const int typ = std::clamp(r.Beschaeftigung, 0, beAnzahl - 1);
-  const double auf = k.SVSatzTabelle[typ][svRVAuf].AN;
+  a.Region = d.SV.Region == 0 ? 0 : 1;
+  const TAnfrage mitGruppe = MitGruppe(p, s.Anfrage);
+  const int beschaeftigung = std::clamp(mitGruppe.Beschaeftigung, 0, beAnzahl - 1);
+  a.GF = beschaeftigung == beGF || beschaeftigung == beHH;
+  a.Haushalt = beschaeftigung == beHH;
+  a.AufstockungAn = d.SV.Aufstockung;
+  const double auf = p.Saetze[beschaeftigung][svRVAuf].AN;
   a.AufstockungProzent = auf >= 0 ? Zahl(Dezimal15(auf * 100)) : QStringLiteral("0");
-  a.Privat = r.Privat != 0;
-  a.PrivatBetrag = QString::fromStdString(BetragAlsText(static_cast<double>(r.PrivatBeitrag) / 100));
-  a.ErgText = QString::fromStdString(r.SonstigeBezeichnung);
-  if (r.ArbeitnehmerSicht) {
-    a.ErgZusatz = GeldText(AusCent(k, r.SonstigeAbzuege), k.Waehrung);
+  a.Privat = d.SV.PKV != 0;
+  a.PrivatBetrag = QString::fromStdString(BetragAlsText(static_cast<double>(mitGruppe.PrivatBeitrag) / 100));
+  a.ErgText = QString::fromStdString(s.Anfrage.SonstigeBezeichnung);
+  if (s.ArbeitnehmerSicht) {
+    a.ErgZusatz = GeldText(AnzeigeWert(p.Jahr, s.Euro, d.SonstigeAbzuege), Waehrungszeichen(s.Euro));
   } else {
     // The employer's view names the flat-rate tax and has no deductions.
     if (l.PauschSatzAG > 0) a.LLoSt = QStringLiteral("Pauschalsteuer =");
@@ -440,14 +443,14 @@ TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d) {
 }
 
 bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TDruckAngaben& a,
-                     TRechenKontext& k, const TAbrechnung& d, int druckGroesse) {
+                     const TAbrechnungsStand& s, int druckGroesse) {
   if (!maschine.DruckBeginn(geraet, kAusrichtungBehalten, a.Titel)) return false;
-  TAusdruck(maschine, a, k, d, druckGroesse > 0 ? druckGroesse : maschine.BasisGroesse).Drucken();
+  TAusdruck(maschine, a, s, druckGroesse > 0 ? druckGroesse : maschine.BasisGroesse).Drucken();
   return maschine.DruckEnde();
 }
 
 bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
-                    TRechenKontext& k, const TAbrechnung& d, int druckGroesse, QString* grund) {
+                    const TAbrechnungsStand& s, int druckGroesse, QString* grund) {
   const auto fehler = [&](const QString& text) {
     if (grund != nullptr) *grund = text;
     return false;
@@ -470,7 +473,7 @@ bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruck
     pdf.setResolution(600);
     pdf.setCreator(QStringLiteral("Lohnsteuer"));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    gedruckt = RechnungDrucken(maschine, pdf, a, k, d, druckGroesse);
+    gedruckt = RechnungDrucken(maschine, pdf, a, s, druckGroesse);
   }
   // A write that failed (a full disk, a size limit) leaves its mark on the
   // file; the temporary file is then removed and the target stays as it was.

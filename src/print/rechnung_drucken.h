@@ -10,9 +10,8 @@
 
 #include <QString>
 
-#include "calc/kontext.h"
+#include "calc/abrechnung.h"
 #include "print/druck_maschine.h"
-#include "calc/rechnung.h"
 
 class QPagedPaintDevice;
 
@@ -38,7 +37,7 @@ inline QString SteuerklassenText(int stkl) {
 // Texts of the calculator window as the printout needs them.  Amount texts
 // are the fields' texts as typed; the printout reads them as numbers.
 struct TDruckAngaben {
-  QString Titel = QStringLiteral("Lohnsteuerberechnung 2013");
+  QString Titel = QStringLiteral("Lohnsteuerberechnung");
 
   // "Berechnungsdaten:"
   int LZZIndex = 1;                      // 0 year, 1 month, 2 week, 3 day
@@ -80,15 +79,14 @@ struct TDruckAngaben {
   QString ErgZusatz;                     // the other deduction as the window shows it
 };
 
-// The texts of the printout of a calculated request, in the display currency
-// of the context.
-TDruckAngaben DruckAngabenFuer(TRechenKontext& k, const TAbrechnung& d);
+// The texts of the printout of a calculation, in its display currency.
+TDruckAngaben DruckAngabenFuer(const TAbrechnungsStand& s);
 
 // Prints the calculation as a whole job on the device.  druckGroesse is the
 // print options' font size (body text; headings 2 points more).  False when
 // the job could not start or the device reported an error at its end.
 bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TDruckAngaben& a,
-                     TRechenKontext& k, const TAbrechnung& d, int druckGroesse);
+                     const TAbrechnungsStand& s, int druckGroesse);
 
 // The same printout as a PDF file: A4, 600 dots per inch, no device margins,
 // so that the same settings give the same pages on every machine.  The PDF
@@ -96,7 +94,6 @@ bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const 
 // once it is complete and every write succeeded; on failure datei stays as
 // it was, the result is false and grund (when given) says why in German.
 bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
-                    TRechenKontext& k, const TAbrechnung& d, int druckGroesse,
-                    QString* grund = nullptr);
+                    const TAbrechnungsStand& s, int druckGroesse, QString* grund = nullptr);
 
 }  // namespace lst::druck

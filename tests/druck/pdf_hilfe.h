@@ -123,15 +123,16 @@ inline int LaengsterGrauLauf(const QImage& bild) {
 
 // A calculation as the command line prepares it, with the window's texts.
 struct TRechnungFall {
-  lst::TRechenKontext K;
-  lst::TAbrechnung D;
+  lst::TAbrechnungsStand S;
   lst::druck::TDruckAngaben A;
 
   explicit TRechnungFall(const lst::cli::TEingabe& e) {
-    const std::string fehler = lst::cli::Vorbereiten(K, e, D.Rechnung);
+    const std::string fehler = lst::cli::Vorbereiten(e, S.Parameter, S.Anfrage);
     if (!fehler.empty()) throw std::runtime_error(fehler);
-    lst::GesamtBerechnen(K, D.Rechnung, D.Ergebnis);
-    A = lst::druck::DruckAngabenFuer(K, D);
+    S.Euro = !e.DM;
+    S.ArbeitnehmerSicht = !e.Arbeitgeber;
+    S.Ergebnis = lst::Abrechnen(S.Parameter, S.Anfrage);
+    A = lst::druck::DruckAngabenFuer(S);
   }
 };
 

@@ -23,7 +23,7 @@ class RechnungDrucken : public ::testing::Test {
 
   QString Drucken(TRechnungFall& f, int groesse = 10) {
     const QString pdf = ordner_.filePath(QStringLiteral("rechnung%1.pdf").arg(++n_));
-    EXPECT_TRUE(druck::RechnungAlsPdf(m_, pdf, f.A, f.K, f.D, groesse));
+    EXPECT_TRUE(druck::RechnungAlsPdf(m_, pdf, f.A, f.S, groesse));
     return pdf;
   }
   QStringList Text(TRechnungFall& f, int groesse = 10) {
@@ -95,7 +95,7 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
   e.SonstigeAbzuege = 12.5;
   TRechnungFall f(e);
   const QStringList z = Text(f);
-  const TGesamtErgebnis& r = f.D.Ergebnis;
+  const TMonatsErgebnis& r = f.S.Ergebnis;
 
   const int kopf = Finde(z, QStringLiteral("Lohnsteuerberechnung 2013"));
   const int daten = Finde(z, QStringLiteral("Berechnungsdaten:"));
@@ -133,19 +133,19 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
   const QStringList abr = z.mid(abrechnung + 1, 6);
   EXPECT_EQ(abr, (QStringList{
                      zeile(QStringLiteral("Bruttolohn ="), 300000, 300000),
-                     zeile(QStringLiteral("Lohnsteuer ="), r.LSt.LSt, r.LSt.LStPausch),
-                     zeile(QStringLiteral("Kirchensteuer ="), r.LSt.KiSt, r.LSt.KiStPausch),
-                     zeile(QStringLiteral("Solidarit\u00e4tsz. ="), r.LSt.Soli, r.LSt.SoliPausch),
-                     zeile(QStringLiteral("Steuern gesamt ="), r.LSt.SteuerSumme, r.LSt.SteuerSummePausch),
-                     zeile(QStringLiteral("Lohn nach Steuern ="), r.LSt.BruttoNachSteuer, r.LSt.BruttoPlusPausch),
+                     zeile(QStringLiteral("Lohnsteuer ="), r.LSt, r.LStPausch),
+                     zeile(QStringLiteral("Kirchensteuer ="), r.KiSt, r.KiStPausch),
+                     zeile(QStringLiteral("Solidarit\u00e4tsz. ="), r.Soli, r.SoliPausch),
+                     zeile(QStringLiteral("Steuern gesamt ="), r.SteuerSumme, r.SteuerSummePausch),
+                     zeile(QStringLiteral("Lohn nach Steuern ="), r.BruttoNachSteuer, r.BruttoPlusPausch),
                  }));
   const int kv = Finde(z, QStringLiteral("Krankenversicherungsbeitrag"));
   ASSERT_GT(kv, abrechnung);
   const QStringList sv = z.mid(kv, 9);
   // Each side's rate before its amount; the surcharges the employee's alone.
-  EXPECT_EQ(sv[0], QStringLiteral("Krankenversicherungsbeitrag 7,300% ") + Geld(r.SV.AN(svKV)) +
-                       QStringLiteral(" 7,300% ") + Geld(r.SV.AG(svKV)));
-  EXPECT_EQ(sv[1], QStringLiteral("Zusatzbetrag zur KV 0,900% ") + Geld(r.SV.AN(svKV2)) + QStringLiteral(" \u2013 ") +
+  EXPECT_EQ(sv[0], QStringLiteral("Krankenversicherungsbeitrag 7,300% ") + Geld(r.KV.AN) +
+                       QStringLiteral(" 7,300% ") + Geld(r.KV.AG));
+  EXPECT_EQ(sv[1], QStringLiteral("Zusatzbetrag zur KV 0,900% ") + Geld(r.KV2.AN) + QStringLiteral(" \u2013 ") +
                        Geld(0));
   EXPECT_TRUE(sv[2].startsWith(QStringLiteral("Rentenversicherungsbeitrag *) 9,450% "))) << sv[2].toStdString();
   EXPECT_TRUE(sv[2].contains(QStringLiteral(" EUR 9,450% ")));
@@ -153,12 +153,12 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
   EXPECT_TRUE(sv[4].startsWith(QStringLiteral("Pflegeversicherungsbeitrag 1,025% ")));
   EXPECT_TRUE(sv[5].startsWith(QStringLiteral("Zusatzbetrag zur PV 0,250% ")));
   EXPECT_TRUE(sv[5].endsWith(QStringLiteral(" EUR \u2013 0,00 EUR")));
-  EXPECT_EQ(sv[6], zeile(QStringLiteral("Soz.vers. gesamt ="), r.SV.SVSummeAN(), r.SV.SVSummeAG()));
+  EXPECT_EQ(sv[6], zeile(QStringLiteral("Soz.vers. gesamt ="), r.SVSummeAN, r.SVSummeAG));
   EXPECT_EQ(sv[7], QStringLiteral("Sonstiges = 12,50 EUR"));
   EXPECT_EQ(sv[8], QStringLiteral("Netto Lohn = ") + Geld(r.Netto));
   EXPECT_EQ(z[kv + 9], QStringLiteral("Lohnkosten = ") + Geld(r.AGGesamt));
 
-  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest);
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.S.Parameter.BBG, 2, rgWest);
   EXPECT_EQ(z.mid(grenzen + 1, 4),
             (QStringList{QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
                              QStringLiteral(" pro Monat"),
@@ -196,7 +196,7 @@ TEST_F(RechnungDrucken, BedingteZeilenUndJahr) {
   const int grenzen = Finde(z, QStringLiteral("Beitragsbemessungsgrenzen:"));
   ASSERT_GE(grenzen, 0);
   const QStringList g = z.mid(grenzen + 1, 4);
-  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgOst);
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.S.Parameter.BBG, 2, rgOst);
   const TBBGArt arten[] = {bbgKV, bbgRV, bbgAV, bbgGF};
   for (int i = 0; i < 4; ++i) {
     EXPECT_TRUE(g[i].endsWith(Geld(monat[arten[i]]) + QStringLiteral(" pro Monat ") +
@@ -246,24 +246,24 @@ TEST_F(RechnungDrucken, MinijobUndWoche) {
   EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch\u00e4ftigt ja")), -1);
   EXPECT_NE(Finde(z, QStringLiteral("AN-Eigenanteil Aufstockung RV *) 3,9%")), -1) << z.join(QLatin1Char('\n')).toStdString();
   // A week is seven days of a thirtieth of the month, each rounded to cents.
-  const std::int64_t gf = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest)[bbgGF];
+  const std::int64_t gf = BBGFuerZeitraum(f.S.Parameter.BBG, 2, rgWest)[bbgGF];
   const std::int64_t woche = Runden(Runden(gf / 30.0) * 7.0);
   EXPECT_NE(Finde(z, QStringLiteral("Geringf\u00fcgig Besch. ") + Geld(gf) + QStringLiteral(" pro Monat ") +
                          Geld(woche) + QStringLiteral(" pro Woche (7 Tage)")),
             -1);
   // The employer alone pays health insurance, at his flat rate; the
   // employee tops up the pension, on the minimum base of 175 EUR a month.
-  const TSVErgebnis& sv = f.D.Ergebnis.SV;
+  const TMonatsErgebnis& sv = f.S.Ergebnis;
   EXPECT_NE(Finde(z, QStringLiteral("Krankenversicherungsbeitrag \u2013 ") + Geld(0) + QStringLiteral(" 13,000% ") +
-                         Geld(sv.AG(svKV))),
+                         Geld(sv.KV.AG)),
             -1)
       << z.join(QLatin1Char('\n')).toStdString();
-  EXPECT_NE(Finde(z, QStringLiteral("Rentenversicherungsbeitrag *) 3,900% ") + Geld(sv.AN(svRV)) +
-                         QStringLiteral(" 15,000% ") + Geld(sv.AG(svRV))),
+  EXPECT_NE(Finde(z, QStringLiteral("Rentenversicherungsbeitrag *) 3,900% ") + Geld(sv.RV.AN) +
+                         QStringLiteral(" 15,000% ") + Geld(sv.RV.AG)),
             -1);
   EXPECT_NE(Finde(z, QStringLiteral("Arbeitslosenversicherungsbeitrag \u2013 0,00 EUR \u2013 0,00 EUR")), -1);
-  EXPECT_GT(sv.AG(svKV), 0);
-  EXPECT_GT(sv.AN(svRV), 0);
+  EXPECT_GT(sv.KV.AG, 0);
+  EXPECT_GT(sv.RV.AN, 0);
 }
 
 // Amount fields that are not numbers print as 0,00; the printout goes on.
@@ -302,7 +302,7 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
   const QString text = Zeilen(druck_test::PdfText(pdf)).join(QLatin1Char(' '));
   EXPECT_TRUE(text.contains(QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein")));
   EXPECT_TRUE(text.contains(QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR")));
-  const TBBGZeitraum monat = BBGFuerZeitraum(f.K.BBGTabelle, 2, rgWest);
+  const TBBGZeitraum monat = BBGFuerZeitraum(f.S.Parameter.BBG, 2, rgWest);
   EXPECT_TRUE(text.contains(QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
                             QStringLiteral(" pro Monat ") + Geld(12 * monat[bbgKV]) +
                             QStringLiteral(" pro Jahr (360 Tage)")))
@@ -328,15 +328,15 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
       const QString datei = Drucken(g, groesse);
       KeinWortUeberEinemAnderen(datei);
       const QStringList z = Zeilen(druck_test::PdfText(datei));
-      const TSVErgebnis& sv = g.D.Ergebnis.SV;
+      const TMonatsErgebnis& sv = g.S.Ergebnis;
       const QStringList rv = fall.Haushalt ? QStringList{QStringLiteral("13,600%"), QStringLiteral("5,000%")}
                                            : QStringList{QStringLiteral("\u2013"), QStringLiteral("9,300%")};
       EXPECT_EQ(SaetzeDerZeile(z, QStringLiteral("Rentenversicherungsbeitrag")), rv)
           << groesse << z.join(QLatin1Char('\n')).toStdString();
       const int zeile = Finde(z, QStringLiteral("Rentenversicherungsbeitrag"));
       ASSERT_GE(zeile, 0);
-      EXPECT_TRUE(z[zeile].endsWith(Geld(sv.AN(svRV)) + QLatin1Char(' ') + rv[1] + QLatin1Char(' ') + Geld(sv.AG(svRV))) ||
-                  z[zeile].endsWith(Geld(sv.AN(svRV)) + QLatin1Char(' ') + Geld(sv.AG(svRV))))
+      EXPECT_TRUE(z[zeile].endsWith(Geld(sv.RV.AN) + QLatin1Char(' ') + rv[1] + QLatin1Char(' ') + Geld(sv.RV.AG)) ||
+                  z[zeile].endsWith(Geld(sv.RV.AN) + QLatin1Char(' ') + Geld(sv.RV.AG)))
           << z[zeile].toStdString();
     }
   }

@@ -12,17 +12,16 @@
 namespace lst::cli {
 
 int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
-  TRechenKontext k;
-  TRechnung r;
-  std::string fehler = Vorbereiten(k, e, r);
+  TAbrechnungsStand s;
+  std::string fehler = Vorbereiten(e, s.Parameter, s.Anfrage);
   if (!fehler.empty()) {
     std::fprintf(stderr, "lohnsteuer-cli: %s\n", fehler.c_str());
     return 2;
   }
-  TAbrechnung d;
-  d.Rechnung = r;
+  s.Euro = !e.DM;
+  s.ArbeitnehmerSicht = !e.Arbeitgeber;
   try {
-    GesamtBerechnen(k, d.Rechnung, d.Ergebnis);
+    s.Ergebnis = Abrechnen(s.Parameter, s.Anfrage);
   } catch (const TLStFehler& f) {
     std::fprintf(stderr, "lohnsteuer-cli: %s\n", f.what());
     return 1;
@@ -51,10 +50,9 @@ int DruckenAlsPdf(const TEingabe& e, const std::string& datei) {
   druck::TDruckMaschine maschine;
   maschine.EinstellungenAnwenden(einst);
 
-  const druck::TDruckAngaben a = druck::DruckAngabenFuer(k, d);
+  const druck::TDruckAngaben a = druck::DruckAngabenFuer(s);
   QString grund;
-  if (!druck::RechnungAlsPdf(maschine, QString::fromStdString(datei), a, k, d,
-                             einst.Optionen.FontSize, &grund)) {
+  if (!druck::RechnungAlsPdf(maschine, QString::fromStdString(datei), a, s, einst.Optionen.FontSize, &grund)) {
     std::fprintf(stderr, "lohnsteuer-cli: Die Datei %s kann nicht geschrieben werden: %s\n",
                  DateiZitat(datei).c_str(), grund.toStdString().c_str());
     return 1;

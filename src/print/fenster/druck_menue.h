@@ -13,6 +13,8 @@
 
 class QWidget;
 
+#include "calc/kontext.h"
+#include "calc/rechnung.h"
 #include "print/rechnung_drucken.h"
 
 class QAction;
@@ -61,6 +63,8 @@ class TDruckSteuerung : public QObject {
 
  private:
   druck::TDruckAngaben Angaben() const;
+  // The window's calculation as a value.
+  TAbrechnungsStand Stand() const;
   void Meldung(const QString& text);
 
   TDruckQuelle& rechner_;
