@@ -112,8 +112,21 @@ cli::TEingabe Zufall(std::mt19937& z) {
 // Every figure of the old way, by the names of the new one.
 void Vergleichen(const TGesamtErgebnis& alt, const cli::TRechnung& r, const TMonatsErgebnis& neu,
                  const std::string& was) {
-  cli::TErgebnisWerte werte;
-  cli::ErgebnisWerte(r.LZ.RE4, alt, werte);
+  // The old record's amounts in the order of the names.
+  std::vector<std::int64_t> werte = {r.LZ.RE4,           alt.LSt.LSt,         alt.LSt.LStPausch,
+                                     alt.LSt.Soli,       alt.LSt.SoliPausch,  alt.LSt.BK,
+                                     alt.LSt.BKPausch,   alt.LSt.KiSt,        alt.LSt.KiStPausch,
+                                     alt.LSt.SteuerSumme, alt.LSt.SteuerSummePausch,
+                                     alt.LSt.BruttoNachSteuer, alt.LSt.BruttoPlusPausch};
+  for (int art = 0; art < svAnzahl; ++art) {
+    werte.push_back(alt.SV.AN(art));
+    werte.push_back(alt.SV.AG(art));
+  }
+  for (std::int64_t w : {alt.SV.SVSummeAN(), alt.SV.SVSummeAG(), alt.Netto, alt.AGGesamt, alt.Auszahlung,
+                         alt.AGGesamtPlus, alt.SV.BE, alt.SV.BE_AN, alt.SV.U1_AG, alt.SV.U2_AG, alt.SV.IGU_AG,
+                         alt.AGGesamtUmlagen, alt.SV.PKVZuschuss_AG}) {
+    werte.push_back(w);
+  }
   const auto& namen = cli::ErgebnisNamen();
   const auto& felder = ErgebnisFelder();
   ASSERT_EQ(felder.size(), namen.size());

@@ -37,12 +37,11 @@ cli::TAnzeige Anzeige(const std::vector<std::pair<std::string, std::string>>& op
     const std::string f = cli::OptionSetzen(e, name, wert.empty() ? "1" : wert);
     EXPECT_EQ(f, "") << name;
   }
-  TRechenKontext k;
-  cli::TRechnung r;
-  EXPECT_EQ(cli::Vorbereiten(k, e, r), "");
-  TGesamtErgebnis erg;
-  GesamtBerechnen(k, r, erg);
-  return cli::Anzeigen(k, r, erg, &e);
+  TAbrechnungsStand s;
+  EXPECT_EQ(cli::Vorbereiten(e, s.Parameter, s.Anfrage), "");
+  s.Euro = !e.DM;
+  s.Ergebnis = Abrechnen(s.Parameter, s.Anfrage);
+  return cli::Anzeigen(s, &e);
 }
 
 TEST(BatchWerte, NamenUndWerteWieDieFelder) {
@@ -51,10 +50,16 @@ TEST(BatchWerte, NamenUndWerteWieDieFelder) {
   for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
     EXPECT_EQ(a.Felder[i].first, cli::ErgebnisNamen()[i]) << i;
   }
-  const auto steuer = cli::SteuerFelder(7, TLStErgebnis{});
-  ASSERT_EQ(steuer.size(), cli::kSteuerAnzahl);
-  for (std::size_t i = 0; i < cli::kSteuerAnzahl; ++i) EXPECT_EQ(steuer[i].first, cli::ErgebnisNamen()[i]);
-  EXPECT_EQ(steuer[0].second, 7);
+  // The names are the core's names of the result's fields, each reading
+  // its own field.
+  TMonatsErgebnis m;
+  for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) ErgebnisFelder()[i].Zugriff(m) = static_cast<std::int64_t>(i + 1);
+  const auto felder = cli::ErgebnisFelder(m);
+  for (std::size_t i = 0; i < cli::kErgebnisAnzahl; ++i) {
+    EXPECT_EQ(felder[i].second, static_cast<std::int64_t>(i + 1)) << felder[i].first;
+  }
+  EXPECT_EQ(m.RE4, 1);
+  EXPECT_EQ(m.PKVZuschuss_AG, static_cast<std::int64_t>(cli::kErgebnisAnzahl));
 }
 
 // Rows of several years, currencies and pay periods through batch; each

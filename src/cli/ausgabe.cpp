@@ -1,5 +1,8 @@
 #include "cli/ausgabe.h"
 
+#include <tuple>
+#include <type_traits>
+
 #include "calc/anzeige.h"
 #include "calc/geld.h"
 #include "calc/jahresregeln.h"
@@ -7,76 +10,26 @@
 
 namespace lst::cli {
 
-namespace {
-const char* const kSteuer[] = {"LSt",  "LStPausch",  "Soli",        "SoliPausch",
-                               "BK",   "BKPausch",   "KiSt",        "KiStPausch",
-                               "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer",
-                               "BruttoPlusPausch"};
-}  // namespace
-
 const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen() {
-  static const std::array<const char*, kErgebnisAnzahl> namen = {
-      "RE4",    "LSt",    "LStPausch", "Soli",      "SoliPausch", "BK",         "BKPausch",
-      "KiSt",   "KiStPausch", "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch",
-      "KV_AN",  "KV_AG",  "PV_AN",     "PV_AG",     "RV_AN",      "RV_AG",      "AV_AN",
-      "AV_AG",  "RVAuf_AN", "RVAuf_AG", "KV2_AN",   "KV2_AG",     "PV2_AN",     "PV2_AG",
-      "SVSummeAN", "SVSummeAG", "Netto", "AGGesamt", "Auszahlung", "AGGesamtPlus", "BE",
-      "BE_AN",  "U1_AG",  "U2_AG",     "IGU_AG",    "AGGesamtUmlagen", "PKVZuschuss_AG"};
+  static const std::array<const char*, kErgebnisAnzahl> namen = [] {
+    static_assert(std::tuple_size_v<std::remove_cvref_t<decltype(lst::ErgebnisFelder())>> == kErgebnisAnzahl);
+    std::array<const char*, kErgebnisAnzahl> n{};
+    for (std::size_t i = 0; i < kErgebnisAnzahl; ++i) n[i] = lst::ErgebnisFelder()[i].Name;
+    return n;
+  }();
   return namen;
 }
 
-namespace {
-void SteuerWerte(std::int64_t re4, const TLStErgebnis& erg, std::int64_t* werte) {
-  werte[0] = re4;
-  for (int i = 0; i < 12; ++i) werte[1 + i] = erg[i];
-}
-}  // namespace
-
-void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte& werte) {
-  SteuerWerte(re4, erg.LSt, werte.data());
-  std::size_t i = kSteuerAnzahl;
-  for (int art = 0; art < svAnzahl; ++art) {
-    werte[i++] = erg.SV.AN(art);
-    werte[i++] = erg.SV.AG(art);
-  }
-  werte[i++] = erg.SV.SVSummeAN();
-  werte[i++] = erg.SV.SVSummeAG();
-  werte[i++] = erg.Netto;
-  werte[i++] = erg.AGGesamt;
-  werte[i++] = erg.Auszahlung;
-  werte[i++] = erg.AGGesamtPlus;
-  werte[i++] = erg.SV.BE;
-  werte[i++] = erg.SV.BE_AN;
-  werte[i++] = erg.SV.U1_AG;
-  werte[i++] = erg.SV.U2_AG;
-  werte[i++] = erg.SV.IGU_AG;
-  werte[i++] = erg.AGGesamtUmlagen;
-  werte[i++] = erg.SV.PKVZuschuss_AG;
+void ErgebnisWerte(const TMonatsErgebnis& m, TErgebnisWerte& werte) {
+  const auto& felder = lst::ErgebnisFelder();
+  for (std::size_t i = 0; i < kErgebnisAnzahl; ++i) werte[i] = felder[i].Lesen(m);
 }
 
-std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg) {
-  std::int64_t werte[kSteuerAnzahl];
-  SteuerWerte(re4, erg, werte);
-  std::vector<std::pair<std::string, std::int64_t>> felder;
-  felder.reserve(kSteuerAnzahl);
-  for (std::size_t i = 0; i < kSteuerAnzahl; ++i) felder.emplace_back(ErgebnisNamen()[i], werte[i]);
-  return felder;
-}
-
-namespace {
-std::vector<std::pair<std::string, std::int64_t>> MitNamen(const TErgebnisWerte& werte) {
+std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(const TMonatsErgebnis& m) {
   std::vector<std::pair<std::string, std::int64_t>> felder;
   felder.reserve(kErgebnisAnzahl);
-  for (std::size_t i = 0; i < kErgebnisAnzahl; ++i) felder.emplace_back(ErgebnisNamen()[i], werte[i]);
+  for (const TErgebnisFeld& f : lst::ErgebnisFelder()) felder.emplace_back(f.Name, f.Lesen(m));
   return felder;
-}
-}  // namespace
-
-std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
-                                                                 const TGesamtErgebnis& erg) {
-  TErgebnisWerte werte;
-  ErgebnisWerte(re4, erg, werte);
-  return MitNamen(werte);
 }
 
 std::int64_t TAnzeige::Wert(std::string_view name) const {
@@ -91,9 +44,8 @@ const std::array<const char*, kTextAnzahl>& TextNamen() {
   return namen;
 }
 
-std::string Programmablaufplan(const TRechenKontext& k) {
-  const int v = k.VersionFuer(k.LStJahr);
-  return v >= 0 ? kLStVersionen[v].Schluessel : std::to_string(k.LStJahr);
+std::string Programmablaufplan(const TParameter& p) {
+  return p.Version >= 0 ? kLStVersionen[p.Version].Schluessel : std::to_string(p.Jahr);
 }
 
 namespace {
@@ -101,79 +53,64 @@ namespace {
 // The texts one after the other, each as a view that lives while the call
 // does; an empty one where the year has none.
 template <class F>
-void TexteDurchgehen(const TRechenKontext& k, const TRechnung& r, F&& text) {
-  text(std::string_view(k.Waehrung));
+void TexteDurchgehen(const TAbrechnungsStand& s, F&& text) {
+  text(std::string_view(Waehrungszeichen(s.Euro)));
   // The pay month chooses the flowchart from 2014.
-  if (JahresRegeln(r.Jahr).PeriodenNachMonat) {
-    const int v = k.VersionFuer(k.LStJahr);
-    if (v >= 0) {
-      text(std::string_view(kLStVersionen[v].Schluessel));
+  const TParameter& p = s.Parameter;
+  if (p.Regeln != nullptr && p.R().PeriodenNachMonat) {
+    if (p.Version >= 0) {
+      text(std::string_view(kLStVersionen[p.Version].Schluessel));
     } else {
-      const std::string jahr = std::to_string(k.LStJahr);
+      const std::string jahr = std::to_string(p.Jahr);
       text(std::string_view(jahr));
     }
   } else {
     text(std::string_view());
   }
   // The contribution group, from 2014 as well.
-  const std::array<char, 4> gruppe = r.SV.Gruppe.Ziffern();
-  text(r.SV.MitGruppe ? std::string_view(gruppe.data(), gruppe.size()) : std::string_view());
+  if (s.Ergebnis.Beitragsgruppe) {
+    const std::array<char, 4> gruppe = s.Ergebnis.Beitragsgruppe->Ziffern();
+    text(std::string_view(gruppe.data(), gruppe.size()));
+  } else {
+    text(std::string_view());
+  }
 }
 
-}  // namespace
-
-void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte) {
-  std::size_t i = 0;
-  TexteDurchgehen(k, r, [&](std::string_view t) { werte[i++].assign(t); });
-}
-
-void TexteAnhaengen(std::string& zeile, char trenner, const TRechenKontext& k, const TRechnung& r) {
-  TexteDurchgehen(k, r, [&](std::string_view t) { (zeile += trenner).append(t); });
-}
-
-namespace {
-// The result converted to the display currency.
-TAnzeigeErgebnis Umgerechnet(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
-                             const TEingabe* getippt) {
+// The amounts the user typed, as typed: at most two decimals; converted to
+// the year's currency and back they could come out a cent off.
+TGetippteBetraege Getippt(const TEingabe* getippt) {
   TGetippteBetraege typ;
   if (getippt != nullptr) {
-    // Typed amounts carry at most two decimals; converted to the year's
-    // currency and back they could come out a cent off.
     typ.Brutto = Runden(getippt->Brutto * 100);
     typ.SonstigeAbzuege = Runden(getippt->SonstigeAbzuege * 100);
     if (getippt->Kindergeld) typ.Kindergeld = Runden(*getippt->Kindergeld * 100);
   }
-  TAnzeigeErgebnis e = AnzeigeErgebnis(k, r.LZ.RE4, erg, r.SonstigeAbzuege, r.Zusatz, typ);
-  if (AnzeigeUmgerechnet(k)) {
-    // The bases and levies in the display currency; the cost with levies
-    // from the shown cost, as the other sums.
-    TSVErgebnis& sv = e.Ergebnis.SV;
-    sv.BE = AnzeigeCent(k, erg.SV.BE);
-    sv.BE_AN = AnzeigeCent(k, erg.SV.BE_AN);
-    sv.U1_AG = AnzeigeCent(k, erg.SV.U1_AG);
-    sv.U2_AG = AnzeigeCent(k, erg.SV.U2_AG);
-    sv.IGU_AG = AnzeigeCent(k, erg.SV.IGU_AG);
-    e.Ergebnis.AGGesamtUmlagen = e.Ergebnis.AGGesamt + sv.UmlagenAG();
-  }
-  return e;
+  return typ;
 }
+
 }  // namespace
 
-void AnzeigeWerte(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg, const TEingabe* getippt,
-                  TErgebnisWerte& werte) {
-  const TAnzeigeErgebnis e = Umgerechnet(k, r, erg, getippt);
-  ErgebnisWerte(e.RE4, e.Ergebnis, werte);
+void TextWerte(const TAbrechnungsStand& s, TTextWerte& werte) {
+  std::size_t i = 0;
+  TexteDurchgehen(s, [&](std::string_view t) { werte[i++].assign(t); });
 }
 
-TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
-                  const TEingabe* getippt) {
-  const TAnzeigeErgebnis e = Umgerechnet(k, r, erg, getippt);
+void TexteAnhaengen(std::string& zeile, char trenner, const TAbrechnungsStand& s) {
+  TexteDurchgehen(s, [&](std::string_view t) { (zeile += trenner).append(t); });
+}
+
+void AnzeigeWerte(const TAbrechnungsStand& s, const TEingabe* getippt, TErgebnisWerte& werte) {
+  ErgebnisWerte(AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis, Getippt(getippt)), werte);
+}
+
+TAnzeige Anzeigen(const TAbrechnungsStand& s, const TEingabe* getippt) {
+  const TMonatsErgebnis e = AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis, Getippt(getippt));
   TAnzeige a;
-  a.Felder = ErgebnisFelder(e.RE4, e.Ergebnis);
-  a.Umlagen = JahresRegeln(r.Jahr).PeriodenNachMonat;
-  a.Zone = ZonenName(r.Jahr, r.Monat);
+  a.Felder = ErgebnisFelder(e);
+  a.Umlagen = s.Parameter.R().PeriodenNachMonat;
+  a.Zone = ZonenName(s.Parameter.Jahr, s.Parameter.Monat);
   TTextWerte texte;
-  TextWerte(k, r, texte);
+  TextWerte(s, texte);
   a.Waehrung = std::move(texte[0]);
   a.Programmablaufplan = std::move(texte[1]);
   a.Beitragsgruppe = std::move(texte[2]);
@@ -191,36 +128,35 @@ std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
   return json + "}";
 }
 
-std::string AlsJsonNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
-  const std::int64_t brutto = AnzeigeCent(k, re4);
-  const TLStErgebnis angezeigt = AnzeigeSteuer(k, brutto, erg);
-  std::string json = "{\"Waehrung\": \"" + k.Waehrung + "\", \"Programmablaufplan\": \"" +
-                     Programmablaufplan(k) + "\"";
-  for (const auto& [name, wert] : SteuerFelder(brutto, angezeigt)) {
-    json += ", \"" + name + "\": " + std::to_string(wert);
-  }
+std::string AlsJsonNurSteuer(const TAbrechnungsStand& s) {
+  const TMonatsErgebnis e = AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis);
+  std::string json = std::string("{\"Waehrung\": \"") + Waehrungszeichen(s.Euro) + "\", \"Programmablaufplan\": \"" +
+                     Programmablaufplan(s.Parameter) + "\"";
+  const auto& felder = lst::ErgebnisFelder();
+  // RE4 and the tax fields.
+  for (std::size_t i = 0; i < 13; ++i) json += std::string(", \"") + felder[i].Name + "\": " + std::to_string(felder[i].Lesen(e));
   return json + "}";
 }
 
-std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg) {
-  const std::int64_t brutto = AnzeigeCent(k, re4);
-  const TLStErgebnis s = AnzeigeSteuer(k, brutto, erg);
+std::string AlsTextNurSteuer(const TAbrechnungsStand& s) {
+  const TMonatsErgebnis e = AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis);
   std::string text;
+  const std::string waehrung = Waehrungszeichen(s.Euro);
   const auto zeile = [&](const std::string& titel, std::int64_t cent) {
-    const std::string wert = CentAlsText(cent) + " " + k.Waehrung;
+    const std::string wert = CentAlsText(cent) + " " + waehrung;
     std::size_t breite = 0;
     for (unsigned char c : titel) breite += (c & 0xC0) != 0x80;
     text += titel + std::string(breite < 20 ? 20 - breite : 1, ' ');
     text += std::string(wert.size() < 20 ? 20 - wert.size() : 1, ' ') + wert + '\n';
   };
-  text += "Programmablaufplan  " + Programmablaufplan(k) + "\n";
-  zeile("Bruttolohn", brutto);
-  zeile("Lohnsteuer", s.LSt);
-  zeile("Kirchensteuer", s.KiSt);
-  zeile("Solidaritätsz.", s.Soli);
-  zeile("Steuern gesamt", s.SteuerSumme);
-  zeile("nach Steuern", s.BruttoNachSteuer);
-  text += "\nFür " + std::to_string(k.LStJahr) +
+  text += "Programmablaufplan  " + Programmablaufplan(s.Parameter) + "\n";
+  zeile("Bruttolohn", e.RE4);
+  zeile("Lohnsteuer", e.LSt);
+  zeile("Kirchensteuer", e.KiSt);
+  zeile("Solidaritätsz.", e.Soli);
+  zeile("Steuern gesamt", e.SteuerSumme);
+  zeile("nach Steuern", e.BruttoNachSteuer);
+  text += "\nFür " + std::to_string(s.Parameter.Jahr) +
           " ist die Sozialversicherung noch nicht hinterlegt: Beiträge, Nettolohn und\n"
           "Lohnkosten werden nicht berechnet.\n";
   return text;

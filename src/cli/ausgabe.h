@@ -8,9 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/datensaetze.h"
-#include "calc/kontext.h"
-#include "calc/rechnung.h"
+#include "calc/abrechnung.h"
 #include "cli/eingabe.h"
 
 namespace lst::cli {
@@ -19,8 +17,7 @@ namespace lst::cli {
 // currency: RE4, the tax record, the social-insurance entries, Netto,
 // AGGesamt, Auszahlung, AGGesamtPlus, then the reduced bases of the zone BE
 // and BE_AN, the employer's levies U1_AG, U2_AG, IGU_AG and AGGesamtUmlagen.
-std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(std::int64_t re4,
-                                                                 const TGesamtErgebnis& erg);
+std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(const TMonatsErgebnis& m);
 
 // The same amounts without their names, in the same order, for writers that
 // put many rows out (batch): no allocation per row.  The first
@@ -30,7 +27,7 @@ constexpr std::size_t kErgebnisAnzahl = kSteuerAnzahl + 2 * svAnzahl + 13;
 using TErgebnisWerte = std::array<std::int64_t, kErgebnisAnzahl>;
 // The names of the amounts, in that order.
 const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen();
-void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte& werte);
+void ErgebnisWerte(const TMonatsErgebnis& m, TErgebnisWerte& werte);
 
 // The members of a result that are text, in the order of the JSON object
 // (there before the amounts, in batch after them): the currency of the
@@ -39,17 +36,15 @@ void ErgebnisWerte(std::int64_t re4, const TGesamtErgebnis& erg, TErgebnisWerte&
 constexpr std::size_t kTextAnzahl = 3;
 using TTextWerte = std::array<std::string, kTextAnzahl>;
 const std::array<const char*, kTextAnzahl>& TextNamen();
-// The texts of a calculated request in that order; empty where the year has
-// none.  k is the context of the calculation, whose currency symbol the
-// amounts' conversion has set (Anzeigen, AnzeigeWerte).
-void TextWerte(const TRechenKontext& k, const TRechnung& r, TTextWerte& werte);
+// The texts of a calculation in that order; empty where the year has none.
+void TextWerte(const TAbrechnungsStand& s, TTextWerte& werte);
 // The same texts appended to a CSV row, each after the separator, without a
 // string per cell: none of them holds a separator, a quote or a sign a
 // spreadsheet would read as a formula.
-void TexteAnhaengen(std::string& zeile, char trenner, const TRechenKontext& k, const TRechnung& r);
-// The key of the flowchart that runs for k.LStJahr ("2024dez"; the year
-// where the year has one flowchart of its own).
-std::string Programmablaufplan(const TRechenKontext& k);
+void TexteAnhaengen(std::string& zeile, char trenner, const TAbrechnungsStand& s);
+// The key of the flowchart of the parameters ("2024dez"; the year where the
+// year has one flowchart of its own).
+std::string Programmablaufplan(const TParameter& p);
 
 // The amounts of one calculation in cents of the currency the user types
 // and reads ("EUR", or "DM" with --dm), whatever the currency of the year.
@@ -74,11 +69,9 @@ struct TAnzeige {
 // shown lines).  With getippt, the amounts the user typed (gross wage,
 // other deductions, child benefit) are shown as typed rather than converted
 // there and back; without, the gross is the one found by a search.
-TAnzeige Anzeigen(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg,
-                  const TEingabe* getippt);
+TAnzeige Anzeigen(const TAbrechnungsStand& s, const TEingabe* getippt);
 // The amounts of Anzeigen(...).Felder alone.
-void AnzeigeWerte(TRechenKontext& k, const TRechnung& r, const TGesamtErgebnis& erg, const TEingabe* getippt,
-                  TErgebnisWerte& werte);
+void AnzeigeWerte(const TAbrechnungsStand& s, const TEingabe* getippt, TErgebnisWerte& werte);
 
 // One JSON object: "Waehrung", from 2014 "Programmablaufplan" and
 // "Beitragsgruppe", then every field of the display; zusatz is appended as
@@ -94,10 +87,8 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer);
 
 // A year with wage tax but without its social insurance: the tax lines, the flowchart
 // used and a note that the social insurance is missing.
-std::string AlsTextNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
-// The same as JSON: "Waehrung", "Programmablaufplan", RE4 and the tax record.
-std::string AlsJsonNurSteuer(TRechenKontext& k, std::int64_t re4, const TLStErgebnis& erg);
-// The fields of the tax record, by name (RE4 first).
-std::vector<std::pair<std::string, std::int64_t>> SteuerFelder(std::int64_t re4, const TLStErgebnis& erg);
+std::string AlsTextNurSteuer(const TAbrechnungsStand& s);
+// The same as JSON: "Waehrung", "Programmablaufplan", RE4 and the taxes.
+std::string AlsJsonNurSteuer(const TAbrechnungsStand& s);
 
 }  // namespace lst::cli

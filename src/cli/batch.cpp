@@ -329,7 +329,6 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     meldungen += '\n';
   };
 
-  TRechenKontext k;
   TEinstellungsSpeicher speicher;
   std::vector<std::string> texte;
   std::vector<std::string_view> felder;  // the cells of the row being read
@@ -337,8 +336,8 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   TEingabe e;
   TErgebnisWerte werte{};
   TTextWerte textWerte;
-  TRechnung r;
-  TGesamtErgebnis erg;
+  TAbrechnungsStand stand;
+  std::vector<std::string> warnungen;
   std::string meldung;
   bool fehlgeschlagen = false;
   while (std::getline(ein, zeile)) {
@@ -375,22 +374,19 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       }
     }
     // Vorbereiten sets the whole request before it is used.
-    erg = TGesamtErgebnis{};
     if (meldung.empty()) {
       // A settings file's warnings go straight to the error output: the
       // messages of the rows before come first.
       if (e.Einstellungen) meldungenSchreiben();
-      meldung = Vorbereiten(k, e, r, &speicher);
+      meldung = Vorbereiten(e, stand.Parameter, stand.Anfrage, &speicher, &warnungen);
+      stand.Euro = !e.DM;
+      stand.ArbeitnehmerSicht = !e.Arbeitgeber;
     }
     bool nurSteuer = false;
     if (meldung.empty()) {
       try {
-        if (NurSteuer(k.LStJahr)) {
-          nurSteuer = true;
-          SteuerBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
-        } else {
-          GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
-        }
+        stand.Ergebnis = Abrechnen(stand.Parameter, stand.Anfrage);
+        nurSteuer = !stand.Parameter.R().Vorhanden;
       } catch (const TLStFehler& f) {
         meldung = f.what();
         nurSteuer = false;
@@ -415,28 +411,25 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     if (nurSteuer) {
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
-      AnzeigeWerte(k, r, erg, &e, werte);
+      AnzeigeWerte(stand, &e, werte);
       BetraegeSchreiben(puffer, werte, kSteuerAnzahl, trenner, dezimal);
       puffer.append(kErgebnisAnzahl - kSteuerAnzahl, trenner);
       // The flowchart is named as the JSON of the tax alone names it.
-      TextWerte(k, r, textWerte);
-      textWerte[1] = Programmablaufplan(k);
+      TextWerte(stand, textWerte);
+      textWerte[1] = Programmablaufplan(stand.Parameter);
       textWerte[2].clear();
       for (const std::string& t : textWerte) (puffer += trenner) += t;
       puffer += trenner;
       FeldSchreiben(puffer,
                     "Zeile " + std::to_string(nummer) + ": nur Steuern (Programmablaufplan " + textWerte[1] +
-                        "); Sozialversicherung für " + std::to_string(k.LStJahr) +
+                        "); Sozialversicherung für " + std::to_string(stand.Parameter.Jahr) +
                         " nicht hinterlegt",
                     trenner);
     } else if (meldung.empty()) {
-      AnzeigeWerte(k, r, erg, &e, werte);
+      AnzeigeWerte(stand, &e, werte);
       BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
-      TexteAnhaengen(puffer, trenner, k, r);
-      // Only these inputs can warn.
-      if (e.Minijob || e.Haushalt || e.Gleitzone) {
-        for (const std::string& w : Warnungen(k, e, r)) zeilenMeldung("Warnung: " + w);
-      }
+      TexteAnhaengen(puffer, trenner, stand);
+      for (const std::string& w : warnungen) zeilenMeldung("Warnung: " + w);
       puffer += trenner;
     } else {
       puffer.append(kTextAnzahl + kErgebnisAnzahl, trenner);

@@ -199,37 +199,38 @@ int Fehler(const std::string& meldung, int status = 2) {
   return status;
 }
 
-void Warnen(TRechenKontext& k, const TEingabe& e, const TRechnung& r) {
-  for (const std::string& w : Warnungen(k, e, r)) std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.c_str());
+void Warnen(const std::vector<std::string>& warnungen) {
+  for (const std::string& w : warnungen) std::fprintf(stderr, "lohnsteuer-cli: Warnung: %s\n", w.c_str());
 }
 
 int Berechnen(const TAufruf& a) {
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
-  TRechenKontext k;
-  TRechnung r;
-  std::string fehler = Vorbereiten(k, a.Eingabe, r);
+  TAbrechnungsStand s;
+  std::vector<std::string> warnungen;
+  std::string fehler = Vorbereiten(a.Eingabe, s.Parameter, s.Anfrage, nullptr, &warnungen);
   if (!fehler.empty()) return Fehler(fehler);
-  TGesamtErgebnis erg;
+  s.Euro = !a.Eingabe.DM;
+  s.ArbeitnehmerSicht = !a.Eingabe.Arbeitgeber;
   try {
-    if (NurSteuer(k.LStJahr)) {
-      SteuerBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
-      if (a.Json) {
-        std::printf("%s\n", AlsJsonNurSteuer(k, r.LZ.RE4, erg.LSt).c_str());
-      } else {
-        std::fputs(AlsTextNurSteuer(k, r.LZ.RE4, erg.LSt).c_str(), stdout);
-      }
-      return 0;
-    }
-    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    s.Ergebnis = Abrechnen(s.Parameter, s.Anfrage);
   } catch (const TLStFehler& e) {
     return Fehler(e.what(), 1);
   }
-  Warnen(k, a.Eingabe, r);
-  const TAnzeige anzeige = Anzeigen(k, r, erg, &a.Eingabe);
+  if (!s.Parameter.R().Vorhanden) {
+    // Wage tax only: the year's social insurance is not in the tables yet.
+    if (a.Json) {
+      std::printf("%s\n", AlsJsonNurSteuer(s).c_str());
+    } else {
+      std::fputs(AlsTextNurSteuer(s).c_str(), stdout);
+    }
+    return 0;
+  }
+  Warnen(warnungen);
+  const TAnzeige anzeige = Anzeigen(s, &a.Eingabe);
   if (a.Json) {
     std::printf("%s\n", AlsJson(anzeige).c_str());
   } else {
-    std::fputs(AlsText(anzeige, r.LSt.PauschSatzAG > 0).c_str(), stdout);
+    std::fputs(AlsText(anzeige, s.Ergebnis.LStPausch > 0).c_str(), stdout);
   }
   return 0;
 }
@@ -241,34 +242,37 @@ int Wunschnetto(const TAufruf& a) {
   const auto wunsch = BetragLesen(a.Argumente[0]);
   if (!wunsch) return Fehler(Zitat(a.Argumente[0]) + " ist kein Betrag");
   if (*wunsch <= 0 || *wunsch > 1e9) return Fehler("Der Wunschbetrag muss größer als 0 und höchstens 1.000.000.000 sein");
-  TRechenKontext k;
-  TRechnung r;
   TEingabe eingabe = a.Eingabe;
   eingabe.BruttoGesucht = true;
-  std::string fehler = Vorbereiten(k, eingabe, r);
+  TAbrechnungsStand s;
+  std::string fehler = Vorbereiten(eingabe, s.Parameter, s.Anfrage);
   if (!fehler.empty()) return Fehler(fehler);
-  if (NurSteuer(k.LStJahr)) {
-    return Fehler("wunschnetto braucht die Sozialversicherung, die für " + std::to_string(k.LStJahr) +
+  if (!s.Parameter.R().Vorhanden) {
+    const std::string jahr = std::to_string(s.Parameter.Jahr);
+    return Fehler("wunschnetto braucht die Sozialversicherung, die für " + jahr +
                   " noch nicht hinterlegt ist; die Steuern allein rechnet: lohnsteuer-cli berechnen --jahr " +
-                  std::to_string(k.LStJahr) + " --brutto BETRAG");
+                  jahr + " --brutto BETRAG");
   }
   const bool arbeitnehmer = !a.Eingabe.Arbeitgeber;
-  k.ArbeitnehmerSicht = arbeitnehmer;
-  TGesamtErgebnis erg;
+  s.Euro = !a.Eingabe.DM;
+  s.ArbeitnehmerSicht = arbeitnehmer;
   TWunschErgebnis treffer;
   // The wish in cents of the display currency, as typed.
   const std::int64_t wunschCent = Runden(*wunsch * 100);
   try {
-    treffer = WunschBruttoSuchen(k, k.LStJahr, r.LZ, r.LSt, erg, wunschCent, arbeitnehmer,
-                                 r.Zusatz, r.SonstigeAbzuege, r.SV);
+    treffer = WunschBruttoSuchen(s.Parameter, s.Anfrage, s.Euro, wunschCent, arbeitnehmer, &s.Ergebnis);
   } catch (const TLStFehler& e) {
     return Fehler(e.what(), 1);
   }
-  if (r.LSt.VBEZ > r.LZ.RE4) {
+  s.Anfrage.Brutto = treffer.Brutto;
+  if (s.Anfrage.VBEZ > s.Anfrage.Brutto) {
     return Fehler("Der gefundene Bruttolohn ist kleiner als der Versorgungsbezug, der in ihm enthalten sein soll.", 1);
   }
-  Warnen(k, a.Eingabe, r);
-  const TAnzeige anzeige = Anzeigen(k, r, erg, nullptr);
+  // The warnings of the gross found.
+  std::vector<std::string> warnungen;
+  for (const TBefund& b : Pruefen(s.Parameter, s.Anfrage, {true})) warnungen.push_back(BefundText(b, s.Parameter, eingabe.DM));
+  Warnen(warnungen);
+  const TAnzeige anzeige = Anzeigen(s, nullptr);
   const std::int64_t wunschAnzeige = Runden(*wunsch * 100);
   const std::int64_t erreicht = anzeige.Wert(arbeitnehmer ? "Netto" : "AGGesamt");
   if (a.Json) {
@@ -286,7 +290,7 @@ int Wunschnetto(const TAufruf& a) {
                   arbeitnehmer ? "kommt ihm der Nettolohn von" : "kommen ihm Lohnkosten von",
                   betrag(erreicht).c_str());
     }
-    std::fputs(AlsText(anzeige, r.LSt.PauschSatzAG > 0).c_str(), stdout);
+    std::fputs(AlsText(anzeige, s.Ergebnis.LStPausch > 0).c_str(), stdout);
   }
   return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
+#include "calc/pruefung.h"
 #include "calc/kontext.h"
 #include "calc/rechnung.h"
 #include "calc/satzeingabe.h"
@@ -136,6 +137,10 @@ std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
 // warnungen where given.
 std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstellungsSpeicher* speicher = nullptr,
                         std::vector<std::string>* warnungen = nullptr);
+
+// A finding of the core's checks as the command line words it: the inputs
+// by their options, amounts in the display currency (DM with --dm).
+std::string BefundText(const TBefund& b, const TParameter& p, bool dm);
 
 // The year to calculate: --jahr, or the year of --pap.
 int JahrDerEingabe(const TEingabe& e);

@@ -34,26 +34,20 @@ std::string JsonPaar(const char* name, std::int64_t wert) {
   return std::string("\"") + name + "\": " + std::to_string(wert);
 }
 
-// The state of the calculator after a calculation with the inputs.
+// A calculation of the inputs: its parameters, request and result, in the
+// display currency of the inputs.
 struct TStand {
-  TRechenKontext Kontext;
-  TRechnung Rechnung;
+  TAbrechnungsStand S;
+  int Jahr() const { return S.Parameter.Jahr; }
 };
 
 // Returns 0, or the exit status after a message.
 int Rechnen(const TEingabe& e, TStand& s) {
-  std::string fehler = Vorbereiten(s.Kontext, e, s.Rechnung);
+  std::string fehler = Vorbereiten(e, s.S.Parameter, s.S.Anfrage);
   if (!fehler.empty()) return Fehler(fehler);
-  TGesamtErgebnis erg;
-  const TRechnung& r = s.Rechnung;
+  s.S.Euro = !e.DM;
   try {
-    // The tools need the wage tax only; the years without social insurance
-    // compute just that.
-    if (NurSteuer(s.Kontext.LStJahr)) {
-      SteuerBerechnen(s.Kontext, s.Kontext.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
-    } else {
-      GesamtBerechnen(s.Kontext, s.Kontext.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
-    }
+    s.S.Ergebnis = Abrechnen(s.S.Parameter, s.S.Anfrage);
   } catch (const TLStFehler& f) {
     return Fehler(f.what(), 1);
   }
@@ -64,12 +58,12 @@ int Tabelle(const TWerkzeugAufruf& a) {
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   TStand s;
   if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
-  TRechnung& r = s.Rechnung;
-  const auto zeilen = LohnsteuerTabelle(s.Kontext, r.LZ, r.LSt, r.SV, InCent(s.Kontext, a.Eingabe.Brutto));
+  const bool euro = s.S.Euro;
+  const auto zeilen = LohnsteuerTabelle(s.S.Parameter, s.S.Anfrage, euro);
   if (a.Json) {
     std::string json = "[";
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-      const TLStTabellenZeile z = AnzeigeZeile(s.Kontext, zeilen[i]);
+      const TLStTabellenZeile z = AnzeigeZeile(s.Jahr(), euro, zeilen[i]);
       json += i == 0 ? "\n" : ",\n";
       json += "{" + JsonPaar("UG", z.UG) + ", " + JsonPaar("OG", z.OG) + ", " + JsonPaar("LSt", z.LSt) +
               ", " + JsonPaar("KiSt", z.KiSt) + ", " + JsonPaar("Soli", z.Soli) + "}";
@@ -80,42 +74,25 @@ int Tabelle(const TWerkzeugAufruf& a) {
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TLStTabellenZeile& z : zeilen) {
-    const auto zellen = ZellenTexte(s.Kontext, z);
+    const auto zellen = ZellenTexte(s.Jahr(), euro, z);
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   TabelleAusgeben(texte);
   return 0;
 }
 
-// What the income-tax display takes over after a calculation: the taxable
-// income of the whole tariff and the tariff.
-struct TUebernahme {
-  std::int64_t Einkommen = 0;
-  std::uint8_t KZTAB = 1;
-};
-
-TUebernahme Uebernehmen(TRechenKontext& k) {
-  const TTarifStand t = LetzterTarifStand(k);
-  const std::uint8_t kztab = t.KZTAB == 2 ? 2 : 1;
-  return {Abschneiden(t.X) * kztab, kztab};
-}
-
 int EStTabelle(const TWerkzeugAufruf& a) {
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   TStand s;
   if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
-  TRechenKontext& k = s.Kontext;
-  const TLStEingabe& l = s.Rechnung.LSt;
-  // The display follows the calculation first, then the table starts below
-  // the income it left.
-  const TUebernahme u = Uebernehmen(k);
-  EinkommensteuerJahr(k, l.STKL, u.KZTAB, u.Einkommen, l.KiStSatz);
-  const auto zeilen =
-      EinkommensteuerTabelle(k, l.STKL, l.KiStSatz, EStTabellenStart(LetzterTarifStand(k).X));
+  const bool euro = s.S.Euro;
+  // The table starts below the taxable income of the calculation.
+  const auto zeilen = EinkommensteuerTabelle(s.S.Parameter, s.S.Anfrage, s.S.Anfrage.STKL,
+                                             EStTabellenStart(s.S.Ergebnis.TarifX));
   if (a.Json) {
     std::string json = "[";
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
-      const TEStAnzeigeZeile z = AnzeigeZeile(k, zeilen[i]);
+      const TEStAnzeigeZeile z = AnzeigeZeile(s.Jahr(), euro, zeilen[i]);
       json += i == 0 ? "\n" : ",\n";
       json += "{" + JsonPaar("EinkVon", z.Von) + ", \"EinkBis\": " +
               (z.Bis < 0 ? std::string("null") : std::to_string(z.Bis)) + ", " +
@@ -129,7 +106,7 @@ int EStTabelle(const TWerkzeugAufruf& a) {
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TEStTabellenZeile& z : zeilen) {
-    const auto zellen = ZellenTexte(k, z);
+    const auto zellen = ZellenTexte(s.Jahr(), euro, z);
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   TabelleAusgeben(texte);
@@ -137,8 +114,8 @@ int EStTabelle(const TWerkzeugAufruf& a) {
 }
 
 // An amount in cents of the display currency, with its symbol.
-std::string Betrag(const TRechenKontext& k, std::int64_t anzeigeCent) {
-  return CentAlsText(anzeigeCent) + " " + k.Waehrung;
+std::string Betrag(const TStand& s, std::int64_t anzeigeCent) {
+  return CentAlsText(anzeigeCent) + " " + Waehrungszeichen(s.S.Euro);
 }
 
 // "titel" padded to breite characters (not bytes), then the value right-aligned.
@@ -160,15 +137,13 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
   if (*betrag < 0 || *betrag > 1e9) return Fehler("Das Einkommen muss von 0 bis 1.000.000.000 reichen");
   TStand s;
   if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
-  TRechenKontext& k = s.Kontext;
-  const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(k, *betrag)) / 100);
+  const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(s.Jahr(), s.S.Euro, *betrag)) / 100);
   const std::uint8_t kztab = a.Splitting ? 2 : 1;
-  const TEinkommensteuer est =
-      EinkommensteuerJahr(k, s.Rechnung.LSt.STKL, kztab, einkommen, s.Rechnung.LSt.KiStSatz);
+  const TEinkommensteuer est = EinkommensteuerJahr(s.S.Parameter, s.S.Anfrage, s.S.Anfrage.STKL, kztab, einkommen);
   // Every amount as shown; the total and the amount after taxes from the shown lines.
-  const TEStAnzeige e = AnzeigeEinkommensteuer(k, einkommen, est);
+  const TEStAnzeige e = AnzeigeEinkommensteuer(s.Jahr(), s.S.Euro, einkommen, est);
   if (a.Json) {
-    std::printf("{\"Waehrung\": \"%s\", %s, %s, %s, %s, %s, %s, %s}\n", k.Waehrung.c_str(),
+    std::printf("{\"Waehrung\": \"%s\", %s, %s, %s, %s, %s, %s, %s}\n", Waehrungszeichen(s.S.Euro),
                 JsonPaar("zvE", e.Einkommen).c_str(), JsonPaar("KZTAB", kztab).c_str(),
                 JsonPaar("ESt", e.Steuer).c_str(), JsonPaar("Soli", e.Soli).c_str(),
                 JsonPaar("KiSt", e.KiSt).c_str(), JsonPaar("SteuerSumme", e.Gesamt).c_str(),
@@ -178,12 +153,12 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
   std::string text = "Tarifliche Einkommensteuer nach § 32a EStG, ";
   text += a.Splitting ? "Splittingtabelle" : "Grundtabelle";
   text += ". Alle Werte pro Jahr!\n";
-  text += Zeile("zu versteuerndes Einkommen", Betrag(k, e.Einkommen));
-  text += Zeile("Tarifliche Einkommensteuer", Betrag(k, e.Steuer));
-  text += Zeile("Soli", Betrag(k, e.Soli));
-  text += Zeile("KiSt", Betrag(k, e.KiSt));
-  text += Zeile("Gesamt", Betrag(k, e.Gesamt));
-  text += Zeile("nach Steuern", Betrag(k, e.NachSteuern));
+  text += Zeile("zu versteuerndes Einkommen", Betrag(s, e.Einkommen));
+  text += Zeile("Tarifliche Einkommensteuer", Betrag(s, e.Steuer));
+  text += Zeile("Soli", Betrag(s, e.Soli));
+  text += Zeile("KiSt", Betrag(s, e.KiSt));
+  text += Zeile("Gesamt", Betrag(s, e.Gesamt));
+  text += Zeile("nach Steuern", Betrag(s, e.NachSteuern));
   std::fputs(text.c_str(), stdout);
   return 0;
 }
@@ -210,9 +185,9 @@ int Vergleich(const TWerkzeugAufruf& a) {
   ein.STKL = 4;
   TStand s;
   if (const int status = Rechnen(ein, s); status != 0) return status;
-  TRechenKontext& k = s.Kontext;
-  const std::int64_t brutto[2] = {InCent(k, getippt[0]), InCent(k, getippt[1])};
-  const TRechnung& r = s.Rechnung;
+  const auto inCent = [&](double betrag) { return InCent(s.Jahr(), s.S.Euro, betrag); };
+  const std::int64_t brutto[2] = {inCent(getippt[0]), inCent(getippt[1])};
+  const TDatensaetze r = Aufbereiten(s.S.Parameter, s.S.Anfrage);
   TVergleichEingabe v;
   v.LZZ = ein.LZZ;
   v.Altersentlastung = r.LSt.ALTER1;
@@ -242,19 +217,19 @@ int Vergleich(const TWerkzeugAufruf& a) {
       return Fehler("--eg-versorgungsbezug " + BetragAlsText(*b) + " ist größer als der Bruttolohn des Ehegatten " +
                     BetragAlsText(getippt[1]) + ", in dem er enthalten ist");
     }
-    (name == "eg-freibetrag" ? v.EG.Freibetrag : v.EG.Versorgungsbezug) = InCent(k, *b);
+    (name == "eg-freibetrag" ? v.EG.Freibetrag : v.EG.Versorgungsbezug) = inCent(*b);
   }
   TVergleichErgebnis erg;
   try {
     // Shown amounts: the sums and the verdict from the shown columns.
-    erg = AnzeigeVergleich(k, SteuerklassenVergleichen(k, v));
+    erg = AnzeigeVergleich(s.Jahr(), s.S.Euro, SteuerklassenVergleichen(s.S.Parameter, s.S.Anfrage, v));
   } catch (const TLStFehler& f) {
     return Fehler(f.what(), 1);
   }
   const char* kombination = KombinationText(erg.Guenstigste);
   if (a.Json) {
     std::printf("{\"Waehrung\": \"%s\", %s, %s, %s, %s, %s, %s, %s, %s, %s, \"Kombination\": \"%s\"}\n",
-                k.Waehrung.c_str(), JsonPaar("AN_3", erg.AN3).c_str(), JsonPaar("AN_4", erg.AN4).c_str(),
+                Waehrungszeichen(s.S.Euro), JsonPaar("AN_3", erg.AN3).c_str(), JsonPaar("AN_4", erg.AN4).c_str(),
                 JsonPaar("AN_5", erg.AN5).c_str(), JsonPaar("EG_5", erg.EG5).c_str(),
                 JsonPaar("EG_4", erg.EG4).c_str(), JsonPaar("EG_3", erg.EG3).c_str(),
                 JsonPaar("Summe_35", erg.Summe35()).c_str(), JsonPaar("Summe_44", erg.Summe44()).c_str(),
@@ -263,7 +238,7 @@ int Vergleich(const TWerkzeugAufruf& a) {
   }
   const auto zeile = [&](const char* name, std::int64_t an, std::int64_t eg, std::int64_t summe) {
     std::string z = std::string("Lohnsteuer bei Steuerklassen ") + name;
-    const std::string werte[] = {Betrag(k, an), Betrag(k, eg), Betrag(k, summe)};
+    const std::string werte[] = {Betrag(s, an), Betrag(s, eg), Betrag(s, summe)};
     for (const std::string& w : werte) z += std::string(w.size() < 18 ? 18 - w.size() : 1, ' ') + w;
     return z + "\n";
   };
