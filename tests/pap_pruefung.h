@@ -51,7 +51,7 @@ inline int PruefeReferenzdatei(const std::string& datei, TZeilenAuswahl auswahl)
     namen[i] = i < 9 ? pap::kAusgaben[i] : pap::kNeueAusgaben[i - 9];
     erwartetSpalte[i] = leser.Spalte(namen[i]);
   }
-  TRechenKontext k;
+  TFlussplanWerk k;
   int geprueft = 0;
   int abweichend = 0;
   long nummer = 1;

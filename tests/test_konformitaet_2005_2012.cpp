@@ -29,7 +29,7 @@ TEST(Konformitaet2005Bis2012, EinkommensteuerNachTarif) {
   const std::string pfad = std::string(LOHNSTEUER_VECTORS_DIR) + "/tarif.csv";
   std::ifstream ein(pfad);
   ASSERT_TRUE(ein) << "Referenzdatei fehlt: " << pfad;
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   std::string zeile;
   std::getline(ein, zeile);
   std::array<int, 2013> proJahr{};
@@ -44,7 +44,7 @@ TEST(Konformitaet2005Bis2012, EinkommensteuerNachTarif) {
     const std::int64_t zve = std::stoll(std::string(f[3]));
     const std::int64_t erwartet = std::stoll(std::string(f[4]));
     k.LStJahr = static_cast<std::int16_t>(jahr);
-    lst::TLohnsteuerProgramm* p = k.Programm(jahr);
+    lst::TLohnsteuerProgramm* p = k.ProgrammFuerMonat(jahr);
     ASSERT_NE(p, nullptr) << jahr;
     ASSERT_TRUE(p->HatEinkommensteuer());
     const std::int64_t ist = p->Einkommensteuer(kztab == 2 ? 3 : 1, static_cast<std::uint8_t>(kztab), zve);

@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "calc/parameter.h"
 #include "lohnsteuer/versionen.h"
+#include "lohnsteuer/werk.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ class Konformitaet2014Bis2026 : public testing::TestWithParam<int> {};
 TEST_P(Konformitaet2014Bis2026, ProgrammablaufplanUndPrueftabellen) {
   const int version = GetParam();
   const std::string schluessel = kLStVersionen[version].Schluessel;
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   ASSERT_NE(k.ProgrammVersion(version), nullptr) << schluessel << ": kein Programm für diese Version";
   EXPECT_GT(PruefeReferenzdatei("pap" + schluessel + ".csv", TZeilenAuswahl{0, 9999, version}), 900);
   // The test tables exist for 2014 to 2023 (not 2023juli) and, in part, 2026.
@@ -70,16 +72,14 @@ TEST(Versionstabelle, MonateUndSchluessel) {
       EXPECT_STRNE(kLStVersionen[v].Quelle, "") << kLStVersionen[v].Schluessel;
     }
   }
-  // The context follows the month, and an explicit version of the year.
-  lst::TRechenKontext k;
-  k.LStJahr = 2015;
-  EXPECT_EQ(k.VersionFuer(2015), lst::LStVersionNachSchluessel("2015dez"));
-  k.LStMonat = 3;
-  EXPECT_EQ(k.VersionFuer(2015), lst::LStVersionNachSchluessel("2015"));
-  k.LStVersion = lst::LStVersionNachSchluessel("2015dez");
-  EXPECT_EQ(k.VersionFuer(2015), k.LStVersion);
-  EXPECT_EQ(k.VersionFuer(2016), lst::LStVersionNachSchluessel("2016"));
-  EXPECT_NE(k.Programm(2013), nullptr);
+  // The parameters follow the month, and an explicit version of the year;
+  // one of another year does not count.
+  const int dez = lst::LStVersionNachSchluessel("2015dez");
+  EXPECT_EQ(lst::Parameter(2015, 12).Version, dez);
+  EXPECT_EQ(lst::Parameter(2015, 3).Version, lst::LStVersionNachSchluessel("2015"));
+  EXPECT_EQ(lst::Parameter(2015, 3, {}, dez).Version, dez);
+  EXPECT_EQ(lst::Parameter(2016, 3, {}, dez).Version, lst::LStVersionNachSchluessel("2016"));
+  EXPECT_EQ(lst::Parameter(2013, 5).Version, lst::LStVersionNachSchluessel("2013"));
 }
 
 }  // namespace

@@ -9,36 +9,15 @@
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
+#include "lohnsteuer/werk.h"
 
 namespace lst {
 
 namespace {
 
-// The working space of the wage-tax flowcharts: their inputs, outputs and
-// intermediate values, and one program a version bound to them.  Every
-// input is set before each run, so nothing a run leaves behind reaches the
-// next one; the space is the thread's own.
-class TRechenWerk {
- public:
-  TLStZustand Zustand;
-
-  TLohnsteuerProgramm* Programm(int version) {
-    if (version < 0 || version >= kAnzahlLStVersionen) return nullptr;
-    auto& p = programme_[version];
-    if (!p && !versucht_[version]) {
-      p = ErzeugeLohnsteuerVersion(version, Zustand);
-      versucht_[version] = true;
-    }
-    return p.get();
-  }
-
- private:
-  std::array<std::unique_ptr<TLohnsteuerProgramm>, kAnzahlLStVersionen> programme_;
-  std::array<bool, kAnzahlLStVersionen> versucht_{};
-};
-
-TRechenWerk& Werk() {
-  thread_local TRechenWerk werk;
+// The working space of the flowcharts, the thread's own.
+TFlussplanWerk& Werk() {
+  thread_local TFlussplanWerk werk;
   return werk;
 }
 
@@ -174,12 +153,11 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
 }
 
 TFlussplan Flussplan(const TParameter& p) {
-  TRechenWerk& werk = Werk();
-  TLStZustand& z = werk.Zustand;
-  z.LStJahr = static_cast<std::int16_t>(p.Jahr);
-  z.GFB = p.Grundfreibetrag;
-  z.SoliGeladen = p.SoliProzent;
-  return {z, werk.Programm(p.Version)};
+  TFlussplanWerk& werk = Werk();
+  werk.LStJahr = static_cast<std::int16_t>(p.Jahr);
+  werk.GFB = p.Grundfreibetrag;
+  werk.SoliGeladen = p.SoliProzent;
+  return {werk, werk.ProgrammVersion(p.Version)};
 }
 
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {

@@ -21,15 +21,6 @@ TLohnsteuerProgramm* TRechenKontext::Programm(int jahr) {
   return ProgrammVersion(VersionFuer(jahr));
 }
 
-TLohnsteuerProgramm* TRechenKontext::ProgrammVersion(int version) {
-  if (version < 0 || version >= kAnzahlLStVersionen) return nullptr;
-  auto& p = programme_[version];
-  if (!p && !versucht_[version]) {
-    p = ErzeugeLohnsteuerVersion(version, *this);
-    versucht_[version] = true;
-  }
-  return p.get();
-}
 
 std::int64_t InCent(const TRechenKontext& k, double betrag) {
   if (k.EuroAnzeige && DMJahr(k.LStJahr)) {

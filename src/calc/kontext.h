@@ -13,8 +13,8 @@
 
 #include "calc/geld.h"
 #include "calc/sozialversicherung.h"
-#include "lohnsteuer/zustand.h"
 #include "lohnsteuer/versionen.h"
+#include "lohnsteuer/werk.h"
 
 namespace lst {
 
@@ -24,7 +24,7 @@ class TLohnsteuerProgramm;
 // tax reaches to kLetztesLStJahr (lohnsteuer/versionen.h).
 constexpr int kLetztesJahr = 2013;
 
-struct TRechenKontext : TLStZustand {
+struct TRechenKontext : TFlussplanWerk {
   TRechenKontext();
   ~TRechenKontext();
   TRechenKontext(const TRechenKontext&) = delete;
@@ -55,13 +55,6 @@ struct TRechenKontext : TLStZustand {
   // The wage-tax program of a year (of its version in force, see above),
   // created on first use; nullptr for a year without a program.
   TLohnsteuerProgramm* Programm(int jahr);
-  // The program of a version; nullptr for a version without a program.
-  TLohnsteuerProgramm* ProgrammVersion(int version);
-
- private:
-  std::array<std::unique_ptr<TLohnsteuerProgramm>, kAnzahlLStVersionen> programme_;
-  // A version without a program is asked for once.
-  std::array<bool, kAnzahlLStVersionen> versucht_{};
 };
 
 // Displayed amount to stored cents of LStJahr's currency.

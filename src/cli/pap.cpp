@@ -534,7 +534,7 @@ bool TPapLeser::Lesen(std::string_view zeile, TPapFall& fall, std::string& fehle
   return true;
 }
 
-std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
+std::array<std::int64_t, 9> Berechnen(TFlussplanWerk& k, const TPapFall& fall) {
   std::array<bool, kAlleAusgaben> vorhanden{};
   const auto alle = BerechnenAlle(k, fall, vorhanden);
   std::array<std::int64_t, 9> neun{};
@@ -542,10 +542,9 @@ std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall) {
   return neun;
 }
 
-std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const TPapFall& fall,
+std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TFlussplanWerk& k, const TPapFall& fall,
                                                       std::array<bool, kAlleAusgaben>& vorhanden) {
   k.LStJahr = static_cast<std::int16_t>(fall.Jahr < 0 || fall.Jahr > 9999 ? 0 : fall.Jahr);
-  k.LStVersion = fall.Version;
   k.GFB = fall.GFB;
   // The conformance rows carry no settings: the surcharge rate is the year's.
   k.SoliGeladen = SoliSatz(fall.Jahr);
@@ -561,7 +560,11 @@ std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const T
     throw TLStFehler(std::string("Kein Programm für den Programmablaufplan ") +
                      kLStVersionen[fall.Version].Schluessel + " vorhanden.");
   }
-  LohnsteuerBerechnen(k);
+  // A year names the flowchart of its December.
+  TLohnsteuerProgramm* programm =
+      fall.Version >= 0 ? k.ProgrammVersion(fall.Version) : k.ProgrammFuerMonat(fall.Jahr, 12);
+  if (programm == nullptr) KeineLohnsteuer(fall.Jahr);
+  programm->Lohnsteuer();
   const TLStVariablen& v = k.LStVar;
   const TLStVersion* d = fall.Version >= 0 ? &kLStVersionen[fall.Version] : nullptr;
   vorhanden.fill(true);
@@ -573,7 +576,7 @@ std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const T
 }
 
 int Strom(std::istream& ein, std::ostream& aus, std::ostream& fehler) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TPapLeser leser;
   TZeilenLeser zeilen(ein);
   std::string_view zeile;

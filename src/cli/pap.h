@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/kontext.h"
+#include "lohnsteuer/globale_lst_var.h"
+#include "lohnsteuer/werk.h"
 
 namespace lst::pap {
 
@@ -61,11 +62,11 @@ class TPapLeser {
 
 // Runs the program of the case's year; returns the nine outputs.
 // Throws TLStFehler for a year without a program.
-std::array<std::int64_t, 9> Berechnen(TRechenKontext& k, const TPapFall& fall);
+std::array<std::int64_t, 9> Berechnen(TFlussplanWerk& k, const TPapFall& fall);
 
 // All outputs of kAusgaben and kNeueAusgaben; vorhanden says which of them
 // the case's flowchart has.
-std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TRechenKontext& k, const TPapFall& fall,
+std::array<std::int64_t, kAlleAusgaben> BerechnenAlle(TFlussplanWerk& k, const TPapFall& fall,
                                                       std::array<bool, kAlleAusgaben>& vorhanden);
 
 // The whole mode: CSV in, CSV out, messages to fehler; returns the exit status:
