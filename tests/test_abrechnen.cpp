@@ -130,7 +130,13 @@ void Vergleichen(const TGesamtErgebnis& alt, const cli::TRechnung& r, const TMon
   const auto& namen = cli::ErgebnisNamen();
   const auto& felder = ErgebnisFelder();
   ASSERT_EQ(felder.size(), namen.size());
+  // The old record knows the amounts up to the private subsidy; of the
+  // pay's parts only the regular wage and the gross wages are there.
+  werte.resize(felder.size(), 0);
   for (std::size_t i = 0; i < felder.size(); ++i) {
+    const std::string_view name = felder[i].Name;
+    if (name == "LaufenderLohn" || name == "SteuerBrutto" || name == "Gesamtbrutto") werte[i] = r.LZ.RE4;
+    if (name == "SVBrutto_KV" || name == "SVBrutto_RV") continue;
     ASSERT_STREQ(felder[i].Name, namen[i]);
     EXPECT_EQ(felder[i].Lesen(neu), werte[i]) << was << ": " << namen[i];
   }

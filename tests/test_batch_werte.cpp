@@ -59,7 +59,7 @@ TEST(BatchWerte, NamenUndWerteWieDieFelder) {
     EXPECT_EQ(felder[i].second, static_cast<std::int64_t>(i + 1)) << felder[i].first;
   }
   EXPECT_EQ(m.RE4, 1);
-  EXPECT_EQ(m.PKVZuschuss_AG, static_cast<std::int64_t>(cli::kErgebnisAnzahl));
+  EXPECT_EQ(m.Gesamtbrutto, static_cast<std::int64_t>(cli::kErgebnisAnzahl));
 }
 
 // Rows of several years, currencies and pay periods through batch; each
@@ -113,7 +113,7 @@ TEST(BatchWerte, ZellenSindDieBetraegeDerAnzeige) {
         EXPECT_EQ(namen[spalte], a.Felder[i].first);
         EXPECT_EQ(zellen[spalte], Zelle(a.Felder[i].second, dezimal)) << kopf << ' ' << namen[spalte];
       }
-      const std::string texte[] = {a.Waehrung, a.Programmablaufplan, a.Beitragsgruppe};
+      const std::string texte[] = {a.Waehrung, a.Programmablaufplan, a.Beitragsgruppe, a.Maerzklausel ? "ja" : "nein"};
       for (std::size_t i = 0; i < cli::kTextAnzahl; ++i) {
         const std::size_t spalte = f.Optionen.size() + cli::kErgebnisAnzahl + i;
         EXPECT_EQ(namen[spalte], cli::TextNamen()[i]);
@@ -140,7 +140,7 @@ TEST(BatchWerte, JedesJsonMitgliedIstEineSpalte) {
       {{"jahr", "2024"}, {"brutto", "3000"}, {"beitragsgruppe", "0110"}, {"privat", "700"}, {"ag-zuschuss", ""}},
       {{"jahr", "2026"}, {"brutto", "603"}, {"haushalt", ""}, {"aufstockung", ""}},
   };
-  static const std::regex kMitglied("\"([^\"]+)\": (\"[^\"]*\"|-?[0-9]+)");
+  static const std::regex kMitglied("\"([^\"]+)\": (\"[^\"]*\"|-?[0-9]+|true|false)");
   for (const TOptionen& f : faelle) {
     std::string argumente = "berechnen --json", kopf, zeile;
     for (const auto& [name, wert] : f) {
@@ -170,11 +170,14 @@ TEST(BatchWerte, JedesJsonMitgliedIstEineSpalte) {
       while (spalte < namen.size() && namen[spalte] != name) ++spalte;
       ASSERT_LT(spalte, namen.size()) << name << " fehlt in der Kopfzeile von batch: " << ausKopf;
       genannt[spalte] = true;
-      const std::string erwartet =
-          wert.front() == '"' ? wert.substr(1, wert.size() - 2) : Zelle(std::stoll(wert), ',');
+      // A yes-or-no member is "ja" or "nein" in batch.
+      const std::string erwartet = wert.front() == '"' ? wert.substr(1, wert.size() - 2)
+                                   : wert == "true"    ? "ja"
+                                   : wert == "false"   ? "nein"
+                                                       : Zelle(std::stoll(wert), ',');
       EXPECT_EQ(zellen[spalte], erwartet) << argumente << ": " << name;
     }
-    EXPECT_EQ(mitglieder, static_cast<int>(cli::kErgebnisAnzahl) + (f[0].second >= "2014" ? 3 : 1)) << json.Ausgabe;
+    EXPECT_EQ(mitglieder, static_cast<int>(cli::kErgebnisAnzahl) + (f[0].second >= "2014" ? 4 : 2)) << json.Ausgabe;
     // What the JSON does not name, batch leaves empty (the last column is
     // "fehler").
     for (std::size_t i = f.size(); i + 1 < namen.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "calc/abrechnung.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "calc/berechnung.h"
@@ -35,7 +36,30 @@ std::int64_t Kindergeld(const TSVPeriode& periode, int tage, double n) {
 
 }  // namespace
 
-TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
+namespace {
+
+// Pay periods in a year as the flowcharts annualise a wage.
+std::int64_t AufsJahr(std::int64_t betrag, std::uint8_t lzz) {
+  switch (lzz) {
+    case 1: return betrag;
+    case 3: return Runden(static_cast<double>(betrag) * 360 / 7);
+    case 4: return betrag * 360;
+    default: return betrag * 12;
+  }
+}
+
+// The monthly value of a company car's private use: 1 % of the list price
+// rounded down to full 100 EUR (the share of electric and hybrid cars taken
+// of it) and 0,03 % of it per km between home and work, rounded to the cent.
+std::int64_t DienstwagenMonat(const TAnfrage& a) {
+  if (a.DienstwagenListenpreis <= 0) return 0;
+  const double liste = static_cast<double>(a.DienstwagenListenpreis / 10000 * 10000) * a.DienstwagenSatz.value_or(1.0);
+  return Runden(liste * 0.01 + liste * 0.0003 * std::max(a.DienstwagenKm, 0.0));
+}
+
+}  // namespace
+
+TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int64_t bavZuschuss) {
   const TJahresRegeln& regeln = p.R();
   const TAnfrage a = MitGruppe(p, eingang);
   const int typ = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
@@ -45,7 +69,30 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   const bool kinder = a.ZKF > 0 || a.PVAbschlaege > 0;
 
   TDatensaetze d;
-  d.LZ = {a.LZZ, a.Brutto};
+  // The current wage: the regular pay, the company car and the benefits in
+  // kind above their exemption limit, the employer's capital-forming
+  // benefit; deferred compensation with the employer's subsidy leaves the
+  // taxable and the liable wage as far as each is free.
+  const TLohnRegeln& lr = p.Periode.Lohn;
+  d.GWV = MonatFuerZeitraum(DienstwagenMonat(a), a.LZZ);
+  const bool sachbezugFrei =
+      lr.SachbezugFreigrenze >= 0 && a.Sachbezug <= MonatFuerZeitraum(lr.SachbezugFreigrenze, a.LZZ);
+  d.SachbezugPflichtig = sachbezugFrei ? 0 : a.Sachbezug;
+  d.BAVZuschuss = bavZuschuss;
+  if (a.Entgeltumwandlung > 0 || bavZuschuss > 0) {
+    const std::int64_t rvJahr = 12 * p.Periode.RVWest;
+    const std::int64_t steuerfrei =
+        MonatFuerZeitraum(Runden(static_cast<double>(rvJahr) * lr.BAVSteuerfreiProzent / 100 / 12) + lr.BAVSteuerfreiZusatz,
+                          a.LZZ);
+    const std::int64_t svFrei =
+        MonatFuerZeitraum(Runden(static_cast<double>(rvJahr) * lr.BAVSVFreiProzent / 100 / 12), a.LZZ);
+    const std::int64_t beitrag = a.Entgeltumwandlung + bavZuschuss;
+    d.BAVSteuerfrei = std::min(beitrag, steuerfrei);
+    d.BAVSVFrei = std::min(beitrag, svFrei);
+  }
+  const std::int64_t laufend = a.Brutto + d.GWV + d.SachbezugPflichtig + a.VWLAG + bavZuschuss;
+  d.LZ = {a.LZZ, laufend - d.BAVSteuerfrei};
+  d.SVEntgelt = laufend - d.BAVSVFrei;
   TLStEingabe& l = d.LSt;
   l.ALTER1 = a.Altersentlastung.has_value();
   l.AJAHR = a.Altersentlastung.value_or(0);
@@ -69,6 +116,20 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang) {
   // The employer's flat-rate tax replaces the wage tax only in marginal
   // employment.
   l.PauschSatzAG = marginal ? a.PauschSatz.value_or(0) : 0;
+  // A one-off payment and a severance: taxed by the yearly difference;
+  // a severance up to 2024 with the one-fifth rule where asked.  The
+  // compensation leaves the provision allowance's base.
+  const bool fuenftel = a.Abfindung > 0 && a.Fuenftelregelung && p.Version >= 0 && kLStVersionen[p.Version].MitVMT;
+  l.SONSTB = a.SonstigerBezug + (fuenftel ? 0 : a.Abfindung);
+  l.SONSTENT = fuenftel ? 0 : a.Abfindung;
+  l.VMT = fuenftel ? a.Abfindung : 0;
+  l.ENTSCH = l.VMT;
+  if (l.SONSTB > 0 || l.VMT > 0) {
+    l.JRE4 = a.Jahresarbeitslohn.value_or(AufsJahr(d.LZ.RE4, a.LZZ) + a.BisherigeSonstigeBezuege);
+    l.JVBEZ = AufsJahr(a.VBEZ, a.LZZ);
+    l.JFREIB = AufsJahr(a.Freibetrag, a.LZZ);
+    l.JHINZU = AufsJahr(a.Hinzurechnung, a.LZZ);
+  }
 
   // Rates of the employment type in force.
   std::array<TSatzPaar, svAnzahl> zeile = p.Saetze[typ];
@@ -205,17 +266,117 @@ const TBeitrag& TMonatsErgebnis::Beitrag(TSVArt art) const {
   return const_cast<TMonatsErgebnis*>(this)->Beitrag(art);
 }
 
+namespace {
+
+// The contributions of one run of the social insurance into the result's
+// lines, added to what they hold.
+void BeitraegeAddieren(const TSVErgebnis& sv, TMonatsErgebnis& m) {
+  for (int art = 0; art < svAnzahl; ++art) {
+    TBeitrag& b = m.Beitrag(static_cast<TSVArt>(art));
+    b.AN += sv.AN(art);
+    b.AG += sv.AG(art);
+  }
+  m.SVSummeAN += sv.SVSummeAN();
+  m.SVSummeAG += sv.SVSummeAG();
+  m.IGU_AG += sv.IGU_AG;
+}
+
+// Whether the request's health insurance is statutory with a contribution
+// to pay (also the employer's flat rate of a minijob).
+bool KVVersichert(const TSVEingabe& sv) {
+  return sv.PKV == 0 && (sv.Saetze[svKV].AN >= 0 || sv.Saetze[svKV].AG >= 0);
+}
+
+// The pro-rated yearly ceiling of a monthly ceiling for the contribution
+// days: yearly ceiling x days / 360, rounded once (section 23a (3) SGB IV).
+std::int64_t AnteiligeGrenze(std::int64_t monatsGrenze, int tage) {
+  return Runden(static_cast<double>(monatsGrenze) * 12 * tage / 360);
+}
+
+// The contribution days from the start of the year to the end of the pay
+// period by default: 30 a month; a week or a day as if it were the first
+// of its month.
+int TageBisher(std::uint8_t lzz, int monat) {
+  switch (lzz) {
+    case 1: return 360;
+    case 3: return 30 * (monat - 1) + 7;
+    case 4: return 30 * (monat - 1) + 1;
+    default: return 30 * monat;
+  }
+}
+
+// A one-off payment under section 23a SGB IV: the pro-rated ceilings of KV
+// and RV, the liable wage of the year so far (earlier pay periods), the
+// liable parts.
+struct TEinmalzahlungSV {
+  std::int64_t GrenzeKV = 0, GrenzeRV = 0;
+  std::int64_t KV = 0, RV = 0;
+};
+
+// The liable parts of a one-off: what the pro-rated ceiling leaves of the
+// liable wage before and of this pay period, never more than the payment.
+TEinmalzahlungSV EinmalzahlungVerteilen(std::int64_t betrag, std::int64_t grenzeKV, std::int64_t grenzeRV,
+                                        std::int64_t bisherKV, std::int64_t bisherRV) {
+  TEinmalzahlungSV e;
+  e.GrenzeKV = grenzeKV;
+  e.GrenzeRV = grenzeRV;
+  e.KV = std::clamp<std::int64_t>(grenzeKV - bisherKV, 0, betrag);
+  e.RV = std::clamp<std::int64_t>(grenzeRV - bisherRV, 0, betrag);
+  return e;
+}
+
+// The employer's subsidy to deferred compensation (section 1a (1a)
+// BetrAVG): 15 % of the converted amount, as far as the conversion saves
+// him contributions.
+std::int64_t BAVZuschuss(const TParameter& p, const TAnfrage& a, const TDatensaetze& mit) {
+  if (!p.Periode.Lohn.BAVZuschussPflicht || a.Entgeltumwandlung <= 0 || !p.R().Vorhanden) return 0;
+  TAnfrage ohne = a;
+  ohne.Entgeltumwandlung = 0;
+  const TDatensaetze d = Aufbereiten(p, ohne);
+  TSVErgebnis vorher, nachher;
+  SVRechnen(p.Jahr, p.Periode, p.BBG, {d.LZ.LZZ, d.SVEntgelt}, d.SV, vorher);
+  SVRechnen(p.Jahr, p.Periode, p.BBG, {mit.LZ.LZZ, mit.SVEntgelt}, mit.SV, nachher);
+  const std::int64_t erspart = vorher.SVSummeAG() - nachher.SVSummeAG();
+  return std::clamp<std::int64_t>(Runden(a.Entgeltumwandlung * 0.15), 0, std::max<std::int64_t>(erspart, 0));
+}
+
+}  // namespace
+
 TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresStand& bisher) {
   TMonatsErgebnis m;
   m.Stand = bisher;
   if (!p.Lohnsteuer()) return m;
-  const TDatensaetze d = Aufbereiten(p, a);
+  TDatensaetze d = Aufbereiten(p, a);
+  if (const std::int64_t z = BAVZuschuss(p, a, d); z > 0) d = Aufbereiten(p, a, z);
   const TFlussplan f = Flussplan(p);
   TLStZustand& z = f.Zustand;
   TLohnsteuerProgramm* programm = f.Programm;
 
+  // ---- the taxes: the current wage, the one-off and the severance --------
   TLStErgebnis steuer;
   SteuerRechnen(z, programm, p.BBG, d.LZ, d.LSt, steuer, d.SV);
+  const std::int64_t sonstigeSteuerpflichtig = d.LSt.SONSTB + d.LSt.VMT;
+  const bool pauschal = d.LSt.PauschSatzAG > 0 || d.LSt.PauschSatzLSt > 0;
+  if (pauschal) {
+    // A flat rate covers the one-off paid with the wage as well.
+    if (d.LSt.PauschSatzAG > 0) steuer.LStPausch = Runden(d.LSt.PauschSatzAG * (d.LZ.RE4 + sonstigeSteuerpflichtig));
+    if (d.LSt.PauschSatzLSt > 0) {
+      const std::int64_t lst = Runden(d.LSt.PauschSatzLSt * (d.LZ.RE4 + sonstigeSteuerpflichtig));
+      m.LSt_sonstig = lst - steuer.LSt;
+      steuer.LSt = lst;
+    }
+  } else if (sonstigeSteuerpflichtig > 0) {
+    // The flowchart's taxes on the one-off (STS ...) and on the multi-year
+    // pay (STV ...); church tax on each base cut on its own.
+    const TLStVariablen& v = z.LStVar;
+    m.LSt_sonstig = v.STS + v.STV;
+    m.Soli_sonstig = v.SOLZS + v.SOLZV;
+    m.KiSt_sonstig = Abschneiden(v.BKS * d.LSt.KiStSatz) + Abschneiden(v.BKV * d.LSt.KiStSatz);
+    steuer.LSt += m.LSt_sonstig;
+    steuer.Soli += m.Soli_sonstig;
+    steuer.KiSt += m.KiSt_sonstig;
+    steuer.BK += v.BKS + v.BKV;
+  }
   m.Version = p.Version;
   m.RE4 = d.LZ.RE4;
   m.LSt = steuer.LSt;
@@ -226,50 +387,142 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   m.BKPausch = steuer.BKPausch;
   m.KiSt = steuer.KiSt;
   m.KiStPausch = steuer.KiStPausch;
-  m.SteuerSumme = steuer.SteuerSumme;
-  m.SteuerSummePausch = steuer.SteuerSummePausch;
-  m.BruttoNachSteuer = steuer.BruttoNachSteuer;
-  m.BruttoPlusPausch = steuer.BruttoPlusPausch;
-  const bool flussplan = !(d.LSt.PauschSatzAG > 0) && !(d.LSt.PauschSatzLSt > 0);
-  if (programm != nullptr && flussplan) {
+  m.SteuerSumme = m.LSt + m.Soli + m.KiSt;
+  m.SteuerSummePausch = m.LStPausch + m.SoliPausch + m.KiStPausch;
+  if (programm != nullptr && !pauschal) {
     m.TarifX = programm->LetzteTarifeinheit();
     m.KZTAB = programm->LetzterKZTAB();
   }
 
+  // ---- the parts of the pay ---------------------------------------------
+  m.LaufenderLohn = a.Brutto;
+  m.SonstigerBezug = a.SonstigerBezug;
+  m.Abfindung = a.Abfindung;
+  m.GWV = d.GWV;
+  m.Sachbezug = a.Sachbezug;
+  m.Steuerfrei = a.Steuerfrei;
+  m.VWL_AG = a.VWLAG;
+  m.Entgeltumwandlung = a.Entgeltumwandlung;
+  m.BAVZuschuss_AG = d.BAVZuschuss;
+  m.VWLSparbetrag = a.VWLSparbetrag;
+  m.Gesamtbrutto = a.Brutto + a.SonstigerBezug + a.Abfindung + a.VWLAG + d.GWV + a.Sachbezug + a.Steuerfrei;
+  m.SteuerBrutto = d.LZ.RE4 + sonstigeSteuerpflichtig;
+
+  // ---- the social insurance ---------------------------------------------
+  const TBBGZeitraum grenze = BBGFuerZeitraum(p.BBG, d.LZ.LZZ, d.SV.Region);
+  const std::int64_t laufendKV = std::min(d.SVEntgelt, grenze[bbgKV]);
+  const std::int64_t laufendRV = std::min(d.SVEntgelt, grenze[bbgRV]);
+  // The contribution days to the end of the pay period: as stated, else
+  // those the year's earlier slips carried, else the whole year so far.
+  const bool stand = bisher.Monate > 0;
+  int tage = TageBisher(d.LZ.LZZ, p.Monat);
+  if (a.SVTage) tage = *a.SVTage;
+  else if (stand) tage = std::min(bisher.SVTage + TageBisher(d.LZ.LZZ, 1), 360);
   if (p.R().Vorhanden) {
-    TSVErgebnis sv;
-    SVRechnen(p.Jahr, p.Periode, p.BBG, d.LZ, d.SV, sv);
-    for (int art = 0; art < svAnzahl; ++art) {
-      m.Beitrag(static_cast<TSVArt>(art)) = {sv.AN(art), sv.AG(art)};
+    const bool kv = KVVersichert(d.SV);
+    const int region = d.SV.Region == rgOst ? rgOst : rgWest;
+    TLohnZeitraum svLohn{d.LZ.LZZ, d.SVEntgelt};
+    TSVEingabe sv = d.SV;
+    TSVErgebnis vorjahr;
+    bool mitVorjahr = false;
+    if (a.SonstigerBezug > 0) {
+      // The liable wage before this pay period: as stated, else what the
+      // year's earlier slips carried, else the current wage for every
+      // earlier month.
+      const int monateVorher = d.LZ.LZZ == 1 ? 0 : p.Monat - 1;
+      const std::int64_t monatKV = std::min(MonatsEntgelt(d.LZ.LZZ, d.SVEntgelt), p.BBG[bbgKV][region]);
+      const std::int64_t monatRV = std::min(MonatsEntgelt(d.LZ.LZZ, d.SVEntgelt), p.BBG[bbgRV][region]);
+      const std::int64_t vorherKV = a.SVEntgeltBisherKV.value_or(stand ? bisher.SVEntgeltKV : monateVorher * monatKV);
+      const std::int64_t vorherRV = a.SVEntgeltBisherRV.value_or(stand ? bisher.SVEntgeltRV : monateVorher * monatRV);
+      TEinmalzahlungSV e = EinmalzahlungVerteilen(a.SonstigerBezug, AnteiligeGrenze(p.BBG[bbgKV][region], tage),
+                                                  AnteiligeGrenze(p.BBG[bbgRV][region], tage),
+                                                  vorherKV + laufendKV, vorherRV + laufendRV);
+      // The March clause (section 23a (4), (5) SGB IV): paid in the first
+      // quarter beyond what the ceiling leaves, the payment belongs to the
+      // previous year's last pay period where the person was employed then.
+      // The health ceiling decides for everybody insured in health.
+      const bool ueber = kv ? e.KV < a.SonstigerBezug : e.RV < a.SonstigerBezug;
+      const TParameter& vp = StandardParameter(p.Jahr - 1, 12);
+      if (d.LZ.LZZ != 1 && p.Monat <= 3 && a.VorjahrSVTage > 0 && ueber && vp.Regeln && vp.R().Vorhanden &&
+          vp.Lohnsteuer()) {
+        m.Maerzklausel = true;
+        TAnfrage va = a;
+        va.KVZusatz = a.VorjahrKVZusatz;
+        va.SonstigerBezug = 0;
+        va.Abfindung = 0;
+        va.Gleitzone = false;
+        va.AGZuschussBetrag.reset();
+        va.PrivatBeitrag = 0;
+        va.PrivatBeitragPV.reset();
+        const TDatensaetze vd = Aufbereiten(vp, va);
+        const int vtage = std::min(a.VorjahrSVTage, 360);
+        const std::int64_t vmonatKV = std::min(MonatsEntgelt(d.LZ.LZZ, d.SVEntgelt), vp.BBG[bbgKV][region]);
+        const std::int64_t vmonatRV = std::min(MonatsEntgelt(d.LZ.LZZ, d.SVEntgelt), vp.BBG[bbgRV][region]);
+        e = EinmalzahlungVerteilen(
+            a.SonstigerBezug, AnteiligeGrenze(vp.BBG[bbgKV][region], vtage), AnteiligeGrenze(vp.BBG[bbgRV][region], vtage),
+            a.VorjahrSVEntgeltKV.value_or(Runden(static_cast<double>(vmonatKV) * vtage / 30)),
+            a.VorjahrSVEntgeltRV.value_or(Runden(static_cast<double>(vmonatRV) * vtage / 30)));
+        TSVEingabe vsv = vd.SV;
+        vsv.EinmalKV = KVVersichert(vsv) ? e.KV : 0;
+        vsv.EinmalRV = e.RV;
+        vsv.U1 = vsv.U2 = 0;
+        SVRechnen(vp.Jahr, vp.Periode, vp.BBG, {d.LZ.LZZ, 0}, vsv, vorjahr);
+        mitVorjahr = true;
+      } else {
+        sv.EinmalKV = kv ? e.KV : 0;
+        sv.EinmalRV = e.RV;
+      }
+      m.AnteiligeBBG_KV = e.GrenzeKV;
+      m.AnteiligeBBG_RV = e.GrenzeRV;
+      m.Einmalzahlung_KV = kv ? e.KV : 0;
+      m.Einmalzahlung_RV = e.RV;
     }
-    m.SVSummeAN = sv.SVSummeAN();
-    m.SVSummeAG = sv.SVSummeAG();
-    m.BE = sv.BE;
-    m.BE_AN = sv.BE_AN;
-    m.U1_AG = sv.U1_AG;
-    m.U2_AG = sv.U2_AG;
-    m.IGU_AG = sv.IGU_AG;
-    m.PKVZuschuss_AG = sv.PKVZuschuss_AG;
+    TSVErgebnis erg;
+    SVRechnen(p.Jahr, p.Periode, p.BBG, svLohn, sv, erg);
+    for (int art = 0; art < svAnzahl; ++art) {
+      m.Beitrag(static_cast<TSVArt>(art)) = {erg.AN(art), erg.AG(art)};
+    }
+    m.SVSummeAN = erg.SVSummeAN();
+    m.SVSummeAG = erg.SVSummeAG();
+    m.BE = erg.BE;
+    m.BE_AN = erg.BE_AN;
+    m.U1_AG = erg.U1_AG;
+    m.U2_AG = erg.U2_AG;
+    m.IGU_AG = erg.IGU_AG;
+    m.PKVZuschuss_AG = erg.PKVZuschuss_AG;
+    if (mitVorjahr) BeitraegeAddieren(vorjahr, m);
     if (d.SV.MitGruppe) m.Beitragsgruppe = d.SV.Gruppe;
     m.Saetze = AngewandteSaetze(p.Jahr, d.SV);
+    m.SVBrutto_KV = kv ? laufendKV + m.Einmalzahlung_KV : 0;
+    m.SVBrutto_RV = laufendRV + m.Einmalzahlung_RV;
   }
+
+  // ---- net wage, payout, the employer's cost ------------------------------
   m.Kindergeld = d.Zusatz.Kindergeld;
   m.AGZusatz = d.Zusatz.AGZusatz;
   m.SonstigeAbzuege = d.SonstigeAbzuege;
-  m.Netto = m.BruttoNachSteuer - m.SVSummeAN - m.SonstigeAbzuege;
+  m.BruttoNachSteuer = m.Gesamtbrutto - m.SteuerSumme;
+  m.BruttoPlusPausch = m.Gesamtbrutto + m.SteuerSummePausch;
+  // The company car and the benefits in kind are not paid out, the
+  // converted pay goes to the pension.
+  m.Netto = m.BruttoNachSteuer - m.SVSummeAN - m.SonstigeAbzuege - m.GWV - m.Sachbezug - m.Entgeltumwandlung;
   // The employer's subsidy to a private insurance is paid out with the net
   // wage, tax-free and free of contributions: it raises the payout and the
-  // employer's cost, not the net wage.
-  m.AGGesamt = m.BruttoPlusPausch + m.SVSummeAG + m.PKVZuschuss_AG;
-  m.Auszahlung = m.Netto + m.Kindergeld + m.PKVZuschuss_AG;
+  // employer's cost, not the net wage.  The savings amount goes to the
+  // employee's contract.  The company car's value is no cost of wages; the
+  // subsidy to deferred compensation is.
+  m.AGGesamt = m.BruttoPlusPausch - m.GWV + m.SVSummeAG + m.PKVZuschuss_AG + m.BAVZuschuss_AG;
+  m.Auszahlung = m.Netto + m.Kindergeld + m.PKVZuschuss_AG - m.VWLSparbetrag;
   m.AGGesamtPlus = m.AGGesamt + m.AGZusatz;
   m.AGGesamtUmlagen = m.AGGesamt + m.U1_AG + m.U2_AG + m.IGU_AG;
 
   TJahresStand& s = m.Stand;
   s.Monate += 1;
   s.Brutto += m.RE4;
-  s.SVEntgeltKV += std::min(m.RE4, BBGFuerZeitraum(p.BBG, d.LZ.LZZ, d.SV.Region)[bbgKV]);
-  s.SVEntgeltRV += std::min(m.RE4, BBGFuerZeitraum(p.BBG, d.LZ.LZZ, d.SV.Region)[bbgRV]);
+  s.SonstigeBezuege += sonstigeSteuerpflichtig;
+  s.SVEntgeltKV += m.Maerzklausel ? laufendKV : laufendKV + m.Einmalzahlung_KV;
+  s.SVEntgeltRV += m.Maerzklausel ? laufendRV : laufendRV + m.Einmalzahlung_RV;
+  s.SVTage = tage;
   s.LSt += m.LSt;
   s.Soli += m.Soli;
   s.KiSt += m.KiSt;
@@ -278,9 +531,9 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   return m;
 }
 
-const std::array<TErgebnisFeld, 40>& ErgebnisFelder() {
+const std::array<TErgebnisFeld, 61>& ErgebnisFelder() {
   using M = TMonatsErgebnis;
-  static const std::array<TErgebnisFeld, 40> felder = {{
+  static const std::array<TErgebnisFeld, 61> felder = {{
       {"RE4", &M::RE4},
       {"LSt", &M::LSt},
       {"LStPausch", &M::LStPausch},
@@ -321,6 +574,27 @@ const std::array<TErgebnisFeld, 40>& ErgebnisFelder() {
       {"IGU_AG", &M::IGU_AG},
       {"AGGesamtUmlagen", &M::AGGesamtUmlagen},
       {"PKVZuschuss_AG", &M::PKVZuschuss_AG},
+      {"LSt_sonstig", &M::LSt_sonstig},
+      {"Soli_sonstig", &M::Soli_sonstig},
+      {"KiSt_sonstig", &M::KiSt_sonstig},
+      {"AnteiligeBBG_KV", &M::AnteiligeBBG_KV},
+      {"AnteiligeBBG_RV", &M::AnteiligeBBG_RV},
+      {"Einmalzahlung_KV", &M::Einmalzahlung_KV},
+      {"Einmalzahlung_RV", &M::Einmalzahlung_RV},
+      {"LaufenderLohn", &M::LaufenderLohn},
+      {"SonstigerBezug", &M::SonstigerBezug},
+      {"Abfindung", &M::Abfindung},
+      {"GWV", &M::GWV},
+      {"Sachbezug", &M::Sachbezug},
+      {"Steuerfrei", &M::Steuerfrei},
+      {"VWL_AG", &M::VWL_AG},
+      {"Entgeltumwandlung", &M::Entgeltumwandlung},
+      {"BAVZuschuss_AG", &M::BAVZuschuss_AG},
+      {"VWLSparbetrag", &M::VWLSparbetrag},
+      {"SteuerBrutto", &M::SteuerBrutto},
+      {"SVBrutto_KV", &M::SVBrutto_KV},
+      {"SVBrutto_RV", &M::SVBrutto_RV},
+      {"Gesamtbrutto", &M::Gesamtbrutto},
   }};
   return felder;
 }

@@ -86,6 +86,56 @@ struct TAnfrage {
   // describe.
   std::optional<TBeitragsgruppe> Beitragsgruppe;
 
+  // ---- one-off payments, severance, benefits in kind, tax-free pay ---------
+  // A one-off payment of the pay period (Christmas bonus, holiday pay,
+  // bonus): taxed by the annual-difference method, liable to the social
+  // insurance up to the pro-rated yearly ceilings (from 2002, the first
+  // flowchart that taxes it).
+  std::int64_t SonstigerBezug = 0;
+  // The expected yearly wage without this payment (the flowchart's JRE4);
+  // without, the regular wage for the whole year and the one-offs so far.
+  std::optional<std::int64_t> Jahresarbeitslohn;
+  // One-off payments of this year before this pay period.
+  std::int64_t BisherigeSonstigeBezuege = 0;
+  // Contribution days from the start of the year (or the employment) to the
+  // end of this pay period; without, the whole year so far (30 a month).
+  std::optional<int> SVTage;
+  // Wage liable to health and care (KV) and to pension and unemployment
+  // insurance (RV) earlier this year; without, the regular wage, capped,
+  // for every earlier month.
+  std::optional<std::int64_t> SVEntgeltBisherKV;
+  std::optional<std::int64_t> SVEntgeltBisherRV;
+  // The previous year with the same employer (March clause): contribution
+  // days (0: not employed then) and liable wages; without, the regular
+  // wage, capped, for twelve months.
+  int VorjahrSVTage = 360;
+  std::optional<std::int64_t> VorjahrSVEntgeltKV;
+  std::optional<std::int64_t> VorjahrSVEntgeltRV;
+  // The fund's add-on rate of the previous year in percent (March clause);
+  // without, that year's average.
+  std::optional<double> VorjahrKVZusatz;
+  // A severance for the loss of the job: free of contributions, taxed as a
+  // one-off; up to 2024 with the one-fifth rule where asked.
+  std::int64_t Abfindung = 0;
+  bool Fuenftelregelung = false;
+  // A company car for private use: its gross list price (cents), the
+  // commuting distance in km and the share of the list price (1, 0,5 or
+  // 0,25; without, 1).
+  std::int64_t DienstwagenListenpreis = 0;
+  double DienstwagenKm = 0;
+  std::optional<double> DienstwagenSatz;
+  // Benefits in kind of the pay period (vouchers, goods): free within the
+  // monthly exemption limit, taxable and liable in full above it.
+  std::int64_t Sachbezug = 0;
+  // Paid out free of tax and contributions (job ticket ...).
+  std::int64_t Steuerfrei = 0;
+  // Deferred compensation into a company pension, out of the gross wage.
+  std::int64_t Entgeltumwandlung = 0;
+  // The employer's capital-forming benefit (taxable and liable), and the
+  // employee's savings amount (deducted from the payout).
+  std::int64_t VWLAG = 0;
+  std::int64_t VWLSparbetrag = 0;
+
   // ---- around the net wage ---------------------------------------------------
   // Child benefit of the pay period; without, the year's for the allowances.
   std::optional<std::int64_t> Kindergeld;
@@ -98,9 +148,10 @@ struct TAnfrage {
 struct TJahresStand {
   int Monate = 0;                     // pay months so far
   std::int64_t Brutto = 0;            // regular taxable wages
-  std::int64_t SonstigeBezuege = 0;   // one-off payments
+  std::int64_t SonstigeBezuege = 0;   // one-off payments (taxable, in full)
   std::int64_t SVEntgeltKV = 0;       // wages liable to health and care insurance
   std::int64_t SVEntgeltRV = 0;       // wages liable to pension and unemployment insurance
+  int SVTage = 0;                     // contribution days
   std::int64_t LSt = 0, Soli = 0, KiSt = 0;
   std::int64_t SVSummeAN = 0, SVSummeAG = 0;
   friend bool operator==(const TJahresStand&, const TJahresStand&) = default;
@@ -144,6 +195,25 @@ struct TMonatsErgebnis {
   std::int64_t SonstigeAbzuege = 0;
   std::int64_t AGZusatz = 0;
 
+  // One-off payments: the taxes on them (contained in LSt, Soli, KiSt),
+  // the pro-rated ceilings to the end of the pay period and the liable
+  // parts per branch; Maerzklausel where the payment belongs to the
+  // previous year's last pay period.
+  std::int64_t LSt_sonstig = 0, Soli_sonstig = 0, KiSt_sonstig = 0;
+  std::int64_t AnteiligeBBG_KV = 0, AnteiligeBBG_RV = 0;
+  std::int64_t Einmalzahlung_KV = 0, Einmalzahlung_RV = 0;
+  bool Maerzklausel = false;
+  // The parts of the pay: the regular wage, the one-off and the severance,
+  // the company car (GWV) and other benefits in kind, tax-free payments,
+  // the employer's capital-forming benefit, deferred compensation with the
+  // employer's subsidy, the employee's savings amount.
+  std::int64_t LaufenderLohn = 0, SonstigerBezug = 0, Abfindung = 0;
+  std::int64_t GWV = 0, Sachbezug = 0, Steuerfrei = 0, VWL_AG = 0;
+  std::int64_t Entgeltumwandlung = 0, BAVZuschuss_AG = 0, VWLSparbetrag = 0;
+  // The gross wages: taxable, liable per branch (current and the liable
+  // part of a one-off), and everything the employer grants.
+  std::int64_t SteuerBrutto = 0, SVBrutto_KV = 0, SVBrutto_RV = 0, Gesamtbrutto = 0;
+
   // The rate each contribution was computed with, by kind, as (employee,
   // employer) fractions; negative where a side pays nothing of it.
   std::array<TSatzPaar, svAnzahl> Saetze{};
@@ -178,13 +248,26 @@ TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& a)
 // the amounts beside the net wage.  What the calculation computes with, and
 // what the printout states of the inputs.
 struct TDatensaetze {
-  TLohnZeitraum LZ;
+  TLohnZeitraum LZ;          // RE4: the taxable current wage of the pay period
   TLStEingabe LSt;
   TSVEingabe SV;
   TZusatzBetraege Zusatz;
   std::int64_t SonstigeAbzuege = 0;
+  // The current wage liable to the social insurance (before the ceilings).
+  std::int64_t SVEntgelt = 0;
+  // The parts of the pay in the pay period: the company car's value, the
+  // benefits in kind (their taxable part), deferred compensation with the
+  // employer's subsidy and the parts of both free of tax and of
+  // contributions.
+  std::int64_t GWV = 0;
+  std::int64_t SachbezugPflichtig = 0;
+  std::int64_t BAVZuschuss = 0;
+  std::int64_t BAVSteuerfrei = 0;
+  std::int64_t BAVSVFrei = 0;
 };
-TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& a);
+// bavZuschuss: the employer's subsidy to deferred compensation (Abrechnen
+// finds it from the contributions he saves).
+TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& a, std::int64_t bavZuschuss = 0);
 
 // The pay slip of one pay period.  The request must have passed Pruefen
 // (calc/pruefung.h) without errors; a year without a flowchart gives an
@@ -213,6 +296,6 @@ struct TErgebnisFeld {
   std::int64_t Lesen(const TMonatsErgebnis& e) const { return Wert ? e.*Wert : AG ? (e.*Paar).AG : (e.*Paar).AN; }
   std::int64_t& Zugriff(TMonatsErgebnis& e) const { return Wert ? e.*Wert : AG ? (e.*Paar).AG : (e.*Paar).AN; }
 };
-const std::array<TErgebnisFeld, 40>& ErgebnisFelder();
+const std::array<TErgebnisFeld, 61>& ErgebnisFelder();
 
 }  // namespace lst

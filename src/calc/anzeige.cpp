@@ -149,7 +149,10 @@ TMonatsErgebnis AnzeigeErgebnis(const TParameter& p, bool euro, const TMonatsErg
   const int jahr = p.Jahr;
   const auto c = [&](std::int64_t cent) { return AnzeigeCent(jahr, euro, cent); };
   TMonatsErgebnis a = m;
-  a.RE4 = getippt.Brutto.value_or(c(m.RE4));
+  // The regular wage as typed; the taxable wage is it where nothing else
+  // is part of it.
+  a.LaufenderLohn = getippt.Brutto.value_or(c(m.LaufenderLohn));
+  a.RE4 = m.RE4 == m.LaufenderLohn ? a.LaufenderLohn : c(m.RE4);
   a.SonstigeAbzuege = getippt.SonstigeAbzuege.value_or(c(m.SonstigeAbzuege));
   a.Kindergeld = getippt.Kindergeld.value_or(c(m.Kindergeld));
   a.AGZusatz = c(m.AGZusatz);
@@ -164,10 +167,22 @@ TMonatsErgebnis AnzeigeErgebnis(const TParameter& p, bool euro, const TMonatsErg
   a.BKPausch = c(m.BKPausch);
   a.KiSt = c(m.KiSt);
   a.KiStPausch = c(m.KiStPausch);
+  for (std::int64_t TMonatsErgebnis::*f :
+       {&TMonatsErgebnis::LSt_sonstig, &TMonatsErgebnis::Soli_sonstig, &TMonatsErgebnis::KiSt_sonstig,
+        &TMonatsErgebnis::AnteiligeBBG_KV, &TMonatsErgebnis::AnteiligeBBG_RV, &TMonatsErgebnis::Einmalzahlung_KV,
+        &TMonatsErgebnis::Einmalzahlung_RV, &TMonatsErgebnis::SonstigerBezug, &TMonatsErgebnis::Abfindung,
+        &TMonatsErgebnis::GWV, &TMonatsErgebnis::Sachbezug, &TMonatsErgebnis::Steuerfrei, &TMonatsErgebnis::VWL_AG,
+        &TMonatsErgebnis::Entgeltumwandlung, &TMonatsErgebnis::BAVZuschuss_AG, &TMonatsErgebnis::VWLSparbetrag,
+        &TMonatsErgebnis::SVBrutto_KV, &TMonatsErgebnis::SVBrutto_RV}) {
+    a.*f = c(m.*f);
+  }
+  // The gross wages from their shown parts.
+  a.Gesamtbrutto = a.LaufenderLohn + a.SonstigerBezug + a.Abfindung + a.VWL_AG + a.GWV + a.Sachbezug + a.Steuerfrei;
+  a.SteuerBrutto = m.SteuerBrutto == m.LaufenderLohn ? a.LaufenderLohn : c(m.SteuerBrutto);
   a.SteuerSumme = a.LSt + a.KiSt + a.Soli;
   a.SteuerSummePausch = a.LStPausch + a.KiStPausch + a.SoliPausch;
-  a.BruttoNachSteuer = a.RE4 - a.SteuerSumme;
-  a.BruttoPlusPausch = a.RE4 + a.SteuerSummePausch;
+  a.BruttoNachSteuer = a.Gesamtbrutto - a.SteuerSumme;
+  a.BruttoPlusPausch = a.Gesamtbrutto + a.SteuerSummePausch;
   // The contribution lines, then the sums without the top-up entries, as
   // the contributions form them.
   for (int art = 0; art < svAnzahl; ++art) {
@@ -182,9 +197,9 @@ TMonatsErgebnis AnzeigeErgebnis(const TParameter& p, bool euro, const TMonatsErg
   a.U2_AG = c(m.U2_AG);
   a.IGU_AG = c(m.IGU_AG);
   a.PKVZuschuss_AG = c(m.PKVZuschuss_AG);
-  a.Netto = a.BruttoNachSteuer - a.SVSummeAN - a.SonstigeAbzuege;
-  a.AGGesamt = a.BruttoPlusPausch + a.SVSummeAG + a.PKVZuschuss_AG;
-  a.Auszahlung = a.Netto + a.Kindergeld + a.PKVZuschuss_AG;
+  a.Netto = a.BruttoNachSteuer - a.SVSummeAN - a.SonstigeAbzuege - a.GWV - a.Sachbezug - a.Entgeltumwandlung;
+  a.AGGesamt = a.BruttoPlusPausch - a.GWV + a.SVSummeAG + a.PKVZuschuss_AG + a.BAVZuschuss_AG;
+  a.Auszahlung = a.Netto + a.Kindergeld + a.PKVZuschuss_AG - a.VWLSparbetrag;
   a.AGGesamtPlus = a.AGGesamt + a.AGZusatz;
   a.AGGesamtUmlagen = a.AGGesamt + a.U1_AG + a.U2_AG + a.IGU_AG;
   return a;

@@ -96,6 +96,13 @@ void EingabenUebernehmen(TLStZustand& k, const TBBGTabelle& bbg, const TLohnZeit
   v.SONSTB = e.SONSTB;
   v.VBS = e.VBS;
   v.STERBE = e.STERBE;
+  v.JRE4 = e.JRE4;
+  v.JVBEZ = e.JVBEZ;
+  v.JFREIB = e.JFREIB;
+  v.JHINZU = e.JHINZU;
+  v.ENTSCH = e.ENTSCH;
+  v.SONSTENT = e.SONSTENT;
+  v.JRE4ENT = e.JRE4ENT;
 }
 
 void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, const TLohnZeitraum& lz,

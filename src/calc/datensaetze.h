@@ -37,6 +37,17 @@ struct TLStEingabe {
   std::int64_t SONSTB = 0;
   std::int64_t VBS = 0;
   std::int64_t STERBE = 0;
+  // The yearly figures a one-off payment is taxed with: the expected yearly
+  // wage without it, the pension payments, allowance and addition in it;
+  // the compensations (severance) in the one-off, in the multi-year pay and
+  // in the yearly wage.
+  std::int64_t JRE4 = 0;
+  std::int64_t JVBEZ = 0;
+  std::int64_t JFREIB = 0;
+  std::int64_t JHINZU = 0;
+  std::int64_t ENTSCH = 0;
+  std::int64_t SONSTENT = 0;
+  std::int64_t JRE4ENT = 0;
   double KiStSatz = 0.0;         // church-tax rate as a fraction
   double PauschSatzLSt = 0.0;    // flat rate replacing the employee's wage tax
   double PauschSatzAG = 0.0;     // employer's flat-rate wage tax
@@ -94,6 +105,12 @@ struct TSVEingabe {
   // The employer's monthly subsidy to the private insurance as paid; -1:
   // the one the law gives for the premium and the wage (PKV 2).
   std::int64_t AGZuschuss = -1;
+  // The liable parts of a one-off payment of the pay period, by the
+  // ceilings of health and care (KV) and of pension and unemployment (RV):
+  // they join the capped current wage of their branches, not the levies
+  // U1 and U2.
+  std::int64_t EinmalKV = 0;
+  std::int64_t EinmalRV = 0;
 };
 
 // Tax result: twelve amounts in two interleaved columns

@@ -39,6 +39,10 @@ TJahresRegeln Ermitteln(int jahr) {
     r.LetzteVersion = v;
   }
   r.FreibetragAlsWFUNDF = jahr <= kLetztesJahrMitWFUNDF;
+  for (int v = 0; v < kAnzahlLStVersionen; ++v) {
+    if (kLStVersionen[v].MitVMT && kLStVersionen[v].Jahr <= jahr) r.SonstigeBezuege = true;
+    if (kLStVersionen[v].MitVMT && kLStVersionen[v].Jahr == jahr) r.Fuenftelregelung = true;
+  }
   r.KVZusatz = jahr >= 2015;
   r.PVAbschlaege = jahr >= 2024;
   r.AGZuschussBetrag = jahr >= 2026;

@@ -74,6 +74,11 @@ struct TJahresRegeln {
   bool GrundfreibetragWahl = false;
   // The largest KRV of the flowchart (1 up to 2009, 2 from 2010).
   int HoechsterKRV = 1;
+  // The flowchart taxes one-off payments (SONSTB, from 2002, the first
+  // flowchart with multi-year pay), and multi-year pay and severance by the
+  // one-fifth rule (VMT, 2002 to 2024).
+  bool SonstigeBezuege = false;
+  bool Fuenftelregelung = false;
   // Which flowchart(s) the program implements, in words.
   std::string Ablaufplaene;
 

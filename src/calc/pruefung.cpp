@@ -17,7 +17,10 @@ constexpr std::array<const char*, static_cast<int>(TFeld::Anzahl)> kKennung = {
     "Versorgungsbeginn", "Sterbegeld", "Altersentlastung", "BesondereTabelle", "Region", "Sachsen", "Minijob",
     "Haushalt", "Aufstockung", "Pauschsteuer", "Gleitzone", "RVVerzicht", "Privat", "PrivatPV", "AGZuschuss",
     "AGZuschussBetrag", "KVZuschlag", "PVZuschlag", "KVZusatz", "PVAbschlaege", "U1", "U2", "Beitragsgruppe",
-    "Kindergeld", "SonstigeAbzuege"};
+    "Kindergeld", "SonstigeAbzuege", "SonstigerBezug", "Jahresarbeitslohn", "BisherigeSonstigeBezuege", "SVTage",
+    "SVEntgeltBisherKV", "SVEntgeltBisherRV", "VorjahrSVTage", "VorjahrSVEntgeltKV", "VorjahrSVEntgeltRV",
+    "VorjahrKVZusatz", "Abfindung", "Fuenftelregelung", "DienstwagenListenpreis", "DienstwagenKm", "DienstwagenSatz",
+    "Sachbezug", "Steuerfrei", "Entgeltumwandlung", "VWLAG", "VWLSparbetrag"};
 
 std::string F(TFeld f) { return std::string("{") + FeldKennung(f) + "}"; }
 std::string Betrag(std::int64_t cent) { return "{Betrag:" + std::to_string(cent) + "}"; }
@@ -66,6 +69,10 @@ std::string AufstockungImJahr(const TParameter& p, const TAnfrage& a) {
     return "Für " + std::to_string(p.Jahr) + " gibt es keine Aufstockung beim Minijob";
   return {};
 }
+
+// Whether the law's tables carry the rules of benefits in kind and of
+// deferred compensation for the pay month.
+bool MitLohnRegeln(const TParameter& q) { return q.Regeln != nullptr && q.Periode.Lohn.SachbezugFreigrenze >= 0; }
 
 }  // namespace
 
@@ -157,6 +164,71 @@ std::string NichtVerfuegbar(const TParameter& p, const TAnfrage& eingang, TFeld 
     case TFeld::Sterbegeld:
       if (a.LZZ != 1) return F(f) + " gilt nur mit " + F(TFeld::Zeitraum) + " jahr";
       return {};
+    case TFeld::SonstigerBezug:
+    case TFeld::Abfindung:
+      if (!r.SonstigeBezuege) {
+        return F(f) + " gilt erst ab " + std::to_string(ErstesJahrMit([](const TJahresRegeln& q) { return q.SonstigeBezuege; })) +
+               " (dem ersten Programmablaufplan mit sonstigen Bezügen), nicht für " + std::to_string(p.Jahr);
+      }
+      if (f == TFeld::Abfindung && marginal && a.PauschSatz) {
+        return F(f) + " gilt nicht neben " + F(TFeld::Pauschsteuer) +
+               ": die Pauschalsteuer erfasst nur das Arbeitsentgelt des Minijobs, eine Abfindung ist nach den "
+               "Lohnsteuerabzugsmerkmalen zu versteuern";
+      }
+      return {};
+    case TFeld::Jahresarbeitslohn:
+    case TFeld::BisherigeSonstigeBezuege:
+      if (std::string g = NichtVerfuegbar(p, a, TFeld::SonstigerBezug); !g.empty()) return F(f) + g.substr(F(TFeld::SonstigerBezug).size());
+      if (a.SonstigerBezug == 0 && a.Abfindung == 0) {
+        return F(f) + " gilt nur mit " + F(TFeld::SonstigerBezug) + " oder " + F(TFeld::Abfindung);
+      }
+      return {};
+    case TFeld::SVTage:
+    case TFeld::SVEntgeltBisherKV:
+    case TFeld::SVEntgeltBisherRV:
+    case TFeld::VorjahrSVTage:
+    case TFeld::VorjahrSVEntgeltKV:
+    case TFeld::VorjahrSVEntgeltRV:
+    case TFeld::VorjahrKVZusatz:
+      if (std::string g = NichtVerfuegbar(p, a, TFeld::SonstigerBezug); !g.empty()) return F(f) + g.substr(F(TFeld::SonstigerBezug).size());
+      if (!r.Vorhanden) return F(f) + ": für " + std::to_string(p.Jahr) + " ist die Sozialversicherung nicht hinterlegt";
+      if (a.SonstigerBezug == 0) return F(f) + " gilt nur mit " + F(TFeld::SonstigerBezug);
+      if (f == TFeld::VorjahrKVZusatz) {
+        if (!JahresRegeln(p.Jahr - 1).KVZusatz) {
+          return F(f) + " gilt erst ab " +
+                 std::to_string(ErstesJahrMit([](const TJahresRegeln& q) { return q.KVZusatz; }) + 1) +
+                 " (Zusatzbeitrag des Vorjahres ab " +
+                 std::to_string(ErstesJahrMit([](const TJahresRegeln& q) { return q.KVZusatz; })) + ")";
+        }
+        if (marginal) return F(f) + " gilt nicht für Minijobs (keine Beiträge des Arbeitnehmers zur Krankenversicherung)";
+        if (privat) return F(f) + " gilt nicht bei privater Kranken- und Pflegeversicherung";
+      }
+      return {};
+    case TFeld::Fuenftelregelung:
+      if (!p.Lohnsteuer() || !kLStVersionen[p.Version].MitVMT) {
+        return F(f) + ": die Fünftelregelung im Lohnsteuerabzug gibt es nur von " +
+               std::to_string(ErstesJahrMit([](const TJahresRegeln& q) { return q.Fuenftelregelung; })) + " bis " +
+               std::to_string(LetztesJahrMit([](const TJahresRegeln& q) { return q.Fuenftelregelung; })) +
+               ", nicht für " + std::to_string(p.Jahr) + " (seitdem nur in der Einkommensteuerveranlagung, § 34 EStG)";
+      }
+      if (a.Abfindung == 0) return F(f) + " gilt nur mit " + F(TFeld::Abfindung);
+      return {};
+    case TFeld::DienstwagenListenpreis:
+    case TFeld::Sachbezug:
+    case TFeld::Entgeltumwandlung:
+      if (!MitLohnRegeln(p)) {
+        return F(f) + " gilt erst ab " + ErsterMonat([](const TParameter& q) { return MitLohnRegeln(q); }).Text() +
+               ", nicht für " + Zeit(p);
+      }
+      return {};
+    case TFeld::DienstwagenKm:
+    case TFeld::DienstwagenSatz:
+      if (!MitLohnRegeln(p)) {
+        return F(f) + " gilt erst ab " + ErsterMonat([](const TParameter& q) { return MitLohnRegeln(q); }).Text() +
+               ", nicht für " + Zeit(p);
+      }
+      if (a.DienstwagenListenpreis <= 0) return F(f) + " gilt nur mit " + F(TFeld::DienstwagenListenpreis);
+      return {};
     default:
       return {};
   }
@@ -245,6 +317,56 @@ std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const
   if (a.Aufstockung && a.Beschaeftigung == beGF) {
     if (std::string f = AufstockungImJahr(p, a); !f.empty()) fehlerDazu(TFeld::Aufstockung, f);
   }
+  // One-off payments, severance, benefits in kind and tax-free pay.
+  if (a.SonstigerBezug != 0) nichtDa(TFeld::SonstigerBezug);
+  if (a.Abfindung != 0) nichtDa(TFeld::Abfindung);
+  if (a.Jahresarbeitslohn) nichtDa(TFeld::Jahresarbeitslohn);
+  if (a.BisherigeSonstigeBezuege != 0) nichtDa(TFeld::BisherigeSonstigeBezuege);
+  if (a.SVTage) nichtDa(TFeld::SVTage);
+  if (a.SVEntgeltBisherKV) nichtDa(TFeld::SVEntgeltBisherKV);
+  if (a.SVEntgeltBisherRV) nichtDa(TFeld::SVEntgeltBisherRV);
+  if (a.VorjahrSVTage != 360) nichtDa(TFeld::VorjahrSVTage);
+  if (a.VorjahrSVEntgeltKV) nichtDa(TFeld::VorjahrSVEntgeltKV);
+  if (a.VorjahrSVEntgeltRV) nichtDa(TFeld::VorjahrSVEntgeltRV);
+  if (a.VorjahrKVZusatz) nichtDa(TFeld::VorjahrKVZusatz);
+  if (a.Fuenftelregelung) nichtDa(TFeld::Fuenftelregelung);
+  if (a.DienstwagenListenpreis != 0) nichtDa(TFeld::DienstwagenListenpreis);
+  if (a.DienstwagenKm != 0) nichtDa(TFeld::DienstwagenKm);
+  if (a.DienstwagenSatz) nichtDa(TFeld::DienstwagenSatz);
+  if (a.Sachbezug != 0) nichtDa(TFeld::Sachbezug);
+  if (a.Entgeltumwandlung != 0) nichtDa(TFeld::Entgeltumwandlung);
+  if (a.SVTage && (*a.SVTage < 1 || *a.SVTage > 360)) {
+    fehlerDazu(TFeld::SVTage, F(TFeld::SVTage) + ": " + std::to_string(*a.SVTage) + " sind nicht 1 bis 360 Tage");
+  }
+  if (a.VorjahrSVTage < 0 || a.VorjahrSVTage > 360) {
+    fehlerDazu(TFeld::VorjahrSVTage,
+               F(TFeld::VorjahrSVTage) + ": " + std::to_string(a.VorjahrSVTage) + " sind nicht 0 bis 360 Tage");
+  }
+  if (a.DienstwagenSatz && MitLohnRegeln(p) && a.DienstwagenListenpreis > 0) {
+    const TLohnRegeln& lr = p.Periode.Lohn;
+    const double satz = *a.DienstwagenSatz;
+    const auto text = [](double x) { return x == 1 ? std::string("1") : x == 0.5 ? std::string("0,5") : std::string("0,25"); };
+    if (satz != 1 && satz != 0.5 && satz != 0.25) {
+      fehlerDazu(TFeld::DienstwagenSatz, F(TFeld::DienstwagenSatz) + " ist 1, 0,5 oder 0,25");
+    } else if (satz < lr.DienstwagenMindestSatz) {
+      const double gesucht = satz;
+      fehlerDazu(TFeld::DienstwagenSatz,
+                 F(TFeld::DienstwagenSatz) + " " + text(satz) + " gilt erst ab " +
+                     ErsterMonat([gesucht](const TParameter& q) {
+                       return MitLohnRegeln(q) && q.Periode.Lohn.DienstwagenMindestSatz <= gesucht;
+                     }).Text() +
+                     " (Elektro- und Hybridfahrzeuge), nicht für " + Zeit(p));
+    } else if (satz == 0.25 && lr.DienstwagenViertelGrenze > 0 && a.DienstwagenListenpreis > lr.DienstwagenViertelGrenze) {
+      fehlerDazu(TFeld::DienstwagenSatz, F(TFeld::DienstwagenSatz) + " 0,25 gilt nur für Elektrofahrzeuge mit einem "
+                                             "Bruttolistenpreis bis " + Betrag(lr.DienstwagenViertelGrenze) +
+                                             "; darüber 0,5");
+    }
+  }
+  if (!o.BruttoGesucht && a.Entgeltumwandlung > a.Brutto) {
+    fehlerDazu(TFeld::Entgeltumwandlung, F(TFeld::Entgeltumwandlung) + " " + Betrag(a.Entgeltumwandlung) +
+                                             " ist größer als der Bruttolohn " + Betrag(a.Brutto) +
+                                             ", aus dem er umgewandelt wird");
+  }
 
   // Computed as asked, but worth a word.
   if (r.Vorhanden && Marginal(a)) {
@@ -252,6 +374,13 @@ std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const
     if (grenze > 0 && a.Brutto > grenze) {
       warnung(TFeld::Brutto, "Der Bruttolohn " + Betrag(a.Brutto) + " liegt über der Geringfügigkeitsgrenze von " +
                                  Betrag(grenze) + " des Zeitraums; gerechnet wird wie angegeben.");
+    } else if (grenze > 0 && a.LZZ == 2 && a.SonstigerBezug > 0 && 12 * a.Brutto + a.SonstigerBezug > 12 * grenze) {
+      // A one-off the person is entitled to counts into the regular wage
+      // by a twelve-month estimate (section 8 (1) SGB IV).
+      warnung(TFeld::SonstigerBezug,
+              "Zwölf Monatslöhne und der sonstige Bezug (" + Betrag(12 * a.Brutto + a.SonstigerBezug) +
+                  ") übersteigen die Jahresgrenze des Minijobs von " + Betrag(12 * grenze) +
+                  ": ist der Bezug zugesagt, ist die Beschäftigung kein Minijob; gerechnet wird wie angegeben.");
     }
   }
   if (r.Vorhanden && a.Gleitzone) {

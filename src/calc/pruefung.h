@@ -22,6 +22,10 @@ enum class TFeld {
   Sterbegeld, Altersentlastung, BesondereTabelle, Region, Sachsen, Minijob, Haushalt, Aufstockung,
   Pauschsteuer, Gleitzone, RVVerzicht, Privat, PrivatPV, AGZuschuss, AGZuschussBetrag, KVZuschlag,
   PVZuschlag, KVZusatz, PVAbschlaege, U1, U2, Beitragsgruppe, Kindergeld, SonstigeAbzuege,
+  SonstigerBezug, Jahresarbeitslohn, BisherigeSonstigeBezuege, SVTage, SVEntgeltBisherKV, SVEntgeltBisherRV,
+  VorjahrSVTage, VorjahrSVEntgeltKV, VorjahrSVEntgeltRV, VorjahrKVZusatz, Abfindung, Fuenftelregelung,
+  DienstwagenListenpreis, DienstwagenKm, DienstwagenSatz, Sachbezug, Steuerfrei, Entgeltumwandlung, VWLAG,
+  VWLSparbetrag,
   Anzahl
 };
 

@@ -104,23 +104,35 @@ struct TSVJahrNeu {
   TZonenFormel Zone;
   double IGU, U1, U2;
   TKindergeldSaetze Kindergeld;  // child benefit, per child by position
+  TLohnRegeln Lohn;              // benefits in kind and deferred compensation
 };
 
+// Lohn: the exemption limit of benefits in kind a month (section 8 (2)
+// sentence 11 EStG: 44 EUR, from 2022 50 EUR); deferred compensation
+// tax-free up to 4 % of the yearly pension ceiling West plus 1.800 EUR a
+// year (150 a month) up to 2017, 8 % from 2018 (section 3 no. 63 EStG as
+// amended by the Betriebsrentenstaerkungsgesetz), free of contributions up
+// to 4 % (section 1 (1) no. 9 SvEV); the employer's 15 % subsidy owed for
+// every agreement from 2022 (section 1a (1a), 26a BetrAVG); the least share
+// of the list price of a company car (electric and hybrid cars: half from
+// 2019, a quarter from 2020, section 6 (1) no. 4 EStG) and the highest list
+// price a quarter can apply to (60.000 EUR from 2020, 70.000 EUR for cars
+// acquired from 2024, 100.000 EUR for cars acquired after June 2025).
 constexpr TSVJahrNeu kJahreNeu[] = {
-    {2014, 405000, 500000, 595000, 45000, 0.9, -1, ztKeine, 1.025, 0.25, 9.45, 1.5, 0.7605, 85000, zfGleitzone2013, 0.15, 0.7, 0.24, {18400, 18400, 19000, 21500}},
-    {2015, 412500, 520000, 605000, 45000, -1, 0.9, ztNurAN, 1.175, 0.25, 9.35, 1.5, 0.7585, 85000, zfGleitzone2013, 0.15, 0.7, 0.24, {18800, 18800, 19400, 21900}},
-    {2016, 423750, 540000, 620000, 45000, -1, 1.1, ztNurAN, 1.175, 0.25, 9.35, 1.5, 0.7547, 85000, zfGleitzone2013, 0.12, 1.0, 0.3, {19000, 19000, 19600, 22100}},
-    {2017, 435000, 570000, 635000, 45000, -1, 1.1, ztNurAN, 1.275, 0.25, 9.35, 1.5, 0.7509, 85000, zfGleitzone2013, 0.09, 0.9, 0.3, {19200, 19200, 19800, 22300}},
-    {2018, 442500, 580000, 650000, 45000, -1, 1.0, ztNurAN, 1.275, 0.25, 9.3, 1.5, 0.7547, 85000, zfGleitzone2013, 0.06, 0.9, 0.24, {19400, 19400, 20000, 22500}},
+    {2014, 405000, 500000, 595000, 45000, 0.9, -1, ztKeine, 1.025, 0.25, 9.45, 1.5, 0.7605, 85000, zfGleitzone2013, 0.15, 0.7, 0.24, {18400, 18400, 19000, 21500}, {4400, 4, 15000, 4, false, 1, 0}},
+    {2015, 412500, 520000, 605000, 45000, -1, 0.9, ztNurAN, 1.175, 0.25, 9.35, 1.5, 0.7585, 85000, zfGleitzone2013, 0.15, 0.7, 0.24, {18800, 18800, 19400, 21900}, {4400, 4, 15000, 4, false, 1, 0}},
+    {2016, 423750, 540000, 620000, 45000, -1, 1.1, ztNurAN, 1.175, 0.25, 9.35, 1.5, 0.7547, 85000, zfGleitzone2013, 0.12, 1.0, 0.3, {19000, 19000, 19600, 22100}, {4400, 4, 15000, 4, false, 1, 0}},
+    {2017, 435000, 570000, 635000, 45000, -1, 1.1, ztNurAN, 1.275, 0.25, 9.35, 1.5, 0.7509, 85000, zfGleitzone2013, 0.09, 0.9, 0.3, {19200, 19200, 19800, 22300}, {4400, 4, 15000, 4, false, 1, 0}},
+    {2018, 442500, 580000, 650000, 45000, -1, 1.0, ztNurAN, 1.275, 0.25, 9.3, 1.5, 0.7547, 85000, zfGleitzone2013, 0.06, 0.9, 0.24, {19400, 19400, 20000, 22500}, {4400, 8, 0, 4, false, 1, 0}},
     // 2019: the add-on rate half each again (GKV-VEG, BGBl. I 2018 S. 2387).
-    {2019, 453750, 615000, 670000, 45000, -1, 0.9, ztHaelftig, 1.525, 0.25, 9.3, 1.25, 0.7566, 85000, zfGleitzone2013, 0.06, 0.9, 0.24, {19400, 19400, 20000, 22500}},
-    {2020, 468750, 645000, 690000, 45000, -1, 1.1, ztHaelftig, 1.525, 0.25, 9.3, 1.2, 0.7547, 130000, zfGleitzone2013, 0.06, 0.9, 0.19, {20400, 20400, 21000, 23500}},
-    {2021, 483750, 670000, 710000, 45000, -1, 1.3, ztHaelftig, 1.525, 0.25, 9.3, 1.2, 0.7509, 130000, zfGleitzone2013, 0.12, 1.0, 0.39, {21900, 21900, 22500, 25000}},
-    {2022, 483750, 675000, 705000, 45000, -1, 1.3, ztHaelftig, 1.525, 0.35, 9.3, 1.2, 0.7509, 130000, zfGleitzone2013, 0.09, 0.9, 0.29, {21900, 21900, 22500, 25000}},
-    {2023, 498750, 710000, 730000, 52000, -1, 1.6, ztHaelftig, 1.525, 0.35, 9.3, 1.3, 0.6922, 200000, zfUebergang2022, 0.06, 1.1, 0.24, KindergeldJeKind(25000)},
-    {2024, 517500, 745000, 755000, 53800, -1, 1.7, ztHaelftig, 1.7, 0.6, 9.3, 1.3, 0.6846, 200000, zfUebergang2022, 0.06, 1.1, 0.24, KindergeldJeKind(25000)},
-    {2025, 551250, 805000, 805000, 55600, -1, 2.5, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6683, 200000, zfUebergang2022, 0.15, 1.1, 0.22, KindergeldJeKind(25500)},
-    {2026, 581250, 845000, 845000, 60300, -1, 2.9, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6619, 200000, zfUebergang2022, 0.15, 0.8, 0.22, KindergeldJeKind(25900)},
+    {2019, 453750, 615000, 670000, 45000, -1, 0.9, ztHaelftig, 1.525, 0.25, 9.3, 1.25, 0.7566, 85000, zfGleitzone2013, 0.06, 0.9, 0.24, {19400, 19400, 20000, 22500}, {4400, 8, 0, 4, false, 0.5, 0}},
+    {2020, 468750, 645000, 690000, 45000, -1, 1.1, ztHaelftig, 1.525, 0.25, 9.3, 1.2, 0.7547, 130000, zfGleitzone2013, 0.06, 0.9, 0.19, {20400, 20400, 21000, 23500}, {4400, 8, 0, 4, false, 0.25, 6000000}},
+    {2021, 483750, 670000, 710000, 45000, -1, 1.3, ztHaelftig, 1.525, 0.25, 9.3, 1.2, 0.7509, 130000, zfGleitzone2013, 0.12, 1.0, 0.39, {21900, 21900, 22500, 25000}, {4400, 8, 0, 4, false, 0.25, 6000000}},
+    {2022, 483750, 675000, 705000, 45000, -1, 1.3, ztHaelftig, 1.525, 0.35, 9.3, 1.2, 0.7509, 130000, zfGleitzone2013, 0.09, 0.9, 0.29, {21900, 21900, 22500, 25000}, {5000, 8, 0, 4, true, 0.25, 6000000}},
+    {2023, 498750, 710000, 730000, 52000, -1, 1.6, ztHaelftig, 1.525, 0.35, 9.3, 1.3, 0.6922, 200000, zfUebergang2022, 0.06, 1.1, 0.24, KindergeldJeKind(25000), {5000, 8, 0, 4, true, 0.25, 6000000}},
+    {2024, 517500, 745000, 755000, 53800, -1, 1.7, ztHaelftig, 1.7, 0.6, 9.3, 1.3, 0.6846, 200000, zfUebergang2022, 0.06, 1.1, 0.24, KindergeldJeKind(25000), {5000, 8, 0, 4, true, 0.25, 7000000}},
+    {2025, 551250, 805000, 805000, 55600, -1, 2.5, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6683, 200000, zfUebergang2022, 0.15, 1.1, 0.22, KindergeldJeKind(25500), {5000, 8, 0, 4, true, 0.25, 10000000}},
+    {2026, 581250, 845000, 845000, 60300, -1, 2.9, ztHaelftig, 1.8, 0.6, 9.3, 1.3, 0.6619, 200000, zfUebergang2022, 0.15, 0.8, 0.22, KindergeldJeKind(25900), {5000, 8, 0, 4, true, 0.25, 10000000}},
 };
 
 // The last year with social insurance is the year of the table's last row;
@@ -211,6 +223,7 @@ TSVPeriode Zeile(int jahr) {
     p.U1GF = d.U1;
     p.U2GF = d.U2;
     p.Kindergeld = d.Kindergeld;
+    p.Lohn = d.Lohn;
     return p;
   }
   return p;
@@ -336,7 +349,7 @@ struct TPeriodenTabelle {
            a.RVVerzichtMoeglich == b.RVVerzichtMoeglich && a.ZoneTeileGetrennt == b.ZoneTeileGetrennt &&
            a.ZB == b.ZB && a.ZBTeilung == b.ZBTeilung && a.PVAbschlag == b.PVAbschlag &&
            a.PVSachsen == b.PVSachsen && a.U1GF == b.U1GF && a.U2GF == b.U2GF && a.IGU == b.IGU &&
-           a.Kindergeld == b.Kindergeld;
+           a.Kindergeld == b.Kindergeld && a.Lohn == b.Lohn;
   }
 };
 
@@ -592,6 +605,12 @@ void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<T
 // ---- calculation ------------------------------------------------------------
 
 namespace {
+std::int64_t MonatAufZeitraum(std::int64_t m, std::uint8_t lzz);
+}  // namespace
+
+std::int64_t MonatFuerZeitraum(std::int64_t monat, std::uint8_t lzz) { return MonatAufZeitraum(monat, lzz); }
+
+namespace {
 
 // No contribution leaves this bound, whatever rates and bases come in, so
 // that the sums and the net wage cannot overflow.
@@ -605,7 +624,7 @@ std::int64_t Beitrag(std::int64_t basis, double satz) {
 }
 
 // A monthly amount converted to the pay period LZZ.
-std::int64_t MonatFuerZeitraum(std::int64_t m, std::uint8_t lzz) {
+std::int64_t MonatAufZeitraum(std::int64_t m, std::uint8_t lzz) {
   const double md = static_cast<double>(m);
   switch (lzz) {
     case 1: return Runden(md * 12);
@@ -667,8 +686,8 @@ TGleitzoneBemessung ZonenBemessung(const TSVPeriode& p, std::uint8_t lzz, std::i
   // would turn every low wage into a negative base and so the employee's
   // share into 0.  Such a wage is measured as any wage above the zone.
   if (p.Zone == zfKeine || p.F < 0) return {1, entgelt, 0};
-  const std::int64_t unten = MonatFuerZeitraum(p.ZoneUnten, lzz);
-  const std::int64_t oben = MonatFuerZeitraum(p.ZoneOben, lzz);
+  const std::int64_t unten = MonatAufZeitraum(p.ZoneUnten, lzz);
+  const std::int64_t oben = MonatAufZeitraum(p.ZoneOben, lzz);
   if (entgelt > oben) return {1, entgelt, 0};
 
   // The formula is linear in the bounds and the wage, so the bounds of the
@@ -692,7 +711,7 @@ TGleitzoneBemessung ZonenBemessung(const TSVPeriode& p, std::uint8_t lzz, std::i
 
 TGleitzoneGrenzen ZonenGrenzen(const TSVPeriode& p, std::uint8_t lzz) {
   if (p.Zone == zfKeine || p.F < 0) return {};
-  return {true, MonatFuerZeitraum(p.ZoneUnten, lzz), MonatFuerZeitraum(p.ZoneOben, lzz)};
+  return {true, MonatAufZeitraum(p.ZoneUnten, lzz), MonatAufZeitraum(p.ZoneOben, lzz)};
 }
 
 }  // namespace
@@ -708,7 +727,7 @@ TGleitzoneGrenzen GleitzoneGrenzenFuerZeitraum(int jahr, int monat, std::uint8_t
 TBBGZeitraum BBGFuerZeitraum(const TBBGTabelle& tabelle, std::uint8_t lzz, std::uint8_t region) {
   const int r = region == rgOst ? rgOst : rgWest;
   TBBGZeitraum z{};
-  for (int i = 0; i < bbgAnzahl; ++i) z[i] = MonatFuerZeitraum(tabelle[i][r], lzz);
+  for (int i = 0; i < bbgAnzahl; ++i) z[i] = MonatAufZeitraum(tabelle[i][r], lzz);
   return z;
 }
 
@@ -800,8 +819,15 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   const std::uint8_t lzz = zeitraum.LZZ;
 
   const TBBGZeitraum grenze = BBGFuerZeitraum(bbg, lzz, sv.Region);
-  TBBGZeitraum basis{};
-  for (int i = 0; i < bbgAnzahl; ++i) basis[i] = std::min(grenze[i], zeitraum.RE4);
+  TBBGZeitraum laufend{};
+  for (int i = 0; i < bbgAnzahl; ++i) laufend[i] = std::min(grenze[i], zeitraum.RE4);
+  // A one-off payment's liable part joins the capped current wage of its
+  // branch: one base, rounded once (section 23a SGB IV).
+  TBBGZeitraum basis = laufend;
+  basis[bbgKV] += sv.EinmalKV;
+  basis[bbgPV] += sv.EinmalKV;
+  basis[bbgRV] += sv.EinmalRV;
+  basis[bbgAV] += sv.EinmalRV;
 
   // The zone: the bases of the kinds measured against the KV and the RV
   // ceiling (the zone lies far below both, so they are equal in practice).
@@ -890,7 +916,7 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   ergebnis.AN(svRVAuf) = 0;
   ergebnis.AG(svRVAuf) = 0;
   if (MitAufstockung(p, sv)) {
-    const std::int64_t b = std::max(basis[bbgRV], MonatFuerZeitraum(mindestBasis, lzz));
+    const std::int64_t b = std::max(basis[bbgRV], MonatAufZeitraum(mindestBasis, lzz));
     ergebnis.AN(svRV) = Begrenzt(Beitrag(b, std::max(rvAG, 0.0) + aufAN) - ergebnis.AG(svRV));
     ergebnis.AN(svRVAuf) = ergebnis.AN(svRV);
   }
@@ -905,7 +931,7 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   }
   // The employer's subsidy to it, a monthly amount converted to the pay
   // period as the ceilings are.
-  ergebnis.PKVZuschuss_AG = MonatFuerZeitraum(PKVZuschussMonat(jahr, sv, bbg, zeitraum), lzz);
+  ergebnis.PKVZuschuss_AG = MonatAufZeitraum(PKVZuschussMonat(jahr, sv, bbg, zeitraum), lzz);
 
   // The top-up entries are shown but are no part of the sums.
   for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {
@@ -921,7 +947,8 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   const bool geringfuegig = sv.Beschaeftigung == beGF || sv.Beschaeftigung == beHH;
   auto umlage = [&](double eingabe, double minijob) -> std::int64_t {
     const double satz = eingabe >= 0 ? eingabe : geringfuegig && minijob >= 0 ? Anteil(minijob) : 0;
-    return satz > 0 ? Beitrag(basis[bbgRV], satz) : 0;
+    // U1 and U2 are levied on the current wage alone (section 7 (2) AAG).
+    return satz > 0 ? Beitrag(laufend[bbgRV], satz) : 0;
   };
   ergebnis.U1_AG = umlage(sv.U1, p.U1GF);
   ergebnis.U2_AG = umlage(sv.U2, p.U2GF);

@@ -78,6 +78,24 @@ struct TKindergeldSaetze {
 // The same amount for every child (from 2023).
 constexpr TKindergeldSaetze KindergeldJeKind(std::int64_t betrag) { return {betrag, betrag, betrag, betrag}; }
 
+// The rules of pay beside the contributions that the tables carry from
+// 2014: the monthly exemption limit of benefits in kind (cents; -1 where
+// the tables have none), the tax-free share of deferred compensation (in
+// percent of the yearly pension ceiling West, plus a fixed monthly amount
+// in cents), its contribution-free share (percent), whether the employer's
+// 15 % subsidy is owed, the least share of a company car's list price and
+// the highest list price (cents) the least share of a quarter applies to.
+struct TLohnRegeln {
+  std::int64_t SachbezugFreigrenze = -1;
+  double BAVSteuerfreiProzent = 0;
+  std::int64_t BAVSteuerfreiZusatz = 0;
+  double BAVSVFreiProzent = 0;
+  bool BAVZuschussPflicht = false;
+  double DienstwagenMindestSatz = 1;
+  std::int64_t DienstwagenViertelGrenze = 0;
+  friend constexpr bool operator==(const TLohnRegeln&, const TLohnRegeln&) = default;
+};
+
 // The parameters of one rule period.  Amounts in cents (pfennigs up to
 // 2001) per month, rates in percent; -1 marks what is not levied.
 struct TSVPeriode {
@@ -130,6 +148,8 @@ struct TSVPeriode {
   // Child benefit of the period's months; 0 for a year without (1995: the
   // benefit depended on the parents' income).
   TKindergeldSaetze Kindergeld;
+  // Benefits in kind and deferred compensation (from 2014).
+  TLohnRegeln Lohn;
 };
 
 // The rule period of a pay month (1 to 12; outside clamped) of a year; for a
@@ -226,6 +246,10 @@ void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saet
 void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<TSatzPaar, svAnzahl>& zeile);
 
 // ---- calculation ------------------------------------------------------------
+
+// A monthly amount in cents converted to the pay period LZZ as the ceilings
+// are: year m * 12, month m, week Runden(m / 30) * 7, day Runden(m / 30).
+std::int64_t MonatFuerZeitraum(std::int64_t monat, std::uint8_t lzz);
 
 // The ceilings of a region (0 "Ost", anything else "West") converted from a
 // month to the pay period LZZ: year m * 12, month m, week Runden(m / 30) * 7,

@@ -40,7 +40,8 @@ std::int64_t TAnzeige::Wert(std::string_view name) const {
 }
 
 const std::array<const char*, kTextAnzahl>& TextNamen() {
-  static const std::array<const char*, kTextAnzahl> namen = {"Waehrung", "Programmablaufplan", "Beitragsgruppe"};
+  static const std::array<const char*, kTextAnzahl> namen = {"Waehrung", "Programmablaufplan", "Beitragsgruppe",
+                                                                     "Maerzklausel"};
   return namen;
 }
 
@@ -71,6 +72,11 @@ void TexteDurchgehen(const TAbrechnungsStand& s, F&& text) {
   if (s.Ergebnis.Beitragsgruppe) {
     const std::array<char, 4> gruppe = s.Ergebnis.Beitragsgruppe->Ziffern();
     text(std::string_view(gruppe.data(), gruppe.size()));
+  } else {
+    text(std::string_view());
+  }
+  if (p.Regeln != nullptr && p.R().Vorhanden) {
+    text(std::string_view(s.Ergebnis.Maerzklausel ? "ja" : "nein"));
   } else {
     text(std::string_view());
   }
@@ -114,6 +120,7 @@ TAnzeige Anzeigen(const TAbrechnungsStand& s, const TEingabe* getippt) {
   a.Waehrung = std::move(texte[0]);
   a.Programmablaufplan = std::move(texte[1]);
   a.Beitragsgruppe = std::move(texte[2]);
+  a.Maerzklausel = e.Maerzklausel;
   a.SonstigeAbzuege = e.SonstigeAbzuege;
   a.Kindergeld = e.Kindergeld;
   return a;
@@ -124,6 +131,7 @@ std::string AlsJson(const TAnzeige& a, const std::string& zusatz) {
   if (!a.Programmablaufplan.empty()) json += ", \"Programmablaufplan\": \"" + a.Programmablaufplan + "\"";
   if (!a.Beitragsgruppe.empty()) json += ", \"Beitragsgruppe\": \"" + a.Beitragsgruppe + "\"";
   for (const auto& [name, wert] : a.Felder) json += ", \"" + name + "\": " + std::to_string(wert);
+  json += a.Maerzklausel ? ", \"Maerzklausel\": true" : ", \"Maerzklausel\": false";
   if (!zusatz.empty()) json += ", " + zusatz;
   return json + "}";
 }
@@ -162,6 +170,14 @@ std::string AlsTextNurSteuer(const TAbrechnungsStand& s) {
   return text;
 }
 
+bool HatLohnteile(const TAnzeige& a) {
+  for (const char* name : {"SonstigerBezug", "Abfindung", "GWV", "Sachbezug", "Steuerfrei", "VWL_AG",
+                           "Entgeltumwandlung", "BAVZuschuss_AG", "VWLSparbetrag"}) {
+    if (a.Wert(name) != 0) return true;
+  }
+  return false;
+}
+
 std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   const auto betrag = [&](std::int64_t cent) { return CentAlsText(cent) + " " + a.Waehrung; };
   const auto feld = [&](std::string_view name) { return betrag(a.Wert(name)); };
@@ -181,11 +197,44 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   };
   if (!a.Programmablaufplan.empty()) text += "Programmablaufplan  " + a.Programmablaufplan + "\n";
   if (!a.Beitragsgruppe.empty()) text += "Beitragsgruppe      " + a.Beitragsgruppe + "\n";
+  // Pay beside the regular wage: its parts above the gross, the one-off's
+  // taxes below each tax, what is not paid out below the contributions.
+  const bool teile = HatLohnteile(a);
+  const auto minus = [&](std::string_view name) { return betrag(-a.Wert(name)); };
+  const auto teil = [&](const std::string& titel, std::string_view name) {
+    if (a.Wert(name) != 0) aus(titel, feld(name), "");
+  };
   aus("", "Arbeitnehmer", "Arbeitgeber");
-  aus("Bruttolohn", feld("RE4"), feld("RE4"));
+  if (teile) {
+    teil("Laufender Lohn", "LaufenderLohn");
+    teil("Sonstiger Bezug", "SonstigerBezug");
+    teil("Abfindung", "Abfindung");
+    teil("Dienstwagen (GwV)", "GWV");
+    teil("Sachbezug", "Sachbezug");
+    teil("VWL Arbeitgeber", "VWL_AG");
+    teil("Steuerfreie Bezüge", "Steuerfrei");
+    aus("Gesamtbrutto", feld("Gesamtbrutto"), feld("Gesamtbrutto"));
+    aus("Steuerbrutto", feld("SteuerBrutto"), "");
+    if (a.Umlagen || a.Wert("SVBrutto_RV") != 0) {
+      if (a.Wert("SVBrutto_KV") == a.Wert("SVBrutto_RV")) {
+        aus("SV-Brutto", feld("SVBrutto_KV"), "");
+      } else {
+        aus("SV-Brutto KV/PV", feld("SVBrutto_KV"), "");
+        aus("SV-Brutto RV/AV", feld("SVBrutto_RV"), "");
+      }
+    }
+  } else {
+    aus("Bruttolohn", feld("RE4"), feld("RE4"));
+  }
+  const auto davon = [&](std::string_view name) {
+    if (a.Wert(name) != 0) aus("  davon sonst. Bez.", feld(name), "");
+  };
   aus(pauschsteuer ? "Lohnst./Pauschalst." : "Lohnsteuer", feld("LSt"), feld("LStPausch"));
+  davon("LSt_sonstig");
   aus("Kirchensteuer", feld("KiSt"), feld("KiStPausch"));
+  davon("KiSt_sonstig");
   aus("Solidaritätsz.", feld("Soli"), feld("SoliPausch"));
+  davon("Soli_sonstig");
   aus("Steuern gesamt", feld("SteuerSumme"), feld("SteuerSummePausch"));
   aus("nach Steuern", feld("BruttoNachSteuer"), feld("BruttoPlusPausch"));
   if (a.Umlagen && (a.Wert("BE") != 0 || a.Wert("BE_AN") != 0)) {
@@ -203,10 +252,24 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("PV Beitrag", feld("PV_AN"), feld("PV_AG"));
   aus("PV Zus.Beitrag", feld("PV2_AN"), feld("PV2_AG"));
   aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
+  if (a.Maerzklausel) {
+    aus("  Märzklausel: sonst. Bezug im Vorjahr verbeitragt", "", "");
+  }
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
+  if (teile) {
+    // Not paid out: the company car (and no cost of wages to the
+    // employer), benefits in kind, pay converted into a pension.
+    if (a.Wert("GWV") != 0) aus("Dienstwagen (GwV)", minus("GWV"), minus("GWV"));
+    if (a.Wert("Sachbezug") != 0) aus("Sachbezug", minus("Sachbezug"), "");
+    if (a.Wert("Entgeltumwandlung") != 0) aus("Entgeltumwandlung", minus("Entgeltumwandlung"), "");
+  }
   aus("Netto Lohn", feld("Netto"), "");
-  // The employer's subsidy to a private insurance, part of the cost below.
-  if (a.Wert("PKVZuschuss_AG") != 0) aus("AG-Zuschuss PKV/PV", "", feld("PKVZuschuss_AG"));
+  if (a.Wert("BAVZuschuss_AG") != 0) aus("AG-Zuschuss bAV", "", feld("BAVZuschuss_AG"));
+  // The employer's subsidy to a private insurance, part of the cost below
+  // (and, with the parts of the pay shown, of the payout).
+  if (a.Wert("PKVZuschuss_AG") != 0) {
+    aus("AG-Zuschuss PKV/PV", teile ? feld("PKVZuschuss_AG") : "", feld("PKVZuschuss_AG"));
+  }
   aus("Lohnkosten", "", feld("AGGesamt"));
   if (a.Umlagen) {
     aus("Umlage U1", "", feld("U1_AG"));
@@ -214,7 +277,11 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
     aus("Insolvenzgeldumlage", "", feld("IGU_AG"));
     aus("Lohnk. mit Umlagen", "", feld("AGGesamtUmlagen"));
   }
-  if (a.Kindergeld != 0) {
+  if (teile) {
+    if (a.Wert("VWLSparbetrag") != 0) aus("VWL-Sparbetrag", minus("VWLSparbetrag"), "");
+    if (a.Kindergeld != 0) aus("Kindergeld", betrag(a.Kindergeld), "");
+    aus("Auszahlungsbetrag", feld("Auszahlung"), "");
+  } else if (a.Kindergeld != 0) {
     aus("Kindergeld", betrag(a.Kindergeld), "");
     aus("Endsumme", feld("Auszahlung"), "");
   }

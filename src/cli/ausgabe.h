@@ -23,7 +23,7 @@ std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(const TMonatsEr
 // put many rows out (batch): no allocation per row.  The first
 // kSteuerAnzahl are the tax fields (SteuerFelder).
 constexpr std::size_t kSteuerAnzahl = 13;
-constexpr std::size_t kErgebnisAnzahl = kSteuerAnzahl + 2 * svAnzahl + 13;
+constexpr std::size_t kErgebnisAnzahl = kSteuerAnzahl + 2 * svAnzahl + 13 + 21;
 using TErgebnisWerte = std::array<std::int64_t, kErgebnisAnzahl>;
 // The names of the amounts, in that order.
 const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen();
@@ -33,7 +33,9 @@ void ErgebnisWerte(const TMonatsErgebnis& m, TErgebnisWerte& werte);
 // (there before the amounts, in batch after them): the currency of the
 // amounts, and from 2014 the key of the flowchart that ran and the
 // contribution group in force.
-constexpr std::size_t kTextAnzahl = 3;
+// Then whether a one-off payment was assigned to the previous year (March
+// clause): "ja" or "nein" where the year has its social insurance.
+constexpr std::size_t kTextAnzahl = 4;
 using TTextWerte = std::array<std::string, kTextAnzahl>;
 const std::array<const char*, kTextAnzahl>& TextNamen();
 // The texts of a calculation in that order; empty where the year has none.
@@ -62,6 +64,8 @@ struct TAnzeige {
   std::string Programmablaufplan;
   // The contribution group in force ("1111", from 2014); empty before.
   std::string Beitragsgruppe;
+  // A one-off payment assigned to the previous year (March clause).
+  bool Maerzklausel = false;
   std::int64_t Wert(std::string_view name) const;
 };
 
@@ -74,8 +78,9 @@ TAnzeige Anzeigen(const TAbrechnungsStand& s, const TEingabe* getippt);
 void AnzeigeWerte(const TAbrechnungsStand& s, const TEingabe* getippt, TErgebnisWerte& werte);
 
 // One JSON object: "Waehrung", from 2014 "Programmablaufplan" and
-// "Beitragsgruppe", then every field of the display; zusatz is appended as
-// further members (without a leading comma).
+// "Beitragsgruppe", then every field of the display and "Maerzklausel"
+// (true or false); zusatz is appended as further members (without a
+// leading comma).
 std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 
 // The result lines of the calculator window, employee and employer side by
@@ -83,7 +88,15 @@ std::string AlsJson(const TAnzeige& a, const std::string& zusatz = {});
 // contribution line is part of the sum below them; the pension top-up of a
 // minijob, which is the employee's pension share, is named on a line
 // "davon Aufstockung" below it, outside the sum.
+//
+// With pay beside the regular wage (a one-off, severance, benefits in kind,
+// tax-free pay, capital-forming benefits, deferred compensation) the gross
+// is shown by its parts with "Gesamtbrutto", "Steuerbrutto" and
+// "SV-Brutto", the one-off's taxes as "davon" notes below each tax, what is
+// not paid out below the contributions, and the "Auszahlungsbetrag" last.
 std::string AlsText(const TAnzeige& a, bool pauschsteuer);
+// Whether a result has pay beside the regular wage.
+bool HatLohnteile(const TAnzeige& a);
 
 // A year with wage tax but without its social insurance: the tax lines, the flowchart
 // used and a note that the social insurance is missing.

@@ -418,6 +418,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       TextWerte(stand, textWerte);
       textWerte[1] = Programmablaufplan(stand.Parameter);
       textWerte[2].clear();
+      textWerte[3].clear();
       for (const std::string& t : textWerte) (puffer += trenner) += t;
       puffer += trenner;
       FeldSchreiben(puffer,

@@ -87,6 +87,46 @@ std::string EinstellungsdateiPruefen(const std::filesystem::path& pfad, bool mus
 
 }  // namespace
 
+const std::vector<TBetragsOption>& BetragsOptionen() {
+  static const std::vector<TBetragsOption> optionen = {
+      {"sonstiger-bezug", TFeld::SonstigerBezug, &TEingabe::SonstigerBezug,
+       "sonstiger Bezug (Einmalzahlung: Weihnachtsgeld, Urlaubsgeld, Prämie) des Zeitraums (ab 2002)"},
+      {"jahresarbeitslohn", TFeld::Jahresarbeitslohn, &TEingabe::Jahresarbeitslohn,
+       "voraussichtlicher Jahresarbeitslohn ohne den sonstigen Bezug (Vorgabe: der laufende Lohn aufs Jahr und "
+       "die bisherigen sonstigen Bezüge)"},
+      {"bisherige-sonstige-bezuege", TFeld::BisherigeSonstigeBezuege, &TEingabe::BisherigeSonstigeBezuege,
+       "sonstige Bezüge des Jahres vor diesem Zeitraum"},
+      {"sv-entgelt-bisher-kv", TFeld::SVEntgeltBisherKV, &TEingabe::SVEntgeltBisherKV,
+       "beitragspflichtiges Entgelt KV/PV des Jahres vor diesem Zeitraum (Vorgabe: der laufende Lohn, begrenzt, "
+       "für jeden früheren Monat)"},
+      {"sv-entgelt-bisher-rv", TFeld::SVEntgeltBisherRV, &TEingabe::SVEntgeltBisherRV,
+       "beitragspflichtiges Entgelt RV/AV des Jahres vor diesem Zeitraum (Vorgabe wie KV)"},
+      {"vorjahr-sv-entgelt-kv", TFeld::VorjahrSVEntgeltKV, &TEingabe::VorjahrSVEntgeltKV,
+       "beitragspflichtiges Entgelt KV/PV des Vorjahres (Märzklausel; Vorgabe: der laufende Lohn, begrenzt, für "
+       "zwölf Monate)"},
+      {"vorjahr-sv-entgelt-rv", TFeld::VorjahrSVEntgeltRV, &TEingabe::VorjahrSVEntgeltRV,
+       "beitragspflichtiges Entgelt RV/AV des Vorjahres (Märzklausel; Vorgabe wie KV)"},
+      {"abfindung", TFeld::Abfindung, &TEingabe::Abfindung,
+       "Abfindung für den Verlust des Arbeitsplatzes: beitragsfrei, als sonstiger Bezug versteuert"},
+      {"dienstwagen", TFeld::DienstwagenListenpreis, &TEingabe::Dienstwagen,
+       "Bruttolistenpreis des Dienstwagens zur Privatnutzung (ab 2014)"},
+      {"sachbezug", TFeld::Sachbezug, &TEingabe::Sachbezug,
+       "Sachbezüge des Zeitraums (Gutscheine, Waren): frei bis zur Freigrenze von 44 EUR, ab 2022 50 EUR im "
+       "Monat, darüber ganz steuer- und beitragspflichtig (ab 2014)"},
+      {"steuerfrei", TFeld::Steuerfrei, &TEingabe::Steuerfrei,
+       "steuer- und beitragsfreie Bezüge, ausgezahlt (Jobticket-Zuschuss u. a.)"},
+      {"entgeltumwandlung", TFeld::Entgeltumwandlung, &TEingabe::Entgeltumwandlung,
+       "Entgeltumwandlung für die betriebliche Altersversorgung aus dem Bruttolohn: steuerfrei bis 8 %, "
+       "beitragsfrei bis 4 % der Beitragsbemessungsgrenze der RV (West), ab 2022 mit dem Zuschuss des "
+       "Arbeitgebers von 15 % (ab 2014)"},
+      {"vwl-ag", TFeld::VWLAG, &TEingabe::VWLAG,
+       "vermögenswirksame Leistungen des Arbeitgebers (steuer- und beitragspflichtig)"},
+      {"vwl-sparbetrag", TFeld::VWLSparbetrag, &TEingabe::VWLSparbetrag,
+       "vermögenswirksamer Sparbetrag, vom Auszahlungsbetrag abgezogen"},
+  };
+  return optionen;
+}
+
 const std::vector<TOption>& Optionen() {
   // The range of years is the one of the version table.
   static const std::string jahre = "Steuerjahr " + std::to_string(kErstesJahr) + " bis " +
@@ -134,6 +174,16 @@ const std::vector<TOption>& Optionen() {
       {"ohne-kv-zuschlag", false, "ohne Zusatzbeitrag zur Krankenversicherung (bis 2014 der Beitragsanteil von 0,9 %)"},
       {"ohne-pv-zuschlag", false, "ohne Beitragszuschlag zur Pflegeversicherung für Kinderlose"},
       {"sonstige-abzuege", true, "sonstige Abzüge vom Nettolohn"},
+      {"sv-tage", true, "SV-Tage vom Jahresbeginn (oder Beginn der Beschäftigung) bis zum Ende des Zeitraums, 1 bis "
+                        "360 (Vorgabe: 30 je Monat bis zum Lohnzahlungsmonat)"},
+      {"vorjahr-sv-tage", true, "SV-Tage im Vorjahr beim selben Arbeitgeber, 0 bis 360 (Märzklausel; 0: im Vorjahr "
+                                "nicht beschäftigt; Vorgabe 360)"},
+      {"vorjahr-kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse im Vorjahr in Prozent (Märzklausel; "
+                                         "Vorgabe: der durchschnittliche des Vorjahres)"},
+      {"fuenftelregelung", false, "Abfindung mit der Fünftelregelung versteuern (bis 2024)"},
+      {"dienstwagen-km", true, "Entfernung Wohnung – erste Tätigkeitsstätte in km für den Dienstwagen"},
+      {"dienstwagen-satz", true, "Anteil des Listenpreises: 1, 0,5 (Elektro/Hybrid ab 2019) oder 0,25 (Elektro ab "
+                                 "2020; Vorgabe 1)"},
       {"kindergeld", true, "Kindergeld des Zeitraums (Vorgabe: aus den Kinderfreibeträgen)"},
       {"grundfreibetrag", true, "Grundfreibetrag 2013: 8004 oder 8130 (Vorgabe 8130)"},
       {"dm", false, "Beträge in DM eingeben und anzeigen"},
@@ -141,7 +191,19 @@ const std::vector<TOption>& Optionen() {
       {"einstellungsdatei", true, "andere Einstellungsdatei (statt DrumselLStTab.ini)"},
       {"arbeitgeber", false, "wunschnetto: der Betrag sind die Lohnkosten des Arbeitgebers"},
   };
-  return optionen;
+  static const std::vector<TOption> mitBetraegen = [] {
+    std::vector<TOption> alle = optionen;
+    // The amounts of the pay beside the regular wage after the other
+    // deductions, in the order of their table.
+    auto nach = alle.begin();
+    while (nach != alle.end() && std::string_view(nach->Name) != "sonstige-abzuege") ++nach;
+    if (nach != alle.end()) ++nach;
+    std::vector<TOption> betraege;
+    for (const TBetragsOption& b : BetragsOptionen()) betraege.push_back({b.Name, true, b.Hilfe});
+    alle.insert(nach, betraege.begin(), betraege.end());
+    return alle;
+  }();
+  return mitBetraegen;
 }
 
 std::optional<bool> SchalterLesen(std::string_view wert) {
@@ -293,6 +355,34 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     return f;
   }
   if (Ist(name, "sonstige-abzuege")) return Betrag(name, wert, e.SonstigeAbzuege);
+  for (const TBetragsOption& o : BetragsOptionen()) {
+    if (name == o.Name) {
+      double b = 0;
+      f = Betrag(name, wert, b);
+      if (f.empty()) e.*o.Wert = b;
+      return f;
+    }
+  }
+  if (Ist(name, "sv-tage")) {
+    f = Ganzzahl(name, wert, 1, 360, zahl);
+    if (f.empty()) e.SVTage = zahl;
+    return f;
+  }
+  if (Ist(name, "vorjahr-sv-tage")) return Ganzzahl(name, wert, 0, 360, e.VorjahrSVTage);
+  if (Ist(name, "vorjahr-kv-zusatzbeitrag")) {
+    double p = 0;
+    f = Satz(name, wert, TSatzArt::Zusatzbeitrag, p);
+    if (f.empty()) e.VorjahrKVZusatz = p;
+    return f;
+  }
+  if (Ist(name, "dienstwagen-km")) return Zahl(name, wert, 0, 1000, e.DienstwagenKm);
+  if (Ist(name, "dienstwagen-satz")) {
+    double satz = 0;
+    f = Zahl(name, wert, 0, 1, satz);
+    if (f.empty() && satz != 1 && satz != 0.5 && satz != 0.25) f = "--dienstwagen-satz: " + Zitat(wert) + " ist nicht 1, 0,5 oder 0,25";
+    if (f.empty()) e.DienstwagenSatz = satz;
+    return f;
+  }
   if (Ist(name, "kindergeld")) {
     double b = 0;
     f = Betrag(name, wert, b);
@@ -328,6 +418,7 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   else if (Ist(name, "ag-zuschuss")) schalter = &e.AGZuschuss;
   else if (Ist(name, "ohne-kv-zuschlag")) schalter = &e.OhneKVZuschlag;
   else if (Ist(name, "ohne-pv-zuschlag")) schalter = &e.OhnePVZuschlag;
+  else if (Ist(name, "fuenftelregelung")) schalter = &e.Fuenftelregelung;
   else if (Ist(name, "dm")) schalter = &e.DM;
   else if (Ist(name, "einstellungen")) schalter = &e.Einstellungen;
   else if (Ist(name, "arbeitgeber")) schalter = &e.Arbeitgeber;
@@ -605,7 +696,17 @@ std::string OptionsName(TFeld f) {
     case TFeld::Beitragsgruppe: return "--beitragsgruppe";
     case TFeld::Kindergeld: return "--kindergeld";
     case TFeld::SonstigeAbzuege: return "--sonstige-abzuege";
-    default: return "";
+    case TFeld::SVTage: return "--sv-tage";
+    case TFeld::VorjahrSVTage: return "--vorjahr-sv-tage";
+    case TFeld::VorjahrKVZusatz: return "--vorjahr-kv-zusatzbeitrag";
+    case TFeld::Fuenftelregelung: return "--fuenftelregelung";
+    case TFeld::DienstwagenKm: return "--dienstwagen-km";
+    case TFeld::DienstwagenSatz: return "--dienstwagen-satz";
+    default:
+      for (const TBetragsOption& o : BetragsOptionen()) {
+        if (o.Feld == f) return std::string("--") + o.Name;
+      }
+      return "";
   }
 }
 
@@ -698,6 +799,34 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
   a.Beitragsgruppe = e.Beitragsgruppe;
   if (e.Kindergeld) a.Kindergeld = cent(*e.Kindergeld);
   a.SonstigeAbzuege = cent(e.SonstigeAbzuege);
+  const auto betrag = [&](const std::optional<double>& b) { return cent(b.value_or(0)); };
+  const auto vielleicht = [&](const std::optional<double>& b) {
+    return b ? std::optional<std::int64_t>(cent(*b)) : std::nullopt;
+  };
+  a.SonstigerBezug = betrag(e.SonstigerBezug);
+  a.Jahresarbeitslohn = vielleicht(e.Jahresarbeitslohn);
+  a.BisherigeSonstigeBezuege = betrag(e.BisherigeSonstigeBezuege);
+  a.SVTage = e.SVTage;
+  a.SVEntgeltBisherKV = vielleicht(e.SVEntgeltBisherKV);
+  a.SVEntgeltBisherRV = vielleicht(e.SVEntgeltBisherRV);
+  a.VorjahrSVTage = e.VorjahrSVTage;
+  // The previous year's amounts are of the previous year's currency.
+  const auto vorjahr = [&](const std::optional<double>& b) {
+    return b ? std::optional<std::int64_t>(Cent(jahr - 1, e.DM, *b)) : std::nullopt;
+  };
+  a.VorjahrSVEntgeltKV = vorjahr(e.VorjahrSVEntgeltKV);
+  a.VorjahrSVEntgeltRV = vorjahr(e.VorjahrSVEntgeltRV);
+  a.VorjahrKVZusatz = e.VorjahrKVZusatz;
+  a.Abfindung = betrag(e.Abfindung);
+  a.Fuenftelregelung = e.Fuenftelregelung;
+  a.DienstwagenListenpreis = betrag(e.Dienstwagen);
+  a.DienstwagenKm = e.DienstwagenKm;
+  a.DienstwagenSatz = e.DienstwagenSatz;
+  a.Sachbezug = betrag(e.Sachbezug);
+  a.Steuerfrei = betrag(e.Steuerfrei);
+  a.Entgeltumwandlung = betrag(e.Entgeltumwandlung);
+  a.VWLAG = betrag(e.VWLAG);
+  a.VWLSparbetrag = betrag(e.VWLSparbetrag);
 
   TPruefOptionen o;
   o.BruttoGesucht = e.BruttoGesucht;

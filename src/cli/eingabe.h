@@ -64,6 +64,28 @@ struct TEingabe {
   bool OhneKVZuschlag = false;
   bool OhnePVZuschlag = false;
   double SonstigeAbzuege = 0;
+  // One-off payments, severance, benefits in kind, tax-free pay (amounts
+  // in the display currency, see BetragsOptionen).
+  std::optional<double> SonstigerBezug;
+  std::optional<double> Jahresarbeitslohn;
+  std::optional<double> BisherigeSonstigeBezuege;
+  std::optional<int> SVTage;
+  std::optional<double> SVEntgeltBisherKV;
+  std::optional<double> SVEntgeltBisherRV;
+  int VorjahrSVTage = 360;
+  std::optional<double> VorjahrSVEntgeltKV;
+  std::optional<double> VorjahrSVEntgeltRV;
+  std::optional<double> VorjahrKVZusatz;
+  std::optional<double> Abfindung;
+  bool Fuenftelregelung = false;
+  std::optional<double> Dienstwagen;      // gross list price
+  double DienstwagenKm = 0;
+  std::optional<double> DienstwagenSatz;
+  std::optional<double> Sachbezug;
+  std::optional<double> Steuerfrei;
+  std::optional<double> Entgeltumwandlung;
+  std::optional<double> VWLAG;
+  std::optional<double> VWLSparbetrag;
   std::optional<double> Kindergeld;
   std::optional<int> Grundfreibetrag;
   bool DM = false;                   // amounts typed and shown in DM
@@ -80,6 +102,17 @@ struct TOption {
   const char* Hilfe;
 };
 const std::vector<TOption>& Optionen();
+
+// The options that state an amount of the pay beside the regular wage, each
+// with the request's input it fills: one table for the option, its help,
+// its value and its name in the messages.
+struct TBetragsOption {
+  const char* Name;
+  TFeld Feld;
+  std::optional<double> TEingabe::*Wert;
+  const char* Hilfe;
+};
+const std::vector<TBetragsOption>& BetragsOptionen();
 
 // Sets one option from its value (empty for a flag given on the command
 // line); returns an empty string or a German message.
