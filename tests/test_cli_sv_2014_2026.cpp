@@ -314,6 +314,7 @@ TEST(CliSV2014, WunschnettoUndDrucken2026) {
   ASSERT_EQ(ag.Status, 0) << ag.Fehler;
   EXPECT_EQ(Wert(ag, "AGGesamt"), 500000);
 
+  if (!DruckprogrammDa()) GTEST_SKIP() << "ohne lohnsteuer-cli-druck (Qt)";
   const std::string pdf = ::testing::TempDir() + "cli_sv_2026_" + std::to_string(getpid()) + ".pdf";
   const TCliLauf d = CliStarten("drucken --jahr 2026 --brutto 3000 --kv-zusatzbeitrag 2,9 --pdf '" + pdf + "'");
   ASSERT_EQ(d.Status, 0) << d.Ausgabe;
