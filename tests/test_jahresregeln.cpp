@@ -8,6 +8,7 @@
 
 #include "calc/jahresregeln.h"
 #include "calc/kontext.h"
+#include "calc/parameter.h"
 #include "calc/sozialversicherung.h"
 #include "cli_lauf.h"
 
@@ -216,9 +217,7 @@ TEST(JahresRegeln, AblaufplanName) {
   EXPECT_EQ(AblaufplanName(2040, 1), "");
   for (int jahr = 2014; jahr <= kLetztesLStJahr; ++jahr) {
     for (int monat = 1; monat <= 12; ++monat) {
-      TRechenKontext k;
-      k.LStMonat = static_cast<std::uint8_t>(monat);
-      const int v = k.VersionFuer(jahr);
+      const int v = StandardParameter(jahr, monat).Version;
       ASSERT_GE(v, 0) << jahr << "/" << monat;
       EXPECT_EQ(AblaufplanName(jahr, monat), AblaufplanName(v)) << jahr << "/" << monat;
     }
