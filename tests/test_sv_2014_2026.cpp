@@ -11,6 +11,7 @@
 #include "calc/abrechnung.h"
 #include "calc/pruefung.h"
 #include "calc/sozialversicherung.h"
+#include "ergebnis_sicht.h"
 #include "flussplan_lauf.h"
 #include "lohnsteuer/versionen.h"
 
@@ -106,24 +107,6 @@ TDaten Datensaetze(const TFall& f) {
   return d;
 }
 
-// The contributions of a slip in the layout of the contribution step.
-TSVErgebnis SV(const TMonatsErgebnis& m) {
-  TSVErgebnis sv;
-  for (int art = 0; art < svAnzahl; ++art) {
-    sv.AN(art) = m.Beitrag(static_cast<TSVArt>(art)).AN;
-    sv.AG(art) = m.Beitrag(static_cast<TSVArt>(art)).AG;
-  }
-  sv.SVSummeAN() = m.SVSummeAN;
-  sv.SVSummeAG() = m.SVSummeAG;
-  sv.BE = m.BE;
-  sv.BE_AN = m.BE_AN;
-  sv.U1_AG = m.U1_AG;
-  sv.U2_AG = m.U2_AG;
-  sv.IGU_AG = m.IGU_AG;
-  sv.PKVZuschuss_AG = m.PKVZuschuss_AG;
-  return sv;
-}
-
 std::string Name(const TFall& f) {
   return std::to_string(f.Jahr) + "-" + std::to_string(f.Monat) + " " + std::to_string(f.Brutto);
 }
@@ -163,7 +146,7 @@ void PruefeZeile(const TZeile& z) {
   TLauf r;
   const TFall f = FallAus(z.Jahr, z.Monat, z.Fall, z.Version);
   Rechne(r, f);
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   const std::string was = Name(f) + " " + z.Fall;
   EXPECT_EQ(sv.AN(svKV) + sv.AN(svKV2), z.KVAN + z.ZBAN) << was;
   if (z.Jahr >= 2015) {
@@ -279,7 +262,7 @@ TEST(SV2014Bis2026, DezemberAblaufplaene) {
     EXPECT_EQ(dez.erg.LSt, c.lst) << c.jahr << c.fall;
     EXPECT_EQ(dez.erg.Soli, c.soli) << c.jahr << c.fall;
     EXPECT_EQ(nov.erg.LSt, c.lstNov) << c.jahr << c.fall;
-    EXPECT_EQ(SV(dez.erg).Betrag, SV(nov.erg).Betrag) << c.jahr << c.fall;
+    EXPECT_EQ(Beitraege(dez.erg).Betrag, Beitraege(nov.erg).Betrag) << c.jahr << c.fall;
   }
 }
 
@@ -290,7 +273,7 @@ TEST(SV2014Bis2026, DezemberAblaufplaene) {
 TEST(SV2014Bis2026, E1Diakonie2016) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2016, .Brutto = 233600, .ZB = 0.9});
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   EXPECT_EQ(r.erg.LSt, 27516);
   EXPECT_EQ(r.erg.Soli, 1513);
   EXPECT_EQ(sv.AN(svKV), 17053);
@@ -308,7 +291,7 @@ TEST(SV2014Bis2026, E1Diakonie2016) {
 TEST(SV2014Bis2026, E2Aok2020) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2020, .Brutto = 308500, .ZB = 0.9});
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   EXPECT_EQ(r.erg.LSt, 42758);
   EXPECT_EQ(r.erg.Soli, 2351);
   EXPECT_EQ(sv.AN(svKV) + sv.AN(svKV2), 23909);
@@ -325,7 +308,7 @@ TEST(SV2014Bis2026, E2Aok2020) {
 TEST(SV2014Bis2026, E3Uebergangsbereich2022) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2022, .Monat = 10, .Brutto = 52100, .Kinderlos = false, .Zone = true, .ZB = 1.3});
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   EXPECT_EQ(sv.BE, 36561);
   EXPECT_EQ(sv.BE_AN, 148);
   const std::int64_t an[] = {11, 2, 14, 2, 0, 1, 0}, ag[] = {5327, 1114, 6786, 876, 0, 475, 0};
@@ -342,7 +325,7 @@ TEST(SV2014Bis2026, E3Uebergangsbereich2022) {
 TEST(SV2014Bis2026, E4Uebergangsbereich2023) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2023, .Monat = 3, .Brutto = 104000, .ZKF = 1, .Kinderlos = false, .Zone = true, .ZB = 1.6});
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   EXPECT_EQ(sv.BE, 93618);
   EXPECT_EQ(sv.BE_AN, 70270);
   EXPECT_EQ(r.erg.LSt, 0);
@@ -363,7 +346,7 @@ TEST(SV2014Bis2026, E4Uebergangsbereich2023) {
 TEST(SV2014Bis2026, E5AbschlagImUebergangsbereich) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2023, .Monat = 7, .Brutto = 102400, .ZKF = 2, .Kinderlos = false, .Abschlaege = 1, .Zone = true});
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   EXPECT_EQ(sv.BE_AN, 68108);
   EXPECT_EQ(sv.BE, 91845);
   EXPECT_EQ(sv.AN(svPV), 1158 - 230);
@@ -378,7 +361,7 @@ TEST(SV2014Bis2026, E5AbschlagImUebergangsbereich) {
 TEST(SV2014Bis2026, E6Arbeitnehmer2024) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2024, .Monat = 5, .Brutto = 350000, .ZB = 1.7, .KiSt = 0.09});
-  const TSVErgebnis sv = SV(r.erg);
+  const TSVErgebnis sv = Beitraege(r.erg);
   EXPECT_EQ(r.erg.LSt, 43275);
   EXPECT_EQ(r.erg.Soli, 0);
   EXPECT_EQ(r.erg.KiSt, 3894);
@@ -399,8 +382,8 @@ TEST(SV2014Bis2026, E7Bemessung2021) {
   EXPECT_EQ(GleitzoneBemessung(2021, 1, 2, 65000).Bemessung, 56428);
   TLauf r;
   Rechne(r, TFall{.Jahr = 2021, .Brutto = 65000, .Zone = true});
-  EXPECT_EQ(SV(r.erg).BE, 56428);
-  EXPECT_EQ(SV(r.erg).BE_AN, 0);
+  EXPECT_EQ(Beitraege(r.erg).BE, 56428);
+  EXPECT_EQ(Beitraege(r.erg).BE_AN, 0);
 }
 
 // E8: ECOVIS press release: a minijob of 538 EUR in 2024 with the pension
@@ -409,13 +392,13 @@ TEST(SV2014Bis2026, E7Bemessung2021) {
 TEST(SV2014Bis2026, E8BisE10Minijobs) {
   TLauf r;
   Rechne(r, TFall{.Jahr = 2024, .Brutto = 53800, .Typ = beGF, .Aufstockung = true});
-  EXPECT_EQ(SV(r.erg).AG(svRV), 8070);
-  EXPECT_EQ(SV(r.erg).AN(svRV), 1937);
+  EXPECT_EQ(Beitraege(r.erg).AG(svRV), 8070);
+  EXPECT_EQ(Beitraege(r.erg).AN(svRV), 1937);
   EXPECT_EQ(r.erg.Netto, 51863);
 
   for (int jahr : {2025, 2026}) {
     Rechne(r, TFall{.Jahr = jahr, .Brutto = 55000, .Typ = beGF});
-    const TSVErgebnis sv = SV(r.erg);
+    const TSVErgebnis sv = Beitraege(r.erg);
     EXPECT_EQ(sv.AG(svKV), 7150) << jahr;
     EXPECT_EQ(sv.AG(svRV), 8250) << jahr;
     EXPECT_EQ(r.erg.LStPausch, 1100) << jahr;
@@ -424,13 +407,13 @@ TEST(SV2014Bis2026, E8BisE10Minijobs) {
     EXPECT_EQ(sv.IGU_AG, 83) << jahr;  // 0,825 rounded half up
     EXPECT_EQ(sv.SVSummeAN(), 0) << jahr;  // opted out of the pension
     Rechne(r, TFall{.Jahr = jahr, .Brutto = 55000, .Typ = beGF, .Aufstockung = true});
-    EXPECT_EQ(SV(r.erg).AN(svRV), 1980) << jahr;
+    EXPECT_EQ(Beitraege(r.erg).AN(svRV), 1980) << jahr;
   }
 
   for (int jahr : {2018, 2026}) {
     Rechne(r, TFall{.Jahr = jahr, .Brutto = 12500, .Typ = beGF, .Aufstockung = true});
-    EXPECT_EQ(SV(r.erg).AG(svRV), 1875) << jahr;
-    EXPECT_EQ(SV(r.erg).AN(svRV), 1380) << jahr;  // 175 x 18,6 % = 32,55 in all
+    EXPECT_EQ(Beitraege(r.erg).AG(svRV), 1875) << jahr;
+    EXPECT_EQ(Beitraege(r.erg).AN(svRV), 1380) << jahr;  // 175 x 18,6 % = 32,55 in all
   }
 }
 
@@ -461,7 +444,7 @@ TEST(SV2014Bis2026, MinijobReferenzzeilen) {
     EXPECT_EQ(BBGStandard(z.jahr, z.monat)[bbgGF][rgWest], z.lohn) << z.jahr;
     TLauf r;
     Rechne(r, TFall{.Jahr = z.jahr, .Monat = z.monat, .Brutto = z.lohn, .Typ = beGF, .Aufstockung = true});
-    const TSVErgebnis sv = SV(r.erg);
+    const TSVErgebnis sv = Beitraege(r.erg);
     const std::string was = std::to_string(z.jahr) + "-" + std::to_string(z.monat);
     EXPECT_EQ(sv.AG(svKV), z.kv) << was;
     EXPECT_EQ(sv.AG(svRV), z.rv) << was;
@@ -476,12 +459,12 @@ TEST(SV2014Bis2026, MinijobReferenzzeilen) {
 
     TLauf hh;
     Rechne(hh, TFall{.Jahr = z.jahr, .Monat = z.monat, .Brutto = z.lohn, .Typ = beHH, .Aufstockung = true});
-    EXPECT_EQ(SV(hh.erg).AG(svKV), Runden(z.lohn * 0.05)) << was;
-    EXPECT_EQ(SV(hh.erg).AG(svRV), Runden(z.lohn * 0.05)) << was;
-    EXPECT_EQ(SV(hh.erg).AN(svRV), z.hhAuf) << was;
+    EXPECT_EQ(Beitraege(hh.erg).AG(svKV), Runden(z.lohn * 0.05)) << was;
+    EXPECT_EQ(Beitraege(hh.erg).AG(svRV), Runden(z.lohn * 0.05)) << was;
+    EXPECT_EQ(Beitraege(hh.erg).AN(svRV), z.hhAuf) << was;
     EXPECT_EQ(hh.erg.Netto, z.hhNetto) << was;
-    EXPECT_EQ(SV(hh.erg).IGU_AG, 0) << was;
-    EXPECT_EQ(SV(hh.erg).U1_AG, z.u1) << was;
+    EXPECT_EQ(Beitraege(hh.erg).IGU_AG, 0) << was;
+    EXPECT_EQ(Beitraege(hh.erg).U1_AG, z.u1) << was;
   }
 }
 
@@ -563,8 +546,8 @@ TEST(SV2014Bis2026, JahreMitUndOhneSozialversicherung) {
   TLauf r;
   for (int jahr = 2014; jahr <= kLetztesLStJahr; ++jahr) {
     Rechne(r, TFall{.Jahr = jahr, .Brutto = 300000});
-    EXPECT_GT(SV(r.erg).SVSummeAN(), 0) << jahr;
-    EXPECT_EQ(r.erg.Netto, 300000 - r.erg.SteuerSumme - SV(r.erg).SVSummeAN()) << jahr;
+    EXPECT_GT(Beitraege(r.erg).SVSummeAN(), 0) << jahr;
+    EXPECT_EQ(r.erg.Netto, 300000 - r.erg.SteuerSumme - Beitraege(r.erg).SVSummeAN()) << jahr;
   }
   const TParameter p = Parameter(kLetztesLStJahr + 1, 1);
   EXPECT_FALSE(p.Lohnsteuer());
