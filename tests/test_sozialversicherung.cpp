@@ -326,7 +326,7 @@ TEST(Gleitzone, AnteilNieNegativ) {
 
 // ---- contributions ----------------------------------------------------------------
 
-TEST(SVBerechnen, UeberDenGrenzen) {
+TEST(SVRechnen, UeberDenGrenzen) {
   const TSVErgebnis e = Berechne(2013, kMonat, 500000, Eingabe(2013, beNV));
   EXPECT_EQ(e.AN(svKV), 28744);  // 393750 * 0.073 = 28743.75
   EXPECT_EQ(e.AG(svKV), 28744);
@@ -341,7 +341,7 @@ TEST(SVBerechnen, UeberDenGrenzen) {
 
 // The ceilings are those of the table given, not the year's defaults; the
 // result is written whole.
-TEST(SVBerechnen, GrenzenKommenAusDerTabelle) {
+TEST(SVRechnen, GrenzenKommenAusDerTabelle) {
   TBBGTabelle bbg = BBGStandard(2013);
   bbg[bbgKV][rgWest] = 300000;
   TSVErgebnis e;
@@ -351,7 +351,7 @@ TEST(SVBerechnen, GrenzenKommenAusDerTabelle) {
   EXPECT_EQ(e.AG(svKV2), 0);  // cleared
 }
 
-TEST(SVBerechnen, Gleitzone) {
+TEST(SVRechnen, Gleitzone) {
   TSVEingabe sv = Eingabe(2013, beNV);
   sv.Gleitzone = true;
   const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
@@ -379,7 +379,7 @@ TEST(SVBerechnen, Gleitzone) {
 // The zone of another pay period is the monthly zone converted like the
 // ceilings: a yearly 7.200 EUR (600 EUR a month) lies inside it and pays
 // twelve monthly contributions, up to one rounding per month and share.
-TEST(SVBerechnen, GleitzoneInAnderenZeitraeumen) {
+TEST(SVRechnen, GleitzoneInAnderenZeitraeumen) {
   EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kJahr).Untergrenze, 540000);
   EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kJahr).Obergrenze, 1020000);
   EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kWoche).Obergrenze, 2833 * 7);
@@ -408,7 +408,7 @@ TEST(SVBerechnen, GleitzoneInAnderenZeitraeumen) {
 }
 
 // Employee-only surcharges are rounded together with the employee's share.
-TEST(SVBerechnen, ZuschlaegeGemeinsamGerundet) {
+TEST(SVRechnen, ZuschlaegeGemeinsamGerundet) {
   // 2012, West, 5.000 EUR, childless: maximum health contribution of the
   // employee 313,65 EUR, care 46,86 EUR, care employer 37,29 EUR.
   const TSVErgebnis e = Berechne(2012, kMonat, 500000, Eingabe(2012, beNV));
@@ -425,7 +425,7 @@ TEST(SVBerechnen, ZuschlaegeGemeinsamGerundet) {
   EXPECT_EQ(o.AN(svKV), 27923);
 }
 
-TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
+TEST(SVRechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
   TSVEingabe sv = Eingabe(2002, beNV);
   sv.Gleitzone = true;
   for (std::int64_t lohn : {30000, 50000}) {
@@ -435,7 +435,7 @@ TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
   }
 }
 
-TEST(SVBerechnen, PrivatVersichert) {
+TEST(SVRechnen, PrivatVersichert) {
   for (std::uint8_t pkv : {1, 2}) {
     TSVEingabe sv = Eingabe(2013, beNV);
     sv.PKV = pkv;
@@ -446,7 +446,7 @@ TEST(SVBerechnen, PrivatVersichert) {
   }
 }
 
-TEST(SVBerechnen, MinijobUndAufstockung) {
+TEST(SVRechnen, MinijobUndAufstockung) {
   TSVEingabe sv = Eingabe(2013, beGF);
   const TSVErgebnis ohne = Berechne(2013, kMonat, 20000, sv);
   EXPECT_EQ(ohne.AN(svRVAuf), 0);  // no top-up, no top-up amount
@@ -490,7 +490,7 @@ TEST(SVBerechnen, MinijobUndAufstockung) {
   EXPECT_EQ(Berechne(2013, kJahr, 120000, sv).AN(svRV), 39690 - 18000);
 }
 
-TEST(SVBerechnen, NichtErhobeneSaetze) {
+TEST(SVRechnen, NichtErhobeneSaetze) {
   TSVEingabe sv = Eingabe(2013, beNV);
   sv.Saetze[svAV] = {kNicht, 0.015};
   sv.Saetze[svKV] = {0.073, -0.5};
@@ -725,7 +725,7 @@ TEST_F(SVEinstellungen, UnsinnigeSaetzeWerdenNichtGespeichert) {
 }
 
 // Whatever rates come in, no contribution and no sum leaves +-10^15 cents.
-TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
+TEST(SVRechnen, UnsinnigeSaetzeLaufenNichtUeber) {
   for (int jahr : {2013, 2019, 2026}) {
     TSVEingabe sv = Eingabe(jahr, beNV);
     for (auto& p : sv.Saetze) p = {1e300, 1e300};
