@@ -197,7 +197,7 @@ TEST(JahresRegeln, EinkommensteuerDerDMJahre) {
 
 // The flowchart's name says the months it is in force for, where its year
 // has more than one; every month from 2014 has one, and a pay month names
-// the flowchart the context runs for it.
+// the flowchart its parameters run.
 TEST(JahresRegeln, AblaufplanName) {
   EXPECT_EQ(AblaufplanName(2026, 5), "Ablaufplan 2026");
   EXPECT_EQ(AblaufplanName(2013, 12), "Ablaufplan 2013");
