@@ -76,8 +76,9 @@ void Rechne(TLauf& r, const TFall& f) {
   r.erg = Abrechnen(r.p, r.a);
 }
 
-// The records of a case as the slip of its month computes with them, without
-// a contribution group: the rates of the employment type's row.
+// The records of a case without a contribution group: the rates of the
+// employment type's row of its month, from which the flowchart is told of
+// the insurance.
 struct TDaten {
   TLohnZeitraum lz;
   TLStEingabe e;
