@@ -11,6 +11,7 @@ static void BM_Lohnsteuer1995bis2004(benchmark::State& state) {
   lst::TFlussplanWerk k;
   k.LStJahr = static_cast<std::int16_t>(jahr);
   k.SoliGeladen = lst::SoliSatz(jahr);
+  lst::TLohnsteuerProgramm* programm = k.ProgrammFuerMonat(jahr);
   std::int64_t lohn = jahr <= 2001 ? 650000 : 330000;
   for (auto _ : state) {
     k.LStVar = lst::TLStVariablen{};
@@ -19,7 +20,7 @@ static void BM_Lohnsteuer1995bis2004(benchmark::State& state) {
     k.LStVar.STKL = 3;
     k.LStVar.ZKF = 1;
     k.LStVar.R = 1;
-    k.ProgrammFuerMonat(jahr)->Lohnsteuer();
+    programm->Lohnsteuer();
     benchmark::DoNotOptimize(k.LStVar.LSTLZZ);
     lohn += 1;
   }

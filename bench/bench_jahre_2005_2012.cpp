@@ -60,11 +60,12 @@ void BM_LohnsteuerJahr(benchmark::State& state) {
   const int jahr = static_cast<int>(state.range(0));
   lst::TFlussplanWerk k;
   k.LStJahr = static_cast<std::int16_t>(jahr);
+  lst::TLohnsteuerProgramm* programm = k.ProgrammFuerMonat(jahr);
   const std::vector<lst::TLStVariablen> faelle = Eingaben(jahr);
   std::size_t i = 0;
   for (auto _ : state) {
     k.LStVar = faelle[i];
-    k.ProgrammFuerMonat(jahr)->Lohnsteuer();
+    programm->Lohnsteuer();
     benchmark::DoNotOptimize(k.LStVar.LSTLZZ);
     if (++i == faelle.size()) i = 0;
   }
