@@ -137,13 +137,17 @@ TEST(MitGruppe, SetztDieAngabenOderLehntAb) {
   EXPECT_FALSE(MitGruppe(p, privat).Privat);
   EXPECT_EQ(MitGruppe(p, privat).PrivatBeitrag, 0);
 
-  // Refused keys of a minijob: the check names them.
+  // Refused keys of a minijob: the request's check names them, and the
+  // key's own check for the insurance it describes says why.
   a.Beschaeftigung = beGF;
   for (const char* g : {"2111", "1110", "1112", "4111", "1411", "6111"}) {
     TAnfrage b = a;
     b.Beitragsgruppe = Gruppe(g);
     const std::string f = GruppenFehler(p, b);
     EXPECT_NE(f.find(g), std::string::npos) << g << ": " << f;
+    const TVersicherung v = VersicherungDerGruppe(*b.Beitragsgruppe, b.Beschaeftigung);
+    const std::string grund = BeitragsgruppePruefen(*b.Beitragsgruppe, p.Jahr, p.Monat, v.Beschaeftigung, v.Privat);
+    EXPECT_EQ(grund.rfind(std::string("Beitragsgruppe ") + g + ": ", 0), 0u) << grund;
   }
   a.Beschaeftigung = beNV;
   a.Beitragsgruppe = Gruppe("3321");
