@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/abrechnung.h"
 #include "calc/berechnung.h"
 #include "calc/sozialversicherung.h"
 #include "cli/batch.h"
@@ -12,148 +13,121 @@
 
 namespace {
 
+// A request with the parameters of its month.
 struct Abrechnung {
-  lst::TLohnZeitraum lz;
-  lst::TLStEingabe e;
-  lst::TSVEingabe sv;
+  const lst::TParameter* p = nullptr;
+  lst::TAnfrage a;
 };
 
-std::vector<Abrechnung> Abrechnungen(lst::TRechenKontext& k, int anzahl) {
+// 2013 (basic allowance 8130), normal employment, monthly wages from 400 to
+// 9,400 EUR, the sliding zone where the wage lies in it.
+std::vector<Abrechnung> Abrechnungen(int anzahl) {
   std::mt19937 zufall(42);
   std::vector<Abrechnung> faelle;
   for (int i = 0; i < anzahl; ++i) {
-    Abrechnung a;
-    a.lz.LZZ = 2;
-    a.lz.RE4 = 40000 + zufall() % 900000;
-    a.e.STKL = static_cast<std::uint8_t>(1 + zufall() % 6);
-    a.e.ZKF = a.e.STKL <= 4 ? (zufall() % 4) * 0.5f : 0;
-    a.e.Bekenntnislos = zufall() % 3 == 0;
-    a.e.KiStSatz = 0.09;
-    a.sv.Region = zufall() % 2;
-    a.sv.Saetze = k.SVSatzTabelle[lst::beNV];
-    if (a.e.ZKF > 0) a.sv.Saetze[lst::svPV2].AN = 0;
-    a.sv.Gleitzone = a.lz.RE4 > 45000 && a.lz.RE4 <= 85000;
-    faelle.push_back(a);
+    Abrechnung f;
+    f.p = &lst::StandardParameter(2013, 12);
+    lst::TAnfrage& a = f.a;
+    a.LZZ = 2;
+    a.Brutto = 40000 + zufall() % 900000;
+    a.STKL = static_cast<std::uint8_t>(1 + zufall() % 6);
+    a.ZKF = a.STKL <= 4 ? (zufall() % 4) * 0.5f : 0;
+    a.Bekenntnislos = zufall() % 3 == 0;
+    a.KiStSatz = 0.09;
+    a.Region = static_cast<std::uint8_t>(zufall() % 2);
+    a.Gleitzone = a.Brutto > 45000 && a.Brutto <= 85000;
+    faelle.push_back(f);
   }
   return faelle;
 }
 
-void BM_GesamtBerechnen(benchmark::State& state) {
-  lst::TRechenKontext k;
-  k.GFB = 8130;
-  const auto faelle = Abrechnungen(k, 1024);
-  lst::TGesamtErgebnis erg;
-  const lst::TZusatzBetraege zusatz;
+void BM_Abrechnen(benchmark::State& state) {
+  const auto faelle = Abrechnungen(1024);
   std::size_t i = 0;
   for (auto _ : state) {
-    const Abrechnung& a = faelle[i++ & 1023];
-    benchmark::DoNotOptimize(lst::GesamtBerechnen(k, 2013, a.lz, a.e, erg, zusatz, 0, a.sv));
+    const Abrechnung& f = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::Abrechnen(*f.p, f.a).AGGesamtPlus);
   }
 }
-BENCHMARK(BM_GesamtBerechnen);
+BENCHMARK(BM_Abrechnen);
 
 // 2026 over distinct inputs: normal employment with add-on rates, care
 // discounts and Saxony, the transition zone and minijobs with their levies.
 std::vector<Abrechnung> Abrechnungen2026(int anzahl) {
   std::mt19937 zufall(2026);
-  const lst::TSVSatzTabelle saetze = lst::SVSaetzeStandard(2026, 12);
   std::vector<Abrechnung> faelle;
   for (int i = 0; i < anzahl; ++i) {
-    Abrechnung a;
-    a.lz.LZZ = 2;
+    Abrechnung f;
+    lst::TAnfrage& a = f.a;
+    a.LZZ = 2;
     const int art = static_cast<int>(zufall() % 8);
     const int typ = art == 0 ? lst::beGF : art == 1 ? lst::beHH : lst::beNV;
-    a.lz.RE4 = typ != lst::beNV ? 10000 + zufall() % 50300
+    a.Brutto = typ != lst::beNV ? 10000 + zufall() % 50300
                : art == 2    ? 60301 + zufall() % 139699  // transition zone
                              : 200001 + zufall() % 1000000;
-    a.e.STKL = static_cast<std::uint8_t>(1 + zufall() % 6);
-    a.e.ZKF = a.e.STKL <= 4 ? (zufall() % 4) * 0.5f : 0;
-    a.e.Bekenntnislos = zufall() % 3 == 0;
-    a.e.KiStSatz = 0.09;
-    a.sv.Monat = static_cast<std::uint8_t>(1 + zufall() % 12);
-    a.sv.Beschaeftigung = static_cast<std::uint8_t>(typ);
-    a.sv.Saetze = saetze[typ];
+    a.STKL = static_cast<std::uint8_t>(1 + zufall() % 6);
+    a.ZKF = a.STKL <= 4 ? (zufall() % 4) * 0.5f : 0;
+    a.Bekenntnislos = zufall() % 3 == 0;
+    a.KiStSatz = 0.09;
+    f.p = &lst::StandardParameter(2026, static_cast<int>(1 + zufall() % 12));
+    a.Beschaeftigung = typ;
     if (typ == lst::beNV) {
-      a.sv.Saetze[lst::svKV2] = lst::ZusatzbeitragSaetze(2026, a.sv.Monat, 2.2 + (zufall() % 20) * 0.1);
-      if (a.e.ZKF > 0) {
-        a.sv.Saetze[lst::svPV2].AN = 0;
-        a.sv.PVAbschlaege = static_cast<std::uint8_t>(zufall() % 5);
-      }
-      a.sv.PVS = zufall() % 10 == 0;
-      if (a.sv.PVS) a.sv.Saetze[lst::svPV] = lst::PVSaetzeSachsen(2026, a.sv.Monat);
-      a.sv.Gleitzone = art == 2;
+      a.KVZusatz = 2.2 + (zufall() % 20) * 0.1;
+      if (a.ZKF > 0) a.PVAbschlaege = static_cast<int>(zufall() % 5);
+      a.Sachsen = zufall() % 10 == 0;
+      if (a.Sachsen) a.Region = lst::rgOst;
+      a.Gleitzone = art == 2;
     } else {
-      a.e.PauschSatzAG = 0.02;
-      a.sv.Aufstockung = zufall() % 2 == 0;
+      a.PauschSatz = 0.02;
+      a.Aufstockung = zufall() % 2 == 0;
     }
-    faelle.push_back(a);
+    faelle.push_back(f);
   }
   return faelle;
 }
 
-void BM_GesamtBerechnen2026(benchmark::State& state) {
-  lst::TRechenKontext k;
-  k.LStJahr = 2026;
-  k.BBGTabelle = lst::BBGStandard(2026);
+void BM_Abrechnen2026(benchmark::State& state) {
   const auto faelle = Abrechnungen2026(1024);
-  lst::TGesamtErgebnis erg;
-  const lst::TZusatzBetraege zusatz;
   std::size_t i = 0;
   for (auto _ : state) {
-    const Abrechnung& a = faelle[i++ & 1023];
-    benchmark::DoNotOptimize(lst::GesamtBerechnen(k, 2026, a.lz, a.e, erg, zusatz, 0, a.sv));
+    const Abrechnung& f = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::Abrechnen(*f.p, f.a).AGGesamtPlus);
   }
 }
-BENCHMARK(BM_GesamtBerechnen2026);
+BENCHMARK(BM_Abrechnen2026);
 
 // The same inputs with every minijob taxed by class (the flowchart runs for
 // every slip).
-void BM_GesamtBerechnen2026OhnePausch(benchmark::State& state) {
-  lst::TRechenKontext k;
-  k.LStJahr = 2026;
-  k.BBGTabelle = lst::BBGStandard(2026);
+void BM_Abrechnen2026OhnePausch(benchmark::State& state) {
   auto faelle = Abrechnungen2026(1024);
-  for (auto& a : faelle) a.e.PauschSatzAG = 0;
-  lst::TGesamtErgebnis erg;
-  const lst::TZusatzBetraege zusatz;
+  for (auto& f : faelle) f.a.PauschSatz.reset();
   std::size_t i = 0;
   for (auto _ : state) {
-    const Abrechnung& a = faelle[i++ & 1023];
-    benchmark::DoNotOptimize(lst::GesamtBerechnen(k, 2026, a.lz, a.e, erg, zusatz, 0, a.sv));
+    const Abrechnung& f = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::Abrechnen(*f.p, f.a).AGGesamtPlus);
   }
 }
-BENCHMARK(BM_GesamtBerechnen2026OhnePausch);
+BENCHMARK(BM_Abrechnen2026OhnePausch);
 
 void BM_WunschBrutto(benchmark::State& state) {
-  lst::TRechenKontext k;
-  k.GFB = 8130;
-  auto faelle = Abrechnungen(k, 1024);
-  lst::TGesamtErgebnis erg;
-  const lst::TZusatzBetraege zusatz;
+  const auto faelle = Abrechnungen(1024);
   std::size_t i = 0;
   for (auto _ : state) {
-    Abrechnung& a = faelle[i++ & 1023];
+    const Abrechnung& f = faelle[i++ & 1023];
     const std::int64_t wunsch = 50000 + static_cast<std::int64_t>(i % 1000) * 500;
-    benchmark::DoNotOptimize(
-        lst::WunschBrutto(k, 2013, a.lz, a.e, erg, wunsch, true, zusatz, 0, a.sv));
+    benchmark::DoNotOptimize(lst::WunschBruttoSuchen(*f.p, f.a, true, wunsch, true).Brutto);
   }
 }
 BENCHMARK(BM_WunschBrutto);
 
 // The net-to-gross search of 2026 over the same distinct inputs.
 void BM_WunschBrutto2026(benchmark::State& state) {
-  lst::TRechenKontext k;
-  k.LStJahr = 2026;
-  k.BBGTabelle = lst::BBGStandard(2026);
-  auto faelle = Abrechnungen2026(1024);
-  lst::TGesamtErgebnis erg;
-  const lst::TZusatzBetraege zusatz;
+  const auto faelle = Abrechnungen2026(1024);
   std::size_t i = 0;
   for (auto _ : state) {
-    Abrechnung& a = faelle[i++ & 1023];
+    const Abrechnung& f = faelle[i++ & 1023];
     const std::int64_t wunsch = 50000 + static_cast<std::int64_t>(i % 1000) * 500;
-    benchmark::DoNotOptimize(
-        lst::WunschBrutto(k, 2026, a.lz, a.e, erg, wunsch, true, zusatz, 0, a.sv));
+    benchmark::DoNotOptimize(lst::WunschBruttoSuchen(*f.p, f.a, true, wunsch, true).Brutto);
   }
 }
 BENCHMARK(BM_WunschBrutto2026);

@@ -10,10 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "calc/berechnung.h"
+#include "calc/abrechnung.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
 #include "cli/pap.h"
+#include "lohnsteuer/werk.h"
 
 namespace {
 
@@ -140,7 +141,7 @@ void BM_PapNurRechnen(benchmark::State& state) {
     faelle.emplace_back();
     if (!leser.Lesen(zeile, faelle.back(), fehler)) state.SkipWithError(fehler.c_str());
   }
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   for (auto _ : state) {
     for (const lst::pap::TPapFall& f : faelle) {
       std::array<bool, lst::pap::kAlleAusgaben> vorhanden{};
@@ -177,24 +178,9 @@ void BM_Batch2026EndeZuEnde(benchmark::State& state) {
 }
 BENCHMARK(BM_Batch2026EndeZuEnde)->Unit(benchmark::kMillisecond);
 
-// The rows read and prepared beforehand; the loop computes each with the
-// year's context as batch sets it.
-struct TVorbereitet {
-  lst::cli::TRechnung R;
-  std::int16_t Jahr = 0;
-  bool Euro = true;
-  lst::TBBGTabelle BBG{};
-  lst::TSVSatzTabelle Saetze{};
-  double Pausch = 0;
-  double Soli = 0;
-  std::int64_t GFB = 0;
-  std::uint8_t Monat = 12;
-  int Version = -1;
-};
-
 // The rows of a batch text, each read and prepared beforehand as batch does
-// it (the flags of the head as "1"); then the loop computes each with the
-// year's context as batch sets it.
+// it (the flags of the head as "1"): the parameters of the row's year and
+// month and its request; then the loop computes each slip.
 void BatchNurRechnen(benchmark::State& state, const std::string& csv) {
   std::istringstream ein(csv);
   std::string zeile;
@@ -208,8 +194,11 @@ void BatchNurRechnen(benchmark::State& state, const std::string& csv) {
     }
   }
   if (optionen.size() != kopf.size()) state.SkipWithError("unbekannte Spalte");
+  struct TVorbereitet {
+    lst::TParameter P;
+    lst::TAnfrage A;
+  };
   std::vector<TVorbereitet> faelle;
-  lst::TRechenKontext k;
   while (std::getline(ein, zeile)) {
     lst::cli::CsvFelder(zeile, ';', felder);
     lst::cli::TEingabe e;
@@ -221,36 +210,12 @@ void BatchNurRechnen(benchmark::State& state, const std::string& csv) {
       }
     }
     TVorbereitet v;
-    if (!lst::cli::Vorbereiten(k, e, v.R).empty()) state.SkipWithError("Zeile nicht vorbereitet");
-    v.Jahr = k.LStJahr;
-    v.Euro = k.EuroAnzeige;
-    v.BBG = k.BBGTabelle;
-    v.Saetze = k.SVSatzTabelle;
-    v.Pausch = k.PauschSatz;
-    v.Soli = k.SoliGeladen;
-    v.GFB = k.GFB;
-    v.Monat = k.LStMonat;
-    v.Version = k.LStVersion;
-    faelle.push_back(v);
+    if (!lst::cli::Vorbereiten(e, v.P, v.A).empty()) state.SkipWithError("Zeile nicht vorbereitet");
+    faelle.push_back(std::move(v));
   }
-  lst::TGesamtErgebnis erg;
   for (auto _ : state) {
-    for (TVorbereitet& v : faelle) {
-      k.LStJahr = v.Jahr;
-      k.EuroAnzeige = v.Euro;
-      k.BBGTabelle = v.BBG;
-      k.SVSatzTabelle = v.Saetze;
-      k.PauschSatz = v.Pausch;
-      k.SoliGeladen = v.Soli;
-      k.GFB = v.GFB;
-      k.LStMonat = v.Monat;
-      k.LStVersion = v.Version;
-      lst::cli::TRechnung& r = v.R;
-      if (lst::cli::NurSteuer(v.Jahr)) {
-        lst::SteuerBerechnen(k, v.Jahr, r.LZ, r.LSt, erg.LSt, r.SV);
-      } else {
-        lst::GesamtBerechnen(k, v.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
-      }
+    for (const TVorbereitet& v : faelle) {
+      const lst::TMonatsErgebnis erg = lst::Abrechnen(v.P, v.A);
       benchmark::DoNotOptimize(erg);
     }
   }

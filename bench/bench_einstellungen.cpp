@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "calc/kontext.h"
+#include "calc/parameter.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
 #include "common/ini_datei.h"
@@ -50,17 +50,16 @@ fs::path GrosseDatei(bool einAbschnitt) {
 }
 
 // What a calculation reads from the settings: rates, percentages and
-// ceilings of the year and the basic-allowance choice, from one image.
+// ceilings of the year and the basic-allowance choice, from one image, as
+// the values its parameters take (UeberschreibungenLaden).
 void EinstellungenLaden(benchmark::State& state, bool einAbschnitt) {
   const fs::path pfad = GrosseDatei(einAbschnitt);
   const lst::TNewIniFile ini = lst::TNewIniFile::AusPfad(pfad);
-  lst::TRechenKontext k;
   for (auto _ : state) {
     const lst::TIniAbbild abbild = ini.Abbild();
     lst::TEinstellungsBericht bericht;
-    lst::SVEinstellungenLaden(k, abbild, &bericht);
-    benchmark::DoNotOptimize(abbild.ReadBool("LoSt2013", "GrdFreiB8130", true));
-    benchmark::DoNotOptimize(k.BBGTabelle);
+    const lst::TUeberschreibungen ue = lst::UeberschreibungenLaden(abbild, 2013, &bericht);
+    benchmark::DoNotOptimize(ue);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                           static_cast<std::int64_t>(fs::file_size(pfad)));

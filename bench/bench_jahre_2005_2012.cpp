@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "calc/berechnung.h"
-#include "calc/kontext.h"
+#include "lohnsteuer/programm.h"
+#include "lohnsteuer/werk.h"
 
 // One main-routine run of a year's wage-tax program, over the same varied
 // inputs for every year: pay periods, classes, children, pensions, age
@@ -58,13 +58,14 @@ std::vector<lst::TLStVariablen> Eingaben(int jahr) {
 
 void BM_LohnsteuerJahr(benchmark::State& state) {
   const int jahr = static_cast<int>(state.range(0));
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   k.LStJahr = static_cast<std::int16_t>(jahr);
+  lst::TLohnsteuerProgramm* programm = k.ProgrammFuerMonat(jahr);
   const std::vector<lst::TLStVariablen> faelle = Eingaben(jahr);
   std::size_t i = 0;
   for (auto _ : state) {
     k.LStVar = faelle[i];
-    lst::LohnsteuerBerechnen(k);
+    programm->Lohnsteuer();
     benchmark::DoNotOptimize(k.LStVar.LSTLZZ);
     if (++i == faelle.size()) i = 0;
   }

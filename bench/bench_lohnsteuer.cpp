@@ -3,8 +3,8 @@
 #include <random>
 #include <vector>
 
-#include "calc/berechnung.h"
 #include "lohnsteuer/programm.h"
+#include "lohnsteuer/werk.h"
 
 namespace {
 
@@ -39,10 +39,10 @@ std::vector<lst::TLStVariablen> Faelle2013(int anzahl) {
 }
 
 void BM_Lohnsteuer2013(benchmark::State& state) {
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   k.GFB = 8130;
   const auto faelle = Faelle2013(1024);
-  lst::TLohnsteuerProgramm* programm = k.Programm(2013);
+  lst::TLohnsteuerProgramm* programm = k.ProgrammFuerMonat(2013);
   std::size_t i = 0;
   for (auto _ : state) {
     k.LStVar = faelle[i++ & 1023];
@@ -58,10 +58,10 @@ namespace {
 
 // One input over and over: the run time without branch mispredictions.
 void BM_Lohnsteuer2013_EinFall(benchmark::State& state) {
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   k.GFB = 8130;
   const auto faelle = Faelle2013(1);
-  lst::TLohnsteuerProgramm* programm = k.Programm(2013);
+  lst::TLohnsteuerProgramm* programm = k.ProgrammFuerMonat(2013);
   for (auto _ : state) {
     k.LStVar = faelle[0];
     programm->Lohnsteuer();

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/berechnung.h"
-#include "calc/kontext.h"
 #include "lohnsteuer/programm.h"
+#include "lohnsteuer/versionen.h"
+#include "lohnsteuer/werk.h"
 
 // One main-routine run of a flowchart version over 100,000 distinct inputs
 // drawn as the reference rows are (pay periods 15/60/12/13 %, classes
@@ -95,10 +95,9 @@ std::vector<lst::TLStVariablen> Eingaben(int version) {
 
 void BM_LohnsteuerVersion(benchmark::State& state) {
   const int version = static_cast<int>(state.range(0));
-  lst::TRechenKontext k;
+  lst::TFlussplanWerk k;
   k.GFB = 8130;
   k.LStJahr = lst::kLStVersionen[version].Jahr;
-  k.LStVersion = version;
   state.SetLabel(lst::kLStVersionen[version].Schluessel);
   lst::TLohnsteuerProgramm* programm = k.ProgrammVersion(version);
   if (programm == nullptr) {

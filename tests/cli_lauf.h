@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -48,4 +49,9 @@ inline std::string JsonFeld(const std::string& json, const std::string& name) {
   if (pos == std::string::npos) return "?";
   const auto start = pos + name.size() + 4;
   return json.substr(start, json.find_first_of(",}", start) - start);
+}
+
+// The printing program beside lohnsteuer-cli (built only with Qt).
+inline bool DruckprogrammDa() {
+  return std::filesystem::exists(std::filesystem::path(LOHNSTEUER_CLI_PATH).parent_path() / "lohnsteuer-cli-druck");
 }

@@ -1,13 +1,18 @@
-// The calculation as a value: the same random requests of 1995 to 2026
-// through the shared context and through Abrechnen give every figure alike;
+// The calculation as a value: random requests of 1995 to 2026 give every
+// figure, refusal and tool figure that the calculation through the shared
+// context gave for them (recorded in tests/data/abrechnen_golden.csv);
 // Abrechnen keeps nothing between calls.
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "calc/abrechnung.h"
 #include "calc/anzeige.h"
@@ -21,7 +26,8 @@ using namespace lst;
 namespace {
 
 // Random options of every kind, as the command line takes them; many do not
-// fit together and are refused alike by both ways.
+// fit together and are refused.  The recorded requests were drawn by this
+// function (seed 26 for the slips, 2612 for the tools).
 cli::TEingabe Zufall(std::mt19937& z) {
   const auto w = [&](int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); };
   cli::TEingabe e;
@@ -109,89 +115,247 @@ cli::TEingabe Zufall(std::mt19937& z) {
   return e;
 }
 
-// Every figure of the old way, by the names of the new one.
-void Vergleichen(const TGesamtErgebnis& alt, const cli::TRechnung& r, const TMonatsErgebnis& neu,
-                 const std::string& was) {
-  // The old record's amounts in the order of the names.
-  std::vector<std::int64_t> werte = {r.LZ.RE4,           alt.LSt.LSt,         alt.LSt.LStPausch,
-                                     alt.LSt.Soli,       alt.LSt.SoliPausch,  alt.LSt.BK,
-                                     alt.LSt.BKPausch,   alt.LSt.KiSt,        alt.LSt.KiStPausch,
-                                     alt.LSt.SteuerSumme, alt.LSt.SteuerSummePausch,
-                                     alt.LSt.BruttoNachSteuer, alt.LSt.BruttoPlusPausch};
-  for (int art = 0; art < svAnzahl; ++art) {
-    werte.push_back(alt.SV.AN(art));
-    werte.push_back(alt.SV.AG(art));
+// ---- the recorded figures --------------------------------------------------------
+
+// One row of the file: its cells (the message of an M row is the rest of
+// the line).
+struct TGoldZeile {
+  std::vector<std::string> Zellen;
+  int Zeile = 0;  // line number, for the messages
+  const std::string& operator[](std::size_t i) const { return Zellen.at(i); }
+};
+
+struct TGold {
+  std::vector<std::string> Meldungen;
+  std::vector<TGoldZeile> Zeilen;  // every row but M, in file order
+  // The column names of each row type from the comment lines.
+  std::map<std::string, std::vector<std::string>> Spalten;
+};
+
+std::vector<std::string> Teilen(std::string_view z, std::size_t hoechstens = std::string::npos) {
+  std::vector<std::string> t;
+  while (true) {
+    const std::size_t komma = t.size() + 1 < hoechstens ? z.find(',') : std::string_view::npos;
+    t.emplace_back(z.substr(0, komma));
+    if (komma == std::string_view::npos) return t;
+    z.remove_prefix(komma + 1);
   }
-  for (std::int64_t w : {alt.SV.SVSummeAN(), alt.SV.SVSummeAG(), alt.Netto, alt.AGGesamt, alt.Auszahlung,
-                         alt.AGGesamtPlus, alt.SV.BE, alt.SV.BE_AN, alt.SV.U1_AG, alt.SV.U2_AG, alt.SV.IGU_AG,
-                         alt.AGGesamtUmlagen, alt.SV.PKVZuschuss_AG}) {
-    werte.push_back(w);
-  }
-  const auto& namen = cli::ErgebnisNamen();
-  const auto& felder = ErgebnisFelder();
-  ASSERT_EQ(felder.size(), namen.size());
-  // The old record knows the amounts up to the private subsidy; of the
-  // pay's parts only the regular wage and the gross wages are there.
-  werte.resize(felder.size(), 0);
-  for (std::size_t i = 0; i < felder.size(); ++i) {
-    const std::string_view name = felder[i].Name;
-    if (name == "LaufenderLohn" || name == "SteuerBrutto" || name == "Gesamtbrutto") werte[i] = r.LZ.RE4;
-    if (name == "SVBrutto_KV" || name == "SVBrutto_RV") continue;
-    ASSERT_STREQ(felder[i].Name, namen[i]);
-    EXPECT_EQ(felder[i].Lesen(neu), werte[i]) << was << ": " << namen[i];
-  }
-  EXPECT_EQ(neu.Kindergeld, r.Zusatz.Kindergeld) << was;
-  EXPECT_EQ(neu.SonstigeAbzuege, r.SonstigeAbzuege) << was;
 }
 
-std::string Beschreibung(const cli::TEingabe& e) {
-  std::string t = std::to_string(e.Jahr) + "/" + std::to_string(e.Monat) + " LZZ " + std::to_string(e.LZZ) +
-                  " Brutto " + std::to_string(e.Brutto) + " StKl " + std::to_string(e.STKL);
-  if (!e.Version.empty()) t += " PAP " + e.Version;
-  if (e.Beitragsgruppe) t += " Gruppe " + e.Beitragsgruppe->Text();
-  if (e.Minijob || e.Haushalt) t += e.Minijob ? " Minijob" : " Haushalt";
-  if (e.PrivatBeitrag) t += " privat";
-  if (e.Einstellungen) t += " Einstellungen";
-  return t;
+const TGold& Gold() {
+  static const TGold gold = [] {
+    TGold g;
+    std::ifstream datei(std::string(LOHNSTEUER_VECTORS_DIR) + "/abrechnen_golden.csv");
+    std::string z;
+    int nummer = 0;
+    while (std::getline(datei, z)) {
+      ++nummer;
+      if (z.empty()) continue;
+      if (z.rfind("# ", 0) == 0) {
+        const std::vector<std::string> t = Teilen(std::string_view(z).substr(2));
+        if (t.size() > 2 && t[0].size() == 1) g.Spalten[t[0]] = t;
+        continue;
+      }
+      if (z.rfind("M,", 0) == 0) {
+        const std::vector<std::string> t = Teilen(z, 3);
+        EXPECT_EQ(t[1], std::to_string(g.Meldungen.size())) << "Zeile " << nummer;
+        g.Meldungen.push_back(t[2]);
+        continue;
+      }
+      // A message of a failing search is the rest of the line as well.
+      g.Zeilen.push_back({z.rfind("N,", 0) == 0 && z.find(",!,") != std::string::npos ? Teilen(z, 5) : Teilen(z), nummer});
+    }
+    return g;
+  }();
+  return gold;
 }
 
-TEST(Abrechnen, GleichDerRechnungImKontext) {
-  std::mt19937 z(26);
-  // A settings file with values of the user's own for some years.
-  const std::filesystem::path ordner = std::filesystem::path(::testing::TempDir()) / "abrechnen_gleich";
+// An amount of the file: empty is 0.
+std::int64_t Betrag(const std::string& t) {
+  std::int64_t w = 0;
+  if (t.empty()) return 0;
+  const auto r = std::from_chars(t.data(), t.data() + t.size(), w);
+  EXPECT_TRUE(r.ec == std::errc() && r.ptr == t.data() + t.size()) << '"' << t << '"';
+  return w;
+}
+
+double Dezimal(const std::string& t) {
+  double w = 0;
+  const auto r = std::from_chars(t.data(), t.data() + t.size(), w);
+  EXPECT_TRUE(r.ec == std::errc() && r.ptr == t.data() + t.size()) << '"' << t << '"';
+  return w;
+}
+
+constexpr std::size_t kEingabeSpalten = 44;
+
+// The request of the 44 cells from ab: the options by their long names in
+// the order the file's header names them.
+cli::TEingabe EingabeLesen(const TGoldZeile& z, std::size_t ab, const std::string& einstellungsdatei) {
+  cli::TEingabe e;
+  std::size_t i = ab;
+  const auto zelle = [&]() -> const std::string& { return z[i++]; };
+  const auto zahl = [&](auto& ziel) {
+    const std::string& t = zelle();
+    if (!t.empty()) ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(Dezimal(t));
+  };
+  const auto opt = [&](auto& ziel) {
+    const std::string& t = zelle();
+    if (!t.empty()) ziel = Dezimal(t);
+  };
+  const auto flag = [&](bool& ziel) { ziel = zelle() == "1"; };
+  e.Jahr = static_cast<int>(Betrag(zelle()));
+  e.JahrGesetzt = true;
+  zahl(e.Monat);
+  e.Version = zelle();
+  zahl(e.LZZ);
+  zahl(e.Brutto);
+  zahl(e.STKL);
+  zahl(e.ZKF);
+  zahl(e.KiStProzent);
+  flag(e.Bekenntnislos);
+  opt(e.Faktor);
+  zahl(e.Freibetrag);
+  zahl(e.Hinzurechnung);
+  zahl(e.Versorgungsbezug);
+  zahl(e.VersorgungMonat);
+  zahl(e.VersorgungSonder);
+  zahl(e.VersorgungMonate);
+  zahl(e.Versorgungsbeginn);
+  zahl(e.Sterbegeld);
+  if (const std::string& t = zelle(); !t.empty()) e.Altersentlastung = static_cast<int>(Betrag(t));
+  flag(e.BesondereTabelle);
+  zahl(e.Region);
+  flag(e.Sachsen);
+  flag(e.Minijob);
+  flag(e.Haushalt);
+  flag(e.Aufstockung);
+  opt(e.PauschProzent);
+  flag(e.Gleitzone);
+  flag(e.KeineRVReduzierung);
+  opt(e.PrivatBeitrag);
+  opt(e.PrivatBeitragPV);
+  if (const std::string& t = zelle(); !t.empty()) {
+    const auto g = BeitragsgruppeLesen(t);
+    EXPECT_TRUE(g.has_value()) << t;
+    if (g) e.Beitragsgruppe = *g;
+  }
+  flag(e.AGZuschuss);
+  opt(e.AGZuschussBetrag);
+  flag(e.OhneKVZuschlag);
+  flag(e.OhnePVZuschlag);
+  opt(e.KVZusatz);
+  zahl(e.PVAbschlaege);
+  opt(e.U1);
+  opt(e.U2);
+  zahl(e.SonstigeAbzuege);
+  opt(e.Kindergeld);
+  if (const std::string& t = zelle(); !t.empty()) e.Grundfreibetrag = static_cast<int>(Betrag(t));
+  flag(e.DM);
+  if (zelle() == "1") {
+    e.Einstellungen = true;
+    e.Einstellungsdatei = einstellungsdatei;
+  }
+  EXPECT_EQ(i, ab + kEingabeSpalten);
+  return e;
+}
+
+// The settings file of the requests with "einstellungen".
+std::string Einstellungsdatei() {
+  const std::filesystem::path ordner = std::filesystem::path(::testing::TempDir()) / "abrechnen_gold";
   std::filesystem::create_directories(ordner);
   const std::filesystem::path datei = ordner / "einstellungen.ini";
   std::ofstream(datei) << "[SV2024]\nNVKVAN=7,5\nKVZusatz=2,1\nU1=1,6\n[BMG2024]\nRVWest=700000\n"
                           "[SV2010]\nNVPVAN=1,1\n[LSt2000]\nSoli=5\n[SV2026]\nU2=0,5\nGFRVAG=14\n"
                           "[LoSt2013]\nGrdFreiB8130=0\n";
-  int gerechnet = 0, abgewiesen = 0;
-  cli::TEinstellungsSpeicher speicherAlt, speicherNeu;
-  // Until 10,000 requests have been computed both ways.
-  for (int i = 0; gerechnet < 10000 && i < 30000; ++i) {
-    cli::TEingabe e = Zufall(z);
-    if (i % 5 == 0 && (e.Jahr == 2024 || e.Jahr == 2010 || e.Jahr == 2000 || e.Jahr == 2026 || e.Jahr == 2013)) {
-      e.Einstellungen = true;
-      e.Einstellungsdatei = datei.string();
+  return datei.string();
+}
+
+// The line and the options given, for the messages.
+std::string Beschreibung(const TGoldZeile& z) {
+  std::string t = "Zeile " + std::to_string(z.Zeile) + " " + z[0] + ":";
+  const auto spalten = Gold().Spalten.find("A");
+  for (std::size_t i = 1; i <= kEingabeSpalten && i < z.Zellen.size(); ++i) {
+    if (z[i].empty()) continue;
+    const std::string name = spalten != Gold().Spalten.end() && i < spalten->second.size() ? spalten->second[i] : "?";
+    t += " --" + name + " " + z[i];
+  }
+  return t;
+}
+
+// The record holds the first 40 amounts of the result: those of a regular
+// wage alone.  The pay's parts added later are 0 there, the gross wages the
+// taxable wage (the liable ones depend on the ceilings and are not checked).
+constexpr std::size_t kAufgezeichnet = 40;
+
+// The 40 amounts by the names of the command line's JSON and the three beside
+// them, from the cell ab; "-" is not checked.
+void FelderVergleichen(const TGoldZeile& z, std::size_t ab, const TMonatsErgebnis& m, const std::string& was) {
+  const auto& felder = ErgebnisFelder();
+  for (std::size_t i = 0; i < kAufgezeichnet; ++i) {
+    if (z[ab + i] == "-") continue;
+    EXPECT_EQ(felder[i].Lesen(m), Betrag(z[ab + i])) << was << ": " << felder[i].Name;
+  }
+  for (std::size_t i = kAufgezeichnet; i < felder.size(); ++i) {
+    const std::string_view name = felder[i].Name;
+    if (name == "SVBrutto_KV" || name == "SVBrutto_RV") continue;
+    const bool brutto = name == "LaufenderLohn" || name == "SteuerBrutto" || name == "Gesamtbrutto";
+    EXPECT_EQ(felder[i].Lesen(m), brutto ? m.RE4 : 0) << was << ": " << name;
+  }
+  const std::size_t n = kAufgezeichnet;
+  EXPECT_EQ(m.Kindergeld, Betrag(z[ab + n])) << was << ": Kindergeld";
+  EXPECT_EQ(m.SonstigeAbzuege, Betrag(z[ab + n + 1])) << was << ": SonstigeAbzuege";
+  EXPECT_EQ(m.AGZusatz, Betrag(z[ab + n + 2])) << was << ": AGZusatz";
+}
+
+// The header names the columns as the core does.
+TEST(Abrechnen, AufzeichnungNenntDieFelderDesKerns) {
+  const TGold& g = Gold();
+  const auto& namen = cli::ErgebnisNamen();
+  const auto& felder = ErgebnisFelder();
+  ASSERT_EQ(felder.size(), namen.size());
+  for (const char* typ : {"A", "W"}) {
+    ASSERT_TRUE(g.Spalten.count(typ)) << typ;
+    const std::vector<std::string>& s = g.Spalten.at(typ);
+    const std::size_t ab = 1 + kEingabeSpalten + (std::string(typ) == "A" ? 1 : 0);
+    ASSERT_EQ(s.size(), ab + kAufgezeichnet + 3 + (std::string(typ) == "W" ? 2 : 0)) << typ;
+    EXPECT_EQ(s[1], "jahr");
+    EXPECT_EQ(s[kEingabeSpalten], "einstellungen");
+    for (std::size_t i = 0; i < kAufgezeichnet; ++i) {
+      EXPECT_STREQ(felder[i].Name, namen[i]);
+      EXPECT_EQ(s[ab + i], felder[i].Name) << typ;
     }
-    const std::string was = Beschreibung(e);
-    TRechenKontext k;
-    cli::TRechnung r;
-    const std::string fehlerAlt = cli::Vorbereiten(k, e, r, &speicherAlt);
+  }
+}
+
+// Every request of the record refused with the same message or computed to
+// the same figures (and the same flowchart) as through the shared context.
+TEST(Abrechnen, GleichDerAufzeichnungDerRechnungImKontext) {
+  const TGold& g = Gold();
+  const std::string datei = Einstellungsdatei();
+  int gerechnet = 0, abgewiesen = 0;
+  cli::TEinstellungsSpeicher speicher;
+  for (const TGoldZeile& z : g.Zeilen) {
+    if (z[0] != "A" && z[0] != "R") continue;
+    const std::string was = Beschreibung(z);
+    const cli::TEingabe e = EingabeLesen(z, 1, datei);
     TParameter p;
     TAnfrage a;
-    const std::string fehlerNeu = cli::Vorbereiten(e, p, a, &speicherNeu);
-    ASSERT_EQ(fehlerNeu, fehlerAlt) << was << (e.BesondereTabelle ? " besondere" : "") << (e.AGZuschuss ? " zuschuss" : "");
-    if (!fehlerAlt.empty()) {
+    const std::string fehler = cli::Vorbereiten(e, p, a, &speicher);
+    if (z[0] == "R") {
+      ASSERT_EQ(z.Zellen.size(), 2 + kEingabeSpalten) << was;
+      const std::int64_t nummer = Betrag(z[1 + kEingabeSpalten]);
+      ASSERT_LT(nummer, static_cast<std::int64_t>(g.Meldungen.size())) << was;
+      EXPECT_EQ(fehler, g.Meldungen[static_cast<std::size_t>(nummer)]) << was;
       ++abgewiesen;
-      continue;
+    } else {
+      ASSERT_EQ(z.Zellen.size(), 2 + kEingabeSpalten + kAufgezeichnet + 3) << was;
+      ASSERT_EQ(fehler, "") << was;
+      const TMonatsErgebnis m = Abrechnen(p, a);
+      EXPECT_EQ(m.Version, Betrag(z[1 + kEingabeSpalten])) << was;
+      FelderVergleichen(z, 2 + kEingabeSpalten, m, was);
+      ++gerechnet;
     }
-    TGesamtErgebnis alt;
-    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
-    const TMonatsErgebnis neu = Abrechnen(p, a);
-    Vergleichen(alt, r, neu, was);
-    EXPECT_EQ(neu.Version, k.VersionFuer(k.LStJahr)) << was;
     if (::testing::Test::HasFailure()) break;
-    ++gerechnet;
   }
   EXPECT_EQ(gerechnet, 10000);
   EXPECT_GT(abgewiesen, 1000);
@@ -226,51 +390,78 @@ TEST(Abrechnen, NichtsBleibtZwischenZweiAufrufen) {
   }
 }
 
-// The tools as functions of the parameters and the request equal the tools
-// of the shared context after the same calculation: display amounts, the
-// comparison, the table, the income tax, the curve and the net-to-gross
-// search.
-TEST(Abrechnen, WerkzeugeGleichDenenImKontext) {
-  std::mt19937 z(2612);
+// The tools as functions of the parameters and the request give the figures
+// that the tools of the shared context gave after the same calculation:
+// display amounts, the tariff step, the income tax and its table, the
+// comparison, the wage-tax table, the net-to-gross search both ways and the
+// curve.
+TEST(Abrechnen, WerkzeugeGleichDerAufzeichnungImKontext) {
+  const TGold& g = Gold();
   int gerechnet = 0;
-  while (gerechnet < 300) {
-    cli::TEingabe e = Zufall(z);
-    TRechenKontext k;
-    cli::TRechnung r;
-    if (!cli::Vorbereiten(k, e, r).empty()) continue;
+  std::size_t i = 0;
+  const auto& zeilen = g.Zeilen;
+  while (i < zeilen.size() && zeilen[i][0] != "W") ++i;
+  while (i < zeilen.size()) {
+    const TGoldZeile& w = zeilen[i++];
+    ASSERT_EQ(w[0], "W") << Beschreibung(w);
+    // The rows of this request's tools, by type.
+    std::map<std::string, std::vector<const TGoldZeile*>> werkzeug;
+    for (; i < zeilen.size() && zeilen[i][0] != "W"; ++i) werkzeug[zeilen[i][0]].push_back(&zeilen[i]);
+    const auto eine = [&](const char* typ) -> const TGoldZeile* {
+      const auto it = werkzeug.find(typ);
+      if (it == werkzeug.end()) return nullptr;
+      EXPECT_EQ(it->second.size(), 1u) << typ;
+      return it->second.front();
+    };
+    ++gerechnet;
+    const std::string was = Beschreibung(w);
+    const cli::TEingabe e = EingabeLesen(w, 1, "");
     TParameter p;
     TAnfrage a;
-    ASSERT_EQ(cli::Vorbereiten(e, p, a), "");
-    ++gerechnet;
-    const std::string was = Beschreibung(e);
+    ASSERT_EQ(cli::Vorbereiten(e, p, a), "") << was;
     const bool euro = !e.DM;
-    TGesamtErgebnis alt;
-    GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
     const TMonatsErgebnis neu = Abrechnen(p, a);
-    // Shown amounts.
-    const TAnzeigeErgebnis altAnzeige = AnzeigeErgebnis(k, r.LZ.RE4, alt, r.SonstigeAbzuege, r.Zusatz);
-    const TMonatsErgebnis neuAnzeige = AnzeigeErgebnis(p, euro, neu);
-    EXPECT_EQ(neuAnzeige.Netto, altAnzeige.Ergebnis.Netto) << was;
-    EXPECT_EQ(neuAnzeige.AGGesamt, altAnzeige.Ergebnis.AGGesamt) << was;
-    EXPECT_EQ(neuAnzeige.LSt, altAnzeige.Ergebnis.LSt.LSt) << was;
-    EXPECT_EQ(neuAnzeige.SVSummeAN, altAnzeige.Ergebnis.SV.SVSummeAN()) << was;
-    // The income-tax display of the calculation's taxable income.
-    const TTarifStand stand = LetzterTarifStand(k);
-    if (!a.PauschSatz || !(*a.PauschSatz > 0)) {
-      EXPECT_EQ(neu.TarifX, stand.X) << was;
-      EXPECT_EQ(neu.KZTAB, stand.KZTAB) << was;
+    // Shown amounts and the tariff step where the income-tax display starts.
+    const TMonatsErgebnis anzeige = AnzeigeErgebnis(p, euro, neu);
+    ASSERT_EQ(w.Zellen.size(), 1 + kEingabeSpalten + kAufgezeichnet + 3 + 2) << was;
+    FelderVergleichen(w, 1 + kEingabeSpalten, anzeige, was + " (angezeigt)");
+    const std::size_t tarif = 1 + kEingabeSpalten + kAufgezeichnet + 3;
+    EXPECT_EQ(neu.TarifX, Dezimal(w[tarif])) << was;
+    EXPECT_EQ(neu.KZTAB, Betrag(w[tarif + 1])) << was;
+
+    // The income tax of the calculation's taxable income, and its table.
+    const TGoldZeile* est = eine("E");
+    const TGoldZeile* estTabelle = eine("S");
+    EXPECT_EQ(est != nullptr, EinkommensteuerVorhanden(p)) << was;
+    EXPECT_EQ(estTabelle != nullptr, EinkommensteuerVorhanden(p)) << was;
+    if (est != nullptr) {
+      ASSERT_EQ(est->Zellen.size(), 15u) << was;
+      const std::int64_t einkommen = static_cast<std::int64_t>(std::max(neu.TarifX, 0.0)) + 1234;
+      EXPECT_EQ(Betrag((*est)[1]), einkommen) << was;
+      const TEinkommensteuer neuESt = EinkommensteuerJahr(p, a, a.STKL, 1, einkommen);
+      EXPECT_EQ(neuESt.Steuer, Betrag((*est)[2])) << was;
+      for (int f = 0; f < 12; ++f) EXPECT_EQ(neuESt.Ergebnis[f], Betrag((*est)[3 + f])) << was << " Steuer " << f;
     }
-    const std::int64_t einkommen = static_cast<std::int64_t>(std::max(neu.TarifX, 0.0)) + 1234;
-    if (EinkommensteuerVorhanden(p)) {
-      const TEinkommensteuer est = EinkommensteuerJahr(p, a, a.STKL, 1, einkommen);
-      // The old way after the calculation, as the display runs it.
-      GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
-      const TEinkommensteuer estAlt = EinkommensteuerJahr(k, a.STKL, 1, einkommen, r.LSt.KiStSatz);
-      EXPECT_EQ(est.Steuer, estAlt.Steuer) << was;
-      EXPECT_EQ(est.Ergebnis.Soli, estAlt.Ergebnis.Soli) << was;
-      EXPECT_EQ(est.Ergebnis.KiSt, estAlt.Ergebnis.KiSt) << was;
+    if (estTabelle != nullptr) {
+      ASSERT_EQ(estTabelle->Zellen.size(), 2u + 5 * 8) << was;
+      const std::int64_t start = EStTabellenStart(std::max(neu.TarifX, 0.0));
+      EXPECT_EQ(Betrag((*estTabelle)[1]), start) << was;
+      const auto t = EinkommensteuerTabelle(p, a, a.STKL, start, 5);
+      ASSERT_EQ(t.size(), 5u) << was;
+      for (std::size_t r = 0; r < t.size(); ++r) {
+        const std::size_t ab = 2 + 8 * r;
+        const std::int64_t werte[] = {t[r].Von,     t[r].Bis,     t[r].ESt[0],  t[r].ESt[1],
+                                      t[r].KiSt[0], t[r].KiSt[1], t[r].Soli[0], t[r].Soli[1]};
+        for (std::size_t f = 0; f < 8; ++f) {
+          EXPECT_EQ(werte[f], Betrag((*estTabelle)[ab + f])) << was << " Tabelle " << r << " Spalte " << f;
+        }
+      }
     }
-    // The comparison.
+
+    // The comparison, as computed and as shown.
+    const TGoldZeile* vergleich = eine("V");
+    ASSERT_NE(vergleich, nullptr) << was;
+    ASSERT_EQ(vergleich->Zellen.size(), 15u) << was;
     TVergleichEingabe v;
     v.AN = {a.Brutto, 0, 0, a.ZKF, false};
     v.EG = {a.Brutto / 2 + 1000, 0, 0, 0, gerechnet % 5 == 0};
@@ -278,45 +469,77 @@ TEST(Abrechnen, WerkzeugeGleichDenenImKontext) {
     v.Region = a.Region;
     v.Bekenntnislos = a.Bekenntnislos;
     const TVergleichErgebnis vNeu = SteuerklassenVergleichen(p, a, v);
-    const TVergleichErgebnis vAlt = SteuerklassenVergleichen(k, v, r.LZ, r.LSt, r.SV);
-    EXPECT_EQ(vNeu.AN3, vAlt.AN3) << was;
-    EXPECT_EQ(vNeu.AN5, vAlt.AN5) << was;
-    EXPECT_EQ(vNeu.EG3, vAlt.EG3) << was;
-    EXPECT_EQ(vNeu.EG4, vAlt.EG4) << was;
+    const TVergleichErgebnis vAnzeige = AnzeigeVergleich(p.Jahr, euro, vNeu);
+    for (const auto& [x, ab] : {std::pair{&vNeu, 1}, {&vAnzeige, 8}}) {
+      const std::int64_t werte[] = {x->AN3, x->AN4, x->AN5, x->EG5, x->EG4, x->EG3};
+      for (int f = 0; f < 6; ++f) EXPECT_EQ(werte[f], Betrag((*vergleich)[ab + f])) << was << " Vergleich " << ab + f;
+      EXPECT_EQ(KombinationText(x->Guenstigste), (*vergleich)[ab + 6]) << was;
+    }
+
     // The table's first rows.
-    if (gerechnet % 3 == 0) {
-      GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, alt, r.Zusatz, r.SonstigeAbzuege, r.SV);
-      TLohnZeitraum lz = r.LZ;
-      const auto tAlt = LohnsteuerTabelle(k, lz, r.LSt, r.SV, r.LZ.RE4, 12);
-      const auto tNeu = LohnsteuerTabelle(p, a, euro, 12);
-      ASSERT_EQ(tNeu.size(), tAlt.size());
-      for (std::size_t i = 0; i < tNeu.size(); ++i) {
-        EXPECT_EQ(tNeu[i].UG, tAlt[i].UG) << was << " Zeile " << i;
-        EXPECT_EQ(tNeu[i].OG, tAlt[i].OG) << was << " Zeile " << i;
-        EXPECT_EQ(tNeu[i].LSt, tAlt[i].LSt) << was << " Zeile " << i;
-        EXPECT_EQ(tNeu[i].KiSt, tAlt[i].KiSt) << was << " Zeile " << i;
-        EXPECT_EQ(tNeu[i].Soli, tAlt[i].Soli) << was << " Zeile " << i;
+    const TGoldZeile* tabelle = eine("T");
+    EXPECT_EQ(tabelle != nullptr, gerechnet % 3 == 0) << was;
+    if (tabelle != nullptr) {
+      ASSERT_EQ(tabelle->Zellen.size(), 1u + 12 * 5) << was;
+      const auto t = LohnsteuerTabelle(p, a, euro, 12);
+      ASSERT_EQ(t.size(), 12u) << was;
+      for (std::size_t r = 0; r < t.size(); ++r) {
+        const std::int64_t werte[] = {t[r].UG, t[r].OG, t[r].LSt, t[r].KiSt, t[r].Soli};
+        for (std::size_t f = 0; f < 5; ++f) {
+          EXPECT_EQ(werte[f], Betrag((*tabelle)[1 + 5 * r + f])) << was << " Zeile " << r << " Spalte " << f;
+        }
       }
     }
-    // The net-to-gross search for the net wage of the slip.
-    if (gerechnet % 4 == 0 && neuAnzeige.Netto > 0) {
-      TLohnZeitraum lz = r.LZ;
-      TGesamtErgebnis gefunden;
-      k.EuroAnzeige = euro;
-      try {
-        const TWunschErgebnis wAlt = WunschBruttoSuchen(k, k.LStJahr, lz, r.LSt, gefunden, neuAnzeige.Netto, true,
-                                                        r.Zusatz, r.SonstigeAbzuege, r.SV);
-        TMonatsErgebnis m;
-        const TWunschErgebnis wNeu = WunschBruttoSuchen(p, a, euro, neuAnzeige.Netto, true, &m);
-        EXPECT_EQ(wNeu.Brutto, wAlt.Brutto) << was;
-        EXPECT_EQ(wNeu.Genau, wAlt.Genau) << was;
-        EXPECT_EQ(m.Netto, gefunden.Netto) << was;
-      } catch (const TLStFehler&) {
-        EXPECT_THROW(WunschBruttoSuchen(p, a, euro, neuAnzeige.Netto, true), TLStFehler) << was;
+
+    // The net-to-gross search for the net wage and the employer's cost of the slip.
+    const auto suche = werkzeug.find("N");
+    std::vector<std::string> sichten;
+    if (gerechnet % 4 == 0 && anzeige.Netto > 0) {
+      sichten.push_back("AN");
+      if (anzeige.AGGesamt > 0) sichten.push_back("AG");
+    }
+    ASSERT_EQ(suche == werkzeug.end() ? 0u : suche->second.size(), sichten.size()) << was;
+    for (std::size_t s = 0; s < sichten.size(); ++s) {
+      const TGoldZeile& n = *suche->second[s];
+      ASSERT_EQ(n[1], sichten[s]) << was;
+      const bool arbeitnehmer = n[1] == "AN";
+      const std::int64_t wunsch = arbeitnehmer ? anzeige.Netto : anzeige.AGGesamt;
+      EXPECT_EQ(Betrag(n[2]), wunsch) << was;
+      if (n[3] == "!") {
+        ASSERT_EQ(n.Zellen.size(), 5u) << was;
+        try {
+          WunschBruttoSuchen(p, a, euro, wunsch, arbeitnehmer);
+          ADD_FAILURE() << was << ": die Suche findet einen Bruttolohn";
+        } catch (const TLStFehler& f) {
+          EXPECT_EQ(std::string(f.what()), n[4]) << was;
+        }
+        continue;
       }
+      ASSERT_EQ(n.Zellen.size(), 3u + 6 + kAufgezeichnet + 3) << was;
+      TMonatsErgebnis gefunden;
+      const TWunschErgebnis wNeu = WunschBruttoSuchen(p, a, euro, wunsch, arbeitnehmer, &gefunden);
+      const std::int64_t werte[] = {wNeu.Brutto, wNeu.BruttoAngezeigt, wNeu.Genau ? 1 : 0,
+                                    wNeu.Wert,   wNeu.UmgebungVon,     wNeu.UmgebungBis};
+      for (std::size_t f = 0; f < 6; ++f) EXPECT_EQ(werte[f], Betrag(n[3 + f])) << was << " Suche " << n[1] << " " << f;
+      FelderVergleichen(n, 9, gefunden, was + " (gefunden " + n[1] + ")");
+    }
+
+    // The curve.
+    const TGoldZeile* kurve = eine("K");
+    EXPECT_EQ(kurve != nullptr, gerechnet % 6 == 0) << was;
+    if (kurve != nullptr) {
+      ASSERT_EQ(kurve->Zellen.size(), 2u + 11) << was;
+      TPlottAnsicht ansicht;
+      ansicht.Flaeche(267, 140);
+      std::vector<double> werte;
+      Kurve(p, a, euro, (*kurve)[1] == "AN", ansicht, werte, 20);
+      EXPECT_EQ((*kurve)[1], gerechnet % 12 == 0 ? "AN" : "AG");
+      ASSERT_EQ(werte.size(), 11u) << was;
+      for (std::size_t s = 0; s < werte.size(); ++s) EXPECT_EQ(werte[s], Dezimal((*kurve)[2 + s])) << was << " Spalte " << s;
     }
     if (::testing::Test::HasFailure()) break;
   }
+  EXPECT_EQ(gerechnet, 300);
 }
 
 }  // namespace

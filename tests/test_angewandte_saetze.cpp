@@ -6,10 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "calc/berechnung.h"
+#include "calc/abrechnung.h"
 #include "calc/geld.h"
-#include "calc/rechnung.h"
+#include "calc/pruefung.h"
 #include "calc/sozialversicherung.h"
 
 using namespace lst;
@@ -32,35 +33,36 @@ struct TFall {
 };
 
 struct TBerechnet {
-  TRechnung R;
-  TGesamtErgebnis Erg;
+  TMonatsErgebnis Erg;
   std::array<TSatzPaar, svAnzahl> Saetze{};
   TBBGZeitraum Grenzen{};
 };
 
 TBerechnet Rechne(const TFall& f) {
-  TRechenKontext k;
   TBerechnet b;
-  TRechnung& r = b.R;
-  r.Jahr = f.Jahr;
-  r.Monat = f.Monat;
-  r.LZ = {f.LZZ, f.Brutto};
-  r.Beschaeftigung = f.Beschaeftigung;
-  r.Aufstockung = f.Aufstockung;
-  if (f.Gruppe != nullptr) r.Beitragsgruppe = BeitragsgruppeLesen(f.Gruppe);
-  r.Privat = f.Privat;
-  r.PrivatBeitrag = f.Privat != 0 ? 70000 : 0;
-  r.LSt.ZKF = f.Kinder;
-  r.PVAbschlaege = f.Abschlaege;
-  r.Region = f.Sachsen ? rgOst : rgWest;
-  r.Sachsen = f.Sachsen;
-  k.BBGTabelle = BBGStandard(f.Jahr, f.Monat);
-  k.SVSatzTabelle = SVSaetzeStandard(f.Jahr, f.Monat);
-  EXPECT_EQ(BeitragsgruppeUebernehmen(r), "") << f.Name;
-  EXPECT_EQ(RegelnAnwenden(k, r), "") << f.Name;
-  GesamtBerechnen(k, r, b.Erg);
-  b.Saetze = AngewandteSaetze(f.Jahr, r.SV);
-  b.Grenzen = BBGFuerZeitraum(k.BBGTabelle, f.LZZ, r.SV.Region);
+  const TParameter p = Parameter(f.Jahr, f.Monat);
+  TAnfrage a;
+  a.LZZ = f.LZZ;
+  a.Brutto = f.Brutto;
+  a.Beschaeftigung = f.Beschaeftigung;
+  a.Aufstockung = f.Aufstockung;
+  if (f.Gruppe != nullptr) a.Beitragsgruppe = BeitragsgruppeLesen(f.Gruppe);
+  a.Privat = f.Privat != 0;
+  a.AGZuschuss = f.Privat == 2;
+  a.PrivatBeitrag = f.Privat != 0 ? 70000 : 0;
+  a.ZKF = f.Kinder;
+  a.PVAbschlaege = f.Abschlaege;
+  a.Region = f.Sachsen ? rgOst : rgWest;
+  a.Sachsen = f.Sachsen;
+  const std::vector<TBefund> befunde = Pruefen(p, a);
+  const TBefund* fehler = ErsterFehler(befunde);
+  EXPECT_EQ(fehler, nullptr) << f.Name << ": " << (fehler ? fehler->Meldung : "");
+  b.Erg = Abrechnen(p, a);
+  const TDatensaetze d = Aufbereiten(p, a);
+  b.Saetze = AngewandteSaetze(f.Jahr, d.SV);
+  // The slip names the same rates.
+  EXPECT_EQ(b.Erg.Saetze, b.Saetze) << f.Name;
+  b.Grenzen = BBGFuerZeitraum(p.BBG, f.LZZ, d.SV.Region);
   return b;
 }
 
@@ -76,7 +78,8 @@ void SaetzePassenZuDenBetraegen(const TFall& f) {
     const std::int64_t basis = std::min(f.Brutto, b.Grenzen[BBGFuerArt(static_cast<TSVArt>(art))]);
     for (int seite = 0; seite < 2; ++seite) {
       const double satz = seite == 0 ? b.Saetze[art].AN : b.Saetze[art].AG;
-      const std::int64_t betrag = seite == 0 ? b.Erg.SV.AN(art) : b.Erg.SV.AG(art);
+      const TBeitrag& beitrag = b.Erg.Beitrag(static_cast<TSVArt>(art));
+      const std::int64_t betrag = seite == 0 ? beitrag.AN : beitrag.AG;
       const std::string was =
           std::string(f.Name) + " " + kArtNamen[art] + (seite == 0 ? " AN" : " AG") + " Satz " + std::to_string(satz);
       if (satz < 0) {

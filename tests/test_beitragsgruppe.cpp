@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "calc/abrechnung.h"
 #include "calc/beitragsgruppe.h"
-#include "calc/berechnung.h"
 #include "calc/jahresregeln.h"
 #include "cli/eingabe.h"
 #include "cli_lauf.h"
+#include "ergebnis_sicht.h"
+#include "flussplan_lauf.h"
 
 using namespace lst;
 
@@ -21,16 +23,25 @@ namespace {
 
 TBeitragsgruppe G(const char* text) { return *BeitragsgruppeLesen(text); }
 
+// The slip of the command line's options, with what its flowchart is told.
 struct Lauf {
-  TRechenKontext k;
-  cli::TRechnung r;
-  TGesamtErgebnis erg;
+  TParameter p;
+  TAnfrage a;
+  TMonatsErgebnis erg;
+  TSVErgebnis sv;  // the contributions of erg by kind
+  std::vector<std::string> Warnungen;
   std::string Fehler;
   explicit Lauf(const cli::TEingabe& e) {
-    Fehler = cli::Vorbereiten(k, e, r);
-    if (Fehler.empty()) GesamtBerechnen(k, r, erg);
+    Fehler = cli::Vorbereiten(e, p, a, nullptr, &Warnungen);
+    if (!Fehler.empty()) return;
+    erg = Abrechnen(p, a);
+    sv = Beitraege(erg);
+    v_ = FlussplanEingaben(p, a);
   }
-  const TLStVariablen& V() const { return k.LStVar; }
+  const TLStVariablen& V() const { return v_; }
+
+ private:
+  TLStVariablen v_;
 };
 
 cli::TEingabe Eingabe(int jahr, double brutto, const char* gruppe = nullptr) {
@@ -131,10 +142,10 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
     cli::TEingabe e = Eingabe(2024, 538, "6100");
     Lauf l(e);
     ASSERT_EQ(l.Fehler, "");
-    EXPECT_EQ(l.erg.SV.AG(svKV), 6994);
-    EXPECT_EQ(l.erg.SV.AG(svRV), 8070);
-    EXPECT_EQ(l.erg.SV.AN(svRV), 1937);
-    EXPECT_EQ(l.erg.SV.SVSummeAN(), 1937);
+    EXPECT_EQ(l.sv.AG(svKV), 6994);
+    EXPECT_EQ(l.sv.AG(svRV), 8070);
+    EXPECT_EQ(l.sv.AN(svRV), 1937);
+    EXPECT_EQ(l.sv.SVSummeAN(), 1937);
     EXPECT_EQ(l.V().KRV, 0);
   }
   // 2026, 603 EUR without top-up (6500): the employer's 78,39 and 90,45,
@@ -146,17 +157,17 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
     e.STKL = 5;
     Lauf ohne(e);
     ASSERT_EQ(ohne.Fehler, "");
-    EXPECT_EQ(ohne.erg.SV.AG(svKV), 7839);
-    EXPECT_EQ(ohne.erg.SV.AG(svRV), 9045);
-    EXPECT_EQ(ohne.erg.SV.SVSummeAN(), 0);
+    EXPECT_EQ(ohne.sv.AG(svKV), 7839);
+    EXPECT_EQ(ohne.sv.AG(svRV), 9045);
+    EXPECT_EQ(ohne.sv.SVSummeAN(), 0);
     EXPECT_EQ(ohne.V().KRV, 1);
     EXPECT_EQ(ohne.V().ALV, 1);
     e.Beitragsgruppe = G("6100");
     Lauf mit(e);
-    EXPECT_EQ(mit.erg.SV.AN(svRV), 2171);  // Runden(603 x 18,6 %) = 112,16 less 90,45
+    EXPECT_EQ(mit.sv.AN(svRV), 2171);  // Runden(603 x 18,6 %) = 112,16 less 90,45
     EXPECT_EQ(mit.V().KRV, 0);
     EXPECT_EQ(mit.V().ALV, 1);
-    EXPECT_GT(ohne.erg.LSt.LSt, 0);
+    EXPECT_GT(ohne.erg.LSt, 0);
   }
   // 2026, 3.000 EUR, a full old-age pensioner past the retirement age
   // (3321): reduced health rate 7,0 % each (210,00) and the add-on rate
@@ -166,7 +177,7 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
   {
     Lauf l(Eingabe(2026, 3000, "3321"));
     ASSERT_EQ(l.Fehler, "");
-    const TSVErgebnis& s = l.erg.SV;
+    const TSVErgebnis& s = l.sv;
     EXPECT_EQ(s.AN(svKV), 21000);
     EXPECT_EQ(s.AG(svKV), 21000);
     EXPECT_EQ(s.AN(svKV2), 4350);
@@ -184,15 +195,15 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
     // The same person as a regular employee pays less wage tax: the
     // flowchart counts his pension and unemployment shares.
     Lauf normal(Eingabe(2026, 3000, "1111"));
-    EXPECT_GT(l.erg.LSt.LSt, normal.erg.LSt.LSt);
+    EXPECT_GT(l.erg.LSt, normal.erg.LSt);
   }
   // 2019: the employer's isolated unemployment share was suspended; the
   // same pensioner is 3301 and nobody pays unemployment insurance.
   {
     Lauf l(Eingabe(2019, 3000, "3301"));
     ASSERT_EQ(l.Fehler, "");
-    EXPECT_EQ(l.erg.SV.AG(svAV), 0);
-    EXPECT_EQ(l.erg.SV.AG(svRV), 27900);
+    EXPECT_EQ(l.sv.AG(svAV), 0);
+    EXPECT_EQ(l.sv.AG(svRV), 27900);
     EXPECT_EQ(l.V().KRV, 2);  // not insured, up to 2024
     EXPECT_NE(Lauf(Eingabe(2019, 3000, "3321")).Fehler, "");
   }
@@ -202,9 +213,9 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
   {
     Lauf l(Eingabe(2026, 1500, "0100"));
     ASSERT_EQ(l.Fehler, "");
-    EXPECT_EQ(l.erg.SV.AN(svRV), 13950);
-    EXPECT_EQ(l.erg.SV.SVSummeAN(), 13950);
-    EXPECT_EQ(l.erg.SV.SVSummeAG(), 13950);
+    EXPECT_EQ(l.sv.AN(svRV), 13950);
+    EXPECT_EQ(l.sv.SVSummeAN(), 13950);
+    EXPECT_EQ(l.sv.SVSummeAG(), 13950);
     EXPECT_EQ(l.V().KRV, 0);
     EXPECT_EQ(l.V().ALV, 1);
     EXPECT_EQ(l.V().PKV, 1);
@@ -214,8 +225,8 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
   {
     Lauf l(Eingabe(2024, 4000, "1001"));
     ASSERT_EQ(l.Fehler, "");
-    EXPECT_EQ(l.erg.SV.AN(svKV), 29200);
-    EXPECT_EQ(l.erg.SV.AN(svRV) + l.erg.SV.AG(svRV) + l.erg.SV.AN(svAV) + l.erg.SV.AG(svAV), 0);
+    EXPECT_EQ(l.sv.AN(svKV), 29200);
+    EXPECT_EQ(l.sv.AN(svRV) + l.sv.AG(svRV) + l.sv.AN(svAV) + l.sv.AG(svAV), 0);
     EXPECT_EQ(l.V().KRV, 2);
     EXPECT_EQ(l.V().PKV, 0);
   }
@@ -225,15 +236,15 @@ TEST(Beitragsgruppe, BeispieleAufDenCent) {
   {
     Lauf l(Eingabe(2026, 7000, "0111"));
     ASSERT_EQ(l.Fehler, "");
-    EXPECT_EQ(l.erg.SV.AN(svKV) + l.erg.SV.AN(svKV2) + l.erg.SV.AG(svKV) + l.erg.SV.AG(svKV2), 0);
-    EXPECT_EQ(l.erg.SV.AN(svPV), 10463);  // 5.812,50 x 1,8 %
+    EXPECT_EQ(l.sv.AN(svKV) + l.sv.AN(svKV2) + l.sv.AG(svKV) + l.sv.AG(svKV2), 0);
+    EXPECT_EQ(l.sv.AN(svPV), 10463);  // 5.812,50 x 1,8 %
     EXPECT_EQ(l.V().PKV, 0);
     EXPECT_DOUBLE_EQ(l.V().KVZ, 2.9);
     // 9111 remits the same contributions as 1111.
     Lauf firma(Eingabe(2026, 7000, "9111"));
     Lauf normal(Eingabe(2026, 7000, "1111"));
-    EXPECT_EQ(firma.erg.SV.Betrag, normal.erg.SV.Betrag);
-    EXPECT_EQ(firma.erg.LSt.LSt, normal.erg.LSt.LSt);
+    EXPECT_EQ(firma.sv.Betrag, normal.sv.Betrag);
+    EXPECT_EQ(firma.erg.LSt, normal.erg.LSt);
   }
 }
 
@@ -247,14 +258,14 @@ TEST(Beitragsgruppe, PauschsteuerErsetztDieLohnsteuer) {
   e.PauschProzent = 2;
   Lauf l(e);
   ASSERT_EQ(l.Fehler, "");
-  EXPECT_EQ(l.erg.LSt.LSt, 0);
-  EXPECT_EQ(l.erg.LSt.Soli, 0);
-  EXPECT_EQ(l.erg.LSt.KiSt, 0);
-  EXPECT_EQ(l.erg.LSt.LStPausch, 1076);
-  EXPECT_EQ(l.erg.Netto, 53800 - l.erg.SV.SVSummeAN());
+  EXPECT_EQ(l.erg.LSt, 0);
+  EXPECT_EQ(l.erg.Soli, 0);
+  EXPECT_EQ(l.erg.KiSt, 0);
+  EXPECT_EQ(l.erg.LStPausch, 1076);
+  EXPECT_EQ(l.erg.Netto, 53800 - l.sv.SVSummeAN());
   e.PauschProzent.reset();
   Lauf klasse(e);
-  EXPECT_EQ(klasse.erg.LSt.LSt, 4441);  // taxed by class instead
+  EXPECT_EQ(klasse.erg.LSt, 4441);  // taxed by class instead
 }
 
 // Random slips of 2014 to 2026 in every class, pay period, employment and
@@ -306,19 +317,29 @@ TEST(Beitragsgruppe, BeitraegeUndAblaufplanBeschreibenDieselbePerson) {
     }
     ++gerechnet;
     const TBeitragsgruppe& g = *e.Beitragsgruppe;
-    const TSVErgebnis& s = l.erg.SV;
+    const TSVErgebnis& s = l.sv;
     const TLStVariablen& v = l.V();
     const TJahresRegeln& regeln = JahresRegeln(jahr);
     // Pension: the flowchart hears "not insured" exactly where the employee
     // pays no pension share of his own.
     const bool rvFrei = v.KRV == regeln.KRV(true, e.Region);
     EXPECT_EQ(rvFrei, g.RV != 1) << was;
-    if (rvFrei) EXPECT_EQ(s.AN(svRV), 0) << was;
-    if (g.RV == 1 && !mini && l.r.LZ.RE4 > 200000) EXPECT_GT(s.AN(svRV), 0) << was;
+    if (rvFrei) {
+      EXPECT_EQ(s.AN(svRV), 0) << was;
+    }
+    if (g.RV == 1 && !mini && l.a.Brutto > 200000) {
+      EXPECT_GT(s.AN(svRV), 0) << was;
+    }
     // Unemployment (an input from 2026).
-    if (regeln.AGZuschussBetrag) EXPECT_EQ(v.ALV, g.AV != 1 ? 1 : 0) << was;
-    if (g.AV != 1) EXPECT_EQ(s.AN(svAV), 0) << was;
-    if (g.AV == 0) EXPECT_EQ(s.AG(svAV), 0) << was;
+    if (regeln.AGZuschussBetrag) {
+      EXPECT_EQ(v.ALV, g.AV != 1 ? 1 : 0) << was;
+    }
+    if (g.AV != 1) {
+      EXPECT_EQ(s.AN(svAV), 0) << was;
+    }
+    if (g.AV == 0) {
+      EXPECT_EQ(s.AG(svAV), 0) << was;
+    }
     // Health and care: private or none through the job means no statutory
     // contributions and PKV for the flowchart.
     if (!g.KVGesetzlich()) {
@@ -328,10 +349,16 @@ TEST(Beitragsgruppe, BeitraegeUndAblaufplanBeschreibenDieselbePerson) {
     } else {
       EXPECT_EQ(v.PKV, 0) << was;
     }
-    if (g.PV == 0) EXPECT_EQ(s.AN(svPV) + s.AG(svPV) + s.AN(svPV2), 0) << was;
-    if (g.KV == 0) EXPECT_EQ(s.AN(svKV) + s.AG(svKV), 0) << was;
+    if (g.PV == 0) {
+      EXPECT_EQ(s.AN(svPV) + s.AG(svPV) + s.AN(svPV2), 0) << was;
+    }
+    if (g.KV == 0) {
+      EXPECT_EQ(s.AN(svKV) + s.AG(svKV), 0) << was;
+    }
     // The flat-rate tax leaves no tax by class.
-    if (e.PauschProzent) EXPECT_EQ(l.erg.LSt.LSt + l.erg.LSt.Soli + l.erg.LSt.KiSt, 0) << was;
+    if (e.PauschProzent) {
+      EXPECT_EQ(l.erg.LSt + l.erg.Soli + l.erg.KiSt, 0) << was;
+    }
     // The sums are the sums of the lines.
     std::int64_t an = 0, ag = 0;
     for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {
@@ -340,7 +367,7 @@ TEST(Beitragsgruppe, BeitraegeUndAblaufplanBeschreibenDieselbePerson) {
     }
     EXPECT_EQ(s.SVSummeAN(), an) << was;
     EXPECT_EQ(s.SVSummeAG(), ag) << was;
-    EXPECT_EQ(l.erg.AGGesamt, l.erg.LSt.BruttoPlusPausch + ag + s.PKVZuschuss_AG) << was;
+    EXPECT_EQ(l.erg.AGGesamt, l.erg.BruttoPlusPausch + ag + s.PKVZuschuss_AG) << was;
   }
   EXPECT_GT(gerechnet, 2500);
 }
@@ -356,8 +383,8 @@ TEST(Beitragsgruppe, PVAbschlaegeOhneKinderfreibetraege) {
     Lauf mit(e);
     ASSERT_EQ(mit.Fehler, "") << stkl;
     // 1,8 % less two discounts of 0,25 %: 1,3 % of 3.000 EUR, no surcharge.
-    EXPECT_EQ(mit.erg.SV.AN(svPV), 3900) << stkl;
-    EXPECT_EQ(mit.erg.SV.AN(svPV2), 0) << stkl;
+    EXPECT_EQ(mit.sv.AN(svPV), 3900) << stkl;
+    EXPECT_EQ(mit.sv.AN(svPV2), 0) << stkl;
     EXPECT_EQ(mit.V().PVA, 2) << stkl;
     EXPECT_EQ(mit.V().PVZ, 0) << stkl;
   }
@@ -370,14 +397,14 @@ TEST(Beitragsgruppe, AltersentlastungErstAbIhremJahr) {
   Lauf spaeter(e);
   ASSERT_EQ(spaeter.Fehler, "");
   EXPECT_EQ(spaeter.V().ALTER1, 0);
-  EXPECT_EQ(spaeter.erg.LSt.LSt, Lauf(Eingabe(2026, 4000)).erg.LSt.LSt);
-  const auto w = cli::Warnungen(spaeter.k, e, spaeter.r);
+  EXPECT_EQ(spaeter.erg.LSt, Lauf(Eingabe(2026, 4000)).erg.LSt);
+  const std::vector<std::string>& w = spaeter.Warnungen;
   ASSERT_EQ(w.size(), 1u);
   EXPECT_NE(w[0].find("erst ab 2027"), std::string::npos) << w[0];
   e.Altersentlastung = 2026;
   Lauf jetzt(e);
   EXPECT_EQ(jetzt.V().ALTER1, 1);
-  EXPECT_LT(jetzt.erg.LSt.LSt, spaeter.erg.LSt.LSt);
+  EXPECT_LT(jetzt.erg.LSt, spaeter.erg.LSt);
 }
 
 TEST(BeitragsgruppeCli, OptionUndWidersprueche) {

@@ -5,8 +5,9 @@
 
 #include <string>
 
+#include "calc/abrechnung.h"
 #include "calc/beitragsgruppe.h"
-#include "calc/rechnung.h"
+#include "calc/pruefung.h"
 #include "calc/sozialversicherung.h"
 
 using namespace lst;
@@ -25,6 +26,14 @@ std::array<TSatzPaar, svAnzahl> Zeile(const char* gruppe, int jahr, int monat, i
   std::array<TSatzPaar, svAnzahl> z = SVSaetzeStandard(jahr, monat)[typ];
   SaetzeDerGruppe(Gruppe(gruppe), jahr, monat, z);
   return z;
+}
+
+// The check's error on the contribution group of a request, "" without.
+std::string GruppenFehler(const TParameter& p, const TAnfrage& a) {
+  for (const TBefund& b : Pruefen(p, a)) {
+    if (b.Schwere == TSchwere::Fehler && b.Feld == TFeld::Beitragsgruppe) return b.Meldung;
+  }
+  return "";
 }
 
 }  // namespace
@@ -86,47 +95,63 @@ TEST(SaetzeDerGruppe, Minijob) {
   EXPECT_EQ(z[svRV].AG, gf[svRV].AG);
 }
 
-// What the window does with a typed key: BeitragsgruppeUebernehmen on a copy
-// of its request, whose fields then name the boxes.
-TEST(BeitragsgruppeUebernehmen, SetztDieAngabenOderLehntAb) {
-  TRechnung r;
-  r.Jahr = 2026;
-  r.Monat = 12;
-  r.Beitragsgruppe = Gruppe("3321");
-  EXPECT_EQ(BeitragsgruppeUebernehmen(r), "");
-  EXPECT_EQ(r.Beschaeftigung, beNV);
-  EXPECT_EQ(r.LSt.TabArt, 1);  // not in the statutory pension insurance
-  EXPECT_EQ(r.Privat, 0);
-  EXPECT_EQ(BeitragsgruppeDerRechnung(r).Text(), "3321");
+// What the window does with a typed key: the request's check of the key for
+// the year, the month and the employment stated, and the request with the
+// group applied (MitGruppe), whose fields then name the boxes.
+TEST(MitGruppe, SetztDieAngabenOderLehntAb) {
+  const TParameter& p = StandardParameter(2026, 12);
+  TAnfrage a;
+  a.Beitragsgruppe = Gruppe("3321");
+  EXPECT_EQ(GruppenFehler(p, a), "");
+  TAnfrage m = MitGruppe(p, a);
+  EXPECT_EQ(m.Beschaeftigung, beNV);
+  EXPECT_TRUE(m.BesondereTabelle);  // not in the statutory pension insurance
+  EXPECT_EQ(Aufbereiten(p, a).LSt.TabArt, 1);
+  EXPECT_FALSE(m.Privat);
+  EXPECT_EQ(BeitragsgruppeDerAnfrage(p, a).Text(), "3321");
 
-  r.Beitragsgruppe = Gruppe("0100");
-  EXPECT_EQ(BeitragsgruppeUebernehmen(r), "");
-  EXPECT_EQ(r.Beschaeftigung, beNV);  // a working student
-  EXPECT_NE(r.Privat, 0);
-  EXPECT_EQ(r.LSt.TabArt, 0);
-  r.Beschaeftigung = beHH;
-  EXPECT_EQ(BeitragsgruppeUebernehmen(r), "");
-  EXPECT_EQ(r.Beschaeftigung, beHH);  // a private minijob stays one
-  EXPECT_TRUE(r.Aufstockung);
+  a.Beitragsgruppe = Gruppe("0100");
+  EXPECT_EQ(GruppenFehler(p, a), "");
+  m = MitGruppe(p, a);
+  EXPECT_EQ(m.Beschaeftigung, beNV);  // a working student
+  EXPECT_TRUE(m.Privat);
+  EXPECT_FALSE(m.BesondereTabelle);
+  EXPECT_EQ(Aufbereiten(p, a).LSt.TabArt, 0);
+  a.Beschaeftigung = beHH;
+  EXPECT_EQ(GruppenFehler(p, a), "");
+  m = MitGruppe(p, a);
+  EXPECT_EQ(m.Beschaeftigung, beHH);  // a private minijob stays one
+  EXPECT_TRUE(m.Aufstockung);
 
-  r.Beschaeftigung = beNV;
-  r.Beitragsgruppe = Gruppe("6500");
-  EXPECT_EQ(BeitragsgruppeUebernehmen(r), "");
-  EXPECT_EQ(r.Beschaeftigung, beGF);
-  EXPECT_FALSE(r.Aufstockung);
-  EXPECT_EQ(r.Privat, 0);
+  a.Beschaeftigung = beNV;
+  a.Beitragsgruppe = Gruppe("6500");
+  EXPECT_EQ(GruppenFehler(p, a), "");
+  m = MitGruppe(p, a);
+  EXPECT_EQ(m.Beschaeftigung, beGF);
+  EXPECT_FALSE(m.Aufstockung);
+  EXPECT_FALSE(m.Privat);
+  // The group decides over the private insurance stated.
+  TAnfrage privat = a;
+  privat.Privat = true;
+  privat.PrivatBeitrag = 50000;
+  EXPECT_FALSE(MitGruppe(p, privat).Privat);
+  EXPECT_EQ(MitGruppe(p, privat).PrivatBeitrag, 0);
 
-  // Refused keys leave the request as it was.
+  // Refused keys of a minijob: the request's check names them, and the
+  // key's own check for the insurance it describes says why.
+  a.Beschaeftigung = beGF;
   for (const char* g : {"2111", "1110", "1112", "4111", "1411", "6111"}) {
-    TRechnung s = r;
-    s.Beitragsgruppe = Gruppe(g);
-    const std::string f = BeitragsgruppeUebernehmen(s);
-    EXPECT_EQ(f.rfind(std::string("Beitragsgruppe ") + g + ": ", 0), 0u) << f;
-    EXPECT_EQ(s.Beschaeftigung, r.Beschaeftigung) << g;
+    TAnfrage b = a;
+    b.Beitragsgruppe = Gruppe(g);
+    const std::string f = GruppenFehler(p, b);
+    EXPECT_NE(f.find(g), std::string::npos) << g << ": " << f;
+    const TVersicherung v = VersicherungDerGruppe(*b.Beitragsgruppe, b.Beschaeftigung);
+    const std::string grund = BeitragsgruppePruefen(*b.Beitragsgruppe, p.Jahr, p.Monat, v.Beschaeftigung, v.Privat);
+    EXPECT_EQ(grund.rfind(std::string("Beitragsgruppe ") + g + ": ", 0), 0u) << grund;
   }
-  r.Jahr = 2019;
-  r.Beitragsgruppe = Gruppe("3321");
-  EXPECT_NE(BeitragsgruppeUebernehmen(r).find("AV 2"), std::string::npos);
-  r.Jahr = 2013;
-  EXPECT_NE(BeitragsgruppeUebernehmen(r).find("erst ab 2014"), std::string::npos);
+  a.Beschaeftigung = beNV;
+  a.Beitragsgruppe = Gruppe("3321");
+  EXPECT_NE(GruppenFehler(StandardParameter(2019, 12), a).find("AV 2"), std::string::npos);
+  EXPECT_NE(GruppenFehler(StandardParameter(2013, 12), a).find("erst ab 2014"), std::string::npos)
+      << GruppenFehler(StandardParameter(2013, 12), a);
 }

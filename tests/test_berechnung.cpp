@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "calc/abrechnung.h"
 #include "calc/berechnung.h"
+#include "calc/geld.h"
+#include "flussplan_lauf.h"
 
 using namespace lst;
 
 namespace {
 
+// The tax step of raw records in a working space of the test's own.
 struct Fall {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLohnZeitraum lz;
   TLStEingabe e;
   TSVEingabe sv;
@@ -19,12 +23,26 @@ struct Fall {
     e.STKL = 1;
     e.KiStSatz = 0.09;
   }
-  std::int64_t Steuer(int jahr = 2013) { return SteuerBerechnen(k, jahr, lz, e, erg, sv); }
+  std::int64_t Steuer(int jahr = 2013) {
+    k.LStJahr = static_cast<std::int16_t>(jahr);
+    SteuerRechnen(k, WerkProgramm(k), WerkGrenzen(jahr), lz, e, erg, sv);
+    return erg.BruttoPlusPausch;
+  }
 };
+
+// The child benefit of a slip of the pay period lzz (a month counts 30 days,
+// a year 360, a week 7) for n child allowances in class I.
+std::int64_t Kindergeld(int jahr, int monat, std::uint8_t lzz, double n) {
+  TAnfrage a;
+  a.LZZ = lzz;
+  a.Brutto = 300000;
+  a.ZKF = static_cast<float>(n);
+  return Abrechnen(StandardParameter(jahr, monat), a).Kindergeld;
+}
 
 }  // namespace
 
-TEST(SteuerBerechnen, KirchensteuerWirdAbgeschnitten) {
+TEST(SteuerRechnen, KirchensteuerWirdAbgeschnitten) {
   Fall f;
   f.Steuer();
   EXPECT_EQ(f.erg.LSt, 46825);
@@ -41,7 +59,7 @@ TEST(SteuerBerechnen, KirchensteuerWirdAbgeschnitten) {
   EXPECT_EQ(f.erg.KiSt, 0);
 }
 
-TEST(SteuerBerechnen, PauschsteuerDesArbeitgebers) {
+TEST(SteuerRechnen, PauschsteuerDesArbeitgebers) {
   Fall f;
   f.lz.RE4 = 45000;
   f.e.PauschSatzAG = 0.02;
@@ -55,7 +73,7 @@ TEST(SteuerBerechnen, PauschsteuerDesArbeitgebers) {
   EXPECT_EQ(f.Steuer(), 45000);
 }
 
-TEST(SteuerBerechnen, PauschsatzErsetztDieLohnsteuer) {
+TEST(SteuerRechnen, PauschsatzErsetztDieLohnsteuer) {
   Fall f;
   f.e.PauschSatzLSt = 0.25;
   f.Steuer();
@@ -65,7 +83,7 @@ TEST(SteuerBerechnen, PauschsatzErsetztDieLohnsteuer) {
   EXPECT_EQ(f.erg.KiSt, 0);
 }
 
-TEST(SteuerBerechnen, FaktorNurInKlasseVier) {
+TEST(SteuerRechnen, FaktorNurInKlasseVier) {
   Fall f;
   f.e.af = true;
   f.e.f = 0.8;
@@ -83,7 +101,7 @@ TEST(SteuerBerechnen, FaktorNurInKlasseVier) {
   EXPECT_EQ(f.erg.LSt, Abschneiden(5619 * 0.8) * 100 / 12);
 }
 
-TEST(SteuerBerechnen, RentenversicherungskennzeichenNachTabelleUndRegion) {
+TEST(SteuerRechnen, RentenversicherungskennzeichenNachTabelleUndRegion) {
   Fall f;
   f.sv.Region = 0;
   f.Steuer();
@@ -101,7 +119,7 @@ TEST(SteuerBerechnen, RentenversicherungskennzeichenNachTabelleUndRegion) {
   EXPECT_EQ(f.k.LStVar.PVZ, 1);
 }
 
-TEST(SteuerBerechnen, JahrOhneProgramm) {
+TEST(SteuerRechnen, JahrOhneProgramm) {
   Fall f;
   f.erg.LSt = 123;
   try {
@@ -115,16 +133,15 @@ TEST(SteuerBerechnen, JahrOhneProgramm) {
 }
 
 TEST(Kindergeld, NachJahrUndZahlDerKinder) {
-  TRechenKontext k;
-  k.LStJahr = 2013;
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 0), 0);
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 3), 55800);
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 1.5), 27600);
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 4), 77300);
-  EXPECT_EQ(KindergeldBerechnen(k, 360, 1), 220800);
-  EXPECT_EQ(KindergeldBerechnen(k, 7, 1), 4293);  // 18400 / 30 * 7 = 4293.33
-  k.LStJahr = 2009;
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 3), 49800);
+  int jahr = 2013;
+  EXPECT_EQ(Kindergeld(jahr, 12, 2, 0), 0);
+  EXPECT_EQ(Kindergeld(jahr, 12, 2, 3), 55800);
+  EXPECT_EQ(Kindergeld(jahr, 12, 2, 1.5), 27600);
+  EXPECT_EQ(Kindergeld(jahr, 12, 2, 4), 77300);
+  EXPECT_EQ(Kindergeld(jahr, 12, 1, 1), 220800);
+  EXPECT_EQ(Kindergeld(jahr, 12, 3, 1), 4293);  // 18400 / 30 * 7 = 4293.33
+  jahr = 2009;
+  EXPECT_EQ(Kindergeld(jahr, 12, 2, 3), 49800);
   // Section 66 EStG of the years before 2004, four children a month: the
   // published amounts per child added up (pfennigs up to 2001).
   const struct {
@@ -139,13 +156,13 @@ TEST(Kindergeld, NachJahrUndZahlDerKinder) {
                  {2002, 15400, 15400 * 3 + 17900},
                  {2003, 15400, 15400 * 3 + 17900}};
   for (const auto& f : frueher) {
-    k.LStJahr = static_cast<std::int16_t>(f.jahr);
-    EXPECT_EQ(KindergeldBerechnen(k, 30, 1), f.eins) << f.jahr;
-    EXPECT_EQ(KindergeldBerechnen(k, 30, 4), f.vier) << f.jahr;
+    jahr = f.jahr;
+    EXPECT_EQ(Kindergeld(jahr, 12, 2, 1), f.eins) << f.jahr;
+    EXPECT_EQ(Kindergeld(jahr, 12, 2, 4), f.vier) << f.jahr;
   }
   // 1995: the benefit depended on the parents' income.
-  k.LStJahr = 1995;
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 3), 0);
+  jahr = 1995;
+  EXPECT_EQ(Kindergeld(jahr, 12, 2, 3), 0);
 }
 
 // The amounts of section 66 EStG year by year as published, per child by
@@ -163,7 +180,6 @@ TEST(Kindergeld, AlleJahreUndMonate) {
                  {2018, 2019, 19400, 19400, 20000, 22500}, {2020, 2020, 20400, 20400, 21000, 23500},
                  {2021, 2022, 21900, 21900, 22500, 25000}, {2023, 2024, 25000, 25000, 25000, 25000},
                  {2025, 2025, 25500, 25500, 25500, 25500}, {2026, 2026, 25900, 25900, 25900, 25900}};
-  TRechenKontext k;
   for (int jahr = kErstesJahr - 1; jahr <= 2026; ++jahr) {
     for (int monat = 1; monat <= 12; ++monat) {
       std::int64_t t[4] = {0, 0, 0, 0};
@@ -175,20 +191,17 @@ TEST(Kindergeld, AlleJahreUndMonate) {
       if (jahr == 2019 && monat >= 7) {
         t[0] = t[1] = 20400; t[2] = 21000; t[3] = 23500;
       }
-      k.LStJahr = static_cast<std::int16_t>(jahr);
-      k.LStMonat = static_cast<std::uint8_t>(monat);
       SCOPED_TRACE(std::to_string(jahr) + "/" + std::to_string(monat));
       // One child each, the fifth as the fourth, a half child of the third
       // position, a week.
-      EXPECT_EQ(KindergeldBerechnen(k, 30, 1), t[0]);
-      EXPECT_EQ(KindergeldBerechnen(k, 30, 2), t[0] + t[1]);
-      EXPECT_EQ(KindergeldBerechnen(k, 30, 3), t[0] + t[1] + t[2]);
-      EXPECT_EQ(KindergeldBerechnen(k, 30, 5), t[0] + t[1] + t[2] + 2 * t[3]);
-      EXPECT_EQ(KindergeldBerechnen(k, 30, 2.5), t[0] + t[1] + Runden(0.5 * static_cast<double>(t[2])));
-      EXPECT_EQ(KindergeldBerechnen(k, 7, 1), Runden(static_cast<double>(t[0]) / 30.0 * 7));
+      EXPECT_EQ(Kindergeld(jahr, monat, 2, 1), t[0]);
+      EXPECT_EQ(Kindergeld(jahr, monat, 2, 2), t[0] + t[1]);
+      EXPECT_EQ(Kindergeld(jahr, monat, 2, 3), t[0] + t[1] + t[2]);
+      EXPECT_EQ(Kindergeld(jahr, monat, 2, 5), t[0] + t[1] + t[2] + 2 * t[3]);
+      EXPECT_EQ(Kindergeld(jahr, monat, 2, 2.5), t[0] + t[1] + Runden(0.5 * static_cast<double>(t[2])));
+      EXPECT_EQ(Kindergeld(jahr, monat, 3, 1), Runden(static_cast<double>(t[0]) / 30.0 * 7));
     }
   }
   // A year after the tables has no child benefit.
-  k.LStJahr = static_cast<std::int16_t>(kLetztesLStJahr + 1);
-  EXPECT_EQ(KindergeldBerechnen(k, 30, 2), 0);
+  EXPECT_EQ(Kindergeld(kLetztesLStJahr + 1, 1, 2, 2), 0);
 }

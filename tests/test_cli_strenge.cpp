@@ -61,11 +61,6 @@ std::string PapKopf() {
   return kopf;
 }
 
-// The printing program beside lohnsteuer-cli (built only with Qt).
-bool DruckprogrammDa() {
-  return fs::exists(fs::path(LOHNSTEUER_CLI_PATH).parent_path() / "lohnsteuer-cli-druck");
-}
-
 }  // namespace
 
 TEST(Zahlen, BetragOhneEinheitMitHoechstensZweiStellen) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "calc/berechnung.h"
+#include "calc/abrechnung.h"
 #include "calc/werkzeuge.h"
 #include "cli/eingabe.h"
 #include "cli_lauf.h"
@@ -12,14 +12,14 @@ using namespace lst;
 
 namespace {
 
-// The calculator's state after a calculation with the options of the command line.
+// A calculation with the options of the command line: parameters, request, slip.
 struct Stand {
-  TRechenKontext k;
-  cli::TRechnung r;
+  TParameter p;
+  TAnfrage a;
+  TMonatsErgebnis m;
   explicit Stand(const cli::TEingabe& e) {
-    EXPECT_EQ(cli::Vorbereiten(k, e, r), "");
-    TGesamtErgebnis erg;
-    GesamtBerechnen(k, e.Jahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
+    EXPECT_EQ(cli::Vorbereiten(e, p, a), "");
+    m = Abrechnen(p, a);
   }
 };
 
@@ -34,10 +34,11 @@ TEST(CliWerkzeuge, TabelleIstDerKopierteText) {
   e.STKL = 3;
   e.KiStProzent = 9;
   Stand s(e);
-  const auto zeilen = LohnsteuerTabelle(s.k, s.r.LZ, s.r.LSt, s.r.SV, 100001);
+  ASSERT_EQ(s.a.Brutto, 100001);
+  const auto zeilen = LohnsteuerTabelle(s.p, s.a, true);
   std::vector<std::vector<std::string>> texte;
   for (const auto& z : zeilen) {
-    const auto c = ZellenTexte(s.k, z);
+    const auto c = ZellenTexte(s.p.Jahr, true, z);
     texte.emplace_back(c.begin(), c.end());
   }
   EXPECT_EQ(l.Ausgabe, KopierText(texte));
@@ -61,7 +62,7 @@ TEST(CliWerkzeuge, EstTabelleUmDasEinkommenDerRechnung) {
   e.Brutto = 4000;
   e.STKL = 3;
   Stand s(e);
-  const std::int64_t start = EStTabellenStart(LetzterTarifStand(s.k).X);
+  const std::int64_t start = EStTabellenStart(s.m.TarifX);
   EXPECT_EQ(erste.substr(0, erste.find('\t')), GanzzahlAlsText(start));
   EXPECT_EQ(CliStarten("est-tabelle --json").Status, 0);
 }
@@ -69,10 +70,9 @@ TEST(CliWerkzeuge, EstTabelleUmDasEinkommenDerRechnung) {
 TEST(CliWerkzeuge, EinkommensteuerAlsJson) {
   const TCliLauf l = CliStarten("einkommensteuer --jahr 2013 50.000,99 --splitting --json");
   ASSERT_EQ(l.Status, 0) << l.Ausgabe;
-  TRechenKontext k;
-  k.GFB = 8130;
-  k.LStVar.R = 1;
-  const TEinkommensteuer e = EinkommensteuerJahr(k, 1, 2, 50000, 0.08);
+  TAnfrage a;
+  a.KiStSatz = 0.08;
+  const TEinkommensteuer e = EinkommensteuerJahr(StandardParameter(2013, 12), a, 1, 2, 50000);
   EXPECT_EQ(JsonFeld(l.Ausgabe, "zvE"), "5000000");
   EXPECT_EQ(JsonFeld(l.Ausgabe, "KZTAB"), "2");
   EXPECT_EQ(JsonFeld(l.Ausgabe, "ESt"), std::to_string(e.Steuer * 100));

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "calc/anzeige.h"
 #include "calc/geld.h"
-#include "calc/kontext.h"
 
 using namespace lst;
 
@@ -67,22 +67,17 @@ TEST(Runden, SchnellerWegStimmtMitTextUeberein) {
   }
 }
 
-TEST(Waehrung, InCentUndAusCent) {
-  TRechenKontext k;
-  k.LStJahr = 2001;
-  EXPECT_EQ(InCent(k, 100), 19558);  // Euro shown, pfennigs stored
-  EXPECT_NEAR(AusCent(k, 19558), 99.9984, 1e-4);
-  EXPECT_EQ(k.Waehrung, "EUR");
-  k.LStJahr = 2013;
-  EXPECT_EQ(InCent(k, 100), 10000);
-  EXPECT_EQ(InCent(k, 0.29), 29);
-  EXPECT_DOUBLE_EQ(AusCent(k, 12345), 123.45);
-  k.EuroAnzeige = false;
-  EXPECT_EQ(InCent(k, 195.583), 10000);  // DM shown, cents stored
-  EXPECT_DOUBLE_EQ(AusCent(k, 10000), 195.583);
-  EXPECT_EQ(k.Waehrung, "DM");
-  k.LStJahr = 1999;
-  EXPECT_EQ(InCent(k, 12.34), 1234);
+TEST(Waehrung, InCentUndAnzeigeWert) {
+  EXPECT_EQ(InCent(2001, true, 100), 19558);  // Euro shown, pfennigs stored
+  EXPECT_NEAR(AnzeigeWert(2001, true, 19558), 99.9984, 1e-4);
+  EXPECT_STREQ(Waehrungszeichen(true), "EUR");
+  EXPECT_EQ(InCent(2013, true, 100), 10000);
+  EXPECT_EQ(InCent(2013, true, 0.29), 29);
+  EXPECT_DOUBLE_EQ(AnzeigeWert(2013, true, 12345), 123.45);
+  EXPECT_EQ(InCent(2013, false, 195.583), 10000);  // DM shown, cents stored
+  EXPECT_DOUBLE_EQ(AnzeigeWert(2013, false, 10000), 195.583);
+  EXPECT_STREQ(Waehrungszeichen(false), "DM");
+  EXPECT_EQ(InCent(1999, false, 12.34), 1234);
 }
 
 TEST(Waehrung, SoliSatzNachJahr) {

@@ -7,13 +7,16 @@
 #include <vector>
 
 #include "calc/jahresregeln.h"
-#include "calc/kontext.h"
+#include "calc/parameter.h"
 #include "calc/sozialversicherung.h"
 #include "cli_lauf.h"
 
 using namespace lst;
 
 namespace {
+
+// The years of one set of rules a year, 1995 to 2013.
+constexpr int kLetztesJahrEinerRegel = 2013;
 
 std::string Ausgabe(const std::string& argumente, int& status) {
   const TCliLauf l = CliStarten(argumente);
@@ -24,7 +27,7 @@ std::string Ausgabe(const std::string& argumente, int& status) {
 }  // namespace
 
 TEST(JahresRegeln, WasJedesJahrKennt) {
-  for (int jahr = kErstesJahr; jahr <= kLetztesJahr; ++jahr) {
+  for (int jahr = kErstesJahr; jahr <= kLetztesJahrEinerRegel; ++jahr) {
     const TJahresRegeln r = JahresRegeln(jahr);
     SCOPED_TRACE(jahr);
     EXPECT_TRUE(r.Vorhanden);
@@ -194,7 +197,7 @@ TEST(JahresRegeln, EinkommensteuerDerDMJahre) {
 
 // The flowchart's name says the months it is in force for, where its year
 // has more than one; every month from 2014 has one, and a pay month names
-// the flowchart the context runs for it.
+// the flowchart its parameters run.
 TEST(JahresRegeln, AblaufplanName) {
   EXPECT_EQ(AblaufplanName(2026, 5), "Ablaufplan 2026");
   EXPECT_EQ(AblaufplanName(2013, 12), "Ablaufplan 2013");
@@ -216,9 +219,7 @@ TEST(JahresRegeln, AblaufplanName) {
   EXPECT_EQ(AblaufplanName(2040, 1), "");
   for (int jahr = 2014; jahr <= kLetztesLStJahr; ++jahr) {
     for (int monat = 1; monat <= 12; ++monat) {
-      TRechenKontext k;
-      k.LStMonat = static_cast<std::uint8_t>(monat);
-      const int v = k.VersionFuer(jahr);
+      const int v = StandardParameter(jahr, monat).Version;
       ASSERT_GE(v, 0) << jahr << "/" << monat;
       EXPECT_EQ(AblaufplanName(jahr, monat), AblaufplanName(v)) << jahr << "/" << monat;
     }

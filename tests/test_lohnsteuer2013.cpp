@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/berechnung.h"
+#include "flussplan_lauf.h"
 #include "lohnsteuer/programm.h"
 
 using namespace lst;
@@ -20,18 +21,18 @@ struct Ergebnis {
   std::int64_t LSt, Soli, BK;
 };
 
-Ergebnis Rechne(TRechenKontext& k, const TLStVariablen& v, std::int64_t gfb = 8004) {
+Ergebnis Rechne(TFlussplanWerk& k, const TLStVariablen& v, std::int64_t gfb = 8004) {
   k.LStJahr = 2013;
   k.GFB = gfb;
   k.LStVar = v;
-  LohnsteuerBerechnen(k);
+  WerkLohnsteuer(k);
   return {k.LStVar.LSTLZZ, k.LStVar.SOLZLZZ, k.LStVar.BK};
 }
 
 }  // namespace
 
 TEST(Lohnsteuer2013, GrundfreibetragWaehltDenParametersatz) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   const auto a = Rechne(k, Monat(300000, 1), 8004);
   EXPECT_EQ(a.LSt, 46825);
   EXPECT_EQ(a.Soli, 2575);
@@ -44,7 +45,7 @@ TEST(Lohnsteuer2013, GrundfreibetragWaehltDenParametersatz) {
 }
 
 TEST(Lohnsteuer2013, KeinLohnKeineSteuer) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   for (std::uint8_t stkl = 1; stkl <= 6; ++stkl) {
     const auto e = Rechne(k, Monat(0, stkl));
     EXPECT_EQ(e.LSt, 0);
@@ -54,7 +55,7 @@ TEST(Lohnsteuer2013, KeinLohnKeineSteuer) {
 }
 
 TEST(Lohnsteuer2013, ProgrammLaesstJahreszeitraumZurueck) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Monat(250000, 1);
   v.ZMVB = 0;
   Rechne(k, v);
@@ -63,7 +64,7 @@ TEST(Lohnsteuer2013, ProgrammLaesstJahreszeitraumZurueck) {
 }
 
 TEST(Lohnsteuer2013, FaktorverfahrenSchneidetAufGanzeEuro) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Monat(300000, 4);
   const auto ohne = Rechne(k, v);
   v.af = 1;
@@ -79,7 +80,7 @@ TEST(Lohnsteuer2013, FaktorverfahrenSchneidetAufGanzeEuro) {
 }
 
 TEST(Lohnsteuer2013, SoliFreigrenzeUndUebergang) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   // A yearly tax (JBMG) of exactly 972 Euro carries no surcharge.
   TLStVariablen v;
   v.LZZ = 1;
@@ -104,7 +105,7 @@ TEST(Lohnsteuer2013, SoliFreigrenzeUndUebergang) {
 }
 
 TEST(Lohnsteuer2013, VersorgungsbezugNachBeginnjahr) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Monat(300000, 1);
   v.VBEZ = 300000;
   v.VBEZM = 300000;
@@ -120,7 +121,7 @@ TEST(Lohnsteuer2013, VersorgungsbezugNachBeginnjahr) {
 }
 
 TEST(Lohnsteuer2013, Steuerklasse6OhnePauschbetraege) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   // Class VI gets no lump sums: a small wage is already taxed (MST5_6 minimum 14 %).
   const auto e = Rechne(k, Monat(50000, 6));
   EXPECT_GT(e.LSt, 0);
@@ -128,7 +129,7 @@ TEST(Lohnsteuer2013, Steuerklasse6OhnePauschbetraege) {
 }
 
 TEST(Tabelle2013, StufenGrenzen) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   k.LStJahr = 2013;
   TLStEingabe e;
   TSVEingabe sv;
@@ -137,20 +138,20 @@ TEST(Tabelle2013, StufenGrenzen) {
   lz.LZZ = 1;
   std::int64_t bis = 0, von = 0;
   lz.RE4 = 3549;  // 35.49 Euro: bracket from 0
-  EXPECT_EQ(TabelleBerechnen(k, lz, e, sv, erg, bis, von), 3600);
+  EXPECT_EQ(WerkTabelle(k, lz, e, sv, erg, bis, von), 3600);
   EXPECT_EQ(von, 0);
   EXPECT_EQ(bis, 3599);
   lz.RE4 = 3550;  // 35.50 Euro: bracket from 36
-  EXPECT_EQ(TabelleBerechnen(k, lz, e, sv, erg, bis, von), 7200);
+  EXPECT_EQ(WerkTabelle(k, lz, e, sv, erg, bis, von), 7200);
   EXPECT_EQ(von, 3600);
   lz.LZZ = 2;  // monthly bounds of the bracket 36.00 .. 71.99
-  TabelleBerechnen(k, lz, e, sv, erg, bis, von);
+  WerkTabelle(k, lz, e, sv, erg, bis, von);
   EXPECT_EQ(von, 300);
   EXPECT_EQ(bis, 599);
 }
 
 TEST(Tabelle2013, TabellenzeileSteuertObereStufengrenze) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   k.LStJahr = 2013;
   TLStEingabe e;
   e.KiStSatz = 0.09;
@@ -160,7 +161,7 @@ TEST(Tabelle2013, TabellenzeileSteuertObereStufengrenze) {
   lz.LZZ = 1;
   lz.RE4 = 3600000;
   std::int64_t bis = 0, von = 0;
-  EXPECT_EQ(TabelleBerechnen(k, lz, e, sv, erg, bis, von), 3603600);
+  EXPECT_EQ(WerkTabelle(k, lz, e, sv, erg, bis, von), 3603600);
   EXPECT_GT(erg.LSt, 0);
   EXPECT_EQ(erg.KiSt, Abschneiden(erg.BK * 0.09));
   // The row taxes the bracket's upper end 36035.99 like a single calculation
@@ -170,21 +171,21 @@ TEST(Tabelle2013, TabellenzeileSteuertObereStufengrenze) {
   v.RE4 = 3603599;
   v.STKL = 1;
   k.LStVar = v;
-  LohnsteuerBerechnen(k);
+  WerkLohnsteuer(k);
   EXPECT_EQ(erg.LSt, k.LStVar.LSTLZZ);
 }
 
 TEST(Einkommensteuer2013, GrundUndSplittingtarif) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   k.LStJahr = 2013;
   k.GFB = 8130;
   k.LStVar.LZZ = 1;
   k.LStVar.R = 1;
   TLStErgebnis erg;
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8130, 0.09), 0);
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8131, 0.09), 0);  // 0.14 Euro cut
-  const std::int64_t grund = EinkommensteuerBerechnen(k, 1, 1, erg, 30000, 0.09);
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 3, 2, erg, 60000, 0.09), 2 * grund);
+  EXPECT_EQ(WerkEinkommensteuer(k, 1, 1, erg, 8130, 0.09), 0);
+  EXPECT_EQ(WerkEinkommensteuer(k, 1, 1, erg, 8131, 0.09), 0);  // 0.14 Euro cut
+  const std::int64_t grund = WerkEinkommensteuer(k, 1, 1, erg, 30000, 0.09);
+  EXPECT_EQ(WerkEinkommensteuer(k, 3, 2, erg, 60000, 0.09), 2 * grund);
   EXPECT_EQ(erg.LSt, 2 * grund * 100);
   EXPECT_EQ(erg.BK, 2 * grund * 100);
   EXPECT_EQ(erg.KiSt, Abschneiden(erg.BK * 0.09));
@@ -192,11 +193,11 @@ TEST(Einkommensteuer2013, GrundUndSplittingtarif) {
   // Before 2002 there is no income-tax routine: the flowchart's tariff step
   // computes the year's tariff (1999, 30.000 DM basic tariff).
   k.LStJahr = 1999;
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 30000, 0.09), 4641);
+  EXPECT_EQ(WerkEinkommensteuer(k, 1, 1, erg, 30000, 0.09), 4641);
   EXPECT_EQ(erg.LSt, 464100);
   EXPECT_EQ(erg.BK, 464100);
   k.LStJahr = 1990;  // no program at all
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 30000, 0.09), 0);
+  EXPECT_EQ(WerkEinkommensteuer(k, 1, 1, erg, 30000, 0.09), 0);
   EXPECT_EQ(erg.LSt, 0);
 }
 
@@ -204,7 +205,7 @@ TEST(Einkommensteuer2013, GrundUndSplittingtarif) {
 // the inputs, for the tax and for the surcharge of a row with children.
 TEST(Tabelle2013, OhneFaktorDerLetztenRechnung) {
   auto zeile = [](bool vorherFaktor) {
-    TRechenKontext k;
+    TFlussplanWerk k;
     TLohnZeitraum lz;
     lz.LZZ = 1;
     lz.RE4 = 6000000;
@@ -215,9 +216,9 @@ TEST(Tabelle2013, OhneFaktorDerLetztenRechnung) {
     e.f = 0.7;
     TSVEingabe sv;
     TLStErgebnis erg;
-    SteuerBerechnen(k, 2013, lz, e, erg, sv);
+    erg = WerkSteuer(k, 2013, lz, e, sv);
     std::int64_t bis = 0, von = 0;
-    TabelleBerechnen(k, lz, e, sv, erg, bis, von);
+    WerkTabelle(k, lz, e, sv, erg, bis, von);
     return erg;
   };
   const TLStErgebnis mit = zeile(true), ohne = zeile(false);

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/berechnung.h"
-#include "calc/kontext.h"
+#include "flussplan_lauf.h"
 #include "lohnsteuer/lohst1995_2004.h"
 
 using namespace lst;
@@ -19,31 +18,33 @@ struct TFall : TLStVariablen {
 
 // Runs the year's main routine through the dispatcher and returns the
 // shared variables.
-const TLStVariablen& Rechne(TRechenKontext& k, const TFall& f) {
+const TLStVariablen& Rechne(TFlussplanWerk& k, const TFall& f) {
   k.LStJahr = static_cast<std::int16_t>(f.Jahr);
   k.SoliGeladen = SoliSatz(f.Jahr);
   k.LStVar = f;
-  LohnsteuerBerechnen(k);
+  WerkLohnsteuer(k);
   return k.LStVar;
 }
 
-TLStGeneration1995& Programm(TRechenKontext& k, int jahr) {
+TLStGeneration1995& Programm(TFlussplanWerk& k, int jahr) {
   k.LStJahr = static_cast<std::int16_t>(jahr);
-  return dynamic_cast<TLStGeneration1995&>(*k.Programm(jahr));
+  return dynamic_cast<TLStGeneration1995&>(*k.ProgrammFuerMonat(jahr));
 }
 
 }  // namespace
 
 TEST(Lohnsteuer1995bis2004, EinstiegspunkteJeJahr) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   for (int jahr = 1995; jahr <= 2004; ++jahr) {
-    TLohnsteuerProgramm* p = k.Programm(jahr);
+    TLohnsteuerProgramm* p = k.ProgrammFuerMonat(jahr);
     ASSERT_NE(p, nullptr) << jahr;
     EXPECT_EQ(p->HatEinkommensteuer(), jahr >= 2002) << jahr;
     EXPECT_EQ(p->HatTabelle(), jahr == 2004) << jahr;
   }
   k.LStJahr = 1994;
-  EXPECT_THROW(LohnsteuerBerechnen(k), TLStFehler);
+  // No program before 1995: the tax step refuses.
+  EXPECT_EQ(k.ProgrammFuerMonat(1994), nullptr);
+  EXPECT_THROW(WerkSteuer(k, 1994, TLohnZeitraum{2, 300000}, TLStEingabe{}, TSVEingabe{}), TLStFehler);
 }
 
 // A whole run per group, checked by hand for 2002: monthly 3000 Euro, class I.
@@ -53,7 +54,7 @@ TEST(Lohnsteuer1995bis2004, EinstiegspunkteJeJahr) {
 // Y = 2.3742: AS3((661.570 + 2300) * Y) + 432 = 7463.359, ST = 7463;
 // LSTLZZ 746300 / 12; SOLZJ 410.46 (5.5 %), SOLZLZZ 41046 / 12.
 TEST(Lohnsteuer1995bis2004, GanzeLaeufeJeGruppe) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TFall f;
   f.RE4 = 300000;
   const TLStVariablen& v = Rechne(k, f);
@@ -87,7 +88,7 @@ TEST(Lohnsteuer1995bis2004, GanzeLaeufeJeGruppe) {
 }
 
 TEST(Lohnsteuer1995bis2004, LohnstufenDerTabellen) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TFall f;
   f.LZZ = 1;
   for (int jahr = 1995; jahr <= 2000; ++jahr) {
@@ -134,7 +135,7 @@ TEST(Lohnsteuer1995bis2004, LohnstufenDerTabellen) {
 }
 
 TEST(Lohnsteuer1995bis2004, Kinder1995MindernLohnsteuerUndKirchensteuerbasis) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TFall f;
   f.Jahr = 1995;
   f.LZZ = 1;
@@ -170,7 +171,7 @@ TEST(Lohnsteuer1995bis2004, Kinder1995MindernLohnsteuerUndKirchensteuerbasis) {
 }
 
 TEST(Lohnsteuer1995bis2004, AbIn1996KinderNurFuerSoliUndKirchensteuer) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TFall f;
   f.Jahr = 1998;
   f.RE4 = 400000;
@@ -197,7 +198,7 @@ TEST(Lohnsteuer1995bis2004, Entlastungsbetrag1995) {
 
 // The relief lowers the tax of low wages and leaves all others alone.
 TEST(Lohnsteuer1995bis2004, Entlastung1995NurBeiNiedrigenLoehnen) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStGeneration1995& p = Programm(k, 1995);
   TFall f;
   f.Jahr = 1995;
@@ -241,7 +242,7 @@ TEST(Lohnsteuer1995bis2004, Entlastung1995NurBeiNiedrigenLoehnen) {
 // Other payments of 2002 up to 150 Euro are taxed with the wage of the pay
 // period, larger ones with the yearly wage.
 TEST(Lohnsteuer1995bis2004, SonstigeBezuege2002ZeitraumOderJahr) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TFall f;
   f.RE4 = 300000;
   f.JRE4 = 3600000;
@@ -269,7 +270,7 @@ TEST(Lohnsteuer1995bis2004, SonstigeBezuege2002ZeitraumOderJahr) {
 // multi-year pay (30000 Euro), so VSPVOR is 0 there; with its own wage
 // (14000 Euro) the tax would be 2650 Euro instead of 3155.
 TEST(Lohnsteuer1995bis2004, Mehrjaehrig2004VorwegabzugDesVollenLaufs) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TFall f;
   f.Jahr = 2004;
   f.LZZ = 1;
@@ -306,7 +307,7 @@ TEST(Lohnsteuer1995bis2004, AltrechtlicheVorsorgepauschale) {
 
 // Class V above W2STKL5 = 26072: the tax at 26072 plus 45 % of the excess.
 TEST(Lohnsteuer1995bis2004, Steuerklasse5Ab2004UeberW2) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStGeneration1995& p = Programm(k, 2004);
   k.LStVar.LZZ = 1;
   // At 26072: 2 * (tariff(32590) - tariff(19554)) = 2 * (6837 - 2778) = 8118,
@@ -321,7 +322,7 @@ TEST(Lohnsteuer1995bis2004, Steuerklasse5Ab2004UeberW2) {
 }
 
 TEST(Lohnsteuer1995bis2004, Tabelle2004) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStGeneration1995& p = Programm(k, 2004);
   TTabellenArgumente a;
   a.LZZ = 1;

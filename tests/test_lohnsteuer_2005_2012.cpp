@@ -7,20 +7,20 @@
 
 #include <sstream>
 
-#include "calc/berechnung.h"
 #include "cli/pap.h"
+#include "flussplan_lauf.h"
 #include "lohnsteuer/programm.h"
 
 namespace {
 
 using lst::TLStVariablen;
-using lst::TRechenKontext;
+using lst::TFlussplanWerk;
 
 // Runs the main routine of a year on the inputs v; returns the outputs.
-TLStVariablen Rechnen(TRechenKontext& k, int jahr, const TLStVariablen& v) {
+TLStVariablen Rechnen(TFlussplanWerk& k, int jahr, const TLStVariablen& v) {
   k.LStJahr = static_cast<std::int16_t>(jahr);
   k.LStVar = v;
-  lst::LohnsteuerBerechnen(k);
+  lst::WerkLohnsteuer(k);
   return k.LStVar;
 }
 
@@ -32,15 +32,15 @@ TLStVariablen Lohn(std::uint8_t lzz, std::int64_t re4, std::uint8_t stkl) {
   return v;
 }
 
-std::int64_t ESt(TRechenKontext& k, int jahr, std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
+std::int64_t ESt(TFlussplanWerk& k, int jahr, std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) {
   k.LStJahr = static_cast<std::int16_t>(jahr);
-  return k.Programm(jahr)->Einkommensteuer(stkl, kztab, zve);
+  return k.ProgrammFuerMonat(jahr)->Einkommensteuer(stkl, kztab, zve);
 }
 
 // --- the tariff and classes V and VI ----------------------------------------
 
 TEST(Tarif2005Bis2009, GrenzeDer42ProzentZone) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   EXPECT_EQ(ESt(k, 2005, 1, 1, 52152), 13989);
   EXPECT_EQ(ESt(k, 2005, 3, 2, 2 * 52152), 27978);
   EXPECT_EQ(ESt(k, 2005, 1, 1, 52151), 13989);  // last value of the second zone
@@ -52,7 +52,7 @@ TEST(Tarif2005Bis2009, GrenzeDer42ProzentZone) {
 // Above W2STKL5 = 25812 class V pays 42 % on the excess at every income in
 // 2005 and 2006; from 2007 45 % above W3STKL5 = 200000, each part cut.
 TEST(Tarif2005Bis2009, KlasseVUeberW2STKL5) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   // UP5_6 at 25812: 2 * (ST(32265) - ST(19359)) = 2 * (6541 - 2676) = 7730.
   EXPECT_EQ(ESt(k, 2005, 5, 1, 25812), 7730);
   EXPECT_EQ(ESt(k, 2005, 5, 1, 300000), 7730 + 115158);  // 274188 * 0.42 = 115158.96
@@ -70,7 +70,7 @@ TEST(Tarif2005Bis2009, KlasseVUeberW2STKL5) {
 // 1500, VSPN = 2202 beats the old-law 1334 + 667 = 2001; ZVE = 32842,
 // ST = 6732; Soli 370.26 a year.
 TEST(Lohnsteuer2005, MonatslohnKlasseI) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(2, 300000, 1);
   v.R = 1;
   const TLStVariablen e = Rechnen(k, 2005, v);
@@ -86,7 +86,7 @@ TEST(Lohnsteuer2005, MonatslohnKlasseI) {
 // 900, ANP 102 for the pension alone, VSPN 1500 beats VSPKURZ 1134;
 // ZVE = 21000 - 1038 - 1500 = 18462, ST = 2435.
 TEST(Lohnsteuer2005, Versorgungsbezug) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(1, 2400000, 1);
   v.KRV = 1;
   v.VBEZ = 2400000;
@@ -104,7 +104,7 @@ TEST(Lohnsteuer2005, Versorgungsbezug) {
 // 2005 has no table rows by year: a pension that began in 2006 keeps 40 %
 // and the age relief keeps 40 % up to 1900 (2006 uses the rows).
 TEST(Lohnsteuer2005, FesteVersorgungswerte) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(1, 3000000, 1);
   v.ALTER1 = 1;
   v.AJAHR = 2007;
@@ -120,7 +120,7 @@ TEST(Lohnsteuer2005, FesteVersorgungswerte) {
 // pension supplement of the other payment's pension part); the difference
 // stays negative in 2005 and 2006 and becomes 0 from 2007.
 TEST(Lohnsteuer2005, SonstigerBezug) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(2, 300000, 1);
   v.JRE4 = 3600000;
   v.SONSTB = 500000;
@@ -145,7 +145,7 @@ TEST(Lohnsteuer2005, SonstigerBezug) {
 
 // The surcharge percentage comes from the year's settings in 2005 and 2006.
 TEST(Lohnsteuer2005, SoliAusDenEinstellungen) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   k.SoliGeladen = 0;
   const TLStVariablen v = Lohn(1, 3600000, 1);
   EXPECT_EQ(Rechnen(k, 2005, v).SOLZLZZ, 0);
@@ -158,7 +158,7 @@ TEST(Lohnsteuer2005, SoliAusDenEinstellungen) {
 // 2008, class I, not insured, 10000 Euro: the old-law amount VSPKURZ 1134
 // beats VSPN = 1100; ZVE = 10000 - 956 - 1134 = 7910, ST = 37.
 TEST(Lohnsteuer2008, NichtRentenversichert) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(1, 1000000, 1);
   v.KRV = 1;
   EXPECT_EQ(Rechnen(k, 2008, v).LSTLZZ, 3700);
@@ -169,7 +169,7 @@ TEST(Lohnsteuer2008, NichtRentenversichert) {
 // 2662.50 + 1411.20; ZVE = 24552, splitting: 2 * ST(12276) = 2 * 764.
 // With one child allowance 7008: ZVE = 17544, JBMG = 2 * 112.
 TEST(Lohnsteuer2012, KlasseIII) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(1, 3000000, 3);
   v.R = 1;
   EXPECT_EQ(Rechnen(k, 2012, v).LSTLZZ, 152800);
@@ -185,7 +185,7 @@ TEST(Lohnsteuer2012, KlasseIII) {
 // The programs up to 2007 read the pay-period allowance and addition as
 // WFUNDF and HINZUR, from 2008 as LZZFREIB and LZZHINZU.
 TEST(Eingaben2005Bis2007, FreibetragUndHinzurechnung) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   const TLStVariablen ohne = Lohn(2, 300000, 1);
   for (int jahr = 2005; jahr <= 2008; ++jahr) {
     const std::int64_t lst = Rechnen(k, jahr, ohne).LSTLZZ;
@@ -213,9 +213,9 @@ TEST(Eingaben2005Bis2007, FreibetragUndHinzurechnung) {
 // employee lump sum, as outside table mode), and the child allowances change
 // only the surcharge and the church-tax base.
 TEST(Tabelle2005Bis2012, ZeileWieEinzelberechnung) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   for (int jahr = 2005; jahr <= 2012; ++jahr) {
-    lst::TLohnsteuerProgramm* p = k.Programm(jahr);
+    lst::TLohnsteuerProgramm* p = k.ProgrammFuerMonat(jahr);
     ASSERT_TRUE(p != nullptr && p->HatTabelle()) << jahr;
     for (std::uint8_t stkl = 1; stkl <= 6; ++stkl) {
       for (std::int64_t lohn : {1800000, 4000000, 9000000, 30000000}) {
@@ -244,16 +244,16 @@ TEST(Tabelle2005Bis2012, ZeileWieEinzelberechnung) {
 // not even after a run with multi-year pay.
 TEST(Tabelle2005Bis2012, UnabhaengigVomLetztenLauf) {
   for (int jahr = 2005; jahr <= 2012; ++jahr) {
-    auto zeile = [jahr](TRechenKontext& k) {
+    auto zeile = [jahr](TFlussplanWerk& k) {
       lst::TTabellenArgumente a;
       a.STKL = 1;
       a.Lohn = 1200000;
       k.LStJahr = static_cast<std::int16_t>(jahr);
-      k.Programm(jahr)->Tabelle(a);
+      k.ProgrammFuerMonat(jahr)->Tabelle(a);
       return k.LStVar.LSTLZZ;
     };
-    TRechenKontext frisch;
-    TRechenKontext k;
+    TFlussplanWerk frisch;
+    TFlussplanWerk k;
     TLStVariablen v = Lohn(1, 9000000, 1);
     v.JRE4 = 9000000;
     v.VMT = 5000000;
@@ -265,13 +265,13 @@ TEST(Tabelle2005Bis2012, UnabhaengigVomLetztenLauf) {
 // The special table of 2005 to 2009 is that of employees outside the
 // statutory pension insurance (KRV 1).
 TEST(Tabelle2005Bis2012, BesondereTabelleBis2009) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   for (int jahr = 2005; jahr <= 2009; ++jahr) {
     lst::TTabellenArgumente a;
     a.AllgemeineTabelle = false;
     a.Lohn = 4000000;
     k.LStJahr = static_cast<std::int16_t>(jahr);
-    const std::int64_t naechste = k.Programm(jahr)->Tabelle(a);
+    const std::int64_t naechste = k.ProgrammFuerMonat(jahr)->Tabelle(a);
     EXPECT_EQ(naechste, 4003200) << jahr;  // next bracket: 40032 Euro
     EXPECT_EQ(k.LStVar.KRV, 1) << jahr;
     const std::int64_t besondere = k.LStVar.LSTLZZ;
@@ -321,7 +321,7 @@ TEST(KRVBis2009, PapVerweigertKRV2) {
 // as a pension: ZVBEZ 818,00 equals FVBZ 818, the pension part is 0 and
 // ANP the full 920 (not 919).
 TEST(Lohnsteuer2006Bis2012, ArbeitnehmerPauschbetragAusGanzenCent) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(4, 9914, 3);
   v.ZKF = 0.5;
   v.R = 1;
@@ -354,7 +354,7 @@ namespace {
 // compensation: from 2011 the compensation is not part of the wage for the
 // provision allowance, so the tax on the payment rises; 2010 does not read it.
 TEST(Lohnsteuer2010Bis2012, EntschaedigungErstAb2011) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(2, 250000, 1);
   v.JRE4 = 3000000;
   v.SONSTB = 500000;
@@ -385,7 +385,7 @@ TEST(Lohnsteuer2010Bis2012, EntschaedigungErstAb2011) {
 // 2500 Euro, class I, private insurance of 300 a month: the 12 % lump sum
 // 3600 is capped at 1900, VSP3 = 3600, so VKV is 3600 a year, 300 a month.
 TEST(Lohnsteuer2010Bis2012, PrivateBeitraegeErstAb2012) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(2, 250000, 1);
   v.PKV = 1;
   v.PKPV = 30000;
@@ -403,7 +403,7 @@ TEST(Lohnsteuer2010Bis2012, PrivateBeitraegeErstAb2012) {
 // without subsidy (PKV 1) the row has only the pension part and the 12 % lump
 // sum.  (2013 lost this rule once when it moved to whole numbers.)
 TEST(Tabelle2010Bis2013, PrivatMitZuschussWieGesetzlich) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   auto zeile = [&k](int jahr, std::uint8_t pkv) {
     lst::TTabellenArgumente a;
     a.LZZ = 1;
@@ -411,7 +411,7 @@ TEST(Tabelle2010Bis2013, PrivatMitZuschussWieGesetzlich) {
     a.PKV = pkv;
     a.Lohn = 3000000;
     k.LStJahr = static_cast<std::int16_t>(jahr);
-    k.Programm(jahr)->Tabelle(a);
+    k.ProgrammFuerMonat(jahr)->Tabelle(a);
     return k.LStVar.LSTLZZ;
   };
   for (int jahr = 2010; jahr <= 2013; ++jahr) {
@@ -431,7 +431,7 @@ TEST(Tabelle2010Bis2013, PrivatMitZuschussWieGesetzlich) {
 // compensation, and a yearly wage of 36: ZVE 515.93 - 28 - 479.93 is 8, and
 // STV = (14 - 1) * 5 + 1 - 4 = 62 Euro.
 TEST(Lohnsteuer2009Bis2012, FuenftelregelAusGanzenCent) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStVariablen v = Lohn(1, 5800, 6);
   v.JRE4 = 5800;
   v.VMT = 815322;

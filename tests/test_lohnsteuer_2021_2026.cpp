@@ -6,10 +6,10 @@
 #include <fstream>
 #include <string>
 
-#include "calc/kontext.h"
 #include "cli/pap.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
+#include "lohnsteuer/werk.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ class Versionen2021 : public testing::TestWithParam<TVersionDaten> {
     EXPECT_GE(v, 0);
     return k_.ProgrammVersion(v);
   }
-  lst::TRechenKontext k_;
+  lst::TFlussplanWerk k_;
 };
 
 // The tariff: nothing up to the basic allowance, then rising by 0 or 1 euro a
@@ -196,7 +196,7 @@ TEST(Versionen2021Einzeln, ArbeitgeberanteilMitGleitkommarest) {
   const TFall faelle[] = {{"2021", 232999}, {"2022", 232999}, {"2023jan", 226999},
                           {"2023", 226999}, {"2023juli", 223500}};
   for (const TFall& f : faelle) {
-    lst::TRechenKontext k;
+    lst::TFlussplanWerk k;
     lst::TLohnsteuerProgramm* p = k.ProgrammVersion(lst::LStVersionNachSchluessel(f.Schluessel));
     ASSERT_NE(p, nullptr);
     lst::TLStVariablen& v = k.LStVar;

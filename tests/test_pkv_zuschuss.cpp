@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/berechnung.h"
+#include "calc/abrechnung.h"
 #include "calc/geld.h"
 #include "calc/sozialversicherung.h"
 #include "cli_lauf.h"
@@ -126,31 +126,30 @@ TEST(PKVZuschuss, ZeitraumAuszahlungUndLohnkosten) {
     const TFall faelle[] = {
         {1, 7200000, monat * 12}, {2, 600000, monat}, {3, 140000, Runden(monat / 30.0) * 7}, {4, 20000, Runden(monat / 30.0)}};
     for (const TFall& f : faelle) {
-      TRechenKontext k;
-      k.LStMonat = 1;
-      k.BBGTabelle = BBGStandard(2025, 1);
-      TLStEingabe e;
-      e.Bekenntnislos = true;
-      const TSVEingabe sv = Privat(2025, beitrag);
-      TGesamtErgebnis erg;
-      TZusatzBetraege zusatz;
-      zusatz.Kindergeld = 1234;
-      GesamtBerechnen(k, 2025, TLohnZeitraum{f.LZZ, f.Brutto}, e, erg, zusatz, 0, sv);
+      const TParameter& p = StandardParameter(2025, 1);
+      TAnfrage a;
+      a.LZZ = f.LZZ;
+      a.Brutto = f.Brutto;
+      a.Bekenntnislos = true;
+      a.Privat = true;
+      a.AGZuschuss = true;
+      a.PrivatBeitrag = beitrag;
+      a.Kindergeld = 1234;
+      const TMonatsErgebnis erg = Abrechnen(p, a);
       const std::string was = "LZZ " + std::to_string(f.LZZ) + ", Beitrag " + std::to_string(beitrag);
-      EXPECT_EQ(erg.SV.PKVZuschuss_AG, f.Zuschuss) << was;
-      EXPECT_EQ(erg.SV.AG(svKV) + erg.SV.AG(svPV) + erg.SV.AN(svKV) + erg.SV.AN(svPV), 0) << was;
-      EXPECT_EQ(erg.Netto, erg.LSt.BruttoNachSteuer - erg.SV.SVSummeAN()) << was;
+      EXPECT_EQ(erg.PKVZuschuss_AG, f.Zuschuss) << was;
+      EXPECT_EQ(erg.KV.AG + erg.PV.AG + erg.KV.AN + erg.PV.AN, 0) << was;
+      EXPECT_EQ(erg.Netto, erg.BruttoNachSteuer - erg.SVSummeAN) << was;
       EXPECT_EQ(erg.Auszahlung, erg.Netto + 1234 + f.Zuschuss) << was;
-      EXPECT_EQ(erg.AGGesamt, erg.LSt.BruttoPlusPausch + erg.SV.SVSummeAG() + f.Zuschuss) << was;
-      EXPECT_EQ(erg.AGGesamtUmlagen, erg.AGGesamt + erg.SV.UmlagenAG()) << was;
+      EXPECT_EQ(erg.AGGesamt, erg.BruttoPlusPausch + erg.SVSummeAG + f.Zuschuss) << was;
+      EXPECT_EQ(erg.AGGesamtUmlagen, erg.AGGesamt + erg.U1_AG + erg.U2_AG + erg.IGU_AG) << was;
     }
   }
   // The rule period of the pay month: care from July 2023 at 1,7 %.
-  TRechenKontext k;
-  k.BBGTabelle = BBGStandard(2023, 7);
+  const TBBGTabelle bbg = BBGStandard(2023, 7);
   TSVErgebnis juni, juli;
-  SVBerechnen(k, 2023, TLohnZeitraum{2, 600000}, Privat(2023, 200000, 6), juni);
-  SVBerechnen(k, 2023, TLohnZeitraum{2, 600000}, Privat(2023, 200000, 7), juli);
+  SVRechnen(2023, SVPeriode(2023, 6), bbg, TLohnZeitraum{2, 600000}, Privat(2023, 200000, 6), juni);
+  SVRechnen(2023, SVPeriode(2023, 7), bbg, TLohnZeitraum{2, 600000}, Privat(2023, 200000, 7), juli);
   EXPECT_EQ(juni.PKVZuschuss_AG, 40399 + 7606);
   EXPECT_EQ(juli.PKVZuschuss_AG, 40399 + 8479);
 }
@@ -159,16 +158,15 @@ TEST(PKVZuschuss, ZeitraumAuszahlungUndLohnkosten) {
 // subsidy entry, the sums as ever.
 TEST(PKVZuschuss, Bis2013Unveraendert) {
   for (int jahr = 1995; jahr <= 2013; ++jahr) {
-    TRechenKontext k;
-    k.BBGTabelle = BBGStandard(jahr);
-    TLStEingabe e;
-    e.Bekenntnislos = true;
-    TSVEingabe sv = Privat(jahr, 50000, 12);
-    sv.Saetze = SVSaetzeStandard(jahr)[beNV];
-    TGesamtErgebnis erg;
-    GesamtBerechnen(k, jahr, TLohnZeitraum{2, 600000}, e, erg, TZusatzBetraege{}, 0, sv);
-    EXPECT_EQ(erg.SV.PKVZuschuss_AG, 0) << jahr;
-    EXPECT_EQ(erg.AGGesamt, erg.LSt.BruttoPlusPausch + erg.SV.SVSummeAG()) << jahr;
+    TAnfrage a;
+    a.Brutto = 600000;
+    a.Bekenntnislos = true;
+    a.Privat = true;
+    a.AGZuschuss = true;
+    a.PrivatBeitrag = 50000;
+    const TMonatsErgebnis erg = Abrechnen(StandardParameter(jahr, 12), a);
+    EXPECT_EQ(erg.PKVZuschuss_AG, 0) << jahr;
+    EXPECT_EQ(erg.AGGesamt, erg.BruttoPlusPausch + erg.SVSummeAG) << jahr;
     EXPECT_EQ(erg.Auszahlung, erg.Netto) << jahr;
   }
 }

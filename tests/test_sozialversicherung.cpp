@@ -8,7 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "calc/kontext.h"
+#include "calc/geld.h"
+#include "calc/parameter.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
 #include "common/ini_datei.h"
@@ -27,11 +28,11 @@ TSVEingabe Eingabe(int jahr, TBeschaeftigung typ, std::uint8_t region = rgWest) 
   return sv;
 }
 
+// The contributions of one pay period against the year's ceilings, by the
+// rule period of sv.Monat.
 TSVErgebnis Berechne(int jahr, std::uint8_t lzz, std::int64_t re4, const TSVEingabe& sv) {
-  TRechenKontext k;
-  k.BBGTabelle = BBGStandard(jahr);
   TSVErgebnis e;
-  SVBerechnen(k, jahr, TLohnZeitraum{lzz, re4}, sv, e);
+  SVRechnen(jahr, SVPeriode(jahr, sv.Monat), BBGStandard(jahr), TLohnZeitraum{lzz, re4}, sv, e);
   return e;
 }
 
@@ -97,10 +98,10 @@ TEST(SVTabellen, AmtlicheWerte) {
 }
 
 TEST(SVTabellen, JahrOhneTabelleErhebtNichts) {
-  TRechenKontext k;
-  EXPECT_EQ(k.BBGTabelle, BBGStandard(2013));
+  EXPECT_EQ(StandardParameter(2013, 12).BBG, BBGStandard(2013));
   for (int jahr : {1994, kLetztesLStJahr + 1}) {
     EXPECT_FALSE(SVVorhanden(jahr));
+    EXPECT_EQ(StandardParameter(jahr, 1).BBG, TBBGTabelle{});
     EXPECT_EQ(BBGStandard(jahr), TBBGTabelle{});
     for (const auto& zeile : SVSaetzeStandard(jahr))
       for (const auto& p : zeile) EXPECT_TRUE(p.AN < 0 && p.AG < 0);
@@ -228,19 +229,18 @@ TEST(SVPerioden, ZusatzbeitragUndSachsen) {
   // Saxony, childless, July 2023, 4.000 EUR: 4.000 x 2,8 % = 112,00, the
   // employer 48,00.  In the zone the two shares on the reduced base make the
   // whole contribution as elsewhere.
-  TRechenKontext k;
-  k.BBGTabelle = BBGStandard(2023, 7);
+  const TBBGTabelle bbg = BBGStandard(2023, 7);
   TSVEingabe sv;
   sv.Monat = 7;
   sv.Saetze = SVSaetzeStandard(2023, 7)[beNV];
   sv.Saetze[svPV] = PVSaetzeSachsen(2023, 7);
   sv.PVS = true;
   TSVErgebnis e;
-  SVBerechnen(k, 2023, TLohnZeitraum{2, 400000}, sv, e);
+  SVRechnen(2023, SVPeriode(2023, 7), bbg, TLohnZeitraum{2, 400000}, sv, e);
   EXPECT_EQ(e.AN(svPV) + e.AN(svPV2), 11200);
   EXPECT_EQ(e.AG(svPV), 4800);
   sv.Gleitzone = true;
-  SVBerechnen(k, 2023, TLohnZeitraum{2, 80000}, sv, e);
+  SVRechnen(2023, SVPeriode(2023, 7), bbg, TLohnZeitraum{2, 80000}, sv, e);
   EXPECT_EQ(e.AN(svPV) + e.AG(svPV), Runden(e.BE * 0.022) + Runden(e.BE * 0.012));
   EXPECT_EQ(e.AN(svPV), Runden(e.BE_AN * 0.022));
 }
@@ -249,15 +249,13 @@ TEST(SVPerioden, ZusatzbeitragUndSachsen) {
 // the employee alone.
 TEST(SVPerioden, AbschlagFuerKinder) {
   auto pv = [](int jahr, int monat, std::uint8_t abschlaege) {
-    TRechenKontext k;
-    k.BBGTabelle = BBGStandard(jahr, monat);
     TSVEingabe sv;
     sv.Monat = static_cast<std::uint8_t>(monat);
     sv.Saetze = SVSaetzeStandard(jahr, monat)[beNV];
     sv.Saetze[svPV2].AN = 0;
     sv.PVAbschlaege = abschlaege;
     TSVErgebnis e;
-    SVBerechnen(k, jahr, TLohnZeitraum{2, 300000}, sv, e);
+    SVRechnen(jahr, SVPeriode(jahr, monat), BBGStandard(jahr, monat), TLohnZeitraum{2, 300000}, sv, e);
     return std::pair{e.AN(svPV), e.AG(svPV)};
   };
   EXPECT_EQ(pv(2023, 6, 2), (std::pair<std::int64_t, std::int64_t>{4575, 4575}));  // before July: none
@@ -271,14 +269,10 @@ TEST(SVPerioden, AbschlagFuerKinder) {
 // levy; the years up to 2013 have none in the tables.
 TEST(SVPerioden, Umlagen) {
   auto rechne = [](int jahr, TBeschaeftigung typ, double u1, std::int64_t lohn) {
-    TRechenKontext k;
-    k.BBGTabelle = BBGStandard(jahr);
     TSVEingabe sv = Eingabe(jahr, typ);
     sv.Beschaeftigung = typ;
     sv.U1 = u1;
-    TSVErgebnis e;
-    SVBerechnen(k, jahr, TLohnZeitraum{2, lohn}, sv, e);
-    return e;
+    return Berechne(jahr, 2, lohn, sv);
   };
   const TSVErgebnis nv = rechne(2026, beNV, -1, 900000);
   EXPECT_EQ(nv.U1_AG + nv.U2_AG, 0);
@@ -288,13 +282,10 @@ TEST(SVPerioden, Umlagen) {
   EXPECT_EQ(rechne(2026, beHH, -1, 60300).U1_AG, 482);
   // A minijob marked as in the zone keeps its flat employer rates.
   {
-    TRechenKontext k;
-    k.BBGTabelle = BBGStandard(2026);
     TSVEingabe sv = Eingabe(2026, beGF);
     sv.Beschaeftigung = beGF;
     sv.Gleitzone = true;
-    TSVErgebnis e;
-    SVBerechnen(k, 2026, TLohnZeitraum{2, 60300}, sv, e);
+    const TSVErgebnis e = Berechne(2026, 2, 60300, sv);
     EXPECT_EQ(e.AG(svKV), 7839);
     EXPECT_EQ(e.AG(svRV), 9045);
     EXPECT_EQ(e.BE, 0);
@@ -335,7 +326,7 @@ TEST(Gleitzone, AnteilNieNegativ) {
 
 // ---- contributions ----------------------------------------------------------------
 
-TEST(SVBerechnen, UeberDenGrenzen) {
+TEST(SVRechnen, UeberDenGrenzen) {
   const TSVErgebnis e = Berechne(2013, kMonat, 500000, Eingabe(2013, beNV));
   EXPECT_EQ(e.AN(svKV), 28744);  // 393750 * 0.073 = 28743.75
   EXPECT_EQ(e.AG(svKV), 28744);
@@ -348,19 +339,19 @@ TEST(SVBerechnen, UeberDenGrenzen) {
   EXPECT_EQ(Berechne(2013, kJahr, 6000000, Eingabe(2013, beNV)).AN(svKV), 344925);
 }
 
-TEST(SVBerechnen, GrenzenKommenAusDemKontext) {
-  TRechenKontext k;
-  k.LStJahr = 2001;
-  k.BBGTabelle[bbgKV][rgWest] = 300000;
+// The ceilings are those of the table given, not the year's defaults; the
+// result is written whole.
+TEST(SVRechnen, GrenzenKommenAusDerTabelle) {
+  TBBGTabelle bbg = BBGStandard(2013);
+  bbg[bbgKV][rgWest] = 300000;
   TSVErgebnis e;
   e.Betrag.fill(77);
-  SVBerechnen(k, 2013, TLohnZeitraum{kMonat, 500000}, Eingabe(2013, beNV), e);
-  EXPECT_EQ(k.LStJahr, 2013);
+  SVRechnen(2013, SVPeriode(2013, 12), bbg, TLohnZeitraum{kMonat, 500000}, Eingabe(2013, beNV), e);
   EXPECT_EQ(e.AN(svKV), 21900);
   EXPECT_EQ(e.AG(svKV2), 0);  // cleared
 }
 
-TEST(SVBerechnen, Gleitzone) {
+TEST(SVRechnen, Gleitzone) {
   TSVEingabe sv = Eingabe(2013, beNV);
   sv.Gleitzone = true;
   const TSVErgebnis e = Berechne(2013, kMonat, 60000, sv);
@@ -388,7 +379,7 @@ TEST(SVBerechnen, Gleitzone) {
 // The zone of another pay period is the monthly zone converted like the
 // ceilings: a yearly 7.200 EUR (600 EUR a month) lies inside it and pays
 // twelve monthly contributions, up to one rounding per month and share.
-TEST(SVBerechnen, GleitzoneInAnderenZeitraeumen) {
+TEST(SVRechnen, GleitzoneInAnderenZeitraeumen) {
   EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kJahr).Untergrenze, 540000);
   EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kJahr).Obergrenze, 1020000);
   EXPECT_EQ(GleitzoneGrenzenFuerZeitraum(2013, kWoche).Obergrenze, 2833 * 7);
@@ -417,7 +408,7 @@ TEST(SVBerechnen, GleitzoneInAnderenZeitraeumen) {
 }
 
 // Employee-only surcharges are rounded together with the employee's share.
-TEST(SVBerechnen, ZuschlaegeGemeinsamGerundet) {
+TEST(SVRechnen, ZuschlaegeGemeinsamGerundet) {
   // 2012, West, 5.000 EUR, childless: maximum health contribution of the
   // employee 313,65 EUR, care 46,86 EUR, care employer 37,29 EUR.
   const TSVErgebnis e = Berechne(2012, kMonat, 500000, Eingabe(2012, beNV));
@@ -434,7 +425,7 @@ TEST(SVBerechnen, ZuschlaegeGemeinsamGerundet) {
   EXPECT_EQ(o.AN(svKV), 27923);
 }
 
-TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
+TEST(SVRechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
   TSVEingabe sv = Eingabe(2002, beNV);
   sv.Gleitzone = true;
   for (std::int64_t lohn : {30000, 50000}) {
@@ -444,7 +435,7 @@ TEST(SVBerechnen, GleitzoneOhneFaktorGibtNormaleBeitraege) {
   }
 }
 
-TEST(SVBerechnen, PrivatVersichert) {
+TEST(SVRechnen, PrivatVersichert) {
   for (std::uint8_t pkv : {1, 2}) {
     TSVEingabe sv = Eingabe(2013, beNV);
     sv.PKV = pkv;
@@ -455,7 +446,7 @@ TEST(SVBerechnen, PrivatVersichert) {
   }
 }
 
-TEST(SVBerechnen, MinijobUndAufstockung) {
+TEST(SVRechnen, MinijobUndAufstockung) {
   TSVEingabe sv = Eingabe(2013, beGF);
   const TSVErgebnis ohne = Berechne(2013, kMonat, 20000, sv);
   EXPECT_EQ(ohne.AN(svRVAuf), 0);  // no top-up, no top-up amount
@@ -499,7 +490,7 @@ TEST(SVBerechnen, MinijobUndAufstockung) {
   EXPECT_EQ(Berechne(2013, kJahr, 120000, sv).AN(svRV), 39690 - 18000);
 }
 
-TEST(SVBerechnen, NichtErhobeneSaetze) {
+TEST(SVRechnen, NichtErhobeneSaetze) {
   TSVEingabe sv = Eingabe(2013, beNV);
   sv.Saetze[svAV] = {kNicht, 0.015};
   sv.Saetze[svKV] = {0.073, -0.5};
@@ -653,17 +644,16 @@ TEST_F(SVEinstellungen, SchreibfehlerWerdenGemeldet) {
   EXPECT_EQ(Text(), vorher);
 }
 
-TEST_F(SVEinstellungen, KontextLaedtDasEingestellteJahr) {
+// The parameters of a year with what the settings store for it.
+TEST_F(SVEinstellungen, ParameterMitDenWertenDesJahres) {
   Schreiben("[BMG2012]\nRVWest=570000\n[SV2012]\nNVAVAN=1,6\n[LSt2012]\nSoli=5\nPauschSt=2,2\n");
-  TRechenKontext k;
-  k.LStJahr = 2012;
-  SVEinstellungenLaden(k, Ini());
-  EXPECT_EQ(k.BBGTabelle[bbgRV][rgWest], 570000);
-  EXPECT_EQ(k.BBGTabelle[bbgKV][rgWest], 382500);
-  EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
-  EXPECT_EQ(k.SVSatzTabelle[beGF][svRVAuf].AN, 4.6 / 100);
-  EXPECT_DOUBLE_EQ(k.SoliGeladen, 5);
-  EXPECT_DOUBLE_EQ(k.PauschSatz, 0.022);
+  const TParameter p = Parameter(2012, 12, UeberschreibungenLaden(Ini().Abbild(), 2012));
+  EXPECT_EQ(p.BBG[bbgRV][rgWest], 570000);
+  EXPECT_EQ(p.BBG[bbgKV][rgWest], 382500);
+  EXPECT_EQ(p.Saetze[beNV][svAV].AN, 1.6 / 100);
+  EXPECT_EQ(p.Saetze[beGF][svRVAuf].AN, 4.6 / 100);
+  EXPECT_DOUBLE_EQ(p.SoliProzent, 5);
+  EXPECT_DOUBLE_EQ(p.PauschSatz, 0.022);
 }
 
 TEST_F(SVEinstellungen, WerteAusserhalbDesBereichsGebenDieVorgabeUndWerdenGemeldet) {
@@ -735,7 +725,7 @@ TEST_F(SVEinstellungen, UnsinnigeSaetzeWerdenNichtGespeichert) {
 }
 
 // Whatever rates come in, no contribution and no sum leaves +-10^15 cents.
-TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
+TEST(SVRechnen, UnsinnigeSaetzeLaufenNichtUeber) {
   for (int jahr : {2013, 2019, 2026}) {
     TSVEingabe sv = Eingabe(jahr, beNV);
     for (auto& p : sv.Saetze) p = {1e300, 1e300};
@@ -757,16 +747,15 @@ TEST(SVBerechnen, UnsinnigeSaetzeLaufenNichtUeber) {
   }
 }
 
-TEST_F(SVEinstellungen, KontextLaedtAusEinemAbbild) {
+TEST_F(SVEinstellungen, ParameterAusEinemAbbild) {
   Schreiben("[BMG2013]\nGFWest=40000\n[SV2013]\nNVAVAN=1,6\n");
   const TIniAbbild abbild = Ini().Abbild();
-  // The file changes after the image was taken: the context gets the old version whole.
+  // The file changes after the image was taken: the parameters get the old version whole.
   Schreiben("[BMG2013]\nGFWest=30000\n[SV2013]\nNVAVAN=1,7\n");
-  TRechenKontext k;
   TEinstellungsBericht bericht;
-  SVEinstellungenLaden(k, abbild, &bericht);
-  EXPECT_EQ(k.BBGTabelle[bbgGF][rgWest], 40000);
-  EXPECT_EQ(k.SVSatzTabelle[beNV][svAV].AN, 1.6 / 100);
+  const TParameter p = Parameter(2013, 12, UeberschreibungenLaden(abbild, 2013, &bericht));
+  EXPECT_EQ(p.BBG[bbgGF][rgWest], 40000);
+  EXPECT_EQ(p.Saetze[beNV][svAV].AN, 1.6 / 100);
   EXPECT_TRUE(bericht.empty());
 }
 

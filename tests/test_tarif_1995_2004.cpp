@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "calc/kontext.h"
 #include "cli/pap.h"
 #include "lohnsteuer/lohst1995_2004.h"
+#include "lohnsteuer/werk.h"
 
 using namespace lst;
 
@@ -18,9 +18,9 @@ std::string Pfad(const std::string& datei) {
   return std::string(LOHNSTEUER_VECTORS_DIR) + "/" + datei;
 }
 
-TLStGeneration1995& Programm(TRechenKontext& k, int jahr) {
+TLStGeneration1995& Programm(TFlussplanWerk& k, int jahr) {
   k.LStJahr = static_cast<std::int16_t>(jahr);
-  auto* p = dynamic_cast<TLStGeneration1995*>(k.Programm(jahr));
+  auto* p = dynamic_cast<TLStGeneration1995*>(k.ProgrammFuerMonat(jahr));
   if (p == nullptr) throw std::runtime_error("kein Programm " + std::to_string(jahr));
   return *p;
 }
@@ -28,7 +28,7 @@ TLStGeneration1995& Programm(TRechenKontext& k, int jahr) {
 // The tax of the year's tariff on a yearly taxable income; from 2002 through
 // the income-tax routine (class III for splitting), before through the
 // tariff as UPMLST applies it.
-std::int64_t Tarif(TRechenKontext& k, int jahr, int kztab, std::int64_t zve) {
+std::int64_t Tarif(TFlussplanWerk& k, int jahr, int kztab, std::int64_t zve) {
   TLStGeneration1995& p = Programm(k, jahr);
   if (p.HatEinkommensteuer()) {
     k.LStVar.LZZ = 1;
@@ -42,7 +42,7 @@ std::int64_t Tarif(TRechenKontext& k, int jahr, int kztab, std::int64_t zve) {
 TEST(Tarif1995bis2004, GesetzlicherTarifAlleZeilen) {
   std::ifstream ein(Pfad("tarif.csv"));
   ASSERT_TRUE(ein) << "tarif.csv fehlt";
-  TRechenKontext k;
+  TFlussplanWerk k;
   std::string zeile;
   std::getline(ein, zeile);
   ASSERT_EQ(zeile.substr(0, 24), "year,GFB,KZTAB,zvE,ESt");
@@ -73,7 +73,7 @@ TEST(Tarif1995bis2004, GesetzlicherTarifAlleZeilen) {
 TEST(Tarif1995bis2004, AmtlicheSplittingtabelle1995) {
   std::ifstream ein(Pfad("tarif1995_splitting_amtlich.csv"));
   ASSERT_TRUE(ein) << "tarif1995_splitting_amtlich.csv fehlt";
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStGeneration1995& p = Programm(k, 1995);
   std::string zeile;
   std::getline(ein, zeile);
@@ -105,7 +105,7 @@ TEST(Tarif1995bis2004, ErsteZone1995WirdAbgeschnitten) {
 }
 
 TEST(Tarif1995bis2004, SchrittgrenzenDerDMJahre) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   // 1996: 12095 lies on the step starting at 12042 and pays nothing; 12096
   // pays (AS3(0.0054 * 86.63) + 2590) * 0.0054 = 13.
   TLStGeneration1995& p96 = Programm(k, 1996);
@@ -118,7 +118,7 @@ TEST(Tarif1995bis2004, SchrittgrenzenDerDMJahre) {
 }
 
 TEST(Tarif1995bis2004, Tarif2001InDerMitteDer54DMStufe) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStGeneration1995& p = Programm(k, 2001);
   // Below 54 DM no tax at all; otherwise X = step 54 + 27.
   EXPECT_EQ(p.Tarifsteuer(1, 53), 0);
@@ -136,7 +136,7 @@ TEST(Tarif1995bis2004, Tarif2001InDerMitteDer54DMStufe) {
 }
 
 TEST(Tarif1995bis2004, Einkommensteuer2002AmEingangDerStufen) {
-  TRechenKontext k;
+  TFlussplanWerk k;
   TLStGeneration1995& p = Programm(k, 2002);
   k.LStVar.LZZ = 1;
   // Below 36 Euro nothing is placed on a step.

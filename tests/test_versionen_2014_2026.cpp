@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "calc/berechnung.h"
+#include "calc/parameter.h"
+#include "calc/werkzeuge.h"
 #include "cli/pap.h"
 #include "cli_lauf.h"
 #include "lohnsteuer/programm.h"
+#include "lohnsteuer/werk.h"
 
 using namespace lst;
 
@@ -141,23 +143,23 @@ TEST(VersionenPap, VersorgungsfreibetragGleichRestOhneRundungsfehler) {
 // The income-tax routine of the version in force: in December 2015 the basic
 // allowance is 8472, before it 8354.
 TEST(VersionenKern, EinkommensteuerNachMonat) {
-  TRechenKontext k;
-  k.LStJahr = 2015;
-  TLStErgebnis erg;
-  k.LStMonat = 11;
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8400, 0.08), 6);
-  k.LStMonat = 12;
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8400, 0.08), 0);
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8473, 0.08), 0);
-  EXPECT_EQ(EinkommensteuerBerechnen(k, 1, 1, erg, 8500, 0.08), 3);
+  TAnfrage a;
+  a.KiStSatz = 0.08;
+  EXPECT_EQ(EinkommensteuerJahr(StandardParameter(2015, 11), a, 1, 1, 8400).Steuer, 6);
+  const TParameter& dezember = StandardParameter(2015, 12);
+  EXPECT_EQ(EinkommensteuerJahr(dezember, a, 1, 1, 8400).Steuer, 0);
+  EXPECT_EQ(EinkommensteuerJahr(dezember, a, 1, 1, 8473).Steuer, 0);
+  EXPECT_EQ(EinkommensteuerJahr(dezember, a, 1, 1, 8500).Steuer, 3);
   // The table routine of a version from 2014 works like that of 2013.
-  TLohnsteuerProgramm* p = k.Programm(2016);
+  TFlussplanWerk k;
+  k.LStJahr = 2016;
+  TLohnsteuerProgramm* p = k.ProgrammFuerMonat(2016);
   ASSERT_NE(p, nullptr);
   ASSERT_TRUE(p->HatTabelle());
-  TTabellenArgumente a;
-  a.STKL = 1;
-  a.Lohn = 3600000;
-  const std::int64_t naechste = p->Tabelle(a);
+  TTabellenArgumente t;
+  t.STKL = 1;
+  t.Lohn = 3600000;
+  const std::int64_t naechste = p->Tabelle(t);
   EXPECT_EQ(naechste, 3603600);
   EXPECT_GT(k.LStVar.LSTLZZ, 500000);
   EXPECT_LT(k.LStVar.LSTLZZ, 600000);

@@ -9,10 +9,10 @@
 #include <cmath>
 #include <string>
 
-#include "calc/kontext.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
+#include "lohnsteuer/werk.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST(VersionenUndParameter, ZusatzbeitragWieInDerSozialversicherung) {
   for (int version = 0; version < kAnzahlLStVersionen; ++version) {
     const TLStVersion& d = kLStVersionen[version];
     SCOPED_TRACE(d.Schluessel);
-    TRechenKontext k;
+    TFlussplanWerk k;
     TLohnsteuerProgramm* p = k.ProgrammVersion(version);
     ASSERT_NE(p, nullptr);
     const double satz = p->DurchschnittlicherZusatzbeitrag();
@@ -59,7 +59,7 @@ TEST(VersionenUndParameter, AusgabenWieInDerVersionstabelle) {
   for (int version = 0; version < kAnzahlLStVersionen; ++version) {
     const TLStVersion& d = kLStVersionen[version];
     SCOPED_TRACE(d.Schluessel);
-    TRechenKontext k;
+    TFlussplanWerk k;
     k.LStJahr = d.Jahr;
     TLohnsteuerProgramm* p = k.ProgrammVersion(version);
     ASSERT_NE(p, nullptr) << "kein Programm für " << d.Schluessel;
@@ -92,7 +92,7 @@ TEST(VersionenUndParameter, TabellenMitDemDurchschnittlichenZusatzbeitrag) {
     const TLStVersion& d = kLStVersionen[version];
     if (d.Jahr < 2015) continue;
     SCOPED_TRACE(d.Schluessel);
-    TRechenKontext k;
+    TFlussplanWerk k;
     k.LStJahr = d.Jahr;
     TLohnsteuerProgramm* p = k.ProgrammVersion(version);
     ASSERT_NE(p, nullptr);
@@ -131,7 +131,7 @@ TEST(VersionenUndParameter, SozialversicherungWieInIhrerTabelle) {
   for (int version = LStVersionNachSchluessel("2014"); version < kAnzahlLStVersionen; ++version) {
     const TLStVersion& d = kLStVersionen[version];
     SCOPED_TRACE(d.Schluessel);
-    TRechenKontext k;
+    TFlussplanWerk k;
     TLohnsteuerProgramm* programm = k.ProgrammVersion(version);
     ASSERT_NE(programm, nullptr);
     const TFlussplanSVWerte w = programm->SVWerte();

@@ -2,44 +2,42 @@
 
 #include <cmath>
 
-#include "calc/berechnung.h"
+#include "calc/abrechnung.h"
 #include "calc/werkzeuge.h"
 
 using namespace lst;
 
 namespace {
 
-// A context and records after one calculation, as the calculator leaves them.
+// A request of 2013 (basic allowance 8130) with church tax 9 % and its slip,
+// as the calculator shows them.
 struct Rechner {
-  TRechenKontext k;
-  TLohnZeitraum lz;
-  TLStEingabe lst;
-  TSVEingabe sv;
-  TZusatzBetraege zusatz;
-  TGesamtErgebnis erg;
+  TParameter p = StandardParameter(2013, 12);
+  TAnfrage a;
+  TMonatsErgebnis erg;
 
   explicit Rechner(std::int64_t brutto = 300000, std::uint8_t stkl = 1) {
-    k.GFB = 8130;
-    lz.RE4 = brutto;
-    lst.STKL = stkl;
-    lst.KiStSatz = 0.09;
-    sv.Saetze = k.SVSatzTabelle[beNV];
+    a.Brutto = brutto;
+    a.STKL = stkl;
+    a.KiStSatz = 0.09;
     Rechnen();
   }
-  void Rechnen() { GesamtBerechnen(k, 2013, lz, lst, erg, zusatz, 0, sv); }
+  void Rechnen() { erg = Abrechnen(p, a); }
   // The wage tax of one calculation with other class, wage and region.
-  std::int64_t LSt(std::uint8_t stkl, std::int64_t brutto, std::uint8_t region = 1) {
-    TLohnZeitraum l = lz;
-    l.RE4 = brutto;
-    TLStEingabe e = lst;
-    e.STKL = stkl;
-    TSVEingabe s = sv;
-    s.Region = region;
-    TLStErgebnis r;
-    SteuerBerechnen(k, 2013, l, e, r, s);
-    return r.LSt;
+  std::int64_t LSt(std::uint8_t stkl, std::int64_t brutto, std::uint8_t region = 1) const {
+    TAnfrage b = a;
+    b.STKL = stkl;
+    b.Brutto = brutto;
+    b.Region = region;
+    return Abrechnen(p, b).LSt;
   }
+  TVergleichErgebnis Vergleich(const TVergleichEingabe& v) const { return SteuerklassenVergleichen(p, a, v); }
 };
+
+bool Gleich(const TVergleichErgebnis& x, const TVergleichErgebnis& y) {
+  return x.AN3 == y.AN3 && x.AN4 == y.AN4 && x.AN5 == y.AN5 && x.EG5 == y.EG5 && x.EG4 == y.EG4 &&
+         x.EG3 == y.EG3 && x.Guenstigste == y.Guenstigste;
+}
 
 }  // namespace
 
@@ -47,14 +45,14 @@ TEST(Steuerklassenvergleich, SechsLaeufeSummenUndUrteil) {
   Rechner r;
   TVergleichEingabe v;
   // Both wages 0: every amount 0, all sums equal, the verdict 5/3.
-  TVergleichErgebnis e = SteuerklassenVergleichen(r.k, v);
+  TVergleichErgebnis e = r.Vergleich(v);
   EXPECT_EQ(e.Summe35() + e.Summe44() + e.Summe53(), 0);
   EXPECT_EQ(e.Guenstigste, TKombination::K53);
   EXPECT_STREQ(KombinationText(e.Guenstigste), "5/3");
 
   // Employee only: the sums are the employee's taxes in classes 3, 4 and 5.
   v.AN.Brutto = 300000;
-  e = SteuerklassenVergleichen(r.k, v);
+  e = r.Vergleich(v);
   EXPECT_EQ(e.AN3, r.LSt(3, 300000));
   EXPECT_EQ(e.AN4, r.LSt(4, 300000));
   EXPECT_EQ(e.AN5, r.LSt(5, 300000));
@@ -63,19 +61,19 @@ TEST(Steuerklassenvergleich, SechsLaeufeSummenUndUrteil) {
   EXPECT_EQ(e.Summe53(), e.AN5);
   EXPECT_EQ(e.Guenstigste, TKombination::K35);
 
-  // Both: the spouse's column runs in 5, 4, 3; the inputs of the last run stay.
+  // Both: the spouse's column runs in 5, 4, 3.  Nothing of the runs stays:
+  // the comparison repeated, and the calculation after it, give the same.
   v.EG.Brutto = 150000;
-  e = SteuerklassenVergleichen(r.k, v);
+  e = r.Vergleich(v);
   EXPECT_EQ(e.EG5, r.LSt(5, 150000));
   EXPECT_EQ(e.EG3, r.LSt(3, 150000));
   EXPECT_EQ(e.Summe53(), e.AN5 + e.EG3);
-  SteuerklassenVergleichen(r.k, v);
-  EXPECT_EQ(r.k.LStVar.STKL, 3);
-  EXPECT_EQ(r.k.LStVar.RE4, 150000);
+  EXPECT_TRUE(Gleich(r.Vergleich(v), e));
+  EXPECT_EQ(Abrechnen(r.p, r.a), r.erg);
 
   // The yearly pay period reads the same fields as yearly amounts.
   v.LZZ = 1;
-  const TVergleichErgebnis jahr = SteuerklassenVergleichen(r.k, v);
+  const TVergleichErgebnis jahr = r.Vergleich(v);
   EXPECT_LT(jahr.AN4, e.AN4);
 }
 
@@ -98,30 +96,30 @@ TEST(Steuerklassenvergleich, OstenMitDerBemessungsgrenzeDerRegion) {
   TVergleichEingabe v;
   v.AN.Brutto = 550000;
   v.Region = 0;
-  const TVergleichErgebnis ost = SteuerklassenVergleichen(r.k, v);
+  const TVergleichErgebnis ost = r.Vergleich(v);
   EXPECT_EQ(ost.AN4, r.LSt(4, 550000, 0));
   v.Region = 1;
-  const TVergleichErgebnis west = SteuerklassenVergleichen(r.k, v);
+  const TVergleichErgebnis west = r.Vergleich(v);
   EXPECT_EQ(west.AN4, r.LSt(4, 550000, 1));
   EXPECT_GT(ost.AN4, west.AN4);
   // Exempt from the pension insurance: no pension part, more tax than both.
   v.AN.Versicherungsfrei = true;
-  EXPECT_GT(SteuerklassenVergleichen(r.k, v).AN4, ost.AN4);
+  EXPECT_GT(r.Vergleich(v).AN4, ost.AN4);
 }
 
 TEST(Steuerklassenvergleich, FaktorNurInDerKlasseVier) {
   Rechner r(300000, 4);
   TVergleichEingabe v;
   v.AN.Brutto = 300000;
-  const TVergleichErgebnis ohne = SteuerklassenVergleichen(r.k, v);
-  r.lst.af = true;
-  r.lst.f = 0.9;
+  const TVergleichErgebnis ohne = r.Vergleich(v);
+  r.a.Faktor = 0.9;
   r.Rechnen();
-  const TVergleichErgebnis mit = SteuerklassenVergleichen(r.k, v);
+  const TVergleichErgebnis mit = r.Vergleich(v);
   EXPECT_EQ(mit.AN3, ohne.AN3);
   EXPECT_EQ(mit.AN5, ohne.AN5);
   EXPECT_LT(mit.AN4, ohne.AN4);
-  EXPECT_EQ(r.k.LStVar.af, 1);
+  // Class IV of the comparison is the calculation with the factor.
+  EXPECT_EQ(mit.AN4, r.erg.LSt);
 }
 
 TEST(Lohnsteuertabelle, StartlohnUndJahresumrechnung) {
@@ -138,7 +136,7 @@ TEST(Lohnsteuertabelle, StartlohnUndJahresumrechnung) {
 
 TEST(Lohnsteuertabelle, ZeilenLueckenlosUndWiederholbar) {
   Rechner r;
-  const auto a = LohnsteuerTabelle(r.k, r.lz, r.lst, r.sv, 300000);
+  const auto a = LohnsteuerTabelle(r.p, r.a, true);
   ASSERT_EQ(a.size(), 499u);
   // The first bracket holds the start wage (2000.00 a month).
   EXPECT_LE(a[0].UG, 200000);
@@ -150,14 +148,12 @@ TEST(Lohnsteuertabelle, ZeilenLueckenlosUndWiederholbar) {
   // Church tax 9 % of the base, cut; the surcharge for the month.
   EXPECT_GT(a[200].KiSt, 0);
   EXPECT_GT(a[200].Soli, 0);
-  // The pay record keeps the last row's wage.
-  EXPECT_GT(r.lz.RE4, 12 * a[497].UG);
   r.Rechnen();
-  const auto b = LohnsteuerTabelle(r.k, r.lz, r.lst, r.sv, 300000);
+  const auto b = LohnsteuerTabelle(r.p, r.a, true);
   for (std::size_t i = 0; i < a.size(); ++i) {
-    EXPECT_EQ(ZellenTexte(r.k, a[i]), ZellenTexte(r.k, b[i])) << i;
+    EXPECT_EQ(ZellenTexte(2013, true, a[i]), ZellenTexte(2013, true, b[i])) << i;
   }
-  const auto texte = ZellenTexte(r.k, a[0]);
+  const auto texte = ZellenTexte(2013, true, a[0]);
   EXPECT_EQ(texte[0], "1.998,00");
   EXPECT_EQ(texte[1], "2.000,99");
 }
@@ -173,12 +169,12 @@ TEST(Lohnsteuertabelle, KopierText) {
 }
 
 TEST(Einkommensteuertabelle, ZeilenfassenGleicheSteuernZusammen) {
+  // A monthly request: the table and the income tax are yearly all the same.
   Rechner r;
-  r.k.LStVar.LZZ = 2;
+  ASSERT_EQ(r.a.LZZ, 2);
   // From 0: the first row covers the tax-free range of the basic tariff.
-  auto t = EinkommensteuerTabelle(r.k, 1, 0.09, EStTabellenStart(900.7));
+  auto t = EinkommensteuerTabelle(r.p, r.a, 1, EStTabellenStart(900.7));
   ASSERT_EQ(t.size(), 499u);
-  EXPECT_EQ(r.k.LStVar.LZZ, 2);
   EXPECT_EQ(t[0].Von, 0);
   EXPECT_EQ(t[0].ESt[0], 0);
   EXPECT_GE(t[0].Bis, 8130);
@@ -191,14 +187,14 @@ TEST(Einkommensteuertabelle, ZeilenfassenGleicheSteuernZusammen) {
   }
   // The upper progression zone: one to three incomes a row; yearly amounts.
   EXPECT_EQ(EStTabellenStart(60000.9), 59000);
-  t = EinkommensteuerTabelle(r.k, 1, 0.09, 59000);
+  t = EinkommensteuerTabelle(r.p, r.a, 1, 59000);
   ASSERT_EQ(t.size(), 499u);
   for (std::size_t i = 0; i + 1 < t.size(); ++i) {
     const std::int64_t anzahl = t[i].Bis < 0 ? 1 : t[i].Bis - t[i].Von + 1;
     EXPECT_GE(anzahl, 1) << i;
     EXPECT_LE(anzahl, 3) << i;
   }
-  const TEinkommensteuer e = EinkommensteuerJahr(r.k, 1, 1, t[10].Von, 0.09);
+  const TEinkommensteuer e = EinkommensteuerJahr(r.p, r.a, 1, 1, t[10].Von);
   EXPECT_EQ(e.Steuer, t[10].ESt[0]);
   EXPECT_EQ(e.Ergebnis.KiSt, t[10].KiSt[0]);
   EXPECT_EQ(e.Ergebnis.Soli, t[10].Soli[0]);
@@ -213,26 +209,25 @@ TEST(Einkommensteuertabelle, ZeilenfassenGleicheSteuernZusammen) {
 
 TEST(Einkommensteuer, AnzeigeUebernimmtDasEinkommenDerRechnung) {
   Rechner r(400000, 3);
-  const TTarifStand t = LetzterTarifStand(r.k);
-  EXPECT_EQ(t.KZTAB, 2);
+  EXPECT_EQ(r.erg.KZTAB, 2);
   // 48000 a year less lump sums and provision allowance, halved.
-  EXPECT_GT(t.X, 18000);
-  EXPECT_LT(t.X, 21000);
-  const std::int64_t einkommen = static_cast<std::int64_t>(t.X) * 2;
-  const TEinkommensteuer e = EinkommensteuerJahr(r.k, 3, 2, einkommen, 0.09);
-  EXPECT_EQ(LetzterTarifStand(r.k).X, t.X);
+  EXPECT_GT(r.erg.TarifX, 18000);
+  EXPECT_LT(r.erg.TarifX, 21000);
+  const std::int64_t einkommen = static_cast<std::int64_t>(r.erg.TarifX) * 2;
+  const TEinkommensteuer e = EinkommensteuerJahr(r.p, r.a, 3, 2, einkommen);
+  EXPECT_EQ(Abrechnen(r.p, r.a).TarifX, r.erg.TarifX);
   EXPECT_EQ(e.Ergebnis.LSt, e.Steuer * 100);
   EXPECT_EQ(e.Ergebnis.SteuerSumme, e.Ergebnis.LSt + e.Ergebnis.Soli + e.Ergebnis.KiSt);
   EXPECT_EQ(e.Ergebnis.BruttoNachSteuer, einkommen * 100 - e.Ergebnis.SteuerSumme);
   // The wage tax of the year is the tariff tax of that income.
-  TLohnZeitraum jahr{1, 4800000};
-  TLStErgebnis lst;
-  SteuerBerechnen(r.k, 2013, jahr, r.lst, lst, r.sv);
-  EXPECT_EQ(lst.LSt, e.Ergebnis.LSt);
+  TAnfrage jahr = r.a;
+  jahr.LZZ = 1;
+  jahr.Brutto = 4800000;
+  EXPECT_EQ(Abrechnen(r.p, jahr).LSt, e.Ergebnis.LSt);
   // Class V reports its taxable income, not the scaled amounts of its formula.
   Rechner v(400000, 5);
-  EXPECT_EQ(LetzterTarifStand(v.k).KZTAB, 1);
-  EXPECT_GT(LetzterTarifStand(v.k).X, 40000);
+  EXPECT_EQ(v.erg.KZTAB, 1);
+  EXPECT_GT(v.erg.TarifX, 40000);
 }
 
 TEST(Plott, ZoomUndSchieben) {
@@ -310,22 +305,17 @@ TEST(Plott, KurveEineRechnungJeSpalte) {
   Rechner r;
   TPlottAnsicht a;
   a.Flaeche(267, 140);
-  TAbrechnung d;
-  d.Rechnung.LZ = r.lz;
-  d.Rechnung.LSt = r.lst;
-  d.Rechnung.SV = r.sv;
-  d.Rechnung.Zusatz = r.zusatz;
   std::vector<double> werte;
-  Kurve(r.k, d, a, werte);
+  Kurve(r.p, r.a, true, true, a, werte);
   ASSERT_EQ(werte.size(), 201u);
   EXPECT_EQ(werte[0], 0);
   Rechner einzeln(300000);
   EXPECT_DOUBLE_EQ(werte[60], einzeln.erg.Netto / 100.0);  // 60 * 50.00
-  EXPECT_EQ(d.Rechnung.LZ.RE4, 1000000);
-  r.k.ArbeitnehmerSicht = false;
-  Kurve(r.k, d, a, werte);
+  // The last column is the calculation of 10000.00.
+  EXPECT_DOUBLE_EQ(werte[200], Rechner(1000000).erg.Netto / 100.0);
+  Kurve(r.p, r.a, true, false, a, werte);
   EXPECT_DOUBLE_EQ(werte[60], einzeln.erg.AGGesamt / 100.0);
-  Kurve(r.k, d, a, werte, 4);
+  Kurve(r.p, r.a, true, false, a, werte, 4);
   EXPECT_EQ(werte.size(), 51u);
 }
 
@@ -351,19 +341,19 @@ TEST(Lohnumrechnung, JahrMonatStunde) {
 // walk income by income gives.
 TEST(Einkommensteuertabelle, WieEinkommenFuerEinkommen) {
   Rechner r;
-  r.k.LStVar.LZZ = 1;
+  r.a.KiStSatz = 0.08;
   const auto schrittweise = [&](std::uint8_t stkl, std::int64_t start) {
     std::vector<TEStTabellenZeile> t;
     std::array<std::int64_t, 2> letzte{0, 0};
     bool neu = true;
-    TLStErgebnis erg;
     for (std::int64_t e = start;; ++e) {
       TEStTabellenZeile z;
       z.Von = e;
       for (int i = 0; i < 2; ++i) {
-        z.ESt[i] = EinkommensteuerBerechnen(r.k, stkl, static_cast<std::uint8_t>(i + 1), erg, e, 0.08);
-        z.KiSt[i] = erg.KiSt;
-        z.Soli[i] = erg.Soli;
+        const TEinkommensteuer est = EinkommensteuerJahr(r.p, r.a, stkl, static_cast<std::uint8_t>(i + 1), e);
+        z.ESt[i] = est.Steuer;
+        z.KiSt[i] = est.Ergebnis.KiSt;
+        z.Soli[i] = est.Ergebnis.Soli;
         if (z.ESt[i] != letzte[i]) neu = true;
         letzte[i] = z.ESt[i];
       }
@@ -378,7 +368,7 @@ TEST(Einkommensteuertabelle, WieEinkommenFuerEinkommen) {
   };
   for (std::uint8_t stkl : {1, 3, 5, 6}) {
     for (std::int64_t start : {0, 7000, 15500, 52000, 249000}) {
-      const auto a = EinkommensteuerTabelle(r.k, stkl, 0.08, start);
+      const auto a = EinkommensteuerTabelle(r.p, r.a, stkl, start);
       const auto b = schrittweise(stkl, start);
       ASSERT_EQ(a.size(), b.size());
       for (std::size_t i = 0; i < a.size(); ++i) {

@@ -12,6 +12,7 @@
 
 #include "common/zahlen.h"
 
+#include "calc/abrechnung.h"
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "calc/werkzeuge.h"
@@ -22,25 +23,24 @@ using namespace lst;
 
 namespace {
 
-// The state of a single calculation with the inputs as the command line
-// takes them, in a context of its own.
+// A single calculation with the inputs as the command line takes them:
+// parameters, request, slip and display currency.
 struct Einzel {
-  TRechenKontext k;
-  cli::TRechnung r;
-  TGesamtErgebnis erg;
+  TParameter p;
+  TAnfrage a;
+  TMonatsErgebnis erg;
+  bool euro = true;
   std::string Fehler;
   explicit Einzel(const cli::TEingabe& e) {
-    Fehler = cli::Vorbereiten(k, e, r);
+    Fehler = cli::Vorbereiten(e, p, a);
     if (!Fehler.empty()) return;
-    if (cli::NurSteuer(k.LStJahr)) {
-      SteuerBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg.LSt, r.SV);
-    } else {
-      GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, erg, r.Zusatz, r.SonstigeAbzuege, r.SV);
-    }
+    euro = !e.DM;
+    erg = Abrechnen(p, a);
   }
   // The shown wage tax, church tax and surcharge.
-  std::array<std::int64_t, 3> Steuern() {
-    return {AnzeigeCent(k, erg.LSt.LSt), AnzeigeCent(k, erg.LSt.KiSt), AnzeigeCent(k, erg.LSt.Soli)};
+  std::array<std::int64_t, 3> Steuern() const {
+    return {AnzeigeCent(p.Jahr, euro, erg.LSt), AnzeigeCent(p.Jahr, euro, erg.KiSt),
+            AnzeigeCent(p.Jahr, euro, erg.Soli)};
   }
 };
 
@@ -86,14 +86,15 @@ TEST(WerkzeugEigenschaften, JedeTabellenzeileIstDieEinzelrechnungIhrerObergrenze
       const cli::TEingabe e = Zufall(z, jahr, false);
       Einzel s(e);
       if (!s.Fehler.empty()) continue;
-      const std::int64_t lohn = InCent(s.k, e.Brutto);
-      const auto zeilen = LohnsteuerTabelle(s.k, s.r.LZ, s.r.LSt, s.r.SV, lohn, 12);
+      const std::int64_t lohn = InCent(jahr, s.euro, e.Brutto);
+      ASSERT_EQ(s.a.Brutto, lohn);
+      const auto zeilen = LohnsteuerTabelle(s.p, s.a, s.euro, 12);
       ASSERT_EQ(zeilen.size(), 12u);
-      const std::int64_t angezeigt = AnzeigeCent(s.k, lohn);
+      const std::int64_t angezeigt = AnzeigeCent(jahr, s.euro, lohn);
       const std::int64_t start = angezeigt <= 100000 ? 0 : angezeigt - 100000;
       TLStTabellenZeile vorige;
       for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        const TLStTabellenZeile a = AnzeigeZeile(s.k, zeilen[i]);
+        const TLStTabellenZeile a = AnzeigeZeile(jahr, s.euro, zeilen[i]);
         const std::string wo = std::to_string(jahr) + " LZZ " + std::to_string(e.LZZ) + " StKl " +
                                std::to_string(e.STKL) + (e.DM ? " DM" : "") + " Zeile " + std::to_string(i);
         if (i == 0) {
@@ -130,7 +131,6 @@ TEST(WerkzeugEigenschaften, JedeVergleichsspalteIstDieEinzelrechnungDerPerson) {
       e.STKL = 4;  // the employee's calculation in a class of the comparison
       Einzel s(e);
       if (!s.Fehler.empty()) continue;
-      TRechenKontext& k = s.k;
       // The spouse's own fields, typed in the display currency.
       cli::TEingabe eg;
       eg.Jahr = jahr;
@@ -149,13 +149,14 @@ TEST(WerkzeugEigenschaften, JedeVergleichsspalteIstDieEinzelrechnungDerPerson) {
 
       TVergleichEingabe v;
       v.LZZ = e.LZZ;
-      v.Altersentlastung = s.r.LSt.ALTER1;
-      v.Bekenntnislos = s.r.LSt.Bekenntnislos;
+      const TDatensaetze d = Aufbereiten(s.p, s.a);
+      v.Altersentlastung = d.LSt.ALTER1;
+      v.Bekenntnislos = d.LSt.Bekenntnislos;
       v.Region = e.Region;
-      v.AN = {s.r.LZ.RE4, s.r.LSt.Freibetrag, s.r.LSt.VBEZ, e.ZKF, e.BesondereTabelle};
-      v.EG = {InCent(k, eg.Brutto), InCent(k, eg.Freibetrag), InCent(k, eg.Versorgungsbezug), eg.ZKF,
-              eg.BesondereTabelle};
-      const TVergleichErgebnis erg = SteuerklassenVergleichen(k, v);
+      v.AN = {d.LZ.RE4, d.LSt.Freibetrag, d.LSt.VBEZ, e.ZKF, e.BesondereTabelle};
+      const auto cent = [&](double betrag) { return InCent(jahr, s.euro, betrag); };
+      v.EG = {cent(eg.Brutto), cent(eg.Freibetrag), cent(eg.Versorgungsbezug), eg.ZKF, eg.BesondereTabelle};
+      const TVergleichErgebnis erg = SteuerklassenVergleichen(s.p, s.a, v);
       const std::int64_t an[] = {erg.AN3, erg.AN4, erg.AN5};
       const std::int64_t ehe[] = {erg.EG3, erg.EG4, erg.EG5};
       for (int klasse = 3; klasse <= 5; ++klasse) {
@@ -172,13 +173,13 @@ TEST(WerkzeugEigenschaften, JedeVergleichsspalteIstDieEinzelrechnungDerPerson) {
         klasseV(a);
         Einzel ea(a);
         ASSERT_EQ(ea.Fehler, "") << wo;
-        EXPECT_EQ(an[klasse - 3], ea.erg.LSt.LSt) << wo;
+        EXPECT_EQ(an[klasse - 3], ea.erg.LSt) << wo;
         cli::TEingabe b = eg;
         b.STKL = static_cast<std::uint8_t>(klasse);
         klasseV(b);
         Einzel eb(b);
         ASSERT_EQ(eb.Fehler, "") << wo;
-        EXPECT_EQ(ehe[klasse - 3], eb.erg.LSt.LSt) << wo;
+        EXPECT_EQ(ehe[klasse - 3], eb.erg.LSt) << wo;
         ++geprueft;
       }
     }
@@ -196,49 +197,47 @@ TEST(WerkzeugEigenschaften, AngezeigteZeilenErgebenDieAngezeigtenSummen) {
       if (jahr <= 2013 && e.ZKF > 0) e.Kindergeld = 154.5;
       Einzel s(e);
       if (!s.Fehler.empty()) continue;
-      TRechenKontext& k = s.k;
       const std::string wo = std::to_string(jahr) + (e.DM ? " DM" : " EUR");
-      umgerechnet += AnzeigeUmgerechnet(k);
-      const auto einzeln = [&](std::int64_t cent) { return Runden(AusCent(k, cent) * 100); };
+      umgerechnet += AnzeigeUmgerechnet(jahr, s.euro);
+      const auto einzeln = [&](std::int64_t cent) { return Runden(AnzeigeWert(jahr, s.euro, cent) * 100); };
+      const TMonatsErgebnis g = AnzeigeErgebnis(s.p, s.euro, s.erg);
       if (cli::NurSteuer(jahr)) {
-        const std::int64_t brutto = AnzeigeCent(k, s.r.LZ.RE4);
-        const TLStErgebnis t = AnzeigeSteuer(k, brutto, s.erg.LSt);
-        EXPECT_EQ(t.LSt, einzeln(s.erg.LSt.LSt)) << wo;
-        EXPECT_EQ(t.SteuerSumme, t.LSt + t.KiSt + t.Soli) << wo;
-        EXPECT_EQ(t.BruttoNachSteuer, brutto - t.SteuerSumme) << wo;
+        EXPECT_EQ(g.LSt, einzeln(s.erg.LSt)) << wo;
+        EXPECT_EQ(g.SteuerSumme, g.LSt + g.KiSt + g.Soli) << wo;
+        EXPECT_EQ(g.BruttoNachSteuer, g.RE4 - g.SteuerSumme) << wo;
         continue;
       }
-      const TAnzeigeErgebnis a = AnzeigeErgebnis(k, s.r.LZ.RE4, s.erg, s.r.SonstigeAbzuege, s.r.Zusatz);
-      const TGesamtErgebnis& g = a.Ergebnis;
       // Each line is its own amount converted once.
-      EXPECT_EQ(a.RE4, einzeln(s.r.LZ.RE4)) << wo;
-      EXPECT_EQ(g.LSt.LSt, einzeln(s.erg.LSt.LSt)) << wo;
-      EXPECT_EQ(g.LSt.KiSt, einzeln(s.erg.LSt.KiSt)) << wo;
-      EXPECT_EQ(g.LSt.Soli, einzeln(s.erg.LSt.Soli)) << wo;
-      EXPECT_EQ(g.LSt.LStPausch, einzeln(s.erg.LSt.LStPausch)) << wo;
+      EXPECT_EQ(g.RE4, einzeln(s.erg.RE4)) << wo;
+      EXPECT_EQ(g.LSt, einzeln(s.erg.LSt)) << wo;
+      EXPECT_EQ(g.KiSt, einzeln(s.erg.KiSt)) << wo;
+      EXPECT_EQ(g.Soli, einzeln(s.erg.Soli)) << wo;
+      EXPECT_EQ(g.LStPausch, einzeln(s.erg.LStPausch)) << wo;
       std::int64_t an = 0, ag = 0;
       for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {
-        EXPECT_EQ(g.SV.AN(art), einzeln(s.erg.SV.AN(art))) << wo << " " << art;
-        EXPECT_EQ(g.SV.AG(art), einzeln(s.erg.SV.AG(art))) << wo << " " << art;
-        an += g.SV.AN(art);
-        ag += g.SV.AG(art);
+        const TBeitrag& gezeigt = g.Beitrag(static_cast<TSVArt>(art));
+        const TBeitrag& gerechnet = s.erg.Beitrag(static_cast<TSVArt>(art));
+        EXPECT_EQ(gezeigt.AN, einzeln(gerechnet.AN)) << wo << " " << art;
+        EXPECT_EQ(gezeigt.AG, einzeln(gerechnet.AG)) << wo << " " << art;
+        an += gezeigt.AN;
+        ag += gezeigt.AG;
       }
       // The sums are those of the shown lines.
-      EXPECT_EQ(g.LSt.SteuerSumme, g.LSt.LSt + g.LSt.KiSt + g.LSt.Soli) << wo;
-      EXPECT_EQ(g.LSt.SteuerSummePausch, g.LSt.LStPausch + g.LSt.KiStPausch + g.LSt.SoliPausch) << wo;
-      EXPECT_EQ(g.LSt.BruttoNachSteuer, a.RE4 - g.LSt.SteuerSumme) << wo;
-      EXPECT_EQ(g.LSt.BruttoPlusPausch, a.RE4 + g.LSt.SteuerSummePausch) << wo;
-      EXPECT_EQ(g.SV.SVSummeAN(), an) << wo;
-      EXPECT_EQ(g.SV.SVSummeAG(), ag) << wo;
-      EXPECT_EQ(g.Netto, g.LSt.BruttoNachSteuer - an - a.SonstigeAbzuege) << wo;
-      EXPECT_EQ(g.AGGesamt, g.LSt.BruttoPlusPausch + ag) << wo;
-      EXPECT_EQ(g.Auszahlung, g.Netto + a.Kindergeld) << wo;
+      EXPECT_EQ(g.SteuerSumme, g.LSt + g.KiSt + g.Soli) << wo;
+      EXPECT_EQ(g.SteuerSummePausch, g.LStPausch + g.KiStPausch + g.SoliPausch) << wo;
+      EXPECT_EQ(g.BruttoNachSteuer, g.RE4 - g.SteuerSumme) << wo;
+      EXPECT_EQ(g.BruttoPlusPausch, g.RE4 + g.SteuerSummePausch) << wo;
+      EXPECT_EQ(g.SVSummeAN, an) << wo;
+      EXPECT_EQ(g.SVSummeAG, ag) << wo;
+      EXPECT_EQ(g.Netto, g.BruttoNachSteuer - an - g.SonstigeAbzuege) << wo;
+      EXPECT_EQ(g.AGGesamt, g.BruttoPlusPausch + ag) << wo;
+      EXPECT_EQ(g.Auszahlung, g.Netto + g.Kindergeld) << wo;
       // The graph shows the net of the result panel.
-      TAbrechnung d;
-      d.Rechnung = s.r;
-      EXPECT_DOUBLE_EQ(Kurvenwert(k, d, static_cast<double>(a.RE4) / 100), static_cast<double>(g.Netto) / 100) << wo;
+      EXPECT_DOUBLE_EQ(Kurvenwert(s.p, s.a, s.euro, true, static_cast<double>(g.RE4) / 100),
+                       static_cast<double>(g.Netto) / 100)
+          << wo;
       // Without conversion the shown amounts are the calculated ones.
-      if (!AnzeigeUmgerechnet(k)) {
+      if (!AnzeigeUmgerechnet(jahr, s.euro)) {
         EXPECT_EQ(g.Netto, s.erg.Netto) << wo;
         EXPECT_EQ(g.AGGesamt, s.erg.AGGesamt) << wo;
       }
@@ -261,14 +260,10 @@ TEST(WerkzeugEigenschaften, WunschNichtGetroffenNurWennKeinBruttoInDerNaeheTriff
       const bool an = z() % 4 != 0;
       Einzel s(e);
       if (!s.Fehler.empty()) continue;
-      TRechenKontext& k = s.k;
-      k.ArbeitnehmerSicht = an;
       const std::int64_t wunsch = 20000 + static_cast<std::int64_t>(z() % 300000) * (e.LZZ == 1 ? 12 : 1);
-      TLohnZeitraum lz = s.r.LZ;
-      TGesamtErgebnis erg;
       TWunschErgebnis t;
       try {
-        t = WunschBruttoSuchen(k, jahr, lz, s.r.LSt, erg, wunsch, an, s.r.Zusatz, s.r.SonstigeAbzuege, s.r.SV);
+        t = WunschBruttoSuchen(s.p, s.a, s.euro, wunsch, an);
       } catch (const TLStFehler&) {
         continue;
       }
@@ -281,9 +276,9 @@ TEST(WerkzeugEigenschaften, WunschNichtGetroffenNurWennKeinBruttoInDerNaeheTriff
       getippt.BruttoGesucht = false;
       Einzel g(getippt);
       ASSERT_EQ(g.Fehler, "") << wo;
-      const TAnzeigeErgebnis a = AnzeigeErgebnis(g.k, g.r.LZ.RE4, g.erg, g.r.SonstigeAbzuege, g.r.Zusatz);
-      EXPECT_EQ(g.r.LZ.RE4, t.Brutto) << wo;
-      EXPECT_EQ(an ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt, t.Wert) << wo;
+      const TMonatsErgebnis a = AnzeigeErgebnis(g.p, g.euro, g.erg);
+      EXPECT_EQ(g.a.Brutto, t.Brutto) << wo;
+      EXPECT_EQ(an ? a.Netto : a.AGGesamt, t.Wert) << wo;
       EXPECT_EQ(t.Genau, t.Wert == wunsch) << wo;
       if (t.Genau) continue;
       ++nichtGetroffen;
@@ -292,16 +287,14 @@ TEST(WerkzeugEigenschaften, WunschNichtGetroffenNurWennKeinBruttoInDerNaeheTriff
       // Beyond the neighbourhood where the search steps through the shown
       // cents; shown in DM, a Euro year steps through its own cents, whose
       // amounts take every second DM cent only.
-      const bool dmFuerEuroJahr = !k.EuroAnzeige && jahr > 2001;
+      const bool dmFuerEuroJahr = !s.euro && jahr > 2001;
       const std::int64_t breite = dmFuerEuroJahr ? 0 : 2 * (t.UmgebungBis - t.UmgebungVon);
       for (std::int64_t x = std::max<std::int64_t>(t.UmgebungVon - breite, 0); x <= t.UmgebungBis + breite; ++x) {
-        TLohnZeitraum l = s.r.LZ;
-        l.RE4 = AusAnzeigeCent(k, x);
-        TGesamtErgebnis r;
-        GesamtBerechnen(k, jahr, l, s.r.LSt, r, s.r.Zusatz, s.r.SonstigeAbzuege, s.r.SV);
-        const TAnzeigeErgebnis b = AnzeigeErgebnis(k, l.RE4, r, s.r.SonstigeAbzuege, s.r.Zusatz);
-        if (AnzeigeCent(k, l.RE4) != x) continue;  // not a gross the user can type
-        ASSERT_NE(an ? b.Ergebnis.Netto : b.Ergebnis.AGGesamt, wunsch)
+        TAnfrage l = s.a;
+        l.Brutto = AusAnzeigeCent(jahr, s.euro, x);
+        const TMonatsErgebnis b = AnzeigeErgebnis(s.p, s.euro, Abrechnen(s.p, l));
+        if (AnzeigeCent(jahr, s.euro, l.Brutto) != x) continue;  // not a gross the user can type
+        ASSERT_NE(an ? b.Netto : b.AGGesamt, wunsch)
             << wo << " Brutto " << x << " gefunden " << t.BruttoAngezeigt << " Umgebung " << t.UmgebungVon
             << ".." << t.UmgebungBis << (an ? " Netto" : " Lohnkosten");
       }
