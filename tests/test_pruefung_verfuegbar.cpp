@@ -113,7 +113,9 @@ TEST(Parameter, GespeicherteUmlageNullIstKeine) {
   a.Brutto = 300000;
   const TMonatsErgebnis mit = Abrechnen(p, a);
   EXPECT_EQ(mit.U1_AG, 0);
-  EXPECT_EQ(mit.U2_AG, Abrechnen(Parameter(2026, 12, TUeberschreibungen{.U2Prozent = 0.5}), a).U2_AG);
+  TUeberschreibungen nurU2;
+  nurU2.U2Prozent = 0.5;
+  EXPECT_EQ(mit.U2_AG, Abrechnen(Parameter(2026, 12, nurU2), a).U2_AG);
   EXPECT_GT(mit.U2_AG, 0);
   // Before 2014 there are no levies to store.
   EXPECT_LT(Parameter(2013, 12, ue).U2NV, 0);

@@ -418,7 +418,9 @@ bool TAnfrageBindung::Freigeben(const TParameter& p, const TAnfrage& a) const {
     w->setEnabled(an);
     geaendert = true;
   };
-  for (const TBindung& b : bindungen_) {
+  gruende_.resize(bindungen_.size());
+  for (std::size_t i = 0; i < bindungen_.size(); ++i) {
+    const TBindung& b = bindungen_[i];
     if (!b.Feld || b.FreigabeAusSaetzen) continue;
     std::string grund = NichtVerfuegbar(p, a, *b.Feld);
     for (const TFeld f : b.AuchVon)
@@ -428,7 +430,14 @@ bool TAnfrageBindung::Freigeben(const TParameter& p, const TAnfrage& a) const {
     for (QWidget* w : b.Mit) setzen(w, an);
     if (b.Unterfeld) setzen(b.Unterfeld, an && b.Schalter->isChecked());
     if (!an && b.Leeren) b.Leeren();
-    hinweis::Grund(b.Steuer, Text(grund, p, true));
+    if (!an) {
+      grund.push_back('|');
+      grund += std::to_string(p.Jahr * 100 + p.Monat);
+    }
+    if (grund != gruende_[i]) {
+      hinweis::Grund(b.Steuer, an ? QString() : Text(grund.substr(0, grund.rfind('|')), p, true));
+      gruende_[i] = std::move(grund);
+    }
   }
   return geaendert;
 }

@@ -116,6 +116,10 @@ class TAnfrageBindung {
   std::vector<TBindung> bindungen_;
   // Every control a message can stand on.
   std::vector<QWidget*> markierbar_;
+  // The reason each input does not apply, as last shown (with the pay
+  // month, whose captions it names): the text is made anew only when it
+  // changes.
+  mutable std::vector<std::string> gruende_;
   mutable TUmgebung u_;
 };
 

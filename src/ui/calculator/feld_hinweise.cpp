@@ -1,6 +1,7 @@
 #include "ui/calculator/feld_hinweise.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLineEdit>
 #include <QPalette>
 #include <QVariant>
@@ -10,24 +11,40 @@ namespace lst::hinweis {
 
 namespace {
 
-const char* const kNormal = "hinweisNormal";
-const char* const kGrund = "hinweisGrund";
-const char* const kMeldung = "hinweisMeldung";
+// What a control says, kept beside it (every keystroke asks each control of
+// the form; the controls' dynamic properties are too slow for that).
+struct TZustand {
+  QString Normal;
+  QString Grund;
+  QString Meldung;
+  bool Rot = false;
+};
 
-// The usual hint is taken from the control the first time it is needed.
-void NormalMerken(QWidget* w) {
-  if (!w->property(kNormal).isValid()) w->setProperty(kNormal, w->toolTip());
+QHash<const QWidget*, TZustand>& Zustaende() {
+  static QHash<const QWidget*, TZustand> zustaende;
+  return zustaende;
 }
 
-void Anzeigen(QWidget* w) {
-  QString text = w->property(kMeldung).toString();
-  if (text.isEmpty()) text = w->property(kGrund).toString();
-  if (text.isEmpty()) text = w->property(kNormal).toString();
+TZustand& Zustand(QWidget* w) {
+  auto& zustaende = Zustaende();
+  auto it = zustaende.find(w);
+  if (it == zustaende.end()) {
+    // The usual hint is the tooltip the control has when it is first seen.
+    it = zustaende.insert(w, TZustand{w->toolTip(), {}, {}, false});
+    QObject::connect(w, &QObject::destroyed, [w] { Zustaende().remove(w); });
+  }
+  return *it;
+}
+
+void Anzeigen(QWidget* w, const TZustand& z) {
+  const QString& text = !z.Meldung.isEmpty() ? z.Meldung : !z.Grund.isEmpty() ? z.Grund : z.Normal;
   if (w->toolTip() != text) w->setToolTip(text);
 }
 
-void Faerben(QWidget* w, bool rot) {
-  if (w->property("warnung").toBool() == rot && w->autoFillBackground() == rot) return;
+void Faerben(QWidget* w, TZustand& z, bool rot) {
+  if (z.Rot == rot) return;
+  z.Rot = rot;
+  // The property tells others (the tests) that the colour is a warning.
   w->setProperty("warnung", rot);
   QPalette p = w->palette();
   if (rot) {
@@ -46,25 +63,31 @@ void Faerben(QWidget* w, bool rot) {
 }  // namespace
 
 void Normal(QWidget* w, const QString& text) {
-  w->setProperty(kNormal, text);
-  Anzeigen(w);
+  TZustand& z = Zustand(w);
+  z.Normal = text;
+  Anzeigen(w, z);
 }
 
+QString Normal(QWidget* w) { return Zustand(w).Normal; }
+
 void Grund(QWidget* w, const QString& text) {
-  if (w->property(kGrund).toString() == text && w->property(kNormal).isValid()) return;
-  NormalMerken(w);
-  w->setProperty(kGrund, text);
-  Anzeigen(w);
+  TZustand& z = Zustand(w);
+  if (z.Grund == text) return;
+  z.Grund = text;
+  Anzeigen(w, z);
 }
 
 void Meldung(QWidget* w, const QString& text) {
-  if (w->property(kMeldung).toString() == text && w->property(kNormal).isValid()) return;
-  NormalMerken(w);
-  w->setProperty(kMeldung, text);
-  Faerben(w, !text.isEmpty());
-  Anzeigen(w);
+  TZustand& z = Zustand(w);
+  if (z.Meldung == text) return;
+  z.Meldung = text;
+  Faerben(w, z, !text.isEmpty());
+  Anzeigen(w, z);
 }
 
-bool Rot(const QWidget* w) { return !w->property(kMeldung).toString().isEmpty(); }
+bool Rot(const QWidget* w) {
+  const auto it = Zustaende().constFind(w);
+  return it != Zustaende().constEnd() && !it->Meldung.isEmpty();
+}
 
 }  // namespace lst::hinweis

@@ -13,6 +13,7 @@ namespace lst::hinweis {
 // The usual hint of a control.  Without a call, the tooltip the control had
 // when one of these functions first saw it.
 void Normal(QWidget* w, const QString& text);
+QString Normal(QWidget* w);
 // Why the control does not apply; empty when it does.
 void Grund(QWidget* w, const QString& text);
 // The message about the value; red while it is not empty.

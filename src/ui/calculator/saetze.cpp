@@ -108,8 +108,7 @@ bool TSatzVerwaltung::Zeigen(const TParameter& p, const TAnfrage& anfrage) {
     if (derGruppe && !e->text().contains(QLocale().decimalPoint()))
       e->setText(e->text() + QLocale().decimalPoint() + QLatin1Char('0'));
     if (derGruppe && !e->property("hinweisTabelle").isValid()) {
-      e->setProperty("hinweisTabelle", e->property("hinweisNormal").isValid() ? e->property("hinweisNormal")
-                                                                              : QVariant(e->toolTip()));
+      e->setProperty("hinweisTabelle", hinweis::Normal(e));
       hinweis::Normal(e, QStringLiteral("ermäßigter Beitragssatz der Beitragsgruppe mit KV 3 (ohne Anspruch auf "
                                         "Krankengeld)"));
     } else if (!derGruppe && e->property("hinweisTabelle").isValid()) {
