@@ -6,7 +6,9 @@
 // row.
 
 #include <QAction>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollArea>
 
 #include <functional>
 #include <memory>
@@ -194,6 +196,30 @@ class TestFeldhinweise : public QObject {
     Beenden();
     const double gespeichert = lst::TNewIniFile::AusPfad(Datei().toStdString()).ReadFloat("SV2023", "NVPVAN", 0);
     QVERIFY2(qAbs(gespeichert - januar) < 1e-9, qPrintable(QString::number(gespeichert)));
+  }
+
+  // Pictures for a look by eye, the whole form; only when LOHNSTEUER_BILDER
+  // names a folder.
+  void bilder() {
+    const QString ziel = qEnvironmentVariable("LOHNSTEUER_BILDER");
+    if (ziel.isEmpty()) QSKIP("LOHNSTEUER_BILDER not set");
+    auto* rollen = qobject_cast<QScrollArea*>(r_->centralWidget());
+    QVERIFY(rollen != nullptr);
+    r_->resize(rollen->widget()->sizeHint() + QSize(4, r_->menuBar()->sizeHint().height() + 4));
+    auto speichern = [&](const QString& name) {
+      QTest::qWait(50);
+      QVERIFY(r_->grab().save(ziel + "/" + name + ".png"));
+    };
+    Zeit(2026, 12);
+    Eintippen(e_->ELohn, QStringLiteral("1500"));
+    Eintippen(e_->EVersBez, QStringLiteral("1600"));
+    e_->CBStKl->setCurrentIndex(4);
+    speichern(QStringLiteral("hinweis_versorgung_klasse5"));
+    e_->CBStKl->setCurrentIndex(3);
+    Klick(e_->cbAF);
+    Eintippen(e_->EVersBez, QString());
+    Eintippen(e_->ELohn, QStringLiteral("500"));
+    speichern(QStringLiteral("hinweis_faktor_minijobgrenze"));
   }
 };
 
