@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +30,12 @@ void Taste(QWidget* w, Qt::Key taste, const QString& text) {
   QApplication::sendEvent(w, &los);
 }
 
+// A control of the calculator window by its objectName.
+template <class T>
+T* Element(lst::TFRechner& r, const char* name) {
+  return r.findChild<T*>(QString::fromLatin1(name));
+}
+
 std::unique_ptr<lst::TAnwendung> Gestartet() {
   auto anw = std::make_unique<lst::TAnwendung>();
   anw->Zeigen();
@@ -41,19 +48,21 @@ std::unique_ptr<lst::TAnwendung> Gestartet() {
 void BM_TastendruckBrutto(benchmark::State& state) {
   auto anw = Gestartet();
   lst::TFRechner& r = anw->Rechner();
-  r.ELohn->setText(QStringLiteral("3000"));
-  r.ELohn->setFocus();
-  r.ELohn->end(false);
+  auto* lohn = Element<lst::TEditCS>(r, "ELohn");
+  auto* netto = Element<QLabel>(r, "ErgNettoLohn");
+  lohn->setText(QStringLiteral("3000"));
+  lohn->setFocus();
+  lohn->end(false);
   int zyklen = 0;
   QObject::connect(&r, &lst::TFRechner::Berechnet, [&] { ++zyklen; });
   bool hin = true;
   for (auto _ : state) {
     if (hin)
-      Taste(r.ELohn, Qt::Key_5, QStringLiteral("5"));
+      Taste(lohn, Qt::Key_5, QStringLiteral("5"));
     else
-      Taste(r.ELohn, Qt::Key_Backspace, QStringLiteral("\b"));
+      Taste(lohn, Qt::Key_Backspace, QStringLiteral("\b"));
     hin = !hin;
-    benchmark::DoNotOptimize(r.ErgNettoLohn->text());
+    benchmark::DoNotOptimize(netto->text());
   }
   if (zyklen != state.iterations()) state.SkipWithError("not one cycle per keystroke");
 }
@@ -64,18 +73,20 @@ BENCHMARK(BM_TastendruckBrutto)->Unit(benchmark::kMicrosecond)->Repetitions(5)->
 void BM_TastendruckWunschNetto(benchmark::State& state) {
   auto anw = Gestartet();
   lst::TFRechner& r = anw->Rechner();
-  r.ELohn->setText(QStringLiteral("3000"));
-  r.ENettoLohn->setText(QStringLiteral("200"));
-  r.ENettoLohn->setFocus();
-  r.ENettoLohn->end(false);
+  auto* wunsch = Element<lst::TEditCS>(r, "ENettoLohn");
+  auto* brutto = Element<QLabel>(r, "ErgBruttoLohn");
+  Element<lst::TEditCS>(r, "ELohn")->setText(QStringLiteral("3000"));
+  wunsch->setText(QStringLiteral("200"));
+  wunsch->setFocus();
+  wunsch->end(false);
   bool hin = true;
   for (auto _ : state) {
     if (hin)
-      Taste(r.ENettoLohn, Qt::Key_0, QStringLiteral("0"));  // 2000,00
+      Taste(wunsch, Qt::Key_0, QStringLiteral("0"));  // 2000,00
     else
-      Taste(r.ENettoLohn, Qt::Key_Backspace, QStringLiteral("\b"));  // 200,00
+      Taste(wunsch, Qt::Key_Backspace, QStringLiteral("\b"));  // 200,00
     hin = !hin;
-    benchmark::DoNotOptimize(r.ErgBruttoLohn->text());
+    benchmark::DoNotOptimize(brutto->text());
   }
 }
 BENCHMARK(BM_TastendruckWunschNetto)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -90,7 +101,7 @@ void BM_ProgrammstartBisErgebnis(benchmark::State& state) {
   }
   for (auto _ : state) {
     auto anw = Gestartet();
-    benchmark::DoNotOptimize(anw->Rechner().ErgNettoLohn->text());
+    benchmark::DoNotOptimize(Element<QLabel>(anw->Rechner(), "ErgNettoLohn")->text());
     state.PauseTiming();
     anw.reset();
     state.ResumeTiming();
@@ -132,12 +143,12 @@ void BM_Einstellungen54MB(benchmark::State& state, bool schliessen) {
   for (auto _ : state) {
     if (schliessen) state.PauseTiming();
     auto anw = Gestartet();
-    benchmark::DoNotOptimize(anw->Rechner().ErgNettoLohn->text());
+    benchmark::DoNotOptimize(Element<QLabel>(anw->Rechner(), "ErgNettoLohn")->text());
     if (schliessen) {
       // A new position each time: there is something to write.
       anw->Rechner().move(30 + ++runde, 40);
       state.ResumeTiming();
-      anw->Rechner().ProgrammBeenden1->trigger();
+      Element<QAction>(anw->Rechner(), "ProgrammBeenden1")->trigger();
     }
     state.PauseTiming();
     anw.reset();

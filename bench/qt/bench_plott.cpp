@@ -7,7 +7,7 @@
 #include <cmath>
 #include <memory>
 
-#include "calc/berechnung.h"
+#include "calc/parameter.h"
 #include "calc/werkzeuge.h"
 #include "ui/tools/plott_zeichnung.h"
 
@@ -28,12 +28,11 @@ void Anwendung() {
 // column and the picture drawn into an image, as the graph window does.
 void BM_GrafikNeuzeichnen(benchmark::State& state) {
   Anwendung();
-  lst::TRechenKontext k;
-  k.GFB = 8130;
-  lst::TAbrechnung d;
-  d.Rechnung.LZ = {2, 300000};
-  d.Rechnung.LSt.KiStSatz = 0.09;
-  d.Rechnung.SV.Saetze = k.SVSatzTabelle[lst::beNV];
+  const lst::TParameter p = lst::Parameter(2013, 12);
+  lst::TAnfrage anfrage;
+  anfrage.LZZ = 2;
+  anfrage.Brutto = 300000;
+  anfrage.KiStSatz = 0.09;
   const int breite = static_cast<int>(state.range(0));
   const QSize groesse(breite, breite * 9 / 16);
   lst::TPlottAnsicht a;
@@ -42,7 +41,7 @@ void BM_GrafikNeuzeichnen(benchmark::State& state) {
   const QFont schrift;
   std::vector<double> werte;
   for (auto _ : state) {
-    lst::Kurve(k, d, a, werte);
+    lst::Kurve(p, anfrage, true, true, a, werte);
     lst::PlottZeichnen(bild, a, werte, schrift);
     benchmark::DoNotOptimize(bild.constBits());
   }

@@ -269,9 +269,12 @@ struct TDatensaetze {
 // finds it from the contributions he saves).
 TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& a, std::int64_t bavZuschuss = 0);
 
-// The pay slip of one pay period.  The request must have passed Pruefen
-// (calc/pruefung.h) without errors; a year without a flowchart gives an
-// empty result.
+// The pay slip of one pay period.  The fronts check the request with Pruefen
+// (calc/pruefung.h) first: the command line and batch refuse one with
+// errors, the calculator window marks the inputs in error and shows what
+// they give (a care part above its premium counts as the premium, a
+// pension payment above the gross is taken as stated).  A year without a
+// flowchart gives an empty result.
 TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresStand& bisher = {});
 
 // One calculation as the fronts hold it: the parameters, the request and

@@ -34,8 +34,9 @@ TParameter Bauen(int jahr, int monat, const TUeberschreibungen& ue, int version)
     p.KVZusatzEigen = *ue.KVZusatzProzent;
   }
   if (r.PeriodenNachMonat) {
-    p.U1NV = ue.U1Prozent.value_or(-1);
-    p.U2NV = ue.U2Prozent.value_or(-1);
+    // A stored levy of 0 is what normal employment pays without one.
+    p.U1NV = ue.U1Prozent && *ue.U1Prozent > 0 ? *ue.U1Prozent : -1;
+    p.U2NV = ue.U2Prozent && *ue.U2Prozent > 0 ? *ue.U2Prozent : -1;
   }
   return p;
 }

@@ -51,7 +51,7 @@ struct TParameter {
   int Grundfreibetrag = 8130;  // of the 2013 tariff
   // The fund's add-on rate stored as the user's own choice (not the year's
   // average); -1 without.  The levies of normal employment as stored; -1
-  // without.
+  // without (a stored 0 as well: the levy normal employment pays without).
   double KVZusatzEigen = -1;
   double U1NV = -1;
   double U2NV = -1;

@@ -61,6 +61,17 @@ std::string Zeit(const TParameter& p) {
 
 bool Marginal(const TAnfrage& a) { return a.Beschaeftigung == beGF || a.Beschaeftigung == beHH; }
 
+// Whether the pay month has the zone of reduced bases.
+bool ZoneVorhanden(const TParameter& p) {
+  return p.R().PeriodenNachMonat ? p.Periode.Zone != zfKeine : p.R().Gleitzone();
+}
+
+// The first pay month with the zone (April 2003).
+TZeitpunkt ErsteZone() {
+  const int jahr = ErstesJahrMit([](const TJahresRegeln& r) { return r.Gleitzone(); });
+  return {jahr, JahresRegeln(jahr).GleitzoneAbMonat};
+}
+
 // Whether the year has the top-up of the minijob's kind.
 std::string AufstockungImJahr(const TParameter& p, const TAnfrage& a) {
   if (p.R().Vorhanden && a.Beschaeftigung == beHH && !p.R().AufstockungHH)
@@ -153,6 +164,19 @@ std::string NichtVerfuegbar(const TParameter& p, const TAnfrage& eingang, TFeld 
       return {};
     case TFeld::Faktor:
       if (a.STKL != 4) return F(f) + " gilt nur in Steuerklasse 4";
+      return {};
+    case TFeld::Kirchensteuer:
+      if (a.Bekenntnislos) return "Ohne Kirchenzugehörigkeit (bekenntnislos) fällt keine " + F(f) + " an";
+      return {};
+    case TFeld::Freibetrag:
+      if (a.Faktor) {
+        return "Neben dem " + F(TFeld::Faktor) + " wird kein " + F(f) +
+               " als Lohnsteuerabzugsmerkmal gebildet: er ist im Faktor schon berücksichtigt (§ 39f Abs. 1 "
+               "Satz 6 EStG)";
+      }
+      return {};
+    case TFeld::Gleitzone:
+      if (!ZoneVorhanden(p)) return F(f) + " gilt erst ab " + ErsteZone().Text() + ", nicht für " + Zeit(p);
       return {};
     case TFeld::Kinderfreibetraege:
       if (a.STKL > 4) return "Kinderfreibeträge gibt es nur in den Steuerklassen 1 bis 4";
@@ -381,6 +405,14 @@ std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const
               "Zwölf Monatslöhne und der sonstige Bezug (" + Betrag(12 * a.Brutto + a.SonstigerBezug) +
                   ") übersteigen die Jahresgrenze des Minijobs von " + Betrag(12 * grenze) +
                   ": ist der Bezug zugesagt, ist die Beschäftigung kein Minijob; gerechnet wird wie angegeben.");
+    }
+  }
+  if (o.MinijobHinweis && r.Vorhanden && !Marginal(a) && a.Brutto > 0) {
+    const std::int64_t grenze = BBGFuerZeitraum(p.BBG, a.LZZ, a.Region == rgOst ? rgOst : rgWest)[bbgGF];
+    if (a.Brutto <= grenze) {
+      warnung(TFeld::Brutto, "Der Bruttolohn " + Betrag(a.Brutto) + " liegt nicht über der Geringfügigkeitsgrenze von " +
+                                 Betrag(grenze) + " des Zeitraums: ein Minijob (" + F(TFeld::Minijob) + ", " +
+                                 F(TFeld::Haushalt) + ")?");
     }
   }
   if (r.Vorhanden && a.Gleitzone) {

@@ -47,6 +47,10 @@ struct TBefund {
 struct TPruefOptionen {
   // The gross is searched (net-to-gross), not stated: no test against it.
   bool BruttoGesucht = false;
+  // A warning also for an ordinary employment whose wage does not exceed
+  // the limit of marginal employment (a minijob, perhaps): the calculator
+  // window marks its minijob boxes with it.
+  bool MinijobHinweis = false;
 };
 
 // Every finding of the request, errors first, in a fixed order.

@@ -42,7 +42,7 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
 
   // The calculator window comes first: it loads the settings that the other
   // windows read.
-  rechner_ = std::make_unique<TFRechner>(kontext_, daten_, namen_);
+  rechner_ = std::make_unique<TFRechner>(namen_);
   TFRechner* r = rechner_.get();
 
   info_ = new TFInfo(r->Titel(), r);
@@ -51,7 +51,7 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
   werkzeuge_ = std::make_unique<TWerkzeuge>(*r, namen_.EinstellungsDatei());
   werkzeuge_->PlottErzeugen();
 
-  bmg_ = new TFBMG(kontext_, namen_, r);
+  bmg_ = new TFBMG(namen_, r);
   r->SetBMGDialog(bmg_);
 
   // Then the table window, the income-tax window, the tax-class comparison
@@ -80,7 +80,6 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
 
   // The unit labels show the currency symbol.
   r->EinheitenSetzen();
-  bmg_->EinheitenSetzen(QString::fromStdString(kontext_.Waehrung));
 }
 
 TAnwendung::~TAnwendung() = default;

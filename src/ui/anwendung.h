@@ -1,7 +1,7 @@
 #pragma once
-// The application: owns the one calculation context and the records of the
-// current calculation, creates every window once in a fixed order and hands
-// them the context.  Closing the calculator window ends the program.
+// The application: creates every window once in a fixed order and connects
+// them; the tools and the printout read the calculation the calculator
+// window shows.  Closing the calculator window ends the program.
 
 #include <QTranslator>
 
@@ -39,8 +39,6 @@ class TAnwendung {
   // Shows the calculator window, which then calculates for the first time.
   void Zeigen();
 
-  TRechenKontext& Kontext() { return kontext_; }
-  TAbrechnung& Daten() { return daten_; }
   TFRechner& Rechner() { return *rechner_; }
   TFBMG& BMG() { return *bmg_; }
   TFInfo& Info() { return *info_; }
@@ -50,8 +48,6 @@ class TAnwendung {
   TWerkzeuge& Werkzeuge() { return *werkzeuge_; }
 
  private:
-  TRechenKontext kontext_;
-  TAbrechnung daten_;
   TDateiNamen namen_;
   // The print engine with its font and margins; it outlives the windows.
   druck::TDruckMaschine druck_;

@@ -1,15 +1,15 @@
 #pragma once
 // What the tool windows and the printout see of the calculator window: the
-// shared context, the current calculation (the request and its last result)
-// and the menu entries of the tools.  They read the request, never the
-// window's controls.  The application owns one context and one calculation
-// and hands them to every window; nothing here is a global.
+// calculation it shows (parameters, request, result, display currency and
+// view, TAbrechnungsStand) and the menu entries of the tools.  They read the
+// calculation, never the window's controls, and compute with the core's
+// functions of the parameters and the request; nothing here is a global,
+// and nothing keeps a calculation of its own.
 
 #include <QString>
 #include <cstdint>
 
-#include "calc/kontext.h"
-#include "calc/rechnung.h"
+#include "calc/abrechnung.h"
 #include "print/fenster/druck_menue.h"
 
 class QAction;
@@ -32,15 +32,12 @@ class TRechnerSchnittstelle : public TDruckQuelle {
  public:
   ~TRechnerSchnittstelle() override = default;
 
-  TRechenKontext& Kontext() override = 0;
-  TAbrechnung& Daten() override = 0;
+  // The calculation shown, up to date after every keystroke.
+  const TAbrechnungsStand& Stand() const override = 0;
   // The calculator window, the parent of the tools and the sender of the
   // signals Berechnet(), JahrGewechselt(int) and WaehrungGewechselt(bool).
   QWidget* Fenster() override = 0;
   virtual TWerkzeugAktionen Aktionen() = 0;
-  // Gathers the controls into the request, as a recalculation does, without
-  // computing.
-  virtual void EingabenSammeln() = 0;
   // One whole recalculation cycle (gather, compute, show, refresh the tools).
   virtual void Neuberechnen() = 0;
 };

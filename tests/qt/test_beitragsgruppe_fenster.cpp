@@ -28,56 +28,57 @@ class TestBeitragsgruppeFenster : public QObject {
   std::unique_ptr<lst::TAnwendung> anw_;
   std::unique_ptr<TBoxFaenger> boxen_;
   TFRechner* r_ = nullptr;
+  std::unique_ptr<TRechnerElemente> e_;
 
   QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
-  lst::TAbrechnung& D() { return anw_->Daten(); }
+  const lst::TAbrechnungsStand& S() const { return r_->Stand(); }
 
   void Starten() {
     anw_ = std::make_unique<lst::TAnwendung>();
     r_ = &anw_->Rechner();
+    e_ = std::make_unique<TRechnerElemente>(r_);
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
   void Zeit(int jahr, int monat) {
-    Waehlen(r_->CBJahr, jahr);
-    Waehlen(r_->CBMonat, monat);
-    QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
-    QCOMPARE(int(anw_->Kontext().LStMonat), monat);
+    Waehlen(e_->CBJahr, jahr);
+    Waehlen(e_->CBMonat, monat);
+    QCOMPARE(int(S().Parameter.Jahr), jahr);
+    QCOMPARE(int(S().Parameter.Monat), monat);
   }
   // A key typed into the field: four digits take effect with the last one,
   // anything shorter when the field is left with Enter.
   void Gruppe(const QString& text) {
-    Eintippen(r_->EBeitragsgruppe, text);
-    if (text.size() != 4) QTest::keyClick(r_->EBeitragsgruppe, Qt::Key_Return);
+    Eintippen(e_->EBeitragsgruppe, text);
+    if (text.size() != 4) QTest::keyClick(e_->EBeitragsgruppe, Qt::Key_Return);
   }
-  QString Feld() const { return r_->EBeitragsgruppe->text(); }
-  QString Gruppe() const { return QString::fromStdString(lst::BeitragsgruppeDerRechnung(anw_->Daten().Rechnung).Text()); }
+  QString Feld() const { return e_->EBeitragsgruppe->text(); }
+  QString Gruppe() const {
+    return QString::fromStdString(lst::BeitragsgruppeDerAnfrage(S().Parameter, S().Anfrage).Text());
+  }
   // A plain employee in the West: general table, statutory insurance.
   void Grundzustand() {
     Gruppe(QString());
-    Klick(r_->rbAllgTab);
-    Setzen(r_->CBGF, false);
-    Setzen(r_->CBprivHH, false);
-    Setzen(r_->cbPriv, false);
-    QVERIFY(!r_->rbBesTab->isChecked());
+    Klick(e_->rbAllgTab);
+    Setzen(e_->CBGF, false);
+    Setzen(e_->CBprivHH, false);
+    Setzen(e_->cbPriv, false);
+    QVERIFY(!e_->rbBesTab->isChecked());
     QCOMPARE(Feld(), QStringLiteral("1111"));
   }
   // The window's request and results against the command line's for the
   // same options; when the command line refuses them, the window's field
   // is red with the same message.
   void WieKommandozeile(const QStringList& optionen) {
-    lst::TRechnung c;
-    const std::string fehler = KommandozeilenRechnung(optionen, c);
+    const std::string fehler = WieKommandozeileRechnung(S(), optionen);
     if (!fehler.empty()) {
-      QVERIFY2(Rot(r_->EBeitragsgruppe), fehler.c_str());
-      QCOMPARE(r_->EBeitragsgruppe->toolTip(), QString::fromStdString(fehler));
-      QVERIFY(!D().Rechnung.Beitragsgruppe.has_value());
+      QVERIFY2(Rot(e_->EBeitragsgruppe), fehler.c_str());
+      QCOMPARE(e_->EBeitragsgruppe->toolTip(), QString::fromStdString(fehler));
+      QVERIFY(!S().Anfrage.Beitragsgruppe.has_value());
       return;
     }
-    r_->EingabenSammeln();
-    GleicheRechnung(D().Rechnung, c);
     if (QTest::currentTestFailed()) return;
-    WieDieKommandozeile(D(), optionen);
+    WieDieKommandozeile(S(), optionen);
   }
 
  private slots:
@@ -112,25 +113,25 @@ class TestBeitragsgruppeFenster : public QObject {
           const bool minijobGruppe = gruppe.startsWith(QLatin1Char('6'));
           if (minijob && gruppe != QStringLiteral("0100")) continue;
           Grundzustand();
-          if (minijob) Klick(r_->CBGF);
+          if (minijob) Klick(e_->CBGF);
           const QString brutto = minijob || minijobGruppe ? QStringLiteral("400") : QStringLiteral("3456,78");
-          Eintippen(r_->ELohn, brutto);
+          Eintippen(e_->ELohn, brutto);
           Gruppe(gruppe);
           QStringList o{"--jahr", QString::number(z.Jahr), "--monat", QString::number(z.Monat), "--brutto", brutto,
                         "--beitragsgruppe", gruppe};
           if (minijob) o << "--minijob";
           qInfo().noquote() << o.join(QLatin1Char(' '));
-          if (!Rot(r_->EBeitragsgruppe)) {
+          if (!Rot(e_->EBeitragsgruppe)) {
             QCOMPARE(Feld(), gruppe);
             QCOMPARE(Gruppe(), gruppe);
-            QVERIFY(D().Rechnung.Beitragsgruppe.has_value());
+            QVERIFY(S().Anfrage.Beitragsgruppe.has_value());
           }
           WieKommandozeile(o);
           if (QTest::currentTestFailed()) return;
           // The employer's view computes from the same request.
-          r_->Arbeitgeberanteil1->trigger();
-          if (!Rot(r_->EBeitragsgruppe)) WieDieKommandozeile(D(), o << "--arbeitgeber");
-          r_->Arbeitnehmeranteil1->trigger();
+          e_->Arbeitgeberanteil1->trigger();
+          if (!Rot(e_->EBeitragsgruppe)) WieDieKommandozeile(S(), o << "--arbeitgeber");
+          e_->Arbeitnehmeranteil1->trigger();
           if (QTest::currentTestFailed()) return;
         }
       }
@@ -142,136 +143,136 @@ class TestBeitragsgruppeFenster : public QObject {
   // rate of KV 3 shown but not typed over.
   void schluesselSetztKaestchen() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
     QCOMPARE(Feld(), QStringLiteral("1111"));
-    QVERIFY(r_->EBeitragsgruppe->isEnabled());
+    QVERIFY(e_->EBeitragsgruppe->isEnabled());
 
     Gruppe(QStringLiteral("6500"));
-    QVERIFY(r_->CBGF->isChecked());
-    QVERIFY(!r_->CBAufst->isChecked());
-    QVERIFY(!r_->EAufProz->isEnabled());
-    QVERIFY(r_->EAufProz->text().isEmpty());
-    QVERIFY(!r_->E_KinderU25->isEnabled());  // a minijob pays no care contribution
-    QVERIFY(r_->CBPauschSt->isEnabled());
+    QVERIFY(e_->CBGF->isChecked());
+    QVERIFY(!e_->CBAufst->isChecked());
+    QVERIFY(!e_->EAufProz->isEnabled());
+    QVERIFY(e_->EAufProz->text().isEmpty());
+    QVERIFY(!e_->E_KinderU25->isEnabled());  // a minijob pays no care contribution
+    QVERIFY(e_->CBPauschSt->isEnabled());
 
     // 0100 beside a minijob: privately insured, with the top-up.
     Gruppe(QStringLiteral("0100"));
-    QVERIFY(r_->CBGF->isChecked());
-    QVERIFY(r_->CBAufst->isChecked());
-    QVERIFY(r_->cbPriv->isChecked());
-    QVERIFY(r_->EAufProz->isEnabled());
+    QVERIFY(e_->CBGF->isChecked());
+    QVERIFY(e_->CBAufst->isChecked());
+    QVERIFY(e_->cbPriv->isChecked());
+    QVERIFY(e_->EAufProz->isEnabled());
 
     // A minijob's key in a private household keeps the household.
-    Klick(r_->cbPriv);
+    Klick(e_->cbPriv);
     QCOMPARE(Feld(), QStringLiteral("6100"));
-    Klick(r_->CBprivHH);
+    Klick(e_->CBprivHH);
     QCOMPARE(Feld(), QStringLiteral("6100"));
     Gruppe(QStringLiteral("6500"));
-    QVERIFY(r_->CBprivHH->isChecked());
-    QVERIFY(!r_->CBGF->isChecked());
-    QVERIFY(!r_->CBAufst->isChecked());
+    QVERIFY(e_->CBprivHH->isChecked());
+    QVERIFY(!e_->CBGF->isChecked());
+    QVERIFY(!e_->CBAufst->isChecked());
 
     // Private insurance of an employee: health and care rates are out.
     Gruppe(QStringLiteral("0110"));
-    QVERIFY(!r_->CBprivHH->isChecked());
-    QVERIFY(r_->cbPriv->isChecked());
-    QVERIFY(r_->rbAllgTab->isChecked());
-    for (lst::TEditCS* e : {r_->EKVANProz, r_->EKVAGProz, r_->EKV2ANProz, r_->EPVANProz, r_->EPVAGProz, r_->ePV2ANProz}) {
+    QVERIFY(!e_->CBprivHH->isChecked());
+    QVERIFY(e_->cbPriv->isChecked());
+    QVERIFY(e_->rbAllgTab->isChecked());
+    for (lst::TEditCS* e : {e_->EKVANProz, e_->EKVAGProz, e_->EKV2ANProz, e_->EPVANProz, e_->EPVAGProz, e_->ePV2ANProz}) {
       QVERIFY2(!e->isEnabled(), qPrintable(e->objectName()));
       QVERIFY2(e->text().isEmpty(), qPrintable(e->objectName()));
     }
-    QVERIFY(r_->ERVANProz->isEnabled());
-    QVERIFY(r_->EPVWert->isEnabled());
-    QVERIFY(r_->EPVWertPV->isEnabled());
-    QVERIFY(!r_->E_KinderU25->isEnabled());
+    QVERIFY(e_->ERVANProz->isEnabled());
+    QVERIFY(e_->EPVWert->isEnabled());
+    QVERIFY(e_->EPVWertPV->isEnabled());
+    QVERIFY(!e_->E_KinderU25->isEnabled());
 
     Gruppe(QStringLiteral("3321"));
-    QVERIFY(r_->rbBesTab->isChecked());
-    QVERIFY(!r_->cbPriv->isChecked());
-    QVERIFY(!r_->CBGF->isChecked());
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,0"));
-    QCOMPARE(r_->EKVAGProz->text(), QStringLiteral("7,0"));
-    QVERIFY(!r_->EKVANProz->isEnabled());
-    QVERIFY(!r_->ERVANProz->isEnabled());
-    QVERIFY(r_->ERVANProz->text().isEmpty());
-    QVERIFY(r_->ERVAGProz->isEnabled());
-    QVERIFY(!r_->ERVAGProz->text().isEmpty());
-    QVERIFY(r_->EAVANProz->text().isEmpty());
-    QVERIFY(!r_->EAVAGProz->text().isEmpty());
-    QVERIFY(r_->EPVANProz->isEnabled());
-    QVERIFY(r_->E_KinderU25->isEnabled());
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svRV), std::int64_t{0});
-    QVERIFY(D().Ergebnis.SV.AG(lst::svRV) > 0);
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svKV), std::int64_t{21000});
+    QVERIFY(e_->rbBesTab->isChecked());
+    QVERIFY(!e_->cbPriv->isChecked());
+    QVERIFY(!e_->CBGF->isChecked());
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,0"));
+    QCOMPARE(e_->EKVAGProz->text(), QStringLiteral("7,0"));
+    QVERIFY(!e_->EKVANProz->isEnabled());
+    QVERIFY(!e_->ERVANProz->isEnabled());
+    QVERIFY(e_->ERVANProz->text().isEmpty());
+    QVERIFY(e_->ERVAGProz->isEnabled());
+    QVERIFY(!e_->ERVAGProz->text().isEmpty());
+    QVERIFY(e_->EAVANProz->text().isEmpty());
+    QVERIFY(!e_->EAVAGProz->text().isEmpty());
+    QVERIFY(e_->EPVANProz->isEnabled());
+    QVERIFY(e_->E_KinderU25->isEnabled());
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svRV).AN, std::int64_t{0});
+    QVERIFY(S().Ergebnis.Beitrag(lst::svRV).AG > 0);
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svKV).AN, std::int64_t{21000});
     // The key stays in force through other inputs, and in another month.
-    Eintippen(r_->ELohn, QStringLiteral("3100"));
+    Eintippen(e_->ELohn, QStringLiteral("3100"));
     QCOMPARE(Feld(), QStringLiteral("3321"));
-    Waehlen(r_->CBMonat, 3);
+    Waehlen(e_->CBMonat, 3);
     QCOMPARE(Feld(), QStringLiteral("3321"));
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,0"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,0"));
     WieKommandozeile({"--jahr", "2026", "--monat", "3", "--brutto", "3100", "--beitragsgruppe", "3321"});
 
     // Digits the boxes cannot say: the boxes describe 1111 and the key
     // stays 3111, 9111 or 0111.
     Gruppe(QStringLiteral("3111"));
-    QVERIFY(r_->rbAllgTab->isChecked());
+    QVERIFY(e_->rbAllgTab->isChecked());
     QCOMPARE(Feld(), QStringLiteral("3111"));
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,0"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,0"));
     Gruppe(QStringLiteral("0111"));
     QCOMPARE(Feld(), QStringLiteral("0111"));
-    QVERIFY(!r_->cbPriv->isChecked());
-    QVERIFY(r_->EKVANProz->text().isEmpty());
-    QVERIFY(r_->EPVANProz->isEnabled());
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svKV), std::int64_t{0});
-    QVERIFY(D().Ergebnis.SV.AN(lst::svPV) > 0);
+    QVERIFY(!e_->cbPriv->isChecked());
+    QVERIFY(e_->EKVANProz->text().isEmpty());
+    QVERIFY(e_->EPVANProz->isEnabled());
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svKV).AN, std::int64_t{0});
+    QVERIFY(S().Ergebnis.Beitrag(lst::svPV).AN > 0);
   }
 
   // A click on a box of the insurance ends the typed key: the field shows
   // the key the boxes describe, the rates are the table's again.
   void kaestchenVerwirftSchluessel() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
     Gruppe(QStringLiteral("3321"));
-    Klick(r_->rbAllgTab);
+    Klick(e_->rbAllgTab);
     QCOMPARE(Feld(), QStringLiteral("1111"));
-    QVERIFY(!D().Rechnung.Beitragsgruppe.has_value());
-    QVERIFY(r_->EKVANProz->isEnabled());
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    QVERIFY(r_->ERVANProz->isEnabled());
+    QVERIFY(!S().Anfrage.Beitragsgruppe.has_value());
+    QVERIFY(e_->EKVANProz->isEnabled());
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
+    QVERIFY(e_->ERVANProz->isEnabled());
 
     Gruppe(QStringLiteral("3111"));
-    Klick(r_->CBGF);
-    QVERIFY(r_->CBAufst->isChecked());
+    Klick(e_->CBGF);
+    QVERIFY(e_->CBAufst->isChecked());
     QCOMPARE(Feld(), QStringLiteral("6100"));
-    Klick(r_->CBAufst);
+    Klick(e_->CBAufst);
     QCOMPARE(Feld(), QStringLiteral("6500"));
-    Klick(r_->CBGF);
+    Klick(e_->CBGF);
     QCOMPARE(Feld(), QStringLiteral("1111"));
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
 
     Gruppe(QStringLiteral("0111"));
-    Klick(r_->cbPriv);
+    Klick(e_->cbPriv);
     QCOMPARE(Feld(), QStringLiteral("0110"));
-    Klick(r_->rbBesTab);
+    Klick(e_->rbBesTab);
     QCOMPARE(Feld(), QStringLiteral("0000"));
-    QVERIFY(r_->cbPriv->isChecked());
+    QVERIFY(e_->cbPriv->isChecked());
     // An emptied field gives the boxes the say as well.
     Gruppe(QStringLiteral("3321"));
-    QVERIFY(!r_->cbPriv->isChecked());
+    QVERIFY(!e_->cbPriv->isChecked());
     Gruppe(QString());
     QCOMPARE(Feld(), QStringLiteral("1001"));
-    QVERIFY(!Rot(r_->EBeitragsgruppe));
-    QVERIFY(!D().Rechnung.Beitragsgruppe.has_value());
+    QVERIFY(!Rot(e_->EBeitragsgruppe));
+    QVERIFY(!S().Anfrage.Beitragsgruppe.has_value());
   }
 
   // A key the core refuses, or no key at all: the field is red with the
   // message as its tooltip, and the key in force before stays.
   void abgelehnterSchluessel() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
-    const QString hinweis = r_->EBeitragsgruppe->toolTip();
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
+    const QString hinweis = e_->EBeitragsgruppe->toolTip();
     Gruppe(QStringLiteral("3111"));
-    const std::int64_t netto = D().Ergebnis.Netto;
+    const std::int64_t netto = S().Ergebnis.Netto;
     struct TFall {
       const char* Text;
       const char* Meldung;
@@ -286,32 +287,32 @@ class TestBeitragsgruppeFenster : public QObject {
     };
     for (const TFall& f : faelle) {
       Gruppe(QString::fromLatin1(f.Text));
-      QVERIFY2(Rot(r_->EBeitragsgruppe), f.Text);
+      QVERIFY2(Rot(e_->EBeitragsgruppe), f.Text);
       QCOMPARE(Feld(), QString::fromLatin1(f.Text));
-      if (f.Meldung != nullptr) QCOMPARE(r_->EBeitragsgruppe->toolTip(), QString::fromUtf8(f.Meldung));
-      QVERIFY(r_->EBeitragsgruppe->toolTip().startsWith(QStringLiteral("Beitragsgruppe ")) || f.Meldung != nullptr);
+      if (f.Meldung != nullptr) QCOMPARE(e_->EBeitragsgruppe->toolTip(), QString::fromUtf8(f.Meldung));
+      QVERIFY(e_->EBeitragsgruppe->toolTip().startsWith(QStringLiteral("Beitragsgruppe ")) || f.Meldung != nullptr);
       // Nothing changed.
       QCOMPARE(Gruppe(), QStringLiteral("3111"));
-      QCOMPARE(D().Ergebnis.Netto, netto);
-      QVERIFY(!r_->CBGF->isChecked());
-      QVERIFY(r_->rbAllgTab->isChecked());
+      QCOMPARE(S().Ergebnis.Netto, netto);
+      QVERIFY(!e_->CBGF->isChecked());
+      QVERIFY(e_->rbAllgTab->isChecked());
     }
     // Leaving the field ends its editing as Enter does.
-    Eintippen(r_->EBeitragsgruppe, QStringLiteral("33"));
-    r_->ELohn->setFocus();
-    QVERIFY(Rot(r_->EBeitragsgruppe));
-    QVERIFY(r_->EBeitragsgruppe->toolTip().startsWith(QStringLiteral("„33“")));
+    Eintippen(e_->EBeitragsgruppe, QStringLiteral("33"));
+    e_->ELohn->setFocus();
+    QVERIFY(Rot(e_->EBeitragsgruppe));
+    QVERIFY(e_->EBeitragsgruppe->toolTip().startsWith(QStringLiteral("„33“")));
     QCOMPARE(Gruppe(), QStringLiteral("3111"));
     // The refused text stays through other inputs.
-    Eintippen(r_->ELohn, QStringLiteral("3001"));
+    Eintippen(e_->ELohn, QStringLiteral("3001"));
     QCOMPARE(Feld(), QStringLiteral("33"));
-    QVERIFY(Rot(r_->EBeitragsgruppe));
+    QVERIFY(Rot(e_->EBeitragsgruppe));
     QCOMPARE(Gruppe(), QStringLiteral("3111"));
     // A key taken ends the warning.
     Gruppe(QStringLiteral("1111"));
-    QVERIFY(!Rot(r_->EBeitragsgruppe));
-    QCOMPARE(r_->EBeitragsgruppe->toolTip(), hinweis);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+    QVERIFY(!Rot(e_->EBeitragsgruppe));
+    QCOMPARE(e_->EBeitragsgruppe->toolTip(), hinweis);
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
   }
 
   // Before 2014 there is no group; a key the new period refuses goes, and
@@ -319,36 +320,36 @@ class TestBeitragsgruppeFenster : public QObject {
   void jahreUndPerioden() {
     Zeit(2026, 12);
     Gruppe(QStringLiteral("3321"));
-    Waehlen(r_->CBJahr, 2013);
-    QVERIFY(!r_->EBeitragsgruppe->isEnabled());
-    QVERIFY(r_->EBeitragsgruppe->text().isEmpty());
-    QVERIFY(!D().Rechnung.Beitragsgruppe.has_value());
-    QVERIFY(!D().Rechnung.SV.MitGruppe);
-    Waehlen(r_->CBJahr, 2026);
-    QVERIFY(r_->EBeitragsgruppe->isEnabled());
+    Waehlen(e_->CBJahr, 2013);
+    QVERIFY(!e_->EBeitragsgruppe->isEnabled());
+    QVERIFY(e_->EBeitragsgruppe->text().isEmpty());
+    QVERIFY(!S().Anfrage.Beitragsgruppe.has_value());
+    QVERIFY(!Datensaetze(S()).SV.MitGruppe);
+    Waehlen(e_->CBJahr, 2026);
+    QVERIFY(e_->EBeitragsgruppe->isEnabled());
     // The boxes 3321 had set describe the group now.
     QCOMPARE(Feld(), QStringLiteral("1001"));
-    Klick(r_->rbAllgTab);
+    Klick(e_->rbAllgTab);
     QCOMPARE(Feld(), QStringLiteral("1111"));
 
     // From 2017 to 2021 the employer paid no unemployment share alone (the
     // year chosen in the menu: one switch).
     Gruppe(QStringLiteral("3321"));
     r_->findChild<QAction*>(QStringLiteral("Jahr2019"))->trigger();
-    QCOMPARE(int(anw_->Kontext().LStJahr), 2019);
-    QVERIFY(Rot(r_->EBeitragsgruppe));
+    QCOMPARE(int(S().Parameter.Jahr), 2019);
+    QVERIFY(Rot(e_->EBeitragsgruppe));
     QCOMPARE(Feld(), QStringLiteral("3321"));
-    QVERIFY2(r_->EBeitragsgruppe->toolTip().contains(QStringLiteral("AV 2")),
-             qPrintable(r_->EBeitragsgruppe->toolTip()));
-    QVERIFY(!D().Rechnung.Beitragsgruppe.has_value());
+    QVERIFY2(e_->EBeitragsgruppe->toolTip().contains(QStringLiteral("AV 2")),
+             qPrintable(e_->EBeitragsgruppe->toolTip()));
+    QVERIFY(!S().Anfrage.Beitragsgruppe.has_value());
     // The next switch asks afresh.
-    Waehlen(r_->CBMonat, 11);
-    QVERIFY(!Rot(r_->EBeitragsgruppe));
+    Waehlen(e_->CBMonat, 11);
+    QVERIFY(!Rot(e_->EBeitragsgruppe));
     QCOMPARE(Feld(), QStringLiteral("1001"));
     Gruppe(QStringLiteral("3301"));
-    QVERIFY(!Rot(r_->EBeitragsgruppe));
-    QVERIFY(r_->rbBesTab->isChecked());
-    Eintippen(r_->ELohn, QStringLiteral("2800"));
+    QVERIFY(!Rot(e_->EBeitragsgruppe));
+    QVERIFY(e_->rbBesTab->isChecked());
+    Eintippen(e_->ELohn, QStringLiteral("2800"));
     WieKommandozeile({"--jahr", "2019", "--monat", "11", "--brutto", "2800", "--beitragsgruppe", "3301"});
   }
 
@@ -368,25 +369,25 @@ class TestBeitragsgruppeFenster : public QObject {
       QVERIFY(r_->grab().save(ziel + "/" + name + ".png"));
     };
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(e_->ELohn, QStringLiteral("3456,78"));
     Gruppe(QStringLiteral("3321"));
     speichern(QStringLiteral("gruppe_3321_2026"));
-    Klick(r_->rbAllgTab);
-    Eintippen(r_->ELohn, QStringLiteral("556"));
+    Klick(e_->rbAllgTab);
+    Eintippen(e_->ELohn, QStringLiteral("556"));
     Gruppe(QStringLiteral("6500"));
     speichern(QStringLiteral("gruppe_6500_2026"));
-    Klick(r_->CBGF);
+    Klick(e_->CBGF);
     Gruppe(QStringLiteral("0110"));
-    Eintippen(r_->EPVWert, QStringLiteral("650"));
-    Eintippen(r_->EPVWertPV, QStringLiteral("90"));
+    Eintippen(e_->EPVWert, QStringLiteral("650"));
+    Eintippen(e_->EPVWertPV, QStringLiteral("90"));
     speichern(QStringLiteral("gruppe_0110_2026"));
-    Klick(r_->cbPriv);
+    Klick(e_->cbPriv);
     Gruppe(QStringLiteral("2111"));
     speichern(QStringLiteral("gruppe_abgelehnt"));
     Zeit(2025, 2);
-    Eintippen(r_->ELohn, QStringLiteral("3040,47"));
+    Eintippen(e_->ELohn, QStringLiteral("3040,47"));
     speichern(QStringLiteral("februar_2025"));
-    Klick(r_->cbUrspruenglich);
+    Klick(e_->cbUrspruenglich);
     speichern(QStringLiteral("februar_2025_urspruenglich"));
   }
 };

@@ -31,33 +31,35 @@ class TestEingabenAb2014 : public QObject {
   std::unique_ptr<lst::TAnwendung> anw_;
   std::unique_ptr<TBoxFaenger> boxen_;
   TFRechner* r_ = nullptr;
+  std::unique_ptr<TRechnerElemente> e_;
 
   QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
   TNewIniFile Ini() const { return TNewIniFile::AusPfad(Datei().toStdString()); }
-  lst::TAbrechnung& D() { return anw_->Daten(); }
+  const lst::TAbrechnungsStand& S() const { return r_->Stand(); }
 
   void Starten() {
     anw_ = std::make_unique<lst::TAnwendung>();
     r_ = &anw_->Rechner();
+    e_ = std::make_unique<TRechnerElemente>(r_);
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
   // Ends the program as the user does, through the menu: the settings are saved.
   void Beenden() {
-    r_->ProgrammBeenden1->trigger();
+    e_->ProgrammBeenden1->trigger();
     r_ = nullptr;
     anw_.reset();
   }
   // Year from the menu (one switch), month from its drop-down.
   void Zeit(int jahr, int monat) {
     r_->findChild<QAction*>(QStringLiteral("Jahr%1").arg(jahr))->trigger();
-    Waehlen(r_->CBMonat, monat);
-    QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
-    QCOMPARE(int(anw_->Kontext().LStMonat), monat);
+    Waehlen(e_->CBMonat, monat);
+    QCOMPARE(int(S().Parameter.Jahr), jahr);
+    QCOMPARE(int(S().Parameter.Monat), monat);
   }
   void Klasse(int stkl) {
-    r_->CBStKl->setCurrentIndex(stkl - 1);
-    QCOMPARE(int(D().Rechnung.LSt.STKL), stkl);
+    e_->CBStKl->setCurrentIndex(stkl - 1);
+    QCOMPARE(int(Datensaetze(S()).LSt.STKL), stkl);
   }
   QString Wert(const char* name) const {
     auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
@@ -65,13 +67,10 @@ class TestEingabenAb2014 : public QObject {
   }
   // The window's request and results against the command line's.
   void WieKommandozeile(const QStringList& optionen) {
-    lst::TRechnung c;
-    const std::string fehler = KommandozeilenRechnung(optionen, c);
+    const std::string fehler = WieKommandozeileRechnung(S(), optionen);
     QVERIFY2(fehler.empty(), fehler.c_str());
-    r_->EingabenSammeln();
-    GleicheRechnung(D().Rechnung, c);
     if (QTest::currentTestFailed()) return;
-    WieDieKommandozeile(D(), optionen);
+    WieDieKommandozeile(S(), optionen);
   }
 
  private slots:
@@ -94,95 +93,95 @@ class TestEingabenAb2014 : public QObject {
   // further one up to the fifth is a discount.
   void kinderUnter25InJederKlasse() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("3200"));
-    QVERIFY(r_->cbPV2->isChecked());
+    Eintippen(e_->ELohn, QStringLiteral("3200"));
+    QVERIFY(e_->cbPV2->isChecked());
     for (const int stkl : {5, 6, 1}) {
       Klasse(stkl);
       const QStringList basis{"--jahr", "2026", "--monat", "12", "--brutto", "3200", "--steuerklasse", QString::number(stkl)};
-      QVERIFY2(r_->E_KinderU25->isEnabled(), qPrintable(QString::number(stkl)));
-      Eintippen(r_->E_KinderU25, QStringLiteral("1"));
-      QVERIFY(!r_->cbPV2->isChecked());
-      QCOMPARE(D().Ergebnis.SV.AN(lst::svPV2), std::int64_t{0});
+      QVERIFY2(e_->E_KinderU25->isEnabled(), qPrintable(QString::number(stkl)));
+      Eintippen(e_->E_KinderU25, QStringLiteral("1"));
+      QVERIFY(!e_->cbPV2->isChecked());
+      QCOMPARE(S().Ergebnis.Beitrag(lst::svPV2).AN, std::int64_t{0});
       WieKommandozeile(basis + QStringList{"--ohne-pv-zuschlag"});
-      Eintippen(r_->E_KinderU25, QStringLiteral("3"));
-      QCOMPARE(int(D().Rechnung.SV.PVAbschlaege), 2);
+      Eintippen(e_->E_KinderU25, QStringLiteral("3"));
+      QCOMPARE(int(Datensaetze(S()).SV.PVAbschlaege), 2);
       WieKommandozeile(basis + QStringList{"--pv-abschlaege", "2"});
-      Eintippen(r_->E_KinderU25, QString());
-      QVERIFY(r_->cbPV2->isChecked());
-      QVERIFY(D().Ergebnis.SV.AN(lst::svPV2) > 0);
+      Eintippen(e_->E_KinderU25, QString());
+      QVERIFY(e_->cbPV2->isChecked());
+      QVERIFY(S().Ergebnis.Beitrag(lst::svPV2).AN > 0);
     }
     // A switch of class keeps a child under 25 (class V clears the child
     // allowances, not the children).
     Klasse(4);
-    Eintippen(r_->E_ZKF, QStringLiteral("1"));
-    Eintippen(r_->E_KinderU25, QStringLiteral("1"));
+    Eintippen(e_->E_ZKF, QStringLiteral("1"));
+    Eintippen(e_->E_KinderU25, QStringLiteral("1"));
     Klasse(5);
-    QVERIFY(r_->E_ZKF->text().isEmpty());
-    QCOMPARE(r_->E_KinderU25->text(), QStringLiteral("1"));
-    QVERIFY(!r_->cbPV2->isChecked());
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svPV2), std::int64_t{0});
+    QVERIFY(e_->E_ZKF->text().isEmpty());
+    QCOMPARE(e_->E_KinderU25->text(), QStringLiteral("1"));
+    QVERIFY(!e_->cbPV2->isChecked());
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svPV2).AN, std::int64_t{0});
     // Not where no care contribution of the employee's own is levied.
-    Eintippen(r_->EBeitragsgruppe, QStringLiteral("0110"));
-    QVERIFY(!r_->E_KinderU25->isEnabled());
-    QVERIFY(r_->E_KinderU25->text().isEmpty());
-    Eintippen(r_->EBeitragsgruppe, QStringLiteral("0111"));
-    QVERIFY(r_->E_KinderU25->isEnabled());
+    Eintippen(e_->EBeitragsgruppe, QStringLiteral("0110"));
+    QVERIFY(!e_->E_KinderU25->isEnabled());
+    QVERIFY(e_->E_KinderU25->text().isEmpty());
+    Eintippen(e_->EBeitragsgruppe, QStringLiteral("0111"));
+    QVERIFY(e_->E_KinderU25->isEnabled());
     // The children it cleared no longer count: childless again.
-    QVERIFY(r_->cbPV2->isChecked());
-    QVERIFY(D().Ergebnis.SV.AN(lst::svPV2) > 0);
-    Klick(r_->CBGF);
-    QVERIFY(!r_->E_KinderU25->isEnabled());
+    QVERIFY(e_->cbPV2->isChecked());
+    QVERIFY(S().Ergebnis.Beitrag(lst::svPV2).AN > 0);
+    Klick(e_->CBGF);
+    QVERIFY(!e_->E_KinderU25->isEnabled());
     // Nor before July 2023.
-    Klick(r_->CBGF);
+    Klick(e_->CBGF);
     Zeit(2023, 6);
-    QVERIFY(!r_->E_KinderU25->isEnabled());
-    Waehlen(r_->CBMonat, 7);
-    QVERIFY(r_->E_KinderU25->isEnabled());
+    QVERIFY(!e_->E_KinderU25->isEnabled());
+    Waehlen(e_->CBMonat, 7);
+    QVERIFY(e_->E_KinderU25->isEnabled());
   }
 
   // The months whose first flowchart was corrected compute with the
   // corrected one; the first one stays a choice beside the month.
   void ursprunglicherAblaufplan() {
     Zeit(2025, 2);
-    Eintippen(r_->ELohn, QStringLiteral("3040,47"));
-    QVERIFY(r_->cbUrspruenglich->isVisible());
-    QVERIFY(r_->cbUrspruenglich->isEnabled());
-    QVERIFY(!r_->cbUrspruenglich->isChecked());
-    QCOMPARE(r_->cbUrspruenglich->text(), QStringLiteral("ursprünglicher Ablaufplan"));
-    QVERIFY2(r_->cbUrspruenglich->toolTip().contains(QStringLiteral("berichtigt")),
-             qPrintable(r_->cbUrspruenglich->toolTip()));
-    QCOMPARE(r_->LAblaufplan->text(), QString::fromStdString(lst::AblaufplanName(lst::LStVersionFuerMonat(2025, 2))));
-    QCOMPARE(D().Ergebnis.LSt.LSt, std::int64_t{31041});
+    Eintippen(e_->ELohn, QStringLiteral("3040,47"));
+    QVERIFY(e_->cbUrspruenglich->isVisible());
+    QVERIFY(e_->cbUrspruenglich->isEnabled());
+    QVERIFY(!e_->cbUrspruenglich->isChecked());
+    QCOMPARE(e_->cbUrspruenglich->text(), QStringLiteral("ursprünglicher Ablaufplan"));
+    QVERIFY2(e_->cbUrspruenglich->toolTip().contains(QStringLiteral("berichtigt")),
+             qPrintable(e_->cbUrspruenglich->toolTip()));
+    QCOMPARE(e_->LAblaufplan->text(), QString::fromStdString(lst::AblaufplanName(lst::LStVersionFuerMonat(2025, 2))));
+    QCOMPARE(S().Ergebnis.LSt, std::int64_t{31041});
     QCOMPARE(Wert("ErgLohnSt"), GeldText(31041));
     WieKommandozeile({"--jahr", "2025", "--monat", "2", "--brutto", "3040,47"});
 
-    Klick(r_->cbUrspruenglich);
-    QCOMPARE(D().Rechnung.Version, lst::LStVersionNachSchluessel("2025jan"));
-    QCOMPARE(D().Ergebnis.LSt.LSt, std::int64_t{31900});
+    Klick(e_->cbUrspruenglich);
+    QCOMPARE(S().Parameter.Version, lst::LStVersionNachSchluessel("2025jan"));
+    QCOMPARE(S().Ergebnis.LSt, std::int64_t{31900});
     QCOMPARE(Wert("ErgLohnSt"), GeldText(31900));
-    QCOMPARE(r_->LAblaufplan->text(), QString::fromStdString(lst::AblaufplanName(lst::LStVersionNachSchluessel("2025jan"))));
-    QVERIFY(r_->LAblaufplan->text().contains(QStringLiteral("ursprünglich")));
+    QCOMPARE(e_->LAblaufplan->text(), QString::fromStdString(lst::AblaufplanName(lst::LStVersionNachSchluessel("2025jan"))));
+    QVERIFY(e_->LAblaufplan->text().contains(QStringLiteral("ursprünglich")));
     WieKommandozeile({"--jahr", "2025", "--monat", "2", "--brutto", "3040,47", "--pap", "2025jan"});
 
     // Another month starts with the flowchart in force.
-    Waehlen(r_->CBMonat, 1);
-    QVERIFY(r_->cbUrspruenglich->isVisible());
-    QVERIFY(!r_->cbUrspruenglich->isChecked());
-    QCOMPARE(D().Rechnung.Version, -1);
-    Klick(r_->cbUrspruenglich);
-    Waehlen(r_->CBMonat, 3);
-    QVERIFY(!r_->cbUrspruenglich->isVisible());
-    QCOMPARE(D().Rechnung.Version, -1);
-    QCOMPARE(r_->LAblaufplan->text(), QString::fromStdString(lst::AblaufplanName(2025, 3)));
-    Waehlen(r_->CBMonat, 2);
-    QVERIFY(!r_->cbUrspruenglich->isChecked());
-    QCOMPARE(D().Ergebnis.LSt.LSt, std::int64_t{31041});
+    Waehlen(e_->CBMonat, 1);
+    QVERIFY(e_->cbUrspruenglich->isVisible());
+    QVERIFY(!e_->cbUrspruenglich->isChecked());
+    QCOMPARE(S().Parameter.Version, lst::LStVersionFuerMonat(S().Parameter.Jahr, S().Parameter.Monat));
+    Klick(e_->cbUrspruenglich);
+    Waehlen(e_->CBMonat, 3);
+    QVERIFY(!e_->cbUrspruenglich->isVisible());
+    QCOMPARE(S().Parameter.Version, lst::LStVersionFuerMonat(S().Parameter.Jahr, S().Parameter.Monat));
+    QCOMPARE(e_->LAblaufplan->text(), QString::fromStdString(lst::AblaufplanName(2025, 3)));
+    Waehlen(e_->CBMonat, 2);
+    QVERIFY(!e_->cbUrspruenglich->isChecked());
+    QCOMPARE(S().Ergebnis.LSt, std::int64_t{31041});
     // So does another year.
-    Klick(r_->cbUrspruenglich);
+    Klick(e_->cbUrspruenglich);
     Zeit(2023, 2);
-    QVERIFY(r_->cbUrspruenglich->isVisible());
-    QVERIFY(!r_->cbUrspruenglich->isChecked());
-    QCOMPARE(D().Rechnung.Version, -1);
+    QVERIFY(e_->cbUrspruenglich->isVisible());
+    QVERIFY(!e_->cbUrspruenglich->isChecked());
+    QCOMPARE(S().Parameter.Version, lst::LStVersionFuerMonat(S().Parameter.Jahr, S().Parameter.Monat));
 
     // Offered exactly where the first flowchart differs from the one in force.
     struct TMonat {
@@ -192,64 +191,64 @@ class TestEingabenAb2014 : public QObject {
                            TMonat{2024, 12}, TMonat{2025, 1}, TMonat{2026, 1}}) {
       Zeit(m.Jahr, m.Monat);
       const bool wahl = lst::LStVersionUrspruenglich(m.Jahr, m.Monat) != lst::LStVersionFuerMonat(m.Jahr, m.Monat);
-      QCOMPARE(r_->cbUrspruenglich->isVisible(), wahl);
+      QCOMPARE(e_->cbUrspruenglich->isVisible(), wahl);
       if (wahl) WieKommandozeile({"--jahr", QString::number(m.Jahr), "--monat", QString::number(m.Monat), "--brutto", "3040,47"});
     }
     Zeit(2022, 3);
-    Klick(r_->cbUrspruenglich);
+    Klick(e_->cbUrspruenglich);
     WieKommandozeile({"--jahr", "2022", "--monat", "3", "--brutto", "3040,47", "--pap", "2022jan"});
     r_->findChild<QAction*>(QStringLiteral("Jahr2013"))->trigger();
-    QVERIFY(!r_->cbUrspruenglich->isVisible());
+    QVERIFY(!e_->cbUrspruenglich->isVisible());
   }
 
   // The age relief ticked for a year before the one after the 64th
   // birthday: no relief, and the year's field says so.
   void altersentlastungErstAbIhremJahr() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("4000"));
-    const QString hinweis = r_->edAJahr->toolTip();
-    Klick(r_->CBAlter);
-    Eintippen(r_->edAJahr, QStringLiteral("2027"));
-    QVERIFY(!D().Rechnung.LSt.ALTER1);
-    QVERIFY(Rot(r_->edAJahr));
-    QCOMPARE(r_->edAJahr->toolTip(), QStringLiteral("Den Altersentlastungsbetrag gibt es erst ab 2027 (dem "
+    Eintippen(e_->ELohn, QStringLiteral("4000"));
+    const QString hinweis = e_->edAJahr->toolTip();
+    Klick(e_->CBAlter);
+    Eintippen(e_->edAJahr, QStringLiteral("2027"));
+    QVERIFY(!Datensaetze(S()).LSt.ALTER1);
+    QVERIFY(Rot(e_->edAJahr));
+    QCOMPARE(e_->edAJahr->toolTip(), QStringLiteral("Den Altersentlastungsbetrag gibt es erst ab 2027 (dem "
                                                     "Kalenderjahr nach dem 64. Geburtstag); für 2026 wird "
                                                     "keiner abgezogen."));
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "4000", "--altersentlastung", "2027"});
-    const std::int64_t ohne = D().Ergebnis.LSt.LSt;
-    Eintippen(r_->edAJahr, QStringLiteral("2026"));
-    QVERIFY(D().Rechnung.LSt.ALTER1);
-    QVERIFY(!Rot(r_->edAJahr));
-    QCOMPARE(r_->edAJahr->toolTip(), hinweis);
-    QVERIFY(D().Ergebnis.LSt.LSt < ohne);
+    const std::int64_t ohne = S().Ergebnis.LSt;
+    Eintippen(e_->edAJahr, QStringLiteral("2026"));
+    QVERIFY(Datensaetze(S()).LSt.ALTER1);
+    QVERIFY(!Rot(e_->edAJahr));
+    QCOMPARE(e_->edAJahr->toolTip(), hinweis);
+    QVERIFY(S().Ergebnis.LSt < ohne);
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "4000", "--altersentlastung", "2026"});
     // Unticked, the field is no question.
-    Eintippen(r_->edAJahr, QStringLiteral("2030"));
-    QVERIFY(Rot(r_->edAJahr));
-    Klick(r_->CBAlter);
-    QVERIFY(!Rot(r_->edAJahr));
+    Eintippen(e_->edAJahr, QStringLiteral("2030"));
+    QVERIFY(Rot(e_->edAJahr));
+    Klick(e_->CBAlter);
+    QVERIFY(!Rot(e_->edAJahr));
   }
 
   // Beside the factor no allowance: the field stays disabled and says why.
   void faktorOhneFreibetrag() {
     Zeit(2026, 12);
     Klasse(4);
-    const QString hinweis = r_->EFreibetrag->toolTip();
-    Eintippen(r_->EFreibetrag, QStringLiteral("1200"));
-    Klick(r_->cbAF);
-    QVERIFY(!r_->EFreibetrag->isEnabled());
-    QVERIFY(r_->EFreibetrag->text().isEmpty());
-    QVERIFY2(r_->EFreibetrag->toolTip().contains(QStringLiteral("§ 39f Abs. 1 Satz 6 EStG")),
-             qPrintable(r_->EFreibetrag->toolTip()));
-    Eintippen(r_->edFaktor, QStringLiteral("0,915"));
-    QVERIFY(!r_->EFreibetrag->isEnabled());
-    Klick(r_->cbAF);
-    QVERIFY(r_->EFreibetrag->isEnabled());
-    QCOMPARE(r_->EFreibetrag->toolTip(), hinweis);
-    Klick(r_->cbAF);
+    const QString hinweis = e_->EFreibetrag->toolTip();
+    Eintippen(e_->EFreibetrag, QStringLiteral("1200"));
+    Klick(e_->cbAF);
+    QVERIFY(!e_->EFreibetrag->isEnabled());
+    QVERIFY(e_->EFreibetrag->text().isEmpty());
+    QVERIFY2(e_->EFreibetrag->toolTip().contains(QStringLiteral("§ 39f Abs. 1 Satz 6 EStG")),
+             qPrintable(e_->EFreibetrag->toolTip()));
+    Eintippen(e_->edFaktor, QStringLiteral("0,915"));
+    QVERIFY(!e_->EFreibetrag->isEnabled());
+    Klick(e_->cbAF);
+    QVERIFY(e_->EFreibetrag->isEnabled());
+    QCOMPARE(e_->EFreibetrag->toolTip(), hinweis);
+    Klick(e_->cbAF);
     Klasse(1);  // the factor goes with class IV
-    QVERIFY(r_->EFreibetrag->isEnabled());
-    QCOMPARE(r_->EFreibetrag->toolTip(), hinweis);
+    QVERIFY(e_->EFreibetrag->isEnabled());
+    QCOMPARE(e_->EFreibetrag->toolTip(), hinweis);
   }
 
   // With the flat-rate tax of a minijob the employee owes no wage tax,
@@ -257,18 +256,18 @@ class TestEingabenAb2014 : public QObject {
   void pauschsteuerImMinijob() {
     Zeit(2026, 12);
     Klasse(6);
-    Eintippen(r_->ELohn, QStringLiteral("556"));
-    Klick(r_->CBGF);
-    QVERIFY(D().Ergebnis.LSt.LSt > 0);
-    Klick(r_->CBPauschSt);
+    Eintippen(e_->ELohn, QStringLiteral("556"));
+    Klick(e_->CBGF);
+    QVERIFY(S().Ergebnis.LSt > 0);
+    Klick(e_->CBPauschSt);
     for (const char* name : {"ErgLohnSt", "ErgKirchenSt", "ErgSoli"}) QCOMPARE(Wert(name), GeldText(0));
-    QCOMPARE(D().Ergebnis.LSt.LSt, std::int64_t{0});
-    QCOMPARE(D().Ergebnis.LSt.KiSt, std::int64_t{0});
-    QCOMPARE(D().Ergebnis.LSt.Soli, std::int64_t{0});
-    QVERIFY(D().Ergebnis.LSt.LStPausch > 0);
+    QCOMPARE(S().Ergebnis.LSt, std::int64_t{0});
+    QCOMPARE(S().Ergebnis.KiSt, std::int64_t{0});
+    QCOMPARE(S().Ergebnis.Soli, std::int64_t{0});
+    QVERIFY(S().Ergebnis.LStPausch > 0);
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "556", "--steuerklasse", "6", "--minijob",
                       "--aufstockung", "--pauschsteuer", "2"});
-    r_->Arbeitgeberanteil1->trigger();
+    e_->Arbeitgeberanteil1->trigger();
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "556", "--steuerklasse", "6", "--minijob",
                       "--aufstockung", "--pauschsteuer", "2", "--arbeitgeber"});
   }
@@ -277,32 +276,32 @@ class TestEingabenAb2014 : public QObject {
   // for health and care each; a part above the premium is not taken.
   void privatePflegeGetrennt() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("6500"));
-    QVERIFY(!r_->EPVWertPV->isEnabled());
-    Klick(r_->cbPriv);
-    QVERIFY(r_->EPVWertPV->isEnabled());
+    Eintippen(e_->ELohn, QStringLiteral("6500"));
+    QVERIFY(!e_->EPVWertPV->isEnabled());
+    Klick(e_->cbPriv);
+    QVERIFY(e_->EPVWertPV->isEnabled());
     Klick(r_->findChild<QRadioButton*>(QStringLiteral("RGprivTyp_ja")));
-    Eintippen(r_->EPVWert, QStringLiteral("900"));
-    const std::int64_t zuschussGesamt = D().Ergebnis.SV.PKVZuschuss_AG;
-    QVERIFY(!D().Rechnung.PrivatBeitragPV.has_value());
+    Eintippen(e_->EPVWert, QStringLiteral("900"));
+    const std::int64_t zuschussGesamt = S().Ergebnis.PKVZuschuss_AG;
+    QVERIFY(!S().Anfrage.PrivatBeitragPV.has_value());
     // Half the care part is more than half the care contribution at the
     // ceiling: the subsidy is smaller than half the premium.
-    Eintippen(r_->EPVWertPV, QStringLiteral("400"));
-    QCOMPARE(D().Rechnung.PrivatBeitragPV.value_or(-1), std::int64_t{40000});
-    QCOMPARE(D().Rechnung.SV.PKPVPflege, std::int64_t{40000});
-    QVERIFY(!Rot(r_->EPVWertPV));
-    QVERIFY2(D().Ergebnis.SV.PKVZuschuss_AG < zuschussGesamt, qPrintable(QString::number(zuschussGesamt)));
+    Eintippen(e_->EPVWertPV, QStringLiteral("400"));
+    QCOMPARE(S().Anfrage.PrivatBeitragPV.value_or(-1), std::int64_t{40000});
+    QCOMPARE(Datensaetze(S()).SV.PKPVPflege, std::int64_t{40000});
+    QVERIFY(!Rot(e_->EPVWertPV));
+    QVERIFY2(S().Ergebnis.PKVZuschuss_AG < zuschussGesamt, qPrintable(QString::number(zuschussGesamt)));
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "6500", "--privat", "900", "--privat-pv", "400",
                       "--ag-zuschuss"});
-    Eintippen(r_->EPVWertPV, QStringLiteral("950"));
-    QVERIFY(Rot(r_->EPVWertPV));
-    QCOMPARE(D().Rechnung.SV.PKPVPflege, std::int64_t{90000});
-    Eintippen(r_->EPVWertPV, QString());
-    QVERIFY(!Rot(r_->EPVWertPV));
-    QCOMPARE(D().Ergebnis.SV.PKVZuschuss_AG, zuschussGesamt);
-    Klick(r_->cbPriv);
-    QVERIFY(!r_->EPVWertPV->isEnabled());
-    QVERIFY(!D().Rechnung.PrivatBeitragPV.has_value());
+    Eintippen(e_->EPVWertPV, QStringLiteral("950"));
+    QVERIFY(Rot(e_->EPVWertPV));
+    QCOMPARE(Datensaetze(S()).SV.PKPVPflege, std::int64_t{90000});
+    Eintippen(e_->EPVWertPV, QString());
+    QVERIFY(!Rot(e_->EPVWertPV));
+    QCOMPARE(S().Ergebnis.PKVZuschuss_AG, zuschussGesamt);
+    Klick(e_->cbPriv);
+    QVERIFY(!e_->EPVWertPV->isEnabled());
+    QVERIFY(!S().Anfrage.PrivatBeitragPV.has_value());
   }
 
   // Every rate typed by the rule of its kind: out of range or with more
@@ -310,82 +309,82 @@ class TestEingabenAb2014 : public QObject {
   // and the default applies, never a rounded value.
   void saetzeMitIhrenStellen() {
     Zeit(2026, 12);
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
     const double mittel = lst::DurchschnittsZusatzbeitrag(2026, 12);
     const auto regel = [](lst::TSatzArt art) { return QString::fromStdString(lst::SatzRegel(art)); };
 
     // The fund's add-on rate: two decimals, 0 to 10.
-    Eintippen(r_->EKV2ANProz, QStringLiteral("1,705"));
-    QVERIFY(Rot(r_->EKV2ANProz));
-    QCOMPARE(r_->EKV2ANProz->toolTip(), regel(lst::TSatzArt::Zusatzbeitrag));
-    QVERIFY(!D().Rechnung.KVZusatz.has_value());
-    QCOMPARE(D().Rechnung.SV.Saetze[lst::svKV2].AN, lst::SVSaetzeStandard(2026, 12)[lst::beNV][lst::svKV2].AN);
-    Eintippen(r_->EKV2ANProz, QStringLiteral("1,70"));
-    QVERIFY(!Rot(r_->EKV2ANProz));
-    QCOMPARE(D().Rechnung.KVZusatz.value_or(-1), 1.7);
+    Eintippen(e_->EKV2ANProz, QStringLiteral("1,705"));
+    QVERIFY(Rot(e_->EKV2ANProz));
+    QCOMPARE(e_->EKV2ANProz->toolTip(), regel(lst::TSatzArt::Zusatzbeitrag));
+    QVERIFY(S().Parameter.KVZusatzEigen < 0);
+    QCOMPARE(Datensaetze(S()).SV.Saetze[lst::svKV2].AN, lst::SVSaetzeStandard(2026, 12)[lst::beNV][lst::svKV2].AN);
+    Eintippen(e_->EKV2ANProz, QStringLiteral("1,70"));
+    QVERIFY(!Rot(e_->EKV2ANProz));
+    QCOMPARE(S().Parameter.KVZusatzEigen, 1.7);
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "3000", "--kv-zusatzbeitrag", "1,70"});
-    Eintippen(r_->EKV2ANProz, QStringLiteral("10,5"));
-    QVERIFY(Rot(r_->EKV2ANProz));
-    Eintippen(r_->EKV2ANProz, QLocale().toString(mittel));
-    QVERIFY(!Rot(r_->EKV2ANProz));
+    Eintippen(e_->EKV2ANProz, QStringLiteral("10,5"));
+    QVERIFY(Rot(e_->EKV2ANProz));
+    Eintippen(e_->EKV2ANProz, QLocale().toString(mittel));
+    QVERIFY(!Rot(e_->EKV2ANProz));
 
     // The levies: two decimals, 0 to 10.
-    Eintippen(r_->EU1Proz, QStringLiteral("1,605"));
-    QVERIFY(Rot(r_->EU1Proz));
-    QCOMPARE(r_->EU1Proz->toolTip(), regel(lst::TSatzArt::Umlage));
-    QCOMPARE(D().Rechnung.U1, -1.0);
-    Eintippen(r_->EU1Proz, QStringLiteral("10,01"));
-    QVERIFY(Rot(r_->EU1Proz));
-    Eintippen(r_->EU1Proz, QStringLiteral("1,6"));
-    QVERIFY(!Rot(r_->EU1Proz));
-    QVERIFY(r_->EU1Proz->toolTip() != regel(lst::TSatzArt::Umlage));
+    Eintippen(e_->EU1Proz, QStringLiteral("1,605"));
+    QVERIFY(Rot(e_->EU1Proz));
+    QCOMPARE(e_->EU1Proz->toolTip(), regel(lst::TSatzArt::Umlage));
+    QCOMPARE(Datensaetze(S()).SV.U1, -1.0);
+    Eintippen(e_->EU1Proz, QStringLiteral("10,01"));
+    QVERIFY(Rot(e_->EU1Proz));
+    Eintippen(e_->EU1Proz, QStringLiteral("1,6"));
+    QVERIFY(!Rot(e_->EU1Proz));
+    QVERIFY(e_->EU1Proz->toolTip() != regel(lst::TSatzArt::Umlage));
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "3000", "--u1", "1,6"});
-    Eintippen(r_->EU1Proz, QStringLiteral("0"));
+    Eintippen(e_->EU1Proz, QStringLiteral("0"));
 
     // The church tax: two decimals, 0 to 100.
-    QLineEdit* kirche = r_->cbKirchenSt->lineEdit();
+    QLineEdit* kirche = e_->cbKirchenSt->lineEdit();
     Eintippen(kirche, QStringLiteral("8,125"));
     QVERIFY(Rot(kirche));
     QCOMPARE(kirche->toolTip(), regel(lst::TSatzArt::Kirchensteuer));
-    QCOMPARE(D().Rechnung.LSt.KiStSatz, 0.08);
+    QCOMPARE(Datensaetze(S()).LSt.KiStSatz, 0.08);
     QTest::keyClick(kirche, Qt::Key_Return);
-    QCOMPARE(r_->cbKirchenSt->findText(QStringLiteral("8,125")), -1);  // not kept in the list
+    QCOMPARE(e_->cbKirchenSt->findText(QStringLiteral("8,125")), -1);  // not kept in the list
     Eintippen(kirche, QStringLiteral("8,5"));
     QVERIFY(!Rot(kirche));
-    QCOMPARE(D().Rechnung.LSt.KiStSatz, 0.085);
+    QCOMPARE(Datensaetze(S()).LSt.KiStSatz, 0.085);
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "3000", "--kirchensteuer", "8,5"});
     // Without a church the rate is no question.
     Eintippen(kirche, QStringLiteral("101"));
     QVERIFY(Rot(kirche));
-    Klick(r_->CBR);
+    Klick(e_->CBR);
     QVERIFY(!Rot(kirche));
-    Klick(r_->CBR);
+    Klick(e_->CBR);
     Eintippen(kirche, QStringLiteral("8"));
 
     // A rate of the table: 0 to 100 with three decimals (the field takes
     // five characters); the period's default applies to a refused one.
     const double kv = lst::SVSaetzeStandard(2026, 12)[lst::beNV][lst::svKV].AN;
-    Eintippen(r_->EKVANProz, QStringLiteral("7,305"));
-    QVERIFY(!Rot(r_->EKVANProz));
-    QCOMPARE(D().Rechnung.SV.Saetze[lst::svKV].AN, 7.305 / 100);
-    Eintippen(r_->EKVANProz, QStringLiteral("101"));
-    QVERIFY(Rot(r_->EKVANProz));
-    QCOMPARE(r_->EKVANProz->toolTip(), regel(lst::TSatzArt::Beitrag));
-    QCOMPARE(D().Rechnung.SV.Saetze[lst::svKV].AN, kv);
-    Eintippen(r_->EKVANProz, QStringLiteral("7,3"));
-    QVERIFY(!Rot(r_->EKVANProz));
+    Eintippen(e_->EKVANProz, QStringLiteral("7,305"));
+    QVERIFY(!Rot(e_->EKVANProz));
+    QCOMPARE(Datensaetze(S()).SV.Saetze[lst::svKV].AN, 7.305 / 100);
+    Eintippen(e_->EKVANProz, QStringLiteral("101"));
+    QVERIFY(Rot(e_->EKVANProz));
+    QCOMPARE(e_->EKVANProz->toolTip(), regel(lst::TSatzArt::Beitrag));
+    QCOMPARE(Datensaetze(S()).SV.Saetze[lst::svKV].AN, kv);
+    Eintippen(e_->EKVANProz, QStringLiteral("7,3"));
+    QVERIFY(!Rot(e_->EKVANProz));
 
     // The flat-rate tax of a minijob: two decimals, 0 to 100; the year's
     // rate applies to a refused one.
-    Eintippen(r_->ELohn, QStringLiteral("500"));
-    Klick(r_->CBGF);
-    Klick(r_->CBPauschSt);
-    Eintippen(r_->EPauschSt, QStringLiteral("2,555"));
-    QVERIFY(Rot(r_->EPauschSt));
-    QCOMPARE(r_->EPauschSt->toolTip(), regel(lst::TSatzArt::Pauschsteuer));
-    QCOMPARE(D().Rechnung.LSt.PauschSatzAG, 0.02);
-    Eintippen(r_->EPauschSt, QStringLiteral("2,5"));
-    QVERIFY(!Rot(r_->EPauschSt));
+    Eintippen(e_->ELohn, QStringLiteral("500"));
+    Klick(e_->CBGF);
+    Klick(e_->CBPauschSt);
+    Eintippen(e_->EPauschSt, QStringLiteral("2,555"));
+    QVERIFY(Rot(e_->EPauschSt));
+    QCOMPARE(e_->EPauschSt->toolTip(), regel(lst::TSatzArt::Pauschsteuer));
+    QCOMPARE(Datensaetze(S()).LSt.PauschSatzAG, 0.02);
+    Eintippen(e_->EPauschSt, QStringLiteral("2,5"));
+    QVERIFY(!Rot(e_->EPauschSt));
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "500", "--minijob", "--aufstockung",
                       "--pauschsteuer", "2,5"});
   }
@@ -410,14 +409,14 @@ class TestEingabenAb2014 : public QObject {
     QTRY_COMPARE(boxen_->Texte.size(), 1);
     for (const char* schluessel : {"KVZusatz", "U1", "NVKVAN", "PauschSt"})
       QVERIFY2(boxen_->Texte[0].contains(QLatin1String(schluessel)), schluessel);
-    const double mittel = lst::DurchschnittsZusatzbeitrag(2026, anw_->Kontext().LStMonat);
-    QCOMPARE(r_->EKV2ANProz->text(), QLocale().toString(mittel));
-    QCOMPARE(r_->EU1Proz->text(), QStringLiteral("0"));
-    QCOMPARE(r_->EU2Proz->text(), QStringLiteral("0,5"));
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("9,4"));
-    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    const double mittel = lst::DurchschnittsZusatzbeitrag(2026, S().Parameter.Monat);
+    QCOMPARE(e_->EKV2ANProz->text(), QLocale().toString(mittel));
+    QCOMPARE(e_->EU1Proz->text(), QStringLiteral("0"));
+    QCOMPARE(e_->EU2Proz->text(), QStringLiteral("0,5"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(e_->ERVANProz->text(), QStringLiteral("9,4"));
+    QCOMPARE(e_->EPauschSt->text(), QStringLiteral("2"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
     Beenden();
     {
       const TNewIniFile ini = Ini();
@@ -435,8 +434,8 @@ class TestEingabenAb2014 : public QObject {
     boxen_->Texte.clear();
     Starten();
     QTRY_COMPARE(boxen_->Texte.size(), 1);
-    Eintippen(r_->EKV2ANProz, QStringLiteral("2,1"));
-    Eintippen(r_->EU1Proz, QStringLiteral("1,5"));
+    Eintippen(e_->EKV2ANProz, QStringLiteral("2,1"));
+    Eintippen(e_->EU1Proz, QStringLiteral("1,5"));
     Beenden();
     {
       const TNewIniFile ini = Ini();
@@ -448,10 +447,10 @@ class TestEingabenAb2014 : public QObject {
     boxen_->Texte.clear();
     Starten();
     QTRY_COMPARE(boxen_->Texte.size(), 1);
-    Eintippen(r_->EKVANProz, QStringLiteral("7,3"));
-    Klick(r_->CBGF);
-    Eintippen(r_->EPauschSt, QStringLiteral("2,25"));
-    Klick(r_->CBGF);
+    Eintippen(e_->EKVANProz, QStringLiteral("7,3"));
+    Klick(e_->CBGF);
+    Eintippen(e_->EPauschSt, QStringLiteral("2,25"));
+    Klick(e_->CBGF);
     // A switch of year stores the year left as well.
     r_->findChild<QAction*>(QStringLiteral("Jahr2025"))->trigger();
     {

@@ -33,6 +33,9 @@ class TestEinstellungen : public QObject {
   QTemporaryDir ordner_;
   std::unique_ptr<lst::TAnwendung> anw_;
   TFRechner* r_ = nullptr;
+  std::unique_ptr<TRechnerElemente> e_;
+
+  const lst::TAbrechnungsStand& S() const { return r_->Stand(); }
 
   QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
   QByteArray DateiText() const {
@@ -44,19 +47,20 @@ class TestEinstellungen : public QObject {
   void Starten(const lst::TDateiNamen& namen = {}) {
     anw_ = std::make_unique<lst::TAnwendung>(namen);
     r_ = &anw_->Rechner();
+    e_ = std::make_unique<TRechnerElemente>(r_);
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
   // Ends the program as the user does, through the menu.
   void Beenden() {
-    r_->ProgrammBeenden1->trigger();
+    e_->ProgrammBeenden1->trigger();
     QVERIFY(!r_->isVisible());
     r_ = nullptr;
     anw_.reset();
   }
   QStringList KiStEintraege() const {
     QStringList l;
-    for (int i = 0; i < r_->cbKirchenSt->count(); ++i) l << r_->cbKirchenSt->itemText(i);
+    for (int i = 0; i < e_->cbKirchenSt->count(); ++i) l << e_->cbKirchenSt->itemText(i);
     return l;
   }
 
@@ -79,22 +83,22 @@ class TestEinstellungen : public QObject {
 
   void ersterStart() {
     Starten();
-    QCOMPARE(int(anw_->Kontext().LStJahr), lst::kLetztesLStJahr);
-    QCOMPARE(r_->cbKirchenSt->currentText(), QStringLiteral("8"));
+    QCOMPARE(int(S().Parameter.Jahr), lst::kLetztesLStJahr);
+    QCOMPARE(e_->cbKirchenSt->currentText(), QStringLiteral("8"));
     QCOMPARE(KiStEintraege(), (QStringList{"8", "9"}));
-    QVERIFY(r_->Grundfreibetrag8130->isChecked());
-    QVERIFY(!r_->Grundfreibetrag8004->isChecked());
-    QVERIFY(!r_->Grundfreibetrag8130->isEnabled());
+    QVERIFY(e_->Grundfreibetrag8130->isChecked());
+    QVERIFY(!e_->Grundfreibetrag8004->isChecked());
+    QVERIFY(!e_->Grundfreibetrag8130->isEnabled());
     // The rates of the newest year's table.
-    const int jahr = anw_->Kontext().LStJahr;
-    const int monat = anw_->Kontext().LStMonat;
+    const int jahr = S().Parameter.Jahr;
+    const int monat = S().Parameter.Monat;
     const auto prozent = [](double p) { return QString::number(p).replace(QLatin1Char('.'), QLatin1Char(',')); };
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    QCOMPARE(r_->ERVAGProz->text(), prozent(100 * lst::SVSaetzeStandard(jahr, monat)[lst::beNV][lst::svRV].AG));
-    QCOMPARE(r_->EKV2ANProz->text(), prozent(lst::DurchschnittsZusatzbeitrag(jahr, monat)));
-    QCOMPARE(r_->EU1Proz->text(), QStringLiteral("0"));
-    QVERIFY(!r_->EAufProz->isEnabled());
-    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(e_->ERVAGProz->text(), prozent(100 * lst::SVSaetzeStandard(jahr, monat)[lst::beNV][lst::svRV].AG));
+    QCOMPARE(e_->EKV2ANProz->text(), prozent(lst::DurchschnittsZusatzbeitrag(jahr, monat)));
+    QCOMPARE(e_->EU1Proz->text(), QStringLiteral("0"));
+    QVERIFY(!e_->EAufProz->isEnabled());
+    QCOMPARE(e_->EPauschSt->text(), QStringLiteral("2"));
     QVERIFY(!QFile::exists(Datei()));
   }
 
@@ -110,8 +114,8 @@ class TestEinstellungen : public QObject {
     QTRY_COMPARE(boxen.Texte.size(), 1);
     QVERIFY2(boxen.Texte[0].contains(QStringLiteral("NVKVAN")) && boxen.Texte[0].contains(QStringLiteral("KVWest")),
              qPrintable(boxen.Texte[0]));
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 393750);
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(S().Parameter.BBG[lst::bbgKV][lst::rgWest], 393750);
     QTest::qWait(50);
     QCOMPARE(boxen.Texte.size(), 1);
   }
@@ -119,11 +123,11 @@ class TestEinstellungen : public QObject {
   // Start, type, quit, start again: what the user set comes back.
   void rundreise() {
     Starten();
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
-    Eintippen(r_->EKVANProz, QStringLiteral("8"));
-    r_->Grundfreibetrag8004->trigger();
-    QCOMPARE(anw_->Kontext().GFB, 8004);
-    QLineEdit* kist = r_->cbKirchenSt->lineEdit();
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->EKVANProz, QStringLiteral("8"));
+    e_->Grundfreibetrag8004->trigger();
+    QCOMPARE(S().Parameter.Grundfreibetrag, 8004);
+    QLineEdit* kist = e_->cbKirchenSt->lineEdit();
     Eintippen(kist, QStringLiteral("8,5"));
     QTest::keyClick(kist, Qt::Key_Return);
     r_->move(60, 50);
@@ -139,11 +143,11 @@ class TestEinstellungen : public QObject {
 
     Starten();
     QCOMPARE(KiStEintraege(), (QStringList{"8", "8,5", "9"}));
-    QCOMPARE(r_->cbKirchenSt->currentText(), QStringLiteral("8"));
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8"));
-    QVERIFY(r_->Grundfreibetrag8004->isChecked());
+    QCOMPARE(e_->cbKirchenSt->currentText(), QStringLiteral("8"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("8"));
+    QVERIFY(e_->Grundfreibetrag8004->isChecked());
     QCOMPARE(r_->pos(), QPoint(60, 50));
-    QCOMPARE(r_->ELohn->text(), QString());
+    QCOMPARE(e_->ELohn->text(), QString());
     Beenden();
   }
 
@@ -155,10 +159,10 @@ class TestEinstellungen : public QObject {
       QVERIFY(ini.WriteFloat("LSt2013", "PauschSt", 3));
     }
     Starten();
-    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("9,5"));
-    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
-    r_->rbBesTab->click();
-    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
+    QCOMPARE(e_->ERVANProz->text(), QStringLiteral("9,5"));
+    QCOMPARE(e_->EPauschSt->text(), QStringLiteral("3"));
+    e_->rbBesTab->click();
+    QCOMPARE(e_->ERVANProz->text(), QStringLiteral("0"));
     Beenden();
     const TNewIniFile ini = Ini();
     QCOMPARE(ini.ReadFloat("SV2013", "NVRVAN", 0), 9.5);
@@ -176,8 +180,8 @@ class TestEinstellungen : public QObject {
     QCOMPARE(d.PageControl1->tabText(0), QStringLiteral("Ost"));
     QCOMPARE(d.PageControl1->tabText(1), QStringLiteral("West"));
     QCOMPARE(d.findChild<QLabel*>(QStringLiteral("LDM5"))->text(), QStringLiteral("EUR pro Monat"));
-    Eintippen(r_->ELohn, QStringLiteral("5000"));
-    const std::int64_t kvVorher = anw_->Daten().Ergebnis.SV.AN(lst::svKV);
+    Eintippen(e_->ELohn, QStringLiteral("5000"));
+    const std::int64_t kvVorher = S().Ergebnis.Beitrag(lst::svKV).AN;
 
     // Through the menu: the dialog is modal; OK stores and the window recalculates.
     const auto gf = lst::BBGStandard(2013)[lst::bbgGF][lst::rgWest];
@@ -191,16 +195,16 @@ class TestEinstellungen : public QObject {
       Eintippen(dialog->EKVWest, QStringLiteral("4000"));
       dialog->BOK->click();
     });
-    r_->Bemessungsgrenzen1->trigger();
+    e_->Bemessungsgrenzen1->trigger();
     QCOMPARE(gesehen, QStringLiteral("Beitragsbemessungsgrenzen 2013|1|3937,50|5800,00|5800,00|") +
                           QLocale().toString(gf / 100.0, 'f', 2));
     QVERIFY(!d.isVisible());
     QCOMPARE(Ini().ReadInteger("BMG2013", "KVWest", 0), 400000);
     QCOMPARE(Ini().ReadInteger("BMG2013", "PVWest", 0), 400000);
     QCOMPARE(Ini().ReadInteger("BMG2013", "RVOst", 0), 490000);
-    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 400000);
-    QVERIFY(anw_->Daten().Ergebnis.SV.AN(lst::svKV) > kvVorher);
-    QCOMPARE(anw_->Daten().Ergebnis.SV.AN(lst::svKV), 29200);  // 7,3 % of 4000,00
+    QCOMPARE(S().Parameter.BBG[lst::bbgKV][lst::rgWest], 400000);
+    QVERIFY(S().Ergebnis.Beitrag(lst::svKV).AN > kvVorher);
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svKV).AN, 29200);  // 7,3 % of 4000,00
 
     // Abbrechen discards typing and writes nothing.
     const QByteArray vorher = DateiText();
@@ -243,7 +247,7 @@ class TestEinstellungen : public QObject {
                 "|" + dialog->findChild<QLabel*>(QStringLiteral("Version"))->text();
       dialog->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
     });
-    r_->Info1->trigger();
+    e_->Info1->trigger();
     QVERIFY2(QRegularExpression(QStringLiteral("^Info\\|Lohnsteuerberechnung 2013\\|Version \\d+\\.\\d+\\.\\d+\\.\\d+$"))
                  .match(gesehen)
                  .hasMatch(),
@@ -264,7 +268,7 @@ class TestEinstellungen : public QObject {
     namen.Einstellungen = (sperre + QStringLiteral("/DrumselLStTab.ini")).toStdString();
     namen.Saetze = namen.Einstellungen;
     Starten(namen);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
 
     {
       lst::TFBMG& d = anw_->BMG();
@@ -276,13 +280,13 @@ class TestEinstellungen : public QObject {
       QVERIFY2(boxen.Texte[0].contains(sperre), qPrintable(boxen.Texte[0]));
       QVERIFY(d.isVisible());
       // The ceilings in effect stay the year's defaults (this start opens the newest year).
-      QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest],
-               lst::BBGStandard(anw_->Kontext().LStJahr, anw_->Kontext().LStMonat)[lst::bbgKV][lst::rgWest]);
+      QCOMPARE(S().Parameter.BBG[lst::bbgKV][lst::rgWest],
+               lst::BBGStandard(S().Parameter.Jahr, S().Parameter.Monat)[lst::bbgKV][lst::rgWest]);
       d.BCancel->click();
     }
 
     TBoxFaenger boxen;
-    r_->ProgrammBeenden1->trigger();
+    e_->ProgrammBeenden1->trigger();
     QTRY_COMPARE(boxen.Texte.size(), 1);
     QVERIFY2(boxen.Texte[0].contains(sperre + QStringLiteral("/DrumselLStTab.ini")), qPrintable(boxen.Texte[0]));
     QVERIFY(!r_->isVisible());
@@ -352,14 +356,14 @@ class TestEinstellungen : public QObject {
       f.write(fremd + "[LoSt]\r\nJahr=2012\r\nBetraegeInDM=1\r\n[SV2012]\r\nNVKVAN=8,2\r\n");
     }
     Starten();
-    QCOMPARE(anw_->Kontext().LStJahr, 2012);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
+    QCOMPARE(S().Parameter.Jahr, 2012);
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("8,2"));
     const QByteArray beimStart = DateiText();
-    Eintippen(r_->EKVANProz, QStringLiteral("8,5"));
+    Eintippen(e_->EKVANProz, QStringLiteral("8,5"));
     r_->JahrWechseln(2013);
-    Eintippen(r_->EKVANProz, QStringLiteral("7,5"));
+    Eintippen(e_->EKVANProz, QStringLiteral("7,5"));
     r_->JahrWechseln(2012);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,5"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("8,5"));
     r_->move(90, 60);
     anw_->Werkzeuge().LohnUmr()->move(200, 150);
     QCOMPARE(DateiText(), beimStart);
@@ -383,8 +387,8 @@ class TestEinstellungen : public QObject {
     QCOMPARE(ini.ReadInteger("FRechner", "Left", -1), 90);
 
     Starten();
-    QCOMPARE(anw_->Kontext().LStJahr, 2012);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,5"));
+    QCOMPARE(S().Parameter.Jahr, 2012);
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("8,5"));
     QCOMPARE(r_->pos(), QPoint(90, 60));
     QCOMPARE(anw_->Werkzeuge().LohnUmr()->pos(), QPoint(200, 150));
     Beenden();

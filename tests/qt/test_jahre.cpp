@@ -39,6 +39,7 @@ class TestJahre : public QObject {
   std::unique_ptr<lst::TAnwendung> anw_;
   std::unique_ptr<TBoxFaenger> boxen_;
   TFRechner* r_ = nullptr;
+  std::unique_ptr<TRechnerElemente> e_;
 
   QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
   TNewIniFile Ini() const { return TNewIniFile::AusPfad(Datei().toStdString()); }
@@ -46,11 +47,12 @@ class TestJahre : public QObject {
     auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
     return l != nullptr ? l->text() : QStringLiteral("<fehlt>");
   }
-  lst::TAbrechnung& D() { return anw_->Daten(); }
+  const lst::TAbrechnungsStand& S() const { return r_->Stand(); }
 
   void Starten() {
     anw_ = std::make_unique<lst::TAnwendung>();
     r_ = &anw_->Rechner();
+    e_ = std::make_unique<TRechnerElemente>(r_);
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
@@ -70,20 +72,20 @@ class TestJahre : public QObject {
   }
   // The year from the drop-down, with the keyboard.
   void ListeJahr(int jahr) {
-    r_->CBJahr->setFocus();
-    const int ziel = r_->CBJahr->findData(jahr);
+    e_->CBJahr->setFocus();
+    const int ziel = e_->CBJahr->findData(jahr);
     QVERIFY(ziel >= 0);
-    while (r_->CBJahr->currentIndex() < ziel) QTest::keyClick(r_->CBJahr, Qt::Key_Down);
-    while (r_->CBJahr->currentIndex() > ziel) QTest::keyClick(r_->CBJahr, Qt::Key_Up);
+    while (e_->CBJahr->currentIndex() < ziel) QTest::keyClick(e_->CBJahr, Qt::Key_Down);
+    while (e_->CBJahr->currentIndex() > ziel) QTest::keyClick(e_->CBJahr, Qt::Key_Up);
   }
   // Menu, drop-down, caption and context agree on the year.
   void JahrPruefen(int jahr) {
-    QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
-    QCOMPARE(r_->CBJahr->currentData().toInt(), jahr);
+    QCOMPARE(int(S().Parameter.Jahr), jahr);
+    QCOMPARE(e_->CBJahr->currentData().toInt(), jahr);
     QCOMPARE(r_->windowTitle(), QStringLiteral("Lohnsteuerberechnung %1").arg(jahr));
     QCOMPARE(r_->Titel(), r_->windowTitle());
     int angehakt = 0;
-    for (QAction* a : r_->JahrEintraege)
+    for (QAction* a : e_->JahrEintraege)
       if (a->isChecked()) {
         ++angehakt;
         QCOMPARE(a->data().toInt(), jahr);
@@ -104,7 +106,7 @@ class TestJahre : public QObject {
 
   // The window's result against "lohnsteuer-cli berechnen --json".
   void WieDieKommandozeile(const QStringList& optionen) {
-    ::WieDieKommandozeile(D(), optionen);
+    ::WieDieKommandozeile(S(), optionen);
   }
 
  private slots:
@@ -131,14 +133,14 @@ class TestJahre : public QObject {
   // The menu lists every year of the core, newest first; menu and drop-down
   // stay in step.
   void menueUndListe() {
-    QCOMPARE(r_->Steuerjahr1->title(), QStringLiteral("Steuer&jahr"));
+    QCOMPARE(e_->Steuerjahr1->title(), QStringLiteral("Steuer&jahr"));
     const int jahre = lst::kLetztesLStJahr - lst::kErstesJahr + 1;
     const QString neuestes = QString::number(lst::kLetztesLStJahr);
-    QCOMPARE(r_->JahrEintraege.size(), jahre);
-    QCOMPARE(r_->JahrEintraege.first()->text(), neuestes);
-    QCOMPARE(r_->JahrEintraege.last()->text(), QStringLiteral("1995"));
-    QCOMPARE(r_->CBJahr->count(), jahre);
-    QCOMPARE(r_->CBJahr->itemText(0), neuestes);
+    QCOMPARE(e_->JahrEintraege.size(), jahre);
+    QCOMPARE(e_->JahrEintraege.first()->text(), neuestes);
+    QCOMPARE(e_->JahrEintraege.last()->text(), QStringLiteral("1995"));
+    QCOMPARE(e_->CBJahr->count(), jahre);
+    QCOMPARE(e_->CBJahr->itemText(0), neuestes);
     QCOMPARE(r_->findChild<QLabel*>(QStringLiteral("LJahr"))->text(), QStringLiteral("Steuerjahr"));
     JahrPruefen(2013);
     MenueJahr(2007);
@@ -149,10 +151,10 @@ class TestJahre : public QObject {
     ListeJahr(2010);
     JahrPruefen(2010);
     // Choosing the year in force again changes nothing.
-    const lst::TGesamtErgebnis vorher = D().Ergebnis;
+    const lst::TMonatsErgebnis vorher = S().Ergebnis;
     MenueJahr(2010);
     JahrPruefen(2010);
-    QCOMPARE(D().Ergebnis.Netto, vorher.Netto);
+    QCOMPARE(S().Ergebnis.Netto, vorher.Netto);
     // A year outside the core is refused.
     r_->JahrWechseln(1994);
     JahrPruefen(2010);
@@ -161,25 +163,25 @@ class TestJahre : public QObject {
   // 2013 -> 2012 -> 1999 -> 2013: at each stop the result of the command
   // line for that year with the same money entered.
   void wechselWieKommandozeile() {
-    r_->CBStKl->setCurrentIndex(2);
-    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    e_->CBStKl->setCurrentIndex(2);
+    Eintippen(e_->E_ZKF, QStringLiteral("1"));
     r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"))->click();
-    r_->cbSachsen->click();
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
-    Eintippen(r_->EFreibetrag, QStringLiteral("1200"));
+    e_->cbSachsen->click();
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->EFreibetrag, QStringLiteral("1200"));
     const QStringList optionen{"--brutto", "3000", "--steuerklasse", "3", "--kinderfreibetraege", "1",
                                "--region", "ost", "--sachsen", "--freibetrag", "1200"};
     WieDieKommandozeile(optionen + QStringList{"--jahr", "2013"});
     MenueJahr(2012);
     JahrPruefen(2012);
-    QCOMPARE(r_->ELohn->text(), QStringLiteral("3000"));
+    QCOMPARE(e_->ELohn->text(), QStringLiteral("3000"));
     WieDieKommandozeile(optionen + QStringList{"--jahr", "2012"});
 
     ListeJahr(1999);
     JahrPruefen(1999);
     // The same money in DM.
-    QCOMPARE(r_->ELohn->text(), QStringLiteral("5867,49"));
-    QCOMPARE(r_->EFreibetrag->text(), QStringLiteral("2347,00"));
+    QCOMPARE(e_->ELohn->text(), QStringLiteral("5867,49"));
+    QCOMPARE(e_->EFreibetrag->text(), QStringLiteral("2347,00"));
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[DM]"));
     QVERIFY(Wert("ErgNettoLohn").contains(QStringLiteral("DM")));
     // The command line with the same money typed in DM.
@@ -187,11 +189,11 @@ class TestJahre : public QObject {
                                     "--region", "ost", "--sachsen", "--freibetrag", "2347", "--dm", "--jahr",
                                     "1999"});
     // Child benefit of 1999: 250 DM a month.
-    QCOMPARE(r_->EKindergeld->text(), QStringLiteral("250,00"));
+    QCOMPARE(e_->EKindergeld->text(), QStringLiteral("250,00"));
 
     MenueJahr(2013);
     JahrPruefen(2013);
-    QCOMPARE(r_->ELohn->text(), QStringLiteral("3000,00"));
+    QCOMPARE(e_->ELohn->text(), QStringLiteral("3000,00"));
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
     WieDieKommandozeile(optionen + QStringList{"--jahr", "2013"});
   }
@@ -200,15 +202,15 @@ class TestJahre : public QObject {
   // way back and a restart bring them again.
   void saetzeDesJahres() {
     MenueJahr(2012);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,3"));
-    Eintippen(r_->EKVANProz, QStringLiteral("8,2"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,3"));
+    Eintippen(e_->EKVANProz, QStringLiteral("8,2"));
     // The flat-rate tax is typed with a minijob.
-    r_->CBGF->click();
-    Eintippen(r_->EPauschSt, QStringLiteral("3"));
-    r_->CBGF->click();
+    e_->CBGF->click();
+    Eintippen(e_->EPauschSt, QStringLiteral("3"));
+    e_->CBGF->click();
     MenueJahr(2005);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("7,45"));
-    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("2"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("7,45"));
+    QCOMPARE(e_->EPauschSt->text(), QStringLiteral("2"));
     {
       // Stored at the switch, as at exit, in the settings the windows hold;
       // 2005 untouched so far.  The file itself is written at the exit.
@@ -220,124 +222,124 @@ class TestJahre : public QObject {
       QVERIFY(!Ini().ValueExists("SV2012", "NVKVAN"));
     }
     MenueJahr(2012);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
-    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
-    Eintippen(r_->ELohn, QStringLiteral("2500"));
-    QVERIFY(qAbs(D().Rechnung.SV.Saetze[lst::svKV].AN - 0.082) < 1e-12);
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("8,2"));
+    QCOMPARE(e_->EPauschSt->text(), QStringLiteral("3"));
+    Eintippen(e_->ELohn, QStringLiteral("2500"));
+    QVERIFY(qAbs(Datensaetze(S()).SV.Saetze[lst::svKV].AN - 0.082) < 1e-12);
 
     // With the special table nothing of the rates is stored at a switch.
-    r_->rbBesTab->click();
-    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
+    e_->rbBesTab->click();
+    QCOMPARE(e_->ERVANProz->text(), QStringLiteral("0"));
     MenueJahr(2011);
-    QCOMPARE(r_->ERVANProz->text(), QStringLiteral("0"));
+    QCOMPARE(e_->ERVANProz->text(), QStringLiteral("0"));
     QCOMPARE(r_->DateiNamen().SaetzeDatei().ReadFloat("SV2012", "NVRVAN", 0), 9.8);
-    r_->rbAllgTab->click();
+    e_->rbAllgTab->click();
     MenueJahr(2012);
 
     Beenden();
     QCOMPARE(Ini().ReadInteger("LoSt", "Jahr", 0), 2012);
     Starten();
     JahrPruefen(2012);
-    QCOMPARE(r_->EKVANProz->text(), QStringLiteral("8,2"));
-    QCOMPARE(r_->EPauschSt->text(), QStringLiteral("3"));
+    QCOMPARE(e_->EKVANProz->text(), QStringLiteral("8,2"));
+    QCOMPARE(e_->EPauschSt->text(), QStringLiteral("3"));
   }
 
   // 1999 in DM, then in Euro: the same money; 2013 has no DM.
   void dmUndEuro() {
     ListeJahr(1999);
-    QVERIFY(r_->BetraegeInDM1->isEnabled());
-    QVERIFY(r_->BetraegeInDM1->isChecked());
+    QVERIFY(e_->BetraegeInDM1->isEnabled());
+    QVERIFY(e_->BetraegeInDM1->isChecked());
     for (const char* name : {"LDMBrutto", "LDMVersBez", "LDMFreiBetr", "LDMSonstiges"})
       QCOMPARE(Wert(name), QStringLiteral("[DM]"));
     QCOMPARE(Wert("LDMNetto"), QStringLiteral("DM"));
-    QVERIFY(!anw_->Kontext().EuroAnzeige);
-    Eintippen(r_->ELohn, QStringLiteral("5000"));
-    Eintippen(r_->EZusBetrag, QStringLiteral("100"));
-    const lst::TGesamtErgebnis dm = D().Ergebnis;
-    QCOMPARE(D().Rechnung.LZ.RE4, 500000);
+    QVERIFY(!S().Euro);
+    Eintippen(e_->ELohn, QStringLiteral("5000"));
+    Eintippen(e_->EZusBetrag, QStringLiteral("100"));
+    const lst::TMonatsErgebnis dm = S().Ergebnis;
+    QCOMPARE(S().Anfrage.Brutto, 500000);
     QVERIFY(Wert("ErgBruttoLohn").contains(QStringLiteral("5.000,00")));
     QVERIFY(Wert("ErgBruttoLohn").contains(QStringLiteral("DM")));
 
-    r_->BetraegeInDM1->trigger();
-    QVERIFY(!r_->BetraegeInDM1->isChecked());
-    QVERIFY(anw_->Kontext().EuroAnzeige);
-    QCOMPARE(r_->ELohn->text(), QStringLiteral("2556,46"));
-    QCOMPARE(r_->EZusBetrag->text(), QStringLiteral("51,13"));
+    e_->BetraegeInDM1->trigger();
+    QVERIFY(!e_->BetraegeInDM1->isChecked());
+    QVERIFY(S().Euro);
+    QCOMPARE(e_->ELohn->text(), QStringLiteral("2556,46"));
+    QCOMPARE(e_->EZusBetrag->text(), QStringLiteral("51,13"));
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
     QCOMPARE(Wert("LDMNetto"), QStringLiteral("EUR"));
     // The same pfennigs, shown in Euro.
-    QCOMPARE(D().Rechnung.LZ.RE4, 500000);
-    QCOMPARE(D().Ergebnis.Netto, dm.Netto);
-    QCOMPARE(D().Ergebnis.LSt.LSt, dm.LSt.LSt);
+    QCOMPARE(S().Anfrage.Brutto, 500000);
+    QCOMPARE(S().Ergebnis.Netto, dm.Netto);
+    QCOMPARE(S().Ergebnis.LSt, dm.LSt);
     QCOMPARE(Wert("ErgBruttoLohn"), GeldText(255646));
 
     // Back to DM: the typed amounts come back.
-    r_->BetraegeInDM1->trigger();
-    QCOMPARE(r_->ELohn->text(), QStringLiteral("5000,00"));
-    QCOMPARE(D().Ergebnis.Netto, dm.Netto);
+    e_->BetraegeInDM1->trigger();
+    QCOMPARE(e_->ELohn->text(), QStringLiteral("5000,00"));
+    QCOMPARE(S().Ergebnis.Netto, dm.Netto);
 
     // A start in a DM year shows DM from the first moment, the ceilings too.
     Beenden();
     Starten();
     JahrPruefen(1999);
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[DM]"));
-    QVERIFY(r_->BetraegeInDM1->isChecked());
+    QVERIFY(e_->BetraegeInDM1->isChecked());
     QCOMPARE(anw_->BMG().findChild<QLabel*>(QStringLiteral("LDM1"))->text(), QStringLiteral("DM pro Monat"));
-    QVERIFY(!r_->CBGleitZ->isEnabled());
-    Eintippen(r_->ELohn, QStringLiteral("5000"));
+    QVERIFY(!e_->CBGleitZ->isEnabled());
+    Eintippen(e_->ELohn, QStringLiteral("5000"));
 
     // A Euro year has no DM; the choice stays for the next DM year.
-    r_->BetraegeInDM1->trigger();
+    e_->BetraegeInDM1->trigger();
     MenueJahr(2013);
-    QVERIFY(!r_->BetraegeInDM1->isEnabled());
-    QVERIFY(!r_->BetraegeInDM1->isChecked());
-    QCOMPARE(r_->ELohn->text(), QStringLiteral("2556,46"));
+    QVERIFY(!e_->BetraegeInDM1->isEnabled());
+    QVERIFY(!e_->BetraegeInDM1->isChecked());
+    QCOMPARE(e_->ELohn->text(), QStringLiteral("2556,46"));
     MenueJahr(2001);
-    QVERIFY(!r_->BetraegeInDM1->isChecked());
+    QVERIFY(!e_->BetraegeInDM1->isChecked());
     QCOMPARE(Wert("LDMBrutto"), QStringLiteral("[EUR]"));
-    QCOMPARE(D().Rechnung.LZ.RE4, lst::InCent(anw_->Kontext(), 2556.46));
+    QCOMPARE(S().Anfrage.Brutto, lst::InCent(S().Parameter.Jahr, S().Euro, 2556.46));
   }
 
   // The boxes follow the year's rules.
   void regelnDerJahre() {
     // 2002 has no sliding zone: the box is unchecked and disabled.
-    r_->CBGleitZ->click();
-    QVERIFY(r_->CBGleitZ->isChecked());
+    e_->CBGleitZ->click();
+    QVERIFY(e_->CBGleitZ->isChecked());
     MenueJahr(2002);
-    QVERIFY(!r_->CBGleitZ->isChecked());
-    QVERIFY(!r_->CBGleitZ->isEnabled());
-    QVERIFY(!r_->CBRV_Verzicht->isEnabled());
-    QVERIFY(!D().Rechnung.SV.Gleitzone);
+    QVERIFY(!e_->CBGleitZ->isChecked());
+    QVERIFY(!e_->CBGleitZ->isEnabled());
+    QVERIFY(!e_->CBRV_Verzicht->isEnabled());
+    QVERIFY(!Datensaetze(S()).SV.Gleitzone);
     // 2003: from April on, 400,01 to 800,00 a month, red outside.
     MenueJahr(2003);
-    QVERIFY(r_->CBGleitZ->isEnabled());
-    QVERIFY(r_->CBGleitZ->toolTip().contains(QStringLiteral("01.04.2003")));
-    r_->CBGleitZ->click();
-    Eintippen(r_->ELohn, QStringLiteral("400"));
-    QVERIFY(Rot(r_->CBGleitZ));
-    Eintippen(r_->ELohn, QStringLiteral("400,01"));
-    QVERIFY(!Rot(r_->CBGleitZ));
+    QVERIFY(e_->CBGleitZ->isEnabled());
+    QVERIFY(e_->CBGleitZ->toolTip().contains(QStringLiteral("01.04.2003")));
+    e_->CBGleitZ->click();
+    Eintippen(e_->ELohn, QStringLiteral("400"));
+    QVERIFY(Rot(e_->CBGleitZ));
+    Eintippen(e_->ELohn, QStringLiteral("400,01"));
+    QVERIFY(!Rot(e_->CBGleitZ));
     // Weekly: the bounds of the week (93,31 and 186,69).
-    r_->CBLZZ->setCurrentIndex(2);
-    Eintippen(r_->ELohn, QStringLiteral("93,31"));
-    QVERIFY(Rot(r_->CBGleitZ));
-    Eintippen(r_->ELohn, QStringLiteral("93,32"));
-    QVERIFY(!Rot(r_->CBGleitZ));
-    Eintippen(r_->ELohn, QStringLiteral("186,69"));
-    QVERIFY(!Rot(r_->CBGleitZ));
-    Eintippen(r_->ELohn, QStringLiteral("186,70"));
-    QVERIFY(Rot(r_->CBGleitZ));
-    r_->CBLZZ->setCurrentIndex(1);
+    e_->CBLZZ->setCurrentIndex(2);
+    Eintippen(e_->ELohn, QStringLiteral("93,31"));
+    QVERIFY(Rot(e_->CBGleitZ));
+    Eintippen(e_->ELohn, QStringLiteral("93,32"));
+    QVERIFY(!Rot(e_->CBGleitZ));
+    Eintippen(e_->ELohn, QStringLiteral("186,69"));
+    QVERIFY(!Rot(e_->CBGleitZ));
+    Eintippen(e_->ELohn, QStringLiteral("186,70"));
+    QVERIFY(Rot(e_->CBGleitZ));
+    e_->CBLZZ->setCurrentIndex(1);
 
     // 2004: no health surcharge and no care surcharge for the childless.
     MenueJahr(2004);
-    QVERIFY(!r_->cbKV2->isEnabled());
-    QVERIFY(!r_->EKV2ANProz->isEnabled());
-    QVERIFY(!r_->cbPV2->isEnabled());
-    QVERIFY(!r_->ePV2ANProz->isEnabled());
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svKV2), 0);
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svPV2), 0);
+    QVERIFY(!e_->cbKV2->isEnabled());
+    QVERIFY(!e_->EKV2ANProz->isEnabled());
+    QVERIFY(!e_->cbPV2->isEnabled());
+    QVERIFY(!e_->ePV2ANProz->isEnabled());
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svKV2).AN, 0);
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svPV2).AN, 0);
     // Even a settings file that holds a surcharge for 2004 does not bring it.
     MenueJahr(2005);
     {
@@ -345,60 +347,60 @@ class TestJahre : public QObject {
       QVERIFY(ini.WriteFloat("SV2004", "NVKV2AN", 0.9));
     }
     MenueJahr(2004);
-    QVERIFY(!r_->cbKV2->isEnabled());
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svKV2), 0);
+    QVERIFY(!e_->cbKV2->isEnabled());
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svKV2).AN, 0);
     // Without a surcharge its box shows no check mark; the choice comes back.
-    QVERIFY(!r_->cbKV2->isChecked());
-    QVERIFY(!r_->cbPV2->isChecked());
+    QVERIFY(!e_->cbKV2->isChecked());
+    QVERIFY(!e_->cbPV2->isChecked());
     // 2005 has both.
     MenueJahr(2005);
-    QVERIFY(r_->cbKV2->isChecked());
-    QVERIFY(r_->cbPV2->isChecked());
-    r_->cbKV2->click();
+    QVERIFY(e_->cbKV2->isChecked());
+    QVERIFY(e_->cbPV2->isChecked());
+    e_->cbKV2->click();
     MenueJahr(1998);
     MenueJahr(2006);
-    QVERIFY(!r_->cbKV2->isChecked());
-    r_->cbKV2->click();
+    QVERIFY(!e_->cbKV2->isChecked());
+    e_->cbKV2->click();
     MenueJahr(2005);
-    QVERIFY(r_->cbKV2->isEnabled());
-    QVERIFY(r_->cbPV2->isEnabled());
-    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("0,9"));
-    QVERIFY(D().Ergebnis.SV.AN(lst::svKV2) > 0);
+    QVERIFY(e_->cbKV2->isEnabled());
+    QVERIFY(e_->cbPV2->isEnabled());
+    QCOMPARE(e_->EKV2ANProz->text(), QStringLiteral("0,9"));
+    QVERIFY(S().Ergebnis.Beitrag(lst::svKV2).AN > 0);
 
     // The basic-allowance choice belongs to 2013.
-    QVERIFY(!r_->Grundfreibetrag8004->isEnabled());
-    QVERIFY(!r_->Grundfreibetrag8130->isEnabled());
+    QVERIFY(!e_->Grundfreibetrag8004->isEnabled());
+    QVERIFY(!e_->Grundfreibetrag8130->isEnabled());
     MenueJahr(2013);
-    QVERIFY(r_->Grundfreibetrag8004->isEnabled());
+    QVERIFY(e_->Grundfreibetrag8004->isEnabled());
 
     // The pension top-up of a minijob from 2000 on, in private households
     // from 2004 on.
     MenueJahr(1999);
-    r_->CBGF->click();
-    QVERIFY(!r_->CBAufst->isEnabled());
+    e_->CBGF->click();
+    QVERIFY(!e_->CBAufst->isEnabled());
     MenueJahr(2000);
-    QVERIFY(r_->CBAufst->isEnabled());
-    r_->CBprivHH->click();
-    QVERIFY(!r_->CBAufst->isEnabled());
+    QVERIFY(e_->CBAufst->isEnabled());
+    e_->CBprivHH->click();
+    QVERIFY(!e_->CBAufst->isEnabled());
     MenueJahr(2004);
-    QVERIFY(r_->CBAufst->isEnabled());
-    r_->CBprivHH->click();
+    QVERIFY(e_->CBAufst->isEnabled());
+    e_->CBprivHH->click();
 
     // Saxony: half a point more for the employee in every year.
     MenueJahr(1996);
     r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost"))->click();
-    r_->cbSachsen->click();
-    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1"));
-    QCOMPARE(r_->EPVAGProz->text(), QStringLiteral("0"));
+    e_->cbSachsen->click();
+    QCOMPARE(e_->EPVANProz->text(), QStringLiteral("1"));
+    QCOMPARE(e_->EPVAGProz->text(), QStringLiteral("0"));
     MenueJahr(2009);
-    QCOMPARE(r_->EPVANProz->text(), QStringLiteral("1,475"));
-    QCOMPARE(r_->EPVAGProz->text(), QStringLiteral("0,475"));
+    QCOMPARE(e_->EPVANProz->text(), QStringLiteral("1,475"));
+    QCOMPARE(e_->EPVAGProz->text(), QStringLiteral("0,475"));
 
     // Child benefit of the year: 164 EUR in 2009, 184 EUR in 2013.
-    Eintippen(r_->E_ZKF, QStringLiteral("1"));
-    QCOMPARE(r_->EKindergeld->text(), QStringLiteral("164,00"));
+    Eintippen(e_->E_ZKF, QStringLiteral("1"));
+    QCOMPARE(e_->EKindergeld->text(), QStringLiteral("164,00"));
     MenueJahr(2013);
-    QCOMPARE(r_->EKindergeld->text(), QStringLiteral("184,00"));
+    QCOMPARE(e_->EKindergeld->text(), QStringLiteral("184,00"));
   }
 
   // The ceilings dialog shows the year's ceilings, in the display currency.
@@ -416,11 +418,11 @@ class TestJahre : public QObject {
     QTest::mouseClick(d.BOK, Qt::LeftButton);
     QCOMPARE(Ini().ReadInteger("BMG2005", "KVWest", 0), 360000);
     QVERIFY(!Ini().ValueExists("BMG2013", "KVWest"));
-    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 360000);
+    QCOMPARE(S().Parameter.BBG[lst::bbgKV][lst::rgWest], 360000);
     MenueJahr(2013);
-    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 393750);
+    QCOMPARE(S().Parameter.BBG[lst::bbgKV][lst::rgWest], 393750);
     MenueJahr(2005);
-    QCOMPARE(anw_->Kontext().BBGTabelle[lst::bbgKV][lst::rgWest], 360000);
+    QCOMPARE(S().Parameter.BBG[lst::bbgKV][lst::rgWest], 360000);
 
     // 1999 in DM.
     MenueJahr(1999);
@@ -439,8 +441,8 @@ class TestJahre : public QObject {
   void werkzeugeFolgen() {
     lst::TWerkzeuge& w = anw_->Werkzeuge();
     MenueJahr(1999);
-    Eintippen(r_->ELohn, QStringLiteral("5000"));
-    r_->EinkommensteuerAnzeige1->trigger();
+    Eintippen(e_->ELohn, QStringLiteral("5000"));
+    e_->EinkommensteuerAnzeige1->trigger();
     lst::TFEinkSt* est = w.EinkSt();
     QVERIFY(est->isVisible());
     QCOMPARE(est->findChild<QLabel*>(QStringLiteral("LDMBrutto"))->text(), QStringLiteral("[DM]"));
@@ -459,10 +461,10 @@ class TestJahre : public QObject {
     MenueJahr(2005);
     QCOMPARE(est->findChild<QLabel*>(QStringLiteral("LDMBrutto"))->text(), QStringLiteral("[EUR]"));
     QVERIFY(wert(est, "ErgSteuern").endsWith(QStringLiteral("EUR")));
-    r_->EinkommensteuerAnzeige1->trigger();
+    e_->EinkommensteuerAnzeige1->trigger();
 
     MenueJahr(1999);
-    r_->Steuerklassenvgl1->trigger();
+    e_->Steuerklassenvgl1->trigger();
     lst::TFStVgl* vgl = w.StVgl();
     QVERIFY(vgl->isVisible());
     Eintippen(vgl->findChild<TEditCS*>(QStringLiteral("EStPflAN")), QStringLiteral("7000"));
@@ -473,7 +475,7 @@ class TestJahre : public QObject {
     QCOMPARE(vgl->Ergebnis().Summe44(), v.value("Summe_44").toInteger());
     QVERIFY(wert(vgl, "L35AN").endsWith(QStringLiteral("DM")));
     // In Euro the same money: the typed wages are converted, the taxes stay.
-    r_->BetraegeInDM1->trigger();
+    e_->BetraegeInDM1->trigger();
     QCOMPARE(vgl->findChild<TEditCS*>(QStringLiteral("EStPflAN"))->text(), QStringLiteral("3579,04"));
     QCOMPARE(vgl->Ergebnis().AN3, v.value("AN_3").toInteger());
     QVERIFY(wert(vgl, "L35AN").endsWith(QStringLiteral("EUR")));
@@ -521,19 +523,19 @@ class TestJahre : public QObject {
       QVERIFY(w->grab().save(ziel + "/" + name + ".png"));
     };
     r_->resize(1000, 760);
-    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
-    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    Eintippen(e_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(e_->E_ZKF, QStringLiteral("1"));
     speichern(r_, QStringLiteral("jahr_2013"));
     MenueJahr(2005);
-    r_->CBGleitZ->click();
+    e_->CBGleitZ->click();
     speichern(r_, QStringLiteral("jahr_2005"));
     MenueJahr(1999);
     speichern(r_, QStringLiteral("jahr_1999_dm"));
     // The tools in 1999.
-    r_->EinkommensteuerAnzeige1->trigger();
+    e_->EinkommensteuerAnzeige1->trigger();
     speichern(anw_->Werkzeuge().EinkSt(), QStringLiteral("einkst_1999_dm"));
-    r_->EinkommensteuerAnzeige1->trigger();
-    r_->Steuerklassenvgl1->trigger();
+    e_->EinkommensteuerAnzeige1->trigger();
+    e_->Steuerklassenvgl1->trigger();
     Eintippen(anw_->Werkzeuge().StVgl()->findChild<TEditCS*>(QStringLiteral("EStPflAN")), QStringLiteral("7000"));
     Eintippen(anw_->Werkzeuge().StVgl()->findChild<TEditCS*>(QStringLiteral("EStPflEG")), QStringLiteral("3000"));
     speichern(anw_->Werkzeuge().StVgl(), QStringLiteral("vergleich_1999_dm"));
@@ -543,10 +545,10 @@ class TestJahre : public QObject {
     einst->popup(r_->mapToGlobal(QPoint(60, 20)));
     QTest::qWait(50);
     speichern(einst, QStringLiteral("menue_einstellungen"));
-    r_->Steuerjahr1->popup(r_->mapToGlobal(QPoint(300, 60)));
+    e_->Steuerjahr1->popup(r_->mapToGlobal(QPoint(300, 60)));
     QTest::qWait(50);
-    speichern(r_->Steuerjahr1, QStringLiteral("menue_steuerjahr"));
-    r_->Steuerjahr1->hide();
+    speichern(e_->Steuerjahr1, QStringLiteral("menue_steuerjahr"));
+    e_->Steuerjahr1->hide();
     einst->hide();
   }
 };

@@ -36,13 +36,15 @@ class TestJahreAb2014 : public QObject {
   std::unique_ptr<lst::TAnwendung> anw_;
   std::unique_ptr<TBoxFaenger> boxen_;
   TFRechner* r_ = nullptr;
+  std::unique_ptr<TRechnerElemente> e_;
 
   QString Datei() const { return ordner_.filePath(QStringLiteral("DrumselLStTab.ini")); }
-  lst::TAbrechnung& D() { return anw_->Daten(); }
+  const lst::TAbrechnungsStand& S() const { return r_->Stand(); }
 
   void Starten() {
     anw_ = std::make_unique<lst::TAnwendung>();
     r_ = &anw_->Rechner();
+    e_ = std::make_unique<TRechnerElemente>(r_);
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
@@ -51,20 +53,20 @@ class TestJahreAb2014 : public QObject {
     r_ = nullptr;
     anw_.reset();
   }
-  void Jahr(int jahr) { Waehlen(r_->CBJahr, jahr); }
-  void Monat(int monat) { Waehlen(r_->CBMonat, monat); }
+  void Jahr(int jahr) { Waehlen(e_->CBJahr, jahr); }
+  void Monat(int monat) { Waehlen(e_->CBMonat, monat); }
   // Back to a plain employee in the West, statutory insurance, no children.
   void Grundzustand() {
-    Setzen(r_->CBGF, false);
-    Setzen(r_->CBprivHH, false);
-    Setzen(r_->cbPriv, false);
-    Setzen(r_->CBGleitZ, false);
-    if (r_->cbSachsen->isEnabled()) Setzen(r_->cbSachsen, false);
+    Setzen(e_->CBGF, false);
+    Setzen(e_->CBprivHH, false);
+    Setzen(e_->cbPriv, false);
+    Setzen(e_->CBGleitZ, false);
+    if (e_->cbSachsen->isEnabled()) Setzen(e_->cbSachsen, false);
     if (auto* west = r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_West"))) Klick(west);
-    Eintippen(r_->E_ZKF, QString());
-    if (r_->E_KinderU25->isEnabled()) Eintippen(r_->E_KinderU25, QString());
-    r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("8")));
-    r_->Arbeitnehmeranteil1->trigger();
+    Eintippen(e_->E_ZKF, QString());
+    if (e_->E_KinderU25->isEnabled()) Eintippen(e_->E_KinderU25, QString());
+    e_->cbKirchenSt->setCurrentIndex(e_->cbKirchenSt->findText(QStringLiteral("8")));
+    e_->Arbeitnehmeranteil1->trigger();
   }
   QString Wert(const char* name) const {
     auto* l = r_->findChild<QLabel*>(QString::fromLatin1(name));
@@ -92,28 +94,28 @@ class TestJahreAb2014 : public QObject {
     const int neu = TFRechner::NeuestesJahr();
     QCOMPARE(neu, lst::kLetztesLStJahr);
     const QString neuestes = QString::number(neu);
-    QCOMPARE(int(anw_->Kontext().LStJahr), neu);
+    QCOMPARE(int(S().Parameter.Jahr), neu);
     QCOMPARE(r_->windowTitle(), QStringLiteral("Lohnsteuerberechnung ") + neuestes);
-    QCOMPARE(r_->CBJahr->count(), neu - 1995 + 1);
-    QCOMPARE(r_->CBJahr->itemData(0).toInt(), neu);
-    QCOMPARE(r_->CBJahr->itemData(r_->CBJahr->count() - 1).toInt(), 1995);
-    QCOMPARE(r_->JahrEintraege.size(), neu - 1995 + 1);
-    QCOMPARE(r_->JahrEintraege.first()->data().toInt(), neu);
-    QVERIFY(r_->JahrEintraege.first()->isChecked());
+    QCOMPARE(e_->CBJahr->count(), neu - 1995 + 1);
+    QCOMPARE(e_->CBJahr->itemData(0).toInt(), neu);
+    QCOMPARE(e_->CBJahr->itemData(e_->CBJahr->count() - 1).toInt(), 1995);
+    QCOMPARE(e_->JahrEintraege.size(), neu - 1995 + 1);
+    QCOMPARE(e_->JahrEintraege.first()->data().toInt(), neu);
+    QVERIFY(e_->JahrEintraege.first()->isChecked());
     const int monat = QDate::currentDate().year() == neu ? QDate::currentDate().month() : 12;
     QCOMPARE(TFRechner::StandardMonat(neu), monat);
     QCOMPARE(TFRechner::StandardMonat(2019), 12);
-    QVERIFY(r_->CBMonat->isVisible());
-    QCOMPARE(r_->CBMonat->currentData().toInt(), monat);
-    QCOMPARE(r_->CBMonat->itemText(0), QStringLiteral("Januar"));
-    QCOMPARE(r_->CBMonat->itemText(2), QStringLiteral("März"));
-    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan ") + neuestes);
+    QVERIFY(e_->CBMonat->isVisible());
+    QCOMPARE(e_->CBMonat->currentData().toInt(), monat);
+    QCOMPARE(e_->CBMonat->itemText(0), QStringLiteral("Januar"));
+    QCOMPARE(e_->CBMonat->itemText(2), QStringLiteral("März"));
+    QCOMPARE(e_->LAblaufplan->text(), QStringLiteral("Ablaufplan ") + neuestes);
     // A stored year is kept.
     Jahr(2019);
     Beenden();
     Starten();
-    QCOMPARE(int(anw_->Kontext().LStJahr), 2019);
-    QCOMPARE(r_->CBMonat->currentData().toInt(), 12);
+    QCOMPARE(int(S().Parameter.Jahr), 2019);
+    QCOMPARE(e_->CBMonat->currentData().toInt(), 12);
     Jahr(2026);
   }
 
@@ -122,24 +124,24 @@ class TestJahreAb2014 : public QObject {
     Starten();
     Grundzustand();
     Jahr(2024);
-    QCOMPARE(r_->CBMonat->currentData().toInt(), 12);
-    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Dezember"));
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
+    QCOMPARE(e_->CBMonat->currentData().toInt(), 12);
+    QCOMPARE(e_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Dezember"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
     Monat(11);
-    QCOMPARE(int(anw_->Kontext().LStMonat), 11);
-    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Januar bis November"));
-    QCOMPARE(anw_->Kontext().VersionFuer(2024), lst::LStVersionNachSchluessel("2024"));
-    const std::int64_t november = D().Ergebnis.LSt.LSt;
-    WieDieKommandozeile(D(), {"--brutto", "3000"});
+    QCOMPARE(int(S().Parameter.Monat), 11);
+    QCOMPARE(e_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Januar bis November"));
+    QCOMPARE(S().Parameter.Version, lst::LStVersionNachSchluessel("2024"));
+    const std::int64_t november = S().Ergebnis.LSt;
+    WieDieKommandozeile(S(), {"--brutto", "3000"});
     Monat(12);
-    QCOMPARE(r_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Dezember"));
-    QCOMPARE(anw_->Kontext().VersionFuer(2024), lst::LStVersionNachSchluessel("2024dez"));
-    QVERIFY(D().Ergebnis.LSt.LSt < november);
-    WieDieKommandozeile(D(), {"--brutto", "3000"});
+    QCOMPARE(e_->LAblaufplan->text(), QStringLiteral("Ablaufplan 2024 Dezember"));
+    QCOMPARE(S().Parameter.Version, lst::LStVersionNachSchluessel("2024dez"));
+    QVERIFY(S().Ergebnis.LSt < november);
+    WieDieKommandozeile(S(), {"--brutto", "3000"});
     // Before 2014 there is no month to choose.
     Jahr(2013);
-    QVERIFY(!r_->CBMonat->isVisible());
-    QVERIFY(!r_->LAblaufplan->isVisible());
+    QVERIFY(!e_->CBMonat->isVisible());
+    QVERIFY(!e_->LAblaufplan->isVisible());
   }
 
   // Each new input only where its period has it; the old-only boxes not
@@ -148,41 +150,41 @@ class TestJahreAb2014 : public QObject {
     Starten();
     Grundzustand();
     Jahr(2013);
-    for (QWidget* w : std::initializer_list<QWidget*>{r_->E_KinderU25, r_->EU1Proz, r_->EU2Proz})
+    for (QWidget* w : std::initializer_list<QWidget*>{e_->E_KinderU25, e_->EU1Proz, e_->EU2Proz})
       QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(r_->cbKV2->text(), QStringLiteral("KV Zuschlag"));
-    QCOMPARE(r_->CBGleitZ->text(), QStringLiteral("Gleitzone"));
-    QVERIFY(r_->CBRV_Verzicht->isEnabled());
-    QVERIFY(r_->E_KinderU25->text().isEmpty());
+    QCOMPARE(e_->cbKV2->text(), QStringLiteral("KV Zuschlag"));
+    QCOMPARE(e_->CBGleitZ->text(), QStringLiteral("Gleitzone"));
+    QVERIFY(e_->CBRV_Verzicht->isEnabled());
+    QVERIFY(e_->E_KinderU25->text().isEmpty());
 
     Jahr(2015);
-    QCOMPARE(r_->cbKV2->text(), QStringLiteral("KV Zusatzbeitrag"));
-    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("0,9"));
-    QVERIFY(r_->EU1Proz->isEnabled());
-    QVERIFY(!r_->E_KinderU25->isEnabled());
+    QCOMPARE(e_->cbKV2->text(), QStringLiteral("KV Zusatzbeitrag"));
+    QCOMPARE(e_->EKV2ANProz->text(), QStringLiteral("0,9"));
+    QVERIFY(e_->EU1Proz->isEnabled());
+    QVERIFY(!e_->E_KinderU25->isEnabled());
 
     Jahr(2019);
     Monat(6);
-    QCOMPARE(r_->CBGleitZ->text(), QStringLiteral("Gleitzone"));
-    QVERIFY(r_->CBRV_Verzicht->isEnabled());
+    QCOMPARE(e_->CBGleitZ->text(), QStringLiteral("Gleitzone"));
+    QVERIFY(e_->CBRV_Verzicht->isEnabled());
     Monat(7);
-    QCOMPARE(r_->CBGleitZ->text(), QStringLiteral("Übergangsbereich"));
-    QVERIFY(!r_->CBRV_Verzicht->isEnabled());
+    QCOMPARE(e_->CBGleitZ->text(), QStringLiteral("Übergangsbereich"));
+    QVERIFY(!e_->CBRV_Verzicht->isEnabled());
 
     Jahr(2020);
-    QVERIFY(!r_->CBRV_Verzicht->isEnabled());
-    QVERIFY(!r_->CBRV_Verzicht->isChecked());
+    QVERIFY(!e_->CBRV_Verzicht->isEnabled());
+    QVERIFY(!e_->CBRV_Verzicht->isChecked());
 
     Jahr(2023);
     Monat(6);
-    QVERIFY(!r_->E_KinderU25->isEnabled());
+    QVERIFY(!e_->E_KinderU25->isEnabled());
     Monat(7);
-    QVERIFY(r_->E_KinderU25->isEnabled());
+    QVERIFY(e_->E_KinderU25->isEnabled());
     // Marginal employment pays no care contribution of its own.
-    Klick(r_->CBGF);
-    QVERIFY(!r_->E_KinderU25->isEnabled());
-    Klick(r_->CBGF);
-    QVERIFY(r_->E_KinderU25->isEnabled());
+    Klick(e_->CBGF);
+    QVERIFY(!e_->E_KinderU25->isEnabled());
+    Klick(e_->CBGF);
+    QVERIFY(e_->E_KinderU25->isEnabled());
 
     // East stays selectable when the ceilings became one (Saxony).
     Jahr(2026);
@@ -197,105 +199,105 @@ class TestJahreAb2014 : public QObject {
 
     // 2015 with the fund's add-on rate 1,1 %.
     Jahr(2015);
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
-    Eintippen(r_->EKV2ANProz, QStringLiteral("1,1"));
-    QVERIFY(D().Ergebnis.SV.AN(lst::svKV2) > 0);
-    WieDieKommandozeile(D(), {"--brutto", "3000", "--kv-zusatzbeitrag", "1,1"});
-    Eintippen(r_->EKV2ANProz, QStringLiteral("0,9"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->EKV2ANProz, QStringLiteral("1,1"));
+    QVERIFY(S().Ergebnis.Beitrag(lst::svKV2).AN > 0);
+    WieDieKommandozeile(S(), {"--brutto", "3000", "--kv-zusatzbeitrag", "1,1"});
+    Eintippen(e_->EKV2ANProz, QStringLiteral("0,9"));
 
     // July 2019 in the transition zone.
     Jahr(2019);
     Monat(7);
-    Eintippen(r_->ELohn, QStringLiteral("1000"));
-    Klick(r_->CBGleitZ);
-    QVERIFY(D().Ergebnis.SV.BE > 0);
+    Eintippen(e_->ELohn, QStringLiteral("1000"));
+    Klick(e_->CBGleitZ);
+    QVERIFY(S().Ergebnis.BE > 0);
     QVERIFY(Sichtbar("ErgBE"));
-    WieDieKommandozeile(D(), {"--brutto", "1000", "--uebergangsbereich"});
+    WieDieKommandozeile(S(), {"--brutto", "1000", "--uebergangsbereich"});
     // The employer's view shows the base as well.
-    r_->Arbeitgeberanteil1->trigger();
+    e_->Arbeitgeberanteil1->trigger();
     QVERIFY(Sichtbar("ErgBE"));
-    WieDieKommandozeile(D(), {"--brutto", "1000", "--uebergangsbereich"});
-    r_->Arbeitnehmeranteil1->trigger();
+    WieDieKommandozeile(S(), {"--brutto", "1000", "--uebergangsbereich"});
+    e_->Arbeitnehmeranteil1->trigger();
 
     // October 2022 in the zone: the employee's own base as well.
     Jahr(2022);
     Monat(10);
-    QVERIFY(r_->CBGleitZ->isChecked() || r_->CBGleitZ->isEnabled());
-    Setzen(r_->CBGleitZ, true);
-    Eintippen(r_->ELohn, QStringLiteral("1000"));
-    QVERIFY(D().Ergebnis.SV.BE_AN > 0);
+    QVERIFY(e_->CBGleitZ->isChecked() || e_->CBGleitZ->isEnabled());
+    Setzen(e_->CBGleitZ, true);
+    Eintippen(e_->ELohn, QStringLiteral("1000"));
+    QVERIFY(S().Ergebnis.BE_AN > 0);
     QVERIFY(Sichtbar("ErgBEAN"));
-    WieDieKommandozeile(D(), {"--brutto", "1000", "--uebergangsbereich"});
-    Setzen(r_->CBGleitZ, false);
+    WieDieKommandozeile(S(), {"--brutto", "1000", "--uebergangsbereich"});
+    Setzen(e_->CBGleitZ, false);
 
     // July 2023, three children under 25: two discounts.
     Jahr(2023);
     Monat(7);
-    Eintippen(r_->ELohn, QStringLiteral("4000"));
-    Eintippen(r_->E_ZKF, QStringLiteral("3"));
-    Eintippen(r_->E_KinderU25, QStringLiteral("3"));
-    QCOMPARE(D().Rechnung.SV.PVAbschlaege, std::uint8_t{2});
-    WieDieKommandozeile(D(), {"--brutto", "4000", "--kinderfreibetraege", "3", "--pv-abschlaege", "2"});
-    Eintippen(r_->E_KinderU25, QString());
-    Eintippen(r_->E_ZKF, QString());
+    Eintippen(e_->ELohn, QStringLiteral("4000"));
+    Eintippen(e_->E_ZKF, QStringLiteral("3"));
+    Eintippen(e_->E_KinderU25, QStringLiteral("3"));
+    QCOMPARE(Datensaetze(S()).SV.PVAbschlaege, std::uint8_t{2});
+    WieDieKommandozeile(S(), {"--brutto", "4000", "--kinderfreibetraege", "3", "--pv-abschlaege", "2"});
+    Eintippen(e_->E_KinderU25, QString());
+    Eintippen(e_->E_ZKF, QString());
 
     // 2026: standard employee with church tax 9 %.
     Jahr(2026);
     Monat(12);
-    Eintippen(r_->ELohn, QStringLiteral("4000"));
-    r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("9")));
-    QVERIFY(D().Ergebnis.LSt.KiSt > 0);
-    WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9"});
+    Eintippen(e_->ELohn, QStringLiteral("4000"));
+    e_->cbKirchenSt->setCurrentIndex(e_->cbKirchenSt->findText(QStringLiteral("9")));
+    QVERIFY(S().Ergebnis.KiSt > 0);
+    WieDieKommandozeile(S(), {"--brutto", "4000", "--kirchensteuer", "9"});
     // The employer's view with the levies.
-    r_->Arbeitgeberanteil1->trigger();
+    e_->Arbeitgeberanteil1->trigger();
     QVERIFY(Sichtbar("ErgIGU"));
-    QVERIFY(D().Ergebnis.SV.IGU_AG > 0);
-    QCOMPARE(Wert("ErgUmlagenGesamt"), GeldText(D().Ergebnis.AGGesamtUmlagen));
-    WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9", "--arbeitgeber"});
-    Eintippen(r_->EU1Proz, QStringLiteral("1,6"));
-    Eintippen(r_->EU2Proz, QStringLiteral("0,44"));
-    QVERIFY(D().Ergebnis.SV.U1_AG > 0);
-    WieDieKommandozeile(D(), {"--brutto", "4000", "--kirchensteuer", "9", "--u1", "1,6", "--u2", "0,44"});
+    QVERIFY(S().Ergebnis.IGU_AG > 0);
+    QCOMPARE(Wert("ErgUmlagenGesamt"), GeldText(S().Ergebnis.AGGesamtUmlagen));
+    WieDieKommandozeile(S(), {"--brutto", "4000", "--kirchensteuer", "9", "--arbeitgeber"});
+    Eintippen(e_->EU1Proz, QStringLiteral("1,6"));
+    Eintippen(e_->EU2Proz, QStringLiteral("0,44"));
+    QVERIFY(S().Ergebnis.U1_AG > 0);
+    WieDieKommandozeile(S(), {"--brutto", "4000", "--kirchensteuer", "9", "--u1", "1,6", "--u2", "0,44"});
     // Out of range: red, and the default applies.
-    Eintippen(r_->EU1Proz, QStringLiteral("55"));
-    QVERIFY(Rot(r_->EU1Proz));
-    QCOMPARE(D().Ergebnis.SV.U1_AG, std::int64_t{0});
-    Eintippen(r_->EKV2ANProz, QStringLiteral("12,5"));
-    QVERIFY(Rot(r_->EKV2ANProz));
-    QCOMPARE(D().Rechnung.SV.Saetze[lst::svKV2].AN, lst::SVSaetzeStandard(2026, 12)[lst::beNV][lst::svKV2].AN);
-    Eintippen(r_->EKV2ANProz, QStringLiteral("2,9"));
-    QVERIFY(!Rot(r_->EKV2ANProz));
-    Eintippen(r_->EU1Proz, QStringLiteral("0"));
-    QVERIFY(!Rot(r_->EU1Proz));
-    Eintippen(r_->EU2Proz, QStringLiteral("0"));
-    r_->Arbeitnehmeranteil1->trigger();
-    r_->cbKirchenSt->setCurrentIndex(r_->cbKirchenSt->findText(QStringLiteral("8")));
+    Eintippen(e_->EU1Proz, QStringLiteral("55"));
+    QVERIFY(Rot(e_->EU1Proz));
+    QCOMPARE(S().Ergebnis.U1_AG, std::int64_t{0});
+    Eintippen(e_->EKV2ANProz, QStringLiteral("12,5"));
+    QVERIFY(Rot(e_->EKV2ANProz));
+    QCOMPARE(Datensaetze(S()).SV.Saetze[lst::svKV2].AN, lst::SVSaetzeStandard(2026, 12)[lst::beNV][lst::svKV2].AN);
+    Eintippen(e_->EKV2ANProz, QStringLiteral("2,9"));
+    QVERIFY(!Rot(e_->EKV2ANProz));
+    Eintippen(e_->EU1Proz, QStringLiteral("0"));
+    QVERIFY(!Rot(e_->EU1Proz));
+    Eintippen(e_->EU2Proz, QStringLiteral("0"));
+    e_->Arbeitnehmeranteil1->trigger();
+    e_->cbKirchenSt->setCurrentIndex(e_->cbKirchenSt->findText(QStringLiteral("8")));
 
     // 2026 minijob: the pension top-up is ticked, the levies are the
     // minijob office's.
-    Eintippen(r_->ELohn, QStringLiteral("500"));
-    Klick(r_->CBGF);
-    QVERIFY(r_->CBAufst->isChecked());
-    QVERIFY(D().Ergebnis.SV.AN(lst::svRVAuf) > 0);
-    QVERIFY(r_->EU1Proz->AsFloat() > 0);
-    WieDieKommandozeile(D(), {"--brutto", "500", "--minijob", "--aufstockung"});
-    r_->Arbeitgeberanteil1->trigger();
-    QVERIFY(D().Ergebnis.SV.U1_AG > 0);
-    WieDieKommandozeile(D(), {"--brutto", "500", "--minijob", "--aufstockung"});
-    r_->Arbeitnehmeranteil1->trigger();
+    Eintippen(e_->ELohn, QStringLiteral("500"));
+    Klick(e_->CBGF);
+    QVERIFY(e_->CBAufst->isChecked());
+    QVERIFY(S().Ergebnis.Beitrag(lst::svRVAuf).AN > 0);
+    QVERIFY(e_->EU1Proz->AsFloat() > 0);
+    WieDieKommandozeile(S(), {"--brutto", "500", "--minijob", "--aufstockung"});
+    e_->Arbeitgeberanteil1->trigger();
+    QVERIFY(S().Ergebnis.U1_AG > 0);
+    WieDieKommandozeile(S(), {"--brutto", "500", "--minijob", "--aufstockung"});
+    e_->Arbeitnehmeranteil1->trigger();
     // Unticked: the employee's exemption.
-    Klick(r_->CBAufst);
-    QCOMPARE(D().Ergebnis.SV.AN(lst::svRVAuf), std::int64_t{0});
-    WieDieKommandozeile(D(), {"--brutto", "500", "--minijob"});
-    Klick(r_->CBGF);
+    Klick(e_->CBAufst);
+    QCOMPARE(S().Ergebnis.Beitrag(lst::svRVAuf).AN, std::int64_t{0});
+    WieDieKommandozeile(S(), {"--brutto", "500", "--minijob"});
+    Klick(e_->CBGF);
 
     // 2026 in Saxony.
-    Eintippen(r_->ELohn, QStringLiteral("3500"));
+    Eintippen(e_->ELohn, QStringLiteral("3500"));
     Klick(r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost")));
-    Klick(r_->cbSachsen);
-    QVERIFY(D().Rechnung.SV.PVS);
-    WieDieKommandozeile(D(), {"--brutto", "3500", "--region", "ost", "--sachsen"});
-    Klick(r_->cbSachsen);
+    Klick(e_->cbSachsen);
+    QVERIFY(Datensaetze(S()).SV.PVS);
+    WieDieKommandozeile(S(), {"--brutto", "3500", "--region", "ost", "--sachsen"});
+    Klick(e_->cbSachsen);
   }
 
   // The fund's add-on rate is kept per year; the rates left at their
@@ -305,13 +307,13 @@ class TestJahreAb2014 : public QObject {
     Grundzustand();
     Jahr(2023);
     Monat(6);
-    const QString pvJuni = r_->EPVANProz->text();
+    const QString pvJuni = e_->EPVANProz->text();
     Monat(7);
-    QVERIFY2(r_->EPVANProz->text() != pvJuni, qPrintable(pvJuni));
-    Eintippen(r_->EKV2ANProz, QStringLiteral("1,9"));
+    QVERIFY2(e_->EPVANProz->text() != pvJuni, qPrintable(pvJuni));
+    Eintippen(e_->EKV2ANProz, QStringLiteral("1,9"));
     Monat(3);
-    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("1,9"));
-    QCOMPARE(r_->EPVANProz->text(), pvJuni);
+    QCOMPARE(e_->EKV2ANProz->text(), QStringLiteral("1,9"));
+    QCOMPARE(e_->EPVANProz->text(), pvJuni);
     Beenden();
     const TNewIniFile ini = TNewIniFile::AusPfad(Datei().toStdString());
     QCOMPARE(ini.ReadFloat("SV2023", "KVZusatz", 0), 1.9);
@@ -319,9 +321,9 @@ class TestJahreAb2014 : public QObject {
     Starten();
     Jahr(2023);
     Monat(7);
-    QCOMPARE(r_->EKV2ANProz->text(), QStringLiteral("1,9"));
+    QCOMPARE(e_->EKV2ANProz->text(), QStringLiteral("1,9"));
     Monat(1);
-    QCOMPARE(r_->EPVANProz->text(), pvJuni);
+    QCOMPARE(e_->EPVANProz->text(), pvJuni);
   }
 
   // The ceilings dialog shows the pay month's period; what the user types
@@ -343,7 +345,7 @@ class TestJahreAb2014 : public QObject {
     Eintippen(d.EKVWest, QStringLiteral("5000"));
     d.BOK->click();
     QVERIFY(!d.isVisible());
-    const auto& bbg = anw_->Kontext().BBGTabelle;
+    const auto& bbg = S().Parameter.BBG;
     QCOMPARE(bbg[lst::bbgKV][lst::rgWest], std::int64_t{500000});
     QCOMPARE(bbg[lst::bbgGF][lst::rgWest], std::int64_t{52000});
     {
@@ -352,14 +354,14 @@ class TestJahreAb2014 : public QObject {
       QCOMPARE(ini.ReadInteger("BMG2022", "GFWest", 0), 45000);
     }
     // A minijob of 500 EUR is one in October, not in September.
-    Eintippen(r_->ELohn, QStringLiteral("500"));
-    Klick(r_->CBGF);
-    QVERIFY(!Rot(r_->CBGF));
+    Eintippen(e_->ELohn, QStringLiteral("500"));
+    Klick(e_->CBGF);
+    QVERIFY(!Rot(e_->CBGF));
     Monat(9);
     QCOMPARE(bbg[lst::bbgKV][lst::rgWest], std::int64_t{500000});
     QCOMPARE(bbg[lst::bbgGF][lst::rgWest], std::int64_t{45000});
-    QVERIFY(Rot(r_->CBGF));
-    Klick(r_->CBGF);
+    QVERIFY(Rot(e_->CBGF));
+    Klick(e_->CBGF);
   }
 
   // Random inputs of every year from 2014, typed and clicked: each result
@@ -385,18 +387,18 @@ class TestJahreAb2014 : public QObject {
       const bool minijob = zufall.bounded(5) == 0;
       const int cent = minijob ? zufall.bounded(1, 60000) : zufall.bounded(1, 900000);
       const QString brutto = QLocale().toString(cent / 100.0, 'f', 2).remove(QLatin1Char('.'));
-      Eintippen(r_->ELohn, brutto);
+      Eintippen(e_->ELohn, brutto);
       o << "--brutto" << brutto;
       const int stkl = zufall.bounded(1, 7);
-      r_->CBStKl->setCurrentIndex(stkl - 1);
+      e_->CBStKl->setCurrentIndex(stkl - 1);
       o << "--steuerklasse" << QString::number(stkl);
       if (stkl <= 4 && zufall.bounded(2) == 0) {
         const int zkf = zufall.bounded(1, 4);
-        Eintippen(r_->E_ZKF, QString::number(zkf));
+        Eintippen(e_->E_ZKF, QString::number(zkf));
         o << "--kinderfreibetraege" << QString::number(zkf);
-        if (r_->E_KinderU25->isEnabled() && !minijob) {
+        if (e_->E_KinderU25->isEnabled() && !minijob) {
           const int kinder = zufall.bounded(0, 6);
-          Eintippen(r_->E_KinderU25, QString::number(kinder));
+          Eintippen(e_->E_KinderU25, QString::number(kinder));
           if (kinder > 1) o << "--pv-abschlaege" << QString::number(std::min(kinder - 1, 4));
         }
       }
@@ -404,33 +406,33 @@ class TestJahreAb2014 : public QObject {
         Klick(r_->findChild<QRadioButton*>(QStringLiteral("RGOstWest_Ost")));
         o << "--region" << "ost";
         const bool sachsen = zufall.bounded(2) == 0;
-        Setzen(r_->cbSachsen, sachsen);
+        Setzen(e_->cbSachsen, sachsen);
         if (sachsen) o << "--sachsen";
       }
       if (minijob) {
-        Klick(r_->CBGF);
+        Klick(e_->CBGF);
         o << "--minijob";
-        if (r_->CBAufst->isChecked()) o << "--aufstockung";
-      } else if (r_->CBGleitZ->isEnabled() && zufall.bounded(3) == 0) {
-        Setzen(r_->CBGleitZ, true);
+        if (e_->CBAufst->isChecked()) o << "--aufstockung";
+      } else if (e_->CBGleitZ->isEnabled() && zufall.bounded(3) == 0) {
+        Setzen(e_->CBGleitZ, true);
         o << "--gleitzone";
-      } else if (r_->EKV2ANProz->isEnabled() && jahr >= 2015 && zufall.bounded(3) == 0) {
+      } else if (e_->EKV2ANProz->isEnabled() && jahr >= 2015 && zufall.bounded(3) == 0) {
         const QString zb = QLocale().toString(zufall.bounded(0, 40) / 10.0, 'f', 1);
-        Eintippen(r_->EKV2ANProz, zb);
+        Eintippen(e_->EKV2ANProz, zb);
         o << "--kv-zusatzbeitrag" << zb;
       }
       if (zufall.bounded(4) == 0) {
-        r_->Arbeitgeberanteil1->trigger();
+        e_->Arbeitgeberanteil1->trigger();
         o << "--arbeitgeber";
       }
-      WieDieKommandozeile(D(), o);
+      WieDieKommandozeile(S(), o);
       if (QTest::currentTestFailed()) {
         qWarning() << "Fall" << fall << o;
         return;
       }
       Grundzustand();
-      if (r_->EKV2ANProz->isEnabled() && jahr >= 2015)
-        Eintippen(r_->EKV2ANProz, QLocale().toString(lst::DurchschnittsZusatzbeitrag(jahr, monat)));
+      if (e_->EKV2ANProz->isEnabled() && jahr >= 2015)
+        Eintippen(e_->EKV2ANProz, QLocale().toString(lst::DurchschnittsZusatzbeitrag(jahr, monat)));
     }
   }
 
@@ -445,25 +447,25 @@ class TestJahreAb2014 : public QObject {
       QApplication::processEvents();
       QVERIFY(r_->grab().save(ziel + "/" + name + ".png"));
     };
-    Eintippen(r_->ELohn, QStringLiteral("3456,78"));
-    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    Eintippen(e_->ELohn, QStringLiteral("3456,78"));
+    Eintippen(e_->E_ZKF, QStringLiteral("1"));
     speichern(QStringLiteral("jahr_2026_an"));
-    r_->Arbeitgeberanteil1->trigger();
+    e_->Arbeitgeberanteil1->trigger();
     speichern(QStringLiteral("jahr_2026_ag"));
-    r_->Arbeitnehmeranteil1->trigger();
+    e_->Arbeitnehmeranteil1->trigger();
     Jahr(2023);
     Monat(7);
-    Eintippen(r_->E_ZKF, QStringLiteral("3"));
-    Eintippen(r_->E_KinderU25, QStringLiteral("3"));
+    Eintippen(e_->E_ZKF, QStringLiteral("3"));
+    Eintippen(e_->E_KinderU25, QStringLiteral("3"));
     speichern(QStringLiteral("juli_2023_kinder"));
-    Eintippen(r_->E_KinderU25, QString());
-    Eintippen(r_->E_ZKF, QString());
+    Eintippen(e_->E_KinderU25, QString());
+    Eintippen(e_->E_ZKF, QString());
     Jahr(2019);
     Monat(8);
-    Eintippen(r_->ELohn, QStringLiteral("1000"));
-    Klick(r_->CBGleitZ);
+    Eintippen(e_->ELohn, QStringLiteral("1000"));
+    Klick(e_->CBGleitZ);
     speichern(QStringLiteral("jahr_2019_zone"));
-    r_->Arbeitgeberanteil1->trigger();
+    e_->Arbeitgeberanteil1->trigger();
     speichern(QStringLiteral("jahr_2019_zone_ag"));
   }
 };

@@ -23,12 +23,15 @@ class TestRechnung : public QObject {
   QTemporaryDir ordner_;
   std::unique_ptr<lst::TAnwendung> anw_;
   TFRechner* r_ = nullptr;
+  std::unique_ptr<TRechnerElemente> e_;
+
+  const lst::TAbrechnungsStand& S() const { return r_->Stand(); }
 
   void Jahr(int jahr) {
     auto* a = r_->findChild<QAction*>(QStringLiteral("Jahr%1").arg(jahr));
     QVERIFY(a != nullptr);
     a->trigger();
-    QCOMPARE(int(anw_->Kontext().LStJahr), jahr);
+    QCOMPARE(int(S().Parameter.Jahr), jahr);
   }
   void Radio(const char* name) {
     auto* b = r_->findChild<QRadioButton*>(QString::fromLatin1(name));
@@ -37,11 +40,8 @@ class TestRechnung : public QObject {
   }
   // The request of the command line for the options, against the window's.
   void WieKommandozeile(const QStringList& optionen) {
-    lst::TRechnung c;
-    const std::string fehler = KommandozeilenRechnung(optionen, c);
+    const std::string fehler = WieKommandozeileRechnung(r_->Stand(), optionen);
     QVERIFY2(fehler.empty(), fehler.c_str());
-    r_->EingabenSammeln();
-    GleicheRechnung(anw_->Daten().Rechnung, c);
   }
 
  private slots:
@@ -54,6 +54,7 @@ class TestRechnung : public QObject {
     JahrVorgeben(ordner_, 2013);
     anw_ = std::make_unique<lst::TAnwendung>();
     r_ = &anw_->Rechner();
+    e_ = std::make_unique<TRechnerElemente>(r_);
     anw_->Zeigen();
     QVERIFY(QTest::qWaitForWindowExposed(r_));
   }
@@ -64,13 +65,13 @@ class TestRechnung : public QObject {
 
   // 2013: class III with a child in Saxony, church tax 9 %, an allowance.
   void jahr2013KlasseDreiSachsen() {
-    r_->CBStKl->setCurrentIndex(2);
-    Eintippen(r_->E_ZKF, QStringLiteral("1"));
+    e_->CBStKl->setCurrentIndex(2);
+    Eintippen(e_->E_ZKF, QStringLiteral("1"));
     Radio("RGOstWest_Ost");
-    r_->cbSachsen->click();
-    r_->cbKirchenSt->setCurrentText(QStringLiteral("9"));
-    Eintippen(r_->ELohn, QStringLiteral("3000"));
-    Eintippen(r_->EFreibetrag, QStringLiteral("1200"));
+    e_->cbSachsen->click();
+    e_->cbKirchenSt->setCurrentText(QStringLiteral("9"));
+    Eintippen(e_->ELohn, QStringLiteral("3000"));
+    Eintippen(e_->EFreibetrag, QStringLiteral("1200"));
     WieKommandozeile({"--jahr", "2013", "--brutto", "3000", "--steuerklasse", "3", "--kinderfreibetraege", "1",
                       "--region", "ost", "--sachsen", "--kirchensteuer", "9", "--freibetrag", "1200"});
   }
@@ -78,11 +79,11 @@ class TestRechnung : public QObject {
   // 2013: the sliding zone in class II (no care surcharge there), other
   // deductions, no church.
   void jahr2013GleitzoneKlasseZwei() {
-    r_->CBStKl->setCurrentIndex(1);
-    r_->CBR->click();
-    r_->CBGleitZ->click();
-    Eintippen(r_->ELohn, QStringLiteral("600"));
-    Eintippen(r_->EZusBetrag, QStringLiteral("25,50"));
+    e_->CBStKl->setCurrentIndex(1);
+    e_->CBR->click();
+    e_->CBGleitZ->click();
+    Eintippen(e_->ELohn, QStringLiteral("600"));
+    Eintippen(e_->EZusBetrag, QStringLiteral("25,50"));
     WieKommandozeile({"--jahr", "2013", "--brutto", "600", "--steuerklasse", "2", "--bekenntnislos",
                       "--gleitzone", "--sonstige-abzuege", "25,50"});
   }
@@ -90,23 +91,23 @@ class TestRechnung : public QObject {
   // 2005: a minijob with the pension top-up and the employer's flat-rate tax.
   void jahr2005Minijob() {
     Jahr(2005);
-    r_->CBGF->click();
-    r_->CBAufst->click();
-    r_->CBPauschSt->click();
-    Eintippen(r_->ELohn, QStringLiteral("350"));
+    e_->CBGF->click();
+    e_->CBAufst->click();
+    e_->CBPauschSt->click();
+    Eintippen(e_->ELohn, QStringLiteral("350"));
     WieKommandozeile({"--jahr", "2005", "--brutto", "350", "--minijob", "--aufstockung", "--pauschsteuer", "2"});
   }
 
   // 2005: private insurance with the employer's subsidy, a pension, yearly.
   void jahr2005PrivatJahr() {
     Jahr(2005);
-    r_->CBLZZ->setCurrentIndex(0);
-    r_->cbPriv->click();
+    e_->CBLZZ->setCurrentIndex(0);
+    e_->cbPriv->click();
     Radio("RGprivTyp_ja");
-    Eintippen(r_->EPVWert, QStringLiteral("450"));
-    Eintippen(r_->ELohn, QStringLiteral("60000"));
-    Eintippen(r_->EVersBez, QStringLiteral("6000"));
-    Eintippen(r_->edVJahr, QStringLiteral("2004"));
+    Eintippen(e_->EPVWert, QStringLiteral("450"));
+    Eintippen(e_->ELohn, QStringLiteral("60000"));
+    Eintippen(e_->EVersBez, QStringLiteral("6000"));
+    Eintippen(e_->edVJahr, QStringLiteral("2004"));
     WieKommandozeile({"--jahr", "2005", "--zeitraum", "jahr", "--brutto", "60000", "--privat", "450",
                       "--ag-zuschuss", "--versorgungsbezug", "6000", "--versorgungsbeginn", "2004"});
   }
@@ -114,18 +115,18 @@ class TestRechnung : public QObject {
   // 1999 in DM: class IV with two children and the factor-free table.
   void jahr1999DM() {
     Jahr(1999);
-    r_->CBStKl->setCurrentIndex(3);
-    Eintippen(r_->E_ZKF, QStringLiteral("2"));
-    Eintippen(r_->ELohn, QStringLiteral("5000"));
-    Eintippen(r_->EHinzuR, QStringLiteral("300"));
+    e_->CBStKl->setCurrentIndex(3);
+    Eintippen(e_->E_ZKF, QStringLiteral("2"));
+    Eintippen(e_->ELohn, QStringLiteral("5000"));
+    Eintippen(e_->EHinzuR, QStringLiteral("300"));
     WieKommandozeile({"--jahr", "1999", "--dm", "--brutto", "5000", "--steuerklasse", "4",
                       "--kinderfreibetraege", "2", "--hinzurechnung", "300"});
   }
 
   // The pay month of a year from 2014, from the drop-down.
   void Monat(int monat) {
-    r_->CBMonat->setCurrentIndex(r_->CBMonat->findData(monat));
-    QCOMPARE(int(anw_->Kontext().LStMonat), monat);
+    e_->CBMonat->setCurrentIndex(e_->CBMonat->findData(monat));
+    QCOMPARE(int(S().Parameter.Monat), monat);
   }
 
   // July 2023: three children under 25 (two discounts), the fund's add-on
@@ -133,11 +134,11 @@ class TestRechnung : public QObject {
   void juli2023KinderUndZusatzbeitrag() {
     Jahr(2023);
     Monat(7);
-    Eintippen(r_->E_ZKF, QStringLiteral("3"));
-    Eintippen(r_->E_KinderU25, QStringLiteral("3"));
-    Eintippen(r_->EKV2ANProz, QStringLiteral("1,9"));
-    r_->cbKirchenSt->setCurrentText(QStringLiteral("9"));
-    Eintippen(r_->ELohn, QStringLiteral("4200"));
+    Eintippen(e_->E_ZKF, QStringLiteral("3"));
+    Eintippen(e_->E_KinderU25, QStringLiteral("3"));
+    Eintippen(e_->EKV2ANProz, QStringLiteral("1,9"));
+    e_->cbKirchenSt->setCurrentText(QStringLiteral("9"));
+    Eintippen(e_->ELohn, QStringLiteral("4200"));
     WieKommandozeile({"--jahr", "2023", "--monat", "7", "--brutto", "4200", "--kinderfreibetraege", "3",
                       "--pv-abschlaege", "2", "--kv-zusatzbeitrag", "1,9", "--kirchensteuer", "9"});
   }
@@ -146,11 +147,11 @@ class TestRechnung : public QObject {
   void oktober2022ZoneMitUmlagen() {
     Jahr(2022);
     Monat(10);
-    r_->CBStKl->setCurrentIndex(1);
-    r_->CBGleitZ->click();
-    Eintippen(r_->ELohn, QStringLiteral("900"));
-    Eintippen(r_->EU1Proz, QStringLiteral("1,6"));
-    Eintippen(r_->EU2Proz, QStringLiteral("0,44"));
+    e_->CBStKl->setCurrentIndex(1);
+    e_->CBGleitZ->click();
+    Eintippen(e_->ELohn, QStringLiteral("900"));
+    Eintippen(e_->EU1Proz, QStringLiteral("1,6"));
+    Eintippen(e_->EU2Proz, QStringLiteral("0,44"));
     WieKommandozeile({"--jahr", "2022", "--monat", "10", "--brutto", "900", "--steuerklasse", "2",
                       "--uebergangsbereich", "--u1", "1,6", "--u2", "0,44"});
   }
@@ -160,17 +161,17 @@ class TestRechnung : public QObject {
   void jahr2026MinijobUndPrivatSachsen() {
     Jahr(2026);
     Monat(12);
-    r_->CBGF->click();
-    QVERIFY(r_->CBAufst->isChecked());
-    Eintippen(r_->ELohn, QStringLiteral("560"));
+    e_->CBGF->click();
+    QVERIFY(e_->CBAufst->isChecked());
+    Eintippen(e_->ELohn, QStringLiteral("560"));
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "560", "--minijob", "--aufstockung"});
-    r_->CBGF->click();
+    e_->CBGF->click();
     Radio("RGOstWest_Ost");
-    r_->cbSachsen->click();
-    r_->cbPriv->click();
+    e_->cbSachsen->click();
+    e_->cbPriv->click();
     Radio("RGprivTyp_ja");
-    Eintippen(r_->EPVWert, QStringLiteral("650"));
-    Eintippen(r_->ELohn, QStringLiteral("5200"));
+    Eintippen(e_->EPVWert, QStringLiteral("650"));
+    Eintippen(e_->ELohn, QStringLiteral("5200"));
     WieKommandozeile({"--jahr", "2026", "--monat", "12", "--brutto", "5200", "--region", "ost", "--sachsen",
                       "--privat", "650", "--ag-zuschuss"});
   }

@@ -21,67 +21,6 @@
 
 namespace lst {
 
-TAbrechnungsStand TDruckSteuerung::Stand() const {
-  // The window's context and records as the calculation's value.
-  const TRechenKontext& k = rechner_.Kontext();
-  const TRechnung& r = rechner_.Daten().Rechnung;
-  TAbrechnungsStand s;
-  TParameter& p = s.Parameter;
-  p = StandardParameter(r.Jahr, r.Monat);
-  p.Version = k.VersionFuer(r.Jahr);
-  p.BBG = k.BBGTabelle;
-  p.Saetze = k.SVSatzTabelle;
-  p.Grundfreibetrag = k.GFB == 8004 ? 8004 : 8130;
-  p.SoliProzent = k.SoliGeladen;
-  TAnfrage& a = s.Anfrage;
-  const TLStEingabe& l = r.LSt;
-  a.LZZ = r.LZ.LZZ;
-  a.Brutto = r.LZ.RE4;
-  a.STKL = l.STKL;
-  a.ZKF = l.ZKF;
-  a.Bekenntnislos = l.Bekenntnislos;
-  a.KiStSatz = l.KiStSatz;
-  if (l.af) a.Faktor = l.f;
-  a.Freibetrag = l.Freibetrag;
-  a.Hinzurechnung = l.Hinzurechnung;
-  a.VBEZ = l.VBEZ;
-  a.VBEZM = l.VBEZM;
-  a.VBEZS = l.VBEZS;
-  a.ZMVB = l.ZMVB;
-  a.VJAHR = l.VJAHR;
-  a.STERBE = l.STERBE;
-  if (l.ALTER1) a.Altersentlastung = l.AJAHR;
-  a.BesondereTabelle = l.TabArt != 0;
-  if (l.PauschSatzAG > 0) a.PauschSatz = l.PauschSatzAG;
-  a.Beschaeftigung = r.Beschaeftigung;
-  a.Region = r.Region;
-  a.Sachsen = r.Sachsen;
-  a.SachsenPV = r.SachsenPV;
-  a.Aufstockung = r.Aufstockung;
-  a.Gleitzone = r.Gleitzone;
-  a.RVVerzicht = r.RVVerzicht;
-  a.KVZuschlag = r.KVZuschlag;
-  a.PVZuschlag = r.PVZuschlag;
-  a.KVZusatz = r.KVZusatz;
-  a.PVAbschlaege = r.PVAbschlaege;
-  if (r.U1 >= 0) a.U1 = r.U1;
-  if (r.U2 >= 0) a.U2 = r.U2;
-  a.Privat = r.Privat != 0;
-  a.AGZuschuss = r.Privat == 2;
-  a.PrivatBeitrag = r.PrivatBeitrag;
-  a.PrivatBeitragPV = r.PrivatBeitragPV;
-  a.AGZuschussBetrag = r.AGZuschussBetrag;
-  a.Beitragsgruppe = r.Beitragsgruppe;
-  a.Kindergeld = r.Kindergeld;
-  a.AGZusatz = r.AGZusatz;
-  a.SonstigeAbzuege = r.SonstigeAbzuege;
-  a.SonstigeBezeichnung = r.SonstigeBezeichnung;
-  s.Euro = r.EuroAnzeige;
-  s.ArbeitnehmerSicht = r.ArbeitnehmerSicht;
-  s.Ergebnis = Abrechnen(p, a);
-  return s;
-}
-
 TDruckSteuerung::TDruckSteuerung(TDruckQuelle& rechner, druck::TDruckMaschine& maschine,
                                  TFDruckOptionen& optionen, QObject* parent)
     : QObject(parent), rechner_(rechner), maschine_(maschine), optionen_(optionen) {
@@ -126,7 +65,7 @@ bool TDruckSteuerung::Anbinden() {
 }
 
 druck::TDruckAngaben TDruckSteuerung::Angaben() const {
-  return druck::DruckAngabenFuer(Stand());
+  return druck::DruckAngabenFuer(rechner_.Stand());
 }
 
 void TDruckSteuerung::Meldung(const QString& text) {
@@ -134,7 +73,7 @@ void TDruckSteuerung::Meldung(const QString& text) {
 }
 
 bool TDruckSteuerung::PdfSpeichern(const QString& datei) {
-  return druck::RechnungAlsPdf(maschine_, datei, Angaben(), Stand(),
+  return druck::RechnungAlsPdf(maschine_, datei, Angaben(), rechner_.Stand(),
                                optionen_.DruckSchriftGroesse());
 }
 
@@ -153,7 +92,7 @@ void TDruckSteuerung::Drucken1Click() {
   }
   const druck::TDruckAngaben a = Angaben();
   drucker.setDocName(a.Titel);
-  if (!druck::RechnungDrucken(maschine_, drucker, a, Stand(),
+  if (!druck::RechnungDrucken(maschine_, drucker, a, rechner_.Stand(),
                               optionen_.DruckSchriftGroesse())) {
     Meldung(QStringLiteral("Der Ausdruck konnte nicht gedruckt werden (Drucker \"%1\").")
                 .arg(drucker.printerName()));
@@ -167,7 +106,7 @@ void TDruckSteuerung::Druckvorschau1Click() {
   connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
     const druck::TDruckAngaben a = Angaben();
     p->setDocName(a.Titel);
-    druck::RechnungDrucken(maschine_, *p, a, Stand(),
+    druck::RechnungDrucken(maschine_, *p, a, rechner_.Stand(),
                            optionen_.DruckSchriftGroesse());
   });
   vorschau.resize(900, 1000);

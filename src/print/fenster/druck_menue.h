@@ -2,8 +2,8 @@
 // Printing from the calculator window: the menu items "&Drucken",
 // "Druck&vorschau..." and "&Drucker...".
 //
-// The printout is made from the window's request and the result of its last
-// calculation, by the same function as the command line's.  Without an
+// The printout is made from the calculation the window shows, by the same
+// function as the command line's.  Without an
 // installed printer "&Drucken" asks for a file name and writes the printout
 // as PDF (the same file the command line writes).
 
@@ -13,8 +13,6 @@
 
 class QWidget;
 
-#include "calc/kontext.h"
-#include "calc/rechnung.h"
 #include "print/rechnung_drucken.h"
 
 class QAction;
@@ -23,14 +21,13 @@ namespace lst {
 
 class TFDruckOptionen;
 
-// What printing needs of the calculator window: its context, its current
-// calculation (brought up to date by Aktualisieren), the window as the
+// What printing needs of the calculator window: the calculation it shows
+// (parameters, request, result, display currency, view), the window as the
 // parent of dialogs, and its menu entries "&Drucken" and "&Drucker...".
 class TDruckQuelle {
  public:
   virtual ~TDruckQuelle() = default;
-  virtual TRechenKontext& Kontext() = 0;
-  virtual TAbrechnung& Daten() = 0;
+  virtual const TAbrechnungsStand& Stand() const = 0;
   virtual QWidget* Fenster() = 0;
   virtual QAction* DruckenAktion() = 0;
   virtual QAction* DruckerAktion() = 0;
@@ -63,8 +60,6 @@ class TDruckSteuerung : public QObject {
 
  private:
   druck::TDruckAngaben Angaben() const;
-  // The window's calculation as a value.
-  TAbrechnungsStand Stand() const;
   void Meldung(const QString& text);
 
   TDruckQuelle& rechner_;

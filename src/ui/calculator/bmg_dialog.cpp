@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "calc/anzeige.h"
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
@@ -23,8 +24,7 @@ const char* const kZeilen[4] = {"KV(/PV)", "RV", "AV", "GF"};
 
 }  // namespace
 
-TFBMG::TFBMG(TRechenKontext& kontext, const TDateiNamen& namen, QWidget* eltern)
-    : QDialog(eltern), k_(kontext), namen_(namen) {
+TFBMG::TFBMG(const TDateiNamen& namen, QWidget* eltern) : QDialog(eltern), namen_(namen) {
   setObjectName(QStringLiteral("TFBMG"));
   setWindowTitle(QStringLiteral("Beitragsbemessungsgrenzen"));
   setModal(true);
@@ -111,17 +111,13 @@ void TFBMG::EinheitenSetzen(const QString& symbol) {
     if (l->objectName().startsWith(QLatin1String("LDM"))) l->setText(symbol + QStringLiteral(" pro Monat"));
 }
 
-int TFBMG::Monat() const { return JahresRegeln(k_.LStJahr).PeriodenNachMonat ? k_.LStMonat : 0; }
-
 void TFBMG::Fuellen() {
-  // From 2014 the ceilings of the pay month's rule period: the file holds
-  // the year's row.
-  TBBGTabelle t = BBGLaden(namen_.SaetzeDatei(), k_.LStJahr);
-  PeriodeWechseln(k_.LStJahr, 0, Monat(), t);
+  if (!Quelle) return;
+  stand_ = Quelle();
   QLocale ort;
   ort.setNumberOptions(QLocale::OmitGroupSeparator);
   auto setzen = [&](TEditCS* e, TBBGArt art, TRegion r) {
-    e->setText(ort.toString(AusCent(k_, t[art][r]), 'f', 2));
+    e->setText(ort.toString(AnzeigeWert(stand_.Jahr, stand_.Euro, stand_.Grenzen[art][r]), 'f', 2));
   };
   setzen(EKVOst, bbgKV, rgOst);
   setzen(ERVOst, bbgRV, rgOst);
@@ -131,10 +127,10 @@ void TFBMG::Fuellen() {
   setzen(ERVWest, bbgRV, rgWest);
   setzen(EAVWest, bbgAV, rgWest);
   setzen(EGFWest, bbgGF, rgWest);
-  setWindowTitle(Monat() > 0 ? QStringLiteral("Beitragsbemessungsgrenzen %1 %2")
-                                   .arg(QString::fromUtf8(Monatsname(Monat())))
-                                   .arg(k_.LStJahr)
-                             : QStringLiteral("Beitragsbemessungsgrenzen %1").arg(k_.LStJahr));
+  setWindowTitle(stand_.Monat > 0 ? QStringLiteral("Beitragsbemessungsgrenzen %1 %2")
+                                        .arg(QString::fromUtf8(Monatsname(stand_.Monat)))
+                                        .arg(stand_.Jahr)
+                                  : QStringLiteral("Beitragsbemessungsgrenzen %1").arg(stand_.Jahr));
 }
 
 void TFBMG::showEvent(QShowEvent* ereignis) {
@@ -162,7 +158,7 @@ void TFBMG::BOKClick() {
   for (int i = 0; i < 8; ++i) {
     const TFeld& f = felder[i];
     const double x = f.Feld->AsFloat();
-    cent[i] = x > 0 ? InCent(k_, x) : 0;
+    cent[i] = x > 0 ? InCent(stand_.Jahr, stand_.Euro, x) : 0;
     if (cent[i] <= 0 || cent[i] > kHoechsteGrenze) {
       PageControl1->setCurrentIndex(f.Seite);
       f.Feld->setFocus();
@@ -171,7 +167,7 @@ void TFBMG::BOKClick() {
                             "bis höchstens %3 ein.")
                  .arg(QString::fromLatin1(kZeilen[f.Zeile]),
                       f.Seite == 0 ? QStringLiteral("Ost") : QStringLiteral("West"),
-                      QLocale().toString(AusCent(k_, kHoechsteGrenze), 'f', 2)));
+                      QLocale().toString(AnzeigeWert(stand_.Jahr, stand_.Euro, kHoechsteGrenze), 'f', 2)));
       return;
     }
   }
@@ -186,19 +182,18 @@ void TFBMG::BOKClick() {
   }
   // OK saves at once, also when the settings are otherwise written at the end.
   // The ceilings left at the period's defaults are stored as the row's.
-  PeriodeWechseln(k_.LStJahr, Monat(), 0, t);
+  if (stand_.Monat > 0) PeriodeWechseln(stand_.Jahr, stand_.Monat, 0, t);
   TNewIniFile ini = namen_.SaetzeDatei();
-  const TBBGTabelle bisher = BBGLaden(ini, k_.LStJahr);
-  if (!BBGSpeichern(ini, k_.LStJahr, t) || !ini.Speichern()) {
+  const TBBGTabelle bisher = BBGLaden(ini, stand_.Jahr);
+  if (!BBGSpeichern(ini, stand_.Jahr, t) || !ini.Speichern()) {
     // The ceilings in effect stay those of the settings in memory too.
-    if (ini.Gehalten()) BBGSpeichern(ini, k_.LStJahr, bisher);
+    if (ini.Gehalten()) BBGSpeichern(ini, stand_.Jahr, bisher);
     Melden(QStringLiteral("Die Bemessungsgrenzen konnten nicht in die Datei\n%1\ngeschrieben werden. "
                           "Die bisher gespeicherten Werte bleiben erhalten.")
                .arg(QString::fromStdString(ini.FileName().string())));
     return;
   }
-  k_.BBGTabelle = BBGLaden(ini, k_.LStJahr);
-  PeriodeWechseln(k_.LStJahr, 0, Monat(), k_.BBGTabelle);
+  if (Gespeichert) Gespeichert(BBGLaden(ini, stand_.Jahr));
   accept();
 }
 

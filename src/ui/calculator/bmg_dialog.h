@@ -1,12 +1,16 @@
 #pragma once
 // TFBMG: the dialog "Beitragsbemessungsgrenzen" in which the user sees and
 // overwrites the monthly contribution ceilings of the tax year for East and
-// West.  It works on the settings file: it shows what is stored there, writes
-// what the user confirms and then reloads the calculation's ceiling table.
+// West.  It shows the ceilings in force in the calculator window's pay month
+// and display currency; OK stores them at once as the year's row in the
+// settings file and hands the row to the window, whose stored values of the
+// year take it.
 
 #include <QDialog>
 
-#include "calc/kontext.h"
+#include <functional>
+
+#include "calc/sozialversicherung.h"
 #include "common/ini_datei.h"
 
 class QLabel;
@@ -17,13 +21,27 @@ namespace lst {
 
 class TEditCS;
 
+// What the dialog shows: the tax year, the pay month of the rule period
+// (from 2014, else 0), the display currency and the monthly ceilings in
+// force.
+struct TBBGStand {
+  int Jahr = 0;
+  int Monat = 0;
+  bool Euro = true;
+  TBBGTabelle Grenzen{};
+};
+
 class TFBMG : public QDialog {
   Q_OBJECT
 
  public:
-  TFBMG(TRechenKontext& kontext, const TDateiNamen& namen, QWidget* eltern = nullptr);
+  explicit TFBMG(const TDateiNamen& namen, QWidget* eltern = nullptr);
 
-  // Fills the edits from the settings file and sets the caption.
+  // Where the dialog takes what it shows, and who takes the row it stored.
+  std::function<TBBGStand()> Quelle;
+  std::function<void(const TBBGTabelle& zeile)> Gespeichert;
+
+  // Fills the edits from the source and sets the caption.
   void Fuellen();
   // Sets the unit labels to the currency symbol and " pro Monat".
   void EinheitenSetzen(const QString& symbol);
@@ -51,11 +69,9 @@ class TFBMG : public QDialog {
   void BOKClick();
   void BCancelClick();
   void Melden(const QString& text);
-  // The pay month of the rule period shown (from 2014), else 0.
-  int Monat() const;
 
-  TRechenKontext& k_;
   TDateiNamen namen_;
+  TBBGStand stand_;
 };
 
 }  // namespace lst

@@ -2,103 +2,73 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
-#include <QGuiApplication>
-#include <QMenuBar>
-#include <QVBoxLayout>
-
-#include <QDate>
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 
+#include "calc/anzeige.h"
 #include "calc/berechnung.h"
-#include "calc/beitragsgruppe.h"
 #include "calc/jahresregeln.h"
-#include "calc/rechnung.h"
-#include "calc/satzeingabe.h"
-#include "calc/sozialversicherung.h"
-#include "calc/sv_einstellungen.h"
-#include "lohnsteuer/versionen.h"
+#include "calc/pruefung.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
+#include "ui/calculator/anfrage_bindung.h"
+#include "ui/calculator/eingabe_maske.h"
+#include "ui/calculator/ergebnis_panel.h"
+#include "ui/calculator/feld_hinweise.h"
+#include "ui/calculator/rechner_menue.h"
+#include "ui/calculator/saetze.h"
 
 namespace lst {
 
-namespace {
-
-// Controls that belong to a rate of the table: edit, contribution kind, share.
-struct TSatzFeld {
-  TEditCS* TFRechner::*Feld;
-  int Art;
-  bool AN;
-};
-
-// The order in which the rates are written into the edits.
-constexpr TSatzFeld kSatzFelderAnzeige[] = {
-    {&TFRechner::EKVANProz, svKV, true},   {&TFRechner::EKVAGProz, svKV, false},
-    {&TFRechner::EKV2ANProz, svKV2, true}, {&TFRechner::ERVANProz, svRV, true},
-    {&TFRechner::ERVAGProz, svRV, false},  {&TFRechner::EAVAGProz, svAV, false},
-    {&TFRechner::EAVANProz, svAV, true},   {&TFRechner::EPVAGProz, svPV, false},
-    {&TFRechner::EPVANProz, svPV, true},   {&TFRechner::ePV2ANProz, svPV2, true},
-    {&TFRechner::EAufProz, svRVAuf, true}};
-
-}  // namespace
-
-TFRechner::TFRechner(TRechenKontext& kontext, TAbrechnung& daten, const TDateiNamen& namen,
-                     QWidget* eltern)
-    : QMainWindow(eltern), k_(kontext), d_(daten), namen_(namen) {
+TFRechner::TFRechner(const TDateiNamen& namen, QWidget* eltern) : QMainWindow(eltern), namen_(namen) {
   // The section of the stored placement is named after the window.
   setObjectName(QStringLiteral("FRechner"));
-  titel_ = QStringLiteral("Lohnsteuerberechnung");
-  k_.LStJahr = static_cast<std::int16_t>(NeuestesJahr());
-  k_.LStMonat = static_cast<std::uint8_t>(StandardMonat(k_.LStJahr));
-  setWindowTitle(QStringLiteral("%1 %2").arg(titel_).arg(k_.LStJahr));
-  titel_ = windowTitle();
-
-  rechnenAktiv_ = false;
-  klickSperre_ = true;
-  k_.EuroAnzeige = true;
-  k_.DMFaktor = 1.95583;
+  jahr_ = NeuestesJahr();
+  monat_ = StandardMonat(jahr_);
 
   auto* zentrum = new QWidget(this);
   auto* reihe = new QHBoxLayout(zentrum);
-  reihe->addWidget(LinkesPanelBauen(), 0);
-  reihe->addWidget(ErgebnisPanelBauen(), 1);
+  maske_ = new TEingabeMaske(zentrum);
+  f_ = &maske_->Felder();
+  ergebnis_ = new TErgebnisPanel(zentrum);
+  reihe->addWidget(maske_, 0);
+  reihe->addWidget(ergebnis_, 1);
   auto* rollen = new QScrollArea(this);
   rollen->setWidget(zentrum);
   rollen->setWidgetResizable(true);
   rollen->setFrameShape(QFrame::NoFrame);
   rollen->setFocusPolicy(Qt::NoFocus);
   setCentralWidget(rollen);
-  MenueBauen();
-
-  CBLZZ->setCurrentIndex(1);
-  CBStKl->setCurrentIndex(0);
-  lzzAlt_ = 1;
+  menue_ = new TRechnerMenue(this);
+  bindung_ = std::make_unique<TAnfrageBindung>(*f_);
+  saetze_ = std::make_unique<TSatzVerwaltung>(namen_, *f_);
 
   SignaleVerbinden();
   EinstellungenLaden();
-  CBKRVClick(false);
-  JahrAnzeigen();
+  RegelnAnzeigen();
+  WaehrungAnzeigen();
+  // Until the first calculation the tools see the year's parameters.
+  stand_.Parameter = Parameter();
+  stand_.Euro = euro_;
 
   // Key preview: the window sees the keys of every control first.
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
@@ -127,26 +97,240 @@ TFRechner::~TFRechner() {
   anzeigen_.clear();
 }
 
+TWerkzeugAktionen TFRechner::Aktionen() { return menue_->Werkzeuge(); }
+QAction* TFRechner::DruckenAktion() { return menue_->Drucken(); }
+QAction* TFRechner::DruckerAktion() { return menue_->Drucker(); }
+
+// ---- the connections ------------------------------------------------------------
+
+void TFRechner::SignaleVerbinden() {
+  const TEingabeFelder& f = *f_;
+  const auto geaendert = [this] { Geaendert(); };
+  for (QLineEdit* e : std::initializer_list<QLineEdit*>{
+           f.ELohn, f.EVersBez, f.EVBezM, f.EVBezS, f.EZMVB, f.edVJahr, f.EFreibetrag, f.EHinzuR, f.edSterbe,
+           f.edAJahr, f.EPVWert, f.EPVWertPV, f.EZusBetrag, f.EZusText})
+    connect(e, &QLineEdit::textChanged, this, geaendert);
+  // The rates go into the stored values as the user types them.
+  for (TEditCS* e : saetze_->Felder()) {
+    connect(e, &QLineEdit::textEdited, this, [this, e] {
+      const TParameter p = Parameter();
+      TMeldungen meldungen;
+      saetze_->Getippt(e, p, bindung_->Sammeln(p, euro_, meldungen));
+      Geaendert();
+    });
+  }
+  for (QCheckBox* c : {f.CBAlter, f.cbAF, f.CBR, f.cbKV2, f.cbPV2, f.CBGleitZ, f.CBRV_Verzicht, f.CBPauschSt,
+                       f.cbSachsen})
+    connect(c, &QCheckBox::toggled, this, geaendert);
+  connect(f.RGOstWestGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
+    if (an) Geaendert();
+  });
+  connect(f.RGprivTypGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
+    if (an) Geaendert();
+  });
+  connect(f.cbKirchenSt, &QComboBox::editTextChanged, this, geaendert);
+  connect(f.cbKirchenSt->lineEdit(), &QLineEdit::editingFinished, maske_, &TEingabeMaske::KirchenStMerken);
+
+  // The care surcharge follows the children and the tax class.
+  for (TEditCS* e : {f.E_ZKF, f.E_KinderU25}) {
+    connect(e, &QLineEdit::textChanged, this, [this] {
+      PVZuschlagVorgabe();
+      Geaendert();
+    });
+  }
+  connect(f.CBStKl, &QComboBox::currentIndexChanged, this, [this] {
+    PVZuschlagVorgabe();
+    Geaendert();
+  });
+  // A change of the pay period converts the typed amounts of the period.
+  connect(f.CBLZZ, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (i < 0 || i > 3) return;
+    bindung_->ZeitraumUmrechnen(lzzAlt_, i);
+    lzzAlt_ = i;
+    Geaendert();
+  });
+  // The factor lies between 0 and 1.
+  connect(f.edFaktor, &QLineEdit::textChanged, this, [this] {
+    const double faktor = f_->edFaktor->AsFloat();
+    if (faktor < 0)
+      f_->edFaktor->setText(QStringLiteral("0"));
+    else if (faktor > 1)
+      f_->edFaktor->setText(QStringLiteral("1"));
+    else
+      Geaendert();
+  });
+
+  // The boxes of the insurance: a click ends a typed contribution group.
+  for (QCheckBox* c : {f.CBGF, f.CBprivHH})
+    connect(c, &QCheckBox::toggled, this, [this, c] { BeschaeftigungGeklickt(c); });
+  for (QCheckBox* c : {f.CBAufst, f.cbPriv}) {
+    connect(c, &QCheckBox::toggled, this, [this] {
+      GruppeVerwerfen();
+      Geaendert();
+    });
+  }
+  for (QRadioButton* rb : {f.rbAllgTab, f.rbBesTab}) {
+    connect(rb, &QRadioButton::toggled, this, [this, rb](bool an) {
+      if (!an) return;
+      GruppeVerwerfen();
+      // Chosen by the user, the special table is the privately insured one.
+      const bool besondere = rb == f_->rbBesTab;
+      f_->cbTabArt->setCurrentIndex(besondere ? 1 : 0);
+      {
+        const QSignalBlocker sperre(f_->cbPriv);
+        f_->cbPriv->setChecked(f_->cbPriv->isEnabled() && besondere);
+      }
+      Geaendert();
+    });
+  }
+  connect(f.EBeitragsgruppe, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (text.trimmed().size() == 4) BeitragsgruppeEingegeben();
+  });
+  connect(f.EBeitragsgruppe, &QLineEdit::editingFinished, this, [this] { BeitragsgruppeEingegeben(); });
+
+  // Year, month, flowchart.
+  connect(f.CBJahr, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (i >= 0) JahrWechseln(f_->CBJahr->itemData(i).toInt());
+  });
+  connect(f.CBMonat, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (i >= 0) MonatWechseln(f_->CBMonat->itemData(i).toInt());
+  });
+  connect(f.cbUrspruenglich, &QCheckBox::toggled, this, [this] { UrspruenglichClick(); });
+
+  connect(ergebnis_, &TErgebnisPanel::WunschGeaendert, this, [this] { WunschGeaendert(); });
+
+  connect(menue_, &TRechnerMenue::SichtGewaehlt, this, [this](bool an) { SichtWechseln(an); });
+  connect(menue_, &TRechnerMenue::JahrGewaehlt, this, [this](int jahr) { JahrWechseln(jahr); });
+  connect(menue_, &TRechnerMenue::DMGewaehlt, this, [this](bool dm) { BetraegeInDM(dm); });
+  connect(menue_, &TRechnerMenue::GrundfreibetragGewaehlt, this, [this] {
+    saetze_->GrundfreibetragSetzen(menue_->Grundfreibetrag());
+    Rechnen();
+  });
+  connect(menue_, &TRechnerMenue::BemessungsgrenzenGewaehlt, this, [this] { BemessungsgrenzenZeigen(); });
+  connect(menue_, &TRechnerMenue::InfoGewaehlt, this, [this] { InfoZeigen(); });
+}
+
 // ---- the cycle -------------------------------------------------------------------
 
-void TFRechner::DoIt() {
-  if (rechnenAktiv_) Rechnen();
+void TFRechner::Geaendert() {
+  if (inZyklus_ || !rechnenAktiv_) return;
+  Rechnen();
 }
 
 void TFRechner::Neuberechnen() { Rechnen(); }
 
+TParameter TFRechner::Parameter() const {
+  return lst::Parameter(jahr_, monat_, saetze_->Ueberschreibungen(), Version());
+}
+
+TAnfrage TFRechner::Anfrage(const TParameter& p, TMeldungen& meldungen) {
+  // What applies depends on the request, which the controls that apply
+  // state: a few rounds until the controls stand still.
+  TAnfrage a;
+  for (int runde = 0; runde < 4; ++runde) {
+    meldungen.clear();
+    a = bindung_->Sammeln(p, euro_, meldungen);
+    bool geaendert = bindung_->Freigeben(p, a);
+    geaendert = saetze_->Zeigen(p, a) || geaendert;
+    saetze_->ZuschlagKaestchen(Kinderlos());
+    if (!geaendert) break;
+  }
+  return a;
+}
+
 void TFRechner::Rechnen() {
-  EingabenSammeln();
-  TGesamtErgebnis erg;
-  try {
-    GesamtBerechnen(k_, d_.Rechnung, erg);
-  } catch (const std::exception& e) {
+  if (inZyklus_) return;
+  inZyklus_ = true;
+  TAbrechnungsStand s;
+  s.Parameter = Parameter();
+  const TParameter& p = s.Parameter;
+  TMeldungen meldungen;
+  s.Anfrage = Anfrage(p, meldungen);
+  TPruefOptionen optionen;
+  optionen.MinijobHinweis = true;
+  const std::vector<TBefund> befunde = Pruefen(p, s.Anfrage, optionen);
+  saetze_->Pruefen(meldungen);
+  bindung_->Markieren(befunde, meldungen, p, euro_);
+  s.Euro = euro_;
+  s.ArbeitnehmerSicht = arbeitnehmerSicht_;
+  QString fehler;
+  if (const TBefund* f = ErsterFehler(befunde); f != nullptr && f->Feld == TFeld::Jahr) {
+    fehler = bindung_->Text(f->Meldung, p, euro_);
+  } else {
+    try {
+      s.Ergebnis = Abrechnen(p, s.Anfrage);
+    } catch (const std::exception& e) {
+      fehler = QString::fromStdString(e.what());
+    }
+  }
+  inZyklus_ = false;
+  if (!fehler.isEmpty()) {
     // The results of the last good calculation stay on screen.
+    Fehler(fehler);
+    return;
+  }
+  stand_ = std::move(s);
+  Zeigen();
+}
+
+void TFRechner::Zeigen() {
+  inAnzeige_ = true;
+  ergebnis_->Zeigen(stand_);
+  {
+    // The child benefit of the year and pay period in its field.
+    const QSignalBlocker sperre(f_->EKindergeld);
+    const std::int64_t kindergeld = stand_.Ergebnis.Kindergeld;
+    QLocale ort;
+    ort.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (stand_.Anfrage.ZKF != 0 && kindergeld != 0)
+      f_->EKindergeld->setText(ort.toString(AnzeigeWert(stand_.Parameter.Jahr, euro_, kindergeld), 'f', 2));
+    else
+      f_->EKindergeld->clear();
+  }
+  // The contribution group in force (not while the user types a key or a
+  // refused key stands in the field).
+  TEditCS* gruppe = f_->EBeitragsgruppe;
+  if (gruppe->isEnabled() && bindung_->GruppeMeldung.isEmpty() && !(gruppe->hasFocus() && gruppe->isModified())) {
+    const QString text =
+        stand_.Ergebnis.Beitragsgruppe ? QString::fromStdString(stand_.Ergebnis.Beitragsgruppe->Text()) : QString();
+    if (gruppe->text() != text) gruppe->setText(text);
+  }
+  // The windows that follow the calculation refresh now.
+  emit Berechnet();
+  inAnzeige_ = false;
+}
+
+std::int64_t TFRechner::WunschBetrag() const { return ergebnis_->Wunsch(); }
+
+void TFRechner::WunschGeaendert() {
+  if (inAnzeige_ || !rechnenAktiv_) return;
+  const std::int64_t wunsch = ergebnis_->Wunsch();
+  if (wunsch <= 0) return;
+  TAbrechnungsStand s;
+  s.Parameter = Parameter();
+  TMeldungen meldungen;
+  s.Anfrage = bindung_->Sammeln(s.Parameter, euro_, meldungen);
+  s.Euro = euro_;
+  s.ArbeitnehmerSicht = arbeitnehmerSicht_;
+  try {
+    s.Anfrage.Brutto = WunschBruttoSuchen(s.Parameter, s.Anfrage, euro_, wunsch, arbeitnehmerSicht_, &s.Ergebnis).Brutto;
+  } catch (const std::exception& e) {
     Fehler(QString::fromStdString(e.what()));
     return;
   }
-  d_.Ergebnis = erg;
-  ErgebnisseZeigen();
+  stand_ = std::move(s);
+  Zeigen();
+}
+
+void TFRechner::SichtWechseln(bool arbeitnehmer) {
+  // A gross wage found by the wish-net search becomes the typed gross wage.
+  const TParameter p = Parameter();
+  TMeldungen meldungen;
+  if (rechnenAktiv_ && stand_.Anfrage.Brutto != bindung_->Sammeln(p, euro_, meldungen).Brutto)
+    bindung_->Schreiben(stand_.Anfrage, p, euro_, {TFeld::Brutto});
+  arbeitnehmerSicht_ = arbeitnehmer;
+  menue_->SichtZeigen(arbeitnehmer);
+  Rechnen();
 }
 
 void TFRechner::Fehler(const QString& text) {
@@ -155,618 +339,53 @@ void TFRechner::Fehler(const QString& text) {
   box.exec();
 }
 
-std::int64_t TFRechner::Betrag(const TEditCS* e) const {
-  // Amounts of the pay are never negative; pasted text with a sign reads 0.
-  const double x = e->AsFloat();
-  return x > 0 ? InCent(k_, x) : 0;
-}
-
-int TFRechner::Beschaeftigung() const {
-  if (CBGF->isChecked()) return beGF;
-  if (CBprivHH->isChecked()) return beHH;
-  return beNV;
-}
-
-TWerkzeugAktionen TFRechner::Aktionen() {
-  TWerkzeugAktionen a;
-  a.Steuerklassenvgl1 = Steuerklassenvgl1;
-  a.Tabelle1 = Tabelle1;
-  a.Grafik1 = Grafik1;
-  a.EinkStTabelle1 = EinkStTabelle1;
-  a.EinkommensteuerAnzeige1 = EinkommensteuerAnzeige1;
-  a.LohnUmrAnz1 = LohnUmrAnz1;
-  return a;
-}
-
-void TFRechner::EingabenSammeln() {
-  // The controls state what the user chose; the year's rules make the
-  // calculation's records of it (RegelnAnwenden), as for the command line.
-  TRechnung& r = d_.Rechnung;
-  r.Jahr = k_.LStJahr;
-  r.Monat = k_.LStMonat;
-  r.Version = k_.LStVersion;
-  r.EuroAnzeige = k_.EuroAnzeige;
-  r.ArbeitnehmerSicht = k_.ArbeitnehmerSicht;
-  r.Grundfreibetrag = Grundfreibetrag8004->isChecked() ? 8004 : 8130;
-
-  TLohnZeitraum& lz = r.LZ;
-  lz.LZZ = static_cast<std::uint8_t>(std::max(CBLZZ->currentIndex(), 0) + 1);
-  lz.RE4 = Betrag(ELohn);
-
-  TLStEingabe& l = r.LSt;
-  l = TLStEingabe{};
-  l.ALTER1 = CBAlter->isChecked();
-  l.Bekenntnislos = CBR->isChecked();
-  l.TabArt = static_cast<std::uint8_t>(std::max(cbTabArt->currentIndex(), 0));
-  l.STKL = static_cast<std::uint8_t>(std::max(CBStKl->currentIndex(), 0) + 1);
-  l.af = cbAF->isEnabled() && cbAF->isChecked();
-  l.f = edFaktor->AsFloat();
-  l.ZKF = static_cast<float>(E_ZKF->AsFloat());
-  if (!(l.ZKF >= 0 && l.ZKF <= 99)) l.ZKF = 0;
-  l.Freibetrag = Betrag(EFreibetrag);
-  l.Hinzurechnung = Betrag(EHinzuR);
-  l.VBEZ = Betrag(EVersBez);
-  l.VBEZM = Betrag(EVBezM);
-  l.VBEZS = Betrag(EVBezS);
-  l.ZMVB = static_cast<std::uint8_t>(std::clamp(EZMVB->AsInteger(), 0, 99));
-  // A church-tax rate the command line would refuse turns the field red; the
-  // usual rate applies.
-  if (cbKirchenSt->isEnabled()) {
-    l.KiStSatz = SatzDesFelds(cbKirchenSt->lineEdit(), TSatzArt::Kirchensteuer).value_or(kKirchensteuerVorgabe) / 100;
-  } else {
-    Hinweis(cbKirchenSt->lineEdit(), {});
-    l.KiStSatz = kKirchensteuerVorgabe / 100;
-  }
-  l.AJAHR = std::clamp(edAJahr->AsInteger(), 0, 9999);
-  l.VJAHR = std::clamp(edVJahr->AsInteger(), 0, 9999);
-  l.STERBE = Betrag(edSterbe);
-  const double pausch = PauschSatz();
-  l.PauschSatzAG = CBPauschSt->isEnabled() && CBPauschSt->isChecked() ? pausch : 0;
-
-  // The enabled rate edits go into the table row of the employment type,
-  // which the rules read.
-  const int typ = Beschaeftigung();
-  const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
-  auto& zeile = k_.SVSatzTabelle[typ];
-  const bool sachsen = cbSachsen->isEnabled() && cbSachsen->isChecked();
-  // A rate the command line would refuse (out of range, more than three
-  // decimals) turns its field red; the period's default applies.
-  std::optional<TSVSatzTabelle> vorgabe;
-  auto schreiben = [&](TEditCS* e, int art, bool an) {
-    if (!e->isEnabled()) {
-      Hinweis(e, {});
-      return;
-    }
-    double& satz = an ? zeile[art].AN : zeile[art].AG;
-    if (const auto p = SatzDesFelds(e, TSatzArt::Beitrag)) {
-      satz = *p / 100;
-      return;
-    }
-    if (!vorgabe) vorgabe = SVMonat() > 0 ? SVSaetzeStandard(k_.LStJahr, SVMonat()) : SVSaetzeStandard(k_.LStJahr);
-    satz = an ? (*vorgabe)[typ][art].AN : (*vorgabe)[typ][art].AG;
-  };
-  schreiben(EKVANProz, svKV, true);
-  // From 2015 the field holds the fund's add-on rate, not a rate of the table.
-  r.KVZusatz.reset();
-  if (!regeln.KVZusatz) {
-    schreiben(EKV2ANProz, svKV2, true);
-  } else if (EKV2ANProz->isEnabled()) {
-    // A rate equal to the period's average is no choice of the user's; one
-    // the command line refuses turns the field red and the average applies.
-    const auto zb = SatzDesFelds(EKV2ANProz, TSatzArt::Zusatzbeitrag);
-    kvZusatz_ = zb && *zb != DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat) ? *zb : -1;
-    if (kvZusatz_ >= 0) r.KVZusatz = kvZusatz_;
-  } else {
-    Hinweis(EKV2ANProz, {});
-  }
-  schreiben(EKVAGProz, svKV, false);
-  schreiben(ERVANProz, svRV, true);
-  schreiben(ERVAGProz, svRV, false);
-  schreiben(EAVANProz, svAV, true);
-  schreiben(EAVAGProz, svAV, false);
-  if (!sachsen) {
-    schreiben(EPVANProz, svPV, true);
-    schreiben(EPVAGProz, svPV, false);
-  }
-  schreiben(ePV2ANProz, svPV2, true);
-  schreiben(EAufProz, svRVAuf, true);
-
-  r.Beschaeftigung = typ;
-  r.Region = static_cast<std::uint8_t>(std::max(RGOstWestGruppe->checkedId(), 0));
-  r.Sachsen = cbSachsen->isChecked();
-  r.SachsenPV.reset();
-  if (sachsen && EPVANProz->isEnabled()) {
-    // The care rates of Saxony as typed; a refused one gives the period's.
-    const auto an = SatzDesFelds(EPVANProz, TSatzArt::Beitrag);
-    const auto ag = SatzDesFelds(EPVAGProz, TSatzArt::Beitrag);
-    if (an && ag) r.SachsenPV = TSatzPaar{*an / 100, *ag / 100};
-  }
-  r.Aufstockung = CBAufst->isChecked();
-  r.Gleitzone = CBGleitZ->isChecked();
-  r.RVVerzicht = CBRV_Verzicht->isChecked();
-  r.KVZuschlag = cbKV2->isChecked();
-  r.PVZuschlag = cbPV2->isChecked();
-  r.PVAbschlaege = PVAbschlaege();
-  // The levies: a rate other than the default of the employment type.
-  r.U1 = r.U2 = -1;
-  if (regeln.PeriodenNachMonat) {
-    const TSVPeriode& periode = SVPeriode(k_.LStJahr, k_.LStMonat);
-    // A rate the command line refuses turns its field red; the default applies.
-    auto umlage = [&](TEditCS* e, double gf, double& nv, double& satz) {
-      if (!e->isEnabled()) return;
-      const auto wert = SatzDesFelds(e, TSatzArt::Umlage);
-      if (!wert) return;
-      const double p = *wert;
-      if (typ == beNV) {
-        nv = p;
-        if (p != 0) satz = p / 100;
-      } else if (p != std::max(gf, 0.0)) {
-        satz = p / 100;
-      }
-    };
-    umlage(EU1Proz, periode.U1GF, u1NV_, r.U1);
-    umlage(EU2Proz, periode.U2GF, u2NV_, r.U2);
-  } else {
-    Hinweis(EU1Proz, {});
-    Hinweis(EU2Proz, {});
-  }
-  r.Privat = 0;
-  r.PrivatBeitrag = 0;
-  r.PrivatBeitragPV.reset();
-  if (cbPriv->isChecked()) {
-    r.Privat = RGprivTypGruppe->checkedId() == 0 ? 2 : 1;
-    r.PrivatBeitrag = std::max<std::int64_t>(EPVWert->AsCents(), 0);
-    if (!EPVWertPV->text().trimmed().isEmpty()) r.PrivatBeitragPV = std::max<std::int64_t>(EPVWertPV->AsCents(), 0);
-  }
-  // From 2014 a typed contribution group stays in force beside the boxes it
-  // has set: it says what they cannot (KV 3, KV 9, RV 3, AV 2, KV 0 with PV 1).
-  r.Beitragsgruppe.reset();
-  if (regeln.Beitragsgruppen) r.Beitragsgruppe = gruppe_;
-  r.Kindergeld = Betrag(EKindergeld);
-  r.AGZusatz = 0;
-  r.SonstigeAbzuege = Betrag(EZusBetrag);
-  r.SonstigeBezeichnung = EZusText->text().toStdString();
-  RegelnAnwenden(k_, r);
-
-  WarnfarbenSetzen();
-  HinweiseSetzen();
-  BeitragsgruppeZeigen();
-  wunschBetrag_ = Betrag(ENettoLohn);
-}
-
-std::optional<double> TFRechner::SatzDesFelds(QLineEdit* feld, TSatzArt art) {
-  std::string regel;
-  const auto wert = SatzLesen(feld->text().toStdString(), art, &regel);
-  Hinweis(feld, wert ? QString() : QString::fromStdString(regel));
-  return wert;
-}
-
-void TFRechner::Hinweis(QWidget* w, const QString& warnung) {
-  // The usual tooltip is kept while the field warns, and comes back after.
-  const bool rot = !warnung.isEmpty();
-  const bool warRot = w->property("warnung").toBool();
-  if (rot && !warRot) w->setProperty("hinweis", w->toolTip());
-  if (!rot && warRot) w->setToolTip(w->property("hinweis").toString());
-  Warnen(w, rot);
-  if (rot) w->setToolTip(warnung);
-}
-
-double TFRechner::PauschSatz() {
-  // The field keeps the year's rate outside a minijob too; it warns where
-  // it is in use.
-  std::string regel;
-  const auto p = SatzLesen(EPauschSt->text().toStdString(), TSatzArt::Pauschsteuer, &regel);
-  Hinweis(EPauschSt, p || !EPauschSt->isEnabled() ? QString() : QString::fromStdString(regel));
-  return p ? *p / 100 : k_.PauschSatz;
-}
-
-void TFRechner::HinweiseSetzen() {
-  const TRechnung& r = d_.Rechnung;
-  // The age relief ticked for a year before the one after the 64th
-  // birthday: the rules granted none.
-  if (CBAlter->isChecked() && !r.LSt.ALTER1) {
-    Hinweis(edAJahr, QStringLiteral("Den Altersentlastungsbetrag gibt es erst ab %1 (dem Kalenderjahr nach dem "
-                                    "64. Geburtstag); für %2 wird keiner abgezogen.")
-                         .arg(r.LSt.AJAHR)
-                         .arg(r.Jahr));
-  } else {
-    Hinweis(edAJahr, {});
-  }
-  // A care part above the premium it belongs to: the rules took the premium.
-  const bool pflegeZuHoch = r.PrivatBeitragPV && r.SV.PKPVPflege >= 0 && r.SV.PKPVPflege != *r.PrivatBeitragPV;
-  Hinweis(EPVWertPV, pflegeZuHoch ? QStringLiteral("Der Beitrag zur Pflegeversicherung ist größer als der "
-                                                   "Monatsbeitrag KV+PV, in dem er enthalten ist; gerechnet "
-                                                   "wird mit dem Monatsbeitrag.")
-                                  : QString());
-}
-
-void TFRechner::Warnen(QWidget* w, bool rot) {
-  if (w->property("warnung").toBool() == rot && w->autoFillBackground() == rot) return;
-  w->setProperty("warnung", rot);
-  QPalette p = w->palette();
-  if (rot) {
-    // Buttons paint their background with the button role.
-    p.setColor(QPalette::Window, QColor(255, 0, 0));
-    p.setColor(QPalette::Button, QColor(255, 0, 0));
-    // An edit paints its field with the base role.
-    if (qobject_cast<QLineEdit*>(w) != nullptr) p.setColor(QPalette::Base, QColor(255, 0, 0));
-  } else {
-    p = QApplication::palette(w);
-  }
-  w->setPalette(p);
-  w->setAutoFillBackground(rot);
-}
-
-void TFRechner::WarnfarbenSetzen() {
-  const std::int64_t re4 = d_.Rechnung.LZ.RE4;
-  const bool leer = ELohn->text().isEmpty();
-  const std::int64_t grenze =
-      BBGFuerZeitraum(k_.BBGTabelle, d_.Rechnung.LZ.LZZ, d_.Rechnung.SV.Region)[bbgGF];
-  bool rot;
-  if (CBGF->isChecked() || CBprivHH->isChecked())
-    rot = re4 > grenze && !leer;
-  else
-    rot = re4 <= grenze && !leer;
-  Warnen(CBGF, rot);
-  Warnen(CBprivHH, rot);
-
-  // The bounds of the sliding zone converted to the pay period, as the
-  // ceilings are.
-  const TGleitzoneGrenzen zone = SVMonat() > 0
-                                     ? GleitzoneGrenzenFuerZeitraum(k_.LStJahr, k_.LStMonat, d_.Rechnung.LZ.LZZ)
-                                     : GleitzoneGrenzenFuerZeitraum(k_.LStJahr, d_.Rechnung.LZ.LZZ);
-  const bool drin = zone.Vorhanden && zone.Untergrenze < re4 && re4 <= zone.Obergrenze;
-  Warnen(CBGleitZ, CBGleitZ->isChecked() && CBGleitZ->isEnabled() && !drin);
-}
-
-// ---- rates ------------------------------------------------------------------------
-
-void TFRechner::SaetzeInEdits() {
-  rechnenAktiv_ = false;
-  const int typ = Beschaeftigung();
-  const auto& zeile = k_.SVSatzTabelle[typ];
-  // A kind the year does not know (the surcharges before 2005) stays
-  // disabled whatever the settings file holds.
-  const TJahresRegeln& regeln = JahresRegeln(k_.LStJahr);
-  // From 2014 the contribution group in force says what is levied: a share
-  // it does not levy is disabled and empty, a rate of its own (the reduced
-  // health rate of KV 3) shown but not typed over.
-  std::array<TSatzPaar, svAnzahl> inKraft = zeile;
-  if (regeln.Beitragsgruppen) SaetzeDerGruppe(GruppeInKraft(), k_.LStJahr, k_.LStMonat, inKraft);
-  for (const auto& f : kSatzFelderAnzeige) {
-    TEditCS* e = this->*f.Feld;
-    // The rate written now is one in force: no warning of a typed one stays.
-    Hinweis(e, {});
-    const double wert = f.AN ? inKraft[f.Art].AN : inKraft[f.Art].AG;
-    const bool erhoben = wert >= 0 && regeln.ArtVorhanden(typ, static_cast<TSVArt>(f.Art));
-    const bool derGruppe = erhoben && wert != (f.AN ? zeile[f.Art].AN : zeile[f.Art].AG);
-    e->setEnabled(erhoben && !derGruppe);
-    if (erhoben)
-      e->SetFraction(wert);
-    else
-      e->clear();
-    // The group's own rate as the law states it ("7,0").
-    if (derGruppe && !e->text().contains(QLocale().decimalPoint())) e->setText(e->text() + QLocale().decimalPoint() + QLatin1Char('0'));
-    if (derGruppe && !e->property("hinweisTabelle").isValid()) {
-      e->setProperty("hinweisTabelle", e->toolTip());
-      e->setToolTip(QStringLiteral("ermäßigter Beitragssatz der Beitragsgruppe mit KV 3 (ohne Anspruch auf "
-                                   "Krankengeld)"));
-    } else if (!derGruppe && e->property("hinweisTabelle").isValid()) {
-      e->setToolTip(e->property("hinweisTabelle").toString());
-      e->setProperty("hinweisTabelle", QVariant());
-    }
-  }
-  TSatzPaar pv = zeile[svPV];
-  if (cbSachsen->isEnabled() && cbSachsen->isChecked() && EPVANProz->isEnabled() &&
-      SachsenPVSaetze(k_.LStJahr, k_.LStMonat, pv)) {
-    EPVANProz->SetFraction(pv.AN);
-    EPVAGProz->SetFraction(pv.AG);
-  }
-  if (regeln.KVZusatz && EKV2ANProz->isEnabled()) {
-    // The fund's add-on rate: the stored one, else the period's average.
-    const double zb = kvZusatz_ >= 0 ? kvZusatz_ : DurchschnittsZusatzbeitrag(k_.LStJahr, k_.LStMonat);
-    EKV2ANProz->setText(TEditCS::ZahlAlsText(zb));
-  }
-  cbKV2->setEnabled(EKV2ANProz->isEnabled());
-  cbPV2->setEnabled(ePV2ANProz->isEnabled() && Kinderlos());
-  UmlagenInEdits();
-  if (d_.Rechnung.LSt.PauschSatzAG > 0)
-    EPauschSt->setText(TEditCS::ZahlAlsText(d_.Rechnung.LSt.PauschSatzAG * 100));
-  PrivatFelderFreigeben();
-  rechnenAktiv_ = true;
-}
-
-void TFRechner::SaetzeNeuLaden() {
-  const TNewIniFile ini = namen_.SaetzeDatei();
-  double pausch = k_.PauschSatz;
-  double soli = k_.SoliGeladen;
-  SVSaetzeLaden(ini, k_.LStJahr, k_.SVSatzTabelle, pausch, soli);
-  PeriodeWechseln(k_.LStJahr, 0, SVMonat(), k_.SVSatzTabelle);
-}
-
-void TFRechner::UmlagenInEdits() {
-  const bool vorher = rechnenAktiv_;
-  rechnenAktiv_ = false;
-  const bool umlagen = JahresRegeln(k_.LStJahr).PeriodenNachMonat;
-  for (TEditCS* e : {EU1Proz, EU2Proz}) e->setEnabled(umlagen);
-  if (!umlagen) {
-    EU1Proz->clear();
-    EU2Proz->clear();
-  } else if (Beschaeftigung() == beNV) {
-    EU1Proz->setText(TEditCS::ZahlAlsText(std::max(u1NV_, 0.0)));
-    EU2Proz->setText(TEditCS::ZahlAlsText(std::max(u2NV_, 0.0)));
-  } else {
-    const TSVPeriode& periode = SVPeriode(k_.LStJahr, k_.LStMonat);
-    EU1Proz->setText(TEditCS::ZahlAlsText(std::max(periode.U1GF, 0.0)));
-    EU2Proz->setText(TEditCS::ZahlAlsText(std::max(periode.U2GF, 0.0)));
-  }
-  rechnenAktiv_ = vorher;
-}
-
-int TFRechner::PVAbschlaege() const {
-  if (!E_KinderU25->isEnabled()) return 0;
-  return std::clamp(E_KinderU25->AsInteger() - 1, 0, 4);
-}
+// ---- what one control means for others -------------------------------------------
 
 bool TFRechner::Kinderlos() const {
-  return !(E_ZKF->AsFloat() > 0) && !(E_KinderU25->isEnabled() && E_KinderU25->AsInteger() > 0);
+  return !(f_->E_ZKF->AsFloat() > 0) && !(f_->E_KinderU25->isEnabled() && f_->E_KinderU25->AsInteger() > 0);
 }
 
-// ---- input rules -------------------------------------------------------------------
-
-QString TFRechner::Fixiert2(double x) const {
-  QLocale ort;
-  ort.setNumberOptions(QLocale::OmitGroupSeparator);
-  return ort.toString(x, 'f', 2);
+void TFRechner::PVZuschlagVorgabe() {
+  // Class II has no surcharge of the childless (single parents).
+  const QSignalBlocker sperre(f_->cbPV2);
+  f_->cbPV2->setChecked(Kinderlos() && f_->CBStKl->currentIndex() != 1);
 }
 
-void TFRechner::E_ZKFChange() {
-  const bool kinderlos = Kinderlos();
-  cbPV2->setChecked(kinderlos && CBStKl->currentIndex() != 1);
-  cbPV2->setEnabled(kinderlos && ePV2ANProz->isEnabled() && !cbPriv->isChecked());
-  ZuschlaegeAnzeigen();
-  KindergeldSetzen();
-  Rechnen();
-}
-
-void TFRechner::KindergeldSetzen() {
-  // The child benefit of the year and pay period, in the display currency.
-  const int lzz = std::clamp(CBLZZ->currentIndex(), 0, 3);
-  const double zkf = E_ZKF->AsFloat();
-  const std::int64_t kg = zkf > 0 && zkf <= 99 ? KindergeldBerechnen(k_, kTageProZeitraum[lzz], zkf) : 0;
-  if (zkf != 0 && kg != 0)
-    EKindergeld->setText(Fixiert2(AusCent(k_, kg)));
-  else
-    EKindergeld->clear();
-}
-
-void TFRechner::AufstockungFreigeben() {
-  // The top-up only in marginal employment and where the year has it.
-  const int typ = Beschaeftigung();
-  const TJahresRegeln regeln = JahresRegeln(k_.LStJahr);
-  CBAufst->setEnabled(typ != beNV && regeln.ArtVorhanden(typ, svRVAuf) &&
-                      k_.SVSatzTabelle[typ][svRVAuf].AN >= 0);
-}
-
-void TFRechner::CBStKlChange() {
-  const int stkl = CBStKl->currentIndex() + 1;
-  const bool kinder = stkl <= 4;
-  if (!kinder) {
-    E_ZKF->clear();
-    EKindergeld->clear();
+void TFRechner::BeschaeftigungGeklickt(QCheckBox* kasten) {
+  GruppeVerwerfen();
+  if (kasten->isChecked()) {
+    QCheckBox* andere = kasten == f_->CBGF ? f_->CBprivHH : f_->CBGF;
+    const QSignalBlocker sperre(andere);
+    andere->setChecked(false);
+    // From 2014 a minijob is insured in the pension insurance: the top-up is
+    // ticked, unticking it is the employee's exemption.
+    if (JahresRegeln(jahr_).PeriodenNachMonat) {
+      const QSignalBlocker aufstockung(f_->CBAufst);
+      f_->CBAufst->setChecked(true);
+    }
   }
-  E_ZKF->setEnabled(kinder);
-  EKindergeld->setEnabled(kinder);
-  // Children under 25 count in every class: with one the person is not
-  // childless, with or without child allowances.
-  cbPV2->setChecked(Kinderlos() && stkl != 2);
-  cbAF->setEnabled(stkl == 4);
-  edFaktor->setEnabled(stkl == 4);
-  if (!cbAF->isEnabled()) {
-    cbAF->setChecked(false);
-    edFaktor->setText(QStringLiteral("1,0"));
-    edFaktor->setEnabled(false);
-  }
-  ZuschlaegeAnzeigen();
-  Rechnen();
-}
-
-void TFRechner::CBRClick() {
-  cbKirchenSt->setEnabled(!CBR->isChecked());
-  Rechnen();
-}
-
-void TFRechner::cbKirchenStChange() { DoIt(); }
-
-void TFRechner::KirchenStMerken() {
-  // A new rate joins the list once its editing has ended (Enter or leaving the
-  // field), not with every keystroke.
-  const QString text = cbKirchenSt->currentText().trimmed();
-  if (text.isEmpty() || cbKirchenSt->findText(text) >= 0) return;
-  // Only a rate the calculation takes (the field is red otherwise).
-  const auto satz = SatzLesen(text.toStdString(), TSatzArt::Kirchensteuer);
-  if (!satz || *satz == 0) return;
-  QStringList liste;
-  for (int i = 0; i < cbKirchenSt->count(); ++i) liste << cbKirchenSt->itemText(i);
-  liste << text;
-  KirchenStListeSetzen(liste, text);
-}
-
-void TFRechner::KirchenStListeSetzen(const QStringList& roh, const QString& auswahl) {
-  QStringList liste;
-  for (const QString& s : roh)
-    if (!s.isEmpty() && !liste.contains(s)) liste << s;
-  std::sort(liste.begin(), liste.end(), [](const QString& a, const QString& b) {
-    return QString::localeAwareCompare(a, b) < 0;
-  });
-  const bool vorher = cbKirchenSt->blockSignals(true);
-  cbKirchenSt->clear();
-  cbKirchenSt->addItems(liste);
-  const int i = cbKirchenSt->findText(auswahl);
-  if (i >= 0)
-    cbKirchenSt->setCurrentIndex(i);
-  else
-    cbKirchenSt->setEditText(auswahl);
-  cbKirchenSt->blockSignals(vorher);
-}
-
-void TFRechner::CBAlterClick() {
-  edAJahr->setEnabled(CBAlter->isChecked());
-  DoIt();
-}
-
-void TFRechner::cbAFClick() {
-  // Beside the factor no allowance is entered: the factor has taken it in
-  // already (section 39f (1) sentence 6 EStG).
-  if (!EFreibetrag->property("hinweisOhneFaktor").isValid())
-    EFreibetrag->setProperty("hinweisOhneFaktor", EFreibetrag->toolTip());
-  if (cbAF->isChecked()) {
-    edFaktor->setEnabled(true);
-    EFreibetrag->clear();
-    EFreibetrag->setEnabled(false);
-    EFreibetrag->setToolTip(QStringLiteral("Neben dem Faktor wird kein Freibetrag als Lohnsteuerabzugsmerkmal "
-                                           "gebildet: er ist im Faktor schon berücksichtigt (§ 39f Abs. 1 "
-                                           "Satz 6 EStG)"));
-  } else {
-    edFaktor->setEnabled(false);
-    EFreibetrag->setEnabled(true);
-    EFreibetrag->setToolTip(EFreibetrag->property("hinweisOhneFaktor").toString());
-  }
-  Rechnen();
-}
-
-void TFRechner::edFaktorChange() {
-  const double f = edFaktor->AsFloat();
-  if (f < 0)
-    edFaktor->setText(QStringLiteral("0"));
-  else if (f > 1)
-    edFaktor->setText(QStringLiteral("1"));
-  DoIt();
-}
-
-void TFRechner::OnChgMonat(int n) {
-  if (n < 0 || n > 3) return;
-  const int alt = std::clamp<int>(lzzAlt_, 0, 3);
-  // The rewritten fields recalculate once at the end, not each on its own.
-  const bool vorher = rechnenAktiv_;
-  rechnenAktiv_ = false;
-  for (TEditCS* e : {ELohn, EVersBez, EFreibetrag, EHinzuR, EKindergeld, EZusBetrag}) {
-    if (e->text().isEmpty()) continue;
-    const double wert = e->AsFloat() / kTageProZeitraum[alt] * kTageProZeitraum[n];
-    e->setText(Fixiert2(wert));
-  }
-  rechnenAktiv_ = vorher;
-  lzzAlt_ = static_cast<std::uint8_t>(n);
-  EZMVB->setEnabled(n == 0);
-  edSterbe->setEnabled(n == 0);
-  Rechnen();
-}
-
-void TFRechner::TabArtWaehlen(int art) {
-  cbTabArt->setCurrentIndex(art);
-  CBKRVClick(true);
-}
-
-void TFRechner::CBKRVClick(bool mitSender) {
-  if (cbTabArt->currentIndex() == 0) {
-    SaetzeNeuLaden();
-    SaetzeInEdits();
-  } else if (JahresRegeln(k_.LStJahr).Beitragsgruppen) {
-    // From 2014 the contribution group takes out what the special table
-    // does not levy; the rates of the table stay.
-    SaetzeInEdits();
-  } else {
-    for (TEditCS* e : {ERVANProz, ERVAGProz, EAVANProz, EAVAGProz}) e->setText(QStringLiteral("0"));
-  }
-  // Chosen by the user, the special table is the privately insured one; a
-  // contribution group sets private insurance itself.
-  if (!gruppeSetzen_) cbPriv->setChecked(cbPriv->isEnabled() && cbTabArt->currentIndex() == 1);
-  if (mitSender) Rechnen();
-}
-
-void TFRechner::RGOstWestClick() {
-  cbSachsen->setEnabled(RGOstWestGruppe->checkedId() == rgOst);
-  SaetzeInEdits();
-  Rechnen();
-}
-
-void TFRechner::cbSachsenClick() {
-  SaetzeInEdits();
-  DoIt();
-}
-
-void TFRechner::BeschaeftigungClick(QCheckBox* geklickt) {
-  if (!klickSperre_) return;
-  klickSperre_ = false;
-  QCheckBox* andere = geklickt == CBGF ? CBprivHH : CBGF;
-  andere->setChecked(false);
-  AufstockungFreigeben();
-  // From 2014 a minijob is insured in the pension insurance: the top-up is
-  // ticked, unticking it is the employee's exemption.
-  if (geklickt->isChecked() && JahresRegeln(k_.LStJahr).PeriodenNachMonat && CBAufst->isEnabled()) {
-    const bool vorher = CBAufst->blockSignals(true);
-    CBAufst->setChecked(true);
-    CBAufst->blockSignals(vorher);
-  }
-  CBPauschSt->setEnabled(geklickt->isChecked());
-  EPauschSt->setEnabled(geklickt->isChecked());
-  rechnenAktiv_ = false;
-  PeriodenFelderFreigeben();
-  SaetzeInEdits();
-  rechnenAktiv_ = true;
-  Rechnen();
-  klickSperre_ = true;
-}
-
-void TFRechner::PrivatFelderFreigeben() {
-  const bool c = cbPriv->isChecked();
-  EPVWert->setEnabled(c);
-  EPVWertPV->setEnabled(c);
-  LPVWertPV->setEnabled(c);
-  RGprivTyp->setEnabled(c);
-  // From 2014 the contribution group (KV 0, PV 0) has taken the health and
-  // care rates out already (SaetzeInEdits).
-  if (c && !JahresRegeln(k_.LStJahr).Beitragsgruppen) {
-    for (QWidget* w : std::initializer_list<QWidget*>{EKVANProz, EKVAGProz, EKV2ANProz, cbKV2, EPVANProz,
-                                                     EPVAGProz, ePV2ANProz, cbPV2})
-      w->setEnabled(false);
-  }
-}
-
-void TFRechner::cbPrivClick() {
-  const bool c = cbPriv->isChecked();
-  if (!c) SaetzeNeuLaden();
-  SaetzeInEdits();
-  PeriodenFelderFreigeben();
-  if (!c && !Kinderlos()) cbPV2->setEnabled(false);
-  DoIt();
+  Geaendert();
 }
 
 // ---- contribution group ---------------------------------------------------------
 
-TBeitragsgruppe TFRechner::GruppeInKraft() const {
-  if (gruppe_) return *gruppe_;
-  TVersicherung v;
-  v.Beschaeftigung = Beschaeftigung();
-  v.Aufstockung = CBAufst->isChecked();
-  v.Privat = cbPriv->isChecked();
-  v.BesondereTabelle = cbTabArt->currentIndex() == 1;
-  return GruppeDerVersicherung(v);
-}
-
-std::string TFRechner::GruppeProbieren(const TBeitragsgruppe& g, TRechnung& probe) const {
-  probe = d_.Rechnung;
-  probe.Jahr = k_.LStJahr;
-  probe.Monat = k_.LStMonat;
-  probe.Beschaeftigung = Beschaeftigung();
-  probe.Beitragsgruppe = g;
-  return BeitragsgruppeUebernehmen(probe);
+QString TFRechner::GruppeProbieren(const TBeitragsgruppe& g, TAnfrage& probe) {
+  const TParameter p = Parameter();
+  TMeldungen meldungen;
+  TAnfrage a = bindung_->Sammeln(p, euro_, meldungen);
+  a.Beitragsgruppe = g;
+  // The boxes as the key sets them; then the core's findings of the key.
+  probe = MitGruppe(p, a);
+  for (const TBefund& b : lst::Pruefen(p, probe))
+    if (b.Schwere == TSchwere::Fehler && b.Feld == TFeld::Beitragsgruppe) return bindung_->Text(b.Meldung, p, euro_);
+  return {};
 }
 
 void TFRechner::BeitragsgruppeEingegeben() {
-  if (!EBeitragsgruppe->isEnabled() || !EBeitragsgruppe->isModified()) return;
-  EBeitragsgruppe->setModified(false);
-  const QString text = EBeitragsgruppe->text().trimmed();
+  TEditCS* feld = f_->EBeitragsgruppe;
+  if (!feld->isEnabled() || !feld->isModified()) return;
+  feld->setModified(false);
+  const QString text = feld->text().trimmed();
   if (text.isEmpty()) {
     // An emptied field gives the boxes the say again.
     GruppeVerwerfen();
@@ -778,109 +397,73 @@ void TFRechner::BeitragsgruppeEingegeben() {
     BeitragsgruppeAblehnen(text, QStringLiteral("„%1“ sind nicht vier Ziffern (KV, RV, AV, PV), z. B. 1111").arg(text));
     return;
   }
-  // The core checks the key for the pay month and says what it sets.
-  TRechnung probe;
-  const std::string fehler = GruppeProbieren(*g, probe);
-  if (!fehler.empty()) {
-    BeitragsgruppeAblehnen(text, QString::fromStdString(fehler));
+  TAnfrage probe;
+  const QString fehler = GruppeProbieren(*g, probe);
+  if (!fehler.isEmpty()) {
+    BeitragsgruppeAblehnen(text, fehler);
     return;
   }
-  gruppe_ = g;
-  gruppeAbgelehnt_ = false;
-  Hinweis(EBeitragsgruppe, {});
-  // The boxes as the key says, without giving up the key: table first (the
-  // special table chosen by hand brings private insurance), then private
-  // insurance, the employment and its top-up.
-  gruppeSetzen_ = true;
-  QRadioButton* tabelle = probe.LSt.TabArt != 0 ? rbBesTab : rbAllgTab;
-  if (!tabelle->isChecked()) tabelle->setChecked(true);
-  if (cbPriv->isChecked() != (probe.Privat != 0)) cbPriv->setChecked(probe.Privat != 0);
-  QCheckBox* art = probe.Beschaeftigung == beGF ? CBGF : probe.Beschaeftigung == beHH ? CBprivHH : nullptr;
-  for (QCheckBox* c : {CBGF, CBprivHH})
-    if (c->isChecked() != (c == art)) c->setChecked(c == art);
-  if (CBAufst->isChecked() != probe.Aufstockung) CBAufst->setChecked(probe.Aufstockung);
-  gruppeSetzen_ = false;
-  SaetzeInEdits();
-  PeriodenFelderFreigeben();
+  bindung_->Gruppe = g;
+  bindung_->GruppeMeldung.clear();
+  hinweis::Meldung(feld, {});
+  // The boxes as the key says, without giving up the key.
+  bindung_->Schreiben(probe, Parameter(), euro_,
+                      {TFeld::BesondereTabelle, TFeld::Privat, TFeld::Minijob, TFeld::Haushalt, TFeld::Aufstockung});
   Rechnen();
 }
 
 void TFRechner::BeitragsgruppeAblehnen(const QString& text, const QString& meldung) {
-  gruppeAbgelehnt_ = true;
-  if (EBeitragsgruppe->text() != text) EBeitragsgruppe->setText(text);
-  Hinweis(EBeitragsgruppe, meldung);
+  bindung_->GruppeMeldung = meldung;
+  if (f_->EBeitragsgruppe->text() != text) f_->EBeitragsgruppe->setText(text);
+  hinweis::Meldung(f_->EBeitragsgruppe, meldung);
 }
 
 void TFRechner::GruppeVerwerfen() {
-  if (!gruppe_ && !gruppeAbgelehnt_) return;
-  const bool mitGruppe = gruppe_.has_value();
-  gruppe_.reset();
-  gruppeAbgelehnt_ = false;
-  Hinweis(EBeitragsgruppe, {});
-  // What the key alone said of the rates (KV 3, RV 3, AV 2 ...) goes with it.
-  if (mitGruppe && !gruppeSetzen_) SaetzeInEdits();
-}
-
-void TFRechner::BeitragsgruppeZeigen() {
-  if (!EBeitragsgruppe->isEnabled() || gruppeAbgelehnt_) return;
-  if (EBeitragsgruppe->hasFocus() && EBeitragsgruppe->isModified()) return;
-  const QString text = QString::fromStdString(BeitragsgruppeDerRechnung(d_.Rechnung).Text());
-  if (EBeitragsgruppe->text() != text) EBeitragsgruppe->setText(text);
+  if (!bindung_->Gruppe && bindung_->GruppeMeldung.isEmpty()) return;
+  bindung_->Gruppe.reset();
+  bindung_->GruppeMeldung.clear();
+  hinweis::Meldung(f_->EBeitragsgruppe, {});
 }
 
 void TFRechner::BeitragsgruppePruefen() {
-  const bool mit = JahresRegeln(k_.LStJahr).Beitragsgruppen;
   // A text refused before is no longer the question in a new period.
-  if (gruppeAbgelehnt_) {
-    gruppeAbgelehnt_ = false;
-    Hinweis(EBeitragsgruppe, {});
+  if (!bindung_->GruppeMeldung.isEmpty()) {
+    bindung_->GruppeMeldung.clear();
+    hinweis::Meldung(f_->EBeitragsgruppe, {});
   }
-  EBeitragsgruppe->setEnabled(mit);
-  LBeitragsgruppe->setEnabled(mit);
-  if (!mit) {
-    gruppe_.reset();
-    gruppeAbgelehnt_ = false;
-    Hinweis(EBeitragsgruppe, {});
-    EBeitragsgruppe->clear();
+  if (!bindung_->Gruppe) return;
+  const TParameter p = Parameter();
+  // Without groups in the year the field empties itself (the binding).
+  if (!NichtVerfuegbar(p, TAnfrage{}, TFeld::Beitragsgruppe).empty()) {
+    bindung_->Gruppe.reset();
     return;
   }
-  if (!gruppe_) return;
-  TRechnung probe;
-  const std::string fehler = GruppeProbieren(*gruppe_, probe);
-  if (fehler.empty()) return;
-  const QString text = QString::fromStdString(gruppe_->Text());
-  gruppe_.reset();
-  BeitragsgruppeAblehnen(text, QString::fromStdString(fehler));
-}
-
-void TFRechner::SatzGeaendert(QLineEdit* feld) {
-  if (unbrauchbar_.empty()) return;
-  // The keys the field's value is stored under.
-  std::vector<std::string> schluessel;
-  const int typ = Beschaeftigung();
-  if (feld == EPauschSt) {
-    schluessel = {"PauschSt"};
-  } else if (feld == EU1Proz || feld == EU2Proz) {
-    if (typ == beNV) schluessel = {feld == EU1Proz ? "U1" : "U2"};
-  } else if (feld == EKV2ANProz && JahresRegeln(k_.LStJahr).KVZusatz) {
-    schluessel = {"KVZusatz"};
-  } else {
-    for (const auto& f : kSatzFelderAnzeige)
-      if (this->*f.Feld == feld) schluessel = {SVSatzSchluessel(typ, f.Art, f.AN)};
-  }
-  for (const std::string& name : schluessel) {
-    std::erase_if(unbrauchbar_, [&](const TIgnorierterWert& w) {
-      return QString::fromStdString(w.Schluessel).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0;
-    });
-  }
-}
-
-void TFRechner::EZusTextChange() {
-  ErgText->setText(EZusText->text());
-  d_.Rechnung.SonstigeBezeichnung = EZusText->text().toStdString();
+  TAnfrage probe;
+  const QString fehler = GruppeProbieren(*bindung_->Gruppe, probe);
+  if (fehler.isEmpty()) return;
+  const QString text = QString::fromStdString(bindung_->Gruppe->Text());
+  bindung_->Gruppe.reset();
+  BeitragsgruppeAblehnen(text, fehler);
 }
 
 // ---- window events ---------------------------------------------------------------
+
+void TFRechner::AnzeigeVerbinden(QAction* eintrag, QWidget* fenster) {
+  if (eintrag == nullptr || fenster == nullptr) return;
+  anzeigen_.insert(fenster, eintrag);
+  fenster->installEventFilter(this);
+  eintrag->setEnabled(true);
+  connect(eintrag, &QAction::triggered, fenster, [eintrag, fenster] {
+    if (fenster->isVisible()) {
+      eintrag->setChecked(false);
+      fenster->close();
+    } else {
+      eintrag->setChecked(true);
+      fenster->show();
+    }
+  });
+  connect(fenster, &QObject::destroyed, this, [this, fenster] { anzeigen_.remove(fenster); });
+}
 
 bool TFRechner::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Hide) {
@@ -915,7 +498,7 @@ void TFRechner::showEvent(QShowEvent* ereignis) {
   QMainWindow::showEvent(ereignis);
   if (gezeigt_) return;
   gezeigt_ = true;
-  ELohn->setFocus();
+  f_->ELohn->setFocus();
   rechnenAktiv_ = true;
   Rechnen();
   if (!einstellungsWarnungen_.isEmpty())

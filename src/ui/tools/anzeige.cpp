@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "calc/anzeige.h"
+
 namespace lst {
 
 QLocale AnzeigeLocale() {
@@ -16,21 +18,11 @@ QLocale AnzeigeLocale() {
   return locale;
 }
 
-namespace {
+QString GeldText(int jahr, bool euro, std::int64_t cent) { return GeldText(euro, AnzeigeWert(jahr, euro, cent)); }
 
-// The symbol of the display currency as the calculator shows it ("EUR", "DM").
-QString Symbol(const TRechenKontext& k) { return QString::fromStdString(k.Waehrung); }
-
-}  // namespace
-
-QString GeldText(TRechenKontext& k, std::int64_t cent) {
-  const double betrag = AusCent(k, cent);
-  return GeldText(static_cast<const TRechenKontext&>(k), betrag);
-}
-
-QString GeldText(const TRechenKontext& k, double betrag) {
+QString GeldText(bool euro, double betrag) {
   if (!std::isfinite(betrag)) return QStringLiteral("-");
-  return ZahlText(betrag) + QChar(' ') + Symbol(k);
+  return ZahlText(betrag) + QChar(' ') + QString::fromLatin1(Waehrungszeichen(euro));
 }
 
 QString ZahlText(double wert) {

@@ -6,8 +6,6 @@
 
 #include <cstdint>
 
-#include "calc/kontext.h"
-
 class QWidget;
 
 namespace lst {
@@ -16,10 +14,11 @@ namespace lst {
 // otherwise.
 QLocale AnzeigeLocale();
 
-// A stored amount as money of the display currency ("1.234,56 EUR").
-QString GeldText(TRechenKontext& k, std::int64_t cent);
+// An amount of the year's currency (cents) as money of the display
+// currency ("1.234,56 EUR").
+QString GeldText(int jahr, bool euro, std::int64_t cent);
 // An amount already in the display currency.
-QString GeldText(const TRechenKontext& k, double betrag);
+QString GeldText(bool euro, double betrag);
 
 // A number with two decimals and thousands separators ("%n").
 QString ZahlText(double wert);

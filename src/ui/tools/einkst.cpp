@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "calc/anzeige.h"
+#include "calc/geld.h"
 #include "calc/werkzeuge.h"
 #include "common/qt/edit_cs.h"
 #include "ui/rechner_schnittstelle.h"
@@ -52,7 +54,8 @@ TFEinkSt::TFEinkSt(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(el
   lohn_->setMaxLength(10);
   titel->setBuddy(lohn_);
   // The unit of the amount fields: the display currency, as in the calculator.
-  auto* einheit = new QLabel(QStringLiteral("[%1]").arg(QString::fromStdString(rechner.Kontext().Waehrung)), this);
+  auto* einheit =
+      new QLabel(QStringLiteral("[%1]").arg(QString::fromLatin1(Waehrungszeichen(rechner.Stand().Euro))), this);
   einheit->setObjectName(QStringLiteral("LDMBrutto"));
   eingabe->addWidget(titel);
   eingabe->addWidget(lohn_, 1);
@@ -100,32 +103,31 @@ TFEinkSt::TFEinkSt(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(el
 
 void TFEinkSt::EinheitSetzen() {
   if (auto* einheit = findChild<QLabel*>(QStringLiteral("LDMBrutto")))
-    einheit->setText(QStringLiteral("[%1]").arg(QString::fromStdString(rechner_.Kontext().Waehrung)));
+    einheit->setText(QStringLiteral("[%1]").arg(QString::fromLatin1(Waehrungszeichen(rechner_.Stand().Euro))));
 }
 
 void TFEinkSt::SetzeAusRechner(std::uint8_t stkl) {
   EinheitSetzen();
   stkl_ = stkl;
-  TRechenKontext& k = rechner_.Kontext();
-  const TTarifStand t = LetzterTarifStand(k);
-  const int kztab = t.KZTAB == 2 ? 2 : 1;
-  const double einkommen = AusCent(k, static_cast<std::int64_t>(t.X * 100 * kztab));
+  // The taxable income of the calculation's tariff step, and its tariff.
+  const TAbrechnungsStand& s = rechner_.Stand();
+  const int kztab = s.Ergebnis.KZTAB == 2 ? 2 : 1;
+  const double einkommen =
+      AnzeigeWert(s.Parameter.Jahr, s.Euro, static_cast<std::int64_t>(s.Ergebnis.TarifX * 100 * kztab));
   lohn_->setText(AnzeigeLocale().toString(einkommen, 'f', 2).remove(AnzeigeLocale().groupSeparator()));
   splitting_->button(kztab - 1)->setChecked(true);
   CalcEinkSt();
 }
 
 void TFEinkSt::CalcEinkSt() {
-  TRechenKontext& k = rechner_.Kontext();
+  const TAbrechnungsStand& s = rechner_.Stand();
+  const int jahr = s.Parameter.Jahr;
   const std::uint8_t kztab = static_cast<std::uint8_t>(splitting_->checkedId() == 1 ? 2 : 1);
-  const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(k, lohn_->AsFloat())) / 100);
-  const TEinkommensteuer e =
-      EinkommensteuerJahr(k, stkl_, kztab, einkommen, rechner_.Daten().Rechnung.LSt.KiStSatz);
+  const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(jahr, s.Euro, lohn_->AsFloat())) / 100);
+  const TEinkommensteuer e = EinkommensteuerJahr(s.Parameter, s.Anfrage, stkl_, kztab, einkommen);
   // As shown: each line converted once, total and remainder from the shown lines.
-  const TEStAnzeige a = AnzeigeEinkommensteuer(k, einkommen, e);
-  const auto geld = [&](std::int64_t anzeigeCent) {
-    return GeldText(static_cast<const TRechenKontext&>(k), static_cast<double>(anzeigeCent) / 100);
-  };
+  const TEStAnzeige a = AnzeigeEinkommensteuer(jahr, s.Euro, einkommen, e);
+  const auto geld = [&](std::int64_t anzeigeCent) { return GeldText(s.Euro, static_cast<double>(anzeigeCent) / 100); };
   ergSteuern_->setText(geld(a.Steuer));
   ergSoli_->setText(geld(a.Soli));
   ergKiSt_->setText(geld(a.KiSt));

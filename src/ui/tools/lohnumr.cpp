@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calc/geld.h"
 #include "calc/werkzeuge.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
@@ -100,21 +101,24 @@ void TFLohnUmr::EWochenStdChange() {
 }
 
 void TFLohnUmr::Umrechnen() {
-  TRechenKontext& k = rechner_.Kontext();
+  // The gross wage of the calculation shown, in the employer's view its
+  // wage cost.
+  const TAbrechnungsStand& s = rechner_.Stand();
   std::int64_t betrag = 0;
-  if (k.ArbeitnehmerSicht) {
+  if (s.ArbeitnehmerSicht) {
     was_->setText(QStringLiteral("Bruttolöhne pro:"));
-    betrag = k.LStVar.RE4;
+    betrag = s.Ergebnis.RE4;
   } else {
     was_->setText(QStringLiteral("Lohnkosten pro:"));
-    betrag = rechner_.Daten().Ergebnis.AGGesamt;
+    betrag = s.Ergebnis.AGGesamt;
   }
-  const int index = rechner_.Daten().Rechnung.LZ.LZZ - 1;
+  const int index = s.Anfrage.LZZ - 1;
   const TLohnUmrechnung u = LohnUmrechnen(betrag, index, stunden_->AsFloat());
+  const int jahr = s.Parameter.Jahr;
   // The cents of month and hour carry fractions; shown to the cent.
-  stunde_->setText(u.Stunde ? GeldText(k, Runden(*u.Stunde)) : QStringLiteral("Stunden falsch!"));
-  jahr_->setText(GeldText(k, u.Jahr));
-  monat_->setText(GeldText(k, Runden(u.Monat)));
+  stunde_->setText(u.Stunde ? GeldText(jahr, s.Euro, Runden(*u.Stunde)) : QStringLiteral("Stunden falsch!"));
+  jahr_->setText(GeldText(jahr, s.Euro, u.Jahr));
+  monat_->setText(GeldText(jahr, s.Euro, Runden(u.Monat)));
 }
 
 void TFLohnUmr::hideEvent(QHideEvent* ereignis) {

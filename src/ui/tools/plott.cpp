@@ -179,11 +179,11 @@ TFPlott::TFPlott(TRechnerSchnittstelle& rechner, QWidget* eltern) : QDialog(elte
 void TFPlott::showEvent(QShowEvent* ereignis) {
   QDialog::showEvent(ereignis);
   if (ereignis->spontaneous()) return;
-  setWindowTitle(QStringLiteral("Brutto - Netto Diagramm  [") + ZeitraumName(rechner_.Daten().Rechnung.LZ.LZZ) +
+  setWindowTitle(QStringLiteral("Brutto - Netto Diagramm  [") + ZeitraumName(rechner_.Stand().Anfrage.LZZ) +
                  QChar(']'));
   ansicht_.Flaeche(flaeche_->width(), flaeche_->height());
   ansicht_.Zuruecksetzen();
-  wertText_ = rechner_.Kontext().ArbeitnehmerSicht ? QStringLiteral("Nettolohn=") : QStringLiteral("Lohnkosten=");
+  wertText_ = rechner_.Stand().ArbeitnehmerSicht ? QStringLiteral("Nettolohn=") : QStringLiteral("Lohnkosten=");
   status_->setText(QStringLiteral("Bruttolohn=   ") + wertText_);
   flaeche_->Veraltet();
 }
@@ -195,9 +195,9 @@ QImage TFPlott::Zeichne(const QSize& groesse) {
     return bild;
   }
   zeichnet_ = true;
-  TAbrechnung& d = rechner_.Daten();
+  const TAbrechnungsStand& s = rechner_.Stand();
   try {
-    Kurve(rechner_.Kontext(), d, ansicht_, werte_);
+    Kurve(s.Parameter, s.Anfrage, s.Euro, s.ArbeitnehmerSicht, ansicht_, werte_);
   } catch (const TLStFehler&) {
     werte_.clear();
   }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calc/anzeige.h"
 #include "calc/fehler.h"
 #include "common/qt/edit_cs.h"
 #include "ui/rechner_schnittstelle.h"
@@ -176,21 +177,22 @@ void TFStVgl::BetraegeUmrechnen(double faktor) {
 }
 
 TVergleichPerson TFStVgl::Person(const TSpalte& s) const {
-  TRechenKontext& k = rechner_.Kontext();
+  const TAbrechnungsStand& stand = rechner_.Stand();
+  const auto cent = [&](const TEditCS* e) { return InCent(stand.Parameter.Jahr, stand.Euro, e->AsFloat()); };
   TVergleichPerson p;
-  p.Brutto = InCent(k, s.Brutto->AsFloat());
-  p.Freibetrag = InCent(k, s.Frei->AsFloat());
-  p.Versorgungsbezug = InCent(k, s.VersBez->AsFloat());
+  p.Brutto = cent(s.Brutto);
+  p.Freibetrag = cent(s.Frei);
+  p.Versorgungsbezug = cent(s.VersBez);
   p.Kinder = s.Kinder->AsFloat();
   p.Versicherungsfrei = s.VersFrei->isChecked();
   return p;
 }
 
 void TFStVgl::CalcVgl() {
-  TRechenKontext& k = rechner_.Kontext();
-  // The shared inputs as the calculator window has them now.
-  rechner_.EingabenSammeln();
-  const TRechnung& d = rechner_.Daten().Rechnung;
+  // The couple's shared inputs as the calculator window's calculation has
+  // them.
+  const TAbrechnungsStand& s = rechner_.Stand();
+  const TDatensaetze d = Aufbereiten(s.Parameter, s.Anfrage);
   TVergleichEingabe e;
   e.Altersentlastung = d.LSt.ALTER1;
   e.Bekenntnislos = d.LSt.Bekenntnislos;
@@ -199,18 +201,14 @@ void TFStVgl::CalcVgl() {
   e.AN = Person(an_);
   e.EG = Person(eg_);
   try {
-    // The employee's inputs are the calculator's records, every time anew:
-    // a recomputation must not start from the spouse's run before it.
-    ergebnis_ = SteuerklassenVergleichen(k, e, d.LZ, d.LSt, d.SV);
+    ergebnis_ = SteuerklassenVergleichen(s.Parameter, s.Anfrage, e);
   } catch (const TLStFehler& f) {
     ergText_->setText(QString::fromStdString(f.what()));
     return;
   }
   // Shown amounts: the sums and the verdict from the shown columns.
-  const TVergleichErgebnis r = AnzeigeVergleich(k, ergebnis_);
-  const auto geld = [&](std::int64_t anzeigeCent) {
-    return GeldText(static_cast<const TRechenKontext&>(k), static_cast<double>(anzeigeCent) / 100);
-  };
+  const TVergleichErgebnis r = AnzeigeVergleich(s.Parameter.Jahr, s.Euro, ergebnis_);
+  const auto geld = [&](std::int64_t anzeigeCent) { return GeldText(s.Euro, static_cast<double>(anzeigeCent) / 100); };
   l35AN_->setText(geld(r.AN3));
   l44AN_->setText(geld(r.AN4));
   l53AN_->setText(geld(r.AN5));

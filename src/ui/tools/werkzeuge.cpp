@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "calc/geld.h"
 #include "calc/werkzeuge.h"
 #include "common/qt/edit_cs.h"
 #include "ui/rechner_schnittstelle.h"
@@ -138,23 +139,18 @@ void TWerkzeuge::Steuerklassenvgl1Click() {
 
 void TWerkzeuge::TabelleAufbauen() {
   TabelleErzeugen();
-  rechner_.EingabenSammeln();
-  TRechenKontext& k = rechner_.Kontext();
-  TAbrechnung& d = rechner_.Daten();
-  TRechnung& r = d.Rechnung;
-  // The table varies a copy of the pay: the request keeps the typed wage
-  // for the printout and the other tools.
-  TLohnZeitraum lz = r.LZ;
-  const auto zeilen = LohnsteuerTabelle(k, lz, r.LSt, r.SV, r.LZ.RE4);
+  // The table of the calculation shown, from 1000.00 below its gross wage.
+  const TAbrechnungsStand& s = rechner_.Stand();
+  const auto zeilen = LohnsteuerTabelle(s.Parameter, s.Anfrage, s.Euro);
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TLStTabellenZeile& z : zeilen) {
-    const auto zellen = ZellenTexte(k, z);
+    const auto zellen = ZellenTexte(s.Parameter.Jahr, s.Euro, z);
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   const QString titel = QStringLiteral("%1 - %2 - Stkl. %3")
-                            .arg(QStringLiteral("Steuertabelle"), ZeitraumName(r.LZ.LZZ),
-                                 SteuerklasseName(r.LSt.STKL));
+                            .arg(QStringLiteral("Steuertabelle"), ZeitraumName(s.Anfrage.LZZ),
+                                 SteuerklasseName(s.Anfrage.STKL));
   tabelle_->Fuellen(titel,
                     {QStringLiteral("UG"), QStringLiteral("OG"), QStringLiteral("LohnSt"), QStringLiteral("KiSt"),
                      QStringLiteral("Soli")},
@@ -168,13 +164,8 @@ void TWerkzeuge::Tabelle1Click() {
 
 void TWerkzeuge::Grafik1Click() {
   PlottErzeugen();
-  TAbrechnung& d = rechner_.Daten();
-  const std::int64_t re4 = d.Rechnung.LZ.RE4;
-  rechner_.EingabenSammeln();
   plott_->showMaximized();
   plott_->exec();
-  d.Rechnung.LZ.RE4 = re4;
-  rechner_.Neuberechnen();
 }
 
 void TWerkzeuge::EinkStTabelleAufbauen() {
@@ -184,16 +175,16 @@ void TWerkzeuge::EinkStTabelleAufbauen() {
     einkStTabelle_->Spaltenbreiten({64, 64, 64, 64, 64, 64, 64, 64});
     UeberFenster(einkStTabelle_.get(), rechner_.Fenster());
   }
-  rechner_.EingabenSammeln();
-  TRechenKontext& k = rechner_.Kontext();
-  const TLStEingabe& l = rechner_.Daten().Rechnung.LSt;
-  const std::uint8_t klasse = l.STKL;
-  const std::int64_t start = EStTabellenStart(LetzterTarifStand(k).X);
-  const auto zeilen = EinkommensteuerTabelle(k, klasse, l.KiStSatz, start);
+  // The table starts 1000 below the taxable income per tariff unit of the
+  // calculation shown.
+  const TAbrechnungsStand& s = rechner_.Stand();
+  const std::uint8_t klasse = s.Anfrage.STKL;
+  const std::int64_t start = EStTabellenStart(s.Ergebnis.TarifX);
+  const auto zeilen = EinkommensteuerTabelle(s.Parameter, s.Anfrage, klasse, start);
   std::vector<std::vector<std::string>> texte;
   texte.reserve(zeilen.size());
   for (const TEStTabellenZeile& z : zeilen) {
-    const auto zellen = ZellenTexte(k, z);
+    const auto zellen = ZellenTexte(s.Parameter.Jahr, s.Euro, z);
     texte.emplace_back(zellen.begin(), zellen.end());
   }
   einkStTabelle_->Fuellen(
@@ -236,7 +227,7 @@ void TWerkzeuge::LohnUmrAnz() {
 }
 
 void TWerkzeuge::NachBerechnung() {
-  if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Daten().Rechnung.LSt.STKL);
+  if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Stand().Anfrage.STKL);
   if (lohnUmr_) lohnUmr_->Umrechnen();
   if (vergleichNeu_) {
     vergleichNeu_ = false;
@@ -247,8 +238,7 @@ void TWerkzeuge::NachBerechnung() {
 void TWerkzeuge::NachJahrWechsel() { vergleichNeu_ = true; }
 
 void TWerkzeuge::NachWaehrungsWechsel(bool euro) {
-  const double dm = rechner_.Kontext().DMFaktor;
-  if (stVgl_) stVgl_->BetraegeUmrechnen(euro ? 1 / dm : dm);
+  if (stVgl_) stVgl_->BetraegeUmrechnen(euro ? 1 / kDMFaktor : kDMFaktor);
   vergleichNeu_ = true;
 }
 

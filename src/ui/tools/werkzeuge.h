@@ -60,8 +60,7 @@ class TWerkzeuge : public QObject {
   // Builds the wage-tax table and shows it modally.
   void Tabelle1Click();
   void TabelleAufbauen();
-  // Shows the graph modally; afterwards the calculator computes its own
-  // inputs again.
+  // Shows the graph of the calculation shown, modally.
   void Grafik1Click();
   void EinkStTabelle1Click();
   void EinkStTabelleAufbauen();

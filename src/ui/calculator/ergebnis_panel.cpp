@@ -1,19 +1,18 @@
 // The result panel of the calculator window and the wish-net field.
 
-#include <QFrame>
+#include "ui/calculator/ergebnis_panel.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QSignalBlocker>
 
 #include <algorithm>
-#include <exception>
 
 #include "calc/anzeige.h"
-#include "calc/berechnung.h"
-#include "calc/jahresregeln.h"
+#include "calc/geld.h"
 #include "common/qt/edit_cs.h"
-#include "ui/calculator/rechner.h"
 
 namespace lst {
 
@@ -29,21 +28,20 @@ const QString kLeerWert = QStringLiteral("-------------------------------");
 
 }  // namespace
 
-QWidget* TFRechner::ErgebnisPanelBauen() {
-  PErg = new QFrame(this);
-  PErg->setObjectName(QStringLiteral("PErg"));
-  PErg->setFrameShape(QFrame::StyledPanel);
-  auto* g = new QGridLayout(PErg);
+TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
+  setObjectName(QStringLiteral("PErg"));
+  setFrameShape(QFrame::StyledPanel);
+  auto* g = new QGridLayout(this);
   g->setVerticalSpacing(4);
   g->setHorizontalSpacing(8);
 
-  QFont fett = PErg->font();
+  QFont fett = font();
   fett.setBold(true);
   QFontMetrics fm(fett);
   const int wertBreite = std::max(fm.horizontalAdvance(kLeerWert),
                                   fm.horizontalAdvance(QStringLiteral("99.999.999,99 EUR"))) + 8;
 
-  LErg = new QLabel(QStringLiteral("Ergebnisse:"), PErg);
+  LErg = new QLabel(QStringLiteral("Ergebnisse:"), this);
   LErg->setObjectName(QStringLiteral("LErg"));
   QFont kopf = fett;
   kopf.setUnderline(true);
@@ -57,10 +55,10 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   auto zeile = [&](const char* name, const QString& text, QLabel*& wert, const char* wertName,
                    const QColor& farbe) -> QLabel* {
     breite = std::max(breite, fm.horizontalAdvance(text));
-    auto* l = new QLabel(text, PErg);
+    auto* l = new QLabel(text, this);
     if (name != nullptr) l->setObjectName(QString::fromLatin1(name));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    wert = new QLabel(kLeerWert, PErg);
+    wert = new QLabel(kLeerWert, this);
     wert->setObjectName(QString::fromLatin1(wertName));
     wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     wert->setFont(fett);
@@ -107,18 +105,18 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
 
   // The other deductions: their caption is the text typed under "Sonstige Abzüge".
   {
-    auto* box = new QWidget(PErg);
+    auto* box = new QWidget(this);
     auto* reihe = new QHBoxLayout(box);
     reihe->setContentsMargins(0, 0, 0, 0);
     reihe->setSpacing(4);
     reihe->addStretch(1);
-    ErgText = new QLabel(EZusText->text(), box);
+    ErgText = new QLabel(QStringLiteral("Sonstiges"), box);
     ErgText->setObjectName(QStringLiteral("ErgText"));
     auto* gleich = new QLabel(QStringLiteral("="), box);
     gleich->setObjectName(QStringLiteral("Label45"));
     reihe->addWidget(ErgText);
     reihe->addWidget(gleich);
-    ErgZusatz = new QLabel(kLeerWert, PErg);
+    ErgZusatz = new QLabel(kLeerWert, this);
     ErgZusatz->setObjectName(QStringLiteral("ErgZusatz"));
     ErgZusatz->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ErgZusatz->setFont(fett);
@@ -145,10 +143,10 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
     w->setVisible(false);
 
   // The wish-net field.
-  LTxtWunsch = new QLabel(QStringLiteral("Wunsch-Nettolohn"), PErg);
+  LTxtWunsch = new QLabel(QStringLiteral("Wunsch-Nettolohn"), this);
   LTxtWunsch->setObjectName(QStringLiteral("LTxtWunsch"));
   LTxtWunsch->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  ENettoLohn = new TEditCS(PErg);
+  ENettoLohn = new TEditCS(this);
   ENettoLohn->setObjectName(QStringLiteral("ENettoLohn"));
   ENettoLohn->SetZugZeichen(TEditCS::Bearbeitg | TEditCS::Ziffern | TEditCS::DezTrenn);
   ENettoLohn->setMaxLength(10);
@@ -157,11 +155,11 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   ENettoLohn->setToolTip(QStringLiteral("Der Bruttolohn zu diesem Betrag wird gesucht"));
   ENettoLohn->setAccessibleName(QStringLiteral("Wunsch-Nettolohn"));
   LTxtWunsch->setBuddy(ENettoLohn);
-  auto* ldmNetto = new QLabel(QStringLiteral("[€]"), PErg);
+  auto* ldmNetto = new QLabel(QStringLiteral("[€]"), this);
   ldmNetto->setObjectName(QStringLiteral("LDMNetto"));
   ldmNetto->setFont(fett);
   {
-    auto* box = new QWidget(PErg);
+    auto* box = new QWidget(this);
     auto* reihe = new QHBoxLayout(box);
     reihe->setContentsMargins(0, 0, 0, 0);
     reihe->setSpacing(4);
@@ -182,7 +180,7 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
   // Thin raised bevels right of the value column group the tax lines, the
   // contribution lines and the whole block.
   auto fase = [&](int von, int bis, int spalte) {
-    auto* linie = new QFrame(PErg);
+    auto* linie = new QFrame(this);
     linie->setFrameShape(QFrame::VLine);
     linie->setFrameShadow(QFrame::Raised);
     g->addWidget(linie, von, spalte, bis - von, 1);
@@ -201,25 +199,34 @@ QWidget* TFRechner::ErgebnisPanelBauen() {
 
   g->setColumnStretch(0, 1);
   g->setRowStretch(z, 1);
-  return PErg;
+
+  connect(ENettoLohn, &QLineEdit::textChanged, this, [this] {
+    if (!zeigt_) emit WunschGeaendert();
+  });
 }
 
-QString TFRechner::Geld(std::int64_t cent) {
-  const double betrag = AusCent(k_, cent);
-  return QLocale().toCurrencyString(betrag, QString::fromStdString(k_.Waehrung), 2);
+std::int64_t TErgebnisPanel::Wunsch() const {
+  // The search judges the shown amount against the wish as typed, in cents
+  // of the display currency.
+  const std::int64_t wunsch = Runden(ENettoLohn->AsFloat() * 100);
+  return wunsch > 0 ? wunsch : 0;
 }
 
-void TFRechner::ErgebnisseZeigen() {
-  inAnzeige_ = true;
-  const bool an = k_.ArbeitnehmerSicht;
+void TErgebnisPanel::WunschUmrechnen(double faktor) {
+  if (ENettoLohn->text().trimmed().isEmpty()) return;
+  const QSignalBlocker sperre(ENettoLohn);
+  QLocale ort;
+  ort.setNumberOptions(QLocale::OmitGroupSeparator);
+  ENettoLohn->setText(ort.toString(ENettoLohn->AsFloat() * faktor, 'f', 2));
+}
+
+void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
+  zeigt_ = true;
+  const bool an = s.ArbeitnehmerSicht;
   // The amounts as shown: each line converted once, the sums formed from
-  // the shown lines (calc/anzeige.h).
-  const TAnzeigeErgebnis anzeige =
-      AnzeigeErgebnis(k_, d_.Rechnung.LZ.RE4, d_.Ergebnis, d_.Rechnung.SonstigeAbzuege, d_.Rechnung.Zusatz);
-  const TGesamtErgebnis& e = anzeige.Ergebnis;
-  const TLStErgebnis& s = e.LSt;
-  const TSVErgebnis& sv = e.SV;
-  const QString symbol = QString::fromStdString(anzeige.Waehrung);
+  // the shown lines.
+  const TMonatsErgebnis e = AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis);
+  const QString symbol = QString::fromLatin1(Waehrungszeichen(s.Euro));
   const auto geld = [&](std::int64_t anzeigeCent) {
     return QLocale().toCurrencyString(static_cast<double>(anzeigeCent) / 100, symbol, 2);
   };
@@ -229,45 +236,46 @@ void TFRechner::ErgebnisseZeigen() {
     LTxtNetto->setText(QStringLiteral("Netto Lohn ="));
     LTxtWunsch->setText(QStringLiteral("Wunsch-Nettolohn"));
   } else {
-    LLoSt->setText(d_.Rechnung.LSt.PauschSatzAG > 0 ? QStringLiteral("Pauschalsteuer =")
-                                                  : QStringLiteral("Lohnsteuer ="));
+    const bool pausch = s.Anfrage.PauschSatz && *s.Anfrage.PauschSatz > 0;
+    LLoSt->setText(pausch ? QStringLiteral("Pauschalsteuer =") : QStringLiteral("Lohnsteuer ="));
     LErg->setText(QStringLiteral("Ergebnisse Arbeitgeber:"));
     LTxtNetto->setText(QStringLiteral("Lohnkosten ="));
     LTxtWunsch->setText(QStringLiteral("Plan-Lohnkosten"));
     LTxtEndsumme->setVisible(false);
   }
   ENettoLohn->setAccessibleName(LTxtWunsch->text());
-  ErgBruttoLohn->setText(geld(anzeige.RE4));
+  ErgText->setText(QString::fromStdString(s.Anfrage.SonstigeBezeichnung));
+  ErgBruttoLohn->setText(geld(e.RE4));
   if (an) {
-    ErgLohnSt->setText(geld(s.LSt));
-    ErgKirchenSt->setText(geld(s.KiSt));
-    ErgSoli->setText(geld(s.Soli));
-    ErgSteuern->setText(geld(s.SteuerSumme));
-    ErgNachSt->setText(geld(s.BruttoNachSteuer));
-    ErgKV->setText(geld(sv.AN(svKV)));
-    ErgKV2->setText(geld(sv.AN(svKV2)));
-    ErgRV->setText(geld(sv.AN(svRV)));
-    ErgAV->setText(geld(sv.AN(svAV)));
-    ErgPV->setText(geld(sv.AN(svPV)));
-    ErgPV2->setText(geld(sv.AN(svPV2)));
-    ErgSV->setText(geld(sv.SVSummeAN()));
-    ErgZusatz->setText(geld(anzeige.SonstigeAbzuege));
+    ErgLohnSt->setText(geld(e.LSt));
+    ErgKirchenSt->setText(geld(e.KiSt));
+    ErgSoli->setText(geld(e.Soli));
+    ErgSteuern->setText(geld(e.SteuerSumme));
+    ErgNachSt->setText(geld(e.BruttoNachSteuer));
+    ErgKV->setText(geld(e.KV.AN));
+    ErgKV2->setText(geld(e.KV2.AN));
+    ErgRV->setText(geld(e.RV.AN));
+    ErgAV->setText(geld(e.AV.AN));
+    ErgPV->setText(geld(e.PV.AN));
+    ErgPV2->setText(geld(e.PV2.AN));
+    ErgSV->setText(geld(e.SVSummeAN));
+    ErgZusatz->setText(geld(e.SonstigeAbzuege));
     ErgNettoLohn->setText(geld(e.Netto));
-    ErgKiGeld->setText(geld(anzeige.Kindergeld));
+    ErgKiGeld->setText(geld(e.Kindergeld));
     ErgKiGeldZwi->setText(geld(e.Auszahlung));
   } else {
-    ErgLohnSt->setText(geld(s.LStPausch));
-    ErgKirchenSt->setText(geld(s.KiStPausch));
-    ErgSoli->setText(geld(s.SoliPausch));
-    ErgSteuern->setText(geld(s.SteuerSummePausch));
-    ErgNachSt->setText(geld(s.BruttoPlusPausch));
-    ErgKV->setText(geld(sv.AG(svKV)));
-    ErgKV2->setText(geld(sv.AG(svKV2)));
-    ErgRV->setText(geld(sv.AG(svRV)));
-    ErgAV->setText(geld(sv.AG(svAV)));
-    ErgPV->setText(geld(sv.AG(svPV)));
-    ErgPV2->setText(geld(sv.AG(svPV2)));
-    ErgSV->setText(geld(sv.SVSummeAG()));
+    ErgLohnSt->setText(geld(e.LStPausch));
+    ErgKirchenSt->setText(geld(e.KiStPausch));
+    ErgSoli->setText(geld(e.SoliPausch));
+    ErgSteuern->setText(geld(e.SteuerSummePausch));
+    ErgNachSt->setText(geld(e.BruttoPlusPausch));
+    ErgKV->setText(geld(e.KV.AG));
+    ErgKV2->setText(geld(e.KV2.AG));
+    ErgRV->setText(geld(e.RV.AG));
+    ErgAV->setText(geld(e.AV.AG));
+    ErgPV->setText(geld(e.PV.AG));
+    ErgPV2->setText(geld(e.PV2.AG));
+    ErgSV->setText(geld(e.SVSummeAG));
     ErgZusatz->clear();
     ErgNettoLohn->setText(geld(e.AGGesamt));
     ErgKiGeld->setText(geld(0));
@@ -275,47 +283,21 @@ void TFRechner::ErgebnisseZeigen() {
   }
   // The zone's bases in both views; the levies and the cost with them in the
   // employer's view of the years that have them.
-  const bool zone = sv.BE > 0;
-  const bool zoneAN = sv.BE_AN > 0;
-  const bool umlagen = !an && JahresRegeln(k_.LStJahr).PeriodenNachMonat;
-  ErgBE->setText(zone ? geld(sv.BE) : QString());
-  ErgBEAN->setText(zoneAN ? geld(sv.BE_AN) : QString());
-  ErgU1->setText(geld(sv.U1_AG));
-  ErgU2->setText(geld(sv.U2_AG));
-  ErgIGU->setText(geld(sv.IGU_AG));
+  const bool zone = e.BE > 0;
+  const bool zoneAN = e.BE_AN > 0;
+  const bool umlagen = !an && s.Parameter.Regeln != nullptr && s.Parameter.R().PeriodenNachMonat;
+  ErgBE->setText(zone ? geld(e.BE) : QString());
+  ErgBEAN->setText(zoneAN ? geld(e.BE_AN) : QString());
+  ErgU1->setText(geld(e.U1_AG));
+  ErgU2->setText(geld(e.U2_AG));
+  ErgIGU->setText(geld(e.IGU_AG));
   ErgUmlagenGesamt->setText(geld(e.AGGesamtUmlagen));
   for (QWidget* w : std::initializer_list<QWidget*>{LTxtBE, ErgBE}) w->setVisible(zone);
   for (QWidget* w : std::initializer_list<QWidget*>{LTxtBEAN, ErgBEAN}) w->setVisible(zoneAN);
   for (QWidget* w : std::initializer_list<QWidget*>{LTxtU1, ErgU1, LTxtU2, ErgU2, LTxtIGU, ErgIGU, LTxtUmlagenGesamt,
                                                     ErgUmlagenGesamt})
     w->setVisible(umlagen);
-
-  // The windows that follow the calculation refresh now.
-  emit Berechnet();
-  inAnzeige_ = false;
-}
-
-void TFRechner::ENettoLohnChange() {
-  if (inAnzeige_) return;
-  EingabenSammeln();
-  if (wunschBetrag_ <= 0) return;
-  TLohnZeitraum lz = d_.Rechnung.LZ;
-  lz.RE4 = wunschBetrag_;
-  // The search judges the shown amount against the wish as typed, in cents
-  // of the display currency.
-  const std::int64_t wunsch = Runden(ENettoLohn->AsFloat() * 100);
-  if (wunsch <= 0) return;
-  TGesamtErgebnis erg;
-  try {
-    WunschBrutto(k_, k_.LStJahr, lz, d_.Rechnung.LSt, erg, wunsch, k_.ArbeitnehmerSicht,
-                 d_.Rechnung.Zusatz, d_.Rechnung.SonstigeAbzuege, d_.Rechnung.SV);
-  } catch (const std::exception& fehler) {
-    Fehler(QString::fromStdString(fehler.what()));
-    return;
-  }
-  d_.Rechnung.LZ.RE4 = lz.RE4;
-  d_.Ergebnis = erg;
-  ErgebnisseZeigen();
+  zeigt_ = false;
 }
 
 }  // namespace lst
