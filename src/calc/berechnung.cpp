@@ -266,6 +266,35 @@ std::int64_t EinkommensteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* program
   return steuer;
 }
 
+std::int64_t EinkommensteuerFuenftelRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
+                                            std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen,
+                                            std::int64_t ausserordentlich, double kiStSatz, std::int64_t& ohne) {
+  programm = EinkommensteuerProgramm(programm);
+  if (ausserordentlich <= 0 || programm == nullptr || !programm->HatEinkommensteuer()) {
+    ohne = EinkommensteuerRechnen(z, programm, stkl, kztab, erg, einkommen, kiStSatz);
+    return ohne;
+  }
+  erg = TLStErgebnis{};
+  const std::int64_t rest = einkommen - ausserordentlich;
+  std::int64_t steuer = 0;
+  if (rest >= 0) {
+    ohne = programm->Einkommensteuer(stkl, kztab, rest);
+    const std::int64_t mitFuenftel = programm->Einkommensteuer(stkl, kztab, rest + ausserordentlich / 5);
+    steuer = ohne + 5 * (mitFuenftel - ohne);
+  } else {
+    ohne = 0;
+    steuer = 5 * programm->Einkommensteuer(stkl, kztab, einkommen / 5);
+  }
+  programm->Zuschlaege(kztab, steuer);
+  erg.LSt = steuer * 100;
+  erg.BK = z.LStVar.BK;
+  erg.KiSt = Abschneiden(erg.BK * kiStSatz);
+  erg.Soli = z.LStVar.SOLZLZZ;
+  erg.SteuerSumme = erg.LSt + erg.KiSt + erg.Soli;
+  erg.BruttoNachSteuer = einkommen * 100 - erg.SteuerSumme;
+  return steuer;
+}
+
 std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
                                       TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
   return EinkommensteuerRechnen(k, k.Programm(k.LStJahr), stkl, kztab, erg, einkommen, kiStSatz);

@@ -37,6 +37,17 @@ std::int64_t TabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const
 // The income tax (see EinkommensteuerBerechnen) with the program bound to z.
 std::int64_t EinkommensteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
                                     std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz);
+// The same for an income that contains extraordinary income (a severance)
+// taxed by the one-fifth rule of section 34 (1) EStG: five times the tax
+// on a fifth of it above the rest of the income; where the rest is
+// negative, five times the tax on a fifth of the income.  The surcharge
+// and the church tax of the whole tax.  ohne: the tax on the rest alone
+// (whole currency units), so that the part on the extraordinary income is
+// the difference.  Years whose program has no income-tax routine of its
+// own compute without the rule.
+std::int64_t EinkommensteuerFuenftelRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
+                                            std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen,
+                                            std::int64_t ausserordentlich, double kiStSatz, std::int64_t& ohne);
 // The program itself where it computes the income tax (its routine or the
 // tariff step), else nullptr.
 TLohnsteuerProgramm* EinkommensteuerProgramm(TLohnsteuerProgramm* programm);

@@ -755,12 +755,19 @@ bool EinkommensteuerVorhanden(const TParameter& p) {
 }
 
 TEinkommensteuer EinkommensteuerJahr(const TParameter& p, const TAnfrage& a, std::uint8_t stkl, std::uint8_t kztab,
-                                     std::int64_t einkommen) {
+                                     std::int64_t einkommen, std::int64_t abfindung) {
   TDatensaetze d;
   TFlussplan f = MitEingaben(p, a, d);
   f.Zustand.LStVar.LZZ = 1;
   TEinkommensteuer e;
-  e.Steuer = EinkommensteuerRechnen(f.Zustand, f.Programm, stkl, kztab, e.Ergebnis, einkommen, a.KiStSatz);
+  if (abfindung > 0) {
+    std::int64_t ohne = 0;
+    e.Steuer = EinkommensteuerFuenftelRechnen(f.Zustand, f.Programm, stkl, kztab, e.Ergebnis, einkommen, abfindung,
+                                              a.KiStSatz, ohne);
+    e.SteuerAbfindung = e.Steuer - ohne;
+  } else {
+    e.Steuer = EinkommensteuerRechnen(f.Zustand, f.Programm, stkl, kztab, e.Ergebnis, einkommen, a.KiStSatz);
+  }
   return e;
 }
 
@@ -768,6 +775,7 @@ TEStAnzeige AnzeigeEinkommensteuer(int jahr, bool euro, std::int64_t einkommen, 
   TEStAnzeige a;
   a.Einkommen = AnzeigeCent(jahr, euro, einkommen * 100);
   a.Steuer = AnzeigeCent(jahr, euro, e.Steuer * 100);
+  a.SteuerAbfindung = AnzeigeCent(jahr, euro, e.SteuerAbfindung * 100);
   a.Soli = AnzeigeCent(jahr, euro, e.Ergebnis.Soli);
   a.KiSt = AnzeigeCent(jahr, euro, e.Ergebnis.KiSt);
   a.Gesamt = a.Steuer + a.Soli + a.KiSt;

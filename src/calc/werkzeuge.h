@@ -116,6 +116,7 @@ std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeil
 
 struct TEinkommensteuer {
   std::int64_t Steuer = 0;    // tariff tax in whole currency units
+  std::int64_t SteuerAbfindung = 0;  // the part of it on a severance (one-fifth rule)
   TLStErgebnis Ergebnis;      // LSt, Soli, BK, KiSt, SteuerSumme, BruttoNachSteuer (yearly)
 };
 
@@ -128,6 +129,7 @@ TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::
 // from the shown lines.
 struct TEStAnzeige {
   std::int64_t Einkommen = 0, Steuer = 0, Soli = 0, KiSt = 0, Gesamt = 0, NachSteuern = 0;
+  std::int64_t SteuerAbfindung = 0;
 };
 TEStAnzeige AnzeigeEinkommensteuer(TRechenKontext& k, std::int64_t einkommen, const TEinkommensteuer& e);
 
@@ -270,8 +272,10 @@ std::array<std::string, 5> ZellenTexte(int jahr, bool euro, const TLStTabellenZe
 
 // The yearly income tax of a taxable income (whole currency units), with
 // the request's church membership and rate and its child allowances.
+// With a severance in it (whole currency units), by the one-fifth rule of
+// section 34 (1) EStG (SteuerAbfindung the part of the tax on it).
 TEinkommensteuer EinkommensteuerJahr(const TParameter& p, const TAnfrage& a, std::uint8_t stkl,
-                                     std::uint8_t kztab, std::int64_t einkommen);
+                                     std::uint8_t kztab, std::int64_t einkommen, std::int64_t abfindung = 0);
 TEStAnzeige AnzeigeEinkommensteuer(int jahr, bool euro, std::int64_t einkommen, const TEinkommensteuer& e);
 // Whether the year computes the income tax at all (its routine or the
 // flowchart's tariff step).

@@ -252,9 +252,6 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   aus("PV Beitrag", feld("PV_AN"), feld("PV_AG"));
   aus("PV Zus.Beitrag", feld("PV2_AN"), feld("PV2_AG"));
   aus("Soz.vers. gesamt", feld("SVSummeAN"), feld("SVSummeAG"));
-  if (a.Maerzklausel) {
-    aus("  Märzklausel: sonst. Bezug im Vorjahr verbeitragt", "", "");
-  }
   aus("Sonstiges", betrag(a.SonstigeAbzuege), "");
   if (teile) {
     // Not paid out: the company car (and no cost of wages to the
@@ -284,6 +281,10 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
   } else if (a.Kindergeld != 0) {
     aus("Kindergeld", betrag(a.Kindergeld), "");
     aus("Endsumme", feld("Auszahlung"), "");
+  }
+  if (a.Maerzklausel) {
+    text += "\nMärzklausel: der sonstige Bezug gehört beitragsrechtlich zum letzten Lohnzahlungszeitraum\n"
+            "des Vorjahres; seine Beiträge (mit Grenzen und Sätzen des Vorjahres) sind in den Zeilen enthalten.\n";
   }
   return text;
 }

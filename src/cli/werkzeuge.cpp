@@ -139,22 +139,29 @@ int Einkommensteuer(const TWerkzeugAufruf& a) {
   if (const int status = Rechnen(a.Eingabe, s); status != 0) return status;
   const std::int64_t einkommen = Abschneiden(static_cast<double>(InCent(s.Jahr(), s.S.Euro, *betrag)) / 100);
   const std::uint8_t kztab = a.Splitting ? 2 : 1;
-  const TEinkommensteuer est = EinkommensteuerJahr(s.S.Parameter, s.S.Anfrage, s.S.Anfrage.STKL, kztab, einkommen);
+  // A severance contained in the income: the one-fifth rule of section 34
+  // EStG, in whole currency units as the income.
+  const std::int64_t abfindung = Abschneiden(static_cast<double>(s.S.Anfrage.Abfindung) / 100);
+  const TEinkommensteuer est =
+      EinkommensteuerJahr(s.S.Parameter, s.S.Anfrage, s.S.Anfrage.STKL, kztab, einkommen, abfindung);
   // Every amount as shown; the total and the amount after taxes from the shown lines.
   const TEStAnzeige e = AnzeigeEinkommensteuer(s.Jahr(), s.S.Euro, einkommen, est);
   if (a.Json) {
-    std::printf("{\"Waehrung\": \"%s\", %s, %s, %s, %s, %s, %s, %s}\n", Waehrungszeichen(s.S.Euro),
+    const std::string teil = abfindung > 0 ? ", " + JsonPaar("ESt_Abfindung", e.SteuerAbfindung) : std::string();
+    std::printf("{\"Waehrung\": \"%s\", %s, %s, %s%s, %s, %s, %s, %s}\n", Waehrungszeichen(s.S.Euro),
                 JsonPaar("zvE", e.Einkommen).c_str(), JsonPaar("KZTAB", kztab).c_str(),
-                JsonPaar("ESt", e.Steuer).c_str(), JsonPaar("Soli", e.Soli).c_str(),
+                JsonPaar("ESt", e.Steuer).c_str(), teil.c_str(), JsonPaar("Soli", e.Soli).c_str(),
                 JsonPaar("KiSt", e.KiSt).c_str(), JsonPaar("SteuerSumme", e.Gesamt).c_str(),
                 JsonPaar("BruttoNachSteuer", e.NachSteuern).c_str());
     return 0;
   }
-  std::string text = "Tarifliche Einkommensteuer nach § 32a EStG, ";
+  std::string text = abfindung > 0 ? "Einkommensteuer nach § 32a EStG mit der Fünftelregelung des § 34 EStG, "
+                                   : "Tarifliche Einkommensteuer nach § 32a EStG, ";
   text += a.Splitting ? "Splittingtabelle" : "Grundtabelle";
   text += ". Alle Werte pro Jahr!\n";
   text += Zeile("zu versteuerndes Einkommen", Betrag(s, e.Einkommen));
-  text += Zeile("Tarifliche Einkommensteuer", Betrag(s, e.Steuer));
+  text += Zeile(abfindung > 0 ? "Einkommensteuer (§ 34 EStG)" : "Tarifliche Einkommensteuer", Betrag(s, e.Steuer));
+  if (abfindung > 0) text += Zeile("  davon auf die Abfindung", Betrag(s, e.SteuerAbfindung));
   text += Zeile("Soli", Betrag(s, e.Soli));
   text += Zeile("KiSt", Betrag(s, e.KiSt));
   text += Zeile("Gesamt", Betrag(s, e.Gesamt));

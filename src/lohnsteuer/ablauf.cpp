@@ -236,6 +236,13 @@ std::int64_t TLStAblauf::Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, 
   return ST;
 }
 
+void TLStAblauf::Zuschlaege(std::uint8_t kztab, std::int64_t steuer) {
+  ParameterWaehlen();
+  KZTAB = kztab;
+  JBMG = steuer;
+  MSOLZ();
+}
+
 // One bracket of 36 Euro per year; the tax is that of the bracket's top.
 std::int64_t TLStAblauf::Tabelle(TTabellenArgumente& a) {
   const bool vorher = tabellenmodus_;

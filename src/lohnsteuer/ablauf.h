@@ -142,6 +142,7 @@ class TLStAblauf : public TLohnsteuerProgramm {
   bool HatEinkommensteuer() const override { return true; }
   bool HatTarifschritt() const override { return true; }
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
+  void Zuschlaege(std::uint8_t kztab, std::int64_t steuer) override;
   bool HatTabelle() const override { return true; }
   std::int64_t Tabelle(TTabellenArgumente& a) override;
  private:

@@ -755,6 +755,15 @@ std::int64_t TLStGeneration2013::Einkommensteuer(std::uint8_t stkl, std::uint8_t
   return ST;
 }
 
+void TLStGeneration2013::Zuschlaege(std::uint8_t kztab, std::int64_t steuer) {
+  p_ = fest_;
+  tabelle_ = false;
+  SOLZFREI = p_->SOLZFREI;
+  KZTAB = kztab;
+  JBMG = steuer;
+  MSOLZ();
+}
+
 // One bracket of 36 euro per year; the tax is that of the bracket's top.
 std::int64_t TLStGeneration2013::Tabelle(TTabellenArgumente& a) {
   p_ = fest_;

@@ -132,6 +132,7 @@ class TLStGeneration2013 : public TLohnsteuerProgramm {
   void Lohnsteuer() override;
   bool HatEinkommensteuer() const override { return true; }
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
+  void Zuschlaege(std::uint8_t kztab, std::int64_t steuer) override;
   bool HatTabelle() const override { return true; }
   std::int64_t Tabelle(TTabellenArgumente& a) override;
   // X and ZZX are kept in cents of whole euro.

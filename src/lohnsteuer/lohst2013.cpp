@@ -62,6 +62,11 @@ std::int64_t TLohnsteuer2013::Einkommensteuer(std::uint8_t stkl, std::uint8_t kz
   return TLStGeneration2013::Einkommensteuer(stkl, kztab, zve);
 }
 
+void TLohnsteuer2013::Zuschlaege(std::uint8_t kztab, std::int64_t steuer) {
+  SatzWaehlen(Satz());
+  TLStGeneration2013::Zuschlaege(kztab, steuer);
+}
+
 std::int64_t TLohnsteuer2013::Tabelle(TTabellenArgumente& a) {
   SatzWaehlen(Satz());
   return TLStGeneration2013::Tabelle(a);

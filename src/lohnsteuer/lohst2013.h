@@ -18,6 +18,7 @@ class TLohnsteuer2013 : public TLStGeneration2013 {
 
   void Lohnsteuer() override;
   std::int64_t Einkommensteuer(std::uint8_t stkl, std::uint8_t kztab, std::int64_t zve) override;
+  void Zuschlaege(std::uint8_t kztab, std::int64_t steuer) override;
   std::int64_t Tabelle(TTabellenArgumente& a) override;
 
  private:

@@ -51,6 +51,12 @@ class TLohnsteuerProgramm {
     (void)stkl; (void)kztab; (void)zve;
     return 0;
   }
+  // The surcharge and the church-tax base the income-tax routine leaves for
+  // a yearly tax in whole currency units computed otherwise (one-fifth rule
+  // of section 34 EStG): SOLZLZZ and BK as after Einkommensteuer.
+  virtual void Zuschlaege(std::uint8_t kztab, std::int64_t steuer) {
+    (void)kztab; (void)steuer;
+  }
 
   // Whether the program can compute the tariff through its own tariff step
   // (UPMLST, MSOLZ) without an income-tax routine: the years 1995 to 2001
