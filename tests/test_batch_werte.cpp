@@ -139,6 +139,12 @@ TEST(BatchWerte, JedesJsonMitgliedIstEineSpalte) {
       {{"jahr", "2023"}, {"monat", "3"}, {"brutto", "3000"}, {"kirchensteuer", "9"}},
       {{"jahr", "2024"}, {"brutto", "3000"}, {"beitragsgruppe", "0110"}, {"privat", "700"}, {"ag-zuschuss", ""}},
       {{"jahr", "2026"}, {"brutto", "603"}, {"haushalt", ""}, {"aufstockung", ""}},
+      // The pay beside the regular wage, the March clause.
+      {{"jahr", "2024"}, {"monat", "2"}, {"brutto", "4600"}, {"sonstiger-bezug", "6000"}, {"dienstwagen", "30000"},
+       {"dienstwagen-km", "10"}, {"entgeltumwandlung", "100"}, {"vwl-ag", "40"}, {"vwl-sparbetrag", "20"},
+       {"sachbezug", "50,01"}, {"steuerfrei", "30"}, {"vorjahr-kv-zusatzbeitrag", "1,5"}},
+      {{"jahr", "2024"}, {"monat", "9"}, {"brutto", "4800"}, {"abfindung", "40000"}, {"fuenftelregelung", ""},
+       {"jahresarbeitslohn", "43200"}},
   };
   static const std::regex kMitglied("\"([^\"]+)\": (\"[^\"]*\"|-?[0-9]+|true|false)");
   for (const TOptionen& f : faelle) {
