@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 #include <string>
@@ -108,6 +109,49 @@ void BM_Abrechnen2026OhnePausch(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Abrechnen2026OhnePausch);
+
+// The same slips with a one-off payment (the flowchart's annual-difference
+// steps, the pro-rated ceilings; the March clause in the first quarter
+// where the ceiling bites), against the slips without it above.
+void BM_Abrechnen2026MitEinmalzahlung(benchmark::State& state) {
+  auto faelle = Abrechnungen2026(1024);
+  std::mt19937 zufall(27);
+  for (auto& f : faelle) {
+    f.a.PauschSatz.reset();
+    f.a.SonstigerBezug = 10000 + zufall() % 1000000;
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Abrechnung& f = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::Abrechnen(*f.p, f.a).AGGesamtPlus);
+  }
+}
+BENCHMARK(BM_Abrechnen2026MitEinmalzahlung);
+
+// A slip with everything beside the regular wage: a one-off, the company
+// car, benefits in kind, tax-free pay, VWL and deferred compensation with
+// the employer's subsidy (two more runs of the contributions).
+void BM_Abrechnen2026MitAllenLohnteilen(benchmark::State& state) {
+  auto faelle = Abrechnungen2026(1024);
+  std::mt19937 zufall(2727);
+  for (auto& f : faelle) {
+    f.a.PauschSatz.reset();
+    f.a.SonstigerBezug = 10000 + zufall() % 1000000;
+    f.a.DienstwagenListenpreis = 2000000 + zufall() % 6000000;
+    f.a.DienstwagenKm = zufall() % 40;
+    f.a.Sachbezug = zufall() % 6000;
+    f.a.Steuerfrei = zufall() % 5000;
+    f.a.VWLAG = 4000;
+    f.a.VWLSparbetrag = 4000;
+    f.a.Entgeltumwandlung = std::min<std::int64_t>(f.a.Brutto, zufall() % 40000);
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Abrechnung& f = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::Abrechnen(*f.p, f.a).AGGesamtPlus);
+  }
+}
+BENCHMARK(BM_Abrechnen2026MitAllenLohnteilen);
 
 void BM_WunschBrutto(benchmark::State& state) {
   const auto faelle = Abrechnungen(1024);
