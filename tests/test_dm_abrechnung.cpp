@@ -2,6 +2,7 @@
 
 #include "calc/abrechnung.h"
 #include "calc/anzeige.h"
+#include "calc/geld.h"
 #include "calc/sozialversicherung.h"
 #include "cli/eingabe.h"
 

@@ -13,28 +13,8 @@
 
 #include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
-#include "calc/kontext.h"
 
 namespace lst {
-
-// Whether the display currency differs from the currency of k.LStJahr.
-bool AnzeigeUmgerechnet(const TRechenKontext& k);
-
-// An amount of the year's currency in cents of the display currency
-// (rounded half away from zero); sets k.Waehrung.
-std::int64_t AnzeigeCent(TRechenKontext& k, std::int64_t cent);
-
-// An amount typed in cents of the display currency in cents of the year's
-// currency (the inverse of AnzeigeCent for every amount the user can type).
-std::int64_t AusAnzeigeCent(const TRechenKontext& k, std::int64_t anzeigeCent);
-
-// The bounds of a range of stored amounts as the user can type them: the
-// smallest shown amount whose stored amount is at least cent, and the
-// largest shown amount whose stored amount is at most cent.  A range shown
-// from AnzeigeUntergrenze(von) to AnzeigeObergrenze(bis) holds exactly the
-// typed amounts that fall into von..bis; adjacent ranges stay adjacent.
-std::int64_t AnzeigeUntergrenze(TRechenKontext& k, std::int64_t cent);
-std::int64_t AnzeigeObergrenze(TRechenKontext& k, std::int64_t cent);
 
 // Amounts the user typed, in cents of the display currency.  They are shown
 // as typed instead of being converted there and back.
@@ -43,28 +23,6 @@ struct TGetippteBetraege {
   std::optional<std::int64_t> SonstigeAbzuege;
   std::optional<std::int64_t> Kindergeld;
 };
-
-// A whole result in cents of the display currency.
-struct TAnzeigeErgebnis {
-  std::string Waehrung;          // "EUR" or "DM"
-  std::int64_t RE4 = 0;
-  TGesamtErgebnis Ergebnis;      // lines converted, sums formed from them
-  std::int64_t SonstigeAbzuege = 0;
-  std::int64_t Kindergeld = 0;
-  std::int64_t AGZusatz = 0;
-};
-
-// The tax part alone (the years without social insurance): the lines
-// converted, SteuerSumme, BruttoNachSteuer and their flat-rate columns
-// formed from them and from the shown gross re4.
-TLStErgebnis AnzeigeSteuer(TRechenKontext& k, std::int64_t re4Anzeige, const TLStErgebnis& erg);
-
-// The whole result of GesamtBerechnen for the gross re4 (year's currency).
-TAnzeigeErgebnis AnzeigeErgebnis(TRechenKontext& k, std::int64_t re4, const TGesamtErgebnis& erg,
-                                 std::int64_t sonstigeAbzuege, const TZusatzBetraege& zusatz,
-                                 const TGetippteBetraege& getippt = {});
-
-// ---- the same for a year and a display currency, without a context ----------
 
 // Whether the display currency (Euro or DM) differs from the year's.
 bool AnzeigeUmgerechnet(int jahr, bool euro);
@@ -75,7 +33,11 @@ std::int64_t AusAnzeigeCent(int jahr, bool euro, std::int64_t anzeigeCent);
 // A typed amount of the display currency (as the fields and options read
 // it) in cents of the year's currency.
 std::int64_t InCent(int jahr, bool euro, double betrag);
-// The bounds of a range of stored amounts as the user can type them.
+// The bounds of a range of stored amounts as the user can type them: the
+// smallest shown amount whose stored amount is at least cent, and the
+// largest shown amount whose stored amount is at most cent.  A range shown
+// from AnzeigeUntergrenze(von) to AnzeigeObergrenze(bis) holds exactly the
+// typed amounts that fall into von..bis; adjacent ranges stay adjacent.
 std::int64_t AnzeigeUntergrenze(int jahr, bool euro, std::int64_t cent);
 std::int64_t AnzeigeObergrenze(int jahr, bool euro, std::int64_t cent);
 // "EUR" or "DM".

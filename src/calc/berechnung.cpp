@@ -6,7 +6,6 @@
 #include "calc/anzeige.h"
 #include "calc/fehler.h"
 #include "calc/jahresregeln.h"
-#include "calc/kontext.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {
@@ -20,20 +19,6 @@ namespace lst {
                    " ist die Sozialversicherung noch nicht hinterlegt: berechnet werden nur "
                    "Lohnsteuer, Solidaritätszuschlag und Kirchensteuer.");
 }
-
-void LohnsteuerBerechnen(TRechenKontext& k) {
-  TLohnsteuerProgramm* programm = k.Programm(k.LStJahr);
-  if (programm == nullptr) KeineLohnsteuer(k.LStJahr);
-  programm->Lohnsteuer();
-}
-
-namespace {
-
-void SetzeJahr(TRechenKontext& k, int jahr) {
-  k.LStJahr = static_cast<std::int16_t>(jahr < -32768 || jahr > 32767 ? 0 : jahr);
-}
-
-}  // namespace
 
 void EingabenUebernehmen(TLStZustand& k, const TBBGTabelle& bbg, const TLohnZeitraum& lz, const TLStEingabe& e,
                          const TSVEingabe& sv) {
@@ -130,13 +115,6 @@ void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabe
   erg.BruttoPlusPausch = lz.RE4 + erg.SteuerSummePausch;
 }
 
-std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
-                             const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv) {
-  SetzeJahr(k, jahr);
-  SteuerRechnen(k, k.Programm(k.LStJahr), k.BBGTabelle, lz, e, erg, sv);
-  return erg.BruttoPlusPausch;
-}
-
 namespace {
 
 // A yearly wage in cents as the wage of the pay period, and back; the week
@@ -219,12 +197,6 @@ std::int64_t TabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const
   return naechster;
 }
 
-std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& e,
-                              const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
-                              std::int64_t& stufeVon) {
-  return TabelleRechnen(k, k.Programm(k.LStJahr), k.BBGTabelle, k.EuroAnzeige, lz, e, sv, erg, stufeBis, stufeVon);
-}
-
 TLohnsteuerProgramm* EinkommensteuerProgramm(TLohnsteuerProgramm* programm) {
   if (programm == nullptr) return nullptr;
   // The years without an income-tax routine (1995 to 2001) compute the
@@ -233,8 +205,6 @@ TLohnsteuerProgramm* EinkommensteuerProgramm(TLohnsteuerProgramm* programm) {
   if (programm->HatEinkommensteuer() || programm->HatTarifschritt()) return programm;
   return nullptr;
 }
-
-TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k) { return EinkommensteuerProgramm(k.Programm(k.LStJahr)); }
 
 std::int64_t EinkommensteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
                                     std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
@@ -293,23 +263,6 @@ std::int64_t EinkommensteuerFuenftelRechnen(TLStZustand& z, TLohnsteuerProgramm*
   erg.SteuerSumme = erg.LSt + erg.KiSt + erg.Soli;
   erg.BruttoNachSteuer = einkommen * 100 - erg.SteuerSumme;
   return steuer;
-}
-
-std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
-                                      TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz) {
-  return EinkommensteuerRechnen(k, k.Programm(k.LStJahr), stkl, kztab, erg, einkommen, kiStSatz);
-}
-
-std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double n) {
-  if (n == 0) return 0;
-  // The amounts of the rule period of the context's pay month (2019 raised
-  // them from July); 0 for a year without social insurance.
-  const TKindergeldSaetze& t = SVPeriode(k.LStJahr, k.LStMonat).Kindergeld;
-  std::int64_t betrag = Runden(n * t.T1);
-  if (n > 1) betrag += Runden((n - 1) * (t.T2 - t.T1));
-  if (n > 2) betrag += Runden((n - 2) * (t.T3 - t.T2));
-  if (n > 3) betrag += Runden((n - 3) * (t.T4 - t.T3));
-  return Runden(betrag / 30.0 * tage);
 }
 
 }  // namespace lst

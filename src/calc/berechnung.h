@@ -6,13 +6,10 @@
 
 #include "calc/datensaetze.h"
 #include "calc/fehler.h"
-#include "calc/kontext.h"
+#include "calc/sozialversicherung.h"
+#include "lohnsteuer/zustand.h"
 
 namespace lst {
-
-// Runs the wage-tax program of k.LStJahr on the inputs in k.LStVar.
-// Throws TLStFehler for a year without a program.
-void LohnsteuerBerechnen(TRechenKontext& k);
 
 class TLohnsteuerProgramm;
 
@@ -29,12 +26,19 @@ void EingabenUebernehmen(TLStZustand& z, const TBBGTabelle& bbg, const TLohnZeit
 void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, const TLohnZeitraum& lz,
                    const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv);
 
-// One row of the wage-tax table (see TabelleBerechnen) with the flowchart
-// program bound to z; euro is the display currency.
+// One row of the wage-tax table for the yearly wage lz.RE4 in cents, with
+// the flowchart program bound to z: the bounds of its bracket in cents of
+// the pay period lz.LZZ, and in erg the taxes of a single calculation with
+// the bracket's top and the other inputs as given (without the factor
+// method); euro is the display currency.  Returns the yearly wage at which
+// the next row starts (0 for a year without a program).
 std::int64_t TabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, bool euro,
                            const TLohnZeitraum& lz, const TLStEingabe& e, const TSVEingabe& sv, TLStErgebnis& erg,
                            std::int64_t& stufeBis, std::int64_t& stufeVon);
-// The income tax (see EinkommensteuerBerechnen) with the program bound to z.
+// The income tax of z.LStJahr for a taxable income in whole currency units,
+// with the program bound to z; surcharge and church-tax base for the pay
+// period z.LStVar.LZZ at the church-tax rate kiStSatz.  Returns the tax in
+// whole currency units.
 std::int64_t EinkommensteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, std::uint8_t stkl,
                                     std::uint8_t kztab, TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz);
 // The same for an income that contains extraordinary income (a severance)
@@ -52,43 +56,10 @@ std::int64_t EinkommensteuerFuenftelRechnen(TLStZustand& z, TLohnsteuerProgramm*
 // tariff step), else nullptr.
 TLohnsteuerProgramm* EinkommensteuerProgramm(TLohnsteuerProgramm* programm);
 
-// The tax part of a single calculation; returns BruttoPlusPausch.
-std::int64_t SteuerBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
-                             const TLStEingabe& lst, TLStErgebnis& erg, const TSVEingabe& sv);
-
-// The whole single calculation; returns AGGesamtPlus.
-std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
-                             const TLStEingabe& lst, TGesamtErgebnis& erg,
-                             const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                             const TSVEingabe& sv);
-
-// One row of the wage-tax table of k.LStJahr for the yearly wage lz.RE4 in
-// cents: the bounds of its bracket in cents of the pay period lz.LZZ, and in
-// erg the taxes of a single calculation with the bracket's top and the other
-// inputs as given (without the factor method).  Returns the yearly wage at
-// which the next row starts (0 for a year without a program).
-std::int64_t TabelleBerechnen(TRechenKontext& k, const TLohnZeitraum& lz, const TLStEingabe& lst,
-                              const TSVEingabe& sv, TLStErgebnis& erg, std::int64_t& stufeBis,
-                              std::int64_t& stufeVon);
-
-// Income tax of k.LStJahr for a taxable income in whole Euro; surcharge and
-// church-tax base for the pay period k.LStVar.LZZ.  kiStSatz is the church-tax
-// rate of the current wage-tax input.  Returns the tax in whole Euro.
-std::int64_t EinkommensteuerBerechnen(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
-                                      TLStErgebnis& erg, std::int64_t einkommen, double kiStSatz);
-
-// The program that computes the income tax of k.LStJahr: the year's
-// income-tax routine, or for the years without one (1995 to 2001) the
-// flowchart's tariff step; nullptr for a year without either.
-TLohnsteuerProgramm* EinkommensteuerProgramm(TRechenKontext& k);
-
-// Child benefit of k.LStJahr for a pay period of the given days, in cents.
-std::int64_t KindergeldBerechnen(const TRechenKontext& k, int tage, double kinder);
-
-// Net-to-gross search: the gross wage (written into lz.RE4) whose Netto
-// (employee view) or AGGesamt (employer view), as shown in the display
-// currency (calc/anzeige.h), equals the wish, given in cents of the display
-// currency; erg receives the result of the gross found.  The search steps
+// Net-to-gross search: the gross wage of a request whose Netto (employee
+// view) or AGGesamt (employer view), as shown in the display currency
+// (calc/anzeige.h), equals the wish, given in cents of the display
+// currency.  The search steps
 // through the grosses the user can type and starts between 0.75 and 3 times
 // the wish, widening that window (down to 0, upwards by doubling up to
 // kGroessterWunschBrutto) until it holds the wish.  Where the amount jumps
@@ -102,7 +73,6 @@ constexpr std::int64_t kWunschUmgebung = 200;  // at least
 
 // The steps tried on either side of a jump over the wish: three wage steps of
 // the year's tariff for the pay period lzz, at least kWunschUmgebung.
-std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz);
 std::int64_t WunschUmgebung(int jahr, std::uint8_t lzz, bool euro);
 
 struct TWunschErgebnis {
@@ -113,11 +83,6 @@ struct TWunschErgebnis {
   // Without Genau: no shown gross from UmgebungVon to UmgebungBis meets the wish.
   std::int64_t UmgebungVon = 0, UmgebungBis = 0;
 };
-TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
-                                   const TLStEingabe& lst, TGesamtErgebnis& erg,
-                                   std::int64_t wunsch, bool arbeitnehmerSicht,
-                                   const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                                   const TSVEingabe& sv);
 
 // The same search for a request, whose gross wage varies; euro is the
 // display currency.  ergebnis, where given, receives the slip of the gross
@@ -127,11 +92,5 @@ struct TParameter;
 struct TMonatsErgebnis;
 TWunschErgebnis WunschBruttoSuchen(const TParameter& p, const TAnfrage& a, bool euro, std::int64_t wunsch,
                                    bool arbeitnehmerSicht, TMonatsErgebnis* ergebnis = nullptr);
-
-// The same search; returns the gross found.
-std::int64_t WunschBrutto(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst,
-                          TGesamtErgebnis& erg, std::int64_t wunsch, bool arbeitnehmerSicht,
-                          const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                          const TSVEingabe& sv);
 
 }  // namespace lst

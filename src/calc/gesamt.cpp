@@ -13,26 +13,6 @@
 
 namespace lst {
 
-std::int64_t GesamtBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& lz,
-                             const TLStEingabe& lst, TGesamtErgebnis& erg,
-                             const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                             const TSVEingabe& sv) {
-  erg = TGesamtErgebnis{};
-  if (jahr > kLetztesJahr && !SVVorhanden(jahr)) KeineSozialversicherung(jahr);
-  SteuerBerechnen(k, jahr, lz, lst, erg.LSt, sv);
-  SVBerechnen(k, jahr, lz, sv, erg.SV);
-  erg.Netto = erg.LSt.BruttoNachSteuer - erg.SV.SVSummeAN() - sonstigeAbzuege;
-  // The employer's subsidy to a private insurance is paid out with the net
-  // wage, tax-free and free of contributions, as pay slips show it below the
-  // net wage: it raises the payout and the employer's cost, not the net wage.
-  const std::int64_t zuschuss = erg.SV.PKVZuschuss_AG;
-  erg.AGGesamt = erg.LSt.BruttoPlusPausch + erg.SV.SVSummeAG() + zuschuss;
-  erg.Auszahlung = erg.Netto + zusatz.Kindergeld + zuschuss;
-  erg.AGGesamtPlus = erg.AGGesamt + zusatz.AGZusatz;
-  erg.AGGesamtUmlagen = erg.AGGesamt + erg.SV.UmlagenAG();
-  return erg.AGGesamtPlus;
-}
-
 namespace {
 
 // The compared amount of the view for one gross wage, as shown.  The search
@@ -156,32 +136,6 @@ TWunschErgebnis Suchen(TSuche& s, std::uint8_t lzz, std::int64_t wunsch, bool ar
   return t;
 }
 
-// The search through the shared context (the records prepared).
-class TKontextSuche : public TSuche {
- public:
-  TKontextSuche(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst, const TSVEingabe& sv,
-                const TZusatzBetraege& zusatz, std::int64_t sonstige, bool arbeitnehmerSicht, TGesamtErgebnis& erg)
-      : TSuche(jahr, k.EuroAnzeige), k_(k), lz_(lz), lst_(lst), sv_(sv), zusatz_(zusatz), sonstige_(sonstige),
-        sicht_(arbeitnehmerSicht), erg_(erg) {}
-  std::int64_t Wert(std::int64_t x) override {
-    lz_.RE4 = Brutto(x);
-    GesamtBerechnen(k_, jahr_, lz_, lst_, erg_, zusatz_, sonstige_, sv_);
-    if (!umgerechnet_) return sicht_ ? erg_.Netto : erg_.AGGesamt;
-    const TAnzeigeErgebnis a = AnzeigeErgebnis(k_, lz_.RE4, erg_, sonstige_, zusatz_);
-    return sicht_ ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt;
-  }
-
- private:
-  TRechenKontext& k_;
-  TLohnZeitraum& lz_;
-  const TLStEingabe lst_;  // copies: the caller's records stay as they are
-  const TSVEingabe sv_;
-  const TZusatzBetraege& zusatz_;
-  std::int64_t sonstige_;
-  bool sicht_;
-  TGesamtErgebnis& erg_;
-};
-
 // The search of a request: its gross wage varies.
 class TAnfrageSuche : public TSuche {
  public:
@@ -223,22 +177,6 @@ std::int64_t WunschUmgebung(int jahr, std::uint8_t lzz, bool euro) {
   return std::max<std::int64_t>(schritte, kWunschUmgebung);
 }
 
-std::int64_t WunschUmgebung(const TRechenKontext& k, int jahr, std::uint8_t lzz) {
-  return WunschUmgebung(jahr, lzz, k.EuroAnzeige);
-}
-
-TWunschErgebnis WunschBruttoSuchen(TRechenKontext& k, int jahr, TLohnZeitraum& lz,
-                                   const TLStEingabe& lst, TGesamtErgebnis& erg,
-                                   std::int64_t wunsch, bool arbeitnehmerSicht,
-                                   const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                                   const TSVEingabe& sv) {
-  k.LStJahr = static_cast<std::int16_t>(jahr);
-  TKontextSuche s(k, jahr, lz, lst, sv, zusatz, sonstigeAbzuege, arbeitnehmerSicht, erg);
-  // The last amount the search computes is the one of the gross found:
-  // the records hold it afterwards.
-  return Suchen(s, lz.LZZ, wunsch, arbeitnehmerSicht);
-}
-
 TWunschErgebnis WunschBruttoSuchen(const TParameter& p, const TAnfrage& a, bool euro, std::int64_t wunsch,
                                    bool arbeitnehmerSicht, TMonatsErgebnis* ergebnis) {
   TAnfrageSuche s(p, a, euro, arbeitnehmerSicht);
@@ -246,15 +184,6 @@ TWunschErgebnis WunschBruttoSuchen(const TParameter& p, const TAnfrage& a, bool 
   // The search computes the gross found last.
   if (ergebnis != nullptr) *ergebnis = s.Ergebnis;
   return t;
-}
-
-std::int64_t WunschBrutto(TRechenKontext& k, int jahr, TLohnZeitraum& lz, const TLStEingabe& lst,
-                          TGesamtErgebnis& erg, std::int64_t wunsch, bool arbeitnehmerSicht,
-                          const TZusatzBetraege& zusatz, std::int64_t sonstigeAbzuege,
-                          const TSVEingabe& sv) {
-  return WunschBruttoSuchen(k, jahr, lz, lst, erg, wunsch, arbeitnehmerSicht, zusatz,
-                            sonstigeAbzuege, sv)
-      .Brutto;
 }
 
 }  // namespace lst

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "calc/berechnung.h"
-#include "calc/kontext.h"
+#include "lohnsteuer/werk.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
 
@@ -54,13 +54,13 @@ TJahresRegeln Ermitteln(int jahr) {
 
   // The program answers for its routines; a context of its own keeps the
   // caller's untouched.
-  TRechenKontext k;
-  k.LStJahr = static_cast<std::int16_t>(jahr);
-  if (TLohnsteuerProgramm* p = k.Programm(jahr)) {
-    r.Einkommensteuer = p->HatEinkommensteuer();
-    r.Tabelle = p->HatTabelle();
+  TFlussplanWerk werk;
+  TLohnsteuerProgramm* programm = werk.ProgrammFuerMonat(jahr);
+  if (programm != nullptr) {
+    r.Einkommensteuer = programm->HatEinkommensteuer();
+    r.Tabelle = programm->HatTabelle();
   }
-  r.EinkommensteuerTarif = EinkommensteuerProgramm(k) != nullptr;
+  r.EinkommensteuerTarif = EinkommensteuerProgramm(programm) != nullptr;
   r.GrundfreibetragWahl = jahr == 2013;
   r.HoechsterKRV = HoechsterKRV(jahr);
   if (jahr == 2013)
@@ -84,7 +84,7 @@ TJahresRegeln Ermitteln(int jahr) {
   if (s[beNV][svPV2].AN >= 0) r.PVZuschlagAbMonat = 1;
   r.AufstockungGF = s[beGF][svRVAuf].AN >= 0 && AufstockungMindestBasis(jahr) >= 0;
   r.AufstockungHH = s[beHH][svRVAuf].AN >= 0 && AufstockungMindestBasis(jahr) >= 0;
-  r.Kindergeld = KindergeldBerechnen(k, 30, 1) > 0;
+  r.Kindergeld = SVPeriode(jahr, 12).Kindergeld.T1 > 0;
   return r;
 }
 
@@ -121,7 +121,9 @@ const char* ZonenName(int jahr, int monat) {
 }
 
 bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
-  if (jahr < kErstesJahr || jahr > kLetztesJahr) return false;
+  // The years of one rate a year; later ones shift by the month's rates.
+  const TJahresRegeln& r = JahresRegeln(jahr);
+  if (!r.Lohnsteuer || r.PeriodenNachMonat) return false;
   if (!(pv.AN > 0)) return false;
   const double an = pv.AN;
   pv = {an + 0.005, an - 0.005};
@@ -129,7 +131,7 @@ bool SachsenPVSaetze(int jahr, TSatzPaar& pv) {
 }
 
 bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv) {
-  if (!(jahr > kLetztesJahr && SVVorhanden(jahr))) return SachsenPVSaetze(jahr, pv);
+  if (!(JahresRegeln(jahr).PeriodenNachMonat && SVVorhanden(jahr))) return SachsenPVSaetze(jahr, pv);
   if (!(pv.AN > 0)) return false;
   const TSatzPaar s = PVSaetzeSachsen(jahr, monat);
   const double verschiebung = s.AN - SVSaetzeStandard(jahr, monat)[beNV][svPV].AN;

@@ -6,7 +6,6 @@
 
 #include "calc/geld.h"
 #include "calc/jahresregeln.h"
-#include "calc/kontext.h"
 
 namespace lst {
 
@@ -805,12 +804,6 @@ std::array<TSatzPaar, svAnzahl> AngewandteSaetze(int jahr, const TSVEingabe& sv)
     if (!(paar.AG > 0)) paar.AG = Anteil(-1);
   }
   return s;
-}
-
-void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
-                 const TSVEingabe& sv, TSVErgebnis& ergebnis) {
-  k.LStJahr = static_cast<std::int16_t>(jahr);
-  SVRechnen(jahr, SVPeriode(jahr, sv.Monat), k.BBGTabelle, zeitraum, sv, ergebnis);
 }
 
 void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,

@@ -25,7 +25,6 @@
 
 namespace lst {
 
-struct TRechenKontext;
 
 // The five contribution ceilings, in this order.  GF is the limit of marginal
 // employment; the pension top-up uses it as its ceiling.
@@ -295,9 +294,9 @@ bool GleitzoneAnteil(int jahr, std::uint8_t lzz, std::int64_t& beitrag, double s
 bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satzAN,
                      std::int64_t basis);
 
-// All contributions of one pay period.  Sets k.LStJahr to jahr and measures
-// against the ceilings k.BBGTabelle; the rates come from sv.Saetze, the
-// rules (zone, levies, add-on rate) from the period of sv.Monat.
+// All contributions of one pay period under the rule period p, measured
+// against the ceilings bbg; the rates come from sv.Saetze, the rules (zone,
+// levies, add-on rate) from the period.
 // The employee-only surcharges KV2 (up to 2014) and PV2 are rounded together
 // with the employee's KV or PV share; their entries are the combined share
 // less the share without surcharge.  From 2015 KV2 is the add-on rate, a
@@ -307,13 +306,10 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
 // the RVAuf employee entry repeats the employee's pension share, which is
 // then the whole top-up.  The levies U1, U2 and the insolvency levy are
 // measured on the wage up to the pension ceiling.  No entry leaves +-10^15.
-void SVBerechnen(TRechenKontext& k, int jahr, const TLohnZeitraum& zeitraum,
-                 const TSVEingabe& sv, TSVErgebnis& ergebnis);
-// The same with the rule period and the ceilings given.
 void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
                const TSVEingabe& sv, TSVErgebnis& ergebnis);
 
-// The rates that produced the contributions of SVBerechnen for sv, per kind
+// The rates that produced the contributions of SVRechnen for sv, per kind
 // and side (fractions, in the layout of TSVEingabe::Saetze), for the pay
 // slip to show beside each amount; -0.01 where that side pays nothing of
 // the kind (not levied, or 0 %).  They are the rates of sv.Saetze as the

@@ -10,7 +10,6 @@
 #include "calc/geld.h"
 #include "common/zahlen.h"
 #include "calc/jahresregeln.h"
-#include "calc/kontext.h"
 #include "calc/parameter.h"
 #include "calc/satzeingabe.h"
 
@@ -208,15 +207,6 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
   const std::string text = ProzentText(pauschSatz);
   if (!lst::SatzLesen(text, TSatzArt::Pauschsteuer)) return false;
   return ini.WriteString(steuer, "PauschSt", text);
-}
-
-void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini, TEinstellungsBericht* bericht) {
-  SVSaetzeLaden(ini, k.LStJahr, k.SVSatzTabelle, k.PauschSatz, k.SoliGeladen, bericht);
-  k.BBGTabelle = BBGLaden(ini, k.LStJahr, bericht);
-}
-
-void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini) {
-  SVEinstellungenLaden(k, ini.Abbild());
 }
 
 TSVZusatzWerte SVZusatzLaden(const TIniAbbild& ini, int jahr, TEinstellungsBericht* bericht) {

@@ -8,8 +8,6 @@
 
 namespace lst {
 
-struct TRechenKontext;
-
 // Ceilings live in the section "BMG" + four-digit year (e.g. "BMG2013") under
 // the keys ceiling + region ("KVOst", "KVWest", ... "GFWest"), in cents per
 // month.  Rates live in the section "SV" + year under the keys type + kind +
@@ -61,12 +59,6 @@ bool SVSaetzeSpeichern(TNewIniFile& ini, int jahr, const TSVSatzTabelle& saetze,
 // The key of a rate in the section "SV" + year: type + kind + share
 // ("NVKVAN", "GFRVAG", "HHRVAufAN").
 std::string SVSatzSchluessel(int typ, int art, bool an);
-
-// Loads rates, flat-rate tax, surcharge percentage and ceilings of k.LStJahr
-// into the context.
-void SVEinstellungenLaden(TRechenKontext& k, const TIniAbbild& ini,
-                          TEinstellungsBericht* bericht = nullptr);
-void SVEinstellungenLaden(TRechenKontext& k, const TNewIniFile& ini);
 
 // The values of "SV" + year beyond the rate table.  A missing or damaged
 // value gives the default (reported like the rates).

@@ -36,135 +36,6 @@ TKombination GuenstigsteKombination(std::int64_t s35, std::int64_t s44, std::int
   return TKombination::K53;
 }
 
-namespace {
-
-// The inputs of a spouse who brings nothing but the comparison's fields:
-// the couple's shared inputs (the year's flowchart, church membership, age
-// relief, region and Saxony, the factor of class IV) from the employee's
-// calculation, every other input of the person as a calculation without
-// further entries sets it: no addition, no pension details, no other or
-// multi-year payments, statutory insurance with the year's average
-// additional rate, the care surcharge of the childless where the year
-// levies it.
-TLStVariablen EhegattenEingaben(const TRechenKontext& k, const TLStVariablen& an) {
-  TLStVariablen v = an;
-  v.VBEZM = v.VBEZS = 0;
-  v.LZZHINZU = v.HINZUR = 0;
-  v.PKPV = 0;
-  v.SONSTB = v.VBS = v.VMT = v.VKAPA = v.STERBE = 0;
-  v.JRE4 = v.JVBEZ = v.JFREIB = v.JHINZU = 0;
-  v.ENTSCH = v.JRE4ENT = v.SONSTENT = 0;
-  v.MBV = 0;
-  v.PKPVAGZ = 0;
-  v.VJAHR = 0;
-  v.ZMVB = 12;
-  v.PKV = 0;
-  v.PVA = 0;
-  v.ALV = 0;
-  if (k.LStJahr > kLetztesJahr) {
-    v.KVZ = DurchschnittlicherZusatzbeitrag(k.LStJahr);
-    v.PVZ = 1;
-  } else {
-    v.KVZ = 0;
-    v.PVZ = k.SVSatzTabelle[beNV][svPV2].AN > 0 &&
-                    JahresRegeln(k.LStJahr).ArtVorhanden(beNV, svPV2)
-                ? 1
-                : 0;
-  }
-  return v;
-}
-
-void PersonSetzen(TRechenKontext& k, const TVergleichEingabe& e, const TVergleichPerson& p,
-                  const TLStVariablen& basis) {
-  TLStVariablen& v = k.LStVar;
-  v = basis;
-  v.ALTER1 = e.Altersentlastung ? 1 : 0;
-  v.R = e.Bekenntnislos ? 0 : 1;
-  v.LZZ = e.LZZ;
-  const TJahresRegeln& regeln = JahresRegeln(k.LStJahr);
-  v.KRV = regeln.KRV(p.Versicherungsfrei, e.Region);
-  v.RE4 = p.Brutto;
-  v.VBEZ = p.Versorgungsbezug;
-  if (regeln.FreibetragAlsWFUNDF) {
-    v.WFUNDF = p.Freibetrag;
-  } else {
-    v.LZZFREIB = p.Freibetrag;
-  }
-  v.ZKF = p.Kinder;
-  // Children end the surcharge of the childless; discounts for further
-  // children need children.
-  if (p.Kinder > 0) {
-    v.PVZ = 0;
-  } else {
-    v.PVA = 0;
-  }
-  if (p.Versicherungsfrei) {
-    // The special table: neither statutory pension nor statutory health
-    // insurance; a private contribution the calculation gave stays.
-    v.PVZ = 0;
-    if (v.PKV == 0) {
-      v.PKV = 1;
-      v.PKPV = 0;
-    }
-  }
-}
-
-}  // namespace
-
-TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e) {
-  // The employee's inputs are those of the last calculation; the factor
-  // method belongs to class IV only.
-  const TLStVariablen an = k.LStVar;
-  const TLStVariablen eg = EhegattenEingaben(k, an);
-  const std::uint8_t af = an.af;
-  const double f = an.f;
-  TVergleichErgebnis erg;
-  struct TFall {
-    std::uint8_t STKL;
-    bool Arbeitnehmer;
-    std::int64_t* Ziel;
-  };
-  const TFall faelle[] = {{3, true, &erg.AN3},  {4, true, &erg.AN4},  {5, true, &erg.AN5},
-                          {5, false, &erg.EG5}, {4, false, &erg.EG4}, {3, false, &erg.EG3}};
-  for (const TFall& fall : faelle) {
-    PersonSetzen(k, e, fall.Arbeitnehmer ? e.AN : e.EG, fall.Arbeitnehmer ? an : eg);
-    k.LStVar.STKL = fall.STKL;
-    k.LStVar.af = fall.STKL == 4 ? af : 0;
-    k.LStVar.f = f;
-    LohnsteuerBerechnen(k);
-    *fall.Ziel = k.LStVar.LSTLZZ;
-  }
-  k.LStVar.af = af;
-  k.LStVar.f = f;
-  erg.Guenstigste = GuenstigsteKombination(erg.Summe35(), erg.Summe44(), erg.Summe53());
-  return erg;
-}
-
-TVergleichErgebnis AnzeigeVergleich(TRechenKontext& k, const TVergleichErgebnis& e) {
-  TVergleichErgebnis a;
-  a.AN3 = AnzeigeCent(k, e.AN3);
-  a.AN4 = AnzeigeCent(k, e.AN4);
-  a.AN5 = AnzeigeCent(k, e.AN5);
-  a.EG5 = AnzeigeCent(k, e.EG5);
-  a.EG4 = AnzeigeCent(k, e.EG4);
-  a.EG3 = AnzeigeCent(k, e.EG3);
-  a.Guenstigste = AnzeigeUmgerechnet(k) ? GuenstigsteKombination(a.Summe35(), a.Summe44(), a.Summe53())
-                                        : e.Guenstigste;
-  return a;
-}
-
-TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e,
-                                            const TLohnZeitraum& lz, const TLStEingabe& lst,
-                                            const TSVEingabe& sv) {
-  // The calculation in a class of the comparison: the calculator's class
-  // (II, say, without the surcharge of the childless) is none of the couple's.
-  TLStEingabe an = lst;
-  an.STKL = 4;
-  TLStErgebnis erg;
-  SteuerBerechnen(k, k.LStJahr, lz, an, erg, sv);
-  return SteuerklassenVergleichen(k, e);
-}
-
 // --- Wage-tax table ------------------------------------------------------------
 
 std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz) {
@@ -180,91 +51,7 @@ std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz) {
   }
 }
 
-std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitraum& lz,
-                                                 const TLStEingabe& lst, const TSVEingabe& sv,
-                                                 std::int64_t lohn, int zeilen) {
-  std::vector<TLStTabellenZeile> tabelle;
-  tabelle.reserve(static_cast<std::size_t>(std::max(zeilen, 0)));
-  // 1000.00 below the wage in the display currency.
-  const std::int64_t angezeigt = AnzeigeCent(k, lohn);
-  const std::int64_t start = angezeigt <= 100000 ? 0 : AusAnzeigeCent(k, angezeigt - 100000);
-  std::int64_t aktuell = JahresStartlohn(start, lz.LZZ);
-  TLStErgebnis erg;
-  for (int i = 0; i < zeilen; ++i) {
-    lz.RE4 = aktuell;
-    std::int64_t bis = 0;
-    std::int64_t von = 0;
-    aktuell = TabelleBerechnen(k, lz, lst, sv, erg, bis, von);
-    if (i == 0 && von > start && lz.RE4 >= 100) {
-      // The table routines place a wage in the last half Euro of a bracket
-      // into the next one: the first row shall hold the start wage.
-      lz.RE4 -= 100;
-      aktuell = TabelleBerechnen(k, lz, lst, sv, erg, bis, von);
-    }
-    // The rows follow each other without gap or overlap.
-    if (!tabelle.empty()) von = tabelle.back().OG + 1;
-    tabelle.push_back({von, bis, erg.LSt, erg.KiSt, erg.Soli});
-  }
-  return tabelle;
-}
-
-TLStTabellenZeile AnzeigeZeile(TRechenKontext& k, const TLStTabellenZeile& z) {
-  return {AnzeigeUntergrenze(k, z.UG), AnzeigeObergrenze(k, z.OG), AnzeigeCent(k, z.LSt),
-          AnzeigeCent(k, z.KiSt), AnzeigeCent(k, z.Soli)};
-}
-
-std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeile& z) {
-  const TLStTabellenZeile a = AnzeigeZeile(k, z);
-  return {CentAlsText(a.UG), CentAlsText(a.OG), CentAlsText(a.LSt), CentAlsText(a.KiSt), CentAlsText(a.Soli)};
-}
-
 // --- Income-tax table and display ---------------------------------------------
-
-namespace {
-
-std::vector<TEStTabellenZeile> EinkommensteuerTabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm,
-                                                             std::uint8_t stkl, double kiStSatz, std::int64_t start,
-                                                             int zeilen);
-
-// Sets the pay period of the program's inputs to the year while it lives.
-class TJahresZeitraum {
- public:
-  explicit TJahresZeitraum(TRechenKontext& k) : v_(k.LStVar), alt_(k.LStVar.LZZ) { v_.LZZ = 1; }
-  ~TJahresZeitraum() { v_.LZZ = alt_; }
-  TJahresZeitraum(const TJahresZeitraum&) = delete;
-  TJahresZeitraum& operator=(const TJahresZeitraum&) = delete;
-
- private:
-  TLStVariablen& v_;
-  std::uint8_t alt_;
-};
-
-}  // namespace
-
-TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
-                                     std::int64_t einkommen, double kiStSatz) {
-  TJahresZeitraum jahr(k);
-  TEinkommensteuer e;
-  e.Steuer = EinkommensteuerBerechnen(k, stkl, kztab, e.Ergebnis, einkommen, kiStSatz);
-  return e;
-}
-
-TEStAnzeige AnzeigeEinkommensteuer(TRechenKontext& k, std::int64_t einkommen, const TEinkommensteuer& e) {
-  TEStAnzeige a;
-  a.Einkommen = AnzeigeCent(k, einkommen * 100);
-  a.Steuer = AnzeigeCent(k, e.Steuer * 100);
-  a.Soli = AnzeigeCent(k, e.Ergebnis.Soli);
-  a.KiSt = AnzeigeCent(k, e.Ergebnis.KiSt);
-  a.Gesamt = a.Steuer + a.Soli + a.KiSt;
-  a.NachSteuern = a.Einkommen - a.Gesamt;
-  return a;
-}
-
-TTarifStand LetzterTarifStand(TRechenKontext& k) {
-  TLohnsteuerProgramm* p = k.Programm(k.LStJahr);
-  if (p == nullptr) return {};
-  return {p->LetzteTarifeinheit(), p->LetzterKZTAB()};
-}
 
 std::int64_t EStTabellenStart(double x) {
   const std::int64_t ganz = std::isfinite(x) ? Abschneiden(x) : 0;
@@ -342,16 +129,7 @@ std::vector<TEStTabellenZeile> EinkommensteuerTabelleRechnen(TLStZustand& z, TLo
   return tabelle;
 }
 
-
 }  // namespace
-
-std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::uint8_t stkl,
-                                                      double kiStSatz, std::int64_t start,
-                                                      int zeilen) {
-  if (EinkommensteuerProgramm(k) == nullptr || zeilen <= 0) return {};
-  TJahresZeitraum jahr(k);
-  return EinkommensteuerTabelleRechnen(k, k.Programm(k.LStJahr), stkl, kiStSatz, start, zeilen);
-}
 
 std::string GanzzahlAlsText(std::int64_t zahl) {
   const bool negativ = zahl < 0;
@@ -371,34 +149,6 @@ std::array<std::string, 8> ZellenTexte(const TEStTabellenZeile& z) {
           GanzzahlAlsText(z.ESt[0]), CentAlsText(z.KiSt[0]),
           CentAlsText(z.Soli[0]),    GanzzahlAlsText(z.ESt[1]),
           CentAlsText(z.KiSt[1]),    CentAlsText(z.Soli[1])};
-}
-
-TEStAnzeigeZeile AnzeigeZeile(TRechenKontext& k, const TEStTabellenZeile& z) {
-  TEStAnzeigeZeile a;
-  // The incomes in whole units of the year's currency that the row covers,
-  // as the amounts typed in the display currency that fall on them.
-  a.Von = AnzeigeUntergrenze(k, z.Von * 100);
-  if (AnzeigeUmgerechnet(k)) {
-    a.Bis = AnzeigeObergrenze(k, (z.Bis < 0 ? z.Von : z.Bis) * 100 + 99);
-  } else {
-    a.Bis = z.Bis < 0 ? -1 : z.Bis * 100;
-  }
-  for (int t = 0; t < 2; ++t) {
-    a.ESt[t] = AnzeigeCent(k, z.ESt[t] * 100);
-    a.KiSt[t] = AnzeigeCent(k, z.KiSt[t]);
-    a.Soli[t] = AnzeigeCent(k, z.Soli[t]);
-  }
-  return a;
-}
-
-std::array<std::string, 8> ZellenTexte(TRechenKontext& k, const TEStTabellenZeile& z) {
-  AusCent(k, 0);  // the currency symbol
-  if (!AnzeigeUmgerechnet(k)) return ZellenTexte(z);
-  const TEStAnzeigeZeile a = AnzeigeZeile(k, z);
-  return {CentAlsText(a.Von),     a.Bis < 0 ? std::string() : CentAlsText(a.Bis),
-          CentAlsText(a.ESt[0]),  CentAlsText(a.KiSt[0]),
-          CentAlsText(a.Soli[0]), CentAlsText(a.ESt[1]),
-          CentAlsText(a.KiSt[1]), CentAlsText(a.Soli[1])};
 }
 
 std::string KopierText(const std::vector<std::vector<std::string>>& zeilen) {
@@ -544,26 +294,6 @@ void TPlottAnsicht::ScrollY(int richtung) {
   if (richtung == 0) return;
   Schieben(YMin, YMax, richtung < 0);
   Skalen();
-}
-
-double Kurvenwert(TRechenKontext& k, TAbrechnung& d, double x) {
-  TRechnung& r = d.Rechnung;
-  r.LZ.RE4 = InCent(k, x);
-  GesamtBerechnen(k, k.LStJahr, r.LZ, r.LSt, d.Ergebnis, r.Zusatz, r.SonstigeAbzuege, r.SV);
-  if (!AnzeigeUmgerechnet(k)) return AusCent(k, k.ArbeitnehmerSicht ? d.Ergebnis.Netto : d.Ergebnis.AGGesamt);
-  // The amount the result panel would show: formed from the shown lines.
-  const TAnzeigeErgebnis a = AnzeigeErgebnis(k, r.LZ.RE4, d.Ergebnis, r.SonstigeAbzuege, r.Zusatz);
-  return static_cast<double>(k.ArbeitnehmerSicht ? a.Ergebnis.Netto : a.Ergebnis.AGGesamt) / 100;
-}
-
-void Kurve(TRechenKontext& k, TAbrechnung& d, const TPlottAnsicht& a, std::vector<double>& werte,
-           int schritt) {
-  schritt = std::max(schritt, 1);
-  werte.clear();
-  werte.reserve(static_cast<std::size_t>(a.Breite / schritt + 1));
-  for (int p = 0; p <= a.Breite; p += schritt) {
-    werte.push_back(Kurvenwert(k, d, p * a.XProPixel + a.XMin));
-  }
 }
 
 // --- Wage conversion -------------------------------------------------------------

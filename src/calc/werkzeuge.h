@@ -12,8 +12,6 @@
 
 #include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
-#include "calc/kontext.h"
-#include "calc/rechnung.h"
 
 namespace lst {
 
@@ -57,31 +55,6 @@ struct TVergleichErgebnis {
 TKombination GuenstigsteKombination(std::int64_t summe35, std::int64_t summe44,
                                     std::int64_t summe53);
 
-// Six runs of the wage-tax program of k.LStJahr, in the order employee 3, 4,
-// 5, spouse 5, 4, 3.  The employee's column takes the inputs that the last
-// calculation left in k.LStVar, with the person's fields of the comparison
-// written over them; the spouse's column takes only the couple's shared
-// inputs from there (flowchart, church membership, age relief, region and
-// Saxony, the factor of class IV) and otherwise the inputs of a calculation
-// with nothing but the spouse's fields.  So each column is the wage tax of
-// a single calculation of that person in that class.  "Versicherungsfrei"
-// is the special table: no statutory pension and, unless the calculation
-// has a private contribution, no statutory health insurance.  Afterwards
-// k.LStVar holds the last run's inputs.  Throws TLStFehler for a year
-// without a program.
-TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e);
-
-// The six amounts in cents of the display currency (calc/anzeige.h), the
-// sums formed from them and the verdict on those sums: what a window or the
-// command line shows.
-TVergleichErgebnis AnzeigeVergleich(TRechenKontext& k, const TVergleichErgebnis& e);
-
-// The same after a calculation of the employee's records (the window's
-// comparison, which may recompute many times after one calculation).
-TVergleichErgebnis SteuerklassenVergleichen(TRechenKontext& k, const TVergleichEingabe& e,
-                                            const TLohnZeitraum& lz, const TLStEingabe& lst,
-                                            const TSVEingabe& sv);
-
 // --- Wage-tax table ------------------------------------------------------------
 
 constexpr int kTabellenZeilen = 499;
@@ -97,21 +70,6 @@ std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz);
 // A start wage of the pay period turned into a yearly wage.
 std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz);
 
-// The rows of the wage-tax table from the wage lohn of the pay period lz.LZZ
-// (the table starts 1000.00 of the display currency below it), with the
-// other inputs of the last calculation.  lz.RE4 keeps the last
-// row's wage afterwards.
-std::vector<TLStTabellenZeile> LohnsteuerTabelle(TRechenKontext& k, TLohnZeitraum& lz,
-                                                 const TLStEingabe& lst, const TSVEingabe& sv,
-                                                 std::int64_t lohn, int zeilen = kTabellenZeilen);
-
-// A row in cents of the display currency.
-TLStTabellenZeile AnzeigeZeile(TRechenKontext& k, const TLStTabellenZeile& z);
-
-// The texts of the five cells "UG", "OG", "LohnSt", "KiSt", "Soli", in the
-// display currency.
-std::array<std::string, 5> ZellenTexte(TRechenKontext& k, const TLStTabellenZeile& z);
-
 // --- Income-tax table and display ---------------------------------------------
 
 struct TEinkommensteuer {
@@ -120,10 +78,6 @@ struct TEinkommensteuer {
   TLStErgebnis Ergebnis;      // LSt, Soli, BK, KiSt, SteuerSumme, BruttoNachSteuer (yearly)
 };
 
-// The yearly income tax of a taxable income in whole currency units.
-TEinkommensteuer EinkommensteuerJahr(TRechenKontext& k, std::uint8_t stkl, std::uint8_t kztab,
-                                     std::int64_t einkommen, double kiStSatz);
-
 // The income tax of one income as shown, in cents of the display currency:
 // each line converted once, the total and the amount after taxes formed
 // from the shown lines.
@@ -131,15 +85,6 @@ struct TEStAnzeige {
   std::int64_t Einkommen = 0, Steuer = 0, Soli = 0, KiSt = 0, Gesamt = 0, NachSteuern = 0;
   std::int64_t SteuerAbfindung = 0;
 };
-TEStAnzeige AnzeigeEinkommensteuer(TRechenKontext& k, std::int64_t einkommen, const TEinkommensteuer& e);
-
-// The taxable income per tariff unit and the tariff of the last tariff run
-// of the program of k.LStJahr (0 and 1 for a year without a program).
-struct TTarifStand {
-  double X = 0;
-  int KZTAB = 1;
-};
-TTarifStand LetzterTarifStand(TRechenKontext& k);
 
 // One row: the incomes Von..Bis over which neither tariff changes.
 // Bis is -1 when the row covers a single income.  Index 0 basic, 1 splitting.
@@ -154,10 +99,6 @@ struct TEStTabellenZeile {
 // The first income of the table: X cut, 1000 below it, 0 when X <= 1000.
 std::int64_t EStTabellenStart(double x);
 
-std::vector<TEStTabellenZeile> EinkommensteuerTabelle(TRechenKontext& k, std::uint8_t stkl,
-                                                      double kiStSatz, std::int64_t start,
-                                                      int zeilen = kTabellenZeilen);
-
 // The texts of the eight cells "Eink. von" .. "Soli. Splitt." in the
 // year's currency (incomes and taxes in whole units).
 std::array<std::string, 8> ZellenTexte(const TEStTabellenZeile& z);
@@ -169,11 +110,6 @@ struct TEStAnzeigeZeile {
   std::int64_t Bis = -1;
   std::array<std::int64_t, 2> ESt{}, KiSt{}, Soli{};
 };
-TEStAnzeigeZeile AnzeigeZeile(TRechenKontext& k, const TEStTabellenZeile& z);
-
-// The cells in the display currency: as the overload above when it is the
-// year's currency, otherwise every amount with two decimals.
-std::array<std::string, 8> ZellenTexte(TRechenKontext& k, const TEStTabellenZeile& z);
 
 // Rows of cells as the table windows copy them: cells separated by tabs,
 // rows by CR LF, nothing after the last row.
@@ -226,15 +162,6 @@ class TPlottAnsicht {
   void Mindestbreite(double& min, double& max, int pixel) const;
 };
 
-// Net wage (employee view) or employer cost of the gross wage x in the
-// display currency, for the request d.Rechnung with its gross replaced by x;
-// leaves x in d.Rechnung.LZ.RE4 and the result in d.Ergebnis.
-double Kurvenwert(TRechenKontext& k, TAbrechnung& d, double x);
-
-// The curve values at the columns 0, schritt, 2 * schritt, ... <= a.Breite.
-void Kurve(TRechenKontext& k, TAbrechnung& d, const TPlottAnsicht& a, std::vector<double>& werte,
-           int schritt = 1);
-
 // --- Wage conversion -------------------------------------------------------------
 
 // An amount of the pay period (index of the list: 0 year, 1 month, 2 week,
@@ -255,12 +182,21 @@ TLohnUmrechnung LohnUmrechnen(std::int64_t betrag, int zeitraumIndex,
 // the request as a single slip does; nothing of an earlier calculation is
 // read.  Amounts in cents of the year's currency unless said otherwise.
 
-// The comparison: the employee's column with the request's inputs in
-// classes 3, 4 and 5 (the person's fields of the comparison written over
-// them), the spouse's with the couple's shared inputs alone.  Throws
-// TLStFehler for a year without a flowchart.
+// The comparison: six runs of the year's flowchart, in the order employee
+// 3, 4, 5, spouse 5, 4, 3.  The employee's column takes the request's
+// inputs with the person's fields of the comparison written over them; the
+// spouse's column takes only the couple's shared inputs from the request
+// (flowchart, church membership, age relief, region and Saxony, the factor
+// of class IV) and otherwise the inputs of a calculation with nothing but
+// the spouse's fields.  So each column is the wage tax of a single
+// calculation of that person in that class.  "Versicherungsfrei" is the
+// special table: no statutory pension and, unless the request has a private
+// contribution, no statutory health insurance.  Throws TLStFehler for a
+// year without a flowchart.
 TVergleichErgebnis SteuerklassenVergleichen(const TParameter& p, const TAnfrage& a, const TVergleichEingabe& e);
-// The six amounts in cents of the display currency, the verdict on those.
+// The six amounts in cents of the display currency (calc/anzeige.h), the
+// sums formed from them and the verdict on those sums: what a window or the
+// command line shows.
 TVergleichErgebnis AnzeigeVergleich(int jahr, bool euro, const TVergleichErgebnis& e);
 
 // The wage-tax table from 1000.00 of the display currency below the

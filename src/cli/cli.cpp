@@ -359,7 +359,7 @@ int Jahre(bool json) {
   };
   auto wahr = [](bool b) { return b ? "true" : "false"; };
   std::string aus = json ? "[" : "";
-  TRechenKontext k;
+  TFlussplanWerk k;
   for (int jahr = kLetztesLStJahr; jahr >= kErstesJahr; --jahr) {
     const bool erstes = jahr == kLetztesLStJahr;
     std::string perioden;
@@ -371,8 +371,6 @@ int Jahre(bool json) {
     if (NurSteuer(jahr) || nachMonat) {
       // Wage tax only: the year's flowcharts and the months each is in force.
       k.LStJahr = static_cast<std::int16_t>(jahr);
-      k.LStMonat = 12;
-      k.LStVersion = -1;
       std::string plaene;
       bool einkommensteuer = false;
       bool tabelle = false;
@@ -399,12 +397,12 @@ int Jahre(bool json) {
         TLohnsteuerProgramm* p = k.ProgrammVersion(v);
         if (p == nullptr) {
           plaene += " ohne Programm";
-        } else if (v == k.VersionFuer(jahr)) {
+        } else if (v == LStVersionFuerMonat(jahr, 12)) {
           einkommensteuer = p->HatEinkommensteuer();
           tabelle = p->HatTabelle();
         }
       }
-      const bool tarif = EinkommensteuerProgramm(k) != nullptr;
+      const bool tarif = EinkommensteuerProgramm(k.ProgrammFuerMonat(jahr)) != nullptr;
       if (nachMonat && !NurSteuer(jahr)) {
         // With social insurance: the descriptor's lines, the flowcharts by
         // month and the rule periods.

@@ -12,8 +12,6 @@
 #include "calc/abrechnung.h"
 #include "calc/datensaetze.h"
 #include "calc/pruefung.h"
-#include "calc/kontext.h"
-#include "calc/rechnung.h"
 #include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"
@@ -122,45 +120,16 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
 // "nein", "false" leave it unset.
 std::optional<bool> SchalterLesen(std::string_view wert);
 
-// The calculation request the options fill, shared with the window.
-using TRechnung = lst::TRechnung;
-
-// Rates, ceilings and basic allowance read from a settings file, kept so
-// that a batch reads each year's settings once.
+// The values a user stored for a year, read from a settings file once per
+// file and year, so that a batch reads each year's settings once.
 struct TGeladeneEinstellungen {
   std::string Datei;
   int Jahr = 0;
   TUeberschreibungen Ue;
-  TBBGTabelle BBG{};
-  TSVSatzTabelle Saetze{};
-  TSVZusatzWerte Zusatz;             // add-on rate and levies (from 2014)
-  double PauschSatz = 0;
-  double Soli = 0;
-  bool Gfb8130 = true;
-};
-// The default ceilings and rates of one year and pay month, kept so that a
-// batch builds them once.
-struct TStandardTabellen {
-  bool Gefuellt = false;
-  TBBGTabelle BBG{};
-  TSVSatzTabelle Saetze{};
 };
 struct TEinstellungsSpeicher {
   std::vector<TGeladeneEinstellungen> Eintraege;
-  std::vector<TStandardTabellen> Standard;  // by year and pay month (0: the year's)
 };
-
-// Prepares the context (year, flowchart version, currency, basic allowance,
-// ceilings and rates of the year from the defaults or the settings file) and
-// the request, whose records the core's input rules fill (RegelnAnwenden).
-// From 2014 the pay month chooses the flowchart and the rule period of the
-// social insurance; the rates and ceilings are that period's (stored values
-// of the settings file, which hold the year's first period, replace a
-// default where they differ from it).
-// Returns an empty string or a German message for inputs that do not fit
-// together.
-std::string Vorbereiten(TRechenKontext& k, const TEingabe& e, TRechnung& r,
-                        TEinstellungsSpeicher* speicher = nullptr);
 
 // The parameters of the options' year and pay month (with the settings
 // file's values under --einstellungen) and the request of the options, for
@@ -181,10 +150,5 @@ int JahrDerEingabe(const TEingabe& e);
 // A year with wage tax but without social insurance (none at present): only
 // wage tax, surcharge and church tax are calculated.
 bool NurSteuer(int jahr);
-
-// German warnings for inputs that are computed as asked but do not fit
-// (a marginal employment above its limit, a sliding zone outside the zone),
-// for the gross r.LZ.RE4.
-std::vector<std::string> Warnungen(TRechenKontext& k, const TEingabe& e, const TRechnung& r);
 
 }  // namespace lst::cli
