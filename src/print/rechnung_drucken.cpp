@@ -372,6 +372,7 @@ class TAusdruck {
   // NotizenEinrichten).
   void Notiz(const QString& titel, std::int64_t betrag, double einzug = kEinzug) {
     m_.DruckText(notizGroesse_, kKursiv, kLinks, einzug, kOhneSchatten, titel);
+    if (notizEigeneZeile_) m_.DruckVorschub(0);
     m_.DruckText(notizGroesse_, kKursiv, kRechts, notizSpalte_, kOhneSchatten, Geld(betrag));
     m_.DruckVorschub(0);
   }
@@ -382,7 +383,7 @@ class TAusdruck {
   // A note without an amount, over as many lines as the notes' column
   // needs (a word longer than it on a line of its own).
   void NotizText(const QString& text) {
-    const double breite = notizSpalte_ - kEinzug;
+    const double breite = std::max(notizSpalte_, kSpalteNotiz) - kEinzug;
     QString zeile;
     for (const QString& wort : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
       const QString laenger = zeile.isEmpty() ? wort : zeile + QLatin1Char(' ') + wort;
@@ -400,27 +401,42 @@ class TAusdruck {
     }
   }
 
-  // The wage liable to the social insurance, above the contributions: per
-  // branch where the two differ; of a one-off the liable part and the
-  // pro-rated yearly ceilings it was measured against (section 23a SGB IV).
-  void SVBrutto() {
-    if (!p_.R().Vorhanden) return;
+  struct TNotiz {
+    QString Titel;
+    std::int64_t Betrag = 0;
+    double Einzug = kEinzug;
+  };
+
+  // The wage liable to the social insurance: per branch where the two
+  // differ; of a one-off the liable part and the pro-rated yearly ceilings
+  // it was measured against (section 23a SGB IV).
+  std::vector<TNotiz> SVNotizen() const {
     const TMonatsErgebnis& s = e_;
+    std::vector<TNotiz> n;
+    if (!p_.R().Vorhanden) return n;
     const bool einmal = s.SonstigerBezug != 0;
     if (s.SVBrutto_KV == s.SVBrutto_RV && s.Einmalzahlung_KV == s.Einmalzahlung_RV) {
-      Notiz(QStringLiteral("SV-Brutto"), s.SVBrutto_KV);
-      if (einmal) Notiz(kDavon, s.Einmalzahlung_KV, 2 * kEinzug);
+      n.push_back({QStringLiteral("SV-Brutto"), s.SVBrutto_KV});
+      if (einmal) n.push_back({kDavon, s.Einmalzahlung_KV, 2 * kEinzug});
     } else {
-      Notiz(QStringLiteral("SV-Brutto KV/PV"), s.SVBrutto_KV);
-      if (einmal) Notiz(kDavon, s.Einmalzahlung_KV, 2 * kEinzug);
-      Notiz(QStringLiteral("SV-Brutto RV/AV"), s.SVBrutto_RV);
-      if (einmal) Notiz(kDavon, s.Einmalzahlung_RV, 2 * kEinzug);
+      n.push_back({QStringLiteral("SV-Brutto KV/PV"), s.SVBrutto_KV});
+      if (einmal) n.push_back({kDavon, s.Einmalzahlung_KV, 2 * kEinzug});
+      n.push_back({QStringLiteral("SV-Brutto RV/AV"), s.SVBrutto_RV});
+      if (einmal) n.push_back({kDavon, s.Einmalzahlung_RV, 2 * kEinzug});
     }
     if (s.AnteiligeBBG_KV != 0 || s.AnteiligeBBG_RV != 0) {
-      Notiz(s.Maerzklausel ? kBBGVorjahrKV : kBBGKV, s.AnteiligeBBG_KV);
-      Notiz(s.Maerzklausel ? kBBGVorjahrRV : kBBGRV, s.AnteiligeBBG_RV);
+      n.push_back({s.Maerzklausel ? kBBGVorjahrKV : kBBGKV, s.AnteiligeBBG_KV});
+      n.push_back({s.Maerzklausel ? kBBGVorjahrRV : kBBGRV, s.AnteiligeBBG_RV});
     }
-    if (s.Maerzklausel) {
+    return n;
+  }
+
+  // Above the contributions: the notes of the social insurance and where
+  // the March clause put a one-off.
+  void SVBrutto() {
+    if (!p_.R().Vorhanden) return;
+    for (const TNotiz& n : SVNotizen()) Notiz(n.Titel, n.Betrag, n.Einzug);
+    if (e_.Maerzklausel) {
       NotizText(QStringLiteral("M\u00e4rzklausel (\u00a7 23a Abs. 4 SGB IV): dem letzten "
                                "Abrechnungszeitraum des Vorjahres zugeordnet"));
     }
@@ -430,31 +446,35 @@ class TAusdruck {
   // The notes' size and where their amounts end: left of the employee's
   // amounts, in a smaller size where a large font leaves no room there
   // (as the rates of the contributions take), and where even the smallest
-  // does not fit, further right (the notes' lines hold nothing else), at
-  // most at the right margin.
+  // does not fit beside its caption, each amount on a line of its own
+  // below it.
   void NotizenEinrichten() {
     const TMonatsErgebnis& s = e_;
-    const auto breitesterBetrag = [&](int groesse, int stil, std::initializer_list<std::int64_t> betraege) {
-      double breite = 0;
-      for (std::int64_t b : betraege) breite = std::max(breite, m_.TextBreiteProzent(groesse, stil, Geld(b)));
-      return breite;
-    };
-    const auto spalteFuer = [&](int groesse) {
-      double titel = 0;
-      for (const QString& t : {kDavon, kBBGKV, kBBGRV, kBBGVorjahrKV, kBBGVorjahrRV, QStringLiteral("SV-Brutto KV/PV"),
-                               QStringLiteral("Steuerbrutto")}) {
-        titel = std::max(titel, m_.TextBreiteProzent(groesse, kKursiv, t));
+    std::vector<TNotiz> notizen = SVNotizen();
+    notizen.push_back({QStringLiteral("Steuerbrutto"), s.SteuerBrutto});
+    for (std::int64_t davon : {s.LSt_sonstig, s.KiSt_sonstig, s.Soli_sonstig}) notizen.push_back({kDavon, davon});
+    const auto spalteFuer = [&](int groesse, bool eigeneZeile) {
+      double spalte = 0;
+      for (const TNotiz& n : notizen) {
+        const double betrag = m_.TextBreiteProzent(groesse, kKursiv, Geld(n.Betrag));
+        const double titel = eigeneZeile ? 0 : m_.TextBreiteProzent(groesse, kKursiv, n.Titel) + kAbstand;
+        spalte = std::max(spalte, n.Einzug + titel + betrag);
       }
-      return 2 * kEinzug + titel + kAbstand +
-             breitesterBetrag(groesse, kKursiv, {s.Gesamtbrutto, s.SteuerBrutto, s.AnteiligeBBG_KV, s.AnteiligeBBG_RV});
+      return spalte;
     };
     // The employee's amounts of the settlement's lines start here.
-    const double frei = kSpalteAN - kAbstand -
-                        breitesterBetrag(groesse_, kNormal, {s.Gesamtbrutto, s.BruttoNachSteuer, s.SVSummeAN, s.Netto});
+    double betragAN = 0;
+    for (std::int64_t b : {s.Gesamtbrutto, s.BruttoNachSteuer, s.SVSummeAN, s.Netto}) {
+      betragAN = std::max(betragAN, m_.TextBreiteProzent(groesse_, kNormal, Geld(b)));
+    }
+    const double frei = kSpalteAN - kAbstand - betragAN;
     const int kleinste = std::max(kKleinsteSatzGroesse, groesse_ * 3 / 4);
     notizGroesse_ = groesse_;
-    while (notizGroesse_ > kleinste && spalteFuer(notizGroesse_) > frei) --notizGroesse_;
-    notizSpalte_ = std::min(std::max(kSpalteNotiz, spalteFuer(notizGroesse_)), 100.0);
+    while (notizGroesse_ > kleinste && spalteFuer(notizGroesse_, false) > frei) --notizGroesse_;
+    notizEigeneZeile_ = spalteFuer(notizGroesse_, false) > frei;
+    // On lines of their own the notes need not be smaller than the rest.
+    if (notizEigeneZeile_) notizGroesse_ = groesse_;
+    notizSpalte_ = std::max(spalteFuer(notizGroesse_, notizEigeneZeile_), std::min(kSpalteNotiz, frei));
   }
 
   // Below the employer's cost: what of the net wage is paid out, with the
@@ -598,10 +618,11 @@ class TAusdruck {
   static constexpr double kEinzug = 3;
   static constexpr double kSpalteNotiz = 55;
   static inline const QString kDavon = QStringLiteral("davon sonstiger Bezug");
-  static inline const QString kBBGKV = QStringLiteral("anteilige BBG KV/PV (\u00a7 23a SGB IV)");
-  static inline const QString kBBGRV = QStringLiteral("anteilige BBG RV/AV (\u00a7 23a SGB IV)");
-  static inline const QString kBBGVorjahrKV = QStringLiteral("anteilige BBG KV/PV des Vorjahres");
-  static inline const QString kBBGVorjahrRV = QStringLiteral("anteilige BBG RV/AV des Vorjahres");
+  // The pro-rated yearly ceilings of a one-off (section 23a (3) SGB IV).
+  static inline const QString kBBGKV = QStringLiteral("anteilige BBG KV/PV");
+  static inline const QString kBBGRV = QStringLiteral("anteilige BBG RV/AV");
+  static inline const QString kBBGVorjahrKV = QStringLiteral("anteilige BBG KV/PV Vorjahr");
+  static inline const QString kBBGVorjahrRV = QStringLiteral("anteilige BBG RV/AV Vorjahr");
   // Where the amounts of the settlement end: the employee's, the employer's.
   static constexpr double kSpalteAN = 70;
   static constexpr double kSpalteAG = 97;
@@ -622,6 +643,7 @@ class TAusdruck {
   double spalte_ = 50;
   double notizSpalte_ = kSpalteNotiz;
   int notizGroesse_ = 10;
+  bool notizEigeneZeile_ = false;
   // The slip has pay beside the regular wage.
   bool teile_ = false;
   // The rules from 2014: pay month, flowchart, levies.
