@@ -132,14 +132,13 @@ bool TDruckMaschine::DruckBeginn(QPagedPaintDevice& geraet, int seitenlage, cons
 void TDruckMaschine::DruckText(int groesse, int stil, int ausrichtung, double position,
                                int schatten, const QString& text) {
   if (!maler_.isActive()) return;
+  if (messen_) {
+    if (groesse != 0) zeilenHoehe_ = ZeilenHoehe(groesse);
+    return;
+  }
   SchriftSetzen(Schrift);
   const bool platzFuerFuss = FussOffset + 40 < hoehe_;
-  if (platzFuerFuss && !imFuss_ && !imKopf_ && zeile_ >= hoehe_ - FussOffset - 40) {
-    Fuss();
-    geraet_->newPage();
-    zeile_ = 0;
-    ++seite_;
-  }
+  if (platzFuerFuss && !imFuss_ && !imKopf_ && zeile_ >= LetzteZeile()) NeueSeite();
   if (zeile_ == 0) {
     Kopf();
     SchriftSetzen(Schrift);
@@ -163,14 +162,48 @@ void TDruckMaschine::DruckText(int groesse, int stil, int ausrichtung, double po
   maler_.drawText(x, zeile_ + fm.ascent(), text);
 }
 
+void TDruckMaschine::NeueSeite() {
+  Fuss();
+  geraet_->newPage();
+  zeile_ = 0;
+  ++seite_;
+}
+
+int TDruckMaschine::Hoehe(const std::function<void()>& druck) {
+  if (!maler_.isActive() || messen_) return 0;
+  const int zeile = zeile_;
+  const int zeilenHoehe = zeilenHoehe_;
+  messen_ = true;
+  // Any position but 0, which would mean a page without its head.
+  zeile_ = 1;
+  druck();
+  const int hoehe = zeile_ - 1;
+  messen_ = false;
+  zeile_ = zeile;
+  zeilenHoehe_ = zeilenHoehe;
+  return hoehe;
+}
+
+void TDruckMaschine::Zusammenhalten(int hoehe) {
+  if (!maler_.isActive() || messen_ || zeile_ == 0) return;
+  const bool passtHier = zeile_ + hoehe <= LetzteZeile();
+  const bool passtLeer = kopfEnde_ + hoehe <= LetzteZeile();
+  if (!passtHier && passtLeer && zeile_ > kopfEnde_ && FussOffset + 40 < hoehe_) NeueSeite();
+}
+
 void TDruckMaschine::DruckVorschub(int groesse) {
   if (!maler_.isActive()) return;
-  if (zeile_ == 0) Kopf();
+  if (zeile_ == 0 && !messen_) Kopf();
   zeile_ += groesse != 0 ? ZeilenHoehe(groesse) : zeilenHoehe_;
 }
 
 void TDruckMaschine::DruckLinie(bool doppelt, double rechts, double links) {
   if (!maler_.isActive()) return;
+  if (messen_) {
+    if (doppelt) DruckVorschub(1);
+    DruckVorschub(3);
+    return;
+  }
   if (zeile_ == 0) Kopf();
   maler_.setPen(QPen(Qt::black, stiftBreite_, Qt::SolidLine, Qt::FlatCap));
   const int von = Spalte(links);
@@ -195,6 +228,7 @@ void TDruckMaschine::Kopf() {
   stiftBreite_ = grundStift_;
   DruckVorschub(3);
   imKopf_ = false;
+  kopfEnde_ = zeile_;
 }
 
 void TDruckMaschine::Fuss() {

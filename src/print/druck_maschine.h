@@ -21,6 +21,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "print/druck_einstellungen.h"
@@ -90,6 +91,17 @@ class TDruckMaschine {
   // A horizontal rule on the current line from links to rechts (percent);
   // doppelt draws a second one just below.
   void DruckLinie(bool doppelt, double rechts, double links);
+  // The height in device pixels that druck's texts, rules and line feeds
+  // take, measured without drawing anything or starting a page (nor a
+  // head on a page that has none yet).  The line position and height stay
+  // as they were.
+  int Hoehe(const std::function<void()>& druck);
+  // Starts a new page unless the rest of the current one holds a block of
+  // hoehe pixels; nothing where the block would not fit an empty page
+  // either, or where the page has nothing yet.  Keeps together what reads
+  // as one: a section, a sum with its lines.
+  void Zusammenhalten(int hoehe);
+
   // Prints the last page's foot and ends the job.  False when the device
   // reported an error (for a file: it could not be written completely).
   bool DruckEnde();
@@ -114,6 +126,9 @@ class TDruckMaschine {
  private:
   void Kopf();
   void Fuss();
+  void NeueSeite();
+  // The lowest line position a text starts on before the page breaks.
+  int LetzteZeile() const { return hoehe_ - FussOffset - 40; }
   void SchriftSetzen(const QFont& f);
   QFont SchriftFuer(const QFont& grund, int groesse, int stil) const;
 
@@ -136,6 +151,8 @@ class TDruckMaschine {
   bool imFuss_ = false;
   bool imKopf_ = false;
   bool cursorGesetzt_ = false;
+  bool messen_ = false;     // within Hoehe: nothing drawn, no page started
+  int kopfEnde_ = 0;        // the line position below the last head
 };
 
 }  // namespace lst::druck

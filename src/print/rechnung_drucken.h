@@ -66,6 +66,31 @@ struct TDruckAngaben {
   QString AufstockungProzent = QStringLiteral("7,5");
   bool Privat = false;
   QString PrivatBetrag = QStringLiteral("0,00");
+  // Pay beside the regular wage and what the one-off is computed with.
+  // Each text is empty where the input was not given, or where the year,
+  // the pay month or the person does not have it (the calculation then
+  // leaves it aside): amounts as typed, days and kilometres as numbers,
+  // the add-on rate in percent, the company car's share as a fraction.
+  QString SonstigerBezug;
+  QString Jahresarbeitslohn;
+  QString BisherigeSonstigeBezuege;
+  QString SVTage;
+  QString SVEntgeltBisherKV;
+  QString SVEntgeltBisherRV;
+  QString VorjahrSVTage;
+  QString VorjahrSVEntgeltKV;
+  QString VorjahrSVEntgeltRV;
+  QString VorjahrKVZusatz;
+  QString Abfindung;
+  bool Fuenftelregelung = false;         // the severance taxed by the one-fifth rule
+  QString DienstwagenListenpreis;
+  QString DienstwagenKm;
+  QString DienstwagenSatz;
+  QString Sachbezug;
+  QString Steuerfrei;
+  QString Entgeltumwandlung;
+  QString VWLAG;
+  QString VWLSparbetrag;
 
   // "Abrechnung:": the captions of the result lines.
   QString LTxt1 = QStringLiteral("Bruttolohn =");

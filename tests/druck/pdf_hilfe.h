@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
 
@@ -119,6 +120,33 @@ inline int LaengsterGrauLauf(const QImage& bild) {
     }
   }
   return laengster;
+}
+
+// No word of a printout lies over another.
+inline void KeinWortUeberEinemAnderen(const QString& pdf) {
+  const std::vector<druck_test::TWort> woerter = druck_test::PdfWoerter(pdf);
+  ASSERT_FALSE(woerter.empty());
+  // A word's box spans the font's whole ascent and descent, which reach
+  // into the lines above and below; the glyphs' core is its middle half.
+  // Touching boxes of one line are no overlap either.
+  constexpr double kLuft = 0.5;  // points
+  const auto kern = [](const druck_test::TWort& w) {
+    const double viertel = (w.Y1 - w.Y0) / 4;
+    return std::pair{w.Y0 + viertel, w.Y1 - viertel};
+  };
+  for (std::size_t i = 0; i < woerter.size(); ++i) {
+    for (std::size_t j = i + 1; j < woerter.size(); ++j) {
+      const druck_test::TWort& a = woerter[i];
+      const druck_test::TWort& b = woerter[j];
+      if (a.Seite != b.Seite) continue;
+      const double breite = std::min(a.X1, b.X1) - std::max(a.X0, b.X0);
+      const auto [a0, a1] = kern(a);
+      const auto [b0, b1] = kern(b);
+      const double hoehe = std::min(a1, b1) - std::max(a0, b0);
+      EXPECT_FALSE(breite > kLuft && hoehe > kLuft)
+          << a.Text.toStdString() << " liegt über " << b.Text.toStdString();
+    }
+  }
 }
 
 // A calculation as the command line prepares it, with the window's texts.

@@ -116,6 +116,77 @@ TEST_F(DruckMaschine, SeitenumbruchMitKopfUndFuss) {
   EXPECT_GT(fuss1->Y0, letzte1->Y1);
 }
 
+// A measured block takes the height its printing takes and leaves nothing
+// on the page; a block kept together goes whole to the next page where the
+// rest of the page does not hold it, stays where it fits, and one taller
+// than a page breaks as any text does.
+TEST_F(DruckMaschine, BlockMessenUndZusammenhalten) {
+  const auto block = [&](const QString& name, int zeilen) {
+    m_.DruckText(14, kFett, kLinks, 0, kOhneSchatten, name);
+    m_.DruckVorschub(0);
+    for (int i = 1; i <= zeilen; ++i) {
+      m_.DruckText(10, kNormal, kLinks, 0, kOhneSchatten, name + QString::number(i));
+      m_.DruckVorschub(0);
+    }
+    m_.DruckLinie(true, 100, 0);
+  };
+  int gemessen = 0, gedruckt = 0, zeileVorher = 0, zeileNachher = 0;
+  int seiteVor = 0, seiteNach = 0, seiteGross = 0;
+  const QString pdf = Drucken(QStringLiteral("block.pdf"), [&] {
+    block(QStringLiteral("Anfang"), 3);
+    zeileVorher = m_.Zeile();
+    gemessen = m_.Hoehe([&] { block(QStringLiteral("Unsichtbar"), 5); });
+    zeileNachher = m_.Zeile();
+    const int vorher = m_.Zeile();
+    block(QStringLiteral("Mitte"), 5);
+    gedruckt = m_.Zeile() - vorher;
+    // A block that fits stays on the page.
+    m_.Zusammenhalten(m_.Hoehe([&] { block(QStringLiteral("Klein"), 2); }));
+    seiteVor = m_.Seite();
+    block(QStringLiteral("Klein"), 2);
+    // Fill the page to a few lines above the foot; a block of ten lines
+    // then starts page 2.
+    while (m_.Zeile() + 4 * m_.ZeilenHoehe(10) < m_.DruckHoehe() - m_.FussOffset - 40) {
+      m_.DruckText(10, kNormal, kLinks, 0, kOhneSchatten, QStringLiteral("Fuellung"));
+      m_.DruckVorschub(0);
+    }
+    m_.Zusammenhalten(m_.Hoehe([&] { block(QStringLiteral("Ganz"), 10); }));
+    block(QStringLiteral("Ganz"), 10);
+    seiteNach = m_.Seite();
+    // Taller than a page: no empty page before it, it breaks within.
+    const int seite = m_.Seite();
+    m_.Zusammenhalten(m_.Hoehe([&] { block(QStringLiteral("Lang"), 120); }));
+    seiteGross = m_.Seite() - seite;
+    block(QStringLiteral("Lang"), 120);
+  });
+  EXPECT_EQ(gemessen, gedruckt);
+  EXPECT_GT(gemessen, 5 * m_.ZeilenHoehe(10));
+  EXPECT_EQ(zeileVorher, zeileNachher);
+  EXPECT_EQ(seiteVor, 1);
+  EXPECT_EQ(seiteNach, 2);
+  EXPECT_EQ(seiteGross, 0);
+  const auto w = PdfWoerter(pdf);
+  EXPECT_EQ(Wort(w, QStringLiteral("Unsichtbar")), nullptr);
+  EXPECT_EQ(Wort(w, QStringLiteral("Unsichtbar1")), nullptr);
+  const auto* klein = Wort(w, QStringLiteral("Klein2"));
+  ASSERT_TRUE(klein);
+  EXPECT_EQ(klein->Seite, 1);
+  // The kept block whole on page 2, right below its head.
+  const auto* ganz = Wort(w, QStringLiteral("Ganz"));
+  const auto* ganz10 = Wort(w, QStringLiteral("Ganz10"));
+  const auto* kopf2 = Wort(w, QStringLiteral("Probe"), 2);
+  ASSERT_TRUE(ganz && ganz10 && kopf2);
+  EXPECT_EQ(ganz->Seite, 2);
+  EXPECT_EQ(ganz10->Seite, 2);
+  EXPECT_LT(ganz->Y0 - kopf2->Y1, 30);
+  // The long block began on page 2 and ran on.
+  const auto* lang = Wort(w, QStringLiteral("Lang1"));
+  const auto* lang120 = Wort(w, QStringLiteral("Lang120"));
+  ASSERT_TRUE(lang && lang120);
+  EXPECT_EQ(lang->Seite, 2);
+  EXPECT_GT(lang120->Seite, 2);
+}
+
 // With "Grau" the title's box is light grey and so is every later box; with
 // "Grau" off no pixel of the page is light grey.
 TEST_F(DruckMaschine, GrauerHintergrundNurMitGrau) {
