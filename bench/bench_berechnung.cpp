@@ -194,6 +194,36 @@ void BM_Batch100000(benchmark::State& state) {
 }
 BENCHMARK(BM_Batch100000)->Unit(benchmark::kMillisecond);
 
+// A batch of 10^6 rows over every month of 2014 to 2026 against the same
+// rows all in December 2026: the parameters of a month are built once and
+// cached, so the spread over 156 months costs next to nothing.
+std::string BatchMonate(bool alleMonate) {
+  std::mt19937 zufall(1426);
+  std::string csv = "jahr;monat;brutto;steuerklasse;kinderfreibetraege\n";
+  csv.reserve(40'000'000);
+  for (int i = 0; i < 1'000'000; ++i) {
+    const int stkl = 1 + static_cast<int>(zufall() % 6);
+    const int jahr = alleMonate ? 2014 + static_cast<int>(zufall() % 13) : 2026;
+    const int monat = alleMonate ? 1 + static_cast<int>(zufall() % 12) : 12;
+    csv += std::to_string(jahr) + ";" + std::to_string(monat) + ";" + std::to_string(500 + zufall() % 9000) + ";" +
+           std::to_string(stkl) + ";" + (stkl <= 4 ? std::to_string(zufall() % 3) : "") + "\n";
+  }
+  return csv;
+}
+
+void BatchMonateMessen(benchmark::State& state, bool alleMonate) {
+  const std::string csv = BatchMonate(alleMonate);
+  for (auto _ : state) {
+    std::istringstream ein(csv);
+    std::ostringstream aus, fehler;
+    benchmark::DoNotOptimize(lst::cli::Batch(lst::cli::TEingabe{}, ein, aus, fehler));
+  }
+}
+void BM_Batch1MioEinMonat(benchmark::State& state) { BatchMonateMessen(state, false); }
+void BM_Batch1MioAlleMonate2014Bis2026(benchmark::State& state) { BatchMonateMessen(state, true); }
+BENCHMARK(BM_Batch1MioEinMonat)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_Batch1MioAlleMonate2014Bis2026)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 // 100,000 flowchart rows through the conformance mode.
 void BM_Pap100000(benchmark::State& state) {
   std::mt19937 zufall(9);

@@ -59,9 +59,33 @@ std::int64_t DienstwagenMonat(const TAnfrage& a) {
 
 }  // namespace
 
+namespace {
+
+// Whether a given contribution group decides the insurance of the request.
+bool GruppeEntscheidet(const TParameter& p, const TAnfrage& a) {
+  return p.Regeln && p.R().Beitragsgruppen && a.Beitragsgruppe;
+}
+
+// The group of a request whose insurance already follows its group.
+TBeitragsgruppe GruppeDerVersicherten(const TAnfrage& a) {
+  if (a.Beitragsgruppe) return *a.Beitragsgruppe;
+  TVersicherung v;
+  v.Beschaeftigung = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
+  v.Aufstockung = a.Aufstockung;
+  v.Privat = a.Privat;
+  v.BesondereTabelle = a.BesondereTabelle;
+  return GruppeDerVersicherung(v);
+}
+
+}  // namespace
+
 TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int64_t bavZuschuss) {
   const TJahresRegeln& regeln = p.R();
-  const TAnfrage a = MitGruppe(p, eingang);
+  // A copy only where the group changes the insurance: a slip is computed
+  // millions of times in a batch.
+  std::optional<TAnfrage> kopie;
+  if (GruppeEntscheidet(p, eingang)) kopie = MitGruppe(p, eingang);
+  const TAnfrage& a = kopie ? *kopie : eingang;
   const int typ = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
   const bool marginal = typ != beNV;
   const bool privat = a.Privat;
@@ -135,7 +159,7 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int6
   std::array<TSatzPaar, svAnzahl> zeile = p.Saetze[typ];
   TBeitragsgruppe gruppe;
   if (regeln.Beitragsgruppen) {
-    gruppe = BeitragsgruppeDerAnfrage(p, a);
+    gruppe = GruppeDerVersicherten(a);
     SaetzeDerGruppe(gruppe, p.Jahr, p.Monat, zeile);
   } else if (l.TabArt != 0) {
     // The special table has no pension or unemployment insurance.
@@ -223,7 +247,7 @@ TFlussplan Flussplan(const TParameter& p) {
 
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
   TAnfrage a = eingang;
-  if (!p.Regeln || !p.R().Beitragsgruppen || !a.Beitragsgruppe) return a;
+  if (!GruppeEntscheidet(p, a)) return a;
   const TVersicherung v = VersicherungDerGruppe(*a.Beitragsgruppe, a.Beschaeftigung);
   a.Beschaeftigung = v.Beschaeftigung;
   a.Aufstockung = v.Aufstockung;
@@ -240,14 +264,8 @@ TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
 }
 
 TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& eingang) {
-  const TAnfrage a = MitGruppe(p, eingang);
-  if (a.Beitragsgruppe) return *a.Beitragsgruppe;
-  TVersicherung v;
-  v.Beschaeftigung = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
-  v.Aufstockung = a.Aufstockung;
-  v.Privat = a.Privat;
-  v.BesondereTabelle = a.BesondereTabelle;
-  return GruppeDerVersicherung(v);
+  if (!GruppeEntscheidet(p, eingang)) return GruppeDerVersicherten(eingang);
+  return GruppeDerVersicherten(MitGruppe(p, eingang));
 }
 
 TBeitrag& TMonatsErgebnis::Beitrag(TSVArt art) {

@@ -134,7 +134,7 @@ bool SachsenPVSaetze(int jahr, int monat, TSatzPaar& pv) {
   if (!(JahresRegeln(jahr).PeriodenNachMonat && SVVorhanden(jahr))) return SachsenPVSaetze(jahr, pv);
   if (!(pv.AN > 0)) return false;
   const TSatzPaar s = PVSaetzeSachsen(jahr, monat);
-  const double verschiebung = s.AN - SVSaetzeStandard(jahr, monat)[beNV][svPV].AN;
+  const double verschiebung = s.AN - PVSaetzeAllgemein(jahr, monat).AN;
   pv = {pv.AN + verschiebung, pv.AG - verschiebung};
   return true;
 }

@@ -438,10 +438,31 @@ TSatzPaar ZusatzbeitragSaetze(int jahr, int monat, double prozent) {
 
 double DurchschnittsZusatzbeitrag(int jahr, int monat) { return SVPeriode(jahr, monat).ZB; }
 
-TSatzPaar PVSaetzeSachsen(int jahr, int monat) {
-  const TSVPeriode& d = SVPeriode(jahr, monat);
+namespace {
+
+TSatzPaar SachsenPaar(const TSVPeriode& d) {
   if (d.PV < 0) return Paar(-1, -1);
   return Paar(Dezimal15(d.PV + d.PVSachsen), Dezimal15(d.PV - d.PVSachsen));
+}
+
+}  // namespace
+
+TSatzPaar PVSaetzeAllgemein(int jahr, int monat) {
+  const TSVPeriode& d = SVPeriode(jahr, monat);
+  return Paar(d.PV, d.PV);
+}
+
+TSatzPaar PVSaetzeSachsen(int jahr, int monat) {
+  // Found once per month: the decimal round trip is slow and a slip of
+  // Saxony asks for the pair every time.
+  static const auto tabelle = [] {
+    std::array<std::array<TSatzPaar, 12>, kSVJahre> t;
+    for (int i = 0; i < kSVJahre; ++i)
+      for (int m = 1; m <= 12; ++m) t[i][m - 1] = SachsenPaar(SVPeriode(kErstesSVJahr + i, m));
+    return t;
+  }();
+  if (jahr < kErstesSVJahr || jahr > kLetztesSVJahr) return SachsenPaar(SVPeriode(jahr, monat));
+  return tabelle[jahr - kErstesSVJahr][std::clamp(monat, 1, 12) - 1];
 }
 
 // The maxima follow from the period's own figures:

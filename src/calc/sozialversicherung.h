@@ -164,6 +164,8 @@ bool SVVorhanden(int jahr);
 TSatzPaar ZusatzbeitragSaetze(int jahr, int monat, double prozent);
 // The average add-on rate of a period in percent; -1 before 2015.
 double DurchschnittsZusatzbeitrag(int jahr, int monat);
+// The care rates of a month outside Saxony, as the rate table has them.
+TSatzPaar PVSaetzeAllgemein(int jahr, int monat);
 // The care pair (fractions) of normal employment in Saxony.
 TSatzPaar PVSaetzeSachsen(int jahr, int monat);
 
