@@ -110,6 +110,9 @@ class TAnfrageBindung {
   };
 
   std::int64_t Cent(const TEditCS* e) const;
+  // An amount typed in the display currency in cents of the currency of
+  // the year jahr (the previous year's amounts: of that year's).
+  std::int64_t Cent(const TEditCS* e, int jahr) const;
   void Binden(TBindung b) { bindungen_.push_back(std::move(b)); }
 
   const TEingabeFelder& f_;

@@ -119,9 +119,11 @@ void TFRechner::SignaleVerbinden() {
       Geaendert();
     });
   }
+  for (TEditCS* e : f.EinmalFelder()) connect(e, &QLineEdit::textChanged, this, geaendert);
   for (QCheckBox* c : {f.CBAlter, f.cbAF, f.CBR, f.cbKV2, f.cbPV2, f.CBGleitZ, f.CBRV_Verzicht, f.CBPauschSt,
-                       f.cbSachsen})
+                       f.cbSachsen, f.cbFuenftel})
     connect(c, &QCheckBox::toggled, this, geaendert);
+  connect(f.CBDienstwagenSatz, &QComboBox::currentIndexChanged, this, geaendert);
   connect(f.RGOstWestGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
     if (an) Geaendert();
   });
@@ -246,6 +248,7 @@ void TFRechner::Rechnen() {
   const TParameter& p = s.Parameter;
   TMeldungen meldungen;
   s.Anfrage = Anfrage(p, meldungen);
+  maske_->EinmalReiterZeigen();
   TPruefOptionen optionen;
   optionen.MinijobHinweis = true;
   const std::vector<TBefund> befunde = Pruefen(p, s.Anfrage, optionen);
