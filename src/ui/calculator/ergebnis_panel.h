@@ -76,6 +76,22 @@ class TErgebnisPanel : public QFrame {
   QLabel* ErgIGU = nullptr;
   QLabel* LTxtUmlagenGesamt = nullptr;
   QLabel* ErgUmlagenGesamt = nullptr;
+  // The pay beside the regular wage, shown only where the slip has such
+  // pay: its parts above the gross wages, the one-off's taxes and liable
+  // parts as notes ("davon"), the March clause, what is not paid out or
+  // added by the employer, and the payout.
+  struct TZeile {
+    QLabel* Text = nullptr;
+    QLabel* Wert = nullptr;
+  };
+  TZeile sonstBezug_, abfindung_, gwv_, sachbezug_, vwlAG_, steuerfrei_;
+  TZeile gesamtbrutto_, steuerBrutto_, svBrutto_, einmalKV_, svBruttoRV_, einmalRV_;
+  TZeile lstSonstig_, kistSonstig_, soliSonstig_;
+  QLabel* maerzklausel_ = nullptr;
+  TZeile gwvAbzug_, sachbezugAbzug_, entgeltumw_, bavZuschussAN_, bavZuschuss_, pkvZuschussAG_;
+  TZeile pkvZuschussAN_, vwlSpar_, kindergeld_, auszahlung_;
+  QLabel* LTxt1 = nullptr;
+  QWidget* teileFase_ = nullptr;
   TEditCS* ENettoLohn = nullptr;
   bool zeigt_ = false;
 };
