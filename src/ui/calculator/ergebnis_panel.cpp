@@ -13,6 +13,7 @@
 #include "calc/anzeige.h"
 #include "calc/geld.h"
 #include "common/qt/edit_cs.h"
+#include "ui/calculator/feld_hinweise.h"
 
 namespace lst {
 
@@ -305,8 +306,13 @@ void TErgebnisPanel::WunschUmrechnen(double faktor) {
   ENettoLohn->setText(ort.toString(ENettoLohn->AsFloat() * faktor, 'f', 2));
 }
 
+void TErgebnisPanel::WunschMelden(const QString& text) { hinweis::Meldung(ENettoLohn, text); }
+
 void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
   zeigt_ = true;
+  // The results shown are those of the inputs: a wish marked before is no
+  // longer the question.
+  WunschMelden({});
   const bool an = s.ArbeitnehmerSicht;
   // The amounts as shown: each line converted once, the sums formed from
   // the shown lines.

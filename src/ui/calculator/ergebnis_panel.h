@@ -31,6 +31,8 @@ class TErgebnisPanel : public QFrame {
   // The typed wish multiplied by faktor (a change of the display currency),
   // without a search.
   void WunschUmrechnen(double faktor);
+  // Marks the wish red with the reason it is not met (empty: unmarked).
+  void WunschMelden(const QString& text);
 
  signals:
   // The user changed the wish.

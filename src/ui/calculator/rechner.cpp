@@ -26,6 +26,7 @@
 
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/fehler.h"
 #include "calc/jahresregeln.h"
 #include "calc/pruefung.h"
 #include "common/qt/edit_cs.h"
@@ -308,6 +309,7 @@ std::int64_t TFRechner::WunschBetrag() const { return ergebnis_->Wunsch(); }
 void TFRechner::WunschGeaendert() {
   if (inAnzeige_ || !rechnenAktiv_) return;
   const std::int64_t wunsch = ergebnis_->Wunsch();
+  ergebnis_->WunschMelden({});
   if (wunsch <= 0) return;
   TAbrechnungsStand s;
   s.Parameter = Parameter();
@@ -317,6 +319,16 @@ void TFRechner::WunschGeaendert() {
   s.ArbeitnehmerSicht = arbeitnehmerSicht_;
   try {
     s.Anfrage.Brutto = WunschBruttoSuchen(s.Parameter, s.Anfrage, euro_, wunsch, arbeitnehmerSicht_, &s.Ergebnis).Brutto;
+  } catch (const TWunschUnerreichbar& e) {
+    // A wish below what a gross of 0 gives (a one-off in the net wage) is
+    // met on the way while its digits are typed: the field turns red with
+    // the reason, the last results stay.  Beyond every gross: a message.
+    if (e.Unter) {
+      ergebnis_->WunschMelden(QString::fromStdString(e.what()));
+    } else {
+      Fehler(QString::fromStdString(e.what()));
+    }
+    return;
   } catch (const std::exception& e) {
     Fehler(QString::fromStdString(e.what()));
     return;
