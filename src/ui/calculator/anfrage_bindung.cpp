@@ -571,6 +571,12 @@ void TAnfrageBindung::Markieren(const std::vector<TBefund>& befunde, const TMeld
   }
 }
 
+QWidget* TAnfrageBindung::Steuerelement(TFeld f) const {
+  for (const TBindung& b : bindungen_)
+    if (b.Feld == f) return b.Steuer;
+  return nullptr;
+}
+
 std::string TAnfrageBindung::Name(TFeld f) const {
   for (const TBindung& b : bindungen_) {
     if (b.Feld != f) continue;

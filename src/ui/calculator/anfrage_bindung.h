@@ -56,6 +56,9 @@ class TAnfrageBindung {
   void Markieren(const std::vector<TBefund>& befunde, const TMeldungen& meldungen, const TParameter& p,
                  bool euro) const;
 
+  // The control that states the input f (nullptr: none in the window).
+  QWidget* Steuerelement(TFeld f) const;
+
   // The caption of an input, as the messages name it.
   std::string Name(TFeld f) const;
   // A message of the core with the captions and the amounts of the display
