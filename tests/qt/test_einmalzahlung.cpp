@@ -272,6 +272,8 @@ class TestEinmalzahlung : public QObject {
     } else {
       QCOMPARE(wert("ErgNettoLohn"), wert("ErgNachSt") + wert("ErgSV") + abzuege +
                                          summe({"ErgBAVZuschuss", "ErgPKVZuschussAG"}));
+      if (Sichtbar("ErgUmlagenGesamt"))
+        QCOMPARE(wert("ErgUmlagenGesamt"), summe({"ErgNettoLohn", "ErgU1", "ErgU2", "ErgIGU"}));
     }
   }
 
@@ -393,6 +395,13 @@ class TestEinmalzahlung : public QObject {
     WieDerKern(optionen);
     SummenDerZeilen();
     QCOMPARE(Sichtbar("LMaerzklausel"), S().Ergebnis.Maerzklausel);
+    // The pro-rated ceilings beside the one-off's liable part.
+    if (Sichtbar("ErgEinmalKV")) {
+      const lst::TMonatsErgebnis& e = S().Ergebnis;
+      const QString tipp = Label("ErgEinmalKV")->toolTip() + Label("ErgEinmalRV")->toolTip();
+      QVERIFY2(tipp.contains(QStringLiteral("KV/PV: ") + GeldText(e.AnteiligeBBG_KV)), qPrintable(tipp));
+      QVERIFY2(tipp.contains(QStringLiteral("RV/AV: ") + GeldText(e.AnteiligeBBG_RV)), qPrintable(tipp));
+    }
     if (QLatin1String(QTest::currentDataTag()) == QLatin1String("Märzklausel")) QVERIFY(S().Ergebnis.Maerzklausel);
     e_->Arbeitgeberanteil1->trigger();
     WieDerKern(optionen);
@@ -798,6 +807,9 @@ class TestEinmalzahlung : public QObject {
     e_->Arbeitgeberanteil1->trigger();
     speichern(QStringLiteral("alles_arbeitgeber"));
     e_->Arbeitnehmeranteil1->trigger();
+    Tippen(Kind("ESVTage"), QString());
+    Tippen(Kind("EAbfindung"), QString());
+    speichern(QStringLiteral("maerzklausel"));
     JahrMonat(2013, 0);
     speichern(QStringLiteral("2013_nicht_verfuegbar"));
     JahrMonat(1999, 0);

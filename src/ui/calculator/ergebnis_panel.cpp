@@ -367,6 +367,17 @@ void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
   zeigen(einmalKV_, sv && einmal, e.Einmalzahlung_KV);
   zeigen(svBruttoRV_, sv && !einSV, e.SVBrutto_RV);
   zeigen(einmalRV_, sv && einmal && !einSV, e.Einmalzahlung_RV);
+  // What the liable part of a one-off is measured against: the pro-rated
+  // ceilings.
+  if (sv && einmal) {
+    const auto grenze = [&](const QString& zweig, std::int64_t bbg) {
+      return QStringLiteral("Anteilige Beitragsbemessungsgrenze %1: %2").arg(zweig, geld(bbg));
+    };
+    const QString kv = grenze(QStringLiteral("KV/PV"), e.AnteiligeBBG_KV);
+    const QString rv = grenze(QStringLiteral("RV/AV"), e.AnteiligeBBG_RV);
+    einmalKV_.Wert->setToolTip(einSV ? kv + QLatin1Char('\n') + rv : kv);
+    einmalRV_.Wert->setToolTip(rv);
+  }
   // The one-off's taxes are contained in the employee's taxes.
   zeigen(lstSonstig_, an && e.LSt_sonstig != 0, e.LSt_sonstig);
   zeigen(kistSonstig_, an && e.KiSt_sonstig != 0, e.KiSt_sonstig);
