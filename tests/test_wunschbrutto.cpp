@@ -5,6 +5,7 @@
 
 #include "calc/abrechnung.h"
 #include "calc/berechnung.h"
+#include "calc/fehler.h"
 #include "calc/sozialversicherung.h"
 
 using namespace lst;
@@ -149,16 +150,30 @@ TEST(WunschBrutto, UnerreichbarerWunschWirdGemeldet) {
   try {
     a.Suchen(90'000'000'000, true);
     ADD_FAILURE() << "no error";
-  } catch (const TLStFehler& f) {
+  } catch (const TWunschUnerreichbar& f) {
     EXPECT_NE(std::string(f.what()).find("Wunsch-Nettolohn von 900.000.000,00 EUR"), std::string::npos) << f.what();
     EXPECT_NE(std::string(f.what()).find("1.000.000.000,00 EUR"), std::string::npos) << f.what();
+    EXPECT_FALSE(f.Unter);
   }
   // Less net than a gross of 0 leaves (negative other deductions add to it).
   try {
     a.Suchen(50000, true, nullptr, -100000);
     ADD_FAILURE() << "no error";
-  } catch (const TLStFehler& f) {
+  } catch (const TWunschUnerreichbar& f) {
     EXPECT_NE(std::string(f.what()).find("schon ein Bruttolohn von 0,00 EUR"), std::string::npos) << f.what();
+    EXPECT_TRUE(f.Unter);
+  }
+  // So does a one-off: its net part is there at a gross of 0.
+  {
+    TAnfrage b = a.a;
+    b.SonstigerBezug = 240000;
+    try {
+      WunschBruttoSuchen(a.p, b, true, 30000, true);
+      ADD_FAILURE() << "no error";
+    } catch (const TWunschUnerreichbar& f) {
+      EXPECT_TRUE(f.Unter) << f.what();
+    }
+    EXPECT_GT(WunschBruttoSuchen(a.p, b, true, 349904, true).Brutto, 0);
   }
   // Employer view, and no wish at all.
   EXPECT_THROW(a.Suchen(200'000'000'000, false), TLStFehler);

@@ -11,6 +11,16 @@ class TLStFehler : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A wished net wage (or wage cost) that no gross wage reaches.  Unter: the
+// wish lies below what a gross wage of 0 gives already (pay beside the
+// regular wage, a one-off say, raises the net wage of every gross);
+// otherwise even the largest gross searched gives less.
+class TWunschUnerreichbar : public TLStFehler {
+ public:
+  TWunschUnerreichbar(const std::string& text, bool unter) : TLStFehler(text), Unter(unter) {}
+  bool Unter;
+};
+
 // "Keine Lohnsteuer für <jahr> vorhanden."
 [[noreturn]] void KeineLohnsteuer(int jahr);
 

@@ -3,6 +3,7 @@
 #include "calc/abrechnung.h"
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/fehler.h"
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
 
@@ -49,7 +50,7 @@ std::string Betrag(bool euro, std::int64_t anzeigeCent) {
   const std::string grund = brutto == 0
       ? "schon ein Bruttolohn von " + Betrag(euro, 0) + " ergibt " + ergebnis
       : "auch ein Bruttolohn von " + Betrag(euro, brutto) + " ergibt nur " + ergebnis;
-  throw TLStFehler(was + " mit keinem Bruttolohn erreichbar: " + grund + ".");
+  throw TWunschUnerreichbar(was + " mit keinem Bruttolohn erreichbar: " + grund + ".", brutto == 0);
 }
 
 // The search itself over the steps of s.

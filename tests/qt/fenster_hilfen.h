@@ -269,7 +269,10 @@ inline void WieDieKommandozeile(const lst::TAbrechnungsStand& s, const QStringLi
     qFatal("Ergebnisfeld %s fehlt", name);
     return 0;
   };
-  QCOMPARE(j.value("RE4").toInteger(), s.Anfrage.Brutto);
+  // The regular wage as typed; the taxable current wage holds the company
+  // car and the benefits in kind, less deferred compensation.
+  QCOMPARE(j.value("LaufenderLohn").toInteger(), s.Anfrage.Brutto);
+  QCOMPARE(j.value("RE4").toInteger(), s.Ergebnis.RE4);
   const char* const namen[] = {"LSt", "LStPausch", "Soli", "SoliPausch", "BK", "BKPausch", "KiSt", "KiStPausch",
                                "SteuerSumme", "SteuerSummePausch", "BruttoNachSteuer", "BruttoPlusPausch",
                                "KV_AN", "KV_AG", "PV_AN", "PV_AG", "RV_AN", "RV_AG", "AV_AN", "AV_AG", "RVAuf_AN",
@@ -279,6 +282,14 @@ inline void WieDieKommandozeile(const lst::TAbrechnungsStand& s, const QStringLi
   // line has them.
   for (const char* name : {"BE", "BE_AN", "U1_AG", "U2_AG", "IGU_AG", "AGGesamtUmlagen", "PKVZuschuss_AG"})
     if (j.contains(QLatin1String(name))) QCOMPARE(j.value(QLatin1String(name)).toInteger(), wert(name));
+  // The pay beside the regular wage: its parts, the one-off's taxes and
+  // liable parts, the gross wages.
+  for (const char* name : {"LSt_sonstig", "Soli_sonstig", "KiSt_sonstig", "AnteiligeBBG_KV", "AnteiligeBBG_RV",
+                           "Einmalzahlung_KV", "Einmalzahlung_RV", "SonstigerBezug", "Abfindung", "GWV", "Sachbezug",
+                           "Steuerfrei", "VWL_AG", "Entgeltumwandlung", "BAVZuschuss_AG", "VWLSparbetrag",
+                           "SteuerBrutto", "SVBrutto_KV", "SVBrutto_RV", "Gesamtbrutto"})
+    QCOMPARE(j.value(QLatin1String(name)).toInteger(), wert(name));
+  QCOMPARE(j.value("Maerzklausel").toBool(), s.Ergebnis.Maerzklausel);
 }
 
 // The parameters and the request "lohnsteuer-cli berechnen" makes of the

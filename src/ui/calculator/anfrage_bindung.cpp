@@ -368,6 +368,105 @@ TAnfrageBindung::TAnfrageBindung(const TEingabeFelder& f) : f_(f) {
     Binden(b);
   }
 
+  // ---- pay beside the regular wage ----
+  Binden(betrag(f.ESonstBezug, TFeld::SonstigerBezug, &TAnfrage::SonstigerBezug, false));
+  // An amount the core has a default for: an empty field states none.  The
+  // previous year's amounts are of the previous year's currency.
+  const auto vielleicht = [this](TEditCS* e, TFeld feld, std::optional<std::int64_t> TAnfrage::*ziel,
+                                 bool vorjahr) {
+    TBindung b;
+    b.Feld = feld;
+    b.Steuer = e;
+    b.Betrag = e;
+    b.Lesen = [this, e, ziel, vorjahr](TAnfrage& a) {
+      if (!e->isEnabled() || e->text().trimmed().isEmpty()) return;
+      a.*ziel = Cent(e, vorjahr ? u_.P->Jahr - 1 : u_.P->Jahr);
+    };
+    return b;
+  };
+  Binden(vielleicht(f.EJahresLohn, TFeld::Jahresarbeitslohn, &TAnfrage::Jahresarbeitslohn, false));
+  Binden(betrag(f.EBisherSonstBez, TFeld::BisherigeSonstigeBezuege, &TAnfrage::BisherigeSonstigeBezuege, false));
+  {
+    TBindung b;
+    b.Feld = TFeld::SVTage;
+    b.Steuer = f.ESVTage;
+    b.Lesen = [&f](TAnfrage& a) {
+      if (f.ESVTage->isEnabled() && !f.ESVTage->text().trimmed().isEmpty()) a.SVTage = f.ESVTage->AsInteger();
+    };
+    Binden(b);
+  }
+  Binden(vielleicht(f.ESVEntgeltKV, TFeld::SVEntgeltBisherKV, &TAnfrage::SVEntgeltBisherKV, false));
+  Binden(vielleicht(f.ESVEntgeltRV, TFeld::SVEntgeltBisherRV, &TAnfrage::SVEntgeltBisherRV, false));
+  {
+    TBindung b;
+    b.Feld = TFeld::VorjahrSVTage;
+    b.Steuer = f.EVorjahrSVTage;
+    b.Lesen = [&f](TAnfrage& a) {
+      if (f.EVorjahrSVTage->isEnabled() && !f.EVorjahrSVTage->text().trimmed().isEmpty())
+        a.VorjahrSVTage = f.EVorjahrSVTage->AsInteger();
+    };
+    Binden(b);
+  }
+  Binden(vielleicht(f.EVorjahrSVEntgeltKV, TFeld::VorjahrSVEntgeltKV, &TAnfrage::VorjahrSVEntgeltKV, true));
+  Binden(vielleicht(f.EVorjahrSVEntgeltRV, TFeld::VorjahrSVEntgeltRV, &TAnfrage::VorjahrSVEntgeltRV, true));
+  {
+    // The previous year's add-on rate, read as the command line reads it; a
+    // refused one turns the field red and the previous year's average
+    // applies.
+    TBindung b;
+    b.Feld = TFeld::VorjahrKVZusatz;
+    b.Steuer = f.EVorjahrKVZusatz;
+    b.Lesen = [this, &f](TAnfrage& a) {
+      const QString text = f.EVorjahrKVZusatz->text().trimmed();
+      if (!f.EVorjahrKVZusatz->isEnabled() || text.isEmpty()) return;
+      std::string regel;
+      if (const auto satz = SatzLesen(text.toStdString(), TSatzArt::Zusatzbeitrag, &regel))
+        a.VorjahrKVZusatz = *satz;
+      else
+        u_.Meldungen->emplace_back(f.EVorjahrKVZusatz, QString::fromStdString(regel));
+    };
+    Binden(b);
+  }
+  Binden(betrag(f.EAbfindung, TFeld::Abfindung, &TAnfrage::Abfindung, false));
+  {
+    TBindung b;
+    b.Feld = TFeld::Fuenftelregelung;
+    b.Steuer = f.cbFuenftel;
+    b.Lesen = [&f](TAnfrage& a) { a.Fuenftelregelung = f.cbFuenftel->isEnabled() && f.cbFuenftel->isChecked(); };
+    Binden(b);
+  }
+  Binden(betrag(f.EDienstwagen, TFeld::DienstwagenListenpreis, &TAnfrage::DienstwagenListenpreis, false));
+  {
+    TBindung b;
+    b.Feld = TFeld::DienstwagenKm;
+    b.Steuer = f.EDienstwagenKm;
+    b.Lesen = [&f](TAnfrage& a) {
+      if (f.EDienstwagenKm->isEnabled()) a.DienstwagenKm = std::max(f.EDienstwagenKm->AsInteger(), 0);
+    };
+    Binden(b);
+  }
+  {
+    // The first item is the core's default (the whole list price).
+    TBindung b;
+    b.Feld = TFeld::DienstwagenSatz;
+    b.Steuer = f.CBDienstwagenSatz;
+    b.Lesen = [&f](TAnfrage& a) {
+      if (f.CBDienstwagenSatz->isEnabled() && f.CBDienstwagenSatz->currentIndex() > 0)
+        a.DienstwagenSatz = f.CBDienstwagenSatz->currentData().toDouble();
+    };
+    Binden(b);
+  }
+  Binden(betrag(f.ESachbezug, TFeld::Sachbezug, &TAnfrage::Sachbezug, true));
+  Binden(betrag(f.ESteuerfrei, TFeld::Steuerfrei, &TAnfrage::Steuerfrei, true));
+  Binden(betrag(f.EEntgeltumw, TFeld::Entgeltumwandlung, &TAnfrage::Entgeltumwandlung, true));
+  Binden(betrag(f.EVWLAG, TFeld::VWLAG, &TAnfrage::VWLAG, true));
+  Binden(betrag(f.EVWLSpar, TFeld::VWLSparbetrag, &TAnfrage::VWLSparbetrag, true));
+  // The captions of the tab go with their fields.
+  for (TBindung& b : bindungen_) {
+    for (const auto& [feld, beschriftung] : f.EinmalBeschriftungen)
+      if (b.Steuer == feld) b.Mit.push_back(beschriftung);
+  }
+
   // Every control a message can stand on: those of the table and the rates.
   for (const TBindung& b : bindungen_) {
     if (b.Markiert.empty()) {
@@ -384,10 +483,12 @@ TAnfrageBindung::TAnfrageBindung(const TEingabeFelder& f) : f_(f) {
   markierbar_.erase(std::unique(markierbar_.begin(), markierbar_.end()), markierbar_.end());
 }
 
-std::int64_t TAnfrageBindung::Cent(const TEditCS* e) const {
+std::int64_t TAnfrageBindung::Cent(const TEditCS* e) const { return Cent(e, u_.P->Jahr); }
+
+std::int64_t TAnfrageBindung::Cent(const TEditCS* e, int jahr) const {
   // Amounts of the pay are never negative; pasted text with a sign reads 0.
   const double x = e->AsFloat();
-  return x > 0 ? InCent(u_.P->Jahr, u_.Euro, x) : 0;
+  return x > 0 ? InCent(jahr, u_.Euro, x) : 0;
 }
 
 TAnfrage TAnfrageBindung::Sammeln(const TParameter& p, bool euro, TMeldungen& meldungen) const {
@@ -468,6 +569,12 @@ void TAnfrageBindung::Markieren(const std::vector<TBefund>& befunde, const TMeld
     const auto it = texte.find(w);
     hinweis::Meldung(w, it == texte.end() ? QString() : it->second);
   }
+}
+
+QWidget* TAnfrageBindung::Steuerelement(TFeld f) const {
+  for (const TBindung& b : bindungen_)
+    if (b.Feld == f) return b.Steuer;
+  return nullptr;
 }
 
 std::string TAnfrageBindung::Name(TFeld f) const {

@@ -56,6 +56,9 @@ class TAnfrageBindung {
   void Markieren(const std::vector<TBefund>& befunde, const TMeldungen& meldungen, const TParameter& p,
                  bool euro) const;
 
+  // The control that states the input f (nullptr: none in the window).
+  QWidget* Steuerelement(TFeld f) const;
+
   // The caption of an input, as the messages name it.
   std::string Name(TFeld f) const;
   // A message of the core with the captions and the amounts of the display
@@ -110,6 +113,9 @@ class TAnfrageBindung {
   };
 
   std::int64_t Cent(const TEditCS* e) const;
+  // An amount typed in the display currency in cents of the currency of
+  // the year jahr (the previous year's amounts: of that year's).
+  std::int64_t Cent(const TEditCS* e, int jahr) const;
   void Binden(TBindung b) { bindungen_.push_back(std::move(b)); }
 
   const TEingabeFelder& f_;

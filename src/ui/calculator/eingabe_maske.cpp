@@ -1,5 +1,6 @@
 // Building the left panel of the calculator window: the year bar, the
-// wage-tax and the social-insurance panels with their controls.
+// wage-tax and the social-insurance panels with their controls, and the tab
+// of the pay beside the regular wage.
 
 #include "ui/calculator/eingabe_maske.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,8 +47,22 @@ TEingabeMaske::TEingabeMaske(QWidget* eltern) : QWidget(eltern) {
   auto* spalte = new QVBoxLayout(this);
   spalte->setContentsMargins(0, 0, 0, 0);
   spalte->addWidget(JahrPanelBauen());
-  spalte->addWidget(LohnsteuerPanelBauen());
-  spalte->addWidget(SVPanelBauen());
+  // The wage-tax and social-insurance panels on the first tab, the pay
+  // beside the regular wage on the second: the form keeps its height.
+  f_.TabEingabe = new QTabWidget(this);
+  f_.TabEingabe->setObjectName(QStringLiteral("TabEingabe"));
+  f_.TabEingabe->setDocumentMode(true);
+  auto* grundSeite = new QWidget(f_.TabEingabe);
+  grundSeite->setObjectName(QStringLiteral("PGrund"));
+  auto* grund = new QVBoxLayout(grundSeite);
+  grund->setContentsMargins(0, 4, 0, 0);
+  grund->addWidget(LohnsteuerPanelBauen());
+  grund->addWidget(SVPanelBauen());
+  grund->addStretch(1);
+  f_.TabEingabe->addTab(grundSeite, QStringLiteral("Lohnsteuer / Sozialversicherung"));
+  f_.TabEingabe->addTab(EinmalzahlungPanelBauen(), QStringLiteral("Einmalzahlung / Sachbezüge"));
+  f_.TabEingabe->setTabToolTip(0, QStringLiteral("Lohnsteuerabzugsmerkmale, laufender Bruttolohn und Sozialversicherung"));
+  spalte->addWidget(f_.TabEingabe);
   spalte->addStretch(1);
   f_.CBLZZ->setCurrentIndex(1);
   f_.CBStKl->setCurrentIndex(0);
@@ -510,6 +526,189 @@ QWidget* TEingabeMaske::SVPanelBauen() {
   sonst->setColumnStretch(2, 1);
   spalte->addLayout(sonst);
   return gruppe;
+}
+
+QWidget* TEingabeMaske::EinmalzahlungPanelBauen() {
+  auto* seite = new QWidget(this);
+  seite->setObjectName(QStringLiteral("PEinmalzahlung"));
+  f_.PEinmalzahlung = seite;
+  auto* spalte = new QVBoxLayout(seite);
+  spalte->setContentsMargins(0, 4, 0, 0);
+  spalte->setSpacing(4);
+
+  // One row of a group: caption, field, unit; the captions of all groups
+  // take the same width, so that the fields stand in one column.
+  std::vector<QGridLayout*> gitter;
+  std::vector<QLabel*> beschriftungen;
+  const auto gruppe = [&](const char* name, const QString& titel) {
+    auto* box = new QGroupBox(titel, seite);
+    box->setObjectName(QString::fromLatin1(name));
+    auto* g = new QGridLayout(box);
+    g->setVerticalSpacing(2);
+    g->setColumnStretch(3, 1);
+    gitter.push_back(g);
+    spalte->addWidget(box);
+    return g;
+  };
+  const auto zeile = [&](QGridLayout* g, QWidget* feld, const char* labelName, const QString& text,
+                         const char* einheitName, const QString& einheit) {
+    const int z = g->rowCount();
+    auto* l = Beschriftung(labelName, text, feld);
+    beschriftungen.push_back(l);
+    f_.EinmalBeschriftungen.emplace_back(feld, l);
+    g->addWidget(l, z, 0);
+    g->addWidget(feld, z, 1);
+    if (!einheit.isEmpty()) g->addWidget(Einheit(einheitName, einheit), z, 2);
+    return z;
+  };
+  const auto betrag = [&](QGridLayout* g, TEditCS*& feld, const char* name, const char* labelName,
+                          const QString& text, const char* einheitName, const QString& hinweis,
+                          bool vorgabe = false) {
+    feld = Zahlfeld(name, 10, true, hinweis);
+    if (vorgabe) feld->setPlaceholderText(QStringLiteral("Vorgabe"));
+    zeile(g, feld, labelName, text, einheitName, QStringLiteral("[€]"));
+  };
+  const auto tage = [&](QGridLayout* g, TEditCS*& feld, const char* name, const char* labelName,
+                        const QString& text, const QString& hinweis) {
+    feld = Zahlfeld(name, 3, false, hinweis);
+    feld->setPlaceholderText(QStringLiteral("Vorgabe"));
+    zeile(g, feld, labelName, text, nullptr, QStringLiteral("Tage"));
+  };
+
+  // The one-off payment with its annual-difference method and its liable
+  // part up to the pro-rated ceilings.
+  QGridLayout* g = gruppe("PSonstigerBezug", QStringLiteral("Sonstiger Bezug (Einmalzahlung)"));
+  betrag(g, f_.ESonstBezug, "ESonstBezug", "LSonstBezug", QStringLiteral("Sonstiger Bezug"), "LDMSonstBezug",
+         QStringLiteral("Sonstiger Bezug dieses Zeitraums (Weihnachtsgeld, Urlaubsgeld, Prämie): "
+                        "versteuert nach der Jahreslohnsteuer, beitragspflichtig bis zu den anteiligen "
+                        "Beitragsbemessungsgrenzen (ab 2002)"));
+  betrag(g, f_.EJahresLohn, "EJahresLohn", "LJahresLohn", QStringLiteral("Jahresarbeitslohn (ohne Bezug)"),
+         "LDMJahresLohn",
+         QStringLiteral("Voraussichtlicher Jahresarbeitslohn ohne diesen sonstigen Bezug; leer: der laufende "
+                        "Lohn aufs Jahr gerechnet und die bisherigen sonstigen Bezüge"),
+         true);
+  betrag(g, f_.EBisherSonstBez, "EBisherSonstBez", "LBisherSonstBez", QStringLiteral("Bisherige sonstige Bezüge"),
+         "LDMBisherSonstBez", QStringLiteral("Sonstige Bezüge dieses Jahres vor diesem Zeitraum"));
+  tage(g, f_.ESVTage, "ESVTage", "LSVTage", QStringLiteral("SV-Tage"),
+       QStringLiteral("SV-Tage vom Jahresbeginn (oder Beginn der Beschäftigung) bis zum Ende dieses Zeitraums, "
+                      "1 bis 360; leer: 30 je Monat bis zum Ende des Zeitraums"));
+  betrag(g, f_.ESVEntgeltKV, "ESVEntgeltKV", "LSVEntgeltKV", QStringLiteral("SV-Entgelt bisher KV/PV"),
+         "LDMSVEntgeltKV",
+         QStringLiteral("Beitragspflichtiges Entgelt der Kranken- und Pflegeversicherung in diesem Jahr vor diesem "
+                        "Zeitraum; leer: der laufende Lohn, begrenzt, für jeden früheren Monat"),
+         true);
+  betrag(g, f_.ESVEntgeltRV, "ESVEntgeltRV", "LSVEntgeltRV", QStringLiteral("SV-Entgelt bisher RV/AV"),
+         "LDMSVEntgeltRV",
+         QStringLiteral("Beitragspflichtiges Entgelt der Renten- und Arbeitslosenversicherung in diesem Jahr vor "
+                        "diesem Zeitraum; leer: der laufende Lohn, begrenzt, für jeden früheren Monat"),
+         true);
+
+  // The previous year with the same employer: a one-off of January to March
+  // that exceeds this year's pro-rated ceiling belongs to it.
+  g = gruppe("PMaerzklausel", QStringLiteral("Märzklausel (Vorjahr beim selben Arbeitgeber)"));
+  tage(g, f_.EVorjahrSVTage, "EVorjahrSVTage", "LVorjahrSVTage", QStringLiteral("SV-Tage Vorjahr"),
+       QStringLiteral("SV-Tage im Vorjahr beim selben Arbeitgeber, 0 bis 360 (0: im Vorjahr nicht beschäftigt); "
+                      "leer: 360"));
+  betrag(g, f_.EVorjahrSVEntgeltKV, "EVorjahrSVEntgeltKV", "LVorjahrSVEntgeltKV",
+         QStringLiteral("SV-Entgelt Vorjahr KV/PV"), "LDMVorjahrSVEntgeltKV",
+         QStringLiteral("Beitragspflichtiges Entgelt der Kranken- und Pflegeversicherung im Vorjahr; leer: der "
+                        "laufende Lohn, begrenzt, für zwölf Monate"),
+         true);
+  betrag(g, f_.EVorjahrSVEntgeltRV, "EVorjahrSVEntgeltRV", "LVorjahrSVEntgeltRV",
+         QStringLiteral("SV-Entgelt Vorjahr RV/AV"), "LDMVorjahrSVEntgeltRV",
+         QStringLiteral("Beitragspflichtiges Entgelt der Renten- und Arbeitslosenversicherung im Vorjahr; leer: "
+                        "der laufende Lohn, begrenzt, für zwölf Monate"),
+         true);
+  f_.EVorjahrKVZusatz = Zahlfeld("EVorjahrKVZusatz", 5, true,
+                                 QStringLiteral("Zusatzbeitragssatz der Krankenkasse im Vorjahr; leer: der "
+                                                "durchschnittliche Zusatzbeitragssatz des Vorjahres"));
+  f_.EVorjahrKVZusatz->setPlaceholderText(QStringLiteral("Vorgabe"));
+  zeile(g, f_.EVorjahrKVZusatz, "LVorjahrKVZusatz", QStringLiteral("Zusatzbeitrag Vorjahr"), nullptr,
+        QStringLiteral("[%]"));
+
+  // Severance.
+  g = gruppe("PAbfindung", QStringLiteral("Abfindung"));
+  betrag(g, f_.EAbfindung, "EAbfindung", "LAbfindung", QStringLiteral("Abfindung"), "LDMAbfindung",
+         QStringLiteral("Abfindung für den Verlust des Arbeitsplatzes: beitragsfrei, als sonstiger Bezug "
+                        "versteuert (ab 2002)"));
+  f_.cbFuenftel = Kasten(this, "cbFuenftel", QStringLiteral("Fünftelregelung"),
+                         QStringLiteral("Abfindung mit der Fünftelregelung versteuern (§ 34 EStG; im "
+                                        "Lohnsteuerabzug bis 2024)"));
+  g->addWidget(f_.cbFuenftel, g->rowCount() - 1, 3, Qt::AlignLeft);
+
+  // Company car for private use.
+  g = gruppe("PDienstwagen", QStringLiteral("Dienstwagen"));
+  betrag(g, f_.EDienstwagen, "EDienstwagen", "LDienstwagen", QStringLiteral("Dienstwagen Listenpreis"),
+         "LDMDienstwagen",
+         QStringLiteral("Bruttolistenpreis des Dienstwagens zur privaten Nutzung: geldwerter Vorteil nach der "
+                        "1-%-Regelung und 0,03 % je Entfernungskilometer (ab 2014)"));
+  f_.EDienstwagenKm = Zahlfeld("EDienstwagenKm", 3, false,
+                               QStringLiteral("Entfernung zwischen Wohnung und erster Tätigkeitsstätte in vollen "
+                                              "Kilometern"));
+  zeile(g, f_.EDienstwagenKm, "LDienstwagenKm", QStringLiteral("Entfernung km"), nullptr, QStringLiteral("km"));
+  f_.CBDienstwagenSatz = new QComboBox(this);
+  f_.CBDienstwagenSatz->setObjectName(QStringLiteral("CBDienstwagenSatz"));
+  f_.CBDienstwagenSatz->addItem(QStringLiteral("1"), 1.0);
+  f_.CBDienstwagenSatz->addItem(QStringLiteral("0,5"), 0.5);
+  f_.CBDienstwagenSatz->addItem(QStringLiteral("0,25"), 0.25);
+  f_.CBDienstwagenSatz->setToolTip(QStringLiteral("Anteil des Listenpreises: 1 (Vorgabe), 0,5 für Elektro- und "
+                                                  "Hybridfahrzeuge (ab 2019), 0,25 für Elektrofahrzeuge (ab 2020)"));
+  zeile(g, f_.CBDienstwagenSatz, "LDienstwagenSatz", QStringLiteral("Anteil Listenpreis"), nullptr, {});
+
+  // Further pay: in kind, tax-free, converted, capital-forming.
+  g = gruppe("PWeitereBezuege", QStringLiteral("Sachbezüge und weitere Bezüge"));
+  betrag(g, f_.ESachbezug, "ESachbezug", "LSachbezug", QStringLiteral("Sachbezug"), "LDMSachbezug",
+         QStringLiteral("Sachbezüge dieses Zeitraums (Gutscheine, Waren): frei bis zur monatlichen Freigrenze, "
+                        "darüber ganz steuer- und beitragspflichtig; nicht ausgezahlt (ab 2014)"));
+  betrag(g, f_.ESteuerfrei, "ESteuerfrei", "LSteuerfrei", QStringLiteral("Steuerfreie Bezüge"), "LDMSteuerfrei",
+         QStringLiteral("Steuer- und beitragsfreie Bezüge, mit dem Lohn ausgezahlt (Jobticket-Zuschuss u. a.)"));
+  betrag(g, f_.EEntgeltumw, "EEntgeltumw", "LEntgeltumw", QStringLiteral("Entgeltumwandlung"), "LDMEntgeltumw",
+         QStringLiteral("Entgeltumwandlung für die betriebliche Altersversorgung aus dem Bruttolohn: steuerfrei "
+                        "bis 8 %, beitragsfrei bis 4 % der Beitragsbemessungsgrenze der RV (West), ab 2022 mit "
+                        "dem Zuschuss des Arbeitgebers (ab 2014)"));
+  betrag(g, f_.EVWLAG, "EVWLAG", "LVWLAG", QStringLiteral("VWL Arbeitgeber"), "LDMVWLAG",
+         QStringLiteral("Vermögenswirksame Leistungen des Arbeitgebers: steuer- und beitragspflichtig"));
+  betrag(g, f_.EVWLSpar, "EVWLSpar", "LVWLSpar", QStringLiteral("VWL-Sparbetrag"), "LDMVWLSpar",
+         QStringLiteral("Vermögenswirksamer Sparbetrag: vom Auszahlungsbetrag abgezogen und angelegt"));
+  spalte->addStretch(1);
+
+  int breite = 0;
+  for (const QLabel* l : beschriftungen) breite = std::max(breite, l->sizeHint().width());
+  for (QGridLayout* gi : gitter) gi->setColumnMinimumWidth(0, breite);
+  return seite;
+}
+
+std::vector<TEditCS*> TEingabeFelder::EinmalFelder() const {
+  return {ESonstBezug,         EJahresLohn,         EBisherSonstBez,  ESVTage,      ESVEntgeltKV,
+          ESVEntgeltRV,        EVorjahrSVTage,      EVorjahrSVEntgeltKV, EVorjahrSVEntgeltRV, EVorjahrKVZusatz,
+          EAbfindung,          EDienstwagen,        EDienstwagenKm,   ESachbezug,   ESteuerfrei,
+          EEntgeltumw,         EVWLAG,              EVWLSpar};
+}
+
+void TEingabeMaske::EinmalReiterZeigen() {
+  int eingaben = 0;
+  bool frei = false;
+  for (const auto& [feld, beschriftung] : f_.EinmalBeschriftungen) {
+    if (!feld->isEnabled()) continue;
+    frei = true;
+    if (const auto* e = qobject_cast<const QLineEdit*>(feld)) {
+      if (!e->text().trimmed().isEmpty()) ++eingaben;
+    } else if (const auto* c = qobject_cast<const QComboBox*>(feld)) {
+      if (c->currentIndex() > 0) ++eingaben;
+    }
+  }
+  if (f_.cbFuenftel->isEnabled() && f_.cbFuenftel->isChecked()) ++eingaben;
+  const int i = f_.TabEingabe->indexOf(f_.PEinmalzahlung);
+  const QString titel = eingaben > 0 ? QStringLiteral("Einmalzahlung / Sachbezüge (%1)").arg(eingaben)
+                                     : QStringLiteral("Einmalzahlung / Sachbezüge");
+  if (f_.TabEingabe->tabText(i) != titel) f_.TabEingabe->setTabText(i, titel);
+  if (f_.TabEingabe->isTabEnabled(i) != frei) f_.TabEingabe->setTabEnabled(i, frei);
+  const QString hinweis =
+      eingaben > 0 ? QStringLiteral("Sonstiger Bezug, Abfindung, Dienstwagen, Sachbezüge und weitere Bezüge; %1 "
+                                    "Eingabe(n) gelten für die Berechnung")
+                         .arg(eingaben)
+                   : QStringLiteral("Sonstiger Bezug, Abfindung, Dienstwagen, Sachbezüge und weitere Bezüge");
+  if (f_.TabEingabe->tabToolTip(i) != hinweis) f_.TabEingabe->setTabToolTip(i, hinweis);
 }
 
 // ---- church-tax list ------------------------------------------------------------

@@ -1,12 +1,17 @@
 #pragma once
-// The left panel of the calculator window: the year bar, the wage-tax
-// inputs and the social-insurance inputs.  It lays the controls out and
+// The left panel of the calculator window: the year bar above two tabs, the
+// first with the wage-tax and the social-insurance inputs, the second with
+// the pay beside the regular wage (one-off payments, severance, company car,
+// benefits in kind, tax-free pay).  It lays the controls out and
 // names them (their objectNames are what the tests and the other windows
 // look them up by); what they mean for a calculation is the request
 // binding's (anfrage_bindung.h) and the rates' (saetze.h).
 
 #include <QStringList>
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -15,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QTabWidget;
 
 namespace lst {
 
@@ -95,6 +101,44 @@ struct TEingabeFelder {
   TEditCS* EPauschSt = nullptr;
   QLineEdit* EZusText = nullptr;
   TEditCS* EZusBetrag = nullptr;
+
+  // The tabs of the form: the wage tax and the social insurance, and the pay
+  // beside the regular wage.
+  QTabWidget* TabEingabe = nullptr;
+  QWidget* PEinmalzahlung = nullptr;
+
+  // A one-off payment and what its taxes and contributions depend on (empty
+  // optional fields: the core's defaults).
+  TEditCS* ESonstBezug = nullptr;
+  TEditCS* EJahresLohn = nullptr;
+  TEditCS* EBisherSonstBez = nullptr;
+  TEditCS* ESVTage = nullptr;
+  TEditCS* ESVEntgeltKV = nullptr;
+  TEditCS* ESVEntgeltRV = nullptr;
+  // The previous year with the same employer (March clause).
+  TEditCS* EVorjahrSVTage = nullptr;
+  TEditCS* EVorjahrSVEntgeltKV = nullptr;
+  TEditCS* EVorjahrSVEntgeltRV = nullptr;
+  TEditCS* EVorjahrKVZusatz = nullptr;
+  // Severance.
+  TEditCS* EAbfindung = nullptr;
+  QCheckBox* cbFuenftel = nullptr;
+  // Company car.
+  TEditCS* EDienstwagen = nullptr;
+  TEditCS* EDienstwagenKm = nullptr;
+  QComboBox* CBDienstwagenSatz = nullptr;
+  // Benefits in kind, tax-free pay, deferred compensation, capital-forming
+  // benefits.
+  TEditCS* ESachbezug = nullptr;
+  TEditCS* ESteuerfrei = nullptr;
+  TEditCS* EEntgeltumw = nullptr;
+  TEditCS* EVWLAG = nullptr;
+  TEditCS* EVWLSpar = nullptr;
+  // The caption of each field of the tab, by the field.
+  std::vector<std::pair<QWidget*, QLabel*>> EinmalBeschriftungen;
+
+  // The edits and boxes of the tab, for the connections of the window.
+  std::vector<TEditCS*> EinmalFelder() const;
 };
 
 class TEingabeMaske : public QWidget {
@@ -113,10 +157,17 @@ class TEingabeMaske : public QWidget {
   // ended (Enter or leaving the field), when the calculation takes it.
   void KirchenStMerken();
 
+  // The tab of the pay beside the regular wage: enabled while one of its
+  // fields applies, its caption counting the fields that hold an input in
+  // force (enabled and not empty), so that an input on the hidden tab is
+  // not forgotten.
+  void EinmalReiterZeigen();
+
  private:
   QWidget* JahrPanelBauen();
   QWidget* LohnsteuerPanelBauen();
   QWidget* SVPanelBauen();
+  QWidget* EinmalzahlungPanelBauen();
   TEditCS* Zahlfeld(const char* name, int laenge, bool dezimal, const QString& hinweis);
   QLabel* Beschriftung(const char* name, const QString& text, QWidget* fuer = nullptr);
   QLabel* Einheit(const char* name, const QString& text);

@@ -13,6 +13,7 @@
 #include "calc/anzeige.h"
 #include "calc/geld.h"
 #include "common/qt/edit_cs.h"
+#include "ui/calculator/feld_hinweise.h"
 
 namespace lst {
 
@@ -23,6 +24,12 @@ const QColor kRot(0xFF, 0x00, 0x00);
 const QColor kFuchsia(0xFF, 0x00, 0xFF);
 const QColor kSchwarz(0x00, 0x00, 0x00);
 const QColor kMarine(0x00, 0x00, 0x80);
+const QColor kGrau(0x60, 0x60, 0x60);
+
+// The margin above and below each line.
+constexpr int kRand = 2;
+
+const QString kDienstwagen = QStringLiteral("Geldwerter Vorteil des Dienstwagens zur privaten Nutzung");
 
 const QString kLeerWert = QStringLiteral("-------------------------------");
 
@@ -32,7 +39,10 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   setObjectName(QStringLiteral("PErg"));
   setFrameShape(QFrame::StyledPanel);
   auto* g = new QGridLayout(this);
-  g->setVerticalSpacing(4);
+  // No spacing between the rows: each line brings its own margin, so that a
+  // hidden line takes no room at all (the lines of the zone, the levies and
+  // the pay beside the regular wage come and go).
+  g->setVerticalSpacing(0);
   g->setHorizontalSpacing(8);
 
   QFont fett = font();
@@ -47,6 +57,7 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   kopf.setUnderline(true);
   kopf.setPointSizeF(kopf.pointSizeF() * 1.15);
   LErg->setFont(kopf);
+  LErg->setContentsMargins(0, 0, 0, kRand * 2);
   g->addWidget(LErg, 0, 0, 1, 2);
 
   int z = 1;
@@ -68,22 +79,59 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
     p.setColor(QPalette::WindowText, farbe);
     wert->setPalette(p);
     l->setBuddy(wert);
+    l->setContentsMargins(0, kRand, 0, kRand);
+    wert->setContentsMargins(0, kRand, 0, kRand);
     g->addWidget(l, z, 0);
     g->addWidget(wert, z, 1);
     ++z;
     return l;
   };
-  auto abstand = [&] { g->setRowMinimumHeight(z++, fm.height() / 2); };
+  auto abstand = [&] { g->setRowMinimumHeight(z++, fm.height() / 2 + 2 * kRand); };
+  // A line that is shown only with pay beside the regular wage.
+  auto weitere = [&](TZeile& ziel, const char* name, const QString& text, const char* wertName, const QColor& farbe) {
+    ziel.Text = zeile(name, text, ziel.Wert, wertName, farbe);
+    ziel.Text->setVisible(false);
+    ziel.Wert->setVisible(false);
+  };
+  // A note below a line ("davon ..."): no line of a sum, so in plain grey.
+  auto notiz = [&](TZeile& ziel, const char* name, const char* wertName,
+                   const QString& text = QStringLiteral("davon sonst. Bez. =")) {
+    weitere(ziel, name, text, wertName, kGrau);
+    ziel.Wert->setFont(font());
+    QPalette p = ziel.Text->palette();
+    p.setColor(QPalette::WindowText, kGrau);
+    ziel.Text->setPalette(p);
+  };
 
-  zeile("LTxt1", QStringLiteral("Bruttolohn ="), ErgBruttoLohn, "ErgBruttoLohn", kGruen);
+  LTxt1 = zeile("LTxt1", QStringLiteral("Bruttolohn ="), ErgBruttoLohn, "ErgBruttoLohn", kGruen);
+  // The parts of the pay and the gross wages they make.
+  const int teileVon = z;
+  weitere(sonstBezug_, "LTxtSonstBezug", QStringLiteral("Sonstiger Bezug ="), "ErgSonstBezug", kGruen);
+  weitere(abfindung_, "LTxtAbfindung", QStringLiteral("Abfindung ="), "ErgAbfindung", kGruen);
+  weitere(gwv_, "LTxtGWV", QStringLiteral("Geldwerter Vorteil ="), "ErgGWV", kGruen);
+  gwv_.Text->setToolTip(kDienstwagen);
+  weitere(sachbezug_, "LTxtSachbezug", QStringLiteral("Sachbezug ="), "ErgSachbezug", kGruen);
+  weitere(vwlAG_, "LTxtVWLAG", QStringLiteral("VWL Arbeitgeber ="), "ErgVWLAG", kGruen);
+  weitere(steuerfrei_, "LTxtSteuerfrei", QStringLiteral("Steuerfreie Bezüge ="), "ErgSteuerfrei", kGruen);
+  weitere(gesamtbrutto_, "LTxtGesamtbrutto", QStringLiteral("Gesamtbrutto ="), "ErgGesamtbrutto", kGruen);
+  gesamtbrutto_.Text->setFont(fett);
+  const int teileBis = z;
+  weitere(steuerBrutto_, "LTxtSteuerBrutto", QStringLiteral("Steuerbrutto ="), "ErgSteuerBrutto", kSchwarz);
+  weitere(svBrutto_, "LTxtSVBrutto", QStringLiteral("SV-Brutto ="), "ErgSVBrutto", kSchwarz);
+  notiz(einmalKV_, "LTxtEinmalKV", "ErgEinmalKV");
+  weitere(svBruttoRV_, "LTxtSVBruttoRV", QStringLiteral("SV-Brutto RV/AV ="), "ErgSVBruttoRV", kSchwarz);
+  notiz(einmalRV_, "LTxtEinmalRV", "ErgEinmalRV");
   // The reduced bases of the zone, shown only where they apply.
   LTxtBE = zeile("LTxtBE", QStringLiteral("Bemessungsentgelt ="), ErgBE, "ErgBE", kGruen);
   LTxtBEAN = zeile("LTxtBEAN", QStringLiteral("Bemessung AN-Anteil ="), ErgBEAN, "ErgBEAN", kGruen);
   abstand();
   const int steuernVon = z;
   LLoSt = zeile("LLoSt", QStringLiteral("Lohnsteuer ="), ErgLohnSt, "ErgLohnSt", kRot);
+  notiz(lstSonstig_, "LTxtLStSonstig", "ErgLStSonstig");
   zeile("LTxt3", QStringLiteral("Kirchensteuer ="), ErgKirchenSt, "ErgKirchenSt", kRot);
+  notiz(kistSonstig_, "LTxtKiStSonstig", "ErgKiStSonstig");
   zeile("LTxt4", QStringLiteral("Solidaritätsz. ="), ErgSoli, "ErgSoli", kRot);
+  notiz(soliSonstig_, "LTxtSoliSonstig", "ErgSoliSonstig");
   zeile("LTxt5", QStringLiteral("Steuern gesamt ="), ErgSteuern, "ErgSteuern", kFuchsia);
   const int steuernBis = z;
   zeile("LTxt6", QStringLiteral("nach Steuern ="), ErgNachSt, "ErgNachSt", kSchwarz);
@@ -97,6 +145,22 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   zeile("LTxt12a", QStringLiteral("PV Zus.Beitrag ="), ErgPV2, "ErgPV2", kRot);
   zeile("LTxt13", QStringLiteral("Soz.vers. gesamt ="), ErgSV, "ErgSV", kFuchsia);
   const int svBis = z;
+  // A one-off of January to March that belongs to the previous year.
+  maerzklausel_ = new QLabel(QStringLiteral("Märzklausel: sonst. Bezug im Vorjahr verbeitragt"), this);
+  maerzklausel_->setObjectName(QStringLiteral("LMaerzklausel"));
+  maerzklausel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  maerzklausel_->setContentsMargins(0, kRand, 0, kRand);
+  maerzklausel_->setToolTip(QStringLiteral("Der sonstige Bezug übersteigt die anteilige Beitragsbemessungsgrenze "
+                                           "dieses Jahres; er wird dem letzten Abrechnungszeitraum des Vorjahres "
+                                           "zugeordnet und nach dessen Grenzen und Beitragssätzen verbeitragt "
+                                           "(§ 23a Abs. 4 SGB IV)"));
+  {
+    QPalette p = maerzklausel_->palette();
+    p.setColor(QPalette::WindowText, kMarine);
+    maerzklausel_->setPalette(p);
+  }
+  maerzklausel_->setVisible(false);
+  g->addWidget(maerzklausel_, z++, 0, 1, 2);
   // The employer's levies (from 2014), not part of the contributions' sum.
   LTxtU1 = zeile("LTxtU1", QStringLiteral("Umlage U1 ="), ErgU1, "ErgU1", kRot);
   LTxtU2 = zeile("LTxtU2", QStringLiteral("Umlage U2 ="), ErgU2, "ErgU2", kRot);
@@ -107,7 +171,7 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   {
     auto* box = new QWidget(this);
     auto* reihe = new QHBoxLayout(box);
-    reihe->setContentsMargins(0, 0, 0, 0);
+    reihe->setContentsMargins(0, kRand, 0, kRand);
     reihe->setSpacing(4);
     reihe->addStretch(1);
     ErgText = new QLabel(QStringLiteral("Sonstiges"), box);
@@ -121,12 +185,24 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
     ErgZusatz->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ErgZusatz->setFont(fett);
     ErgZusatz->setFixedWidth(wertBreite);
+    ErgZusatz->setContentsMargins(0, kRand, 0, kRand);
     QPalette p = ErgZusatz->palette();
     p.setColor(QPalette::WindowText, kRot);
     ErgZusatz->setPalette(p);
     g->addWidget(box, z, 0);
     g->addWidget(ErgZusatz, z++, 1);
   }
+  // Not paid out: the company car, benefits in kind, pay converted into a
+  // pension; what the employer adds to the cost.
+  weitere(gwvAbzug_, "LTxtGWVAbzug", QStringLiteral("Geldwerter Vorteil ="), "ErgGWVAbzug", kRot);
+  gwvAbzug_.Text->setToolTip(kDienstwagen + QStringLiteral(": nicht ausgezahlt"));
+  weitere(sachbezugAbzug_, "LTxtSachbezugAbzug", QStringLiteral("Sachbezug ="), "ErgSachbezugAbzug", kRot);
+  weitere(entgeltumw_, "LTxtEntgeltumw", QStringLiteral("Entgeltumwandlung ="), "ErgEntgeltumw", kRot);
+  // What the employer adds to the converted pay goes into the pension, not
+  // into the net wage: a note in the employee's view.
+  notiz(bavZuschussAN_, "LTxtBAVZuschussAN", "ErgBAVZuschussAN", QStringLiteral("zzgl. AG-Zuschuss bAV ="));
+  weitere(bavZuschuss_, "LTxtBAVZuschuss", QStringLiteral("AG-Zuschuss bAV ="), "ErgBAVZuschuss", kRot);
+  weitere(pkvZuschussAG_, "LTxtPKVZuschussAG", QStringLiteral("AG-Zuschuss PKV/PV ="), "ErgPKVZuschussAG", kRot);
   const int blockBis = z;
   abstand();
 
@@ -138,6 +214,13 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   LTxtUmlagenGesamt = zeile("LTxtUmlagenGesamt", QStringLiteral("Lohnkosten inkl. Umlagen ="), ErgUmlagenGesamt,
                             "ErgUmlagenGesamt", kMarine);
   LTxtUmlagenGesamt->setFont(fett);
+  // From the net wage to the payout.
+  weitere(pkvZuschussAN_, "LTxtPKVZuschussAN", QStringLiteral("AG-Zuschuss PKV/PV ="), "ErgPKVZuschussAN", kGruen);
+  weitere(vwlSpar_, "LTxtVWLSpar", QStringLiteral("VWL-Sparbetrag ="), "ErgVWLSpar", kRot);
+  weitere(kindergeld_, "LTxtKindergeld", QStringLiteral("Kindergeld ="), "ErgKindergeld", kGruen);
+  weitere(auszahlung_, "LTxtAuszahlung", QStringLiteral("Auszahlungsbetrag ="), "ErgAuszahlung", kMarine);
+  auszahlung_.Text->setFont(fett);
+  auszahlung_.Wert->setFont(netto);
   for (QWidget* w : std::initializer_list<QWidget*>{LTxtBE, ErgBE, LTxtBEAN, ErgBEAN, LTxtU1, ErgU1, LTxtU2, ErgU2,
                                                     LTxtIGU, ErgIGU, LTxtUmlagenGesamt, ErgUmlagenGesamt})
     w->setVisible(false);
@@ -161,7 +244,7 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   {
     auto* box = new QWidget(this);
     auto* reihe = new QHBoxLayout(box);
-    reihe->setContentsMargins(0, 0, 0, 0);
+    reihe->setContentsMargins(0, kRand, 0, kRand);
     reihe->setSpacing(4);
     reihe->addStretch(1);
     reihe->addWidget(ENettoLohn);
@@ -185,6 +268,9 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
     linie->setFrameShadow(QFrame::Raised);
     g->addWidget(linie, von, spalte, bis - von, 1);
   };
+  fase(teileVon - 1, teileBis, 2);
+  teileFase_ = g->itemAtPosition(teileVon - 1, 2)->widget();
+  teileFase_->setVisible(false);
   fase(steuernVon, steuernBis, 2);
   fase(svVon, svBis, 2);
   fase(1, blockBis, 3);
@@ -220,8 +306,13 @@ void TErgebnisPanel::WunschUmrechnen(double faktor) {
   ENettoLohn->setText(ort.toString(ENettoLohn->AsFloat() * faktor, 'f', 2));
 }
 
+void TErgebnisPanel::WunschMelden(const QString& text) { hinweis::Meldung(ENettoLohn, text); }
+
 void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
   zeigt_ = true;
+  // The results shown are those of the inputs: a wish marked before is no
+  // longer the question.
+  WunschMelden({});
   const bool an = s.ArbeitnehmerSicht;
   // The amounts as shown: each line converted once, the sums formed from
   // the shown lines.
@@ -245,7 +336,66 @@ void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
   }
   ENettoLohn->setAccessibleName(LTxtWunsch->text());
   ErgText->setText(QString::fromStdString(s.Anfrage.SonstigeBezeichnung));
-  ErgBruttoLohn->setText(geld(e.RE4));
+  // Pay beside the regular wage: the regular wage becomes one part of the
+  // gross.  A plain slip shows none of these lines.
+  const bool teile = e.SonstigerBezug != 0 || e.Abfindung != 0 || e.GWV != 0 || e.Sachbezug != 0 ||
+                     e.Steuerfrei != 0 || e.VWL_AG != 0 || e.Entgeltumwandlung != 0 || e.BAVZuschuss_AG != 0 ||
+                     e.VWLSparbetrag != 0;
+  LTxt1->setText(teile ? QStringLiteral("Laufender Lohn =") : QStringLiteral("Bruttolohn ="));
+  ErgBruttoLohn->setText(geld(teile ? e.LaufenderLohn : e.RE4));
+  const auto zeigen = [&](const TZeile& z, bool sichtbar, std::int64_t betrag) {
+    z.Text->setVisible(sichtbar);
+    z.Wert->setVisible(sichtbar);
+    if (sichtbar) z.Wert->setText(geld(betrag));
+  };
+  zeigen(sonstBezug_, teile && e.SonstigerBezug != 0, e.SonstigerBezug);
+  zeigen(abfindung_, teile && e.Abfindung != 0, e.Abfindung);
+  zeigen(gwv_, teile && e.GWV != 0, e.GWV);
+  zeigen(sachbezug_, teile && e.Sachbezug != 0, e.Sachbezug);
+  zeigen(vwlAG_, teile && e.VWL_AG != 0, e.VWL_AG);
+  zeigen(steuerfrei_, teile && e.Steuerfrei != 0, e.Steuerfrei);
+  zeigen(gesamtbrutto_, teile, e.Gesamtbrutto);
+  teileFase_->setVisible(teile);
+  zeigen(steuerBrutto_, teile, e.SteuerBrutto);
+  // The liable wages: one line where health and pension insurance take the
+  // same, each with the liable part of a one-off below it.
+  const bool sv = teile && (e.SVBrutto_KV != 0 || e.SVBrutto_RV != 0);
+  const bool einmal = e.SonstigerBezug != 0;
+  const bool einSV = e.SVBrutto_KV == e.SVBrutto_RV && e.Einmalzahlung_KV == e.Einmalzahlung_RV;
+  svBrutto_.Text->setText(einSV ? QStringLiteral("SV-Brutto =") : QStringLiteral("SV-Brutto KV/PV ="));
+  zeigen(svBrutto_, sv, e.SVBrutto_KV);
+  zeigen(einmalKV_, sv && einmal, e.Einmalzahlung_KV);
+  zeigen(svBruttoRV_, sv && !einSV, e.SVBrutto_RV);
+  zeigen(einmalRV_, sv && einmal && !einSV, e.Einmalzahlung_RV);
+  // What the liable part of a one-off is measured against: the pro-rated
+  // ceilings.
+  if (sv && einmal) {
+    const auto grenze = [&](const QString& zweig, std::int64_t bbg) {
+      return QStringLiteral("Anteilige Beitragsbemessungsgrenze %1: %2").arg(zweig, geld(bbg));
+    };
+    const QString kv = grenze(QStringLiteral("KV/PV"), e.AnteiligeBBG_KV);
+    const QString rv = grenze(QStringLiteral("RV/AV"), e.AnteiligeBBG_RV);
+    einmalKV_.Wert->setToolTip(einSV ? kv + QLatin1Char('\n') + rv : kv);
+    einmalRV_.Wert->setToolTip(rv);
+  }
+  // The one-off's taxes are contained in the employee's taxes.
+  zeigen(lstSonstig_, an && e.LSt_sonstig != 0, e.LSt_sonstig);
+  zeigen(kistSonstig_, an && e.KiSt_sonstig != 0, e.KiSt_sonstig);
+  zeigen(soliSonstig_, an && e.Soli_sonstig != 0, e.Soli_sonstig);
+  maerzklausel_->setVisible(e.Maerzklausel);
+  // Not paid out (the company car costs the employer no wage either); the
+  // employer's subsidies in his cost.
+  zeigen(gwvAbzug_, teile && e.GWV != 0, -e.GWV);
+  zeigen(sachbezugAbzug_, teile && an && e.Sachbezug != 0, -e.Sachbezug);
+  zeigen(entgeltumw_, teile && an && e.Entgeltumwandlung != 0, -e.Entgeltumwandlung);
+  zeigen(bavZuschuss_, !an && e.BAVZuschuss_AG != 0, e.BAVZuschuss_AG);
+  zeigen(bavZuschussAN_, an && e.BAVZuschuss_AG != 0, e.BAVZuschuss_AG);
+  zeigen(pkvZuschussAG_, teile && !an && e.PKVZuschuss_AG != 0, e.PKVZuschuss_AG);
+  // From the net wage to the payout.
+  zeigen(pkvZuschussAN_, teile && an && e.PKVZuschuss_AG != 0, e.PKVZuschuss_AG);
+  zeigen(vwlSpar_, teile && an && e.VWLSparbetrag != 0, -e.VWLSparbetrag);
+  zeigen(kindergeld_, teile && an && e.Kindergeld != 0, e.Kindergeld);
+  zeigen(auszahlung_, teile && an, e.Auszahlung);
   if (an) {
     ErgLohnSt->setText(geld(e.LSt));
     ErgKirchenSt->setText(geld(e.KiSt));

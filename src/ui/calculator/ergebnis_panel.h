@@ -31,6 +31,8 @@ class TErgebnisPanel : public QFrame {
   // The typed wish multiplied by faktor (a change of the display currency),
   // without a search.
   void WunschUmrechnen(double faktor);
+  // Marks the wish red with the reason it is not met (empty: unmarked).
+  void WunschMelden(const QString& text);
 
  signals:
   // The user changed the wish.
@@ -76,6 +78,22 @@ class TErgebnisPanel : public QFrame {
   QLabel* ErgIGU = nullptr;
   QLabel* LTxtUmlagenGesamt = nullptr;
   QLabel* ErgUmlagenGesamt = nullptr;
+  // The pay beside the regular wage, shown only where the slip has such
+  // pay: its parts above the gross wages, the one-off's taxes and liable
+  // parts as notes ("davon"), the March clause, what is not paid out or
+  // added by the employer, and the payout.
+  struct TZeile {
+    QLabel* Text = nullptr;
+    QLabel* Wert = nullptr;
+  };
+  TZeile sonstBezug_, abfindung_, gwv_, sachbezug_, vwlAG_, steuerfrei_;
+  TZeile gesamtbrutto_, steuerBrutto_, svBrutto_, einmalKV_, svBruttoRV_, einmalRV_;
+  TZeile lstSonstig_, kistSonstig_, soliSonstig_;
+  QLabel* maerzklausel_ = nullptr;
+  TZeile gwvAbzug_, sachbezugAbzug_, entgeltumw_, bavZuschussAN_, bavZuschuss_, pkvZuschussAG_;
+  TZeile pkvZuschussAN_, vwlSpar_, kindergeld_, auszahlung_;
+  QLabel* LTxt1 = nullptr;
+  QWidget* teileFase_ = nullptr;
   TEditCS* ENettoLohn = nullptr;
   bool zeigt_ = false;
 };

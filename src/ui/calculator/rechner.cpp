@@ -26,6 +26,7 @@
 
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
+#include "calc/fehler.h"
 #include "calc/jahresregeln.h"
 #include "calc/pruefung.h"
 #include "common/qt/edit_cs.h"
@@ -119,9 +120,11 @@ void TFRechner::SignaleVerbinden() {
       Geaendert();
     });
   }
+  for (TEditCS* e : f.EinmalFelder()) connect(e, &QLineEdit::textChanged, this, geaendert);
   for (QCheckBox* c : {f.CBAlter, f.cbAF, f.CBR, f.cbKV2, f.cbPV2, f.CBGleitZ, f.CBRV_Verzicht, f.CBPauschSt,
-                       f.cbSachsen})
+                       f.cbSachsen, f.cbFuenftel})
     connect(c, &QCheckBox::toggled, this, geaendert);
+  connect(f.CBDienstwagenSatz, &QComboBox::currentIndexChanged, this, geaendert);
   connect(f.RGOstWestGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
     if (an) Geaendert();
   });
@@ -246,6 +249,7 @@ void TFRechner::Rechnen() {
   const TParameter& p = s.Parameter;
   TMeldungen meldungen;
   s.Anfrage = Anfrage(p, meldungen);
+  maske_->EinmalReiterZeigen();
   TPruefOptionen optionen;
   optionen.MinijobHinweis = true;
   const std::vector<TBefund> befunde = Pruefen(p, s.Anfrage, optionen);
@@ -305,6 +309,7 @@ std::int64_t TFRechner::WunschBetrag() const { return ergebnis_->Wunsch(); }
 void TFRechner::WunschGeaendert() {
   if (inAnzeige_ || !rechnenAktiv_) return;
   const std::int64_t wunsch = ergebnis_->Wunsch();
+  ergebnis_->WunschMelden({});
   if (wunsch <= 0) return;
   TAbrechnungsStand s;
   s.Parameter = Parameter();
@@ -314,6 +319,16 @@ void TFRechner::WunschGeaendert() {
   s.ArbeitnehmerSicht = arbeitnehmerSicht_;
   try {
     s.Anfrage.Brutto = WunschBruttoSuchen(s.Parameter, s.Anfrage, euro_, wunsch, arbeitnehmerSicht_, &s.Ergebnis).Brutto;
+  } catch (const TWunschUnerreichbar& e) {
+    // A wish below what a gross of 0 gives (a one-off in the net wage) is
+    // met on the way while its digits are typed: the field turns red with
+    // the reason, the last results stay.  Beyond every gross: a message.
+    if (e.Unter) {
+      ergebnis_->WunschMelden(QString::fromStdString(e.what()));
+    } else {
+      Fehler(QString::fromStdString(e.what()));
+    }
+    return;
   } catch (const std::exception& e) {
     Fehler(QString::fromStdString(e.what()));
     return;

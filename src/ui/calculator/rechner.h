@@ -19,7 +19,9 @@
 // (the left panel), rechner_menue.cpp (the menu).
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -190,6 +192,11 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
 
   // ---- settings (rechner_einstellungen.cpp) ----
   void EinstellungenLaden();
+  // The inputs of the pay beside the regular wage, kept from the last
+  // session (section "Einmalzahlung"): loaded at the start, saved with the
+  // other settings.
+  void BezuegeLaden(const TNewIniFile& ini);
+  bool BezuegeSpeichern(TNewIniFile& ini) const;
   void SaetzeLaden();
   void EinstellungsWarnungenZeigen();
   void SpeicherFehlerMelden(const QStringList& fehler);
@@ -231,6 +238,9 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QHash<QWidget*, QAction*> anzeigen_;
   // Damaged values of the settings file, named once the window is shown.
   QStringList einstellungsWarnungen_;
+  // The damaged stored inputs of the pay beside the regular wage (key and
+  // value as they stand), kept in the file while their field stays empty.
+  QList<QPair<QString, QString>> bezuegeUnbrauchbar_;
 };
 
 }  // namespace lst

@@ -3,6 +3,7 @@
 // the menu "Einstellungen".
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFileInfo>
@@ -16,7 +17,9 @@
 #include <vector>
 
 #include "calc/anzeige.h"
+#include "calc/geld.h"
 #include "calc/jahresregeln.h"
+#include "calc/pruefung.h"
 #include "common/ini_datei.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
@@ -27,6 +30,60 @@
 #include "ui/calculator/saetze.h"
 
 namespace lst {
+
+namespace {
+
+// The section of the inputs of the pay beside the regular wage.  Each input
+// is kept under the core's name of it ("SonstigerBezug", "DienstwagenSatz")
+// as its control holds it: a field's text as typed, "1" for a ticked box, a
+// list's item; beside them the currency ("EUR" or "DM") and the pay period
+// (1 year, 2 month, 3 week, 4 day) the amounts were typed in.  A file
+// without the section, or without a key, leaves the field empty.
+constexpr char kBezuege[] = "Einmalzahlung";
+constexpr TFeld kBezugsFelder[] = {
+    TFeld::SonstigerBezug,     TFeld::Jahresarbeitslohn,      TFeld::BisherigeSonstigeBezuege,
+    TFeld::SVTage,             TFeld::SVEntgeltBisherKV,      TFeld::SVEntgeltBisherRV,
+    TFeld::VorjahrSVTage,      TFeld::VorjahrSVEntgeltKV,     TFeld::VorjahrSVEntgeltRV,
+    TFeld::VorjahrKVZusatz,    TFeld::Abfindung,              TFeld::Fuenftelregelung,
+    TFeld::DienstwagenListenpreis, TFeld::DienstwagenKm,      TFeld::DienstwagenSatz,
+    TFeld::Sachbezug,          TFeld::Steuerfrei,             TFeld::Entgeltumwandlung,
+    TFeld::VWLAG,              TFeld::VWLSparbetrag,
+};
+
+// What a control holds, as the settings keep it ("" for nothing).
+QString GespeicherterText(const QWidget* w) {
+  if (const auto* e = qobject_cast<const TEditCS*>(w)) return e->text().trimmed();
+  if (const auto* k = qobject_cast<const QCheckBox*>(w)) return k->isChecked() ? QStringLiteral("1") : QString();
+  if (const auto* c = qobject_cast<const QComboBox*>(w)) return c->currentIndex() > 0 ? c->currentText() : QString();
+  return {};
+}
+
+// Puts a stored text into its control; false for a text the control could
+// not hold (a character that cannot be typed into the field, too long, no
+// item of the list).
+bool TextSetzen(QWidget* w, const QString& text) {
+  if (auto* e = qobject_cast<TEditCS*>(w)) {
+    if (text.size() > e->maxLength()) return false;
+    for (const QChar c : text)
+      if (!e->Zulaessig(c)) return false;
+    e->setText(text);
+    return true;
+  }
+  if (auto* k = qobject_cast<QCheckBox*>(w)) {
+    if (text != QLatin1String("1") && text != QLatin1String("0")) return false;
+    k->setChecked(text == QLatin1String("1"));
+    return true;
+  }
+  if (auto* c = qobject_cast<QComboBox*>(w)) {
+    const int i = c->findText(text);
+    if (i < 0) return false;
+    c->setCurrentIndex(i);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 // ---- church-tax list -------------------------------------------------------------
 
@@ -118,8 +175,65 @@ void TFRechner::EinstellungenLaden() {
   maske_->KirchenStListeSetzen(liste, QString());
   f_->cbKirchenSt->setCurrentIndex(0);
 
+  BezuegeLaden(ini);
+
   // Damaged values give the defaults; the user hears of them once the window shows.
   SaetzeLaden();
+}
+
+void TFRechner::BezuegeLaden(const TNewIniFile& ini) {
+  bezuegeUnbrauchbar_.clear();
+  if (!ini.SectionExists(kBezuege)) return;
+  const auto unbrauchbar = [&](const QString& schluessel, const QString& wert, const QString& grund) {
+    einstellungsWarnungen_ << QStringLiteral("[%1] %2=%3: %4").arg(QLatin1String(kBezuege), schluessel,
+                                                                    wert.left(40), grund);
+    bezuegeUnbrauchbar_.append({schluessel, wert});
+  };
+  for (const TFeld feld : kBezugsFelder) {
+    const QString schluessel = QString::fromLatin1(FeldKennung(feld));
+    const QString wert = QString::fromStdString(ini.ReadString(kBezuege, schluessel.toStdString(), "")).trimmed();
+    QWidget* w = bindung_->Steuerelement(feld);
+    if (wert.isEmpty() || w == nullptr) continue;
+    if (!TextSetzen(w, wert)) unbrauchbar(schluessel, wert, QStringLiteral("kein Wert dieses Feldes; es bleibt leer"));
+  }
+  // The amounts in the currency and the pay period the window starts with
+  // (the year and the DM choice come from the same file, the pay period is
+  // always the month).  Only the fields of the tab hold text yet.
+  const QString waehrung = QString::fromStdString(ini.ReadString(kBezuege, "Waehrung", "EUR"));
+  const bool euro = waehrung != QLatin1String("DM");
+  if (waehrung != QLatin1String("EUR") && waehrung != QLatin1String("DM"))
+    unbrauchbar(QStringLiteral("Waehrung"), waehrung, QStringLiteral("weder EUR noch DM; es gilt EUR"));
+  if (euro != euro_) bindung_->BetraegeUmrechnen(euro ? kDMFaktor : 1 / kDMFaktor);
+  const std::string zeitraumText = ini.ReadString(kBezuege, "Zeitraum", "2");
+  const auto zeitraum = GanzzahlLesen(zeitraumText);
+  if (zeitraum && *zeitraum >= 1 && *zeitraum <= 4) {
+    if (*zeitraum - 1 != f_->CBLZZ->currentIndex())
+      bindung_->ZeitraumUmrechnen(static_cast<int>(*zeitraum) - 1, f_->CBLZZ->currentIndex());
+  } else {
+    unbrauchbar(QStringLiteral("Zeitraum"), QString::fromStdString(zeitraumText),
+                QStringLiteral("kein Lohnzahlungszeitraum von 1 (Jahr) bis 4 (Tag); es gilt der Monat"));
+  }
+}
+
+bool TFRechner::BezuegeSpeichern(TNewIniFile& ini) const {
+  std::vector<std::pair<std::string, std::string>> werte;
+  bool etwas = false;
+  for (const TFeld feld : kBezugsFelder) {
+    const QString schluessel = QString::fromLatin1(FeldKennung(feld));
+    QString text = GespeicherterText(bindung_->Steuerelement(feld));
+    etwas = etwas || !text.isEmpty();
+    // A damaged value stays as it stands while its field is empty.
+    if (text.isEmpty()) {
+      for (const auto& [k, wert] : bezuegeUnbrauchbar_)
+        if (k == schluessel) text = wert;
+    }
+    werte.emplace_back(schluessel.toStdString(), text.toStdString());
+  }
+  // A user who never typed there gets no section.
+  if (!etwas && bezuegeUnbrauchbar_.isEmpty() && !ini.SectionExists(kBezuege)) return true;
+  werte.emplace_back("Waehrung", euro_ ? "EUR" : "DM");
+  werte.emplace_back("Zeitraum", std::to_string(std::max(f_->CBLZZ->currentIndex(), 0) + 1));
+  return ini.WriteStrings(kBezuege, werte);
 }
 
 void TFRechner::SaetzeLaden() {
@@ -152,6 +266,7 @@ bool TFRechner::EinstellungenSpeichern() {
       !ini.WriteBool("LoSt2013", "GrdFreiB8130", menue_->Grundfreibetrag() == 8130) ||
       !ini.WriteInteger("LoSt", "Jahr", jahr_) ||
       !ini.WriteBool("LoSt", "BetraegeInDM", dmGewuenscht_) ||
+      !BezuegeSpeichern(ini) ||
       !SavePlacement(this, ini))
     fehler << QString::fromStdString(ini.FileName().string());
 
