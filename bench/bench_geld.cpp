@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 // The rounding helpers sit on the hot path of every wage-tax run.
 static void BM_Abschneiden(benchmark::State& state) {

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/werk.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calc/abrechnung.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/pruefung.h"
 #include "calc/sozialversicherung.h"
 

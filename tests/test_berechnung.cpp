@@ -2,7 +2,7 @@
 
 #include "calc/abrechnung.h"
 #include "calc/berechnung.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "flussplan_lauf.h"
 
 using namespace lst;

@@ -9,7 +9,7 @@
 #include "cli/eingabe.h"
 #include "cli/pap.h"
 #include "cli_lauf.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 using namespace lst;
 

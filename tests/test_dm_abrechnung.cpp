@@ -2,7 +2,7 @@
 
 #include "calc/abrechnung.h"
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/sozialversicherung.h"
 #include "cli/eingabe.h"
 

@@ -13,7 +13,7 @@
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli_lauf.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 using namespace lst;
 

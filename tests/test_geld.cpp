@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 using namespace lst;
 

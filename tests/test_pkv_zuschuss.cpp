@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "calc/abrechnung.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/sozialversicherung.h"
 #include "cli_lauf.h"
 

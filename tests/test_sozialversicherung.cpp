@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/parameter.h"
 #include "calc/sozialversicherung.h"
 #include "calc/sv_einstellungen.h"

@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 #include "calc/abrechnung.h"
 #include "calc/anzeige.h"

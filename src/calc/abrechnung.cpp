@@ -6,7 +6,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/rechenwerk.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
@@ -79,13 +79,11 @@ TBeitragsgruppe GruppeDerVersicherten(const TAnfrage& a) {
 
 }  // namespace
 
-TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int64_t bavZuschuss) {
+namespace {
+
+// The records of a request whose insurance follows its group already.
+TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::int64_t bavZuschuss) {
   const TJahresRegeln& regeln = p.R();
-  // A copy only where the group changes the insurance: a slip is computed
-  // millions of times in a batch.
-  std::optional<TAnfrage> kopie;
-  if (GruppeEntscheidet(p, eingang)) kopie = MitGruppe(p, eingang);
-  const TAnfrage& a = kopie ? *kopie : eingang;
   const int typ = a.Beschaeftigung == beGF || a.Beschaeftigung == beHH ? a.Beschaeftigung : beNV;
   const bool marginal = typ != beNV;
   const bool privat = a.Privat;
@@ -235,6 +233,15 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int6
   d.Zusatz.AGZusatz = a.AGZusatz;
   d.SonstigeAbzuege = a.SonstigeAbzuege;
   return d;
+}
+
+}  // namespace
+
+TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int64_t bavZuschuss) {
+  // A copy only where the group changes the insurance: a slip is computed
+  // millions of times in a batch.
+  if (GruppeEntscheidet(p, eingang)) return AufbereitenMitGruppe(p, MitGruppe(p, eingang), bavZuschuss);
+  return AufbereitenMitGruppe(p, eingang, bavZuschuss);
 }
 
 TFlussplan Flussplan(const TParameter& p) {

@@ -1,6 +1,6 @@
 #include "calc/anzeige.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 
 namespace lst {

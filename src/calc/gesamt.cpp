@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <string>
 
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/versionen.h"
 
 namespace lst {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/versionen.h"
 

@@ -1,6 +1,6 @@
 #include "calc/satzeingabe.h"
 
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 
 namespace lst {
@@ -638,8 +638,10 @@ constexpr std::int64_t kBeitragGrenze = 1'000'000'000'000'000;  // 10^15 cents
 
 std::int64_t Begrenzt(std::int64_t x) { return std::clamp(x, -kBeitragGrenze, kBeitragGrenze); }
 
-// Runden(basis * satz), bounded.
+// Runden(basis * satz), bounded.  A rate of 0 (the employee of a minijob)
+// gives 0 without the rounding.
 std::int64_t Beitrag(std::int64_t basis, double satz) {
+  if (satz == 0) return 0;
   return Begrenzt(Runden(static_cast<double>(basis) * satz));
 }
 

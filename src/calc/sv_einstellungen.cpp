@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "calc/geld.h"
-#include "common/zahlen.h"
+#include "geld/geld.h"
+#include "geld/zahlen.h"
 #include "calc/jahresregeln.h"
 #include "calc/parameter.h"
 #include "calc/satzeingabe.h"

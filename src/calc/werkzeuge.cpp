@@ -6,11 +6,11 @@
 #include "calc/anzeige.h"
 #include "calc/berechnung.h"
 #include "calc/fehler.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/rechenwerk.h"
 #include "calc/sozialversicherung.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 #include "lohnsteuer/programm.h"
 #include "lohnsteuer/versionen.h"
 

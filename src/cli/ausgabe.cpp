@@ -4,9 +4,9 @@
 #include <type_traits>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst::cli {
 

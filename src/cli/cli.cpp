@@ -20,7 +20,7 @@
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>

@@ -15,7 +15,7 @@
 #include "calc/jahresregeln.h"
 #include "cli/meldung.h"
 #include "common/ini_datei.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst::cli {
 

@@ -9,7 +9,7 @@
 #include "calc/berechnung.h"
 #include "calc/werkzeuge.h"
 #include "cli/meldung.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst::cli {
 

@@ -1,6 +1,6 @@
 #include "lohnsteuer/ablauf.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 namespace lst {
 

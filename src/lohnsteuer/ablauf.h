@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/programm.h"
 
 namespace lst {

@@ -1,6 +1,6 @@
 #include "lohnsteuer/generation1995.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 namespace lst {
 

@@ -1,6 +1,6 @@
 #include "lohnsteuer/generation2005.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/versorgung_tabellen.h"
 
 namespace lst {

@@ -1,6 +1,6 @@
 #include "lohnsteuer/jahresablauf.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/versorgung_tabellen.h"
 
 namespace lst {

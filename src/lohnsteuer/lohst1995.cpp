@@ -1,6 +1,6 @@
 // Wage tax 1995.
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/lohst1995_2004.h"
 
 namespace lst {

@@ -1,6 +1,6 @@
 // Wage tax 1999: a tariff with three progression zones.
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/lohst1995_2004.h"
 
 namespace lst {

@@ -4,7 +4,7 @@
 // TAB3) and in the one-fifth rule of MVMT, which works through MLSTJAHR with
 // the amounts without the multi-year pay (ZRE4OSO, ZTABFBOSO, ZRE4VMT).
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/generation2008.h"
 #include "lohnsteuer/versorgung_tabellen.h"
 

@@ -1,6 +1,6 @@
 #include "lohnsteuer/vorsorge2005.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 namespace lst {
 

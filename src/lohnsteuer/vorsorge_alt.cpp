@@ -1,6 +1,6 @@
 #include "lohnsteuer/vorsorge_alt.h"
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 namespace lst {
 

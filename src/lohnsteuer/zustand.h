@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "lohnsteuer/globale_lst_var.h"
 
 namespace lst {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst::druck {
 

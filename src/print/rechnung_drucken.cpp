@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/pruefung.h"
 #include "calc/sozialversicherung.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 #include "print/gebietsschema.h"
 
 namespace lst::druck {

@@ -16,7 +16,7 @@
 #include "calc/berechnung.h"
 #include "cli/druck/cli_drucken.h"
 #include "cli/eingabe.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 #include "print/rechnung_drucken.h"
 
 // Readable QString in test failures.

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/sozialversicherung.h"
 #include "pdf_hilfe.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/geld.h"
-#include "common/zahlen.h"
+#include "geld/geld.h"
+#include "geld/zahlen.h"
 #include "fuzz_pruefung.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {

@@ -6,7 +6,7 @@
 #include "calc/berechnung.h"
 #include "cli/meldung.h"
 #include "common/ini_datei.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 #include "print/gebietsschema.h"
 
 namespace lst::cli {

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 namespace lst {
 

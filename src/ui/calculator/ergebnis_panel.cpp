@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "common/qt/edit_cs.h"
 #include "ui/calculator/feld_hinweise.h"
 

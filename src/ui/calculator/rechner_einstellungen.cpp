@@ -17,13 +17,13 @@
 #include <vector>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/pruefung.h"
 #include "common/ini_datei.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 #include "ui/calculator/eingabe_maske.h"
 #include "ui/calculator/rechner.h"
 #include "ui/calculator/rechner_menue.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/parameter.h"
 #include "calc/sozialversicherung.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/werkzeuge.h"
 #include "common/qt/edit_cs.h"
 #include "ui/rechner_schnittstelle.h"

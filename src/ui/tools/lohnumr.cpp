@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/werkzeuge.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"

@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <QWidget>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/werkzeuge.h"
 #include "common/qt/edit_cs.h"
 #include "ui/rechner_schnittstelle.h"

@@ -1,9 +1,9 @@
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 namespace lst {
 

@@ -1,4 +1,4 @@
-#include "calc/geld.h"
+#include "geld/geld.h"
 
 #include <charconv>
 #include <cmath>
