@@ -347,9 +347,8 @@ TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
       }
       lm.Parameter = Parameter(jahr, m, j.Monate[j.Monate.size() - 2].Parameter.Ue);
       lm.Anfrage = Wiederholt(*vorher);
-      if (const TBefund* b = ErsterFehler(Pruefen(lm.Parameter, lm.Anfrage))) {
-        return fehler(m, name + " (wie der Vormonat): " + b->Meldung);
-      }
+      const std::vector<TBefund> befunde = Pruefen(lm.Parameter, lm.Anfrage);
+      if (const TBefund* b = ErsterFehler(befunde)) return fehler(m, name + " (wie der Vormonat): " + b->Meldung);
     }
     TAnfrage& r = lm.Anfrage;
     if (teilmonat) r.Teilmonat = tage;
