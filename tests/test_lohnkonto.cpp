@@ -255,19 +255,23 @@ TEST(Lohnkonto, GleicherLohnOhneEinmalzahlungKeinAusgleich) {
     }
   }
   // 2015 and 2024: December's flowchart gives December the year's raised
-  // allowances, so that the months withhold the year's tax (within the
-  // cents each month cuts); nothing is left to refund.
-  for (int jahr : {2015, 2024}) {
+  // allowances; 2023: the care rates change in July and the year is taxed
+  // with the July flowchart's blended rate.  Either way the months withhold
+  // the year's tax (within the cents each month cuts): nothing to refund.
+  for (int jahr : {2015, 2023, 2024}) {
     const TLohnjahr j = GleichesJahr({{"jahr", std::to_string(jahr)}, {"brutto", "4000"}});
     const TJahresausgleich& ja = *j.Jahresausgleich;
     EXPECT_NEAR(static_cast<double>(j.Summe.LSt), static_cast<double>(ja.LStJahr), 12) << jahr;
-    EXPECT_LT(j.Monate.back().Ergebnis.LSt, j.Monate.front().Ergebnis.LSt - 1000) << jahr;
     EXPECT_LE(ja.LStJA, 12) << jahr;
+    if (jahr != 2023) {
+      EXPECT_LT(j.Monate.back().Ergebnis.LSt, j.Monate.front().Ergebnis.LSt - 1000) << jahr;
+    }
   }
 }
 
-// Worked example E10 of the facts on the payroll year (einmalzahlungen_2014_
-// 2026.md, computed there with the flowchart of 2025): 3.000 EUR January to
+// Worked example E10 of the project's facts on the payroll year (section 10
+// of einmalzahlungen_2014_2026.md, computed there with the flowchart of
+// 2025): 3.000 EUR January to
 // June, 4.500 EUR July to December, class I, church 9 %, add-on rate 2,5 %.
 // Recomputed from section 42b EStG: withheld 6 x 301,50 + 6 x 662,75 =
 // 5.785,50, the yearly tax on 45.000 EUR 5.694,00, refund 91,50; no Soli.

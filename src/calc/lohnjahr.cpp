@@ -389,7 +389,6 @@ TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
     vorher = &lm.Anfrage;
     vorherTeilmonat = teilmonat;
   }
-  j.Summe.Version = j.Monate.back().Ergebnis.Version;
   j.Summe.Stand = stand;
   if (a.Jahresausgleich) j.Jahresausgleich = Jahresausgleich(j);
   return j;
