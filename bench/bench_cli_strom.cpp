@@ -6,7 +6,6 @@
 
 #include <random>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -15,27 +14,12 @@
 #include "cli/eingabe.h"
 #include "cli/pap.h"
 #include "lohnsteuer/werk.h"
+#include "strom_puffer.h"
+#include "strom_puffer.h"
 
 namespace {
 
 constexpr int kZeilen = 100000;
-
-// An output that keeps nothing: the measurement is the program's, not the
-// growth of a string.
-class TNullPuffer : public std::streambuf {
- protected:
-  int overflow(int c) override { return c; }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-// The CSV text as the stream the program reads, without a copy per run.
-class TLesePuffer : public std::streambuf {
- public:
-  explicit TLesePuffer(const std::string& text) {
-    char* p = const_cast<char*>(text.data());
-    setg(p, p, p + text.size());
-  }
-};
 
 // Flowchart rows of 2006 to 2026 (the newer inputs of every row), all pay
 // periods and tax classes, pensions, private insurance, factors.

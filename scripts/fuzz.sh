@@ -12,7 +12,7 @@ command -v ninja >/dev/null && generator=(-G Ninja)
 cmake -S tests/fuzz -B build-fuzz "${generator[@]}" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz -j"$(nproc)"
 mkdir -p build-fuzz/funde
-for ziel in einstellungen zahlen batch pap; do
+for ziel in einstellungen zahlen batch pap lohnkonto; do
   korpus="build-fuzz/korpus/$ziel"
   mkdir -p "$korpus"
   protokoll="build-fuzz/$ziel.log"

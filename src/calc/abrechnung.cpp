@@ -353,35 +353,84 @@ TEinmalzahlungSV EinmalzahlungVerteilen(std::int64_t betrag, std::int64_t grenze
 // The employer's subsidy to deferred compensation (section 1a (1a)
 // BetrAVG): 15 % of the converted amount, as far as the conversion saves
 // him contributions.
-std::int64_t BAVZuschuss(const TParameter& p, const TAnfrage& a, const TDatensaetze& mit) {
+std::int64_t BAVZuschuss(const TParameter& p, const TBBGTabelle& bbg, const TAnfrage& a, const TDatensaetze& mit) {
   if (!p.Periode.Lohn.BAVZuschussPflicht || a.Entgeltumwandlung <= 0 || !p.R().Vorhanden) return 0;
   TAnfrage ohne = a;
   ohne.Entgeltumwandlung = 0;
   const TDatensaetze d = Aufbereiten(p, ohne);
   TSVErgebnis vorher, nachher;
-  SVRechnen(p.Jahr, p.Periode, p.BBG, {d.LZ.LZZ, d.SVEntgelt}, d.SV, vorher);
-  SVRechnen(p.Jahr, p.Periode, p.BBG, {mit.LZ.LZZ, mit.SVEntgelt}, mit.SV, nachher);
+  SVRechnen(p.Jahr, p.Periode, bbg, {d.LZ.LZZ, d.SVEntgelt}, d.SV, vorher);
+  SVRechnen(p.Jahr, p.Periode, bbg, {mit.LZ.LZZ, mit.SVEntgelt}, mit.SV, nachher);
   const std::int64_t erspart = vorher.SVSummeAG() - nachher.SVSummeAG();
   return std::clamp<std::int64_t>(Runden(a.Entgeltumwandlung * 0.15), 0, std::max<std::int64_t>(erspart, 0));
 }
 
+// The calendar days of a part month, 0 for a whole pay period.
+int Teiltage(const TAnfrage& a) { return a.Teilmonat && a.LZZ == 2 ? std::clamp(*a.Teilmonat, 1, 30) : 0; }
+
+// The ceilings of a pay month: a part month's are the month's x days / 30
+// (the pro-rated yearly ceiling of its days); the limit of marginal
+// employment stays the month's.
+TBBGTabelle GrenzenDesMonats(const TParameter& p, int teiltage) {
+  TBBGTabelle bbg = p.BBG;
+  if (teiltage > 0) {
+    for (int art : {bbgKV, bbgPV, bbgRV, bbgAV}) {
+      for (std::int64_t& grenze : bbg[art]) grenze = AnteiligeGrenze(grenze, teiltage);
+    }
+  }
+  return bbg;
+}
+
+// The records of a request with the employer's subsidy to deferred
+// compensation found.
+TDatensaetze MitBAVZuschuss(const TParameter& p, const TBBGTabelle& bbg, const TAnfrage& a) {
+  TDatensaetze d = Aufbereiten(p, a);
+  if (const std::int64_t z = BAVZuschuss(p, bbg, a, d); z > 0) d = Aufbereiten(p, a, z);
+  return d;
+}
+
 }  // namespace
+
+std::int64_t LaufenderSteuerlohn(const TParameter& p, const TAnfrage& a) {
+  return MitBAVZuschuss(p, GrenzenDesMonats(p, Teiltage(a)), a).LZ.RE4;
+}
 
 TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresStand& bisher) {
   TMonatsErgebnis m;
   m.Stand = bisher;
   if (!p.Lohnsteuer()) return m;
-  TDatensaetze d = Aufbereiten(p, a);
-  if (const std::int64_t z = BAVZuschuss(p, a, d); z > 0) d = Aufbereiten(p, a, z);
+  const int teiltage = Teiltage(a);
+  const TBBGTabelle bbg = GrenzenDesMonats(p, teiltage);
+  const TDatensaetze d = MitBAVZuschuss(p, bbg, a);
   const TFlussplan f = Flussplan(p);
   TLStZustand& z = f.Zustand;
   TLohnsteuerProgramm* programm = f.Programm;
 
   // ---- the taxes: the current wage, the one-off and the severance --------
   TLStErgebnis steuer;
-  SteuerRechnen(z, programm, p.BBG, d.LZ, d.LSt, steuer, d.SV);
   const std::int64_t sonstigeSteuerpflichtig = d.LSt.SONSTB + d.LSt.VMT;
   const bool pauschal = d.LSt.PauschSatzAG > 0 || d.LSt.PauschSatzLSt > 0;
+  if (teiltage > 0 && !pauschal) {
+    // A part month by the day table: a day's wage (cut to the cent), a
+    // day's allowance and addition (the month's thirtieth), the pensions'
+    // share of the day; the day's taxes times the days.  The one-off's tax
+    // is the yearly difference and stays as it is.
+    TLohnZeitraum tag{4, d.LZ.RE4 / teiltage};
+    TLStEingabe e = d.LSt;
+    e.Freibetrag /= 30;
+    e.Hinzurechnung /= 30;
+    e.VBEZ /= teiltage;
+    SteuerRechnen(z, programm, p.BBG, tag, e, steuer, d.SV);
+    for (std::int64_t* betrag : {&steuer.LSt, &steuer.Soli, &steuer.BK, &steuer.KiSt}) *betrag *= teiltage;
+  } else {
+    SteuerRechnen(z, programm, p.BBG, d.LZ, d.LSt, steuer, d.SV);
+  }
+  // The private contributions the flowchart deducted (certificate line 28;
+  // the flowcharts of the years with a certificate here set them on every
+  // run).
+  if (!pauschal && programm != nullptr && p.R().Bescheinigung) {
+    m.VKV = z.LStVar.VKVLZZ * (teiltage > 0 ? teiltage : 1) + z.LStVar.VKVSONST;
+  }
   if (pauschal) {
     // A flat rate covers the one-off paid with the wage as well.
     if (d.LSt.PauschSatzAG > 0) steuer.LStPausch = Runden(d.LSt.PauschSatzAG * (d.LZ.RE4 + sonstigeSteuerpflichtig));
@@ -394,9 +443,13 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
     // The flowchart's taxes on the one-off (STS ...) and on the multi-year
     // pay (STV ...); church tax on each base cut on its own.
     const TLStVariablen& v = z.LStVar;
-    m.LSt_sonstig = v.STS + v.STV;
-    m.Soli_sonstig = v.SOLZS + v.SOLZV;
-    m.KiSt_sonstig = Abschneiden(v.BKS * d.LSt.KiStSatz) + Abschneiden(v.BKV * d.LSt.KiStSatz);
+    m.AbfindungFuenftel = d.LSt.VMT;
+    m.LSt_fuenftel = v.STV;
+    m.Soli_fuenftel = v.SOLZV;
+    m.KiSt_fuenftel = Abschneiden(v.BKV * d.LSt.KiStSatz);
+    m.LSt_sonstig = v.STS + m.LSt_fuenftel;
+    m.Soli_sonstig = v.SOLZS + m.Soli_fuenftel;
+    m.KiSt_sonstig = Abschneiden(v.BKS * d.LSt.KiStSatz) + m.KiSt_fuenftel;
     steuer.LSt += m.LSt_sonstig;
     steuer.Soli += m.Soli_sonstig;
     steuer.KiSt += m.KiSt_sonstig;
@@ -434,7 +487,7 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   m.SteuerBrutto = d.LZ.RE4 + sonstigeSteuerpflichtig;
 
   // ---- the social insurance ---------------------------------------------
-  const TBBGZeitraum grenze = BBGFuerZeitraum(p.BBG, d.LZ.LZZ, d.SV.Region);
+  const TBBGZeitraum grenze = BBGFuerZeitraum(bbg, d.LZ.LZZ, d.SV.Region);
   const std::int64_t laufendKV = std::min(d.SVEntgelt, grenze[bbgKV]);
   const std::int64_t laufendRV = std::min(d.SVEntgelt, grenze[bbgRV]);
   // The contribution days to the end of the pay period: as stated, else
@@ -442,7 +495,7 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   const bool stand = bisher.Monate > 0;
   int tage = TageBisher(d.LZ.LZZ, p.Monat);
   if (a.SVTage) tage = *a.SVTage;
-  else if (stand) tage = std::min(bisher.SVTage + TageBisher(d.LZ.LZZ, 1), 360);
+  else if (stand) tage = std::min(bisher.SVTage + (teiltage > 0 ? teiltage : TageBisher(d.LZ.LZZ, 1)), 360);
   if (p.R().Vorhanden) {
     const bool kv = KVVersichert(d.SV);
     const int region = d.SV.Region == rgOst ? rgOst : rgWest;
@@ -503,7 +556,7 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
       m.Einmalzahlung_RV = e.RV;
     }
     TSVErgebnis erg;
-    SVRechnen(p.Jahr, p.Periode, p.BBG, svLohn, sv, erg);
+    SVRechnen(p.Jahr, p.Periode, bbg, svLohn, sv, erg);
     for (int art = 0; art < svAnzahl; ++art) {
       m.Beitrag(static_cast<TSVArt>(art)) = {erg.AN(art), erg.AG(art)};
     }
@@ -515,6 +568,7 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
     m.U2_AG = erg.U2_AG;
     m.IGU_AG = erg.IGU_AG;
     m.PKVZuschuss_AG = erg.PKVZuschuss_AG;
+    m.PKVZuschussPV_AG = erg.PKVZuschussPV_AG;
     if (mitVorjahr) BeitraegeAddieren(vorjahr, m);
     if (d.SV.MitGruppe) m.Beitragsgruppe = d.SV.Gruppe;
     m.Saetze = AngewandteSaetze(p.Jahr, d.SV);

@@ -135,6 +135,12 @@ struct TAnfrage {
   // employee's savings amount (deducted from the payout).
   std::int64_t VWLAG = 0;
   std::int64_t VWLSparbetrag = 0;
+  // A pay month the employment covers in part (entry or exit within the
+  // month): its calendar days of employment, 1 to 30.  The wage and the
+  // amounts beside it are those paid for these days; the wage tax is the
+  // flowchart's day table (pay period day) times the days, the ceilings of
+  // the social insurance are the month's x days / 30.
+  std::optional<int> Teilmonat;
 
   // ---- around the net wage ---------------------------------------------------
   // Child benefit of the pay period; without, the year's for the allowances.
@@ -213,6 +219,17 @@ struct TMonatsErgebnis {
   // The gross wages: taxable, liable per branch (current and the liable
   // part of a one-off), and everything the employer grants.
   std::int64_t SteuerBrutto = 0, SVBrutto_KV = 0, SVBrutto_RV = 0, Gesamtbrutto = 0;
+  // What the annual certificate needs beside the lines above (no columns of
+  // their own): the severance taxed by the one-fifth rule (up to 2024) and
+  // the taxes on it (contained in the one-off's), the care part of the
+  // employer's subsidy to a private insurance (contained in PKVZuschuss_AG;
+  // 0 where the care premium is not stated apart), and the private health
+  // and care contributions the flowchart deducted (VKVLZZ and VKVSONST, up
+  // to 2025).
+  std::int64_t AbfindungFuenftel = 0;
+  std::int64_t LSt_fuenftel = 0, Soli_fuenftel = 0, KiSt_fuenftel = 0;
+  std::int64_t PKVZuschussPV_AG = 0;
+  std::int64_t VKV = 0;
 
   // The rate each contribution was computed with, by kind, as (employee,
   // employer) fractions; negative where a side pays nothing of it.
@@ -276,6 +293,12 @@ TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& a, std::int64_t ba
 // pension payment above the gross is taken as stated).  A year without a
 // flowchart gives an empty result.
 TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresStand& bisher = {});
+
+// The taxable current wage of the pay period (the flowchart's RE4): the
+// regular pay with the company car, the benefits in kind and the employer's
+// capital-forming benefit, less the tax-free part of deferred compensation.
+// What the year so far adds up for a one-off's expected yearly wage.
+std::int64_t LaufenderSteuerlohn(const TParameter& p, const TAnfrage& a);
 
 // One calculation as the fronts hold it: the parameters, the request and
 // its result, with the display currency and the view it is shown in.  What

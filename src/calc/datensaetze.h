@@ -161,6 +161,8 @@ struct TSVErgebnis {
   // 2014, TSVEingabe::PKV 2), for the pay period.  Not in the sums: it is
   // no contribution but a tax-free payment to the employee.
   std::int64_t PKVZuschuss_AG = 0;
+  // Its care part, where the care premium is given apart (else 0).
+  std::int64_t PKVZuschussPV_AG = 0;
 
   std::int64_t UmlagenAG() const { return U1_AG + U2_AG + IGU_AG; }
 };

@@ -31,6 +31,7 @@ TJahresRegeln Ermitteln(int jahr) {
   r.Vorhanden = SVVorhanden(jahr);
   r.PeriodenNachMonat = jahr > 2013;
   r.Beitragsgruppen = r.PeriodenNachMonat && r.Vorhanden;
+  r.Bescheinigung = r.Beitragsgruppen;
   r.DM = DMJahr(jahr);
   r.Waehrung = r.DM ? "DM" : "EUR";
   for (int v = 0; v < kAnzahlLStVersionen; ++v) {

@@ -29,6 +29,10 @@ struct TJahresRegeln {
   // The contribution group decides the contributions and what the
   // flowchart is told of the insurance (calc/beitragsgruppe.h; from 2014).
   bool Beitragsgruppen = false;
+  // The payroll year's annual adjustment by the employer (section 42b EStG)
+  // and the lines of the annual wage-tax certificate, by the rules and the
+  // pattern kept here (from 2014).
+  bool Bescheinigung = false;
   // Amounts of the year are pfennigs of the Deutsche Mark (1995 to 2001).
   bool DM = false;
   const char* Waehrung = "EUR";

@@ -13,6 +13,7 @@ namespace {
 
 TParameter Bauen(int jahr, int monat, const TUeberschreibungen& ue, int version) {
   TParameter p;
+  p.Ue = ue;
   p.Regeln = &JahresRegeln(jahr);
   const TJahresRegeln& r = *p.Regeln;
   if (!r.Lohnsteuer) return p;

@@ -55,6 +55,9 @@ struct TParameter {
   double KVZusatzEigen = -1;
   double U1NV = -1;
   double U2NV = -1;
+  // The stored values these parameters were built with: another pay month
+  // of the same settings is Parameter(Jahr, monat, Ue).
+  TUeberschreibungen Ue;
 
   const TJahresRegeln& R() const { return *Regeln; }
   // Whether the year has a wage-tax flowchart and its social insurance.

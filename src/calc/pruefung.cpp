@@ -20,7 +20,7 @@ constexpr std::array<const char*, static_cast<int>(TFeld::Anzahl)> kKennung = {
     "Kindergeld", "SonstigeAbzuege", "SonstigerBezug", "Jahresarbeitslohn", "BisherigeSonstigeBezuege", "SVTage",
     "SVEntgeltBisherKV", "SVEntgeltBisherRV", "VorjahrSVTage", "VorjahrSVEntgeltKV", "VorjahrSVEntgeltRV",
     "VorjahrKVZusatz", "Abfindung", "Fuenftelregelung", "DienstwagenListenpreis", "DienstwagenKm", "DienstwagenSatz",
-    "Sachbezug", "Steuerfrei", "Entgeltumwandlung", "VWLAG", "VWLSparbetrag"};
+    "Sachbezug", "Steuerfrei", "Entgeltumwandlung", "VWLAG", "VWLSparbetrag", "Teilmonat"};
 
 std::string F(TFeld f) { return std::string("{") + FeldKennung(f) + "}"; }
 std::string Betrag(std::int64_t cent) { return "{Betrag:" + std::to_string(cent) + "}"; }
@@ -245,6 +245,9 @@ std::string NichtVerfuegbar(const TParameter& p, const TAnfrage& eingang, TFeld 
                ", nicht für " + Zeit(p);
       }
       return {};
+    case TFeld::Teilmonat:
+      if (a.LZZ != 2) return F(f) + " gilt nur mit " + F(TFeld::Zeitraum) + " monat";
+      return {};
     case TFeld::DienstwagenKm:
     case TFeld::DienstwagenSatz:
       if (!MitLohnRegeln(p)) {
@@ -361,6 +364,10 @@ std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const
   if (a.Entgeltumwandlung != 0) nichtDa(TFeld::Entgeltumwandlung);
   if (a.SVTage && (*a.SVTage < 1 || *a.SVTage > 360)) {
     fehlerDazu(TFeld::SVTage, F(TFeld::SVTage) + ": " + std::to_string(*a.SVTage) + " sind nicht 1 bis 360 Tage");
+  }
+  if (a.Teilmonat) nichtDa(TFeld::Teilmonat);
+  if (a.Teilmonat && (*a.Teilmonat < 1 || *a.Teilmonat > 30)) {
+    fehlerDazu(TFeld::Teilmonat, F(TFeld::Teilmonat) + ": " + std::to_string(*a.Teilmonat) + " sind nicht 1 bis 30 Tage");
   }
   if (a.VorjahrSVTage < 0 || a.VorjahrSVTage > 360) {
     fehlerDazu(TFeld::VorjahrSVTage,

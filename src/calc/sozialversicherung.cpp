@@ -507,27 +507,45 @@ std::int64_t MonatsEntgelt(std::uint8_t lzz, std::int64_t entgelt) {
   }
 }
 
-std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, std::int64_t entgelt) {
-  if (sv.PKV == 0) return 0;
+namespace {
+
+// The employer's monthly subsidy as (whole, care part); see PKVZuschussMonat.
+// The care part is known where the care premium is given apart, else 0.
+std::pair<std::int64_t, std::int64_t> PKVZuschussTeile(int jahr, const TSVEingabe& sv, std::int64_t entgelt) {
+  if (sv.PKV == 0) return {0, 0};
   // A subsidy stated as paid is the one paid.
-  if (sv.AGZuschuss >= 0) return sv.AGZuschuss;
-  if (sv.PKV != 2 || sv.PKPV <= 0) return 0;
+  if (sv.AGZuschuss >= 0) return {sv.AGZuschuss, 0};
+  if (sv.PKV != 2 || sv.PKPV <= 0) return {0, 0};
   // A marginal employment is free of health insurance by section 7 SGB V,
   // not for the reasons that give a right to the subsidy.
-  if (sv.Beschaeftigung == beGF || sv.Beschaeftigung == beHH) return 0;
+  if (sv.Beschaeftigung == beGF || sv.Beschaeftigung == beHH) return {0, 0};
   const TPKVHoechstzuschuss h = PKVHoechstzuschuss(jahr, sv.Monat, sv.PVS, entgelt);
   // Half the premium, an odd cent rounded up.
   const auto haelfte = [](std::int64_t x) { return x / 2 + x % 2; };
   if (sv.PKPVPflege >= 0 && sv.PKPVPflege <= sv.PKPV) {
     // Health and care each capped on its own.
-    return std::min(haelfte(sv.PKPV - sv.PKPVPflege), h.KV) + std::min(haelfte(sv.PKPVPflege), h.PV);
+    const std::int64_t pflege = std::min(haelfte(sv.PKPVPflege), h.PV);
+    return {std::min(haelfte(sv.PKPV - sv.PKPVPflege), h.KV) + pflege, pflege};
   }
-  return std::min(haelfte(sv.PKPV), h.Summe());
+  return {std::min(haelfte(sv.PKPV), h.Summe()), 0};
 }
 
+}  // namespace
+
+std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, std::int64_t entgelt) {
+  return PKVZuschussTeile(jahr, sv, entgelt).first;
+}
+
+namespace {
+// The monthly wage a subsidy is measured by: the pay period's, capped at the
+// health ceiling of the region.
+std::int64_t ZuschussEntgelt(const TSVEingabe& sv, const TBBGTabelle& bbg, const TLohnZeitraum& lz) {
+  return std::min(MonatsEntgelt(lz.LZZ, lz.RE4), bbg[bbgKV][sv.Region == rgOst ? rgOst : rgWest]);
+}
+}  // namespace
+
 std::int64_t PKVZuschussMonat(int jahr, const TSVEingabe& sv, const TBBGTabelle& bbg, const TLohnZeitraum& lz) {
-  const std::int64_t grenze = bbg[bbgKV][sv.Region == rgOst ? rgOst : rgWest];
-  return PKVZuschussMonat(jahr, sv, std::min(MonatsEntgelt(lz.LZZ, lz.RE4), grenze));
+  return PKVZuschussMonat(jahr, sv, ZuschussEntgelt(sv, bbg, lz));
 }
 
 // ---- per-year defaults ------------------------------------------------------
@@ -947,7 +965,11 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
   }
   // The employer's subsidy to it, a monthly amount converted to the pay
   // period as the ceilings are.
-  ergebnis.PKVZuschuss_AG = MonatAufZeitraum(PKVZuschussMonat(jahr, sv, bbg, zeitraum), lzz);
+  {
+    const auto [zuschuss, pflege] = PKVZuschussTeile(jahr, sv, ZuschussEntgelt(sv, bbg, zeitraum));
+    ergebnis.PKVZuschuss_AG = MonatAufZeitraum(zuschuss, lzz);
+    ergebnis.PKVZuschussPV_AG = MonatAufZeitraum(pflege, lzz);
+  }
 
   // The top-up entries are shown but are no part of the sums.
   for (int art : {svKV, svPV, svRV, svAV, svKV2, svPV2}) {

@@ -91,8 +91,6 @@ bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& f
   return !inAnfuehrung;
 }
 
-namespace {
-
 // The cells of a line as views: into the line itself where it holds neither
 // quotes nor carriage returns (no copy per cell; inDerZeile), else into
 // texte, which CsvFelder reads them into.  False for an unclosed quote; the
@@ -118,6 +116,8 @@ bool Zellen(std::string_view zeile, char trenner, std::vector<std::string>& text
   return gelesen;
 }
 
+namespace {
+
 // Whether a spreadsheet would take the cell for a formula: text that starts
 // with "=", "+", "-" or "@" and is no number ("-12,50" is one).
 bool WieFormel(std::string_view feld) {
@@ -127,9 +127,8 @@ bool WieFormel(std::string_view feld) {
   return !BetragLesen(feld) && !ZahlLesen(feld);
 }
 
-// One cell: quoted where it holds the separator, a quote or a line break; a
-// text a spreadsheet would run as a formula gets a leading apostrophe, which
-// makes it plain text there.
+}  // namespace
+
 void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
   if (feld.empty()) return;
   const bool formel = WieFormel(feld);
@@ -152,6 +151,8 @@ void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
   }
   ziel += '"';
 }
+
+namespace {
 
 // Cents of the display currency as "1234,56" (or "1234.56" when the comma
 // separates the columns), written at ziel; returns the end.
@@ -221,51 +222,45 @@ char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
   return ende;
 }
 
-// The first anzahl amounts, each after a separator.
-void BetraegeSchreiben(std::string& ziel, const TErgebnisWerte& werte, std::size_t anzahl, char trenner,
-                       char dezimal) {
-  // At most 20 digits, sign, decimal mark, two decimals and the separator.
-  char zeile[kErgebnisAnzahl * 26];
-  char* p = zeile;
-  for (std::size_t i = 0; i < anzahl; ++i) {
-    *p++ = trenner;
-    p = BetragSchreiben(p, werte[i], dezimal);
-  }
-  ziel.append(zeile, p);
-}
-
 }  // namespace
 
-int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::ostream& fehler) {
+void BetraegeSchreiben(std::string& ziel, const std::int64_t* werte, std::size_t anzahl, char trenner, char dezimal) {
+  // At most 20 digits, sign, decimal mark, two decimals and the separator.
+  constexpr std::size_t kBlock = 64;
+  char zeile[kBlock * 26];
+  for (std::size_t anfang = 0; anfang < anzahl; anfang += kBlock) {
+    char* p = zeile;
+    for (std::size_t i = anfang; i < anzahl && i < anfang + kBlock; ++i) {
+      *p++ = trenner;
+      p = BetragSchreiben(p, werte[i], dezimal);
+    }
+    ziel.append(zeile, p);
+  }
+}
+
+std::string KopfLesen(std::istream& ein, long& nummer, const std::vector<std::string_view>& eigene, TCsvKopf& k) {
   std::string zeile;
-  long nummer = 0;
-  // Header.
-  std::vector<std::string> kopf;
-  char trenner = ';';
   while (std::getline(ein, zeile)) {
     ++nummer;
     if (zeile.size() >= 3 && zeile.compare(0, 3, "\xEF\xBB\xBF") == 0) zeile.erase(0, 3);
     if (zeile.find_first_not_of(" \t\r") != std::string::npos) break;
   }
-  if (ein.fail() && zeile.empty()) {
-    fehler << "lohnsteuer-cli: Keine Kopfzeile gefunden.\n";
-    return 2;
-  }
+  if (ein.fail() && zeile.empty()) return "Keine Kopfzeile gefunden.";
   // The separator of the head row; a head row with neither names one
   // column, whose cells may hold a decimal comma.
-  trenner = zeile.find(';') == std::string::npos && zeile.find(',') != std::string::npos ? ',' : ';';
-  const char dezimal = trenner == ';' ? ',' : '.';
-  if (!CsvFelder(zeile, trenner, kopf)) {
-    fehler << "lohnsteuer-cli: Zeile " << nummer << ": Anführungszeichen nicht geschlossen\n";
-    return 2;
+  k.Trenner = zeile.find(';') == std::string::npos && zeile.find(',') != std::string::npos ? ',' : ';';
+  k.Dezimal = k.Trenner == ';' ? ',' : '.';
+  if (!CsvFelder(zeile, k.Trenner, k.Namen)) {
+    return "Zeile " + std::to_string(nummer) + ": Anführungszeichen nicht geschlossen";
   }
   // A separator at the end of the head row (as some spreadsheets write it)
   // names no column; the rows may then end with one as well.
-  const bool trennerAmEnde = kopf.size() > 1 && kopf.back().find_first_not_of(" \t\r") == std::string::npos;
-  if (trennerAmEnde) kopf.pop_back();
-  std::vector<const TOption*> spalten;
-  std::vector<std::string_view> spaltenNamen;  // the options' names, measured once
-  for (std::string& name : kopf) {
+  k.TrennerAmEnde = k.Namen.size() > 1 && k.Namen.back().find_first_not_of(" \t\r") == std::string::npos;
+  if (k.TrennerAmEnde) k.Namen.pop_back();
+  k.Spalten.clear();
+  k.SpaltenNamen.clear();
+  k.Eigene.clear();
+  for (std::string& name : k.Namen) {
     std::string n = name;
     while (!n.empty() && (n.back() == ' ' || n.back() == '\r')) n.pop_back();
     while (!n.empty() && n.front() == ' ') n.erase(0, 1);
@@ -274,20 +269,74 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     for (const TOption& o : Optionen()) {
       if (n == o.Name) gefunden = &o;
     }
-    if (gefunden == nullptr || n == "arbeitgeber") {
-      fehler << "lohnsteuer-cli: Kopfzeile: unbekannte Spalte " << Zitat(n) << '\n';
-      return 2;
+    int eigen = -1;
+    for (std::size_t i = 0; i < eigene.size(); ++i) {
+      if (n == eigene[i]) eigen = static_cast<int>(i);
+    }
+    if ((gefunden == nullptr || n == "arbeitgeber") && eigen < 0) {
+      return "Kopfzeile: unbekannte Spalte " + Zitat(n);
     }
     // Of two columns for one option, which one was meant?
-    for (const TOption* s : spalten) {
-      if (s == gefunden) {
-        fehler << "lohnsteuer-cli: Kopfzeile: die Spalte " << Zitat(n) << " ist mehr als einmal angegeben\n";
-        return 2;
+    for (std::size_t i = 0; i < k.Spalten.size(); ++i) {
+      if (eigen < 0 ? k.Spalten[i] == gefunden : k.Eigene[i] == eigen) {
+        return "Kopfzeile: die Spalte " + Zitat(n) + " ist mehr als einmal angegeben";
       }
     }
-    spalten.push_back(gefunden);
-    spaltenNamen.emplace_back(gefunden->Name);
+    if (eigen >= 0) gefunden = nullptr;
+    k.Spalten.push_back(gefunden);
+    k.Eigene.push_back(eigen);
+    k.SpaltenNamen.emplace_back(gefunden != nullptr ? gefunden->Name : eigene[static_cast<std::size_t>(eigen)]);
   }
+  return {};
+}
+
+std::string ZeileLesen(const TCsvKopf& k, std::string_view zeile, TCsvZeile& z) {
+  if (!Zellen(zeile, k.Trenner, z.Texte, z.Felder, z.InDerZeile)) return "Anführungszeichen nicht geschlossen";
+  if (k.TrennerAmEnde && z.Felder.size() == k.Namen.size() + 1 && NurLeerzeichen(z.Felder.back(), true)) {
+    z.Felder.pop_back();
+  }
+  // A row of another width has lost or gained a field somewhere: its
+  // values cannot be told apart from the neighbouring columns.
+  if (z.Felder.size() != k.Namen.size()) {
+    return std::string(z.Felder.size() > k.Namen.size() ? "mehr" : "weniger") + " Spalten als in der Kopfzeile (" +
+           std::to_string(z.Felder.size()) + " statt " + std::to_string(k.Namen.size()) + ")";
+  }
+  return {};
+}
+
+std::string OptionenAnwenden(const TCsvKopf& k, const TCsvZeile& z, TEingabe& e) {
+  std::string meldung;
+  for (std::size_t i = 0; meldung.empty() && i < z.Felder.size(); ++i) {
+    const TOption* o = k.Spalten[i];
+    if (o == nullptr) continue;
+    if (o->MitWert) {
+      if (NurLeerzeichen(z.Felder[i], false)) continue;
+      meldung = OptionSetzen(e, k.SpaltenNamen[i], z.Felder[i]);
+    } else {
+      const auto an = SchalterLesen(z.Felder[i]);
+      if (!an) {
+        meldung = std::string(o->Name) + ": " + Zitat(z.Felder[i]) + " ist weder ja noch nein";
+      } else if (*an) {
+        meldung = OptionSetzen(e, k.SpaltenNamen[i], "1");
+      }
+    }
+  }
+  return meldung;
+}
+
+bool LeereZeile(std::string_view zeile) { return NurLeerzeichen(zeile, true); }
+
+int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::ostream& fehler) {
+  std::string zeile;
+  long nummer = 0;
+  TCsvKopf k;
+  if (const std::string f = KopfLesen(ein, nummer, {}, k); !f.empty()) {
+    fehler << "lohnsteuer-cli: " << f << '\n';
+    return 2;
+  }
+  const char trenner = k.Trenner;
+  const char dezimal = k.Dezimal;
+  const std::vector<std::string>& kopf = k.Namen;
 
   std::string puffer;
   const auto& ergebnisNamen = ErgebnisNamen();
@@ -330,9 +379,8 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   };
 
   TEinstellungsSpeicher speicher;
-  std::vector<std::string> texte;
-  std::vector<std::string_view> felder;  // the cells of the row being read
-  bool inDerZeile = false;                // they are views into the line
+  TCsvZeile z;
+  const std::vector<std::string_view>& felder = z.Felder;  // the cells of the row being read
   TEingabe e;
   TErgebnisWerte werte{};
   TTextWerte textWerte;
@@ -343,36 +391,9 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
   while (std::getline(ein, zeile)) {
     ++nummer;
     if (NurLeerzeichen(zeile, true)) continue;
-    meldung.clear();
-    if (!Zellen(zeile, trenner, texte, felder, inDerZeile)) {
-      meldung = "Anführungszeichen nicht geschlossen";
-    } else {
-      if (trennerAmEnde && felder.size() == kopf.size() + 1 &&
-          NurLeerzeichen(felder.back(), true)) {
-        felder.pop_back();
-      }
-      // A row of another width has lost or gained a field somewhere: its
-      // values cannot be told apart from the neighbouring columns.
-      if (felder.size() != kopf.size()) {
-        meldung = std::string(felder.size() > kopf.size() ? "mehr" : "weniger") + " Spalten als in der Kopfzeile (" +
-                  std::to_string(felder.size()) + " statt " + std::to_string(kopf.size()) + ")";
-      }
-    }
+    meldung = ZeileLesen(k, zeile, z);
     e = vorgabe;
-    for (std::size_t i = 0; meldung.empty() && i < felder.size(); ++i) {
-      const TOption& o = *spalten[i];
-      if (o.MitWert) {
-        if (NurLeerzeichen(felder[i], false)) continue;
-        meldung = OptionSetzen(e, spaltenNamen[i], felder[i]);
-      } else {
-        const auto an = SchalterLesen(felder[i]);
-        if (!an) {
-          meldung = std::string(o.Name) + ": " + Zitat(felder[i]) + " ist weder ja noch nein";
-        } else if (*an) {
-          meldung = OptionSetzen(e, spaltenNamen[i], "1");
-        }
-      }
-    }
+    if (meldung.empty()) meldung = OptionenAnwenden(k, z, e);
     // Vorbereiten sets the whole request before it is used.
     if (meldung.empty()) {
       // A settings file's warnings go straight to the error output: the
@@ -394,7 +415,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
     }
     // Cells of a plain line need no quotes: unless one would be taken for
     // a formula, the line itself up to its last cell is their text.
-    bool wieGelesen = inDerZeile && felder.size() == kopf.size();
+    bool wieGelesen = z.InDerZeile && felder.size() == kopf.size();
     for (std::size_t i = 0; wieGelesen && i < felder.size(); ++i) {
       const std::string_view f = felder[i];
       wieGelesen = f.empty() || (f.front() != '=' && f.front() != '+' && f.front() != '-' && f.front() != '@');
@@ -412,7 +433,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
       // The tax fields only; the social insurance and what depends on it
       // stay empty, and the row says why.
       AnzeigeWerte(stand, &e, werte);
-      BetraegeSchreiben(puffer, werte, kSteuerAnzahl, trenner, dezimal);
+      BetraegeSchreiben(puffer, werte.data(), kSteuerAnzahl, trenner, dezimal);
       puffer.append(kErgebnisAnzahl - kSteuerAnzahl, trenner);
       // The flowchart is named as the JSON of the tax alone names it.
       TextWerte(stand, textWerte);
@@ -428,7 +449,7 @@ int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::os
                     trenner);
     } else if (meldung.empty()) {
       AnzeigeWerte(stand, &e, werte);
-      BetraegeSchreiben(puffer, werte, kErgebnisAnzahl, trenner, dezimal);
+      BetraegeSchreiben(puffer, werte.data(), kErgebnisAnzahl, trenner, dezimal);
       TexteAnhaengen(puffer, trenner, stand);
       for (const std::string& w : warnungen) zeilenMeldung("Warnung: " + w);
       puffer += trenner;

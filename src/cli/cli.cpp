@@ -17,6 +17,7 @@
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
+#include "cli/lohnkonto.h"
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
@@ -41,6 +42,14 @@ void Hilfe(std::FILE* ziel) {
       "                       --arbeitgeber: zu geplanten Lohnkosten)\n"
       "  batch                eine Abrechnung je CSV-Zeile der Standardeingabe; Spalten\n"
       "                       wie die Optionen benannt (Kopfzeile), Trenner ; oder ,\n"
+      "  lohnkonto            das Lohnjahr: eine CSV-Zeile je Lohnzahlungsmonat (Spalte\n"
+      "                       monat 1 bis 12; personalnummer trennt die Arbeitnehmer;\n"
+      "                       eintritt und austritt als Datum TT.MM.JJJJ; unterbrechung\n"
+      "                       ja für den Großbuchstaben U; lohnersatz: Kurzarbeitergeld\n"
+      "                       u. a.; die übrigen Spalten wie bei batch). Jeder Monat\n"
+      "                       trägt das Jahr bis dahin weiter; ein Monat ohne Zeile\n"
+      "                       wiederholt den laufenden Lohn des Vormonats. Ausgabe:\n"
+      "                       eine Zeile je Monat und eine Zeile summe\n"
       "  drucken --pdf DATEI  den Ausdruck der Lohnabrechnung als PDF-Datei schreiben\n"
       "                       (Optionen wie bei berechnen; Druckeinstellungen wie im\n"
       "                       Fenster aus Kolvanta.ini und DrumselLStTab.ini)\n"
@@ -61,7 +70,7 @@ void Hilfe(std::FILE* ziel) {
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
       "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
-      "einkommensteuer, vergleich; bei batch Vorgaben für alle Zeilen):\n";
+      "einkommensteuer, vergleich; bei batch und lohnkonto Vorgaben für alle Zeilen):\n";
   // Option names in one column, their texts aligned beside them and wrapped
   // at 80 characters.
   std::vector<std::pair<std::string, std::string>> zeilen;
@@ -70,6 +79,11 @@ void Hilfe(std::FILE* ziel) {
   }
   zeilen.emplace_back("--json", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung");
   zeilen.emplace_back("--pdf DATEI", "drucken: die PDF-Datei, in die gedruckt wird");
+  zeilen.emplace_back("--jahresausgleich",
+                      "lohnkonto: Lohnsteuer-Jahresausgleich des Arbeitgebers (§ 42b EStG) im Dezember, mit den "
+                      "Erstattungen LStJA, SoliJA und KiStJA, oder dem Grund, der ihn ausschließt (ab 2014)");
+  zeilen.emplace_back("--bescheinigung",
+                      "lohnkonto: die Zeilen der Lohnsteuerbescheinigung (Zeile1 bis Zeile28; ab 2014)");
   zeilen.emplace_back("--splitting", "einkommensteuer: Splittingtabelle");
   zeilen.emplace_back("--versicherungsfrei", "vergleich: Arbeitnehmer nicht rentenversichert");
   zeilen.emplace_back("--eg-freibetrag WERT", "vergleich: Freibetrag des Ehegatten");
@@ -123,6 +137,8 @@ struct TAufruf {
   bool Json = false;
   std::string Pdf;
   bool Splitting = false;
+  bool Jahresausgleich = false;
+  bool Bescheinigung = false;
   std::vector<std::string> Argumente;
   // The spouse's column of vergleich.
   std::vector<std::pair<std::string, std::string>> Vergleich;
@@ -168,6 +184,10 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
     }
     if (name == "splitting") {
       a.Splitting = true;
+      continue;
+    }
+    if (name == "jahresausgleich" || name == "bescheinigung") {
+      (name == "jahresausgleich" ? a.Jahresausgleich : a.Bescheinigung) = true;
       continue;
     }
     if (IstVergleichsOption(name)) {
@@ -575,7 +595,7 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
     }
     return Jahre(json);
   }
-  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" &&
+  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" && befehl != "lohnkonto" &&
       befehl != "drucken" && !IstWerkzeug(befehl)) {
     return Fehler("Unbekannter Befehl " + Zitat(befehl) + ". Hilfe mit: lohnsteuer-cli --help");
   }
@@ -589,6 +609,9 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
+  if (befehl != "lohnkonto" && (a.Jahresausgleich || a.Bescheinigung)) {
+    return Fehler(std::string(a.Jahresausgleich ? "--jahresausgleich" : "--bescheinigung") + " gilt nur für lohnkonto");
+  }
   if (befehl == "drucken" && NurSteuer(JahrDerEingabe(a.Eingabe))) {
     const std::string jahr = std::to_string(JahrDerEingabe(a.Eingabe));
     return Fehler(befehl + " braucht die Sozialversicherung, die für " + jahr +
@@ -609,6 +632,9 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
     return drucken(a.Eingabe, a.Pdf);
   }
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
+  if (befehl == "lohnkonto") {
+    return Lohnkonto(a.Eingabe, {a.Jahresausgleich, a.Bescheinigung, a.Json}, std::cin, std::cout, std::cerr);
+  }
   return Batch(a.Eingabe, std::cin, std::cout, std::cerr);
 }
 

@@ -180,6 +180,9 @@ const std::vector<TOption>& Optionen() {
                                 "nicht beschäftigt; Vorgabe 360)"},
       {"vorjahr-kv-zusatzbeitrag", true, "Zusatzbeitragssatz der Krankenkasse im Vorjahr in Prozent (Märzklausel; "
                                          "Vorgabe: der durchschnittliche des Vorjahres)"},
+      {"teilmonat", true, "Teilmonat bei Eintritt oder Austritt im Lohnzahlungsmonat: Kalendertage der "
+                          "Beschäftigung, 1 bis 30 (nur Zeitraum monat; Lohnsteuer nach der Tagestabelle, "
+                          "Beitragsbemessungsgrenzen anteilig)"},
       {"fuenftelregelung", false, "Abfindung mit der Fünftelregelung versteuern (bis 2024)"},
       {"dienstwagen-km", true, "Entfernung Wohnung – erste Tätigkeitsstätte in km für den Dienstwagen"},
       {"dienstwagen-satz", true, "Anteil des Listenpreises: 1, 0,5 (Elektro/Hybrid ab 2019) oder 0,25 (Elektro ab "
@@ -369,6 +372,11 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     return f;
   }
   if (Ist(name, "vorjahr-sv-tage")) return Ganzzahl(name, wert, 0, 360, e.VorjahrSVTage);
+  if (Ist(name, "teilmonat")) {
+    f = Ganzzahl(name, wert, 1, 30, zahl);
+    if (f.empty()) e.Teilmonat = zahl;
+    return f;
+  }
   if (Ist(name, "vorjahr-kv-zusatzbeitrag")) {
     double p = 0;
     f = Satz(name, wert, TSatzArt::Zusatzbeitrag, p);
@@ -539,6 +547,7 @@ std::string OptionsName(TFeld f) {
     case TFeld::Fuenftelregelung: return "--fuenftelregelung";
     case TFeld::DienstwagenKm: return "--dienstwagen-km";
     case TFeld::DienstwagenSatz: return "--dienstwagen-satz";
+    case TFeld::Teilmonat: return "--teilmonat";
     default:
       for (const TBetragsOption& o : BetragsOptionen()) {
         if (o.Feld == f) return std::string("--") + o.Name;
@@ -664,6 +673,7 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
   a.Entgeltumwandlung = betrag(e.Entgeltumwandlung);
   a.VWLAG = betrag(e.VWLAG);
   a.VWLSparbetrag = betrag(e.VWLSparbetrag);
+  a.Teilmonat = e.Teilmonat;
 
   TPruefOptionen o;
   o.BruttoGesucht = e.BruttoGesucht;

@@ -85,6 +85,7 @@ struct TEingabe {
   std::optional<double> VWLAG;
   std::optional<double> VWLSparbetrag;
   std::optional<double> Kindergeld;
+  std::optional<int> Teilmonat;      // calendar days of a part month
   std::optional<int> Grundfreibetrag;
   bool DM = false;                   // amounts typed and shown in DM
   bool Einstellungen = false;        // rates and ceilings from the settings file
