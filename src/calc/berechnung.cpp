@@ -115,10 +115,6 @@ void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabe
   erg.BruttoPlusPausch = lz.RE4 + erg.SteuerSummePausch;
 }
 
-namespace {
-
-// A yearly wage in cents as the wage of the pay period, and back; the week
-// rounds half up both ways, so that a weekly wage survives the round trip.
 std::int64_t ZeitraumAusJahr(std::int64_t jahr, std::uint8_t lzz) {
   switch (lzz) {
     case 2: return (jahr + 6) / 12;
@@ -136,8 +132,6 @@ std::int64_t JahrAusZeitraum(std::int64_t lohn, std::uint8_t lzz) {
     default: return lohn;
   }
 }
-
-}  // namespace
 
 std::int64_t TabelleRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, bool euro,
                            const TLohnZeitraum& lz, const TLStEingabe& e, const TSVEingabe& sv, TLStErgebnis& erg,

@@ -26,6 +26,12 @@ void EingabenUebernehmen(TLStZustand& z, const TBBGTabelle& bbg, const TLohnZeit
 void SteuerRechnen(TLStZustand& z, TLohnsteuerProgramm* programm, const TBBGTabelle& bbg, const TLohnZeitraum& lz,
                    const TLStEingabe& e, TLStErgebnis& erg, const TSVEingabe& sv);
 
+// A yearly wage in cents as the wage of the pay period lzz of the tables,
+// and back; the week rounds half up both ways, so that a weekly wage
+// survives the round trip (halves away from zero for wages >= 0).
+std::int64_t ZeitraumAusJahr(std::int64_t jahr, std::uint8_t lzz);
+std::int64_t JahrAusZeitraum(std::int64_t lohn, std::uint8_t lzz);
+
 // One row of the wage-tax table for the yearly wage lz.RE4 in cents, with
 // the flowchart program bound to z: the bounds of its bracket in cents of
 // the pay period lz.LZZ, and in erg the taxes of a single calculation with

@@ -42,14 +42,7 @@ std::int64_t TabellenStartlohn(std::int64_t lohn, std::uint8_t lzz) {
   return JahresStartlohn(lohn <= 100000 ? 0 : lohn - 100000, lzz);
 }
 
-std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz) {
-  switch (lzz) {
-    case 2: return start * 12;
-    case 3: return (start * 360 + 3) / 7;   // halves away from zero; start >= 0
-    case 4: return start * 360;
-    default: return start;
-  }
-}
+std::int64_t JahresStartlohn(std::int64_t start, std::uint8_t lzz) { return JahrAusZeitraum(start, lzz); }
 
 // --- Income-tax table and display ---------------------------------------------
 
