@@ -447,21 +447,36 @@ int Jahre(bool json) {
 }
 
 // Printing needs Qt's painting; so that every other command starts without
-// loading Qt, it lives in the program "lohnsteuer-cli-druck" beside this one,
-// which takes over the call.  Returns only when that program cannot start.
+// loading Qt, it lives in the program "lohnsteuer-cli-druck", which takes
+// over the call.  In the build folder it lies beside this program; installed
+// it is a helper in the package's own folder under lib (DRUCK_ORDNER, as
+// seen from the folder of the programs).  Returns only when neither can
+// start.
+#ifndef LOHNSTEUER_DRUCK_ORDNER
+#define LOHNSTEUER_DRUCK_ORDNER "../lib/lohnsteuer"
+#endif
 int DruckprogrammAufrufen(char** argv) {
   namespace fs = std::filesystem;
   std::error_code fehler;
   fs::path selbst = fs::read_symlink("/proc/self/exe", fehler);
   if (fehler || selbst.empty()) selbst = fs::absolute(argv[0], fehler);
-  const fs::path druck = selbst.parent_path() / "lohnsteuer-cli-druck";
+  const fs::path ordner = selbst.parent_path();
+  const fs::path orte[] = {ordner / "lohnsteuer-cli-druck",
+                           (ordner / LOHNSTEUER_DRUCK_ORDNER / "lohnsteuer-cli-druck").lexically_normal()};
+  std::string gesucht;
+  std::string grund = "nicht gefunden";
+  for (const fs::path& druck : orte) {
+    if (!gesucht.empty()) gesucht += " oder ";
+    gesucht += DateiZitat(druck.string());
 #if defined(__unix__) || defined(__APPLE__)
-  execv(druck.c_str(), argv);
-  const std::string grund = std::strerror(errno);
+    if (access(druck.c_str(), F_OK) != 0) continue;
+    execv(druck.c_str(), argv);
+    grund = std::strerror(errno);
 #else
-  const std::string grund = "nicht verfügbar";
+    grund = "nicht verfügbar";
 #endif
-  return Fehler("Drucken braucht das Programm " + DateiZitat(druck.string()) + " (" + grund + ")");
+  }
+  return Fehler("Drucken braucht das Programm lohnsteuer-cli-druck, gesucht als " + gesucht + " (" + grund + ")");
 }
 
 // The command itself; Hauptprogramm adds the check of the output.

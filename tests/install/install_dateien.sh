@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs a build into a fresh folder and checks what a user gets there:
-# the programs, runnable from the installed folder, and with the windows the
-# desktop entry and the icons.
+# the programs, runnable from the installed folder, the print helper in the
+# package's folder under lib, and with the windows the desktop entry and the
+# icons.
 # Arguments: cmake, build folder, target folder, bin and data folder (as
-# GNUInstallDirs names them), windows ON/OFF.
+# GNUInstallDirs names them), helper folder, windows ON/OFF.
 set -uo pipefail
-cmake="$1" build="$2" ziel="$3" bindir="$4" datadir="$5" fenster="$6"
+cmake="$1" build="$2" ziel="$3" bindir="$4" datadir="$5" helferdir="$6" fenster="$7"
 
 fehler=0
 falsch() { echo "install_dateien: $*" >&2; fehler=1; }
@@ -20,10 +21,12 @@ fi
 bin="$ziel/$bindir"
 share="$ziel/$datadir"
 programme=(lohnsteuer-cli)
-[ "$fenster" = ON ] && programme+=(lohnsteuer lohnsteuer-cli-druck)
+[ "$fenster" = ON ] && programme+=(lohnsteuer)
 for p in "${programme[@]}"; do
   [ -f "$bin/$p" ] && [ -x "$bin/$p" ] || falsch "$bin/$p fehlt oder ist nicht ausführbar"
 done
+# The print helper is no command of its own.
+[ -e "$bin/lohnsteuer-cli-druck" ] && falsch "$bin/lohnsteuer-cli-druck gehört nicht nach $bindir"
 
 # The installed command line works on its own, away from the build folder.
 export XDG_CONFIG_HOME="$ziel/config" QT_QPA_PLATFORM=offscreen
@@ -32,7 +35,8 @@ jahre=$(cd "$ziel" && "$bin/lohnsteuer-cli" jahre 2>&1) || falsch "lohnsteuer-cl
 grep -q 2026 <<<"$jahre" || falsch "lohnsteuer-cli jahre nennt 2026 nicht"
 
 if [ "$fenster" = ON ]; then
-  # "drucken" has to find lohnsteuer-cli-druck beside the installed program.
+  [ -x "$ziel/$helferdir/lohnsteuer-cli-druck" ] || falsch "$ziel/$helferdir/lohnsteuer-cli-druck fehlt oder ist nicht ausführbar"
+  # "drucken" has to find lohnsteuer-cli-druck from the installed program.
   pdf="$ziel/probe.pdf"
   if meldung=$(cd "$ziel" && "$bin/lohnsteuer-cli" drucken --brutto 3000 --pdf "$pdf" 2>&1); then
     [ "$(head -c 5 "$pdf")" = "%PDF-" ] || falsch "drucken schrieb kein PDF nach $pdf"
