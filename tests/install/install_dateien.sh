@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a fresh folder and checks what a user gets there:
 # the programs, runnable from the installed folder, the print helper in the
-# package's folder under lib, and with the windows the desktop entry and the
-# icons.
+# package's folder under lib, the copyright and the changelog packed as
+# Debian wants it, and with the windows the desktop entry and the icons.
 # Arguments: cmake, build folder, target folder, bin and data folder (as
 # GNUInstallDirs names them), helper folder, windows ON/OFF.
 set -uo pipefail
@@ -33,6 +33,30 @@ export XDG_CONFIG_HOME="$ziel/config" QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_CONFIG_HOME"
 jahre=$(cd "$ziel" && "$bin/lohnsteuer-cli" jahre 2>&1) || falsch "lohnsteuer-cli jahre scheitert: $jahre"
 grep -q 2026 <<<"$jahre" || falsch "lohnsteuer-cli jahre nennt 2026 nicht"
+version=$("$bin/lohnsteuer-cli" --version 2>&1) || falsch "lohnsteuer-cli --version scheitert: $version"
+version=${version#lohnsteuer-cli }
+
+# A file packed with gzip -9n: no name and no time in its head, the best
+# compression.
+gzip_9n() {
+  local kopf
+  kopf=$(od -An -tx1 -N10 "$1" | tr -d ' \n')
+  [ "${kopf:0:6}" = 1f8b08 ] || { falsch "$1 ist nicht mit gzip gepackt"; return; }
+  (( (0x${kopf:6:2} & 0x08) == 0 )) || falsch "$1 trägt den Dateinamen im Kopf (gzip ohne -n)"
+  [ "${kopf:8:8}" = 00000000 ] || falsch "$1 trägt eine Zeit im Kopf (gzip ohne -n)"
+  [ "${kopf:16:2}" = 02 ] || falsch "$1 ist nicht mit gzip -9 gepackt"
+}
+
+doku="$share/doc/lohnsteuer"
+head -n 1 "$doku/copyright" 2>/dev/null | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+  falsch "$doku/copyright fehlt oder ist nicht maschinenlesbar"
+if [ -f "$doku/changelog.gz" ]; then
+  gzip_9n "$doku/changelog.gz"
+  erste=$(gzip -dc "$doku/changelog.gz" | head -n 1)
+  [[ "$erste" == "lohnsteuer ($version) "* ]] || falsch "$doku/changelog.gz beginnt nicht mit der Version $version: $erste"
+else
+  falsch "$doku/changelog.gz fehlt"
+fi
 
 if [ "$fenster" = ON ]; then
   [ -x "$ziel/$helferdir/lohnsteuer-cli-druck" ] || falsch "$ziel/$helferdir/lohnsteuer-cli-druck fehlt oder ist nicht ausführbar"
