@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs a build into a fresh folder and checks what a user gets there:
 # the programs, runnable from the installed folder, the print helper in the
-# package's folder under lib, the copyright and the changelog packed as
-# Debian wants it, and with the windows the desktop entry and the icons.
-# Arguments: cmake, build folder, target folder, bin and data folder (as
-# GNUInstallDirs names them), helper folder, windows ON/OFF.
+# package's folder under lib, the manual pages and the changelog packed as
+# Debian wants them, the bash completion, the copyright, and with the
+# windows the desktop entry, the AppStream entry that matches it and the
+# icons.
+# Arguments: cmake, build folder, target folder, bin, data, helper and
+# manual folders (as GNUInstallDirs names them), the AppStream id, windows
+# ON/OFF.
 set -uo pipefail
-cmake="$1" build="$2" ziel="$3" bindir="$4" datadir="$5" helferdir="$6" fenster="$7"
+cmake="$1" build="$2" ziel="$3" bindir="$4" datadir="$5" helferdir="$6" mandir="$7" appstream="$8" fenster="$9"
 
 fehler=0
 falsch() { echo "install_dateien: $*" >&2; fehler=1; }
@@ -47,6 +50,19 @@ gzip_9n() {
   [ "${kopf:16:2}" = 02 ] || falsch "$1 ist nicht mit gzip -9 gepackt"
 }
 
+seiten=(lohnsteuer-cli)
+[ "$fenster" = ON ] && seiten+=(lohnsteuer)
+for s in "${seiten[@]}"; do
+  seite="$ziel/$mandir/man1/$s.1.gz"
+  if [ -f "$seite" ]; then
+    gzip_9n "$seite"
+    kopf=$(gzip -dc "$seite" | grep '^\.TH')
+    grep -qF "\"Lohnsteuer $version\"" <<<"$kopf" || falsch "$seite nennt nicht die Version $version: $kopf"
+  else
+    falsch "$seite fehlt"
+  fi
+done
+
 doku="$share/doc/lohnsteuer"
 head -n 1 "$doku/copyright" 2>/dev/null | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
   falsch "$doku/copyright fehlt oder ist nicht maschinenlesbar"
@@ -58,6 +74,16 @@ else
   falsch "$doku/changelog.gz fehlt"
 fi
 
+# The completion is bash and completes the installed program's commands.
+vervollstaendigung="$share/bash-completion/completions/lohnsteuer-cli"
+if [ -f "$vervollstaendigung" ]; then
+  angebot=$(bash -c 'source "$0" && complete -p lohnsteuer-cli && COMP_WORDS=(lohnsteuer-cli dru) COMP_CWORD=1 &&
+                     _lohnsteuer_cli && echo "${COMPREPLY[*]}"' "$vervollstaendigung" 2>&1)
+  grep -qx 'drucken' <<<"$(tail -n 1 <<<"$angebot")" || falsch "$vervollstaendigung vervollständigt nicht: $angebot"
+else
+  falsch "$vervollstaendigung fehlt"
+fi
+
 if [ "$fenster" = ON ]; then
   [ -x "$ziel/$helferdir/lohnsteuer-cli-druck" ] || falsch "$ziel/$helferdir/lohnsteuer-cli-druck fehlt oder ist nicht ausführbar"
   # "drucken" has to find lohnsteuer-cli-druck from the installed program.
@@ -67,6 +93,8 @@ if [ "$fenster" = ON ]; then
   else
     falsch "lohnsteuer-cli drucken scheitert: $meldung"
   fi
+  fenster_version=$("$bin/lohnsteuer" --version 2>&1)
+  [ "$fenster_version" = "lohnsteuer $version" ] || falsch "lohnsteuer --version sagt '$fenster_version'"
 
   desktop="$share/applications/lohnsteuer.desktop"
   if [ -f "$desktop" ]; then
@@ -80,6 +108,23 @@ if [ "$fenster" = ON ]; then
     fi
   else
     falsch "$desktop fehlt"
+  fi
+
+  # The AppStream entry launches the installed desktop entry and says what
+  # it says: the same name and summary, this version.
+  metainfo="$share/metainfo/$appstream.metainfo.xml"
+  if [ -f "$metainfo" ]; then
+    element() { sed -n "s:^ *<$1>\(.*\)</$1>\$:\1:p" "$metainfo" | head -n 1; }
+    [ "$(element id)" = "$appstream" ] || falsch "$metainfo: die id ist nicht $appstream"
+    starter=$(sed -n 's:^ *<launchable type="desktop-id">\(.*\)</launchable>$:\1:p' "$metainfo")
+    [ -f "$share/applications/$starter" ] || falsch "$metainfo startet '$starter', der nicht installiert ist"
+    [ "Name=$(element name)" = "$(grep '^Name=' "$desktop")" ] || falsch "$metainfo: name ist nicht Name von $desktop"
+    [ "Comment=$(element summary)" = "$(grep '^Comment=' "$desktop")" ] ||
+      falsch "$metainfo: summary ist nicht Comment von $desktop"
+    grep -qF "<release version=\"$version\" " "$metainfo" || falsch "$metainfo nennt keine Ausgabe $version"
+    grep -qE '@[A-Z_]+@' "$metainfo" && falsch "$metainfo enthält eine nicht ersetzte Marke"
+  else
+    falsch "$metainfo fehlt"
   fi
 
   svg="$share/icons/hicolor/scalable/apps/lohnsteuer.svg"
