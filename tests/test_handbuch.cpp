@@ -69,7 +69,7 @@ Namen NurNamen(const std::vector<std::pair<std::string, bool>>& optionen) {
 }
 
 // The commands of lohnsteuer-cli --help: the first word of each line of the
-// part "Befehle:" that does not continue a text.
+// section "Befehle:" that does not continue a text.
 Namen HilfeBefehle(const std::string& hilfe) {
   Namen b;
   bool imTeil = false;

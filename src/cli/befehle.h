@@ -14,7 +14,7 @@ struct TBefehl {
   const char* Name;
   const char* Argumente;  // what follows the name in the help, e.g. "BETRAG"
   const char* Hilfe;      // the help's text
-  const char* Handbuch;   // the manual page's paragraph (blank lines part it)
+  const char* Handbuch;   // the manual page's paragraph (blank lines divide it)
   bool Rechnung;          // takes the options of the calculation
 };
 const std::vector<TBefehl>& Befehle();

@@ -15,15 +15,15 @@ namespace lst {
 // Characters of UTF-8 text (the help's columns count them, not bytes).
 std::size_t Zeichen(std::string_view text);
 
-// One line of a help's list: the left part ("--brutto WERT", "wunschnetto
-// BETRAG") and what it does.
+// One line of a help's list: what stands on the left ("--brutto WERT",
+// "wunschnetto BETRAG") and what it does.
 struct THilfeEintrag {
   std::string Links;
   std::string Text;
 };
 
 // The entries indented by two, their texts in one column: spalte, or (0)
-// two blanks after the longest left part.  A left part that leaves less
+// two blanks after the longest left side.  A left side that leaves less
 // than two blanks before the column stands on a line of its own.  Texts are
 // wrapped at blanks within breite characters.
 std::string HilfeSpalten(const std::vector<THilfeEintrag>& eintraege, std::size_t spalte = 0,

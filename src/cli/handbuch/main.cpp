@@ -64,7 +64,7 @@ std::string Roff(std::string_view text) {
   return aus;
 }
 
-// A paragraph of a list entry; blank lines part it into paragraphs of the
+// A paragraph of a list entry; blank lines divide it into paragraphs of the
 // same indentation.
 std::string Absaetze(std::string_view text) {
   std::string aus;
