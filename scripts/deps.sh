@@ -3,7 +3,7 @@
 set -euo pipefail
 pakete=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
         qt6-base-dev qt6-translations-l10n fonts-dejavu-core poppler-utils xvfb xauth
-        clang libclang-rt-dev)
+        clang libclang-rt-dev lintian appstream man-db)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -16,12 +16,18 @@
 #include "lohnsteuer/programm.h"
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
+#include "cli/befehle.h"
 #include "cli/eingabe.h"
 #include "cli/lohnkonto.h"
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
+<<<<<<< HEAD
 #include "geld/zahlen.h"
+=======
+#include "common/aufruf.h"
+#include "common/zahlen.h"
+>>>>>>> h-paket
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -31,6 +37,7 @@ namespace lst::cli {
 
 namespace {
 
+<<<<<<< HEAD
 void Hilfe(std::FILE* ziel) {
   std::string text =
       "Aufruf: lohnsteuer-cli BEFEHL [OPTIONEN]\n"
@@ -131,6 +138,9 @@ const TOption* FindeOption(std::string_view name) {
   }
   return nullptr;
 }
+=======
+void Hilfe(std::FILE* ziel) { std::fputs(HilfeText().c_str(), ziel); }
+>>>>>>> h-paket
 
 struct TAufruf {
   TEingabe Eingabe;
@@ -166,6 +176,7 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
       return "--" + std::string(name) + " ist mehr als einmal angegeben";
     }
     gegeben.push_back(name);
+<<<<<<< HEAD
     if (name == "json") {
       a.Json = true;
       continue;
@@ -199,12 +210,40 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
       continue;
     }
     const TOption* o = FindeOption(name);
+=======
+    const TAufrufOption* o = FindeAufrufOption(name);
+>>>>>>> h-paket
     if (o == nullptr) return "Unbekannte Option " + Zitat(arg);
-    if (o->MitWert && !mitGleich) {
-      if (i + 1 >= argc) return "--" + std::string(name) + ": der Wert fehlt";
+    if (!o->Wert.empty() && !mitGleich) {
+      if (i + 1 >= argc) return o->Art == TOptionsArt::Pdf ? "--pdf: der Dateiname fehlt"
+                                                           : "--" + std::string(name) + ": der Wert fehlt";
       wert = argv[++i];
-    } else if (!o->MitWert && !mitGleich) {
+    } else if (o->Wert.empty() && !mitGleich) {
       wert = "1";
+    }
+    switch (o->Art) {
+      case TOptionsArt::Json:
+        a.Json = true;
+        continue;
+      case TOptionsArt::Splitting:
+        a.Splitting = true;
+        continue;
+      case TOptionsArt::Pdf:
+        if (wert.empty()) return "--pdf: der Dateiname fehlt";
+        // The printout takes the name as Unicode text: a name of other bytes
+        // would become another file.
+        if (!GueltigesUtf8(wert)) return "--pdf: der Dateiname " + DateiZitat(wert) + " ist kein gültiges UTF-8";
+        a.Pdf = std::string(wert);
+        continue;
+      case TOptionsArt::Vergleich:
+        a.Vergleich.emplace_back(std::string(name), std::string(wert));
+        continue;
+      case TOptionsArt::Hilfe:
+      case TOptionsArt::Version:
+        // Answered before the options are read.
+        continue;
+      case TOptionsArt::Rechnung:
+        break;
     }
     std::string fehler = OptionSetzen(a.Eingabe, name, wert);
     if (!fehler.empty()) return fehler;
@@ -552,21 +591,36 @@ int Jahre(bool json) {
 }
 
 // Printing needs Qt's painting; so that every other command starts without
-// loading Qt, it lives in the program "lohnsteuer-cli-druck" beside this one,
-// which takes over the call.  Returns only when that program cannot start.
+// loading Qt, it lives in the program "lohnsteuer-cli-druck", which takes
+// over the call.  In the build folder it lies beside this program; installed
+// it is a helper in the package's own folder under lib (DRUCK_ORDNER, as
+// seen from the folder of the programs).  Returns only when neither can
+// start.
+#ifndef LOHNSTEUER_DRUCK_ORDNER
+#define LOHNSTEUER_DRUCK_ORDNER "../lib/lohnsteuer"
+#endif
 int DruckprogrammAufrufen(char** argv) {
   namespace fs = std::filesystem;
   std::error_code fehler;
   fs::path selbst = fs::read_symlink("/proc/self/exe", fehler);
   if (fehler || selbst.empty()) selbst = fs::absolute(argv[0], fehler);
-  const fs::path druck = selbst.parent_path() / "lohnsteuer-cli-druck";
+  const fs::path ordner = selbst.parent_path();
+  const fs::path orte[] = {ordner / "lohnsteuer-cli-druck",
+                           (ordner / LOHNSTEUER_DRUCK_ORDNER / "lohnsteuer-cli-druck").lexically_normal()};
+  std::string gesucht;
+  std::string grund = "nicht gefunden";
+  for (const fs::path& druck : orte) {
+    if (!gesucht.empty()) gesucht += " oder ";
+    gesucht += DateiZitat(druck.string());
 #if defined(__unix__) || defined(__APPLE__)
-  execv(druck.c_str(), argv);
-  const std::string grund = std::strerror(errno);
+    if (access(druck.c_str(), F_OK) != 0) continue;
+    execv(druck.c_str(), argv);
+    grund = std::strerror(errno);
 #else
-  const std::string grund = "nicht verfügbar";
+    grund = "nicht verfügbar";
 #endif
-  return Fehler("Drucken braucht das Programm " + DateiZitat(druck.string()) + " (" + grund + ")");
+  }
+  return Fehler("Drucken braucht das Programm lohnsteuer-cli-druck, gesucht als " + gesucht + " (" + grund + ")");
 }
 
 // The command itself; Hauptprogramm adds the check of the output.
@@ -578,6 +632,10 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   const std::string befehl = argv[1];
   if (befehl == "--help" || befehl == "-h" || befehl == "hilfe") {
     Hilfe(stdout);
+    return 0;
+  }
+  if (befehl == "--version") {
+    std::fputs(VersionsZeile("lohnsteuer-cli").c_str(), stdout);
     return 0;
   }
   std::ios::sync_with_stdio(false);
@@ -603,6 +661,10 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   for (int i = 2; i < argc; ++i) {
     if (std::string_view(argv[i]) == "--help") {
       Hilfe(stdout);
+      return 0;
+    }
+    if (std::string_view(argv[i]) == "--version") {
+      std::fputs(VersionsZeile("lohnsteuer-cli").c_str(), stdout);
       return 0;
     }
   }

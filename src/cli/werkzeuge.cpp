@@ -260,15 +260,6 @@ int Vergleich(const TWerkzeugAufruf& a) {
 
 }  // namespace
 
-bool IstVergleichsOption(std::string_view name) {
-  return name == "versicherungsfrei" || name == "eg-versicherungsfrei" || name == "eg-freibetrag" ||
-         name == "eg-versorgungsbezug" || name == "eg-kinderfreibetraege";
-}
-
-bool VergleichsOptionMitWert(std::string_view name) {
-  return name == "eg-freibetrag" || name == "eg-versorgungsbezug" || name == "eg-kinderfreibetraege";
-}
-
 bool IstWerkzeug(const std::string& befehl) {
   return befehl == "tabelle" || befehl == "est-tabelle" || befehl == "einkommensteuer" ||
          befehl == "vergleich";

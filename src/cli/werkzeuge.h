@@ -22,12 +22,6 @@ struct TWerkzeugAufruf {
   std::vector<std::pair<std::string, std::string>> Vergleich;
 };
 
-// The options of vergleich beyond those of berechnen: "versicherungsfrei",
-// "eg-freibetrag", "eg-versorgungsbezug", "eg-kinderfreibetraege",
-// "eg-versicherungsfrei".
-bool IstVergleichsOption(std::string_view name);
-bool VergleichsOptionMitWert(std::string_view name);
-
 // Whether befehl names one of the tools.
 bool IstWerkzeug(const std::string& befehl);
 

@@ -11,11 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lohnsteuer_version.h"
 #include "print/gebietsschema.h"
-
-#ifndef LOHNSTEUER_VERSION
-#define LOHNSTEUER_VERSION "0"
-#endif
 
 namespace lst::druck {
 

@@ -5,9 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#ifndef LOHNSTEUER_VERSION
-#define LOHNSTEUER_VERSION "0.0.0.0"
-#endif
+#include "lohnsteuer_version.h"
 
 namespace lst {
 
