@@ -34,6 +34,18 @@ const std::vector<TBefehl>& Befehle() {
        "oder @ beginnt und keine Zahl ist, erhält einen Apostroph davor, damit eine Tabellenkalkulation ihn "
        "als Text zeigt.",
        true},
+      {"lohnkonto", "", "das Lohnjahr: eine CSV-Zeile je Lohnzahlungsmonat (Spalte monat 1 bis 12; "
+                        "personalnummer trennt die Arbeitnehmer); Ausgabe eine Zeile je Monat und eine Zeile summe",
+       "Rechnet das Lohnjahr eines oder vieler Arbeitnehmer: eine CSV-Zeile der Standardeingabe je "
+       "Lohnzahlungsmonat (Spalte monat 1 bis 12; die Spalte personalnummer trennt die Arbeitnehmer; eintritt "
+       "und austritt als Datum TT.MM.JJJJ; unterbrechung ja für den Großbuchstaben U; lohnersatz: "
+       "Kurzarbeitergeld u. a.; die übrigen Spalten wie bei batch). Jeder Monat trägt das Jahr bis dahin "
+       "weiter: den voraussichtlichen Jahresarbeitslohn eines sonstigen Bezugs, die beitragspflichtigen "
+       "Entgelte und die SV-Tage. Ein Monat ohne Zeile wiederholt den laufenden Lohn des Vormonats. Die "
+       "Ausgabe hat eine Zeile je Arbeitnehmer und Monat mit den Spalten von batch und eine Zeile summe; mit "
+       "--jahresausgleich der Lohnsteuer-Jahresausgleich des Arbeitgebers im Dezember, mit --bescheinigung "
+       "die Zeilen der Lohnsteuerbescheinigung.",
+       true},
       {"drucken", "--pdf DATEI", "den Ausdruck der Lohnabrechnung als PDF-Datei schreiben (Optionen wie bei "
                                  "berechnen; Druckeinstellungen wie im Fenster aus Kolvanta.ini und "
                                  "DrumselLStTab.ini)",
@@ -105,8 +117,14 @@ const std::vector<TAufrufOption>& AufrufOptionen() {
     }
     const std::vector<TAufrufOption> eigene = {
         {"json", "", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung", TOptionsArt::Json,
-         {"berechnen", "wunschnetto", "tabelle", "est-tabelle", "einkommensteuer", "vergleich", "jahre"}},
+         {"berechnen", "wunschnetto", "tabelle", "est-tabelle", "einkommensteuer", "vergleich", "jahre", "lohnkonto"}},
         {"pdf", "DATEI", "drucken: die PDF-Datei, in die gedruckt wird", TOptionsArt::Pdf, {"drucken"}},
+        {"jahresausgleich", "",
+         "lohnkonto: Lohnsteuer-Jahresausgleich des Arbeitgebers (§ 42b EStG) im Dezember, mit den Erstattungen "
+         "LStJA, SoliJA und KiStJA, oder dem Grund, der ihn ausschließt (ab 2014)",
+         TOptionsArt::Jahresausgleich, {"lohnkonto"}},
+        {"bescheinigung", "", "lohnkonto: die Zeilen der Lohnsteuerbescheinigung (Zeile1 bis Zeile28; ab 2014)",
+         TOptionsArt::Bescheinigung, {"lohnkonto"}},
         {"splitting", "", "einkommensteuer: Splittingtabelle", TOptionsArt::Splitting, {"einkommensteuer"}},
         {"versicherungsfrei", "", "vergleich: Arbeitnehmer nicht rentenversichert", TOptionsArt::Vergleich,
          vergleich},
@@ -198,7 +216,7 @@ std::string HilfeText() {
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
       "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
-      "einkommensteuer, vergleich; bei batch Vorgaben für alle Zeilen):\n";
+      "einkommensteuer, vergleich; bei batch und lohnkonto Vorgaben für alle Zeilen):\n";
   std::vector<THilfeEintrag> optionen;
   for (const TAufrufOption& o : AufrufOptionen()) {
     optionen.push_back({"--" + o.Name + (o.Wert.empty() ? "" : " " + o.Wert), o.Hilfe});

@@ -25,6 +25,8 @@ enum class TOptionsArt {
   Json,
   Pdf,
   Splitting,
+  Jahresausgleich,  // the annual adjustment of lohnkonto
+  Bescheinigung,    // the certificate's lines of lohnkonto
   Vergleich,  // the spouse's column of vergleich
   Hilfe,
   Version,

@@ -22,12 +22,8 @@
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
-<<<<<<< HEAD
-#include "geld/zahlen.h"
-=======
 #include "common/aufruf.h"
-#include "common/zahlen.h"
->>>>>>> h-paket
+#include "geld/zahlen.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -37,110 +33,7 @@ namespace lst::cli {
 
 namespace {
 
-<<<<<<< HEAD
-void Hilfe(std::FILE* ziel) {
-  std::string text =
-      "Aufruf: lohnsteuer-cli BEFEHL [OPTIONEN]\n"
-      "\n"
-      "Befehle:\n"
-      "  berechnen            eine Lohnabrechnung rechnen (Steuern, Sozialversicherung,\n"
-      "                       Nettolohn, Lohnkosten)\n"
-      "  wunschnetto BETRAG   den Bruttolohn zu einem Wunsch-Nettolohn suchen (mit\n"
-      "                       --arbeitgeber: zu geplanten Lohnkosten)\n"
-      "  batch                eine Abrechnung je CSV-Zeile der Standardeingabe; Spalten\n"
-      "                       wie die Optionen benannt (Kopfzeile), Trenner ; oder ,\n"
-      "  lohnkonto            das Lohnjahr: eine CSV-Zeile je Lohnzahlungsmonat (Spalte\n"
-      "                       monat 1 bis 12; personalnummer trennt die Arbeitnehmer;\n"
-      "                       eintritt und austritt als Datum TT.MM.JJJJ; unterbrechung\n"
-      "                       ja für den Großbuchstaben U; lohnersatz: Kurzarbeitergeld\n"
-      "                       u. a.; die übrigen Spalten wie bei batch). Jeder Monat\n"
-      "                       trägt das Jahr bis dahin weiter; ein Monat ohne Zeile\n"
-      "                       wiederholt den laufenden Lohn des Vormonats. Ausgabe:\n"
-      "                       eine Zeile je Monat und eine Zeile summe\n"
-      "  drucken --pdf DATEI  den Ausdruck der Lohnabrechnung als PDF-Datei schreiben\n"
-      "                       (Optionen wie bei berechnen; Druckeinstellungen wie im\n"
-      "                       Fenster aus Kolvanta.ini und DrumselLStTab.ini)\n"
-      "  pap                  Lohnsteuer-Programmablaufplan direkt rechnen (CSV mit den\n"
-      "                       Eingangsgrößen des Ablaufplans, Beträge in Cent)\n"
-      "  tabelle              Lohnsteuertabelle: 499 Lohnstufen ab 1.000,00 unter\n"
-      "                       --brutto (Spalten UG, OG, LohnSt, KiSt, Soli, durch\n"
-      "                       Tabulatoren getrennt)\n"
-      "  est-tabelle          Einkommensteuertabelle (Grund- und Splittingtabelle) um\n"
-      "                       das zu versteuernde Einkommen der Abrechnung\n"
-      "  einkommensteuer EINKOMMEN [--splitting]\n"
-      "                       tarifliche Einkommensteuer, Soli und KiSt eines Jahres\n"
-      "  vergleich BRUTTO_AN BRUTTO_EG\n"
-      "                       Steuerklassenvergleich 3/5, 4/4, 5/3 eines Ehepaares\n"
-      "  jahre                die Steuerjahre mit Währung, Ablaufplänen und den Regeln\n"
-      "                       der Sozialversicherung (mit --json als JSON-Liste)\n"
-      "\n"
-      "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
-      "\n"
-      "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
-      "einkommensteuer, vergleich; bei batch und lohnkonto Vorgaben für alle Zeilen):\n";
-  // Option names in one column, their texts aligned beside them and wrapped
-  // at 80 characters.
-  std::vector<std::pair<std::string, std::string>> zeilen;
-  for (const TOption& o : Optionen()) {
-    zeilen.emplace_back(std::string("--") + o.Name + (o.MitWert ? " WERT" : ""), o.Hilfe);
-  }
-  zeilen.emplace_back("--json", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung");
-  zeilen.emplace_back("--pdf DATEI", "drucken: die PDF-Datei, in die gedruckt wird");
-  zeilen.emplace_back("--jahresausgleich",
-                      "lohnkonto: Lohnsteuer-Jahresausgleich des Arbeitgebers (§ 42b EStG) im Dezember, mit den "
-                      "Erstattungen LStJA, SoliJA und KiStJA, oder dem Grund, der ihn ausschließt (ab 2014)");
-  zeilen.emplace_back("--bescheinigung",
-                      "lohnkonto: die Zeilen der Lohnsteuerbescheinigung (Zeile1 bis Zeile28; ab 2014)");
-  zeilen.emplace_back("--splitting", "einkommensteuer: Splittingtabelle");
-  zeilen.emplace_back("--versicherungsfrei", "vergleich: Arbeitnehmer nicht rentenversichert");
-  zeilen.emplace_back("--eg-freibetrag WERT", "vergleich: Freibetrag des Ehegatten");
-  zeilen.emplace_back("--eg-versorgungsbezug WERT", "vergleich: im Bruttolohn des Ehegatten enthaltene Versorgungsbezüge");
-  zeilen.emplace_back("--eg-kinderfreibetraege WERT", "vergleich: Kinderfreibeträge des Ehegatten");
-  zeilen.emplace_back("--eg-versicherungsfrei", "vergleich: Ehegatte nicht rentenversichert");
-  zeilen.emplace_back("--help", "diese Hilfe");
-  const auto breite = [](std::string_view s) {
-    std::size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-  };
-  std::size_t spalte = 0;
-  for (const auto& z : zeilen) spalte = std::max(spalte, z.first.size() + 4);
-  for (const auto& [links, hilfe] : zeilen) {
-    std::string zeile = "  " + links;
-    zeile.append(spalte - breite(zeile), ' ');
-    std::size_t frei = 80 - spalte;
-    std::string_view rest = hilfe;
-    while (!rest.empty()) {
-      std::string_view stueck = rest;
-      if (breite(rest) > frei) {
-        // Cut at the last blank that keeps the line within 80 characters.
-        std::size_t schnitt = std::string_view::npos;
-        for (std::size_t p = rest.find(' '); p != std::string_view::npos && breite(rest.substr(0, p)) <= frei;
-             p = rest.find(' ', p + 1)) {
-          schnitt = p;
-        }
-        if (schnitt != std::string_view::npos) stueck = rest.substr(0, schnitt);
-      }
-      text += zeile;
-      text.append(stueck);
-      text += '\n';
-      rest.remove_prefix(stueck.size());
-      while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-      zeile.assign(spalte, ' ');
-    }
-  }
-  std::fputs(text.c_str(), ziel);
-}
-
-const TOption* FindeOption(std::string_view name) {
-  for (const TOption& o : Optionen()) {
-    if (name == o.Name) return &o;
-  }
-  return nullptr;
-}
-=======
 void Hilfe(std::FILE* ziel) { std::fputs(HilfeText().c_str(), ziel); }
->>>>>>> h-paket
 
 struct TAufruf {
   TEingabe Eingabe;
@@ -176,43 +69,7 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
       return "--" + std::string(name) + " ist mehr als einmal angegeben";
     }
     gegeben.push_back(name);
-<<<<<<< HEAD
-    if (name == "json") {
-      a.Json = true;
-      continue;
-    }
-    if (name == "pdf") {
-      if (!mitGleich) {
-        if (i + 1 >= argc) return "--pdf: der Dateiname fehlt";
-        wert = argv[++i];
-      }
-      if (wert.empty()) return "--pdf: der Dateiname fehlt";
-      // The printout takes the name as Unicode text: a name of other bytes
-      // would become another file.
-      if (!GueltigesUtf8(wert)) return "--pdf: der Dateiname " + DateiZitat(wert) + " ist kein gültiges UTF-8";
-      a.Pdf = std::string(wert);
-      continue;
-    }
-    if (name == "splitting") {
-      a.Splitting = true;
-      continue;
-    }
-    if (name == "jahresausgleich" || name == "bescheinigung") {
-      (name == "jahresausgleich" ? a.Jahresausgleich : a.Bescheinigung) = true;
-      continue;
-    }
-    if (IstVergleichsOption(name)) {
-      if (VergleichsOptionMitWert(name) && !mitGleich) {
-        if (i + 1 >= argc) return "--" + std::string(name) + ": der Wert fehlt";
-        wert = argv[++i];
-      }
-      a.Vergleich.emplace_back(std::string(name), std::string(wert));
-      continue;
-    }
-    const TOption* o = FindeOption(name);
-=======
     const TAufrufOption* o = FindeAufrufOption(name);
->>>>>>> h-paket
     if (o == nullptr) return "Unbekannte Option " + Zitat(arg);
     if (!o->Wert.empty() && !mitGleich) {
       if (i + 1 >= argc) return o->Art == TOptionsArt::Pdf ? "--pdf: der Dateiname fehlt"
@@ -234,6 +91,12 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
         // would become another file.
         if (!GueltigesUtf8(wert)) return "--pdf: der Dateiname " + DateiZitat(wert) + " ist kein gültiges UTF-8";
         a.Pdf = std::string(wert);
+        continue;
+      case TOptionsArt::Jahresausgleich:
+        a.Jahresausgleich = true;
+        continue;
+      case TOptionsArt::Bescheinigung:
+        a.Bescheinigung = true;
         continue;
       case TOptionsArt::Vergleich:
         a.Vergleich.emplace_back(std::string(name), std::string(wert));
