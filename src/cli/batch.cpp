@@ -127,6 +127,8 @@ bool WieFormel(std::string_view feld) {
   return !BetragLesen(feld) && !ZahlLesen(feld);
 }
 
+}  // namespace
+
 // One cell: quoted where it holds the separator, a quote or a line break; a
 // text a spreadsheet would run as a formula gets a leading apostrophe, which
 // makes it plain text there.
@@ -152,6 +154,8 @@ void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner) {
   }
   ziel += '"';
 }
+
+namespace {
 
 // Cents of the display currency as "1234,56" (or "1234.56" when the comma
 // separates the columns), written at ziel; returns the end.
@@ -221,6 +225,8 @@ char* BetragSchreiben(char* ziel, std::int64_t cent, char dezimal) {
   return ende;
 }
 
+}  // namespace
+
 // The first anzahl amounts, each after a separator.
 void BetraegeSchreiben(std::string& ziel, const TErgebnisWerte& werte, std::size_t anzahl, char trenner,
                        char dezimal) {
@@ -233,8 +239,6 @@ void BetraegeSchreiben(std::string& ziel, const TErgebnisWerte& werte, std::size
   }
   ziel.append(zeile, p);
 }
-
-}  // namespace
 
 int Batch(const TEingabe& vorgabe, std::istream& ein, std::ostream& aus, std::ostream& fehler) {
   std::string zeile;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ausgabe.h"
 #include "cli/eingabe.h"
 
 namespace lst::cli {
@@ -13,6 +14,15 @@ namespace lst::cli {
 // Splits one CSV line at the separator; fields may be quoted with "..."
 // (a doubled quote inside stands for one).  False for an unclosed quote.
 bool CsvFelder(std::string_view zeile, char trenner, std::vector<std::string>& felder);
+
+// One cell as batch writes it: quoted where it holds the separator, a quote
+// or a line break; a text a spreadsheet would run as a formula with a
+// leading apostrophe.
+void FeldSchreiben(std::string& ziel, std::string_view feld, char trenner);
+// The first anzahl amounts (cents) as "1234,56" (with the decimal mark
+// dezimal), each after the separator.
+void BetraegeSchreiben(std::string& ziel, const TErgebnisWerte& werte, std::size_t anzahl, char trenner,
+                       char dezimal);
 
 // Reads CSV from ein: a header row naming options (with or without "--"),
 // then one employee per row.  Writes the input columns followed by every

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/eingabe.h"
+#include "cli/jahresvergleich.h"
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
@@ -57,11 +59,16 @@ void Hilfe(std::FILE* ziel) {
       "                       Steuerklassenvergleich 3/5, 4/4, 5/3 eines Ehepaares\n"
       "  jahre                die Steuerjahre mit Währung, Ablaufplänen und den Regeln\n"
       "                       der Sozialversicherung (mit --json als JSON-Liste)\n"
+      "  jahresvergleich [JAHR JAHR ...] [--von JAHR] [--bis JAHR]\n"
+      "                       dieselbe Abrechnung in mehreren Jahren nebeneinander, mit\n"
+      "                       der Änderung von Jahr zu Jahr (ohne Jahre: Vorjahr und\n"
+      "                       neuestes Jahr); Lohnzahlungsmonat mit --monat (Vorgabe 12)\n"
       "\n"
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
       "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
-      "einkommensteuer, vergleich; bei batch Vorgaben für alle Zeilen):\n";
+      "einkommensteuer, vergleich, jahresvergleich; bei batch Vorgaben für alle\n"
+      "Zeilen):\n";
   // Option names in one column, their texts aligned beside them and wrapped
   // at 80 characters.
   std::vector<std::pair<std::string, std::string>> zeilen;
@@ -70,6 +77,9 @@ void Hilfe(std::FILE* ziel) {
   }
   zeilen.emplace_back("--json", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung");
   zeilen.emplace_back("--pdf DATEI", "drucken: die PDF-Datei, in die gedruckt wird");
+  zeilen.emplace_back("--von JAHR", "jahresvergleich: erstes Jahr (Vorgabe: das Jahr vor --bis)");
+  zeilen.emplace_back("--bis JAHR", "jahresvergleich: letztes Jahr (Vorgabe: das neueste Jahr)");
+  zeilen.emplace_back("--csv", "jahresvergleich: eine CSV-Zeile je Jahr mit den Spalten von batch");
   zeilen.emplace_back("--splitting", "einkommensteuer: Splittingtabelle");
   zeilen.emplace_back("--versicherungsfrei", "vergleich: Arbeitnehmer nicht rentenversichert");
   zeilen.emplace_back("--eg-freibetrag WERT", "vergleich: Freibetrag des Ehegatten");
@@ -123,6 +133,10 @@ struct TAufruf {
   bool Json = false;
   std::string Pdf;
   bool Splitting = false;
+  // jahresvergleich: the range of years and the CSV output.
+  std::optional<std::string> Von;
+  std::optional<std::string> Bis;
+  bool Csv = false;
   std::vector<std::string> Argumente;
   // The spouse's column of vergleich.
   std::vector<std::pair<std::string, std::string>> Vergleich;
@@ -168,6 +182,18 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
     }
     if (name == "splitting") {
       a.Splitting = true;
+      continue;
+    }
+    if (name == "csv") {
+      a.Csv = true;
+      continue;
+    }
+    if (name == "von" || name == "bis") {
+      if (!mitGleich) {
+        if (i + 1 >= argc) return "--" + std::string(name) + ": das Jahr fehlt";
+        wert = argv[++i];
+      }
+      (name == "von" ? a.Von : a.Bis) = std::string(wert);
       continue;
     }
     if (IstVergleichsOption(name)) {
@@ -576,7 +602,7 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
     return Jahre(json);
   }
   if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" &&
-      befehl != "drucken" && !IstWerkzeug(befehl)) {
+      befehl != "drucken" && befehl != "jahresvergleich" && !IstWerkzeug(befehl)) {
     return Fehler("Unbekannter Befehl " + Zitat(befehl) + ". Hilfe mit: lohnsteuer-cli --help");
   }
   TAufruf a;
@@ -589,6 +615,11 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
+  if (befehl != "jahresvergleich") {
+    if (a.Von) return Fehler("--von gilt nur für jahresvergleich");
+    if (a.Bis) return Fehler("--bis gilt nur für jahresvergleich");
+    if (a.Csv) return Fehler("--csv gilt nur für jahresvergleich");
+  }
   if (befehl == "drucken" && NurSteuer(JahrDerEingabe(a.Eingabe))) {
     const std::string jahr = std::to_string(JahrDerEingabe(a.Eingabe));
     return Fehler(befehl + " braucht die Sozialversicherung, die für " + jahr +
@@ -601,6 +632,16 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   if (a.Splitting) return Fehler("--splitting gilt nur für einkommensteuer");
   if (!a.Vergleich.empty()) return Fehler("--" + a.Vergleich[0].first + " gilt nur für vergleich");
   if (befehl == "berechnen") return Berechnen(a);
+  if (befehl == "jahresvergleich") {
+    if (a.Json && a.Csv) return Fehler("--json und --csv schließen einander aus");
+    TJahresvergleichAufruf v;
+    v.Eingabe = a.Eingabe;
+    v.Argumente = a.Argumente;
+    v.Von = a.Von;
+    v.Bis = a.Bis;
+    v.Ausgabe = a.Json ? TVergleichsAusgabe::Json : a.Csv ? TVergleichsAusgabe::Csv : TVergleichsAusgabe::Text;
+    return Jahresvergleich(v);
+  }
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (befehl == "drucken") {
     if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
