@@ -252,7 +252,8 @@ std::string VergleichAlsCsv(const TJahresvergleich& v) {
       csv += trenner;
     } else {
       csv.append(kErgebnisAnzahl + kTextAnzahl + 1, trenner);
-      FeldSchreiben(csv, j.Fehler, trenner);
+      // Named by its year, as batch names a row's message by its row.
+      FeldSchreiben(csv, std::to_string(j.Jahr) + ": " + j.Fehler, trenner);
     }
     csv += '\n';
   }
