@@ -1,6 +1,7 @@
 #include "calc/jahresvergleich.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "calc/fehler.h"
@@ -107,6 +108,42 @@ std::vector<std::size_t> TJahresvergleich::GezeigteGroessen() const {
 
 bool TJahresvergleich::Vollstaendig() const {
   return std::all_of(Jahre.begin(), Jahre.end(), [](const TVergleichsJahr& j) { return j.Berechnet(); });
+}
+
+TVergleichsSkala VergleichsSkala(const TJahresvergleich& v) {
+  double min = 0;
+  double max = 0;
+  bool da = false;
+  for (const TVergleichsJahr& j : v.Jahre) {
+    if (!j.Berechnet()) continue;
+    for (std::int64_t cent : {j.Anzeige.Netto, j.Anzeige.AGGesamt}) {
+      const double w = static_cast<double>(cent) / 100;
+      min = da ? std::min(min, w) : w;
+      max = da ? std::max(max, w) : w;
+      da = true;
+    }
+  }
+  if (!da) return {};
+  double spanne = max - min;
+  // A flat line still gets an axis around it.
+  if (spanne < 0.01) spanne = std::max(std::fabs(max) * 0.1, 10.0);
+  const double roh = spanne / 5;
+  const double zehner = std::pow(10.0, std::floor(std::log10(roh)));
+  double schritt = 10 * zehner;
+  for (double f : {1.0, 2.0, 2.5, 5.0}) {
+    if (f * zehner >= roh) {
+      schritt = f * zehner;
+      break;
+    }
+  }
+  TVergleichsSkala s;
+  s.Schritt = schritt;
+  s.Unten = std::floor((min - spanne * 0.05) / schritt) * schritt;
+  s.Oben = std::ceil((max + spanne * 0.05) / schritt) * schritt;
+  // Amounts that are never negative need no axis below 0.
+  if (min >= 0 && s.Unten < 0) s.Unten = 0;
+  if (s.Oben <= s.Unten) s.Oben = s.Unten + schritt;
+  return s;
 }
 
 TJahresvergleich JahreVergleichen(const std::vector<TVergleichsVorlage>& vorlagen, bool euro,

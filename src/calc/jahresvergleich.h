@@ -83,6 +83,17 @@ struct TJahresvergleich {
   std::vector<std::size_t> GezeigteGroessen() const;
 };
 
+// The value axis of the chart of the net wage and the employer's cost over
+// the years, in units of the display currency: from Unten to Oben in steps
+// of Schritt (1, 2, 2,5 or 5 times a power of ten, about five of them),
+// every value of both lines inside with some room.
+struct TVergleichsSkala {
+  double Unten = 0;
+  double Oben = 1000;
+  double Schritt = 200;
+};
+TVergleichsSkala VergleichsSkala(const TJahresvergleich& v);
+
 // The names of inputs and the amounts of a message (calc/pruefung.h
 // BefundText) as a front words them, for the parameters of the year.
 using TBefundWorte = std::function<std::string(const TBefund&, const TParameter&)>;
