@@ -45,9 +45,7 @@ const std::array<const char*, kTextAnzahl>& TextNamen() {
   return namen;
 }
 
-std::string Programmablaufplan(const TParameter& p) {
-  return p.Version >= 0 ? kLStVersionen[p.Version].Schluessel : std::to_string(p.Jahr);
-}
+std::string Programmablaufplan(const TParameter& p) { return AblaufplanSchluessel(p); }
 
 namespace {
 

@@ -226,7 +226,7 @@ TFJahresvergleich::TFJahresvergleich(TRechnerSchnittstelle& rechner, QWidget* el
   tabelle_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tabelle_->verticalHeader()->setVisible(false);
-  tabelle_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  tabelle_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   tabelle_->horizontalHeader()->setHighlightSections(false);
   tabelle_->setWordWrap(false);
   tabelle_->setToolTip(QStringLiteral("Kopieren mit rechter Maustaste oder Strg+C"));
@@ -282,8 +282,8 @@ TFJahresvergleich::TFJahresvergleich(TRechnerSchnittstelle& rechner, QWidget* el
 
   // Room for the table's rows down to the cost, the chart below.
   const QFontMetrics fm(font());
-  resize(fm.horizontalAdvance(QLatin1Char('0')) * 100, fm.height() * 46);
-  teiler->setSizes({fm.height() * 28, fm.height() * 13});
+  resize(fm.horizontalAdvance(QLatin1Char('0')) * 100, fm.height() * 50);
+  teiler->setSizes({fm.height() * 32, fm.height() * 13});
 
   const auto bereich = [this] {
     if (!setzt_) BereichGewaehlt();
