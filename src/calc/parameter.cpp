@@ -75,4 +75,8 @@ TParameter Parameter(int jahr, int monat, const TUeberschreibungen& ueberschreib
 
 int NeuestesJahr() { return kLetztesLStJahr; }
 
+std::string AblaufplanSchluessel(const TParameter& p) {
+  return p.Version >= 0 ? kLStVersionen[p.Version].Schluessel : std::to_string(p.Jahr);
+}
+
 }  // namespace lst

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "calc/jahresregeln.h"
 #include "calc/sozialversicherung.h"
@@ -78,5 +79,9 @@ const TParameter& StandardParameter(int jahr, int monat);
 
 // The year whose parameters are the newest ones carried.
 int NeuestesJahr();
+
+// The key of the flowchart of the parameters ("2024dez"; the year where the
+// year has one flowchart of its own, or none).
+std::string AblaufplanSchluessel(const TParameter& p);
 
 }  // namespace lst

@@ -45,9 +45,7 @@ const std::array<const char*, kTextAnzahl>& TextNamen() {
   return namen;
 }
 
-std::string Programmablaufplan(const TParameter& p) {
-  return p.Version >= 0 ? kLStVersionen[p.Version].Schluessel : std::to_string(p.Jahr);
-}
+std::string Programmablaufplan(const TParameter& p) { return AblaufplanSchluessel(p); }
 
 namespace {
 
@@ -82,9 +80,11 @@ void TexteDurchgehen(const TAbrechnungsStand& s, F&& text) {
   }
 }
 
+}  // namespace
+
 // The amounts the user typed, as typed: at most two decimals; converted to
 // the year's currency and back they could come out a cent off.
-TGetippteBetraege Getippt(const TEingabe* getippt) {
+TGetippteBetraege GetippteBetraege(const TEingabe* getippt) {
   TGetippteBetraege typ;
   if (getippt != nullptr) {
     typ.Brutto = Runden(getippt->Brutto * 100);
@@ -93,8 +93,6 @@ TGetippteBetraege Getippt(const TEingabe* getippt) {
   }
   return typ;
 }
-
-}  // namespace
 
 void TextWerte(const TAbrechnungsStand& s, TTextWerte& werte) {
   std::size_t i = 0;
@@ -106,11 +104,11 @@ void TexteAnhaengen(std::string& zeile, char trenner, const TAbrechnungsStand& s
 }
 
 void AnzeigeWerte(const TAbrechnungsStand& s, const TEingabe* getippt, TErgebnisWerte& werte) {
-  ErgebnisWerte(AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis, Getippt(getippt)), werte);
+  ErgebnisWerte(AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis, GetippteBetraege(getippt)), werte);
 }
 
 TAnzeige Anzeigen(const TAbrechnungsStand& s, const TEingabe* getippt) {
-  const TMonatsErgebnis e = AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis, Getippt(getippt));
+  const TMonatsErgebnis e = AnzeigeErgebnis(s.Parameter, s.Euro, s.Ergebnis, GetippteBetraege(getippt));
   TAnzeige a;
   a.Felder = ErgebnisFelder(e);
   a.Umlagen = s.Parameter.R().PeriodenNachMonat;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/abrechnung.h"
+#include "calc/anzeige.h"
 #include "cli/eingabe.h"
 
 namespace lst::cli {
@@ -68,6 +69,10 @@ struct TAnzeige {
   bool Maerzklausel = false;
   std::int64_t Wert(std::string_view name) const;
 };
+
+// The amounts the user typed (gross wage, other deductions, child benefit)
+// in cents of the display currency, as typed; none without getippt.
+TGetippteBetraege GetippteBetraege(const TEingabe* getippt);
 
 // Converts the result (calc/anzeige.h: each line once, the sums from the
 // shown lines).  With getippt, the amounts the user typed (gross wage,

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/ausgabe.h"
 #include "cli/eingabe.h"
 #include <cstdint>
 

@@ -98,6 +98,18 @@ const std::vector<TBefehl>& Befehle() {
        "Regelperioden mit Bemessungsgrenzen, Sätzen, Minijob-Grenze, Übergangsbereich und Umlagen. Mit "
        "--json als JSON-Liste; eine andere Option nimmt der Befehl nicht.",
        false},
+      {"jahresvergleich", "[JAHR JAHR ...] [--von JAHR] [--bis JAHR]",
+       "dieselbe Abrechnung in mehreren Jahren nebeneinander, mit der Änderung von Jahr zu Jahr (ohne Jahre: "
+       "Vorjahr und neuestes Jahr); Lohnzahlungsmonat mit --monat (Vorgabe 12); Ausgabe als Tabelle, mit "
+       "--json oder --csv",
+       "Rechnet dieselbe Abrechnung in mehreren Steuerjahren, jedes mit seinen eigenen Werten für den "
+       "Lohnzahlungsmonat (--monat, Vorgabe Dezember), und zeigt die Jahre nebeneinander mit der Änderung von "
+       "Jahr zu Jahr. Die Jahre stehen als Argumente oder als Bereich --von/--bis; ohne sie das Vorjahr und das "
+       "neueste Jahr. Beträge der DM-Jahre erscheinen in der Anzeigewährung. Mit --json eine Liste mit einem "
+       "Objekt je Jahr (Jahr, Monat, Programmablaufplan und jedes Feld von berechnen --json), mit --csv eine "
+       "Zeile je Jahr mit den Spalten von batch. Ein Jahr, das die Eingaben nicht rechnen kann, nennt seinen "
+       "Grund statt der Zahlen.",
+       true},
   };
   return befehle;
 }
@@ -117,7 +129,7 @@ const std::vector<TAufrufOption>& AufrufOptionen() {
     }
     const std::vector<TAufrufOption> eigene = {
         {"json", "", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung", TOptionsArt::Json,
-         {"berechnen", "wunschnetto", "tabelle", "est-tabelle", "einkommensteuer", "vergleich", "jahre", "lohnkonto"}},
+         {"berechnen", "wunschnetto", "tabelle", "est-tabelle", "einkommensteuer", "vergleich", "jahre", "lohnkonto", "jahresvergleich"}},
         {"pdf", "DATEI", "drucken: die PDF-Datei, in die gedruckt wird", TOptionsArt::Pdf, {"drucken"}},
         {"jahresausgleich", "",
          "lohnkonto: Lohnsteuer-Jahresausgleich des Arbeitgebers (§ 42b EStG) im Dezember, mit den Erstattungen "
@@ -125,6 +137,12 @@ const std::vector<TAufrufOption>& AufrufOptionen() {
          TOptionsArt::Jahresausgleich, {"lohnkonto"}},
         {"bescheinigung", "", "lohnkonto: die Zeilen der Lohnsteuerbescheinigung (Zeile1 bis Zeile28; ab 2014)",
          TOptionsArt::Bescheinigung, {"lohnkonto"}},
+        {"von", "JAHR", "jahresvergleich: erstes Jahr (Vorgabe: das Jahr vor --bis)", TOptionsArt::Von,
+         {"jahresvergleich"}},
+        {"bis", "JAHR", "jahresvergleich: letztes Jahr (Vorgabe: das neueste Jahr)", TOptionsArt::Bis,
+         {"jahresvergleich"}},
+        {"csv", "", "jahresvergleich: eine CSV-Zeile je Jahr mit den Spalten von batch", TOptionsArt::Csv,
+         {"jahresvergleich"}},
         {"splitting", "", "einkommensteuer: Splittingtabelle", TOptionsArt::Splitting, {"einkommensteuer"}},
         {"versicherungsfrei", "", "vergleich: Arbeitnehmer nicht rentenversichert", TOptionsArt::Vergleich,
          vergleich},
@@ -216,7 +234,8 @@ std::string HilfeText() {
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
       "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
-      "einkommensteuer, vergleich; bei batch und lohnkonto Vorgaben für alle Zeilen):\n";
+      "einkommensteuer, vergleich, jahresvergleich; bei batch und lohnkonto Vorgaben für\n"
+      "alle Zeilen):\n";
   std::vector<THilfeEintrag> optionen;
   for (const TAufrufOption& o : AufrufOptionen()) {
     optionen.push_back({"--" + o.Name + (o.Wert.empty() ? "" : " " + o.Wert), o.Hilfe});

@@ -27,6 +27,9 @@ enum class TOptionsArt {
   Splitting,
   Jahresausgleich,  // the annual adjustment of lohnkonto
   Bescheinigung,    // the certificate's lines of lohnkonto
+  Csv,              // jahresvergleich: CSV rows
+  Von,              // jahresvergleich: the first year
+  Bis,              // jahresvergleich: the last year
   Vergleich,  // the spouse's column of vergleich
   Hilfe,
   Version,

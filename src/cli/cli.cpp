@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "cli/befehle.h"
 #include "cli/eingabe.h"
 #include "cli/lohnkonto.h"
+#include "cli/jahresvergleich.h"
 #include "cli/meldung.h"
 #include "cli/pap.h"
 #include "cli/werkzeuge.h"
@@ -42,6 +44,10 @@ struct TAufruf {
   bool Splitting = false;
   bool Jahresausgleich = false;
   bool Bescheinigung = false;
+  // jahresvergleich: the range of years and the CSV output.
+  std::optional<std::string> Von;
+  std::optional<std::string> Bis;
+  bool Csv = false;
   std::vector<std::string> Argumente;
   // The spouse's column of vergleich.
   std::vector<std::pair<std::string, std::string>> Vergleich;
@@ -97,6 +103,15 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
         continue;
       case TOptionsArt::Bescheinigung:
         a.Bescheinigung = true;
+        continue;
+      case TOptionsArt::Csv:
+        a.Csv = true;
+        continue;
+      case TOptionsArt::Von:
+        a.Von = std::string(wert);
+        continue;
+      case TOptionsArt::Bis:
+        a.Bis = std::string(wert);
         continue;
       case TOptionsArt::Vergleich:
         a.Vergleich.emplace_back(std::string(name), std::string(wert));
@@ -517,7 +532,7 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
     return Jahre(json);
   }
   if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" && befehl != "lohnkonto" &&
-      befehl != "drucken" && !IstWerkzeug(befehl)) {
+      befehl != "drucken" && befehl != "jahresvergleich" && !IstWerkzeug(befehl)) {
     return Fehler("Unbekannter Befehl " + Zitat(befehl) + ". Hilfe mit: lohnsteuer-cli --help");
   }
   TAufruf a;
@@ -534,8 +549,8 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
-  if (befehl != "lohnkonto" && (a.Jahresausgleich || a.Bescheinigung)) {
-    return Fehler(std::string(a.Jahresausgleich ? "--jahresausgleich" : "--bescheinigung") + " gilt nur für lohnkonto");
+  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" && befehl != "lohnkonto" &&
+      befehl != "drucken" && befehl != "jahresvergleich" && !IstWerkzeug(befehl)) {
   }
   if (befehl == "drucken" && NurSteuer(JahrDerEingabe(a.Eingabe))) {
     const std::string jahr = std::to_string(JahrDerEingabe(a.Eingabe));
@@ -549,6 +564,16 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   if (a.Splitting) return Fehler("--splitting gilt nur für einkommensteuer");
   if (!a.Vergleich.empty()) return Fehler("--" + a.Vergleich[0].first + " gilt nur für vergleich");
   if (befehl == "berechnen") return Berechnen(a);
+  if (befehl == "jahresvergleich") {
+    if (a.Json && a.Csv) return Fehler("--json und --csv schließen einander aus");
+    TJahresvergleichAufruf v;
+    v.Eingabe = a.Eingabe;
+    v.Argumente = a.Argumente;
+    v.Von = a.Von;
+    v.Bis = a.Bis;
+    v.Ausgabe = a.Json ? TVergleichsAusgabe::Json : a.Csv ? TVergleichsAusgabe::Csv : TVergleichsAusgabe::Text;
+    return Jahresvergleich(v);
+  }
   if (befehl == "wunschnetto") return Wunschnetto(a);
   if (befehl == "drucken") {
     if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));

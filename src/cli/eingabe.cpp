@@ -579,7 +579,7 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
              ", nicht zu " + std::to_string(jahr);
     }
   }
-  if (e.DM && !regeln.DM) {
+  if (e.DM && !regeln.DM && !e.DMJedesJahr) {
     return "--dm gilt nur bis " + std::to_string(LetztesJahrMit([](const TJahresRegeln& r) { return r.DM; }));
   }
   if (e.Minijob && e.Haushalt) return "--minijob und --haushalt schließen einander aus";

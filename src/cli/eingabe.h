@@ -88,6 +88,8 @@ struct TEingabe {
   std::optional<int> Teilmonat;      // calendar days of a part month
   std::optional<int> Grundfreibetrag;
   bool DM = false;                   // amounts typed and shown in DM
+  // jahresvergleich: with --dm the years from 2002 are shown in DM too.
+  bool DMJedesJahr = false;
   bool Einstellungen = false;        // rates and ceilings from the settings file
   std::string Einstellungsdatei;     // another settings file
   bool Arbeitgeber = false;          // wunschnetto: planned employer cost

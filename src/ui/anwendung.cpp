@@ -54,13 +54,14 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
   bmg_ = new TFBMG(namen_, r);
   r->SetBMGDialog(bmg_);
 
-  // Then the table window, the income-tax window, the tax-class comparison
-  // and the wage-conversion window; their menu entries are enabled and the
+  // Then the table window, the income-tax window, the tax-class comparison,
+  // the wage-conversion window and the year comparison; their menu entries are enabled and the
   // income-tax and wage-conversion windows follow every calculation.
   werkzeuge_->TabelleErzeugen();
   werkzeuge_->EinkStErzeugen();
   werkzeuge_->StVglErzeugen();
   werkzeuge_->LohnUmrErzeugen();
+  werkzeuge_->JahresvergleichErzeugen();
   werkzeuge_->Verbinden();
 
   // The print options (TFDruckOptionen), last; with them "&Drucker...",

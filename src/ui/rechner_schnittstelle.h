@@ -8,8 +8,11 @@
 
 #include <QString>
 #include <cstdint>
+#include <string>
 
 #include "calc/abrechnung.h"
+#include "calc/parameter.h"
+#include "calc/pruefung.h"
 #include "print/fenster/druck_menue.h"
 
 class QAction;
@@ -25,6 +28,7 @@ struct TWerkzeugAktionen {
   QAction* EinkStTabelle1 = nullptr;
   QAction* EinkommensteuerAnzeige1 = nullptr;
   QAction* LohnUmrAnz1 = nullptr;
+  QAction* Jahresvergleich1 = nullptr;
 };
 
 
@@ -40,6 +44,12 @@ class TRechnerSchnittstelle : public TDruckQuelle {
   virtual TWerkzeugAktionen Aktionen() = 0;
   // One whole recalculation cycle (gather, compute, show, refresh the tools).
   virtual void Neuberechnen() = 0;
+  // The parameters of a pay month of any year with the values the user
+  // stored for that year (the year shown: as they stand now), for the tools
+  // that compute other years.  Without a store: the law's values.
+  virtual TParameter JahresParameter(int jahr, int monat) const { return StandardParameter(jahr, monat); }
+  // The caption of an input as the window's messages name it.
+  virtual std::string FeldName(TFeld f) const { return FeldKennung(f); }
 };
 
 // The item texts of the pay-period list and the tax-class list, as the

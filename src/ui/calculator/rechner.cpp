@@ -29,6 +29,7 @@
 #include "calc/fehler.h"
 #include "calc/jahresregeln.h"
 #include "calc/pruefung.h"
+#include "calc/sv_einstellungen.h"
 #include "common/qt/edit_cs.h"
 #include "common/qt/platzierung.h"
 #include "ui/calculator/anfrage_bindung.h"
@@ -225,6 +226,13 @@ void TFRechner::Neuberechnen() { Rechnen(); }
 TParameter TFRechner::Parameter() const {
   return lst::Parameter(jahr_, monat_, saetze_->Ueberschreibungen(), Version());
 }
+
+TParameter TFRechner::JahresParameter(int jahr, int monat) const {
+  if (jahr == jahr_) return lst::Parameter(jahr, monat, saetze_->Ueberschreibungen());
+  return lst::Parameter(jahr, monat, UeberschreibungenLaden(namen_.SaetzeDatei().Abbild(), jahr));
+}
+
+std::string TFRechner::FeldName(TFeld f) const { return bindung_->Name(f); }
 
 TAnfrage TFRechner::Anfrage(const TParameter& p, TMeldungen& meldungen) {
   // What applies depends on the request, which the controls that apply

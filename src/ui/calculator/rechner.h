@@ -65,6 +65,8 @@ class TFRechner : public QMainWindow, public TRechnerSchnittstelle {
   QAction* DruckenAktion() override;
   QAction* DruckerAktion() override;
   void Neuberechnen() override;
+  TParameter JahresParameter(int jahr, int monat) const override;
+  std::string FeldName(TFeld f) const override;
 
   // Switches the tax year (1995 to 2026) as the menu "Steuerjahr" and the
   // drop-down CBJahr do: the rates of the year left are stored (as at exit),

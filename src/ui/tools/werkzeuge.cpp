@@ -11,6 +11,7 @@
 #include "ui/rechner_schnittstelle.h"
 #include "ui/tools/anzeige.h"
 #include "ui/tools/einkst.h"
+#include "ui/tools/jahresvergleich.h"
 #include "ui/tools/lohnumr.h"
 #include "ui/tools/plott.h"
 #include "ui/tools/stvgl.h"
@@ -31,7 +32,7 @@ TWerkzeuge::~TWerkzeuge() {
     disconnect(fenster, nullptr, this, nullptr);
   }
   for (QObject* w : std::initializer_list<QObject*>{plott_.get(), tabelle_.get(), einkStTabelle_.get(),
-                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
     if (w != nullptr) disconnect(w, nullptr, this, nullptr);
   }
 }
@@ -73,12 +74,19 @@ void TWerkzeuge::LohnUmrErzeugen() {
   });
 }
 
+void TWerkzeuge::JahresvergleichErzeugen() {
+  if (jahresvergleich_) return;
+  jahresvergleich_ = std::make_unique<TFJahresvergleich>(rechner_);
+  UeberFenster(jahresvergleich_.get(), rechner_.Fenster());
+}
+
 void TWerkzeuge::AlleErzeugen() {
   PlottErzeugen();
   TabelleErzeugen();
   EinkStErzeugen();
   StVglErzeugen();
   LohnUmrErzeugen();
+  JahresvergleichErzeugen();
 }
 
 
@@ -95,6 +103,7 @@ void TWerkzeuge::Verbinden() {
       {aktionen_.EinkStTabelle1, &TWerkzeuge::EinkStTabelle1Click, false},
       {aktionen_.EinkommensteuerAnzeige1, &TWerkzeuge::EinkommensteuerAnzeige1Click, true},
       {aktionen_.LohnUmrAnz1, &TWerkzeuge::LohnUmrAnz, true},
+      {aktionen_.Jahresvergleich1, &TWerkzeuge::Jahresvergleich1Click, false},
   };
   for (const auto& e : eintraege) {
     QAction* a = e.Aktion;
@@ -107,7 +116,8 @@ void TWerkzeuge::Verbinden() {
     connect(a, &QAction::triggered, this, e.Slot);
     if (e.Umschalter) {
       // Ctrl+E and Ctrl+L work also while one of the modeless tools is active.
-      for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+      for (QWidget* w :
+           std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
         if (w != nullptr) w->addAction(a);
       }
     }
@@ -122,7 +132,8 @@ void TWerkzeuge::Verbinden() {
 
 bool TWerkzeuge::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Close && objekt == rechner_.Fenster()) {
-    for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
       if (w != nullptr && w->isVisible()) w->close();
     }
   }
@@ -226,7 +237,17 @@ void TWerkzeuge::LohnUmrAnz() {
   }
 }
 
+void TWerkzeuge::Jahresvergleich1Click() {
+  JahresvergleichErzeugen();
+  jahresvergleich_->Berechnen();
+  jahresvergleich_->show();
+  jahresvergleich_->raise();
+  jahresvergleich_->activateWindow();
+}
+
 void TWerkzeuge::NachBerechnung() {
+  // The year comparison follows every calculation while it is shown.
+  if (jahresvergleich_ && jahresvergleich_->isVisible()) jahresvergleich_->Berechnen();
   if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Stand().Anfrage.STKL);
   if (lohnUmr_) lohnUmr_->Umrechnen();
   if (vergleichNeu_) {

@@ -17,6 +17,7 @@ class QAction;
 namespace lst {
 
 class TFEinkSt;
+class TFJahresvergleich;
 class TFLohnUmr;
 class TFPlott;
 class TFStVgl;
@@ -36,13 +37,14 @@ class TWerkzeuge : public QObject {
 
   // Each window is created on its own so that the application keeps the
   // order of creation: graph, (ceilings dialog,) table, income tax,
-  // comparison, wage conversion.
+  // comparison, wage conversion, year comparison.
   void PlottErzeugen();
   void TabelleErzeugen();
   void EinkStErzeugen();
   void StVglErzeugen();
   void LohnUmrErzeugen();
-  // All five in that order.
+  void JahresvergleichErzeugen();
+  // All six in that order.
   void AlleErzeugen();
   // Enables and connects the menu entries of the calculator and follows its
   // calculations (signal Berechnet()).
@@ -54,6 +56,7 @@ class TWerkzeuge : public QObject {
   TFEinkSt* EinkSt() const { return einkSt_.get(); }
   TFStVgl* StVgl() const { return stVgl_.get(); }
   TFLohnUmr* LohnUmr() const { return lohnUmr_.get(); }
+  TFJahresvergleich* Jahresvergleich() const { return jahresvergleich_.get(); }
 
  public slots:
   void Steuerklassenvgl1Click();
@@ -66,6 +69,8 @@ class TWerkzeuge : public QObject {
   void EinkStTabelleAufbauen();
   void EinkommensteuerAnzeige1Click();
   void LohnUmrAnz();
+  // Shows the year comparison of the calculation shown.
+  void Jahresvergleich1Click();
   // After every calculation of the calculator.
   void NachBerechnung();
   // The calculator switched the tax year or the display currency; the
@@ -89,6 +94,7 @@ class TWerkzeuge : public QObject {
   std::unique_ptr<TFEinkSt> einkSt_;
   std::unique_ptr<TFStVgl> stVgl_;
   std::unique_ptr<TFLohnUmr> lohnUmr_;
+  std::unique_ptr<TFJahresvergleich> jahresvergleich_;
   bool vergleichNeu_ = false;
 };
 
