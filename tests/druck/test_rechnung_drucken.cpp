@@ -84,8 +84,9 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
       QStringLiteral("Lohnsteuerklasse I"),
       QStringLiteral("Kirchensteuer 8%"),
       QStringLiteral("Altersentlastung (\u00a724a EStG) nein"),
-      QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG) nein"),
-      QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein"),
+      // 2013: the provision allowance of section 39b EStG (section 10c up
+      // to 2009, see JahresTexte).
+      QStringLiteral("nicht rentenversichert (\u00a739b Abs.2 Satz 5 Nr.3 EStG) nein"),
       QStringLiteral("Versorgungsbez\u00fcge 0,00 EUR"),
       QStringLiteral("Vers.bez. im Januar 0,00 EUR"),
       QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger 0,00 EUR"),
@@ -274,7 +275,7 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
   const QString pdf = Drucken(f, 12);
   KeinWortUeberEinemAnderen(pdf);
   const QString text = Zeilen(druck_test::PdfText(pdf)).join(QLatin1Char(' '));
-  EXPECT_TRUE(text.contains(QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein")));
+  EXPECT_TRUE(text.contains(QStringLiteral("nicht rentenversichert (\u00a739b Abs.2 Satz 5 Nr.3 EStG) nein")));
   EXPECT_TRUE(text.contains(QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR")));
   const TBBGZeitraum monat = BBGFuerZeitraum(f.S.Parameter.BBG, 2, rgWest);
   EXPECT_TRUE(text.contains(QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
