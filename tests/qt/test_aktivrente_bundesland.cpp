@@ -180,6 +180,7 @@ class TestAktivrenteBundesland : public QObject {
 
     Jahr(2025);
     QVERIFY(!aktiv_->isEnabled());
+    QVERIFY(!aktiv_->isChecked());
     QVERIFY2(aktiv_->toolTip().contains(QStringLiteral("erst ab 2026")), qPrintable(aktiv_->toolTip()));
     QVERIFY(!S().Anfrage.Aktivrente);
     QCOMPARE(S().Ergebnis.Aktivrente_steuerfrei, 0);

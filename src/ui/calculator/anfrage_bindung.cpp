@@ -195,6 +195,8 @@ TAnfrageBindung::TAnfrageBindung(const TEingabeFelder& f) : f_(f) {
     b.Feld = TFeld::Aktivrente;
     b.Steuer = f.CBAktivrente;
     b.Lesen = [&f](TAnfrage& a) { a.Aktivrente = f.CBAktivrente->isEnabled() && f.CBAktivrente->isChecked(); };
+    // Not ticked where it does not apply: a greyed tick would look in force.
+    b.Leeren = [&f] { f.CBAktivrente->setChecked(false); };
     Binden(b);
   }
   {

@@ -169,13 +169,14 @@ QWidget* TEingabeMaske::LohnsteuerPanelBauen() {
   f_.edAJahr->setEnabled(false);
   g->addWidget(f_.CBAlter, z, 0);
   g->addWidget(Beschriftung("LAJahr", QStringLiteral("65 im Jahre:"), f_.edAJahr), z, 3, Qt::AlignRight);
-  g->addWidget(f_.edAJahr, z++, 4);
-  // Past the regular retirement age: part of the wage free of wage tax.
+  g->addWidget(f_.edAJahr, z, 4);
+  // Past the regular retirement age, beside the age relief: part of the
+  // wage free of wage tax.
   f_.CBAktivrente = Kasten(this, "CBAktivrente", QStringLiteral("Aktivrente"),
                            QStringLiteral("AN hat die Regelaltersgrenze erreicht, der Arbeitgeber zahlt Beiträge zur "
                                           "Rentenversicherung: bis 2.000 € Arbeitslohn im Monat bleiben "
                                           "lohnsteuerfrei (§ 3 Nr. 21 EStG)"));
-  g->addWidget(f_.CBAktivrente, z++, 0);
+  g->addWidget(f_.CBAktivrente, z++, 1, 1, 2);
 
   f_.CBLZZ = new QComboBox(this);
   f_.CBLZZ->setObjectName(QStringLiteral("CBLZZ"));
