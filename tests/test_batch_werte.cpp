@@ -59,7 +59,8 @@ TEST(BatchWerte, NamenUndWerteWieDieFelder) {
     EXPECT_EQ(felder[i].second, static_cast<std::int64_t>(i + 1)) << felder[i].first;
   }
   EXPECT_EQ(m.RE4, 1);
-  EXPECT_EQ(m.Gesamtbrutto, static_cast<std::int64_t>(cli::kErgebnisAnzahl));
+  EXPECT_EQ(m.Gesamtbrutto, static_cast<std::int64_t>(cli::kErgebnisAnzahl) - 1);
+  EXPECT_EQ(m.Aktivrente_steuerfrei, static_cast<std::int64_t>(cli::kErgebnisAnzahl));
 }
 
 // Rows of several years, currencies and pay periods through batch; each

@@ -345,7 +345,7 @@ TEST(CliSV2014, BatchMitDenNeuenSpalten) {
   EXPECT_NE(kopf.find(";AGGesamtPlus;BE;BE_AN;U1_AG;U2_AG;IGU_AG;AGGesamtUmlagen;PKVZuschuss_AG;"),
             std::string::npos)
       << kopf;
-  EXPECT_NE(kopf.find(";Gesamtbrutto;Waehrung;Programmablaufplan;Beitragsgruppe;Maerzklausel;fehler"),
+  EXPECT_NE(kopf.find(";Gesamtbrutto;Aktivrente_steuerfrei;Waehrung;Programmablaufplan;Beitragsgruppe;Maerzklausel;fehler"),
             std::string::npos)
       << kopf;
   std::vector<std::string> z;

@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "calc/anzeige.h"
-#include "calc/geld.h"
+#include "geld/geld.h"
 #include "calc/jahresregeln.h"
 #include "calc/jahresvergleich.h"
 #include "cli/ausgabe.h"
 #include "cli/eingabe.h"
 #include "cli/jahresvergleich.h"
 #include "cli_lauf.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 using namespace lst;
 

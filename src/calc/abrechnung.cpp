@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "calc/berechnung.h"
+#include "calc/pruefung.h"
 #include "calc/rechenwerk.h"
 #include "geld/geld.h"
 #include "calc/sozialversicherung.h"
@@ -146,6 +147,18 @@ TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::i
   l.SONSTENT = fuenftel ? 0 : a.Abfindung;
   l.VMT = fuenftel ? a.Abfindung : 0;
   l.ENTSCH = l.VMT;
+  if (a.Aktivrente && NichtVerfuegbar(p, eingang, TFeld::Aktivrente).empty()) {
+    // The Aktivrente leaves the flowchart's wages: the current wage first
+    // (pension payments in it are no pay for work done past the retirement
+    // age), what the pay period's amount leaves of it the one-off of the
+    // same pay period (not a severance).  Age relief and provision allowance
+    // follow from the rest, as the flowchart computes both from RE4.
+    const std::int64_t grenze = AktivrenteFuerZeitraum(regeln, a.LZZ);
+    d.AktivrenteLaufend = std::clamp<std::int64_t>(d.LZ.RE4 - std::max<std::int64_t>(a.VBEZ, 0), 0, grenze);
+    d.AktivrenteSonstig = std::clamp<std::int64_t>(a.SonstigerBezug, 0, grenze - d.AktivrenteLaufend);
+    d.LZ.RE4 -= d.AktivrenteLaufend;
+    l.SONSTB -= d.AktivrenteSonstig;
+  }
   if (l.SONSTB > 0 || l.VMT > 0) {
     l.JRE4 = a.Jahresarbeitslohn.value_or(AufsJahr(d.LZ.RE4, a.LZZ) + a.BisherigeSonstigeBezuege);
     l.JVBEZ = AufsJahr(a.VBEZ, a.LZZ);
@@ -240,7 +253,11 @@ TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::i
 TDatensaetze Aufbereiten(const TParameter& p, const TAnfrage& eingang, std::int64_t bavZuschuss) {
   // A copy only where the group changes the insurance: a slip is computed
   // millions of times in a batch.
-  if (GruppeEntscheidet(p, eingang)) return AufbereitenMitGruppe(p, MitGruppe(p, eingang), bavZuschuss);
+  if (GruppeEntscheidet(p, eingang) || eingang.Bundesland) {
+    TAnfrage a = GruppeEntscheidet(p, eingang) ? MitGruppe(p, eingang) : eingang;
+    if (eingang.Bundesland) a = MitBundesland(a);
+    return AufbereitenMitGruppe(p, a, bavZuschuss);
+  }
   return AufbereitenMitGruppe(p, eingang, bavZuschuss);
 }
 
@@ -250,6 +267,29 @@ TFlussplan Flussplan(const TParameter& p) {
   werk.GFB = p.Grundfreibetrag;
   werk.SoliGeladen = p.SoliProzent;
   return {werk, werk.ProgrammVersion(p.Version)};
+}
+
+TAnfrage MitBundesland(const TAnfrage& eingang) {
+  TAnfrage a = eingang;
+  if (!a.Bundesland) return a;
+  const TBundeslandDaten& land = BundeslandDaten(*a.Bundesland);
+  a.Region = land.Ost ? rgOst : rgWest;
+  a.Sachsen = land.Sachsen;
+  if (!a.KiStSatzAngegeben) a.KiStSatz = land.KiStProzent / 100.0;
+  return a;
+}
+
+std::int64_t AktivrenteFuerZeitraum(const TJahresRegeln& r, std::uint8_t lzz) {
+  // The year's amount in the proportions the flowchart takes a year's
+  // amounts for a pay period (section 39b (2) sentence 9 EStG): a twelfth
+  // for the month, 7/360 for the week, 1/360 for the day, to the cent.
+  const double jahr = static_cast<double>(r.AktivrenteMonat) * 12;
+  switch (lzz) {
+    case 1: return Runden(jahr);
+    case 3: return Runden(jahr * 7 / 360);
+    case 4: return Runden(jahr / 360);
+    default: return r.AktivrenteMonat;
+  }
 }
 
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
@@ -485,6 +525,7 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   m.VWLSparbetrag = a.VWLSparbetrag;
   m.Gesamtbrutto = a.Brutto + a.SonstigerBezug + a.Abfindung + a.VWLAG + d.GWV + a.Sachbezug + a.Steuerfrei;
   m.SteuerBrutto = d.LZ.RE4 + sonstigeSteuerpflichtig;
+  m.Aktivrente_steuerfrei = d.AktivrenteLaufend + d.AktivrenteSonstig;
 
   // ---- the social insurance ---------------------------------------------
   const TBBGZeitraum grenze = BBGFuerZeitraum(bbg, d.LZ.LZZ, d.SV.Region);
@@ -610,9 +651,9 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   return m;
 }
 
-const std::array<TErgebnisFeld, 61>& ErgebnisFelder() {
+const std::array<TErgebnisFeld, 62>& ErgebnisFelder() {
   using M = TMonatsErgebnis;
-  static const std::array<TErgebnisFeld, 61> felder = {{
+  static const std::array<TErgebnisFeld, 62> felder = {{
       {"RE4", &M::RE4},
       {"LSt", &M::LSt},
       {"LStPausch", &M::LStPausch},
@@ -674,6 +715,7 @@ const std::array<TErgebnisFeld, 61>& ErgebnisFelder() {
       {"SVBrutto_KV", &M::SVBrutto_KV},
       {"SVBrutto_RV", &M::SVBrutto_RV},
       {"Gesamtbrutto", &M::Gesamtbrutto},
+      {"Aktivrente_steuerfrei", &M::Aktivrente_steuerfrei},
   }};
   return felder;
 }

@@ -16,10 +16,13 @@
 #include <string_view>
 
 #include "calc/beitragsgruppe.h"
+#include "calc/bundesland.h"
 #include "calc/datensaetze.h"
 #include "calc/parameter.h"
 
 namespace lst {
+
+struct TJahresRegeln;
 
 // The person and the payments of one pay period, as the user states them.
 // Amounts in cents of the year's currency (pfennigs up to 2001).
@@ -33,6 +36,13 @@ struct TAnfrage {
   float ZKF = 0;                   // child allowances (steps of 0,5)
   bool Bekenntnislos = false;      // no church-tax
   double KiStSatz = 0;             // church-tax rate, a fraction
+  // Whether KiStSatz was stated (typed): it wins over the rate of the state
+  // below.  Without, a state given sets the rate.
+  bool KiStSatzAngegeben = true;
+  // The federal state of the employment: the church-tax rate (unless
+  // stated), Saxony's care split and the region East or West (calc/
+  // bundesland.h); the request's Region and Sachsen then follow the state.
+  std::optional<TBundesland> Bundesland;
   // The factor of the factor method (class IV only).
   std::optional<double> Faktor;
   std::int64_t Freibetrag = 0;     // allowance of the pay period
@@ -141,6 +151,11 @@ struct TAnfrage {
   // flowchart's day table (pay period day) times the days, the ceilings of
   // the social insurance are the month's x days / 30.
   std::optional<int> Teilmonat;
+  // The employee is past the regular retirement age and his employer pays
+  // pension contributions for him (from 2026, section 3 no. 21 EStG): the
+  // wage up to the year's monthly amount, scaled to the pay period, is free
+  // of wage tax.
+  bool Aktivrente = false;
 
   // ---- around the net wage ---------------------------------------------------
   // Child benefit of the pay period; without, the year's for the allowances.
@@ -230,6 +245,9 @@ struct TMonatsErgebnis {
   std::int64_t LSt_fuenftel = 0, Soli_fuenftel = 0, KiSt_fuenftel = 0;
   std::int64_t PKVZuschussPV_AG = 0;
   std::int64_t VKV = 0;
+  // The wage left free of wage tax as Aktivrente (current wage and one-off
+  // together); RE4 and SteuerBrutto are without it.
+  std::int64_t Aktivrente_steuerfrei = 0;
 
   // The rate each contribution was computed with, by kind, as (employee,
   // employer) fractions; negative where a side pays nothing of it.
@@ -256,6 +274,14 @@ struct TMonatsErgebnis {
 // employment type, the top-up, private insurance and the table as the group
 // says.  Without a group, or before 2014, the request as it is.
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& a);
+// The request with its federal state applied: the region, Saxony and, where
+// no rate was stated, the church-tax rate of the state.  Without a state the
+// request as it is.  Berlin without its part counts as West (the years that
+// need the part refuse it in Pruefen).
+TAnfrage MitBundesland(const TAnfrage& a);
+// The Aktivrente's tax-free amount of a pay period (1 year, 2 month, 3
+// week, 4 day) under the year's rules; 0 for a year without.
+std::int64_t AktivrenteFuerZeitraum(const TJahresRegeln& r, std::uint8_t lzz);
 // The contribution group of a request (from 2014): the one given, else the
 // one its inputs describe.
 TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& a);
@@ -281,6 +307,10 @@ struct TDatensaetze {
   std::int64_t BAVZuschuss = 0;
   std::int64_t BAVSteuerfrei = 0;
   std::int64_t BAVSVFrei = 0;
+  // The Aktivrente: the part of the current wage and of the one-off left
+  // out of RE4 and SONSTB.
+  std::int64_t AktivrenteLaufend = 0;
+  std::int64_t AktivrenteSonstig = 0;
 };
 // bavZuschuss: the employer's subsidy to deferred compensation (Abrechnen
 // finds it from the contributions he saves).
@@ -322,6 +352,6 @@ struct TErgebnisFeld {
   std::int64_t Lesen(const TMonatsErgebnis& e) const { return Wert ? e.*Wert : AG ? (e.*Paar).AG : (e.*Paar).AN; }
   std::int64_t& Zugriff(TMonatsErgebnis& e) const { return Wert ? e.*Wert : AG ? (e.*Paar).AG : (e.*Paar).AN; }
 };
-const std::array<TErgebnisFeld, 61>& ErgebnisFelder();
+const std::array<TErgebnisFeld, 62>& ErgebnisFelder();
 
 }  // namespace lst

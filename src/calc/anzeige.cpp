@@ -84,7 +84,7 @@ TMonatsErgebnis AnzeigeErgebnis(const TParameter& p, bool euro, const TMonatsErg
         &TMonatsErgebnis::Einmalzahlung_RV, &TMonatsErgebnis::SonstigerBezug, &TMonatsErgebnis::Abfindung,
         &TMonatsErgebnis::GWV, &TMonatsErgebnis::Sachbezug, &TMonatsErgebnis::Steuerfrei, &TMonatsErgebnis::VWL_AG,
         &TMonatsErgebnis::Entgeltumwandlung, &TMonatsErgebnis::BAVZuschuss_AG, &TMonatsErgebnis::VWLSparbetrag,
-        &TMonatsErgebnis::SVBrutto_KV, &TMonatsErgebnis::SVBrutto_RV}) {
+        &TMonatsErgebnis::SVBrutto_KV, &TMonatsErgebnis::SVBrutto_RV, &TMonatsErgebnis::Aktivrente_steuerfrei}) {
     a.*f = c(m.*f);
   }
   // The gross wages from their shown parts.

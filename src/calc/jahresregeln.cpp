@@ -49,7 +49,27 @@ TJahresRegeln Ermitteln(int jahr) {
   r.AGZuschussBetrag = jahr >= 2026;
   r.RentenOstGrenze = jahr <= 2024;
   r.EingabenAusSV = jahr > 2013;
-  r.Guenstigerpruefung = jahr >= 2008;
+  r.Guenstigerpruefung = jahr >= 2008 && jahr <= 2009;
+  if (jahr <= 2009) {
+    r.TextBesondereTabelle = "versicherungsfrei (§10c Abs.3 EStG)";
+    r.HinweisBesondereTabelle =
+        "Besondere Lohnsteuertabelle: nicht rentenversichert (Beamte u. a.), gekürzte Vorsorgepauschale nach "
+        "§10c Abs.3 EStG";
+  } else {
+    r.TextBesondereTabelle = "nicht rentenversichert (§39b Abs.2 Satz 5 Nr.3 EStG)";
+    r.HinweisBesondereTabelle =
+        jahr <= 2013 ? "Besondere Lohnsteuertabelle: nicht rentenversichert und privat kranken- und pflegeversichert "
+                       "(Beamte u. a.), Vorsorgepauschale ohne Teilbetrag der Rentenversicherung nach §39b Abs.2 "
+                       "Satz 5 Nr.3 EStG, mindestens die Mindestvorsorgepauschale"
+        : jahr <= 2025 ? "Besondere Lohnsteuertabelle: Beitragsgruppe ohne Rentenversicherung (RV 0), Vorsorgepauschale "
+                         "ohne Teilbetrag der Rentenversicherung nach §39b Abs.2 Satz 5 Nr.3 EStG, mindestens die "
+                         "Mindestvorsorgepauschale"
+                       : "Besondere Lohnsteuertabelle: Beitragsgruppe ohne Rentenversicherung (RV 0), Vorsorgepauschale "
+                         "ohne Teilbetrag der Rentenversicherung nach §39b Abs.2 Satz 5 Nr.3 EStG (seit 2026 ohne "
+                         "Mindestvorsorgepauschale)";
+  }
+  if (r.Guenstigerpruefung) r.TextGuenstigerpruefung = "vers.frei, Günstprfg. nach §10c Abs.2 EStG";
+  if (jahr >= 2026) r.AktivrenteMonat = 200000;
   r.TabelleOhneFaktor = jahr >= 2010;
   r.Lohnstufe = r.DM ? 5400 : jahr <= 2004 ? 3600 : 100;
 

@@ -57,8 +57,23 @@ struct TJahresRegeln {
   // social-insurance record.
   bool EingabenAusSV = false;
   // The printout has a line for the best-of test of the special table
-  // (section 10c (2) EStG; from 2008).
+  // (section 10c (2) EStG; 2008 and 2009, while the provision allowance
+  // stood there).
   bool Guenstigerpruefung = false;
+  // Captions that name the law of the year: the printout's rows of the
+  // special table and of its best-of test (empty: no such row), and what
+  // the window says of the special table.  Up to 2009 the provision
+  // allowance stood in section 10c EStG, from 2010 in section 39b (2)
+  // sentence 5 no. 3 EStG; up to 2013 the special table stood for private
+  // health insurance as well, from 2014 for a contribution group without
+  // pension insurance.
+  std::string TextBesondereTabelle;
+  std::string TextGuenstigerpruefung;
+  std::string HinweisBesondereTabelle;
+  // The tax-free wage of employees past the regular retirement age
+  // (section 3 no. 21 EStG, from 2026) for a month, in cents; 0 where the
+  // year has none.
+  std::int64_t AktivrenteMonat = 0;
   // A table row computes without the factor method (from 2010; the older
   // table routines never read it).
   bool TabelleOhneFaktor = false;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "calc/bundesland.h"
+#include "calc/jahresregeln.h"
 #include "geld/geld.h"
 #include "calc/sozialversicherung.h"
 #include "lohnsteuer/versionen.h"
@@ -20,7 +22,7 @@ constexpr std::array<const char*, static_cast<int>(TFeld::Anzahl)> kKennung = {
     "Kindergeld", "SonstigeAbzuege", "SonstigerBezug", "Jahresarbeitslohn", "BisherigeSonstigeBezuege", "SVTage",
     "SVEntgeltBisherKV", "SVEntgeltBisherRV", "VorjahrSVTage", "VorjahrSVEntgeltKV", "VorjahrSVEntgeltRV",
     "VorjahrKVZusatz", "Abfindung", "Fuenftelregelung", "DienstwagenListenpreis", "DienstwagenKm", "DienstwagenSatz",
-    "Sachbezug", "Steuerfrei", "Entgeltumwandlung", "VWLAG", "VWLSparbetrag", "Teilmonat"};
+    "Sachbezug", "Steuerfrei", "Entgeltumwandlung", "VWLAG", "VWLSparbetrag", "Teilmonat", "Aktivrente", "Bundesland"};
 
 std::string F(TFeld f) { return std::string("{") + FeldKennung(f) + "}"; }
 std::string Betrag(std::int64_t cent) { return "{Betrag:" + std::to_string(cent) + "}"; }
@@ -160,8 +162,28 @@ std::string NichtVerfuegbar(const TParameter& p, const TAnfrage& eingang, TFeld 
       if (!privat) return F(f) + " gilt nur mit " + F(TFeld::Privat) + " oder " + F(TFeld::BesondereTabelle);
       return {};
     case TFeld::Sachsen:
+      if (a.Bundesland) return F(f) + " ergibt sich aus dem " + F(TFeld::Bundesland);
       if (a.Region != rgOst) return F(f) + " gilt nur mit " + F(TFeld::Region) + " ost";
       return {};
+    case TFeld::Region:
+      if (a.Bundesland) return F(f) + " ergibt sich aus dem " + F(TFeld::Bundesland);
+      return {};
+    case TFeld::Aktivrente: {
+      if (r.AktivrenteMonat <= 0) {
+        return F(f) + " (steuerfreier Arbeitslohn nach der Regelaltersgrenze, § 3 Nr. 21 EStG) gilt erst ab " +
+               std::to_string(ErstesJahrMit([](const TJahresRegeln& q) { return q.AktivrenteMonat > 0; })) +
+               ", nicht für " + std::to_string(p.Jahr);
+      }
+      if (marginal) return F(f) + " gilt nicht für Minijobs (pauschale Beiträge)";
+      // The employer pays pension contributions: the employee's insurance
+      // (RV 1) or his share alone for a pensioner free of it (RV 3).
+      const TBeitragsgruppe g = BeitragsgruppeDerAnfrage(p, a);
+      if (r.Beitragsgruppen && g.RV != 1 && g.RV != 3) {
+        return F(f) + " setzt Beiträge des Arbeitgebers zur Rentenversicherung voraus (Beitragsgruppe " + g.Text() +
+               ": RV " + std::to_string(g.RV) + ")";
+      }
+      return {};
+    }
     case TFeld::Faktor:
       if (a.STKL != 4) return F(f) + " gilt nur in Steuerklasse 4";
       return {};
@@ -320,7 +342,26 @@ std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const
                                     " ist größer als der Beitrag " + F(TFeld::Privat) + " " +
                                     Betrag(eingang.PrivatBeitrag) + ", in dem er enthalten ist");
   }
-  if (a.Sachsen) nichtDa(TFeld::Sachsen);
+  if (eingang.Bundesland) {
+    // The state decides the region and Saxony: a region or Saxony stated
+    // beside it has to be the state's.
+    const TBundeslandDaten& land = BundeslandDaten(*eingang.Bundesland);
+    const std::string name = F(TFeld::Bundesland) + " " + land.Name;
+    if (land.Geteilt && r.Vorhanden && r.RentenOstGrenze) {
+      fehlerDazu(TFeld::Bundesland,
+                 name + ": für " + std::to_string(p.Jahr) +
+                     " gelten in Berlin-West und Berlin-Ost verschiedene Beitragsbemessungsgrenzen; bitte "
+                     "Berlin-West oder Berlin-Ost angeben");
+    } else if (eingang.Region == rgOst && !land.Ost) {
+      fehlerDazu(TFeld::Region, F(TFeld::Region) + " ost und " + name + " widersprechen einander: " + land.Name +
+                                    " gehört zur Region West");
+    } else if (eingang.Sachsen && !land.Sachsen) {
+      fehlerDazu(TFeld::Sachsen, F(TFeld::Sachsen) + " und " + name + " widersprechen einander");
+    }
+  } else if (a.Sachsen) {
+    nichtDa(TFeld::Sachsen);
+  }
+  if (a.Aktivrente) nichtDa(TFeld::Aktivrente);
   if (a.Faktor) nichtDa(TFeld::Faktor);
   if (a.Faktor && a.Freibetrag != 0) {
     fehlerDazu(TFeld::Faktor, F(TFeld::Faktor) + " und " + F(TFeld::Freibetrag) +

@@ -25,7 +25,7 @@ enum class TFeld {
   SonstigerBezug, Jahresarbeitslohn, BisherigeSonstigeBezuege, SVTage, SVEntgeltBisherKV, SVEntgeltBisherRV,
   VorjahrSVTage, VorjahrSVEntgeltKV, VorjahrSVEntgeltRV, VorjahrKVZusatz, Abfindung, Fuenftelregelung,
   DienstwagenListenpreis, DienstwagenKm, DienstwagenSatz, Sachbezug, Steuerfrei, Entgeltumwandlung, VWLAG,
-  VWLSparbetrag, Teilmonat,
+  VWLSparbetrag, Teilmonat, Aktivrente, Bundesland,
   Anzahl
 };
 

@@ -170,7 +170,7 @@ std::string AlsTextNurSteuer(const TAbrechnungsStand& s) {
 
 bool HatLohnteile(const TAnzeige& a) {
   for (const char* name : {"SonstigerBezug", "Abfindung", "GWV", "Sachbezug", "Steuerfrei", "VWL_AG",
-                           "Entgeltumwandlung", "BAVZuschuss_AG", "VWLSparbetrag"}) {
+                           "Entgeltumwandlung", "BAVZuschuss_AG", "VWLSparbetrag", "Aktivrente_steuerfrei"}) {
     if (a.Wert(name) != 0) return true;
   }
   return false;
@@ -212,6 +212,8 @@ std::string AlsText(const TAnzeige& a, bool pauschsteuer) {
     teil("VWL Arbeitgeber", "VWL_AG");
     teil("Steuerfreie Bezüge", "Steuerfrei");
     aus("Gesamtbrutto", feld("Gesamtbrutto"), feld("Gesamtbrutto"));
+    // The Aktivrente: paid and liable, but not taxed.
+    teil("Aktivrente stfrei", "Aktivrente_steuerfrei");
     aus("Steuerbrutto", feld("SteuerBrutto"), "");
     if (a.Umlagen || a.Wert("SVBrutto_RV") != 0) {
       if (a.Wert("SVBrutto_KV") == a.Wert("SVBrutto_RV")) {

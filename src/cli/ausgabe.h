@@ -24,7 +24,7 @@ std::vector<std::pair<std::string, std::int64_t>> ErgebnisFelder(const TMonatsEr
 // put many rows out (batch): no allocation per row.  The first
 // kSteuerAnzahl are the tax fields (SteuerFelder).
 constexpr std::size_t kSteuerAnzahl = 13;
-constexpr std::size_t kErgebnisAnzahl = kSteuerAnzahl + 2 * svAnzahl + 13 + 21;
+constexpr std::size_t kErgebnisAnzahl = kSteuerAnzahl + 2 * svAnzahl + 13 + 22;
 using TErgebnisWerte = std::array<std::int64_t, kErgebnisAnzahl>;
 // The names of the amounts, in that order.
 const std::array<const char*, kErgebnisAnzahl>& ErgebnisNamen();

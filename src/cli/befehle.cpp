@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calc/jahresregeln.h"
 #include "cli/eingabe.h"
 #include "common/aufruf.h"
 #include "lohnsteuer/versionen.h"
@@ -198,7 +199,7 @@ std::vector<std::string> Wertvorschlaege(std::string_view option) {
     // The keys --pap takes: the flowcharts of the years with several.
     std::vector<std::string> w;
     for (const TLStVersion& v : kLStVersionen) {
-      if (v.Jahr > kLetztesJahr) w.emplace_back(v.Schluessel);
+      if (JahresRegeln(v.Jahr).PeriodenNachMonat) w.emplace_back(v.Schluessel);
     }
     return w;
   }

@@ -8,6 +8,7 @@
 
 #include "calc/berechnung.h"
 #include "calc/beitragsgruppe.h"
+#include "calc/bundesland.h"
 #include "calc/pruefung.h"
 #include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
@@ -144,7 +145,8 @@ const std::vector<TOption>& Optionen() {
       {"brutto", true, "steuerpflichtiger Bruttolohn des Zeitraums"},
       {"steuerklasse", true, "Steuerklasse 1 bis 6 (Vorgabe 1)"},
       {"kinderfreibetraege", true, "Zahl der Kinderfreibeträge, in Schritten von 0,5"},
-      {"kirchensteuer", true, "Kirchensteuersatz in Prozent, 0 bis 100 mit höchstens zwei Nachkommastellen (Vorgabe 8)"},
+      {"kirchensteuer", true, "Kirchensteuersatz in Prozent, 0 bis 100 mit höchstens zwei Nachkommastellen (Vorgabe: der des Bundeslandes, sonst 8)"},
+      {"bundesland", true, "Bundesland der Beschäftigung, Name oder Kürzel (BW, BY, BE-W, BE-O, ...): Kirchensteuersatz (8 % in BW und BY, sonst 9 %, ein angegebener --kirchensteuer gilt vor), Region ost/west und Sachsen; Berlin bis 2024 als Berlin-West oder Berlin-Ost"},
       {"bekenntnislos", false, "keine Kirchensteuer"},
       {"faktor", true, "Faktor des Faktorverfahrens (nur Steuerklasse 4, ohne Freibetrag), 0,001 bis 1 mit drei Nachkommastellen"},
       {"freibetrag", true, "Freibetrag des Zeitraums"},
@@ -156,7 +158,8 @@ const std::vector<TOption>& Optionen() {
       {"versorgungsbeginn", true, "Jahr des Versorgungsbeginns"},
       {"sterbegeld", true, "Sterbegeld (nur Zeitraum jahr)"},
       {"altersentlastung", true, "Altersentlastungsbetrag; Wert: Kalenderjahr nach dem 64. Geburtstag (ein späteres Jahr als das Steuerjahr: keiner)"},
-      {"besondere-tabelle", false, "besondere Lohnsteuertabelle (nicht rentenversichert, privat KV+PV)"},
+      {"besondere-tabelle", false, "besondere Lohnsteuertabelle: nicht rentenversichert (bis 2013 auch privat KV+PV, ab 2014 eine Beitragsgruppe ohne RV)"},
+      {"aktivrente", false, "Aktivrente (ab 2026, § 3 Nr. 21 EStG): nach der Regelaltersgrenze bleiben bis 2.000 EUR im Monat (Woche 7/360, Tag 1/360 von 24.000 EUR) lohnsteuerfrei, zuerst vom laufenden Lohn, der Rest vom sonstigen Bezug; nicht im Minijob, nur mit Rentenversicherungsbeiträgen des Arbeitgebers (RV 1 oder 3)"},
       {"region", true, "Sozialversicherung ost oder west (Vorgabe west)"},
       {"sachsen", false, "Beschäftigung in Sachsen (nur Region ost)"},
       {"minijob", false, "geringfügige Beschäftigung (GF / MiniJob)"},
@@ -303,7 +306,17 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
     }
     return f;
   }
-  if (Ist(name, "kirchensteuer")) return Satz(name, wert, TSatzArt::Kirchensteuer, e.KiStProzent);
+  if (Ist(name, "kirchensteuer")) {
+    f = Satz(name, wert, TSatzArt::Kirchensteuer, e.KiStProzent);
+    if (f.empty()) e.KiStGesetzt = true;
+    return f;
+  }
+  if (Ist(name, "bundesland")) {
+    const auto land = BundeslandLesen(wert);
+    if (!land) return "--bundesland: " + Zitat(wert) + " ist kein Bundesland (bekannt: " + BundeslaenderListe() + ")";
+    e.Bundesland = *land;
+    return {};
+  }
   if (Ist(name, "faktor")) {
     double faktor = 0;
     f = Zahl(name, wert, 0, 1, faktor);
@@ -427,6 +440,7 @@ std::string OptionSetzen(TEingabe& e, std::string_view name, std::string_view we
   else if (Ist(name, "ohne-kv-zuschlag")) schalter = &e.OhneKVZuschlag;
   else if (Ist(name, "ohne-pv-zuschlag")) schalter = &e.OhnePVZuschlag;
   else if (Ist(name, "fuenftelregelung")) schalter = &e.Fuenftelregelung;
+  else if (Ist(name, "aktivrente")) schalter = &e.Aktivrente;
   else if (Ist(name, "dm")) schalter = &e.DM;
   else if (Ist(name, "einstellungen")) schalter = &e.Einstellungen;
   else if (Ist(name, "arbeitgeber")) schalter = &e.Arbeitgeber;
@@ -509,6 +523,8 @@ std::string OptionsName(TFeld f) {
     case TFeld::Steuerklasse: return "--steuerklasse";
     case TFeld::Kinderfreibetraege: return "--kinderfreibetraege";
     case TFeld::Kirchensteuer: return "--kirchensteuer";
+    case TFeld::Bundesland: return "--bundesland";
+    case TFeld::Aktivrente: return "--aktivrente";
     case TFeld::Faktor: return "--faktor";
     case TFeld::Freibetrag: return "--freibetrag";
     case TFeld::Hinzurechnung: return "--hinzurechnung";
@@ -620,6 +636,9 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
   a.VJAHR = e.Versorgungsbeginn;
   a.STERBE = cent(e.Sterbegeld);
   a.KiStSatz = e.KiStProzent / 100;
+  a.KiStSatzAngegeben = e.KiStGesetzt || !e.Bundesland;
+  a.Bundesland = e.Bundesland;
+  a.Aktivrente = e.Aktivrente;
   if (e.PauschProzent) a.PauschSatz = *e.PauschProzent / 100;
   a.Beschaeftigung = e.Minijob ? beGF : e.Haushalt ? beHH : beNV;
   a.Region = e.Region;

@@ -35,6 +35,9 @@ struct TEingabe {
   std::uint8_t STKL = 1;
   double ZKF = 0;
   double KiStProzent = kKirchensteuerVorgabe;
+  bool KiStGesetzt = false;          // --kirchensteuer given: wins over the state's rate
+  std::optional<TBundesland> Bundesland;
+  bool Aktivrente = false;           // past the regular retirement age (from 2026)
   bool Bekenntnislos = false;
   std::optional<double> Faktor;
   double Freibetrag = 0;

@@ -8,7 +8,7 @@
 #include "cli/ausgabe.h"
 #include "cli/batch.h"
 #include "cli/meldung.h"
-#include "common/zahlen.h"
+#include "geld/zahlen.h"
 
 namespace lst::cli {
 

@@ -124,14 +124,17 @@ class TAusdruck {
     if (a_.Faktorverfahren) {
       z.push_back({QStringLiteral("Faktor Lohnsteuerabzugsverfahren"), WieGetippt(a_.Faktor)});
     }
+    if (!a_.Bundesland.isEmpty()) z.push_back({QStringLiteral("Bundesland"), a_.Bundesland});
     z.push_back({QStringLiteral("Kirchensteuer"),
                  a_.Bekenntnislos ? QStringLiteral("bekenntnislos")
                                   : WieGetippt(a_.Kirchensteuer) + QStringLiteral(" %")});
     z.push_back({QStringLiteral("Altersentlastung (\u00a724a EStG)"), JaNein(a_.Altersentlastung)});
-    z.push_back({QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG)"), JaNein(a_.TabArt == 1)});
-    if (p_.R().Guenstigerpruefung) {
-      z.push_back({QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG"),
-                   JaNein(a_.TabArt == 2)});
+    if (a_.AktivrenteSichtbar) z.push_back({QStringLiteral("Aktivrente (\u00a73 Nr.21 EStG)"), JaNein(a_.Aktivrente)});
+    // The special table and its best-of test in the law of the year.
+    const TJahresRegeln& regeln = p_.R();
+    z.push_back({QString::fromStdString(regeln.TextBesondereTabelle), JaNein(a_.TabArt == 1)});
+    if (!regeln.TextGuenstigerpruefung.empty()) {
+      z.push_back({QString::fromStdString(regeln.TextGuenstigerpruefung), JaNein(a_.TabArt == 2)});
     }
     z.push_back({QStringLiteral("Versorgungsbez\u00fcge"), FeldBetrag(a_.Versorgungsbezuege)});
     z.push_back({QStringLiteral("Vers.bez. im Januar"), FeldBetrag(a_.VersorgungJanuar)});
@@ -345,7 +348,8 @@ class TAusdruck {
   // is not paid out and the payout.
   static bool MitLohnteilen(const TMonatsErgebnis& e) {
     return e.SonstigerBezug != 0 || e.Abfindung != 0 || e.GWV != 0 || e.Sachbezug != 0 || e.Steuerfrei != 0 ||
-           e.VWL_AG != 0 || e.Entgeltumwandlung != 0 || e.BAVZuschuss_AG != 0 || e.VWLSparbetrag != 0;
+           e.VWL_AG != 0 || e.Entgeltumwandlung != 0 || e.BAVZuschuss_AG != 0 || e.VWLSparbetrag != 0 ||
+           e.Aktivrente_steuerfrei != 0;
   }
 
   // The parts of the gross wage and their sum, each on both sides: the
@@ -364,6 +368,7 @@ class TAusdruck {
     teil(u"Steuerfreie Bez\u00fcge", s.Steuerfrei);
     m_.DruckLinie(false, 97, 55);
     DruckeANAG(QStringLiteral("Gesamtbrutto ="), false, s.Gesamtbrutto, s.Gesamtbrutto);
+    if (s.Aktivrente_steuerfrei != 0) Notiz(QStringLiteral("Aktivrente steuerfrei"), s.Aktivrente_steuerfrei);
     Notiz(QStringLiteral("Steuerbrutto"), s.SteuerBrutto);
   }
 
@@ -719,6 +724,9 @@ TDruckAngaben DruckAngabenFuer(const TAbrechnungsStand& s) {
   a.Bekenntnislos = l.Bekenntnislos;
   a.Kirchensteuer = Zahl(Dezimal15(l.KiStSatz * 100));
   a.Altersentlastung = l.ALTER1;
+  a.AktivrenteSichtbar = p.R().AktivrenteMonat > 0;
+  a.Aktivrente = s.Anfrage.Aktivrente && NichtVerfuegbar(p, s.Anfrage, TFeld::Aktivrente).empty();
+  if (s.Anfrage.Bundesland) a.Bundesland = QString::fromUtf8(BundeslandDaten(*s.Anfrage.Bundesland).Name);
   a.TabArt = l.TabArt;
   a.Versorgungsbezuege = Betrag(l.VBEZ);
   a.VersorgungJanuar = Betrag(l.VBEZM);

@@ -48,6 +48,10 @@ struct TDruckAngaben {
   bool Bekenntnislos = false;
   QString Kirchensteuer = QStringLiteral("8");  // percent, as typed
   bool Altersentlastung = false;
+  // The Aktivrente (a row in the years that have it) and the state named.
+  bool AktivrenteSichtbar = false;
+  bool Aktivrente = false;
+  QString Bundesland;
   int TabArt = 0;                        // 0 general, 1 special, 2 special with best-of test
   QString Versorgungsbezuege;
   QString VersorgungJanuar;

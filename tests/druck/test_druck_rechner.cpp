@@ -208,8 +208,16 @@ TEST_F(DruckRechner, JahrUndWaehrungWieKommandozeile) {
                                         QStringLiteral("--steuerklasse"), QStringLiteral("3"),
                                         QStringLiteral("--brutto"), QStringLiteral("2556,46"),
                                         QStringLiteral("--freibetrag"), QStringLiteral("613,55")}));
+  // The best-of test of section 10c (2) EStG in 2008 and 2009; from 2010
+  // the provision allowance of section 39b EStG.
+  Element<QAction>("Jahr2009")->trigger();
+  const QString j2009 = FensterDruck(QStringLiteral("fenster_2009.pdf"));
+  EXPECT_TRUE(j2009.contains(QStringLiteral("Günstprfg"))) << j2009.toStdString();
+  EXPECT_TRUE(j2009.contains(QStringLiteral("versicherungsfrei (§10c Abs.3 EStG)")));
   Element<QAction>("Jahr2013")->trigger();
-  EXPECT_TRUE(FensterDruck(QStringLiteral("fenster_2013.pdf")).contains(QStringLiteral("Günstprfg")));
+  const QString j2013 = FensterDruck(QStringLiteral("fenster_2013.pdf"));
+  EXPECT_FALSE(j2013.contains(QStringLiteral("10c"))) << j2013.toStdString();
+  EXPECT_TRUE(j2013.contains(QStringLiteral("nicht rentenversichert (§39b Abs.2 Satz 5 Nr.3 EStG)")));
 }
 
 }  // namespace

@@ -84,8 +84,9 @@ TEST_F(RechnungDrucken, DreiAbschnitteMitDenErgebnissen) {
       QStringLiteral("Lohnsteuerklasse I"),
       QStringLiteral("Kirchensteuer 8%"),
       QStringLiteral("Altersentlastung (\u00a724a EStG) nein"),
-      QStringLiteral("versicherungsfrei (\u00a710c Abs.3 EStG) nein"),
-      QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein"),
+      // 2013: the provision allowance of section 39b EStG (section 10c up
+      // to 2009, see JahresTexte).
+      QStringLiteral("nicht rentenversichert (\u00a739b Abs.2 Satz 5 Nr.3 EStG) nein"),
       QStringLiteral("Versorgungsbez\u00fcge 0,00 EUR"),
       QStringLiteral("Vers.bez. im Januar 0,00 EUR"),
       QStringLiteral("Sond.zahlg. f\u00fcr Vers.empf\u00e4nger 0,00 EUR"),
@@ -274,7 +275,7 @@ TEST_F(RechnungDrucken, GroessereSchriftOhneUeberlappung) {
   const QString pdf = Drucken(f, 12);
   KeinWortUeberEinemAnderen(pdf);
   const QString text = Zeilen(druck_test::PdfText(pdf)).join(QLatin1Char(' '));
-  EXPECT_TRUE(text.contains(QStringLiteral("vers.frei, G\u00fcnstprfg. nach \u00a710c Abs.2 EStG nein")));
+  EXPECT_TRUE(text.contains(QStringLiteral("nicht rentenversichert (\u00a739b Abs.2 Satz 5 Nr.3 EStG) nein")));
   EXPECT_TRUE(text.contains(QStringLiteral("Abfindg./Kapitalausz./Sterbegeld 0,00 EUR")));
   const TBBGZeitraum monat = BBGFuerZeitraum(f.S.Parameter.BBG, 2, rgWest);
   EXPECT_TRUE(text.contains(QStringLiteral("Pflegevers. / Krankenvers. ") + Geld(monat[bbgKV]) +
@@ -334,6 +335,48 @@ TEST_F(RechnungDrucken, GrosseSchriftGibtZweiteSeite) {
   EXPECT_TRUE(s2.last().contains(QStringLiteral("Seite 2")));
   EXPECT_NE(Finde(s2, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
   EXPECT_EQ(Finde(s1, QStringLiteral("Beitragsbemessungsgrenzen:")), -1);
+}
+
+}  // namespace
+
+namespace {
+
+// The Aktivrente and the state on the printout: the state named, the
+// Aktivrente's row in the years that have it, its tax-free part as a note
+// between "Gesamtbrutto" and "Steuerbrutto", the state's church-tax rate;
+// the special table in the law of 2026.
+TEST_F(RechnungDrucken, AktivrenteUndBundesland) {
+  cli::TEingabe e;
+  e.Jahr = 2026;
+  e.Monat = 3;
+  e.Brutto = 3500;
+  e.Beitragsgruppe = BeitragsgruppeLesen("3321");
+  e.Altersentlastung = 2024;
+  e.Bundesland = TBundesland::Bayern;
+  e.Aktivrente = true;
+  TRechnungFall f(e);
+  const QStringList z = Text(f);
+  const QString alles = z.join(QLatin1Char('\n'));
+  ASSERT_EQ(f.S.Ergebnis.Aktivrente_steuerfrei, 200000);
+  EXPECT_GE(Finde(z, QStringLiteral("Bundesland Bayern")), 0) << alles.toStdString();
+  EXPECT_GE(Finde(z, QStringLiteral("Kirchensteuer 8%")), 0) << alles.toStdString();
+  EXPECT_GE(Finde(z, QStringLiteral("Aktivrente (\u00a73 Nr.21 EStG) ja")), 0) << alles.toStdString();
+  const int brutto = Finde(z, QStringLiteral("Gesamtbrutto ="));
+  const int frei = Finde(z, QStringLiteral("Aktivrente steuerfrei ") + Geld(200000));
+  const int steuer = Finde(z, QStringLiteral("Steuerbrutto ") + Geld(150000));
+  EXPECT_TRUE(brutto >= 0 && brutto < frei && frei < steuer) << alles.toStdString();
+  EXPECT_FALSE(alles.contains(QStringLiteral("10c"))) << alles.toStdString();
+  EXPECT_GE(Finde(z, QStringLiteral("nicht rentenversichert (\u00a739b Abs.2 Satz 5 Nr.3 EStG) ja")), 0)
+      << alles.toStdString();
+
+  // 2025: no Aktivrente row; without a state no state row.
+  cli::TEingabe v;
+  v.Jahr = 2025;
+  v.Brutto = 3500;
+  TRechnungFall g(v);
+  const QString vorher = Text(g).join(QLatin1Char('\n'));
+  EXPECT_FALSE(vorher.contains(QStringLiteral("Aktivrente"))) << vorher.toStdString();
+  EXPECT_FALSE(vorher.contains(QStringLiteral("Bundesland"))) << vorher.toStdString();
 }
 
 }  // namespace

@@ -287,7 +287,7 @@ inline void WieDieKommandozeile(const lst::TAbrechnungsStand& s, const QStringLi
   for (const char* name : {"LSt_sonstig", "Soli_sonstig", "KiSt_sonstig", "AnteiligeBBG_KV", "AnteiligeBBG_RV",
                            "Einmalzahlung_KV", "Einmalzahlung_RV", "SonstigerBezug", "Abfindung", "GWV", "Sachbezug",
                            "Steuerfrei", "VWL_AG", "Entgeltumwandlung", "BAVZuschuss_AG", "VWLSparbetrag",
-                           "SteuerBrutto", "SVBrutto_KV", "SVBrutto_RV", "Gesamtbrutto"})
+                           "SteuerBrutto", "SVBrutto_KV", "SVBrutto_RV", "Gesamtbrutto", "Aktivrente_steuerfrei"})
     QCOMPARE(j.value(QLatin1String(name)).toInteger(), wert(name));
   QCOMPARE(j.value("Maerzklausel").toBool(), s.Ergebnis.Maerzklausel);
 }

@@ -15,6 +15,7 @@
 #include <map>
 
 #include "calc/anzeige.h"
+#include "calc/bundesland.h"
 #include "calc/satzeingabe.h"
 #include "calc/sozialversicherung.h"
 #include "common/qt/edit_cs.h"
@@ -189,6 +190,41 @@ TAnfrageBindung::TAnfrageBindung(const TEingabeFelder& f) : f_(f) {
     Binden(b);
   }
 
+  {
+    TBindung b;
+    b.Feld = TFeld::Aktivrente;
+    b.Steuer = f.CBAktivrente;
+    b.Lesen = [&f](TAnfrage& a) { a.Aktivrente = f.CBAktivrente->isEnabled() && f.CBAktivrente->isChecked(); };
+    // Not ticked where it does not apply: a greyed tick would look in force.
+    b.Leeren = [&f] { f.CBAktivrente->setChecked(false); };
+    Binden(b);
+  }
+  {
+    // The state: the core's church-tax rate, region and Saxony are written
+    // into their controls when a state is chosen; a rate typed afterwards
+    // is the one read (the window's rate is always a stated one).
+    TBindung b;
+    b.Feld = TFeld::Bundesland;
+    b.Steuer = f.CBBundesland;
+    b.Lesen = [&f](TAnfrage& a) {
+      const int i = f.CBBundesland->currentIndex();
+      if (i > 0 && i <= static_cast<int>(Bundeslaender().size())) a.Bundesland = Bundeslaender()[i - 1].Land;
+    };
+    b.Schreiben = [&f](const TAnfrage& a) {
+      int i = 0;
+      if (a.Bundesland) {
+        for (std::size_t k = 0; k < Bundeslaender().size(); ++k)
+          if (Bundeslaender()[k].Land == *a.Bundesland) i = static_cast<int>(k) + 1;
+      }
+      f.CBBundesland->setCurrentIndex(i);
+      if (!a.Bundesland) return;
+      f.RGOstWestGruppe->button(a.Region == rgOst ? 0 : 1)->setChecked(true);
+      f.cbSachsen->setChecked(a.Sachsen);
+      f.cbKirchenSt->setEditText(QLocale().toString(a.KiStSatz * 100, 'g', 4));
+    };
+    Binden(b);
+  }
+
   // ---- social insurance ----
   {
     TBindung b;
@@ -204,7 +240,10 @@ TAnfrageBindung::TAnfrageBindung(const TEingabeFelder& f) : f_(f) {
     TBindung b;
     b.Feld = TFeld::Sachsen;
     b.Steuer = f.cbSachsen;
-    b.Lesen = [&f](TAnfrage& a) { a.Sachsen = f.cbSachsen->isEnabled() && f.cbSachsen->isChecked(); };
+    // Disabled where the state decides: then it shows the state's.
+    b.Lesen = [&f](TAnfrage& a) {
+      a.Sachsen = f.cbSachsen->isChecked() && (f.cbSachsen->isEnabled() || f.CBBundesland->currentIndex() > 0);
+    };
     Binden(b);
   }
   for (QCheckBox* kasten : {f.CBGF, f.CBprivHH}) {

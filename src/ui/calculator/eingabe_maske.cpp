@@ -4,6 +4,8 @@
 
 #include "ui/calculator/eingabe_maske.h"
 
+#include "calc/bundesland.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -167,7 +169,14 @@ QWidget* TEingabeMaske::LohnsteuerPanelBauen() {
   f_.edAJahr->setEnabled(false);
   g->addWidget(f_.CBAlter, z, 0);
   g->addWidget(Beschriftung("LAJahr", QStringLiteral("65 im Jahre:"), f_.edAJahr), z, 3, Qt::AlignRight);
-  g->addWidget(f_.edAJahr, z++, 4);
+  g->addWidget(f_.edAJahr, z, 4);
+  // Past the regular retirement age, beside the age relief: part of the
+  // wage free of wage tax.
+  f_.CBAktivrente = Kasten(this, "CBAktivrente", QStringLiteral("Aktivrente"),
+                           QStringLiteral("AN hat die Regelaltersgrenze erreicht, der Arbeitgeber zahlt Beiträge zur "
+                                          "Rentenversicherung: bis 2.000 € Arbeitslohn im Monat bleiben "
+                                          "lohnsteuerfrei (§ 3 Nr. 21 EStG)"));
+  g->addWidget(f_.CBAktivrente, z++, 1, 1, 2);
 
   f_.CBLZZ = new QComboBox(this);
   f_.CBLZZ->setObjectName(QStringLiteral("CBLZZ"));
@@ -189,6 +198,17 @@ QWidget* TEingabeMaske::LohnsteuerPanelBauen() {
   g->addWidget(f_.CBStKl, z, 1, 1, 2);
   g->addWidget(f_.cbAF, z, 3, Qt::AlignRight);
   g->addWidget(f_.edFaktor, z++, 4);
+
+  f_.CBBundesland = new QComboBox(this);
+  f_.CBBundesland->setObjectName(QStringLiteral("CBBundesland"));
+  f_.CBBundesland->setToolTip(QStringLiteral("Bundesland der Beschäftigung: setzt den Kirchensteuersatz (8 % in "
+                                             "Baden-Württemberg und Bayern, sonst 9 %), die Region Ost/West und "
+                                             "Sachsen; ein danach getippter Kirchensteuersatz gilt"));
+  f_.CBBundesland->addItem(QStringLiteral("\u2013 nicht angegeben \u2013"));
+  for (const TBundeslandDaten& land : Bundeslaender()) f_.CBBundesland->addItem(QString::fromUtf8(land.Name));
+  f_.CBBundesland->setMaxVisibleItems(Bundeslaender().size() + 1);
+  g->addWidget(Beschriftung("LBundesland", QStringLiteral("Bundesland"), f_.CBBundesland), z, 0);
+  g->addWidget(f_.CBBundesland, z++, 1, 1, 4);
 
   f_.cbKirchenSt = new QComboBox(this);
   f_.cbKirchenSt->setObjectName(QStringLiteral("cbKirchenSt"));

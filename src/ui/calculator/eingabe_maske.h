@@ -44,6 +44,8 @@ struct TEingabeFelder {
   QCheckBox* cbAF = nullptr;
   TEditCS* edFaktor = nullptr;
   QComboBox* cbKirchenSt = nullptr;
+  QComboBox* CBBundesland = nullptr;
+  QCheckBox* CBAktivrente = nullptr;
   QCheckBox* CBR = nullptr;
   QRadioButton* rbAllgTab = nullptr;
   QRadioButton* rbBesTab = nullptr;

@@ -116,6 +116,10 @@ TErgebnisPanel::TErgebnisPanel(QWidget* eltern) : QFrame(eltern) {
   weitere(gesamtbrutto_, "LTxtGesamtbrutto", QStringLiteral("Gesamtbrutto ="), "ErgGesamtbrutto", kGruen);
   gesamtbrutto_.Text->setFont(fett);
   const int teileBis = z;
+  // The Aktivrente: paid and liable, left out of the taxable wage.
+  weitere(aktivrente_, "LTxtAktivrente", QStringLiteral("Aktivrente steuerfrei ="), "ErgAktivrente", kSchwarz);
+  aktivrente_.Text->setToolTip(QStringLiteral("Arbeitslohn nach der Regelaltersgrenze, der lohnsteuerfrei bleibt "
+                                              "(§ 3 Nr. 21 EStG): bis 2.000 € im Monat"));
   weitere(steuerBrutto_, "LTxtSteuerBrutto", QStringLiteral("Steuerbrutto ="), "ErgSteuerBrutto", kSchwarz);
   weitere(svBrutto_, "LTxtSVBrutto", QStringLiteral("SV-Brutto ="), "ErgSVBrutto", kSchwarz);
   notiz(einmalKV_, "LTxtEinmalKV", "ErgEinmalKV");
@@ -340,7 +344,7 @@ void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
   // gross.  A plain slip shows none of these lines.
   const bool teile = e.SonstigerBezug != 0 || e.Abfindung != 0 || e.GWV != 0 || e.Sachbezug != 0 ||
                      e.Steuerfrei != 0 || e.VWL_AG != 0 || e.Entgeltumwandlung != 0 || e.BAVZuschuss_AG != 0 ||
-                     e.VWLSparbetrag != 0;
+                     e.VWLSparbetrag != 0 || e.Aktivrente_steuerfrei != 0;
   LTxt1->setText(teile ? QStringLiteral("Laufender Lohn =") : QStringLiteral("Bruttolohn ="));
   ErgBruttoLohn->setText(geld(teile ? e.LaufenderLohn : e.RE4));
   const auto zeigen = [&](const TZeile& z, bool sichtbar, std::int64_t betrag) {
@@ -356,6 +360,7 @@ void TErgebnisPanel::Zeigen(const TAbrechnungsStand& s) {
   zeigen(steuerfrei_, teile && e.Steuerfrei != 0, e.Steuerfrei);
   zeigen(gesamtbrutto_, teile, e.Gesamtbrutto);
   teileFase_->setVisible(teile);
+  zeigen(aktivrente_, teile && e.Aktivrente_steuerfrei != 0, e.Aktivrente_steuerfrei);
   zeigen(steuerBrutto_, teile, e.SteuerBrutto);
   // The liable wages: one line where health and pension insurance take the
   // same, each with the liable part of a one-off below it.

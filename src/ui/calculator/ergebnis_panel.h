@@ -87,7 +87,7 @@ class TErgebnisPanel : public QFrame {
     QLabel* Wert = nullptr;
   };
   TZeile sonstBezug_, abfindung_, gwv_, sachbezug_, vwlAG_, steuerfrei_;
-  TZeile gesamtbrutto_, steuerBrutto_, svBrutto_, einmalKV_, svBruttoRV_, einmalRV_;
+  TZeile gesamtbrutto_, aktivrente_, steuerBrutto_, svBrutto_, einmalKV_, svBruttoRV_, einmalRV_;
   TZeile lstSonstig_, kistSonstig_, soliSonstig_;
   QLabel* maerzklausel_ = nullptr;
   TZeile gwvAbzug_, sachbezugAbzug_, entgeltumw_, bavZuschussAN_, bavZuschuss_, pkvZuschussAG_;

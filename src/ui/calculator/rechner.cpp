@@ -123,8 +123,18 @@ void TFRechner::SignaleVerbinden() {
   }
   for (TEditCS* e : f.EinmalFelder()) connect(e, &QLineEdit::textChanged, this, geaendert);
   for (QCheckBox* c : {f.CBAlter, f.cbAF, f.CBR, f.cbKV2, f.cbPV2, f.CBGleitZ, f.CBRV_Verzicht, f.CBPauschSt,
-                       f.cbSachsen, f.cbFuenftel})
+                       f.cbSachsen, f.cbFuenftel, f.CBAktivrente})
     connect(c, &QCheckBox::toggled, this, geaendert);
+  // A state chosen: its church-tax rate, region and Saxony, as the core
+  // has them, into their controls.
+  connect(f.CBBundesland, &QComboBox::currentIndexChanged, this, [this] {
+    const TParameter p = Parameter();
+    TMeldungen meldungen;
+    TAnfrage a = bindung_->Sammeln(p, euro_, meldungen);
+    a.KiStSatzAngegeben = false;
+    bindung_->Schreiben(MitBundesland(a), p, euro_, {TFeld::Bundesland});
+    Geaendert();
+  });
   connect(f.CBDienstwagenSatz, &QComboBox::currentIndexChanged, this, geaendert);
   connect(f.RGOstWestGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
     if (an) Geaendert();

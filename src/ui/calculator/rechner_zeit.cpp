@@ -199,6 +199,8 @@ void TFRechner::RegelnAnzeigen() {
   if (!r.PeriodenNachMonat && r.GleitzoneAbMonat > 1)
     zone += QStringLiteral(" (ab 01.%1.%2)").arg(r.GleitzoneAbMonat, 2, 10, QLatin1Char('0')).arg(r.Jahr);
   hinweis::Normal(f.CBGleitZ, zone);
+  // The special table in the law of the year.
+  hinweis::Normal(f.rbBesTab, QString::fromStdString(r.HinweisBesondereTabelle));
 
   if (r.KVZusatz) {
     f.cbKV2->setText(QStringLiteral("KV Zusatzbeitrag"));
