@@ -25,6 +25,7 @@ struct TWerkzeugAktionen {
   QAction* EinkStTabelle1 = nullptr;
   QAction* EinkommensteuerAnzeige1 = nullptr;
   QAction* LohnUmrAnz1 = nullptr;
+  QAction* Jahresuebersicht1 = nullptr;
 };
 
 

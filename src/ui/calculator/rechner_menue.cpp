@@ -35,6 +35,7 @@ TRechnerMenue::TRechnerMenue(QMainWindow* fenster) : QObject(fenster) {
   tabelle_ = Eintrag(dienste, "Tabelle1", QStringLiteral("LoSt &Tabelle"));
   grafik_ = Eintrag(dienste, "Grafik1", QStringLiteral("LoSt &Grafik"));
   einkStTabelle_ = Eintrag(dienste, "EinkStTabelle1", QStringLiteral("&EinkSt Tabelle"));
+  jahresuebersicht_ = Eintrag(dienste, "Jahresuebersicht1", QStringLiteral("&Jahres\u00fcbersicht..."));
   drucken_ = Eintrag(dienste, "Drucken1", QStringLiteral("&Drucken"));
   Trenner(dienste, "N2");
   QAction* beenden = Eintrag(dienste, "ProgrammBeenden1", QStringLiteral("Programm &Beenden"));
@@ -104,7 +105,7 @@ TRechnerMenue::TRechnerMenue(QMainWindow* fenster) : QObject(fenster) {
 
   // Entries of windows that the application adds later stay disabled until
   // their window exists.
-  for (QAction* a : {steuerklassenvgl_, tabelle_, grafik_, einkStTabelle_, drucken_, einkommensteuer_, lohnUmr_,
+  for (QAction* a : {steuerklassenvgl_, tabelle_, grafik_, einkStTabelle_, jahresuebersicht_, drucken_, einkommensteuer_, lohnUmr_,
                      drucker_})
     a->setEnabled(false);
 }
@@ -117,6 +118,7 @@ TWerkzeugAktionen TRechnerMenue::Werkzeuge() const {
   a.EinkStTabelle1 = einkStTabelle_;
   a.EinkommensteuerAnzeige1 = einkommensteuer_;
   a.LohnUmrAnz1 = lohnUmr_;
+  a.Jahresuebersicht1 = jahresuebersicht_;
   return a;
 }
 

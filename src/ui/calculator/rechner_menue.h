@@ -49,6 +49,7 @@ class TRechnerMenue : public QObject {
   QAction* tabelle_ = nullptr;
   QAction* grafik_ = nullptr;
   QAction* einkStTabelle_ = nullptr;
+  QAction* jahresuebersicht_ = nullptr;
   QAction* drucken_ = nullptr;
   QAction* arbeitgeber_ = nullptr;
   QAction* arbeitnehmer_ = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/rechner_schnittstelle.h"
 #include "ui/tools/anzeige.h"
 #include "ui/tools/einkst.h"
+#include "ui/tools/jahresuebersicht.h"
 #include "ui/tools/lohnumr.h"
 #include "ui/tools/plott.h"
 #include "ui/tools/stvgl.h"
@@ -31,7 +32,8 @@ TWerkzeuge::~TWerkzeuge() {
     disconnect(fenster, nullptr, this, nullptr);
   }
   for (QObject* w : std::initializer_list<QObject*>{plott_.get(), tabelle_.get(), einkStTabelle_.get(),
-                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get(),
+                                                    jahresuebersicht_.get()}) {
     if (w != nullptr) disconnect(w, nullptr, this, nullptr);
   }
 }
@@ -73,6 +75,20 @@ void TWerkzeuge::LohnUmrErzeugen() {
   });
 }
 
+void TWerkzeuge::JahresuebersichtErzeugen() {
+  if (jahresuebersicht_) return;
+  jahresuebersicht_ = std::make_unique<TFJahresuebersicht>(rechner_);
+  if (druckMaschine_ != nullptr && druckOptionen_ != nullptr)
+    jahresuebersicht_->DruckAnbinden(*druckMaschine_, *druckOptionen_);
+  UeberFenster(jahresuebersicht_.get(), rechner_.Fenster());
+}
+
+void TWerkzeuge::DruckAnbinden(druck::TDruckMaschine& maschine, TFDruckOptionen& optionen) {
+  druckMaschine_ = &maschine;
+  druckOptionen_ = &optionen;
+  if (jahresuebersicht_) jahresuebersicht_->DruckAnbinden(maschine, optionen);
+}
+
 void TWerkzeuge::AlleErzeugen() {
   PlottErzeugen();
   TabelleErzeugen();
@@ -95,6 +111,7 @@ void TWerkzeuge::Verbinden() {
       {aktionen_.EinkStTabelle1, &TWerkzeuge::EinkStTabelle1Click, false},
       {aktionen_.EinkommensteuerAnzeige1, &TWerkzeuge::EinkommensteuerAnzeige1Click, true},
       {aktionen_.LohnUmrAnz1, &TWerkzeuge::LohnUmrAnz, true},
+      {aktionen_.Jahresuebersicht1, &TWerkzeuge::Jahresuebersicht1Click, false},
   };
   for (const auto& e : eintraege) {
     QAction* a = e.Aktion;
@@ -122,7 +139,8 @@ void TWerkzeuge::Verbinden() {
 
 bool TWerkzeuge::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Close && objekt == rechner_.Fenster()) {
-    for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get()}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(),
+                                                      jahresuebersicht_.get()}) {
       if (w != nullptr && w->isVisible()) w->close();
     }
   }
@@ -226,7 +244,16 @@ void TWerkzeuge::LohnUmrAnz() {
   }
 }
 
+void TWerkzeuge::Jahresuebersicht1Click() {
+  JahresuebersichtErzeugen();
+  jahresuebersicht_->Neuberechnen();
+  jahresuebersicht_->show();
+  jahresuebersicht_->raise();
+  jahresuebersicht_->activateWindow();
+}
+
 void TWerkzeuge::NachBerechnung() {
+  if (jahresuebersicht_ && jahresuebersicht_->isVisible()) jahresuebersicht_->Neuberechnen();
   if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Stand().Anfrage.STKL);
   if (lohnUmr_) lohnUmr_->Umrechnen();
   if (vergleichNeu_) {
@@ -239,6 +266,7 @@ void TWerkzeuge::NachJahrWechsel() { vergleichNeu_ = true; }
 
 void TWerkzeuge::NachWaehrungsWechsel(bool euro) {
   if (stVgl_) stVgl_->BetraegeUmrechnen(euro ? 1 / kDMFaktor : kDMFaktor);
+  if (jahresuebersicht_) jahresuebersicht_->Umrechnen(euro);
   vergleichNeu_ = true;
 }
 
