@@ -171,10 +171,10 @@ void TJahresModell::Beschaeftigt(int vonMonat, int bisMonat) {
 }
 
 void TJahresModell::Ergebnis(const druck::TLohnkontoTexte* texte) {
-  beginResetModel();
+  // The grid keeps its shape: an editor open in it stays open.
   if (texte != nullptr) texte_ = *texte;
   else texte_.reset();
-  endResetModel();
+  emit dataChanged(index(0, 0), index(kSummenZeile, columnCount() - 1));
 }
 
 void TJahresModell::Umrechnen(double faktor) {
@@ -324,7 +324,11 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   DruckerVorhanden = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
 }
 
-TFJahresuebersicht::~TFJahresuebersicht() = default;
+TFJahresuebersicht::~TFJahresuebersicht() {
+  // An editor still open commits its text while the window goes; nothing
+  // is computed any more then.
+  disconnect(modell_, nullptr, this, nullptr);
+}
 
 void TFJahresuebersicht::DruckAnbinden(druck::TDruckMaschine& maschine, TFDruckOptionen& optionen) {
   maschine_ = &maschine;
