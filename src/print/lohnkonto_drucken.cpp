@@ -148,9 +148,7 @@ class TLohnkontoAusdruck {
       : m_(m), t_(t), g_(groesse), klein_(std::max(6, groesse - 1)) {}
 
   void Drucken() {
-    m_.DruckText(g_ + 2, kFett, kLinks, 0, kOhneSchatten,
-                 QStringLiteral("Lohnkonto %1").arg(t_.Jahr));
-    m_.DruckVorschub(0);
+    // The page head names the printout and the year.
     m_.DruckText(g_, kNormal, kLinks, 0, kOhneSchatten,
                  QStringLiteral("Beschäftigung: %1; Beträge in %2").arg(t_.Beschaeftigung, t_.Waehrung));
     m_.DruckVorschub(0);

@@ -191,7 +191,7 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   setObjectName(QStringLiteral("FJahresuebersicht"));
   setWindowTitle(QStringLiteral("Jahresübersicht"));
   setSizeGripEnabled(true);
-  resize(1100, 760);
+  resize(1150, 800);
 
   auto* layout = new QVBoxLayout(this);
 
@@ -232,10 +232,18 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   tabelle_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
   tabelle_->verticalHeader()->hide();
-  tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  tabelle_->horizontalHeader()->setStretchLastSection(true);
-  tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 6);
-  layout->addWidget(tabelle_, 3);
+  // The amount columns share the width; the grid is as high as its rows.
+  tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  tabelle_->horizontalHeader()->setMinimumSectionSize(tabelle_->fontMetrics().horizontalAdvance(QStringLiteral("000.000,00")) + 12);
+  const int zeilenHoehe = tabelle_->fontMetrics().height() + 6;
+  tabelle_->verticalHeader()->setDefaultSectionSize(zeilenHoehe);
+  tabelle_->setMinimumHeight(tabelle_->horizontalHeader()->sizeHint().height() + 13 * zeilenHoehe +
+                             2 * tabelle_->frameWidth() + 2);
+  tabelle_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  tabelle_->setMaximumHeight(tabelle_->minimumHeight());
+  tabelle_->setMinimumWidth(900);
+  layout->addWidget(tabelle_);
   connect(modell_, &TJahresModell::Geaendert, this, &TFJahresuebersicht::Neuberechnen);
   connect(modell_, &TJahresModell::Abgelehnt, this, [this](const QString& text) {
     hinweis_->setText(text);
@@ -258,7 +266,11 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   ausgleichTabelle_->setModel(ausgleich_);
   ausgleichTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ausgleichTabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  ausgleichTabelle_->verticalHeader()->setDefaultSectionSize(zeilenHoehe);
+  ausgleichTabelle_->setFixedHeight(ausgleichTabelle_->horizontalHeader()->sizeHint().height() + 3 * zeilenHoehe +
+                                    2 * ausgleichTabelle_->frameWidth() + 2);
   al->addWidget(ausgleichTabelle_);
+  al->addStretch(1);
   unten->addWidget(ausgleichGruppe, 2);
 
   auto* bescheinigungGruppe = new QGroupBox(QStringLiteral("Lohnsteuerbescheinigung"), this);
@@ -272,12 +284,13 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   bescheinigungTabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   bescheinigungTabelle_->verticalHeader()->hide();
   bescheinigungTabelle_->setWordWrap(false);
+  bescheinigungTabelle_->verticalHeader()->setDefaultSectionSize(zeilenHoehe);
   bescheinigungTabelle_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   bescheinigungTabelle_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   bescheinigungTabelle_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   bl->addWidget(bescheinigungTabelle_);
   unten->addWidget(bescheinigungGruppe, 3);
-  layout->addLayout(unten, 2);
+  layout->addLayout(unten, 1);
 
   // The commands: actions with their shortcuts, and buttons for them.
   const auto aktion = [&](const char* name, const QString& text, const QKeySequence& kuerzel, auto slot) {
