@@ -147,7 +147,7 @@ TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::i
   l.SONSTENT = fuenftel ? 0 : a.Abfindung;
   l.VMT = fuenftel ? a.Abfindung : 0;
   l.ENTSCH = l.VMT;
-  if (a.Aktivrente && NichtVerfuegbar(p, eingang, TFeld::Aktivrente).empty()) {
+  if (a.Aktivrente && NichtVerfuegbar(p, a, TFeld::Aktivrente).empty()) {
     // The Aktivrente leaves the flowchart's wages: the current wage first
     // (pension payments in it are no pay for work done past the retirement
     // age), what the pay period's amount leaves of it the one-off of the

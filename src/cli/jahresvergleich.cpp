@@ -247,7 +247,7 @@ std::string VergleichAlsCsv(const TJahresvergleich& v) {
     csv += std::to_string(j.Jahr) + trenner + std::to_string(j.Parameter.Monat);
     if (j.Berechnet()) {
       ErgebnisWerte(j.Anzeige, werte);
-      BetraegeSchreiben(csv, werte, kErgebnisAnzahl, trenner, ',');
+      BetraegeSchreiben(csv, werte.data(), kErgebnisAnzahl, trenner, ',');
       for (const std::string& t : Texte(v, j)) (csv += trenner) += t;
       csv += trenner;
     } else {

@@ -69,6 +69,7 @@ TAnwendung::TAnwendung(const TDateiNamen& namen) : namen_(namen) {
   druckOptionen_ = new TFDruckOptionen(druck_, namen_.EinstellungsDatei(), r);
   druckSteuerung_ = new TDruckSteuerung(*r, druck_, *druckOptionen_, r);
   druckSteuerung_->Anbinden();
+  werkzeuge_->DruckAnbinden(druck_, *druckOptionen_);
 
   // At the close the wage-conversion window's placement joins the settings
   // that the calculator writes.

@@ -29,6 +29,7 @@ struct TWerkzeugAktionen {
   QAction* EinkommensteuerAnzeige1 = nullptr;
   QAction* LohnUmrAnz1 = nullptr;
   QAction* Jahresvergleich1 = nullptr;
+  QAction* Jahresuebersicht1 = nullptr;
 };
 
 

@@ -36,6 +36,7 @@ TRechnerMenue::TRechnerMenue(QMainWindow* fenster) : QObject(fenster) {
   grafik_ = Eintrag(dienste, "Grafik1", QStringLiteral("LoSt &Grafik"));
   einkStTabelle_ = Eintrag(dienste, "EinkStTabelle1", QStringLiteral("&EinkSt Tabelle"));
   jahresvergleich_ = Eintrag(dienste, "Jahresvergleich1", QStringLiteral("&Jahresvergleich..."));
+  jahresuebersicht_ = Eintrag(dienste, "Jahresuebersicht1", QStringLiteral("&Jahres\u00fcbersicht..."));
   drucken_ = Eintrag(dienste, "Drucken1", QStringLiteral("&Drucken"));
   Trenner(dienste, "N2");
   QAction* beenden = Eintrag(dienste, "ProgrammBeenden1", QStringLiteral("Programm &Beenden"));
@@ -105,8 +106,8 @@ TRechnerMenue::TRechnerMenue(QMainWindow* fenster) : QObject(fenster) {
 
   // Entries of windows that the application adds later stay disabled until
   // their window exists.
-  for (QAction* a : {steuerklassenvgl_, tabelle_, grafik_, einkStTabelle_, jahresvergleich_, drucken_,
-                     einkommensteuer_, lohnUmr_, drucker_})
+  for (QAction* a : {steuerklassenvgl_, tabelle_, grafik_, einkStTabelle_, jahresvergleich_, jahresuebersicht_,
+                     drucken_, einkommensteuer_, lohnUmr_, drucker_})
     a->setEnabled(false);
 }
 
@@ -119,6 +120,7 @@ TWerkzeugAktionen TRechnerMenue::Werkzeuge() const {
   a.EinkommensteuerAnzeige1 = einkommensteuer_;
   a.LohnUmrAnz1 = lohnUmr_;
   a.Jahresvergleich1 = jahresvergleich_;
+  a.Jahresuebersicht1 = jahresuebersicht_;
   return a;
 }
 

@@ -50,6 +50,7 @@ class TRechnerMenue : public QObject {
   QAction* grafik_ = nullptr;
   QAction* einkStTabelle_ = nullptr;
   QAction* jahresvergleich_ = nullptr;
+  QAction* jahresuebersicht_ = nullptr;
   QAction* drucken_ = nullptr;
   QAction* arbeitgeber_ = nullptr;
   QAction* arbeitnehmer_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/tools/anzeige.h"
 #include "ui/tools/einkst.h"
 #include "ui/tools/jahresvergleich.h"
+#include "ui/tools/jahresuebersicht.h"
 #include "ui/tools/lohnumr.h"
 #include "ui/tools/plott.h"
 #include "ui/tools/stvgl.h"
@@ -33,6 +34,8 @@ TWerkzeuge::~TWerkzeuge() {
   }
   for (QObject* w : std::initializer_list<QObject*>{plott_.get(), tabelle_.get(), einkStTabelle_.get(),
                                                     einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
+                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get(),
+                                                    jahresuebersicht_.get()}) {
     if (w != nullptr) disconnect(w, nullptr, this, nullptr);
   }
 }
@@ -80,6 +83,20 @@ void TWerkzeuge::JahresvergleichErzeugen() {
   UeberFenster(jahresvergleich_.get(), rechner_.Fenster());
 }
 
+void TWerkzeuge::JahresuebersichtErzeugen() {
+  if (jahresuebersicht_) return;
+  jahresuebersicht_ = std::make_unique<TFJahresuebersicht>(rechner_);
+  if (druckMaschine_ != nullptr && druckOptionen_ != nullptr)
+    jahresuebersicht_->DruckAnbinden(*druckMaschine_, *druckOptionen_);
+  UeberFenster(jahresuebersicht_.get(), rechner_.Fenster());
+}
+
+void TWerkzeuge::DruckAnbinden(druck::TDruckMaschine& maschine, TFDruckOptionen& optionen) {
+  druckMaschine_ = &maschine;
+  druckOptionen_ = &optionen;
+  if (jahresuebersicht_) jahresuebersicht_->DruckAnbinden(maschine, optionen);
+}
+
 void TWerkzeuge::AlleErzeugen() {
   PlottErzeugen();
   TabelleErzeugen();
@@ -87,6 +104,7 @@ void TWerkzeuge::AlleErzeugen() {
   StVglErzeugen();
   LohnUmrErzeugen();
   JahresvergleichErzeugen();
+  JahresuebersichtErzeugen();
 }
 
 
@@ -104,6 +122,7 @@ void TWerkzeuge::Verbinden() {
       {aktionen_.EinkommensteuerAnzeige1, &TWerkzeuge::EinkommensteuerAnzeige1Click, true},
       {aktionen_.LohnUmrAnz1, &TWerkzeuge::LohnUmrAnz, true},
       {aktionen_.Jahresvergleich1, &TWerkzeuge::Jahresvergleich1Click, false},
+      {aktionen_.Jahresuebersicht1, &TWerkzeuge::Jahresuebersicht1Click, false},
   };
   for (const auto& e : eintraege) {
     QAction* a = e.Aktion;
@@ -134,6 +153,8 @@ bool TWerkzeuge::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Close && objekt == rechner_.Fenster()) {
     for (QWidget* w :
          std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(),
+                                                      jahresuebersicht_.get()}) {
       if (w != nullptr && w->isVisible()) w->close();
     }
   }
@@ -245,9 +266,18 @@ void TWerkzeuge::Jahresvergleich1Click() {
   jahresvergleich_->activateWindow();
 }
 
+void TWerkzeuge::Jahresuebersicht1Click() {
+  JahresuebersichtErzeugen();
+  jahresuebersicht_->Neuberechnen();
+  jahresuebersicht_->show();
+  jahresuebersicht_->raise();
+  jahresuebersicht_->activateWindow();
+}
+
 void TWerkzeuge::NachBerechnung() {
   // The year comparison follows every calculation while it is shown.
   if (jahresvergleich_ && jahresvergleich_->isVisible()) jahresvergleich_->Berechnen();
+  if (jahresuebersicht_ && jahresuebersicht_->isVisible()) jahresuebersicht_->Neuberechnen();
   if (einkSt_) einkSt_->SetzeAusRechner(rechner_.Stand().Anfrage.STKL);
   if (lohnUmr_) lohnUmr_->Umrechnen();
   if (vergleichNeu_) {
@@ -260,6 +290,7 @@ void TWerkzeuge::NachJahrWechsel() { vergleichNeu_ = true; }
 
 void TWerkzeuge::NachWaehrungsWechsel(bool euro) {
   if (stVgl_) stVgl_->BetraegeUmrechnen(euro ? 1 / kDMFaktor : kDMFaktor);
+  if (jahresuebersicht_) jahresuebersicht_->Umrechnen(euro);
   vergleichNeu_ = true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The tool windows of the calculator and their menu entries: the tax-class
 // comparison, the wage-tax and income-tax tables, the gross/net graph, the
-// income-tax display and the wage conversion.  Created once at program start
+// income-tax display, the wage conversion and the payroll year.  Created once at program start
 // after the calculator window; each is hidden, not destroyed, when closed.
 
 #include <QObject>
@@ -14,10 +14,16 @@
 
 class QAction;
 
+namespace lst::druck {
+class TDruckMaschine;
+}
+
 namespace lst {
 
+class TFDruckOptionen;
 class TFEinkSt;
 class TFJahresvergleich;
+class TFJahresuebersicht;
 class TFLohnUmr;
 class TFPlott;
 class TFStVgl;
@@ -44,7 +50,12 @@ class TWerkzeuge : public QObject {
   void StVglErzeugen();
   void LohnUmrErzeugen();
   void JahresvergleichErzeugen();
-  // All six in that order.
+  // The payroll year, created when first opened.
+  void JahresuebersichtErzeugen();
+  // The application's print engine and options, for the payroll year's
+  // printout.
+  void DruckAnbinden(druck::TDruckMaschine& maschine, TFDruckOptionen& optionen);
+  // All of them in that order.
   void AlleErzeugen();
   // Enables and connects the menu entries of the calculator and follows its
   // calculations (signal Berechnet()).
@@ -57,6 +68,7 @@ class TWerkzeuge : public QObject {
   TFStVgl* StVgl() const { return stVgl_.get(); }
   TFLohnUmr* LohnUmr() const { return lohnUmr_.get(); }
   TFJahresvergleich* Jahresvergleich() const { return jahresvergleich_.get(); }
+  TFJahresuebersicht* Jahresuebersicht() const { return jahresuebersicht_.get(); }
 
  public slots:
   void Steuerklassenvgl1Click();
@@ -71,6 +83,8 @@ class TWerkzeuge : public QObject {
   void LohnUmrAnz();
   // Shows the year comparison of the calculation shown.
   void Jahresvergleich1Click();
+  // Shows the payroll year of the calculation shown (modeless).
+  void Jahresuebersicht1Click();
   // After every calculation of the calculator.
   void NachBerechnung();
   // The calculator switched the tax year or the display currency; the
@@ -95,6 +109,9 @@ class TWerkzeuge : public QObject {
   std::unique_ptr<TFStVgl> stVgl_;
   std::unique_ptr<TFLohnUmr> lohnUmr_;
   std::unique_ptr<TFJahresvergleich> jahresvergleich_;
+  std::unique_ptr<TFJahresuebersicht> jahresuebersicht_;
+  druck::TDruckMaschine* druckMaschine_ = nullptr;
+  TFDruckOptionen* druckOptionen_ = nullptr;
   bool vergleichNeu_ = false;
 };
 
