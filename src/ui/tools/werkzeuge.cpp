@@ -33,9 +33,8 @@ TWerkzeuge::~TWerkzeuge() {
     disconnect(fenster, nullptr, this, nullptr);
   }
   for (QObject* w : std::initializer_list<QObject*>{plott_.get(), tabelle_.get(), einkStTabelle_.get(),
-                                                    einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
                                                     einkSt_.get(), stVgl_.get(), lohnUmr_.get(),
-                                                    jahresuebersicht_.get()}) {
+                                                    jahresvergleich_.get(), jahresuebersicht_.get()}) {
     if (w != nullptr) disconnect(w, nullptr, this, nullptr);
   }
 }
@@ -136,7 +135,8 @@ void TWerkzeuge::Verbinden() {
     if (e.Umschalter) {
       // Ctrl+E and Ctrl+L work also while one of the modeless tools is active.
       for (QWidget* w :
-           std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
+           std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get(),
+                                           jahresuebersicht_.get()}) {
         if (w != nullptr) w->addAction(a);
       }
     }
@@ -151,10 +151,8 @@ void TWerkzeuge::Verbinden() {
 
 bool TWerkzeuge::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::Close && objekt == rechner_.Fenster()) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(), jahresvergleich_.get()}) {
     for (QWidget* w : std::initializer_list<QWidget*>{einkSt_.get(), stVgl_.get(), lohnUmr_.get(),
-                                                      jahresuebersicht_.get()}) {
+                                                      jahresvergleich_.get(), jahresuebersicht_.get()}) {
       if (w != nullptr && w->isVisible()) w->close();
     }
   }
