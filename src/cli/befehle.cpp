@@ -235,8 +235,8 @@ std::string HilfeText() {
       "Beträge wie in Deutschland üblich: 3000, 3000,50, 3.000,50 oder 3000.50.\n"
       "\n"
       "Optionen (berechnen, wunschnetto, drucken, tabelle, est-tabelle,\n"
-      "einkommensteuer, vergleich, jahresvergleich; bei batch und lohnkonto Vorgaben für\n"
-      "alle Zeilen):\n";
+      "einkommensteuer, vergleich, jahresvergleich; bei batch und lohnkonto Vorgaben\n"
+      "für alle Zeilen):\n";
   std::vector<THilfeEintrag> optionen;
   for (const TAufrufOption& o : AufrufOptionen()) {
     optionen.push_back({"--" + o.Name + (o.Wert.empty() ? "" : " " + o.Wert), o.Hilfe});

@@ -549,8 +549,13 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
-  if (befehl != "berechnen" && befehl != "wunschnetto" && befehl != "batch" && befehl != "lohnkonto" &&
-      befehl != "drucken" && befehl != "jahresvergleich" && !IstWerkzeug(befehl)) {
+  if (befehl != "lohnkonto" && (a.Jahresausgleich || a.Bescheinigung)) {
+    return Fehler(std::string(a.Jahresausgleich ? "--jahresausgleich" : "--bescheinigung") + " gilt nur für lohnkonto");
+  }
+  if (befehl != "jahresvergleich") {
+    if (a.Von) return Fehler("--von gilt nur für jahresvergleich");
+    if (a.Bis) return Fehler("--bis gilt nur für jahresvergleich");
+    if (a.Csv) return Fehler("--csv gilt nur für jahresvergleich");
   }
   if (befehl == "drucken" && NurSteuer(JahrDerEingabe(a.Eingabe))) {
     const std::string jahr = std::to_string(JahrDerEingabe(a.Eingabe));
