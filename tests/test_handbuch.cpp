@@ -159,8 +159,8 @@ TEST(Handbuch, CliNenntJedeOptionUndJedenBefehlDerHilfe) {
   EXPECT_GT(optionen.size(), 60u);
   EXPECT_EQ(HandbuchEintraege(seite, "OPTIONEN"), optionen);
   const Namen befehle = HilfeBefehle(hilfe.Ausgabe);
-  EXPECT_EQ(befehle, (Namen{"batch", "berechnen", "drucken", "einkommensteuer", "est-tabelle", "jahre", "pap",
-                            "tabelle", "vergleich", "wunschnetto"}));
+  EXPECT_EQ(befehle, (Namen{"batch", "berechnen", "drucken", "einkommensteuer", "est-tabelle", "jahre",
+                            "jahresvergleich", "lohnkonto", "pap", "tabelle", "vergleich", "wunschnetto"}));
   EXPECT_EQ(HandbuchEintraege(seite, "BEFEHLE"), befehle);
 }
 

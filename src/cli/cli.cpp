@@ -78,8 +78,10 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
     const TAufrufOption* o = FindeAufrufOption(name);
     if (o == nullptr) return "Unbekannte Option " + Zitat(arg);
     if (!o->Wert.empty() && !mitGleich) {
-      if (i + 1 >= argc) return o->Art == TOptionsArt::Pdf ? "--pdf: der Dateiname fehlt"
-                                                           : "--" + std::string(name) + ": der Wert fehlt";
+      if (i + 1 >= argc) {
+        if (o->Art == TOptionsArt::Pdf) return "--pdf: der Dateiname fehlt";
+        return "--" + std::string(name) + (o->Wert == "JAHR" ? ": das Jahr fehlt" : ": der Wert fehlt");
+      }
       wert = argv[++i];
     } else if (o->Wert.empty() && !mitGleich) {
       wert = "1";
