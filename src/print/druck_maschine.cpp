@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QFileInfo>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -258,6 +260,42 @@ bool TDruckMaschine::DruckEnde() {
     cursorGesetzt_ = false;
   }
   return ok;
+}
+
+bool PdfSicherSchreiben(const QString& datei, QPageLayout::Orientation ausrichtung,
+                        const std::function<bool(QPdfWriter&)>& drucken, const QString& nichtAnlegbar,
+                        QString* grund) {
+  const auto fehler = [&](const QString& text) {
+    if (grund != nullptr) *grund = text;
+    return false;
+  };
+  const QFileInfo info(datei);
+  if (info.exists() && !info.isFile()) return fehler(QStringLiteral("Das Ziel ist keine gewöhnliche Datei."));
+  QSaveFile ziel(datei);
+  if (!ziel.open(QIODevice::WriteOnly)) return fehler(nichtAnlegbar);
+  bool gedruckt = false;
+  {
+    QPdfWriter pdf(&ziel);
+    pdf.setResolution(600);
+    pdf.setCreator(QStringLiteral("Lohnsteuer"));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), ausrichtung, QMarginsF()));
+    gedruckt = drucken(pdf);
+  }
+  // A write that failed (a full disk, a size limit) leaves its mark on the
+  // file; the temporary file is then removed and the target stays as it was.
+  const bool schreibfehler = !ziel.flush() || ziel.error() != QFileDevice::NoError;
+  if (!gedruckt || schreibfehler) {
+    ziel.cancelWriting();
+    return fehler(schreibfehler ? QStringLiteral("Schreibfehler, etwa weil der Datenträger voll ist; eine "
+                                                 "vorhandene Datei bleibt unverändert.")
+                                : QStringLiteral("Der Ausdruck konnte nicht erzeugt werden; eine vorhandene "
+                                                 "Datei bleibt unverändert."));
+  }
+  if (!ziel.commit()) {
+    return fehler(QStringLiteral("Sie konnte nicht vollständig geschrieben oder nicht an ihre Stelle gesetzt "
+                                 "werden; eine vorhandene Datei bleibt unverändert."));
+  }
+  return true;
 }
 
 }  // namespace lst::druck

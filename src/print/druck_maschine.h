@@ -19,6 +19,7 @@
 #include <QColor>
 #include <QDateTime>
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <QString>
 #include <functional>
@@ -27,6 +28,7 @@
 #include "print/druck_einstellungen.h"
 
 class QPagedPaintDevice;
+class QPdfWriter;
 
 namespace lst::druck {
 
@@ -154,5 +156,14 @@ class TDruckMaschine {
   bool messen_ = false;     // within Hoehe: nothing drawn, no page started
   int kopfEnde_ = 0;        // the line position below the last head
 };
+
+// Writes a PDF file (A4, 600 dpi) by drucken without ever leaving a
+// half-written one in the target's place: the pages go into a temporary
+// file beside it, renamed over it at the end; a device or a pipe is
+// refused.  nichtAnlegbar is the reason given where the file cannot be
+// created.  False with a German reason in grund (where given).
+bool PdfSicherSchreiben(const QString& datei, QPageLayout::Orientation ausrichtung,
+                        const std::function<bool(QPdfWriter&)>& drucken, const QString& nichtAnlegbar,
+                        QString* grund);
 
 }  // namespace lst::druck

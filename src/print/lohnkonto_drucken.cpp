@@ -1,10 +1,8 @@
 #include "print/lohnkonto_drucken.h"
 
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
@@ -275,38 +273,10 @@ bool LohnkontoDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const
 
 bool LohnkontoAlsPdf(TDruckMaschine& maschine, const QString& datei, const TLohnkontoTexte& t, int groesse,
                      QString* grund) {
-  const auto fehler = [&](const QString& text) {
-    if (grund != nullptr) *grund = text;
-    return false;
-  };
-  const QFileInfo info(datei);
-  if (info.exists() && !info.isFile()) return fehler(QStringLiteral("Das Ziel ist keine gewöhnliche Datei."));
-  QSaveFile ziel(datei);
-  if (!ziel.open(QIODevice::WriteOnly)) {
-    return fehler(QStringLiteral("Sie kann dort nicht angelegt werden (der Ordner fehlt oder ist nicht "
-                                 "beschreibbar)."));
-  }
-  bool gedruckt = false;
-  {
-    QPdfWriter pdf(&ziel);
-    pdf.setResolution(600);
-    pdf.setCreator(QStringLiteral("Lohnsteuer"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
-    gedruckt = LohnkontoDrucken(maschine, pdf, t, groesse);
-  }
-  const bool schreibfehler = !ziel.flush() || ziel.error() != QFileDevice::NoError;
-  if (!gedruckt || schreibfehler) {
-    ziel.cancelWriting();
-    return fehler(schreibfehler ? QStringLiteral("Schreibfehler, etwa weil der Datenträger voll ist; eine "
-                                                 "vorhandene Datei bleibt unverändert.")
-                                : QStringLiteral("Der Ausdruck konnte nicht erzeugt werden; eine vorhandene "
-                                                 "Datei bleibt unverändert."));
-  }
-  if (!ziel.commit()) {
-    return fehler(QStringLiteral("Sie konnte nicht vollständig geschrieben oder nicht an ihre Stelle gesetzt "
-                                 "werden; eine vorhandene Datei bleibt unverändert."));
-  }
-  return true;
+  return PdfSicherSchreiben(
+      datei, QPageLayout::Landscape,
+      [&](QPdfWriter& pdf) { return LohnkontoDrucken(maschine, pdf, t, groesse); },
+      QStringLiteral("Sie kann dort nicht angelegt werden (der Ordner fehlt oder ist nicht beschreibbar)."), grund);
 }
 
 }  // namespace lst::druck

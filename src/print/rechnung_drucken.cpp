@@ -2,9 +2,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
-#include <QFileInfo>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <functional>
 #include <vector>
@@ -767,45 +765,11 @@ bool RechnungDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const 
 
 bool RechnungAlsPdf(TDruckMaschine& maschine, const QString& datei, const TDruckAngaben& a,
                     const TAbrechnungsStand& s, int druckGroesse, QString* grund) {
-  const auto fehler = [&](const QString& text) {
-    if (grund != nullptr) *grund = text;
-    return false;
-  };
-  // A half-written PDF never takes the place of a good one: the pages go
-  // into a temporary file beside the target, renamed over it at the end.
-  // A device or a pipe cannot be replaced (and would be written in place).
-  const QFileInfo info(datei);
-  if (info.exists() && !info.isFile()) {
-    return fehler(QStringLiteral("Das Ziel ist keine gewöhnliche Datei."));
-  }
-  QSaveFile ziel(datei);
-  if (!ziel.open(QIODevice::WriteOnly)) {
-    return fehler(QStringLiteral("Sie kann dort nicht angelegt werden (der Ordner fehlt oder ist nicht "
-                                 "beschreibbar, oder das Ziel ist keine gewöhnliche Datei)."));
-  }
-  bool gedruckt = false;
-  {
-    QPdfWriter pdf(&ziel);
-    pdf.setResolution(600);
-    pdf.setCreator(QStringLiteral("Lohnsteuer"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    gedruckt = RechnungDrucken(maschine, pdf, a, s, druckGroesse);
-  }
-  // A write that failed (a full disk, a size limit) leaves its mark on the
-  // file; the temporary file is then removed and the target stays as it was.
-  const bool schreibfehler = !ziel.flush() || ziel.error() != QFileDevice::NoError;
-  if (!gedruckt || schreibfehler) {
-    ziel.cancelWriting();
-    return fehler(schreibfehler ? QStringLiteral("Schreibfehler, etwa weil der Datenträger voll ist; eine "
-                                                 "vorhandene Datei bleibt unverändert.")
-                                : QStringLiteral("Der Ausdruck konnte nicht erzeugt werden; eine vorhandene "
-                                                 "Datei bleibt unverändert."));
-  }
-  if (!ziel.commit()) {
-    return fehler(QStringLiteral("Sie konnte nicht vollständig geschrieben oder nicht an ihre Stelle gesetzt "
-                                 "werden; eine vorhandene Datei bleibt unverändert."));
-  }
-  return true;
+  return PdfSicherSchreiben(
+      datei, QPageLayout::Portrait, [&](QPdfWriter& pdf) { return RechnungDrucken(maschine, pdf, a, s, druckGroesse); },
+      QStringLiteral("Sie kann dort nicht angelegt werden (der Ordner fehlt oder ist nicht beschreibbar, oder das "
+                     "Ziel ist keine gewöhnliche Datei)."),
+      grund);
 }
 
 }  // namespace lst::druck
