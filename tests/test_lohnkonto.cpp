@@ -320,6 +320,9 @@ TEST(Lohnkonto, AusschluesseDesJahresausgleichs) {
       {"Beitragszuschlag für Kinderlose", "monat;ohne-pv-zuschlag\n1;nein\n7;ja\n", {}},
       {"private Kranken- und Pflegeversicherung", "monat;privat\n1;500\n7;520\n", {}},
       {"pauschal besteuerter Minijob", "monat;brutto;minijob;pauschsteuer\n1;500;ja;2\n", {}},
+      {"will keinen Jahresausgleich", "monat;jahresausgleich\n1;nein\n7;\n", {}},
+      {"Doppelbesteuerungsabkommen oder dem Auslandstätigkeitserlass (März)", "monat;steuerfrei-dba\n1;\n3;900\n4;0\n", {}},
+      {"Doppelbesteuerungsabkommen oder dem Auslandstätigkeitserlass (Mai)", "monat;steuerfrei-ate\n1;\n5;1200\n6;0\n", {}},
   };
   for (const auto& f : faelle) {
     const TKonto k = Lohnkonto(f.Csv, Mit(person, f.Vorgabe), {true, false, false});
@@ -337,6 +340,24 @@ TEST(Lohnkonto, AusschluesseDesJahresausgleichs) {
   const TKonto k2025 = Lohnkonto("monat;pv-abschlaege\n1;0\n7;1\n", {{"jahr", "2025"}, {"brutto", "3000"}, {"kinderfreibetraege", "2"}},
                                  {true, false, false});
   EXPECT_NE(k2025.Zelle(12, "hinweis").find("Abschläge für Kinder"), std::string::npos);
+}
+
+// The employee's wish is one for the year; a column that is neither yes
+// nor no, or says both, refuses the employee; "ja" adjusts.
+TEST(Lohnkonto, JahresausgleichsWunschDesArbeitnehmers) {
+  const TOptionen person = {{"jahr", "2025"}, {"brutto", "3000"}};
+  TKonto k = Lohnkonto("monat;jahresausgleich\n1;ja\n", person, {true, false, false});
+  ASSERT_EQ(k.Status, 0) << k.Fehler;
+  EXPECT_EQ(k.Zelle(12, "hinweis"), "Jahresausgleich: keine Erstattung");
+  k = Lohnkonto("monat;jahresausgleich\n1;ja\n7;nein\n", person, {true, false, false});
+  EXPECT_EQ(k.Status, 1);
+  EXPECT_NE(k.Fehler.find("Zeile 3: jahresausgleich: ja und nein"), std::string::npos) << k.Fehler;
+  k = Lohnkonto("monat;jahresausgleich\n1;vielleicht\n", person, {true, false, false});
+  EXPECT_EQ(k.Status, 1);
+  EXPECT_NE(k.Fehler.find("weder ja noch nein"), std::string::npos) << k.Fehler;
+  k = Lohnkonto("monat;steuerfrei-dba\n1;-5\n", person, {true, false, false});
+  EXPECT_EQ(k.Status, 1);
+  EXPECT_NE(k.Fehler.find("steuerfrei-dba: der Betrag darf nicht negativ sein"), std::string::npos) << k.Fehler;
 }
 
 // A severance stays out of the adjustment with its tax: the year without
@@ -404,6 +425,50 @@ TEST(Lohnkonto, BescheinigungszeilenSindIhreSummen) {
     EXPECT_EQ(std::max<std::int64_t>(zeile("24b"), 0) + std::max<std::int64_t>(zeile("24c"), 0), s.PKVZuschuss_AG)
         << f.Name;
   }
+}
+
+// A voluntary member of a statutory fund whose employer pays the fund
+// (contribution group 9111): the slip is that of group 1111, the employer's
+// shares are tax-free subsidies in lines 24a (health) and 24c (care), and
+// lines 25 and 26 show the whole contribution (the facts' section 7 after
+// the tax administration's rule for voluntary members).  Wage free under a
+// treaty or the decree on work abroad stands in lines 16a and 16b and
+// leaves the months' slips alone; a month paid only abroad is no "U".
+TEST(Lohnkonto, FreiwilligVersichertUndSteuerfreiImAusland) {
+  const TOptionen person = {{"jahr", "2026"}, {"brutto", "7000"}, {"kv-zusatzbeitrag", "2,9"}};
+  const TKonto pflicht = Lohnkonto("monat\n1\n", Mit(person, {{"beitragsgruppe", "1111"}}), {false, true, false});
+  const TKonto freiwillig = Lohnkonto(
+      "monat;steuerfrei-dba;steuerfrei-ate;brutto\n1;;;\n4;2000;;\n5;;750;\n6;3000;;0\n7;;;\n",
+      Mit(person, {{"beitragsgruppe", "9111"}}), {false, true, false});
+  ASSERT_EQ(pflicht.Status, 0) << pflicht.Fehler;
+  ASSERT_EQ(freiwillig.Status, 0) << freiwillig.Fehler;
+  const std::size_t summe = 12, juni = 5;
+  // June pays nothing here: the pension and unemployment lines differ by
+  // June's contributions.
+  for (const auto& [zeile, spalte] : {std::pair{"Zeile22a", "RV_AG"}, std::pair{"Zeile23a", "RV_AN"},
+                                      std::pair{"Zeile27", "AV_AN"}}) {
+    EXPECT_EQ(freiwillig.Cent(summe, zeile), pflicht.Cent(summe, zeile) - pflicht.Cent(juni, spalte)) << zeile;
+  }
+  std::int64_t kvAG = 0, pvAG = 0, kvAN = 0, pvAN = 0;
+  for (std::size_t m = 0; m < 12; ++m) {
+    kvAG += freiwillig.Cent(m, "KV_AG") + freiwillig.Cent(m, "KV2_AG");
+    pvAG += freiwillig.Cent(m, "PV_AG") + freiwillig.Cent(m, "PV2_AG");
+    kvAN += freiwillig.Cent(m, "KV_AN") + freiwillig.Cent(m, "KV2_AN");
+    pvAN += freiwillig.Cent(m, "PV_AN") + freiwillig.Cent(m, "PV2_AN");
+  }
+  EXPECT_GT(kvAG, 0);
+  EXPECT_EQ(freiwillig.Cent(summe, "Zeile24a"), kvAG);
+  EXPECT_EQ(freiwillig.Cent(summe, "Zeile24c"), pvAG);
+  EXPECT_EQ(freiwillig.Cent(summe, "Zeile25"), kvAN + kvAG);
+  EXPECT_EQ(freiwillig.Cent(summe, "Zeile26"), pvAN + pvAG);
+  EXPECT_EQ(freiwillig.Cent(summe, "Zeile16a"), 500000);
+  EXPECT_EQ(freiwillig.Cent(summe, "Zeile16b"), 75000);
+  EXPECT_EQ(freiwillig.Zelle(summe, "Zeile2"), "0");
+  EXPECT_EQ(pflicht.Zelle(summe, "Zeile24a"), "");
+  EXPECT_EQ(pflicht.Zelle(summe, "Zeile16a"), "");
+  // The months' slips are those of group 1111.
+  EXPECT_EQ(freiwillig.Cent(0, "Netto"), pflicht.Cent(0, "Netto"));
+  EXPECT_EQ(freiwillig.Cent(3, "LSt"), pflicht.Cent(3, "LSt"));
 }
 
 // Worked examples E6 and E7 of the facts (severance with the exit on 30

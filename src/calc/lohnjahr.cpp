@@ -122,6 +122,7 @@ std::vector<std::string> Ausschluesse(const TLohnjahr& j) {
                 " gerechnet, nicht für " + std::to_string(jahr));
     return g;
   }
+  if (j.AusgleichAbgelehnt) g.push_back("der Arbeitnehmer will keinen Jahresausgleich durch den Arbeitgeber");
   if (j.Beginn != TDatum{jahr, 1, 1} || j.Ende != TDatum{jahr, 12, 31}) {
     g.push_back("nicht das ganze Jahr beschäftigt (" + DatumText(j.Beginn) + " bis " + DatumText(j.Ende) + ")");
   }
@@ -151,6 +152,11 @@ std::vector<std::string> Ausschluesse(const TLohnjahr& j) {
   }
   if (const std::string n = monate([](const TLohnjahrMonat& m) { return m.Lohnersatz > 0; }); !n.empty()) {
     g.push_back("Kurzarbeitergeld, Zuschuss zum Mutterschaftsgeld oder eine andere Lohnersatzleistung (" + n + ")");
+  }
+  if (const std::string n = monate([](const TLohnjahrMonat& m) { return m.SteuerfreiDBA + m.SteuerfreiATE > 0; });
+      !n.empty()) {
+    g.push_back("steuerfreier Arbeitslohn nach einem Doppelbesteuerungsabkommen oder dem Auslandstätigkeitserlass (" +
+                n + ")");
   }
   if (const std::string n = monate([](const TLohnjahrMonat& m) { return m.Unterbrechung; }); !n.empty()) {
     g.push_back("Großbuchstabe U: Unterbrechung ohne Anspruch auf Arbeitslohn (" + n + ")");
@@ -251,6 +257,7 @@ TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
   };
   if (a.Monate.empty()) return fehler(0, "Das Lohnkonto hat keinen Monat");
   j.Jahr = a.Monate.front().Parameter.Jahr;
+  j.AusgleichAbgelehnt = a.AusgleichAbgelehnt;
   const int jahr = j.Jahr;
   const std::string jahrText = std::to_string(jahr);
 
@@ -279,6 +286,9 @@ TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
       return fehler(e.Monat, "{" + std::string(FeldKennung(*f)) + "} ergibt sich im Lohnkonto aus den früheren Monaten");
     }
     if (e.Lohnersatz < 0) return fehler(e.Monat, "Die Lohnersatzleistung darf nicht negativ sein");
+    if (e.SteuerfreiDBA < 0 || e.SteuerfreiATE < 0) {
+      return fehler(e.Monat, "Der steuerfreie Arbeitslohn nach DBA oder ATE darf nicht negativ sein");
+    }
     zeile[e.Monat] = static_cast<int>(i);
   }
 
@@ -334,6 +344,8 @@ TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
       lm.Anfrage = e.Anfrage;
       lm.Unterbrechung = e.Unterbrechung;
       lm.Lohnersatz = e.Lohnersatz;
+      lm.SteuerfreiDBA = e.SteuerfreiDBA;
+      lm.SteuerfreiATE = e.SteuerfreiATE;
     } else {
       if (vorher == nullptr) {
         return fehler(m, "Für " + name + ", den ersten Monat der Beschäftigung, fehlt die Zeile");
@@ -381,9 +393,12 @@ TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
     stand = lm.Ergebnis.Stand;
     // The days are the year's to count (entry and part months).
     stand.SVTage = svTage;
-    lm.Unterbrechung = lm.Unterbrechung || (lm.Ergebnis.Gesamtbrutto == 0 && lm.Lohnersatz == 0);
+    lm.Unterbrechung = lm.Unterbrechung ||
+                       (lm.Ergebnis.Gesamtbrutto == 0 && lm.Lohnersatz == 0 && lm.SteuerfreiDBA + lm.SteuerfreiATE == 0);
     Addieren(j.Summe, lm.Ergebnis);
     j.Lohnersatz += lm.Lohnersatz;
+    j.SteuerfreiDBA += lm.SteuerfreiDBA;
+    j.SteuerfreiATE += lm.SteuerfreiATE;
     j.Unterbrechungen += lm.Unterbrechung ? 1 : 0;
     // The months are reserved: the request stays where it is.
     vorher = &lm.Anfrage;
@@ -413,12 +428,15 @@ const std::vector<TBescheinigungsMuster>& BescheinigungsMuster() {
        "Kurzarbeitergeld, Zuschuss zum Mutterschaftsgeld, Verdienstausfallentschädigung (Infektionsschutzgesetz), "
        "Aufstockungsbetrag und Altersteilzeitzuschlag",
        true},
+      {"16a", "Steuerfreier Arbeitslohn nach Doppelbesteuerungsabkommen", true},
+      {"16b", "Steuerfreier Arbeitslohn nach Auslandstätigkeitserlass", true},
       {"19",
        "Steuerpflichtige Entschädigungen und Arbeitslohn für mehrere Kalenderjahre, die nicht ermäßigt besteuert "
        "wurden – in 3. enthalten",
        true},
       {"22a", "Arbeitgeberanteil zur gesetzlichen Rentenversicherung", true},
       {"23a", "Arbeitnehmeranteil zur gesetzlichen Rentenversicherung", true},
+      {"24a", "Steuerfreie Arbeitgeberzuschüsse zur gesetzlichen Krankenversicherung", true},
       {"24b", "Steuerfreie Arbeitgeberzuschüsse zur privaten Krankenversicherung", true},
       {"24c", "Steuerfreie Arbeitgeberzuschüsse zur Pflegeversicherung", true},
       {"25", "Arbeitnehmerbeiträge zur gesetzlichen Krankenversicherung", true},
@@ -444,14 +462,22 @@ TBescheinigung Lohnsteuerbescheinigung(const TLohnjahr& j) {
   TMonatsErgebnis s;
   std::int64_t versorgung = 0;
   bool einmalzahlung = false;
+  // A voluntary member of a statutory fund whose employer pays the fund
+  // (KV 9): the employer's shares are tax-free subsidies, and the lines of
+  // the employee's contributions show the whole contribution.
+  std::int64_t zuschussKV = 0, zuschussPV = 0;
   for (const TLohnjahrMonat& m : j.Monate) {
     if (m.Ergebnis.LStPausch > 0) continue;
     Addieren(s, m.Ergebnis);
+    if (m.Ergebnis.Beitragsgruppe && m.Ergebnis.Beitragsgruppe->KV == 9) {
+      zuschussKV += m.Ergebnis.KV.AG + m.Ergebnis.KV2.AG;
+      zuschussPV += m.Ergebnis.PV.AG + m.Ergebnis.PV2.AG;
+    }
     versorgung += m.Anfrage.VBEZ;
     einmalzahlung = einmalzahlung || MitEinmalzahlung(m.Anfrage);
   }
   const TJahresausgleich ja = j.Jahresausgleich.value_or(TJahresausgleich{});
-  const std::int64_t pkvPflege = s.PKVZuschussPV_AG;
+  const std::int64_t pkvPflege = s.PKVZuschussPV_AG + zuschussPV;
   struct TWert {
     const char* Nummer;
     std::int64_t Betrag;
@@ -468,13 +494,16 @@ TBescheinigung Lohnsteuerbescheinigung(const TLohnjahr& j) {
       {"12", s.Soli_fuenftel, false},
       {"13", s.KiSt_fuenftel, false},
       {"15", j.Lohnersatz, false},
+      {"16a", j.SteuerfreiDBA, false},
+      {"16b", j.SteuerfreiATE, false},
       {"19", s.Abfindung - s.AbfindungFuenftel, false},
       {"22a", s.RV.AG, true},
       {"23a", s.RV.AN, true},
-      {"24b", s.PKVZuschuss_AG - pkvPflege, false},
+      {"24a", zuschussKV, false},
+      {"24b", s.PKVZuschuss_AG - s.PKVZuschussPV_AG, false},
       {"24c", pkvPflege, false},
-      {"25", s.KV.AN + s.KV2.AN, true},
-      {"26", s.PV.AN + s.PV2.AN, true},
+      {"25", s.KV.AN + s.KV2.AN + zuschussKV, true},
+      {"26", s.PV.AN + s.PV2.AN + zuschussPV, true},
       {"27", s.AV.AN, true},
       {"28", s.VKV, false},
   };

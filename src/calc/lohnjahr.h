@@ -38,6 +38,10 @@ struct TLohnMonatEingabe {
   // subsidy to maternity pay, compensation under the Infection Protection
   // Act, top-up of partial retirement (tax-free; certificate line 15).
   std::int64_t Lohnersatz = 0;
+  // Wage free of German tax under a double-taxation treaty or the decree on
+  // work abroad (certificate line 16), paid beside the month's taxable wage.
+  std::int64_t SteuerfreiDBA = 0;
+  std::int64_t SteuerfreiATE = 0;
 };
 
 struct TLohnjahrAnfrage {
@@ -49,8 +53,10 @@ struct TLohnjahrAnfrage {
   // a row to December.
   std::optional<TDatum> Eintritt;
   std::optional<TDatum> Austritt;
-  // Whether the employer's annual adjustment is to run in December.
+  // Whether the employer's annual adjustment is to run in December, and
+  // whether the employee asked for none (an exclusion of its own).
   bool Jahresausgleich = false;
+  bool AusgleichAbgelehnt = false;
 };
 
 // One computed month.
@@ -69,6 +75,7 @@ struct TLohnjahrMonat {
   int SVTage = 0;
   bool Unterbrechung = false;      // letter U (stated, or a month without wage)
   std::int64_t Lohnersatz = 0;
+  std::int64_t SteuerfreiDBA = 0, SteuerfreiATE = 0;
 };
 
 // The employer's annual adjustment.  Done only where the law allows it;
@@ -100,7 +107,9 @@ struct TLohnjahr {
   // the certificate's own).
   TMonatsErgebnis Summe;
   std::int64_t Lohnersatz = 0;
+  std::int64_t SteuerfreiDBA = 0, SteuerfreiATE = 0;
   int Unterbrechungen = 0;
+  bool AusgleichAbgelehnt = false;
   std::optional<TJahresausgleich> Jahresausgleich;
 };
 

@@ -40,7 +40,9 @@ const std::vector<TBefehl>& Befehle() {
        "Rechnet das Lohnjahr eines oder vieler Arbeitnehmer: eine CSV-Zeile der Standardeingabe je "
        "Lohnzahlungsmonat (Spalte monat 1 bis 12; die Spalte personalnummer trennt die Arbeitnehmer; eintritt "
        "und austritt als Datum TT.MM.JJJJ; unterbrechung ja für den Großbuchstaben U; lohnersatz: "
-       "Kurzarbeitergeld u. a.; die übrigen Spalten wie bei batch). Jeder Monat trägt das Jahr bis dahin "
+       "Kurzarbeitergeld u. a.; steuerfrei-dba und steuerfrei-ate: steuerfreier Arbeitslohn nach "
+       "Doppelbesteuerungsabkommen und Auslandstätigkeitserlass neben dem Bruttolohn; jahresausgleich nein: der "
+       "Arbeitnehmer will keinen Jahresausgleich; die übrigen Spalten wie bei batch). Jeder Monat trägt das Jahr bis dahin "
        "weiter: den voraussichtlichen Jahresarbeitslohn eines sonstigen Bezugs, die beitragspflichtigen "
        "Entgelte und die SV-Tage. Ein Monat ohne Zeile wiederholt den laufenden Lohn des Vormonats. Die "
        "Ausgabe hat eine Zeile je Arbeitnehmer und Monat mit den Spalten von batch und eine Zeile summe; mit "
@@ -49,10 +51,15 @@ const std::vector<TBefehl>& Befehle() {
        true},
       {"drucken", "--pdf DATEI", "den Ausdruck der Lohnabrechnung als PDF-Datei schreiben (Optionen wie bei "
                                  "berechnen; Druckeinstellungen wie im Fenster aus Kolvanta.ini und "
-                                 "DrumselLStTab.ini)",
+                                 "DrumselLStTab.ini); mit --lohnkonto das Lohnjahr",
        "Schreibt den Ausdruck der Lohnabrechnung, wie ihn das Fenster druckt, als PDF-Datei (A4), mit den "
        "Optionen von berechnen und den Druckeinstellungen, die das Fenster beim Start liest (Kolvanta.ini und "
-       "der Abschnitt Druck von DrumselLStTab.ini). Eine Anzeige braucht er nicht. Die Datei entsteht unter "
+       "der Abschnitt Druck von DrumselLStTab.ini). Mit --lohnkonto druckt er statt dessen das Lohnkonto "
+       "(Querformat): die Monate aus der Standardeingabe wie bei lohnkonto, je Arbeitnehmer eine Zeile je "
+       "Monat und die Summe, mit --jahresausgleich den Jahresausgleich, mit --bescheinigung die Zeilen der "
+       "Lohnsteuerbescheinigung; jeder Arbeitnehmer beginnt auf einer neuen Seite. Kann das Jahr eines "
+       "Arbeitnehmers nicht gerechnet werden, entsteht keine Datei. Eine Anzeige braucht er nicht. Die Datei "
+       "entsteht unter "
        "einem vorläufigen Namen daneben und ersetzt das Ziel erst, wenn sie vollständig geschrieben ist; "
        "scheitert das Schreiben, bleibt eine vorhandene Datei, wie sie war.\n\n"
        "Den Befehl führt das Programm lohnsteuer-cli-druck aus, das Qt zum Zeichnen einbindet, während "
@@ -132,12 +139,17 @@ const std::vector<TAufrufOption>& AufrufOptionen() {
         {"json", "", "Ergebnis als JSON-Objekt, Beträge in Cent der Anzeigewährung", TOptionsArt::Json,
          {"berechnen", "wunschnetto", "tabelle", "est-tabelle", "einkommensteuer", "vergleich", "jahre", "lohnkonto", "jahresvergleich"}},
         {"pdf", "DATEI", "drucken: die PDF-Datei, in die gedruckt wird", TOptionsArt::Pdf, {"drucken"}},
+        {"lohnkonto", "",
+         "drucken: das Lohnkonto des Jahres statt einer Abrechnung, die Monate aus der Standardeingabe wie bei "
+         "lohnkonto (je Arbeitnehmer eigene Seiten)",
+         TOptionsArt::Lohnkonto, {"drucken"}},
         {"jahresausgleich", "",
-         "lohnkonto: Lohnsteuer-Jahresausgleich des Arbeitgebers (§ 42b EStG) im Dezember, mit den Erstattungen "
-         "LStJA, SoliJA und KiStJA, oder dem Grund, der ihn ausschließt (ab 2014)",
-         TOptionsArt::Jahresausgleich, {"lohnkonto"}},
-        {"bescheinigung", "", "lohnkonto: die Zeilen der Lohnsteuerbescheinigung (Zeile1 bis Zeile28; ab 2014)",
-         TOptionsArt::Bescheinigung, {"lohnkonto"}},
+         "lohnkonto, drucken --lohnkonto: Lohnsteuer-Jahresausgleich des Arbeitgebers (§ 42b EStG) im Dezember, "
+         "mit den Erstattungen LStJA, SoliJA und KiStJA, oder dem Grund, der ihn ausschließt (ab 2014)",
+         TOptionsArt::Jahresausgleich, {"lohnkonto", "drucken"}},
+        {"bescheinigung", "",
+         "lohnkonto, drucken --lohnkonto: die Zeilen der Lohnsteuerbescheinigung (Zeile1 bis Zeile28; ab 2014)",
+         TOptionsArt::Bescheinigung, {"lohnkonto", "drucken"}},
         {"von", "JAHR", "jahresvergleich: erstes Jahr (Vorgabe: das Jahr vor --bis)", TOptionsArt::Von,
          {"jahresvergleich"}},
         {"bis", "JAHR", "jahresvergleich: letztes Jahr (Vorgabe: das neueste Jahr)", TOptionsArt::Bis,

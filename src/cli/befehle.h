@@ -25,6 +25,7 @@ enum class TOptionsArt {
   Json,
   Pdf,
   Splitting,
+  Lohnkonto,        // drucken: the payroll year from standard input
   Jahresausgleich,  // the annual adjustment of lohnkonto
   Bescheinigung,    // the certificate's lines of lohnkonto
   Csv,              // jahresvergleich: CSV rows

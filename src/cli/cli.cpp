@@ -42,6 +42,7 @@ struct TAufruf {
   bool Json = false;
   std::string Pdf;
   bool Splitting = false;
+  bool Lohnkonto = false;
   bool Jahresausgleich = false;
   bool Bescheinigung = false;
   // jahresvergleich: the range of years and the CSV output.
@@ -99,6 +100,9 @@ std::string OptionenLesen(int argc, char** argv, TAufruf& a) {
         // would become another file.
         if (!GueltigesUtf8(wert)) return "--pdf: der Dateiname " + DateiZitat(wert) + " ist kein gültiges UTF-8";
         a.Pdf = std::string(wert);
+        continue;
+      case TOptionsArt::Lohnkonto:
+        a.Lohnkonto = true;
         continue;
       case TOptionsArt::Jahresausgleich:
         a.Jahresausgleich = true;
@@ -551,8 +555,11 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
   std::string fehler = OptionenLesen(argc, argv, a);
   if (!fehler.empty()) return Fehler(fehler);
   if (befehl != "drucken" && !a.Pdf.empty()) return Fehler("--pdf gilt nur für drucken");
-  if (befehl != "lohnkonto" && (a.Jahresausgleich || a.Bescheinigung)) {
-    return Fehler(std::string(a.Jahresausgleich ? "--jahresausgleich" : "--bescheinigung") + " gilt nur für lohnkonto");
+  if (befehl != "drucken" && a.Lohnkonto) return Fehler("--lohnkonto gilt nur für drucken");
+  if (a.Jahresausgleich || a.Bescheinigung) {
+    const std::string option = a.Jahresausgleich ? "--jahresausgleich" : "--bescheinigung";
+    if (befehl == "drucken" && !a.Lohnkonto) return Fehler(option + " braucht bei drucken die Option --lohnkonto");
+    if (befehl != "lohnkonto" && befehl != "drucken") return Fehler(option + " gilt nur für lohnkonto und drucken");
   }
   if (befehl != "jahresvergleich") {
     if (a.Von) return Fehler("--von gilt nur für jahresvergleich");
@@ -586,7 +593,7 @@ int Befehl(int argc, char** argv, TDruckenBefehl drucken) {
     if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
     if (a.Pdf.empty()) return Fehler("drucken erwartet --pdf DATEI");
     if (drucken == nullptr) return DruckprogrammAufrufen(argv);
-    return drucken(a.Eingabe, a.Pdf);
+    return drucken(TDruckAuftrag{&a.Eingabe, a.Pdf, a.Lohnkonto, a.Jahresausgleich, a.Bescheinigung});
   }
   if (!a.Argumente.empty()) return Fehler("Unerwartetes Argument " + Zitat(a.Argumente[0]));
   if (befehl == "lohnkonto") {

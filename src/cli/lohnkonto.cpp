@@ -1,6 +1,8 @@
 #include "cli/lohnkonto.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -23,10 +25,21 @@ namespace lst::cli {
 namespace {
 
 // The columns of lohnkonto beside the options.
-enum TEigeneSpalte { spPersonalnummer, spEintritt, spAustritt, spUnterbrechung, spLohnersatz };
+enum TEigeneSpalte {
+  spPersonalnummer,
+  spEintritt,
+  spAustritt,
+  spUnterbrechung,
+  spLohnersatz,
+  spDBA,
+  spATE,
+  spJahresausgleich,
+  spAnzahl
+};
 const std::vector<std::string_view>& EigeneSpalten() {
-  static const std::vector<std::string_view> namen = {"personalnummer", "eintritt", "austritt", "unterbrechung",
-                                                      "lohnersatz"};
+  static const std::vector<std::string_view> namen = {"personalnummer", "eintritt",       "austritt",
+                                                      "unterbrechung",  "lohnersatz",     "steuerfrei-dba",
+                                                      "steuerfrei-ate", "jahresausgleich"};
   return namen;
 }
 
@@ -54,13 +67,43 @@ struct TKonto {
 
 std::string Zeilennummer(long nummer) { return "Zeile " + std::to_string(nummer); }
 
-// Writes the rows of the employees, CSV or JSON.
-class TAusgabe {
+// Where the employees' years go, in the order of the input: an output
+// of rows, or the printout's collection.
+class TZiel {
  public:
-  TAusgabe(const TLohnkontoOptionen& o, const TCsvKopf& k, bool mitNummer)
-      : O_(o), Trenner_(k.Trenner), Dezimal_(k.Dezimal), MitNummer_(mitNummer) {}
+  virtual ~TZiel() = default;
+  // The head row is read.
+  virtual void Anfang(const TCsvKopf& k, bool mitNummer) = 0;
+  // An employee whose year is not computed: the rows refused and why.
+  virtual void Verworfen(const std::string& nummer, const TKonto& k, const std::string& meldung) = 0;
+  virtual void Jahr(const std::string& nummer, const TKonto& k, const TLohnjahr& j) = 0;
+  virtual void Ende() {}
+  // What is ready goes out (every block and at the end).
+  virtual void Schreiben() {}
+  // Whether enough waits to be written.
+  virtual bool Voll() const { return false; }
+};
+
+// Writes the rows of the employees, CSV or JSON.
+class TAusgabe : public TZiel {
+ public:
+  TAusgabe(const TLohnkontoOptionen& o, std::ostream& aus) : O_(o), Aus_(aus) {}
 
   std::string Puffer;
+
+  void Anfang(const TCsvKopf& k, bool mitNummer) override {
+    Trenner_ = k.Trenner;
+    Dezimal_ = k.Dezimal;
+    MitNummer_ = mitNummer;
+    Kopf();
+  }
+
+  void Schreiben() override {
+    Aus_.write(Puffer.data(), static_cast<std::streamsize>(Puffer.size()));
+    Puffer.clear();
+  }
+
+  bool Voll() const override { return Puffer.size() >= (1 << 16); }
 
   void Kopf() {
     if (O_.Json) {
@@ -86,12 +129,12 @@ class TAusgabe {
     Puffer += '\n';
   }
 
-  void Ende() {
+  void Ende() override {
     if (O_.Json) Puffer += Erster_ ? "]\n" : "\n]\n";
   }
 
   // The rows refused and the sum row's message; no month is computed.
-  void Verworfen(const std::string& nummer, const TKonto& k, const std::string& meldung) {
+  void Verworfen(const std::string& nummer, const TKonto& k, const std::string& meldung) override {
     if (O_.Json) {
       Objekt(nummer);
       Puffer += "\"fehler\": [";
@@ -118,7 +161,7 @@ class TAusgabe {
     Puffer += '\n';
   }
 
-  void Jahr(const std::string& nummer, const TKonto& k, const TLohnjahr& j) {
+  void Jahr(const std::string& nummer, const TKonto& k, const TLohnjahr& j) override {
     const bool mitBescheinigung = O_.Bescheinigung && JahresRegeln(j.Jahr).Bescheinigung;
     const TBescheinigung b = mitBescheinigung ? Lohnsteuerbescheinigung(j) : TBescheinigung{};
     std::string hinweis;
@@ -267,9 +310,10 @@ class TAusgabe {
 
  private:
   const TLohnkontoOptionen& O_;
-  char Trenner_;
-  char Dezimal_;
-  bool MitNummer_;
+  std::ostream& Aus_;
+  char Trenner_ = ';';
+  char Dezimal_ = ',';
+  bool MitNummer_ = false;
   bool Erster_ = true;
   TErgebnisWerte Werte_{};
 
@@ -317,10 +361,22 @@ class TAusgabe {
   }
 };
 
-}  // namespace
+// The years collected for the printout.
+class TSammler : public TZiel {
+ public:
+  explicit TSammler(const std::function<void(TGerechnetesLohnjahr&&)>& jahr) : Jahr_(jahr) {}
+  void Anfang(const TCsvKopf&, bool) override {}
+  void Verworfen(const std::string&, const TKonto&, const std::string&) override {}
+  void Jahr(const std::string& nummer, const TKonto& k, const TLohnjahr& j) override {
+    Jahr_(TGerechnetesLohnjahr{nummer, k.Euro, j});
+  }
 
-int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein, std::ostream& aus,
-              std::ostream& fehler) {
+ private:
+  const std::function<void(TGerechnetesLohnjahr&&)>& Jahr_;
+};
+
+int Durchlaufen(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein, TZiel& ziel,
+                std::ostream& fehler) {
   long nummer = 0;
   TCsvKopf k;
   if (const std::string f = KopfLesen(ein, nummer, EigeneSpalten(), k); !f.empty()) {
@@ -329,7 +385,8 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
   }
   // Where the columns of the year stand.
   int spalteMonat = -1;
-  int eigene[5] = {-1, -1, -1, -1, -1};
+  int eigene[spAnzahl];
+  std::fill(std::begin(eigene), std::end(eigene), -1);
   for (std::size_t i = 0; i < k.Namen.size(); ++i) {
     if (k.Spalten[i] != nullptr && std::string_view(k.Spalten[i]->Name) == "monat") spalteMonat = static_cast<int>(i);
     if (k.Eigene[i] >= 0) eigene[k.Eigene[i]] = static_cast<int>(i);
@@ -360,8 +417,8 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
     mitarbeiter[platz->second].Zeilen.push_back({nummer, std::move(zeile)});
   }
 
-  TAusgabe ausgabe(o, k, mitNummer);
-  ausgabe.Kopf();
+  TZiel& ausgabe = ziel;
+  ausgabe.Anfang(k, mitNummer);
   constexpr std::size_t kBlock = 1 << 16;
   std::string meldungen;
   const auto schreiben = [&] {
@@ -370,8 +427,7 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
       fehler.flush();
       meldungen.clear();
     }
-    aus.write(ausgabe.Puffer.data(), static_cast<std::streamsize>(ausgabe.Puffer.size()));
-    ausgabe.Puffer.clear();
+    ausgabe.Schreiben();
   };
   const auto melden = [&](const std::string& text) { (meldungen += "lohnsteuer-cli: ") += text + '\n'; };
 
@@ -383,6 +439,7 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
     konto = TKonto{};
     const std::string wer = mitNummer ? "Personalnummer " + Zitat(ma.Nummer) + ": " : std::string();
     std::optional<bool> dm;
+    std::optional<bool> ausgleich;
     for (const TRohzeile& r : ma.Zeilen) {
       const auto abgelehnt = [&](std::string meldung) {
         konto.Fehler.emplace_back(r.Nummer, meldung);
@@ -419,12 +476,29 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
         if (!an) meldung = "unterbrechung: " + Zitat(zelle(eigene[spUnterbrechung])) + " ist weder ja noch nein";
         else monat.Unterbrechung = *an;
       }
-      if (meldung.empty() && !LeereZeile(zelle(eigene[spLohnersatz]))) {
-        const auto betrag = BetragLesen(zelle(eigene[spLohnersatz]));
-        if (!betrag) meldung = "lohnersatz: " + Zitat(zelle(eigene[spLohnersatz])) + " ist kein Betrag";
-        else if (*betrag < 0) meldung = "lohnersatz: der Betrag darf nicht negativ sein";
-        else if (*betrag > 1e9) meldung = "lohnersatz: der Betrag ist zu groß";
-        else monat.Lohnersatz = InCent(JahrDerEingabe(e), !e.DM, *betrag);
+      // The amounts beside the slip.
+      for (const auto& [spalte, ziel] : {std::pair{spLohnersatz, &monat.Lohnersatz},
+                                         std::pair{spDBA, &monat.SteuerfreiDBA},
+                                         std::pair{spATE, &monat.SteuerfreiATE}}) {
+        if (!meldung.empty() || LeereZeile(zelle(eigene[spalte]))) continue;
+        const std::string name(EigeneSpalten()[spalte]);
+        const auto betrag = BetragLesen(zelle(eigene[spalte]));
+        if (!betrag) meldung = name + ": " + Zitat(zelle(eigene[spalte])) + " ist kein Betrag";
+        else if (*betrag < 0) meldung = name + ": der Betrag darf nicht negativ sein";
+        else if (*betrag > 1e9) meldung = name + ": der Betrag ist zu groß";
+        else *ziel = InCent(JahrDerEingabe(e), !e.DM, *betrag);
+      }
+      // The employee's wish against the adjustment: the same in every row
+      // that states it.
+      if (meldung.empty() && !LeereZeile(zelle(eigene[spJahresausgleich]))) {
+        const auto an = SchalterLesen(zelle(eigene[spJahresausgleich]));
+        if (!an) {
+          meldung = "jahresausgleich: " + Zitat(zelle(eigene[spJahresausgleich])) + " ist weder ja noch nein";
+        } else if (ausgleich && *ausgleich != *an) {
+          meldung = "jahresausgleich: ja und nein in den Zeilen eines Arbeitnehmers";
+        } else {
+          ausgleich = *an;
+        }
       }
       if (meldung.empty() && dm && *dm != e.DM) meldung = "--dm gilt für alle Monate eines Lohnkontos oder für keinen";
       if (meldung.empty()) {
@@ -444,6 +518,7 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
     }
     konto.Euro = !dm.value_or(vorgabe.DM);
     konto.Anfrage.Jahresausgleich = o.Jahresausgleich;
+    konto.Anfrage.AusgleichAbgelehnt = !ausgleich.value_or(true);
     if (!konto.Fehler.empty()) {
       ausgabe.Verworfen(ma.Nummer, konto, wer + "das Lohnkonto ist nicht gerechnet: " +
                                               std::to_string(konto.Fehler.size()) + " Zeile(n) mit Fehlern");
@@ -474,12 +549,27 @@ int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream
         ausgabe.Jahr(ma.Nummer, konto, j);
       }
     }
-    if (ausgabe.Puffer.size() >= kBlock || meldungen.size() >= kBlock) schreiben();
+    if (ausgabe.Voll() || meldungen.size() >= kBlock) schreiben();
   }
   ausgabe.Ende();
   schreiben();
-  aus.flush();
   return fehlgeschlagen ? 1 : 0;
+}
+
+}  // namespace
+
+int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein, std::ostream& aus,
+              std::ostream& fehler) {
+  TAusgabe ausgabe(o, aus);
+  const int status = Durchlaufen(vorgabe, o, ein, ausgabe, fehler);
+  aus.flush();
+  return status;
+}
+
+int LohnjahreRechnen(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein,
+                     std::ostream& fehler, const std::function<void(TGerechnetesLohnjahr&&)>& jahr) {
+  TSammler sammler(jahr);
+  return Durchlaufen(vorgabe, o, ein, sammler, fehler);
 }
 
 }  // namespace lst::cli

@@ -2,8 +2,11 @@
 // The payroll year of many employees: one CSV row per employee and pay
 // month in, every month's slip and the year's sum out.
 
+#include <functional>
 #include <iosfwd>
+#include <string>
 
+#include "calc/lohnjahr.h"
 #include "cli/eingabe.h"
 
 namespace lst::cli {
@@ -26,5 +29,18 @@ struct TLohnkontoOptionen {
 // cannot be read.
 int Lohnkonto(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein, std::ostream& aus,
               std::ostream& fehler);
+
+// One employee's computed year as the printout takes it.
+struct TGerechnetesLohnjahr {
+  std::string Personalnummer;  // empty without the column
+  bool Euro = true;
+  TLohnjahr Jahr;
+};
+
+// Reads ein as Lohnkonto does, with the same messages to fehler, and hands
+// each employee's computed year to jahr in the order of the input.  The
+// status is Lohnkonto's: a caller that needs every year takes only 0.
+int LohnjahreRechnen(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein,
+                     std::ostream& fehler, const std::function<void(TGerechnetesLohnjahr&&)>& jahr);
 
 }  // namespace lst::cli

@@ -183,6 +183,11 @@ int TDruckMaschine::Hoehe(const std::function<void()>& druck) {
   return hoehe;
 }
 
+void TDruckMaschine::Seitenwechsel() {
+  if (!maler_.isActive() || messen_ || zeile_ == 0) return;
+  NeueSeite();
+}
+
 void TDruckMaschine::Zusammenhalten(int hoehe) {
   if (!maler_.isActive() || messen_ || zeile_ == 0) return;
   const bool passtHier = zeile_ + hoehe <= LetzteZeile();

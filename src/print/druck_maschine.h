@@ -103,6 +103,9 @@ class TDruckMaschine {
   // either, or where the page has nothing yet.  Keeps together what reads
   // as one: a section, a sum with its lines.
   void Zusammenhalten(int hoehe);
+  // Ends the current page where it holds anything; what follows begins a
+  // new page under its head.
+  void Seitenwechsel();
 
   // Prints the last page's foot and ends the job.  False when the device
   // reported an error (for a file: it could not be written completely).

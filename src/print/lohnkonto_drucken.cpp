@@ -83,6 +83,7 @@ TLohnkontoTexte LohnkontoTexte(const TLohnjahr& j, bool euro) {
   t.Summe = Zeile(0, QStringLiteral("Summe"), AnzeigeErgebnis(dezember, euro, j.Summe));
 
   const auto geld = [&](std::int64_t cent) { return BetragText(AnzeigeCent(j.Jahr, euro, cent)); };
+  t.MitAusgleich = j.Jahresausgleich.has_value();
   if (j.Jahresausgleich) {
     const TJahresausgleich& ja = *j.Jahresausgleich;
     t.Ausgleich = ja.Durchgefuehrt;
@@ -119,16 +120,19 @@ std::vector<QStringList> LohnkontoTabelle(const TLohnkontoTexte& t) {
   z.push_back(QStringList{QStringLiteral("Monat")} + LohnkontoSpalten());
   for (const TLohnkontoZeile& m : t.Monate) z.push_back(QStringList{m.Name} + m.Zellen);
   z.push_back(QStringList{t.Summe.Name} + t.Summe.Zellen);
-  z.push_back({});
-  z.push_back({QStringLiteral("Jahresausgleich")});
-  if (t.Ausgleich) {
-    z.push_back({QStringLiteral("Jahresarbeitslohn"), t.AusgleichLohn});
-    z.push_back({QString(), QStringLiteral("Jahressteuer"), QStringLiteral("einbehalten"), QStringLiteral("Erstattung")});
-    for (const QStringList& a : t.AusgleichZeilen) z.push_back(a);
-  } else {
-    z.push_back({QStringLiteral("nicht durchgeführt")});
-    for (const QString& g : t.AusgleichGruende) z.push_back({g});
+  if (t.MitAusgleich) {
+    z.push_back({});
+    z.push_back({QStringLiteral("Jahresausgleich")});
+    if (t.Ausgleich) {
+      z.push_back({QStringLiteral("Jahresarbeitslohn"), t.AusgleichLohn});
+      z.push_back({QString(), QStringLiteral("Jahressteuer"), QStringLiteral("einbehalten"), QStringLiteral("Erstattung")});
+      for (const QStringList& a : t.AusgleichZeilen) z.push_back(a);
+    } else {
+      z.push_back({QStringLiteral("nicht durchgeführt")});
+      for (const QString& g : t.AusgleichGruende) z.push_back({g});
+    }
   }
+  if (!t.MitBescheinigung) return z;
   z.push_back({});
   z.push_back({QStringLiteral("Lohnsteuerbescheinigung")});
   if (!t.BescheinigungHinweis.isEmpty()) z.push_back({t.BescheinigungHinweis});
@@ -147,17 +151,25 @@ class TLohnkontoAusdruck {
 
   void Drucken() {
     // The page head names the printout and the year.
+    if (!t_.Personalnummer.isEmpty()) {
+      m_.DruckText(g_, kFett, kLinks, 0, kOhneSchatten, QStringLiteral("Personalnummer %1").arg(t_.Personalnummer));
+      m_.DruckVorschub(0);
+    }
     m_.DruckText(g_, kNormal, kLinks, 0, kOhneSchatten,
                  QStringLiteral("Beschäftigung: %1; Beträge in %2").arg(t_.Beschaeftigung, t_.Waehrung));
     m_.DruckVorschub(0);
     m_.DruckVorschub(0);
     Monate();
-    m_.DruckVorschub(0);
-    const auto ausgleich = [&] { Ausgleich(); };
-    m_.Zusammenhalten(m_.Hoehe(ausgleich));
-    ausgleich();
-    m_.DruckVorschub(0);
-    Bescheinigung();
+    if (t_.MitAusgleich) {
+      m_.DruckVorschub(0);
+      const auto ausgleich = [&] { Ausgleich(); };
+      m_.Zusammenhalten(m_.Hoehe(ausgleich));
+      ausgleich();
+    }
+    if (t_.MitBescheinigung) {
+      m_.DruckVorschub(0);
+      Bescheinigung();
+    }
   }
 
  private:
@@ -266,16 +278,25 @@ class TLohnkontoAusdruck {
 
 bool LohnkontoDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TLohnkontoTexte& t,
                       int groesse) {
-  if (!maschine.DruckBeginn(geraet, kQuerformat, QStringLiteral("Lohnkonto %1").arg(t.Jahr))) return false;
-  TLohnkontoAusdruck(maschine, t, groesse > 0 ? groesse : maschine.BasisGroesse).Drucken();
+  return LohnkontenDrucken(maschine, geraet, std::span(&t, 1), groesse);
+}
+
+bool LohnkontenDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, std::span<const TLohnkontoTexte> t,
+                       int groesse) {
+  const QString titel = t.empty() ? QStringLiteral("Lohnkonto") : QStringLiteral("Lohnkonto %1").arg(t.front().Jahr);
+  if (!maschine.DruckBeginn(geraet, kQuerformat, titel)) return false;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (i > 0) maschine.Seitenwechsel();
+    TLohnkontoAusdruck(maschine, t[i], groesse > 0 ? groesse : maschine.BasisGroesse).Drucken();
+  }
   return maschine.DruckEnde();
 }
 
-bool LohnkontoAlsPdf(TDruckMaschine& maschine, const QString& datei, const TLohnkontoTexte& t, int groesse,
-                     QString* grund) {
+bool LohnkontoAlsPdf(TDruckMaschine& maschine, const QString& datei, std::span<const TLohnkontoTexte> t,
+                     int groesse, QString* grund) {
   return PdfSicherSchreiben(
       datei, QPageLayout::Landscape,
-      [&](QPdfWriter& pdf) { return LohnkontoDrucken(maschine, pdf, t, groesse); },
+      [&](QPdfWriter& pdf) { return LohnkontenDrucken(maschine, pdf, t, groesse); },
       QStringLiteral("Sie kann dort nicht angelegt werden (der Ordner fehlt oder ist nicht beschreibbar)."), grund);
 }
 

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <span>
 #include <vector>
 
 #include "calc/lohnjahr.h"
@@ -38,10 +39,15 @@ struct TLohnkontoZeile {
 
 struct TLohnkontoTexte {
   int Jahr = 0;
+  QString Personalnummer;                // printed above the employment where given
   QString Waehrung;                      // "EUR" or "DM"
   QString Beschaeftigung;                // "01.01.2025 bis 31.12.2025"
   std::vector<TLohnkontoZeile> Monate;   // the months of the employment
   TLohnkontoZeile Summe;
+  // Whether the adjustment was asked for and the certificate is to be
+  // shown; a block not asked for is left out.
+  bool MitAusgleich = true;
+  bool MitBescheinigung = true;
   // The annual adjustment: done, or the reasons why not (the core's words).
   bool Ausgleich = false;
   QStringList AusgleichGruende;
@@ -55,7 +61,8 @@ struct TLohnkontoTexte {
   QString BescheinigungHinweis;
 };
 
-// The texts of a computed year (j.Fehler empty) in the display currency.
+// The texts of a computed year (j.Fehler empty) in the display currency;
+// the adjustment's block where the year asked for it.
 TLohnkontoTexte LohnkontoTexte(const TLohnjahr& j, bool euro);
 
 // The whole overview as lines of cells: the head, the months, the sum, then
@@ -68,11 +75,14 @@ std::vector<QStringList> LohnkontoTabelle(const TLohnkontoTexte& t);
 // error at its end.
 bool LohnkontoDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, const TLohnkontoTexte& t,
                       int groesse);
+// The years of many employees as one job, each beginning on a new page.
+bool LohnkontenDrucken(TDruckMaschine& maschine, QPagedPaintDevice& geraet, std::span<const TLohnkontoTexte> t,
+                       int groesse);
 
 // The same printout as a PDF file (A4, 600 dpi), written into a temporary
 // file beside datei that replaces it only when complete; on failure datei
 // stays as it was and grund (when given) says why in German.
-bool LohnkontoAlsPdf(TDruckMaschine& maschine, const QString& datei, const TLohnkontoTexte& t, int groesse,
-                     QString* grund = nullptr);
+bool LohnkontoAlsPdf(TDruckMaschine& maschine, const QString& datei, std::span<const TLohnkontoTexte> t,
+                     int groesse, QString* grund = nullptr);
 
 }  // namespace lst::druck

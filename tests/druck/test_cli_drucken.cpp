@@ -463,4 +463,134 @@ TEST_F(CliDruckenAb2014, AblaufplanAusDemKontextBis2013Nichts) {
   }
 }
 
+// ---- the payroll year ------------------------------------------------------------
+
+// The program with standard input.
+TAufruf CliMitEingabe(const QStringList& argumente, const QByteArray& eingabe, QByteArray* ausgabe = nullptr) {
+  QProcess p;
+  p.start(QStringLiteral(LOHNSTEUER_CLI_PATH), argumente);
+  TAufruf a;
+  if (!p.waitForStarted(30000)) return a;
+  p.write(eingabe);
+  p.closeWriteChannel();
+  if (!p.waitForFinished(60000)) return a;
+  a.Status = p.exitCode();
+  a.Fehler = QString::fromUtf8(p.readAllStandardError());
+  if (ausgabe != nullptr) *ausgabe = p.readAllStandardOutput();
+  return a;
+}
+
+// The amount after a line's text, as the printout writes it.
+QString BetragNach(const QStringList& zeilen, const QString& anfang) {
+  for (const QString& z : zeilen) {
+    if (z.startsWith(anfang + QLatin1Char(' '))) return z.section(QLatin1Char(' '), -1);
+  }
+  return QStringLiteral("?");
+}
+
+// A printed amount as the CSV writes it, without the thousands' dots.
+QString Csv(QString betrag) { return betrag.remove(QLatin1Char('.')); }
+
+// The value of a CSV column in the row whose first cells are given.
+QString CsvZelle(const QByteArray& csv, const QString& zeilenAnfang, const QString& spalte) {
+  const QStringList zeilen = QString::fromUtf8(csv).split(QLatin1Char('\n'));
+  const QStringList kopf = zeilen.value(0).split(QLatin1Char(';'));
+  const qsizetype i = kopf.indexOf(spalte);
+  for (const QString& z : zeilen) {
+    if (z.startsWith(zeilenAnfang)) return z.split(QLatin1Char(';')).value(i);
+  }
+  return QStringLiteral("?");
+}
+
+// Two employees, one-offs in June and November, a refund for the second
+// (class III in December after class III all year with a wage that drops):
+// each begins on his own page, and the sums, the adjustment and the
+// certificate printed are the figures of lohnkonto for the same input.
+TEST_F(CliDrucken, LohnkontoJeArbeitnehmerMitAusgleichUndBescheinigung) {
+  const QByteArray jahr =
+      "personalnummer;monat;brutto;sonstiger-bezug;steuerklasse\n"
+      "7;1;3000;;1\n7;6;3000;1500;1\n7;11;3000;2000;1\n"
+      "A-8;1;6000;;3\nA-8;7;2500;;3\n";
+  const QStringList optionen{QStringLiteral("--jahr=2025"), QStringLiteral("--jahresausgleich"),
+                             QStringLiteral("--bescheinigung")};
+  const QString pdf = ordner_.filePath(QStringLiteral("jahr.pdf"));
+  TAufruf a = CliMitEingabe(QStringList{QStringLiteral("drucken"), QStringLiteral("--lohnkonto"),
+                                        QStringLiteral("--pdf"), pdf} + optionen, jahr);
+  ASSERT_EQ(a.Status, 0) << a.Fehler.toStdString();
+  EXPECT_TRUE(a.Fehler.isEmpty()) << a.Fehler.toStdString();
+  ASSERT_EQ(druck_test::Seiten(pdf), 2);
+
+  QByteArray csv;
+  a = CliMitEingabe(QStringList{QStringLiteral("lohnkonto")} + optionen, jahr, &csv);
+  ASSERT_EQ(a.Status, 0) << a.Fehler.toStdString();
+
+  int seite = 0;
+  for (const QString nummer : {QStringLiteral("7"), QStringLiteral("A-8")}) {
+    const QStringList z = druck_test::Zeilen(druck_test::PdfText(pdf, ++seite));
+    EXPECT_TRUE(z.contains(QStringLiteral("Personalnummer ") + nummer)) << z.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(z.contains(QStringLiteral("Beschäftigung: 01.01.2025 bis 31.12.2025; Beträge in EUR")));
+    const QString summe = z.filter(QRegularExpression(QStringLiteral("^Summe "))).value(0);
+    const QStringList zellen = summe.split(QLatin1Char(' '));
+    ASSERT_EQ(zellen.size(), 11) << summe.toStdString();
+    const QString zeile = nummer + QStringLiteral(";summe;");
+    EXPECT_EQ(Csv(zellen[3]), CsvZelle(csv, zeile, QStringLiteral("Gesamtbrutto"))) << summe.toStdString();
+    EXPECT_EQ(Csv(zellen[4]), CsvZelle(csv, zeile, QStringLiteral("LSt")));
+    EXPECT_EQ(Csv(zellen[6]), CsvZelle(csv, zeile, QStringLiteral("KiSt")));
+    EXPECT_EQ(Csv(zellen[8]), CsvZelle(csv, zeile, QStringLiteral("Netto")));
+    for (const char* nr : {"3", "4", "5", "6", "22a", "23a", "25", "26", "27"}) {
+      EXPECT_EQ(Csv(BetragNach(z, QString::fromLatin1(nr))), CsvZelle(csv, zeile, QStringLiteral("Zeile") + QLatin1String(nr)))
+          << nummer.toStdString() << " Zeile " << nr;
+    }
+  }
+  // The second employee's refund stands in his adjustment and in December.
+  const QStringList z2 = druck_test::Zeilen(druck_test::PdfText(pdf, 2));
+  const QString erstattung =
+      z2.filter(QRegularExpression(QStringLiteral("^Lohnsteuer [0-9]"))).value(0).section(QLatin1Char(' '), -1);
+  EXPECT_EQ(Csv(erstattung), CsvZelle(csv, QStringLiteral("A-8;summe;"), QStringLiteral("LStJA")));
+  EXPECT_NE(erstattung, QStringLiteral("0,00"));
+}
+
+// Without the options the blocks are left out; a year that cannot be
+// computed writes no file and leaves the one there as it was.
+TEST_F(CliDrucken, LohnkontoOhneBloeckeUndFehler) {
+  const QString pdf = ordner_.filePath(QStringLiteral("ohne.pdf"));
+  TAufruf a = CliMitEingabe({QStringLiteral("drucken"), QStringLiteral("--lohnkonto"), QStringLiteral("--pdf"), pdf,
+                             QStringLiteral("--jahr=2024")},
+                            "monat;brutto\n1;2500\n");
+  ASSERT_EQ(a.Status, 0) << a.Fehler.toStdString();
+  const QString text = druck_test::PdfText(pdf);
+  EXPECT_TRUE(text.contains(QStringLiteral("Dezember"))) << text.toStdString();
+  EXPECT_FALSE(text.contains(QStringLiteral("Jahresausgleich")));
+  EXPECT_FALSE(text.contains(QStringLiteral("Lohnsteuerbescheinigung")));
+  EXPECT_FALSE(text.contains(QStringLiteral("Personalnummer")));
+
+  QFile vorher(pdf);
+  ASSERT_TRUE(vorher.open(QIODevice::ReadOnly));
+  const QByteArray inhalt = vorher.readAll();
+  vorher.close();
+  a = CliMitEingabe({QStringLiteral("drucken"), QStringLiteral("--lohnkonto"), QStringLiteral("--pdf"), pdf,
+                     QStringLiteral("--jahr=2024")},
+                    "personalnummer;monat;brutto\n1;1;2500\n2;1;2500\n2;13;2500\n");
+  EXPECT_EQ(a.Status, 1);
+  EXPECT_TRUE(a.Fehler.contains(QStringLiteral("Zeile 4"))) << a.Fehler.toStdString();
+  EXPECT_TRUE(a.Fehler.contains(QStringLiteral("nicht geschrieben"))) << a.Fehler.toStdString();
+  QFile nachher(pdf);
+  ASSERT_TRUE(nachher.open(QIODevice::ReadOnly));
+  EXPECT_EQ(nachher.readAll(), inhalt);
+
+  for (const QByteArray& eingabe : {QByteArray("brutto\n3000\n"), QByteArray(), QByteArray("monat;brutto\n")}) {
+    const QString leer = ordner_.filePath(QStringLiteral("leer.pdf"));
+    a = CliMitEingabe({QStringLiteral("drucken"), QStringLiteral("--lohnkonto"), QStringLiteral("--pdf"), leer},
+                      eingabe);
+    EXPECT_EQ(a.Status, 2) << eingabe.toStdString();
+    EXPECT_FALSE(QFile::exists(leer)) << eingabe.toStdString();
+  }
+  // The year's options belong to the year.
+  a = Cli({QStringLiteral("berechnen"), QStringLiteral("--jahresausgleich")});
+  EXPECT_EQ(a.Status, 2);
+  a = Cli({QStringLiteral("lohnkonto"), QStringLiteral("--lohnkonto")});
+  EXPECT_EQ(a.Status, 2);
+  EXPECT_TRUE(a.Fehler.contains(QStringLiteral("--lohnkonto gilt nur für drucken"))) << a.Fehler.toStdString();
+}
+
 }  // namespace

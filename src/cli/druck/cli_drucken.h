@@ -10,8 +10,11 @@
 
 namespace lst::cli {
 
-// Computes e and writes its printout to the PDF file datei with the print
+struct TDruckAuftrag;
+
+// Computes the slip of the options (or with Lohnkonto the payroll year of
+// standard input) and writes its printout to the PDF file with the print
 // settings the window reads at start.  Returns the exit status.
-int DruckenAlsPdf(const TEingabe& e, const std::string& datei);
+int DruckenAlsPdf(const TDruckAuftrag& auftrag);
 
 }  // namespace lst::cli

@@ -580,7 +580,7 @@ bool TFJahresuebersicht::PdfSchreiben(const QString& datei, QString* grund) {
   if (maschine_ == nullptr && !eigeneMaschine_) eigeneMaschine_ = std::make_unique<druck::TDruckMaschine>();
   druck::TDruckMaschine& m = maschine_ != nullptr ? *maschine_ : *eigeneMaschine_;
   const int groesse = optionen_ != nullptr ? optionen_->DruckSchriftGroesse() : m.BasisGroesse;
-  return druck::LohnkontoAlsPdf(m, datei, *texte_, groesse, grund);
+  return druck::LohnkontoAlsPdf(m, datei, std::span(&*texte_, 1), groesse, grund);
 }
 
 void TFJahresuebersicht::Drucken() {
