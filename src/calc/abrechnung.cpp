@@ -167,11 +167,13 @@ TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::i
   }
 
   // Rates of the employment type in force.
-  std::array<TSatzPaar, svAnzahl> zeile = p.Saetze[typ];
+  TSVEingabe& sv = d.SV;
+  std::array<TSatzPaar, svAnzahl>& zeile = sv.Saetze;
+  zeile = p.Saetze[typ];
   TBeitragsgruppe gruppe;
   if (regeln.Beitragsgruppen) {
     gruppe = GruppeDerVersicherten(a);
-    SaetzeDerGruppe(gruppe, p.Jahr, p.Monat, zeile);
+    SaetzeDerGruppe(gruppe, p.Periode, zeile);
   } else if (l.TabArt != 0) {
     // The special table has no pension or unemployment insurance.
     for (int art : {svRV, svAV}) {
@@ -180,14 +182,12 @@ TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::i
     }
   }
 
-  TSVEingabe& sv = d.SV;
   sv.Gruppe = gruppe;
   sv.MitGruppe = regeln.Beitragsgruppen;
   sv.Region = a.Region == rgOst ? rgOst : rgWest;
   sv.Aufstockung = a.Aufstockung && marginal && regeln.ArtVorhanden(typ, svRVAuf) && zeile[svRVAuf].AN >= 0;
   sv.Gleitzone = a.Gleitzone;
   sv.RVVerzicht = a.RVVerzicht;
-  sv.Saetze = zeile;
   // The surcharges only where the year knows them, whatever stored rates
   // say; the care surcharge only for the childless.
   const bool kv2 = zeile[svKV2].AN >= 0 && regeln.ArtVorhanden(typ, svKV2) && !privat && a.KVZuschlag;
@@ -209,7 +209,7 @@ TDatensaetze AufbereitenMitGruppe(const TParameter& p, const TAnfrage& a, std::i
       // Without it neither side pays.
       std::optional<double> zusatz = a.KVZusatz;
       if (!zusatz && typ == beNV && !privat && p.KVZusatzEigen >= 0) zusatz = p.KVZusatzEigen;
-      if (kv2 && zusatz) sv.Saetze[svKV2] = ZusatzbeitragSaetze(p.Jahr, sv.Monat, *zusatz);
+      if (kv2 && zusatz) sv.Saetze[svKV2] = ZusatzbeitragSaetze(p.Periode, *zusatz);
       if (!kv2 && sv.Saetze[svKV2].AG > 0) sv.Saetze[svKV2].AG = 0;
     }
     if (sachsen && !privat && sv.Saetze[svPV].AN > 0) {
@@ -440,8 +440,11 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
   m.Stand = bisher;
   if (!p.Lohnsteuer()) return m;
   const int teiltage = Teiltage(a);
-  const TBBGTabelle bbg = GrenzenDesMonats(p, teiltage);
-  const TDatensaetze d = MitBAVZuschuss(p, bbg, a);
+  // A part month's ceilings; a whole month's are the parameters'.
+  TBBGTabelle anteilig;
+  if (teiltage > 0) anteilig = GrenzenDesMonats(p, teiltage);
+  const TBBGTabelle& bbg = teiltage > 0 ? anteilig : p.BBG;
+  TDatensaetze d = MitBAVZuschuss(p, bbg, a);
   const TFlussplan f = Flussplan(p);
   TLStZustand& z = f.Zustand;
   TLohnsteuerProgramm* programm = f.Programm;
@@ -541,9 +544,8 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
     const bool kv = KVVersichert(d.SV);
     const int region = d.SV.Region == rgOst ? rgOst : rgWest;
     TLohnZeitraum svLohn{d.LZ.LZZ, d.SVEntgelt};
-    TSVEingabe sv = d.SV;
-    TSVErgebnis vorjahr;
-    bool mitVorjahr = false;
+    // The one-off's liable parts join the records' insurance.
+    TSVEingabe& sv = d.SV;
     if (a.SonstigerBezug > 0) {
       // The liable wage before this pay period: as stated, else what the
       // year's earlier slips carried, else the current wage for every
@@ -585,8 +587,8 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
         vsv.EinmalKV = KVVersichert(vsv) ? e.KV : 0;
         vsv.EinmalRV = e.RV;
         vsv.U1 = vsv.U2 = 0;
-        SVRechnen(vp.Jahr, vp.Periode, vp.BBG, {d.LZ.LZZ, 0}, vsv, vorjahr);
-        mitVorjahr = true;
+        // Its contributions stand in the lines with this pay period's.
+        BeitraegeAddieren(SVRechnen(vp.Jahr, vp.Periode, vp.BBG, {d.LZ.LZZ, 0}, vsv), m);
       } else {
         sv.EinmalKV = kv ? e.KV : 0;
         sv.EinmalRV = e.RV;
@@ -596,23 +598,16 @@ TMonatsErgebnis Abrechnen(const TParameter& p, const TAnfrage& a, const TJahresS
       m.Einmalzahlung_KV = kv ? e.KV : 0;
       m.Einmalzahlung_RV = e.RV;
     }
-    TSVErgebnis erg;
-    SVRechnen(p.Jahr, p.Periode, bbg, svLohn, sv, erg);
-    for (int art = 0; art < svAnzahl; ++art) {
-      m.Beitrag(static_cast<TSVArt>(art)) = {erg.AN(art), erg.AG(art)};
-    }
-    m.SVSummeAN = erg.SVSummeAN();
-    m.SVSummeAG = erg.SVSummeAG();
+    const TSVErgebnis erg = SVRechnen(p.Jahr, p.Periode, bbg, svLohn, sv);
+    BeitraegeAddieren(erg, m);
     m.BE = erg.BE;
     m.BE_AN = erg.BE_AN;
     m.U1_AG = erg.U1_AG;
     m.U2_AG = erg.U2_AG;
-    m.IGU_AG = erg.IGU_AG;
     m.PKVZuschuss_AG = erg.PKVZuschuss_AG;
     m.PKVZuschussPV_AG = erg.PKVZuschussPV_AG;
-    if (mitVorjahr) BeitraegeAddieren(vorjahr, m);
     if (d.SV.MitGruppe) m.Beitragsgruppe = d.SV.Gruppe;
-    m.Saetze = AngewandteSaetze(p.Jahr, d.SV);
+    m.Saetze = AngewandteSaetze(p.Periode, d.SV);
     m.SVBrutto_KV = kv ? laufendKV + m.Einmalzahlung_KV : 0;
     m.SVBrutto_RV = laufendRV + m.Einmalzahlung_RV;
   }

@@ -61,6 +61,11 @@ struct TLStEingabe {
 };
 
 // Indices of the contribution kinds in TSVEingabe::Saetze.
+// Employment types, the rows of the rate table: normal employment,
+// marginal employment ("GF / MiniJob"), marginal employment in a private
+// household ("Minijob / priv. HH.").
+enum TBeschaeftigung { beNV = 0, beGF, beHH, beAnzahl };
+
 enum TSVArt { svKV = 0, svPV, svRV, svAV, svRVAuf, svKV2, svPV2, svAnzahl };
 
 // A pair of rates: employee share, employer share.  Negative: not levied.

@@ -9,19 +9,6 @@
 
 namespace lst {
 
-bool TJahresRegeln::ArtVorhanden(int beschaeftigung, TSVArt art) const {
-  if (!Vorhanden) return false;
-  switch (art) {
-    case svKV2: return KVZuschlag() && beschaeftigung == beNV;
-    case svPV2: return PVZuschlag() && beschaeftigung == beNV;
-    case svRVAuf:
-      if (beschaeftigung == beGF) return AufstockungGF;
-      if (beschaeftigung == beHH) return AufstockungHH;
-      return false;
-    default: return true;
-  }
-}
-
 namespace {
 
 TJahresRegeln Ermitteln(int jahr) {

@@ -131,7 +131,18 @@ struct TJahresRegeln {
   bool PVZuschlag() const { return PVZuschlagAbMonat > 0; }
   // Whether the year levies contribution kind art at all (KV2 and PV2 only
   // from 2005; the top-up as above; the rest always).
-  bool ArtVorhanden(int beschaeftigung, TSVArt art) const;
+  bool ArtVorhanden(int beschaeftigung, TSVArt art) const {
+    if (!Vorhanden) return false;
+    switch (art) {
+      case svKV2: return KVZuschlag() && beschaeftigung == beNV;
+      case svPV2: return PVZuschlag() && beschaeftigung == beNV;
+      case svRVAuf:
+        if (beschaeftigung == beGF) return AufstockungGF;
+        if (beschaeftigung == beHH) return AufstockungHH;
+        return false;
+      default: return true;
+    }
+  }
 };
 
 // The rules of a year.  For a year with the wage tax alone Vorhanden is

@@ -33,11 +33,6 @@ enum TBBGArt { bbgKV = 0, bbgPV, bbgRV, bbgAV, bbgGF, bbgAnzahl };
 // Regions of TSVEingabe::Region.
 enum TRegion { rgOst = 0, rgWest = 1 };
 
-// Employment types, the rows of the rate table: normal employment,
-// marginal employment ("GF / MiniJob"), marginal employment in a private
-// household ("Minijob / priv. HH.").
-enum TBeschaeftigung { beNV = 0, beGF, beHH, beAnzahl };
-
 // Ceilings in cents per month: [ceiling kind][region].
 using TBBGTabelle = std::array<std::array<std::int64_t, 2>, bbgAnzahl>;
 
@@ -162,6 +157,7 @@ bool SVVorhanden(int jahr);
 // Before 2015 there is no add-on rate: the period's default pair (the
 // employee's surcharge of 0,9 %) whatever the rate.
 TSatzPaar ZusatzbeitragSaetze(int jahr, int monat, double prozent);
+TSatzPaar ZusatzbeitragSaetze(const TSVPeriode& periode, double prozent);
 // The average add-on rate of a period in percent; -1 before 2015.
 double DurchschnittsZusatzbeitrag(int jahr, int monat);
 // The care rates of a month outside Saxony, as the rate table has them.
@@ -245,12 +241,20 @@ void PeriodeWechseln(int jahr, int vonMonat, int nachMonat, TSVSatzTabelle& saet
 // top-up) the employee's share is not; KV 3 takes the period's reduced rate.
 // What the calculation computes with, and what the window shows.
 void SaetzeDerGruppe(const TBeitragsgruppe& g, int jahr, int monat, std::array<TSatzPaar, svAnzahl>& zeile);
+// The same with the rule period in hand (SVPeriode(jahr, monat)).
+void SaetzeDerGruppe(const TBeitragsgruppe& g, const TSVPeriode& periode, std::array<TSatzPaar, svAnzahl>& zeile);
 
 // ---- calculation ------------------------------------------------------------
 
 // A monthly amount in cents converted to the pay period LZZ as the ceilings
 // are: year m * 12, month m, week Runden(m / 30) * 7, day Runden(m / 30).
-std::int64_t MonatFuerZeitraum(std::int64_t monat, std::uint8_t lzz);
+namespace detail {
+std::int64_t MonatAufAnderenZeitraum(std::int64_t monat, std::uint8_t lzz);
+}  // namespace detail
+inline std::int64_t MonatFuerZeitraum(std::int64_t monat, std::uint8_t lzz) {
+  // The month itself, the usual case, without a call.
+  return lzz == 1 || lzz == 3 || lzz == 4 ? detail::MonatAufAnderenZeitraum(monat, lzz) : monat;
+}
 
 // The ceilings of a region (0 "Ost", anything else "West") converted from a
 // month to the pay period LZZ: year m * 12, month m, week Runden(m / 30) * 7,
@@ -308,8 +312,12 @@ bool GleitzoneAnteil(int jahr, std::int64_t& beitrag, double satzAG, double satz
 // the RVAuf employee entry repeats the employee's pension share, which is
 // then the whole top-up.  The levies U1, U2 and the insolvency levy are
 // measured on the wage up to the pension ceiling.  No entry leaves +-10^15.
-void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
-               const TSVEingabe& sv, TSVErgebnis& ergebnis);
+TSVErgebnis SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
+                      const TSVEingabe& sv);
+inline void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLohnZeitraum& zeitraum,
+                      const TSVEingabe& sv, TSVErgebnis& ergebnis) {
+  ergebnis = SVRechnen(jahr, p, bbg, zeitraum, sv);
+}
 
 // The rates that produced the contributions of SVRechnen for sv, per kind
 // and side (fractions, in the layout of TSVEingabe::Saetze), for the pay
@@ -323,5 +331,7 @@ void SVRechnen(int jahr, const TSVPeriode& p, const TBBGTabelle& bbg, const TLoh
 // applied to the reduced bases, and the top-up's rate applies to at least
 // the minimum base.
 std::array<TSatzPaar, svAnzahl> AngewandteSaetze(int jahr, const TSVEingabe& sv);
+// The same with the rule period of sv.Monat in hand.
+std::array<TSatzPaar, svAnzahl> AngewandteSaetze(const TSVPeriode& periode, const TSVEingabe& sv);
 
 }  // namespace lst
