@@ -97,6 +97,19 @@ void BM_Abrechnen2026(benchmark::State& state) {
 }
 BENCHMARK(BM_Abrechnen2026);
 
+// The same inputs all in December: one parameter set, as a payroll of one
+// month has it.
+void BM_Abrechnen2026EinMonat(benchmark::State& state) {
+  auto faelle = Abrechnungen2026(1024);
+  for (auto& f : faelle) f.p = &lst::StandardParameter(2026, 12);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Abrechnung& f = faelle[i++ & 1023];
+    benchmark::DoNotOptimize(lst::Abrechnen(*f.p, f.a).AGGesamtPlus);
+  }
+}
+BENCHMARK(BM_Abrechnen2026EinMonat);
+
 // The same inputs with every minijob taxed by class (the flowchart runs for
 // every slip).
 void BM_Abrechnen2026OhnePausch(benchmark::State& state) {
