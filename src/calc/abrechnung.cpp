@@ -292,6 +292,11 @@ std::int64_t AktivrenteFuerZeitraum(const TJahresRegeln& r, std::uint8_t lzz) {
   }
 }
 
+const TAnfrage& MitGruppe(const TParameter& p, const TAnfrage& eingang, std::optional<TAnfrage>& platz) {
+  if (!GruppeEntscheidet(p, eingang)) return eingang;
+  return platz.emplace(MitGruppe(p, eingang));
+}
+
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
   TAnfrage a = eingang;
   if (!GruppeEntscheidet(p, a)) return a;
@@ -312,7 +317,8 @@ TAnfrage MitGruppe(const TParameter& p, const TAnfrage& eingang) {
 
 TBeitragsgruppe BeitragsgruppeDerAnfrage(const TParameter& p, const TAnfrage& eingang) {
   if (!GruppeEntscheidet(p, eingang)) return GruppeDerVersicherten(eingang);
-  return GruppeDerVersicherten(MitGruppe(p, eingang));
+  std::optional<TAnfrage> platz;
+  return GruppeDerVersicherten(MitGruppe(p, eingang, platz));
 }
 
 TBeitrag& TMonatsErgebnis::Beitrag(TSVArt art) {

@@ -274,6 +274,9 @@ struct TMonatsErgebnis {
 // employment type, the top-up, private insurance and the table as the group
 // says.  Without a group, or before 2014, the request as it is.
 TAnfrage MitGruppe(const TParameter& p, const TAnfrage& a);
+// The same without a copy where no group decides: a itself, else the
+// request written into platz.
+const TAnfrage& MitGruppe(const TParameter& p, const TAnfrage& a, std::optional<TAnfrage>& platz);
 // The request with its federal state applied: the region, Saxony and, where
 // no rate was stated, the church-tax rate of the state.  Without a state the
 // request as it is.  Berlin without its part counts as West (the years that

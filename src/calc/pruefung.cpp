@@ -95,7 +95,8 @@ const char* FeldKennung(TFeld f) {
 }
 
 std::string NichtVerfuegbar(const TParameter& p, const TAnfrage& eingang, TFeld f) {
-  const TAnfrage a = MitGruppe(p, eingang);
+  std::optional<TAnfrage> platz;
+  const TAnfrage& a = MitGruppe(p, eingang, platz);
   const TJahresRegeln& r = p.R();
   const bool marginal = Marginal(a);
   const bool privat = a.Privat;
@@ -324,7 +325,8 @@ std::vector<TBefund> Pruefen(const TParameter& p, const TAnfrage& eingang, const
       }
     }
   }
-  const TAnfrage a = MitGruppe(p, eingang);
+  std::optional<TAnfrage> platz;
+  const TAnfrage& a = MitGruppe(p, eingang, platz);
   // The inputs the year, its period or the person do not have.
   if (a.KVZusatz) nichtDa(TFeld::KVZusatz);
   if (a.PVAbschlaege != 0) nichtDa(TFeld::PVAbschlaege);

@@ -613,7 +613,11 @@ std::string Vorbereiten(const TEingabe& e, TParameter& p, TAnfrage& a, TEinstell
     ue = g->Ue;
   }
   if (e.Grundfreibetrag) ue.Grundfreibetrag = *e.Grundfreibetrag;
-  p = Parameter(jahr, monat, ue, regeln.PeriodenNachMonat ? version : -1);
+  // The cached set is copied once, not built into a temporary first: a
+  // batch prepares a row after the other.
+  const int v = regeln.PeriodenNachMonat ? version : -1;
+  if (v < 0 && ue == TUeberschreibungen{}) p = StandardParameter(jahr, monat);
+  else p = Parameter(jahr, monat, ue, v);
 
   // The request as the options state it; the contribution group given
   // decides in the core.
