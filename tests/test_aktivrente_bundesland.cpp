@@ -23,42 +23,17 @@
 #include "cli/eingabe.h"
 #include "cli/pap.h"
 #include "cli_lauf.h"
+#include "optionen_lauf.h"
 #include "geld/zahlen.h"
 
 namespace lst {
 namespace {
 
-using TOptionen = std::vector<std::pair<std::string, std::string>>;
-
-struct TVorbereitet {
-  TParameter P;
-  TAnfrage A;
-  std::string Fehler;
-};
-
-// The request of command-line options (a flag without a value), prepared as
-// berechnen prepares it; the message of a refusal.
-TVorbereitet Vorbereiten(const TOptionen& optionen) {
-  cli::TEingabe e;
-  TVorbereitet v;
-  for (const auto& [name, wert] : optionen) {
-    v.Fehler = cli::OptionSetzen(e, name, wert.empty() ? "1" : wert);
-    if (!v.Fehler.empty()) return v;
-  }
-  v.Fehler = cli::Vorbereiten(e, v.P, v.A);
-  return v;
-}
-
-TMonatsErgebnis Rechnen(const TOptionen& optionen) {
-  const TVorbereitet v = Vorbereiten(optionen);
-  EXPECT_EQ(v.Fehler, "");
-  return Abrechnen(v.P, v.A);
-}
-
-std::string Euro(std::int64_t cent) {
-  const std::string rest = std::to_string(cent % 100);
-  return std::to_string(cent / 100) + "," + (rest.size() < 2 ? "0" : "") + rest;
-}
+using test::Euro;
+using test::Rechnen;
+using test::TOptionen;
+using test::TVorbereitet;
+using test::Vorbereiten;
 
 // Cents as batch writes them: "1234.05".
 std::string Punkt(std::int64_t cent) {

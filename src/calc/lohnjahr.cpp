@@ -38,22 +38,14 @@ std::optional<TFeld> JahresstandGegeben(const TAnfrage& a) {
 }
 
 // The request a month without a row repeats: the previous one without its
-// one-off payments and what belongs to them.
+// one-off payments and what belongs to them, the previous year's figures of
+// the March clause too.
 TAnfrage Wiederholt(const TAnfrage& vorher) {
-  TAnfrage a = vorher;
-  a.SonstigerBezug = 0;
-  a.Abfindung = 0;
-  a.Fuenftelregelung = false;
-  a.Jahresarbeitslohn.reset();
-  a.BisherigeSonstigeBezuege = 0;
-  a.SVTage.reset();
-  a.SVEntgeltBisherKV.reset();
-  a.SVEntgeltBisherRV.reset();
+  TAnfrage a = AlsLohnmonat(vorher);
   a.VorjahrSVTage = TAnfrage{}.VorjahrSVTage;
   a.VorjahrSVEntgeltKV.reset();
   a.VorjahrSVEntgeltRV.reset();
   a.VorjahrKVZusatz.reset();
-  a.Teilmonat.reset();
   return a;
 }
 
@@ -245,6 +237,20 @@ TJahresausgleich Jahresausgleich(const TLohnjahr& j) {
 }
 
 }  // namespace
+
+TAnfrage AlsLohnmonat(const TAnfrage& vorher) {
+  TAnfrage a = vorher;
+  a.SonstigerBezug = 0;
+  a.Abfindung = 0;
+  a.Fuenftelregelung = false;
+  a.Jahresarbeitslohn.reset();
+  a.BisherigeSonstigeBezuege = 0;
+  a.SVTage.reset();
+  a.SVEntgeltBisherKV.reset();
+  a.SVEntgeltBisherRV.reset();
+  a.Teilmonat.reset();
+  return a;
+}
 
 TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a) {
   TLohnjahr j;

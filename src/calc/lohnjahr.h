@@ -115,6 +115,11 @@ struct TLohnjahr {
 
 TLohnjahr LohnjahrRechnen(const TLohnjahrAnfrage& a);
 
+// A request as a month of the year starts from it: without its one-off
+// payments and severance, and without the year-to-date inputs and the part
+// month, which the year fills.
+TAnfrage AlsLohnmonat(const TAnfrage& a);
+
 // ---- the annual wage-tax certificate ---------------------------------------
 
 // A line of the certificate's pattern: its number ("3", "22a") and its text

@@ -375,7 +375,7 @@ class TSammler : public TZiel {
   const std::function<void(TGerechnetesLohnjahr&&)>& Jahr_;
 };
 
-int Durchlaufen(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein, TZiel& ziel,
+int Durchlaufen(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istream& ein, TZiel& ausgabe,
                 std::ostream& fehler) {
   long nummer = 0;
   TCsvKopf k;
@@ -417,7 +417,6 @@ int Durchlaufen(const TEingabe& vorgabe, const TLohnkontoOptionen& o, std::istre
     mitarbeiter[platz->second].Zeilen.push_back({nummer, std::move(zeile)});
   }
 
-  TZiel& ausgabe = ziel;
   ausgabe.Anfang(k, mitNummer);
   constexpr std::size_t kBlock = 1 << 16;
   std::string meldungen;

@@ -56,7 +56,6 @@ int LohnkontoAlsPdf(const TDruckAuftrag& auftrag) {
   const auto app = QtStarten();
   std::vector<druck::TLohnkontoTexte> texte;
   const TLohnkontoOptionen o{auftrag.Jahresausgleich, auftrag.Bescheinigung, false};
-  std::ios::sync_with_stdio(false);
   const int status = LohnjahreRechnen(*auftrag.Eingabe, o, std::cin, std::cerr, [&](TGerechnetesLohnjahr&& j) {
     druck::TLohnkontoTexte t = druck::LohnkontoTexte(j.Jahr, j.Euro);
     t.Personalnummer = QString::fromStdString(j.Personalnummer);

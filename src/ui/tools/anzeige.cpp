@@ -46,4 +46,12 @@ void UeberFenster(QWidget* werkzeug, QWidget* rechner) {
   }
 }
 
+QString CsvFeld(QString text) {
+  if (text.contains(QChar(';')) || text.contains(QChar('"')) || text.contains(QChar('\n'))) {
+    text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    text = QChar('"') + text + QChar('"');
+  }
+  return text;
+}
+
 }  // namespace lst

@@ -20,6 +20,10 @@ QString GeldText(int jahr, bool euro, std::int64_t cent);
 // An amount already in the display currency.
 QString GeldText(bool euro, double betrag);
 
+// A cell of a CSV file the tools write (separator ";"): in quotes, with
+// quotes doubled, where it holds the separator, a quote or a line break.
+QString CsvFeld(QString text);
+
 // A number with two decimals and thousands separators ("%n").
 QString ZahlText(double wert);
 

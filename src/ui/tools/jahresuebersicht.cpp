@@ -428,17 +428,9 @@ void TFJahresuebersicht::Neuberechnen() {
     TLohnMonatEingabe e;
     e.Monat = m;
     e.Parameter = Parameter(jahr, m, p.Ue);
-    TAnfrage a = s.Anfrage;
+    TAnfrage a = AlsLohnmonat(s.Anfrage);
     a.Brutto = AusAnzeigeCent(jahr, s.Euro, modell_->Lohn(m));
     a.SonstigerBezug = AusAnzeigeCent(jahr, s.Euro, modell_->Einmalzahlung(m));
-    a.Abfindung = 0;
-    a.Fuenftelregelung = false;
-    a.Jahresarbeitslohn.reset();
-    a.BisherigeSonstigeBezuege = 0;
-    a.SVTage.reset();
-    a.SVEntgeltBisherKV.reset();
-    a.SVEntgeltBisherRV.reset();
-    a.Teilmonat.reset();
     if (const TBefund* b = ErsterFehler(Pruefen(e.Parameter, a))) {
       Fehler(QString::fromUtf8(Monatsname(m)) + QStringLiteral(": ") + text(b->Meldung));
       return;
@@ -511,17 +503,10 @@ QString TFJahresuebersicht::KopierText() const {
 
 QByteArray TFJahresuebersicht::CsvText() const {
   if (!texte_) return {};
-  const auto feld = [](QString text) {
-    if (text.contains(QChar(';')) || text.contains(QChar('"')) || text.contains(QChar('\n'))) {
-      text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-      text = QChar('"') + text + QChar('"');
-    }
-    return text;
-  };
   QString csv;
   for (const QStringList& z : druck::LohnkontoTabelle(*texte_)) {
     QStringList zellen;
-    for (const QString& c : z) zellen << feld(c);
+    for (const QString& c : z) zellen << CsvFeld(c);
     csv += zellen.join(QLatin1Char(';')) + QStringLiteral("\r\n");
   }
   return csv.toUtf8();

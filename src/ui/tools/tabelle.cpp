@@ -1,4 +1,5 @@
 #include "ui/tools/tabelle.h"
+#include "ui/tools/anzeige.h"
 
 #include <QAction>
 #include <QApplication>
@@ -117,19 +118,12 @@ void TFTabelle::Kopieren1Click() {
 }
 
 QByteArray TFTabelle::CsvText() const {
-  const auto feld = [](QString text) {
-    if (text.contains(QChar(';')) || text.contains(QChar('"')) || text.contains(QChar('\n'))) {
-      text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-      text = QChar('"') + text + QChar('"');
-    }
-    return text;
-  };
   QString csv;
   const QHeaderView* spalten = gitter_->horizontalHeader();
   for (int v = 0; v < gitter_->columnCount(); ++v) {
     if (v > 0) csv += QChar(';');
     const QTableWidgetItem* kopf = gitter_->horizontalHeaderItem(spalten->logicalIndex(v));
-    csv += feld(kopf != nullptr ? kopf->text() : QString());
+    csv += CsvFeld(kopf != nullptr ? kopf->text() : QString());
   }
   csv += QStringLiteral("\r\n");
   for (int r = 0; r < gitter_->rowCount(); ++r) {
@@ -137,7 +131,7 @@ QByteArray TFTabelle::CsvText() const {
       const int c = spalten->logicalIndex(v);
       if (v > 0) csv += QChar(';');
       const QTableWidgetItem* zelle = gitter_->item(r, c);
-      csv += feld(zelle != nullptr ? zelle->text() : QString());
+      csv += CsvFeld(zelle != nullptr ? zelle->text() : QString());
     }
     csv += QStringLiteral("\r\n");
   }
