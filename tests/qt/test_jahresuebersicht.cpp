@@ -4,6 +4,7 @@
 // CSV file and the printout "Lohnkonto" read back from the PDF.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -255,6 +256,64 @@ class TestJahresuebersicht : public QObject {
     QVERIFY(!f_->findChild<QAction*>(QStringLiteral("JahrDrucken"))->isEnabled());
   }
 
+  // Wage free of German tax abroad typed into April (treaty) and May
+  // (decree on work abroad): the slips stay as they are, the columns sum,
+  // the certificate shows lines 16a and 16b, and the adjustment is not done
+  // and names why.  Taken out again, the adjustment runs; the employee's
+  // refusal stops it once more.  A negative amount is refused.
+  void steuerfreiImAuslandUndAblehnung() {
+    const int dba = TJahresModell::SpalteDBA(), ate = TJahresModell::SpalteATE();
+    QCOMPARE(M()->columnCount(), ate + 1);
+    QCOMPARE(M()->headerData(dba, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Stfr. DBA"));
+    QVERIFY(M()->flags(M()->index(3, dba)) & Qt::ItemIsEditable);
+    QVERIFY(!(M()->flags(M()->index(TJahresModell::kSummenZeile, ate)) & Qt::ItemIsEditable));
+    ZelleTippen(3, dba, QStringLiteral("1.000"));
+    ZelleTippen(4, ate, QStringLiteral("250,50"));
+    QCOMPARE(Zelle(3, dba), QStringLiteral("1.000,00"));
+    QCOMPARE(Zelle(TJahresModell::kSummenZeile, dba), QStringLiteral("1.000,00"));
+    QCOMPARE(Zelle(TJahresModell::kSummenZeile, ate), QStringLiteral("250,50"));
+    QVERIFY(f_->Jahr());
+    QCOMPARE(f_->Anfrage().Monate[3].SteuerfreiDBA, 100000);
+    QCOMPARE(f_->Anfrage().Monate[4].SteuerfreiATE, 25050);
+
+    std::array<std::int64_t, 13> lohn{}, einmal{};
+    lohn.fill(350000);
+    const lst::TLohnjahr j = Kern(lohn, einmal);
+    for (int m = 0; m < 12; ++m) GleichZeile(m, j.Monate[static_cast<std::size_t>(m)].Ergebnis);
+    auto* bescheinigung = f_->findChild<QTableView*>(QStringLiteral("TVBescheinigung"));
+    const auto zeile = [&](const QString& nummer) -> QString {
+      for (int i = 0; i < bescheinigung->model()->rowCount(); ++i) {
+        if (bescheinigung->model()->index(i, 0).data().toString() == nummer)
+          return bescheinigung->model()->index(i, 2).data().toString();
+      }
+      return {};
+    };
+    QCOMPARE(Cent(zeile(QStringLiteral("16a"))), 100000);
+    QCOMPARE(Cent(zeile(QStringLiteral("16b"))), 25050);
+    auto* text = f_->findChild<QLabel*>(QStringLiteral("LJahresausgleich"));
+    QVERIFY2(text->text().contains(QStringLiteral("Doppelbesteuerungsabkommen")), qPrintable(text->text()));
+    QVERIFY(!f_->findChild<QTableView*>(QStringLiteral("TVJahresausgleich"))->isVisible());
+
+    ZelleTippen(3, dba, QStringLiteral("-1"));
+    auto* hinweis = f_->findChild<QLabel*>(QStringLiteral("LHinweis"));
+    QVERIFY2(hinweis->text().contains(QStringLiteral("Stfr. DBA: der Betrag darf nicht negativ sein")),
+             qPrintable(hinweis->text()));
+    QCOMPARE(Zelle(3, dba), QStringLiteral("1.000,00"));
+
+    ZelleTippen(3, dba, QStringLiteral("0"));
+    ZelleTippen(4, ate, QString());
+    QVERIFY(f_->Jahr() && f_->Jahr()->Jahresausgleich && f_->Jahr()->Jahresausgleich->Durchgefuehrt);
+    QVERIFY(zeile(QStringLiteral("16a")).isEmpty() || Cent(zeile(QStringLiteral("16a"))) == 0);
+    QVERIFY(f_->findChild<QTableView*>(QStringLiteral("TVJahresausgleich"))->isVisible());
+
+    f_->KeinAusgleich()->click();
+    QVERIFY(f_->Anfrage().AusgleichAbgelehnt);
+    QVERIFY(f_->Jahr() && !(f_->Jahr()->Jahresausgleich && f_->Jahr()->Jahresausgleich->Durchgefuehrt));
+    QVERIFY2(text->text().contains(QStringLiteral("will keinen Jahresausgleich")), qPrintable(text->text()));
+    f_->KeinAusgleich()->click();
+    QVERIFY(f_->Jahr()->Jahresausgleich && f_->Jahr()->Jahresausgleich->Durchgefuehrt);
+  }
+
   // "Kopieren" puts the whole overview on the clipboard, tab-separated;
   // "Als CSV speichern..." writes the same with semicolons, and a save
   // into a folder that does not exist is a message and leaves no file.
@@ -264,8 +323,10 @@ class TestJahresuebersicht : public QObject {
     const QStringList zeilen = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
     QVERIFY(zeilen.size() > 14);
     QCOMPARE(zeilen[0], (QStringList{QStringLiteral("Monat")} + lst::druck::LohnkontoSpalten()).join('\t'));
+    // The copy is the wage account as printed: the grid's columns up to the
+    // tax-free wages typed abroad (those reach it as certificate lines).
     QStringList november;
-    for (int c = 0; c < M()->columnCount(); ++c) november << Zelle(10, c);
+    for (int c = 0; c < TJahresModell::SpalteDBA(); ++c) november << Zelle(10, c);
     QCOMPARE(zeilen[11], november.join('\t'));
     QVERIFY(zeilen[13].startsWith(QStringLiteral("Summe\t")));
     QVERIFY(zeilen.contains(QStringLiteral("Jahresausgleich")));
@@ -344,7 +405,8 @@ class TestJahresuebersicht : public QObject {
     if (ziel.isEmpty()) QSKIP("LOHNSTEUER_BILDER not set");
     ZelleTippen(5, TJahresModell::kSpalteEinmal, QStringLiteral("2000"));
     ZelleTippen(10, TJahresModell::kSpalteEinmal, QStringLiteral("3500"));
-    f_->resize(1150, 800);
+    ZelleTippen(6, TJahresModell::SpalteDBA(), QStringLiteral("1200"));
+    f_->resize(1300, 800);
     QTest::qWait(50);
     QVERIFY(f_->grab().save(QDir(ziel).filePath(QStringLiteral("jahresuebersicht.png"))));
     QString grund;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "calc/anzeige.h"
 #include "calc/fehler.h"
@@ -52,9 +54,9 @@ QString Zitat(const QString& t) { return QStringLiteral("„%1“").arg(t); }
 
 int TJahresModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 13; }
 
-int TJahresModell::columnCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : 1 + static_cast<int>(druck::LohnkontoSpalten().size());
-}
+int TJahresModell::SpalteDBA() { return 1 + static_cast<int>(druck::LohnkontoSpalten().size()); }
+
+int TJahresModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : SpalteATE() + 1; }
 
 const druck::TLohnkontoZeile* TJahresModell::Zeile(int row) const {
   if (!texte_) return nullptr;
@@ -65,26 +67,46 @@ const druck::TLohnkontoZeile* TJahresModell::Zeile(int row) const {
   return nullptr;
 }
 
+const std::array<std::int64_t, 12>* TJahresModell::Eingaben(int spalte) const {
+  if (spalte == kSpalteLohn) return &lohn_;
+  if (spalte == kSpalteEinmal) return &einmal_;
+  if (spalte == SpalteDBA()) return &dba_;
+  if (spalte == SpalteATE()) return &ate_;
+  return nullptr;
+}
+
+std::array<std::int64_t, 12>* TJahresModell::Eingaben(int spalte) {
+  return const_cast<std::array<std::int64_t, 12>*>(std::as_const(*this).Eingaben(spalte));
+}
+
 QVariant TJahresModell::data(const QModelIndex& index, int rolle) const {
   if (!index.isValid()) return {};
   const int r = index.row();
   const int c = index.column();
   const bool summe = r == kSummenZeile;
   const bool beschaeftigt = !summe && r + 1 >= von_ && r + 1 <= bis_;
+  const std::array<std::int64_t, 12>* eingaben = Eingaben(c);
+  const bool steuerfrei = c >= SpalteDBA();
   switch (rolle) {
     case Qt::DisplayRole: {
       if (c == 0) return summe ? QStringLiteral("Summe") : QString::fromUtf8(Monatsname(r + 1));
+      if (steuerfrei) {
+        // The tax-free wages are inputs alone: the months of the employment
+        // and their sum.
+        if (beschaeftigt) return druck::BetragText((*eingaben)[static_cast<std::size_t>(r)]);
+        if (!summe) return {};
+        std::int64_t s = 0;
+        for (int m = von_; m <= bis_; ++m) s += (*eingaben)[static_cast<std::size_t>(m - 1)];
+        return druck::BetragText(s);
+      }
       if (const druck::TLohnkontoZeile* z = Zeile(r)) return z->Zellen.value(c - 1);
       // Without figures the inputs still show what was typed.
-      if (beschaeftigt && c == kSpalteLohn) return druck::BetragText(lohn_[static_cast<std::size_t>(r)]);
-      if (beschaeftigt && c == kSpalteEinmal) return druck::BetragText(einmal_[static_cast<std::size_t>(r)]);
+      if (beschaeftigt && eingaben != nullptr) return druck::BetragText((*eingaben)[static_cast<std::size_t>(r)]);
       return {};
     }
     case Qt::EditRole:
-      if (summe) return {};
-      if (c == kSpalteLohn) return druck::BetragText(lohn_[static_cast<std::size_t>(r)]);
-      if (c == kSpalteEinmal) return druck::BetragText(einmal_[static_cast<std::size_t>(r)]);
-      return {};
+      if (summe || eingaben == nullptr) return {};
+      return druck::BetragText((*eingaben)[static_cast<std::size_t>(r)]);
     case Qt::TextAlignmentRole:
       return c == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -99,8 +121,7 @@ QVariant TJahresModell::data(const QModelIndex& index, int rolle) const {
       return {};
     case Qt::ToolTipRole:
       if (!summe && !beschaeftigt && c > 0) return QStringLiteral("Dieser Monat liegt außerhalb der Beschäftigung.");
-      if (beschaeftigt && (c == kSpalteLohn || c == kSpalteEinmal))
-        return QStringLiteral("Doppelklick oder F2: Betrag des Monats eingeben");
+      if (beschaeftigt && eingaben != nullptr) return QStringLiteral("Doppelklick oder F2: Betrag des Monats eingeben");
       return {};
     default:
       return {};
@@ -110,9 +131,21 @@ QVariant TJahresModell::data(const QModelIndex& index, int rolle) const {
 QVariant TJahresModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
   if (richtung != Qt::Horizontal) return QAbstractTableModel::headerData(abschnitt, richtung, rolle);
   if (rolle == Qt::DisplayRole) {
+    if (abschnitt == SpalteDBA()) return QStringLiteral("Stfr. DBA");
+    if (abschnitt == SpalteATE()) return QStringLiteral("Stfr. ATE");
     return abschnitt == 0 ? QStringLiteral("Monat") : druck::LohnkontoSpalten().value(abschnitt - 1);
   }
-  if (rolle == Qt::ToolTipRole && abschnitt > 0) return druck::LohnkontoSpaltenLang().value(abschnitt - 1);
+  if (rolle == Qt::ToolTipRole) {
+    if (abschnitt == SpalteDBA()) {
+      return QStringLiteral("Steuerfreier Arbeitslohn nach einem Doppelbesteuerungsabkommen, neben dem Lohn gezahlt "
+                            "(Lohnsteuerbescheinigung Zeile 16a; kein Jahresausgleich)");
+    }
+    if (abschnitt == SpalteATE()) {
+      return QStringLiteral("Steuerfreier Arbeitslohn nach dem Auslandstätigkeitserlass, neben dem Lohn gezahlt "
+                            "(Lohnsteuerbescheinigung Zeile 16b; kein Jahresausgleich)");
+    }
+    if (abschnitt > 0) return druck::LohnkontoSpaltenLang().value(abschnitt - 1);
+  }
   return {};
 }
 
@@ -120,8 +153,7 @@ Qt::ItemFlags TJahresModell::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   const int r = index.row();
-  if (r != kSummenZeile && r + 1 >= von_ && r + 1 <= bis_ &&
-      (index.column() == kSpalteLohn || index.column() == kSpalteEinmal))
+  if (r != kSummenZeile && r + 1 >= von_ && r + 1 <= bis_ && Eingaben(index.column()) != nullptr)
     f |= Qt::ItemIsEditable;
   return f;
 }
@@ -144,15 +176,12 @@ bool TJahresModell::setData(const QModelIndex& index, const QVariant& wert, int 
     emit Abgelehnt(QStringLiteral("%1, %2: der Betrag ist zu groß.").arg(monat, spalte));
     return false;
   }
-  const auto cent = static_cast<std::int64_t>(std::llround(*betrag * 100));
   const auto i = static_cast<std::size_t>(index.row());
-  if (index.column() == kSpalteLohn) {
-    lohn_[i] = cent;
-    getippt_[i] = true;
-  } else {
-    einmal_[i] = cent;
-  }
+  (*Eingaben(index.column()))[i] = static_cast<std::int64_t>(std::llround(*betrag * 100));
+  if (index.column() == kSpalteLohn) getippt_[i] = true;
   emit dataChanged(index, index);
+  // The sum of a tax-free column follows its months.
+  if (index.column() >= SpalteDBA()) emit dataChanged(this->index(kSummenZeile, index.column()), this->index(kSummenZeile, index.column()));
   emit Geaendert();
   return true;
 }
@@ -178,9 +207,8 @@ void TJahresModell::Ergebnis(const druck::TLohnkontoTexte* texte) {
 }
 
 void TJahresModell::Umrechnen(double faktor) {
-  for (std::size_t i = 0; i < 12; ++i) {
-    lohn_[i] = std::llround(static_cast<double>(lohn_[i]) * faktor);
-    einmal_[i] = std::llround(static_cast<double>(einmal_[i]) * faktor);
+  for (auto* spalte : {&lohn_, &einmal_, &dba_, &ate_}) {
+    for (std::int64_t& betrag : *spalte) betrag = std::llround(static_cast<double>(betrag) * faktor);
   }
 }
 
@@ -191,7 +219,7 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   setObjectName(QStringLiteral("FJahresuebersicht"));
   setWindowTitle(QStringLiteral("Jahresübersicht"));
   setSizeGripEnabled(true);
-  resize(1150, 800);
+  resize(1300, 800);
 
   auto* layout = new QVBoxLayout(this);
 
@@ -215,6 +243,14 @@ TFJahresuebersicht::TFJahresuebersicht(TRechnerSchnittstelle& rechner, QWidget* 
   kopf->addSpacing(12);
   austritt_ = datumsFeld("edAustritt", QStringLiteral("A&ustritt:"),
                          QStringLiteral("Ende der Beschäftigung; leer: beschäftigt bis Jahresende"));
+  kopf->addSpacing(24);
+  keinAusgleich_ = new QCheckBox(QStringLiteral("Arbeitnehmer &wünscht keinen Jahresausgleich"), this);
+  keinAusgleich_->setObjectName(QStringLiteral("CBKeinAusgleich"));
+  keinAusgleich_->setToolTip(
+      QStringLiteral("Der Arbeitgeber darf den Jahresausgleich nicht durchführen, wenn der Arbeitnehmer es "
+                     "beantragt (§ 42b Abs. 1 Satz 3 Nr. 1 EStG)."));
+  connect(keinAusgleich_, &QCheckBox::toggled, this, &TFJahresuebersicht::Neuberechnen);
+  kopf->addWidget(keinAusgleich_);
   kopf->addStretch(1);
   layout->addLayout(kopf);
 
@@ -409,6 +445,7 @@ void TFJahresuebersicht::Neuberechnen() {
   anfrage_.Eintritt = ein;
   anfrage_.Austritt = aus;
   anfrage_.Jahresausgleich = true;
+  anfrage_.AusgleichAbgelehnt = keinAusgleich_->isChecked();
   const auto feldName = [](TFeld f) -> std::string {
     switch (f) {
       case TFeld::Jahr: return "Steuerjahr";
@@ -436,6 +473,8 @@ void TFJahresuebersicht::Neuberechnen() {
       return;
     }
     e.Anfrage = std::move(a);
+    e.SteuerfreiDBA = AusAnzeigeCent(jahr, s.Euro, modell_->SteuerfreiDBA(m));
+    e.SteuerfreiATE = AusAnzeigeCent(jahr, s.Euro, modell_->SteuerfreiATE(m));
     anfrage_.Monate.push_back(std::move(e));
   }
 

@@ -18,6 +18,7 @@
 #include "print/lohnkonto_drucken.h"
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QStandardItemModel;
@@ -29,9 +30,11 @@ class TFDruckOptionen;
 class TRechnerSchnittstelle;
 
 // The months as a grid: column 0 the month, then the columns of
-// druck::LohnkontoSpalten; rows 0 to 11 the months, row 12 the sum.  The
-// regular wage and the one-off of a month of the employment are editable
-// (amounts in cents of the display currency).
+// druck::LohnkontoSpalten, then the wage free of German tax under a treaty
+// (DBA) and under the decree on work abroad (ATE); rows 0 to 11 the months,
+// row 12 the sum.  The regular wage, the one-off and the two tax-free wages
+// of a month of the employment are editable (amounts in cents of the
+// display currency).
 class TJahresModell : public QAbstractTableModel {
   Q_OBJECT
 
@@ -60,6 +63,12 @@ class TJahresModell : public QAbstractTableModel {
 
   std::int64_t Lohn(int monat) const { return lohn_[static_cast<std::size_t>(monat - 1)]; }
   std::int64_t Einmalzahlung(int monat) const { return einmal_[static_cast<std::size_t>(monat - 1)]; }
+  std::int64_t SteuerfreiDBA(int monat) const { return dba_[static_cast<std::size_t>(monat - 1)]; }
+  std::int64_t SteuerfreiATE(int monat) const { return ate_[static_cast<std::size_t>(monat - 1)]; }
+
+  // The columns of the two tax-free wages, after the printout's.
+  static int SpalteDBA();
+  static int SpalteATE() { return SpalteDBA() + 1; }
 
  signals:
   // An amount was typed that cannot be taken; the text says why.
@@ -69,9 +78,14 @@ class TJahresModell : public QAbstractTableModel {
 
  private:
   const druck::TLohnkontoZeile* Zeile(int row) const;
+  // The typed amounts of a column, or none for a computed column.
+  const std::array<std::int64_t, 12>* Eingaben(int spalte) const;
+  std::array<std::int64_t, 12>* Eingaben(int spalte);
 
   std::array<std::int64_t, 12> lohn_{};
   std::array<std::int64_t, 12> einmal_{};
+  std::array<std::int64_t, 12> dba_{};
+  std::array<std::int64_t, 12> ate_{};
   std::array<bool, 12> getippt_{};
   int von_ = 1, bis_ = 12;
   std::optional<druck::TLohnkontoTexte> texte_;
@@ -92,6 +106,7 @@ class TFJahresuebersicht : public QDialog {
   QTableView* Tabelle() const { return tabelle_; }
   QLineEdit* Eintritt() const { return eintritt_; }
   QLineEdit* Austritt() const { return austritt_; }
+  QCheckBox* KeinAusgleich() const { return keinAusgleich_; }
 
   // The last computation: the request, the year, its texts; empty after an
   // error, which Meldung() names.
@@ -133,6 +148,7 @@ class TFJahresuebersicht : public QDialog {
   QTableView* tabelle_;
   QLineEdit* eintritt_;
   QLineEdit* austritt_;
+  QCheckBox* keinAusgleich_;
   QLabel* hinweis_;
   QLabel* ausgleichText_;
   QStandardItemModel* ausgleich_;
