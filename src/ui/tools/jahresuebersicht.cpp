@@ -54,7 +54,12 @@ QString Zitat(const QString& t) { return QStringLiteral("„%1“").arg(t); }
 
 int TJahresModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : 13; }
 
-int TJahresModell::SpalteDBA() { return 1 + static_cast<int>(druck::LohnkontoSpalten().size()); }
+int TJahresModell::SpalteDBA() {
+  // Asked for every cell a paint shows: the printout's columns are counted
+  // once, they never change while the program runs.
+  static const int spalte = 1 + static_cast<int>(druck::LohnkontoSpalten().size());
+  return spalte;
+}
 
 int TJahresModell::columnCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : SpalteATE() + 1; }
 
@@ -181,7 +186,10 @@ bool TJahresModell::setData(const QModelIndex& index, const QVariant& wert, int 
   if (index.column() == kSpalteLohn) getippt_[i] = true;
   emit dataChanged(index, index);
   // The sum of a tax-free column follows its months.
-  if (index.column() >= SpalteDBA()) emit dataChanged(this->index(kSummenZeile, index.column()), this->index(kSummenZeile, index.column()));
+  if (index.column() >= SpalteDBA()) {
+    const QModelIndex summe = this->index(kSummenZeile, index.column());
+    emit dataChanged(summe, summe);
+  }
   emit Geaendert();
   return true;
 }
